@@ -1,0 +1,164 @@
+// Format: the framework's formatting of an open array of values.
+#include <cstdio>
+
+#include "vcl/rtl/SysUtils.h"
+
+namespace {
+
+struct TSpec {
+  bool LeftJustify = false;
+  int Width = -1;
+  int Precision = -1;
+  wchar_t Type = 0;
+};
+
+[[noreturn]] void FormatError(const String& AFormat) {
+  throw EConvertError(L"Format '" + AFormat + L"' invalid or incompatible with argument");
+}
+
+String Printf(const wchar_t* AFormat, double AValue, int APrecision) {
+  wchar_t buf[400];
+  swprintf(buf, 400, AFormat, APrecision, AValue);
+  return buf;
+}
+
+String GroupThousands(const String& AFixed) {
+  size_t start = (!AFixed.empty() && AFixed[0] == L'-') ? 1 : 0;
+  size_t dot = AFixed.find(L'.');
+  size_t intEnd = dot == String::npos ? AFixed.size() : dot;
+  String r = AFixed.substr(0, start);
+  for (size_t i = start; i < intEnd; ++i) {
+    r += AFixed[i];
+    size_t left = intEnd - i - 1;
+    if (left > 0 && left % 3 == 0) r += L',';
+  }
+  return r + AFixed.substr(intEnd);
+}
+
+String FormatOne(const TSpec& ASpec, const TVarRec& AArg, const String& AFormat) {
+  using K = TVarRec::TKind;
+  const bool integral = AArg.Kind == K::Integer || AArg.Kind == K::Unsigned;
+  switch (ASpec.Type) {
+    case L'd':
+    case L'u': {
+      if (!integral) FormatError(AFormat);
+      int64_t v = AArg.Int;
+      if (ASpec.Type == L'u' && v < 0) v = static_cast<int64_t>(static_cast<uint32_t>(v));
+      String digits = std::to_wstring(v < 0 ? -(v + 1) + 1ULL : static_cast<unsigned long long>(v));
+      if (ASpec.Precision > static_cast<int>(digits.size()))
+        digits.insert(0, static_cast<size_t>(ASpec.Precision) - digits.size(), L'0');
+      return v < 0 ? L"-" + digits : digits;
+    }
+    case L'x': {
+      if (!integral) FormatError(AFormat);
+      wchar_t buf[32];
+      swprintf(buf, 32, L"%0*llX", ASpec.Precision < 0 ? 0 : ASpec.Precision,
+               static_cast<unsigned long long>(AArg.Int));
+      return buf;
+    }
+    case L'e':
+    case L'f':
+    case L'g':
+    case L'n':
+    case L'm': {
+      double v;
+      if (AArg.Kind == K::Float) v = AArg.Float;
+      else FormatError(AFormat);
+      int prec = ASpec.Precision;
+      switch (ASpec.Type) {
+        case L'e': return Printf(L"%.*E", v, prec < 0 ? 15 : prec - 1 < 0 ? 0 : prec - 1);
+        case L'f': return Printf(L"%.*f", v, prec < 0 ? 2 : prec);
+        case L'g': return Printf(L"%.*G", v, prec < 0 ? 15 : prec);
+        default: return GroupThousands(Printf(L"%.*f", v, prec < 0 ? 2 : prec));
+      }
+    }
+    case L's': {
+      String s;
+      if (AArg.Kind == K::String || AArg.Kind == K::Char) s = AArg.Str;
+      else FormatError(AFormat);
+      if (ASpec.Precision >= 0 && ASpec.Precision < static_cast<int>(s.size()))
+        s.resize(static_cast<size_t>(ASpec.Precision));
+      return s;
+    }
+    case L'p': {
+      if (AArg.Kind != K::Pointer) FormatError(AFormat);
+      wchar_t buf[32];
+      swprintf(buf, 32, L"%016llX", static_cast<unsigned long long>(
+                                        reinterpret_cast<uintptr_t>(AArg.Ptr)));
+      return buf;
+    }
+    default:
+      FormatError(AFormat);
+  }
+}
+
+}  // namespace
+
+String Format(const String& AFormat, std::initializer_list<TVarRec> AArgs) {
+  const TVarRec* args = AArgs.begin();
+  const int count = static_cast<int>(AArgs.size());
+  int next = 0;
+  auto takeInt = [&]() -> int {
+    if (next >= count || args[next].Kind != TVarRec::TKind::Integer) FormatError(AFormat);
+    return static_cast<int>(args[next++].Int);
+  };
+  auto readNumber = [&](size_t& i) -> int {
+    if (i < AFormat.size() && AFormat[i] == L'*') {
+      ++i;
+      return takeInt();
+    }
+    int n = 0;
+    bool any = false;
+    while (i < AFormat.size() && AFormat[i] >= L'0' && AFormat[i] <= L'9') {
+      n = n * 10 + (AFormat[i++] - L'0');
+      any = true;
+    }
+    return any ? n : -1;
+  };
+
+  String out;
+  out.reserve(AFormat.size() + 16);
+  for (size_t i = 0; i < AFormat.size(); ++i) {
+    wchar_t c = AFormat[i];
+    if (c != L'%') {
+      out += c;
+      continue;
+    }
+    if (++i >= AFormat.size()) FormatError(AFormat);
+    if (AFormat[i] == L'%') {
+      out += L'%';
+      continue;
+    }
+    TSpec spec;
+    // Optional "index:", then "-", width, ".precision", type.
+    size_t save = i;
+    int number = readNumber(i);
+    if (i < AFormat.size() && AFormat[i] == L':') {
+      if (number < 0) number = 0;
+      next = number;
+      ++i;
+    } else {
+      i = save;
+    }
+    if (i < AFormat.size() && AFormat[i] == L'-') {
+      spec.LeftJustify = true;
+      ++i;
+    }
+    spec.Width = readNumber(i);
+    if (i < AFormat.size() && AFormat[i] == L'.') {
+      ++i;
+      spec.Precision = readNumber(i);
+      if (spec.Precision < 0) spec.Precision = 0;
+    }
+    if (i >= AFormat.size()) FormatError(AFormat);
+    spec.Type = static_cast<wchar_t>(towlower(AFormat[i]));
+    if (next >= count) FormatError(AFormat);
+    String text = FormatOne(spec, args[next++], AFormat);
+    if (spec.Width > static_cast<int>(text.size())) {
+      String pad(static_cast<size_t>(spec.Width) - text.size(), L' ');
+      text = spec.LeftJustify ? text + pad : pad + text;
+    }
+    out += text;
+  }
+  return out;
+}

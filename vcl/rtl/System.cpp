@@ -1,0 +1,21 @@
+#include "vcl/rtl/System.h"
+
+#include "vcl/rtl/SysUtils.h"
+
+TClass TObject::StaticClass() {
+  static const TClassInfo info{L"TObject", nullptr, nullptr};
+  return &info;
+}
+
+bool TObject::ClassInheritsFrom(TClass AClass, TClass AAncestor) {
+  for (TClass c = AClass; c; c = c->Parent)
+    if (c == AAncestor) return true;
+  return false;
+}
+
+TObject* TObject::CreateInstance(TClass AClass, TComponent* AOwner) {
+  if (!AClass || !AClass->NewInstance)
+    throw EInvalidOperation(Format(L"Class %s cannot be created by reference",
+                                   {AClass ? AClass->Name : L"(nil)"}));
+  return AClass->NewInstance(AOwner);
+}

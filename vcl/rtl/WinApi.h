@@ -1,0 +1,16 @@
+#pragma once
+// The one place that includes the platform's headers, so that the platform's
+// macro names (DrawText, TextOut, GetObject, ...) mean the same in every file.
+#ifndef UNICODE
+#define UNICODE
+#endif
+#ifndef _UNICODE
+#define _UNICODE
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
