@@ -128,10 +128,18 @@ int CompareStr(const String& A, const String& B) {
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-int AnsiCompareText(const String& A, const String& B) {
-  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, A.data(), Length(A), B.data(),
-                        Length(B)) - CSTR_EQUAL;
+static int CompareByLocale(const String& A, const String& B, DWORD AFlags) {
+  return CompareStringW(LOCALE_USER_DEFAULT, AFlags, A.data(), Length(A), B.data(), Length(B)) -
+         CSTR_EQUAL;
 }
+
+int AnsiCompareText(const String& A, const String& B) {
+  return CompareByLocale(A, B, NORM_IGNORECASE);
+}
+
+int AnsiCompareStr(const String& A, const String& B) { return CompareByLocale(A, B, 0); }
+
+bool AnsiSameText(const String& A, const String& B) { return AnsiCompareText(A, B) == 0; }
 
 bool StartsText(const String& ASubText, const String& AText) {
   return ASubText.size() <= AText.size() &&

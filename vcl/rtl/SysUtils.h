@@ -48,6 +48,8 @@ VCL_EXCEPTION(EFOpenError, EStreamError)
 VCL_EXCEPTION(EFCreateError, EStreamError)
 VCL_EXCEPTION(EClassNotFound, EFilerError)
 VCL_EXCEPTION(EResNotFound, Exception)
+VCL_EXCEPTION(EComponentError, Exception)
+VCL_EXCEPTION(EPropertyError, Exception)
 
 class EInOutError : public Exception {
 public:
@@ -128,7 +130,9 @@ String TrimRight(const String& S);
 bool SameText(const String& A, const String& B);  // ASCII case-insensitive
 int CompareText(const String& A, const String& B);
 int CompareStr(const String& A, const String& B);
-int AnsiCompareText(const String& A, const String& B);
+int AnsiCompareText(const String& A, const String& B);  // by the user's locale
+int AnsiCompareStr(const String& A, const String& B);
+bool AnsiSameText(const String& A, const String& B);
 bool StartsText(const String& ASubText, const String& AText);
 bool EndsText(const String& ASubText, const String& AText);
 String QuotedStr(const String& S);  // 'it''s'
