@@ -1,0 +1,66 @@
+#pragma once
+// TBitmap: an image over a device-independent section of 24 or 32 bits per
+// pixel, drawn through its canvas and read or written row by row.
+#include <memory>
+
+#include "vcl/graphics/Graphic.h"
+
+struct HBITMAP__;
+
+enum class TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit,
+                          pfCustom };
+using enum TPixelFormat;
+
+class TBitmap : public TGraphic {
+  VCL_CREATABLE_CLASS(TBitmap, TGraphic)
+public:
+  TBitmap();
+  TBitmap(int AWidth, int AHeight);
+  ~TBitmap() override;
+
+  bool Empty() const override { return FWidth == 0 || FHeight == 0; }
+  int Width() const override { return FWidth; }
+  int Height() const override { return FHeight; }
+  void SetWidth(int Value) override { SetSize(Value, FHeight); }
+  void SetHeight(int Value) override { SetSize(FWidth, Value); }
+  // Keeps the picture in the part that both sizes share.
+  void SetSize(int AWidth, int AHeight) override;
+
+  // pfDevice and pf32bit mean 32 bits, pf24bit 24; other formats raise
+  // EInvalidGraphicOperation. A change keeps the picture.
+  TPixelFormat PixelFormat() const { return FPixelFormat; }
+  void SetPixelFormat(TPixelFormat Value);
+
+  // The bitmap's canvas, drawing into its pixels.
+  TCanvas* Canvas();
+  // The section (null while the bitmap is empty).
+  HBITMAP__* Handle() const { return FHandle; }
+  // The first byte of row Row (0 is the top); pixels are blue, green, red
+  // (and alpha at 32 bits).
+  void* ScanLine(int Row);
+  int BytesPerScanLine() const;
+
+  // The BMP file format. Loading takes uncompressed and bit-field images
+  // of any depth the platform can draw; 32-bit images keep their alpha.
+  void LoadFromStream(TStream* Stream) override;
+  void SaveToStream(TStream* Stream) const override;
+
+  void Assign(TPersistent* Source) override;
+
+protected:
+  void Draw(TCanvas* ACanvas, const TRect& Rect) override;
+
+private:
+  class TBitmapCanvas;
+  void Replace(HBITMAP__* Handle, void* Bits, int AWidth, int AHeight, TPixelFormat Format,
+               bool KeepPicture);
+  HBITMAP__* NewSection(int AWidth, int AHeight, TPixelFormat Format, void*& Bits) const;
+  void ReleaseCanvasHandle();
+
+  HBITMAP__* FHandle = nullptr;
+  uint8_t* FBits = nullptr;
+  int FWidth = 0;
+  int FHeight = 0;
+  TPixelFormat FPixelFormat = pf32bit;
+  std::unique_ptr<TBitmapCanvas> FCanvas;
+};

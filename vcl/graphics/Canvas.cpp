@@ -1,0 +1,169 @@
+#include "vcl/graphics/Canvas.h"
+
+#include "vcl/graphics/GdiTypes.h"
+#include "vcl/graphics/Graphic.h"
+#include "vcl/rtl/SysUtils.h"
+
+TCanvas::TCanvas()
+    : FFont(std::make_unique<TFont>()),
+      FBrush(std::make_unique<TBrush>()),
+      FPen(std::make_unique<TPen>()) {
+  FFont->OnChange = [this](TObject*) { ToolChanged(FontValid); };
+  FBrush->OnChange = [this](TObject*) { ToolChanged(BrushValid); };
+  FPen->OnChange = [this](TObject*) { ToolChanged(PenValid); };
+}
+
+TCanvas::~TCanvas() { DeselectHandles(); }
+
+HDC TCanvas::Handle() {
+  RequiredState(HandleValid);
+  return FHandle;
+}
+
+void TCanvas::SetHandle(HDC Value) {
+  if (FHandle == Value) return;
+  DeselectHandles();
+  FHandle = Value;
+  FState = Value ? HandleValid : 0;
+}
+
+void TCanvas::CreateHandle() {
+  throw EInvalidOperation(L"Canvas does not allow drawing");
+}
+
+// Selects into the context whatever the next operation needs and is not
+// selected yet.
+void TCanvas::RequiredState(uint8_t State) {
+  uint8_t needed = State & ~FState;
+  if (!needed) return;
+  if (needed & HandleValid) {
+    CreateHandle();
+    if (!FHandle) throw EInvalidOperation(L"Canvas does not allow drawing");
+    FState |= HandleValid;
+  }
+  if (needed & FontValid) {
+    SelectObject(FHandle, FFont->Handle());
+    SetTextColor(FHandle, ColorToRGB(FFont->Color()));
+  }
+  if (needed & PenValid) SelectObject(FHandle, FPen->Handle());
+  if (needed & BrushValid) {
+    UnrealizeObject(FBrush->Handle());
+    SelectObject(FHandle, FBrush->Handle());
+    bool opaque = FBrush->Style() == bsSolid && FBrush->Color() != clNone;
+    SetBkColor(FHandle, ColorToRGB(FBrush->Color()));
+    SetBkMode(FHandle, opaque ? OPAQUE : TRANSPARENT);
+  }
+  FState |= needed;
+}
+
+// Puts the stock objects back, so that the tools' own objects can be
+// deleted or replaced while the context lives on.
+void TCanvas::DeselectHandles() {
+  if (!FHandle || !(FState & (FontValid | PenValid | BrushValid))) return;
+  SelectObject(FHandle, GetStockObject(SYSTEM_FONT));
+  SelectObject(FHandle, GetStockObject(BLACK_PEN));
+  SelectObject(FHandle, GetStockObject(HOLLOW_BRUSH));
+  FState &= ~(FontValid | PenValid | BrushValid);
+}
+
+void TCanvas::ToolChanged(uint8_t State) {
+  if (!FHandle || !(FState & State)) return;
+  // Select the new object now: the old one is deleted right after this.
+  FState &= ~State;
+  RequiredState(State);
+}
+
+void TCanvas::TextOut(int X, int Y, const String& Text) {
+  RequiredState(HandleValid | FontValid | BrushValid);
+  ExtTextOutW(FHandle, X, Y, 0, nullptr, Text.c_str(), static_cast<UINT>(Text.size()), nullptr);
+  MoveToEx(FHandle, X + TextWidth(Text), Y, nullptr);
+}
+
+void TCanvas::TextRect(const TRect& Rect, int X, int Y, const String& Text) {
+  RequiredState(HandleValid | FontValid | BrushValid);
+  UINT options = ETO_CLIPPED;
+  if (FBrush->Style() != bsClear) options |= ETO_OPAQUE;
+  ExtTextOutW(FHandle, X, Y, options, AsRECT(Rect), Text.c_str(), static_cast<UINT>(Text.size()),
+              nullptr);
+}
+
+TSize TCanvas::TextExtent(const String& Text) {
+  RequiredState(HandleValid | FontValid);
+  TSize size;
+  GetTextExtentPoint32W(FHandle, Text.c_str(), static_cast<int>(Text.size()),
+                        reinterpret_cast<SIZE*>(&size));
+  return size;
+}
+
+void TCanvas::FillRect(const TRect& Rect) {
+  RequiredState(HandleValid | BrushValid);
+  ::FillRect(FHandle, AsRECT(Rect), FBrush->Handle());
+}
+
+void TCanvas::FrameRect(const TRect& Rect) {
+  RequiredState(HandleValid | BrushValid);
+  ::FrameRect(FHandle, AsRECT(Rect), FBrush->Handle());
+}
+
+void TCanvas::Rectangle(const TRect& Rect) {
+  RequiredState(HandleValid | PenValid | BrushValid);
+  ::Rectangle(FHandle, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
+}
+
+void TCanvas::MoveTo(int X, int Y) {
+  RequiredState(HandleValid);
+  MoveToEx(FHandle, X, Y, nullptr);
+}
+
+void TCanvas::LineTo(int X, int Y) {
+  RequiredState(HandleValid | PenValid | BrushValid);
+  ::LineTo(FHandle, X, Y);
+}
+
+TPoint TCanvas::PenPos() {
+  RequiredState(HandleValid);
+  TPoint pos;
+  GetCurrentPositionEx(FHandle, AsPOINT(pos));
+  return pos;
+}
+
+TColor TCanvas::Pixels(int X, int Y) {
+  RequiredState(HandleValid);
+  return static_cast<TColor>(GetPixel(FHandle, X, Y));
+}
+
+void TCanvas::SetPixels(int X, int Y, TColor Value) {
+  RequiredState(HandleValid | PenValid | BrushValid);
+  SetPixel(FHandle, X, Y, ColorToRGB(Value));
+}
+
+void TCanvas::Draw(int X, int Y, TGraphic* Graphic) {
+  if (!Graphic || Graphic->Empty()) return;
+  StretchDraw(Bounds(X, Y, Graphic->Width(), Graphic->Height()), Graphic);
+}
+
+void TCanvas::StretchDraw(const TRect& Rect, TGraphic* Graphic) {
+  if (!Graphic || Graphic->Empty()) return;
+  RequiredState(HandleValid);
+  Graphic->Draw(this, Rect);
+}
+
+void TCanvas::CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect) {
+  RequiredState(HandleValid | BrushValid);
+  HDC source = Source->Handle();
+  SetStretchBltMode(FHandle, COLORONCOLOR);
+  StretchBlt(FHandle, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), source, SourceRect.Left,
+             SourceRect.Top, SourceRect.Width(), SourceRect.Height(), SRCCOPY);
+}
+
+TRect TCanvas::ClipRect() {
+  RequiredState(HandleValid);
+  RECT box;
+  GetClipBox(FHandle, &box);
+  return ToRect(box);
+}
+
+void TCanvas::IntersectClipRect(const TRect& Rect) {
+  RequiredState(HandleValid);
+  ::IntersectClipRect(FHandle, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
+}

@@ -1,0 +1,138 @@
+#include "vcl/graphics/Graphic.h"
+
+#include <vector>
+
+#include "vcl/graphics/Bitmap.h"
+#include "vcl/graphics/Icon.h"
+#include "vcl/rtl/Streams.h"
+
+// ---------------------------------------------------------------- TGraphic
+
+void TGraphic::SetSize(int AWidth, int AHeight) {
+  SetWidth(AWidth);
+  SetHeight(AHeight);
+}
+
+void TGraphic::LoadFromFile(const String& FileName) {
+  TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(&stream);
+}
+
+void TGraphic::SaveToFile(const String& FileName) const {
+  TFileStream stream(FileName, fmCreate);
+  SaveToStream(&stream);
+}
+
+void TGraphic::Changed() {
+  FModified = true;
+  if (OnChange) OnChange(this);
+}
+
+// ---------------------------------------------------------------- formats
+
+namespace {
+struct TFileFormat {
+  String Extension;
+  String Description;
+  TGraphicClass GraphicClass;
+};
+
+std::vector<TFileFormat>& FileFormats() {
+  static std::vector<TFileFormat> formats{
+      {L"bmp", L"Bitmaps", TBitmap::StaticClass()},
+      {L"ico", L"Icons", TIcon::StaticClass()},
+  };
+  return formats;
+}
+
+String ExtensionOf(const String& FileName) {
+  size_t dot = FileName.find_last_of(L".\\/");
+  if (dot == String::npos || FileName[dot] != L'.') return String();
+  return FileName.substr(dot + 1);
+}
+
+TGraphicClass ClassForExtension(const String& Extension) {
+  const std::vector<TFileFormat>& formats = FileFormats();
+  for (auto it = formats.rbegin(); it != formats.rend(); ++it)
+    if (SameText(it->Extension, Extension)) return it->GraphicClass;
+  throw EInvalidGraphic(Format(L"Unknown picture file extension (.%s)", {Extension}));
+}
+}  // namespace
+
+void TPicture::RegisterFileFormat(const String& Extension, const String& Description,
+                                  TGraphicClass GraphicClass) {
+  FileFormats().push_back({Extension, Description, GraphicClass});
+}
+
+void TPicture::UnregisterGraphicClass(TGraphicClass AClass) {
+  std::erase_if(FileFormats(), [AClass](const TFileFormat& format) {
+    return TObject::ClassInheritsFrom(format.GraphicClass, AClass);
+  });
+}
+
+// ---------------------------------------------------------------- TPicture
+
+TPicture::~TPicture() { delete FGraphic; }
+
+// Holds Value (already owned by this picture) in place of the current one.
+void TPicture::TakeGraphic(TGraphic* Value) {
+  delete FGraphic;
+  FGraphic = Value;
+  if (FGraphic) FGraphic->OnChange = [this](TObject* Sender) { Changed(Sender); };
+  Changed(this);
+}
+
+void TPicture::SetGraphic(TGraphic* Value) {
+  if (Value == FGraphic) return;
+  TGraphic* copy = nullptr;
+  if (Value) {
+    copy = static_cast<TGraphic*>(TObject::CreateInstance(Value->ClassType()));
+    try {
+      copy->Assign(Value);
+    } catch (...) {
+      delete copy;
+      throw;
+    }
+  }
+  TakeGraphic(copy);
+}
+
+template <typename T>
+T* TPicture::GraphicAs() {
+  if (auto* graphic = dynamic_cast<T*>(FGraphic)) return graphic;
+  auto* graphic = new T();
+  TakeGraphic(graphic);
+  return graphic;
+}
+
+TBitmap* TPicture::Bitmap() { return GraphicAs<TBitmap>(); }
+TIcon* TPicture::Icon() { return GraphicAs<TIcon>(); }
+int TPicture::Width() const { return FGraphic ? FGraphic->Width() : 0; }
+int TPicture::Height() const { return FGraphic ? FGraphic->Height() : 0; }
+
+void TPicture::LoadFromFile(const String& FileName) {
+  TGraphicClass graphicClass = ClassForExtension(ExtensionOf(FileName));
+  auto* graphic = static_cast<TGraphic*>(TObject::CreateInstance(graphicClass));
+  try {
+    graphic->LoadFromFile(FileName);
+  } catch (...) {
+    delete graphic;  // the picture keeps what it had
+    throw;
+  }
+  TakeGraphic(graphic);
+}
+
+void TPicture::SaveToFile(const String& FileName) const {
+  if (FGraphic) FGraphic->SaveToFile(FileName);
+}
+
+void TPicture::Assign(TPersistent* Source) {
+  if (!Source) return SetGraphic(nullptr);
+  if (auto* picture = dynamic_cast<TPicture*>(Source)) return SetGraphic(picture->FGraphic);
+  if (auto* graphic = dynamic_cast<TGraphic*>(Source)) return SetGraphic(graphic);
+  TPersistent::Assign(Source);
+}
+
+void TPicture::Changed(TObject* Sender) {
+  if (OnChange) OnChange(this);
+}

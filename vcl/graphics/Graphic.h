@@ -1,0 +1,89 @@
+#pragma once
+// TGraphic: the base of every image kind a picture can hold; TPicture: the
+// holder of one graphic, with the registry of graphic kinds per file
+// extension through which it loads and saves files.
+#include "vcl/rtl/Persistent.h"
+#include "vcl/rtl/Strings.h"
+#include "vcl/rtl/SysUtils.h"
+#include "vcl/rtl/Types.h"
+
+class TCanvas;
+class TStream;
+class TBitmap;
+class TIcon;
+
+VCL_EXCEPTION(EInvalidGraphic, Exception)
+VCL_EXCEPTION(EInvalidGraphicOperation, Exception)
+
+class TGraphic : public TPersistent {
+  VCL_CLASS(TGraphic, TPersistent)
+public:
+  virtual bool Empty() const = 0;
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  virtual void SetWidth(int Value) = 0;
+  virtual void SetHeight(int Value) = 0;
+  virtual void SetSize(int AWidth, int AHeight);
+
+  // The graphic's file format, read from or written at the stream's position.
+  // Malformed data raises EInvalidGraphic and leaves the graphic unchanged.
+  virtual void LoadFromStream(TStream* Stream) = 0;
+  virtual void SaveToStream(TStream* Stream) const = 0;
+  void LoadFromFile(const String& FileName);
+  void SaveToFile(const String& FileName) const;
+
+  bool Modified() const { return FModified; }
+  void SetModified(bool Value) { FModified = Value; }
+  TNotifyEvent OnChange;
+
+protected:
+  TGraphic() = default;
+  friend class TCanvas;
+  // Draws the graphic into Rect of the canvas, stretched to fit.
+  virtual void Draw(TCanvas* ACanvas, const TRect& Rect) = 0;
+  void Changed();
+
+private:
+  bool FModified = false;
+};
+
+using TGraphicClass = TClass;
+
+class TPicture : public TPersistent {
+  VCL_CREATABLE_CLASS(TPicture, TPersistent)
+public:
+  TPicture() = default;
+  ~TPicture() override;
+
+  TGraphic* Graphic() const { return FGraphic; }
+  // Holds a copy of Value (of Value's class); null empties the picture.
+  void SetGraphic(TGraphic* Value);
+  // The graphic as a bitmap or icon; a graphic of another kind is replaced
+  // by an empty one of the asked kind.
+  TBitmap* Bitmap();
+  TIcon* Icon();
+  int Width() const;
+  int Height() const;
+
+  // The graphic class is chosen by the file's extension among the
+  // registered formats; an unknown one raises EInvalidGraphic.
+  void LoadFromFile(const String& FileName);
+  void SaveToFile(const String& FileName) const;
+
+  void Assign(TPersistent* Source) override;
+  TNotifyEvent OnChange;
+
+  // Extension without the dot ("bmp"), compared without regard to case; a
+  // later registration of an extension takes precedence.
+  static void RegisterFileFormat(const String& Extension, const String& Description,
+                                 TGraphicClass GraphicClass);
+  // Removes every format of AClass and of its descendants.
+  static void UnregisterGraphicClass(TGraphicClass AClass);
+
+private:
+  template <typename T>
+  T* GraphicAs();
+  void TakeGraphic(TGraphic* Value);
+  void Changed(TObject* Sender);
+  TGraphic* FGraphic = nullptr;
+};
