@@ -1,0 +1,104 @@
+/* The Windows half of fbclient.dll (built with winegcc): loading, and the
+   translation of Windows database paths into Unix ones. */
+#include <windows.h>
+#include <limits.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "host_calls.h"
+
+/* Wine's own path conversion (kernel32); the result is freed with
+   HeapFree on the process heap. */
+extern char* CDECL wine_get_unix_file_name(const WCHAR* dos);
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved) {
+  char error[512];
+  switch (reason) {
+    case DLL_PROCESS_ATTACH:
+      DisableThreadLibraryCalls(instance);
+      if (!host_open(error, sizeof error)) {
+        /* The loader only reports a failed initialisation: say why. */
+        fprintf(stderr, "%s\n", error);
+        return FALSE;
+      }
+      break;
+    case DLL_PROCESS_DETACH:
+      if (!reserved) host_close();
+      break;
+  }
+  return TRUE;
+}
+
+static int is_drive_path(const char* path, size_t length) {
+  return length >= 3 && ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z') && path[1] == ':' &&
+         (path[2] == '\\' || path[2] == '/');
+}
+
+/* "C:\dir\file.fdb" -> "/real/unix/dir/file.fdb" in Unix, the folder
+   resolved by realpath so no drive-letter link ("c:") is left for Firebird
+   to read as a host name. Other names (Unix paths, host:path) pass as they
+   are. Answers 0 when the name cannot be converted. */
+static int to_unix_path(const char* name, size_t length, char* out, size_t out_size) {
+  WCHAR wide[MAX_PATH];
+  char* unix_name;
+  char* slash;
+  char folder[PATH_MAX];
+  int wide_length;
+
+  if (!is_drive_path(name, length)) {
+    if (length >= out_size) return 0;
+    memcpy(out, name, length);
+    out[length] = 0;
+    return 1;
+  }
+  wide_length = MultiByteToWideChar(CP_ACP, 0, name, (int)length, wide, MAX_PATH - 1);
+  if (wide_length <= 0) return 0;
+  wide[wide_length] = 0;
+  unix_name = wine_get_unix_file_name(wide);
+  if (!unix_name) return 0;
+  slash = strrchr(unix_name, '/');
+  if (slash) *slash = 0;
+  if (!slash || !realpath(unix_name, folder) ||
+      snprintf(out, out_size, "%s/%s", folder, slash + 1) >= (int)out_size) {
+    HeapFree(GetProcessHeap(), 0, unix_name);
+    return 0;
+  }
+  HeapFree(GetProcessHeap(), 0, unix_name);
+  return 1;
+}
+
+/* The status vector for a Windows path that has no Unix counterpart: the
+   client's own "I/O error during ... operation for file ..." naming it.
+   The name is the caller's, which outlives the interpretation of the
+   status that follows the failed call. */
+static intptr_t path_error(intptr_t* status, const char* name) {
+  static const char operation[] = "path conversion";
+  status[0] = 1;           /* isc_arg_gds */
+  status[1] = 335544344L;  /* isc_io_error */
+  status[2] = 2;           /* isc_arg_string */
+  status[3] = (intptr_t)operation;
+  status[4] = 2;
+  status[5] = (intptr_t)name;
+  status[6] = 0;           /* isc_arg_end */
+  return status[1];
+}
+
+static size_t name_length(short length, const char* name) {
+  return length ? (size_t)(unsigned short)length : strlen(name);
+}
+
+intptr_t WINAPI bridge_isc_attach_database(intptr_t* status, short length, const char* name,
+                                           unsigned int* db, short dpb_length, const char* dpb) {
+  char path[PATH_MAX];
+  if (!to_unix_path(name, name_length(length, name), path, sizeof path)) return path_error(status, name);
+  return host_isc_attach_database(status, 0, path, db, dpb_length, dpb);
+}
+
+intptr_t WINAPI bridge_isc_create_database(intptr_t* status, short length, const char* name,
+                                           unsigned int* db, short dpb_length, const char* dpb,
+                                           short db_type) {
+  char path[PATH_MAX];
+  if (!to_unix_path(name, name_length(length, name), path, sizeof path)) return path_error(status, name);
+  return host_isc_create_database(status, 0, path, db, dpb_length, dpb, db_type);
+}

@@ -1,0 +1,43 @@
+#include "vcl/data/FBClient.h"
+
+#include <map>
+
+#include "vcl/data/DBXDynalink.h"
+#include "vcl/rtl/Strings.h"
+#include "vcl/rtl/WinApi.h"
+
+std::shared_ptr<TFBClient> TFBClient::Load(const String& LibraryName) {
+  static std::map<String, std::weak_ptr<TFBClient>> Loaded;
+  std::weak_ptr<TFBClient>& Slot = Loaded[UpperCase(LibraryName)];
+  if (std::shared_ptr<TFBClient> Existing = Slot.lock()) return Existing;
+
+  std::shared_ptr<TFBClient> Client(new TFBClient);
+  Client->FModule = LoadLibraryW(LibraryName.c_str());
+  if (!Client->FModule) throw TDBXError(DBXLoadErrorMessage(LibraryName, GetLastError()));
+  const auto Module = static_cast<HMODULE>(Client->FModule);
+#define FB_RESOLVE(name)                                                                \
+  Client->name = reinterpret_cast<decltype(Client->name)>(GetProcAddress(Module, #name)); \
+  if (!Client->name) throw TDBXError(LibraryName + L" lacks the function " L## #name L".");
+  FB_CLIENT_FUNCTIONS(FB_RESOLVE)
+#undef FB_RESOLVE
+  Slot = Client;
+  return Client;
+}
+
+TFBClient::~TFBClient() {
+  if (FModule) FreeLibrary(static_cast<HMODULE>(FModule));
+}
+
+void TFBClient::RaiseError(const ISC_STATUS* Status) const {
+  String Message;
+  char Buffer[1024];
+  const ISC_STATUS* Cursor = Status;
+  while (fb_interpret(Buffer, sizeof Buffer, &Cursor) > 0) {
+    if (!Message.empty()) Message += sLineBreak;
+    Message += FromAnsi(Buffer);
+  }
+  const int SqlCode = isc_sqlcode(Status);
+  if (Message.empty()) Message = L"Unknown Firebird error";
+  Message += sLineBreak + Format(L"Error code %d (SQL code %d)", {Status[1], SqlCode});
+  throw TDBXError(Message, SqlCode);
+}
