@@ -1,0 +1,9 @@
+#include "components/core/cxLibraryStrs.h"
+#include "components/core/dxCore.h"
+#include "components/core/dxThreading.h"
+#include "vcl/rtl/UnitStartup.h"
+
+const TUnitTable& ProgramUnits() {
+  static const TUnitTable units{dxCoreUnit, cxLibraryStrsUnit, dxThreadingUnit};
+  return units;
+}
