@@ -19,7 +19,141 @@ constexpr int MaxFastListSize = INT_MAX / static_cast<int>(sizeof(void*));
   throw EListError(Format(AMessage, {AValue}));
 }
 
+// Answers IUnknown itself; the rest is the class's GetInterface.
+HRESULT QueryInterfaceOf(IUnknown* ASelf, REFIID AIID, void** AObj,
+                         const std::function<bool(REFIID, void**)>& AGetInterface) {
+  if (!AObj) return E_POINTER;
+  *AObj = nullptr;
+  if (IsEqualIID(AIID, __uuidof(IUnknown))) {
+    *AObj = ASelf;
+    return S_OK;
+  }
+  return AGetInterface(AIID, AObj) ? S_OK : E_NOINTERFACE;
+}
+
 }  // namespace
+
+// ---------------------------------------------------------------- interfaces and persistents
+
+HRESULT TcxIUnknownObject::QueryInterface(REFIID AIID, void** AObj) {
+  return QueryInterfaceOf(this, AIID, AObj,
+                          [this](REFIID AIID, void** AObj) { return GetInterface(AIID, AObj); });
+}
+
+bool TcxIUnknownObject::GetInterface(REFIID, void**) { return false; }
+
+void TcxOwnedPersistent::Assign(TPersistent* Source) {
+  if (Source && Source->InheritsFrom(TcxOwnedPersistent::StaticClass()))
+    CopyFromSource(Source);
+  else
+    TPersistent::Assign(Source);
+}
+
+TcxInterfacedPersistent::TcxInterfacedPersistent(TPersistent* AOwner)
+    : FOwner(AOwner), FOwnerInterface(dynamic_cast<IUnknown*>(AOwner)) {}
+
+HRESULT TcxInterfacedPersistent::QueryInterface(REFIID AIID, void** AObj) {
+  return QueryInterfaceOf(this, AIID, AObj,
+                          [this](REFIID AIID, void** AObj) { return GetInterface(AIID, AObj); });
+}
+
+bool TcxInterfacedPersistent::GetInterface(REFIID, void**) { return false; }
+
+ULONG TcxInterfacedPersistent::AddRef() {
+  return FOwnerInterface ? FOwnerInterface->AddRef() : static_cast<ULONG>(-1);
+}
+
+ULONG TcxInterfacedPersistent::Release() {
+  return FOwnerInterface ? FOwnerInterface->Release() : static_cast<ULONG>(-1);
+}
+
+void TcxFreeNotificator::AddSender(TComponent* ASender) {
+  if (ASender) ASender->FreeNotification(this);
+}
+
+void TcxFreeNotificator::RemoveSender(TComponent* ASender) {
+  if (ASender) ASender->RemoveFreeNotification(this);
+}
+
+void TcxFreeNotificator::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && OnFreeNotification) OnFreeNotification(AComponent);
+}
+
+// ---------------------------------------------------------------- TcxDoublyLinkedObjectList
+
+TcxDoublyLinkedObjectList::~TcxDoublyLinkedObjectList() { TcxDoublyLinkedObjectList::Clear(); }
+
+TcxDoublyLinkedObject* TcxDoublyLinkedObjectList::NewItem() {
+  const TClass itemClass = ItemClass();
+  if (!TObject::ClassInheritsFrom(itemClass, TcxDoublyLinkedObject::StaticClass()))
+    throw EInvalidCast(Format(L"%s is not a linked object class", {String(itemClass->Name)}));
+  return static_cast<TcxDoublyLinkedObject*>(TObject::CreateInstance(itemClass));
+}
+
+void TcxDoublyLinkedObjectList::AppendItem(TcxDoublyLinkedObject* AItem) {
+  AItem->SetPrev(FLast);
+  if (FLast) FLast->SetNext(AItem);
+  FLast = AItem;
+}
+
+TcxDoublyLinkedObject* TcxDoublyLinkedObjectList::Add() {
+  TcxDoublyLinkedObject* item = NewItem();
+  AppendItem(item);
+  return item;
+}
+
+void TcxDoublyLinkedObjectList::InsertBefore(TcxDoublyLinkedObject* ADestination,
+                                             TcxDoublyLinkedObject* ASource) {
+  ASource->SetPrev(ADestination->Prev());
+  if (ADestination->Prev()) ADestination->Prev()->SetNext(ASource);
+  ADestination->SetPrev(ASource);
+  ASource->SetNext(ADestination);
+}
+
+void TcxDoublyLinkedObjectList::InsertAfter(TcxDoublyLinkedObject* ADestination,
+                                            TcxDoublyLinkedObject* ASource) {
+  ASource->SetNext(ADestination->Next());
+  if (ADestination->Next())
+    ADestination->Next()->SetPrev(ASource);
+  else
+    FLast = ASource;
+  ADestination->SetNext(ASource);
+  ASource->SetPrev(ADestination);
+}
+
+void TcxDoublyLinkedObjectList::Extract(TcxDoublyLinkedObject* ALinkedObject) {
+  if (ALinkedObject->Next())
+    ALinkedObject->Next()->SetPrev(ALinkedObject->Prev());
+  else
+    FLast = ALinkedObject->Prev();
+  if (ALinkedObject->Prev()) ALinkedObject->Prev()->SetNext(ALinkedObject->Next());
+}
+
+void TcxDoublyLinkedObjectList::Delete(TcxDoublyLinkedObject* ALinkedObject) {
+  Extract(ALinkedObject);
+  delete ALinkedObject;
+}
+
+void TcxDoublyLinkedObjectList::Clear() {
+  while (FLast) {
+    TcxDoublyLinkedObject* item = FLast;
+    FLast = item->Prev();
+    delete item;
+  }
+}
+
+int TcxDoublyLinkedObjectList::Count() const {
+  int count = 0;
+  for (const TcxDoublyLinkedObject* item = FLast; item; item = item->Prev()) ++count;
+  return count;
+}
+
+TcxDoublyLinkedObject* TcxDoublyLinkedObjectList::First() const {
+  TcxDoublyLinkedObject* item = FLast;
+  while (item && item->Prev()) item = item->Prev();
+  return item;
+}
 
 // ---------------------------------------------------------------- TdxFastList
 

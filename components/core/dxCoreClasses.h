@@ -6,9 +6,132 @@
 #include <functional>
 #include <memory>
 
+#include "vcl/classes/Component.h"
+#include "vcl/rtl/Persistent.h"
 #include "vcl/rtl/System.h"
+#include "vcl/rtl/WinApi.h"
+
+#include <unknwn.h>
 
 class TList;
+
+// ---------------------------------------------------------------- interfaces
+
+// An object that answers interface queries without reference counting: its
+// owner frees it explicitly. Descendants answer their own interfaces in
+// GetInterface and leave the rest to the inherited one.
+class TcxIUnknownObject : public TObject, public IUnknown {
+  VCL_CLASS(TcxIUnknownObject, TObject)
+public:
+  TcxIUnknownObject() = default;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID AIID, void** AObj) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(-1); }
+  ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(-1); }
+
+protected:
+  virtual bool GetInterface(REFIID AIID, void** AObj);
+};
+
+// A persistent that remembers its owner; Assign between two of them (of any
+// descendant classes) goes to CopyFromSource.
+class TcxOwnedPersistent : public TPersistent {
+  VCL_CLASS(TcxOwnedPersistent, TPersistent)
+public:
+  explicit TcxOwnedPersistent(TPersistent* AOwner) : FOwner(AOwner) {}
+  void Assign(TPersistent* Source) override;
+
+protected:
+  // Descendants call the inherited one first, then copy their own state
+  // when ASource is of their class.
+  virtual void CopyFromSource(TPersistent* ASource) {}
+  TPersistent* GetOwner() const override { return FOwner; }
+
+private:
+  TPersistent* FOwner;
+};
+
+// A persistent with an owner that implements interfaces. Its reference
+// count is its owner's when the owner implements IUnknown; otherwise it is
+// not counted, and the owner frees it.
+class TcxInterfacedPersistent : public TPersistent, public IUnknown {
+  VCL_CLASS(TcxInterfacedPersistent, TPersistent)
+public:
+  explicit TcxInterfacedPersistent(TPersistent* AOwner);
+  TPersistent* Owner() const { return FOwner; }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID AIID, void** AObj) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+
+protected:
+  virtual bool GetInterface(REFIID AIID, void** AObj);
+  TPersistent* GetOwner() const override { return FOwner; }
+
+private:
+  TPersistent* FOwner;
+  IUnknown* FOwnerInterface;
+};
+
+// Relays the deletion of the components it was told about (AddSender).
+using TcxFreeNotificationEvent = std::function<void(TComponent* Sender)>;
+
+class TcxFreeNotificator : public TComponent {
+  VCL_COMPONENT_CLASS(TcxFreeNotificator, TComponent)
+public:
+  explicit TcxFreeNotificator(TComponent* AOwner) : TComponent(AOwner) {}
+  void AddSender(TComponent* ASender);
+  void RemoveSender(TComponent* ASender);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+  TcxFreeNotificationEvent OnFreeNotification;
+};
+
+// ---------------------------------------------------------------- doubly linked list
+
+class TcxDoublyLinkedObject : public TObject {
+  VCL_CREATABLE_CLASS(TcxDoublyLinkedObject, TObject)
+public:
+  TcxDoublyLinkedObject() = default;
+  TcxDoublyLinkedObject* Prev() const { return FPrev; }
+  void SetPrev(TcxDoublyLinkedObject* AValue) { FPrev = AValue; }
+  TcxDoublyLinkedObject* Next() const { return FNext; }
+  void SetNext(TcxDoublyLinkedObject* AValue) { FNext = AValue; }
+
+private:
+  TcxDoublyLinkedObject* FPrev = nullptr;
+  TcxDoublyLinkedObject* FNext = nullptr;
+};
+
+// An intrusive list anchored at its last item; it owns and frees its items.
+// No operation checks that an item belongs to the list.
+class TcxDoublyLinkedObjectList : public TObject {
+  VCL_CLASS(TcxDoublyLinkedObjectList, TObject)
+public:
+  TcxDoublyLinkedObjectList() = default;
+  ~TcxDoublyLinkedObjectList() override;
+
+  virtual TcxDoublyLinkedObject* Add();
+  virtual void Clear();
+  virtual void Delete(TcxDoublyLinkedObject* ALinkedObject);
+  // Unlinks the item without freeing it; the item keeps its own links.
+  virtual void Extract(TcxDoublyLinkedObject* ALinkedObject);
+  virtual void Remove(TcxDoublyLinkedObject* ALinkedObject) { Delete(ALinkedObject); }
+  void InsertBefore(TcxDoublyLinkedObject* ADestination, TcxDoublyLinkedObject* ASource);
+  void InsertAfter(TcxDoublyLinkedObject* ADestination, TcxDoublyLinkedObject* ASource);
+
+  int Count() const;  // walks the list
+  TcxDoublyLinkedObject* First() const;
+  TcxDoublyLinkedObject* Last() const { return FLast; }
+
+protected:
+  virtual TcxDoublyLinkedObject* NewItem();
+  virtual void AppendItem(TcxDoublyLinkedObject* AItem);
+  // The class of the items Add creates; descendants name their own.
+  virtual TClass ItemClass() const { return TcxDoublyLinkedObject::StaticClass(); }
+
+private:
+  TcxDoublyLinkedObject* FLast = nullptr;
+};
 
 // ---------------------------------------------------------------- fast lists
 
