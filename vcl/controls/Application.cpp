@@ -1,0 +1,96 @@
+#include "vcl/controls/Application.h"
+
+#include "vcl/controls/Dialogs.h"
+#include "vcl/graphics/Icon.h"
+#include "vcl/rtl/WinApi.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+String ModuleTitle() {
+  wchar_t path[MAX_PATH];
+  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  String name(path, length);
+  size_t slash = name.find_last_of(L"\\/");
+  if (slash != String::npos) name.erase(0, slash + 1);
+  size_t dot = name.rfind(L'.');
+  if (dot != String::npos) name.erase(dot);
+  return name;
+}
+}  // namespace
+
+TApplication::TApplication(TComponent* AOwner)
+    : TComponent(AOwner), FTitle(ModuleTitle()), FIcon(std::make_unique<TIcon>()) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (FindResourceW(instance, L"MAINICON", MAKEINTRESOURCEW(14)))  // RT_GROUP_ICON
+    FIcon->LoadFromResourceName(instance, L"MAINICON");
+}
+
+TApplication::~TApplication() {
+  // Forms close while the application still answers them.
+  Destroying();
+  DestroyComponents();
+}
+
+bool TApplication::ProcessMessage(MSG& Msg) {
+  if (!PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (Msg.message == WM_QUIT) {
+    FTerminated = true;
+    return true;
+  }
+  TranslateMessage(&Msg);
+  DispatchMessageW(&Msg);
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (ProcessMessage(msg)) {
+  }
+}
+
+void TApplication::HandleMessage() {
+  MSG msg;
+  try {
+    if (!ProcessMessage(msg)) WaitMessage();
+  } catch (...) {
+    HandleException(this);
+  }
+}
+
+void TApplication::Terminate() {
+  if (!FTerminated) PostQuitMessage(0);
+}
+
+void TApplication::HandleException(TObject* Sender) {
+  try {
+    throw;
+  } catch (const EAbort&) {
+  } catch (const Exception& e) {
+    if (OnException) OnException(Sender, e);
+    else ShowException(e);
+  } catch (const std::exception& e) {
+    Exception wrapped(FromUtf8(e.what()));
+    if (OnException) OnException(Sender, wrapped);
+    else ShowException(wrapped);
+  } catch (...) {
+    ShowException(Exception(L"Unknown exception"));
+  }
+}
+
+void TApplication::ShowException(const Exception& E) {
+  String msg = E.Message();
+  if (!msg.empty() && msg.back() > L'.') msg += L'.';
+  DialogService().ShowMessageBox({FTitle, msg, mtError, {mbOK}, 0});
+}
+
+namespace {
+void ApplicationInitialize() { Application = new TApplication(nullptr); }
+
+void ApplicationFinalize() {
+  delete Application;
+  Application = nullptr;
+}
+}  // namespace
+
+const TUnitEntry ApplicationUnit{L"Application", ApplicationInitialize, ApplicationFinalize};
