@@ -1,6 +1,8 @@
 // Format: the framework's formatting of an open array of values.
+#include <algorithm>
 #include <cstdio>
 
+#include "vcl/rtl/FormatSettings.h"
 #include "vcl/rtl/SysUtils.h"
 
 namespace {
@@ -16,26 +18,68 @@ struct TSpec {
   throw EConvertError(L"Format '" + AFormat + L"' invalid or incompatible with argument");
 }
 
+// Fixed or exponent text of a number with '.' as its decimal point. Longer
+// precisions than the framework's 18 digits are cut to them.
 String Printf(const wchar_t* AFormat, double AValue, int APrecision) {
   wchar_t buf[400];
-  swprintf(buf, 400, AFormat, APrecision, AValue);
+  swprintf(buf, 400, AFormat, APrecision > 18 ? 18 : APrecision, AValue);
   return buf;
 }
 
-String GroupThousands(const String& AFixed) {
-  size_t start = (!AFixed.empty() && AFixed[0] == L'-') ? 1 : 0;
-  size_t dot = AFixed.find(L'.');
-  size_t intEnd = dot == String::npos ? AFixed.size() : dot;
+String Localized(String AText, const TFormatSettings& ASettings) {
+  const size_t dot = AText.find(L'.');
+  if (dot != String::npos) AText[dot] = ASettings.DecimalSeparator;
+  return AText;
+}
+
+// Inserts the thousands separator into the integer digits of a fixed text
+// and puts in the decimal separator.
+String GroupThousands(const String& AFixed, const TFormatSettings& ASettings) {
+  const size_t start = (!AFixed.empty() && AFixed[0] == L'-') ? 1 : 0;
+  const size_t intEnd = std::min(AFixed.find(L'.'), AFixed.size());
   String r = AFixed.substr(0, start);
   for (size_t i = start; i < intEnd; ++i) {
     r += AFixed[i];
-    size_t left = intEnd - i - 1;
-    if (left > 0 && left % 3 == 0) r += L',';
+    const size_t left = intEnd - i - 1;
+    if (left > 0 && left % 3 == 0 && ASettings.ThousandSeparator) r += ASettings.ThousandSeparator;
   }
-  return r + AFixed.substr(intEnd);
+  return r + Localized(AFixed.substr(intEnd), ASettings);
 }
 
-String FormatOne(const TSpec& ASpec, const TVarRec& AArg, const String& AFormat) {
+// The settings' currency patterns around the amount's digits N and symbol C.
+String CurrencyText(double AValue, int APrecision, const TFormatSettings& ASettings) {
+  const String n = GroupThousands(Printf(L"%.*f", AValue < 0 ? -AValue : AValue, APrecision), ASettings);
+  const String& c = ASettings.CurrencyString;
+  if (!(AValue < 0)) {
+    switch (ASettings.CurrencyFormat) {
+      case 1: return n + c;
+      case 2: return c + L" " + n;
+      case 3: return n + L" " + c;
+      default: return c + n;
+    }
+  }
+  switch (ASettings.NegCurrFormat) {
+    case 1: return L"-" + c + n;
+    case 2: return c + L"-" + n;
+    case 3: return c + n + L"-";
+    case 4: return L"(" + n + c + L")";
+    case 5: return L"-" + n + c;
+    case 6: return n + L"-" + c;
+    case 7: return n + c + L"-";
+    case 8: return L"-" + n + L" " + c;
+    case 9: return L"-" + c + L" " + n;
+    case 10: return n + L" " + c + L"-";
+    case 11: return c + L" " + n + L"-";
+    case 12: return c + L" -" + n;
+    case 13: return n + L"- " + c;
+    case 14: return L"(" + c + L" " + n + L")";
+    case 15: return L"(" + n + L" " + c + L")";
+    default: return L"(" + c + n + L")";
+  }
+}
+
+String FormatOne(const TSpec& ASpec, const TVarRec& AArg, const String& AFormat,
+                 const TFormatSettings& ASettings) {
   using K = TVarRec::TKind;
   const bool integral = AArg.Kind == K::Integer || AArg.Kind == K::Unsigned;
   switch (ASpec.Type) {
@@ -66,10 +110,11 @@ String FormatOne(const TSpec& ASpec, const TVarRec& AArg, const String& AFormat)
       else FormatError(AFormat);
       int prec = ASpec.Precision;
       switch (ASpec.Type) {
-        case L'e': return Printf(L"%.*E", v, prec < 0 ? 15 : prec - 1 < 0 ? 0 : prec - 1);
-        case L'f': return Printf(L"%.*f", v, prec < 0 ? 2 : prec);
-        case L'g': return Printf(L"%.*G", v, prec < 0 ? 15 : prec);
-        default: return GroupThousands(Printf(L"%.*f", v, prec < 0 ? 2 : prec));
+        case L'e': return Localized(Printf(L"%.*E", v, prec < 0 ? 15 : prec - 1 < 0 ? 0 : prec - 1), ASettings);
+        case L'f': return Localized(Printf(L"%.*f", v, prec < 0 ? 2 : prec), ASettings);
+        case L'g': return Localized(Printf(L"%.*G", v, prec < 0 ? 15 : prec), ASettings);
+        case L'n': return GroupThousands(Printf(L"%.*f", v, prec < 0 ? 2 : prec), ASettings);
+        default: return CurrencyText(v, prec < 0 ? ASettings.CurrencyDecimals : prec, ASettings);
       }
     }
     case L's': {
@@ -95,6 +140,11 @@ String FormatOne(const TSpec& ASpec, const TVarRec& AArg, const String& AFormat)
 }  // namespace
 
 String Format(const String& AFormat, std::initializer_list<TVarRec> AArgs) {
+  return Format(AFormat, AArgs, FormatSettings);
+}
+
+String Format(const String& AFormat, std::initializer_list<TVarRec> AArgs,
+              const TFormatSettings& ASettings) {
   const TVarRec* args = AArgs.begin();
   const int count = static_cast<int>(AArgs.size());
   int next = 0;
@@ -153,7 +203,7 @@ String Format(const String& AFormat, std::initializer_list<TVarRec> AArgs) {
     if (i >= AFormat.size()) FormatError(AFormat);
     spec.Type = static_cast<wchar_t>(towlower(AFormat[i]));
     if (next >= count) FormatError(AFormat);
-    String text = FormatOne(spec, args[next++], AFormat);
+    String text = FormatOne(spec, args[next++], AFormat, ASettings);
     if (spec.Width > static_cast<int>(text.size())) {
       String pad(static_cast<size_t>(spec.Width) - text.size(), L' ');
       text = spec.LeftJustify ? text + pad : pad + text;

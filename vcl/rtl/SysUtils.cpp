@@ -5,6 +5,7 @@
 #include <cwchar>
 #include <cwctype>
 
+#include "vcl/rtl/FormatSettings.h"
 #include "vcl/rtl/WinApi.h"
 
 // ---------------------------------------------------------------- exceptions
@@ -264,7 +265,7 @@ int StrToIntDef(const String& S, int Default) {
   return TryStrToInt(S, v) ? v : Default;
 }
 
-String FloatToStr(double Value) {
+String FloatToStr(double Value, const TFormatSettings& Settings) {
   if (std::isnan(Value)) return L"NAN";
   if (std::isinf(Value)) return Value > 0 ? L"INF" : L"-INF";
   wchar_t buf[64];
@@ -279,25 +280,52 @@ String FloatToStr(double Value) {
     while (exponent.size() > 2 && exponent[0] == L'0') exponent.erase(0, 1);
     r = mantissa + L"E" + (sign == L'-' ? L"-" : L"+") + exponent;
   }
+  const size_t dot = r.find(L'.');
+  if (dot != String::npos) r[dot] = Settings.DecimalSeparator;
   return r;
 }
 
-bool TryStrToFloat(const String& S, double& Value) {
+String FloatToStr(double Value) { return FloatToStr(Value, FormatSettings); }
+
+// [sign] digits [separator digits] [E [sign] digits], with at least one
+// digit before the exponent; blanks around are ignored.
+bool TryStrToFloat(const String& S, double& Value, const TFormatSettings& Settings) {
   String t = Trim(S);
-  if (t.empty()) return false;
-  wchar_t* end = nullptr;
-  double v = wcstod(t.c_str(), &end);
-  if (end != t.c_str() + t.size()) return false;
+  size_t i = 0, digits = 0;
+  auto skipDigits = [&] {
+    const size_t start = i;
+    while (i < t.size() && t[i] >= L'0' && t[i] <= L'9') ++i;
+    return i - start;
+  };
+  if (i < t.size() && (t[i] == L'-' || t[i] == L'+')) ++i;
+  digits += skipDigits();
+  if (i < t.size() && t[i] == Settings.DecimalSeparator) {
+    t[i++] = L'.';
+    digits += skipDigits();
+  }
+  if (digits == 0) return false;
+  if (i < t.size() && (t[i] == L'E' || t[i] == L'e')) {
+    ++i;
+    if (i < t.size() && (t[i] == L'-' || t[i] == L'+')) ++i;
+    if (skipDigits() == 0) return false;
+  }
+  if (i != t.size()) return false;
+  const double v = wcstod(t.c_str(), nullptr);
+  if (std::isinf(v)) return false;
   Value = v;
   return true;
 }
 
-double StrToFloat(const String& S) {
+bool TryStrToFloat(const String& S, double& Value) { return TryStrToFloat(S, Value, FormatSettings); }
+
+double StrToFloat(const String& S, const TFormatSettings& Settings) {
   double v;
-  if (!TryStrToFloat(S, v))
+  if (!TryStrToFloat(S, v, Settings))
     throw EConvertError(Format(L"'%s' is not a valid floating point value", {S}));
   return v;
 }
+
+double StrToFloat(const String& S) { return StrToFloat(S, FormatSettings); }
 
 String BoolToStr(bool B, bool UseBoolStrs) {
   if (UseBoolStrs) return B ? L"True" : L"False";

@@ -7,6 +7,8 @@
 
 #include "vcl/rtl/System.h"
 
+struct TFormatSettings;
+
 // ---------------------------------------------------------------- exceptions
 
 class Exception : public std::exception {
@@ -106,8 +108,11 @@ struct TVarRec {
 // Format with %d %u %x %e %f %g %n %m %s %p %%, each with optional index
 // ("%1:s"), left justification ("-"), width and precision ("*" takes them
 // from the arguments). A mismatch of specifier and argument, or too few
-// arguments, raises EConvertError.
+// arguments, raises EConvertError. %f %n %m %e %g use the separators (and
+// %m the currency patterns) of the settings, FormatSettings by default.
 String Format(const String& AFormat, std::initializer_list<TVarRec> AArgs);
+String Format(const String& AFormat, std::initializer_list<TVarRec> AArgs,
+              const TFormatSettings& ASettings);
 
 // ---------------------------------------------------------------- strings
 // Positions are 1-based, as in the framework; 0 means "not found".
@@ -167,9 +172,16 @@ int64_t StrToInt64(const String& S);
 int StrToIntDef(const String& S, int Default);
 bool TryStrToInt(const String& S, int& Value);
 bool TryStrToInt64(const String& S, int64_t& Value);
-String FloatToStr(double Value);  // shortest text, up to 15 significant digits
+// Shortest text, up to 15 significant digits, with the settings' decimal
+// separator (FormatSettings by default).
+String FloatToStr(double Value);
+String FloatToStr(double Value, const TFormatSettings& Settings);
+// Reads the settings' decimal separator; EConvertError "'%s' is not a valid
+// floating point value".
 double StrToFloat(const String& S);
+double StrToFloat(const String& S, const TFormatSettings& Settings);
 bool TryStrToFloat(const String& S, double& Value);
+bool TryStrToFloat(const String& S, double& Value, const TFormatSettings& Settings);
 String BoolToStr(bool B, bool UseBoolStrs = false);
 
 // UTF-8 and the system's ANSI code page.
