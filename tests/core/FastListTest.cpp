@@ -163,7 +163,9 @@ public:
       : FLog(ALog), FId(AId), FList(AList) {}
   ~TTracked() override {
     FLog.push_back(FId);
-    if (FList) EXPECT_EQ(FList->IndexOf(this), -1) << "freed while still listed";
+    if (FList) {
+      EXPECT_EQ(FList->IndexOf(this), -1) << "freed while still listed";
+    }
   }
 
 private:
