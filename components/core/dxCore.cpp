@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "vcl/rtl/Streams.h"
+#include "vcl/rtl/Variants.h"
 #include "vcl/rtl/WinApi.h"
 
 namespace {
@@ -352,4 +353,22 @@ std::string dxWideToAnsiCodePage(const String& W, uint32_t ACodePage, int ALengt
   result.resize(
       WideCharToMultiByte(ACodePage, 0, W.data(), length, result.data(), size, nullptr, nullptr));
   return result;
+}
+
+bool dxVarIsBinaryData(const Variant& V) {
+  return VarIsStr(V) || (VarIsArray(V) && VarArrayDimCount(V) == 1);
+}
+
+std::string dxVariantToAnsiBytes(const Variant& V) {
+  if (!VarIsArray(V) || VarArrayDimCount(V) != 1) return ToAnsi(V.AsString());
+  const int low = VarArrayLowBound(V, 1), high = VarArrayHighBound(V, 1);
+  std::string bytes;
+  bytes.reserve(high >= low ? high - low + 1 : 0);
+  for (int i = low; i <= high; ++i)
+    bytes.push_back(static_cast<char>(VarAsType(VarArrayGet(V, {i}), varByte).AsInteger()));
+  return bytes;
+}
+
+String dxVariantToWideText(const Variant& V) {
+  return VarIsStr(V) ? V.AsString() : dxAnsiToWideCodePage(dxVariantToAnsiBytes(V), CP_ACP);
 }

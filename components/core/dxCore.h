@@ -16,6 +16,7 @@
 #include "vcl/rtl/UnitStartup.h"
 
 class TStream;
+class Variant;
 
 // Every exception class of the library derives from this one.
 VCL_EXCEPTION(EdxException, Exception)
@@ -180,6 +181,16 @@ inline void dxFireNotifyEvent(const TNotifyEvent& AEvent, TObject* ASender) {
 }
 
 void dxStreamWriteInt32(TStream* AStream, int32_t AValue);  // 4 bytes, little-endian
+
+// A string variant, or an array variant of one dimension.
+bool dxVarIsBinaryData(const Variant& V);
+// A one-dimensional array: its elements as bytes; anything else: its text
+// in the system's ANSI code page.
+std::string dxVariantToAnsiBytes(const Variant& V);
+// String variants: their text; anything else: dxVariantToAnsiBytes read in
+// the system's ANSI code page.
+String dxVariantToWideText(const Variant& V);
+inline String dxVariantToText(const Variant& V) { return dxVariantToWideText(V); }
 
 // Bytes in a code page and UTF-16 text; empty input gives empty output, and
 // ALength < 0 means the whole input.

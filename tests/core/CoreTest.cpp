@@ -5,6 +5,7 @@
 #include "components/core/cxLibraryStrs.h"
 #include "components/core/dxCore.h"
 #include "vcl/rtl/Streams.h"
+#include "vcl/rtl/Variants.h"
 #include "vcl/rtl/WinApi.h"
 
 namespace {
@@ -228,4 +229,26 @@ TEST(CoreHelpers, CodePagesAndStreams) {
   const auto* bytes = static_cast<const uint8_t*>(stream.Memory());
   EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 8),
             (std::vector<uint8_t>{4, 3, 2, 1, 0xFE, 0xFF, 0xFF, 0xFF}));
+}
+
+TEST(CoreHelpers, VariantsAsBinaryData) {
+  Variant bytes = VarArrayCreate({1, 3}, varByte);
+  VarArrayPut(bytes, 0x41, {1});
+  VarArrayPut(bytes, 0, {2});
+  VarArrayPut(bytes, 0xFF, {3});
+  EXPECT_TRUE(dxVarIsBinaryData(bytes));
+  EXPECT_EQ(dxVariantToAnsiBytes(bytes), std::string("A\0\xFF", 3));
+
+  EXPECT_TRUE(dxVarIsBinaryData(Variant(L"text")));
+  EXPECT_FALSE(dxVarIsBinaryData(Variant(12)));
+  EXPECT_FALSE(dxVarIsBinaryData(VarArrayCreate({0, 1, 0, 1}, varByte))) << "two dimensions";
+
+  EXPECT_EQ(dxVariantToAnsiBytes(Variant(L"a\x00E7")), dxWideToAnsiCodePage(L"a\x00E7", CP_ACP));
+  EXPECT_EQ(dxVariantToAnsiBytes(Variant(12)), "12");
+  EXPECT_EQ(dxVariantToText(Variant(L"a\x00E7")), L"a\x00E7");
+  EXPECT_EQ(dxVariantToText(bytes), String(L"A\0\x00FF", 3));
+
+  Variant tooLarge = VarArrayCreate({0, 0}, varInteger);
+  VarArrayPut(tooLarge, 300, {0});
+  EXPECT_THROW(dxVariantToAnsiBytes(tooLarge), EVariantError) << "not a byte";
 }
