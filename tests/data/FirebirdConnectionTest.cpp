@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include "tests/dbfixture/TestDatabase.h"
+#include "vcl/rtl/Strings.h"
+
+namespace {
+
+class FirebirdConnection : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Db.Execute({L"create table item (id integer not null primary key, name varchar(20))"});
+    Connection = Db.Connect();
+  }
+
+  int Count(TSQLConnection& On) {
+    TSQLDataSet Query(nullptr);
+    Query.SetSQLConnection(&On);
+    Query.SetCommandText(L"select count(*) from item");
+    Query.Open();
+    return Query.Fields(0)->AsInteger();
+  }
+  int CountOnNewConnection() { return Count(*Db.Connect()); }
+
+  // The message of running a statement.
+  String ErrorOf(const String& SQL) {
+    try {
+      Connection->ExecuteDirect(SQL);
+    } catch (const TDBXError& E) {
+      return E.Message();
+    }
+    return L"(no error)";
+  }
+
+  TTestDatabase Db;
+  std::unique_ptr<TSQLConnection> Connection;
+  TTransactionDesc Desc{1, 0, xilREADCOMMITTED, 0};
+};
+
+bool Contains(const String& Text, const String& Part) { return Text.find(Part) != String::npos; }
+
+}  // namespace
+
+TEST_F(FirebirdConnection, ConnectsAndReportsTheServerVersion) {
+  EXPECT_TRUE(Connection->Connected());
+  EXPECT_EQ(Connection->DBXConnection()->ProductName(), L"Firebird");
+  EXPECT_EQ(Connection->ServerVersion().substr(0, 2), L"3.");
+  Connection->Close();
+  EXPECT_FALSE(Connection->Connected());
+  Connection->Open();
+  EXPECT_EQ(Count(*Connection), 0);
+}
+
+TEST_F(FirebirdConnection, RollbackLeavesNoRowAndCommitKeepsThem) {
+  Connection->StartTransaction(Desc);
+  EXPECT_TRUE(Connection->InTransaction());
+  EXPECT_EQ(Connection->ExecuteDirect(L"insert into item values (1, 'a')"), 1);
+  EXPECT_EQ(Count(*Connection), 1);  // seen inside its own transaction
+  Connection->Rollback(Desc);
+  EXPECT_FALSE(Connection->InTransaction());
+  EXPECT_EQ(CountOnNewConnection(), 0);
+
+  Connection->StartTransaction(Desc);
+  Connection->ExecuteDirect(L"insert into item values (1, 'a')");
+  Connection->ExecuteDirect(L"insert into item values (2, 'b')");
+  EXPECT_EQ(CountOnNewConnection(), 0);  // read committed: not before the commit
+  Connection->Commit(Desc);
+  EXPECT_EQ(CountOnNewConnection(), 2);
+}
+
+TEST_F(FirebirdConnection, StatementsOutsideATransactionCommitEachOnSuccessOnly) {
+  EXPECT_EQ(Connection->ExecuteDirect(L"insert into item values (1, 'a')"), 1);
+  EXPECT_EQ(CountOnNewConnection(), 1);
+  // A block that inserts and then fails: its own transaction rolls back.
+  const String Failing =
+      L"execute block as begin insert into item values (2, 'b'); "
+      L"insert into item values (1, 'duplicate'); end";
+  EXPECT_TRUE(Contains(ErrorOf(Failing), L"violation of PRIMARY or UNIQUE KEY constraint"));
+  EXPECT_EQ(CountOnNewConnection(), 1);
+  EXPECT_FALSE(Connection->InTransaction());
+}
+
+TEST_F(FirebirdConnection, AFailedStatementLeavesTheTransactionUsable) {
+  Connection->StartTransaction(Desc);
+  Connection->ExecuteDirect(L"insert into item values (1, 'a')");
+  EXPECT_NE(ErrorOf(L"insert into item values (1, 'again')"), L"(no error)");
+  EXPECT_NE(ErrorOf(L"insert into nowhere values (1)"), L"(no error)");
+  ASSERT_TRUE(Connection->InTransaction());
+  Connection->ExecuteDirect(L"insert into item values (2, 'b')");
+  Connection->Commit(Desc);
+  EXPECT_EQ(CountOnNewConnection(), 2);
+
+  Connection->StartTransaction(Desc);
+  Connection->ExecuteDirect(L"delete from item");
+  EXPECT_NE(ErrorOf(L"insert into item values (null, 'x')"), L"(no error)");
+  Connection->Rollback(Desc);
+  EXPECT_EQ(CountOnNewConnection(), 2);
+}
+
+TEST_F(FirebirdConnection, ClosingOrDestroyingAConnectionRollsItsTransactionBack) {
+  Connection->StartTransaction(Desc);
+  Connection->ExecuteDirect(L"insert into item values (1, 'a')");
+  Connection->Close();
+  EXPECT_FALSE(Connection->InTransaction());
+  EXPECT_EQ(CountOnNewConnection(), 0);
+
+  Connection->Open();
+  Connection->StartTransaction(Desc);
+  Connection->ExecuteDirect(L"insert into item values (2, 'b')");
+  Connection.reset();
+  EXPECT_EQ(CountOnNewConnection(), 0);
+}
+
+TEST_F(FirebirdConnection, TransactionCallsOutOfOrderRaise) {
+  EXPECT_THROW(Connection->Commit(Desc), EDatabaseError);
+  EXPECT_THROW(Connection->Rollback(Desc), EDatabaseError);
+  Connection->StartTransaction(Desc);
+  EXPECT_THROW(Connection->StartTransaction(Desc), EDatabaseError);
+  Connection->Close();
+  EXPECT_THROW(Connection->StartTransaction(Desc), EDatabaseError);
+}
+
+TEST_F(FirebirdConnection, TwoConnectionsSeeEachOthersCommittedRows) {
+  const std::unique_ptr<TSQLConnection> Other = Db.Connect();
+  Connection->ExecuteDirect(L"insert into item values (1, 'a')");
+  EXPECT_EQ(Count(*Other), 1);
+  Other->StartTransaction(Desc);
+  Other->ExecuteDirect(L"insert into item values (2, 'b')");
+  EXPECT_EQ(Count(*Connection), 1);
+  Other->Commit(Desc);
+  EXPECT_EQ(Count(*Connection), 2);
+}
+
+TEST_F(FirebirdConnection, ServerErrorsCarryTheServersTextAndCode) {
+  const struct {
+    const wchar_t* SQL;
+    const wchar_t* Part;
+  } Cases[] = {
+      {L"selec * from item", L"Token unknown"},
+      {L"select * from nowhere", L"Table unknown"},
+      {L"insert into item values (1, 'b')", L"violation of PRIMARY or UNIQUE KEY constraint"},
+      {L"insert into item values (2, 'a name that is far too long')", L"string right truncation"},
+      {L"insert into item (name) values ('no id')", L"validation error for column"},
+  };
+  Connection->ExecuteDirect(L"insert into item values (1, 'a')");
+  for (const auto& C : Cases) {
+    const String Message = ErrorOf(C.SQL);
+    EXPECT_TRUE(Contains(Message, C.Part)) << C.SQL << L" -> " << Message;
+    EXPECT_TRUE(Contains(Message, L"SQL code -")) << Message;
+  }
+  try {
+    Connection->ExecuteDirect(L"selec 1");
+  } catch (const TDBXError& E) {
+    EXPECT_EQ(E.ErrorCode, -104);
+  }
+}
+
+TEST_F(FirebirdConnection, OpeningAMissingOrUnreachableDatabaseSaysWhy) {
+  const struct {
+    String Database;
+    const wchar_t* Part;
+  } Cases[] = {
+      {Db.Path() + L".missing", L"No such file or directory"},
+      {L"Q:\\nowhere\\base.fdb", L"Q:\\nowhere\\base.fdb"},
+      {L"/no/such/folder/base.fdb", L"/no/such/folder/base.fdb"},
+  };
+  for (const auto& C : Cases) {
+    TSQLConnection Other(nullptr);
+    Db.Configure(Other);
+    Other.Params()->SetValues(L"DataBase", C.Database);
+    try {
+      Other.Open();
+      ADD_FAILURE() << "opened " << C.Database;
+    } catch (const TDBXError& E) {
+      EXPECT_TRUE(Contains(E.Message(), C.Part)) << E.Message();
+      EXPECT_TRUE(Contains(E.Message(), L"I/O error")) << E.Message();
+      EXPECT_FALSE(Other.Connected());
+    }
+  }
+}
