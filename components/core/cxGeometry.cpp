@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "components/core/dxCore.h"
+#include "vcl/classes/TypInfo.h"
+#include "vcl/rtl/ClassRegistry.h"
 #include "vcl/rtl/Streams.h"
 
 namespace {
@@ -42,7 +44,12 @@ void WriteRect(TStream* AStream, const TRect& ARect) {
   for (int32_t value : {ARect.Left, ARect.Top, ARect.Right, ARect.Bottom}) dxStreamWriteInt32(AStream, value);
 }
 
+void cxGeometryInitialize() { RegisterClasses({TcxRect::StaticClass()}); }
+void cxGeometryFinalize() { UnRegisterClass(TcxRect::StaticClass()); }
+
 }  // namespace
+
+const TUnitEntry cxGeometryUnit{L"cxGeometry", cxGeometryInitialize, cxGeometryFinalize};
 
 // ---------------------------------------------------------------- integer helpers
 
@@ -140,6 +147,16 @@ void TcxGeometryObject::NotifyChange() { dxFireNotifyEvent(OnChange, this); }
 
 // ---------------------------------------------------------------- TcxRect
 
+const TPropTable* TcxRect::PublishedTable(TPublishedTag<TcxRect>) {
+  static const TPropTable table = TPublished<TcxRect>()
+                                      .Property(L"Left", &TcxRect::Left, &TcxRect::SetLeft)
+                                      .Property(L"Top", &TcxRect::Top, &TcxRect::SetTop)
+                                      .Property(L"Right", &TcxRect::Right, &TcxRect::SetRight)
+                                      .Property(L"Bottom", &TcxRect::Bottom, &TcxRect::SetBottom)
+                                      .Build();
+  return &table;
+}
+
 void TcxRect::SetRect(const TRect& AValue) {
   TRect value = AValue;
   AdjustRect(value);
@@ -186,6 +203,14 @@ void TcxRect::SaveToStream(TStream* AStream) const { WriteRect(AStream, FRect); 
 
 // ---------------------------------------------------------------- TcxSize
 
+const TPropTable* TcxSize::PublishedTable(TPublishedTag<TcxSize>) {
+  static const TPropTable table = TPublished<TcxSize>()
+                                      .Property(L"Height", &TcxSize::Height, &TcxSize::SetHeight)
+                                      .Property(L"Width", &TcxSize::Width, &TcxSize::SetWidth)
+                                      .Build();
+  return &table;
+}
+
 TcxSize::TcxSize(TPersistent* AOwner, int ADefaultWidth, int ADefaultHeight)
     : TcxGeometryObject(AOwner),
       FDefaultSize(ADefaultWidth, ADefaultHeight),
@@ -224,6 +249,17 @@ void TcxSize::SaveToStream(TStream* AStream) const {
 }
 
 // ---------------------------------------------------------------- TcxMargin
+
+const TPropTable* TcxMargin::PublishedTable(TPublishedTag<TcxMargin>) {
+  static const TPropTable table = TPublished<TcxMargin>()
+                                      .Property(L"All", &TcxMargin::All, &TcxMargin::SetAll)
+                                      .Property(L"Left", &TcxMargin::Left, &TcxMargin::SetLeft)
+                                      .Property(L"Top", &TcxMargin::Top, &TcxMargin::SetTop)
+                                      .Property(L"Right", &TcxMargin::Right, &TcxMargin::SetRight)
+                                      .Property(L"Bottom", &TcxMargin::Bottom, &TcxMargin::SetBottom)
+                                      .Build();
+  return &table;
+}
 
 TcxMargin::TcxMargin(TPersistent* AOwner, int ADefaultValue)
     : TcxGeometryObject(AOwner), FDefaultValue(ADefaultValue) {

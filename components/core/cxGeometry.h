@@ -5,6 +5,7 @@
 #include "components/core/dxCoreClasses.h"
 #include "vcl/rtl/Strings.h"
 #include "vcl/rtl/Types.h"
+#include "vcl/rtl/UnitStartup.h"
 
 class TStream;
 
@@ -88,9 +89,11 @@ protected:
   virtual void NotifyChange();
 };
 
+// Published: Left, Top, Right, Bottom.
 class TcxRect : public TcxGeometryObject {
   VCL_CLASS(TcxRect, TcxGeometryObject)
 public:
+  static const TPropTable* PublishedTable(TPublishedTag<TcxRect>);
   using TcxGeometryObject::TcxGeometryObject;
 
   const TRect& Rect() const { return FRect; }
@@ -139,9 +142,11 @@ private:
   TRect FRect;
 };
 
+// Published: Height, Width (kept when they differ from the default size).
 class TcxSize : public TcxGeometryObject {
   VCL_CLASS(TcxSize, TcxGeometryObject)
 public:
+  static const TPropTable* PublishedTable(TPublishedTag<TcxSize>);
   TcxSize(TPersistent* AOwner, int ADefaultWidth = 0, int ADefaultHeight = 0);
 
   const TSize& Size() const { return FSize; }
@@ -174,9 +179,12 @@ private:
   TSize FSize;
 };
 
+// Published: All, Left, Top, Right, Bottom; All comes first, so that a form
+// file restores uneven sides.
 class TcxMargin : public TcxGeometryObject {
   VCL_CLASS(TcxMargin, TcxGeometryObject)
 public:
+  static const TPropTable* PublishedTable(TPublishedTag<TcxMargin>);
   TcxMargin(TPersistent* AOwner, int ADefaultValue = 0);
 
   // Left, Top, Right and Bottom margins.
@@ -216,3 +224,6 @@ private:
   int FDefaultValue;
   TRect FMargin;
 };
+
+// Registers TcxRect with the class registry.
+extern const TUnitEntry cxGeometryUnit;

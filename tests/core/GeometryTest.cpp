@@ -3,6 +3,9 @@
 #include <vector>
 
 #include "components/core/cxGeometry.h"
+#include "vcl/classes/Filer.h"
+#include "vcl/classes/TypInfo.h"
+#include "vcl/rtl/ClassRegistry.h"
 #include "vcl/rtl/Streams.h"
 #include "vcl/rtl/SysUtils.h"
 
@@ -226,4 +229,50 @@ TEST(GeometryObjects, StreamForms) {
   negative.SetPosition(0);
   sizeCopy.LoadFromStream(&negative);
   EXPECT_EQ(sizeCopy.Size(), TSize(0, 3));
+}
+
+namespace {
+
+// A component that publishes its margins and bounds, as controls do.
+class TFramed : public TComponent {
+  VCL_COMPONENT_CLASS(TFramed, TComponent)
+public:
+  static const TPropTable* PublishedTable(TPublishedTag<TFramed>) {
+    static const TPropTable table = TPublished<TFramed>()
+                                        .Property(L"Margins", &TFramed::Margins)
+                                        .Property(L"Bounds", &TFramed::Bounds)
+                                        .Build();
+    return &table;
+  }
+  explicit TFramed(TComponent* AOwner)
+      : TComponent(AOwner), FMargins(new TcxMargin(this, 2)), FBounds(new TcxRect(this)) {}
+  TcxMargin* Margins() const { return FMargins.get(); }
+  TcxRect* Bounds() const { return FBounds.get(); }
+
+private:
+  std::unique_ptr<TcxMargin> FMargins;
+  std::unique_ptr<TcxRect> FBounds;
+};
+
+}  // namespace
+
+TEST(GeometryObjects, PublishedAndStreamedWithTheirComponent) {
+  std::vector<String> names;
+  for (PPropInfo prop : GetPropList(TcxMargin::StaticClass())) names.push_back(prop->Name);
+  EXPECT_EQ(names, (std::vector<String>{L"All", L"Left", L"Top", L"Right", L"Bottom"}));
+  EXPECT_EQ(GetClass(L"TcxRect"), TcxRect::StaticClass()) << "registered at start-up";
+
+  TFramed source(nullptr);
+  source.SetName(L"Framed");
+  SetOrdProp(source.Margins(), L"Left", 5);
+  EXPECT_EQ(GetOrdProp(source.Margins(), L"All"), -1);
+  source.Bounds()->SetRect(TRect(1, 2, 30, 40));
+  TMemoryStream stream;
+  TWriter(&stream).WriteRootComponent(&source);
+
+  stream.SetPosition(0);
+  TFramed target(nullptr);
+  TReader(&stream).ReadRootComponent(&target);
+  EXPECT_EQ(target.Margins()->Margin(), TRect(5, 2, 2, 2)) << "uneven sides come back";
+  EXPECT_TRUE(target.Bounds()->IsEqual(source.Bounds()));
 }
