@@ -158,3 +158,15 @@ private:
   std::map<String, TEntry> FEntries;  // key: upper-cased name
   std::vector<String> FKnownNames;
 };
+
+// ---------------------------------------------------------------- callbacks
+
+class TJSONValue;
+
+// Something the database side can call back: it receives a JSON value and
+// answers with a new one, which the caller owns.
+class TDBXCallback : public TObject {
+  VCL_CLASS(TDBXCallback, TObject)
+public:
+  virtual TJSONValue* Execute(TJSONValue* Arg) = 0;
+};
