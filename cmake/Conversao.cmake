@@ -5,7 +5,8 @@
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 # gcc 12 reports false array-bounds and overflow warnings inside std::wstring.
 add_compile_options(-Wall -Wextra -Wno-unused-parameter -Wno-missing-field-initializers
-                    -Wno-array-bounds -Wno-stringop-overflow -Wno-cast-function-type)
+                    -Wno-array-bounds -Wno-stringop-overflow -Wno-stringop-overread
+                    -Wno-cast-function-type)
 add_link_options(-static)
 
 set(CONVERSAO_PCH_HEADERS

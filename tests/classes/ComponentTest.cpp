@@ -73,7 +73,7 @@ TEST(TComponent, NamesAreIdentifiersUniqueUnderOneOwner) {
     } catch (const EComponentError& e) {
       EXPECT_EQ(e.Message(), c.message);
     }
-    EXPECT_EQ(b->Name(), L"");
+    EXPECT_TRUE(b->Name().empty());
   }
   a->SetName(L"EDIT1");  // a new case of its own name is no clash
   b->SetName(L"_Edit2");

@@ -3,6 +3,7 @@
 // owns; components that refer to one another across owners hear of each
 // other's deletion through free notifications.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "vcl/rtl/Persistent.h"
@@ -58,6 +59,9 @@ public:
 
   String GetNamePath() const override;
 
+  // The components streamed as this one's children (none by default).
+  virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {}
+
 protected:
   // Called when the component and its properties have been read.
   virtual void Loaded();
@@ -70,6 +74,7 @@ protected:
   TPersistent* GetOwner() const override { return FOwner; }
 
   friend class TReader;
+  friend class TWriter;
 
 private:
   void Insert(TComponent* AComponent);

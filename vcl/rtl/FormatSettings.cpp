@@ -4,19 +4,25 @@
 #include "vcl/rtl/WinApi.h"
 
 namespace {
-String LocaleString(LCID Locale, LCTYPE Type, const wchar_t* Default) {
+// The locale's text, or empty when the locale has none.
+String LocaleString(LCID Locale, LCTYPE Type) {
   wchar_t buffer[256];
   const int n = GetLocaleInfoW(Locale, Type, buffer, 256);
-  return n > 1 ? String(buffer, n - 1) : String(Default);
+  return n > 1 ? String(buffer, n - 1) : String();
+}
+
+String LocaleString(LCID Locale, LCTYPE Type, const wchar_t* Default) {
+  const String s = LocaleString(Locale, Type);
+  return s.empty() ? String(Default) : s;
 }
 
 Char LocaleChar(LCID Locale, LCTYPE Type, Char Default) {
-  const String s = LocaleString(Locale, Type, L"");
+  const String s = LocaleString(Locale, Type);
   return s.empty() ? Default : s[0];
 }
 
 int LocaleNumber(LCID Locale, LCTYPE Type, int Default) {
-  return StrToIntDef(LocaleString(Locale, Type, L""), Default);
+  return StrToIntDef(LocaleString(Locale, Type), Default);
 }
 
 // The system's date pictures mark literals as the framework does, but know
@@ -39,16 +45,16 @@ TFormatSettings TFormatSettings::Create(uint32_t Locale) {
   const LCID lcid = Locale;
   TFormatSettings s;
   for (int i = 0; i < 12; ++i) {
-    s.ShortMonthNames[i] = LocaleString(lcid, LOCALE_SABBREVMONTHNAME1 + i, L"");
-    s.LongMonthNames[i] = LocaleString(lcid, LOCALE_SMONTHNAME1 + i, L"");
+    s.ShortMonthNames[i] = LocaleString(lcid, LOCALE_SABBREVMONTHNAME1 + i);
+    s.LongMonthNames[i] = LocaleString(lcid, LOCALE_SMONTHNAME1 + i);
   }
   // The system numbers the days from Monday, the framework from Sunday.
   for (int i = 0; i < 7; ++i) {
     const int day = (i + 6) % 7;
-    s.ShortDayNames[i] = LocaleString(lcid, LOCALE_SABBREVDAYNAME1 + day, L"");
-    s.LongDayNames[i] = LocaleString(lcid, LOCALE_SDAYNAME1 + day, L"");
+    s.ShortDayNames[i] = LocaleString(lcid, LOCALE_SABBREVDAYNAME1 + day);
+    s.LongDayNames[i] = LocaleString(lcid, LOCALE_SDAYNAME1 + day);
   }
-  s.CurrencyString = LocaleString(lcid, LOCALE_SCURRENCY, L"");
+  s.CurrencyString = LocaleString(lcid, LOCALE_SCURRENCY);
   s.CurrencyFormat = static_cast<uint8_t>(LocaleNumber(lcid, LOCALE_ICURRENCY, 0));
   s.NegCurrFormat = static_cast<uint8_t>(LocaleNumber(lcid, LOCALE_INEGCURR, 0));
   s.CurrencyDecimals = static_cast<uint8_t>(LocaleNumber(lcid, LOCALE_ICURRDIGITS, 2));

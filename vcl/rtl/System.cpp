@@ -3,7 +3,7 @@
 #include "vcl/rtl/SysUtils.h"
 
 TClass TObject::StaticClass() {
-  static const TClassInfo info{L"TObject", nullptr, nullptr};
+  static const TClassInfo info{L"TObject", nullptr, nullptr, nullptr};
   return &info;
 }
 

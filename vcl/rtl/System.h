@@ -10,14 +10,33 @@ using TDateTime = double;     // days since 1899-12-30, time as the fraction
 class TObject;
 class TComponent;
 
-// Class metadata: name, parent and, for classes with a virtual constructor,
-// the routine that creates an instance (components receive their owner).
+struct TPropTable;  // a class's published properties (vcl/classes/TypInfo.h)
+
+// Class metadata: name, parent, for classes with a virtual constructor the
+// routine that creates an instance (components receive their owner), and
+// the table of the properties the class itself publishes (or null).
 struct TClassInfo {
   const wchar_t* Name;
   const TClassInfo* Parent;
   TObject* (*NewInstance)(TComponent* AOwner);
+  const TPropTable* (*Properties)();
 };
 using TClass = const TClassInfo*;
+
+// A class publishes properties by declaring (VCL_PUBLISHED in TypInfo.h)
+//   static const TPropTable* PublishedTable(TPublishedTag<Self>);
+// The tag names the class itself, so a parent's table is never taken for
+// the child's own.
+template <class T>
+struct TPublishedTag {};
+
+template <class T>
+const TPropTable* OwnPublishedTable() {
+  if constexpr (requires { T::PublishedTable(TPublishedTag<T>{}); })
+    return T::PublishedTable(TPublishedTag<T>{});
+  else
+    return nullptr;
+}
 
 class TObject {
 public:
@@ -46,7 +65,8 @@ public:
 #define VCL_CLASS_INFO_(Self, Parent, Factory)                               \
 public:                                                                       \
   static TClass StaticClass() {                                               \
-    static const TClassInfo info{VCL_WSTR_(Self), Parent::StaticClass(), Factory}; \
+    static const TClassInfo info{VCL_WSTR_(Self), Parent::StaticClass(), Factory, \
+                                 &OwnPublishedTable<Self>};                       \
     return &info;                                                            \
   }                                                                          \
   TClass ClassType() const override { return StaticClass(); }

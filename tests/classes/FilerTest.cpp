@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Sample.h"
+#include "vcl/rtl/ClassRegistry.h"
+#include "vcl/rtl/DateUtils.h"
+#include "vcl/rtl/Streams.h"
+
+namespace {
+// A root that streams the components it owns as its children.
+class TSampleRoot : public TComponent {
+  VCL_COMPONENT_CLASS(TSampleRoot, TComponent)
+public:
+  using TComponent::TComponent;
+  void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override {
+    for (int i = 0; i < ComponentCount(); ++i) Proc(Components(i));
+  }
+};
+
+class FilerTest : public ::testing::Test {
+protected:
+  void SetUp() override { RegisterClasses({TSampleRoot::StaticClass(), TSample::StaticClass()}); }
+  void TearDown() override {
+    UnRegisterClass(TSampleRoot::StaticClass());
+    UnRegisterClass(TSample::StaticClass());
+  }
+};
+
+void Fill(TSample& s, TComponent* link) {
+  s.SetText(L"ação 1");
+  s.Count = -70000;
+  s.Big = 1LL << 40;
+  s.Ratio = 0.1;
+  s.When = EncodeDateTime(2024, 3, 5, 10, 30, 0, 0);
+  s.Enabled = false;
+  s.Shade = shDark;
+  s.SetLink(link);
+  s.Pen()->Width = 3;
+  s.Pen()->Style = L"dash";
+  static_cast<TSampleItem*>(s.Items()->Add())->Caption = L"first";
+  static_cast<TSampleItem*>(s.Items()->Add())->Caption = String(300, L'x');
+  s.Secret = L"s3cr3t";
+  s.Blob = {0, 1, 2, 255};
+}
+
+void ExpectSame(const TSample& a, const TSample& b) {
+  EXPECT_EQ(a.Text(), b.Text());
+  EXPECT_EQ(a.Count, b.Count);
+  EXPECT_EQ(a.Big, b.Big);
+  EXPECT_EQ(a.Ratio, b.Ratio);
+  EXPECT_EQ(a.When, b.When);
+  EXPECT_EQ(a.Enabled, b.Enabled);
+  EXPECT_EQ(a.Shade, b.Shade);
+  EXPECT_EQ(a.Pen()->Width, b.Pen()->Width);
+  EXPECT_EQ(a.Pen()->Style, b.Pen()->Style);
+  ASSERT_EQ(a.Items()->Count(), b.Items()->Count());
+  for (int i = 0; i < a.Items()->Count(); ++i)
+    EXPECT_EQ(static_cast<TSampleItem*>(a.Items()->Items(i))->Caption,
+              static_cast<TSampleItem*>(b.Items()->Items(i))->Caption);
+  EXPECT_EQ(a.Secret, b.Secret);
+  EXPECT_EQ(a.Blob, b.Blob);
+}
+}  // namespace
+
+TEST_F(FilerTest, ComponentTreeRoundTrip) {
+  TSampleRoot original(nullptr);
+  original.SetName(L"Root1");
+  auto* sample = new TSample(&original);
+  sample->SetName(L"Sample1");
+  Fill(*sample, nullptr);
+  auto* second = new TSample(&original);
+  second->SetName(L"Sample2");
+  sample->SetLink(second);  // a reference to a component read after it
+
+  TMemoryStream stream;
+  TWriter(&stream).WriteRootComponent(&original);
+  stream.SetPosition(0);
+  TComponent* read = TReader(&stream).ReadRootComponent(nullptr);
+  std::unique_ptr<TComponent> owner(read);
+  EXPECT_EQ(stream.Position(), stream.Size());
+  ASSERT_EQ(read->ClassName(), L"TSampleRoot");
+  EXPECT_EQ(read->Name(), L"Root1");
+  ASSERT_EQ(read->ComponentCount(), 2);
+  auto* copy = dynamic_cast<TSample*>(read->FindComponent(L"Sample1"));
+  ASSERT_NE(copy, nullptr);
+  ExpectSame(*sample, *copy);
+  EXPECT_EQ(copy->Link(), read->FindComponent(L"Sample2"));
+  EXPECT_TRUE(copy->WasLoaded);
+  EXPECT_FALSE(copy->ComponentState().Contains(csLoading));
+}
+
+TEST_F(FilerTest, ValueEncodings) {
+  TMemoryStream stream;
+  TWriter writer(&stream);
+  for (int64_t v : {int64_t{127}, int64_t{128}, int64_t{-32768}, int64_t{32768}, int64_t{2147483648LL}})
+    writer.WriteInteger(v);
+  writer.WriteString(String(255, L'a'));
+  writer.WriteString(String(256, L'a'));
+  writer.WriteString(L"ação");
+  writer.WriteString(L"план");
+  writer.WriteIdent(L"nil");
+  writer.WriteFloat(1.5);
+  writer.WriteCurrency(Currency::FromScaled(12345));
+  const std::vector<int> expectedTags = {2, 3, 3, 4, 19, 6, 12, 20, 18, 13, 5, 16};
+  std::vector<int> tags;
+  stream.SetPosition(0);
+  TReader reader(&stream);
+  while (stream.Position() < stream.Size()) {
+    tags.push_back(static_cast<int>(reader.NextValue()));
+    reader.SkipValue();
+  }
+  EXPECT_EQ(tags, expectedTags);
+
+  stream.SetPosition(0);
+  EXPECT_EQ(reader.ReadInteger(), 127);
+  EXPECT_EQ(reader.ReadInteger(), 128);
+  EXPECT_EQ(reader.ReadInteger(), -32768);
+  EXPECT_EQ(reader.ReadInteger(), 32768);
+  EXPECT_EQ(reader.ReadInteger(), 2147483648LL);
+  EXPECT_EQ(reader.ReadString(), String(255, L'a'));
+  EXPECT_EQ(reader.ReadString(), String(256, L'a'));
+  EXPECT_EQ(reader.ReadString(), L"ação");
+  EXPECT_EQ(reader.ReadString(), L"план");
+  EXPECT_EQ(reader.ReadIdent(), L"nil");
+  EXPECT_EQ(reader.ReadFloat(), 1.5);
+  EXPECT_EQ(reader.ReadCurrency(), Currency::FromScaled(12345));
+}
+
+TEST_F(FilerTest, DamagedStreamsRaiseReadErrors) {
+  TSampleRoot original(nullptr);
+  auto* sample = new TSample(&original);
+  sample->SetName(L"Sample1");
+  Fill(*sample, nullptr);
+  TMemoryStream stream;
+  TWriter(&stream).WriteRootComponent(&original);
+  const auto* bytes = static_cast<const uint8_t*>(stream.Memory());
+  const std::vector<uint8_t> good(bytes, bytes + stream.Size());
+
+  auto readOf = [](const std::vector<uint8_t>& data) {
+    TMemoryStream damaged;
+    damaged.WriteBuffer(data.data(), static_cast<int64_t>(data.size()));
+    damaged.SetPosition(0);
+    TSampleRoot root(nullptr);
+    TReader(&damaged).ReadRootComponent(&root);
+    return root.ComponentCount();
+  };
+  EXPECT_EQ(readOf(good), 1);
+  for (size_t cut : {size_t{3}, good.size() / 2, good.size() - 1}) {
+    EXPECT_THROW(readOf(std::vector<uint8_t>(good.begin(), good.begin() + cut)), EReadError) << cut;
+  }
+  // A huge length must not be trusted.
+  std::vector<uint8_t> hugeLength = good;
+  const std::string marker = "Blob";
+  auto blob = std::search(hugeLength.begin(), hugeLength.end(), marker.begin(), marker.end());
+  ASSERT_NE(blob, hugeLength.end());
+  blob[5] = 0xFF, blob[6] = 0xFF, blob[7] = 0xFF, blob[8] = 0x7F;  // after the vaBinary tag
+  EXPECT_THROW(readOf(hugeLength), EReadError);
+  // A property the class does not know; a class nobody registered.
+  std::vector<uint8_t> unknown = good;
+  const std::string count = "Count";
+  auto prop = std::search(unknown.begin(), unknown.end(), count.begin(), count.end());
+  ASSERT_NE(prop, unknown.end());
+  prop[0] = 'M';
+  EXPECT_THROW(readOf(unknown), EReadError);
+  std::vector<uint8_t> unregistered = good;
+  const std::string sampleClass = "TSample";
+  auto cls = std::search(unregistered.begin() + 4 + 12, unregistered.end(), sampleClass.begin(), sampleClass.end());
+  ASSERT_NE(cls, unregistered.end());
+  cls[1] = 'X';
+  EXPECT_THROW(readOf(unregistered), EClassNotFound);
+}

@@ -1,0 +1,147 @@
+#pragma once
+// Streaming of components and persistents in the framework's binary format:
+// tagged values (TValueType), property names as short strings, lists ended
+// by vaNull. TWriter writes published properties and those an object
+// defines itself (DefineProperty, DefineBinaryProperty); TReader reads them
+// back into existing objects or creates components by class name.
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "vcl/rtl/Currency.h"
+#include "vcl/rtl/Persistent.h"
+#include "vcl/rtl/SysUtils.h"
+
+class TStream;
+class TComponent;
+class TCollection;
+class TReader;
+class TWriter;
+struct TPropInfo;
+
+enum class TValueType : uint8_t {
+  vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended, vaString, vaIdent, vaFalse, vaTrue,
+  vaBinary, vaSet, vaLString, vaNil, vaCollection, vaSingle, vaCurrency, vaDate, vaWString,
+  vaInt64, vaUTF8String, vaDouble
+};
+using enum TValueType;
+
+using TReaderProc = std::function<void(TReader* Reader)>;
+using TWriterProc = std::function<void(TWriter* Writer)>;
+using TStreamProc = std::function<void(TStream* Stream)>;
+
+class TFiler : public TObject {
+  VCL_CLASS(TFiler, TObject)
+public:
+  explicit TFiler(TStream* AStream) : FStream(AStream) {}
+
+  TStream* Stream() const { return FStream; }
+  TComponent* Root() const { return FRoot; }
+  void SetRoot(TComponent* Value) { FRoot = Value; }
+  // The object this one inherits its values from (none here: always null),
+  // for the HasData decisions of DefineProperties.
+  TPersistent* Ancestor() const { return nullptr; }
+
+  // Called from DefineProperties: a writer calls WriteData when HasData;
+  // a reader calls ReadData when the stream holds the named value.
+  virtual void DefineProperty(const String& Name, const TReaderProc& ReadData,
+                              const TWriterProc& WriteData, bool HasData) = 0;
+  // The same for a block of bytes (vaBinary), handed over as a stream.
+  virtual void DefineBinaryProperty(const String& Name, const TStreamProc& ReadData,
+                                    const TStreamProc& WriteData, bool HasData) = 0;
+
+private:
+  TStream* FStream;
+  TComponent* FRoot = nullptr;
+};
+
+class TWriter : public TFiler {
+  VCL_CLASS(TWriter, TFiler)
+public:
+  explicit TWriter(TStream* AStream) : TFiler(AStream) {}
+
+  void WriteValue(TValueType Value);
+  void WriteInteger(int64_t Value);  // the smallest of vaInt8/16/32/Int64
+  void WriteBoolean(bool Value);
+  void WriteFloat(double Value);     // vaExtended, 10 bytes
+  void WriteDouble(double Value);    // vaDouble
+  void WriteSingle(float Value);
+  void WriteCurrency(Currency Value);
+  void WriteDate(TDateTime Value);
+  void WriteString(const String& Value);  // the shortest faithful string form
+  void WriteIdent(const String& Ident);   // False, True, nil, Null get their own tags
+  void WriteListBegin() { WriteValue(vaList); }
+  void WriteListEnd() { WriteValue(vaNull); }
+  void WriteStr(const String& Value);     // a short string without tag (UTF-8, up to 255 bytes)
+  void WriteCollection(TCollection* Value);
+  // The published properties, then those Instance defines itself.
+  void WriteProperties(TPersistent* Instance);
+  // "TPF0", then the component with its properties and its children.
+  void WriteRootComponent(TComponent* ARoot);
+  void WriteComponent(TComponent* Component);
+
+  void DefineProperty(const String& Name, const TReaderProc& ReadData, const TWriterProc& WriteData,
+                      bool HasData) override;
+  void DefineBinaryProperty(const String& Name, const TStreamProc& ReadData,
+                            const TStreamProc& WriteData, bool HasData) override;
+
+private:
+  void WriteBytes(const void* Data, int64_t Count);
+  void WritePropName(const String& Name);
+  void WriteProperty(TPersistent* Instance, const TPropInfo* Prop);
+  String FPropPath;  // "Font." while writing the properties of a nested object
+};
+
+class TReader : public TFiler {
+  VCL_CLASS(TReader, TFiler)
+public:
+  explicit TReader(TStream* AStream) : TFiler(AStream) {}
+
+  TValueType ReadValue();
+  TValueType NextValue();  // without consuming it
+  bool EndOfList() { return NextValue() == vaNull; }
+  void ReadListBegin() { CheckValue(vaList); }
+  void ReadListEnd() { CheckValue(vaNull); }
+  void CheckValue(TValueType Value);
+  // Each raises EReadError "Invalid property value" for a value of
+  // another kind; the numeric ones accept any numeric tag.
+  int64_t ReadInteger();
+  bool ReadBoolean();
+  double ReadFloat();
+  Currency ReadCurrency();
+  TDateTime ReadDate();
+  String ReadString();
+  String ReadIdent();
+  String ReadStr();
+  void SkipValue();
+  void ReadCollection(TCollection* Collection);  // after its vaCollection tag
+  void ReadProperty(TPersistent* Instance);      // one name and its value
+  void ReadProperties(TPersistent* Instance);    // up to the end of the list
+  // Reads a stream made by WriteRootComponent into ARoot (or, with null, a
+  // new instance of the stream's root class); children are created by
+  // their registered class, owned by the root. Loaded runs for each at the
+  // end; a failure deletes the children read so far.
+  TComponent* ReadRootComponent(TComponent* ARoot);
+
+  void DefineProperty(const String& Name, const TReaderProc& ReadData, const TWriterProc& WriteData,
+                      bool HasData) override;
+  void DefineBinaryProperty(const String& Name, const TStreamProc& ReadData,
+                            const TStreamProc& WriteData, bool HasData) override;
+
+private:
+  void ReadBytes(void* Data, int64_t Count);
+  int64_t ReadLength();  // a 4-byte length that the stream can still hold
+  String ReadRawString(TValueType Type);
+  void ReadPropValue(TPersistent* Instance, const TPropInfo* Prop);
+  void ReadComponent();
+  [[noreturn]] void PropValueError() const;
+
+  String FPropName;  // the defined property being looked for; emptied when read
+  struct TFixup {
+    TPersistent* Instance;
+    const TPropInfo* Prop;
+    String Name;
+  };
+  std::vector<TFixup> FFixups;  // references to components not yet read
+  std::vector<TComponent*> FLoaded;
+};
