@@ -2,7 +2,7 @@
 
 #include "drivers/DBXOstraSQLServer.h"
 #include "drivers/DbxOstraOracle.h"
-#include "vcl/data/DBXConnection.h"
+#include "vcl/data/SqlExpr.h"
 #include "vcl/data/metadata/DBXMetaDataCommandFactory.h"
 #include "vcl/data/metadata/DBXMetaDataWriterFactory.h"
 #include "vcl/rtl/ClassRegistry.h"
@@ -193,16 +193,18 @@ TEST(DriverRegistration, ShutDownForgetsEverythingAndStartUpBringsItBack) {
 TEST(DriverRegistration, ConnectingFailsWithTheDriverLibrarysLoadError) {
   for (const TDriverCase& c : DriverCases()) {
     SCOPED_TRACE(ToUtf8(c.Name));
-    TDBXDriver* driver = Registry().GetDriver(c.Name);
-    TDBXProperties properties;
-    properties.MergeProperties(*driver->DriverProperties());
-    properties.SetValue(L"Database", L"SRV01:ERP");
+    TSQLConnection connection(nullptr);
+    connection.SetDriverName(c.Name);
+    connection.SetLoginPrompt(false);
+    connection.Params()->Add(L"HostName=SRV01");
+    connection.Params()->Add(L"DataBase=ERP");
     try {
-      driver->CreateConnection(properties);
+      connection.Open();
       ADD_FAILURE() << "the driver library was loaded";
     } catch (const TDBXError& error) {
       EXPECT_NE(error.Message().find(L"Unable to load " + String(c.Library)), String::npos)
           << ToUtf8(error.Message());
     }
+    EXPECT_FALSE(connection.Connected());
   }
 }
