@@ -66,6 +66,13 @@ TEST_F(FirebirdDataSet, ReadsEveryColumnKindBack) {
   EXPECT_TRUE(Query.FieldByName(L"FLAG")->AsBoolean());
   EXPECT_EQ(Query.FieldByName(L"I")->AsString(), L"2147483647");
   EXPECT_THROW(Query.FieldByName(L"DT")->AsInteger(), EDatabaseError);
+  const struct {
+    const wchar_t* Name;
+    TVarType Type;
+  } Variants[] = {{L"S", varInteger}, {L"B", varInt64}, {L"N", varDouble}, {L"V", varUString},
+                  {L"TS", varDate}, {L"FLAG", varBoolean}};
+  for (const auto& V : Variants) EXPECT_EQ(Query.FieldByName(V.Name)->Value().VType(), V.Type) << V.Name;
+  EXPECT_EQ(VarToStr(Query.FieldByName(L"V")->Value()), L"texto");
 }
 
 TEST_F(FirebirdDataSet, ReadsNullsAsNullInEveryKind) {
@@ -78,6 +85,7 @@ TEST_F(FirebirdDataSet, ReadsNullsAsNullInEveryKind) {
   }
   EXPECT_EQ(Query.FieldByName(L"I")->AsInteger(), 0);
   EXPECT_EQ(Query.FieldByName(L"TS")->AsDateTime(), 0);
+  EXPECT_TRUE(VarIsNull(Query.FieldByName(L"V")->Value()));
   EXPECT_FALSE(Query.FieldByName(L"ID")->IsNull());
 }
 
@@ -95,7 +103,6 @@ TEST_F(FirebirdDataSet, BindsParametersOfEveryKindIncludingNull) {
   P.ParamByName(L"d")->SetAsFloat(-1.5);
   P.ParamByName(L"v")->SetAsString(L"it's quoted");
   P.ParamByName(L"c")->Clear();
-  P.ParamByName(L"c")->SetDataType(ftString);
   P.ParamByName(L"dt")->SetAsDate(SomeDate + 0.75);
   P.ParamByName(L"tm")->SetAsDateTime(SomeTime);
   P.ParamByName(L"ts")->SetAsDateTime(OldDateTime);

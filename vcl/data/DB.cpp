@@ -87,6 +87,19 @@ bool TryBooleanOf(const TDBValue& V, bool& Result) {
   }
 }
 
+Variant VariantOf(const TDBValue& V, TFieldType Type) {
+  switch (V.Kind) {
+    case TKind::Null: return Null();
+    case TKind::Integer:
+      return Type == ftLargeint ? Variant(static_cast<long long>(V.Int)) : Variant(static_cast<int>(V.Int));
+    case TKind::Float: return Variant(V.Float);
+    case TKind::Text: return Variant(V.Text);
+    case TKind::DateTime: return VarFromDateTime(V.Float);
+    case TKind::Boolean: return Variant(V.Int != 0);
+  }
+  return Null();
+}
+
 bool IsNameChar(wchar_t C) {
   return (C >= L'0' && C <= L'9') || (C >= L'A' && C <= L'Z') || (C >= L'a' && C <= L'z') || C == L'_' ||
          C == L'$' || C > 127;
@@ -155,7 +168,35 @@ bool TField::AsBoolean() const {
   return Result;
 }
 
+Variant TField::Value() const { return VariantOf(Current(), DataType()); }
+
 // ---------------------------------------------------------------- TParam
+
+Variant TParam::Value() const { return FBound ? VariantOf(FValue, FDataType) : Variant(); }
+
+void TParam::SetValue(const Variant& Value) {
+  switch (Value.VType() & varTypeMask) {
+    case varNull:
+    case varEmpty: Clear(); break;
+    case varSmallint:
+    case varInteger:
+    case varShortInt:
+    case varByte:
+    case varWord: SetAsInteger(Value.AsInteger()); break;
+    case varLongWord:
+    case varInt64:
+    case varUInt64: SetAsLargeInt(Value.AsInt64()); break;
+    case varSingle:
+    case varDouble:
+    case varCurrency: SetAsFloat(Value.AsDouble()); break;
+    case varDate: SetAsDateTime(Value.AsDateTime()); break;
+    case varBoolean: SetAsBoolean(Value.AsBoolean()); break;
+    case varOleStr:
+    case varString:
+    case varUString: SetAsString(Value.AsString()); break;
+    default: throw EDatabaseError(L"Parameter '" + FName + L"' cannot take a value of that kind");
+  }
+}
 
 String TParam::AsString() const { return TextOf(FValue, FDataType); }
 
@@ -188,6 +229,7 @@ bool TParam::AsBoolean() const {
 void TParam::SetDBValue(const TDBValue& Value, TFieldType DataType) {
   FValue = Value;
   FDataType = DataType;
+  FBound = true;
 }
 
 void TParam::SetAsString(const String& Value) { SetDBValue(TDBValue::OfText(Value), ftString); }

@@ -6,6 +6,7 @@
 
 #include "vcl/classes/Component.h"
 #include "vcl/data/DBXConnection.h"
+#include "vcl/rtl/Variants.h"
 
 class TDataSet;
 
@@ -34,6 +35,8 @@ public:
   double AsFloat() const;
   TDateTime AsDateTime() const;
   bool AsBoolean() const;
+  // Null, or an integer, double, string, date or Boolean variant.
+  Variant Value() const;
   const TDBValue& AsDBValue() const { return Current(); }
 
 private:
@@ -47,7 +50,7 @@ private:
 // ---------------------------------------------------------------- parameters
 
 // A named parameter of a command. A parameter that was never given a
-// value (DataType ftUnknown) cannot be bound; Clear makes it null.
+// value cannot be bound; Clear gives it the value null.
 class TParam : public TObject {
   VCL_CLASS(TParam, TObject)
 public:
@@ -57,7 +60,9 @@ public:
   TFieldType DataType() const { return FDataType; }
   void SetDataType(TFieldType Value) { FDataType = Value; }
   bool IsNull() const { return FValue.IsNull(); }
-  void Clear() { FValue = TDBValue{}; }
+  // True once a value (null included) was given.
+  bool Bound() const { return FBound; }
+  void Clear() { SetDBValue(TDBValue{}, FDataType); }
 
   String AsString() const;
   void SetAsString(const String& Value);
@@ -72,6 +77,11 @@ public:
   void SetAsDate(TDateTime Value);
   bool AsBoolean() const;
   void SetAsBoolean(bool Value);
+  // Unassigned before a value was given, else as TField::Value.
+  Variant Value() const;
+  // Null clears; other variants set the value of their kind. Raises
+  // EDatabaseError for a variant kind that has no parameter type.
+  void SetValue(const Variant& Value);
   const TDBValue& AsDBValue() const { return FValue; }
   void SetDBValue(const TDBValue& Value, TFieldType DataType);
 
@@ -79,6 +89,7 @@ private:
   String FName;
   TFieldType FDataType = ftUnknown;
   TDBValue FValue;
+  bool FBound = false;
 };
 
 class TParams : public TObject {

@@ -94,7 +94,7 @@ void BindCommandParams(TDBXCommand& Command, const std::vector<String>& MarkerNa
                          L" parameter markers but its text names " + IntToStr(MarkerNames.size()));
   for (size_t i = 0; i < MarkerNames.size(); ++i) {
     const TParam* Param = Params ? Params->FindParam(MarkerNames[i]) : nullptr;
-    if (!Param || Param->DataType() == ftUnknown)
+    if (!Param || !Param->Bound())
       throw EDatabaseError(L"No value for parameter '" + MarkerNames[i] + L"'");
     Command.SetParameter(static_cast<int>(i), Param->AsDBValue());
   }
