@@ -1,6 +1,7 @@
 #include "vcl/controls/Application.h"
 
 #include "vcl/controls/Dialogs.h"
+#include "vcl/controls/Forms.h"
 #include "vcl/graphics/Icon.h"
 #include "vcl/rtl/WinApi.h"
 
@@ -32,12 +33,40 @@ TApplication::~TApplication() {
   DestroyComponents();
 }
 
+void TApplication::FormCreated(TCustomForm* Form) {
+  Form->AfterConstruction();
+  if (FMainForm) return;
+  FMainForm = Form;
+  Form->HandleNeeded();
+}
+
+void TApplication::FormDestroyed(TCustomForm* Form) {
+  if (FMainForm == Form) FMainForm = nullptr;
+}
+
+void TApplication::Run() {
+  if (FMainForm && ShowMainForm) FMainForm->Show();
+  while (!FTerminated) HandleMessage();
+}
+
+// Keys go to the framework control they are meant for (or the one that
+// holds the window they are meant for) before the window sees them, so
+// that the form can move the focus with Tab.
+bool TApplication::IsKeyMsg(MSG& Msg) {
+  if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN) return false;
+  for (HWND window = Msg.hwnd; window; window = GetParent(window))
+    if (TWinControl* control = FindControl(window))
+      return control->Perform(CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
+  return false;
+}
+
 bool TApplication::ProcessMessage(MSG& Msg) {
   if (!PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (Msg.message == WM_QUIT) {
     FTerminated = true;
     return true;
   }
+  if (IsKeyMsg(Msg)) return true;
   TranslateMessage(&Msg);
   DispatchMessageW(&Msg);
   return true;
@@ -85,11 +114,16 @@ void TApplication::ShowException(const Exception& E) {
 }
 
 namespace {
-void ApplicationInitialize() { Application = new TApplication(nullptr); }
+void ApplicationInitialize() {
+  Screen = new TScreen(nullptr);
+  Application = new TApplication(nullptr);
+}
 
 void ApplicationFinalize() {
   delete Application;
   Application = nullptr;
+  delete Screen;
+  Screen = nullptr;
 }
 }  // namespace
 

@@ -60,8 +60,11 @@ public:
   TExceptionEvent OnException;
 
 private:
+  friend class TCustomForm;
   void FormCreated(TCustomForm* Form);
+  void FormDestroyed(TCustomForm* Form);
   bool ProcessMessage(tagMSG& Msg);
+  bool IsKeyMsg(tagMSG& Msg);
   String FTitle;
   std::unique_ptr<TIcon> FIcon;
   TCustomForm* FMainForm = nullptr;
@@ -70,5 +73,6 @@ private:
 
 extern TApplication* Application;
 
-// Creates Application at start-up and frees it (and its forms) at shut-down.
+// Creates Screen and Application at start-up and frees them (and the forms)
+// at shut-down.
 extern const TUnitEntry ApplicationUnit;

@@ -1,0 +1,370 @@
+#pragma once
+// The control classes: TControl (bounds, visibility, font, colour, text,
+// mouse input and the window procedure by message number), TWinControl (a
+// real window: a framework window or a subclassed standard control, with
+// children, tab order and focus), TCustomControl (a framework window that
+// paints on a canvas) and TGraphicControl (painted by its parent).
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "vcl/classes/Component.h"
+#include "vcl/controls/Messages.h"
+#include "vcl/graphics/Canvas.h"
+#include "vcl/rtl/Types.h"
+#include "vcl/rtl/UnitStartup.h"
+
+class TWinControl;
+
+enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+using enum TAlign;
+
+enum class TControlStyleItem {
+  csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed, csSetCaption,
+  csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable,
+  csNoStdEvents, csDisplayDragImage, csReflector, csActionClient, csMenuEvents,
+  csNeedsBorderPaint, csParentBackground, csPannable, csAlignWithMargins, csGestures,
+  csPaintBlackOpaqueOnGlass, csOverrideStylePaint
+};
+using enum TControlStyleItem;
+using TControlStyle = TSet<TControlStyleItem>;
+
+enum class TControlStateItem {
+  csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing, csCreating,
+  csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking, csDesignerHide, csPanning,
+  csRecreating, csAligning, csGlassPaint, csPrintClient
+};
+using enum TControlStateItem;
+using TControlState = TSet<TControlStateItem>;
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+using enum TMouseButton;
+enum class TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using enum TShiftStateItem;
+using TShiftState = TSet<TShiftStateItem>;
+
+using TCursor = int16_t;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crNone = -1;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crUpArrow = -10;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crNo = -18;
+constexpr TCursor crAppStart = -19;
+constexpr TCursor crHelp = -20;
+constexpr TCursor crHandPoint = -21;
+constexpr TCursor crSizeAll = -22;
+
+using TWndMethod = std::function<void(TMessage& Message)>;
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, wchar_t& Key)>;
+
+// ---------------------------------------------------------------- TControl
+
+class TControl : public TComponent {
+  VCL_COMPONENT_CLASS(TControl, TComponent)
+public:
+  explicit TControl(TComponent* AOwner);
+  ~TControl() override;
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* AParent);
+
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int Value) { SetBounds(Value, FTop, FWidth, FHeight); }
+  void SetTop(int Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
+  void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
+  void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+  // Position in the parent's client area (on the screen for a form).
+  virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+  void SetBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
+  virtual TRect ClientRect();
+  int ClientWidth() { return ClientRect().Width(); }
+  int ClientHeight() { return ClientRect().Height(); }
+  TPoint ClientToScreen(const TPoint& P);
+  TPoint ScreenToClient(const TPoint& P);
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign Value);
+
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool Value);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  bool Enabled() const { return FEnabled; }
+  virtual void SetEnabled(bool Value);
+
+  // The caption or text: the window's own text once the window exists.
+  String Caption() { return GetText(); }
+  void SetCaption(const String& Value) { SetText(Value); }
+  String Text() { return GetText(); }
+  void SetText(const String& Value);
+
+  // Setting Font or Color cuts the link to the parent's (ParentFont,
+  // ParentColor); setting those takes the parent's again.
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* Value) { FFont->Assign(Value); }
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool Value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool Value);
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor Value);
+  const String& Hint() const { return FHint; }
+  void SetHint(const String& Value) { FHint = Value; }
+
+  TControlStyle ControlStyle() const { return FControlStyle; }
+  void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
+  TControlState ControlState() const { return FControlState; }
+  void SetControlState(TControlState Value) { FControlState = Value; }
+
+  bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
+
+  // Sends a message straight to the control's window procedure.
+  LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+  // Every message passes this; replacing it subclasses the control.
+  TWndMethod WindowProc;
+  virtual void Invalidate();
+  virtual void Update() {}
+  void Repaint();
+  void Refresh() { Repaint(); }
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TNotifyEvent OnResize;
+
+protected:
+  // Handles the messages this class knows by number; others reach
+  // DefaultHandler.
+  virtual void WndProc(TMessage& Message);
+  virtual void DefaultHandler(TMessage& Message) {}
+  virtual String GetText();
+  virtual void Click();
+  virtual void DblClick();
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void Resize();
+  virtual void FontChanged();
+  // Raises EInvalidOperation naming the control.
+  [[noreturn]] void InvalidOperation(const String& Reason) const;
+
+  // Text of a control without a window of its own (or before it has one).
+  String FText;
+
+private:
+  friend class TWinControl;
+  void HandleMouse(TMessage& Message);
+  void ParentFontChanged();
+  void ParentColorChanged();
+
+  TWinControl* FParent = nullptr;
+  int FLeft = 0;
+  int FTop = 0;
+  int FWidth = 0;
+  int FHeight = 0;
+  TAlign FAlign = alNone;
+  bool FVisible = true;
+  bool FEnabled = true;
+  bool FParentFont = true;
+  bool FParentColor = true;
+  bool FTakingParentFont = false;
+  TColor FColor = clWindow;
+  TCursor FCursor = crDefault;
+  String FHint;
+  TControlStyle FControlStyle;
+  TControlState FControlState;
+  std::unique_ptr<TFont> FFont;
+};
+
+// ---------------------------------------------------------------- TWinControl
+
+struct TCreateParams {
+  String Caption;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  int X = 0;
+  int Y = 0;
+  int Width = 0;
+  int Height = 0;
+  HWND WndParent = nullptr;
+  // A standard window class to subclass; empty for a framework window.
+  String WinClassName;
+};
+
+class TWinControl : public TControl {
+  VCL_COMPONENT_CLASS(TWinControl, TControl)
+public:
+  explicit TWinControl(TComponent* AOwner);
+  ~TWinControl() override;
+
+  // The window, created (with its parents') on first use. A control that
+  // is being destroyed, has no parent window, or whose window was destroyed
+  // from outside raises EInvalidOperation.
+  HWND Handle();
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  void HandleNeeded() { Handle(); }
+  // Destroys and creates the window again, keeping the control's state.
+  void RecreateWnd();
+
+  int ControlCount() const { return static_cast<int>(FControls.size()); }
+  TControl* Controls(int Index) const { return FControls.at(Index); }
+  void InsertControl(TControl* AControl);
+  void RemoveControl(TControl* AControl);
+  // The visible, enabled child at a client point (graphic children first).
+  TControl* ControlAtPos(const TPoint& Pos, bool AllowDisabled = false);
+
+  // Position among the parent's windowed children when tabbing.
+  int TabOrder() const;
+  void SetTabOrder(int Value);
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool Value);
+  // The windowed children of this control and of theirs, in tab order.
+  void GetTabOrderList(std::vector<TWinControl*>& List);
+  bool CanFocus();
+  // Raises EInvalidOperation when the control cannot take the focus.
+  virtual void SetFocus();
+  bool Focused();
+  // Visible, and so is every parent up to the form.
+  bool Showing();
+
+  TBrush* Brush() const { return FBrush.get(); }
+  TRect ClientRect() override;
+  // Sets the bounds so that the client area gets the given size.
+  void SetClientSize(int AWidth, int AHeight);
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void SetEnabled(bool Value) override;
+  void Invalidate() override;
+  void Update() override;
+  // Lays the aligned children out in the client area.
+  void Realign();
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+
+protected:
+  virtual void CreateParams(TCreateParams& Params);
+  // Creates the window, then the children's windows.
+  virtual void CreateWnd();
+  // After the window exists: fonts, texts, items and other state the
+  // window keeps are handed to it.
+  virtual void InitializeWindow();
+  // Before the window goes: what it keeps (typed text, choices) is saved.
+  virtual void SaveWindowState();
+  void DestroyHandle();
+  void WndProc(TMessage& Message) override;
+  void DefaultHandler(TMessage& Message) override;
+  String GetText() override;
+  // Paints a framework window's client area (the children come after).
+  virtual void PaintWindow(HDC DC) {}
+  virtual void DoEnter();
+  virtual void DoExit();
+  virtual void KeyDown(uint16_t& Key, TShiftState Shift);
+  virtual void KeyUp(uint16_t& Key, TShiftState Shift);
+  virtual void KeyPress(wchar_t& Key);
+  void FontChanged() override;
+
+private:
+  friend LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
+  friend class TApplication;
+  void CreateHandle();
+  void AttachHandle(HWND Window);
+  void DetachHandle();
+  void UpdateBoundsFromWindow();
+  void ReflectToChild(TMessage& Message, HWND Child);
+  void PaintHandler(TMessage& Message);
+  void PaintControls(HDC DC);
+  void ForwardMouseToGraphicChild(TMessage& Message);
+  bool HandleKeyMessage(TMessage& Message);
+  bool DialogKey(TMessage& Message);
+  void SetCursorFromScreen(TMessage& Message);
+  TWinControl* MeasuredChild(UINT ControlId);
+
+  HWND FHandle = nullptr;
+  WNDPROC FDefWndProc = nullptr;
+  UINT FControlId = 0;
+  bool FTabStop = false;
+  bool FWindowLost = false;
+  bool FStandardClass = false;
+  std::vector<TControl*> FControls;
+  std::vector<TWinControl*> FTabList;
+  std::unique_ptr<TBrush> FBrush;
+};
+
+// ---------------------------------------------------------------- canvases and painting
+
+// A canvas on a control's window, or for a graphic control on its parent's
+// window, moved and clipped to the control.
+class TControlCanvas : public TCanvas {
+  VCL_CLASS(TControlCanvas, TCanvas)
+public:
+  explicit TControlCanvas(TControl* AControl) : FControl(AControl) {}
+  ~TControlCanvas() override { FreeHandle(); }
+  // Lets the context it made go (a context set from outside is only
+  // forgotten).
+  void FreeHandle();
+
+protected:
+  void CreateHandle() override;
+
+private:
+  TControl* FControl;
+  HWND FWindow = nullptr;
+};
+
+class TCustomControl : public TWinControl {
+  VCL_COMPONENT_CLASS(TCustomControl, TWinControl)
+public:
+  explicit TCustomControl(TComponent* AOwner);
+  TCanvas* Canvas() const { return FCanvas.get(); }
+
+protected:
+  // Draws the control on Canvas.
+  virtual void Paint() {}
+  void PaintWindow(HDC DC) override;
+
+private:
+  std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+class TGraphicControl : public TControl {
+  VCL_COMPONENT_CLASS(TGraphicControl, TControl)
+public:
+  explicit TGraphicControl(TComponent* AOwner);
+  TCanvas* Canvas() const { return FCanvas.get(); }
+
+protected:
+  friend class TWinControl;
+  virtual void Paint() {}
+
+private:
+  std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+// The control object of a window made by the framework, or null.
+TWinControl* FindControl(HWND Window);
+TShiftState KeysToShiftState(WPARAM Keys);
+TShiftState KeyboardStateToShiftState();
+
+// Registers the framework's window class and the common controls.
+extern const TUnitEntry ControlsUnit;

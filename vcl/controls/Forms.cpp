@@ -1,0 +1,281 @@
+#include "vcl/controls/Forms.h"
+
+#include <algorithm>
+
+#include "vcl/controls/Application.h"
+#include "vcl/graphics/Icon.h"
+
+TScreen* Screen = nullptr;
+
+namespace {
+// The program's other enabled windows, disabled while a modal form runs
+// and enabled again when it ends.
+class TDisabledWindows {
+public:
+  explicit TDisabledWindows(HWND Except) : FExcept(Except) {
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND window : FWindows) EnableWindow(window, FALSE);
+  }
+  ~TDisabledWindows() {
+    for (HWND window : FWindows)
+      if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  TDisabledWindows(const TDisabledWindows&) = delete;
+  TDisabledWindows& operator=(const TDisabledWindows&) = delete;
+
+private:
+  static BOOL CALLBACK Collect(HWND Window, LPARAM Self) {
+    auto* self = reinterpret_cast<TDisabledWindows*>(Self);
+    if (Window != self->FExcept && IsWindowVisible(Window) && IsWindowEnabled(Window))
+      self->FWindows.push_back(Window);
+    return TRUE;
+  }
+  HWND FExcept;
+  std::vector<HWND> FWindows;
+};
+}  // namespace
+
+TCustomForm* GetParentForm(TControl* Control) {
+  while (Control && Control->Parent()) Control = Control->Parent();
+  return dynamic_cast<TCustomForm*>(Control);
+}
+
+// ---------------------------------------------------------------- TCustomForm
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
+  SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
+  SetVisible(false);
+  SetBounds(0, 0, 320, 240);
+  SetColor(clBtnFace);
+  if (Screen) Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm() {
+  Destroying();
+  if (Screen) Screen->RemoveForm(this);
+  if (Application) Application->FormDestroyed(this);
+}
+
+void TCustomForm::AfterConstruction() {
+  if (FCreated) return;
+  FCreated = true;
+  try {
+    if (OnCreate) OnCreate(this);
+  } catch (...) {
+    Application->HandleException(this);
+  }
+}
+
+void TCustomForm::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  if (!Enabled()) Params.Style |= WS_DISABLED;
+  Params.ExStyle = WS_EX_CONTROLPARENT;
+  TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
+  Params.WndParent = mainForm && mainForm != this && mainForm->HandleAllocated()
+                         ? mainForm->Handle()
+                         : nullptr;
+}
+
+void TCustomForm::InitializeWindow() {
+  TWinControl::InitializeWindow();
+  if (Application && !Application->Icon()->Empty()) {
+    auto icon = reinterpret_cast<LPARAM>(Application->Icon()->Handle());
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, icon);
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, icon);
+  }
+}
+
+void TCustomForm::DoShow() {
+  try {
+    if (OnShow) OnShow(this);
+  } catch (...) {
+    Application->HandleException(this);
+  }
+}
+
+void TCustomForm::DoHide() {
+  try {
+    if (OnHide) OnHide(this);
+  } catch (...) {
+    Application->HandleException(this);
+  }
+}
+
+bool TCustomForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+TCloseAction TCustomForm::DoClose() {
+  TCloseAction action = caHide;
+  if (OnClose) OnClose(this, action);
+  return action;
+}
+
+void TCustomForm::CenterOnScreen() {
+  SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2,
+            (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2, Width(), Height());
+}
+
+void TCustomForm::VisibleChanging(bool Showing) {
+  if (Showing) {
+    HandleNeeded();
+    if (FPosition == poScreenCenter) CenterOnScreen();
+    DoShow();
+    ShowWindow(Handle(), SW_SHOW);
+  } else if (HandleAllocated()) {
+    DoHide();
+    ShowWindow(Handle(), SW_HIDE);
+  }
+}
+
+void TCustomForm::Activated() {
+  if (Screen) Screen->SetActiveForm(this);
+  if (FActiveControl && FActiveControl->CanFocus()) ::SetFocus(FActiveControl->Handle());
+  else if (!FActiveControl) SelectNext(nullptr, true, true);
+}
+
+void TCustomForm::FocusChanged(TWinControl* Control) { FActiveControl = Control; }
+
+void TCustomForm::ControlRemoved(TControl* Control) {
+  for (TControl* c = FActiveControl; c; c = c->Parent())
+    if (c == Control) {
+      FActiveControl = nullptr;
+      return;
+    }
+}
+
+void TCustomForm::SetActiveControl(TWinControl* Value) {
+  if (Value && (Value == this || GetParentForm(Value) != this || !Value->CanFocus()))
+    InvalidOperation(L"cannot make that control active: it is not a focusable control of the form");
+  FActiveControl = Value;
+  if (Value && HandleAllocated() && GetActiveWindow() == Handle()) Value->SetFocus();
+}
+
+void TCustomForm::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  if (list.empty()) return;
+  int count = static_cast<int>(list.size());
+  auto found = std::find(list.begin(), list.end(), CurControl);
+  int start = found != list.end() ? static_cast<int>(found - list.begin())
+                                  : (GoForward ? -1 : count);
+  for (int step = 1; step <= count; ++step) {
+    int index = ((start + (GoForward ? step : -step)) % count + count) % count;
+    TWinControl* control = list[index];
+    if (control->CanFocus() && (!CheckTabStop || control->TabStop())) {
+      control->SetFocus();
+      return;
+    }
+  }
+}
+
+TModalResult TCustomForm::ShowModal() {
+  if (Visible() || !Enabled() || FModal)
+    InvalidOperation(L"cannot be shown modally: it is visible, disabled or already modal");
+  HandleNeeded();
+  FModal = true;
+  FModalResult = mrNone;
+  struct TModalState {
+    TCustomForm* Form;
+    ~TModalState() { Form->FModal = false; }
+  } modalState{this};
+  {
+    TDisabledWindows disabled(Handle());
+    Show();
+    while (FModalResult == mrNone) {
+      Application->HandleMessage();
+      if (Application->Terminated()) {
+        FModalResult = mrCancel;
+      } else if (FModalResult != mrNone) {
+        // A result closes the form unless the close handlers keep it open.
+        if (!CloseQuery() || DoClose() == caNone) FModalResult = mrNone;
+      }
+    }
+  }
+  Hide();
+  return FModalResult;
+}
+
+void TCustomForm::Close() {
+  if (FModal) {
+    FModalResult = mrCancel;
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = DoClose();
+  if (action == caNone) return;
+  if (Application && Application->MainForm() == this) return Application->Terminate();
+  switch (action) {
+    case caHide: Hide(); break;
+    case caMinimize: ShowWindow(Handle(), SW_MINIMIZE); break;
+    default: Release(); break;
+  }
+}
+
+void TCustomForm::Release() { PostMessageW(Handle(), CM_RELEASE, 0, 0); }
+
+void TCustomForm::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_CLOSE: return Close();
+    case WM_ACTIVATE:
+      DefaultHandler(Message);
+      if (LOWORD(Message.WParam) != WA_INACTIVE) Activated();
+      return;
+    case CM_DIALOGKEY:
+      if (Message.WParam != VK_TAB || GetKeyState(VK_CONTROL) < 0) break;
+      SelectNext(FActiveControl, GetKeyState(VK_SHIFT) >= 0, true);
+      Message.Result = 1;
+      return;
+    case CM_VISIBLECHANGED: return VisibleChanging(Message.WParam != 0);
+    case CM_RELEASE:
+      delete this;  // nothing of the form is touched after this
+      return;
+  }
+  TWinControl::WndProc(Message);
+}
+
+// ---------------------------------------------------------------- TScreen
+
+TScreen::~TScreen() {
+  for (auto& [index, handle] : FCursors) DestroyCursor(handle);
+}
+
+void TScreen::SetCursor(TCursor Value) {
+  FCursor = Value;
+  ::SetCursor(Cursors(Value));
+}
+
+HCURSOR TScreen::Cursors(TCursor Index) const {
+  if (auto registered = FCursors.find(Index); registered != FCursors.end()) return registered->second;
+  static const struct {
+    TCursor Index;
+    const wchar_t* Id;
+  } standard[] = {
+      {crDefault, IDC_ARROW},      {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},
+      {crIBeam, IDC_IBEAM},        {crSizeNESW, IDC_SIZENESW}, {crSizeNS, IDC_SIZENS},
+      {crSizeNWSE, IDC_SIZENWSE},  {crSizeWE, IDC_SIZEWE},     {crUpArrow, IDC_UPARROW},
+      {crHourGlass, IDC_WAIT},     {crNo, IDC_NO},             {crAppStart, IDC_APPSTARTING},
+      {crHelp, IDC_HELP},          {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL},
+  };
+  if (Index == crNone) return nullptr;
+  for (const auto& cursor : standard)
+    if (cursor.Index == Index) return LoadCursorW(nullptr, cursor.Id);
+  return LoadCursorW(nullptr, IDC_ARROW);
+}
+
+void TScreen::SetCursors(TCursor Index, HCURSOR Handle) {
+  HCURSOR& slot = FCursors[Index];
+  if (slot && slot != Handle) DestroyCursor(slot);
+  slot = Handle;
+}
+
+int TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
+int TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+
+void TScreen::RemoveForm(TCustomForm* Form) {
+  std::erase(FForms, Form);
+  if (FActiveForm == Form) FActiveForm = nullptr;
+}

@@ -1,0 +1,124 @@
+#pragma once
+// Forms (top-level windows with their controls, shown modeless or modal)
+// and the screen (forms, the active form, cursors).
+#include <map>
+
+#include "vcl/controls/Controls.h"
+#include "vcl/controls/UITypes.h"
+
+enum class TPosition { poDesigned, poScreenCenter };
+using enum TPosition;
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+using enum TCloseAction;
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TWinControl {
+  VCL_COMPONENT_CLASS(TCustomForm, TWinControl)
+public:
+  explicit TCustomForm(TComponent* AOwner);
+  ~TCustomForm() override;
+
+  // Runs OnCreate once the form, and whatever a derived form builds in its
+  // constructor, exists. TApplication::CreateForm calls it; code that
+  // creates a form with new calls it itself.
+  void AfterConstruction();
+
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition Value) { FPosition = Value; }
+  // The control that has (or gets, when the form is activated) the focus.
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* Value);
+  // Moves the focus to the next (or previous) control in tab order that
+  // can take it, wrapping around.
+  void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+
+  // Shows the form and waits until ModalResult is set (by a button with a
+  // modal result, by the code, or by closing: mrCancel); the other windows
+  // of the program take no input meanwhile.
+  TModalResult ShowModal();
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult Value) { FModalResult = Value; }
+  // Asks OnCloseQuery, then OnClose decides: hide (the default), free
+  // (later, see Release), minimize or stay. Closing the main form ends the
+  // application.
+  void Close();
+  // Frees the form once the messages queued before now are handled.
+  void Release();
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void InitializeWindow() override;
+  void WndProc(TMessage& Message) override;
+  virtual void DoShow();
+  virtual void DoHide();
+  virtual bool CloseQuery();
+
+private:
+  friend class TWinControl;
+  void FocusChanged(TWinControl* Control);
+  void ControlRemoved(TControl* Control);
+  void VisibleChanging(bool Showing);
+  void Activated();
+  TCloseAction DoClose();
+  void CenterOnScreen();
+
+  TPosition FPosition = poDesigned;
+  TWinControl* FActiveControl = nullptr;
+  TModalResult FModalResult = mrNone;
+  bool FModal = false;
+  bool FCreated = false;
+};
+
+class TForm : public TCustomForm {
+  VCL_COMPONENT_CLASS(TForm, TCustomForm)
+public:
+  explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+};
+
+// The form a control lies on (the control itself for a form), or null.
+TCustomForm* GetParentForm(TControl* Control);
+
+class TScreen : public TComponent {
+  VCL_CLASS(TScreen, TComponent)
+public:
+  explicit TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+  ~TScreen() override;
+
+  // The cursor shown over every window of the program; crDefault lets each
+  // control show its own.
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor Value);
+  // The cursor of an index: the platform's for the crXxx values, those
+  // registered with SetCursors for others, the arrow for unknown ones.
+  HCURSOR Cursors(TCursor Index) const;
+  // Registers a cursor (owned by the screen from now on).
+  void SetCursors(TCursor Index, HCURSOR Handle);
+
+  TCustomForm* ActiveForm() const { return FActiveForm; }
+  int FormCount() const { return static_cast<int>(FForms.size()); }
+  TCustomForm* Forms(int Index) const { return FForms.at(Index); }
+  int Width() const;
+  int Height() const;
+
+private:
+  friend class TCustomForm;
+  void AddForm(TCustomForm* Form) { FForms.push_back(Form); }
+  void RemoveForm(TCustomForm* Form);
+  void SetActiveForm(TCustomForm* Form) { FActiveForm = Form; }
+
+  TCursor FCursor = crDefault;
+  TCustomForm* FActiveForm = nullptr;
+  std::vector<TCustomForm*> FForms;
+  std::map<TCursor, HCURSOR> FCursors;
+};
+
+extern TScreen* Screen;

@@ -1,0 +1,408 @@
+#include "vcl/controls/StdCtrls.h"
+
+#include "vcl/controls/Forms.h"
+#include "vcl/graphics/GdiTypes.h"
+#include "vcl/rtl/SysUtils.h"
+
+namespace {
+WORD NotificationCode(const TMessage& Message) { return HIWORD(Message.WParam); }
+}  // namespace
+
+// ---------------------------------------------------------------- TLabel
+
+TLabel::TLabel(TComponent* AOwner) : TWinControl(AOwner) {
+  SetBounds(0, 0, 65, 17);
+}
+
+void TLabel::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.WinClassName = L"STATIC";
+  Params.Style |= SS_NOTIFY;
+  switch (FAlignment) {
+    case taLeftJustify: Params.Style |= FWordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP; break;
+    case taCenter: Params.Style |= SS_CENTER; break;
+    case taRightJustify: Params.Style |= SS_RIGHT; break;
+  }
+}
+
+void TLabel::SetAlignment(TAlignment Value) {
+  if (Value == FAlignment) return;
+  FAlignment = Value;
+  RecreateWnd();
+}
+
+void TLabel::SetWordWrap(bool Value) {
+  if (Value == FWordWrap) return;
+  FWordWrap = Value;
+  RecreateWnd();
+  AdjustBounds();
+}
+
+void TLabel::SetAutoSize(bool Value) {
+  FAutoSize = Value;
+  AdjustBounds();
+}
+
+void TLabel::AdjustBounds() {
+  if (!FAutoSize || IsDestroying()) return;
+  String text = Text();
+  RECT r{0, 0, FWordWrap ? Width() : 0, 0};
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font()->Handle());
+  UINT format = DT_CALCRECT | DT_EXPANDTABS | (FWordWrap ? DT_WORDBREAK : 0);
+  // An empty label keeps the height of one line.
+  DrawTextW(dc, text.empty() ? L" " : text.c_str(), text.empty() ? 1 : -1, &r, format);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  int left = FAlignment == taRightJustify ? Left() + Width() - r.right : Left();
+  SetBounds(left, Top(), r.right, r.bottom);
+}
+
+void TLabel::WndProc(TMessage& Message) {
+  TWinControl::WndProc(Message);
+  if (Message.Msg == CM_TEXTCHANGED || Message.Msg == CM_FONTCHANGED) AdjustBounds();
+}
+
+// ---------------------------------------------------------------- TEdit
+
+TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
+  SetBounds(0, 0, 121, 21);
+  SetColor(clWindow);
+  SetTabStop(true);
+}
+
+void TEdit::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.WinClassName = L"EDIT";
+  Params.Style |= ES_AUTOHSCROLL;
+  Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FCharCase == ecUpperCase) Params.Style |= ES_UPPERCASE;
+  if (FCharCase == ecLowerCase) Params.Style |= ES_LOWERCASE;
+  if (FNumbersOnly) Params.Style |= ES_NUMBER;
+}
+
+void TEdit::InitializeWindow() {
+  TWinControl::InitializeWindow();
+  SendMessageW(Handle(), EM_LIMITTEXT, FMaxLength, 0);
+}
+
+void TEdit::SetCharCase(TEditCharCase Value) {
+  if (Value == FCharCase) return;
+  FCharCase = Value;
+  RecreateWnd();
+}
+
+void TEdit::SetNumbersOnly(bool Value) {
+  if (Value == FNumbersOnly) return;
+  FNumbersOnly = Value;
+  RecreateWnd();
+}
+
+void TEdit::SetMaxLength(int Value) {
+  FMaxLength = std::max(Value, 0);
+  if (HandleAllocated()) SendMessageW(Handle(), EM_LIMITTEXT, FMaxLength, 0);
+}
+
+void TEdit::WndProc(TMessage& Message) {
+  if (Message.Msg == CN_COMMAND && NotificationCode(Message) == EN_CHANGE) {
+    if (OnChange) OnChange(this);
+    return;
+  }
+  TWinControl::WndProc(Message);
+}
+
+// ---------------------------------------------------------------- TButton
+
+TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
+  SetControlStyle(ControlStyle() - TControlStyle{csClickEvents});
+  SetBounds(0, 0, 75, 25);
+  SetTabStop(true);
+}
+
+void TButton::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.WinClassName = L"BUTTON";
+  Params.Style |= BS_PUSHBUTTON;
+}
+
+void TButton::Click() {
+  if (TCustomForm* form = GetParentForm(this); form && FModalResult != mrNone)
+    form->SetModalResult(FModalResult);
+  TWinControl::Click();
+}
+
+void TButton::WndProc(TMessage& Message) {
+  if (Message.Msg == CN_COMMAND && NotificationCode(Message) == BN_CLICKED) return Click();
+  TWinControl::WndProc(Message);
+}
+
+// ---------------------------------------------------------------- TCheckBox
+
+TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner) {
+  SetControlStyle(ControlStyle() - TControlStyle{csClickEvents});
+  SetBounds(0, 0, 97, 17);
+  SetTabStop(true);
+}
+
+void TCheckBox::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.WinClassName = L"BUTTON";
+  Params.Style |= BS_AUTOCHECKBOX;
+}
+
+void TCheckBox::InitializeWindow() {
+  TWinControl::InitializeWindow();
+  SendMessageW(Handle(), BM_SETCHECK, FChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TCheckBox::SaveWindowState() {
+  TWinControl::SaveWindowState();
+  FChecked = Checked();
+}
+
+bool TCheckBox::Checked() {
+  if (!HandleAllocated()) return FChecked;
+  return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TCheckBox::SetChecked(bool Value) {
+  if (Value == Checked()) return;
+  FChecked = Value;
+  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, Value ? BST_CHECKED : BST_UNCHECKED, 0);
+  Click();
+}
+
+void TCheckBox::WndProc(TMessage& Message) {
+  if (Message.Msg == CN_COMMAND && NotificationCode(Message) == BN_CLICKED) {
+    FChecked = Checked();
+    return Click();
+  }
+  TWinControl::WndProc(Message);
+}
+
+// ---------------------------------------------------------------- list items
+
+void TListControlItems::CheckIndex(int Index) const {
+  if (Index < 0 || Index >= Count()) Error(SListIndexError, Index);
+}
+
+String TListControlItems::Get(int Index) const {
+  CheckIndex(Index);
+  return FItems[Index].Text;
+}
+
+TObject* TListControlItems::GetObject(int Index) const {
+  CheckIndex(Index);
+  return FItems[Index].Object;
+}
+
+void TListControlItems::PutObject(int Index, TObject* AObject) {
+  CheckIndex(Index);
+  FItems[Index].Object = AObject;
+}
+
+int TListControlItems::Add(const String& S) {
+  Insert(Count(), S);
+  return Count() - 1;
+}
+
+void TListControlItems::Insert(int Index, const String& S) {
+  if (Index < 0 || Index > Count()) Error(SListIndexError, Index);
+  FItems.insert(FItems.begin() + Index, {S, nullptr});
+  if (FOwner->HandleAllocated())
+    SendMessageW(FOwner->Handle(), FOwner->FMessages.InsertString, Index,
+                 reinterpret_cast<LPARAM>(S.c_str()));
+}
+
+void TListControlItems::Put(int Index, const String& S) {
+  TObject* object = GetObject(Index);
+  int selected = FOwner->ItemIndex();
+  Delete(Index);
+  Insert(Index, S);
+  PutObject(Index, object);
+  FOwner->SetItemIndex(selected);
+}
+
+void TListControlItems::Delete(int Index) {
+  CheckIndex(Index);
+  FItems.erase(FItems.begin() + Index);
+  if (FOwner->HandleAllocated()) SendMessageW(FOwner->Handle(), FOwner->FMessages.DeleteString, Index, 0);
+}
+
+void TListControlItems::Clear() {
+  FItems.clear();
+  FOwner->FItemIndex = -1;
+  if (FOwner->HandleAllocated()) SendMessageW(FOwner->Handle(), FOwner->FMessages.ResetContent, 0, 0);
+}
+
+void TListControlItems::SetUpdateState(bool Updating) {
+  if (FOwner->HandleAllocated()) {
+    SendMessageW(FOwner->Handle(), WM_SETREDRAW, !Updating, 0);
+    if (!Updating) FOwner->Invalidate();
+  }
+}
+
+// ---------------------------------------------------------------- TCustomListControl
+
+TCustomListControl::TCustomListControl(TComponent* AOwner, const TListMessages& Messages)
+    : TWinControl(AOwner), FItems(std::make_unique<TListControlItems>(this)), FMessages(Messages) {
+  // Clicks are reported by the window when the choice changes.
+  SetControlStyle(ControlStyle() - TControlStyle{csClickEvents});
+  SetColor(clWindow);
+  SetTabStop(true);
+}
+
+void TCustomListControl::InitializeWindow() {
+  TWinControl::InitializeWindow();
+  for (const auto& item : FItems->FItems)
+    SendMessageW(Handle(), FMessages.AddString, 0, reinterpret_cast<LPARAM>(item.Text.c_str()));
+  SendMessageW(Handle(), FMessages.SetCurSel, FItemIndex, 0);
+}
+
+void TCustomListControl::SaveWindowState() {
+  TWinControl::SaveWindowState();
+  FItemIndex = ItemIndex();
+}
+
+int TCustomListControl::ItemIndex() {
+  if (!HandleAllocated()) return FItemIndex;
+  return static_cast<int>(SendMessageW(Handle(), FMessages.GetCurSel, 0, 0));
+}
+
+void TCustomListControl::SetItemIndex(int Value) {
+  if (Value < -1 || Value >= FItems->Count()) throw EListError(Format(SListIndexError, {Value}));
+  FItemIndex = Value;
+  if (HandleAllocated()) SendMessageW(Handle(), FMessages.SetCurSel, Value, 0);
+}
+
+void TCustomListControl::Change() {
+  if (OnChange) OnChange(this);
+}
+
+// ---------------------------------------------------------------- TComboBox
+
+TComboBox::TComboBox(TComponent* AOwner)
+    : TCustomListControl(AOwner, {CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING,
+                                  CB_RESETCONTENT, CB_SETCURSEL, CB_GETCURSEL}),
+      FCanvas(std::make_unique<TControlCanvas>(this)) {
+  SetBounds(0, 0, 145, 21);
+}
+
+void TComboBox::CreateParams(TCreateParams& Params) {
+  TCustomListControl::CreateParams(Params);
+  static const DWORD styles[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST,
+                                 CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
+                                 CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE};
+  Params.WinClassName = L"COMBOBOX";
+  Params.Style |= styles[static_cast<int>(FStyle)] | CBS_HASSTRINGS | CBS_AUTOHSCROLL | WS_VSCROLL;
+  Params.Height += DropDownHeight();
+}
+
+void TComboBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TCustomListControl::SetBounds(ALeft, ATop, AWidth,
+                                HandleAllocated() ? AHeight + DropDownHeight() : AHeight);
+}
+
+void TComboBox::SetStyle(TComboBoxStyle Value) {
+  if (Value == FStyle) return;
+  FStyle = Value;
+  RecreateWnd();
+}
+
+void TComboBox::SetItemHeight(int Value) {
+  if (Value <= 0 || Value == FItemHeight) return;
+  FItemHeight = Value;
+  RecreateWnd();
+}
+
+void TComboBox::SetDropDownCount(int Value) {
+  FDropDownCount = std::max(Value, 1);
+  if (HandleAllocated()) SetBounds(Left(), Top(), Width(), Height());
+}
+
+bool TComboBox::DroppedDown() {
+  return HandleAllocated() && SendMessageW(Handle(), CB_GETDROPPEDSTATE, 0, 0);
+}
+
+void TComboBox::SetDroppedDown(bool Value) { SendMessageW(Handle(), CB_SHOWDROPDOWN, Value, 0); }
+
+void TComboBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
+  if (OnDrawItem) return OnDrawItem(this, Index, Rect, State);
+  FCanvas->FillRect(Rect);
+  if (Index >= 0) FCanvas->TextOut(Rect.Left + 2, Rect.Top, Items()->Strings(Index));
+}
+
+void TComboBox::HandleDrawItem(const DRAWITEMSTRUCT& Item) {
+  TOwnerDrawState state;
+  if (Item.itemState & ODS_SELECTED) state.Include(odSelected);
+  if (Item.itemState & ODS_GRAYED) state.Include(odGrayed);
+  if (Item.itemState & ODS_DISABLED) state.Include(odDisabled);
+  if (Item.itemState & ODS_FOCUS) state.Include(odFocused);
+  if (Item.itemState & ODS_COMBOBOXEDIT) state.Include(odComboBoxEdit);
+  FCanvas->FreeHandle();
+  FCanvas->SetHandle(Item.hDC);
+  struct TRelease {
+    TControlCanvas* Canvas;
+    ~TRelease() { Canvas->SetHandle(nullptr); }
+  } release{FCanvas.get()};
+  FCanvas->SetFont(Font());
+  bool selected = state.Contains(odSelected);
+  FCanvas->Brush()->SetColor(selected ? clHighlight : Color());
+  if (selected) FCanvas->Font()->SetColor(clHighlightText);
+  TRect rect = ToRect(Item.rcItem);
+  DrawItem(static_cast<int>(Item.itemID), rect, state);
+  if (state.Contains(odFocused)) DrawFocusRect(Item.hDC, &Item.rcItem);
+}
+
+void TComboBox::HandleMeasureItem(MEASUREITEMSTRUCT& Item) {
+  int height = FItemHeight;
+  int index = static_cast<int>(Item.itemID);
+  // The selection field (-1) keeps ItemHeight.
+  if (FStyle == csOwnerDrawVariable && index >= 0 && OnMeasureItem) OnMeasureItem(this, index, height);
+  Item.itemHeight = std::max(height, 1);
+}
+
+void TComboBox::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case CN_COMMAND:
+      switch (NotificationCode(Message)) {
+        case CBN_SELCHANGE:
+          Click();
+          return Change();
+        case CBN_EDITCHANGE: return Change();
+      }
+      break;
+    case CN_DRAWITEM:
+      HandleDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam));
+      Message.Result = TRUE;
+      return;
+    case CN_MEASUREITEM:
+      HandleMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam));
+      Message.Result = TRUE;
+      return;
+  }
+  TCustomListControl::WndProc(Message);
+}
+
+// ---------------------------------------------------------------- TListBox
+
+TListBox::TListBox(TComponent* AOwner)
+    : TCustomListControl(AOwner, {LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING,
+                                  LB_RESETCONTENT, LB_SETCURSEL, LB_GETCURSEL}) {
+  SetBounds(0, 0, 121, 97);
+}
+
+void TListBox::CreateParams(TCreateParams& Params) {
+  TCustomListControl::CreateParams(Params);
+  Params.WinClassName = L"LISTBOX";
+  Params.Style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+  Params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TListBox::WndProc(TMessage& Message) {
+  if (Message.Msg == CN_COMMAND && NotificationCode(Message) == LBN_SELCHANGE) {
+    Click();
+    return Change();
+  }
+  TCustomListControl::WndProc(Message);
+}

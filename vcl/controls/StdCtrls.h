@@ -1,0 +1,230 @@
+#pragma once
+// The standard controls, each on the platform's own window class: labels
+// (STATIC), edits (EDIT), buttons and check boxes (BUTTON), combo boxes
+// (COMBOBOX) and list boxes (LISTBOX).
+#include "vcl/controls/Controls.h"
+#include "vcl/controls/UITypes.h"
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+using enum TAlignment;
+
+class TLabel : public TWinControl {
+  VCL_COMPONENT_CLASS(TLabel, TWinControl)
+public:
+  explicit TLabel(TComponent* AOwner);
+
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment Value);
+  // Breaks the text into lines at the label's width.
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool Value);
+  // Sizes the label to its text (only its height when it wraps); a
+  // right-justified label keeps its right edge.
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value);
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void WndProc(TMessage& Message) override;
+
+private:
+  void AdjustBounds();
+  TAlignment FAlignment = taLeftJustify;
+  bool FWordWrap = false;
+  bool FAutoSize = true;
+};
+
+enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+using enum TEditCharCase;
+
+class TEdit : public TWinControl {
+  VCL_COMPONENT_CLASS(TEdit, TWinControl)
+public:
+  explicit TEdit(TComponent* AOwner);
+
+  // Letters typed are turned to this case.
+  TEditCharCase CharCase() const { return FCharCase; }
+  void SetCharCase(TEditCharCase Value);
+  // Only digits can be typed.
+  bool NumbersOnly() const { return FNumbersOnly; }
+  void SetNumbersOnly(bool Value);
+  // The most characters a person can type; 0 for no limit of our own.
+  int MaxLength() const { return FMaxLength; }
+  void SetMaxLength(int Value);
+
+  TNotifyEvent OnChange;
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void InitializeWindow() override;
+  void WndProc(TMessage& Message) override;
+
+private:
+  TEditCharCase FCharCase = ecNormal;
+  bool FNumbersOnly = false;
+  int FMaxLength = 0;
+};
+
+class TButton : public TWinControl {
+  VCL_COMPONENT_CLASS(TButton, TWinControl)
+public:
+  explicit TButton(TComponent* AOwner);
+  // Given to the form when the button is clicked (closing a modal form).
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult Value) { FModalResult = Value; }
+  void Click() override;
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void WndProc(TMessage& Message) override;
+
+private:
+  TModalResult FModalResult = mrNone;
+};
+
+class TCheckBox : public TWinControl {
+  VCL_COMPONENT_CLASS(TCheckBox, TWinControl)
+public:
+  explicit TCheckBox(TComponent* AOwner);
+  bool Checked();
+  // Changing the state clicks the box (OnClick), as a person would.
+  void SetChecked(bool Value);
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void InitializeWindow() override;
+  void SaveWindowState() override;
+  void WndProc(TMessage& Message) override;
+
+private:
+  bool FChecked = false;
+};
+
+// ---------------------------------------------------------------- lists
+
+class TCustomListControl;
+
+// The items of a list control: kept by the control and mirrored into its
+// window whenever it has one.
+class TListControlItems : public TStrings {
+  VCL_CLASS(TListControlItems, TStrings)
+public:
+  explicit TListControlItems(TCustomListControl* AOwner) : FOwner(AOwner) {}
+  int Count() const override { return static_cast<int>(FItems.size()); }
+  int Add(const String& S) override;
+  void Insert(int Index, const String& S) override;
+  void Delete(int Index) override;
+  void Clear() override;
+
+protected:
+  String Get(int Index) const override;
+  void Put(int Index, const String& S) override;
+  TObject* GetObject(int Index) const override;
+  void PutObject(int Index, TObject* AObject) override;
+  void SetUpdateState(bool Updating) override;
+
+private:
+  friend class TCustomListControl;
+  struct TItem {
+    String Text;
+    TObject* Object;
+  };
+  void CheckIndex(int Index) const;
+  TCustomListControl* FOwner;
+  std::vector<TItem> FItems;
+};
+
+enum class TOwnerDrawStateItem {
+  odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight, odInactive,
+  odNoAccel, odNoFocusRect, odReserved1, odReserved2, odComboBoxEdit
+};
+using enum TOwnerDrawStateItem;
+using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
+using TDrawItemEvent =
+    std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
+using TMeasureItemEvent = std::function<void(TWinControl* Control, int Index, int& Height)>;
+
+// What combo boxes and list boxes share: the items and the chosen one.
+class TCustomListControl : public TWinControl {
+  VCL_CLASS(TCustomListControl, TWinControl)
+public:
+  TStrings* Items() const { return FItems.get(); }
+  void SetItems(TStrings* Value) { FItems->Assign(Value); }
+  // -1 for none; an index outside the items raises EListError.
+  int ItemIndex();
+  void SetItemIndex(int Value);
+
+  TNotifyEvent OnChange;
+
+protected:
+  // The window's messages for its list.
+  struct TListMessages {
+    UINT AddString, InsertString, DeleteString, ResetContent, SetCurSel, GetCurSel;
+  };
+  TCustomListControl(TComponent* AOwner, const TListMessages& Messages);
+  void InitializeWindow() override;
+  void SaveWindowState() override;
+  virtual void Change();
+
+private:
+  friend class TListControlItems;
+  std::unique_ptr<TListControlItems> FItems;
+  TListMessages FMessages;
+  int FItemIndex = -1;
+};
+
+enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed,
+                            csOwnerDrawVariable };
+using enum TComboBoxStyle;
+
+class TComboBox : public TCustomListControl {
+  VCL_COMPONENT_CLASS(TComboBox, TCustomListControl)
+public:
+  explicit TComboBox(TComponent* AOwner);
+
+  // The owner-drawn styles are pick-only lists like csDropDownList.
+  TComboBoxStyle Style() const { return FStyle; }
+  void SetStyle(TComboBoxStyle Value);
+  // The height of owner-drawn items (OnMeasureItem may change it per item
+  // in csOwnerDrawVariable).
+  int ItemHeight() const { return FItemHeight; }
+  void SetItemHeight(int Value);
+  int DropDownCount() const { return FDropDownCount; }
+  void SetDropDownCount(int Value);
+  bool DroppedDown();
+  void SetDroppedDown(bool Value);
+  // The canvas owner-drawn items are drawn on.
+  TCanvas* Canvas() const { return FCanvas.get(); }
+  // Height is the selection field's; the dropped list comes on top of it.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void WndProc(TMessage& Message) override;
+  // Draws an owner-drawn item on Canvas, selected ones highlighted: the
+  // default writes its text; OnDrawItem replaces that.
+  virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
+
+private:
+  int DropDownHeight() const { return FItemHeight * FDropDownCount + 2; }
+  bool IsOwnerDrawn() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
+  void HandleDrawItem(const DRAWITEMSTRUCT& Item);
+  void HandleMeasureItem(MEASUREITEMSTRUCT& Item);
+  std::unique_ptr<TControlCanvas> FCanvas;
+  TComboBoxStyle FStyle = csDropDown;
+  int FItemHeight = 16;
+  int FDropDownCount = 8;
+};
+
+class TListBox : public TCustomListControl {
+  VCL_COMPONENT_CLASS(TListBox, TCustomListControl)
+public:
+  explicit TListBox(TComponent* AOwner);
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void WndProc(TMessage& Message) override;
+};
