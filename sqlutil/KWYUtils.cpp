@@ -1,0 +1,275 @@
+#include "sqlutil/KWYUtils.h"
+
+#include <vector>
+
+#include "sqlutil/TextoSQL.h"
+
+// The SQL Server dialect, pass by pass. The passes work on text alone, with
+// substring searches in upper-cased copies, so a keyword also matches inside
+// a longer word; that is what the business system's statements expect.
+
+namespace {
+
+constexpr size_t npos = String::npos;
+const String Cast = L"cast(";
+const String ComoVarchar = L" as varchar(1000))";
+
+// ---------------------------------------------------------------- aggregates
+
+// "SUM (" and the like lose the blank before the parenthesis.
+String AjustaEspacoAgregacao(String Texto) {
+  static const wchar_t* const Agregacoes[][2] = {
+      {L" SUM (", L" SUM("},     {L",SUM (", L",SUM("}, {L" COUNT (", L" COUNT("},
+      {L",COUNT (", L",COUNT("}, {L" MIN (", L" MIN("}, {L",MIN (", L",MIN("},
+      {L" MAX (", L" MAX("},     {L",MAX (", L",MAX("}, {L" AVG (", L" AVG("},
+      {L",AVG (", L",AVG("}};
+  auto algumaResta = [&Texto] {
+    const String maiusculo = UpperCase(Texto);
+    for (const auto& par : Agregacoes)
+      if (Pos(par[0], maiusculo) > 0) return true;
+    return false;
+  };
+  // Each round drops blanks, so the rounds come to an end.
+  while (algumaResta())
+    for (const auto& par : Agregacoes) Texto = SubstituiTodos(Texto, par[0], par[1]);
+  return Texto;
+}
+
+// ---------------------------------------------------------------- ON conditions
+
+// Puts the condition after each " ON " in parentheses, up to the next join
+// keyword, WHERE or comma. Conditions that already begin with "(" and the
+// last condition of a text without any of the keywords stay as they are.
+String AjustaCondicoesOn(const String& Texto) {
+  const String maiusculo = UpperCase(Texto);
+  TBuscaAdiante on(maiusculo, L" ON ");
+  TBuscaAdiante juncoes[] = {{maiusculo, L"LEFT "},  {maiusculo, L"RIGHT "}, {maiusculo, L"INNER "},
+                             {maiusculo, L"FULL "},  {maiusculo, L"WHERE "}};
+  TBuscaAdiante cortes[] = {{maiusculo, L"LEFT"},  {maiusculo, L"RIGHT"}, {maiusculo, L"INNER"},
+                            {maiusculo, L"FULL"},  {maiusculo, L"WHERE"}, {maiusculo, L","}};
+  String feito;
+  size_t resto = 0, fim = Texto.size();
+  for (size_t p; (p = on.Proxima(resto, fim)) != npos;) {
+    // The stretch through "ON"; after a condition left as it stands the
+    // word ON must not run into it.
+    const size_t inicio = PulaBrancos(Texto, resto, p + 3);
+    if (!feito.empty() && feito.back() > L' ') feito += L' ';
+    feito.append(Texto, inicio, p + 3 - inicio);
+    resto = p + 3;
+    const size_t condicao = PulaBrancos(Texto, resto, fim);
+    if (condicao < fim && Texto[condicao] == L'(') continue;
+    bool temJuncao = false;
+    for (auto& juncao : juncoes) temJuncao = temJuncao || juncao.Proxima(resto, fim) != npos;
+    if (!temJuncao) continue;
+    fim = RecuaBrancos(Texto, condicao, fim);
+    size_t corte = fim;
+    for (auto& c : cortes) corte = std::min(corte, std::min(c.Proxima(condicao, fim), fim));
+    feito += L" (";
+    feito.append(Texto, condicao, RecuaBrancos(Texto, condicao, corte) - condicao);
+    feito += L") ";
+    resto = PulaBrancos(Texto, corte, fim);
+  }
+  return feito + Texto.substr(resto, fim - resto);
+}
+
+// ---------------------------------------------------------------- concatenation
+
+// One operand text between two "||" and what is known of it, so that the
+// pieces are handled in one walk however many blanks it holds.
+class TSegmento {
+public:
+  explicit TSegmento(String ATexto);
+  void AcrescentaPecas(String& Saida);
+
+private:
+  bool GuardaSeAplica(size_t Inicio, size_t Branco) const;
+  bool EmbrulhaPeca(const String& Saida, size_t Inicio) const;
+  static void AcrescentaUltimaPeca(String& Saida, const String& Peca);
+
+  String FTexto, FMaiusculo;
+  std::vector<int> FAbertos, FFechados;  // parentheses before each index
+  size_t FUltimaVirgula, FUltimoUnion;
+  size_t FBrancoEquilibrado = npos;  // the last blank after which the text balances
+};
+
+String SemBrancoAposParentese(const String& S) {
+  String r;
+  r.reserve(S.size());
+  for (size_t i = 0; i < S.size(); ++i) {
+    r += S[i];
+    if (S[i] == L'(')
+      while (i + 1 < S.size() && S[i + 1] == L' ') ++i;
+  }
+  return r;
+}
+
+TSegmento::TSegmento(String ATexto)
+    : FTexto(SemBrancoAposParentese(ATexto)), FMaiusculo(UpperCase(FTexto)) {
+  FAbertos.assign(FTexto.size() + 1, 0);
+  FFechados.assign(FTexto.size() + 1, 0);
+  for (size_t i = 0; i < FTexto.size(); ++i) {
+    FAbertos[i + 1] = FAbertos[i] + (FTexto[i] == L'(');
+    FFechados[i + 1] = FFechados[i] + (FTexto[i] == L')');
+  }
+  FUltimaVirgula = FTexto.rfind(L',');
+  FUltimoUnion = FMaiusculo.rfind(L"UNION");
+  int abertos = 0, fechados = 0;
+  for (size_t i = FTexto.size(); i-- > 0;) {
+    abertos += FTexto[i] == L'(';
+    fechados += FTexto[i] == L')';
+    if (FTexto[i] == L' ' && abertos == fechados && abertos > 0) {
+      FBrancoEquilibrado = i;
+      break;
+    }
+  }
+}
+
+// A closing call that holds blanks (more ")" than "(" after the first
+// blank) is kept whole or cut only where its tail balances.
+bool TSegmento::GuardaSeAplica(size_t Inicio, size_t Branco) const {
+  const size_t fim = FTexto.size();
+  const int abertos = FAbertos[fim] - FAbertos[Branco + 1];
+  const int fechados = FFechados[fim] - FFechados[Branco + 1];
+  return fechados > abertos && fechados > 1 && FTexto.back() == L')' &&
+         (FUltimaVirgula == npos || FUltimaVirgula < Inicio) &&
+         (FUltimoUnion == npos || FUltimoUnion < Inicio);
+}
+
+// The operand right after a "||" is cast to text when it is an expression
+// of several words that is not a cast, a CASE or a quoted text.
+bool TSegmento::EmbrulhaPeca(const String& Saida, size_t Inicio) const {
+  if (Saida.size() < 2 || Saida.compare(Saida.size() - 2, 2, L"||") != 0) return false;
+  const size_t palavra = PulaBrancos(FTexto, Inicio, FTexto.size());
+  const size_t fimPalavra = FTexto.find(L' ', palavra);
+  if (fimPalavra == npos) return false;
+  const String primeira = FMaiusculo.substr(palavra, fimPalavra - palavra);
+  if (Pos(L"CAST", primeira) > 0 || Pos(L"CASE", primeira) > 0) return false;
+  if (FMaiusculo.compare(palavra, 8, L"COALESCE") == 0)
+    return NumStr(FTexto.substr(Inicio), 39) != 1;
+  return Pos(L"'", primeira) == 0;
+}
+
+void TSegmento::AcrescentaPecas(String& Saida) {
+  size_t inicio = 0;
+  for (size_t branco; (branco = FTexto.find(L' ', inicio)) != npos;) {
+    size_t fimPeca = branco;
+    if (GuardaSeAplica(inicio, branco)) {
+      if (FBrancoEquilibrado == npos || FBrancoEquilibrado <= inicio) break;
+      fimPeca = FBrancoEquilibrado;
+    }
+    const size_t palavra = PulaBrancos(FTexto, inicio, FTexto.size());
+    if (FMaiusculo.compare(palavra, 8, L"COALESCE") == 0) {
+      const size_t fecha = FimEquilibrado(FTexto, palavra);
+      if (fecha != npos) {
+        Saida.append(FTexto, palavra, fecha + 1 - palavra);
+        inicio = PulaBrancos(FTexto, fecha + 1, FTexto.size());
+        continue;
+      }
+    }
+    if (EmbrulhaPeca(Saida, inicio)) {
+      if (fimPeca > inicio && FTexto[fimPeca - 1] == L')')
+        Saida += L" " + Cast + FTexto.substr(inicio, fimPeca - 1 - inicio) + ComoVarchar + L") ";
+      else
+        Saida += L" " + Cast + FTexto.substr(inicio, fimPeca + 1 - inicio) + ComoVarchar + L" ";
+    } else {
+      Saida.append(FTexto, inicio, fimPeca + 1 - inicio);
+    }
+    inicio = fimPeca + 1;
+  }
+  AcrescentaUltimaPeca(Saida, FTexto.substr(inicio));
+}
+
+void TSegmento::AcrescentaUltimaPeca(String& Saida, const String& Peca) {
+  const String maiusculo = L" " + UpperCase(Peca);
+  if (Trim(Peca).empty() || Pos(L"CAST", maiusculo) > 0 || Pos(L" CHAR", maiusculo) > 0 ||
+      Pos(L" VARCHAR", maiusculo) > 0) {
+    Saida += Peca + L"||";
+    return;
+  }
+  const size_t parentese = Peca.find(L'(');
+  if (parentese != npos)
+    Saida += Peca.substr(0, parentese + 1) + Cast + Peca.substr(parentese + 1) + ComoVarchar + L"||";
+  else if (NumStr(Peca, 39) == 1)
+    Saida += Peca + L"||";
+  else
+    Saida += Cast + Peca + ComoVarchar + L"||";
+}
+
+// The operand after the last "||", at the start of Resto (trimmed); the
+// text left after it is returned.
+String AcrescentaUltimoOperando(String& Saida, const String& Resto) {
+  if (StartsText(L"COALESCE", Resto) || (!Resto.empty() && Resto[0] == L'(')) {
+    const String prefixo = PrefixoEquilibrado(Resto);
+    Saida += L"cast (" + prefixo + ComoVarchar + L" ";
+    return Trim(Resto.substr(prefixo.size()));
+  }
+  const size_t virgula = Resto.find(L',');
+  if (virgula != npos && PosMaiusculo(L"CAST", Resto.substr(0, virgula)) > 0) {
+    Saida += Resto.substr(0, virgula);
+    return Trim(Resto.substr(virgula));
+  }
+  const size_t fecha = Resto.find(L')');
+  size_t fimOperando;
+  if (fecha != npos && fecha < Resto.find(L' '))
+    fimOperando = fecha;
+  else if (!Resto.empty() && Resto[0] == L'\'')
+    fimOperando = std::min(Resto.find(L'\'', 1), Resto.size() - 1) + 1;
+  else
+    fimOperando = std::min(Resto.find(L' '), Resto.size());
+  Saida += Cast + Resto.substr(0, fimOperando) + ComoVarchar;
+  return Trim(Resto.substr(fimOperando));
+}
+
+// Every operand of "||" is cast to varchar, so that SQL Server's "+" joins
+// texts instead of adding numbers.
+String AjustaConcatenacao(const String& Texto) {
+  size_t barras = Texto.find(L"||");
+  if (barras == npos) return Texto;
+  String saida;
+  const size_t fim = RecuaBrancos(Texto, 0, Texto.size());
+  size_t resto = 0;
+  do {
+    const size_t inicio = PulaBrancos(Texto, resto, barras);
+    TSegmento(Texto.substr(inicio, RecuaBrancos(Texto, inicio, barras) - inicio)).AcrescentaPecas(saida);
+    resto = PulaBrancos(Texto, barras + 2, fim);
+    barras = Texto.find(L"||", resto);
+  } while (barras != npos);
+  const String depois = AcrescentaUltimoOperando(saida, Texto.substr(resto, fim - resto));
+  return saida + depois;
+}
+
+// ---------------------------------------------------------------- names
+
+String SubstituiNomes(String Texto) {
+  static const wchar_t* const Nomes[][2] = {
+      {L" DATE ", L" DATETIME "},
+      {L" DATE)", L" DATETIME)"},
+      {L"CURRENT_DATE", L"CURRENT_TIMESTAMP"},
+      {L" NUMBER ", L" NUMERIC "},
+      {L" NUMBER)", L" NUMERIC)"},
+      {L" NUMBER(", L" NUMERIC("},
+      {L" SUBSTR(", L" SUBSTRING( "},
+      {L" SUBSTR ", L" SUBSTRING  "},
+      {L"(SUBSTR(", L"(SUBSTRING("},
+      {L"(SUBSTR ", L"(SUBSTRING "},
+      {L"||SUBSTR ", L"||SUBSTRING "},
+      {L"||SUBSTR(", L"||SUBSTRING("},
+      {L"+SUBSTR ", L"+SUBSTRING "},
+      {L"+SUBSTR(", L"+SUBSTRING("},
+      {L"||", L"+"}};
+  for (const auto& par : Nomes) Texto = SubstituiTodos(Texto, par[0], par[1]);
+  return Texto;
+}
+
+}  // namespace
+
+String ConverteSQL(const String& ASQL, const String& ABanco, int ARevenda, bool AForca) {
+  String texto = AjustaPrecoItem(ASQL, ARevenda, AForca);
+  if (UpperCase(ABanco) != L"SQLSERVER") return texto;
+  texto = AjustaEspacoAgregacao(texto);
+  texto = AjustaCondicoesOn(texto);
+  texto = ConverteAgregacaoSubSelect(texto);
+  texto = StringReplace(texto, L"\n", L" ", rfReplaceAll);
+  texto = AjustaConcatenacao(texto);
+  return Trim(SubstituiNomes(texto));
+}

@@ -1,0 +1,152 @@
+// KWYUtils: the stock-item price rewrite. The prices of a stock item live in
+// the price table that PEC_PARAMETRO names for the dealer; older texts read
+// them from PEC_ITEM_ESTOQUE, and each such reference becomes a lookup that
+// falls back to the stock item's own column.
+#include <algorithm>
+#include <cwchar>
+
+#include "sqlutil/KWYUtils.h"
+#include "sqlutil/TextoSQL.h"
+
+namespace {
+
+constexpr size_t npos = String::npos;
+const String ColunasPreco[] = {L"PRECO_PUBLICO_ATUAL", L"PRECO_GARANTIA", L"PRECO_ALTERNATIVO",
+                               L"PRECO_A_VISTA"};
+const String Garantia = L"PRECO_GARANTIA";
+const String Marca = L"XXX";          // after a rewritten expression's result name
+const String Protecao = L") $$$";     // a name right after ")" is a result name
+
+bool ReescritaSeAplica(const String& Texto, bool AForca) {
+  return Pos(L" PEC_ITEM_ESTOQUE", Texto) > 0 && (Pos(L":", Texto) == 0 || AForca) &&
+         Pos(L" PEC_TABELA_PRECO_ITEM PTP ", Texto) == 0 &&
+         Pos(L" PEC_TABELA_PRECO_ITEM ZZY ", Texto) == 0;
+}
+
+// The column that starts at index De of the upper-cased text, if any.
+const String* ColunaEm(const String& Maiusculo, size_t De) {
+  for (const String& coluna : ColunasPreco)
+    if (Maiusculo.compare(De, coluna.size(), coluna) == 0) return &coluna;
+  return nullptr;
+}
+
+// Runs of two or more blanks before a price column lose one blank per round
+// for as long as a round finds one before the first column or before one of
+// the others followed by a blank. All rounds are applied in one walk: each
+// run shrinks by the number of rounds, to one blank at least.
+String EncurtaBrancosAntesDosPrecos(const String& Texto) {
+  const String maiusculo = UpperCase(Texto);
+  size_t rodadas = 0;
+  for (size_t i = 0; i < Texto.size();) {
+    const size_t fim = Texto.find_first_not_of(L' ', i);
+    if (fim == npos) break;
+    const String* coluna = fim - i >= 2 ? ColunaEm(maiusculo, fim) : nullptr;
+    if (coluna && (*coluna == ColunasPreco[0] ||
+                   (fim + coluna->size() < Texto.size() && Texto[fim + coluna->size()] == L' ')))
+      rodadas = std::max(rodadas, fim - i - 1);
+    i = fim > i ? fim : fim + 1;
+  }
+  if (rodadas == 0) return Texto;
+  String r;
+  r.reserve(Texto.size());
+  for (size_t i = 0; i < Texto.size();) {
+    const size_t fim = std::min(Texto.find_first_not_of(L' ', i), Texto.size());
+    size_t brancos = fim - i;
+    if (brancos >= 2 && ColunaEm(maiusculo, fim)) brancos = brancos > rodadas ? brancos - rodadas : 1;
+    r.append(brancos, L' ');
+    if (fim < Texto.size()) r += Texto[fim];
+    i = fim + 1;
+  }
+  return r;
+}
+
+bool ParteDeNome(wchar_t c) {
+  return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9') ||
+         c > 127 || (c != 0 && wcschr(L"_$#.\"", c));
+}
+
+// The alias of the qualified reference whose dot is at 1-based position
+// Ponto: the (at most four) characters before the dot, cut after the last
+// one that cannot be part of a name.
+String AliasAntes(const String& Texto, int Ponto) {
+  const int inicio = std::max(1, Ponto - 4);
+  String alias = Trim(Copy(Texto, inicio, Ponto - inicio));
+  while (!alias.empty() && !std::all_of(alias.begin(), alias.end(), ParteDeNome)) alias.erase(0, 1);
+  return alias;
+}
+
+void ReescreveQualificadas(String& Texto, const String& Coluna, int ARevenda) {
+  const String teste = L"." + Coluna + (Coluna == Garantia ? L"," : L"");
+  if (Pos(teste, Texto) == 0) return;
+  const String alias = AliasAntes(Texto, Pos(L"." + Coluna, Texto));
+  const String expressao = ExpressaoPreco(Coluna, alias, ARevenda);
+  const String referencia = alias + L"." + Coluna;
+  if (Coluna == Garantia) {
+    Texto = SubstituiTodos(Texto, referencia + L" ", expressao + Marca + L" ");
+    Texto = SubstituiTodos(Texto, referencia + L",", expressao + Marca + L",");
+  } else {
+    Texto = SubstituiTodos(Texto, referencia, expressao + Marca);
+  }
+}
+
+void ReescreveSemAlias(String& Texto, const String& Coluna, int ARevenda) {
+  const String marcada = L" " + Coluna + Marca;
+  const int p = Pos(marcada, Texto);
+  const String seguinte = p > 0 ? Trim(Copy(Texto, p + Length(marcada))) : String();
+  if ((Pos(L" " + Coluna + L" ", Texto) == 0 && Pos(L" " + Coluna + L",", Texto) == 0) ||
+      StartsText(Coluna, seguinte))
+    return;
+  const String expressao = ExpressaoPreco(Coluna, String(), ARevenda);
+  Texto = SubstituiTodos(Texto, L" " + Coluna + L" ", expressao + Marca + L" ");
+  Texto = SubstituiTodos(Texto, L" " + Coluna + L",", expressao + Marca + L",");
+}
+
+// A rewritten expression keeps the column's name as its result name in a
+// select list (before "," or FROM) and stands without it elsewhere.
+void ResolveMarcas(String& Texto, const String& Coluna) {
+  const String marcada = L" " + Coluna + Marca;
+  for (int p; (p = Pos(marcada, Texto)) > 0;) {
+    const String seguinte = Trim(Copy(Texto, p + Length(marcada)));
+    const bool mantem = StartsText(L",", seguinte) || UpperCase(Copy(seguinte, 1, 4)) == L"FROM";
+    Texto = SubstituiPrimeiro(Texto, Coluna + Marca, mantem ? Coluna : String());
+  }
+}
+
+String ReescrevePrecos(String Texto, int ARevenda) {
+  Texto = StringReplace(Texto, L"\n\r", L" ", rfReplaceAll);
+  Texto = StringReplace(Texto, L"\r\n", L" ", rfReplaceAll);
+  Texto = EncurtaBrancosAntesDosPrecos(Texto);
+  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(Texto, L")" + coluna, L") " + coluna);
+  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(Texto, L") " + coluna, Protecao + coluna);
+  for (const String& coluna : ColunasPreco) {
+    ReescreveQualificadas(Texto, coluna, ARevenda);
+    ReescreveSemAlias(Texto, coluna, ARevenda);
+    ResolveMarcas(Texto, coluna);
+  }
+  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(Texto, Protecao + coluna, L") " + coluna);
+  return Texto;
+}
+
+}  // namespace
+
+String ExpressaoPreco(const String& ACampo, const String& AAlias, int ARevenda) {
+  const String a = AAlias.empty() ? String(L"PEC_ITEM_ESTOQUE.") : AAlias + L".";
+  return L" coalesce((select PRECO            from PEC_TABELA_PRECO_ITEM ZZY                 "
+         L"inner join PEC_PARAMETRO PPZ on                           (PPZ.EMPRESA = ZZY.EMPRESA"
+         L"                        and PPZ.REVENDA = " +
+         IntToStr(ARevenda) + L"                       and PPZ." + ACampo + L" = ZZY.TABELA" + L")" +
+         L"           where ZZY.EMPRESA      = " + a + L"EMPRESA" +
+         L"             and ZZY.ITEM_ESTOQUE = " + a + L"ITEM_ESTOQUE)," + a + ACampo + L") " + ACampo;
+}
+
+String AjustaPrecoItem(const String& ASQL, int ARevenda, bool AForca) {
+  // The last " GROUP BY" part is never rewritten.
+  String texto = ASQL, grupo;
+  const size_t agrupa = UpperCase(ASQL).rfind(L" GROUP BY");
+  if (agrupa != npos) {
+    grupo = ASQL.substr(agrupa + 1);
+    texto = ASQL.substr(0, agrupa + 1);
+  }
+  if (ReescritaSeAplica(texto, AForca)) texto = ReescrevePrecos(texto, ARevenda);
+  return texto + grupo;
+}

@@ -1,0 +1,359 @@
+// KWYUtils: lifting of aggregates over sub-selects. SQL Server refuses an
+// aggregate whose argument is a sub-select; the sub-select becomes a derived
+// table joined to the outer alias it refers to, its conditions on that alias
+// move to the join's ON clause, and the aggregate reads its "VALOR" column.
+#include <algorithm>
+#include <vector>
+
+#include "sqlutil/KWYUtils.h"
+#include "sqlutil/TextoSQL.h"
+
+namespace {
+
+constexpr size_t npos = String::npos;
+const wchar_t* const Agregacoes[] = {L"MAX", L"SUM", L"AVG", L"MIN", L"COUNT"};
+const String Marcador = L" PONTO_DE_SUBSTITUICAO ";
+
+// Hides an aggregate name from the scan ("SUBSTITUIMA" for MAX, ...).
+String Mascara(const String& Agregacao) { return L"SUBSTITUI" + Agregacao.substr(0, 2); }
+
+String RestauraMascaras(String Texto) {
+  for (const wchar_t* a : {L"MAX", L"MIN", L"SUM", L"AVG", L"COUNT"})
+    Texto = SubstituiTodos(Texto, Mascara(a), a);
+  return Texto;
+}
+
+// The trimmed text after the first occurrence of Agregacao; empty when
+// the name does not occur.
+String TextoApos(const String& Texto, const String& Agregacao) {
+  const size_t p = UpperCase(Texto).find(Agregacao);
+  return p == npos ? String() : Trim(Texto.substr(p + Agregacao.size()));
+}
+
+// Whether the aggregate whose "(" is at index Abre reads a sub-select: a
+// SELECT before the first ")", or after more "(" than ")" + 1 and no FROM.
+bool SobreSubSelect(const String& Texto, const String& Maiusculo, size_t Abre) {
+  const size_t select = Maiusculo.find(L"SELECT", Abre);
+  if (select == npos) return false;
+  const size_t fecha = Maiusculo.find(L')', Abre);
+  if (fecha != npos && select < fecha) return true;
+  const size_t from = Maiusculo.find(L"FROM", Abre);
+  if (from != npos && from + 4 <= select + 1) return false;
+  const String cabeca = Texto.substr(Abre, select + 1 - Abre);
+  return NumStr(cabeca, 40) > NumStr(cabeca, 41) + 1;
+}
+
+// The index at which more ")" than "(" have been seen from De on.
+size_t FimSubSelect(const String& S, size_t De) {
+  int nivel = 0;
+  for (size_t i = De; i < S.size(); ++i) {
+    if (S[i] == L'(') ++nivel;
+    else if (S[i] == L')' && --nivel < 0) return i;
+  }
+  return S.size();
+}
+
+String UltimaPalavra(const String& S) {
+  const size_t branco = S.rfind(L' ');
+  return branco == npos ? S : S.substr(branco + 1);
+}
+
+// One call of the pass: the statement, the derived tables' counter and the
+// aliases of the sub-select being lifted.
+class TElevacao {
+public:
+  explicit TElevacao(const String& Texto);
+  String Executa();
+
+private:
+  bool Varre();
+  void Eleva(const String& Agregacao);
+  void AliasesProprios(const String& Sub);
+  bool AliasProprio(const String& Palavra) const;
+  String AliasExternoDe(String Where) const;
+  bool ReferenciaExterna(const String& Condicao) const;
+  String MoveCondicoes(String& Sub, const String& Where, const String& Lista);
+  void PassoColuna(String Condicao, String& Sub, String& On, const String& Lista) const;
+  static String LimpaSub(String Sub);
+  void ColocaJuncao(const String& Juncao);
+
+  String FTexto, FWork;
+  std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
+  String FAliasExterno, FT;
+  int FContador = 0;
+  // Every lifting moves one sub-select, so there can be no more liftings
+  // than SELECTs; these bounds keep an unexpected text from looping.
+  int FLimiteElevacoes = 0;
+  size_t FLimiteTamanho;
+  bool FInterrompida = false;
+};
+
+TElevacao::TElevacao(const String& Texto)
+    : FTexto(Texto), FLimiteTamanho(8 * Texto.size() + 65536) {
+  const String maiusculo = UpperCase(Texto);
+  for (size_t p = maiusculo.find(L"SELECT"); p != npos; p = maiusculo.find(L"SELECT", p + 6))
+    ++FLimiteElevacoes;
+}
+
+String TElevacao::Executa() {
+  bool elevou;
+  do {
+    FWork = FTexto;
+    FAliases.assign(15, String());
+    FAliasExterno.clear();
+    elevou = Varre();
+    FTexto = RestauraMascaras(FWork);
+  } while (elevou && !FInterrompida);
+  return FTexto;
+}
+
+// One sweep: masks the aggregates over plain values and lifts those over
+// sub-selects, until no unmasked aggregate is left. True when it lifted.
+bool TElevacao::Varre() {
+  bool elevou = false;
+  for (;;) {
+    String maiusculo = UpperCase(FWork);
+    bool algumaAberta = false;
+    String agregacao;
+    for (const String a : Agregacoes) {
+      const size_t p = maiusculo.find(a);
+      if (p == npos) continue;
+      const size_t abre = PulaBrancos(maiusculo, p + a.size(), maiusculo.size());
+      if (abre == maiusculo.size() || maiusculo[abre] != L'(') continue;
+      algumaAberta = true;
+      if (SobreSubSelect(FWork, maiusculo, abre)) {
+        agregacao = a;
+      } else {
+        FWork.replace(p, a.size(), Mascara(a));
+        maiusculo.replace(p, a.size(), Mascara(a));
+      }
+    }
+    if (!algumaAberta) return elevou;
+    if (agregacao.empty()) continue;
+    if (FContador >= FLimiteElevacoes || FWork.size() >= FLimiteTamanho) {
+      FInterrompida = true;
+      return elevou;
+    }
+    Eleva(agregacao);
+    elevou = true;
+  }
+}
+
+void TElevacao::Eleva(const String& Agregacao) {
+  FT = L"T" + IntToStr(++FContador);
+  // The sub-select, without its closing parenthesis, leaves a marker.
+  const String apos = TextoApos(FWork, Agregacao);
+  const size_t select = UpperCase(apos).find(L"SELECT");
+  String sub = apos.substr(select, FimSubSelect(apos, select) - select);
+  FWork = SubstituiPrimeiro(FWork, sub, Marcador);
+
+  // Its value column is named VALOR.
+  const String corpo = Trim(Copy(sub, 7));
+  const String lista = Copy(corpo, 1, PosMaiusculo(L" FROM", corpo));
+  const String item = Pos(L"(", lista) > 0 ? PrefixoEquilibrado(corpo) : lista;
+  sub = SubstituiPrimeiro(sub, item, item + L" VALOR ");
+
+  AliasesProprios(sub);
+  const int where = PosMaiusculo(L" WHERE ", sub);
+  const String textoWhere = where > 0 ? Trim(Copy(sub, where + 6)) + L" " : String();
+  FAliasExterno = AliasExternoDe(SubstituiTodos(textoWhere, L" AND ", L" "));
+  const String on = MoveCondicoes(sub, textoWhere, lista);
+
+  ColocaJuncao(L" left outer join (" + LimpaSub(sub) + L") " + FT + L" on (" + on + L")");
+  FWork = SubstituiPrimeiro(FWork, Agregacao, Mascara(Agregacao));
+}
+
+// The aliases of the sub-select's FROM list, one entry per item.
+void TElevacao::AliasesProprios(const String& Sub) {
+  const int fromSub = PosMaiusculo(L" FROM ", Sub);
+  if (fromSub == 0) return;
+  String from = Copy(Sub, fromSub + 6);
+  const int where = PosMaiusculo(L" WHERE ", from);
+  if (where > 0) from = Copy(from, 1, where);
+  from = Trim(from) + L" ";
+  for (size_t k = 0; !Trim(from).empty(); ++k) {
+    if (k == FAliases.size()) FAliases.emplace_back();
+    String& entrada = FAliases[k];
+    const String primeira = UpperCase(Copy(from, 1, Pos(L" ", from) - 1));
+    if (primeira == L"LEFT" || primeira == L"RIGHT" || primeira == L"INNER" || primeira == L"FULL") {
+      // A join: its table and alias stay, its ON condition goes.
+      const int join = PosMaiusculo(L"JOIN", from);
+      from = Trim(Copy(from, join > 0 ? join + 4 : Length(primeira) + 1));
+      from = SubstituiPrimeiro(from, L" ON ", L" ");
+      from = SubstituiPrimeiro(from, L" ON(", L"(");
+      const size_t abre = from.find(L'(');
+      if (abre != npos) {
+        const size_t fecha = FimEquilibrado(from, abre);
+        from = SubstituiPrimeiro(from, from.substr(abre, fecha == npos ? npos : fecha + 1 - abre), L" ");
+      }
+    }
+    const int branco = Pos(L" ", from);
+    entrada = Copy(from, 1, branco);
+    from = Trim(Copy(from, branco)) + L" ";
+    if (const int virgula = Pos(L",", from); virgula > 0) {
+      entrada = Trim(Copy(from, 1, virgula - 1));
+      from = Trim(Copy(from, virgula + 1)) + L" ";
+    } else if (const int b = Pos(L" ", from); b > 0) {
+      entrada = Trim(Copy(from, 1, b - 1));
+      from = Trim(Copy(from, b + 1));
+    }
+    const int fecha = Pos(L")", from), virgula = Pos(L",", from);
+    if (fecha > 0 && (virgula == 0 || fecha < virgula))
+      from = Trim(Copy(from, fecha + 1));
+    else if (virgula > 0)
+      from = Trim(Copy(from, virgula + 1));
+  }
+}
+
+bool TElevacao::AliasProprio(const String& Palavra) const {
+  return std::find(FAliases.begin(), FAliases.end(), Palavra) != FAliases.end();
+}
+
+// The first alias of a qualified name in the conditions that is not one of
+// the sub-select's own.
+String TElevacao::AliasExternoDe(String Where) const {
+  while (!Trim(Where).empty()) {
+    const int igual = Pos(L"=", Where);
+    String condicao = Copy(Where, 1, igual);
+    Where = Trim(Copy(Where, igual + 1)) + L" ";
+    const int branco = Pos(L" ", Where);
+    condicao += Copy(Where, 1, branco);
+    Where = Trim(Copy(Where, branco + 1)) + L" ";
+    String palavra;
+    for (wchar_t c : condicao) {
+      if (c == L' ' || c == L'=') {
+        palavra.clear();
+      } else if (c == L'.') {
+        const String alias = Trim(palavra);
+        if (!AliasProprio(alias)) return alias;
+        palavra.clear();
+      } else {
+        palavra += c;
+      }
+    }
+  }
+  return String();
+}
+
+bool TElevacao::ReferenciaExterna(const String& Condicao) const {
+  const String maiusculo = UpperCase(Condicao), alias = UpperCase(FAliasExterno) + L".";
+  return Pos(L" " + alias, maiusculo) > 0 || Pos(L"=" + alias, maiusculo) > 0;
+}
+
+// Moves the conditions on the outer alias from the sub-select's WHERE to
+// the join's ON text, which it returns.
+String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, const String& Lista) {
+  String where = TextoWhere, on;
+  while (!Trim(where).empty()) {
+    const int e = PosMaiusculo(L"AND ", where);
+    if (e == 0) {
+      const String condicao = L" " + Trim(where);
+      if (PosMaiusculo(L"SELECT", condicao) == 0 && ReferenciaExterna(condicao)) {
+        Sub = SubstituiPrimeiro(Sub, condicao, L" ");
+        PassoColuna(condicao, Sub, on, Lista);
+      }
+      break;
+    }
+    const String condicao = L" " + Trim(Copy(where, 1, e - 1)) + L" ";
+    if (PosMaiusculo(L"SELECT", condicao) == 0) {
+      if (ReferenciaExterna(condicao)) {
+        Sub = SubstituiPrimeiro(Sub, Copy(where, 1, e + 2), L" ");
+        PassoColuna(condicao, Sub, on, Lista);
+      }
+      where = Trim(Copy(where, e + 3)) + L" ";
+    } else {
+      // A condition with its own sub-select stays, parentheses and all.
+      const size_t fecha = FimEquilibrado(where);
+      where = fecha == npos ? String() : Trim(where.substr(fecha + 1)) + L" ";
+    }
+  }
+  return on;
+}
+
+// The inner column of a moved condition joins the select list (and the
+// grouping, when the list aggregates) and is read through the derived table.
+void TElevacao::PassoColuna(String Condicao, String& Sub, String& On, const String& Lista) const {
+  const int igual = Pos(L"=", Condicao);
+  const int externo = PosMaiusculo(UpperCase(FAliasExterno) + L".", Condicao);
+  const String interno = igual > 0 && (externo == 0 || igual < externo)
+                             ? Trim(Copy(Condicao, 1, igual - 1))
+                             : Trim(Copy(Condicao, igual + 1));
+  if (Pos(L".", interno) == 0) {
+    if (PosMaiusculo(UpperCase(L"=" + interno), Condicao) > 0)
+      Condicao = SubstituiPrimeiro(Condicao, L"=" + interno, L"=" + FT + L"." + interno);
+    else
+      Condicao = SubstituiPrimeiro(Condicao, L" " + interno, L" " + FT + L"." + interno);
+  } else {
+    Condicao = SubstituiPrimeiro(Condicao, interno, FT + Copy(interno, Pos(L".", interno)));
+  }
+  On = On.empty() ? Condicao : On + L" and " + Condicao;
+
+  const int distinct = PosMaiusculo(L"DISTINCT", Sub);
+  if (distinct > 0 && distinct < 12)
+    Sub = L"select distinct " + interno + L"," + Copy(Sub, distinct + 8);
+  else
+    Sub = L"select " + interno + L", " + Copy(Sub, 7);
+
+  static const wchar_t* const Agregadas[] = {
+      L" MAX",          L" MIN",          L" SUM",          L" AVG",          L" COUNT",
+      L"(MAX",          L"(MIN",          L"(SUM",          L"(AVG",          L"(COUNT",
+      L" SUBSTITUIMA", L" SUBSTITUIMI", L" SUBSTITUISU", L" SUBSTITUIAV", L" SUBSTITUICO",
+      L"(SUBSTITUIMA", L"(SUBSTITUIMI", L"(SUBSTITUISU", L"(SUBSTITUIAV", L"(SUBSTITUICO"};
+  const String lista = UpperCase(L" " + Lista);
+  if (std::none_of(std::begin(Agregadas), std::end(Agregadas),
+                   [&lista](const wchar_t* a) { return Pos(a, lista) > 0; }))
+    return;
+  if (PosMaiusculo(L"GROUP", Sub) > 0 && PosMaiusculo(L"BY", Sub) > 0)
+    Sub += L", " + interno;
+  else
+    Sub = Trim(Sub) + L" Group by " + interno;
+}
+
+// Drops an AND or WHERE left without a condition.
+String TElevacao::LimpaSub(String Sub) {
+  Sub = Trim(Sub);
+  if (SameText(UltimaPalavra(Sub), L"AND")) Sub = Trim(Copy(Sub, 1, Length(Sub) - 3));
+  if (SameText(UltimaPalavra(Sub), L"WHERE")) Sub = Trim(Copy(Sub, 1, Length(Sub) - 5));
+  const int group = PosMaiusculo(L"GROUP", Sub);
+  if (group > 1 && Sub[group - 2] == L' ') {
+    const String antes = TrimRight(Copy(Sub, 1, group - 1));
+    const String palavra = UltimaPalavra(antes);
+    if (SameText(palavra, L"AND") || SameText(palavra, L"WHERE"))
+      Sub = Copy(antes, 1, Length(antes) - Length(palavra)) + Copy(Sub, Length(antes) + 1);
+  }
+  return Sub;
+}
+
+// The aggregate reads the derived table's value; the join goes in after the
+// outer alias (after its own ON clause when it has one).
+void TElevacao::ColocaJuncao(const String& Juncao) {
+  const int marcador = PosMaiusculo(Marcador, FWork);
+  if (marcador == 0) return;
+  FWork = SubstituiPrimeiro(FWork, Marcador, FT + L".VALOR");
+  String cauda = Copy(FWork, marcador);
+  const String maiusculo = UpperCase(cauda);
+  const String chave = L" " + FAliasExterno + L" ";
+  const int alias = Pos(chave, maiusculo);
+  const String depois = alias > 0 ? Copy(cauda, alias + Length(chave)) : String();
+  if (UpperCase(Copy(Trim(depois), 1, 2)) == L"ON") {
+    const String clausula = PrefixoEquilibrado(depois);
+    cauda = SubstituiPrimeiro(cauda, clausula, clausula + Juncao);
+  } else {
+    // The join goes in once, after the first form of the alias found (a
+    // line feed counts as the blank it becomes later).
+    const String formas[][2] = {
+        {L" ", L" " + Juncao}, {L"\r", L"\r" + Juncao}, {L"\n", L"\n" + Juncao}, {L",", Juncao + L","}};
+    for (const auto& forma : formas) {
+      const String alias = L" " + FAliasExterno;
+      if (Pos(UpperCase(alias + forma[0]), maiusculo) > 0) {
+        cauda = SubstituiPrimeiro(cauda, alias + forma[0], alias + forma[1]);
+        break;
+      }
+    }
+  }
+  FWork = Copy(FWork, 1, marcador - 1) + cauda;
+}
+
+}  // namespace
+
+String ConverteAgregacaoSubSelect(const String& ASQL) { return TElevacao(ASQL).Executa(); }

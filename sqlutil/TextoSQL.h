@@ -1,0 +1,42 @@
+#pragma once
+// Text helpers of the SQL dialect translator: replacements that ignore
+// case, balanced parentheses, blank skipping and a forward-only search.
+#include <cstddef>
+
+#include "vcl/rtl/SysUtils.h"
+
+// Replacements that ignore the case of the ASCII letters (the keywords and
+// names the translator looks for); searched like the upper-cased copies the
+// passes search, so a replacement finds what a search found.
+String SubstituiPrimeiro(const String& S, const String& De, const String& Para);
+String SubstituiTodos(const String& S, const String& De, const String& Para);
+// Pos in an upper-cased copy of S; SubMaiusculo is upper-case already.
+int PosMaiusculo(const String& SubMaiusculo, const String& S);
+
+// The index of the character at which, counting from index De, "(" and ")"
+// have first been seen equally often and at least once; npos when never.
+size_t FimEquilibrado(const String& S, size_t De = 0);
+// The shortest prefix of S that balances its parentheses; all of S when it
+// never does.
+String PrefixoEquilibrado(const String& S);
+
+// The first index from De on (below Ate) of a character that Trim keeps;
+// Ate when there is none.
+size_t PulaBrancos(const String& S, size_t De, size_t Ate);
+// Ate lowered past the characters that Trim drops.
+size_t RecuaBrancos(const String& S, size_t De, size_t Ate);
+
+// The occurrences of one pattern in a text, asked for at positions that
+// only grow: each part of the text is searched once in all.
+class TBuscaAdiante {
+public:
+  TBuscaAdiante(const String& ATexto, const wchar_t* APadrao) : FTexto(ATexto), FPadrao(APadrao) {}
+  // The first occurrence that starts at ADe or later and ends by AAte.
+  size_t Proxima(size_t ADe, size_t AAte);
+
+private:
+  const String& FTexto;
+  String FPadrao;
+  size_t FPosicao = 0;
+  bool FBuscado = false;
+};

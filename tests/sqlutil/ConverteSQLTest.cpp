@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "sqlutil/KWYUtils.h"
+
+namespace {
+
+String ParaSQLServer(const String& Texto) { return ConverteSQL(Texto, L"SQLSERVER", 1, false); }
+
+struct TCaso {
+  const wchar_t* Nome;
+  const wchar_t* Texto;
+  const wchar_t* Esperado;
+};
+
+template <size_t N>
+void ConfereCasos(const TCaso (&Casos)[N]) {
+  for (const TCaso& caso : Casos) EXPECT_EQ(ParaSQLServer(caso.Texto), caso.Esperado) << caso.Nome;
+}
+
+}  // namespace
+
+TEST(ConverteSQL, OnlySQLServerGetsTheDialectInAnyLetterCase) {
+  const String texto = L"SELECT SUM (X), A || B FROM T WHERE D = CURRENT_DATE";
+  for (const wchar_t* banco : {L"INTERBASE", L"ORACLE", L"", L"SQL SERVER"})
+    EXPECT_EQ(ConverteSQL(texto, banco, 1, false), texto) << banco;
+  const String esperado =
+      L"SELECT SUM(X), cast(A as varchar(1000))+cast(B as varchar(1000))FROM T WHERE D = "
+      L"CURRENT_TIMESTAMP";
+  EXPECT_EQ(ConverteSQL(texto, L"sqlserver", 1, false), esperado);
+  EXPECT_EQ(ConverteSQL(texto, L"SqlServer", 1, false), esperado);
+}
+
+TEST(ConverteSQL, AggregateSpacing) {
+  const TCaso casos[] = {
+      {L"one blank", L"SELECT SUM (X) FROM T", L"SELECT SUM(X) FROM T"},
+      {L"two blanks stay", L"SELECT SUM  (X) FROM T", L"SELECT SUM  (X) FROM T"},
+      {L"after comma, every name, any case",
+       L"SELECT A,count (B), min (C) ,MAX (D), Avg (E) FROM T",
+       L"SELECT A,COUNT(B), MIN(C) ,MAX(D), AVG(E) FROM T"},
+      {L"inside a longer word", L"SELECT ASUM (X) FROM T", L"SELECT ASUM (X) FROM T"},
+  };
+  ConfereCasos(casos);
+}
+
+TEST(ConverteSQL, OnConditionsGetParentheses) {
+  const TCaso casos[] = {
+      {L"two joins", L"A LEFT JOIN B ON A.X = B.X LEFT JOIN C ON C.Y = A.Y WHERE A.Z = 1",
+       L"A LEFT JOIN B ON (A.X = B.X) LEFT JOIN C ON (C.Y = A.Y) WHERE A.Z = 1"},
+      {L"already in parentheses, and last without keywords",
+       L"A JOIN B ON (A.X = B.X) LEFT JOIN C ON C.Y = A.Y",
+       L"A JOIN B ON (A.X = B.X) LEFT JOIN C ON C.Y = A.Y"},
+      {L"a comma cuts", L"A LEFT JOIN B ON COALESCE(A.X, 0) = B.X WHERE A.Z = 1",
+       L"A LEFT JOIN B ON (COALESCE(A.X) , 0) = B.X WHERE A.Z = 1"},
+      {L"a keyword inside a name cuts", L"A LEFT JOIN B ON A.X = B.LEFTOVER WHERE A.Z = 1",
+       L"A LEFT JOIN B ON (A.X = B.) LEFTOVER WHERE A.Z = 1"},
+      {L"lower case, inner join and blanks kept inside",
+       L"select * from a inner join b on a.x  =  b.x inner join c on c.y = a.y",
+       L"select * from a inner join b on (a.x  =  b.x) inner join c on c.y = a.y"},
+  };
+  ConfereCasos(casos);
+}
+
+TEST(ConverteSQL, ConcatenationCastsEveryOperand) {
+  const TCaso casos[] = {
+      {L"two columns", L"SELECT A.X || B.Y FROM T",
+       L"SELECT cast(A.X as varchar(1000))+cast(B.Y as varchar(1000))FROM T"},
+      {L"three columns", L"SELECT A.X || B.Y || C.Z FROM T",
+       L"SELECT cast(A.X as varchar(1000))+cast(B.Y as varchar(1000))+cast(C.Z as varchar(1000))"
+       L"FROM T"},
+      {L"quoted literal last, wrapped whole", L"SELECT A.X || 'ab cd' FROM T",
+       L"SELECT cast(A.X as varchar(1000))+cast('ab cd' as varchar(1000))FROM T"},
+      {L"quoted literal between, kept", L"SELECT A.X || ' - ' || B.Y FROM T",
+       L"SELECT cast(A.X as varchar(1000))+' - '+cast(B.Y as varchar(1000))FROM T"},
+      {L"result name and list go on", L"SELECT A.X || B.Y AS N, C FROM T",
+       L"SELECT cast(A.X as varchar(1000))+cast(B.Y as varchar(1000))AS N, C FROM T"},
+      {L"closing parenthesis ends the last operand", L"SELECT UPPER(A.X || B.Y) FROM T",
+       L"SELECT UPPER(cast(A.X as varchar(1000))+cast(B.Y as varchar(1000))) FROM T"},
+      {L"cast operand kept", L"SELECT A.X || CAST(B.Y AS VARCHAR(5)), C FROM T",
+       L"SELECT cast(A.X as varchar(1000))+CAST(B.Y AS VARCHAR(5)), C FROM T"},
+      {L"parenthesised operand last", L"SELECT A.X || (B.Y) FROM T",
+       L"SELECT cast(A.X as varchar(1000))+cast ((B.Y) as varchar(1000)) FROM T"},
+      {L"coalesce first is kept whole", L"SELECT COALESCE(A.X, '') || B.Y FROM T",
+       L"SELECT COALESCE(A.X, '')+cast(B.Y as varchar(1000))FROM T"},
+      {L"coalesce last is wrapped", L"SELECT A.X || COALESCE(B.Y, '') FROM T",
+       L"SELECT cast(A.X as varchar(1000))+cast (COALESCE(B.Y, '') as varchar(1000)) FROM T"},
+      {L"expression after || is wrapped", L"SELECT A.X || B.Y + 1 || C.Z FROM T",
+       L"SELECT cast(A.X as varchar(1000))+ cast(B.Y  as varchar(1000)) + cast(1 as "
+       L"varchar(1000))+cast(C.Z as varchar(1000))FROM T"},
+      {L"without ||, unchanged", L"SELECT A.X, 'a | b' FROM T", L"SELECT A.X, 'a | b' FROM T"},
+  };
+  ConfereCasos(casos);
+}
+
+TEST(ConverteSQL, TypeAndFunctionNames) {
+  const TCaso casos[] = {
+      {L"types", L"SELECT CAST(A AS DATE ), CAST(B AS DATE), CAST(C AS NUMBER(10,2)) FROM T",
+       L"SELECT CAST(A AS DATETIME ), CAST(B AS DATETIME), CAST(C AS NUMERIC(10,2)) FROM T"},
+      {L"number before blank and parenthesis", L"SELECT CAST(A AS NUMBER ), CAST(B AS NUMBER) FROM T",
+       L"SELECT CAST(A AS NUMERIC ), CAST(B AS NUMERIC) FROM T"},
+      {L"current date anywhere", L"SELECT X FROM T WHERE D<CURRENT_DATE",
+       L"SELECT X FROM T WHERE D<CURRENT_TIMESTAMP"},
+      {L"substr after a blank", L"SELECT SUBSTR(A,1,2), SUBSTR (B,1,2) FROM T",
+       L"SELECT SUBSTRING( A,1,2), SUBSTRING  (B,1,2) FROM T"},
+      {L"substr after a parenthesis keeps it", L"SELECT (SUBSTR(A,1,2)) FROM T",
+       L"SELECT (SUBSTRING(A,1,2)) FROM T"},
+      {L"a line feed becomes a blank", L"SELECT X\nFROM T\nWHERE Y = 1", L"SELECT X FROM T WHERE Y = 1"},
+      {L"trimmed", L"  SELECT X FROM T \n", L"SELECT X FROM T"},
+  };
+  ConfereCasos(casos);
+}
+
+TEST(ConverteSQL, EmptyText) {
+  EXPECT_EQ(ParaSQLServer(L""), L"");
+  EXPECT_EQ(ConverteSQL(L"", L"INTERBASE", 1, false), L"");
+}

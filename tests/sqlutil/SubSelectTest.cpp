@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "sqlutil/KWYUtils.h"
+
+namespace {
+
+struct TCaso {
+  const wchar_t* Nome;
+  const wchar_t* Texto;
+  const wchar_t* Esperado;
+};
+
+}  // namespace
+
+TEST(AgregacaoSubSelect, LiftsIntoDerivedTables) {
+  const TCaso casos[] = {
+      {L"maximum over a summing sub-select",
+       L"SELECT X.A, MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = X.EMPRESA AND I.TIPO = 1)) "
+       L"FROM CAPA X GROUP BY X.A",
+       L"SELECT X.A, MAX((T1.VALOR)) FROM CAPA X  left outer join (select I.EMPRESA,  SUM(I.V) "
+       L"VALOR  FROM ITENS I WHERE   I.TIPO = 1 Group by I.EMPRESA) T1 on ( T1.EMPRESA = X.EMPRESA "
+       L")GROUP BY X.A"},
+      {L"two aggregates, numbered as lifted (the later name first)",
+       L"SELECT X.A, MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = X.EMPRESA)), "
+       L"MIN((SELECT SUM(J.V) FROM PAGTOS J WHERE J.EMPRESA = X.EMPRESA)) FROM CAPA X GROUP BY X.A",
+       L"SELECT X.A, MAX((T2.VALOR)), MIN((T1.VALOR)) FROM CAPA X  left outer join (select "
+       L"I.EMPRESA,  SUM(I.V) VALOR  FROM ITENS I  Group by I.EMPRESA) T2 on ( T2.EMPRESA = "
+       L"X.EMPRESA) left outer join (select J.EMPRESA,  SUM(J.V) VALOR  FROM PAGTOS J  Group by "
+       L"J.EMPRESA) T1 on ( T1.EMPRESA = X.EMPRESA)GROUP BY X.A"},
+      {L"distinct stays in front",
+       L"SELECT X.A, MAX((SELECT DISTINCT I.V FROM ITENS I WHERE I.EMPRESA = X.EMPRESA)) FROM CAPA X "
+       L"GROUP BY X.A",
+       L"SELECT X.A, MAX((T1.VALOR)) FROM CAPA X  left outer join (select distinct I.EMPRESA, I.V  "
+       L"VALOR FROM ITENS I) T1 on ( T1.EMPRESA = X.EMPRESA)GROUP BY X.A"},
+      {L"outer alias with its own ON clause, condition written the other way round",
+       L"SELECT Y.B, MAX((SELECT SUM(I.V) FROM ITENS I WHERE X.EMPRESA = I.EMPRESA)) FROM CAPA Y "
+       L"JOIN CAPA2 X ON (X.ID = Y.ID) GROUP BY Y.B",
+       L"SELECT Y.B, MAX((T1.VALOR)) FROM CAPA Y JOIN CAPA2 X ON (X.ID = Y.ID) left outer join "
+       L"(select I.EMPRESA,  SUM(I.V) VALOR  FROM ITENS I  Group by I.EMPRESA) T1 on ( X.EMPRESA = "
+       L"T1.EMPRESA) GROUP BY Y.B"},
+      {L"outer alias before a line feed",
+       L"SELECT X.A, MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = X.EMPRESA))\nFROM CAPA X\nGROUP BY X.A",
+       L"SELECT X.A, MAX((T1.VALOR))\nFROM CAPA X\n left outer join (select I.EMPRESA,  SUM(I.V) VALOR  "
+       L"FROM ITENS I  Group by I.EMPRESA) T1 on ( T1.EMPRESA = X.EMPRESA)GROUP BY X.A"},
+      {L"the join goes in once, after the table's alias",
+       L"SELECT MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = X.EMPRESA)) AS X, X.A FROM CAPA X "
+       L"GROUP BY X.A",
+       L"SELECT MAX((T1.VALOR)) AS X, X.A FROM CAPA X  left outer join (select I.EMPRESA,  SUM(I.V) "
+       L"VALOR  FROM ITENS I  Group by I.EMPRESA) T1 on ( T1.EMPRESA = X.EMPRESA)GROUP BY X.A"},
+      {L"aggregates over plain values are left as they are",
+       L"SELECT MAX(X.A), SUM (X.B), COUNT(*) FROM CAPA X", L"SELECT MAX(X.A), SUM (X.B), COUNT(*) FROM CAPA X"},
+      {L"only the first occurrence of a name is examined",
+       L"SELECT X.MAXIMO, MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = X.EMPRESA)) FROM CAPA X",
+       L"SELECT X.MAXIMO, MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = X.EMPRESA)) FROM CAPA X"},
+  };
+  for (const TCaso& caso : casos) EXPECT_EQ(ConverteAgregacaoSubSelect(caso.Texto), caso.Esperado) << caso.Nome;
+}
+
+TEST(AgregacaoSubSelect, ConverteSQLLiftsForSQLServerOnly) {
+  const String texto =
+      L"SELECT X.A, MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = X.EMPRESA AND I.TIPO = 1)) "
+      L"FROM CAPA X GROUP BY X.A";
+  EXPECT_EQ(ConverteSQL(texto, L"SQLSERVER", 1, false), ConverteAgregacaoSubSelect(texto));
+  EXPECT_EQ(ConverteSQL(texto, L"INTERBASE", 1, false), texto);
+}
+
+// The sub-select's own aliases are told from the outer one however many
+// items its FROM list holds.
+TEST(AgregacaoSubSelect, FromListWithMoreThanFifteenItems) {
+  String from;
+  for (int i = 1; i <= 20; ++i) from += (i > 1 ? L", TAB" : L"TAB") + IntToStr(i) + L" B" + IntToStr(i);
+  const String texto = L"SELECT Z.A, MAX((SELECT SUM(B1.V) FROM " + from +
+                       L" WHERE B20.EMPRESA = Z.EMPRESA)) FROM CAPA Z GROUP BY Z.A";
+  const String resultado = ConverteAgregacaoSubSelect(texto);
+  EXPECT_NE(resultado.find(L"MAX((T1.VALOR)) FROM CAPA Z  left outer join (select B20.EMPRESA,"), String::npos)
+      << resultado;
+  EXPECT_NE(resultado.find(L") T1 on ( T1.EMPRESA = Z.EMPRESA)GROUP BY Z.A"), String::npos) << resultado;
+}

@@ -1,0 +1,6 @@
+#include "vcl/rtl/UnitStartup.h"
+
+const TUnitTable& ProgramUnits() {
+  static const TUnitTable units{};
+  return units;
+}
