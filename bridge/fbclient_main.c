@@ -35,37 +35,32 @@ static int is_drive_path(const char* path, size_t length) {
          (path[2] == '\\' || path[2] == '/');
 }
 
-/* "C:\dir\file.fdb" -> "/real/unix/dir/file.fdb" in Unix, the folder
-   resolved by realpath so no drive-letter link ("c:") is left for Firebird
-   to read as a host name. Other names (Unix paths, host:path) pass as they
-   are. Answers 0 when the name cannot be converted. */
+/* "C:\dir\file.fdb" -> "/real/unix/dir/file.fdb", the folder resolved by
+   realpath so no drive-letter link ("c:") is left for Firebird to read as
+   a host name. Other names (Unix paths, host:path) keep their characters,
+   turned from the ANSI code page into UTF-8 as Linux expects. Answers 0
+   when the name cannot be converted. */
 static int to_unix_path(const char* name, size_t length, char* out, size_t out_size) {
   WCHAR wide[MAX_PATH];
   char* unix_name;
   char* slash;
   char folder[PATH_MAX];
-  int wide_length;
+  int wide_length, ok;
 
-  if (!is_drive_path(name, length)) {
-    if (length >= out_size) return 0;
-    memcpy(out, name, length);
-    out[length] = 0;
-    return 1;
-  }
   wide_length = MultiByteToWideChar(CP_ACP, 0, name, (int)length, wide, MAX_PATH - 1);
   if (wide_length <= 0) return 0;
   wide[wide_length] = 0;
+  if (!is_drive_path(name, length)) {
+    return WideCharToMultiByte(CP_UTF8, 0, wide, -1, out, (int)out_size, NULL, NULL) > 0;
+  }
   unix_name = wine_get_unix_file_name(wide);
   if (!unix_name) return 0;
   slash = strrchr(unix_name, '/');
   if (slash) *slash = 0;
-  if (!slash || !realpath(unix_name, folder) ||
-      snprintf(out, out_size, "%s/%s", folder, slash + 1) >= (int)out_size) {
-    HeapFree(GetProcessHeap(), 0, unix_name);
-    return 0;
-  }
+  ok = slash && realpath(unix_name, folder) &&
+       snprintf(out, out_size, "%s/%s", folder, slash + 1) < (int)out_size;
   HeapFree(GetProcessHeap(), 0, unix_name);
-  return 1;
+  return ok;
 }
 
 /* The status vector for a Windows path that has no Unix counterpart: the

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/dbfixture/TestDatabase.h"
+#include "vcl/data/DBXFirebird.h"
+#include "vcl/rtl/WinApi.h"
 #include "vcl/rtl/Strings.h"
 
 namespace {
@@ -152,6 +154,21 @@ TEST_F(FirebirdConnection, ServerErrorsCarryTheServersTextAndCode) {
   } catch (const TDBXError& E) {
     EXPECT_EQ(E.ErrorCode, -104);
   }
+}
+
+TEST_F(FirebirdConnection, OpensDatabasesWhosePathHasNationalCharacters) {
+  TSQLConnection Other(nullptr);
+  Db.Configure(Other);
+  const String Path = Db.Path() + L".opera\u00e7\u00f5es.fdb";
+  TDBXProperties Properties;
+  Properties.AddProperties(*Other.Params());
+  Properties.SetValue(L"Database", Path);
+  CreateFirebirdDatabase(Properties);
+  Other.Params()->SetValues(L"DataBase", Path);
+  Other.Open();
+  EXPECT_TRUE(Other.Connected());
+  Other.Close();
+  EXPECT_TRUE(DeleteFileW(Path.c_str()));
 }
 
 TEST_F(FirebirdConnection, OpeningAMissingOrUnreachableDatabaseSaysWhy) {

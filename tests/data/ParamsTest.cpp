@@ -77,7 +77,9 @@ TEST(Params, TakeVariantsOfEachKindAndGiveThemBack) {
     EXPECT_TRUE(Param.Bound());
     EXPECT_EQ(Param.DataType(), C.Type);
     EXPECT_EQ(Param.Value().VType(), C.OutType);
-    if (C.Text) EXPECT_EQ(Param.AsString(), C.Text);
+    if (C.Text) {
+      EXPECT_EQ(Param.AsString(), C.Text);
+    }
   }
   TParam Date(L"D");
   Date.SetAsDate(When);
