@@ -183,7 +183,7 @@ public:
   String ProductName() const override { return FirebirdDriverName; }
   String ProductVersion() const override;
   std::unique_ptr<TDBXTransaction> BeginTransaction(TTransIsolationLevel Isolation) override {
-    return std::make_unique<TFBTransaction>(const_cast<TFBConnection&>(*this), Isolation);
+    return std::make_unique<TFBTransaction>(*this, Isolation);
   }
   std::unique_ptr<TDBXCommand> CreateCommand() override;
 
