@@ -8,6 +8,9 @@ void ProcessPendingMessages() { Application->ProcessMessages(); }
 
 void TypeText(TWinControl* Control, const String& Text) {
   Control->SetFocus();
+  // Typing goes on at the end of what is there.
+  LRESULT end = SendMessageW(Control->Handle(), WM_GETTEXTLENGTH, 0, 0);
+  SendMessageW(Control->Handle(), EM_SETSEL, end, end);
   for (wchar_t ch : Text) SendMessageW(Control->Handle(), WM_CHAR, ch, 1);
   ProcessPendingMessages();
 }

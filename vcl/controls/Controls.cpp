@@ -374,7 +374,13 @@ void TWinControl::CreateWnd() {
   HMENU menu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(FControlId));
   HINSTANCE instance = GetModuleHandleW(nullptr);
   FStandardClass = !params.WinClassName.empty();
+  // What the window reports while it is made and given its state is not
+  // a person's doing.
   FControlState.Include(csCreating);
+  struct TCreated {
+    TWinControl* Control;
+    ~TCreated() { Control->FControlState.Exclude(csCreating); }
+  } created{this};
   HWND window;
   if (FStandardClass) {
     window = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
@@ -392,7 +398,6 @@ void TWinControl::CreateWnd() {
                              params.WndParent, menu, instance, nullptr);
     GCreatingControl = nullptr;
   }
-  FControlState.Exclude(csCreating);
   if (!window) RaiseLastOSError();
   InitializeWindow();
   UpdateBoundsFromWindow();

@@ -105,7 +105,7 @@ void TEdit::SetMaxLength(int Value) {
 
 void TEdit::WndProc(TMessage& Message) {
   if (Message.Msg == CN_COMMAND && NotificationCode(Message) == EN_CHANGE) {
-    if (OnChange) OnChange(this);
+    if (OnChange && !ControlState().Contains(csCreating)) OnChange(this);
     return;
   }
   TWinControl::WndProc(Message);
