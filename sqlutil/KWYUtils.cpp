@@ -1,5 +1,6 @@
 #include "sqlutil/KWYUtils.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "sqlutil/TextoSQL.h"

@@ -343,10 +343,10 @@ void TElevacao::ColocaJuncao(const String& Juncao) {
     // line feed counts as the blank it becomes later).
     const String formas[][2] = {
         {L" ", L" " + Juncao}, {L"\r", L"\r" + Juncao}, {L"\n", L"\n" + Juncao}, {L",", Juncao + L","}};
+    const String nome = L" " + FAliasExterno;
     for (const auto& forma : formas) {
-      const String alias = L" " + FAliasExterno;
-      if (Pos(UpperCase(alias + forma[0]), maiusculo) > 0) {
-        cauda = SubstituiPrimeiro(cauda, alias + forma[0], alias + forma[1]);
+      if (Pos(UpperCase(nome + forma[0]), maiusculo) > 0) {
+        cauda = SubstituiPrimeiro(cauda, nome + forma[0], nome + forma[1]);
         break;
       }
     }

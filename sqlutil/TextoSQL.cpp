@@ -3,13 +3,19 @@
 namespace {
 
 wchar_t Maiuscula(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; }
+wchar_t Minuscula(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; }
 
-// The first index from De on at which S holds Padrao (upper-case), the case
-// of S's ASCII letters ignored.
+// The first index from De on at which S holds Padrao (upper-case, not
+// empty), the case of S's ASCII letters ignored. Candidates are found by the
+// first character, which in most patterns is not a letter.
 size_t BuscaSemCaixa(const String& S, const String& Padrao, size_t De) {
   const size_t m = Padrao.size();
-  for (size_t i = De; i + m <= S.size(); ++i) {
-    size_t k = 0;
+  const wchar_t primeiras[] = {Padrao[0], Minuscula(Padrao[0]), 0};
+  const auto proxima = [&](size_t i) {
+    return primeiras[0] == primeiras[1] ? S.find(primeiras[0], i) : S.find_first_of(primeiras, i);
+  };
+  for (size_t i = proxima(De); i != String::npos && i + m <= S.size(); i = proxima(i + 1)) {
+    size_t k = 1;
     while (k < m && Maiuscula(S[i + k]) == Padrao[k]) ++k;
     if (k == m) return i;
   }
