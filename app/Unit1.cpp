@@ -276,7 +276,7 @@ void TForm1::CriaComponentes() {
   btnAbriBD = Cria<TButton>(L"btnAbriBD", 168, 22, 90, 25);
   btnAbriBD->SetCaption(L"Abrir B.D.");
   btnAbriBD->OnClick = [this](TObject* Sender) { btnAbriBDClick(Sender); };
-  btnGerar = Cria<TButton>(L"btnGerar", 328, 186, 114, 33);
+  btnGerar = Cria<TButton>(L"btnGerar", 328, 156, 114, 30);
   btnGerar->SetCaption(L"Executar");
   btnGerar->Font()->SetStyle({fsBold});
   btnGerar->Font()->SetColor(clBlack);
@@ -311,16 +311,17 @@ void TForm1::CriaComponentes() {
   Label8 = CriaRotulo(L"Label8", L"à", 128, 166);
   Label9 = CriaRotulo(L"Label9", L"Data Inicial", 8, 146);
   Label10 = CriaRotulo(L"Label10", L"Data Final", 148, 146);
-  Label11 = CriaRotulo(L"Label11", L"Versão: 03/08/2022", 8, 250);
+  Label11 = CriaRotulo(L"Label11", L"Versão: 03/08/2022", 8, 244);
   Label11->Font()->SetColor(clTeal);
   Label11->Font()->SetStyle({fsBold});
   Label11->Font()->SetSize(10);
-  lblInformacao = Cria<TLabel>(L"lblInformacao", 8, 196, 300, 42);
-  lblInformacao->SetCaption(
-      L"Só é necessário preencher as datas quando for informado apenas Empresa/Revenda");
+  lblInformacao = Cria<TLabel>(L"lblInformacao", 8, 198, 434, 32);
   lblInformacao->SetAutoSize(false);
   lblInformacao->SetAlignment(taCenter);
   lblInformacao->SetWordWrap(true);
+  lblInformacao->SetCaption(
+      L"Só é necessário preencher as datas quando for informado apenas Empresa/Revenda");
+  lblInformacao->SetBounds(8, 198, 434, 32);
   lblInformacao->Font()->SetColor(clTeal);
   lblInformacao->Font()->SetStyle({fsBold});
   edtContador = CriaEdicao(L"edtContador", 360, 116, 60, 5, true);
