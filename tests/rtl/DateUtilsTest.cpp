@@ -40,7 +40,7 @@ TEST(DateUtils, EncodeDecodeRoundTrip) {
   for (const Case& c : cases) {
     EXPECT_EQ(EncodeDate(c.y, c.m, c.d), c.serial);
     int y, m, d, dow;
-    EXPECT_TRUE(DecodeDateFully(c.serial, y, m, d, dow));
+    EXPECT_EQ(DecodeDateFully(c.serial, y, m, d, dow), IsLeapYear(c.y));
     EXPECT_EQ((std::vector<int>{y, m, d, dow}), (std::vector<int>{c.y, c.m, c.d, c.dow}));
     EXPECT_EQ(DayOfWeek(c.serial), c.dow);
   }
@@ -54,6 +54,11 @@ TEST(DateUtils, EncodeDecodeRoundTrip) {
   EXPECT_EQ(y, 2021);
   DecodeTime(0.9999999999, h, n, s, ms);
   EXPECT_EQ(h, 0);
+  // Past the last date the year goes on, so that it can be seen to be too far.
+  DecodeDate(EncodeDate(9999, 12, 31) + 1, y, m, d);
+  EXPECT_EQ((std::vector<int>{y, m, d}), (std::vector<int>{10000, 1, 1}));
+  DecodeDate(EncodeDate(1, 1, 1) - 1, y, m, d);
+  EXPECT_EQ((std::vector<int>{y, m, d}), (std::vector<int>{0, 0, 0}));
 }
 
 TEST(DateUtils, InvalidEncodingsRaiseOrAnswerFalse) {

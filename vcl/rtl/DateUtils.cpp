@@ -84,7 +84,8 @@ TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Min, int Se
 
 bool DecodeDateFully(TDateTime Date, int& Year, int& Month, int& Day, int& DOW) {
   int64_t t = ToTimeStamp(Date).Date;
-  if (t <= 0 || t > 3652059) {  // outside 0001-01-01 .. 9999-12-31
+  // Days past about a billion years would overflow the year.
+  if (t <= 0 || t > 365LL * 1000000000) {
     Year = Month = Day = DOW = 0;
     return false;
   }
@@ -114,7 +115,7 @@ bool DecodeDateFully(TDateTime Date, int& Year, int& Month, int& Day, int& DOW) 
   Year = y;
   Month = m;
   Day = static_cast<int>(d) + 1;
-  return true;
+  return IsLeapYear(y);
 }
 
 void DecodeDate(TDateTime Date, int& Year, int& Month, int& Day) {

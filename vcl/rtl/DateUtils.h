@@ -24,8 +24,9 @@ TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Min, int Se
 bool TryEncodeDateTime(int Year, int Month, int Day, int Hour, int Min, int Sec, int MSec,
                        TDateTime& Value);
 void DecodeDate(TDateTime Date, int& Year, int& Month, int& Day);
-// Also the day of the week, 1 (Sunday) to 7; false when the date is outside
-// 1..9999 (then everything is 0).
+// Also the day of the week, 1 (Sunday) to 7; answers whether the year is a
+// leap year. A date before 0001-01-01 decodes as all 0; one after 9999
+// decodes as the year it would be, so callers can tell it is too far.
 bool DecodeDateFully(TDateTime Date, int& Year, int& Month, int& Day, int& DOW);
 void DecodeTime(TDateTime Time, int& Hour, int& Min, int& Sec, int& MSec);
 void DecodeDateTime(TDateTime Value, int& Year, int& Month, int& Day, int& Hour, int& Min,
