@@ -255,16 +255,12 @@ void cxDecodeLocaleDateText(const String& AText, const TFormatSettings& ASetting
                             TcxDateTime& ADate) {
   if (!ATable) ATable = cxDefaultCalendarTable();
   size_t pos = 0;
-  int namedEra = -1;
-  bool eraNamed = false;
-  if (!ASettings.ShortDateFormat.empty() && (ASettings.ShortDateFormat[0] == L'g' || ASettings.ShortDateFormat[0] == L'G')) {
-    const String eraName = Trim(TakeWhile(AText, pos, [](Char c) { return !IsDigit(c); }));
-    namedEra = LocaleEraIndex(*ATable, eraName);
-    eraNamed = namedEra >= 0;
+  int era = ATable->GetEra(1);  // without an era in the text: the one in force on 0001-01-01
+  if (StartsText(L"g", ASettings.ShortDateFormat)) {
+    const int named = LocaleEraIndex(*ATable, Trim(TakeWhile(AText, pos, [](Char c) { return !IsDigit(c); })));
+    if (named >= 0) era = named;
   } else if (Pos(L"e", LowerCase(FormatSettings.ShortDateFormat)) > 0 && ATable->Eras()->Count() > 0) {
-    // An era-year picture without the era's name means the current era.
-    namedEra = ATable->Eras()->Count() - 1;
-    eraNamed = true;
+    era = ATable->Eras()->Count() - 1;  // an era-year picture without the name: the current era
   }
   const Char separator = ASettings.DateSeparator;
   auto skipBlanks = [&] {
@@ -306,7 +302,7 @@ void cxDecodeLocaleDateText(const String& AText, const TFormatSettings& ASetting
     day = ATable->GetDayNumber(part3);
   }
   ADate = TcxDateTime();
-  ADate.Era = eraNamed ? namedEra : ATable->GetEra(1);
+  ADate.Era = era;
   ADate.Year = year;
   ADate.Month = month;
   ADate.Day = day;

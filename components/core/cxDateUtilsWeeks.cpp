@@ -31,12 +31,9 @@ void cxDateUtilsStartWeekRules() {
 
 bool cxShortWeekdayHeaders = true;
 
-bool cxIsGregorianLeapYear(int AYear) { return AYear % 4 == 0 && (AYear % 100 != 0 || AYear % 400 == 0); }
+bool cxIsGregorianLeapYear(int AYear) { return IsLeapYear(AYear); }
 
-int cxMonthLength(int AYear, int AMonth) {
-  if (AMonth == 2 && cxIsGregorianLeapYear(AYear)) return 29;
-  return DaysInAMonth(2001, AMonth);  // 0 for a month outside 1..12
-}
+int cxMonthLength(int AYear, int AMonth) { return DaysInAMonth(AYear, AMonth); }  // 0 outside 1..12
 
 int cxClampDayToMonth(int AYear, int AMonth, int ADay) {
   if (ADay <= 0) return 1;

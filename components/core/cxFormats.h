@@ -3,7 +3,6 @@
 // user's date, time and currency formats, the edit masks derived from them,
 // and the parser that turns a date/time format into typed items.
 #include <array>
-#include <memory>
 #include <vector>
 
 #include "components/core/cxDateUtils.h"

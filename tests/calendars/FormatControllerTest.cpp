@@ -2,6 +2,7 @@
 
 #include "LocaleScope.h"
 #include "components/core/cxFormats.h"
+#include "components/core/cxLibraryStrs.h"
 #include "vcl/controls/Application.h"
 
 namespace {
@@ -224,6 +225,18 @@ TEST(FormatController, UpdatesAreAnnouncedOnceWithTheNewFormats) {
   controller.SetUseDelphiDateTimeFormats(false);
   controller.SetFirstWeekOfYear(fwySystem);
   EXPECT_EQ(listener.FormatChanges, 3);
+}
+
+TEST(FormatController, RetranslationRebuildsTheMasks) {
+  TLocaleScope locale(cxLangPtBR);
+  TcxFormatController& controller = *cxFormatControllerInstance();
+  TListening<TListener> listener;
+  const String original = cxSDateToday.Text;
+  cxSDateToday.Text = L"hoje";
+  dxResStringsRepositoryInstance()->NotifyListeners();
+  cxSDateToday.Text = original;
+  EXPECT_EQ(listener.FormatChanges, 1);
+  EXPECT_GT(Pos(L"|('hoje'|'yesterday'|", controller.RegExprDateEditMask()), 0);
 }
 
 TEST(FormatController, StartOfWeekIsTheProcessWideOne) {
