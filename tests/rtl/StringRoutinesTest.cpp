@@ -9,6 +9,10 @@ TEST(StringRoutines, PositionsAreOneBasedAtBothEnds) {
   EXPECT_EQ(Pos(L"X", L"ABCA"), 0);
   EXPECT_EQ(Pos(L"", L"ABC"), 0);
   EXPECT_EQ(Pos(L"A", L""), 0);
+  EXPECT_EQ(Pos(L"A", L"ABCA", 5), 0);
+  EXPECT_EQ(Pos(L"A", L"ABCA", 0), 0);
+  EXPECT_EQ(Pos(L"ABCA", L"ABCA"), 1);
+  EXPECT_EQ(Pos(L"ABCAB", L"ABCA"), 0);
   EXPECT_EQ(Copy(L"ABCDE", 2, 3), L"BCD");
   EXPECT_EQ(Copy(L"ABCDE", 4, 100), L"DE");
   EXPECT_EQ(Copy(L"ABCDE", 6, 1), L"");
@@ -42,6 +46,9 @@ TEST(StringRoutines, StringReplaceFlags) {
       {L"abc", L"", L"y", rfReplaceAll, L"abc"},
       {L"aaa", L"a", L"aa", rfReplaceAll, L"aaaaaa"},
       {L"ação", L"ÇÃO", L"x", rfIgnoreCase, L"ax"},
+      {L"ABcab", L"ab", L"x", rfReplaceAll | rfIgnoreCase, L"xcx"},  // at both ends
+      {L"aaaa", L"aa", L"a", rfReplaceAll, L"aa"},                   // no overlaps
+      {L"x", L"x", L"", rfReplaceAll, L""},
   };
   for (const Case& c : cases)
     EXPECT_EQ(StringReplace(c.text, c.from, c.to, c.flags), c.expected) << c.text;
