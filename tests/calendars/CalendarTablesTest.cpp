@@ -155,6 +155,22 @@ TEST(EraCalendarTables, ConvertAcrossEraBoundaries) {
   }
 }
 
+TEST(EraCalendarTables, ErasAreOwnedRecords) {
+  TcxJapaneseCalendarTable table;
+  TcxEras& eras = *table.Eras();
+  ASSERT_EQ(eras.Count(), 5);
+  EXPECT_THROW(eras.Items(5), EListError);
+  TcxEra replacement(7, EncodeDate(2100, 1, 1), 2099, 1, 100);
+  TcxEra* stored = eras.Items(4);
+  eras.SetItems(4, &replacement);
+  EXPECT_EQ(eras.Items(4), stored);  // the stored era takes the values
+  EXPECT_EQ(stored->Era(), 7);
+  EXPECT_EQ(stored->YearOffset(), 2099);
+  EXPECT_EQ(table.GetEra(2050, 6, 1), 3);
+  TPersistent other;
+  EXPECT_THROW(stored->Assign(&other), EConvertError);
+}
+
 // Every calendar converts each day of its range to a valid date of its own
 // and back to the same moment; the step skips through the range with times
 // of day on both sides of 1899-12-30.
