@@ -349,7 +349,7 @@ void TForm1::FormShow(TObject*) {
     data->SetChecked(false);
   }
   LeArquivoConexao();
-  // TMessageCallback::CreateCallback();
+  TMessageCallback::CreateCallback();
 }
 
 void TForm1::LeArquivoConexao() {

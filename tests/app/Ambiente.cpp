@@ -91,6 +91,13 @@ TJanelaDeTeste::TJanelaDeTeste() : FForm(new TForm1(Application)) {
 
 TJanelaDeTeste::~TJanelaDeTeste() { delete FForm; }
 
+void Clica(TButton* Botao) {
+  const HWND janela = Botao->Handle();
+  SendMessageW(GetParent(janela), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(janela), BN_CLICKED),
+               reinterpret_cast<LPARAM>(janela));
+  ProcessPendingMessages();
+}
+
 std::vector<String> TextosDosDialogos(const TScriptedDialogs& Dialogos) {
   std::vector<String> textos;
   for (const TMessageBoxRequest& pedido : Dialogos.Messages()) textos.push_back(pedido.Text);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/Unit1.h"
+#include "vcl/controls/StdCtrls.h"
 #include "tests/dbfixture/TestDatabase.h"
 #include "tests/guiharness/ScriptedDialogs.h"
 
@@ -47,6 +48,11 @@ public:
 private:
   TForm1* FForm;
 };
+
+// Clicks a button as its window reports a click to the form. A click made
+// of mouse messages can be lost when another test program's window takes
+// the focus between the button's press and release.
+void Clica(TButton* Botao);
 
 // The texts of the dialogs shown so far.
 std::vector<String> TextosDosDialogos(const TScriptedDialogs& Dialogos);

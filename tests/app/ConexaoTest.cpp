@@ -130,7 +130,7 @@ protected:
 TEST_F(Conexao, OpensWithTheFirebirdSettingsReadsTheVersionAndCloses) {
   Arquivo();
   TJanelaDeTeste janela;
-  ClickControl(janela->btnAbriBD);
+  Clica(janela->btnAbriBD);
   EXPECT_TRUE(dialogos.Messages().empty()) << ToUtf8(TextosDosDialogos(dialogos).at(0));
   EXPECT_TRUE(janela->SQLConnection->Connected());
   EXPECT_EQ(janela->lblSituacao->Caption(), L"[Aberto]");
@@ -151,7 +151,7 @@ TEST_F(Conexao, OpensWithTheFirebirdSettingsReadsTheVersionAndCloses) {
                                  L"VendorLib=fbclient.dll", L"DataBase=" + UpperCase(base.Path()),
                                  L"User_Name=sysdba", L"Password=tulipwand"}));
 
-  ClickControl(janela->btnAbriBD);
+  Clica(janela->btnAbriBD);
   EXPECT_FALSE(janela->SQLConnection->Connected());
   EXPECT_EQ(janela->lblSituacao->Caption(), L"[Fechado]");
   EXPECT_EQ(janela->btnAbriBD->Caption(), L"Abrir B.D.");
@@ -161,7 +161,7 @@ TEST_F(Conexao, OpensWithTheFirebirdSettingsReadsTheVersionAndCloses) {
 TEST_F(Conexao, TheOtherFirebirdPasswordWhenTheFileSaysSo) {
   Arquivo(L"[USUARIOPADRAOFIREBIRD]=NAO\r\n");
   TJanelaDeTeste janela;
-  ClickControl(janela->btnAbriBD);
+  Clica(janela->btnAbriBD);
   EXPECT_TRUE(janela->SQLConnection->Connected());
   EXPECT_EQ(janela->SQLConnection->Params()->Strings(11), L"Password=quarzo");
 }
@@ -170,10 +170,10 @@ TEST_F(Conexao, NothingToOpenWithoutDatabaseOrKind) {
   TJanelaDeTeste janela;
   dialogos.Answer(mrOk);
   dialogos.Answer(mrOk);
-  ClickControl(janela->btnAbriBD);
+  Clica(janela->btnAbriBD);
   EXPECT_EQ(FocusedControl(), janela->edtBaseDados);
   janela->edtBaseDados->SetText(base.Path());
-  ClickControl(janela->btnAbriBD);
+  Clica(janela->btnAbriBD);
   EXPECT_EQ(FocusedControl(), janela->cbxBD);
   EXPECT_EQ(TextosDosDialogos(dialogos),
             (std::vector<String>{L"Informe a Base de Dados.", L"Selecione o tipo do Banco de Dados."}));
@@ -187,7 +187,7 @@ TEST_F(Conexao, AFirebirdDatabaseThatCannotBeOpenedIsReportedAndStaysClosed) {
                 L"BANCODADOS=INTERBASE\r\nDATABASE=" + pasta.Caminho() + L"\\NAOEXISTE.FDB\r\n");
   TJanelaDeTeste janela;
   dialogos.Answer(mrOk);
-  ClickControl(janela->btnAbriBD);
+  Clica(janela->btnAbriBD);
   ASSERT_EQ(dialogos.Messages().size(), 1u);
   EXPECT_EQ(dialogos.Messages()[0].DlgType, mtError);
   EXPECT_NE(UpperCase(dialogos.Messages()[0].Text).find(L"NAOEXISTE.FDB"), String::npos)
@@ -234,7 +234,7 @@ TEST_F(Conexao, OracleAndSqlServerFailWithTheDriversLoadErrorAfterTheStandardDri
     TJanelaDeTeste janela;
     EXPECT_NE(janela->SenhadoBanco, L"brisanoturn");
     dialogosDoCaso.Answer(mrOk);
-    ClickControl(janela->btnAbriBD);
+    Clica(janela->btnAbriBD);
     ASSERT_EQ(dialogosDoCaso.Messages().size(), 1u);
     EXPECT_EQ(dialogosDoCaso.Messages()[0].DlgType, mtError);
     EXPECT_NE(dialogosDoCaso.Messages()[0].Text.find(L"Unable to load " + String(caso.Biblioteca)),

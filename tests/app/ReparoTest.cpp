@@ -51,7 +51,7 @@ protected:
     });
     pasta.Escreve(L"conexao.dat", L"BANCODADOS=INTERBASE\r\nDATABASE=" + base.Path() + L"\r\n");
     janela.reset(new TJanelaDeTeste);
-    ClickControl((*janela)->btnAbriBD);
+    Clica((*janela)->btnAbriBD);
   }
 
   TForm1& Janela() { return **janela; }
@@ -72,7 +72,7 @@ protected:
   // Runs the repair, answering its one dialog, and gives that dialog's text.
   String Executa() {
     dialogos.Answer(mrOk);
-    ClickControl(Janela().btnGerar);
+    Clica(Janela().btnGerar);
     EXPECT_EQ(Screen->Cursor(), crDefault);
     return dialogos.Messages().empty() ? String() : dialogos.Messages().back().Text;
   }
@@ -210,7 +210,7 @@ TEST_F(Reparo, TheEndDateAloneAddsNoRange) {
 }
 
 TEST_F(Reparo, NeedsTheConnectionOpen) {
-  ClickControl(Janela().btnAbriBD);  // closes it
+  Clica(Janela().btnAbriBD);  // closes it
   Filtro(L"1", L"1", L"1001", L"1", L"V21", L"1");
   EXPECT_EQ(Executa(),
             L"É necessário abrir conexão com o banco de dados antes de executar o processo.");

@@ -1,0 +1,57 @@
+// The program's units in link order: start-up runs them in this order,
+// shut-down in reverse. All modules share the C run-time's heap, so strings
+// and objects handed to the business system's libraries need no unit of
+// their own for a shared memory manager.
+#include "app/UAplicacaoLibrary.h"
+#include "components/core/cxDateUtils.h"
+#include "components/core/cxFormats.h"
+#include "components/core/cxGeometry.h"
+#include "components/core/cxLibraryStrs.h"
+#include "components/core/dxCore.h"
+#include "components/core/dxThreading.h"
+#include "drivers/DBXOstraMSSQLReadOnlyMetaData.h"
+#include "drivers/DBXOstraMsSqlMetaDataWriter.h"
+#include "drivers/DBXOstraOracleMetaDataWriter.h"
+#include "drivers/DBXOstraOracleReadOnlyMetaData.h"
+#include "drivers/DBXOstraSQLServer.h"
+#include "drivers/DbxOstraOracle.h"
+#include "sqlutil/KWYUtils.h"
+#include "vcl/controls/Application.h"
+#include "vcl/controls/Controls.h"
+#include "vcl/data/DBXFirebird.h"
+#include "vcl/data/DBXStandardDrivers.h"
+#include "vcl/rtl/UnitStartup.h"
+
+const TUnitTable& ProgramUnits() {
+  static const TUnitTable units{
+      // The platform framework.
+      ControlsUnit,
+      ApplicationUnit,
+      // The component library.
+      dxCoreUnit,
+      cxLibraryStrsUnit,
+      dxThreadingUnit,
+      cxGeometryUnit,
+      cxDateUtilsUnit,
+      cxFormatsUnit,
+      // The SQL dialect utilities.
+      KWYUtilsUnit,
+      // The platform's database drivers.
+      {L"DBXFirebird", DBXFirebird_Initialize, DBXFirebird_Finalize},
+      {L"DBXStandardDrivers", DBXStandardDrivers_Initialize, DBXStandardDrivers_Finalize},
+      // The Oracle and SQL Server driver bindings.
+      {L"DBXOstraMSSQLReadOnlyMetaData", DBXOstraMSSQLReadOnlyMetaData::Initialize,
+       DBXOstraMSSQLReadOnlyMetaData::Finalize},
+      {L"DBXOstraMsSqlMetaDataWriter", DBXOstraMsSqlMetaDataWriter::Initialize,
+       DBXOstraMsSqlMetaDataWriter::Finalize},
+      {L"DBXOstraSQLServer", DBXOstraSQLServer::Initialize, DBXOstraSQLServer::Finalize},
+      {L"DBXOstraOracleReadOnlyMetaData", DBXOstraOracleReadOnlyMetaData::Initialize,
+       DBXOstraOracleReadOnlyMetaData::Finalize},
+      {L"DBXOstraOracleMetaDataWriter", DBXOstraOracleMetaDataWriter::Initialize,
+       DBXOstraOracleMetaDataWriter::Finalize},
+      {L"DbxOstraOracle", DbxOstraOracle::Initialize, DbxOstraOracle::Finalize},
+      // The application context class, registered last.
+      UAplicacaoLibraryUnit,
+  };
+  return units;
+}
