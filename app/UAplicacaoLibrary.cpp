@@ -15,20 +15,24 @@ const TPropTable* TAplicacaoLibrary::PublishedTable(TPublishedTag<TAplicacaoLibr
   static const TPropTable table =
       TPublished<T>()
           .Property(L"BancoDados", &T::BancoDados, &T::SetBancoDados)
-          .Property(L"DataToleranciaPre", &T::DataToleranciaPre, &T::SetDataToleranciaPre, DateTimeTypeInfo())
-          .Property(L"DataToleranciaLem", &T::DataToleranciaLem, &T::SetDataToleranciaLem, DateTimeTypeInfo())
+          .Property(L"DataToleranciaPre", &T::DataToleranciaPre, &T::SetDataToleranciaPre,
+                    DateTimeTypeInfo())
+          .Property(L"DataToleranciaLem", &T::DataToleranciaLem, &T::SetDataToleranciaLem,
+                    DateTimeTypeInfo())
           .Property(L"DirArquivos", &T::DirArquivos, &T::SetDirArquivos)
           .Property(L"Revenda", &T::Revenda, &T::SetRevenda)
           .Property(L"Empresa", &T::Empresa, &T::SetEmpresa)
           .Property(L"Marca", &T::Marca, &T::SetMarca)
           .Property(L"Usuario", &T::Usuario, &T::SetUsuario)
           .Property(L"VersaoSQLServer", &T::VersaoSQLServer, &T::SetVersaoSQLServer)
-          .Property(L"DataProcessamento", &T::DataProcessamento, &T::SetDataProcessamento, DateTimeTypeInfo())
+          .Property(L"DataProcessamento", &T::DataProcessamento, &T::SetDataProcessamento,
+                    DateTimeTypeInfo())
           .Property(L"QtdHorasDifServidor", &T::QtdHorasDifServidor, &T::SetQtdHorasDifServidor)
           .Property(L"LoginUsuario", &T::LoginUsuario, &T::SetLoginUsuario)
           .Property(L"VersaoBD", &T::VersaoBD, &T::SetVersaoBD)
           .Property(L"DescDespLancContabil", &T::DescDespLancContabil, &T::SetDescDespLancContabil)
-          .Property(L"RevendaIntegracaoContabil", &T::RevendaIntegracaoContabil, &T::SetRevendaIntegracaoContabil)
+          .Property(L"RevendaIntegracaoContabil", &T::RevendaIntegracaoContabil,
+                    &T::SetRevendaIntegracaoContabil)
           .Property(L"DepartamentoUsuario", &T::DepartamentoUsuario, &T::SetDepartamentoUsuario)
           .Property(L"Politica_Atual", &T::Politica_Atual, &T::SetPolitica_Atual)
           .Build();

@@ -40,9 +40,10 @@ bool FiltroValido(const TFiltroReparo& F) {
 }
 
 String CampoNumericoInvalido(const TFiltroReparo& F) {
-  const std::pair<const String*, const wchar_t*> campos[] = {
-      {&F.Empresa, L"Empresa"}, {&F.Revenda, L"Revenda"},
-      {&F.Nota, L"Nota Fiscal"}, {&F.Contador, L"Contador"}};
+  const std::pair<const String*, const wchar_t*> campos[] = {{&F.Empresa, L"Empresa"},
+                                                             {&F.Revenda, L"Revenda"},
+                                                             {&F.Nota, L"Nota Fiscal"},
+                                                             {&F.Contador, L"Contador"}};
   for (const auto& [valor, legenda] : campos)
     if (!valor->empty() && !SoDigitos(*valor)) return legenda;
   return String();
@@ -82,18 +83,15 @@ String SQLInsereGerOperacao(const TCapaNota& C, int AOperacao) {
 
 String SQLAtualizaCapa(const TCapaNota& C, int AFatOperacao, int AGerOperacao) {
   return L" update fat_movimento_capa  set fatoperacao = " + IntToStr(AFatOperacao) + L"," +
-         L"     operacao = " + IntToStr(AGerOperacao) +
-         L" where empresa = " + NumeroSQL(C.Empresa) +
-         L" and   revenda = " + NumeroSQL(C.Revenda) +
-         L" and   numero_nota_fiscal  = " + NumeroSQL(C.Nota) +
-         L" and   serie_nota_fiscal = " + LiteralSQL(C.Serie) +
-         L" and   tipo_transacao = " + LiteralSQL(C.Transacao) +
+         L"     operacao = " + IntToStr(AGerOperacao) + L" where empresa = " +
+         NumeroSQL(C.Empresa) + L" and   revenda = " + NumeroSQL(C.Revenda) +
+         L" and   numero_nota_fiscal  = " + NumeroSQL(C.Nota) + L" and   serie_nota_fiscal = " +
+         LiteralSQL(C.Serie) + L" and   tipo_transacao = " + LiteralSQL(C.Transacao) +
          L" and   contador = " + NumeroSQL(C.Contador);
 }
 
 String SQLAtualizaCondicao(const TCapaNota& C, int AFatOperacao) {
   return L" update fat_operacao_condicao  set operacao = " + IntToStr(AFatOperacao) +
-         L" where empresa = " + NumeroSQL(C.Empresa) +
-         L" and   revenda = " + NumeroSQL(C.Revenda) +
+         L" where empresa = " + NumeroSQL(C.Empresa) + L" and   revenda = " + NumeroSQL(C.Revenda) +
          L" and   operacao = " + IntToStr(C.OperacaoAntiga);
 }

@@ -18,8 +18,8 @@ struct TFiltroReparo {
 // One selected invoice header, its values read as text from the row.
 struct TCapaNota {
   String Empresa, Revenda, Nota, Serie, Transacao, Contador;
-  String DataSQL;         // the header's date as an SQL date expression
-  int OperacaoAntiga = 0; // its invoicing operation before the run, 0 for none
+  String DataSQL;          // the header's date as an SQL date expression
+  int OperacaoAntiga = 0;  // its invoicing operation before the run, 0 for none
 };
 
 // Company and dealer given, and either the whole invoice key or both dates.

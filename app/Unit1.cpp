@@ -32,8 +32,9 @@ bool ArquivoExiste(const String& Arquivo) {
 // The lines of a text file in the system's ANSI code page; a line ends at
 // CR LF or LF. A file that cannot be read raises EInOutError.
 std::vector<String> LeLinhasTexto(const String& Arquivo) {
-  const HANDLE arquivo = CreateFileW(Arquivo.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE arquivo =
+      CreateFileW(Arquivo.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (arquivo == INVALID_HANDLE_VALUE) ErroES(Arquivo);
   const std::unique_ptr<void, decltype(&CloseHandle)> dono(arquivo, &CloseHandle);
   std::string bytes;
@@ -79,21 +80,22 @@ constexpr TDriverBD DriverFirebird{L"Firebird", L"FBConnection", L"getSQLDriverI
                                    L"dbxfb.dll", L"fbclient.dll"};
 constexpr TDriverBD DriverOracle{L"OstraOracle", L"Ostra Oracle", L"getSQLDriverORA",
                                  L"dbexpora40.dll", L"OCI.DLL"};
-constexpr TDriverBD DriverSQLServer{L"OstraSQLServer", L"Ostra SQL Server", L"getSQLDriverSQLServer",
-                                    L"dbexpsqs40.dll", L"sqloledb.dll"};
+constexpr TDriverBD DriverSQLServer{L"OstraSQLServer", L"Ostra SQL Server",
+                                    L"getSQLDriverSQLServer", L"dbexpsqs40.dll", L"sqloledb.dll"};
 constexpr TDriverBD DriverOraclePadrao{L"ORACLE", L"ORACLE", L"getSQLDriverORACLE", L"dbxora.dll",
                                        L"oci.dll"};
 constexpr TDriverBD DriverSQLServerPadrao{L"MSSQL", L"MSSQLConnection", L"getSQLDriverMSSQL",
                                           L"dbxmss.dll", L"sqlncli10.dll"};
 
 std::vector<String> ParametrosFirebird(const String& Base, const String& Senha) {
-  return {L"EnableBCD=False", L"BlobSize=-1", L"CommitRetain=False", L"LocaleCode=0000",
-          L"RoleName=RoleName", L"IsolationLevel=ReadCommited", L"WaitOnLocks=True",
-          L"SQLDialect=3", L"VendorLib=fbclient.dll", L"DataBase=" + Base,
-          L"User_Name=sysdba", L"Password=" + Senha};
+  return {L"EnableBCD=False",  L"BlobSize=-1",       L"CommitRetain=False",
+          L"LocaleCode=0000",  L"RoleName=RoleName", L"IsolationLevel=ReadCommited",
+          L"WaitOnLocks=True", L"SQLDialect=3",      L"VendorLib=fbclient.dll",
+          L"DataBase=" + Base, L"User_Name=sysdba",  L"Password=" + Senha};
 }
 
-std::vector<String> ParametrosOracle(const String& Base, const String& Usuario, const String& Senha) {
+std::vector<String> ParametrosOracle(const String& Base, const String& Usuario,
+                                     const String& Senha) {
   return {L"BlobSize=-1", L"Oracle TransIsolation=ReadCommited", L"DataBase=" + Base,
           L"User_Name=" + Usuario, L"Password=" + Senha};
 }
@@ -104,9 +106,15 @@ std::vector<String> ParametrosSQLServer(const String& Base, const String& Senha)
   const int doisPontos = Pos(L":", Base);
   const String host = doisPontos > 0 ? Copy(Base, 1, doisPontos - 1) : String();
   const String banco = doisPontos > 0 ? Copy(Base, doisPontos + 1) : Base;
-  return {L"BlobSize=-1", L"HostName=" + host, L"DataBase=" + banco, L"User_Name=KWY",
-          L"Password=" + Senha, L"ErrorResourceFile=", L"LocaleCode=0000",
-          L"MSSQL TransIsolation=ReadCommited", L"OS Authentication=False"};
+  return {L"BlobSize=-1",
+          L"HostName=" + host,
+          L"DataBase=" + banco,
+          L"User_Name=KWY",
+          L"Password=" + Senha,
+          L"ErrorResourceFile=",
+          L"LocaleCode=0000",
+          L"MSSQL TransIsolation=ReadCommited",
+          L"OS Authentication=False"};
 }
 
 void ConfiguraConexao(TSQLConnection& Conexao, const TDriverBD& Driver,
@@ -156,9 +164,12 @@ private:
 
 String PalavraDoBanco(int Tipo) {
   switch (Tipo) {
-    case 1: return L"ORACLE";
-    case 2: return L"SQLSERVER";
-    default: return L"INTERBASE";
+    case 1:
+      return L"ORACLE";
+    case 2:
+      return L"SQLSERVER";
+    default:
+      return L"INTERBASE";
   }
 }
 
@@ -272,7 +283,8 @@ void TForm1::CriaComponentes() {
   Label1 = CriaRotulo(L"Label1", L"Banco de Dados", 8, 8);
   cbxBD = Cria<TComboBox>(L"cbxBD", 8, 24, 153, 22);
   cbxBD->SetStyle(csOwnerDrawVariable);
-  for (const wchar_t* tipo : {L"Interbase/Firebird", L"Oracle", L"SQL Server"}) cbxBD->Items()->Add(tipo);
+  for (const wchar_t* tipo : {L"Interbase/Firebird", L"Oracle", L"SQL Server"})
+    cbxBD->Items()->Add(tipo);
   btnAbriBD = Cria<TButton>(L"btnAbriBD", 168, 22, 90, 25);
   btnAbriBD->SetCaption(L"Abrir B.D.");
   btnAbriBD->OnClick = [this](TObject* Sender) { btnAbriBDClick(Sender); };
@@ -415,16 +427,19 @@ void TForm1::AbreConexao(int Tipo) {
     ConfiguraConexao(*SQLConnection, DriverFirebird,
                      ParametrosFirebird(base, UsuarioPadraoFirebird ? L"tulipwand" : L"quarzo"));
   else if (Tipo == 1)
-    ConfiguraConexao(*SQLConnection, DriverOracle, ParametrosOracle(base, sPvUsuarioOracle, SenhadoBanco));
+    ConfiguraConexao(*SQLConnection, DriverOracle,
+                     ParametrosOracle(base, sPvUsuarioOracle, SenhadoBanco));
   else
     ConfiguraConexao(*SQLConnection, DriverSQLServer, ParametrosSQLServer(base, SenhadoBanco));
   try {
     SQLConnection->Open();
   } catch (...) {
     if (Tipo == 1)
-      ConfiguraConexao(*SQLConnection, DriverOraclePadrao, ParametrosOracle(base, sPvUsuarioOracle, SenhaPadrao));
+      ConfiguraConexao(*SQLConnection, DriverOraclePadrao,
+                       ParametrosOracle(base, sPvUsuarioOracle, SenhaPadrao));
     else if (Tipo == 2)
-      ConfiguraConexao(*SQLConnection, DriverSQLServerPadrao, ParametrosSQLServer(base, SenhaPadrao));
+      ConfiguraConexao(*SQLConnection, DriverSQLServerPadrao,
+                       ParametrosSQLServer(base, SenhaPadrao));
     SQLConnection->Open();
   }
 }
@@ -529,9 +544,10 @@ void TForm1::btnGerarClick(TObject*) {
   }
   if (!FiltroValido(filtro)) {
     Screen->SetCursor(crDefault);
-    MessageDlg(L"Os dados da nota ou intervalo de datas devem ser informados. "
-               L"Empresa/Revenda são obrigatórios.",
-               mtWarning, {mbOK}, 0);
+    MessageDlg(
+        L"Os dados da nota ou intervalo de datas devem ser informados. "
+        L"Empresa/Revenda são obrigatórios.",
+        mtWarning, {mbOK}, 0);
     return;
   }
 

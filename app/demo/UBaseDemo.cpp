@@ -56,9 +56,9 @@ std::vector<String> ComandosCapasDemo(int Empresa, int Revenda, int PrimeiraNota
                               {Empresa, Revenda, nota}) +
                        emissao + Format(L", 'F', %d, %d)", {nota, nota}));
     for (int parcela = 1; parcela <= 2; ++parcela)
-      comandos.push_back(Format(L"INSERT INTO FAT_OPERACAO_CONDICAO VALUES (%s, %d, ",
-                                {chave, parcela}) +
-                         Timestamp(7 + parcela, 1 + i % 28) + L", 1500.00)");
+      comandos.push_back(
+          Format(L"INSERT INTO FAT_OPERACAO_CONDICAO VALUES (%s, %d, ", {chave, parcela}) +
+          Timestamp(7 + parcela, 1 + i % 28) + L", 1500.00)");
   }
   return comandos;
 }
@@ -72,10 +72,12 @@ void PreparaBaseDemo(TSQLConnection& Conexao) {
     dados.insert(dados.end(), capas.begin(), capas.end());
   }
   // Headers of other statuses, which a run never touches.
-  dados.push_back(L"INSERT INTO FAT_MOVIMENTO_CAPA VALUES (1, 1, 1101, '1', 'V21', 1, "
-                  L"TIMESTAMP '2022-07-05 00:00:00', 'C', NULL, NULL)");
-  dados.push_back(L"INSERT INTO FAT_MOVIMENTO_CAPA VALUES (1, 1, 1102, '1', 'V21', 1, "
-                  L"TIMESTAMP '2022-07-06 00:00:00', 'A', NULL, NULL)");
+  dados.push_back(
+      L"INSERT INTO FAT_MOVIMENTO_CAPA VALUES (1, 1, 1101, '1', 'V21', 1, "
+      L"TIMESTAMP '2022-07-05 00:00:00', 'C', NULL, NULL)");
+  dados.push_back(
+      L"INSERT INTO FAT_MOVIMENTO_CAPA VALUES (1, 1, 1102, '1', 'V21', 1, "
+      L"TIMESTAMP '2022-07-06 00:00:00', 'A', NULL, NULL)");
   ExecutaComandos(Conexao, dados);
 }
 

@@ -35,7 +35,8 @@ const String& Identificador(const String& Nome) {
   for (Char c : Nome)
     valido = valido && ((c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') ||
                         (c >= L'0' && c <= L'9') || c == L'_');
-  if (!valido) throw EArgumentException(L"ZQGeral01: nome de tabela ou coluna inválido: '" + Nome + L"'.");
+  if (!valido)
+    throw EArgumentException(L"ZQGeral01: nome de tabela ou coluna inválido: '" + Nome + L"'.");
   return Nome;
 }
 
@@ -48,7 +49,8 @@ void VerificaNumeracao(TSQLConnection* Conexao, int32_t Quantidade) {
   if (!Conexao->InTransaction())
     throw Exception(L"ZQGeral01: a numeração exige uma transação aberta na conexão.");
   if (Quantidade < 1)
-    throw EArgumentException(L"ZQGeral01: quantidade de números inválida: " + IntToStr(Quantidade) + L".");
+    throw EArgumentException(L"ZQGeral01: quantidade de números inválida: " + IntToStr(Quantidade) +
+                             L".");
 }
 
 }  // namespace
@@ -86,7 +88,8 @@ int32_t __stdcall DLL_BuscaProximoNumeroTran(TSQLConnection* Conexao, int32_t Em
     const std::unique_ptr<TDBXReader> leitor = comando->ExecuteQuery(Transacao);
     const TDBValue valor = leitor->Next() ? leitor->Value(0) : TDBValue();
     if (valor.Kind != TDBValue::TKind::Integer)
-      throw EConvertError(L"ZQGeral01: a numeração de " + Texto(Tabela) + L" não retornou um número.");
+      throw EConvertError(L"ZQGeral01: a numeração de " + Texto(Tabela) +
+                          L" não retornou um número.");
     proximo = valor.Int;
   });
   if (proximo > INT32_MAX)

@@ -20,8 +20,9 @@ void __stdcall DLL_AtualizaTAplicacaoGeral01(TAplicacaoLibrary* Aplicacao, TSQLC
                                              int32_t Reservado);
 // An operation number not yet used in Tabela.Coluna for the company and
 // dealer, reserved through the connection's open transaction.
-int32_t __stdcall DLL_BuscaProximoNumeroTran(
-    TSQLConnection* Conexao, int32_t Empresa, int32_t Revenda, const wchar_t* Tabela,
-    const wchar_t* Coluna, int32_t Quantidade, const wchar_t* BancoDados,
-    int32_t VersaoSQLServer, int32_t Reservado);
+int32_t __stdcall DLL_BuscaProximoNumeroTran(TSQLConnection* Conexao, int32_t Empresa,
+                                             int32_t Revenda, const wchar_t* Tabela,
+                                             const wchar_t* Coluna, int32_t Quantidade,
+                                             const wchar_t* BancoDados, int32_t VersaoSQLServer,
+                                             int32_t Reservado);
 }

@@ -54,7 +54,8 @@ void TPastaDeTrabalho::Escreve(const String& Nome, const String& Texto) const {
                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (arquivo == INVALID_HANDLE_VALUE) RaiseLastOSError();
   DWORD escritos = 0;
-  const BOOL ok = WriteFile(arquivo, bytes.data(), static_cast<DWORD>(bytes.size()), &escritos, nullptr);
+  const BOOL ok =
+      WriteFile(arquivo, bytes.data(), static_cast<DWORD>(bytes.size()), &escritos, nullptr);
   CloseHandle(arquivo);
   if (!ok) RaiseLastOSError();
 }
@@ -80,7 +81,8 @@ String TBaseDeTeste::Tudo() const {
   return Linhas(L"select * from FAT_MOVIMENTO_CAPA order by NUMERO_NOTA_FISCAL, REVENDA") +
          Linhas(L"select * from FAT_OPERACAO order by EMPRESA, REVENDA, OPERACAO") +
          Linhas(L"select * from GER_OPERACAO order by EMPRESA, REVENDA, OPERACAO") +
-         Linhas(L"select * from FAT_OPERACAO_CONDICAO order by EMPRESA, REVENDA, OPERACAO, PARCELA");
+         Linhas(
+             L"select * from FAT_OPERACAO_CONDICAO order by EMPRESA, REVENDA, OPERACAO, PARCELA");
 }
 
 TJanelaDeTeste::TJanelaDeTeste() : FForm(new TForm1(Application)) {

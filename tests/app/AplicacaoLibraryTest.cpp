@@ -29,19 +29,19 @@ public:
 
 const TPropTable* TOutroContexto::PublishedTable(TPublishedTag<TOutroContexto>) {
   using T = TOutroContexto;
-  static const TPropTable table = TPublished<T>()
-                                      .Property(L"BancoDados", &T::BancoDados, &T::BancoDados)
-                                      .Property(L"Empresa", &T::Empresa, &T::Empresa)
-                                      .Property(L"Revenda", &T::Revenda, &T::Revenda)
-                                      .Property(L"DescDespLancContabil", &T::DescDespLancContabil,
-                                                &T::DescDespLancContabil)
-                                      .Property(L"DataProcessamento", &T::DataProcessamento,
-                                                &T::DataProcessamento, DateTimeTypeInfo())
-                                      .Property(L"Marca", &T::Marca, &T::Marca)
-                                      .Property(L"Usuario", &T::Usuario, &T::Usuario)
-                                      .Property(L"Desconhecida", &T::Desconhecida, &T::Desconhecida)
-                                      .Property(L"Politica_Atual", &T::Politica_Atual, &T::Politica_Atual)
-                                      .Build();
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"BancoDados", &T::BancoDados, &T::BancoDados)
+          .Property(L"Empresa", &T::Empresa, &T::Empresa)
+          .Property(L"Revenda", &T::Revenda, &T::Revenda)
+          .Property(L"DescDespLancContabil", &T::DescDespLancContabil, &T::DescDespLancContabil)
+          .Property(L"DataProcessamento", &T::DataProcessamento, &T::DataProcessamento,
+                    DateTimeTypeInfo())
+          .Property(L"Marca", &T::Marca, &T::Marca)
+          .Property(L"Usuario", &T::Usuario, &T::Usuario)
+          .Property(L"Desconhecida", &T::Desconhecida, &T::Desconhecida)
+          .Property(L"Politica_Atual", &T::Politica_Atual, &T::Politica_Atual)
+          .Build();
   return &table;
 }
 
@@ -59,8 +59,8 @@ TEST(AplicacaoLibrary, FreshContextHoldsTheDefaults) {
   for (int numero : {contexto.Revenda(), contexto.Empresa(), contexto.Usuario(),
                      contexto.VersaoSQLServer(), contexto.QtdHorasDifServidor()})
     EXPECT_EQ(numero, 0);
-  for (TDateTime data : {contexto.DataToleranciaPre(), contexto.DataToleranciaLem(),
-                         contexto.DataProcessamento()}) {
+  for (TDateTime data :
+       {contexto.DataToleranciaPre(), contexto.DataToleranciaLem(), contexto.DataProcessamento()}) {
     EXPECT_GE(data, antes);
     EXPECT_LE(data, depois);
   }
@@ -70,15 +70,23 @@ TEST(AplicacaoLibrary, SeventeenPropertiesAreFoundByNameWithTypeAndDeclaringClas
   const struct {
     const wchar_t* Nome;
     const wchar_t* Tipo;
-  } esperadas[] = {
-      {L"BancoDados", L"string"}, {L"DataToleranciaPre", L"TDateTime"},
-      {L"DataToleranciaLem", L"TDateTime"}, {L"DirArquivos", L"string"},
-      {L"Revenda", L"Integer"}, {L"Empresa", L"Integer"}, {L"Marca", L"string"},
-      {L"Usuario", L"Integer"}, {L"VersaoSQLServer", L"Integer"},
-      {L"DataProcessamento", L"TDateTime"}, {L"QtdHorasDifServidor", L"Integer"},
-      {L"LoginUsuario", L"string"}, {L"VersaoBD", L"string"},
-      {L"DescDespLancContabil", L"Boolean"}, {L"RevendaIntegracaoContabil", L"Integer"},
-      {L"DepartamentoUsuario", L"Integer"}, {L"Politica_Atual", L"Integer"}};
+  } esperadas[] = {{L"BancoDados", L"string"},
+                   {L"DataToleranciaPre", L"TDateTime"},
+                   {L"DataToleranciaLem", L"TDateTime"},
+                   {L"DirArquivos", L"string"},
+                   {L"Revenda", L"Integer"},
+                   {L"Empresa", L"Integer"},
+                   {L"Marca", L"string"},
+                   {L"Usuario", L"Integer"},
+                   {L"VersaoSQLServer", L"Integer"},
+                   {L"DataProcessamento", L"TDateTime"},
+                   {L"QtdHorasDifServidor", L"Integer"},
+                   {L"LoginUsuario", L"string"},
+                   {L"VersaoBD", L"string"},
+                   {L"DescDespLancContabil", L"Boolean"},
+                   {L"RevendaIntegracaoContabil", L"Integer"},
+                   {L"DepartamentoUsuario", L"Integer"},
+                   {L"Politica_Atual", L"Integer"}};
   std::vector<String> proprias;
   for (PPropInfo p : GetPropList(TAplicacaoLibrary::StaticClass()))
     if (String(p->DeclaringClass->Name) == L"TAplicacaoLibrary") proprias.push_back(p->Name);

@@ -30,7 +30,8 @@ TEST(ArquivoConexao, EachKeyOfTheFileSetsWhatItNames) {
     const wchar_t* UsuarioOracle;
     bool FirebirdPadrao;
   } casos[] = {
-      {L"BANCODADOS=INTERBASE\r\nDATABASE=C:\\DADOS\\BASE.FDB\r\n", 0, L"C:\\DADOS\\BASE.FDB", L"KWY", true},
+      {L"BANCODADOS=INTERBASE\r\nDATABASE=C:\\DADOS\\BASE.FDB\r\n", 0, L"C:\\DADOS\\BASE.FDB",
+       L"KWY", true},
       {L"   // BANCODADOS=INTERBASE\nBANCODADOS=ORACLE\n", 1, L"", L"KWY", true},
       {L"BANCODADOS=oracle\n", 2, L"", L"KWY", true},
       {L"BANCODADOS=SQLSERVER // INTERBASE\n", 0, L"", L"KWY", true},
@@ -81,9 +82,11 @@ TEST(ArquivoConexao, ThePasswordFileOfTheUpdateDirectoryGivesTheDatabasePassword
   for (const auto& caso : casos) {
     SCOPED_TRACE(ToUtf8(caso.Sufixo));
     TPastaDeTrabalho pasta;
-    if (*caso.Subpasta) CreateDirectoryW((pasta.Caminho() + L"\\" + caso.Subpasta).c_str(), nullptr);
+    if (*caso.Subpasta)
+      CreateDirectoryW((pasta.Caminho() + L"\\" + caso.Subpasta).c_str(), nullptr);
     const String conteudo = StringReplace(caso.Conteudo, L"@", SenhaEmbaralhada, rfReplaceAll);
-    pasta.Escreve(String(caso.Subpasta) + (*caso.Subpasta ? L"\\" : L"") + L"senhabd.dat", conteudo);
+    pasta.Escreve(String(caso.Subpasta) + (*caso.Subpasta ? L"\\" : L"") + L"senhabd.dat",
+                  conteudo);
     pasta.Escreve(L"conexao.dat", L"DIRATUALIZACAO=" + pasta.Caminho() + caso.Sufixo + L"\r\n");
     TJanelaDeTeste janela;
     const String esperada =
@@ -117,7 +120,8 @@ class Conexao : public ::testing::Test {
 protected:
   Conexao() { base.Execute({L"insert into GER_DBVERSAO values ('2022.08.03')"}); }
   void Arquivo(const String& Extra = String()) {
-    pasta.Escreve(L"conexao.dat", L"BANCODADOS=INTERBASE\r\nDATABASE=" + base.Path() + L"\r\n" + Extra);
+    pasta.Escreve(L"conexao.dat",
+                  L"BANCODADOS=INTERBASE\r\nDATABASE=" + base.Path() + L"\r\n" + Extra);
   }
 
   TPastaDeTrabalho pasta;
@@ -145,11 +149,11 @@ TEST_F(Conexao, OpensWithTheFirebirdSettingsReadsTheVersionAndCloses) {
   EXPECT_FALSE(conexao.LoginPrompt());
   EXPECT_FALSE(conexao.LoadParamsOnConnect());
   EXPECT_EQ(Linhas(*conexao.Params()),
-            (std::vector<String>{L"EnableBCD=False", L"BlobSize=-1", L"CommitRetain=False",
-                                 L"LocaleCode=0000", L"RoleName=RoleName",
-                                 L"IsolationLevel=ReadCommited", L"WaitOnLocks=True", L"SQLDialect=3",
-                                 L"VendorLib=fbclient.dll", L"DataBase=" + UpperCase(base.Path()),
-                                 L"User_Name=sysdba", L"Password=tulipwand"}));
+            (std::vector<String>{
+                L"EnableBCD=False", L"BlobSize=-1", L"CommitRetain=False", L"LocaleCode=0000",
+                L"RoleName=RoleName", L"IsolationLevel=ReadCommited", L"WaitOnLocks=True",
+                L"SQLDialect=3", L"VendorLib=fbclient.dll", L"DataBase=" + UpperCase(base.Path()),
+                L"User_Name=sysdba", L"Password=tulipwand"}));
 
   Clica(janela->btnAbriBD);
   EXPECT_FALSE(janela->SQLConnection->Connected());
@@ -175,8 +179,9 @@ TEST_F(Conexao, NothingToOpenWithoutDatabaseOrKind) {
   janela->edtBaseDados->SetText(base.Path());
   Clica(janela->btnAbriBD);
   EXPECT_EQ(FocusedControl(), janela->cbxBD);
-  EXPECT_EQ(TextosDosDialogos(dialogos),
-            (std::vector<String>{L"Informe a Base de Dados.", L"Selecione o tipo do Banco de Dados."}));
+  EXPECT_EQ(
+      TextosDosDialogos(dialogos),
+      (std::vector<String>{L"Informe a Base de Dados.", L"Selecione o tipo do Banco de Dados."}));
   EXPECT_EQ(dialogos.Messages()[0].DlgType, mtInformation);
   EXPECT_FALSE(janela->SQLConnection->Connected());
   EXPECT_EQ(janela->lblSituacao->Caption(), L"[Fechado]");
@@ -207,18 +212,30 @@ TEST_F(Conexao, OracleAndSqlServerFailWithTheDriversLoadErrorAfterTheStandardDri
     const wchar_t* Biblioteca;
     std::vector<String> Parametros;
   } casos[] = {
-      {L"ORACLE", L"ORCL", L"ORACLE", L"dbxora.dll",
+      {L"ORACLE",
+       L"ORCL",
+       L"ORACLE",
+       L"dbxora.dll",
        {L"BlobSize=-1", L"Oracle TransIsolation=ReadCommited", L"DataBase=ORCL",
         L"User_Name=OPERADOR", L"Password=brisanoturn"}},
-      {L"SQLSERVER", L"SRV01:ERP", L"MSSQL", L"dbxmss.dll",
+      {L"SQLSERVER",
+       L"SRV01:ERP",
+       L"MSSQL",
+       L"dbxmss.dll",
        {L"BlobSize=-1", L"HostName=SRV01", L"DataBase=ERP", L"User_Name=KWY",
         L"Password=brisanoturn", L"ErrorResourceFile=", L"LocaleCode=0000",
         L"MSSQL TransIsolation=ReadCommited", L"OS Authentication=False"}},
-      {L"SQLSERVER", L"ERP", L"MSSQL", L"dbxmss.dll",
+      {L"SQLSERVER",
+       L"ERP",
+       L"MSSQL",
+       L"dbxmss.dll",
        {L"BlobSize=-1", L"HostName=", L"DataBase=ERP", L"User_Name=KWY", L"Password=brisanoturn",
         L"ErrorResourceFile=", L"LocaleCode=0000", L"MSSQL TransIsolation=ReadCommited",
         L"OS Authentication=False"}},
-      {L"SQLSERVER", L"SRV:1433:ERP", L"MSSQL", L"dbxmss.dll",
+      {L"SQLSERVER",
+       L"SRV:1433:ERP",
+       L"MSSQL",
+       L"dbxmss.dll",
        {L"BlobSize=-1", L"HostName=SRV", L"DataBase=1433:ERP", L"User_Name=KWY",
         L"Password=brisanoturn", L"ErrorResourceFile=", L"LocaleCode=0000",
         L"MSSQL TransIsolation=ReadCommited", L"OS Authentication=False"}},
@@ -228,7 +245,8 @@ TEST_F(Conexao, OracleAndSqlServerFailWithTheDriversLoadErrorAfterTheStandardDri
   for (const auto& caso : casos) {
     SCOPED_TRACE(ToUtf8(caso.Base));
     TScriptedDialogs dialogosDoCaso;
-    pasta.Escreve(L"conexao.dat", String(L"BANCODADOS=") + caso.Tipo + L"\r\nDATABASE=" + caso.Base +
+    pasta.Escreve(L"conexao.dat", String(L"BANCODADOS=") + caso.Tipo + L"\r\nDATABASE=" +
+                                      caso.Base +
                                       L"\r\n[USUARIO_ORACLE]=OPERADOR\r\nDIRATUALIZACAO=" +
                                       pasta.Caminho() + L"\r\n");
     TJanelaDeTeste janela;

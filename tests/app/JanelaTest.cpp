@@ -30,15 +30,24 @@ TEST(Janela, ComponentsCaptionsLimitsAndTabOrderAreTheFormDescriptions) {
   const struct {
     const wchar_t* Nome;
     const wchar_t* Texto;
-  } rotulos[] = {{L"Label1", L"Banco de Dados"}, {L"btnAbriBD", L"Abrir B.D."},
-                 {L"btnGerar", L"Executar"}, {L"Label4", L"Base de Dados"},
-                 {L"lblSituacao", L"[Fechado]"}, {L"Label2", L"Nota Fiscal"},
-                 {L"Label3", L"Empresa"}, {L"Label5", L"Revenda"}, {L"Label6", L"Série"},
-                 {L"Label7", L"Transação"}, {L"Label8", L"à"}, {L"Label9", L"Data Inicial"},
-                 {L"Label10", L"Data Final"}, {L"Label11", L"Versão: 03/08/2022"},
-                 {L"lblInformacao",
-                  L"Só é necessário preencher as datas quando for informado apenas Empresa/Revenda"},
-                 {L"lblContador", L"Contador"}};
+  } rotulos[] = {
+      {L"Label1", L"Banco de Dados"},
+      {L"btnAbriBD", L"Abrir B.D."},
+      {L"btnGerar", L"Executar"},
+      {L"Label4", L"Base de Dados"},
+      {L"lblSituacao", L"[Fechado]"},
+      {L"Label2", L"Nota Fiscal"},
+      {L"Label3", L"Empresa"},
+      {L"Label5", L"Revenda"},
+      {L"Label6", L"Série"},
+      {L"Label7", L"Transação"},
+      {L"Label8", L"à"},
+      {L"Label9", L"Data Inicial"},
+      {L"Label10", L"Data Final"},
+      {L"Label11", L"Versão: 03/08/2022"},
+      {L"lblInformacao",
+       L"Só é necessário preencher as datas quando for informado apenas Empresa/Revenda"},
+      {L"lblContador", L"Contador"}};
   for (const auto& r : rotulos) {
     auto* controle = dynamic_cast<TWinControl*>(janela->FindComponent(r.Nome));
     ASSERT_NE(controle, nullptr) << ToUtf8(r.Nome);
@@ -52,8 +61,8 @@ TEST(Janela, ComponentsCaptionsLimitsAndTabOrderAreTheFormDescriptions) {
     int Limite;
     bool SoNumeros;
   } edicoes[] = {{janela->edtBaseDados, 0, false}, {janela->edtNota, 12, true},
-                 {janela->edtEmpresa, 6, true},   {janela->edtRevenda, 2, true},
-                 {janela->edtSerie, 5, false},    {janela->edtTransacao, 3, false},
+                 {janela->edtEmpresa, 6, true},    {janela->edtRevenda, 2, true},
+                 {janela->edtSerie, 5, false},     {janela->edtTransacao, 3, false},
                  {janela->edtContador, 5, true}};
   for (const auto& e : edicoes) {
     EXPECT_EQ(e.Edicao->CharCase(), ecUpperCase) << ToUtf8(e.Edicao->Name());
@@ -67,9 +76,9 @@ TEST(Janela, ComponentsCaptionsLimitsAndTabOrderAreTheFormDescriptions) {
   std::vector<TWinControl*> ordem;
   janela->GetTabOrderList(ordem);
   const std::vector<TWinControl*> esperada{
-      janela->cbxBD,    janela->btnAbriBD,  janela->edtBaseDados, janela->edtEmpresa,
-      janela->edtRevenda, janela->edtNota, janela->edtSerie,     janela->edtTransacao,
-      janela->btnGerar, janela->dtpInicial, janela->dtpFinal,     janela->edtContador};
+      janela->cbxBD,      janela->btnAbriBD,  janela->edtBaseDados, janela->edtEmpresa,
+      janela->edtRevenda, janela->edtNota,    janela->edtSerie,     janela->edtTransacao,
+      janela->btnGerar,   janela->dtpInicial, janela->dtpFinal,     janela->edtContador};
   std::vector<TWinControl*> comFoco;
   for (TWinControl* c : ordem)
     if (c->TabStop()) comFoco.push_back(c);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/UAplicacaoLibrary.h"
+#include "app/demo/UBaseDemo.h"
 #include "tests/app/Ambiente.h"
 #include "tests/guiharness/GuiDriver.h"
 #include "vcl/controls/ComCtrls.h"
@@ -13,7 +14,8 @@ namespace {
 const String Concluido = L"Processo concluído.";
 const String NadaEncontrado = L"Nenhum registro encontrado com os filtros informados.";
 const String FiltroInvalido =
-    L"Os dados da nota ou intervalo de datas devem ser informados. Empresa/Revenda são obrigatórios.";
+    L"Os dados da nota ou intervalo de datas devem ser informados. "
+    L"Empresa/Revenda são obrigatórios.";
 const String PrefixoDeErro = L"Processo concluído com erros, operação será abortada - ";
 
 // Company 1, dealer 1: two closed invoices of July (1001 with operation 10
@@ -23,32 +25,36 @@ const String PrefixoDeErro = L"Processo concluído com erros, operação será a
 class Reparo : public ::testing::Test {
 protected:
   Reparo() {
-    base.Execute({
-        L"insert into GER_DBVERSAO values ('2022.08.03')",
-        L"insert into FAT_OPERACAO values (1, 1, 0, '2022-06-01')",
-        L"insert into FAT_OPERACAO values (1, 1, 10, '2022-07-10')",
-        L"insert into FAT_OPERACAO values (1, 1, 11, '2022-07-12')",
-        L"insert into FAT_OPERACAO values (1, 2, 8, '2022-07-12')",
-        L"insert into GER_OPERACAO values (1, 1, 10, '2022-07-10', 'VENDA', 1)",
-        L"insert into GER_OPERACAO values (1, 1, 11, '2022-07-12', 'VENDA', 1)",
-        L"insert into FAT_MOVIMENTO_CAPA values (1, 1, 1001, '1', 'V21', 1, '2022-07-10', 'F', 10, 10)",
-        L"insert into FAT_MOVIMENTO_CAPA values (1, 1, 1002, '1', 'V21', 1, '2022-07-11', 'F', 0, 0)",
-        L"insert into FAT_MOVIMENTO_CAPA values (1, 1, 1003, '1', 'V21', 1, '2022-07-12', 'C', 11, 11)",
-        L"insert into FAT_MOVIMENTO_CAPA values (1, 2, 1004, '1', 'V21', 1, '2022-07-12', 'F', 8, null)",
-        L"insert into FAT_MOVIMENTO_CAPA values (1, 1, 1005, '1', 'V21', 1, '2022-08-20', 'F', 11, 11)",
-        L"insert into FAT_MOVIMENTO_CAPA values (1, 1, 1006, '2', 'V22', 3, '2022-09-01', 'F', null, null)",
-        L"insert into FAT_OPERACAO_CONDICAO values (1, 1, 0, 1, '2022-07-01', 10)",
-        L"insert into FAT_OPERACAO_CONDICAO values (1, 1, 10, 1, '2022-08-10', 100)",
-        L"insert into FAT_OPERACAO_CONDICAO values (1, 1, 10, 2, '2022-09-10', 200)",
-        L"insert into FAT_OPERACAO_CONDICAO values (1, 1, 11, 1, '2022-08-12', 300)",
-        L"insert into FAT_OPERACAO_CONDICAO values (1, 2, 8, 1, '2022-08-12', 400)",
-        L"create sequence SEQ_LOG",
-        L"create table LOG_OPERACAO (SEQ integer, TABELA varchar(20), OPERACAO integer)",
-        L"create trigger LOG_FAT for FAT_OPERACAO after insert as begin "
-        L"insert into LOG_OPERACAO values (next value for SEQ_LOG, 'FAT_OPERACAO', new.OPERACAO); end",
-        L"create trigger LOG_GER for GER_OPERACAO after insert as begin "
-        L"insert into LOG_OPERACAO values (next value for SEQ_LOG, 'GER_OPERACAO', new.OPERACAO); end",
-    });
+    const String capa = L"insert into FAT_MOVIMENTO_CAPA values ";
+    const String condicao = L"insert into FAT_OPERACAO_CONDICAO values ";
+    ExecutaComandos(*base.Connect(),
+                    {L"insert into GER_DBVERSAO values ('2022.08.03')",
+                     L"insert into FAT_OPERACAO values (1, 1, 0, '2022-06-01')",
+                     L"insert into FAT_OPERACAO values (1, 1, 10, '2022-07-10')",
+                     L"insert into FAT_OPERACAO values (1, 1, 11, '2022-07-12')",
+                     L"insert into FAT_OPERACAO values (1, 2, 8, '2022-07-12')",
+                     L"insert into GER_OPERACAO values (1, 1, 10, '2022-07-10', 'VENDA', 1)",
+                     L"insert into GER_OPERACAO values (1, 1, 11, '2022-07-12', 'VENDA', 1)",
+                     capa + L"(1, 1, 1001, '1', 'V21', 1, '2022-07-10', 'F', 10, 10)",
+                     capa + L"(1, 1, 1002, '1', 'V21', 1, '2022-07-11', 'F', 0, 0)",
+                     capa + L"(1, 1, 1003, '1', 'V21', 1, '2022-07-12', 'C', 11, 11)",
+                     capa + L"(1, 2, 1004, '1', 'V21', 1, '2022-07-12', 'F', 8, null)",
+                     capa + L"(1, 1, 1005, '1', 'V21', 1, '2022-08-20', 'F', 11, 11)",
+                     capa + L"(1, 1, 1006, '2', 'V22', 3, '2022-09-01', 'F', null, null)",
+                     condicao + L"(1, 1, 0, 1, '2022-07-01', 10)",
+                     condicao + L"(1, 1, 10, 1, '2022-08-10', 100)",
+                     condicao + L"(1, 1, 10, 2, '2022-09-10', 200)",
+                     condicao + L"(1, 1, 11, 1, '2022-08-12', 300)",
+                     condicao + L"(1, 2, 8, 1, '2022-08-12', 400)"});
+    const String registra = L"insert into LOG_OPERACAO values (next value for SEQ_LOG, ";
+    ExecutaComandos(
+        *base.Connect(),
+        {L"create sequence SEQ_LOG",
+         L"create table LOG_OPERACAO (SEQ integer, TABELA varchar(20), OPERACAO integer)",
+         L"create trigger LOG_FAT for FAT_OPERACAO after insert as begin " + registra +
+             L"'FAT_OPERACAO', new.OPERACAO); end",
+         L"create trigger LOG_GER for GER_OPERACAO after insert as begin " + registra +
+             L"'GER_OPERACAO', new.OPERACAO); end"});
     pasta.Escreve(L"conexao.dat", L"BANCODADOS=INTERBASE\r\nDATABASE=" + base.Path() + L"\r\n");
     janela.reset(new TJanelaDeTeste);
     Clica((*janela)->btnAbriBD);
@@ -59,7 +65,7 @@ protected:
   void Filtro(const String& E, const String& R, const String& N = String(),
               const String& S = String(), const String& T = String(), const String& C = String()) {
     const std::pair<TEdit*, String> campos[] = {
-        {Janela().edtEmpresa, E}, {Janela().edtRevenda, R}, {Janela().edtNota, N},
+        {Janela().edtEmpresa, E}, {Janela().edtRevenda, R},   {Janela().edtNota, N},
         {Janela().edtSerie, S},   {Janela().edtTransacao, T}, {Janela().edtContador, C}};
     for (const auto& [edicao, texto] : campos) edicao->SetText(texto);
   }
@@ -99,13 +105,17 @@ TEST_F(Reparo, RenumbersTheMatchingClosedHeadersInOneTransaction) {
                         L"from FAT_MOVIMENTO_CAPA order by NUMERO_NOTA_FISCAL"),
             L"1001|1|F|12|12\n1002|1|F|13|13\n1003|1|C|11|11\n1004|2|F|8|\n1005|1|F|11|11\n"
             L"1006|1|F||\n");
-  EXPECT_EQ(base.Linhas(L"select EMPRESA, REVENDA, OPERACAO, cast(cast(DTA_OPERACAO as date) as varchar(10)) "
-                        L"from FAT_OPERACAO where OPERACAO > 11 order by OPERACAO"),
-            L"1|1|12|2022-07-10\n1|1|13|2022-07-11\n");
-  EXPECT_EQ(base.Linhas(L"select EMPRESA, REVENDA, OPERACAO, cast(cast(DTA_OPERACAO as date) as varchar(10)), "
-                        L"DES_OPERACAO, USUARIO from GER_OPERACAO where OPERACAO > 11 order by OPERACAO"),
-            L"1|1|12|2022-07-10|ATUALIZACAO OPERACAO NOTA |0\n"
-            L"1|1|13|2022-07-11|ATUALIZACAO OPERACAO NOTA |0\n");
+  EXPECT_EQ(
+      base.Linhas(
+          L"select EMPRESA, REVENDA, OPERACAO, cast(cast(DTA_OPERACAO as date) as varchar(10)) "
+          L"from FAT_OPERACAO where OPERACAO > 11 order by OPERACAO"),
+      L"1|1|12|2022-07-10\n1|1|13|2022-07-11\n");
+  EXPECT_EQ(
+      base.Linhas(
+          L"select EMPRESA, REVENDA, OPERACAO, cast(cast(DTA_OPERACAO as date) as varchar(10)), "
+          L"DES_OPERACAO, USUARIO from GER_OPERACAO where OPERACAO > 11 order by OPERACAO"),
+      L"1|1|12|2022-07-10|ATUALIZACAO OPERACAO NOTA |0\n"
+      L"1|1|13|2022-07-11|ATUALIZACAO OPERACAO NOTA |0\n");
   // The conditions of operation 10 moved to 12; those of operation 0 stayed.
   EXPECT_EQ(base.Linhas(L"select REVENDA, OPERACAO, PARCELA, VALOR from FAT_OPERACAO_CONDICAO "
                         L"order by REVENDA, OPERACAO, PARCELA"),
@@ -205,8 +215,9 @@ TEST_F(Reparo, TheEndDateAloneAddsNoRange) {
   Filtro(L"1", L"1", L"1001", L"1", L"V21", L"1");
   Datas(EncodeDate(2022, 7, 1), false, EncodeDate(2022, 7, 5), true);
   EXPECT_EQ(Executa(), Concluido);
-  EXPECT_EQ(base.Linhas(L"select FATOPERACAO from FAT_MOVIMENTO_CAPA where NUMERO_NOTA_FISCAL = 1001"),
-            L"12\n");
+  EXPECT_EQ(
+      base.Linhas(L"select FATOPERACAO from FAT_MOVIMENTO_CAPA where NUMERO_NOTA_FISCAL = 1001"),
+      L"12\n");
 }
 
 TEST_F(Reparo, NeedsTheConnectionOpen) {

@@ -66,7 +66,8 @@ TEST(SQLReparo, StatementsOfOneHeaderAreExact) {
   EXPECT_EQ(SQLInsereGerOperacao(Capa(), 202),
             L"insert into GER_OPERACAO (EMPRESA," + blanks32 + L"REVENDA," + blanks32 +
                 L"OPERACAO," + blanks31 + L"DTA_OPERACAO," + blanks27 + L"DES_OPERACAO," +
-                blanks27 + L"USUARIO)       values (1,2,202,<DATA>,'ATUALIZACAO OPERACAO NOTA ',0)");
+                blanks27 +
+                L"USUARIO)       values (1,2,202,<DATA>,'ATUALIZACAO OPERACAO NOTA ',0)");
   EXPECT_EQ(SQLAtualizaCapa(Capa(), 101, 202),
             L" update fat_movimento_capa  set fatoperacao = 101,     operacao = 202"
             L" where empresa = 1 and   revenda = 2 and   numero_nota_fiscal  = 345"
@@ -78,8 +79,9 @@ TEST(SQLReparo, StatementsOfOneHeaderAreExact) {
 
 TEST(SQLReparo, QuotesInTextsStayInsideTheirLiteral) {
   const auto f = Filtro(L"1", L"2", L"", L"A'B", L"X' OR '1'='1", L"");
-  EXPECT_EQ(SQLFiltroCapas(f), Base + L" and    tipo_transacao = 'X'' OR ''1''=''1'"
-                                      L" and    serie_nota_fiscal   = 'A''B'");
+  EXPECT_EQ(SQLFiltroCapas(f), Base +
+                                   L" and    tipo_transacao = 'X'' OR ''1''=''1'"
+                                   L" and    serie_nota_fiscal   = 'A''B'");
   TCapaNota capa = Capa();
   capa.Serie = L"'";
   capa.Transacao = L"T'";

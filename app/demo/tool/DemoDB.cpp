@@ -26,8 +26,8 @@ void CriaBaseDemo(const String& Arquivo) {
   conexao.SetDriverName(L"Firebird");
   conexao.SetVendorLib(L"fbclient.dll");
   conexao.SetLoginPrompt(false);
-  for (const String& linha : {String(L"SQLDialect=3"), L"DataBase=" + Arquivo, String(L"User_Name=sysdba"),
-                              String(L"Password=masterkey")})
+  for (const String& linha : {String(L"SQLDialect=3"), L"DataBase=" + Arquivo,
+                              String(L"User_Name=sysdba"), String(L"Password=masterkey")})
     conexao.Params()->Add(linha);
   conexao.Open();
   PreparaBaseDemo(conexao);

@@ -92,7 +92,14 @@ double LacoDireto() {
     leitor->Next();
     return static_cast<int>(leitor->Value(0).Int);
   };
-  TFiltroReparo filtro{L"1", L"1", L"", L"", L"", L"", true, true,
+  TFiltroReparo filtro{L"1",
+                       L"1",
+                       L"",
+                       L"",
+                       L"",
+                       L"",
+                       true,
+                       true,
                        DataPSql(L"INTERBASE", EncodeDate(2022, 7, 1)),
                        DataPSql(L"INTERBASE", EncodeDate(2022, 7, 31))};
   std::vector<TCapaNota> capas;
@@ -127,8 +134,10 @@ int main() {
     const TUnitStartup startup;
     const double janela = PelaJanela();
     const double direto = LacoDireto();
-    std::printf("repair run through the window: %8.1f headers/s (%.2f s)\n", Capas / janela, janela);
-    std::printf("direct loop, same statements:  %8.1f headers/s (%.2f s)\n", Capas / direto, direto);
+    std::printf("repair run through the window: %8.1f headers/s (%.2f s)\n", Capas / janela,
+                janela);
+    std::printf("direct loop, same statements:  %8.1f headers/s (%.2f s)\n", Capas / direto,
+                direto);
     std::printf("ratio (window / direct):       %8.2f\n", direto / janela);
     return 0;
   } catch (const Exception& E) {
