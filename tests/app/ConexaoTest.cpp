@@ -59,12 +59,17 @@ TEST(ArquivoConexao, EachKeyOfTheFileSetsWhatItNames) {
 
 TEST(ArquivoConexao, LongValuesAreCut) {
   TPastaDeTrabalho pasta;
+  // A directory of exactly 200 characters, written with more behind it.
+  const String pastaDaSenha = String(199 - pasta.Caminho().size() - 1, L'd');
+  const String diretorio = pasta.Caminho() + L"\\" + pastaDaSenha + L"\\";
+  ASSERT_EQ(diretorio.size(), 200u);
+  CreateDirectoryW((pasta.Caminho() + L"\\" + pastaDaSenha).c_str(), nullptr);
+  pasta.Escreve(pastaDaSenha + L"\\senhabd.dat", SenhaEmbaralhada);
   pasta.Escreve(L"conexao.dat", L"[USUARIO_ORACLE]=" + String(120, L'U') + L"\r\nDIRATUALIZACAO=" +
-                                    pasta.Caminho() + L"\\" + String(200, L'd') + L"\r\n");
+                                    diretorio + L"outra\r\n");
   TJanelaDeTeste janela;
   EXPECT_EQ(janela->sPvUsuarioOracle, String(100, L'U'));
-  // The directory cut to 200 characters names no folder: no password file.
-  EXPECT_EQ(janela->SenhadoBanco, L"brisanoturn");
+  EXPECT_EQ(janela->SenhadoBanco, DecodificaSenha(SenhaEmbaralhada));
 }
 
 TEST(ArquivoConexao, ThePasswordFileOfTheUpdateDirectoryGivesTheDatabasePassword) {
