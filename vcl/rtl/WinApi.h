@@ -14,3 +14,8 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+
+// The framework's class registry has a RegisterClass of its own; the
+// platform's window-class registration is called by its explicit name
+// (RegisterClassW / RegisterClassExW).
+#undef RegisterClass
