@@ -16,3 +16,5 @@ void DBXOstraMSSQLReadOnlyMetaData::Finalize() {
   TDBXMetaDataCommandFactory::UnRegisterMetaDataCommandFactory(
       TDBXOstraMSSQLMetaDataCommandFactory::StaticClass());
 }
+
+const TUnitEntry DBXOstraMSSQLReadOnlyMetaDataUnit{L"DBXOstraMSSQLReadOnlyMetaData", DBXOstraMSSQLReadOnlyMetaData::Initialize, DBXOstraMSSQLReadOnlyMetaData::Finalize};

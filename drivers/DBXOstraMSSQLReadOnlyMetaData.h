@@ -2,6 +2,7 @@
 // The SQL Server binding's metadata command factory, found by the class name
 // in the drivers' "MetaDataPackageLoader" property.
 #include "vcl/data/metadata/DBXMetaDataCommandFactory.h"
+#include "vcl/rtl/UnitStartup.h"
 
 class TDBXOstraMSSQLMetaDataCommandFactory : public TDBXMetaDataCommandFactory {
   VCL_CREATABLE_CLASS(TDBXOstraMSSQLMetaDataCommandFactory, TDBXMetaDataCommandFactory)
@@ -16,3 +17,4 @@ namespace DBXOstraMSSQLReadOnlyMetaData {
 void Initialize();
 void Finalize();
 }  // namespace DBXOstraMSSQLReadOnlyMetaData
+extern const TUnitEntry DBXOstraMSSQLReadOnlyMetaDataUnit;

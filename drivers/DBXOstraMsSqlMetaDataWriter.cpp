@@ -26,3 +26,5 @@ void DBXOstraMsSqlMetaDataWriter::Initialize() {
 void DBXOstraMsSqlMetaDataWriter::Finalize() {
   TDBXMetaDataWriterFactory::UnRegisterWriter(kDialect);
 }
+
+const TUnitEntry DBXOstraMsSqlMetaDataWriterUnit{L"DBXOstraMsSqlMetaDataWriter", DBXOstraMsSqlMetaDataWriter::Initialize, DBXOstraMsSqlMetaDataWriter::Finalize};

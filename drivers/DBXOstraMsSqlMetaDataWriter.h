@@ -2,6 +2,7 @@
 // The SQL Server binding's metadata writer, registered for the dialect
 // "OstraSQLServer".
 #include "vcl/data/metadata/DBXMetaDataWriter.h"
+#include "vcl/rtl/UnitStartup.h"
 
 class TDBXOstraMsSqlCustomMetaDataWriter : public TDBXBaseMetaDataWriter {
   VCL_CLASS(TDBXOstraMsSqlCustomMetaDataWriter, TDBXBaseMetaDataWriter)
@@ -35,3 +36,4 @@ namespace DBXOstraMsSqlMetaDataWriter {
 void Initialize();
 void Finalize();
 }  // namespace DBXOstraMsSqlMetaDataWriter
+extern const TUnitEntry DBXOstraMsSqlMetaDataWriterUnit;

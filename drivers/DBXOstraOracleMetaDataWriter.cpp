@@ -18,3 +18,5 @@ void DBXOstraOracleMetaDataWriter::Initialize() {
 void DBXOstraOracleMetaDataWriter::Finalize() {
   TDBXMetaDataWriterFactory::UnRegisterWriter(kDialect);
 }
+
+const TUnitEntry DBXOstraOracleMetaDataWriterUnit{L"DBXOstraOracleMetaDataWriter", DBXOstraOracleMetaDataWriter::Initialize, DBXOstraOracleMetaDataWriter::Finalize};

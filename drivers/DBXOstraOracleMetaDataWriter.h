@@ -2,6 +2,7 @@
 // The Oracle binding's metadata writer, registered for the dialect
 // "OstraOracle".
 #include "vcl/data/metadata/DBXMetaDataWriter.h"
+#include "vcl/rtl/UnitStartup.h"
 
 class TDBXOstraOracleMetaDataWriter : public TDBXBaseMetaDataWriter {
   VCL_CREATABLE_CLASS(TDBXOstraOracleMetaDataWriter, TDBXBaseMetaDataWriter)
@@ -25,3 +26,4 @@ namespace DBXOstraOracleMetaDataWriter {
 void Initialize();
 void Finalize();
 }  // namespace DBXOstraOracleMetaDataWriter
+extern const TUnitEntry DBXOstraOracleMetaDataWriterUnit;

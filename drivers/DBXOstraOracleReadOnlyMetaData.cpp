@@ -16,3 +16,5 @@ void DBXOstraOracleReadOnlyMetaData::Finalize() {
   TDBXMetaDataCommandFactory::UnRegisterMetaDataCommandFactory(
       TDBXOstraOracleMetaDataCommandFactory::StaticClass());
 }
+
+const TUnitEntry DBXOstraOracleReadOnlyMetaDataUnit{L"DBXOstraOracleReadOnlyMetaData", DBXOstraOracleReadOnlyMetaData::Initialize, DBXOstraOracleReadOnlyMetaData::Finalize};

@@ -2,6 +2,7 @@
 // The Oracle binding's metadata command factory, found by the class name
 // in the drivers' "MetaDataPackageLoader" property.
 #include "vcl/data/metadata/DBXMetaDataCommandFactory.h"
+#include "vcl/rtl/UnitStartup.h"
 
 class TDBXOstraOracleMetaDataCommandFactory : public TDBXMetaDataCommandFactory {
   VCL_CREATABLE_CLASS(TDBXOstraOracleMetaDataCommandFactory, TDBXMetaDataCommandFactory)
@@ -16,3 +17,4 @@ namespace DBXOstraOracleReadOnlyMetaData {
 void Initialize();
 void Finalize();
 }  // namespace DBXOstraOracleReadOnlyMetaData
+extern const TUnitEntry DBXOstraOracleReadOnlyMetaDataUnit;

@@ -66,3 +66,5 @@ void DBXOstraSQLServer::Finalize() {
   for (const wchar_t* name : kDriverNames)
     TDBXDriverRegistry::DBXDriverRegistry().UnloadDriver(name);
 }
+
+const TUnitEntry DBXOstraSQLServerUnit{L"DBXOstraSQLServer", DBXOstraSQLServer::Initialize, DBXOstraSQLServer::Finalize};

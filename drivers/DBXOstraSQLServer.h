@@ -3,6 +3,7 @@
 // "OstraSQLServerDirect" and "OstraSQLServerCompact", their default
 // properties and typed property class.
 #include "vcl/data/DBXDynalink.h"
+#include "vcl/rtl/UnitStartup.h"
 
 class TDBXOstraSQLServerProperties : public TDBXProperties {
   VCL_CREATABLE_CLASS(TDBXOstraSQLServerProperties, TDBXProperties)
@@ -62,3 +63,4 @@ namespace DBXOstraSQLServer {
 void Initialize();
 void Finalize();
 }  // namespace DBXOstraSQLServer
+extern const TUnitEntry DBXOstraSQLServerUnit;

@@ -68,3 +68,5 @@ void DbxOstraOracle::Finalize() {
   for (const wchar_t* name : kDriverNames)
     TDBXDriverRegistry::DBXDriverRegistry().UnloadDriver(name);
 }
+
+const TUnitEntry DbxOstraOracleUnit{L"DbxOstraOracle", DbxOstraOracle::Initialize, DbxOstraOracle::Finalize};

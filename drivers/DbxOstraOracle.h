@@ -2,6 +2,7 @@
 // The Oracle driver binding: the driver names "OstraOracle" and
 // "OstraOracleDirect", their default properties and typed property classes.
 #include "vcl/data/DBXDynalink.h"
+#include "vcl/rtl/UnitStartup.h"
 
 class TDBXOstraOracleProperties : public TDBXProperties {
   VCL_CREATABLE_CLASS(TDBXOstraOracleProperties, TDBXProperties)
@@ -85,3 +86,4 @@ namespace DbxOstraOracle {
 void Initialize();
 void Finalize();
 }  // namespace DbxOstraOracle
+extern const TUnitEntry DbxOstraOracleUnit;

@@ -37,19 +37,15 @@ const TUnitTable& ProgramUnits() {
       // The SQL dialect utilities.
       KWYUtilsUnit,
       // The platform's database drivers.
-      {L"DBXFirebird", DBXFirebird_Initialize, DBXFirebird_Finalize},
-      {L"DBXStandardDrivers", DBXStandardDrivers_Initialize, DBXStandardDrivers_Finalize},
+      DBXFirebirdUnit,
+      DBXStandardDriversUnit,
       // The Oracle and SQL Server driver bindings.
-      {L"DBXOstraMSSQLReadOnlyMetaData", DBXOstraMSSQLReadOnlyMetaData::Initialize,
-       DBXOstraMSSQLReadOnlyMetaData::Finalize},
-      {L"DBXOstraMsSqlMetaDataWriter", DBXOstraMsSqlMetaDataWriter::Initialize,
-       DBXOstraMsSqlMetaDataWriter::Finalize},
-      {L"DBXOstraSQLServer", DBXOstraSQLServer::Initialize, DBXOstraSQLServer::Finalize},
-      {L"DBXOstraOracleReadOnlyMetaData", DBXOstraOracleReadOnlyMetaData::Initialize,
-       DBXOstraOracleReadOnlyMetaData::Finalize},
-      {L"DBXOstraOracleMetaDataWriter", DBXOstraOracleMetaDataWriter::Initialize,
-       DBXOstraOracleMetaDataWriter::Finalize},
-      {L"DbxOstraOracle", DbxOstraOracle::Initialize, DbxOstraOracle::Finalize},
+      DBXOstraMSSQLReadOnlyMetaDataUnit,
+      DBXOstraMsSqlMetaDataWriterUnit,
+      DBXOstraSQLServerUnit,
+      DBXOstraOracleReadOnlyMetaDataUnit,
+      DBXOstraOracleMetaDataWriterUnit,
+      DbxOstraOracleUnit,
       // The application context class, registered last.
       UAplicacaoLibraryUnit,
   };

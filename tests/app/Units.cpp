@@ -14,10 +14,10 @@ const TUnitTable& ProgramUnits() {
       ControlsUnit,
       ApplicationUnit,
       KWYUtilsUnit,
-      {L"DBXFirebird", DBXFirebird_Initialize, DBXFirebird_Finalize},
-      {L"DBXStandardDrivers", DBXStandardDrivers_Initialize, DBXStandardDrivers_Finalize},
-      {L"DBXOstraSQLServer", DBXOstraSQLServer::Initialize, DBXOstraSQLServer::Finalize},
-      {L"DbxOstraOracle", DbxOstraOracle::Initialize, DbxOstraOracle::Finalize},
+      DBXFirebirdUnit,
+      DBXStandardDriversUnit,
+      DBXOstraSQLServerUnit,
+      DbxOstraOracleUnit,
       UAplicacaoLibraryUnit,
   };
   return units;

@@ -4,8 +4,8 @@
 
 const TUnitTable& ProgramUnits() {
   static const TUnitTable units{
-      {L"DBXFirebird", DBXFirebird_Initialize, DBXFirebird_Finalize},
-      {L"DBXStandardDrivers", DBXStandardDrivers_Initialize, DBXStandardDrivers_Finalize},
+      DBXFirebirdUnit,
+      DBXStandardDriversUnit,
   };
   return units;
 }

@@ -9,16 +9,12 @@
 // The driver bindings' units in their link order.
 const TUnitTable& ProgramUnits() {
   static const TUnitTable units{
-      {L"DBXOstraMSSQLReadOnlyMetaData", DBXOstraMSSQLReadOnlyMetaData::Initialize,
-       DBXOstraMSSQLReadOnlyMetaData::Finalize},
-      {L"DBXOstraMsSqlMetaDataWriter", DBXOstraMsSqlMetaDataWriter::Initialize,
-       DBXOstraMsSqlMetaDataWriter::Finalize},
-      {L"DBXOstraSQLServer", DBXOstraSQLServer::Initialize, DBXOstraSQLServer::Finalize},
-      {L"DBXOstraOracleReadOnlyMetaData", DBXOstraOracleReadOnlyMetaData::Initialize,
-       DBXOstraOracleReadOnlyMetaData::Finalize},
-      {L"DBXOstraOracleMetaDataWriter", DBXOstraOracleMetaDataWriter::Initialize,
-       DBXOstraOracleMetaDataWriter::Finalize},
-      {L"DbxOstraOracle", DbxOstraOracle::Initialize, DbxOstraOracle::Finalize},
+      DBXOstraMSSQLReadOnlyMetaDataUnit,
+      DBXOstraMsSqlMetaDataWriterUnit,
+      DBXOstraSQLServerUnit,
+      DBXOstraOracleReadOnlyMetaDataUnit,
+      DBXOstraOracleMetaDataWriterUnit,
+      DbxOstraOracleUnit,
   };
   return units;
 }

@@ -7,7 +7,7 @@ const TUnitTable& ProgramUnits() {
   static const TUnitTable units{
       ControlsUnit,
       ApplicationUnit,
-      {L"DBXFirebird", DBXFirebird_Initialize, DBXFirebird_Finalize},
+      DBXFirebirdUnit,
       KWYUtilsUnit,
   };
   return units;

@@ -656,3 +656,5 @@ void DBXFirebird_Finalize() {
   TDBXDriverRegistry::DBXDriverRegistry().UnloadDriver(FirebirdDriverName);
   TDBXDynalinkDriverLoader::UnregisterBuiltInLibrary(BuiltInLibraryName);
 }
+
+const TUnitEntry DBXFirebirdUnit{L"DBXFirebird", DBXFirebird_Initialize, DBXFirebird_Finalize};

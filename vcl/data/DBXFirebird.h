@@ -4,6 +4,7 @@
 // database through the Firebird client library named by "VendorLib"
 // ("fbclient.dll"), loaded by name.
 #include "vcl/data/DBXDynalink.h"
+#include "vcl/rtl/UnitStartup.h"
 
 class TDBXFirebirdDriver : public TDBXDynalinkDriverNative {
   VCL_CLASS(TDBXFirebirdDriver, TDBXDynalinkDriverNative)
@@ -20,3 +21,4 @@ void CreateFirebirdDatabase(const TDBXProperties& Properties);
 // built-in library.
 void DBXFirebird_Initialize();
 void DBXFirebird_Finalize();
+extern const TUnitEntry DBXFirebirdUnit;

@@ -52,3 +52,5 @@ void DBXStandardDrivers_Finalize() {
   Registry.UnloadDriver(MSSQLName);
   Registry.UnloadDriver(OracleName);
 }
+
+const TUnitEntry DBXStandardDriversUnit{L"DBXStandardDrivers", DBXStandardDrivers_Initialize, DBXStandardDrivers_Finalize};

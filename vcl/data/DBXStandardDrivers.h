@@ -3,6 +3,7 @@
 // drivers: dynalink drivers whose libraries lie outside the framework and
 // are loaded by name when a connection opens.
 #include "vcl/data/DBXDynalink.h"
+#include "vcl/rtl/UnitStartup.h"
 
 class TDBXOracleDriver : public TDBXDynalinkDriverNative {
   VCL_CLASS(TDBXOracleDriver, TDBXDynalinkDriverNative)
@@ -19,3 +20,4 @@ public:
 // Unit start-up and shut-down: register and unregister both names.
 void DBXStandardDrivers_Initialize();
 void DBXStandardDrivers_Finalize();
+extern const TUnitEntry DBXStandardDriversUnit;

@@ -23,8 +23,8 @@ const TUnitTable& ProgramUnits() {
       ControlsUnit,
       ApplicationUnit,
       KWYUtilsUnit,
-      {L"DBXFirebird", DBXFirebird_Initialize, DBXFirebird_Finalize},
-      {L"DBXStandardDrivers", DBXStandardDrivers_Initialize, DBXStandardDrivers_Finalize},
+      DBXFirebirdUnit,
+      DBXStandardDriversUnit,
       UAplicacaoLibraryUnit,
   };
   return units;

@@ -13,7 +13,7 @@
 #include "vcl/rtl/WinApi.h"
 
 const TUnitTable& ProgramUnits() {
-  static const TUnitTable units{{L"DBXFirebird", DBXFirebird_Initialize, DBXFirebird_Finalize}};
+  static const TUnitTable units{DBXFirebirdUnit};
   return units;
 }
 
