@@ -26,11 +26,14 @@ function(conversao_library name)
   endif()
 endfunction()
 
-# conversao_test(NAME [DEPENDS lib...] [SOURCES file...]): one GoogleTest
-# executable of the current folder's .cpp files (or the given SOURCES), run
-# by ctest under Wine, one ctest entry per test case.
+# conversao_test(NAME [DESKTOP] [DEPENDS lib...] [SOURCES file...]): one
+# GoogleTest executable of the current folder's .cpp files (or the given
+# SOURCES), run by ctest under Wine, one ctest entry per test case.
+# DESKTOP: the tests show windows or dialogs. Every process of a Wine prefix
+# shares one desktop, so ctest runs no two such tests at once: the focus,
+# clicks and hooks of one never reach another.
 function(conversao_test name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS;SOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "DESKTOP" "" "DEPENDS;SOURCES" ${ARGN})
   if(ARG_SOURCES)
     set(sources ${ARG_SOURCES})
   else()
@@ -39,8 +42,12 @@ function(conversao_test name)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPENDS})
   target_precompile_headers(${name} PRIVATE ${CONVERSAO_PCH_HEADERS} <gtest/gtest.h>)
+  set(desktop_lock)
+  if(ARG_DESKTOP)
+    set(desktop_lock RESOURCE_LOCK desktop)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES TIMEOUT 300)
+    PROPERTIES TIMEOUT 300 ${desktop_lock})
 endfunction()
