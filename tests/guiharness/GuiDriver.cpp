@@ -54,7 +54,12 @@ void PickItem(TCustomListControl* Control, int Index) {
 }
 
 void ClickDateCheckBox(TDateTimePicker* Picker) {
-  ClickAt(Picker, Point(8, Picker->Height() / 2));
+  // Some pickers make their check box a button window of its own.
+  HWND box = FindWindowExW(Picker->Handle(), nullptr, L"Button", nullptr);
+  if (!box) return ClickAt(Picker, Point(8, Picker->Height() / 2));
+  PostMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  PostMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+  ProcessPendingMessages();
 }
 
 String WindowText(HWND Window) {

@@ -1,0 +1,133 @@
+// Forms: their events, modal showing with a result, placement, closing,
+// and the screen's cursor and active form.
+#include <gtest/gtest.h>
+
+#include "tests/guiharness/GuiDriver.h"
+#include "tests/guiharness/ScriptedDialogs.h"
+#include "vcl/controls/Application.h"
+#include "vcl/controls/Forms.h"
+#include "vcl/controls/StdCtrls.h"
+
+namespace {
+// A form that builds its controls in its constructor, as the program's
+// forms do.
+class TAskForm : public TForm {
+public:
+  explicit TAskForm(TComponent* AOwner) : TForm(AOwner) {
+    OK = new TButton(this);
+    OK->SetParent(this);
+    OK->SetModalResult(mrOk);
+    OnCreate = [this](TObject*) { Events += L"create;"; };
+    OnShow = [this](TObject*) { Events += L"show;"; };
+    OnClose = [this](TObject*, TCloseAction& Action) {
+      Events += L"close;";
+      Action = NextCloseAction;
+      NextCloseAction = caHide;
+    };
+  }
+  TButton* OK;
+  String Events;
+  TCloseAction NextCloseAction = caHide;
+};
+
+void PostClick(TWinControl* Control) {
+  LPARAM at = MAKELPARAM(Control->Width() / 2, Control->Height() / 2);
+  PostMessageW(Control->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(Control->Handle(), WM_LBUTTONUP, 0, at);
+}
+}  // namespace
+
+TEST(Forms, ModalFormReturnsTheResultOfTheButtonThatClosedIt) {
+  auto* form = new TAskForm(Application);
+  form->AfterConstruction();
+  auto* other = new TForm(Application);
+  other->Show();
+  form->HandleNeeded();
+  PostClick(form->OK);  // handled inside the modal loop
+  bool otherDisabledMeanwhile = false;
+  form->OnShow = [&](TObject*) { otherDisabledMeanwhile = !IsWindowEnabled(other->Handle()); };
+  EXPECT_EQ(mrOk, form->ShowModal());
+  EXPECT_TRUE(otherDisabledMeanwhile);
+  EXPECT_TRUE(IsWindowEnabled(other->Handle()));
+  EXPECT_FALSE(form->Visible());
+  EXPECT_EQ(L"create;close;", form->Events);
+  delete other;
+  delete form;
+}
+
+TEST(Forms, ClosingAModalFormCancelsAndOnCloseCanKeepItOpen) {
+  auto* form = new TAskForm(Application);
+  form->HandleNeeded();
+  form->NextCloseAction = caNone;
+  PostMessageW(form->Handle(), WM_CLOSE, 0, 0);  // refused by OnClose
+  PostClick(form->OK);                            // accepted
+  EXPECT_EQ(mrOk, form->ShowModal());
+  EXPECT_EQ(L"show;close;close;", form->Events);
+  PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(mrCancel, form->ShowModal());
+  delete form;
+}
+
+TEST(Forms, ShowingAVisibleFormModallyIsRefused) {
+  TForm form(Application);
+  form.Show();
+  EXPECT_THROW(form.ShowModal(), EInvalidOperation);
+}
+
+TEST(Forms, CentredFormGetsItsClientSizeAndCaption) {
+  TForm form(Application);
+  form.SetCaption(L"Varnolet");
+  form.SetClientSize(450, 293);
+  form.SetPosition(poScreenCenter);
+  form.SetColor(cl3DLight);
+  form.Show();
+  RECT client;
+  GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(450, client.right);
+  EXPECT_EQ(293, client.bottom);
+  EXPECT_EQ((Screen->Width() - form.Width()) / 2, form.Left());
+  EXPECT_EQ((Screen->Height() - form.Height()) / 2, form.Top());
+  EXPECT_EQ(L"Varnolet", WindowText(form.Handle()));
+  EXPECT_EQ(&form, Screen->ActiveForm());
+}
+
+TEST(Forms, ExceptionInOnShowIsShownAndTheFormStillOpens) {
+  TScriptedDialogs dialogs;
+  dialogs.Answer(mrOk);
+  TForm form(Application);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  form.OnShow = [](TObject*) { throw EInOutError(L"I/O error 5"); };
+  form.Show();
+  ASSERT_EQ(1u, dialogs.Messages().size());
+  EXPECT_EQ(L"I/O error 5.", dialogs.Messages()[0].Text);
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+  TypeText(edit, L"ok");
+  EXPECT_EQ(L"ok", edit->Text());
+}
+
+TEST(Forms, ReleaseFreesTheFormLaterAndFreedControlsAreForgotten) {
+  auto* form = new TForm(Application);
+  auto* edit = new TEdit(form);
+  edit->SetParent(form);
+  form->Show();
+  edit->SetFocus();
+  EXPECT_EQ(edit, form->ActiveControl());
+  delete edit;
+  EXPECT_EQ(nullptr, form->ActiveControl());
+  int forms = Screen->FormCount();
+  HWND window = form->Handle();
+  form->Release();
+  EXPECT_TRUE(IsWindow(window));
+  ProcessPendingMessages();
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(forms - 1, Screen->FormCount());
+}
+
+TEST(Screen, HourGlassCursorAndBack) {
+  Screen->SetCursor(crHourGlass);
+  EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), GetCursor());
+  Screen->SetCursor(crDefault);
+  EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), GetCursor());
+  EXPECT_EQ(crDefault, Screen->Cursor());
+}
