@@ -144,3 +144,33 @@ TEST_F(FormFixture, PaintingThroughCanvasesShowsOnScreen) {
   EXPECT_EQ(clBlue, PixelColor(*picture, dx + 75, dy + 25));
   EXPECT_EQ(clWhite, PixelColor(*picture, dx + 120, dy + 80));
 }
+
+TEST_F(FormFixture, GraphicChildrenGetTheirClicksThroughTheParent) {
+  auto* graphic = Add<TGraphicSwatch>(40, 40);
+  graphic->SetBounds(40, 40, 20, 20);
+  int clicks = 0;
+  graphic->OnClick = [&](TObject*) { ++clicks; };
+  int formClicks = 0;
+  Form->OnClick = [&](TObject*) { ++formClicks; };
+  Form->Show();
+  ClickControl(graphic);
+  ClickAt(Form, Point(5, 5));
+  EXPECT_EQ(1, clicks);
+  EXPECT_EQ(1, formClicks);
+}
+
+TEST_F(FormFixture, ReplacingWindowProcSeesEveryMessageFirst) {
+  auto* edit = Add<TEdit>(8, 8);
+  TWndMethod original = edit->WindowProc;
+  std::vector<UINT> seen;
+  edit->WindowProc = [&](TMessage& Message) {
+    seen.push_back(Message.Msg);
+    if (Message.Msg == WM_CHAR && Message.WParam == L'x') return;  // swallowed
+    original(Message);
+  };
+  Form->Show();
+  TypeText(edit, L"axb");
+  EXPECT_EQ(L"ab", edit->Text());
+  EXPECT_NE(seen.end(), std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_SETFOCUS)));
+  edit->WindowProc = original;
+}

@@ -7,6 +7,7 @@
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Forms.h"
 #include "vcl/controls/StdCtrls.h"
+#include "vcl/graphics/Icon.h"
 
 namespace {
 // A form that builds its controls in its constructor, as the program's
@@ -130,4 +131,52 @@ TEST(Screen, HourGlassCursorAndBack) {
   Screen->SetCursor(crDefault);
   EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), GetCursor());
   EXPECT_EQ(crDefault, Screen->Cursor());
+}
+
+TEST(Screen, RegisteredCursorsAndTheScreenCursorOverControls) {
+  HCURSOR own = CopyCursor(LoadCursorW(nullptr, IDC_CROSS));
+  Screen->SetCursors(2100, own);
+  EXPECT_EQ(own, Screen->Cursors(2100));
+  EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), Screen->Cursors(1999));
+  TForm form(Application);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  edit->SetCursor(2100);
+  form.Show();
+  auto setCursor = [&] {
+    SendMessageW(edit->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(edit->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  EXPECT_EQ(own, setCursor());
+  Screen->SetCursor(crHourGlass);
+  EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), setCursor());
+  Screen->SetCursor(crDefault);
+}
+
+TEST(ApplicationRun, MainFormRunsTheLoopUntilItCloses) {
+  // An application of the test's own, so that ending its loop leaves the
+  // program's application as it was.
+  TApplication* programApplication = Application;
+  TApplication application(nullptr);
+  Application = &application;
+  struct TRestore {
+    TApplication* Saved;
+    ~TRestore() { Application = Saved; }
+  } restore{programApplication};
+
+  application.Icon()->LoadFromResourceName(GetModuleHandleW(nullptr), L"Icon_1");
+  EXPECT_EQ(16, application.Icon()->Width());
+  TAskForm* mainForm;
+  application.CreateForm(mainForm);
+  TAskForm* second;
+  application.CreateForm(second);
+  EXPECT_EQ(mainForm, application.MainForm());
+  EXPECT_EQ(L"create;", second->Events);
+  EXPECT_EQ(application.Icon()->Handle(),
+            reinterpret_cast<HICON>(SendMessageW(mainForm->Handle(), WM_GETICON, ICON_BIG, 0)));
+  PostMessageW(mainForm->Handle(), WM_CLOSE, 0, 0);
+  application.Run();
+  EXPECT_TRUE(application.Terminated());
+  EXPECT_EQ(L"create;show;close;", mainForm->Events);
 }
