@@ -174,3 +174,15 @@ TEST_F(FormFixture, ReplacingWindowProcSeesEveryMessageFirst) {
   EXPECT_NE(seen.end(), std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_SETFOCUS)));
   edit->WindowProc = original;
 }
+
+TEST_F(FormFixture, TabInAWindowTheFormOnlyOwnsStaysThere) {
+  Add<TEdit>(8, 8);
+  Add<TEdit>(8, 40);
+  Form->Show();
+  HWND popup = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, Form->Handle(),
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetFocus(popup);
+  PressKey(VK_TAB);
+  EXPECT_EQ(popup, GetFocus());
+  DestroyWindow(popup);
+}

@@ -54,9 +54,13 @@ void TApplication::Run() {
 // that the form can move the focus with Tab.
 bool TApplication::IsKeyMsg(MSG& Msg) {
   if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN) return false;
-  for (HWND window = Msg.hwnd; window; window = GetParent(window))
+  // Up through the child windows only: a top-level window's "parent" is
+  // its owner, whose keys these are not.
+  for (HWND window = Msg.hwnd; window;) {
     if (TWinControl* control = FindControl(window))
       return control->Perform(CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
+    window = GetWindowLongW(window, GWL_STYLE) & WS_CHILD ? GetParent(window) : nullptr;
+  }
   return false;
 }
 

@@ -245,6 +245,10 @@ void TControl::Invalidate() {
   InvalidateRect(FParent->Handle(), AsRECT(bounds), TRUE);
 }
 
+void TControl::Update() {
+  if (FParent) FParent->Update();
+}
+
 void TControl::Repaint() {
   Invalidate();
   Update();

@@ -139,7 +139,8 @@ public:
   // Every message passes this; replacing it subclasses the control.
   TWndMethod WindowProc;
   virtual void Invalidate();
-  virtual void Update() {}
+  // Paints what is invalid now rather than when the queue gets to it.
+  virtual void Update();
   void Repaint();
   void Refresh() { Repaint(); }
 
