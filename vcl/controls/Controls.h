@@ -287,7 +287,6 @@ protected:
 
 private:
   friend LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
-  friend class TApplication;
   void CreateHandle();
   void AttachHandle(HWND Window);
   void DetachHandle();

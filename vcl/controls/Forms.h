@@ -48,7 +48,6 @@ public:
   void Release();
 
   TNotifyEvent OnCreate;
-  TNotifyEvent OnDestroy;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
   TCloseEvent OnClose;
