@@ -2,6 +2,7 @@
 // events, painting, errors on controls without a window.
 #include <gtest/gtest.h>
 
+#include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
 #include "tests/guiharness/ScriptedDialogs.h"
 #include "tests/guiharness/WindowCapture.h"
@@ -36,19 +37,6 @@ protected:
   void Paint() override {
     Canvas()->Brush()->SetColor(clBlue);
     Canvas()->FillRect(Rect(0, 0, Width(), Height()));
-  }
-};
-
-struct FormFixture : ::testing::Test {
-  TForm* Form = new TForm(Application);
-  ~FormFixture() override { delete Form; }
-  template <typename T>
-  T* Add(int Left, int Top) {
-    auto* control = new T(Form);
-    control->SetParent(Form);
-    control->SetLeft(Left);
-    control->SetTop(Top);
-    return control;
   }
 };
 }  // namespace

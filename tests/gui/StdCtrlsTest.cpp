@@ -3,6 +3,7 @@
 // what labels show.
 #include <gtest/gtest.h>
 
+#include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
 #include "tests/guiharness/WindowCapture.h"
 #include "vcl/controls/Application.h"
@@ -10,20 +11,10 @@
 #include "vcl/controls/StdCtrls.h"
 
 namespace {
-struct StdCtrlsTest : ::testing::Test {
-  TForm* Form = new TForm(Application);
+struct StdCtrlsTest : FormFixture {
   StdCtrlsTest() {
     Form->SetBounds(0, 0, 400, 300);
     Form->Show();
-  }
-  ~StdCtrlsTest() override { delete Form; }
-  template <typename T>
-  T* Add(int Left, int Top) {
-    auto* control = new T(Form);
-    control->SetParent(Form);
-    control->SetLeft(Left);
-    control->SetTop(Top);
-    return control;
   }
 };
 }  // namespace
