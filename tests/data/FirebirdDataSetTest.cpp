@@ -240,3 +240,53 @@ TEST_F(FirebirdDataSet, CarriesNationalCharactersBothWays) {
   Writer.Open();
   EXPECT_EQ(Writer.Fields(0)->AsString(), Greek);
 }
+
+// Scaled numbers come back as the double nearest their decimal value, the
+// one the same literal in code gives, whether written as text or bound.
+TEST_F(FirebirdDataSet, ReadsScaledNumbersAsTheirNearestDouble) {
+  Connection->ExecuteDirect(L"create table amounts (id integer, n2 numeric(15,2), n1 numeric(9,1), "
+                            L"d4 decimal(18,4))");
+  const struct {
+    const wchar_t* Column;
+    const wchar_t* Text;
+    double Expected;
+  } Cases[] = {{L"n2", L"-0.05", -0.05},     {L"n2", L"12345.67", 12345.67}, {L"n2", L"19.99", 19.99},
+               {L"n2", L"0.35", 0.35},       {L"n1", L"0.3", 0.3},           {L"n1", L"2.9", 2.9},
+               {L"n1", L"-123456.7", -123456.7}, {L"d4", L"1.2345", 1.2345}, {L"d4", L"-0.0003", -0.0003}};
+  Query.SetCommandText(L"insert into amounts (id, n2, n1, d4) values (:id, :n2, :n1, :d4)");
+  for (int i = 0; i < static_cast<int>(std::size(Cases)); ++i) {
+    TParams& P = *Query.Params();
+    for (const wchar_t* Column : {L"n2", L"n1", L"d4"}) P.ParamByName(Column)->Clear();
+    P.ParamByName(L"id")->SetAsInteger(i);
+    P.ParamByName(Cases[i].Column)->SetAsString(Cases[i].Text);
+    Query.ExecSQL();
+    P.ParamByName(L"id")->SetAsInteger(100 + i);  // the same value bound as a double
+    P.ParamByName(Cases[i].Column)->SetAsFloat(Cases[i].Expected);
+    Query.ExecSQL();
+  }
+  for (int i = 0; i < static_cast<int>(std::size(Cases)); ++i) {
+    for (int Id : {i, 100 + i}) {
+      OpenQuery(String(L"select ") + Cases[i].Column + L" from amounts where id = " + IntToStr(Id));
+      EXPECT_EQ(Query.Fields(0)->AsFloat(), Cases[i].Expected) << Cases[i].Text << L" id " << Id;
+    }
+  }
+}
+
+TEST_F(FirebirdDataSet, RefusesTextParametersLongerThanTheColumnAndWritesNothing) {
+  const struct {
+    int Length;
+    const wchar_t* Part;
+  } Cases[] = {{41, L"string right truncation"}, {40000, L"too long"}};
+  Query.SetCommandText(L"insert into kinds (id, v) values (1, :v)");
+  for (const auto& C : Cases) {
+    Query.Params()->ParamByName(L"v")->SetAsString(String(C.Length, L'x'));
+    try {
+      Query.ExecSQL();
+      ADD_FAILURE() << C.Length << L" characters were accepted";
+    } catch (const EDatabaseError& E) {
+      EXPECT_NE(E.Message().find(C.Part), String::npos) << C.Length << L": " << E.Message();
+    }
+  }
+  OpenQuery(L"select count(*) from kinds");
+  EXPECT_EQ(Query.Fields(0)->AsInteger(), 0);
+}

@@ -60,6 +60,13 @@ ISC_TIMESTAMP EncodeTimestamp(double Value) {
   return ISC_TIMESTAMP{static_cast<ISC_DATE>(Day + DateOffset), static_cast<ISC_TIME>(Time)};
 }
 
+// 10^Exponent, exact for the scales of numeric columns (0..18).
+double PowerOfTen(int Exponent) {
+  double Power = 1;
+  for (int i = 0; i < Exponent; ++i) Power *= 10;
+  return Power;
+}
+
 // ---------------------------------------------------------------- parameter blocks
 
 void AddText(std::string& Block, char Item, const std::string& Value) {
@@ -548,8 +555,10 @@ TDBValue TFBCommand::ColumnValue(int Index, TFBTransaction& Transaction) {
   XSQLVAR& V = FOutput.Var(Index);
   if ((V.sqltype & 1) && *V.sqlind < 0) return TDBValue{};
   const char* Data = V.sqldata;
+  // Dividing by the exact power of ten gives the double nearest the
+  // decimal value (multiplying by 10^scale, itself inexact, does not).
   auto Scaled = [&V](int64_t Raw) {
-    return V.sqlscale ? TDBValue::OfFloat(static_cast<double>(Raw) * std::pow(10.0, V.sqlscale))
+    return V.sqlscale ? TDBValue::OfFloat(static_cast<double>(Raw) / PowerOfTen(-V.sqlscale))
                       : TDBValue::OfInteger(Raw);
   };
   switch (V.sqltype & ~1) {
