@@ -112,6 +112,35 @@ TEST_F(FirebirdConnection, ClosingOrDestroyingAConnectionRollsItsTransactionBack
   EXPECT_EQ(CountOnNewConnection(), 0);
 }
 
+// The server may refuse a commit: an explicit transaction then stays open
+// for the caller to fix or roll back; a statement's own one rolls back.
+TEST_F(FirebirdConnection, ARefusedCommitKeepsTheTransactionOrRollsItsOwnBack) {
+  Db.Execute({L"create exception refused 'commit refused'",
+              L"create trigger refuse_commit on transaction commit as begin "
+              L"if (exists(select 1 from item where name = 'refuse')) then exception refused; end"});
+  Connection = Db.Connect();  // an attachment reads the database's triggers when it opens
+  Connection->StartTransaction(Desc);
+  Connection->ExecuteDirect(L"insert into item values (1, 'a')");
+  Connection->ExecuteDirect(L"insert into item values (2, 'refuse')");
+  EXPECT_THROW(Connection->Commit(Desc), TDBXError);
+  ASSERT_TRUE(Connection->InTransaction());
+  EXPECT_EQ(Count(*Connection), 2);  // still usable, its work intact
+  Connection->ExecuteDirect(L"delete from item where id = 2");
+  Connection->Commit(Desc);
+  EXPECT_EQ(CountOnNewConnection(), 1);
+
+  Connection->StartTransaction(Desc);
+  Connection->ExecuteDirect(L"insert into item values (3, 'refuse')");
+  EXPECT_THROW(Connection->Commit(Desc), TDBXError);
+  Connection->Rollback(Desc);
+  EXPECT_FALSE(Connection->InTransaction());
+  EXPECT_EQ(CountOnNewConnection(), 1);
+
+  EXPECT_TRUE(Contains(ErrorOf(L"insert into item values (4, 'refuse')"), L"commit refused"));
+  EXPECT_FALSE(Connection->InTransaction());
+  EXPECT_EQ(CountOnNewConnection(), 1);
+}
+
 TEST_F(FirebirdConnection, TransactionCallsOutOfOrderRaise) {
   EXPECT_THROW(Connection->Commit(Desc), EDatabaseError);
   EXPECT_THROW(Connection->Rollback(Desc), EDatabaseError);

@@ -121,7 +121,6 @@ private:
   friend class TSQLConnection;
   void ConnectionClosing();
   TDBXCommand& PreparedCommand(TDBXTransaction& Transaction);
-  void BindParams(TDBXCommand& Command) const;
 
   TSQLConnection* FConnection = nullptr;
   String FCommandText;
