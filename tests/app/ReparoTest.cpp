@@ -161,6 +161,28 @@ TEST_F(Reparo, AStatementFailingHalfWayLeavesEveryTableAsItWas) {
             L"12\n13\n");
 }
 
+// The server refuses the commit: the run's transaction is rolled back, not
+// left open for a later statement of the connection to commit.
+TEST_F(Reparo, ARefusedCommitLeavesEveryTableAsItWas) {
+  base.Execute({L"create exception COMMIT_RECUSADO 'Commit recusado para o teste'",
+                L"create trigger RECUSA_COMMIT on transaction commit as begin "
+                L"if (exists(select 1 from FAT_MOVIMENTO_CAPA where FATOPERACAO = 12)) then "
+                L"exception COMMIT_RECUSADO; end"});
+  Filtro(L"1", L"1");
+  Datas(EncodeDate(2022, 7, 1), true, EncodeDate(2022, 7, 31), true);
+  const String antes = base.Tudo();
+  const String mensagem = Executa();
+  EXPECT_NE(mensagem.find(L"Commit recusado para o teste"), String::npos) << ToUtf8(mensagem);
+  EXPECT_EQ(TextosDosDialogos(dialogos).size(), 1u);
+  EXPECT_FALSE(Janela().SQLConnection->InTransaction());
+  EXPECT_EQ(base.Tudo(), antes);
+  EXPECT_EQ(base.Linhas(L"select count(*) from LOG_OPERACAO"), L"0\n");
+
+  base.Execute({L"drop trigger RECUSA_COMMIT"});
+  EXPECT_EQ(Executa(), Concluido);
+  EXPECT_EQ(base.Linhas(L"select count(*) from LOG_OPERACAO"), L"4\n");
+}
+
 TEST_F(Reparo, FiltersThatRunNothing) {
   const struct {
     const wchar_t* Caso;
