@@ -141,6 +141,25 @@ TEST_F(FirebirdConnection, ARefusedCommitKeepsTheTransactionOrRollsItsOwnBack) {
   EXPECT_EQ(CountOnNewConnection(), 1);
 }
 
+// A statement runs whole or not at all: cut after "id = 1", each of these
+// would delete row 1.
+TEST_F(FirebirdConnection, RunsAStatementWholeOrNotAtAll) {
+  const String Head = L"delete from item where id = 1";
+  String Long = Head;  // past 64 KiB: its first 4464 bytes are the head
+  Long.resize(70000 - 65536, L' ');
+  Long += L"and id = 2";
+  Long.resize(70000, L' ');
+  const struct {
+    String SQL;
+    bool Runs;
+  } Cases[] = {{Long, true}, {Head + String(1, L'\0') + L" and id = 2", false}};
+  for (const auto& C : Cases) {
+    Connection->ExecuteDirect(L"update or insert into item values (1, 'a')");
+    EXPECT_EQ(ErrorOf(C.SQL) == L"(no error)", C.Runs) << C.SQL.size();
+    EXPECT_EQ(CountOnNewConnection(), 1) << C.SQL.size();
+  }
+}
+
 TEST_F(FirebirdConnection, TransactionCallsOutOfOrderRaise) {
   EXPECT_THROW(Connection->Commit(Desc), EDatabaseError);
   EXPECT_THROW(Connection->Rollback(Desc), EDatabaseError);

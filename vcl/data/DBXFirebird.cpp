@@ -349,9 +349,13 @@ TFieldType FieldTypeOf(const XSQLVAR& V) {
 
 void TFBCommand::Prepare(const String& Text, TDBXTransaction& Transaction) {
   const std::string Sql = FConnection.Codec().Encode(Text);
+  // The client reads the text up to its terminating null (a length would
+  // be cut to 16 bits, and a cut statement may still be a valid one).
+  if (Sql.find('\0') != std::string::npos)
+    throw TDBXError(L"The statement text contains a null character.");
   FOutput.Resize(1);
-  FClient.Check(FClient.isc_dsql_prepare(FStatus, FirebirdTransaction(Transaction).Handle(), &FHandle,
-                                         static_cast<unsigned short>(Sql.size()), Sql.c_str(),
+  FClient.Check(FClient.isc_dsql_prepare(FStatus, FirebirdTransaction(Transaction).Handle(), &FHandle, 0,
+                                         Sql.c_str(),
                                          static_cast<unsigned short>(FConnection.DialectNumber()),
                                          FOutput.Area()),
                 FStatus);
