@@ -227,10 +227,20 @@ TEST_F(FirebirdDataSet, CarriesNationalCharactersBothWays) {
   EXPECT_EQ(Query.FieldByName(L"V")->AsString(), Text);
   EXPECT_EQ(Query.FieldByName(L"MEMO")->AsString(), Text);
 
+  // Without a character set texts travel in the ANSI code page: one it
+  // cannot hold raises rather than reaching the database as "?".
+  const String Greek = L"\x03A9\x03BC\x03AD\x03B3\x03B1";
+  Query.SetCommandText(L"insert into kinds (id, v) values (3, :v)");
+  Query.Params()->ParamByName(L"v")->SetAsString(Greek);
+  EXPECT_THROW(Query.ExecSQL(), TDBXError);
+  EXPECT_THROW(Connection->ExecuteDirect(L"insert into kinds (id, v) values (3, '" + Greek + L"')"),
+               TDBXError);
+  OpenQuery(L"select count(*) from kinds where id = 3");
+  EXPECT_EQ(Query.Fields(0)->AsInteger(), 0);
+
   TSQLConnection Utf8(nullptr);
   Db.Configure(Utf8);
   Utf8.Params()->Add(L"ServerCharSet=UTF8");
-  const String Greek = L"\x03A9\x03BC\x03AD\x03B3\x03B1";
   TSQLDataSet Writer(nullptr);
   Writer.SetSQLConnection(&Utf8);
   Writer.SetCommandText(L"insert into kinds (id, memo) values (2, :m)");

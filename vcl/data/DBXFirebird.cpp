@@ -5,6 +5,7 @@
 
 #include "vcl/data/DBXConnection.h"
 #include "vcl/data/FBClient.h"
+#include "vcl/rtl/WinApi.h"
 
 namespace {
 
@@ -18,11 +19,27 @@ constexpr double TimeUnitsPerDay = 864000000.0;  // ISC_TIME counts 1/10000 s
 
 // ---------------------------------------------------------------- texts
 
+// Raises where the ANSI code page lacks a character: a replacement ("?"
+// or a look-alike) would be written to, or searched for in, the database.
+std::string ToAnsiExactly(const String& S) {
+  if (S.empty() || GetACP() == CP_UTF8) return ToAnsi(S);
+  BOOL Replaced = FALSE;
+  const int Length = static_cast<int>(S.size());
+  const int Size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, S.data(), Length, nullptr, 0, nullptr,
+                                       &Replaced);
+  std::string Bytes(static_cast<size_t>(Size), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, S.data(), Length, Bytes.data(), Size, nullptr, &Replaced);
+  if (Replaced)
+    throw TDBXError(L"The text \"" + S.substr(0, 60) +
+                    L"\" has characters that the connection's character set cannot hold.");
+  return Bytes;
+}
+
 // The attachment's character set decides how texts are encoded: UTF8 as
 // UTF-8, every other one in the system's ANSI code page.
 struct TFBTextCodec {
   bool Utf8 = false;
-  std::string Encode(const String& S) const { return Utf8 ? ToUtf8(S) : ToAnsi(S); }
+  std::string Encode(const String& S) const { return Utf8 ? ToUtf8(S) : ToAnsiExactly(S); }
   String Decode(const char* Bytes, size_t Length) const {
     const std::string Raw(Bytes, Length);
     return Utf8 ? FromUtf8(Raw) : FromAnsi(Raw);
