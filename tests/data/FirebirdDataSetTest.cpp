@@ -130,6 +130,33 @@ TEST_F(FirebirdDataSet, BindsParametersOfEveryKindIncludingNull) {
   EXPECT_FALSE(Query.FieldByName(L"FLAG")->IsNull());
 }
 
+// Timestamps keep a ten-thousandth of a second; a time that rounds up to
+// midnight becomes the next day, before 1899-12-30 (negative values) too.
+TEST_F(FirebirdDataSet, RoundsTimestampsToTheServersPrecision) {
+  const TDateTime AlmostMidnight = 0.99999999999;
+  const struct {
+    TDateTime Written;
+    TDateTime Read;
+  } Cases[] = {
+      {SomeDate + SomeTime, SomeDate + SomeTime},
+      {SomeDate + EncodeTime(0, 0, 0, 1) / 10 * 5, SomeDate + EncodeTime(0, 0, 0, 1) / 10 * 5},
+      {SomeDate + AlmostMidnight, EncodeDate(2022, 8, 4)},
+      {OldDateTime, OldDateTime},
+      {EncodeDate(1850, 6, 15) - AlmostMidnight, EncodeDate(1850, 6, 16)},
+  };
+  Query.SetCommandText(L"insert into kinds (id, ts) values (:id, :ts)");
+  for (int i = 0; i < static_cast<int>(std::size(Cases)); ++i) {
+    Query.Params()->ParamByName(L"id")->SetAsInteger(i);
+    Query.Params()->ParamByName(L"ts")->SetAsDateTime(Cases[i].Written);
+    Query.ExecSQL();
+  }
+  OpenQuery(L"select ts from kinds order by id");
+  for (const auto& C : Cases) {
+    EXPECT_NEAR(Query.Fields(0)->AsDateTime(), C.Read, 1e-10) << DateTimeToStr(C.Written);
+    Query.Next();
+  }
+}
+
 TEST_F(FirebirdDataSet, KeepsThePreparedStatementForNewValues) {
   Query.SetCommandText(L"insert into kinds (id, v) values (:id, :v)");
   for (int Id = 1; Id <= 3; ++Id) {

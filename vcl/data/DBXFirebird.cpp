@@ -70,9 +70,9 @@ double DecodeTimestamp(ISC_DATE Date, ISC_TIME Time) {
 ISC_TIMESTAMP EncodeTimestamp(double Value) {
   double Day = std::trunc(Value);
   auto Time = static_cast<int64_t>(std::llround(std::fabs(Value - Day) * TimeUnitsPerDay));
-  if (Time >= static_cast<int64_t>(TimeUnitsPerDay)) {  // rounded up to midnight
+  if (Time >= static_cast<int64_t>(TimeUnitsPerDay)) {  // rounded up to the next midnight
     Time = 0;
-    Day += Value < 0 ? -1 : 1;
+    Day += 1;  // the next day also before 1899-12-30, whose days count -1, -2...
   }
   return ISC_TIMESTAMP{static_cast<ISC_DATE>(Day + DateOffset), static_cast<ISC_TIME>(Time)};
 }
