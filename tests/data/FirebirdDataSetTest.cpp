@@ -273,9 +273,18 @@ TEST_F(FirebirdDataSet, CarriesNationalCharactersBothWays) {
   Writer.SetCommandText(L"insert into kinds (id, memo) values (2, :m)");
   Writer.Params()->ParamByName(L"m")->SetAsString(Greek);
   Writer.ExecSQL();
+  Utf8.ExecuteDirect(L"create table utf8_texts (c char(5) character set utf8)");
+  Writer.SetCommandText(L"insert into utf8_texts (c) values (:c)");
+  const String TwoCharacters = Greek.substr(0, 1) + L"\xD83D\xDE00";  // the second outside the BMP
+  Writer.Params()->ParamByName(L"c")->SetAsString(TwoCharacters);
+  Writer.ExecSQL();
   Writer.SetCommandText(L"select memo from kinds where id = 2");
   Writer.Open();
   EXPECT_EQ(Writer.Fields(0)->AsString(), Greek);
+  Writer.Close();
+  Writer.SetCommandText(L"select c from utf8_texts");
+  Writer.Open();
+  EXPECT_EQ(Writer.Fields(0)->AsString(), TwoCharacters + L"   ");  // CHAR(5): five characters
 }
 
 // Scaled numbers come back as the double nearest their decimal value, the

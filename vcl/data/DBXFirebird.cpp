@@ -1,5 +1,6 @@
 #include "vcl/data/DBXFirebird.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -45,6 +46,15 @@ struct TFBTextCodec {
     return Utf8 ? FromUtf8(Raw) : FromAnsi(Raw);
   }
 };
+
+// A UTF8 CHAR(n) value arrives padded to 4n bytes: keeps its n characters
+// (what goes beyond them is always padding blanks).
+void CutPadding(String& Text, int Characters) {
+  const auto LowSurrogates =
+      std::count_if(Text.begin(), Text.end(), [](wchar_t C) { return C >= 0xDC00 && C <= 0xDFFF; });
+  const auto CodePoints = static_cast<ptrdiff_t>(Text.size()) - LowSurrogates;
+  if (CodePoints > Characters) Text.resize(Text.size() - static_cast<size_t>(CodePoints - Characters));
+}
 
 // Binary blobs travel as text with one byte per character.
 String BytesToText(const std::string& Bytes) {
@@ -589,7 +599,11 @@ TDBValue TFBCommand::ColumnValue(int Index, TFBTransaction& Transaction) {
     case SQL_FLOAT: { float X; std::memcpy(&X, Data, sizeof X); return TDBValue::OfFloat(X); }
     case SQL_DOUBLE:
     case SQL_D_FLOAT: { double X; std::memcpy(&X, Data, sizeof X); return TDBValue::OfFloat(X); }
-    case SQL_TEXT: return TDBValue::OfText(FConnection.Codec().Decode(Data, V.sqllen));
+    case SQL_TEXT: {
+      String Text = FConnection.Codec().Decode(Data, V.sqllen);
+      if (FConnection.Codec().Utf8) CutPadding(Text, FColumns[Index].Size);
+      return TDBValue::OfText(std::move(Text));
+    }
     case SQL_VARYING: {
       short Length;
       std::memcpy(&Length, Data, sizeof Length);
