@@ -262,6 +262,9 @@ TEST_F(FirebirdDataSet, CarriesNationalCharactersBothWays) {
   EXPECT_THROW(Query.ExecSQL(), TDBXError);
   EXPECT_THROW(Connection->ExecuteDirect(L"insert into kinds (id, v) values (3, '" + Greek + L"')"),
                TDBXError);
+  Query.SetCommandText(L"insert into kinds (id, bin) values (3, :bin)");  // bytes one per character
+  Query.Params()->ParamByName(L"bin")->SetAsString(L"\x20AC");
+  EXPECT_THROW(Query.ExecSQL(), TDBXError);
   OpenQuery(L"select count(*) from kinds where id = 3");
   EXPECT_EQ(Query.Fields(0)->AsInteger(), 0);
 

@@ -65,7 +65,12 @@ String BytesToText(const std::string& Bytes) {
 
 std::string TextToBytes(const String& Text) {
   std::string Bytes(Text.size(), '\0');
-  for (size_t i = 0; i < Text.size(); ++i) Bytes[i] = static_cast<char>(Text[i]);
+  for (size_t i = 0; i < Text.size(); ++i) {
+    if (Text[i] > 0xFF)  // would be cut to its low byte
+      throw TDBXError(L"A binary blob value holds a character that is not a byte (position " +
+                      IntToStr(static_cast<int>(i) + 1) + L").");
+    Bytes[i] = static_cast<char>(Text[i]);
+  }
   return Bytes;
 }
 
