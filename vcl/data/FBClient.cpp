@@ -1,10 +1,18 @@
 #include "vcl/data/FBClient.h"
 
+#include <cstddef>
 #include <map>
 
 #include "vcl/data/DBXDynalink.h"
 #include "vcl/rtl/Strings.h"
 #include "vcl/rtl/WinApi.h"
+
+// The client library behind fbclient.dll is a Linux one fed these very
+// structures: pin the layouts it was built against.
+static_assert(sizeof(ISC_STATUS) == 8 && sizeof(ISC_LONG) == 4 && sizeof(isc_db_handle) == 4,
+              "client scalar sizes");
+static_assert(sizeof(XSQLVAR) == 160 && offsetof(XSQLVAR, sqldata) == 8, "XSQLVAR layout");
+static_assert(sizeof(XSQLDA) == 184 && offsetof(XSQLDA, sqlvar) == 24, "XSQLDA layout");
 
 std::shared_ptr<TFBClient> TFBClient::Load(const String& LibraryName) {
   static std::map<String, std::weak_ptr<TFBClient>> Loaded;
