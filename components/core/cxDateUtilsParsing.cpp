@@ -327,7 +327,7 @@ TDateTime cxCalendarTextToDate(const String& AText) {
 
 bool cxParseDateText(const String& AText, TDateTime& ADate, const String& AEditFormat) {
   if (AEditFormat.empty()) {
-    ADate = cxTextToDateValue(AText, Formats().UseDelphiDateTimeFormats());
+    ADate = cxTextToDateValue(AText, Formats().UsePlatformDateTimeFormats());
   } else {
     TcxDateTimeFormatInfo info;
     cxParseDateTimeFormat(AEditFormat, info);

@@ -16,7 +16,7 @@ TcxFormatController& Formats() {
   return *controller;
 }
 
-bool UsePlatformFormats() { return Formats().UseDelphiDateTimeFormats(); }
+bool UsePlatformFormats() { return Formats().UsePlatformDateTimeFormats(); }
 
 bool PlatformFormatsForGregorianLocale() { return Formats().LocalIsGregorianCalendar() && UsePlatformFormats(); }
 

@@ -352,7 +352,7 @@ String cxConvertLocaleTimeFormat(const String& AFormat) {
 
 String cxLongTimeFormatText() {
   TcxFormatController* controller = cxFormatControllerInstance();
-  if (controller && controller->UseDelphiDateTimeFormats()) return FormatSettings.LongTimeFormat;
+  if (controller && controller->UsePlatformDateTimeFormats()) return FormatSettings.LongTimeFormat;
   return cxConvertLocaleTimeFormat(dxLocaleInfoText(GetThreadLocale(), LOCALE_STIMEFORMAT, String()));
 }
 
@@ -463,9 +463,9 @@ void TcxFormatController::SetStartOfWeek(TDay AValue) {
   RefreshFormats();
 }
 
-void TcxFormatController::SetUseDelphiDateTimeFormats(bool AValue) {
-  if (FUseDelphiDateTimeFormats == AValue) return;
-  FUseDelphiDateTimeFormats = AValue;
+void TcxFormatController::SetUsePlatformDateTimeFormats(bool AValue) {
+  if (FUsePlatformDateTimeFormats == AValue) return;
+  FUsePlatformDateTimeFormats = AValue;
   RefreshFormats();
 }
 

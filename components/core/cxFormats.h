@@ -149,8 +149,8 @@ public:
   void SetStartOfWeek(TDay AValue);
   // Whether the platform's FormatSettings serve instead of the locale's
   // pictures where both exist.
-  bool UseDelphiDateTimeFormats() const { return FUseDelphiDateTimeFormats; }
-  void SetUseDelphiDateTimeFormats(bool AValue);
+  bool UsePlatformDateTimeFormats() const { return FUsePlatformDateTimeFormats; }
+  void SetUsePlatformDateTimeFormats(bool AValue);
 
   // The pieces the formats and masks are built from; 0 date, 1 time, 2 date
   // and time for the mask modes.
@@ -191,7 +191,7 @@ private:
   String FRegExprDateTimeEditMask;
   String FStandardDateEditMask;
   String FStandardDateTimeEditMask;
-  bool FUseDelphiDateTimeFormats = false;
+  bool FUsePlatformDateTimeFormats = false;
   TcxDateTimeFormatInfo FDateFormatInfo;
   TcxDateTimeFormatInfo FDateTimeFormatInfo;
   TcxDateTimeFormatInfo FTimeFormatInfo;

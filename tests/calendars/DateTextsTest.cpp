@@ -10,8 +10,8 @@ namespace {
 // Makes the display texts use the platform's format settings for one test.
 class TPlatformFormatsScope {
 public:
-  TPlatformFormatsScope() { cxFormatControllerInstance()->SetUseDelphiDateTimeFormats(true); }
-  ~TPlatformFormatsScope() { cxFormatControllerInstance()->SetUseDelphiDateTimeFormats(false); }
+  TPlatformFormatsScope() { cxFormatControllerInstance()->SetUsePlatformDateTimeFormats(true); }
+  ~TPlatformFormatsScope() { cxFormatControllerInstance()->SetUsePlatformDateTimeFormats(false); }
 };
 
 const TDateTime cxJanuary31 = EncodeDate(2024, 1, 31);

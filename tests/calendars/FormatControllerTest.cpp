@@ -215,14 +215,14 @@ TEST(FormatController, UpdatesAreAnnouncedOnceWithTheNewFormats) {
   TListening<TListener> listener;
   FormatSettings.LongTimeFormat = L"hh:nn";
   controller.BeginUpdate();
-  controller.SetUseDelphiDateTimeFormats(true);
+  controller.SetUsePlatformDateTimeFormats(true);
   controller.SetFirstWeekOfYear(fwyFirstFourDays);
   EXPECT_EQ(listener.FormatChanges, 0);
   controller.EndUpdate();
   EXPECT_EQ(listener.FormatChanges, 1);
   // What changed inside the update shows in the formats announced.
   EXPECT_EQ(ItemsText(controller.TimeFormatInfo()), L"Hour:24HH|TimeSep::|Min:NN");
-  controller.SetUseDelphiDateTimeFormats(false);
+  controller.SetUsePlatformDateTimeFormats(false);
   controller.SetFirstWeekOfYear(fwySystem);
   EXPECT_EQ(listener.FormatChanges, 3);
 }
