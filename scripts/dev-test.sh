@@ -14,10 +14,10 @@ while [ $# -gt 0 ] && [ "$1" != "--" ]; do areas+=("$1"); shift; done
 configure_build "$build"
 targets=()
 for area in "${areas[@]}"; do targets+=("test_${area//-/_}"); done
-cmake --build "$build" -j"$(nproc)" --target "${targets[@]}"
+cmake --build "$build" -j"$CONVERSAO_JOBS" --target "${targets[@]}"
 start_test_wineserver
 status=0
 for area in "${areas[@]}"; do
-  (cd "$build/tests/$area" && ctest --output-on-failure -j"$(nproc)" --timeout 600 "$@") || status=1
+  (cd "$build/tests/$area" && ctest --output-on-failure -j"$CONVERSAO_JOBS" --timeout 600 "$@") || status=1
 done
 exit $status

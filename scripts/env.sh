@@ -4,6 +4,8 @@ export CONVERSAO_TEST_PREFIX=${CONVERSAO_TEST_PREFIX:-$CONVERSAO_HOME/wine-test}
 export CONVERSAO_RUN_PREFIX=${CONVERSAO_RUN_PREFIX:-$CONVERSAO_HOME/wine-run}
 export CCACHE_DIR=${CCACHE_DIR:-$CONVERSAO_HOME/ccache}
 export WINEDEBUG=${WINEDEBUG:--all}
+# Parallel build and test jobs; several people building on one machine lower it.
+export CONVERSAO_JOBS=${CONVERSAO_JOBS:-$(nproc)}
 
 # Configures the cross build in $1.
 configure_build() {

@@ -14,7 +14,7 @@ fi
 . "$here/env.sh"
 build=${CONVERSAO_BUILD:-$(dirname "$here")/build}
 configure_build "$build"
-cmake --build "$build" -j"$(nproc)" --target Conversao DemoDB
+cmake --build "$build" -j"$CONVERSAO_JOBS" --target Conversao DemoDB
 
 export WINEPREFIX=$CONVERSAO_RUN_PREFIX WINEDLLOVERRIDES="mscoree,mshtml="
 # A wineserver left from another display setup keeps it: start afresh.

@@ -6,7 +6,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/env.sh"
 build=${CONVERSAO_BUILD:-$(dirname "$here")/build}
 configure_build "$build"
-cmake --build "$build" -j"$(nproc)"
+cmake --build "$build" -j"$CONVERSAO_JOBS"
 start_test_wineserver
 cd "$build"
-ctest --output-on-failure -j"$(nproc)" --timeout 600 "$@"
+ctest --output-on-failure -j"$CONVERSAO_JOBS" --timeout 600 "$@"
