@@ -8,6 +8,7 @@
 #include "components/core/cxGeometry.h"
 #include "components/core/cxLibraryStrs.h"
 #include "components/core/dxCore.h"
+#include "components/core/dxGdiPlusApi.h"
 #include "components/core/dxThreading.h"
 #include "drivers/DBXOstraMSSQLReadOnlyMetaData.h"
 #include "drivers/DBXOstraMsSqlMetaDataWriter.h"
@@ -32,6 +33,7 @@ const TUnitTable& ProgramUnits() {
       cxLibraryStrsUnit,
       dxThreadingUnit,
       cxGeometryUnit,
+      dxGdiPlusApiUnit,
       cxDateUtilsUnit,
       cxFormatsUnit,
       // The SQL dialect utilities.

@@ -1,0 +1,8 @@
+#include "components/core/dxCore.h"
+#include "components/core/dxGdiPlusApi.h"
+#include "vcl/rtl/UnitStartup.h"
+
+const TUnitTable& ProgramUnits() {
+  static const TUnitTable units{dxCoreUnit, dxGdiPlusApiUnit};
+  return units;
+}
