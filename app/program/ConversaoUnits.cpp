@@ -16,6 +16,11 @@
 #include "drivers/DBXOstraOracleReadOnlyMetaData.h"
 #include "drivers/DBXOstraSQLServer.h"
 #include "drivers/DbxOstraOracle.h"
+#include "report/RLConsts.h"
+#include "report/RLCursors.h"
+#include "report/RLPDFFilter.h"
+#include "report/RLTypes.h"
+#include "report/RLUtils.h"
 #include "sqlutil/KWYUtils.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Controls.h"
@@ -36,6 +41,12 @@ const TUnitTable& ProgramUnits() {
       dxGdiPlusApiUnit,
       cxDateUtilsUnit,
       cxFormatsUnit,
+      // The report pieces.
+      RLUtilsUnit,
+      RLConstsUnit,
+      RLTypesUnit,
+      RLCursorsUnit,
+      RLPDFFilterUnit,
       // The SQL dialect utilities.
       KWYUtilsUnit,
       // The platform's database drivers.
