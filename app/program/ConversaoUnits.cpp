@@ -3,6 +3,15 @@
 // and objects handed to the business system's libraries need no unit of
 // their own for a shared memory manager.
 #include "app/UAplicacaoLibrary.h"
+#include "codelib/UclBase.h"
+#include "codelib/UclRegistry.h"
+#include "codelib/UclStrings.h"
+#include "codelib/UclSynch.h"
+#include "codelib/UclSysInfo.h"
+#include "codelib/UclSysUtils.h"
+#include "codelib/UclUnicode.h"
+#include "codelib/UclUnitVersioning.h"
+#include "codelib/UclWideStrings.h"
 #include "components/core/cxDateUtils.h"
 #include "components/core/cxFormats.h"
 #include "components/core/cxGeometry.h"
@@ -33,6 +42,16 @@ const TUnitTable& ProgramUnits() {
       // The platform framework.
       ControlsUnit,
       ApplicationUnit,
+      // The code library's utility units.
+      UclUnitVersioningUnit,
+      UclBaseUnit,
+      UclRegistryUnit,
+      UclSynchUnit,
+      UclSysUtilsUnit,
+      UclSysInfoUnit,
+      UclStringsUnit,
+      UclUnicodeUnit,
+      UclWideStringsUnit,
       // The component library.
       dxCoreUnit,
       cxLibraryStrsUnit,

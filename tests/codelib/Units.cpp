@@ -1,0 +1,17 @@
+#include "codelib/UclBase.h"
+#include "codelib/UclRegistry.h"
+#include "codelib/UclStrings.h"
+#include "codelib/UclSynch.h"
+#include "codelib/UclSysInfo.h"
+#include "codelib/UclSysUtils.h"
+#include "codelib/UclUnicode.h"
+#include "codelib/UclUnitVersioning.h"
+#include "codelib/UclWideStrings.h"
+#include "vcl/rtl/UnitStartup.h"
+
+const TUnitTable& ProgramUnits() {
+  static const TUnitTable units{UclUnitVersioningUnit, UclBaseUnit,    UclRegistryUnit,
+                                UclSynchUnit,          UclSysUtilsUnit, UclSysInfoUnit,
+                                UclStringsUnit,        UclUnicodeUnit,  UclWideStringsUnit};
+  return units;
+}
