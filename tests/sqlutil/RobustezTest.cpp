@@ -7,6 +7,7 @@
 
 #include "sqlutil/KWYUtils.h"
 #include "tests/sqlutil/CorpusSQL.h"
+#include "tests/sqlutil/GeradorSQL.h"
 
 namespace {
 
@@ -16,40 +17,6 @@ void ConverteEmTodosOsBancos(const String& Texto) {
     const String resultado = ConverteSQL(Texto, banco, 1, true);
     ASSERT_LT(resultado.size(), 64 * Texto.size() + 4096) << ToUtf8(Texto);
   }
-}
-
-const wchar_t* const Pedacos[] = {
-    L"SELECT ", L"select ", L" FROM ", L" WHERE ", L" AND ", L" and ", L" ON ", L" on ",
-    L" LEFT JOIN ", L" INNER JOIN ", L" GROUP BY ", L" group by ", L"MAX(", L"SUM (", L"COUNT(",
-    L"MIN((SELECT ", L"AVG(", L"(", L")", L"((", L"))", L"'", L"''", L"||", L" || ", L",", L"=",
-    L" = ", L"X.", L"I.", L"T", L"1", L" ", L"  ", L"\n", L"\r\n", L"\n\r", L"\r", L"COALESCE(",
-    L"CAST(", L" AS VARCHAR(10)", L"CASE ", L" UNION ", L"DISTINCT ", L":P", L"SUBSTR(",
-    L" SUBSTR ", L"CURRENT_DATE", L" DATE ", L" NUMBER(", L" PEC_ITEM_ESTOQUE ", L"I.PRECO_PUBLICO_ATUAL",
-    L" PRECO_GARANTIA ", L" PRECO_A_VISTA,", L")PRECO_ALTERNATIVO", L"XXX", L"$$$", L"SUBSTITUIMA",
-    L" PONTO_DE_SUBSTITUICAO ", L" WHERE X.A = I.A", L"LEFT", L"WHERE", L"FULL "};
-
-String PedacoAoAcaso(std::mt19937& Gerador) {
-  return Pedacos[std::uniform_int_distribution<size_t>(0, std::size(Pedacos) - 1)(Gerador)];
-}
-
-// Random edits of a text: deletions, insertions of SQL pieces, copies of
-// stretches of itself.
-String Muta(String Texto, std::mt19937& Gerador, int Edicoes) {
-  for (int e = 0; e < Edicoes; ++e) {
-    const size_t n = Texto.size();
-    const size_t p = std::uniform_int_distribution<size_t>(0, n)(Gerador);
-    switch (std::uniform_int_distribution<int>(0, 2)(Gerador)) {
-      case 0:
-        Texto.erase(p, std::uniform_int_distribution<size_t>(1, 8)(Gerador));
-        break;
-      case 1:
-        Texto.insert(p, PedacoAoAcaso(Gerador));
-        break;
-      default:
-        Texto.insert(p, Texto.substr(std::uniform_int_distribution<size_t>(0, n)(Gerador), 40));
-    }
-  }
-  return Texto;
 }
 
 }  // namespace
