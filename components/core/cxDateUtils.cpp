@@ -132,9 +132,10 @@ bool dxIsGregorianBasedCalendar(TcxCustomCalendarTable* ATable) {
 
 // ---------------------------------------------------------------- eras
 
-TcxEra::TcxEra(int AEra, TDateTime AStartDate, int AYearOffset, int AMinEraYear, int AMaxEraYear)
+TcxEra::TcxEra(int AEra, TDateTime AStartDate, int AYearOffset, int AMinEraYear, int AMaxEraYear,
+               const String& AName)
     : FEra(AEra), FMaxEraYear(AMaxEraYear), FMinEraYear(AMinEraYear), FStartDate(AStartDate),
-      FYearOffset(AYearOffset) {}
+      FYearOffset(AYearOffset), FName(AName) {}
 
 void TcxEra::Assign(TPersistent* Source) {
   if (auto* source = dynamic_cast<TcxEra*>(Source)) {
@@ -143,6 +144,7 @@ void TcxEra::Assign(TPersistent* Source) {
     FMinEraYear = source->FMinEraYear;
     FStartDate = source->FStartDate;
     FYearOffset = source->FYearOffset;
+    FName = source->FName;
   } else {
     TPersistent::Assign(Source);
   }
@@ -201,8 +203,11 @@ bool TcxCustomCalendarTable::IsInvalidDate(const TcxDateTime& ADate, TDateTime& 
   return true;
 }
 
+// The day moves and the time of day stays: a plain sum would run the time
+// the wrong way across 1899-12-30, where its fraction changes sign.
 TDateTime TcxCustomCalendarTable::AddDays(const TcxDateTime& ADate, int ACountDays) {
-  return Clamped(ToDateTime(ADate) + ACountDays);
+  const TDateTime start = ToDateTime(ADate);
+  return Clamped(cxDayWithTime(cxExtractDatePart(start) + ACountDays, cxExtractTimePart(start)));
 }
 
 TDateTime TcxCustomCalendarTable::AddMonths(TDateTime ADate, int ACountMonths) {

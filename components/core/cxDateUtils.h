@@ -41,11 +41,14 @@ enum TcxCalendarAlgorithmType { catUnknown, catSolarCalendar, catLunarCalendar, 
 enum TDay { dSunday, dMonday, dTuesday, dWednesday, dThursday, dFriday, dSaturday };
 enum TcxFirstWeekOfYear { fwySystem, fwyJan1, fwyFirstFullWeek, fwyFirstFourDays };
 
-// One era of an era calendar: Gregorian year = era year + YearOffset.
+// One era of an era calendar: Gregorian year = era year + YearOffset. The
+// name is the era's own, so that typed dates can name eras the platform's
+// locale no longer lists.
 class TcxEra : public TPersistent {
   VCL_CLASS(TcxEra, TPersistent)
 public:
-  TcxEra(int AEra, TDateTime AStartDate, int AYearOffset, int AMinEraYear, int AMaxEraYear);
+  TcxEra(int AEra, TDateTime AStartDate, int AYearOffset, int AMinEraYear, int AMaxEraYear,
+         const String& AName = String());
   void Assign(TPersistent* Source) override;
 
   int Era() const { return FEra; }
@@ -54,6 +57,8 @@ public:
   void SetMaxEraYear(int AValue) { FMaxEraYear = AValue; }
   int MinEraYear() const { return FMinEraYear; }
   void SetMinEraYear(int AValue) { FMinEraYear = AValue; }
+  const String& Name() const { return FName; }
+  void SetName(const String& AValue) { FName = AValue; }
   TDateTime StartDate() const { return FStartDate; }  // first Gregorian day of the era
   void SetStartDate(TDateTime AValue) { FStartDate = AValue; }
   int YearOffset() const { return FYearOffset; }
@@ -65,6 +70,7 @@ private:
   int FMinEraYear;
   TDateTime FStartDate;
   int FYearOffset;
+  String FName;
 };
 
 // The owned eras of a table.
@@ -261,6 +267,7 @@ public:
 protected:
   struct TEraData {
     int Era, Year, Month, Day, YearOffset, MinEraYear, MaxEraYear;
+    const wchar_t* Name;
   };
   // Single-era calendars replace the Japanese eras with their own.
   explicit TcxJapaneseCalendarTable(const TEraData& AOnlyEra);
@@ -398,6 +405,9 @@ int cxMonthLength(int AYear, int AMonth);
 int cxClampDayToMonth(int AYear, int AMonth, int ADay);
 TDateTime cxExtractTimePart(TDateTime ADate);
 TDateTime cxExtractDatePart(TDateTime ADate);
+// A whole day joined with a time of day; days before 1899-12-30 carry their
+// time as a negative fraction, as TDateTime does.
+TDateTime cxDayWithTime(double ADay, TDateTime ATime);
 bool cxIsDateInSupportedRange(TDateTime ADate);
 int cxDecodeDatePart(int ASelector, TDateTime ADate);  // 0 year, 1 month, else day
 TDateTime cxEndOfMonthDate(bool ADateOnly, TDateTime ADate);

@@ -17,11 +17,9 @@ std::unique_ptr<TcxEra> NewDefaultEra() { return std::make_unique<TcxEra>(-1, cx
 // The whole day of a date-time (its time of day dropped).
 double WholeDay(TDateTime ADate) { return std::trunc(ADate); }
 
-// A day number joined with a record's time of day; days before 1899-12-30
-// carry their time as a negative fraction, as TDateTime does.
+// A day number joined with a record's time of day.
 TDateTime DayWithTime(double ADay, const TcxDateTime& ADate) {
-  const TDateTime time = EncodeTime(ADate.Hours, ADate.Minutes, ADate.Seconds, ADate.Milliseconds);
-  return ADay < 0 ? ADay - time : ADay + time;
+  return cxDayWithTime(ADay, EncodeTime(ADate.Hours, ADate.Minutes, ADate.Seconds, ADate.Milliseconds));
 }
 
 TcxDateTime DecodeRecord(TDateTime ADate) {
@@ -42,21 +40,26 @@ TcxDateTime DecodeRecord(TDateTime ADate) {
 // first weekday, and the first week of a year follows the first-week rule.
 int LunarWeekNumber(TcxCustomCalendarTable& ATable, const TcxDateTime& ADate, TcxFirstWeekOfYear ARule) {
   if (ARule == fwySystem) ARule = cxLocaleFirstWeekOfYear();
-  TcxDateTime firstDay = ADate;
+  // Whole days: a time of day carried into the week's start would put the
+  // week's first day into the week before.
+  TcxDateTime date = ADate;
+  date.Hours = date.Minutes = date.Seconds = 0;
+  date.Milliseconds = 0;
+  TcxDateTime firstDay = date;
   firstDay.Month = 1;
   firstDay.Day = 1;
   const TDateTime yearStart = ATable.ToDateTime(firstDay);
   TDateTime weekStart = ATable.GetFirstDayOfWeek(yearStart);
-  if ((ARule == fwyFirstFullWeek && ATable.FromDateTime(weekStart).Year < ADate.Year) ||
-      (ARule == fwyFirstFourDays && ATable.FromDateTime(weekStart + 3).Year < ADate.Year))
+  if ((ARule == fwyFirstFullWeek && ATable.FromDateTime(weekStart).Year < date.Year) ||
+      (ARule == fwyFirstFourDays && ATable.FromDateTime(weekStart + 3).Year < date.Year))
     weekStart += 7;
-  const double day = WholeDay(ATable.ToDateTime(ADate));
+  const double day = WholeDay(ATable.ToDateTime(date));
   // A day before the first week of its year is in the last week of the
   // year before.
   if (day < weekStart) return LunarWeekNumber(ATable, ATable.FromDateTime(yearStart - 1), ARule);
   int result = static_cast<int>(day - weekStart) / 7 + 1;
-  if (ToInt(ADate.Month) == ATable.GetMonthsInYear(ToInt(ADate.Year))) {
-    const TDateTime lastWeekStart = ATable.ToDateTime(ATable.GetFirstDayOfWeek(ADate));
+  if (ToInt(date.Month) == ATable.GetMonthsInYear(ToInt(date.Year))) {
+    const TDateTime lastWeekStart = ATable.ToDateTime(ATable.GetFirstDayOfWeek(date));
     if ((ARule == fwyJan1 && ATable.FromDateTime(lastWeekStart + 6).Month == 1) ||
         (ARule == fwyFirstFourDays && ATable.FromDateTime(lastWeekStart + 3).Month == 1))
       result = 1;
@@ -119,11 +122,11 @@ bool TcxGregorianCalendarTable::IsLeapDay(int AEra, int AYear, int AMonth, int A
 
 TcxJapaneseCalendarTable::TcxJapaneseCalendarTable() {
   static const TEraData eras[] = {
-      {1, 1868, 9, 8, 1867, 1, 45},
-      {2, 1912, 7, 30, 1911, 1, 15},
-      {3, 1926, 12, 25, 1925, 1, 64},
-      {4, 1989, 1, 8, 1988, 1, 31},
-      {5, 2019, 5, 1, 2018, 1, cxMaxYear - 2018},
+      {1, 1868, 9, 8, 1867, 1, 45, L"\u660E\u6CBB"},
+      {2, 1912, 7, 30, 1911, 1, 15, L"\u5927\u6B63"},
+      {3, 1926, 12, 25, 1925, 1, 64, L"\u662D\u548C"},
+      {4, 1989, 1, 8, 1988, 1, 31, L"\u5E73\u6210"},
+      {5, 2019, 5, 1, 2018, 1, cxMaxYear - 2018, L"\u4EE4\u548C"},
   };
   for (const TEraData& era : eras) AddEra(era);
 }
@@ -132,7 +135,7 @@ TcxJapaneseCalendarTable::TcxJapaneseCalendarTable(const TEraData& AOnlyEra) { A
 
 void TcxJapaneseCalendarTable::AddEra(const TEraData& AData) {
   Eras()->Add(new TcxEra(AData.Era, EncodeDate(AData.Year, AData.Month, AData.Day), AData.YearOffset,
-                         AData.MinEraYear, AData.MaxEraYear));
+                         AData.MinEraYear, AData.MaxEraYear, AData.Name));
 }
 
 TcxEra* TcxJapaneseCalendarTable::DefaultEra() const { return Eras()->Items(Eras()->Count() - 1); }
@@ -161,11 +164,14 @@ TDateTime TcxJapaneseCalendarTable::ToDateTime(const TcxDateTime& ADateTime) {
   return DayWithTime(EncodeDate(year, ADateTime.Month, ADateTime.Day), ADateTime);
 }
 
-TcxTaiwanCalendarTable::TcxTaiwanCalendarTable() : TcxJapaneseCalendarTable({1, 1912, 1, 1, 1911, 1, 8088}) {}
+TcxTaiwanCalendarTable::TcxTaiwanCalendarTable()
+    : TcxJapaneseCalendarTable({1, 1912, 1, 1, 1911, 1, 8088, L"\u4E2D\u83EF\u6C11\u570B"}) {}
 
-TcxKoreanCalendarTable::TcxKoreanCalendarTable() : TcxJapaneseCalendarTable({0, 1, 1, 1, -2333, 2334, 12332}) {}
+TcxKoreanCalendarTable::TcxKoreanCalendarTable()
+    : TcxJapaneseCalendarTable({0, 1, 1, 1, -2333, 2334, 12332, L"\uB2E8\uAE30"}) {}
 
-TcxThaiCalendarTable::TcxThaiCalendarTable() : TcxJapaneseCalendarTable({0, 1, 1, 1, -543, 544, 10542}) {}
+TcxThaiCalendarTable::TcxThaiCalendarTable()
+    : TcxJapaneseCalendarTable({0, 1, 1, 1, -543, 544, 10542, L"\u0E1E.\u0E28."}) {}
 
 // ---------------------------------------------------------------- Hijri
 

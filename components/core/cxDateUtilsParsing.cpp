@@ -153,9 +153,10 @@ BOOL CALLBACK CollectEraName(LPWSTR AName) {
   return TRUE;
 }
 
-// The index in ATable's eras of the era the locale calls AName; the locale
-// lists its era names from the newest era back. -1 when it names none.
-int LocaleEraIndex(TcxCustomCalendarTable& ATable, const String& AName) {
+// The index in ATable's eras of the era called AName: by the locale, which
+// lists its era names from the newest era back (and may know only the
+// newest), or by the era's own name. -1 when no era has that name.
+int EraIndexOfName(TcxCustomCalendarTable& ATable, const String& AName) {
   std::vector<String> names;
   GEnumeratedEraNames = &names;
   EnumCalendarInfoW(CollectEraName, GetThreadLocale(), ATable.CalendarID(), CAL_SERASTRING);
@@ -163,6 +164,8 @@ int LocaleEraIndex(TcxCustomCalendarTable& ATable, const String& AName) {
   const int eraCount = ATable.Eras()->Count();
   for (int i = 0; i < static_cast<int>(names.size()) && i < eraCount; ++i)
     if (AnsiCompareText(names[i], AName) == 0) return eraCount - 1 - i;
+  for (int i = 0; i < eraCount; ++i)
+    if (AnsiCompareText(ATable.Eras()->Items(i)->Name(), AName) == 0) return i;
   return -1;
 }
 
@@ -257,8 +260,13 @@ void cxDecodeLocaleDateText(const String& AText, const TFormatSettings& ASetting
   size_t pos = 0;
   int era = ATable->GetEra(1);  // without an era in the text: the one in force on 0001-01-01
   if (StartsText(L"g", ASettings.ShortDateFormat)) {
-    const int named = LocaleEraIndex(*ATable, Trim(TakeWhile(AText, pos, [](Char c) { return !IsDigit(c); })));
-    if (named >= 0) era = named;
+    const String name = Trim(TakeWhile(AText, pos, [](Char c) { return !IsDigit(c); }));
+    // A table without eras keeps its one era whatever the text calls it; in
+    // an era calendar an unknown era is no date, not a year of the default.
+    if (!name.empty() && ATable->Eras()->Count() > 0) {
+      era = EraIndexOfName(*ATable, name);
+      if (era < 0) throw EConvertError(Format(L"'%s' is not a valid date", {AText}));
+    }
   } else if (Pos(L"e", LowerCase(FormatSettings.ShortDateFormat)) > 0 && ATable->Eras()->Count() > 0) {
     era = ATable->Eras()->Count() - 1;  // an era-year picture without the name: the current era
   }

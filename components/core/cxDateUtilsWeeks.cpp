@@ -50,6 +50,8 @@ TDateTime cxExtractDatePart(TDateTime ADate) {
   return static_cast<double>(TimeStampMilliseconds(ADate) / cxMSecsPerDay);
 }
 
+TDateTime cxDayWithTime(double ADay, TDateTime ATime) { return ADay < 0 ? ADay - ATime : ADay + ATime; }
+
 bool cxIsDateInSupportedRange(TDateTime ADate) {
   return ADate == cxNullDate || (ADate >= cxMinGregorianDate && ADate <= cxMaxGregorianDate);
 }
@@ -137,13 +139,16 @@ int cxWeekNumberOfDate(TcxFirstWeekOfYear ARule, TDateTime ADate) {
   if (ARule == fwySystem) ARule = cxLocaleFirstWeekOfYear();
   int year, month, day;
   DecodeDate(ADate, year, month, day);
+  // Whole days only: before 1899-12-30 a later time of day is a smaller
+  // number, so the date-time itself would compare the wrong way.
+  const TDateTime wholeDay = cxExtractDatePart(ADate);
   if (month == 12) {
     const TDateTime nextYearStart = cxFirstWeekStartOfYear(year + 1, ARule);
-    if (nextYearStart != cxNoFirstWeekStart && ADate >= nextYearStart) return 1;
+    if (nextYearStart != cxNoFirstWeekStart && wholeDay >= nextYearStart) return 1;
   }
   TDateTime start = cxFirstWeekStartOfYear(year, ARule);
-  if (month == 1 && ADate < start) start = cxFirstWeekStartOfYear(year - 1, ARule);
-  return static_cast<int>(std::trunc(std::trunc(ADate) - start)) / 7 + 1;
+  if (month == 1 && wholeDay < start) start = cxFirstWeekStartOfYear(year - 1, ARule);
+  return static_cast<int>(wholeDay - start) / 7 + 1;
 }
 
 // ---------------------------------------------------------------- date orders

@@ -90,6 +90,33 @@ TEST(GregorianCalendarTable, AddsMonthsAndYearsKeepingTheDayInTheMonth) {
   EXPECT_EQ(table->AddDays(table->FromDateTime(EncodeDate(9999, 12, 31)), 5), table->MaxSupportedDate());
 }
 
+// Days and weeks move the day and keep the time of day, also across
+// 1899-12-30, where the time's fraction changes sign.
+TEST(GregorianCalendarTable, AddsDaysAndWeeksKeepingTheTimeOfDay) {
+  TcxCustomCalendarTable* table = cxCalendarTableForID(CAL_GREGORIAN);
+  struct TCase {
+    TDateTime Date;
+    int Days, Weeks;
+    TDateTime Expected;
+  } cases[] = {
+      {EncodeDateTime(1899, 12, 29, 6, 0, 0, 0), 3, 0, EncodeDateTime(1900, 1, 1, 6, 0, 0, 0)},
+      {EncodeDateTime(1900, 1, 1, 6, 0, 0, 0), -3, 0, EncodeDateTime(1899, 12, 29, 6, 0, 0, 0)},
+      {EncodeDateTime(1899, 12, 29, 18, 0, 0, 0), 1, 0, EncodeDateTime(1899, 12, 30, 18, 0, 0, 0)},
+      {EncodeDateTime(1899, 12, 30, 6, 0, 0, 0), -1, 0, EncodeDateTime(1899, 12, 29, 6, 0, 0, 0)},
+      {EncodeDateTime(1899, 12, 20, 6, 0, 0, 0), 5, 0, EncodeDateTime(1899, 12, 25, 6, 0, 0, 0)},
+      {EncodeDateTime(1899, 12, 25, 6, 0, 0, 0), -5, 0, EncodeDateTime(1899, 12, 20, 6, 0, 0, 0)},
+      {EncodeDateTime(2024, 1, 31, 6, 0, 0, 0), 1, 0, EncodeDateTime(2024, 2, 1, 6, 0, 0, 0)},
+      {EncodeDateTime(1899, 12, 25, 6, 0, 0, 0), 0, 1, EncodeDateTime(1900, 1, 1, 6, 0, 0, 0)},
+      {EncodeDateTime(1900, 1, 3, 12, 0, 0, 0), 0, -1, EncodeDateTime(1899, 12, 27, 12, 0, 0, 0)},
+      {EncodeDateTime(1899, 12, 28, 23, 59, 59, 999), 0, 2, EncodeDateTime(1900, 1, 11, 23, 59, 59, 999)},
+  };
+  for (const TCase& c : cases) {
+    const TDateTime actual = c.Weeks != 0 ? table->AddWeeks(c.Date, c.Weeks)
+                                          : table->AddDays(table->FromDateTime(c.Date), c.Days);
+    EXPECT_NEAR(actual, c.Expected, 1e-9) << DateTimeToStr(c.Date) << " " << c.Days << " days " << c.Weeks << " weeks";
+  }
+}
+
 TEST(GregorianCalendarTable, DaysWeeksAndDayNumbers) {
   TcxCustomCalendarTable* table = cxCalendarTableForID(CAL_GREGORIAN);
   EXPECT_EQ(table->GetWeekDay(0.0), 6);  // 1899-12-30 was a Saturday

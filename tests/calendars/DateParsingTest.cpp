@@ -290,6 +290,21 @@ TEST(LocaleCalendarParsing, EraNamedInTheText) {
   cxDecodeLocaleDateText(L"\u4EE4\u548C6/01/31", settings, japanese, date);
   EXPECT_EQ(date.Era, 4);
   EXPECT_EQ(japanese->ToDateTime(date), EncodeDate(2024, 1, 31));
+  // Eras the locale no longer lists are found by their own names.
+  struct TCase {
+    const wchar_t* Text;
+    int Era;
+    TDateTime Date;
+  } cases[] = {{L"\u5E73\u6210" L"31/04/30", 3, EncodeDate(2019, 4, 30)},
+               {L"\u662D\u548C" L"64/01/07", 2, EncodeDate(1989, 1, 7)},
+               {L"\u660E\u6CBB" L"45/07/29", 0, EncodeDate(1912, 7, 29)}};
+  for (const TCase& c : cases) {
+    cxDecodeLocaleDateText(c.Text, settings, japanese, date);
+    EXPECT_EQ(date.Era, c.Era) << c.Era;
+    EXPECT_EQ(japanese->ToDateTime(date), c.Date) << c.Era;
+  }
+  // An era no one knows is no date, not a year of the current era.
+  EXPECT_THROW(cxDecodeLocaleDateText(L"\u4E0D\u660E" L"31/04/30", settings, japanese, date), EConvertError);
   // Without an era name the year counts in the era of the table's default.
   settings.ShortDateFormat = L"yy/MM/dd";
   cxDecodeLocaleDateText(L"6/01/31", settings, japanese, date);

@@ -154,3 +154,19 @@ TEST(LunarCalendarTables, WeekNumbersRunThroughTheYear) {
     }
   }
 }
+
+// The time of day never moves a day into another week, before or after
+// 1899-12-30; the week's first day at 06:00 was once counted in the week
+// before.
+TEST(LunarCalendarTables, TimeOfDayKeepsTheWeek) {
+  for (TcxCalendarID id : {CAL_HIJRI, CAL_HEBREW}) {
+    TcxCustomCalendarTable& table = *cxCalendarTableForID(id);
+    for (TcxFirstWeekOfYear rule : {fwyJan1, fwyFirstFullWeek, fwyFirstFourDays})
+      for (int year : {1898, 2024})
+        for (TDateTime day = EncodeDate(year, 1, 1); day < EncodeDate(year, 3, 1); day += 1) {
+          const TDateTime morning = EncodeDateTime(YearOf(day), MonthOf(day), DayOf(day), 6, 0, 0, 0);
+          EXPECT_EQ(table.GetWeekNumber(morning, dSunday, rule), table.GetWeekNumber(day, dSunday, rule))
+              << "calendar " << id << " rule " << rule << " " << DateToStr(day);
+        }
+  }
+}

@@ -99,6 +99,43 @@ TEST(WeekRules, WeekNumbersAtYearBoundaries) {
   }
 }
 
+// Before 1899-12-30 the time of day is a negative fraction; the week of a
+// day must not depend on it.
+TEST(WeekRules, TimeOfDayKeepsTheWeekBefore1899) {
+  struct TCase {
+    TDay WeekStart;
+    TcxFirstWeekOfYear Rule;
+    int Year, Month, Day, Week;
+  } cases[] = {
+      {dSunday, fwyJan1, 1899, 1, 1, 1},
+      {dSunday, fwyJan1, 1601, 12, 30, 1},
+      {dSunday, fwyJan1, 1898, 12, 31, 53},
+      {dMonday, fwyFirstFourDays, 1898, 12, 31, 52},
+      {dMonday, fwyFirstFourDays, 1899, 1, 2, 1},
+      {dSunday, fwyFirstFullWeek, 1899, 1, 1, 1},
+  };
+  TcxCustomCalendarTable* gregorian = cxCalendarTableForID(CAL_GREGORIAN);
+  for (const TCase& c : cases) {
+    TWeekStartScope weekStart(c.WeekStart);
+    const TDateTime date = EncodeDateTime(c.Year, c.Month, c.Day, 6, 0, 0, 0);
+    EXPECT_EQ(cxWeekNumberOfDate(c.Rule, date), c.Week) << DateTimeToStr(date) << " rule " << c.Rule;
+    EXPECT_EQ(gregorian->GetWeekNumber(date, c.WeekStart, c.Rule), c.Week) << DateTimeToStr(date);
+  }
+  // Every rule and both usual starts, over the turns of years before and
+  // after 1899-12-30: any time of day gives the week of the day's midnight.
+  for (TDay weekStart : {dSunday, dMonday}) {
+    TWeekStartScope scope(weekStart);
+    for (TcxFirstWeekOfYear rule : {fwyJan1, fwyFirstFullWeek, fwyFirstFourDays})
+      for (int year : {1601, 1700, 1898, 1899, 1900})
+        for (TDateTime day = EncodeDate(year, 12, 20); day <= EncodeDate(year + 1, 1, 12); day += 1)
+          for (int hour : {1, 6, 12, 23}) {
+            const TDateTime date = EncodeDateTime(YearOf(day), MonthOf(day), DayOf(day), hour, 0, 0, 0);
+            EXPECT_EQ(cxWeekNumberOfDate(rule, date), cxWeekNumberOfDate(rule, day))
+                << DateTimeToStr(date) << " rule " << rule << " start " << weekStart;
+          }
+  }
+}
+
 TEST(WeekRules, SystemRuleIsTheLocalesRule) {
   TLocaleScope german(cxLangDe);
   EXPECT_EQ(cxWeekNumberOfDate(fwySystem, EncodeDate(2021, 1, 3)), 53);
