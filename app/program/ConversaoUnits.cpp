@@ -12,6 +12,8 @@
 #include "codelib/UclUnicode.h"
 #include "codelib/UclUnitVersioning.h"
 #include "codelib/UclWideStrings.h"
+#include "components/controls/cxDataConsts.h"
+#include "components/controls/cxDataStorage.h"
 #include "components/core/cxDateUtils.h"
 #include "components/core/cxFormats.h"
 #include "components/core/cxGeometry.h"
@@ -60,6 +62,8 @@ const TUnitTable& ProgramUnits() {
       dxGdiPlusApiUnit,
       cxDateUtilsUnit,
       cxFormatsUnit,
+      cxDataConstsUnit,
+      cxDataStorageUnit,
       // The report pieces.
       RLUtilsUnit,
       RLConstsUnit,

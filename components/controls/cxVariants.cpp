@@ -1,0 +1,320 @@
+#include "components/controls/cxVariants.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+#include "components/controls/cxDataConsts.h"
+#include "components/core/dxCore.h"
+
+static_assert(std::endian::native == std::endian::little, "the stream's numbers are little-endian");
+
+// ---------------------------------------------------------------- comparisons
+
+namespace {
+
+// Texts that are no numbers cannot be compared with numbers, dates or
+// Booleans: those sort first. Within one kind the type code decides.
+int CompareKinds(const Variant& V1, const Variant& V2) {
+  const bool text1 = VarIsStr(V1), text2 = VarIsStr(V2);
+  if (text1 != text2) return text1 ? 1 : -1;
+  const TVarType type1 = VarType(V1), type2 = VarType(V2);
+  return type1 < type2 ? -1 : type1 > type2 ? 1 : 0;
+}
+
+int Sign(int64_t AValue) { return AValue < 0 ? -1 : AValue > 0 ? 1 : 0; }
+
+}  // namespace
+
+int cxVarCompare(const Variant& V1, const Variant& V2) {
+  return VarIsArray(V1) || VarIsArray(V2) ? cxVarArrayCompare(V1, V2) : cxVarCompareScalar(V1, V2);
+}
+
+int cxVarArrayCompare(const Variant& V1, const Variant& V2) {
+  const bool array1 = VarIsArray(V1), array2 = VarIsArray(V2);
+  if (array1 != array2) return array1 ? 1 : -1;
+  const int high1 = VarArrayHighBound(V1, 1), high2 = VarArrayHighBound(V2, 1);
+  if (high1 != high2) return Sign(int64_t{high1} - high2);
+  // The indices both arrays have, so that no bound can be overrun.
+  const int low = std::max(VarArrayLowBound(V1, 1), VarArrayLowBound(V2, 1));
+  for (int i = low; i <= high1; ++i)
+    if (const int result = cxVarCompare(VarArrayGet(V1, {i}), VarArrayGet(V2, {i}))) return result;
+  return 0;
+}
+
+int cxVarCompareScalar(const Variant& V1, const Variant& V2) {
+  if (VarIsEmpty(V1)) return VarIsEmpty(V2) ? 0 : -1;
+  if (VarIsEmpty(V2)) return 1;
+  try {
+    if (V1 == V2) return 0;
+    if (VarIsNull(V1)) return -1;
+    if (VarIsNull(V2)) return 1;
+    return V1 < V2 ? -1 : 1;
+  } catch (const EVariantError&) {
+    return CompareKinds(V1, V2);
+  }
+}
+
+bool cxVariantsEqual(const Variant& V1, const Variant& V2) { return cxVarCompare(V1, V2) == 0; }
+
+bool cxVariantsEqualStrict(const Variant& V1, const Variant& V2) {
+  if (VarIsNull(V1) || VarIsNull(V2) || (VarType(V1) != varBoolean && VarType(V2) != varBoolean))
+    return cxVariantsEqual(V1, V2);
+  try {
+    return VarAsType(V1, varUString) == VarAsType(V2, varUString);
+  } catch (const EVariantError&) {
+    return false;
+  }
+}
+
+bool cxVarTypeIsDate(TVarType AVarType) { return AVarType == varDate; }
+
+bool cxIsDateVariant(const Variant& V) { return cxVarTypeIsDate(VarType(V)); }
+
+bool cxIsNumericVariant(const Variant& V) { return VarIsNumeric(V); }
+
+bool cxIsNullOrEmptyVariant(const Variant& V) { return VarIsNull(V) || (VarIsStr(V) && V.AsString().empty()); }
+
+// ---------------------------------------------------------------- fixed-width stream routines
+
+namespace {
+
+template <typename T>
+T ReadRaw(TStream* AStream) {
+  T value;
+  AStream->ReadBuffer(&value, sizeof(T));
+  return value;
+}
+
+template <typename T>
+void WriteRaw(TStream* AStream, T AValue) {
+  AStream->WriteBuffer(&AValue, sizeof(T));
+}
+
+[[noreturn]] void RaiseReadError() { throw EReadError(dxTranslatedResString(cxSDataReadError)); }
+
+[[noreturn]] void RaiseWriteError() { throw EWriteError(dxTranslatedResString(cxSDataWriteError)); }
+
+// A stored count of items of AItemSize bytes, checked against the rest of
+// the stream before anything is made for it.
+void CheckStoredCount(TStream* AStream, int64_t ACount, int64_t AItemSize) {
+  const int64_t rest = AStream->Size() - AStream->Position();
+  if (ACount < 0 || ACount > rest / AItemSize)
+    throw EReadError(Format(L"%s: a stored length of %d does not fit the %d bytes left",
+                            {dxTranslatedResString(cxSDataReadError), ACount, rest}));
+}
+
+std::string ReadAnsiBytes(TStream* AStream, int64_t ALength) {
+  CheckStoredCount(AStream, ALength, 1);
+  std::string result(static_cast<size_t>(ALength), '\0');
+  AStream->ReadBuffer(result.data(), ALength);
+  return result;
+}
+
+// 32-bit lengths: a text longer than that cannot be stored.
+int32_t StoredLength(size_t ALength) {
+  if (ALength > static_cast<size_t>(INT32_MAX)) RaiseWriteError();
+  return static_cast<int32_t>(ALength);
+}
+
+}  // namespace
+
+std::string cxReadAnsiStringFromStream(TStream* AStream) {
+  return ReadAnsiBytes(AStream, cxReadIntegerFromStream(AStream));
+}
+
+void cxWriteAnsiStringToStream(TStream* AStream, const std::string& S) {
+  cxWriteIntegerToStream(AStream, StoredLength(S.size()));
+  AStream->WriteBuffer(S.data(), static_cast<int64_t>(S.size()));
+}
+
+String cxReadWideStringFromStream(TStream* AStream) {
+  const int32_t count = cxReadIntegerFromStream(AStream);
+  CheckStoredCount(AStream, count, sizeof(wchar_t));
+  String result(static_cast<size_t>(count), L'\0');
+  AStream->ReadBuffer(result.data(), int64_t{count} * sizeof(wchar_t));
+  return result;
+}
+
+void cxWriteWideStringToStream(TStream* AStream, const String& S) {
+  cxWriteIntegerToStream(AStream, StoredLength(S.size()));
+  AStream->WriteBuffer(S.data(), static_cast<int64_t>(S.size() * sizeof(wchar_t)));
+}
+
+uint8_t cxReadByteFromStream(TStream* AStream) { return ReadRaw<uint8_t>(AStream); }
+void cxWriteByteToStream(TStream* AStream, uint8_t AValue) { WriteRaw(AStream, AValue); }
+int16_t cxReadSmallIntFromStream(TStream* AStream) { return ReadRaw<int16_t>(AStream); }
+void cxWriteSmallIntToStream(TStream* AStream, int16_t AValue) { WriteRaw(AStream, AValue); }
+uint16_t cxReadWordFromStream(TStream* AStream) { return ReadRaw<uint16_t>(AStream); }
+void cxWriteWordToStream(TStream* AStream, uint16_t AValue) { WriteRaw(AStream, AValue); }
+int32_t cxReadIntegerFromStream(TStream* AStream) { return ReadRaw<int32_t>(AStream); }
+void cxWriteIntegerToStream(TStream* AStream, int32_t AValue) { WriteRaw(AStream, AValue); }
+float cxReadSingleFromStream(TStream* AStream) { return ReadRaw<float>(AStream); }
+void cxWriteSingleToStream(TStream* AStream, float AValue) { WriteRaw(AStream, AValue); }
+int64_t cxReadInt64FromStream(TStream* AStream) { return ReadRaw<int64_t>(AStream); }
+void cxWriteInt64ToStream(TStream* AStream, int64_t AValue) { WriteRaw(AStream, AValue); }
+Currency cxReadCurrencyFromStream(TStream* AStream) { return Currency::FromScaled(ReadRaw<int64_t>(AStream)); }
+void cxWriteCurrencyToStream(TStream* AStream, Currency AValue) { WriteRaw(AStream, AValue.Scaled()); }
+TDateTime cxReadDateTimeFromStream(TStream* AStream) { return ReadRaw<double>(AStream); }
+void cxWriteDateTimeToStream(TStream* AStream, TDateTime AValue) { WriteRaw(AStream, AValue); }
+
+// long double is the processor's 80-bit extended real here; its first ten
+// bytes are the value.
+static_assert(sizeof(long double) >= 10 && std::numeric_limits<long double>::digits == 64,
+              "the stream's reals are 80-bit extended");
+
+double cxReadExtendedFromStream(TStream* AStream) {
+  long double value = 0;
+  AStream->ReadBuffer(&value, 10);
+  return static_cast<double>(value);
+}
+
+void cxWriteExtendedToStream(TStream* AStream, double AValue) {
+  const long double value = AValue;
+  AStream->WriteBuffer(&value, 10);
+}
+
+// ---------------------------------------------------------------- the tagged value stream
+
+namespace {
+
+void WriteTag(TStream* AStream, TcxValueTag ATag) { cxWriteByteToStream(AStream, ATag); }
+
+// Arrays inside arrays: deeper than this, a stream is taken as damaged
+// rather than read on until the stack runs out.
+constexpr int cxMaxArrayNesting = 64;
+
+void WriteArray(TStream* AStream, const Variant& V) {
+  if (VarArrayDimCount(V) != 1) RaiseWriteError();
+  const int low = VarArrayLowBound(V, 1), high = VarArrayHighBound(V, 1);
+  WriteTag(AStream, cxvtList);
+  cxWriteStreamInteger(AStream, int64_t{high} - low + 1);
+  for (int i = low; i <= high; ++i) cxWriteVariantToStream(AStream, VarArrayGet(V, {i}));
+}
+
+// The count of an array: a tagged integer and nothing else.
+int64_t ReadArrayCount(TStream* AStream) {
+  switch (cxReadByteFromStream(AStream)) {
+    case cxvtInt8: return ReadRaw<int8_t>(AStream);
+    case cxvtInt16: return cxReadSmallIntFromStream(AStream);
+    case cxvtInt32: return cxReadIntegerFromStream(AStream);
+    case cxvtInt64: return cxReadInt64FromStream(AStream);
+    default: RaiseReadError();
+  }
+}
+
+void ReadVariant(TStream* AStream, Variant& V, int ANesting);
+
+Variant ReadArray(TStream* AStream, int ANesting) {
+  if (ANesting >= cxMaxArrayNesting) RaiseReadError();
+  const int64_t count = ReadArrayCount(AStream);
+  // Every element takes at least its tag byte, and the bounds are 32-bit.
+  CheckStoredCount(AStream, count, 1);
+  if (count > INT32_MAX) RaiseReadError();
+  std::vector<Variant> items(static_cast<size_t>(count));
+  for (Variant& item : items) ReadVariant(AStream, item, ANesting + 1);
+  Variant result = VarArrayCreate({0, static_cast<int>(count) - 1}, varVariant);
+  for (int i = 0; i < static_cast<int>(count); ++i) VarArrayPut(result, items[i], {i});
+  return result;
+}
+
+Variant AnsiStringVariant(const std::string& ABytes) { return VarAsType(Variant(FromAnsi(ABytes)), varString); }
+
+void ReadVariant(TStream* AStream, Variant& V, int ANesting) {
+  V = Null();
+  switch (cxReadByteFromStream(AStream)) {
+    case cxvtNull: break;
+    case cxvtList: V = ReadArray(AStream, ANesting); break;
+    case cxvtInt8: V = VarAsType(Variant(int{ReadRaw<int8_t>(AStream)}), varShortInt); break;
+    case cxvtInt16: V = VarAsType(Variant(int{cxReadSmallIntFromStream(AStream)}), varSmallint); break;
+    case cxvtInt32: V = Variant(cxReadIntegerFromStream(AStream)); break;
+    case cxvtExtended: V = Variant(cxReadExtendedFromStream(AStream)); break;
+    case cxvtString: V = AnsiStringVariant(ReadAnsiBytes(AStream, cxReadByteFromStream(AStream))); break;
+    case cxvtFalse: V = Variant(false); break;
+    case cxvtTrue: V = Variant(true); break;
+    case cxvtLString: V = AnsiStringVariant(cxReadAnsiStringFromStream(AStream)); break;
+    case cxvtNil: V = Unassigned(); break;
+    case cxvtSingle: V = VarAsType(Variant(double{cxReadSingleFromStream(AStream)}), varSingle); break;
+    case cxvtCurrency: V = Variant(cxReadCurrencyFromStream(AStream)); break;
+    case cxvtDate: V = VarFromDateTime(cxReadDateTimeFromStream(AStream)); break;
+    case cxvtWString: V = VarAsType(Variant(cxReadWideStringFromStream(AStream)), varOleStr); break;
+    case cxvtInt64: V = Variant(static_cast<long long>(cxReadInt64FromStream(AStream))); break;
+    default: RaiseReadError();
+  }
+}
+
+}  // namespace
+
+void cxWriteStreamInteger(TStream* AStream, int64_t AValue) {
+  if (AValue >= INT8_MIN && AValue <= INT8_MAX) {
+    WriteTag(AStream, cxvtInt8);
+    WriteRaw(AStream, static_cast<int8_t>(AValue));
+  } else if (AValue >= INT16_MIN && AValue <= INT16_MAX) {
+    WriteTag(AStream, cxvtInt16);
+    cxWriteSmallIntToStream(AStream, static_cast<int16_t>(AValue));
+  } else if (AValue >= INT32_MIN && AValue <= INT32_MAX) {
+    WriteTag(AStream, cxvtInt32);
+    cxWriteIntegerToStream(AStream, static_cast<int32_t>(AValue));
+  } else {
+    WriteTag(AStream, cxvtInt64);
+    cxWriteInt64ToStream(AStream, AValue);
+  }
+}
+
+void cxWriteStreamAnsiString(TStream* AStream, const std::string& S) {
+  if (S.size() <= 255) {
+    WriteTag(AStream, cxvtString);
+    cxWriteByteToStream(AStream, static_cast<uint8_t>(S.size()));
+    AStream->WriteBuffer(S.data(), static_cast<int64_t>(S.size()));
+  } else {
+    WriteTag(AStream, cxvtLString);
+    cxWriteAnsiStringToStream(AStream, S);
+  }
+}
+
+void cxWriteVariantToStream(TStream* AStream, const Variant& V) {
+  if (VarIsArray(V)) return WriteArray(AStream, V);
+  switch (VarType(V) & varTypeMask) {
+    case varEmpty: WriteTag(AStream, cxvtNil); break;
+    case varNull: WriteTag(AStream, cxvtNull); break;
+    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord:
+    case varInt64:
+      cxWriteStreamInteger(AStream, V.AsInt64());
+      break;
+    case varSingle:
+      WriteTag(AStream, cxvtSingle);
+      cxWriteSingleToStream(AStream, static_cast<float>(V.AsDouble()));
+      break;
+    case varDouble:
+      WriteTag(AStream, cxvtExtended);
+      cxWriteExtendedToStream(AStream, V.AsDouble());
+      break;
+    case varCurrency:
+      WriteTag(AStream, cxvtCurrency);
+      cxWriteCurrencyToStream(AStream, V.AsCurrency());
+      break;
+    case varDate:
+      WriteTag(AStream, cxvtDate);
+      cxWriteDateTimeToStream(AStream, V.AsDateTime());
+      break;
+    case varOleStr: case varUString:
+      WriteTag(AStream, cxvtWString);
+      cxWriteWideStringToStream(AStream, V.AsString());
+      break;
+    case varBoolean: WriteTag(AStream, V.AsBoolean() ? cxvtTrue : cxvtFalse); break;
+    case varString: cxWriteStreamAnsiString(AStream, dxVariantToAnsiBytes(V)); break;
+    default: {  // any other kind goes as its text
+      std::string text;
+      try {
+        text = dxVariantToAnsiBytes(V);
+      } catch (const EVariantError&) {
+        RaiseWriteError();
+      }
+      cxWriteStreamAnsiString(AStream, text);
+    }
+  }
+}
+
+void cxReadVariantFromStream(TStream* AStream, Variant& V) { ReadVariant(AStream, V, 0); }
