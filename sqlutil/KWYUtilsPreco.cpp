@@ -33,7 +33,8 @@ const String* ColunaEm(const String& Maiusculo, size_t De) {
 // Runs of two or more blanks before a price column lose one blank per round
 // for as long as a round finds one before the first column or before one of
 // the others followed by a blank. All rounds are applied in one walk: each
-// run shrinks by the number of rounds, to one blank at least.
+// run shrinks by the number of rounds, to one blank at least, and the name
+// after it is written in capitals, as the bare-reference rewrite looks for it.
 String EncurtaBrancosAntesDosPrecos(const String& Texto) {
   const String maiusculo = UpperCase(Texto);
   size_t rodadas = 0;
@@ -52,7 +53,13 @@ String EncurtaBrancosAntesDosPrecos(const String& Texto) {
   for (size_t i = 0; i < Texto.size();) {
     const size_t fim = std::min(Texto.find_first_not_of(L' ', i), Texto.size());
     size_t brancos = fim - i;
-    if (brancos >= 2 && ColunaEm(maiusculo, fim)) brancos = brancos > rodadas ? brancos - rodadas : 1;
+    const String* coluna = brancos >= 2 ? ColunaEm(maiusculo, fim) : nullptr;
+    if (coluna) {
+      r.append(brancos > rodadas ? brancos - rodadas : 1, L' ');
+      r += *coluna;
+      i = fim + coluna->size();
+      continue;
+    }
     r.append(brancos, L' ');
     if (fim < Texto.size()) r += Texto[fim];
     i = fim + 1;
@@ -78,7 +85,7 @@ String AliasAntes(const String& Texto, int Ponto) {
 void ReescreveQualificadas(String& Texto, const String& Coluna, int ARevenda) {
   const String teste = L"." + Coluna + (Coluna == Garantia ? L"," : L"");
   if (Pos(teste, Texto) == 0) return;
-  const String alias = AliasAntes(Texto, Pos(L"." + Coluna, Texto));
+  const String alias = AliasAntes(Texto, PosMaiusculo(L"." + Coluna, Texto));
   const String expressao = ExpressaoPreco(Coluna, alias, ARevenda);
   const String referencia = alias + L"." + Coluna;
   if (Coluna == Garantia) {

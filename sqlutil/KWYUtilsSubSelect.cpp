@@ -67,7 +67,7 @@ public:
 
 private:
   bool Varre();
-  void Eleva(const String& Agregacao);
+  bool Eleva(const String& Agregacao);
   void AliasesProprios(const String& Sub);
   bool AliasProprio(const String& Palavra) const;
   String AliasExternoDe(String Where) const;
@@ -75,7 +75,7 @@ private:
   String MoveCondicoes(String& Sub, const String& Where, const String& Lista);
   void PassoColuna(String Condicao, String& Sub, String& On, const String& Lista) const;
   static String LimpaSub(String Sub);
-  void ColocaJuncao(const String& Juncao);
+  bool ColocaJuncao(const String& Juncao);
 
   String FTexto, FWork;
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
@@ -134,12 +134,16 @@ bool TElevacao::Varre() {
       FInterrompida = true;
       return elevou;
     }
-    Eleva(agregacao);
-    elevou = true;
+    elevou = Eleva(agregacao) || elevou;
   }
 }
 
-void TElevacao::Eleva(const String& Agregacao) {
+// Lifts the sub-select of the first Agregacao and masks the name; a
+// sub-select whose join finds no place stays where it is (the derived table
+// would be read without being joined). True when it was lifted.
+bool TElevacao::Eleva(const String& Agregacao) {
+  const String antes = FWork;
+  const std::vector<String> aliasesAntes = FAliases;
   FT = L"T" + IntToStr(++FContador);
   // The sub-select, without its closing parenthesis, leaves a marker.
   const String apos = TextoApos(FWork, Agregacao);
@@ -159,8 +163,14 @@ void TElevacao::Eleva(const String& Agregacao) {
   FAliasExterno = AliasExternoDe(SubstituiTodos(textoWhere, L" AND ", L" "));
   const String on = MoveCondicoes(sub, textoWhere, lista);
 
-  ColocaJuncao(L" left outer join (" + LimpaSub(sub) + L") " + FT + L" on (" + on + L")");
+  const bool elevou = ColocaJuncao(L" left outer join (" + LimpaSub(sub) + L") " + FT + L" on (" + on + L")");
+  if (!elevou) {
+    FWork = antes;
+    FAliases = aliasesAntes;
+    --FContador;
+  }
   FWork = SubstituiPrimeiro(FWork, Agregacao, Mascara(Agregacao));
+  return elevou;
 }
 
 // The aliases of the sub-select's FROM list, one entry per item.
@@ -197,8 +207,10 @@ void TElevacao::AliasesProprios(const String& Sub) {
       entrada = Trim(Copy(from, 1, b - 1));
       from = Trim(Copy(from, b + 1));
     }
+    // A missing "," does not come after the ")": the join that follows an
+    // item is the next entry, not skipped.
     const int fecha = Pos(L")", from), virgula = Pos(L",", from);
-    if (fecha > 0 && (virgula == 0 || fecha < virgula))
+    if (fecha > 0 && virgula > 0 && fecha < virgula)
       from = Trim(Copy(from, fecha + 1));
     else if (virgula > 0)
       from = Trim(Copy(from, virgula + 1));
@@ -325,10 +337,11 @@ String TElevacao::LimpaSub(String Sub) {
 }
 
 // The aggregate reads the derived table's value; the join goes in after the
-// outer alias (after its own ON clause when it has one).
-void TElevacao::ColocaJuncao(const String& Juncao) {
+// outer alias (after its own ON clause when it has one). False when the
+// alias is nowhere after the marker.
+bool TElevacao::ColocaJuncao(const String& Juncao) {
   const int marcador = PosMaiusculo(Marcador, FWork);
-  if (marcador == 0) return;
+  if (marcador == 0) return false;
   FWork = SubstituiPrimeiro(FWork, Marcador, FT + L".VALOR");
   String cauda = Copy(FWork, marcador);
   const String maiusculo = UpperCase(cauda);
@@ -340,18 +353,23 @@ void TElevacao::ColocaJuncao(const String& Juncao) {
     cauda = SubstituiPrimeiro(cauda, clausula, clausula + Juncao);
   } else {
     // The join goes in once, after the first form of the alias found (a
-    // line feed counts as the blank it becomes later).
-    const String formas[][2] = {
-        {L" ", L" " + Juncao}, {L"\r", L"\r" + Juncao}, {L"\n", L"\n" + Juncao}, {L",", Juncao + L","}};
+    // line feed counts as the blank it becomes later; an alias that closes
+    // a parenthesis or the text is followed by the join all the same).
+    const String formas[][2] = {{L" ", L" " + Juncao},  {L"\r", L"\r" + Juncao}, {L"\n", L"\n" + Juncao},
+                                {L",", Juncao + L","}, {L")", Juncao + L")"}};
     const String nome = L" " + FAliasExterno;
-    for (const auto& forma : formas) {
-      if (Pos(UpperCase(nome + forma[0]), maiusculo) > 0) {
-        cauda = SubstituiPrimeiro(cauda, nome + forma[0], nome + forma[1]);
-        break;
-      }
-    }
+    const auto forma = std::find_if(std::begin(formas), std::end(formas), [&](const String(&f)[2]) {
+      return Pos(UpperCase(nome + f[0]), maiusculo) > 0;
+    });
+    if (forma != std::end(formas))
+      cauda = SubstituiPrimeiro(cauda, nome + (*forma)[0], nome + (*forma)[1]);
+    else if (EndsText(nome, cauda))
+      cauda += Juncao;
+    else
+      return false;
   }
   FWork = Copy(FWork, 1, marcador - 1) + cauda;
+  return true;
 }
 
 }  // namespace

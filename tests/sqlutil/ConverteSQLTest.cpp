@@ -75,6 +75,8 @@ TEST(ConverteSQL, ConcatenationCastsEveryOperand) {
        L"SELECT cast(A.X as varchar(1000))+cast(B.Y as varchar(1000))AS N, C FROM T"},
       {L"closing parenthesis ends the last operand", L"SELECT UPPER(A.X || B.Y) FROM T",
        L"SELECT UPPER(cast(A.X as varchar(1000))+cast(B.Y as varchar(1000))) FROM T"},
+      {L"closing parenthesis at the very end ends the last operand", L"SELECT UPPER(A.X || B.Y)",
+       L"SELECT UPPER(cast(A.X as varchar(1000))+cast(B.Y as varchar(1000)))"},
       {L"cast operand kept", L"SELECT A.X || CAST(B.Y AS VARCHAR(5)), C FROM T",
        L"SELECT cast(A.X as varchar(1000))+CAST(B.Y AS VARCHAR(5)), C FROM T"},
       {L"parenthesised operand last", L"SELECT A.X || (B.Y) FROM T",
@@ -105,6 +107,7 @@ TEST(ConverteSQL, TypeAndFunctionNames) {
        L"SELECT (SUBSTRING(A,1,2)) FROM T"},
       {L"a line feed becomes a blank", L"SELECT X\nFROM T\nWHERE Y = 1", L"SELECT X FROM T WHERE Y = 1"},
       {L"trimmed", L"  SELECT X FROM T \n", L"SELECT X FROM T"},
+      {L"a line break's carriage return is trimmed too", L"SELECT X FROM T\r\n\t", L"SELECT X FROM T"},
   };
   ConfereCasos(casos);
 }

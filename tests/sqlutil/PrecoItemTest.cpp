@@ -67,6 +67,12 @@ TEST(PrecoItem, RewritesPriceColumnsOfTheStockItem) {
        L"select      PRECO_GARANTIA,  PRECO_A_VISTA from PEC_ITEM_ESTOQUE",
        L"select    " + ExpressaoPreco(garantia, L"", 1) + L"," + ExpressaoPreco(vista, L"", 1) +
            L" from PEC_ITEM_ESTOQUE"},
+      {L"a bare column in lower case after a blank run",
+       L"select I.ITEM,  preco_a_vista from PEC_ITEM_ESTOQUE I",
+       L"select I.ITEM," + ExpressaoPreco(vista, L"", 1) + L" from PEC_ITEM_ESTOQUE I"},
+      {L"the alias of the first reference in any case",
+       L"select x.preco_a_vista, I.PRECO_A_VISTA from PEC_ITEM_ESTOQUE I, PEC_ITEM_ESTOQUE x",
+       L"select " + ExpressaoPreco(vista, L"x", 1) + L", I.PRECO_A_VISTA from PEC_ITEM_ESTOQUE I, PEC_ITEM_ESTOQUE x"},
       {L"line breaks become blanks",
        L"select I.ITEM,\r\nI.PRECO_A_VISTA\n\rfrom PEC_ITEM_ESTOQUE I",
        L"select I.ITEM, " + ExpressaoPreco(vista, L"I", 1) + L" from PEC_ITEM_ESTOQUE I"},

@@ -64,6 +64,42 @@ TEST(AgregacaoSubSelect, ConverteSQLLiftsForSQLServerOnly) {
   EXPECT_EQ(ConverteSQL(texto, L"INTERBASE", 1, false), texto);
 }
 
+// A lifted sub-select always brings its derived table: its joined aliases
+// are its own, and the join goes in after the outer alias wherever that
+// stands; a sub-select whose outer alias is nowhere stays as it is.
+TEST(AgregacaoSubSelect, TheDerivedTableIsNeverLost) {
+  const TCaso casos[] = {
+      {L"joined alias named before the outer one",
+       L"SELECT A1.X, MAX((SELECT SUM(X.V) FROM FIN_PAGAMENTO X INNER JOIN GER_CLIENTE EST ON EST.S = X.S "
+       L"WHERE EST.TIPO = 1 AND X.C = A1.C)) TOTAL FROM CAPA A1 GROUP BY A1.X",
+       L"SELECT A1.X, MAX((T1.VALOR)) TOTAL FROM CAPA A1  left outer join (select X.C,  SUM(X.V) VALOR  "
+       L"FROM FIN_PAGAMENTO X INNER JOIN GER_CLIENTE EST ON (EST.S = X.S) WHERE EST.TIPO = 1  Group by X.C) "
+       L"T1 on ( T1.C = A1.C)GROUP BY A1.X"},
+      {L"join condition already in parentheses, outer alias last",
+       L"SELECT X.A, MAX((SELECT SUM(I.V) FROM ITENS I LEFT JOIN GRUPOS G ON (G.S = I.S) WHERE G.TIPO = 1 "
+       L"AND I.EMPRESA = X.EMPRESA)) FROM CAPA X",
+       L"SELECT X.A, MAX((T1.VALOR)) FROM CAPA X left outer join (select I.EMPRESA,  SUM(I.V) VALOR  FROM "
+       L"ITENS I LEFT JOIN GRUPOS G ON (G.S = I.S) WHERE G.TIPO = 1  Group by I.EMPRESA) T1 on ( T1.EMPRESA "
+       L"= X.EMPRESA)"},
+      {L"second item of a FROM list named first",
+       L"SELECT X.A, MAX((SELECT SUM(I.V) FROM ITENS I, GRUPOS G WHERE G.TIPO = I.TIPO AND I.EMPRESA = "
+       L"X.EMPRESA)) FROM CAPA X WHERE X.B = 1",
+       L"SELECT X.A, MAX((T1.VALOR)) FROM CAPA X  left outer join (select I.EMPRESA,  SUM(I.V) VALOR  FROM "
+       L"ITENS I, GRUPOS G WHERE G.TIPO = I.TIPO  Group by I.EMPRESA) T1 on ( T1.EMPRESA = X.EMPRESA)WHERE "
+       L"X.B = 1"},
+      {L"outer alias before a closing parenthesis",
+       L"SELECT * FROM (SELECT X.A, MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = X.EMPRESA)) T FROM "
+       L"CAPA X) D",
+       L"SELECT * FROM (SELECT X.A, MAX((T1.VALOR)) T FROM CAPA X left outer join (select I.EMPRESA,  "
+       L"SUM(I.V) VALOR  FROM ITENS I  Group by I.EMPRESA) T1 on ( T1.EMPRESA = X.EMPRESA)) D"},
+      {L"outer alias nowhere in the text",
+       L"SELECT MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = Z.EMPRESA)) FROM CAPA X",
+       L"SELECT MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = Z.EMPRESA)) FROM CAPA X"},
+  };
+  for (const TCaso& caso : casos)
+    EXPECT_EQ(ConverteSQL(caso.Texto, L"SQLSERVER", 1, false), caso.Esperado) << caso.Nome;
+}
+
 // The sub-select's own aliases are told from the outer one however many
 // items its FROM list holds.
 TEST(AgregacaoSubSelect, FromListWithMoreThanFifteenItems) {
