@@ -14,10 +14,13 @@
 #include "codelib/UclWideStrings.h"
 #include "components/controls/cxDataConsts.h"
 #include "components/controls/cxDataStorage.h"
+#include "components/core/cxClasses.h"
 #include "components/core/cxDateUtils.h"
 #include "components/core/cxFormats.h"
 #include "components/core/cxGeometry.h"
+#include "components/core/cxGraphics.h"
 #include "components/core/cxLibraryStrs.h"
+#include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
 #include "components/core/dxGdiPlusApi.h"
 #include "components/core/dxThreading.h"
@@ -59,7 +62,10 @@ const TUnitTable& ProgramUnits() {
       cxLibraryStrsUnit,
       dxThreadingUnit,
       cxGeometryUnit,
+      cxMessageWindowUnit,
+      cxClassesUnit,
       dxGdiPlusApiUnit,
+      cxGraphicsUnit,
       cxDateUtilsUnit,
       cxFormatsUnit,
       cxDataConstsUnit,

@@ -5,9 +5,6 @@
 #include "vcl/controls/Controls.h"
 #include "vcl/controls/UITypes.h"
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-using enum TAlignment;
-
 class TLabel : public TWinControl {
   VCL_COMPONENT_CLASS(TLabel, TWinControl)
 public:

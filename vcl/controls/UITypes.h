@@ -1,7 +1,10 @@
 #pragma once
-// Types shared by forms and dialogs: modal results, message-dialog kinds
-// and buttons.
+// Types shared by forms, dialogs and drawing code: modal results,
+// message-dialog kinds and buttons, horizontal text alignment.
 #include "vcl/rtl/Sets.h"
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+using enum TAlignment;
 
 // What closed a modal form or dialog; the values are the platform's own
 // dialog-box command identifiers (IDOK, IDCANCEL, ...).

@@ -153,7 +153,7 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRe
   HDC source = Source->Handle();
   SetStretchBltMode(FHandle, COLORONCOLOR);
   StretchBlt(FHandle, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), source, SourceRect.Left,
-             SourceRect.Top, SourceRect.Width(), SourceRect.Height(), SRCCOPY);
+             SourceRect.Top, SourceRect.Width(), SourceRect.Height(), FCopyMode);
 }
 
 TRect TCanvas::ClipRect() {

@@ -57,16 +57,25 @@ public:
   // Deselects the tools, so the next drawing selects them afresh.
   void Refresh() { DeselectHandles(); }
 
+  // The raster operation of CopyRect (SRCCOPY at first).
+  uint32_t CopyMode() const { return FCopyMode; }
+  void SetCopyMode(uint32_t Value) { FCopyMode = Value; }
+
+  // Makes the context and selects the tools that drawing with the handle
+  // directly needs.
+  enum TState : uint8_t { HandleValid = 1, FontValid = 2, PenValid = 4, BrushValid = 8,
+                          AllValid = 15 };
+  void RequiredState(uint8_t State);
+
 protected:
   virtual void CreateHandle();
-  enum TState : uint8_t { HandleValid = 1, FontValid = 2, PenValid = 4, BrushValid = 8 };
-  void RequiredState(uint8_t State);
   void DeselectHandles();
 
 private:
   void ToolChanged(uint8_t State);
   HDC__* FHandle = nullptr;
   uint8_t FState = 0;
+  uint32_t FCopyMode = 0x00CC0020;  // SRCCOPY
   std::unique_ptr<TFont> FFont;
   std::unique_ptr<TBrush> FBrush;
   std::unique_ptr<TPen> FPen;
