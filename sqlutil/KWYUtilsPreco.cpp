@@ -4,6 +4,7 @@
 // falls back to the stock item's own column.
 #include <algorithm>
 #include <cwchar>
+#include <vector>
 
 #include "sqlutil/KWYUtils.h"
 #include "sqlutil/TextoSQL.h"
@@ -108,14 +109,49 @@ void ReescreveSemAlias(String& Texto, const String& Coluna, int ARevenda) {
   Texto = SubstituiTodos(Texto, L" " + Coluna + L",", expressao + Marca + L",");
 }
 
-// A rewritten expression keeps the column's name as its result name in a
-// select list (before "," or FROM) and stands without it elsewhere.
+// Whether the marked name that ends at index Fim keeps its name: in a select
+// list, before "," or FROM.
+bool MantemNome(const String& Texto, size_t Fim) {
+  const size_t seguinte = PulaBrancos(Texto, Fim, Texto.size());
+  if (seguinte < Texto.size() && Texto[seguinte] == L',') return true;
+  static const String From = L"FROM";
+  for (size_t k = 0; k < From.size(); ++k)
+    if (seguinte + k >= Texto.size() || (Texto[seguinte + k] & ~0x20) != From[k]) return false;
+  return true;
+}
+
+// The marks of the column, each found as " COLUMNXXX" and replaced where
+// its name is found in any case. When every such name is one of those
+// marks, and no replacement can bring a new one together, all are resolved
+// in one walk; otherwise one at a time, from the start.
 void ResolveMarcas(String& Texto, const String& Coluna) {
-  const String marcada = L" " + Coluna + Marca;
+  const String marcada = L" " + Coluna + Marca, nome = Coluna + Marca;
+  const String maiusculo = UpperCase(Texto);
+  std::vector<size_t> marcas;
+  bool umaVez = true;
+  for (size_t p = maiusculo.find(nome); p != npos && umaVez; p = maiusculo.find(nome, p + nome.size())) {
+    const size_t fim = p + nome.size();
+    umaVez = p > 0 && Texto.compare(p - 1, marcada.size(), marcada) == 0 &&
+             maiusculo.compare(fim, Marca.size(), Marca) != 0 && maiusculo.compare(fim, Coluna.size(), Coluna) != 0;
+    marcas.push_back(p);
+  }
+  if (umaVez) {
+    if (marcas.empty()) return;
+    String r;
+    r.reserve(Texto.size());
+    size_t de = 0;
+    for (size_t p : marcas) {
+      r.append(Texto, de, p - de);
+      if (MantemNome(Texto, p + nome.size())) r += Coluna;
+      de = p + nome.size();
+    }
+    r.append(Texto, de, npos);
+    Texto = std::move(r);
+    return;
+  }
   for (int p; (p = Pos(marcada, Texto)) > 0;) {
-    const String seguinte = Trim(Copy(Texto, p + Length(marcada)));
-    const bool mantem = StartsText(L",", seguinte) || UpperCase(Copy(seguinte, 1, 4)) == L"FROM";
-    Texto = SubstituiPrimeiro(Texto, Coluna + Marca, mantem ? Coluna : String());
+    const bool mantem = MantemNome(Texto, p - 1 + marcada.size());
+    Texto = SubstituiPrimeiro(Texto, nome, mantem ? Coluna : String());
   }
 }
 

@@ -23,13 +23,6 @@ String RestauraMascaras(String Texto) {
   return Texto;
 }
 
-// The trimmed text after the first occurrence of Agregacao; empty when
-// the name does not occur.
-String TextoApos(const String& Texto, const String& Agregacao) {
-  const size_t p = UpperCase(Texto).find(Agregacao);
-  return p == npos ? String() : Trim(Texto.substr(p + Agregacao.size()));
-}
-
 // Whether the aggregate whose "(" is at index Abre reads a sub-select: a
 // SELECT before the first ")", or after more "(" than ")" + 1 and no FROM.
 bool SobreSubSelect(const String& Texto, const String& Maiusculo, size_t Abre) {
@@ -37,20 +30,22 @@ bool SobreSubSelect(const String& Texto, const String& Maiusculo, size_t Abre) {
   if (select == npos) return false;
   const size_t fecha = Maiusculo.find(L')', Abre);
   if (fecha != npos && select < fecha) return true;
+  // A FROM that ends by the SELECT's first letter.
   const size_t from = Maiusculo.find(L"FROM", Abre);
   if (from != npos && from + 4 <= select + 1) return false;
   const String cabeca = Texto.substr(Abre, select + 1 - Abre);
   return NumStr(cabeca, 40) > NumStr(cabeca, 41) + 1;
 }
 
-// The index at which more ")" than "(" have been seen from De on.
-size_t FimSubSelect(const String& S, size_t De) {
+// The index at which more ")" than "(" have been seen from De on (Ate
+// when never).
+size_t FimSubSelect(const String& S, size_t De, size_t Ate) {
   int nivel = 0;
-  for (size_t i = De; i < S.size(); ++i) {
+  for (size_t i = De; i < Ate; ++i) {
     if (S[i] == L'(') ++nivel;
     else if (S[i] == L')' && --nivel < 0) return i;
   }
-  return S.size();
+  return Ate;
 }
 
 String UltimaPalavra(const String& S) {
@@ -59,7 +54,10 @@ String UltimaPalavra(const String& S) {
 }
 
 // One call of the pass: the statement, the derived tables' counter and the
-// aliases of the sub-select being lifted.
+// aliases of the sub-select being lifted. The statement is kept with an
+// upper-cased copy and the first occurrence of each aggregate name, which
+// every change keeps up to date: nothing before a change moves, so each
+// search looks only where the change could have made a difference.
 class TElevacao {
 public:
   explicit TElevacao(const String& Texto);
@@ -67,7 +65,9 @@ public:
 
 private:
   bool Varre();
-  bool Eleva(const String& Agregacao);
+  bool Eleva(size_t Agregacao);
+  void Edita(size_t Posicao, size_t Tamanho, const String& Novo);
+  void AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inseridos);
   void AliasesProprios(const String& Sub);
   bool AliasProprio(const String& Palavra) const;
   String AliasExternoDe(String Where) const;
@@ -77,7 +77,16 @@ private:
   static String LimpaSub(String Sub);
   bool ColocaJuncao(const String& Juncao);
 
-  String FTexto, FWork;
+  // A change of the statement, kept while a lifting may still be undone.
+  struct TEdicao {
+    size_t Posicao;
+    String Antes;
+    size_t Inseridos;
+  };
+
+  String FTexto, FWork, FMaiusculo;
+  size_t FPrimeiras[std::size(Agregacoes)];  // in FMaiusculo; npos when none
+  std::vector<TEdicao>* FDiario = nullptr;
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   String FAliasExterno, FT;
   int FContador = 0;
@@ -99,6 +108,8 @@ String TElevacao::Executa() {
   bool elevou;
   do {
     FWork = FTexto;
+    FMaiusculo = UpperCase(FWork);
+    for (size_t k = 0; k < std::size(Agregacoes); ++k) FPrimeiras[k] = FMaiusculo.find(Agregacoes[k]);
     FAliases.assign(15, String());
     FAliasExterno.clear();
     elevou = Varre();
@@ -107,29 +118,57 @@ String TElevacao::Executa() {
   return FTexto;
 }
 
+void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
+  if (FDiario) FDiario->push_back({Posicao, FWork.substr(Posicao, Tamanho), Novo.size()});
+  FWork.replace(Posicao, Tamanho, Novo);
+  FMaiusculo.replace(Posicao, Tamanho, UpperCase(Novo));
+  AtualizaPrimeiras(Posicao, Tamanho, Novo.size());
+}
+
+// After Removidos characters at Posicao became Inseridos others: an
+// occurrence wholly before the change stays the first; a new one can only
+// start among the inserted characters or just before them.
+void TElevacao::AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inseridos) {
+  for (size_t k = 0; k < std::size(Agregacoes); ++k) {
+    const String nome = Agregacoes[k];
+    size_t& primeira = FPrimeiras[k];
+    if (primeira != npos && primeira + nome.size() <= Posicao) continue;
+    const size_t inicio = Posicao >= nome.size() - 1 ? Posicao - (nome.size() - 1) : 0;
+    if (primeira != npos && primeira < Posicao + Removidos) {
+      primeira = FMaiusculo.find(nome, inicio);  // the change touched it
+      continue;
+    }
+    if (primeira != npos) primeira = primeira - Removidos + Inseridos;
+    for (size_t i = inicio; i < Posicao + Inseridos && (primeira == npos || i < primeira); ++i) {
+      if (FMaiusculo.compare(i, nome.size(), nome) == 0) {
+        primeira = i;
+        break;
+      }
+    }
+  }
+}
+
 // One sweep: masks the aggregates over plain values and lifts those over
 // sub-selects, until no unmasked aggregate is left. True when it lifted.
 bool TElevacao::Varre() {
   bool elevou = false;
   for (;;) {
-    String maiusculo = UpperCase(FWork);
     bool algumaAberta = false;
-    String agregacao;
-    for (const String a : Agregacoes) {
-      const size_t p = maiusculo.find(a);
+    size_t agregacao = npos;
+    for (size_t k = 0; k < std::size(Agregacoes); ++k) {
+      const size_t p = FPrimeiras[k];
       if (p == npos) continue;
-      const size_t abre = PulaBrancos(maiusculo, p + a.size(), maiusculo.size());
-      if (abre == maiusculo.size() || maiusculo[abre] != L'(') continue;
+      const String a = Agregacoes[k];
+      const size_t abre = PulaBrancos(FMaiusculo, p + a.size(), FMaiusculo.size());
+      if (abre == FMaiusculo.size() || FMaiusculo[abre] != L'(') continue;
       algumaAberta = true;
-      if (SobreSubSelect(FWork, maiusculo, abre)) {
-        agregacao = a;
-      } else {
-        FWork.replace(p, a.size(), Mascara(a));
-        maiusculo.replace(p, a.size(), Mascara(a));
-      }
+      if (SobreSubSelect(FWork, FMaiusculo, abre))
+        agregacao = k;
+      else
+        Edita(p, a.size(), Mascara(a));
     }
     if (!algumaAberta) return elevou;
-    if (agregacao.empty()) continue;
+    if (agregacao == npos) continue;
     if (FContador >= FLimiteElevacoes || FWork.size() >= FLimiteTamanho) {
       FInterrompida = true;
       return elevou;
@@ -138,18 +177,24 @@ bool TElevacao::Varre() {
   }
 }
 
-// Lifts the sub-select of the first Agregacao and masks the name; a
-// sub-select whose join finds no place stays where it is (the derived table
-// would be read without being joined). True when it was lifted.
-bool TElevacao::Eleva(const String& Agregacao) {
-  const String antes = FWork;
+// Lifts the sub-select of the first occurrence of aggregate number
+// Agregacao and masks the name; a sub-select whose join finds no place
+// stays where it is (the derived table would be read without being
+// joined). True when it was lifted.
+bool TElevacao::Eleva(size_t Agregacao) {
+  const String nome = Agregacoes[Agregacao];
+  std::vector<TEdicao> diario;
+  FDiario = &diario;
   const std::vector<String> aliasesAntes = FAliases;
   FT = L"T" + IntToStr(++FContador);
-  // The sub-select, without its closing parenthesis, leaves a marker.
-  const String apos = TextoApos(FWork, Agregacao);
-  const size_t select = UpperCase(apos).find(L"SELECT");
-  String sub = apos.substr(select, FimSubSelect(apos, select) - select);
-  FWork = SubstituiPrimeiro(FWork, sub, Marcador);
+  // The sub-select, without its closing parenthesis, leaves a marker where
+  // its text first occurs.
+  const size_t apos = PulaBrancos(FWork, FPrimeiras[Agregacao] + nome.size(), FWork.size());
+  const size_t fimApos = RecuaBrancos(FWork, apos, FWork.size());
+  const size_t select = FMaiusculo.find(L"SELECT", apos);
+  String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
+  const size_t ondeSub = TPadrao(FMaiusculo.substr(select, sub.size())).Em(FMaiusculo);
+  Edita(ondeSub, sub.size(), Marcador);
 
   // Its value column is named VALOR.
   const String corpo = Trim(Copy(sub, 7));
@@ -164,12 +209,13 @@ bool TElevacao::Eleva(const String& Agregacao) {
   const String on = MoveCondicoes(sub, textoWhere, lista);
 
   const bool elevou = ColocaJuncao(L" left outer join (" + LimpaSub(sub) + L") " + FT + L" on (" + on + L")");
+  FDiario = nullptr;
   if (!elevou) {
-    FWork = antes;
+    for (auto e = diario.rbegin(); e != diario.rend(); ++e) Edita(e->Posicao, e->Inseridos, e->Antes);
     FAliases = aliasesAntes;
     --FContador;
   }
-  FWork = SubstituiPrimeiro(FWork, Agregacao, Mascara(Agregacao));
+  Edita(FPrimeiras[Agregacao], nome.size(), Mascara(nome));
   return elevou;
 }
 
@@ -340,36 +386,45 @@ String TElevacao::LimpaSub(String Sub) {
 // outer alias (after its own ON clause when it has one). False when the
 // alias is nowhere after the marker.
 bool TElevacao::ColocaJuncao(const String& Juncao) {
-  const int marcador = PosMaiusculo(Marcador, FWork);
-  if (marcador == 0) return false;
-  FWork = SubstituiPrimeiro(FWork, Marcador, FT + L".VALOR");
-  String cauda = Copy(FWork, marcador);
-  const String maiusculo = UpperCase(cauda);
+  static const TPadrao MarcadorMaiusculo(UpperCase(Marcador));
+  const size_t marcador = MarcadorMaiusculo.Em(FMaiusculo);
+  if (marcador == npos) return false;
+  Edita(marcador, Marcador.size(), FT + L".VALOR");
+  // The tail from the marker on holds the outer alias.
   const String chave = L" " + FAliasExterno + L" ";
-  const int alias = Pos(chave, maiusculo);
-  const String depois = alias > 0 ? Copy(cauda, alias + Length(chave)) : String();
-  if (UpperCase(Copy(Trim(depois), 1, 2)) == L"ON") {
-    const String clausula = PrefixoEquilibrado(depois);
-    cauda = SubstituiPrimeiro(cauda, clausula, clausula + Juncao);
-  } else {
-    // The join goes in once, after the first form of the alias found (a
-    // line feed counts as the blank it becomes later; an alias that closes
-    // a parenthesis or the text is followed by the join all the same).
-    const String formas[][2] = {{L" ", L" " + Juncao},  {L"\r", L"\r" + Juncao}, {L"\n", L"\n" + Juncao},
-                                {L",", Juncao + L","}, {L")", Juncao + L")"}};
-    const String nome = L" " + FAliasExterno;
-    const auto forma = std::find_if(std::begin(formas), std::end(formas), [&](const String(&f)[2]) {
-      return Pos(UpperCase(nome + f[0]), maiusculo) > 0;
-    });
-    if (forma != std::end(formas))
-      cauda = SubstituiPrimeiro(cauda, nome + (*forma)[0], nome + (*forma)[1]);
-    else if (EndsText(nome, cauda))
-      cauda += Juncao;
-    else
-      return false;
+  const size_t alias = FMaiusculo.find(chave, marcador);
+  if (alias != npos) {
+    const size_t depois = alias + chave.size();
+    const size_t inicio = PulaBrancos(FWork, depois, FWork.size());
+    const size_t fim = RecuaBrancos(FWork, inicio, FWork.size());
+    if (fim - inicio >= 2 && FMaiusculo.compare(inicio, 2, L"ON") == 0) {
+      const size_t fecha = FimEquilibrado(FWork, depois);
+      const String clausula = FWork.substr(depois, fecha == npos ? npos : fecha + 1 - depois);
+      const size_t onde = TPadrao(FMaiusculo.substr(depois, clausula.size())).Em(FMaiusculo, marcador);
+      Edita(onde, clausula.size(), clausula + Juncao);
+      return true;
+    }
   }
-  FWork = Copy(FWork, 1, marcador - 1) + cauda;
-  return true;
+  // The join goes in once, after the first form of the alias found (a line
+  // feed counts as the blank it becomes later; an alias that closes a
+  // parenthesis or the text is followed by the join all the same).
+  const String formas[][2] = {{L" ", L" " + Juncao},  {L"\r", L"\r" + Juncao}, {L"\n", L"\n" + Juncao},
+                              {L",", Juncao + L","}, {L")", Juncao + L")"}};
+  const String nome = L" " + FAliasExterno;
+  for (const auto& forma : formas) {
+    const size_t onde = FMaiusculo.find(UpperCase(nome + forma[0]), marcador);
+    if (onde != npos) {
+      Edita(onde, nome.size() + forma[0].size(), nome + forma[1]);
+      return true;
+    }
+  }
+  const String nomeMaiusculo = UpperCase(nome);
+  if (FWork.size() - marcador >= nome.size() &&
+      FMaiusculo.compare(FWork.size() - nome.size(), nome.size(), nomeMaiusculo) == 0) {
+    Edita(FWork.size(), 0, Juncao);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace

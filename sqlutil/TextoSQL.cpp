@@ -87,3 +87,22 @@ size_t TBuscaAdiante::Proxima(size_t ADe, size_t AAte) {
   }
   return FPosicao != String::npos && FPosicao + FPadrao.size() <= AAte ? FPosicao : String::npos;
 }
+
+TPadrao::TPadrao(String APadrao) : FPadrao(std::move(APadrao)) {
+  const size_t m = FPadrao.size();
+  for (size_t& salto : FSalto) salto = m ? m : 1;
+  // Characters that share a table entry share the shortest skip.
+  for (size_t k = 0; k + 1 < m; ++k) FSalto[FPadrao[k] & 0xFF] = m - 1 - k;
+}
+
+size_t TPadrao::Em(const String& S, size_t De) const {
+  const size_t m = FPadrao.size(), n = S.size();
+  if (m == 0) return De <= n ? De : String::npos;
+  const wchar_t ultimo = FPadrao[m - 1];
+  for (size_t i = De; i + m <= n;) {
+    const wchar_t c = S[i + m - 1];
+    if (c == ultimo && S.compare(i, m - 1, FPadrao, 0, m - 1) == 0) return i;
+    i += FSalto[c & 0xFF];
+  }
+  return String::npos;
+}

@@ -26,6 +26,21 @@ size_t PulaBrancos(const String& S, size_t De, size_t Ate);
 // Ate lowered past the characters that Trim drops.
 size_t RecuaBrancos(const String& S, size_t De, size_t Ate);
 
+// An upper-case pattern looked for in upper-case texts, moving by the skips
+// its characters allow: long patterns cost a fraction of the text searched.
+class TPadrao {
+public:
+  explicit TPadrao(String APadrao);
+  const String& Texto() const { return FPadrao; }
+  size_t size() const { return FPadrao.size(); }
+  // The first occurrence in S from index De on; npos when none.
+  size_t Em(const String& S, size_t De = 0) const;
+
+private:
+  String FPadrao;
+  size_t FSalto[256];
+};
+
 // The occurrences of one pattern in a text, asked for at positions that
 // only grow: each part of the text is searched once in all.
 class TBuscaAdiante {
