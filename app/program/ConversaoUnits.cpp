@@ -3,6 +3,7 @@
 // and objects handed to the business system's libraries need no unit of
 // their own for a shared memory manager.
 #include "app/UAplicacaoLibrary.h"
+#include "codelib/JvDataConsumer.h"
 #include "codelib/UclBase.h"
 #include "codelib/UclRegistry.h"
 #include "codelib/UclStrings.h"
@@ -70,6 +71,8 @@ const TUnitTable& ProgramUnits() {
       cxFormatsUnit,
       cxDataConstsUnit,
       cxDataStorageUnit,
+      // The data-provider framework.
+      JvDataProviderUnit,
       // The report pieces.
       RLUtilsUnit,
       RLConstsUnit,

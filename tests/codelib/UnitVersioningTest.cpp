@@ -119,7 +119,7 @@ TEST(UnitVersioningTest, TheLibrarysUnitsRegisterTheirRecordsAtStartUp) {
   ASSERT_NE(nullptr, registry);
   EXPECT_EQ(1, registry->ModuleCount());
   EXPECT_EQ(UclModuleInstance(), registry->Modules(0)->Instance());
-  EXPECT_EQ(9, registry->Count());
+  EXPECT_EQ(10, registry->Count());
   EXPECT_EQ(L"$URL$", registry->Items(0)->RCSfile());
   EXPECT_EQ(SharedUnitVersioning(), registry);
 }
@@ -174,11 +174,11 @@ TEST(UnitVersioningTest, AProgramAndItsLibraryShareOneRegistry) {
   ASSERT_EQ(2, registry->ModuleCount());
   EXPECT_EQ(library.Instance(), registry->Modules(1)->Instance());
   EXPECT_EQ(4, registry->Modules(1)->Count());
-  EXPECT_EQ(13, registry->Count());
+  EXPECT_EQ(14, registry->Count());
 
   library.Stop();
   EXPECT_EQ(1, registry->ModuleCount());
-  EXPECT_EQ(9, registry->Count());
+  EXPECT_EQ(10, registry->Count());
 }
 
 TEST(UnitVersioningTest, AModuleNoLongerLoadedIsDroppedFromTheAnswers) {
@@ -188,7 +188,7 @@ TEST(UnitVersioningTest, AModuleNoLongerLoadedIsDroppedFromTheAnswers) {
   ASSERT_EQ(2, registry->ModuleCount());
   library.Free();  // gone without removing its records
   EXPECT_EQ(1, registry->ModuleCount());
-  EXPECT_EQ(9, registry->Count());
+  EXPECT_EQ(10, registry->Count());
 }
 
 TEST(UnitVersioningTest, ALibraryOutlivingTheOwnerDoesNotReachTheFreedRegistry) {

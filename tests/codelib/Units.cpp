@@ -1,3 +1,4 @@
+#include "codelib/JvDataConsumer.h"
 #include "codelib/UclBase.h"
 #include "codelib/UclRegistry.h"
 #include "codelib/UclStrings.h"
@@ -12,6 +13,7 @@
 const TUnitTable& ProgramUnits() {
   static const TUnitTable units{UclUnitVersioningUnit, UclBaseUnit,    UclRegistryUnit,
                                 UclSynchUnit,          UclSysUtilsUnit, UclSysInfoUnit,
-                                UclStringsUnit,        UclUnicodeUnit,  UclWideStringsUnit};
+                                UclStringsUnit,        UclUnicodeUnit,  UclWideStringsUnit,
+                                JvDataProviderUnit};
   return units;
 }

@@ -84,6 +84,10 @@ public:
                       bool HasData) override;
   void DefineBinaryProperty(const String& Name, const TStreamProc& ReadData,
                             const TStreamProc& WriteData, bool HasData) override;
+  // The prefix of the property names written ("Font." inside a nested
+  // object); objects written inside a defined value start their own.
+  const String& PropPath() const { return FPropPath; }
+  void SetPropPath(const String& Value) { FPropPath = Value; }
 
 private:
   void WriteBytes(const void* Data, int64_t Count);

@@ -1,0 +1,74 @@
+#pragma once
+// A data provider for the tests: a tree of text items built from a table,
+// optional contexts, and a log of the change notices it passes on.
+#include <vector>
+
+#include "codelib/JvDataConsumer.h"
+#include "codelib/JvDataItemAspects.h"
+
+struct TTestNode {
+  const wchar_t* ID;
+  const wchar_t* ParentID;  // empty for a top-level item
+};
+
+struct TNotice {
+  bool Before;
+  TDataProviderChangeReason Reason;
+  IInterface* Source;
+};
+
+class TTestProvider : public TExtensibleInterfacedPersistent, public IJvDataProvider {
+  VCL_CLASS(TTestProvider, TExtensibleInterfacedPersistent)
+public:
+  TTestProvider();
+  ~TTestProvider() override;
+  // A provider held by the returned reference.
+  static TInterfaceRef<IJvDataProvider> Create(std::initializer_list<TTestNode> Tree = {});
+  static TTestProvider* Of(const TInterfaceRef<IJvDataProvider>& Provider);
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID IID, void** Obj) override {
+    return TExtensibleInterfacedPersistent::QueryInterface(IID, Obj);
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return TExtensibleInterfacedPersistent::AddRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return TExtensibleInterfacedPersistent::Release(); }
+
+  IJvDataItems* GetItems() override { return FRoot.Get(); }
+  void RegisterChangeNotify(IJvDataProviderNotify* Notify) override { FListeners.push_back(Notify); }
+  void UnregisterChangeNotify(IJvDataProviderNotify* Notify) override { std::erase(FListeners, Notify); }
+  void Changing(TDataProviderChangeReason Reason, IInterface* Source) override;
+  void Changed(TDataProviderChangeReason Reason, IInterface* Source) override;
+  void SelectConsumer(IJvDataConsumer* Consumer) override { FConsumers.push_back(Consumer); }
+  IJvDataConsumer* SelectedConsumer() override { return FConsumers.empty() ? nullptr : FConsumers.back(); }
+  void ReleaseConsumer() override { FConsumers.pop_back(); }
+  void SelectContext(IJvDataContext* Context) override { FContextStack.push_back(Context); }
+  IJvDataContext* SelectedContext() override { return FContextStack.empty() ? nullptr : FContextStack.back(); }
+  void ReleaseContext() override { FContextStack.pop_back(); }
+  TClassArray ConsumerClasses() override { return ServiceClasses; }
+
+  // Adds a text item (its text is its ID) under the item ParentID.
+  IJvDataItem* AddItem(const String& ID, const String& ParentID, TClass ItemClass = TJvBaseDataItem::StaticClass());
+  IJvDataItem* Find(const String& ID) { return ScanItemsForID(GetItems(), ID, true); }
+  // A top context list (made on first use) and contexts under a context.
+  IJvDataContext* AddContext(const String& Name, IJvDataContext* Ancestor = nullptr);
+  int SelectionDepth() const { return static_cast<int>(FConsumers.size() + FContextStack.size()); }
+
+  std::vector<TNotice> Notices;
+  TClassArray ServiceClasses;
+
+protected:
+  bool GetOwnInterface(REFIID IID, void** Obj) override;
+
+private:
+  TInterfaceRef<IJvDataItems> FRoot;
+  TInterfaceRef<IJvDataContexts> FContexts;
+  std::vector<TInterfaceRef<IJvDataContexts>> FSubContexts;
+  std::vector<IJvDataProviderNotify*> FListeners;
+  std::vector<IJvDataConsumer*> FConsumers;
+  std::vector<IJvDataContext*> FContextStack;
+};
+
+// A new list of items under Parent (or the provider's root list), with
+// its list management.
+TJvDataItemsList* NewItemsList(IJvDataProvider* Provider, IJvDataItem* Parent);
+// The text of an item's text aspect.
+String TextOf(IJvDataItem* Item);
