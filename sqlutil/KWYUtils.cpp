@@ -19,6 +19,7 @@ const String ComoVarchar = L" as varchar(1000))";
 
 // "SUM (" and the like lose the blank before the parenthesis.
 String AjustaEspacoAgregacao(String Texto) {
+  if (Texto.find(L" (") == npos) return Texto;  // every pattern ends so
   static const wchar_t* const Agregacoes[][2] = {
       {L" SUM (", L" SUM("},     {L",SUM (", L",SUM("}, {L" COUNT (", L" COUNT("},
       {L",COUNT (", L",COUNT("}, {L" MIN (", L" MIN("}, {L",MIN (", L",MIN("},
@@ -32,7 +33,7 @@ String AjustaEspacoAgregacao(String Texto) {
   };
   // Each round drops blanks, so the rounds come to an end.
   while (algumaResta())
-    for (const auto& par : Agregacoes) Texto = SubstituiTodos(Texto, par[0], par[1]);
+    for (const auto& par : Agregacoes) Texto = SubstituiTodos(std::move(Texto), par[0], par[1]);
   return Texto;
 }
 
@@ -41,7 +42,8 @@ String AjustaEspacoAgregacao(String Texto) {
 // Puts the condition after each " ON " in parentheses, up to the next join
 // keyword, WHERE or comma. Conditions that already begin with "(" and the
 // last condition of a text without any of the keywords stay as they are.
-String AjustaCondicoesOn(const String& Texto) {
+String AjustaCondicoesOn(String Texto) {
+  if (BuscaSemCaixa(Texto, L" ON ") == npos) return Texto;
   const String maiusculo = UpperCase(Texto);
   TBuscaAdiante on(maiusculo, L" ON ");
   TBuscaAdiante juncoes[] = {{maiusculo, L"LEFT "},  {maiusculo, L"RIGHT "}, {maiusculo, L"INNER "},
@@ -223,7 +225,7 @@ String AcrescentaUltimoOperando(String& Saida, const String& Resto) {
 
 // Every operand of "||" is cast to varchar, so that SQL Server's "+" joins
 // texts instead of adding numbers.
-String AjustaConcatenacao(const String& Texto) {
+String AjustaConcatenacao(String Texto) {
   size_t barras = Texto.find(L"||");
   if (barras == npos) return Texto;
   String saida;
@@ -241,24 +243,30 @@ String AjustaConcatenacao(const String& Texto) {
 
 // ---------------------------------------------------------------- names
 
+// Each group of names is looked for only when its common part occurs.
 String SubstituiNomes(String Texto) {
-  static const wchar_t* const Nomes[][2] = {
-      {L" DATE ", L" DATETIME "},
-      {L" DATE)", L" DATETIME)"},
-      {L"CURRENT_DATE", L"CURRENT_TIMESTAMP"},
-      {L" NUMBER ", L" NUMERIC "},
-      {L" NUMBER)", L" NUMERIC)"},
-      {L" NUMBER(", L" NUMERIC("},
-      {L" SUBSTR(", L" SUBSTRING( "},
-      {L" SUBSTR ", L" SUBSTRING  "},
-      {L"(SUBSTR(", L"(SUBSTRING("},
-      {L"(SUBSTR ", L"(SUBSTRING "},
-      {L"||SUBSTR ", L"||SUBSTRING "},
-      {L"||SUBSTR(", L"||SUBSTRING("},
-      {L"+SUBSTR ", L"+SUBSTRING "},
-      {L"+SUBSTR(", L"+SUBSTRING("},
-      {L"||", L"+"}};
-  for (const auto& par : Nomes) Texto = SubstituiTodos(Texto, par[0], par[1]);
+  struct TGrupo {
+    String Comum;
+    std::vector<std::pair<String, String>> Nomes;
+  };
+  static const TGrupo Grupos[] = {
+      {L"DATE",
+       {{L" DATE ", L" DATETIME "}, {L" DATE)", L" DATETIME)"}, {L"CURRENT_DATE", L"CURRENT_TIMESTAMP"}}},
+      {L"NUMBER", {{L" NUMBER ", L" NUMERIC "}, {L" NUMBER)", L" NUMERIC)"}, {L" NUMBER(", L" NUMERIC("}}},
+      {L"SUBSTR",
+       {{L" SUBSTR(", L" SUBSTRING( "},
+        {L" SUBSTR ", L" SUBSTRING  "},
+        {L"(SUBSTR(", L"(SUBSTRING("},
+        {L"(SUBSTR ", L"(SUBSTRING "},
+        {L"||SUBSTR ", L"||SUBSTRING "},
+        {L"||SUBSTR(", L"||SUBSTRING("},
+        {L"+SUBSTR ", L"+SUBSTRING "},
+        {L"+SUBSTR(", L"+SUBSTRING("}}},
+      {L"||", {{L"||", L"+"}}}};
+  for (const TGrupo& grupo : Grupos) {
+    if (BuscaSemCaixa(Texto, grupo.Comum) == npos) continue;
+    for (const auto& [de, para] : grupo.Nomes) Texto = SubstituiTodosMaiusculo(std::move(Texto), de, para);
+  }
   return Texto;
 }
 
@@ -266,11 +274,14 @@ String SubstituiNomes(String Texto) {
 
 String ConverteSQL(const String& ASQL, const String& ABanco, int ARevenda, bool AForca) {
   String texto = AjustaPrecoItem(ASQL, ARevenda, AForca);
-  if (UpperCase(ABanco) != L"SQLSERVER") return texto;
-  texto = AjustaEspacoAgregacao(texto);
-  texto = AjustaCondicoesOn(texto);
+  if (!SameText(ABanco, L"SQLSERVER")) return texto;
+  texto = AjustaEspacoAgregacao(std::move(texto));
+  texto = AjustaCondicoesOn(std::move(texto));
   texto = ConverteAgregacaoSubSelect(texto);
-  texto = StringReplace(texto, L"\n", L" ", rfReplaceAll);
-  texto = AjustaConcatenacao(texto);
-  return Trim(SubstituiNomes(texto));
+  std::replace(texto.begin(), texto.end(), L'\n', L' ');
+  texto = AjustaConcatenacao(std::move(texto));
+  texto = SubstituiNomes(std::move(texto));
+  texto.erase(RecuaBrancos(texto, 0, texto.size()));
+  texto.erase(0, PulaBrancos(texto, 0, texto.size()));
+  return texto;
 }

@@ -90,10 +90,10 @@ void ReescreveQualificadas(String& Texto, const String& Coluna, int ARevenda) {
   const String expressao = ExpressaoPreco(Coluna, alias, ARevenda);
   const String referencia = alias + L"." + Coluna;
   if (Coluna == Garantia) {
-    Texto = SubstituiTodos(Texto, referencia + L" ", expressao + Marca + L" ");
-    Texto = SubstituiTodos(Texto, referencia + L",", expressao + Marca + L",");
+    Texto = SubstituiTodos(std::move(Texto), referencia + L" ", expressao + Marca + L" ");
+    Texto = SubstituiTodos(std::move(Texto), referencia + L",", expressao + Marca + L",");
   } else {
-    Texto = SubstituiTodos(Texto, referencia, expressao + Marca);
+    Texto = SubstituiTodos(std::move(Texto), referencia, expressao + Marca);
   }
 }
 
@@ -105,8 +105,8 @@ void ReescreveSemAlias(String& Texto, const String& Coluna, int ARevenda) {
       StartsText(Coluna, seguinte))
     return;
   const String expressao = ExpressaoPreco(Coluna, String(), ARevenda);
-  Texto = SubstituiTodos(Texto, L" " + Coluna + L" ", expressao + Marca + L" ");
-  Texto = SubstituiTodos(Texto, L" " + Coluna + L",", expressao + Marca + L",");
+  Texto = SubstituiTodos(std::move(Texto), L" " + Coluna + L" ", expressao + Marca + L" ");
+  Texto = SubstituiTodos(std::move(Texto), L" " + Coluna + L",", expressao + Marca + L",");
 }
 
 // Whether the marked name that ends at index Fim keeps its name: in a select
@@ -151,7 +151,7 @@ void ResolveMarcas(String& Texto, const String& Coluna) {
   }
   for (int p; (p = Pos(marcada, Texto)) > 0;) {
     const bool mantem = MantemNome(Texto, p - 1 + marcada.size());
-    Texto = SubstituiPrimeiro(Texto, nome, mantem ? Coluna : String());
+    Texto = SubstituiPrimeiro(std::move(Texto), nome, mantem ? Coluna : String());
   }
 }
 
@@ -159,14 +159,14 @@ String ReescrevePrecos(String Texto, int ARevenda) {
   Texto = StringReplace(Texto, L"\n\r", L" ", rfReplaceAll);
   Texto = StringReplace(Texto, L"\r\n", L" ", rfReplaceAll);
   Texto = EncurtaBrancosAntesDosPrecos(Texto);
-  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(Texto, L")" + coluna, L") " + coluna);
-  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(Texto, L") " + coluna, Protecao + coluna);
+  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), L")" + coluna, L") " + coluna);
+  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), L") " + coluna, Protecao + coluna);
   for (const String& coluna : ColunasPreco) {
     ReescreveQualificadas(Texto, coluna, ARevenda);
     ReescreveSemAlias(Texto, coluna, ARevenda);
     ResolveMarcas(Texto, coluna);
   }
-  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(Texto, Protecao + coluna, L") " + coluna);
+  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), Protecao + coluna, L") " + coluna);
   return Texto;
 }
 
@@ -183,6 +183,7 @@ String ExpressaoPreco(const String& ACampo, const String& AAlias, int ARevenda) 
 }
 
 String AjustaPrecoItem(const String& ASQL, int ARevenda, bool AForca) {
+  if (ASQL.find(L" PEC_ITEM_ESTOQUE") == npos) return ASQL;  // nothing to rewrite
   // The last " GROUP BY" part is never rewritten.
   String texto = ASQL, grupo;
   const size_t agrupa = UpperCase(ASQL).rfind(L" GROUP BY");

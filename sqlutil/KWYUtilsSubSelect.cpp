@@ -19,7 +19,7 @@ String Mascara(const String& Agregacao) { return L"SUBSTITUI" + Agregacao.substr
 
 String RestauraMascaras(String Texto) {
   for (const wchar_t* a : {L"MAX", L"MIN", L"SUM", L"AVG", L"COUNT"})
-    Texto = SubstituiTodos(Texto, Mascara(a), a);
+    Texto = SubstituiTodos(std::move(Texto), Mascara(a), a);
   return Texto;
 }
 
@@ -113,7 +113,7 @@ String TElevacao::Executa() {
     FAliases.assign(15, String());
     FAliasExterno.clear();
     elevou = Varre();
-    FTexto = RestauraMascaras(FWork);
+    FTexto = FMaiusculo.find(L"SUBSTITUI") == npos ? std::move(FWork) : RestauraMascaras(std::move(FWork));
   } while (elevou && !FInterrompida);
   return FTexto;
 }
@@ -200,7 +200,7 @@ bool TElevacao::Eleva(size_t Agregacao) {
   const String corpo = Trim(Copy(sub, 7));
   const String lista = Copy(corpo, 1, PosMaiusculo(L" FROM", corpo));
   const String item = Pos(L"(", lista) > 0 ? PrefixoEquilibrado(corpo) : lista;
-  sub = SubstituiPrimeiro(sub, item, item + L" VALOR ");
+  sub = SubstituiPrimeiro(std::move(sub), item, item + L" VALOR ");
 
   AliasesProprios(sub);
   const int where = PosMaiusculo(L" WHERE ", sub);
@@ -235,12 +235,13 @@ void TElevacao::AliasesProprios(const String& Sub) {
       // A join: its table and alias stay, its ON condition goes.
       const int join = PosMaiusculo(L"JOIN", from);
       from = Trim(Copy(from, join > 0 ? join + 4 : Length(primeira) + 1));
-      from = SubstituiPrimeiro(from, L" ON ", L" ");
-      from = SubstituiPrimeiro(from, L" ON(", L"(");
+      from = SubstituiPrimeiro(std::move(from), L" ON ", L" ");
+      from = SubstituiPrimeiro(std::move(from), L" ON(", L"(");
       const size_t abre = from.find(L'(');
       if (abre != npos) {
         const size_t fecha = FimEquilibrado(from, abre);
-        from = SubstituiPrimeiro(from, from.substr(abre, fecha == npos ? npos : fecha + 1 - abre), L" ");
+        const String condicao = from.substr(abre, fecha == npos ? npos : fecha + 1 - abre);
+        from = SubstituiPrimeiro(std::move(from), condicao, L" ");
       }
     }
     const int branco = Pos(L" ", from);
@@ -307,7 +308,7 @@ String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, const Str
     if (e == 0) {
       const String condicao = L" " + Trim(where);
       if (PosMaiusculo(L"SELECT", condicao) == 0 && ReferenciaExterna(condicao)) {
-        Sub = SubstituiPrimeiro(Sub, condicao, L" ");
+        Sub = SubstituiPrimeiro(std::move(Sub), condicao, L" ");
         PassoColuna(condicao, Sub, on, Lista);
       }
       break;
@@ -315,7 +316,7 @@ String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, const Str
     const String condicao = L" " + Trim(Copy(where, 1, e - 1)) + L" ";
     if (PosMaiusculo(L"SELECT", condicao) == 0) {
       if (ReferenciaExterna(condicao)) {
-        Sub = SubstituiPrimeiro(Sub, Copy(where, 1, e + 2), L" ");
+        Sub = SubstituiPrimeiro(std::move(Sub), Copy(where, 1, e + 2), L" ");
         PassoColuna(condicao, Sub, on, Lista);
       }
       where = Trim(Copy(where, e + 3)) + L" ";
@@ -338,11 +339,11 @@ void TElevacao::PassoColuna(String Condicao, String& Sub, String& On, const Stri
                              : Trim(Copy(Condicao, igual + 1));
   if (Pos(L".", interno) == 0) {
     if (PosMaiusculo(UpperCase(L"=" + interno), Condicao) > 0)
-      Condicao = SubstituiPrimeiro(Condicao, L"=" + interno, L"=" + FT + L"." + interno);
+      Condicao = SubstituiPrimeiro(std::move(Condicao), L"=" + interno, L"=" + FT + L"." + interno);
     else
-      Condicao = SubstituiPrimeiro(Condicao, L" " + interno, L" " + FT + L"." + interno);
+      Condicao = SubstituiPrimeiro(std::move(Condicao), L" " + interno, L" " + FT + L"." + interno);
   } else {
-    Condicao = SubstituiPrimeiro(Condicao, interno, FT + Copy(interno, Pos(L".", interno)));
+    Condicao = SubstituiPrimeiro(std::move(Condicao), interno, FT + Copy(interno, Pos(L".", interno)));
   }
   On = On.empty() ? Condicao : On + L" and " + Condicao;
 

@@ -3,29 +3,10 @@
 namespace {
 
 wchar_t Maiuscula(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; }
-wchar_t Minuscula(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; }
 
-// The first index from De on at which S holds Padrao (upper-case, not
-// empty), the case of S's ASCII letters ignored. Candidates are found by the
-// first character, which in most patterns is not a letter.
-size_t BuscaSemCaixa(const String& S, const String& Padrao, size_t De) {
-  const size_t m = Padrao.size();
-  const wchar_t primeiras[] = {Padrao[0], Minuscula(Padrao[0]), 0};
-  const auto proxima = [&](size_t i) {
-    return primeiras[0] == primeiras[1] ? S.find(primeiras[0], i) : S.find_first_of(primeiras, i);
-  };
-  for (size_t i = proxima(De); i != String::npos && i + m <= S.size(); i = proxima(i + 1)) {
-    size_t k = 1;
-    while (k < m && Maiuscula(S[i + k]) == Padrao[k]) ++k;
-    if (k == m) return i;
-  }
-  return String::npos;
-}
-
-String Substitui(const String& S, const String& De, const String& Para, bool Todos) {
-  if (De.empty()) return S;
-  const String padrao = UpperCase(De);
-  size_t p = BuscaSemCaixa(S, padrao, 0);
+String Substitui(String S, const String& Padrao, const String& Para, bool Todos) {
+  if (Padrao.empty()) return S;
+  size_t p = BuscaSemCaixa(S, Padrao, 0);
   if (p == String::npos) return S;
   String r;
   r.reserve(S.size() + Para.size());
@@ -33,8 +14,8 @@ String Substitui(const String& S, const String& De, const String& Para, bool Tod
   do {
     r.append(S, de, p - de);
     r += Para;
-    de = p + padrao.size();
-    p = Todos ? BuscaSemCaixa(S, padrao, de) : String::npos;
+    de = p + Padrao.size();
+    p = Todos ? BuscaSemCaixa(S, Padrao, de) : String::npos;
   } while (p != String::npos);
   r.append(S, de, String::npos);
   return r;
@@ -42,12 +23,30 @@ String Substitui(const String& S, const String& De, const String& Para, bool Tod
 
 }  // namespace
 
-String SubstituiPrimeiro(const String& S, const String& De, const String& Para) {
-  return Substitui(S, De, Para, false);
+// Candidates are found by the first character, which in most patterns is
+// not a letter.
+size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De) {
+  const size_t m = PadraoMaiusculo.size(), n = S.size();
+  const wchar_t primeira = PadraoMaiusculo[0];
+  for (size_t i = De; i + m <= n; ++i) {
+    if (Maiuscula(S[i]) != primeira) continue;
+    size_t k = 1;
+    while (k < m && Maiuscula(S[i + k]) == PadraoMaiusculo[k]) ++k;
+    if (k == m) return i;
+  }
+  return String::npos;
 }
 
-String SubstituiTodos(const String& S, const String& De, const String& Para) {
-  return Substitui(S, De, Para, true);
+String SubstituiPrimeiro(String S, const String& De, const String& Para) {
+  return Substitui(std::move(S), UpperCase(De), Para, false);
+}
+
+String SubstituiTodos(String S, const String& De, const String& Para) {
+  return Substitui(std::move(S), UpperCase(De), Para, true);
+}
+
+String SubstituiTodosMaiusculo(String S, const String& DeMaiusculo, const String& Para) {
+  return Substitui(std::move(S), DeMaiusculo, Para, true);
 }
 
 int PosMaiusculo(const String& SubMaiusculo, const String& S) {

@@ -8,10 +8,16 @@
 // Replacements that ignore the case of the ASCII letters (the keywords and
 // names the translator looks for); searched like the upper-cased copies the
 // passes search, so a replacement finds what a search found.
-String SubstituiPrimeiro(const String& S, const String& De, const String& Para);
-String SubstituiTodos(const String& S, const String& De, const String& Para);
+// S comes back untouched (moved, not copied) when De does not occur.
+String SubstituiPrimeiro(String S, const String& De, const String& Para);
+String SubstituiTodos(String S, const String& De, const String& Para);
+// The same for a pattern that is upper-case already.
+String SubstituiTodosMaiusculo(String S, const String& DeMaiusculo, const String& Para);
 // Pos in an upper-cased copy of S; SubMaiusculo is upper-case already.
 int PosMaiusculo(const String& SubMaiusculo, const String& S);
+// The first index from De on at which S holds PadraoMaiusculo (upper-case,
+// not empty), the case of S's ASCII letters ignored; npos when none.
+size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De = 0);
 
 // The index of the character at which, counting from index De, "(" and ")"
 // have first been seen equally often and at least once; npos when never.
