@@ -37,6 +37,7 @@ const String* ColunaEm(const String& Maiusculo, size_t De) {
 // run shrinks by the number of rounds, to one blank at least, and the name
 // after it is written in capitals, as the bare-reference rewrite looks for it.
 String EncurtaBrancosAntesDosPrecos(const String& Texto) {
+  if (Texto.find(L"  ") == npos) return Texto;
   const String maiusculo = UpperCase(Texto);
   size_t rodadas = 0;
   for (size_t i = 0; i < Texto.size();) {
@@ -99,10 +100,10 @@ void ReescreveQualificadas(String& Texto, const String& Coluna, int ARevenda) {
 
 void ReescreveSemAlias(String& Texto, const String& Coluna, int ARevenda) {
   const String marcada = L" " + Coluna + Marca;
-  const int p = Pos(marcada, Texto);
-  const String seguinte = p > 0 ? Trim(Copy(Texto, p + Length(marcada))) : String();
-  if ((Pos(L" " + Coluna + L" ", Texto) == 0 && Pos(L" " + Coluna + L",", Texto) == 0) ||
-      StartsText(Coluna, seguinte))
+  const size_t p = Texto.find(marcada);
+  const bool seguidaDaColuna =
+      p != npos && IgualSemCaixa(Texto, PulaBrancos(Texto, p + marcada.size(), Texto.size()), Coluna);
+  if ((Texto.find(L" " + Coluna + L" ") == npos && Texto.find(L" " + Coluna + L",") == npos) || seguidaDaColuna)
     return;
   const String expressao = ExpressaoPreco(Coluna, String(), ARevenda);
   Texto = SubstituiTodos(std::move(Texto), L" " + Coluna + L" ", expressao + Marca + L" ");
@@ -126,13 +127,12 @@ bool MantemNome(const String& Texto, size_t Fim) {
 // in one walk; otherwise one at a time, from the start.
 void ResolveMarcas(String& Texto, const String& Coluna) {
   const String marcada = L" " + Coluna + Marca, nome = Coluna + Marca;
-  const String maiusculo = UpperCase(Texto);
   std::vector<size_t> marcas;
   bool umaVez = true;
-  for (size_t p = maiusculo.find(nome); p != npos && umaVez; p = maiusculo.find(nome, p + nome.size())) {
+  for (size_t p = BuscaSemCaixa(Texto, nome); p != npos && umaVez; p = BuscaSemCaixa(Texto, nome, p + nome.size())) {
     const size_t fim = p + nome.size();
-    umaVez = p > 0 && Texto.compare(p - 1, marcada.size(), marcada) == 0 &&
-             maiusculo.compare(fim, Marca.size(), Marca) != 0 && maiusculo.compare(fim, Coluna.size(), Coluna) != 0;
+    umaVez = p > 0 && Texto.compare(p - 1, marcada.size(), marcada) == 0 && !IgualSemCaixa(Texto, fim, Marca) &&
+             !IgualSemCaixa(Texto, fim, Coluna);
     marcas.push_back(p);
   }
   if (umaVez) {
@@ -156,17 +156,22 @@ void ResolveMarcas(String& Texto, const String& Coluna) {
 }
 
 String ReescrevePrecos(String Texto, int ARevenda) {
-  Texto = StringReplace(Texto, L"\n\r", L" ", rfReplaceAll);
-  Texto = StringReplace(Texto, L"\r\n", L" ", rfReplaceAll);
+  if (Texto.find(L'\r') != npos) {
+    Texto = StringReplace(Texto, L"\n\r", L" ", rfReplaceAll);
+    Texto = StringReplace(Texto, L"\r\n", L" ", rfReplaceAll);
+  }
   Texto = EncurtaBrancosAntesDosPrecos(Texto);
-  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), L")" + coluna, L") " + coluna);
-  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), L") " + coluna, Protecao + coluna);
+  if (Texto.find(L')') != npos) {
+    for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), L")" + coluna, L") " + coluna);
+    for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), L") " + coluna, Protecao + coluna);
+  }
   for (const String& coluna : ColunasPreco) {
     ReescreveQualificadas(Texto, coluna, ARevenda);
     ReescreveSemAlias(Texto, coluna, ARevenda);
     ResolveMarcas(Texto, coluna);
   }
-  for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), Protecao + coluna, L") " + coluna);
+  if (Texto.find(L"$$$") != npos)
+    for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), Protecao + coluna, L") " + coluna);
   return Texto;
 }
 

@@ -37,6 +37,13 @@ size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De) 
   return String::npos;
 }
 
+bool IgualSemCaixa(const String& S, size_t Em, const String& PadraoMaiusculo) {
+  if (Em > S.size() || S.size() - Em < PadraoMaiusculo.size()) return false;
+  for (size_t k = 0; k < PadraoMaiusculo.size(); ++k)
+    if (Maiuscula(S[Em + k]) != PadraoMaiusculo[k]) return false;
+  return true;
+}
+
 String SubstituiPrimeiro(String S, const String& De, const String& Para) {
   return Substitui(std::move(S), UpperCase(De), Para, false);
 }

@@ -18,6 +18,9 @@ int PosMaiusculo(const String& SubMaiusculo, const String& S);
 // The first index from De on at which S holds PadraoMaiusculo (upper-case,
 // not empty), the case of S's ASCII letters ignored; npos when none.
 size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De = 0);
+// Whether S holds PadraoMaiusculo at index Em, the case of its letters
+// ignored.
+bool IgualSemCaixa(const String& S, size_t Em, const String& PadraoMaiusculo);
 
 // The index of the character at which, counting from index De, "(" and ")"
 // have first been seen equally often and at least once; npos when never.
