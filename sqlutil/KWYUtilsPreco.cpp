@@ -136,17 +136,23 @@ void ResolveMarcas(String& Texto, const String& Coluna) {
     marcas.push_back(p);
   }
   if (umaVez) {
-    if (marcas.empty()) return;
-    String r;
-    r.reserve(Texto.size());
-    size_t de = 0;
+    // In place: each mark only shortens the text, and what decides it lies
+    // after it, not yet moved.
+    size_t escrito = 0, de = 0;
+    const auto copia = [&](size_t ate) {
+      std::copy(Texto.begin() + de, Texto.begin() + ate, Texto.begin() + escrito);
+      escrito += ate - de;
+    };
     for (size_t p : marcas) {
-      r.append(Texto, de, p - de);
-      if (MantemNome(Texto, p + nome.size())) r += Coluna;
+      copia(p);
+      if (MantemNome(Texto, p + nome.size())) {
+        std::copy(Coluna.begin(), Coluna.end(), Texto.begin() + escrito);
+        escrito += Coluna.size();
+      }
       de = p + nome.size();
     }
-    r.append(Texto, de, npos);
-    Texto = std::move(r);
+    copia(Texto.size());
+    Texto.resize(escrito);
     return;
   }
   for (int p; (p = Pos(marcada, Texto)) > 0;) {

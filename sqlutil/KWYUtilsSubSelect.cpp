@@ -25,13 +25,13 @@ String RestauraMascaras(String Texto) {
 
 // Whether the aggregate whose "(" is at index Abre reads a sub-select: a
 // SELECT before the first ")", or after more "(" than ")" + 1 and no FROM.
-bool SobreSubSelect(const String& Texto, const String& Maiusculo, size_t Abre) {
-  const size_t select = Maiusculo.find(L"SELECT", Abre);
+bool SobreSubSelect(const String& Texto, size_t Abre) {
+  const size_t select = BuscaSemCaixa(Texto, L"SELECT", Abre);
   if (select == npos) return false;
-  const size_t fecha = Maiusculo.find(L')', Abre);
+  const size_t fecha = Texto.find(L')', Abre);
   if (fecha != npos && select < fecha) return true;
   // A FROM that ends by the SELECT's first letter.
-  const size_t from = Maiusculo.find(L"FROM", Abre);
+  const size_t from = BuscaSemCaixa(Texto, L"FROM", Abre);
   if (from != npos && from + 4 <= select + 1) return false;
   const String cabeca = Texto.substr(Abre, select + 1 - Abre);
   return NumStr(cabeca, 40) > NumStr(cabeca, 41) + 1;
@@ -54,10 +54,10 @@ String UltimaPalavra(const String& S) {
 }
 
 // One call of the pass: the statement, the derived tables' counter and the
-// aliases of the sub-select being lifted. The statement is kept with an
-// upper-cased copy and the first occurrence of each aggregate name, which
-// every change keeps up to date: nothing before a change moves, so each
-// search looks only where the change could have made a difference.
+// aliases of the sub-select being lifted. The statement is kept with the
+// first occurrence of each aggregate name, which every change keeps up to
+// date: nothing before a change moves, so each search looks only where the
+// change could have made a difference.
 class TElevacao {
 public:
   explicit TElevacao(const String& Texto);
@@ -84,8 +84,8 @@ private:
     size_t Inseridos;
   };
 
-  String FTexto, FWork, FMaiusculo;
-  size_t FPrimeiras[std::size(Agregacoes)];  // in FMaiusculo; npos when none
+  String FTexto, FWork;
+  size_t FPrimeiras[std::size(Agregacoes)];  // in FWork; npos when none
   std::vector<TEdicao>* FDiario = nullptr;
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   String FAliasExterno, FT;
@@ -108,12 +108,11 @@ String TElevacao::Executa() {
   bool elevou;
   do {
     FWork = FTexto;
-    FMaiusculo = UpperCase(FWork);
-    for (size_t k = 0; k < std::size(Agregacoes); ++k) FPrimeiras[k] = FMaiusculo.find(Agregacoes[k]);
+    for (size_t k = 0; k < std::size(Agregacoes); ++k) FPrimeiras[k] = BuscaSemCaixa(FWork, Agregacoes[k]);
     FAliases.assign(15, String());
     FAliasExterno.clear();
     elevou = Varre();
-    FTexto = FMaiusculo.find(L"SUBSTITUI") == npos ? std::move(FWork) : RestauraMascaras(std::move(FWork));
+    FTexto = BuscaSemCaixa(FWork, L"SUBSTITUI") == npos ? std::move(FWork) : RestauraMascaras(std::move(FWork));
   } while (elevou && !FInterrompida);
   return FTexto;
 }
@@ -121,7 +120,6 @@ String TElevacao::Executa() {
 void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
   if (FDiario) FDiario->push_back({Posicao, FWork.substr(Posicao, Tamanho), Novo.size()});
   FWork.replace(Posicao, Tamanho, Novo);
-  FMaiusculo.replace(Posicao, Tamanho, UpperCase(Novo));
   AtualizaPrimeiras(Posicao, Tamanho, Novo.size());
 }
 
@@ -135,12 +133,12 @@ void TElevacao::AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inser
     if (primeira != npos && primeira + nome.size() <= Posicao) continue;
     const size_t inicio = Posicao >= nome.size() - 1 ? Posicao - (nome.size() - 1) : 0;
     if (primeira != npos && primeira < Posicao + Removidos) {
-      primeira = FMaiusculo.find(nome, inicio);  // the change touched it
+      primeira = BuscaSemCaixa(FWork, nome, inicio);  // the change touched it
       continue;
     }
     if (primeira != npos) primeira = primeira - Removidos + Inseridos;
     for (size_t i = inicio; i < Posicao + Inseridos && (primeira == npos || i < primeira); ++i) {
-      if (FMaiusculo.compare(i, nome.size(), nome) == 0) {
+      if (IgualSemCaixa(FWork, i, nome)) {
         primeira = i;
         break;
       }
@@ -159,10 +157,10 @@ bool TElevacao::Varre() {
       const size_t p = FPrimeiras[k];
       if (p == npos) continue;
       const String a = Agregacoes[k];
-      const size_t abre = PulaBrancos(FMaiusculo, p + a.size(), FMaiusculo.size());
-      if (abre == FMaiusculo.size() || FMaiusculo[abre] != L'(') continue;
+      const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
+      if (abre == FWork.size() || FWork[abre] != L'(') continue;
       algumaAberta = true;
-      if (SobreSubSelect(FWork, FMaiusculo, abre))
+      if (SobreSubSelect(FWork, abre))
         agregacao = k;
       else
         Edita(p, a.size(), Mascara(a));
@@ -191,9 +189,9 @@ bool TElevacao::Eleva(size_t Agregacao) {
   // its text first occurs.
   const size_t apos = PulaBrancos(FWork, FPrimeiras[Agregacao] + nome.size(), FWork.size());
   const size_t fimApos = RecuaBrancos(FWork, apos, FWork.size());
-  const size_t select = FMaiusculo.find(L"SELECT", apos);
+  const size_t select = BuscaSemCaixa(FWork, L"SELECT", apos);
   String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
-  const size_t ondeSub = TPadrao(FMaiusculo.substr(select, sub.size())).Em(FMaiusculo);
+  const size_t ondeSub = TPadrao(UpperCase(sub)).Em(FWork);
   Edita(ondeSub, sub.size(), Marcador);
 
   // Its value column is named VALOR.
@@ -388,20 +386,22 @@ String TElevacao::LimpaSub(String Sub) {
 // alias is nowhere after the marker.
 bool TElevacao::ColocaJuncao(const String& Juncao) {
   static const TPadrao MarcadorMaiusculo(UpperCase(Marcador));
-  const size_t marcador = MarcadorMaiusculo.Em(FMaiusculo);
+  const size_t marcador = MarcadorMaiusculo.Em(FWork);
   if (marcador == npos) return false;
   Edita(marcador, Marcador.size(), FT + L".VALOR");
   // The tail from the marker on holds the outer alias.
+  // Looked for as written in an upper-cased text: an alias with lower-case
+  // letters is never found so.
   const String chave = L" " + FAliasExterno + L" ";
-  const size_t alias = FMaiusculo.find(chave, marcador);
+  const size_t alias = chave == UpperCase(chave) ? BuscaSemCaixa(FWork, chave, marcador) : npos;
   if (alias != npos) {
     const size_t depois = alias + chave.size();
     const size_t inicio = PulaBrancos(FWork, depois, FWork.size());
     const size_t fim = RecuaBrancos(FWork, inicio, FWork.size());
-    if (fim - inicio >= 2 && FMaiusculo.compare(inicio, 2, L"ON") == 0) {
+    if (fim - inicio >= 2 && IgualSemCaixa(FWork, inicio, L"ON")) {
       const size_t fecha = FimEquilibrado(FWork, depois);
       const String clausula = FWork.substr(depois, fecha == npos ? npos : fecha + 1 - depois);
-      const size_t onde = TPadrao(FMaiusculo.substr(depois, clausula.size())).Em(FMaiusculo, marcador);
+      const size_t onde = TPadrao(UpperCase(clausula)).Em(FWork, marcador);
       Edita(onde, clausula.size(), clausula + Juncao);
       return true;
     }
@@ -413,7 +413,7 @@ bool TElevacao::ColocaJuncao(const String& Juncao) {
                               {L",", Juncao + L","}, {L")", Juncao + L")"}};
   const String nome = L" " + FAliasExterno;
   for (const auto& forma : formas) {
-    const size_t onde = FMaiusculo.find(UpperCase(nome + forma[0]), marcador);
+    const size_t onde = BuscaSemCaixa(FWork, UpperCase(nome + forma[0]), marcador);
     if (onde != npos) {
       Edita(onde, nome.size() + forma[0].size(), nome + forma[1]);
       return true;
@@ -421,7 +421,7 @@ bool TElevacao::ColocaJuncao(const String& Juncao) {
   }
   const String nomeMaiusculo = UpperCase(nome);
   if (FWork.size() - marcador >= nome.size() &&
-      FMaiusculo.compare(FWork.size() - nome.size(), nome.size(), nomeMaiusculo) == 0) {
+      IgualSemCaixa(FWork, FWork.size() - nome.size(), nomeMaiusculo)) {
     Edita(FWork.size(), 0, Juncao);
     return true;
   }

@@ -1,22 +1,29 @@
 #include "sqlutil/TextoSQL.h"
 
+#include <vector>
+
 namespace {
 
 wchar_t Maiuscula(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; }
 
+// The occurrences are found first, so that the result is made at its size
+// in one allocation.
 String Substitui(String S, const String& Padrao, const String& Para, bool Todos) {
   if (Padrao.empty()) return S;
-  size_t p = BuscaSemCaixa(S, Padrao, 0);
-  if (p == String::npos) return S;
+  std::vector<size_t> ocorrencias;
+  for (size_t p = BuscaSemCaixa(S, Padrao, 0); p != String::npos; p = BuscaSemCaixa(S, Padrao, p + Padrao.size())) {
+    ocorrencias.push_back(p);
+    if (!Todos) break;
+  }
+  if (ocorrencias.empty()) return S;
   String r;
-  r.reserve(S.size() + Para.size());
+  r.reserve(S.size() + ocorrencias.size() * Para.size() - ocorrencias.size() * Padrao.size());
   size_t de = 0;
-  do {
+  for (size_t p : ocorrencias) {
     r.append(S, de, p - de);
     r += Para;
     de = p + Padrao.size();
-    p = Todos ? BuscaSemCaixa(S, Padrao, de) : String::npos;
-  } while (p != String::npos);
+  }
   r.append(S, de, String::npos);
   return r;
 }
@@ -57,7 +64,9 @@ String SubstituiTodosMaiusculo(String S, const String& DeMaiusculo, const String
 }
 
 int PosMaiusculo(const String& SubMaiusculo, const String& S) {
-  return Pos(SubMaiusculo, UpperCase(S));
+  if (SubMaiusculo.empty()) return 0;
+  const size_t p = BuscaSemCaixa(S, SubMaiusculo);
+  return p == String::npos ? 0 : static_cast<int>(p) + 1;
 }
 
 size_t FimEquilibrado(const String& S, size_t De) {
@@ -106,8 +115,8 @@ size_t TPadrao::Em(const String& S, size_t De) const {
   if (m == 0) return De <= n ? De : String::npos;
   const wchar_t ultimo = FPadrao[m - 1];
   for (size_t i = De; i + m <= n;) {
-    const wchar_t c = S[i + m - 1];
-    if (c == ultimo && S.compare(i, m - 1, FPadrao, 0, m - 1) == 0) return i;
+    const wchar_t c = Maiuscula(S[i + m - 1]);
+    if (c == ultimo && IgualSemCaixa(S, i, FPadrao)) return i;
     i += FSalto[c & 0xFF];
   }
   return String::npos;

@@ -35,7 +35,7 @@ size_t PulaBrancos(const String& S, size_t De, size_t Ate);
 // Ate lowered past the characters that Trim drops.
 size_t RecuaBrancos(const String& S, size_t De, size_t Ate);
 
-// An upper-case pattern looked for in upper-case texts, moving by the skips
+// An upper-case pattern looked for in texts of any case, moving by the skips
 // its characters allow: long patterns cost a fraction of the text searched.
 class TPadrao {
 public:
