@@ -76,6 +76,7 @@ private:
   void PassoColuna(String Condicao, String& Sub, String& On, const String& Lista) const;
   static String LimpaSub(String Sub);
   bool ColocaJuncao(const String& Juncao);
+  size_t BuscaAlias(const String& Chave, size_t De);
 
   // A change of the statement, kept while a lifting may still be undone.
   struct TEdicao {
@@ -86,6 +87,14 @@ private:
 
   String FTexto, FWork;
   size_t FPrimeiras[std::size(Agregacoes)];  // in FWork; npos when none
+  // No marker starts before this index.
+  size_t FSemMarcadorAte = 0;
+  // The first occurrence (Em, npos when none) of the outer alias's key from
+  // index De on; De is npos when not known.
+  struct {
+    String Chave;
+    size_t De = npos, Em = npos;
+  } FAlias;
   std::vector<TEdicao>* FDiario = nullptr;
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   String FAliasExterno, FT;
@@ -109,6 +118,8 @@ String TElevacao::Executa() {
   do {
     FWork = FTexto;
     for (size_t k = 0; k < std::size(Agregacoes); ++k) FPrimeiras[k] = BuscaSemCaixa(FWork, Agregacoes[k]);
+    FSemMarcadorAte = 0;
+    FAlias.De = npos;
     FAliases.assign(15, String());
     FAliasExterno.clear();
     elevou = Varre();
@@ -127,11 +138,32 @@ void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
 // occurrence wholly before the change stays the first; a new one can only
 // start among the inserted characters or just before them.
 void TElevacao::AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inseridos) {
+  const auto antesDaMudanca = [Posicao](size_t Tamanho) { return Posicao >= Tamanho - 1 ? Posicao - (Tamanho - 1) : 0; };
+  FSemMarcadorAte = std::min(FSemMarcadorAte, antesDaMudanca(Marcador.size()));
+  if (FAlias.De != npos) {
+    const size_t tamanho = FAlias.Chave.size();
+    if (Posicao + Removidos <= FAlias.De) {
+      FAlias.De = FAlias.De - Removidos + Inseridos;
+      if (FAlias.Em != npos) FAlias.Em = FAlias.Em - Removidos + Inseridos;
+    } else if (FAlias.Em != npos && Posicao >= FAlias.Em + tamanho) {
+      // after the occurrence: nothing to do
+    } else if (FAlias.Em != npos && Posicao >= FAlias.De && Posicao + Removidos <= FAlias.Em) {
+      FAlias.Em = FAlias.Em - Removidos + Inseridos;
+      for (size_t i = std::max(FAlias.De, antesDaMudanca(tamanho)); i < Posicao + Inseridos; ++i) {
+        if (IgualSemCaixa(FWork, i, FAlias.Chave)) {
+          FAlias.Em = i;
+          break;
+        }
+      }
+    } else {
+      FAlias.De = npos;
+    }
+  }
   for (size_t k = 0; k < std::size(Agregacoes); ++k) {
     const String nome = Agregacoes[k];
     size_t& primeira = FPrimeiras[k];
     if (primeira != npos && primeira + nome.size() <= Posicao) continue;
-    const size_t inicio = Posicao >= nome.size() - 1 ? Posicao - (nome.size() - 1) : 0;
+    const size_t inicio = antesDaMudanca(nome.size());
     if (primeira != npos && primeira < Posicao + Removidos) {
       primeira = BuscaSemCaixa(FWork, nome, inicio);  // the change touched it
       continue;
@@ -386,14 +418,15 @@ String TElevacao::LimpaSub(String Sub) {
 // alias is nowhere after the marker.
 bool TElevacao::ColocaJuncao(const String& Juncao) {
   static const TPadrao MarcadorMaiusculo(UpperCase(Marcador));
-  const size_t marcador = MarcadorMaiusculo.Em(FWork);
+  const size_t marcador = MarcadorMaiusculo.Em(FWork, FSemMarcadorAte);
   if (marcador == npos) return false;
+  FSemMarcadorAte = marcador;
   Edita(marcador, Marcador.size(), FT + L".VALOR");
   // The tail from the marker on holds the outer alias.
   // Looked for as written in an upper-cased text: an alias with lower-case
   // letters is never found so.
   const String chave = L" " + FAliasExterno + L" ";
-  const size_t alias = chave == UpperCase(chave) ? BuscaSemCaixa(FWork, chave, marcador) : npos;
+  const size_t alias = chave == UpperCase(chave) ? BuscaAlias(chave, marcador) : npos;
   if (alias != npos) {
     const size_t depois = alias + chave.size();
     const size_t inicio = PulaBrancos(FWork, depois, FWork.size());
@@ -402,22 +435,29 @@ bool TElevacao::ColocaJuncao(const String& Juncao) {
       const size_t fecha = FimEquilibrado(FWork, depois);
       const String clausula = FWork.substr(depois, fecha == npos ? npos : fecha + 1 - depois);
       const size_t onde = TPadrao(UpperCase(clausula)).Em(FWork, marcador);
-      Edita(onde, clausula.size(), clausula + Juncao);
+      if (FWork.compare(onde, clausula.size(), clausula) == 0)
+        Edita(onde + clausula.size(), 0, Juncao);  // the same, moving less
+      else
+        Edita(onde, clausula.size(), clausula + Juncao);
       return true;
     }
   }
   // The join goes in once, after the first form of the alias found (a line
   // feed counts as the blank it becomes later; an alias that closes a
   // parenthesis or the text is followed by the join all the same).
-  const String formas[][2] = {{L" ", L" " + Juncao},  {L"\r", L"\r" + Juncao}, {L"\n", L"\n" + Juncao},
-                              {L",", Juncao + L","}, {L")", Juncao + L")"}};
+  // (The join goes in after the form's last character, or before it.)
+  const std::pair<String, bool> formas[] = {{L" ", true}, {L"\r", true}, {L"\n", true}, {L",", false}, {L")", false}};
   const String nome = L" " + FAliasExterno;
-  for (const auto& forma : formas) {
-    const size_t onde = BuscaSemCaixa(FWork, UpperCase(nome + forma[0]), marcador);
-    if (onde != npos) {
-      Edita(onde, nome.size() + forma[0].size(), nome + forma[1]);
-      return true;
-    }
+  for (const auto& [forma, depois] : formas) {
+    const String encontrada = nome + forma;
+    const size_t onde = forma == L" " ? BuscaAlias(UpperCase(encontrada), marcador)
+                                      : BuscaSemCaixa(FWork, UpperCase(encontrada), marcador);
+    if (onde == npos) continue;
+    if (FWork.compare(onde, encontrada.size(), encontrada) != 0)
+      Edita(onde, encontrada.size(), depois ? encontrada + Juncao : nome + Juncao + forma);
+    else
+      Edita(onde + nome.size() + (depois ? forma.size() : 0), 0, Juncao);  // the same, moving less
+    return true;
   }
   const String nomeMaiusculo = UpperCase(nome);
   if (FWork.size() - marcador >= nome.size() &&
@@ -426,6 +466,17 @@ bool TElevacao::ColocaJuncao(const String& Juncao) {
     return true;
   }
   return false;
+}
+
+// The first occurrence of Chave (upper-case) from index De on, remembered
+// while the statement changes.
+size_t TElevacao::BuscaAlias(const String& Chave, size_t De) {
+  if (FAlias.De == npos || FAlias.Chave != Chave || De < FAlias.De || (FAlias.Em != npos && De > FAlias.Em)) {
+    FAlias.Chave = Chave;
+    FAlias.De = De;
+    FAlias.Em = BuscaSemCaixa(FWork, Chave, De);
+  }
+  return FAlias.Em;
 }
 
 }  // namespace
