@@ -17,6 +17,10 @@ bool IsVisible(IJvDataItem* Item) { return ItemVisibility(Item) != 0; }
 
 // ---------------------------------------------------------------- TJvCustomDataConsumerViewList
 
+bool TJvCustomDataConsumerViewList::GetInterface(REFIID IID, void** Obj) {
+  return IID == IID_IJvDataConsumerViewList && AnswerInterface(static_cast<IJvDataConsumerViewList*>(this), Obj);
+}
+
 void TJvCustomDataConsumerViewList::SetLevelIndent(int Value) {
   if (Value == FLevelIndent) return;
   FLevelIndent = Value;

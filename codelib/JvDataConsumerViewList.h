@@ -17,19 +17,15 @@ constexpr uint32_t vlExpanded = 0x20000000;     // the children follow as rows
 constexpr uint32_t vlHasSubItems = 0x40000000;  // the item offers a sub-item list
 constexpr uint32_t vlHasChildren = 0x80000000;  // and it is not empty
 
-class TJvCustomDataConsumerViewList : public TJvDataConsumerAggregatedObject {
-  VCL_CLASS(TJvCustomDataConsumerViewList, TJvDataConsumerAggregatedObject)
-public:
-  TJvCustomDataConsumerViewList() = default;
-
-  int AutoExpandLevel() const { return FAutoExpandLevel; }  // -1: every level
-  void SetAutoExpandLevel(int Value) { FAutoExpandLevel = Value; }
-  bool ExpandOnNewItem() const { return FExpandOnNewItem; }
-  void SetExpandOnNewItem(bool Value) { FExpandOnNewItem = Value; }
-  int LevelIndent() const { return FLevelIndent; }
-  void SetLevelIndent(int Value);
-
-  virtual void RebuildRows();
+// What a list or tree control asks of a consumer's view list.
+struct IJvDataConsumerViewList : IInterface {
+  virtual int AutoExpandLevel() const = 0;  // -1: every level
+  virtual void SetAutoExpandLevel(int Value) = 0;
+  virtual bool ExpandOnNewItem() const = 0;
+  virtual void SetExpandOnNewItem(bool Value) = 0;
+  virtual int LevelIndent() const = 0;
+  virtual void SetLevelIndent(int Value) = 0;
+  virtual void RebuildRows() = 0;
   virtual void ExpandTreeTo(IJvDataItem* Item) = 0;
   virtual void ToggleItem(int Index) = 0;
   virtual int IndexOfItem(IJvDataItem* Item) = 0;
@@ -50,8 +46,29 @@ public:
   virtual int SubItemIndex(int Parent, int Index) = 0;
   // One bit per level above the row's: set where the ancestor at that
   // level has a later sibling (for the lines of a tree).
-  virtual std::vector<uint32_t> ItemGroupInfo(int Index);
+  virtual std::vector<uint32_t> ItemGroupInfo(int Index) = 0;
   virtual int Count() = 0;
+};
+
+class TJvCustomDataConsumerViewList : public TJvDataConsumerAggregatedObject, public IJvDataConsumerViewList {
+  VCL_CLASS(TJvCustomDataConsumerViewList, TJvDataConsumerAggregatedObject)
+public:
+  TJvCustomDataConsumerViewList() = default;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID IID, void** Obj) override {
+    return TJvDataConsumerAggregatedObject::QueryInterface(IID, Obj);
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return TJvDataConsumerAggregatedObject::AddRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return TJvDataConsumerAggregatedObject::Release(); }
+  bool GetInterface(REFIID IID, void** Obj) override;
+
+  int AutoExpandLevel() const override { return FAutoExpandLevel; }
+  void SetAutoExpandLevel(int Value) override { FAutoExpandLevel = Value; }
+  bool ExpandOnNewItem() const override { return FExpandOnNewItem; }
+  void SetExpandOnNewItem(bool Value) override { FExpandOnNewItem = Value; }
+  int LevelIndent() const override { return FLevelIndent; }
+  void SetLevelIndent(int Value) override;
+  void RebuildRows() override;
+  std::vector<uint32_t> ItemGroupInfo(int Index) override;
 
   bool SurvivesProviderChange() override { return true; }
   void ProviderIsChanging() override { EmptyView(); }

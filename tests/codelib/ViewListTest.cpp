@@ -191,3 +191,21 @@ TEST_F(ViewListTest, AProviderChangeRebuildsTheRows) {
   Consumer.SetProvider(nullptr);
   EXPECT_EQ(-1, Consumer.ExtensionIndexOfClass(TJvDataConsumerViewList::StaticClass()));
 }
+
+TEST_F(ViewListTest, TheConsumerOffersItsViewListToControls) {
+  const auto view = Supports<IJvDataConsumerViewList>(static_cast<IJvDataConsumer*>(&Consumer),
+                                                      IID_IJvDataConsumerViewList);
+  ASSERT_TRUE(view);
+  EXPECT_EQ(3, view->Count());
+  EXPECT_EQ(16, view->LevelIndent());
+  std::vector<TJvDataConsumerChangeReason> changes;
+  Consumer.OnChanged = [&](TJvDataConsumer*, TJvDataConsumerChangeReason Reason) { changes.push_back(Reason); };
+  view->SetLevelIndent(16);
+  EXPECT_TRUE(changes.empty());
+  view->SetLevelIndent(20);
+  EXPECT_EQ(std::vector{ccrOther}, changes);
+  Consumer.OnChanged = nullptr;
+  view->SetAutoExpandLevel(1);
+  view->RebuildRows();
+  EXPECT_EQ(7, view->Count());
+}
