@@ -583,12 +583,14 @@ void TJvBaseDataItemsListManagement::Remove(IJvDataItem*& Item) {
   if (!Item) return;
   if (!Item->IsDeletable()) throw EJVCLDataItems(L"Item cannot be deleted");
   IJvDataItem* item = std::exchange(Item, nullptr);
-  auto* object = dynamic_cast<TExtensibleInterfacedPersistent*>(item->GetImplementer());
-  if (!object || object->RefCount() != 0) return;
+  auto* object = dynamic_cast<TJvBaseDataItem*>(item->GetImplementer());
+  if (!object) return;
+  // The list owns its items: references to them are not counted, so the
+  // item leaves the list, announced, whoever still points at it.
   TJvDataItemsList* list = List();
   object->HoldReference();
   Notify(list->GetProvider(), true, pcrDelete, item);
   object->DropHeldReference();
-  list->RemoveItemObject(static_cast<TJvBaseDataItem*>(object));
+  list->RemoveItemObject(object);
   Notify(list->GetProvider(), false, pcrDelete, nullptr);
 }

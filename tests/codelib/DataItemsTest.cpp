@@ -142,10 +142,15 @@ TEST(DataItemsTest, ManagementAnnouncesEveryChangeAndKeepsUndeletableItems) {
   EXPECT_EQ(L"A2(A2)F(F)", Outline(underA));
   EXPECT_EQ(nullptr, test->Find(L"A1a"));
 
+  // Removed, and announced, even while someone holds a reference to it.
   IJvDataItem* a2 = test->Find(L"A2");
+  static_cast<TJvBaseDataItem*>(a2->GetImplementer())->HoldReference();
+  test->Notices.clear();
   manage->Remove(a2);
   EXPECT_EQ(nullptr, a2);
   EXPECT_EQ(L"F(F)", Outline(underA));
+  ASSERT_EQ(2u, test->Notices.size());
+  EXPECT_EQ(pcrDelete, test->Notices[0].Reason);
   manage->Clear();
   EXPECT_EQ(0, underA->GetCount());
   EXPECT_EQ(pcrUpdateItems, test->Notices.back().Reason);
