@@ -243,13 +243,47 @@ String AjustaConcatenacao(String Texto) {
 
 // ---------------------------------------------------------------- names
 
-// Each group of names is looked for only when its common part occurs.
+// Names that share a common part, replaced in turn.
+struct TGrupoNomes {
+  String Comum;
+  std::vector<std::pair<String, String>> Nomes;
+};
+
+// Replaces the names of a group in one walk over the occurrences of their
+// common part: each occurrence gets the first name that matches around it.
+// A replaced name never matches another one, so when no two occurrences are
+// near each other (none can change the other's surroundings) that is the
+// result of replacing each name in turn, which is done otherwise.
+String SubstituiGrupo(String Texto, const TGrupoNomes& Grupo) {
+  constexpr size_t Perto = 16;  // more than any name's length
+  std::vector<size_t> ocorrencias;
+  for (size_t p = BuscaSemCaixa(Texto, Grupo.Comum); p != npos; p = BuscaSemCaixa(Texto, Grupo.Comum, p + 1)) {
+    if (!ocorrencias.empty() && p - ocorrencias.back() < Perto) {
+      for (const auto& [de, para] : Grupo.Nomes) Texto = SubstituiTodosMaiusculo(std::move(Texto), de, para);
+      return Texto;
+    }
+    ocorrencias.push_back(p);
+  }
+  if (ocorrencias.empty()) return Texto;
+  String r;
+  r.reserve(Texto.size() + 8 * ocorrencias.size());
+  size_t feito = 0;
+  for (size_t p : ocorrencias) {
+    for (const auto& [nome, para] : Grupo.Nomes) {
+      const size_t antes = nome.find(Grupo.Comum);
+      if (p < antes || p - antes < feito || !IgualSemCaixa(Texto, p - antes, nome)) continue;
+      r.append(Texto, feito, p - antes - feito);
+      r += para;
+      feito = p - antes + nome.size();
+      break;
+    }
+  }
+  r.append(Texto, feito, npos);
+  return r;
+}
+
 String SubstituiNomes(String Texto) {
-  struct TGrupo {
-    String Comum;
-    std::vector<std::pair<String, String>> Nomes;
-  };
-  static const TGrupo Grupos[] = {
+  static const TGrupoNomes Grupos[] = {
       {L"DATE",
        {{L" DATE ", L" DATETIME "}, {L" DATE)", L" DATETIME)"}, {L"CURRENT_DATE", L"CURRENT_TIMESTAMP"}}},
       {L"NUMBER", {{L" NUMBER ", L" NUMERIC "}, {L" NUMBER)", L" NUMERIC)"}, {L" NUMBER(", L" NUMERIC("}}},
@@ -263,10 +297,7 @@ String SubstituiNomes(String Texto) {
         {L"+SUBSTR ", L"+SUBSTRING "},
         {L"+SUBSTR(", L"+SUBSTRING("}}},
       {L"||", {{L"||", L"+"}}}};
-  for (const TGrupo& grupo : Grupos) {
-    if (BuscaSemCaixa(Texto, grupo.Comum) == npos) continue;
-    for (const auto& [de, para] : grupo.Nomes) Texto = SubstituiTodosMaiusculo(std::move(Texto), de, para);
-  }
+  for (const TGrupoNomes& grupo : Grupos) Texto = SubstituiGrupo(std::move(Texto), grupo);
   return Texto;
 }
 

@@ -34,11 +34,16 @@ String Substitui(String S, const String& Padrao, const String& Para, bool Todos)
 // not a letter.
 size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De) {
   const size_t m = PadraoMaiusculo.size(), n = S.size();
+  if (m > n) return String::npos;
   const wchar_t primeira = PadraoMaiusculo[0];
-  for (size_t i = De; i + m <= n; ++i) {
-    if (Maiuscula(S[i]) != primeira) continue;
+  // A letter is matched in both cases by dropping the bit that tells them
+  // apart; any other character as it is.
+  const wchar_t mascara = primeira >= L'A' && primeira <= L'Z' ? static_cast<wchar_t>(~0x20) : static_cast<wchar_t>(~0);
+  const wchar_t* const texto = S.data();
+  for (size_t i = De, ultimo = n - m; i <= ultimo; ++i) {
+    if ((texto[i] & mascara) != primeira) continue;
     size_t k = 1;
-    while (k < m && Maiuscula(S[i + k]) == PadraoMaiusculo[k]) ++k;
+    while (k < m && Maiuscula(texto[i + k]) == PadraoMaiusculo[k]) ++k;
     if (k == m) return i;
   }
   return String::npos;
