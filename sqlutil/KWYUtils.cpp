@@ -26,9 +26,8 @@ String AjustaEspacoAgregacao(String Texto) {
       {L" MAX (", L" MAX("},     {L",MAX (", L",MAX("}, {L" AVG (", L" AVG("},
       {L",AVG (", L",AVG("}};
   auto algumaResta = [&Texto] {
-    const String maiusculo = UpperCase(Texto);
     for (const auto& par : Agregacoes)
-      if (Pos(par[0], maiusculo) > 0) return true;
+      if (BuscaSemCaixa(Texto, par[0]) != npos) return true;
     return false;
   };
   // Each round drops blanks, so the rounds come to an end.
@@ -51,6 +50,7 @@ String AjustaCondicoesOn(String Texto) {
   TBuscaAdiante cortes[] = {{maiusculo, L"LEFT"},  {maiusculo, L"RIGHT"}, {maiusculo, L"INNER"},
                             {maiusculo, L"FULL"},  {maiusculo, L"WHERE"}, {maiusculo, L","}};
   String feito;
+  feito.reserve(Texto.size() + Texto.size() / 8);
   size_t resto = 0, fim = Texto.size();
   for (size_t p; (p = on.Proxima(resto, fim)) != npos;) {
     // The stretch through "ON"; after a condition left as it stands the
@@ -72,7 +72,7 @@ String AjustaCondicoesOn(String Texto) {
     feito += L") ";
     resto = PulaBrancos(Texto, corte, fim);
   }
-  return feito + Texto.substr(resto, fim - resto);
+  return feito.append(Texto, resto, fim - resto);
 }
 
 // ---------------------------------------------------------------- concatenation

@@ -108,15 +108,14 @@ private:
 
 TElevacao::TElevacao(const String& Texto)
     : FTexto(Texto), FLimiteTamanho(8 * Texto.size() + 65536) {
-  const String maiusculo = UpperCase(Texto);
-  for (size_t p = maiusculo.find(L"SELECT"); p != npos; p = maiusculo.find(L"SELECT", p + 6))
+  for (size_t p = BuscaSemCaixa(Texto, L"SELECT"); p != npos; p = BuscaSemCaixa(Texto, L"SELECT", p + 6))
     ++FLimiteElevacoes;
 }
 
 String TElevacao::Executa() {
   bool elevou;
   do {
-    FWork = FTexto;
+    FWork = std::move(FTexto);
     for (size_t k = 0; k < std::size(Agregacoes); ++k) FPrimeiras[k] = BuscaSemCaixa(FWork, Agregacoes[k]);
     FSemMarcadorAte = 0;
     FAlias.De = npos;
@@ -125,7 +124,7 @@ String TElevacao::Executa() {
     elevou = Varre();
     FTexto = BuscaSemCaixa(FWork, L"SUBSTITUI") == npos ? std::move(FWork) : RestauraMascaras(std::move(FWork));
   } while (elevou && !FInterrompida);
-  return FTexto;
+  return std::move(FTexto);
 }
 
 void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
