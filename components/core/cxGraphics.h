@@ -1,7 +1,8 @@
 #pragma once
 // The library's drawing unit: DPI scaling, colour arithmetic, gradients,
 // alpha blending, bitmap copying and resizing, image fitting, regions, the
-// canvas wrapper and the shared drawing objects.
+// canvas wrapper, text routines, the library's bitmaps, glyph drawing and
+// the shared drawing objects.
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -453,6 +454,166 @@ void cxPaintParentImage(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& 
 // top-left at ADestRect's top-left; nothing while that parent is painted.
 void cxPaintParentImageInto(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& ASourceRect,
                             const TRect& ADestRect, bool APaintChildren = true);
+
+// ---------------------------------------------------------------- bitmaps
+
+enum class TcxBitmapTransformationMode {
+  btmDingy, btmDirty, btmGrayScale, btmSetOpaque, btmMakeMask, btmFade, btmDisable, btmCorrectBlend, btmHatch,
+  btmClear, btmResetAlpha, btmExtractLayer
+};
+using enum TcxBitmapTransformationMode;
+
+// A bitmap with a library canvas, change notifications that a batch of
+// changes can hold back, and an optional compressed stored form ("XDBM").
+class TcxBitmap : public TBitmap {
+  VCL_CREATABLE_CLASS(TcxBitmap, TBitmap)
+public:
+  TcxBitmap() : TcxBitmap(0, 0) {}
+  TcxBitmap(int AWidth, int AHeight, TPixelFormat APixelFormat = pf24bit);
+  TcxBitmap(const TRect& ARect, TPixelFormat APixelFormat = pf24bit);
+  ~TcxBitmap() override;
+
+  TcxCanvas* cxCanvas();
+  TRect ClientRect() const { return TRect(0, 0, Width(), Height()); }
+  bool CompressData() const { return FCompressData; }
+  void SetCompressData(bool Value) { FCompressData = Value; }
+
+  // Negative sides become 0; one notification for the change.
+  void SetSize(int AWidth, int AHeight) override;
+  void SetSize(const TRect& ARect) { SetSize(ARect.Width(), ARect.Height()); }
+  // Format and size in one change, always announced.
+  virtual void ResetFormatAndSize(int AWidth, int AHeight, TPixelFormat APixelFormat);
+
+  void BeginUpdate() { ++FLockCount; }
+  void CancelUpdate() { --FLockCount; }
+  void EndUpdate(bool AForceUpdate = true);
+
+  void CopyBitmap(TBitmap* ASrcBitmap, uint32_t ACopyMode = SRCCOPY);
+  void CopyBitmap(TBitmap* ASrcBitmap, const TRect& ADestRect, const TPoint& ASrcTopLeft,
+                  uint32_t ACopyMode = SRCCOPY);
+  void Rotate(TcxRotationAngle ARotationAngle, bool AFlipVertically = false);
+
+protected:
+  // Deferred while updates are held back; then validates the format.
+  void Changed() override;
+  virtual void ValidateFormat() {}
+  void ReadData(TStream* Stream) override;
+  void WriteData(TStream* Stream) const override;
+
+private:
+  bool FCompressData = false;
+  std::unique_ptr<TcxCanvas> FcxCanvas;
+  int FLockCount = 0;
+  bool FModified = false;
+};
+
+// A 32-bit bitmap with alpha helpers; any change that leaves it at another
+// depth raises "Wrong PixelFormat".
+class TcxBitmap32 : public TcxBitmap {
+  VCL_CREATABLE_CLASS(TcxBitmap32, TcxBitmap)
+public:
+  TcxBitmap32() : TcxBitmap32(0, 0) {}
+  TcxBitmap32(int AWidth, int AHeight, bool AClear = false);
+  TcxBitmap32(const TRect& ARect, bool AClear = false) : TcxBitmap32(ARect.Width(), ARect.Height(), AClear) {}
+
+  bool IsAlphaUsed();
+  // Every pixel, bottom row first.
+  void GetBitmapColors(TRGBColors& AColors);
+  void SetBitmapColors(const TRGBColors& AColors);
+  // All bytes 0, alpha included.
+  virtual void Clear();
+  void MakeOpaque() { SetAlphaChannel(255); }
+  void SetAlphaChannel(uint8_t Alpha);
+  // Percentages above 100 count as 100.
+  void Darken(uint8_t APercent);
+  void Lighten(uint8_t APercent);
+  void Invert();
+  // Transparent (white) areas of the mask become 0 here.
+  void Filter(TcxBitmap32* AMaskBitmap);
+  // Pixels of the key colour become transparent black, the others opaque.
+  void RecoverTransparency(TColor ATransparentColor);
+  void AlphaBlend(TcxBitmap32* ADestBitmap, const TRect& ADestRect, bool ASmoothImage = false,
+                  uint8_t AConstantAlpha = 255);
+  void LoadFromStream(TStream* Stream) override;
+
+protected:
+  void ValidateFormat() override;
+};
+
+using TcxColorList = std::vector<uint32_t>;  // RGB values (0x00BBGGRR)
+
+struct TcxHatchData {
+  TRGBQuad Color1;
+  uint8_t Alpha1;
+  TRGBQuad Color2;
+  uint8_t Alpha2;
+  uint8_t Step;
+};
+
+// A 32-bit bitmap that knows which pixels are transparent (a background
+// colour and a list of colours) and transforms its pixels for the glyph
+// states.
+class TcxAlphaBitmap : public TcxBitmap32 {
+  VCL_CREATABLE_CLASS(TcxAlphaBitmap, TcxBitmap32)
+public:
+  TcxAlphaBitmap() : TcxAlphaBitmap(0, 0) {}
+  TcxAlphaBitmap(int AWidth, int AHeight) : TcxBitmap32(AWidth, AHeight) {}
+  TcxAlphaBitmap(int AWidth, int AHeight, TRGBQuad ATransparentBkColor);
+
+  TRGBQuad TransparentBkColor() const { return FTransparentBkColor; }
+  void SetTransparentBkColor(TRGBQuad Value) { FTransparentBkColor = Value; }
+  TcxColorList& TransparentPixels() { return FTransparentPixels; }
+
+  void Clear() override;
+  // Resized, no transparent colours, cleared.
+  void RefreshImage(int AWidth, int AHeight);
+  void RefreshImage(const TRect& ARect) { RefreshImage(ARect.Width(), ARect.Height()); }
+  void RecoverAlphaChannel(TColor ATransparentColor);
+  void ExtractLayer(TColor ATransparentColor);
+  void DrawHatch(const TcxHatchData& AHatchData);
+  void DrawHatch(TColor AColor1, TColor AColor2, uint8_t AStep, uint8_t AAlpha1, uint8_t AAlpha2);
+  void Shade(TcxAlphaBitmap* AMaskBitmap);
+  void DrawShadow(TcxAlphaBitmap* AMaskBitmap, int AShadowSize, TColor AShadowColor = clBtnShadow,
+                  bool AInflateSize = false);
+  void TransformBitmap(TcxBitmapTransformationMode AMode);
+
+private:
+  bool IsTransparentPixel(const TRGBQuad& APixel) const;
+
+  TRGBQuad FTransparentBkColor{};
+  TcxColorList FTransparentPixels;
+  TcxHatchData FHatchData{};
+};
+
+// The current content copied into a new size: stretched (blended, smoothly
+// when asked) or centred on AColor (cleared for clNone).
+void cxResizeBitmapContent(TBitmap* ABitmap, int AWidth, int AHeight, bool AStretch, bool ASmooth, TColor AColor);
+void cxClearBitmap(TBitmap* ABitmap);
+TcxAlphaBitmap* cxCreateAlphaBitmapCopy(TBitmap* ABitmap);
+// AMask: white where ASource is transparent, black elsewhere.
+void cxBuildMaskBitmap(TBitmap* ASource, TBitmap* AMask);
+
+// The compressed stored form: a 10-byte header (body length, "XDBM",
+// version 2), the block size, the unaligned head, then runs of blocks.
+void cxWriteCompressedBitmapData(const uint8_t* AData, size_t ASize, int ABlockSize, TStream* AStream);
+// Expands compressed data at the stream's position into AExpanded; false,
+// with the position restored, when the data is not compressed. Damaged
+// data raises EInvalidGraphic.
+bool cxReadCompressedBitmapData(TStream* AStream, TStream* AExpanded);
+
+// ---------------------------------------------------------------- glyphs
+
+enum class TcxGlyphDrawState { gdsNormal, gdsDisabled, gdsFaded, gdsGrayScale, gdsDingy, gdsShadowed };
+using enum TcxGlyphDrawState;
+
+// The glyph in AImageRect over ABackgroundRect (filled with the brush, or
+// taken from ADC) in one of six states.
+void cxDrawGlyph(HDC ADC, const TRect& AImageRect, const TRect& ABackgroundRect, TBitmap* AGlyph,
+                 TcxGlyphDrawState AState = gdsNormal, bool ASmoothImage = false, HBRUSH ABackgroundBrush = nullptr,
+                 TColor ATransparentColor = clNone, bool AUseGlyphTransparentColor = true);
+void cxDrawFittedGraphic(TcxCanvas* ACanvas, const TRect& R, TGraphic* AGraphic, TcxImageFitMode AFitMode);
+inline bool cxGlyphPresent(TBitmap* AGlyph) { return AGlyph && !AGlyph->Empty(); }
+inline bool cxGraphicPresent(TGraphic* AGraphic) { return AGraphic && !AGraphic->Empty(); }
 
 // ---------------------------------------------------------------- shared objects
 

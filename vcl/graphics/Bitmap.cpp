@@ -158,7 +158,27 @@ void TBitmap::Assign(TPersistent* Source) {
   TGraphic::Assign(Source);
 }
 
+TColor TBitmap::TransparentColor() {
+  if (Empty()) return clNone;
+  return static_cast<TColor>(GetPixel(Canvas()->Handle(), 0, FHeight - 1));
+}
+
 // ---------------------------------------------------------------- BMP files
+
+void TBitmap::ReadData(TStream* Stream) {
+  int32_t size = 0;
+  if (Stream->Read(&size, sizeof(size)) != sizeof(size) || size < 0 || size > Stream->Size() - Stream->Position())
+    throw EInvalidGraphic(SInvalidBitmap);
+  LoadFromStream(Stream);
+}
+
+void TBitmap::WriteData(TStream* Stream) const {
+  TMemoryStream file;
+  SaveToStream(&file);
+  const int32_t size = static_cast<int32_t>(file.Size());
+  Stream->WriteBuffer(&size, sizeof(size));
+  Stream->WriteBuffer(file.Memory(), file.Size());
+}
 
 void TBitmap::SaveToStream(TStream* Stream) const {
   int stride = BytesPerScanLine();

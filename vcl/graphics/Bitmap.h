@@ -3,6 +3,7 @@
 // pixel, drawn through its canvas and read or written row by row.
 #include <memory>
 
+#include "vcl/graphics/Colors.h"
 #include "vcl/graphics/Graphic.h"
 
 struct HBITMAP__;
@@ -46,9 +47,15 @@ public:
   void SaveToStream(TStream* Stream) const override;
 
   void Assign(TPersistent* Source) override;
+  // The colour that counts as transparent: that of the bottom-left pixel
+  // (clNone for an empty bitmap).
+  TColor TransparentColor();
 
 protected:
   void Draw(TCanvas* ACanvas, const TRect& Rect) override;
+  // "Data": the length of the BMP file (4 bytes), then the file.
+  void ReadData(TStream* Stream) override;
+  void WriteData(TStream* Stream) const override;
 
 private:
   class TBitmapCanvas;

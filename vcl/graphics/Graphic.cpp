@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "vcl/classes/Filer.h"
 #include "vcl/graphics/Bitmap.h"
 #include "vcl/graphics/Icon.h"
 #include "vcl/rtl/Streams.h"
@@ -26,6 +27,12 @@ void TGraphic::SaveToFile(const String& FileName) const {
 void TGraphic::Changed() {
   FModified = true;
   if (OnChange) OnChange(this);
+}
+
+void TGraphic::DefineProperties(TFiler* Filer) {
+  Filer->DefineBinaryProperty(
+      L"Data", [this](TStream* AStream) { ReadData(AStream); },
+      [this](TStream* AStream) { WriteData(AStream); }, !Empty());
 }
 
 // ---------------------------------------------------------------- formats

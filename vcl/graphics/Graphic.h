@@ -41,7 +41,13 @@ protected:
   friend class TCanvas;
   // Draws the graphic into Rect of the canvas, stretched to fit.
   virtual void Draw(TCanvas* ACanvas, const TRect& Rect) = 0;
-  void Changed();
+  // Marks the graphic modified and tells OnChange.
+  virtual void Changed();
+  // The streamed form of the graphic, the binary property "Data" (written
+  // unless the graphic is empty).
+  void DefineProperties(TFiler* Filer) override;
+  virtual void ReadData(TStream* Stream) { LoadFromStream(Stream); }
+  virtual void WriteData(TStream* Stream) const { SaveToStream(Stream); }
 
 private:
   bool FModified = false;

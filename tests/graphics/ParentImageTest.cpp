@@ -1,0 +1,48 @@
+// The image of a control's parent painted under the control.
+#include <gtest/gtest.h>
+
+#include "PaintSurface.h"
+#include "tests/guiharness/FormFixture.h"
+#include "vcl/controls/StdCtrls.h"
+
+namespace {
+
+struct ParentImage : FormFixture {
+  ParentImage() {
+    Form->SetColor(clRed);
+    Form->SetBounds(0, 0, 240, 160);
+    Other = Add<TLabel>(60, 30);
+    Other->SetBounds(60, 30, 30, 20);
+    Other->SetColor(clLime);
+    Control = Add<TLabel>(20, 30);
+    Control->SetBounds(20, 30, 50, 40);
+    Control->HandleNeeded();
+    Other->HandleNeeded();
+  }
+  TLabel* Control;
+  TLabel* Other;
+};
+
+TEST_F(ParentImage, TheParentsBackgroundLiesUnderTheControl) {
+  TPaintSurface surface(50, 40, clBlue);
+  cxPaintParentImage(Control, surface.Canvas.get(), TRect(0, 0, 50, 40), false);
+  EXPECT_EQ(TRect(), surface.BoundsOfPixelsOtherThan(clRed));  // the sibling is left out
+}
+
+TEST_F(ParentImage, APartOfTheImageLandsAtTheDestinationsTopLeft) {
+  TPaintSurface surface(30, 30, clBlue);
+  cxPaintParentImageInto(Control, surface.Canvas.get(), TRect(30, 0, 50, 20), TRect(5, 5, 6, 6), true);
+  EXPECT_EQ(clBlue, surface.Pixel(2, 2));
+  EXPECT_EQ(clRed, surface.Pixel(6, 6));     // the parent at the control's (30, 0)
+  EXPECT_EQ(clLime, surface.Pixel(16, 6));   // the sibling from the control's (40, 0)
+  EXPECT_EQ(clBlue, surface.Pixel(26, 26));  // nothing beyond the 20 x 20 source
+}
+
+TEST_F(ParentImage, NothingWithoutAParent) {
+  TLabel orphan(nullptr);
+  TPaintSurface surface(10, 10, clBlue);
+  cxPaintParentImage(&orphan, surface.Canvas.get(), TRect(0, 0, 10, 10));
+  EXPECT_EQ(clBlue, surface.Pixel(5, 5));
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// A sheet of glyph states, gradients and text samples, kept as a PNG picture
+// for a person to look at.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "PaintSurface.h"
+
+namespace {
+
+std::unique_ptr<TBitmap> SampleGlyph() {
+  auto glyph = std::make_unique<TBitmap>();
+  glyph->SetPixelFormat(pf24bit);
+  glyph->SetSize(32, 32);
+  TcxCanvas canvas(glyph->Canvas());
+  canvas.FillRect(TRect(0, 0, 32, 32), clFuchsia);
+  canvas.SetBrushColor(TColor(0x2080F0));
+  canvas.Pen()->SetColor(TColor(0x104080));
+  canvas.Ellipse(TRect(3, 3, 29, 29));
+  canvas.FillRect(TRect(12, 8, 20, 24), clWhite);
+  canvas.FillRect(TRect(8, 12, 24, 20), clWhite);
+  return glyph;
+}
+
+TEST(GraphicsSheet, GlyphStatesGradientsAndTextAreSavedAsAPicture) {
+  TPaintSurface sheet(560, 330, clWhite);
+  TcxCanvas& canvas = *sheet.Canvas;
+  HDC dc = canvas.Handle();
+  canvas.Font()->SetName(L"Tahoma");
+  canvas.Font()->SetHeight(-12);
+  canvas.Font()->SetColor(clBlack);
+  canvas.Brush()->SetStyle(bsClear);
+
+  // Glyph states, each over a light and a dark background.
+  auto glyph = SampleGlyph();
+  const wchar_t* states[] = {L"Normal", L"Disabled", L"Faded", L"GrayScale", L"Dingy", L"Shadowed"};
+  for (int i = 0; i < 6; ++i) {
+    const int left = 10 + i * 90;
+    cxFillRectSolid(dc, TRect(left, 30, left + 80, 70), TColor(0xF0F0F0));
+    cxFillRectSolid(dc, TRect(left, 70, left + 80, 110), TColor(0x603020));
+    for (int top : {34, 74})
+      cxDrawGlyph(dc, TRect(left + 24, top, left + 56, top + 32), TRect(left, top - 4, left + 80, top + 36),
+                  glyph.get(), static_cast<TcxGlyphDrawState>(i));
+    canvas.DrawTexT(states[i], TRect(left, 10, left + 80, 28), cxtfAlignHCenter | cxtfSingleLine, true);
+  }
+
+  // Gradients: the system's, the library's own and with a moved midpoint.
+  cxFillRectWithGradient(dc, TRect(10, 125, 180, 165), TColor(0x800000), TColor(0x00C0FF), true);
+  cxSoftwareGradientFill(dc, TRect(190, 125, 360, 165), TColor(0x800000), TColor(0x00C0FF), true);
+  cxFillGradientWithMidpoint(dc, TRect(370, 125, 550, 165), TColor(0x800000), TColor(0x00C0FF), 40, true);
+  cxFillRectWithGradient(dc, TRect(10, 170, 180, 200), clWhite, TColor(0x008000), false);
+  cxSoftwareGradientFill(dc, TRect(190, 170, 360, 200), clWhite, TColor(0x008000), false);
+  cxFillGradientWithMidpoint(dc, TRect(370, 170, 550, 200), clWhite, TColor(0x008000), 160, false);
+
+  // Text: plain, disabled, ellipsis, wrapped lines and rotated.
+  canvas.DrawTexT(L"Plain text", TRect(10, 210, 180, 228), cxtfSingleLine, true);
+  canvas.DrawTexT(L"Disabled text", TRect(10, 230, 180, 248), cxtfSingleLine, false);
+  canvas.DrawTexT(L"A text much too long for its box", TRect(10, 250, 140, 268), cxtfSingleLine | cxtfEndEllipsis,
+                  true);
+  canvas.FrameRect(TRect(190, 210, 360, 320), clSilver);
+  cxDrawTextLines(&canvas, L"Words wrap into lines that fit the width of the box, centred as a block.",
+                  TRect(195, 210, 355, 320), DT_VCENTER | DT_CENTER, clNavy);
+  for (auto [angle, left] : {std::pair{raPlus90, 380}, std::pair{raMinus90, 420}}) {
+    TRect r(left, 210, left + 30, 320);
+    canvas.FrameRect(r, clSilver);
+    cxDrawRotatedText(&canvas, L"Rotated text", r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX, clMaroon,
+                      angle);
+  }
+  TRect upsideDown(460, 280, 550, 300);
+  cxDrawRotatedText(&canvas, L"Upside down", upsideDown, DT_SINGLELINE | DT_NOPREFIX, clMaroon, ra180);
+
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet.Bitmap, L"artifacts\\GraphicsSheet.png");
+  std::ifstream file("artifacts/GraphicsSheet.png", std::ios::binary);
+  char signature[8] = {};
+  file.read(signature, 8);
+  EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), std::string(signature, 8));
+}
+
+}  // namespace
