@@ -13,6 +13,7 @@ namespace {
 constexpr size_t npos = String::npos;
 const wchar_t* const Agregacoes[] = {L"MAX", L"SUM", L"AVG", L"MIN", L"COUNT"};
 const String Marcador = L" PONTO_DE_SUBSTITUICAO ";
+const TPadrao MarcadorMaiusculo(UpperCase(Marcador));
 
 // Hides an aggregate name from the scan ("SUBSTITUIMA" for MAX, ...).
 String Mascara(const String& Agregacao) { return L"SUBSTITUI" + Agregacao.substr(0, 2); }
@@ -75,7 +76,8 @@ private:
   String MoveCondicoes(String& Sub, const String& Where, const String& Lista);
   void PassoColuna(String Condicao, String& Sub, String& On, const String& Lista) const;
   static String LimpaSub(String Sub);
-  bool ColocaJuncao(const String& Juncao);
+  bool ColocaJuncao(const String& Juncao, size_t Marcado);
+  bool MarcadorAntes(size_t Posicao) const;
   size_t BuscaAlias(const String& Chave, size_t De);
 
   // A change of the statement, kept while a lifting may still be undone.
@@ -223,7 +225,20 @@ bool TElevacao::Eleva(size_t Agregacao) {
   const size_t select = BuscaSemCaixa(FWork, L"SELECT", apos);
   String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
   const size_t ondeSub = TPadrao(UpperCase(sub)).Em(FWork);
-  Edita(ondeSub, sub.size(), Marcador);
+  // When the sub-select stands in its own place and no marker comes before
+  // it, the marker would be found right there: the name's mask and the
+  // derived table's value go in at once, in one change of the text.
+  const size_t primeira = FPrimeiras[Agregacao];
+  const bool direto = ondeSub == select && !MarcadorAntes(ondeSub);
+  size_t marcado = npos;
+  if (direto) {
+    const String mascara = Mascara(nome);
+    Edita(primeira, ondeSub + sub.size() - primeira,
+          mascara + FWork.substr(primeira + nome.size(), ondeSub - primeira - nome.size()) + FT + L".VALOR");
+    marcado = ondeSub + mascara.size() - nome.size();
+  } else {
+    Edita(ondeSub, sub.size(), Marcador);
+  }
 
   // Its value column is named VALOR.
   const String corpo = Trim(Copy(sub, 7));
@@ -237,15 +252,25 @@ bool TElevacao::Eleva(size_t Agregacao) {
   FAliasExterno = AliasExternoDe(SubstituiTodos(textoWhere, L" AND ", L" "));
   const String on = MoveCondicoes(sub, textoWhere, lista);
 
-  const bool elevou = ColocaJuncao(L" left outer join (" + LimpaSub(sub) + L") " + FT + L" on (" + on + L")");
+  const bool elevou =
+      ColocaJuncao(L" left outer join (" + LimpaSub(sub) + L") " + FT + L" on (" + on + L")", marcado);
   FDiario = nullptr;
   if (!elevou) {
     for (auto e = diario.rbegin(); e != diario.rend(); ++e) Edita(e->Posicao, e->Inseridos, e->Antes);
     FAliases = aliasesAntes;
     --FContador;
   }
-  Edita(FPrimeiras[Agregacao], nome.size(), Mascara(nome));
+  if (!elevou || !direto) Edita(FPrimeiras[Agregacao], nome.size(), Mascara(nome));
   return elevou;
+}
+
+// Whether the first marker of the text, with one put at Posicao, would be
+// another one: one before it, or one whose last blank would be the new
+// one's first.
+bool TElevacao::MarcadorAntes(size_t Posicao) const {
+  const size_t borda = Marcador.size() - 1;
+  return MarcadorMaiusculo.Em(FWork, FSemMarcadorAte, Posicao) != npos ||
+         (Posicao >= borda && IgualSemCaixa(FWork, Posicao - borda, MarcadorMaiusculo.Texto().substr(0, borda)));
 }
 
 // The aliases of the sub-select's FROM list, one entry per item.
@@ -412,15 +437,18 @@ String TElevacao::LimpaSub(String Sub) {
   return Sub;
 }
 
-// The aggregate reads the derived table's value; the join goes in after the
-// outer alias (after its own ON clause when it has one). False when the
-// alias is nowhere after the marker.
-bool TElevacao::ColocaJuncao(const String& Juncao) {
-  static const TPadrao MarcadorMaiusculo(UpperCase(Marcador));
-  const size_t marcador = MarcadorMaiusculo.Em(FWork, FSemMarcadorAte);
-  if (marcador == npos) return false;
-  FSemMarcadorAte = marcador;
-  Edita(marcador, Marcador.size(), FT + L".VALOR");
+// The aggregate reads the derived table's value (already in place at
+// Marcado, when known); the join goes in after the outer alias (after its
+// own ON clause when it has one). False when the alias is nowhere after the
+// marker.
+bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
+  size_t marcador = Marcado;
+  if (marcador == npos) {
+    marcador = MarcadorMaiusculo.Em(FWork, FSemMarcadorAte);
+    if (marcador == npos) return false;
+    FSemMarcadorAte = marcador;
+    Edita(marcador, Marcador.size(), FT + L".VALOR");
+  }
   // The tail from the marker on holds the outer alias.
   // Looked for as written in an upper-cased text: an alias with lower-case
   // letters is never found so.

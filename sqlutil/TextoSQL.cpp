@@ -1,5 +1,6 @@
 #include "sqlutil/TextoSQL.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -115,8 +116,8 @@ TPadrao::TPadrao(String APadrao) : FPadrao(std::move(APadrao)) {
   for (size_t k = 0; k + 1 < m; ++k) FSalto[FPadrao[k] & 0xFF] = m - 1 - k;
 }
 
-size_t TPadrao::Em(const String& S, size_t De) const {
-  const size_t m = FPadrao.size(), n = S.size();
+size_t TPadrao::Em(const String& S, size_t De, size_t Ate) const {
+  const size_t m = FPadrao.size(), n = std::min(S.size(), Ate);
   if (m == 0) return De <= n ? De : String::npos;
   const wchar_t ultimo = FPadrao[m - 1];
   for (size_t i = De; i + m <= n;) {

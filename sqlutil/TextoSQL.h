@@ -42,8 +42,9 @@ public:
   explicit TPadrao(String APadrao);
   const String& Texto() const { return FPadrao; }
   size_t size() const { return FPadrao.size(); }
-  // The first occurrence in S from index De on; npos when none.
-  size_t Em(const String& S, size_t De = 0) const;
+  // The first occurrence in S from index De on that ends by index Ate;
+  // npos when none.
+  size_t Em(const String& S, size_t De = 0, size_t Ate = String::npos) const;
 
 private:
   String FPadrao;
