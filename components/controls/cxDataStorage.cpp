@@ -343,6 +343,21 @@ String TcxDateTimeValueType::GetDisplayText(const void* AValue) const {
   }
 }
 
+// ---------------------------------------------------------------- decimals
+
+int TcxFMTBcdValueType::CompareValues(const void* AValue1, const void* AValue2) const {
+  return BcdCompare(ReadSlot<TBcd>(AValue1), ReadSlot<TBcd>(AValue2));
+}
+
+// The value's own digits, in the shortest form.
+String TcxFMTBcdValueType::GetDisplayText(const void* AValue) const { return BcdToStr(ReadSlot<TBcd>(AValue)); }
+
+void TcxFMTBcdValueType::LoadValue(const void* AValue, Variant& AResult) const {
+  AResult = VarFMTBcdCreate(ReadSlot<TBcd>(AValue));
+}
+
+void TcxFMTBcdValueType::StoreValue(void* AField, const Variant& AValue) const { WriteSlot(AField, VarToBcd(AValue)); }
+
 // ---------------------------------------------------------------- time stamps
 
 // Field by field: the year as the signed number it is, the other fields as
@@ -464,9 +479,9 @@ const std::vector<TcxValueTypeClass>& BuiltInValueTypes() {
       cxValueTypeClass<TcxWordValueType>(),     cxValueTypeClass<TcxBooleanValueType>(),
       cxValueTypeClass<TcxSingleValueType>(),   cxValueTypeClass<TcxFloatValueType>(),
       cxValueTypeClass<TcxCurrencyValueType>(), cxValueTypeClass<TcxDateTimeValueType>(),
-      cxValueTypeClass<TcxLargeIntValueType>(), cxValueTypeClass<TcxSQLTimeStampValueType>(),
-      cxValueTypeClass<TcxVariantValueType>(),  cxValueTypeClass<TcxObjectValueType>(),
-      cxValueTypeClass<TcxBLOBValueType>()};
+      cxValueTypeClass<TcxLargeIntValueType>(), cxValueTypeClass<TcxFMTBcdValueType>(),
+      cxValueTypeClass<TcxSQLTimeStampValueType>(), cxValueTypeClass<TcxVariantValueType>(),
+      cxValueTypeClass<TcxObjectValueType>(),   cxValueTypeClass<TcxBLOBValueType>()};
   return types;
 }
 

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "vcl/rtl/FMTBcd.h"
 #include "vcl/rtl/Streams.h"
 #include "vcl/rtl/UnitStartup.h"
 #include "vcl/rtl/Variants.h"
@@ -183,6 +184,18 @@ public:
 
 class TcxLargeIntValueType : public TcxFixedValueType<int64_t, varInt64> {
   VCL_CLASS(TcxLargeIntValueType, TcxValueType)
+};
+
+// A decimal record; the stream holds its text as a tagged value.
+class TcxFMTBcdValueType : public TcxValueType {
+  VCL_CLASS(TcxFMTBcdValueType, TcxValueType)
+public:
+  int CompareValues(const void* AValue1, const void* AValue2) const override;
+  int DataSize() const override { return sizeof(TBcd); }
+  String GetDisplayText(const void* AValue) const override;
+  void LoadValue(const void* AValue, Variant& AResult) const override;
+  void StoreValue(void* AField, const Variant& AValue) const override;
+  TVarType GetVarType() const override { return varFMTBcd; }
 };
 
 // Loads as a date; the stream holds the date as a tagged value.

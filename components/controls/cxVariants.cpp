@@ -8,6 +8,7 @@
 
 #include "components/controls/cxDataConsts.h"
 #include "components/core/dxCore.h"
+#include "vcl/rtl/FMTBcd.h"
 
 static_assert(std::endian::native == std::endian::little, "the stream's numbers are little-endian");
 
@@ -73,7 +74,7 @@ bool cxVarTypeIsDate(TVarType AVarType) { return AVarType == varDate; }
 
 bool cxIsDateVariant(const Variant& V) { return cxVarTypeIsDate(VarType(V)); }
 
-bool cxIsNumericVariant(const Variant& V) { return VarIsNumeric(V); }
+bool cxIsNumericVariant(const Variant& V) { return VarIsNumeric(V) || VarType(V) == varFMTBcd; }
 
 bool cxIsNullOrEmptyVariant(const Variant& V) { return VarIsNull(V) || (VarIsStr(V) && V.AsString().empty()); }
 

@@ -32,6 +32,7 @@ bool cxVariantsEqual(const Variant& V1, const Variant& V2);
 bool cxVariantsEqualStrict(const Variant& V1, const Variant& V2);
 bool cxVarTypeIsDate(TVarType AVarType);
 bool cxIsDateVariant(const Variant& V);
+// The platform's numbers, and decimals (TBcd variants).
 bool cxIsNumericVariant(const Variant& V);
 // Null, or a text equal to the empty text (Empty is not included).
 bool cxIsNullOrEmptyVariant(const Variant& V);

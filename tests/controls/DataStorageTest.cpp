@@ -65,10 +65,11 @@ private:
 TEST(ValueTypeClassList, RegistersTheBuiltInTypesByCaption) {
   TcxValueTypeClassList* list = cxValueTypeClassList();
   ASSERT_NE(list, nullptr);
-  const wchar_t* const captions[] = {L"String",   L"WideString", L"Smallint", L"Integer", L"Word",
-                                     L"Boolean",  L"Single",     L"Float",    L"Currency", L"DateTime",
-                                     L"LargeInt", L"SQLTimeStamp", L"Variant", L"Object",  L"BLOB"};
-  ASSERT_EQ(list->Count(), 15);
+  const wchar_t* const captions[] = {L"String",   L"WideString", L"Smallint",     L"Integer", L"Word",
+                                     L"Boolean",  L"Single",     L"Float",        L"Currency", L"DateTime",
+                                     L"LargeInt", L"FMTBcd",     L"SQLTimeStamp", L"Variant", L"Object",
+                                     L"BLOB"};
+  ASSERT_EQ(list->Count(), 16);
   for (int i = 0; i < list->Count(); ++i) {
     EXPECT_EQ(list->Items(i)->Caption(), captions[i]);
     EXPECT_EQ(list->ItemByCaption(captions[i]), list->Items(i));
@@ -76,10 +77,10 @@ TEST(ValueTypeClassList, RegistersTheBuiltInTypesByCaption) {
   EXPECT_EQ(list->ItemByCaption(L"LargeInt"), Type<TcxLargeIntValueType>());
   EXPECT_EQ(list->ItemByCaption(L"largeint"), nullptr);
   EXPECT_EQ(cxValueTypeClass<TcxValueType>()->Caption(), L"");
-  EXPECT_THROW(list->Items(15), EListError);
+  EXPECT_THROW(list->Items(16), EListError);
 
   list->RegisterItem(Type<TcxWordValueType>());
-  EXPECT_EQ(list->Count(), 15) << "registered twice, listed once";
+  EXPECT_EQ(list->Count(), 16) << "registered twice, listed once";
   list->UnregisterItem(Type<TcxWordValueType>());
   EXPECT_EQ(list->ItemByCaption(L"Word"), nullptr);
   list->RegisterItem(Type<TcxWordValueType>());
@@ -90,7 +91,7 @@ TEST(ValueTypeClassList, GoneAfterShutDown) {
   EXPECT_EQ(cxValueTypeClassList(), nullptr);
   cxDataStorageUnit.Initialize();
   ASSERT_NE(cxValueTypeClassList(), nullptr);
-  EXPECT_EQ(cxValueTypeClassList()->Count(), 15);
+  EXPECT_EQ(cxValueTypeClassList()->Count(), 16);
 }
 
 // ---------------------------------------------------------------- values
@@ -116,6 +117,7 @@ TEST(ValueTypes, KeepCompareAndStreamTheirValues) {
       {Type<TcxCurrencyValueType>(), Variant(Currency::FromScaled(INT64_MIN)), varCurrency, 8},
       {Type<TcxDateTimeValueType>(), VarFromDateTime(EncodeDateTime(1899, 12, 29, 6, 0, 0, 0)), varDate, 8},
       {Type<TcxLargeIntValueType>(), Variant(9223372036854775807LL), varInt64, 8},
+      {Type<TcxFMTBcdValueType>(), VarFMTBcdCreate(StrToBcd(L"-12345678901234567890.123456789")), varFMTBcd, 34},
       {Type<TcxSQLTimeStampValueType>(), VarFromDateTime(EncodeDateTime(2024, 2, 29, 23, 59, 59, 999)), varDate, 16},
       {Type<TcxVariantValueType>(), VarArrayOf({1, L"a"}), varArray | varVariant, sizeof(void*)},
       {Type<TcxBLOBValueType>(), VarAsType(Variant(L"\u00E9bytes"), varString), varString, sizeof(void*)},
@@ -163,6 +165,11 @@ TEST(ValueTypes, CompareAtTheirLimits) {
       {"date", Type<TcxDateTimeValueType>(), VarFromDateTime(-657434.0), VarFromDateTime(2958465.99)},
       {"largeint", Type<TcxLargeIntValueType>(), Variant(static_cast<long long>(INT64_MIN)),
        Variant(9223372036854775807LL)},
+      {"decimal sign", Type<TcxFMTBcdValueType>(), Variant(L"-0.001"), Variant(L"0")},
+      {"decimal widest", Type<TcxFMTBcdValueType>(), Variant(L"-" + String(64, L'9')), Variant(String(64, L'9'))},
+      {"decimal digits", Type<TcxFMTBcdValueType>(), Variant(L"99.99"), Variant(L"100")},
+      {"decimal places", Type<TcxFMTBcdValueType>(), Variant(L"0.1"), Variant(L"0.10001")},
+      {"decimal negative", Type<TcxFMTBcdValueType>(), Variant(L"-100"), Variant(L"-99.5")},
       {"string null", Type<TcxStringValueType>(), Null(), Variant(L"")},
       {"string", Type<TcxStringValueType>(), Variant(L"B"), Variant(L"a")},
       {"wide string null", Type<TcxWideStringValueType>(), Null(), Variant(L"")},
@@ -207,6 +214,41 @@ TEST(ValueTypes, CompareTimeStampsFieldByField) {
   TSlot invalid(type);
   invalid.SetRaw(TimeStamp(2024, 13, 1));
   EXPECT_THROW(invalid.Get(), EConvertError);
+}
+
+// Decimals keep every digit they are given and compare by value.
+TEST(ValueTypes, DecimalsKeepTheirDigits) {
+  struct TCase {
+    const wchar_t* Text;
+    const wchar_t* Shortest;
+    int Precision, Places;
+  } cases[] = {
+      {L"007.50", L"7.5", 5, 2},      {L"-0", L"0", 1, 0},       {L"1.5E3", L"1500", 4, 0},
+      {L"1E-3", L"0.001", 4, 3},      {L".5", L"0.5", 2, 1},     {L"+42", L"42", 2, 0},
+      {L"-0.000", L"0", 4, 3},        {L"123456789012345678901234567890.5", L"123456789012345678901234567890.5", 31, 1},
+  };
+  for (const TCase& c : cases) {
+    const TBcd value = StrToBcd(c.Text);
+    EXPECT_EQ(value.Precision, c.Precision) << c.Text;
+    EXPECT_EQ(value.SignSpecialPlaces & 0x3F, c.Places) << c.Text;
+    EXPECT_EQ(BcdToStr(value), c.Shortest) << c.Text;
+    EXPECT_EQ(BcdCompare(value, StrToBcd(c.Shortest)), 0) << c.Text;
+    const TBcd back = VarToBcd(VarFMTBcdCreate(value));
+    EXPECT_EQ(std::memcmp(&back, &value, sizeof(TBcd)), 0) << c.Text << ": the variant keeps the record";
+  }
+  for (const wchar_t* bad : {L"", L"abc", L"1.2.3", L"1E", L"--1", L"1E99"})
+    EXPECT_THROW(StrToBcd(bad), EBcdException) << bad;
+  EXPECT_THROW(StrToBcd(String(65, L'1')), EBcdException);
+
+  TcxValueTypeClass decimal = Type<TcxFMTBcdValueType>();
+  Variant text(L"12.5x");
+  EXPECT_FALSE(decimal->IsValueValid(text));
+  text = Variant(L"12.50");
+  EXPECT_TRUE(decimal->IsValueValid(text));
+  EXPECT_EQ(VarType(text), varFMTBcd);
+  EXPECT_EQ(text.AsDouble(), 12.5);
+  TSlot slot(decimal, text);
+  EXPECT_EQ(decimal->GetDisplayText(slot.Value()), L"12.5");
 }
 
 TEST(ValueTypes, NullsOfTheHeapKinds) {

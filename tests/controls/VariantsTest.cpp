@@ -6,6 +6,7 @@
 
 #include "components/controls/cxVariants.h"
 #include "vcl/rtl/DateUtils.h"
+#include "vcl/rtl/FMTBcd.h"
 
 namespace {
 
@@ -114,6 +115,7 @@ TEST(VariantComparison, TypeTests) {
   EXPECT_TRUE(cxIsNumericVariant(Variant(1)));
   EXPECT_TRUE(cxIsNumericVariant(Variant(Currency(3))));
   EXPECT_TRUE(cxIsNumericVariant(Typed(Variant(2.5), varSingle)));
+  EXPECT_TRUE(cxIsNumericVariant(VarFMTBcdCreate(StrToBcd(L"1.5"))));
   EXPECT_FALSE(cxIsNumericVariant(Variant(L"1")));
   EXPECT_FALSE(cxIsNumericVariant(Null()));
   EXPECT_TRUE(cxIsNullOrEmptyVariant(Null()));
@@ -201,6 +203,7 @@ TEST(TaggedValueStream, RoundTripsEveryValueType) {
       {"ansi 256", AnsiText(std::string(256, 'y')), 12, 261, varString},
       {"empty ansi", AnsiText(""), 6, 2, varString},
       {"uint64 as text", Typed(Variant(5LL), varUInt64), 6, 3, varString},
+      {"decimal as text", VarFMTBcdCreate(StrToBcd(L"12.50")), 6, 6, varString},
       {"empty array", emptyArray, 1, 3, varArray | varVariant},
       {"array", VarArrayOf({1, L"a", Null(), VarArrayOf({true})}), 1, 17, varArray | varVariant},
   };

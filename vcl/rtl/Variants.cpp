@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "vcl/rtl/DateUtils.h"
+#include "vcl/rtl/FMTBcd.h"
 #include "vcl/rtl/WinApi.h"
 
 #include <oleauto.h>
@@ -90,6 +91,8 @@ String VarTypeAsText(TVarType AType) {
     text = L"String";
   else if (base == varUString)
     text = L"UnicodeString";
+  else if (base == varFMTBcd)
+    text = L"FMTBcd";
   else
     text = L"$" + IntToHex(base, 4);
   return AType & varArray ? L"Array " + text : text;
@@ -119,6 +122,9 @@ Variant Variant::ConvertedTo(TVarType AType) const {
     if (AType == varNull) return *this;
     CastError(FType, AType);
   }
+  // Decimals convert through their text, both ways.
+  if (FType == varFMTBcd) return Variant(BcdToStr(VarToBcd(*this))).ConvertedTo(AType);
+  if (AType == varFMTBcd) return VarFMTBcdCreate(VarToBcd(*this));
   if (IsStringType(AType)) {
     Variant v = OfType(AType);
     v.FString = IsStringType(FType) ? FString : TextOf(*this, FType);
@@ -226,6 +232,7 @@ namespace {
 int CompareValues(const Variant& A, const Variant& B) {
   const TVarType a = A.VType(), b = B.VType();
   if (a == varEmpty && b == varEmpty) return 0;
+  if (a == varFMTBcd && b == varFMTBcd) return BcdCompare(VarToBcd(A), VarToBcd(B));
   if (IsStringType(a) && IsStringType(b)) {
     const int c = AnsiCompareStr(A.AsString(), B.AsString());
     return c < 0 ? -1 : c > 0;

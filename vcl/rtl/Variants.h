@@ -1,6 +1,7 @@
 #pragma once
 // Variant: a value of one of the framework's kinds (empty, null, integers,
-// floats, currency, date, string, boolean, arrays of variants) with the
+// floats, currency, date, string, boolean, arrays of variants, and the
+// decimals of FMTBcd.h) with the
 // framework's conversions between them. Conversions from text use the
 // framework's own parsing first and then the system's variant conversion
 // for the user's locale.
@@ -21,6 +22,8 @@ constexpr TVarType varEmpty = 0x0000, varNull = 0x0001, varSmallint = 0x0002,
                    varByte = 0x0011, varWord = 0x0012, varLongWord = 0x0013,
                    varInt64 = 0x0014, varUInt64 = 0x0015, varString = 0x0100,
                    varUString = 0x0102, varTypeMask = 0x0FFF, varArray = 0x2000;
+
+struct TBcd;
 
 VCL_EXCEPTION(EVariantTypeCastError, EVariantError)
 VCL_EXCEPTION(EVariantOverflowError, EVariantError)
@@ -85,6 +88,8 @@ private:
   friend int VarArrayHighBound(const Variant& A, int Dim);
   friend Variant VarArrayGet(const Variant& A, std::initializer_list<int> Indices);
   friend void VarArrayPut(Variant& A, const Variant& Value, std::initializer_list<int> Indices);
+  friend Variant VarFMTBcdCreate(const TBcd& ABcd);
+  friend TBcd VarToBcd(const Variant& V);
 
   static Variant OfType(TVarType AType);
   Variant ConvertedTo(TVarType AType) const;
@@ -96,7 +101,7 @@ private:
     int64_t FInt = 0;  // integers, booleans (-1 true), currency (scaled)
     double FDouble;    // single, double, date
   };
-  String FString;
+  String FString;  // texts; the decimal text of a TBcd
   std::shared_ptr<TArray> FArray;  // never shared: copies copy the array
 };
 
