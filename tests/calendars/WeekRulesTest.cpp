@@ -13,6 +13,25 @@ public:
   ~TWeekStartScope() { cxDropWeekStartAssignment(); }
 };
 
+struct TWeekCase {
+  TDay WeekStart;
+  TcxFirstWeekOfYear Rule;
+  int Year, Month, Day, Week;
+};
+
+// The week number of each day at AHour, by the routine and by the
+// Gregorian table.
+void ExpectWeekNumbers(std::initializer_list<TWeekCase> ACases, int AHour) {
+  TcxCustomCalendarTable* gregorian = cxCalendarTableForID(CAL_GREGORIAN);
+  for (const TWeekCase& c : ACases) {
+    TWeekStartScope weekStart(c.WeekStart);
+    const TDateTime date = EncodeDateTime(c.Year, c.Month, c.Day, AHour, 0, 0, 0);
+    EXPECT_EQ(cxWeekNumberOfDate(c.Rule, date), c.Week)
+        << DateTimeToStr(date) << " rule " << c.Rule << " start " << c.WeekStart;
+    EXPECT_EQ(gregorian->GetWeekNumber(date, c.WeekStart, c.Rule), c.Week) << DateTimeToStr(date);
+  }
+}
+
 }  // namespace
 
 TEST(WeekRules, WeekdayArithmetic) {
@@ -51,11 +70,7 @@ TEST(WeekRules, StartOfWeekComesFromTheLocaleUnlessAssigned) {
 // Week numbers around the turn of the year, for every first-week rule and
 // both usual starts of the week.
 TEST(WeekRules, WeekNumbersAtYearBoundaries) {
-  struct TCase {
-    TDay WeekStart;
-    TcxFirstWeekOfYear Rule;
-    int Year, Month, Day, Week;
-  } cases[] = {
+  ExpectWeekNumbers({
       // Monday weeks, the first week holds four days of the year.
       {dMonday, fwyFirstFourDays, 2021, 1, 3, 53},
       {dMonday, fwyFirstFourDays, 2021, 1, 4, 1},
@@ -88,39 +103,20 @@ TEST(WeekRules, WeekNumbersAtYearBoundaries) {
       {dSunday, fwyFirstFourDays, 2022, 1, 1, 52},
       {dSunday, fwyFirstFourDays, 2022, 1, 2, 1},
       {dSunday, fwyFirstFourDays, 2020, 12, 31, 53},
-  };
-  TcxCustomCalendarTable* gregorian = cxCalendarTableForID(CAL_GREGORIAN);
-  for (const TCase& c : cases) {
-    TWeekStartScope weekStart(c.WeekStart);
-    const TDateTime date = EncodeDateTime(c.Year, c.Month, c.Day, 12, 0, 0, 0);
-    EXPECT_EQ(cxWeekNumberOfDate(c.Rule, date), c.Week)
-        << c.Year << "-" << c.Month << "-" << c.Day << " rule " << c.Rule << " start " << c.WeekStart;
-    EXPECT_EQ(gregorian->GetWeekNumber(date, c.WeekStart, c.Rule), c.Week);
-  }
+  }, 12);
 }
 
 // Before 1899-12-30 the time of day is a negative fraction; the week of a
 // day must not depend on it.
 TEST(WeekRules, TimeOfDayKeepsTheWeekBefore1899) {
-  struct TCase {
-    TDay WeekStart;
-    TcxFirstWeekOfYear Rule;
-    int Year, Month, Day, Week;
-  } cases[] = {
+  ExpectWeekNumbers({
       {dSunday, fwyJan1, 1899, 1, 1, 1},
       {dSunday, fwyJan1, 1601, 12, 30, 1},
       {dSunday, fwyJan1, 1898, 12, 31, 53},
       {dMonday, fwyFirstFourDays, 1898, 12, 31, 52},
       {dMonday, fwyFirstFourDays, 1899, 1, 2, 1},
       {dSunday, fwyFirstFullWeek, 1899, 1, 1, 1},
-  };
-  TcxCustomCalendarTable* gregorian = cxCalendarTableForID(CAL_GREGORIAN);
-  for (const TCase& c : cases) {
-    TWeekStartScope weekStart(c.WeekStart);
-    const TDateTime date = EncodeDateTime(c.Year, c.Month, c.Day, 6, 0, 0, 0);
-    EXPECT_EQ(cxWeekNumberOfDate(c.Rule, date), c.Week) << DateTimeToStr(date) << " rule " << c.Rule;
-    EXPECT_EQ(gregorian->GetWeekNumber(date, c.WeekStart, c.Rule), c.Week) << DateTimeToStr(date);
-  }
+  }, 6);
   // Every rule and both usual starts, over the turns of years before and
   // after 1899-12-30: any time of day gives the week of the day's midnight.
   for (TDay weekStart : {dSunday, dMonday}) {
