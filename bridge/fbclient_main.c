@@ -1,5 +1,5 @@
 /* The Windows half of fbclient.dll (built with winegcc): loading, and the
-   translation of Windows database paths into Unix ones. */
+   translation of local Windows database names into Unix paths. */
 #include <windows.h>
 #include <limits.h>
 #include <stdio.h>
@@ -30,30 +30,30 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved) {
   return TRUE;
 }
 
-static int is_drive_path(const char* path, size_t length) {
-  return length >= 3 && ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z') && path[1] == ':' &&
-         (path[2] == '\\' || path[2] == '/');
+/* Names Firebird reads as a server's ("host:path", "host/port:path",
+   "inet://host:port/path": a colon beyond a drive letter; "\\host\path")
+   and Unix paths reach the client as they stand: the server or the
+   Linux side decides what they mean. */
+static int is_passed_unchanged(const WCHAR* name) {
+  const WCHAR* c;
+  for (c = name; *c && *c != ':'; ++c) {}
+  if (*c == ':' && c - name >= 2) return 1;
+  return name[0] == '/' || (name[0] == '\\' && name[1] == '\\');
 }
 
-/* "C:\dir\file.fdb" -> "/real/unix/dir/file.fdb", the folder resolved by
-   realpath so no drive-letter link ("c:") is left for Firebird to read as
-   a host name. Other names (Unix paths, host:path) keep their characters,
-   turned from the ANSI code page into UTF-8 as Linux expects. Answers 0
-   when the name cannot be converted. */
-static int to_unix_path(const char* name, size_t length, char* out, size_t out_size) {
-  WCHAR wide[MAX_PATH];
+/* A local name (drive path, or relative to the current folder or drive)
+   -> "/real/unix/dir/file.fdb": made absolute as Windows does, converted by
+   Wine, the folder resolved by realpath so no drive-letter link ("c:") is
+   left for Firebird to read as a host name. */
+static int local_to_unix(const WCHAR* name, char* out, size_t out_size) {
+  WCHAR full[PATH_MAX];
   char* unix_name;
   char* slash;
   char folder[PATH_MAX];
-  int wide_length, ok;
-
-  wide_length = MultiByteToWideChar(CP_ACP, 0, name, (int)length, wide, MAX_PATH - 1);
-  if (wide_length <= 0) return 0;
-  wide[wide_length] = 0;
-  if (!is_drive_path(name, length)) {
-    return WideCharToMultiByte(CP_UTF8, 0, wide, -1, out, (int)out_size, NULL, NULL) > 0;
-  }
-  unix_name = wine_get_unix_file_name(wide);
+  int ok;
+  DWORD length = GetFullPathNameW(name, PATH_MAX, full, NULL);
+  if (length == 0 || length >= PATH_MAX) return 0;
+  unix_name = wine_get_unix_file_name(full);
   if (!unix_name) return 0;
   slash = strrchr(unix_name, '/');
   if (slash) *slash = 0;
@@ -61,6 +61,19 @@ static int to_unix_path(const char* name, size_t length, char* out, size_t out_s
        snprintf(out, out_size, "%s/%s", folder, slash + 1) < (int)out_size;
   HeapFree(GetProcessHeap(), 0, unix_name);
   return ok;
+}
+
+/* The name the Linux client gets, in UTF-8 as Linux expects. The caller's
+   name is UTF-8 when its parameter block says so, else in the ANSI code
+   page. Answers 0 when the name cannot be converted. */
+static int to_unix_path(const char* name, size_t length, int utf8, char* out, size_t out_size) {
+  WCHAR wide[PATH_MAX];
+  int wide_length = MultiByteToWideChar(utf8 ? CP_UTF8 : CP_ACP, 0, name, (int)length, wide, PATH_MAX - 1);
+  if (wide_length <= 0) return 0;
+  wide[wide_length] = 0;
+  if (is_passed_unchanged(wide))
+    return WideCharToMultiByte(CP_UTF8, 0, wide, -1, out, (int)out_size, NULL, NULL) > 0;
+  return local_to_unix(wide, out, out_size);
 }
 
 /* The status vector for a Windows path that has no Unix counterpart: the
@@ -86,7 +99,9 @@ static size_t name_length(short length, const char* name) {
 intptr_t WINAPI bridge_isc_attach_database(intptr_t* status, short length, const char* name,
                                            unsigned int* db, short dpb_length, const char* dpb) {
   char path[PATH_MAX];
-  if (!to_unix_path(name, name_length(length, name), path, sizeof path)) return path_error(status, name);
+  if (!to_unix_path(name, name_length(length, name), host_dpb_has_utf8_filename(dpb, dpb_length), path,
+                    sizeof path))
+    return path_error(status, name);
   return host_isc_attach_database(status, 0, path, db, dpb_length, dpb);
 }
 
@@ -94,6 +109,8 @@ intptr_t WINAPI bridge_isc_create_database(intptr_t* status, short length, const
                                            unsigned int* db, short dpb_length, const char* dpb,
                                            short db_type) {
   char path[PATH_MAX];
-  if (!to_unix_path(name, name_length(length, name), path, sizeof path)) return path_error(status, name);
+  if (!to_unix_path(name, name_length(length, name), host_dpb_has_utf8_filename(dpb, dpb_length), path,
+                    sizeof path))
+    return path_error(status, name);
   return host_isc_create_database(status, 0, path, db, dpb_length, dpb, db_type);
 }

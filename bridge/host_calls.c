@@ -68,6 +68,17 @@ intptr_t HOST_CALL host_isc_create_database(intptr_t* Status, short NameLength, 
   return p_isc_create_database(Status, NameLength, Name, Db, DpbLength, Dpb, DbType);
 }
 
+int HOST_CALL host_dpb_has_utf8_filename(const char* Dpb, short DpbLength) {
+  /* version byte, then items of: tag, length byte, value */
+  int i = 1;
+  if (!Dpb || DpbLength < 1 || Dpb[0] != isc_dpb_version1) return 0;
+  while (i + 1 < DpbLength) {
+    if (Dpb[i] == isc_dpb_utf8_filename) return 1;
+    i += 2 + (unsigned char)Dpb[i + 1];
+  }
+  return 0;
+}
+
 /* The exports that need no translation. */
 #define EXPORT HOST_CALL __attribute__((visibility("default")))
 

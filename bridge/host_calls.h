@@ -22,4 +22,8 @@ intptr_t HOST_CALL host_isc_create_database(intptr_t* Status, short NameLength, 
                                             unsigned int* Db, short DpbLength, const char* Dpb,
                                             short DbType);
 
+/* Whether a database parameter block says that the database name is in
+   UTF-8 (isc_dpb_utf8_filename). */
+int HOST_CALL host_dpb_has_utf8_filename(const char* Dpb, short DpbLength);
+
 #endif

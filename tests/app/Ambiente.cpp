@@ -62,6 +62,11 @@ void TPastaDeTrabalho::Escreve(const String& Nome, const String& Texto) const {
 
 TBaseDeTeste::TBaseDeTeste() { ExecutaComandos(*Connect(), ComandosEsquemaDemo()); }
 
+TBaseDeTeste::TBaseDeTeste(const String& Nome, const String& Senha, const String& Arquivo)
+    : TTestDatabase(Nome, Senha, Arquivo) {
+  ExecutaComandos(*Connect(), ComandosEsquemaDemo());
+}
+
 String TBaseDeTeste::Linhas(const String& Consulta) const {
   const std::unique_ptr<TSQLConnection> conexao = Connect();
   TSQLDataSet consulta(nullptr);

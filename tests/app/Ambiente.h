@@ -29,6 +29,9 @@ private:
 class TBaseDeTeste : public TTestDatabase {
 public:
   TBaseDeTeste();
+  // The database of that name (see TTestDatabase).
+  explicit TBaseDeTeste(const String& Nome, const String& Senha = EmbeddedPassword,
+                        const String& Arquivo = String());
   // Every row of the query as "v1|v2|...", one row a line.
   String Linhas(const String& Consulta) const;
   // All the rows of the tables the tool writes, to compare before and after.

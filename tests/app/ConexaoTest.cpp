@@ -207,6 +207,24 @@ TEST_F(Conexao, AFirebirdDatabaseThatCannotBeOpenedIsReportedAndStaysClosed) {
   EXPECT_EQ(janela->btnAbriBD->Caption(), L"Abrir B.D.");
 }
 
+// A relative name is a file of the tool's folder, whatever case the edit
+// gives it.
+TEST(ConexaoRelativa, OpensADatabaseOfTheToolsFolderByARelativeName) {
+  TPastaDeTrabalho pasta;
+  CreateDirectoryW((pasta.Caminho() + L"\\dados").c_str(), nullptr);
+  TBaseDeTeste base(pasta.Caminho() + L"\\dados\\base.fdb");
+  base.Execute({L"insert into GER_DBVERSAO values ('2022.08.03')"});
+  pasta.Escreve(L"conexao.dat", L"BANCODADOS=INTERBASE\r\nDATABASE=dados\\base.fdb\r\n");
+  TScriptedDialogs dialogos;
+  TJanelaDeTeste janela;
+  EXPECT_EQ(janela->edtBaseDados->Text(), L"DADOS\\BASE.FDB");
+  Clica(janela->btnAbriBD);
+  EXPECT_TRUE(dialogos.Messages().empty()) << ToUtf8(TextosDosDialogos(dialogos).at(0));
+  EXPECT_TRUE(janela->SQLConnection->Connected());
+  EXPECT_EQ(janela->Aplicacao->VersaoBD(), L"2022.08.03");
+  Clica(janela->btnAbriBD);
+}
+
 // No Oracle or SQL Server client exists here: both attempts fail, and the
 // second one's load error reaches the operator.
 TEST_F(Conexao, OracleAndSqlServerFailWithTheDriversLoadErrorAfterTheStandardDriver) {

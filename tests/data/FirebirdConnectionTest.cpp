@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <mutex>
+#include <thread>
+
 #include "tests/dbfixture/TestDatabase.h"
 #include "vcl/data/DBXFirebird.h"
 #include "vcl/rtl/WinApi.h"
@@ -204,19 +208,105 @@ TEST_F(FirebirdConnection, ServerErrorsCarryTheServersTextAndCode) {
   }
 }
 
+// Names reach the client exactly, in UTF-8: one the ANSI code page cannot
+// hold makes and opens the very file named, not a look-alike ("baseO").
 TEST_F(FirebirdConnection, OpensDatabasesWhosePathHasNationalCharacters) {
-  TSQLConnection Other(nullptr);
-  Db.Configure(Other);
-  const String Path = Db.Path() + L".opera\u00e7\u00f5es.fdb";
-  TDBXProperties Properties;
-  Properties.AddProperties(*Other.Params());
-  Properties.SetValue(L"Database", Path);
-  CreateFirebirdDatabase(Properties);
-  Other.Params()->SetValues(L"DataBase", Path);
-  Other.Open();
-  EXPECT_TRUE(Other.Connected());
-  Other.Close();
-  EXPECT_TRUE(DeleteFileW(Path.c_str()));
+  for (const wchar_t* Name : {L".opera\u00e7\u00f5es.fdb", L".base\u03a9.fdb"}) {
+    const String Path = Db.Path() + Name;
+    SCOPED_TRACE(ToUtf8(Path));
+    TSQLConnection Other(nullptr);
+    Db.Configure(Other);
+    TDBXProperties Properties;
+    Properties.AddProperties(*Other.Params());
+    Properties.SetValue(L"Database", Path);
+    CreateFirebirdDatabase(Properties);
+    EXPECT_EQ(GetFileAttributesW((Db.Path() + L".baseO.fdb").c_str()), INVALID_FILE_ATTRIBUTES);
+    Other.Params()->SetValues(L"DataBase", Path);
+    Other.Open();
+    EXPECT_TRUE(Other.Connected());
+    Other.Close();
+    EXPECT_TRUE(DeleteFileW(Path.c_str()));
+    EXPECT_THROW(Other.Open(), TDBXError);  // no other file answers to the name
+  }
+}
+
+namespace {
+
+// The current folder, changed for the object's life.
+class TCurrentFolder {
+public:
+  explicit TCurrentFolder(const String& Folder) : FPrevious(MAX_PATH, L'\0') {
+    FPrevious.resize(GetCurrentDirectoryW(MAX_PATH, FPrevious.data()));
+    SetCurrentDirectoryW(Folder.c_str());
+  }
+  ~TCurrentFolder() { SetCurrentDirectoryW(FPrevious.c_str()); }
+
+private:
+  String FPrevious;
+};
+
+}  // namespace
+
+// Relative names are taken from the current folder, as any Windows file
+// name, in any case; a name of a folder is that folder's file.
+TEST_F(FirebirdConnection, RelativeNamesAreFilesOfTheCurrentFolder) {
+  const String Folder = Db.Path() + L".folder";
+  ASSERT_TRUE(CreateDirectoryW(Folder.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW((Folder + L"\\sub").c_str(), nullptr));
+  {
+    const TCurrentFolder Current(Folder);
+    TSQLConnection Other(nullptr);
+    Db.Configure(Other);
+    TDBXProperties Properties;
+    Properties.AddProperties(*Other.Params());
+    Properties.SetValue(L"Database", L"sub\\rel2.fdb");
+    CreateFirebirdDatabase(Properties);
+    EXPECT_NE(GetFileAttributesW((Folder + L"\\sub\\rel2.fdb").c_str()), INVALID_FILE_ATTRIBUTES);
+    for (const wchar_t* Name : {L"SUB\\REL2.FDB", L"sub/rel2.fdb", L".\\sub\\..\\sub\\rel2.fdb"}) {
+      SCOPED_TRACE(ToUtf8(Name));
+      Other.Params()->SetValues(L"DataBase", Name);
+      Other.Open();
+      EXPECT_TRUE(Other.Connected());
+      Other.Close();
+    }
+  }
+  EXPECT_TRUE(DeleteFileW((Folder + L"\\sub\\rel2.fdb").c_str()));
+  EXPECT_TRUE(RemoveDirectoryW((Folder + L"\\sub").c_str()));
+  EXPECT_TRUE(RemoveDirectoryW(Folder.c_str()));
+}
+
+// Opened and closed on many threads at once, first uses of the driver and
+// of the client library included, connections work and nothing breaks.
+TEST_F(FirebirdConnection, OpensConnectionsOnSeveralThreadsAtOnce) {
+  constexpr int Threads = 16, ConnectionsPerThread = 5, Rounds = 4;
+  Connection.reset();
+  std::atomic<int> Opened{0};
+  std::mutex FailuresLock;
+  std::vector<String> Failures;
+  for (int Round = 0; Round < Rounds; ++Round) {
+    // The driver and the client library are let go between rounds, so
+    // every round loads them anew.
+    DBXFirebird_Finalize();
+    DBXFirebird_Initialize();
+    std::atomic<int> Waiting{Threads};
+    std::vector<std::thread> Workers;
+    for (int t = 0; t < Threads; ++t)
+      Workers.emplace_back([&] {
+        for (--Waiting; Waiting > 0;) std::this_thread::yield();  // start together
+        try {
+          for (int i = 0; i < ConnectionsPerThread; ++i) {
+            const std::unique_ptr<TSQLConnection> C = Db.Connect();
+            if (C->Connected()) ++Opened;
+          }
+        } catch (const Exception& E) {
+          const std::lock_guard<std::mutex> Guard(FailuresLock);
+          Failures.push_back(E.Message());
+        }
+      });
+    for (std::thread& Worker : Workers) Worker.join();
+  }
+  EXPECT_EQ(Failures, std::vector<String>{});
+  EXPECT_EQ(Opened, Threads * ConnectionsPerThread * Rounds);
 }
 
 TEST_F(FirebirdConnection, OpeningAMissingOrUnreachableDatabaseSaysWhy) {

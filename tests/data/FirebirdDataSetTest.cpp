@@ -339,3 +339,42 @@ TEST_F(FirebirdDataSet, RefusesTextParametersLongerThanTheColumnAndWritesNothing
   OpenQuery(L"select count(*) from kinds");
   EXPECT_EQ(Query.Fields(0)->AsInteger(), 0);
 }
+
+// NONE and OCTETS texts are stored byte for byte: a UTF8 connection gets
+// them untransliterated, one byte a character, and OCTETS ones are bytes,
+// read and written one per character as binary blobs are.
+TEST_F(FirebirdDataSet, ReadsOctetsAndNoneTextsByteForByteOnEveryConnection) {
+  Connection->ExecuteDirect(L"create table raw_texts (id integer, o char(8) character set octets, "
+                            L"vo varchar(4) character set octets, n char(4) character set none, "
+                            L"w char(3) character set win1252)");
+  Connection->ExecuteDirect(L"insert into raw_texts values (1, 'ABCDEFGH', x'C0FFEE', 'ab', 'ção')");
+  const String Bytes = String(L"\x00\xFF\x80", 3) + L"\xC0";
+  const String Uuid(L"\xA0\xBD\xCD\x17\x7F\x3A\x11\xE1\x9B\x00\x16\x3E\x2D\x7E\x35\xFD", 16);
+  for (const wchar_t* Charset : {L"", L"UTF8"}) {
+    SCOPED_TRACE(ToUtf8(Charset));
+    TSQLConnection On(nullptr);
+    Db.Configure(On);
+    if (*Charset) On.Params()->Add(String(L"ServerCharSet=") + Charset);
+    TSQLDataSet Raw(nullptr);
+    Raw.SetSQLConnection(&On);
+    Raw.SetCommandText(L"insert into raw_texts (id, o, vo) values (2, :o, :vo)");
+    Raw.Params()->ParamByName(L"o")->SetAsString(String(8, L'\xFE'));
+    Raw.Params()->ParamByName(L"vo")->SetAsString(Bytes);
+    Raw.ExecSQL();
+    Raw.SetCommandText(L"select o, vo, n, w, char_to_uuid('A0BDCD17-7F3A-11E1-9B00-163E2D7E35FD') u "
+                       L"from raw_texts order by id");
+    Raw.Open();
+    EXPECT_EQ(Raw.FieldByName(L"O")->AsString(), L"ABCDEFGH");
+    EXPECT_EQ(Raw.FieldByName(L"O")->Size(), 8);
+    EXPECT_EQ(Raw.FieldByName(L"VO")->AsString(), L"\xC0\xFF\xEE");
+    EXPECT_EQ(Raw.FieldByName(L"N")->AsString(), L"ab  ");
+    EXPECT_EQ(Raw.FieldByName(L"N")->Size(), 4);
+    EXPECT_EQ(Raw.FieldByName(L"W")->AsString(), L"ção");
+    EXPECT_EQ(Raw.FieldByName(L"U")->AsString(), Uuid);
+    Raw.Next();
+    EXPECT_EQ(Raw.FieldByName(L"O")->AsString(), String(8, L'\xFE'));
+    EXPECT_EQ(Raw.FieldByName(L"VO")->AsString(), Bytes);
+    Raw.Close();
+    On.ExecuteDirect(L"delete from raw_texts where id = 2");
+  }
+}

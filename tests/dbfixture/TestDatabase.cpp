@@ -7,29 +7,34 @@
 namespace {
 
 constexpr const wchar_t* User = L"sysdba";
-constexpr const wchar_t* Password = L"masterkey";
 
 String NewDatabasePath() {
   static int Counter = 0;
   wchar_t Folder[MAX_PATH];
   const DWORD Length = GetTempPathW(MAX_PATH, Folder);
   if (Length == 0 || Length >= MAX_PATH) RaiseLastOSError();
-  return String(Folder, Length) + L"conversao-" + IntToStr(GetCurrentProcessId()) + L"-" +
-         IntToStr(++Counter) + L".fdb";
+  const String Path = String(Folder, Length) + L"conversao-" + IntToStr(GetCurrentProcessId()) + L"-" +
+                      IntToStr(++Counter) + L".fdb";
+  DeleteFileW(Path.c_str());  // a leftover of an earlier run with the same process id
+  return Path;
 }
 
 }  // namespace
 
-TTestDatabase::TTestDatabase() : FPath(NewDatabasePath()) {
-  DeleteFileW(FPath.c_str());  // a leftover of an earlier run with the same process id
+TTestDatabase::TTestDatabase() : TTestDatabase(NewDatabasePath()) { FFile = FPath; }
+
+TTestDatabase::TTestDatabase(const String& Name, const String& Password, const String& File)
+    : FPath(Name), FPassword(Password), FFile(File) {
   TDBXProperties Properties;
   Properties.SetValue(TDBXPropertyNames::Database, FPath);
   Properties.SetValue(TDBXPropertyNames::UserName, User);
-  Properties.SetValue(TDBXPropertyNames::Password, Password);
+  Properties.SetValue(TDBXPropertyNames::Password, FPassword);
   CreateFirebirdDatabase(Properties);
 }
 
-TTestDatabase::~TTestDatabase() { DeleteFileW(FPath.c_str()); }
+TTestDatabase::~TTestDatabase() {
+  if (!FFile.empty()) DeleteFileW(FFile.c_str());
+}
 
 void TTestDatabase::Configure(TSQLConnection& Connection) const {
   Connection.SetDriverName(L"Firebird");
@@ -45,7 +50,7 @@ void TTestDatabase::Configure(TSQLConnection& Connection) const {
        {String(L"EnableBCD=False"), String(L"BlobSize=-1"), String(L"CommitRetain=False"),
         String(L"LocaleCode=0000"), String(L"RoleName=RoleName"), String(L"IsolationLevel=ReadCommited"),
         String(L"WaitOnLocks=True"), String(L"SQLDialect=3"), String(L"VendorLib=fbclient.dll"),
-        L"DataBase=" + FPath, String(L"User_Name=") + User, String(L"Password=") + Password})
+        L"DataBase=" + FPath, String(L"User_Name=") + User, L"Password=" + FPassword})
     Params.Add(Line);
 }
 

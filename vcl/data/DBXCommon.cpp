@@ -73,6 +73,7 @@ TDBXDriverRegistry& TDBXDriverRegistry::DBXDriverRegistry() {
 
 void TDBXDriverRegistry::RegisterDriverClass(const String& DriverName, TClass DriverClass,
                                              TDBXDriverFactory Factory) {
+  const std::lock_guard<std::mutex> Guard(FLock);
   TEntry& Entry = FEntries[UpperCase(DriverName)];
   Entry.Class = DriverClass;
   Entry.Factory = Factory;
@@ -80,20 +81,26 @@ void TDBXDriverRegistry::RegisterDriverClass(const String& DriverName, TClass Dr
 }
 
 void TDBXDriverRegistry::UnloadDriver(const String& DriverName) {
-  FEntries.erase(UpperCase(DriverName));
+  {
+    const std::lock_guard<std::mutex> Guard(FLock);
+    FEntries.erase(UpperCase(DriverName));
+  }
   std::erase_if(FKnownNames, [&](const String& Name) { return SameText(Name, DriverName); });
 }
 
 bool TDBXDriverRegistry::IsRegistered(const String& DriverName) const {
+  const std::lock_guard<std::mutex> Guard(FLock);
   return FEntries.count(UpperCase(DriverName)) != 0;
 }
 
 TClass TDBXDriverRegistry::DriverClass(const String& DriverName) const {
+  const std::lock_guard<std::mutex> Guard(FLock);
   const auto It = FEntries.find(UpperCase(DriverName));
   return It == FEntries.end() ? nullptr : It->second.Class;
 }
 
 TDBXDriver* TDBXDriverRegistry::GetDriver(const String& DriverName) {
+  const std::lock_guard<std::mutex> Guard(FLock);
   const auto It = FEntries.find(UpperCase(DriverName));
   if (It == FEntries.end()) throw TDBXError(L"Unknown driver: " + DriverName);
   TEntry& Entry = It->second;

@@ -3,6 +3,7 @@
 // process-wide driver registry that turns a driver name into a driver.
 #include <map>
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -124,7 +125,8 @@ private:
 using TDBXDriverFactory = TDBXDriver* (*)(const TDBXDriverDef& DriverDef);
 
 // The process-wide registry of driver classes by name (names compare
-// without regard to case) and the list of known driver names.
+// without regard to case) and the list of known driver names. Drivers may
+// be asked for on several threads at once.
 class TDBXDriverRegistry {
 public:
   static TDBXDriverRegistry& DBXDriverRegistry();
@@ -155,6 +157,7 @@ private:
     std::unique_ptr<TDBXDriver> Driver;
   };
   TDBXDriverRegistry() = default;
+  mutable std::mutex FLock;           // guards FEntries
   std::map<String, TEntry> FEntries;  // key: upper-cased name
   std::vector<String> FKnownNames;
 };

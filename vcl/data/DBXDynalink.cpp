@@ -76,7 +76,9 @@ TDBXDynalinkDriverNative::TDBXDynalinkDriverNative(const TDBXDriverDef& DriverDe
 
 TDBXDynalinkDriverNative::~TDBXDynalinkDriverNative() = default;
 
-TDBXDriverLoader& TDBXDynalinkDriverNative::LoaderFor(const String& LibraryName) {
+TDBXDriverEntry TDBXDynalinkDriverNative::EntryFor(const TDBXProperties& Properties) {
+  const std::lock_guard<std::mutex> Guard(FLoadersLock);
+  const String LibraryName = Properties.Values(TDBXPropertyNames::LibraryName);
   std::unique_ptr<TDBXDriverLoader>& Loader = FLoaders[UpperCase(LibraryName)];
   if (!Loader) {
     TObject* Instance = TObject::CreateInstance(FLoaderClass);
@@ -86,12 +88,10 @@ TDBXDriverLoader& TDBXDynalinkDriverNative::LoaderFor(const String& LibraryName)
       throw TDBXError(String(L"Class ") + FLoaderClass->Name + L" is not a driver loader.");
     }
   }
-  return *Loader;
+  return Loader->Load(Properties);
 }
 
 std::unique_ptr<TDBXConnection> TDBXDynalinkDriverNative::CreateConnection(
     const TDBXProperties& Properties) {
-  const TDBXDriverEntry Entry =
-      LoaderFor(Properties.Values(TDBXPropertyNames::LibraryName)).Load(Properties);
-  return std::unique_ptr<TDBXConnection>(Entry(Properties));
+  return std::unique_ptr<TDBXConnection>(EntryFor(Properties)(Properties));
 }

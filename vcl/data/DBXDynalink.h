@@ -48,9 +48,11 @@ public:
   std::unique_ptr<TDBXConnection> CreateConnection(const TDBXProperties& Properties) override;
 
 private:
-  TDBXDriverLoader& LoaderFor(const String& LibraryName);
+  TDBXDriverEntry EntryFor(const TDBXProperties& Properties);
   TClass FLoaderClass;
-  // One loader per library name, kept while the driver lives.
+  // One loader per library name, kept while the driver lives; connections
+  // are opened on several threads at once.
+  std::mutex FLoadersLock;
   std::map<String, std::unique_ptr<TDBXDriverLoader>> FLoaders;
 };
 

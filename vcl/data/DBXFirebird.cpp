@@ -47,8 +47,30 @@ struct TFBTextCodec {
   }
 };
 
-// A UTF8 CHAR(n) value arrives padded to 4n bytes: keeps its n characters
-// (what goes beyond them is always padding blanks).
+// Character sets by the number the client gives a text column.
+constexpr int CharsetNone = 0;
+constexpr int CharsetOctets = 1;
+constexpr int CharsetUnicodeFss = 3;
+
+int CharsetOf(const XSQLVAR& V) { return V.sqlsubtype & 0xFF; }
+
+// OCTETS texts are bytes, not text in any character set.
+bool IsOctets(const XSQLVAR& V) {
+  const int Type = V.sqltype & ~1;
+  return (Type == SQL_TEXT || Type == SQL_VARYING) && CharsetOf(V) == CharsetOctets;
+}
+
+// The bytes a text column's value holds per character. A connection in
+// UTF8 receives its texts transliterated to it, except NONE and OCTETS
+// ones, which travel as they are stored: one byte each.
+int BytesPerCharacter(const XSQLVAR& V, const TFBTextCodec& Codec) {
+  const int Charset = CharsetOf(V);
+  if (!Codec.Utf8 || Charset == CharsetNone || Charset == CharsetOctets) return 1;
+  return Charset == CharsetUnicodeFss ? 3 : 4;
+}
+
+// A multi-byte CHAR(n) value arrives padded to its bytes per character
+// times n: keeps its n characters (what goes beyond is padding blanks).
 void CutPadding(String& Text, int Characters) {
   const auto LowSurrogates =
       std::count_if(Text.begin(), Text.end(), [](wchar_t C) { return C >= 0xDC00 && C <= 0xDFFF; });
@@ -56,7 +78,7 @@ void CutPadding(String& Text, int Characters) {
   if (CodePoints > Characters) Text.resize(Text.size() - static_cast<size_t>(CodePoints - Characters));
 }
 
-// Binary blobs travel as text with one byte per character.
+// Binary blobs and OCTETS texts travel as text with one byte per character.
 String BytesToText(const std::string& Bytes) {
   String Text(Bytes.size(), L'\0');
   for (size_t i = 0; i < Bytes.size(); ++i) Text[i] = static_cast<unsigned char>(Bytes[i]);
@@ -67,7 +89,7 @@ std::string TextToBytes(const String& Text) {
   std::string Bytes(Text.size(), '\0');
   for (size_t i = 0; i < Text.size(); ++i) {
     if (Text[i] > 0xFF)  // would be cut to its low byte
-      throw TDBXError(L"A binary blob value holds a character that is not a byte (position " +
+      throw TDBXError(L"A binary value holds a character that is not a byte (position " +
                       IntToStr(static_cast<int>(i) + 1) + L").");
     Bytes[i] = static_cast<char>(Text[i]);
   }
@@ -111,11 +133,19 @@ std::string DatabaseParameterBlock(const TDBXProperties& P, const TFBTextCodec& 
   std::string Dpb(1, isc_dpb_version1);
   AddText(Dpb, isc_dpb_user_name, Codec.Encode(P.Values(TDBXPropertyNames::UserName)));
   AddText(Dpb, isc_dpb_password, Codec.Encode(P.Values(TDBXPropertyNames::Password)));
+  // The database name goes in UTF-8 (DatabaseName): every name reaches the
+  // client as written, whatever the ANSI code page can hold.
+  Dpb += static_cast<char>(isc_dpb_utf8_filename);
+  Dpb += '\0';
   const String Charset = P.Values(TDBXPropertyNames::ServerCharSet);
   if (!Charset.empty()) AddText(Dpb, isc_dpb_lc_ctype, ToAnsi(Charset));
   const String Role = P.Values(TDBXPropertyNames::RoleName);
   if (!Role.empty()) AddText(Dpb, isc_dpb_sql_role_name, Codec.Encode(Role));
   return Dpb;
+}
+
+std::string DatabaseName(const TDBXProperties& P) {
+  return ToUtf8(P.Values(TDBXPropertyNames::Database));
 }
 
 int Dialect(const TDBXProperties& P) { return P.GetInteger(TDBXPropertyNames::SQLDialect, 3); }
@@ -207,7 +237,7 @@ public:
         FCodec(CodecFor(Properties)),
         FDialect(Dialect(Properties)),
         FWaitOnLocks(Properties.GetBoolean(L"WaitOnLocks", true)) {
-    const std::string Path = ToAnsi(Properties.Values(TDBXPropertyNames::Database));
+    const std::string Path = DatabaseName(Properties);
     const std::string Dpb = DatabaseParameterBlock(Properties, FCodec);
     ISC_STATUS_ARRAY Status;
     FClient->Check(FClient->isc_attach_database(Status, 0, Path.c_str(), &FHandle,
@@ -329,6 +359,7 @@ private:
     short Type;
     short SubType;
     short Scale;
+    bool Octets;  // a text of bytes
   };
   struct TBound {  // storage of one bound parameter value
     int64_t Integer = 0;
@@ -407,9 +438,9 @@ void TFBCommand::Describe() {
     if (Type == ftUnknown)
       throw TDBXError(L"Column " + IntToStr(i + 1) + L" has a data type (" + IntToStr(V.sqltype & ~1) +
                       L") that this driver does not read.");
-    const int BytesPerChar = FConnection.Codec().Utf8 ? 4 : 1;
     FColumns.push_back(TDBXColumn{FConnection.Codec().Decode(V.aliasname, V.aliasname_length), Type,
-                                  Type == ftString ? V.sqllen / BytesPerChar : 0,
+                                  Type == ftString ? V.sqllen / BytesPerCharacter(V, FConnection.Codec())
+                                                   : 0,
                                   (V.sqltype & 1) != 0});
   }
   FOutput.AllocateBuffers();
@@ -424,7 +455,8 @@ void TFBCommand::Describe() {
   FDeclared.clear();
   for (int i = 0; i < FInput.Count(); ++i) {
     const XSQLVAR& V = FInput.Var(i);
-    FDeclared.push_back(TDeclared{static_cast<short>(V.sqltype & ~1), V.sqlsubtype, V.sqlscale});
+    FDeclared.push_back(
+        TDeclared{static_cast<short>(V.sqltype & ~1), V.sqlsubtype, V.sqlscale, IsOctets(V)});
   }
   FBound.assign(FInput.Count(), {});
   FParameters.assign(FInput.Count(), TDBValue{});
@@ -489,7 +521,7 @@ void TFBCommand::Bind(int Index, TFBTransaction& Transaction) {
                            Transaction);
         Use(SQL_BLOB, &B.Blob, sizeof B.Blob);
       } else {
-        B.Bytes = FConnection.Codec().Encode(Value.Text);
+        B.Bytes = Declared.Octets ? TextToBytes(Value.Text) : FConnection.Codec().Encode(Value.Text);
         if (B.Bytes.size() > 32765) throw TDBXError(L"Parameter value too long for a text parameter.");
         if (Declared.Type != SQL_TEXT && Declared.Type != SQL_VARYING) V.sqlsubtype = 0;
         Use(SQL_TEXT, B.Bytes.data(), B.Bytes.size());
@@ -605,14 +637,17 @@ TDBValue TFBCommand::ColumnValue(int Index, TFBTransaction& Transaction) {
     case SQL_DOUBLE:
     case SQL_D_FLOAT: { double X; std::memcpy(&X, Data, sizeof X); return TDBValue::OfFloat(X); }
     case SQL_TEXT: {
+      if (IsOctets(V)) return TDBValue::OfText(BytesToText(std::string(Data, V.sqllen)));
       String Text = FConnection.Codec().Decode(Data, V.sqllen);
-      if (FConnection.Codec().Utf8) CutPadding(Text, FColumns[Index].Size);
+      if (BytesPerCharacter(V, FConnection.Codec()) > 1) CutPadding(Text, FColumns[Index].Size);
       return TDBValue::OfText(std::move(Text));
     }
     case SQL_VARYING: {
       short Length;
       std::memcpy(&Length, Data, sizeof Length);
-      return TDBValue::OfText(FConnection.Codec().Decode(Data + sizeof Length, Length));
+      const char* Bytes = Data + sizeof Length;
+      return TDBValue::OfText(IsOctets(V) ? BytesToText(std::string(Bytes, Length))
+                                          : FConnection.Codec().Decode(Bytes, Length));
     }
     case SQL_TYPE_DATE: {
       ISC_DATE X;
@@ -685,7 +720,7 @@ void CreateFirebirdDatabase(const TDBXProperties& Properties) {
   Dpb += static_cast<char>(4);
   const int32_t DialectValue = Dialect(Properties);
   Dpb.append(reinterpret_cast<const char*>(&DialectValue), 4);
-  const std::string Path = ToAnsi(Properties.Values(TDBXPropertyNames::Database));
+  const std::string Path = DatabaseName(Properties);
   isc_db_handle Handle = 0;
   ISC_STATUS_ARRAY Status;
   Client->Check(Client->isc_create_database(Status, 0, Path.c_str(), &Handle, static_cast<short>(Dpb.size()),
@@ -704,6 +739,7 @@ void DBXFirebird_Initialize() {
 void DBXFirebird_Finalize() {
   TDBXDriverRegistry::DBXDriverRegistry().UnloadDriver(FirebirdDriverName);
   TDBXDynalinkDriverLoader::UnregisterBuiltInLibrary(BuiltInLibraryName);
+  TFBClient::UnloadAll();
 }
 
 const TUnitEntry DBXFirebirdUnit{L"DBXFirebird", DBXFirebird_Initialize, DBXFirebird_Finalize};

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <map>
+#include <mutex>
 
 #include "vcl/data/DBXDynalink.h"
 #include "vcl/rtl/Strings.h"
@@ -14,10 +15,26 @@ static_assert(sizeof(ISC_STATUS) == 8 && sizeof(ISC_LONG) == 4 && sizeof(isc_db_
 static_assert(sizeof(XSQLVAR) == 160 && offsetof(XSQLVAR, sqldata) == 8, "XSQLVAR layout");
 static_assert(sizeof(XSQLDA) == 184 && offsetof(XSQLDA, sqlvar) == 24, "XSQLDA layout");
 
+namespace {
+
+// The loaded libraries by upper-cased name, and the lock of their loading.
+struct TLoadedClients {
+  std::mutex Lock;
+  std::map<String, std::shared_ptr<TFBClient>> Clients;
+};
+
+TLoadedClients& LoadedClients() {
+  static TLoadedClients Loaded;
+  return Loaded;
+}
+
+}  // namespace
+
 std::shared_ptr<TFBClient> TFBClient::Load(const String& LibraryName) {
-  static std::map<String, std::weak_ptr<TFBClient>> Loaded;
-  std::weak_ptr<TFBClient>& Slot = Loaded[UpperCase(LibraryName)];
-  if (std::shared_ptr<TFBClient> Existing = Slot.lock()) return Existing;
+  TLoadedClients& Loaded = LoadedClients();
+  const std::lock_guard<std::mutex> Guard(Loaded.Lock);
+  std::shared_ptr<TFBClient>& Slot = Loaded.Clients[UpperCase(LibraryName)];
+  if (Slot) return Slot;
 
   std::shared_ptr<TFBClient> Client(new TFBClient);
   Client->FModule = LoadLibraryW(LibraryName.c_str());
@@ -30,6 +47,12 @@ std::shared_ptr<TFBClient> TFBClient::Load(const String& LibraryName) {
 #undef FB_RESOLVE
   Slot = Client;
   return Client;
+}
+
+void TFBClient::UnloadAll() {
+  TLoadedClients& Loaded = LoadedClients();
+  const std::lock_guard<std::mutex> Guard(Loaded.Lock);
+  Loaded.Clients.clear();
 }
 
 TFBClient::~TFBClient() {

@@ -19,9 +19,12 @@
 
 class TFBClient {
 public:
-  // The library of that name, loaded once and shared while any user holds
-  // it. Raises TDBXError when it cannot be loaded or lacks a function.
+  // The library of that name, loaded once and kept until UnloadAll, so
+  // that connections opened and closed on any thread share one. Raises
+  // TDBXError when it cannot be loaded or lacks a function.
   static std::shared_ptr<TFBClient> Load(const String& LibraryName);
+  // Lets every library go once its last user has (the driver's shut-down).
+  static void UnloadAll();
   ~TFBClient();
   TFBClient(const TFBClient&) = delete;
   TFBClient& operator=(const TFBClient&) = delete;
