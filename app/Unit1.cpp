@@ -162,6 +162,14 @@ private:
   TTransactionDesc FDescricao;
 };
 
+// A database on a server: "host:path", "host/port:path", "inet://..." (a
+// colon beyond a drive letter) or "\\host\path". Its path is the
+// server's, which decides what the case of its letters means.
+bool NomeNoServidor(const String& Base) {
+  const size_t doisPontos = Base.find(L':');
+  return (doisPontos != String::npos && doisPontos >= 2) || Base.starts_with(L"\\\\");
+}
+
 String PalavraDoBanco(int Tipo) {
   switch (Tipo) {
     case 1:
@@ -298,6 +306,7 @@ void TForm1::CriaComponentes() {
   Label4 = CriaRotulo(L"Label4", L"Base de Dados", 8, 54);
   edtBaseDados = Cria<TEdit>(L"edtBaseDados", 8, 70, 434, 21);
   edtBaseDados->SetCharCase(ecUpperCase);
+  edtBaseDados->OnChange = [this](TObject*) { AjustaCaixaDaBase(edtBaseDados->Text()); };
   sds1 = CriaDataSet(L"sds1");
   lblSituacao = CriaRotulo(L"lblSituacao", L"[Fechado]", 268, 28);
   lblSituacao->Font()->SetColor(clRed);
@@ -373,7 +382,10 @@ void TForm1::LeArquivoConexao() {
     const String valor = ValorDaLinha(linha);
     if (Pos(L"BANCODADOS", linha) > 0)
       cbxBD->SetItemIndex(Pos(L"INTERBASE", linha) > 0 ? 0 : Pos(L"ORACLE", linha) > 0 ? 1 : 2);
-    if (Pos(L"DATABASE", linha) > 0) edtBaseDados->SetText(valor);
+    if (Pos(L"DATABASE", linha) > 0) {
+      AjustaCaixaDaBase(valor);
+      edtBaseDados->SetText(valor);
+    }
     if (Pos(L"DIRATUALIZACAO", linha) > 0) diretorio = Copy(valor, 1, 200);
     if (Pos(L"[USUARIO_ORACLE]", linha) > 0) sPvUsuarioOracle = Copy(valor, 1, 100);
     if (Pos(L"[USUARIOPADRAOFIREBIRD]", linha) > 0 && UpperCase(Trim(Copy(valor, 1, 5))) == L"NAO")
@@ -386,6 +398,20 @@ void TForm1::LeArquivoConexao() {
   if (!ArquivoExiste(arquivoSenha)) return;
   const std::vector<String> linhas = LeLinhasTexto(arquivoSenha);
   SenhadoBanco = DecodificaSenha(linhas.empty() ? String() : linhas.front());
+}
+
+// Names of local files are upper-cased as typed; a name on a server keeps
+// the case of its path. Switching the case makes the edit's window again:
+// the focus and the caret at the end are kept.
+void TForm1::AjustaCaixaDaBase(const String& Base) {
+  const TEditCharCase caixa = NomeNoServidor(Base) ? ecNormal : ecUpperCase;
+  if (edtBaseDados->CharCase() == caixa) return;
+  const bool tinhaFoco = edtBaseDados->Focused();
+  edtBaseDados->SetCharCase(caixa);
+  if (!tinhaFoco) return;
+  edtBaseDados->SetFocus();
+  const LPARAM fim = static_cast<LPARAM>(edtBaseDados->Text().size());
+  SendMessageW(edtBaseDados->Handle(), EM_SETSEL, fim, fim);
 }
 
 // ---------------------------------------------------------------- connection

@@ -78,6 +78,7 @@ private:
   TSQLDataSet* CriaDataSet(const wchar_t* Nome);
 
   void LeArquivoConexao();
+  void AjustaCaixaDaBase(const String& Base);
   void AbreConexao(int Tipo);
   void LeVersoes(int Tipo);
   TFiltroReparo LeFiltro() const;

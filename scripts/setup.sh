@@ -6,8 +6,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/env.sh"
 
 packages=(g++-mingw-w64-x86-64-posix wine64 wine wine64-tools libwine-dev
-          firebird3.0-server-core libfbclient2 firebird-dev cmake ninja-build
-          googletest xvfb ccache gcc)
+          firebird3.0-server-core firebird3.0-server libfbclient2 firebird-dev
+          cmake ninja-build googletest xvfb ccache gcc)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
@@ -15,8 +15,27 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   apt-get update -q
+  # The Firebird server package would start a system service: the tests
+  # start a server process of their own, so services are refused while
+  # installing (the system's own policy comes back after).
+  policy=/usr/sbin/policy-rc.d
+  [ -e "$policy" ] && mv "$policy" "$policy.conversao-saved"
+  printf '#!/bin/sh\nexit 101\n' >"$policy" && chmod 755 "$policy"
+  restore_policy() {
+    rm -f "$policy"
+    [ -e "$policy.conversao-saved" ] && mv "$policy.conversao-saved" "$policy"
+    return 0
+  }
+  trap restore_policy EXIT
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
     -o DPkg::Lock::Timeout=900 "${missing[@]}"
+  restore_policy
+  trap - EXIT
+  # Nor does it start with the machine.
+  if [ -x /etc/init.d/firebird3.0 ]; then
+    update-rc.d firebird3.0 disable >/dev/null 2>&1 || true
+    deb-systemd-helper disable firebird3.0.service >/dev/null 2>&1 || true
+  fi
 fi
 
 # One prefix per use: the tests' prefix draws on Wine's null display driver,

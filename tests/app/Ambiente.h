@@ -38,6 +38,13 @@ public:
   String Tudo() const;
 };
 
+// The invoices the repair runs work on. Company 1, dealer 1: two closed
+// invoices of July (1001 with operation 10 and its payment conditions, 1002
+// with operation 0), a cancelled one, one of August and one without
+// operation; dealer 2 has one of July. A log table records every inserted
+// operation, in order.
+void PreparaNotas(const TBaseDeTeste& Base);
+
 // The main window, created as the program creates it and shown.
 class TJanelaDeTeste {
 public:

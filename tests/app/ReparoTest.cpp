@@ -18,43 +18,11 @@ const String FiltroInvalido =
     L"Empresa/Revenda são obrigatórios.";
 const String PrefixoDeErro = L"Processo concluído com erros, operação será abortada - ";
 
-// Company 1, dealer 1: two closed invoices of July (1001 with operation 10
-// and its payment conditions, 1002 with operation 0), a cancelled one, one
-// of August and one without operation; dealer 2 has one of July. A log
-// table records every inserted operation, in order.
+// The invoices of PreparaNotas, and the window open on them.
 class Reparo : public ::testing::Test {
 protected:
   Reparo() {
-    const String capa = L"insert into FAT_MOVIMENTO_CAPA values ";
-    const String condicao = L"insert into FAT_OPERACAO_CONDICAO values ";
-    ExecutaComandos(*base.Connect(),
-                    {L"insert into GER_DBVERSAO values ('2022.08.03')",
-                     L"insert into FAT_OPERACAO values (1, 1, 0, '2022-06-01')",
-                     L"insert into FAT_OPERACAO values (1, 1, 10, '2022-07-10')",
-                     L"insert into FAT_OPERACAO values (1, 1, 11, '2022-07-12')",
-                     L"insert into FAT_OPERACAO values (1, 2, 8, '2022-07-12')",
-                     L"insert into GER_OPERACAO values (1, 1, 10, '2022-07-10', 'VENDA', 1)",
-                     L"insert into GER_OPERACAO values (1, 1, 11, '2022-07-12', 'VENDA', 1)",
-                     capa + L"(1, 1, 1001, '1', 'V21', 1, '2022-07-10', 'F', 10, 10)",
-                     capa + L"(1, 1, 1002, '1', 'V21', 1, '2022-07-11', 'F', 0, 0)",
-                     capa + L"(1, 1, 1003, '1', 'V21', 1, '2022-07-12', 'C', 11, 11)",
-                     capa + L"(1, 2, 1004, '1', 'V21', 1, '2022-07-12', 'F', 8, null)",
-                     capa + L"(1, 1, 1005, '1', 'V21', 1, '2022-08-20', 'F', 11, 11)",
-                     capa + L"(1, 1, 1006, '2', 'V22', 3, '2022-09-01', 'F', null, null)",
-                     condicao + L"(1, 1, 0, 1, '2022-07-01', 10)",
-                     condicao + L"(1, 1, 10, 1, '2022-08-10', 100)",
-                     condicao + L"(1, 1, 10, 2, '2022-09-10', 200)",
-                     condicao + L"(1, 1, 11, 1, '2022-08-12', 300)",
-                     condicao + L"(1, 2, 8, 1, '2022-08-12', 400)"});
-    const String registra = L"insert into LOG_OPERACAO values (next value for SEQ_LOG, ";
-    ExecutaComandos(
-        *base.Connect(),
-        {L"create sequence SEQ_LOG",
-         L"create table LOG_OPERACAO (SEQ integer, TABELA varchar(20), OPERACAO integer)",
-         L"create trigger LOG_FAT for FAT_OPERACAO after insert as begin " + registra +
-             L"'FAT_OPERACAO', new.OPERACAO); end",
-         L"create trigger LOG_GER for GER_OPERACAO after insert as begin " + registra +
-             L"'GER_OPERACAO', new.OPERACAO); end"});
+    PreparaNotas(base);
     pasta.Escreve(L"conexao.dat", L"BANCODADOS=INTERBASE\r\nDATABASE=" + base.Path() + L"\r\n");
     janela.reset(new TJanelaDeTeste);
     Clica((*janela)->btnAbriBD);
