@@ -24,7 +24,10 @@
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
 #include "components/core/dxGdiPlusApi.h"
+#include "components/core/dxHooks.h"
+#include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
+#include "components/core/dxUxTheme.h"
 #include "drivers/DBXOstraMSSQLReadOnlyMetaData.h"
 #include "drivers/DBXOstraMsSqlMetaDataWriter.h"
 #include "drivers/DBXOstraOracleMetaDataWriter.h"
@@ -66,6 +69,9 @@ const TUnitTable& ProgramUnits() {
       cxMessageWindowUnit,
       cxClassesUnit,
       dxGdiPlusApiUnit,
+      dxUxThemeUnit,
+      dxThemeManagerUnit,
+      dxHooksUnit,
       cxGraphicsUnit,
       cxDateUtilsUnit,
       cxFormatsUnit,

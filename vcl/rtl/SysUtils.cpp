@@ -42,6 +42,13 @@ void RaiseLastOSError(uint32_t AErrorCode) {
   throw EOSError(L"A call to an OS function failed", 0);
 }
 
+void Assert(bool ACondition, const std::source_location& ALocation) {
+  if (ACondition) return;
+  const String path = FromUtf8(ALocation.file_name());
+  const String file = path.substr(path.find_last_of(L"/\\") + 1);
+  throw EAssertionFailed(Format(L"Assertion failure (%s, line %d)", {file, static_cast<int>(ALocation.line())}));
+}
+
 // ---------------------------------------------------------------- strings
 
 int Pos(const String& SubStr, const String& S, int Offset) {

@@ -3,6 +3,7 @@
 // hierarchy of the framework.
 #include <exception>
 #include <initializer_list>
+#include <source_location>
 #include <string>
 
 #include "vcl/rtl/System.h"
@@ -52,6 +53,7 @@ VCL_EXCEPTION(EClassNotFound, EFilerError)
 VCL_EXCEPTION(EResNotFound, Exception)
 VCL_EXCEPTION(EComponentError, Exception)
 VCL_EXCEPTION(EPropertyError, Exception)
+VCL_EXCEPTION(EAssertionFailed, Exception)
 
 class EInOutError : public Exception {
 public:
@@ -74,6 +76,10 @@ public:
 [[noreturn]] void RaiseLastOSError(uint32_t AErrorCode);
 // The system's message text for an error code.
 String SysErrorMessage(uint32_t AErrorCode);
+
+// Raises EAssertionFailed "Assertion failure (<source file>, line <n>)",
+// naming the place of the check, when ACondition is false.
+void Assert(bool ACondition, const std::source_location& ALocation = std::source_location::current());
 
 // The list messages, shared by every list class.
 extern const wchar_t* const SListIndexError;     // "List index out of bounds (%d)"
