@@ -28,6 +28,7 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/lookandfeel/dxAnimation.h"
 #include "drivers/DBXOstraMSSQLReadOnlyMetaData.h"
 #include "drivers/DBXOstraMsSqlMetaDataWriter.h"
 #include "drivers/DBXOstraOracleMetaDataWriter.h"
@@ -75,6 +76,7 @@ const TUnitTable& ProgramUnits() {
       cxGraphicsUnit,
       cxDateUtilsUnit,
       cxFormatsUnit,
+      dxAnimationUnit,
       cxDataConstsUnit,
       cxDataStorageUnit,
       // The data-provider framework.

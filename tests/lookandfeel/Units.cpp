@@ -1,0 +1,14 @@
+#include "components/core/cxClasses.h"
+#include "components/core/cxLibraryStrs.h"
+#include "components/core/cxMessageWindow.h"
+#include "components/core/dxCore.h"
+#include "components/lookandfeel/dxAnimation.h"
+#include "vcl/controls/Application.h"
+#include "vcl/controls/Controls.h"
+#include "vcl/rtl/UnitStartup.h"
+
+const TUnitTable& ProgramUnits() {
+  static const TUnitTable units{ControlsUnit,        ApplicationUnit, dxCoreUnit,     cxLibraryStrsUnit,
+                                cxMessageWindowUnit, cxClassesUnit,   dxAnimationUnit};
+  return units;
+}
