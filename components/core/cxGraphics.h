@@ -1,14 +1,17 @@
 #pragma once
 // The library's drawing unit: DPI scaling, colour arithmetic, gradients,
 // alpha blending, bitmap copying and resizing, image fitting, regions, the
-// canvas wrapper, text routines, the library's bitmaps, glyph drawing and
-// the shared drawing objects.
+// canvas wrapper, text routines, the library's bitmaps, glyph drawing, the
+// image list and the shared drawing objects.
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "components/core/dxCoreGraphics.h"
 #include "vcl/graphics/Bitmap.h"
+#include "vcl/classes/Collection.h"
+#include "vcl/classes/TypInfo.h"
+#include "vcl/controls/ImgList.h"
 #include "vcl/controls/UITypes.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/Colors.h"
@@ -606,14 +609,161 @@ bool cxReadCompressedBitmapData(TStream* AStream, TStream* AExpanded);
 enum class TcxGlyphDrawState { gdsNormal, gdsDisabled, gdsFaded, gdsGrayScale, gdsDingy, gdsShadowed };
 using enum TcxGlyphDrawState;
 
-// The glyph in AImageRect over ABackgroundRect (filled with the brush, or
-// taken from ADC) in one of six states.
-void cxDrawGlyph(HDC ADC, const TRect& AImageRect, const TRect& ABackgroundRect, TBitmap* AGlyph,
-                 TcxGlyphDrawState AState = gdsNormal, bool ASmoothImage = false, HBRUSH ABackgroundBrush = nullptr,
-                 TColor ATransparentColor = clNone, bool AUseGlyphTransparentColor = true);
+// The glyph (or the list's entry) in AImageRect over ABackgroundRect
+// (filled with the brush, or taken from ADC) in one of six states.
+void cxDrawGlyphOrImage(HDC ADC, const TRect& AImageRect, const TRect& ABackgroundRect, TBitmap* AGlyph,
+                        TCustomImageList* AImages, int AImageIndex, TcxGlyphDrawState AState = gdsNormal,
+                        bool ASmoothImage = false, HBRUSH ABackgroundBrush = nullptr, TColor ATransparentColor = clNone,
+                        bool AUseGlyphTransparentColor = true);
 void cxDrawFittedGraphic(TcxCanvas* ACanvas, const TRect& R, TGraphic* AGraphic, TcxImageFitMode AFitMode);
 inline bool cxGlyphPresent(TBitmap* AGlyph) { return AGlyph && !AGlyph->Empty(); }
 inline bool cxGraphicPresent(TGraphic* AGraphic) { return AGraphic && !AGraphic->Empty(); }
+
+// ---------------------------------------------------------------- image list
+
+class TcxImageList;
+class TReader;
+
+// One entry's own bitmaps as they were added, at full colour depth.
+class TcxImageInfo : public TPersistent {
+  VCL_CREATABLE_CLASS(TcxImageInfo, TPersistent)
+public:
+  TcxImageInfo();
+  ~TcxImageInfo() override;
+  TcxBitmap* Image() const { return FImage.get(); }
+  TcxBitmap* Mask() const { return FMask.get(); }
+  void SetImage(TBitmap* Value) { FImage->Assign(Value); }
+  void SetMask(TBitmap* Value) { FMask->Assign(Value); }
+  TColor MaskColor() const { return FMaskColor; }
+  void SetMaskColor(TColor Value) { FMaskColor = Value; }
+  void Assign(TPersistent* Source) override;
+
+private:
+  std::unique_ptr<TcxBitmap> FImage;
+  std::unique_ptr<TcxBitmap> FMask;
+  TColor FMaskColor = clNone;
+};
+
+class TcxImageInfoItem : public TCollectionItem {
+  VCL_COLLECTION_ITEM_CLASS(TcxImageInfoItem, TCollectionItem)
+  VCL_PUBLISHED(TcxImageInfoItem)
+public:
+  explicit TcxImageInfoItem(TCollection* ACollection);
+  TcxImageInfo* ImageInfo() const { return FImageInfo.get(); }
+  TBitmap* Image() const { return FImageInfo->Image(); }
+  void SetImage(TBitmap* Value) { FImageInfo->SetImage(Value); }
+  TBitmap* Mask() const { return FImageInfo->Mask(); }
+  void SetMask(TBitmap* Value) { FImageInfo->SetMask(Value); }
+  TColor MaskColor() const { return FImageInfo->MaskColor(); }
+  void SetMaskColor(TColor Value) { FImageInfo->SetMaskColor(Value); }
+  // Both bitmaps are stored compressed.
+  bool CompressData() const;
+  void SetCompressData(bool Value);
+  void Assign(TPersistent* Source) override;
+
+private:
+  std::unique_ptr<TcxImageInfo> FImageInfo;
+};
+
+class TcxImageInfoCollection : public TCollection {
+  VCL_CLASS(TcxImageInfoCollection, TCollection)
+public:
+  explicit TcxImageInfoCollection(TcxImageList* AImageList);
+  TcxImageInfoItem* Items(int AIndex) const { return static_cast<TcxImageInfoItem*>(TCollection::Items(AIndex)); }
+  TcxImageInfoItem* Add(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor);
+  void Move(int ACurrentIndex, int ANewIndex) { Items(ACurrentIndex)->SetIndex(ANewIndex); }
+  // -1 deletes every item.
+  void Delete(int AIndex);
+  bool CompressData() const { return FCompressData; }
+  void SetCompressData(bool Value);
+
+protected:
+  TPersistent* GetOwner() const override;
+
+private:
+  bool FCompressData = false;
+  TcxImageList* FImageList;
+};
+
+// The library's image list: the system list for drawing, and beside it
+// every entry's own bitmaps (alpha kept), which it streams as "ImageInfo"
+// with "FormatVersion" and "DesignInfo".
+class TcxImageList : public TDragImageList {
+  VCL_COMPONENT_CLASS(TcxImageList, TDragImageList)
+  VCL_PUBLISHED(TcxImageList)
+public:
+  explicit TcxImageList(TComponent* AOwner);
+  ~TcxImageList() override;
+
+  bool AlphaBlending() const { return FAlphaBlending; }
+  void SetAlphaBlending(bool Value) { FAlphaBlending = Value; }
+  bool CompressData() const { return FImages->CompressData(); }
+  void SetCompressData(bool Value) { FImages->SetCompressData(Value); }
+  int FormatVersion() const { return FFormatVersion; }
+  // Sides below 1 become 1; a new size empties the list.
+  void SetSize(int AWidth, int AHeight) override;
+  void SetWidth(int Value) { SetSize(Value, Height()); }
+  void SetHeight(int Value) { SetSize(Width(), Value); }
+  // Copies the given system list; the caller keeps (and frees) it.
+  void SetHandle(HIMAGELIST Value);
+
+  int Add(TBitmap* AImage, TBitmap* AMask) override;
+  // clNone adds as Add without a mask.
+  int AddMasked(TBitmap* AImage, TColor AMaskColor) override;
+  int AddIcon(TIcon* AIcon) override;
+  // An image of another size is fitted to the list's first.
+  int AddBitmap(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor, bool AStretch, bool ASmooth);
+  // -1 for no list or an index outside it.
+  int AddImage(TCustomImageList* AValue, int AIndex);
+  void AddImages(TCustomImageList* AImages);
+  void CopyImages(TCustomImageList* AImages, int AStartIndex = 0, int AEndIndex = -1);
+  void Insert(int AIndex, TBitmap* AImage, TBitmap* AMask);
+  void InsertMasked(int AIndex, TBitmap* AImage, TColor AMaskColor);
+  void Move(int ACurIndex, int ANewIndex);
+  void Delete(int AIndex) override;
+  // The old image stays when the list refuses the new one.
+  void Replace(int AIndex, TBitmap* AImage, TBitmap* AMask);
+  void ReplaceMasked(int AIndex, TBitmap* AImage, TColor AMaskColor);
+
+  // The entry at 32 bits per pixel (and its mask); nothing outside the list.
+  void GetImageInfo(int AIndex, TBitmap* AImage, TBitmap* AMask);
+  static void GetImageInfo(TCustomImageList* AImages, int AIndex, TBitmap* AImage, TBitmap* AMask);
+  static void GetImageInfo(HIMAGELIST AHandle, int AIndex, TBitmap* AImage, TBitmap* AMask);
+  void Draw(TCanvas* ACanvas, const TRect& ARect, int AIndex, bool AStretch = false, bool ASmoothResize = false,
+            bool AEnabled = true);
+
+  void BeginUpdate() { ++FLockCount; }
+  void CancelUpdate() { --FLockCount; }
+  void EndUpdate();
+  void Assign(TPersistent* Source) override;
+
+protected:
+  void DefineProperties(TFiler* Filer) override;
+  void Change() override;
+  void DoDraw(int AIndex, TCanvas* ACanvas, int X, int Y, uint32_t AStyle, bool AEnabled = true) override;
+
+private:
+  class TUpdate;
+  int AddToList(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor);
+  void AddToImageInfo(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor);
+  int AddImageInfoItem(TcxImageInfoItem* AItem);
+  void RebuildImageInfo();
+  void RebuildFromImageInfo();
+  void ReadImageInfo(TReader* AReader);
+  void DrawImageEx(int AIndex, TCanvas* ACanvas, bool AEnabled, bool ASmooth, bool AStretch, uint32_t AFlags,
+                   const TRect& R);
+
+  bool FAlphaBlending = true;
+  int FFormatVersion = 0;
+  std::unique_ptr<TcxImageInfoCollection> FImages;
+  int FLockCount = 0;
+  bool FSynchronization = false;
+};
+
+uint32_t cxImageListDrawFlags(TDrawingStyle ADrawingStyle, TImageType AImageType);
+inline bool cxImageIndexValid(TCustomImageList* AImages, int AIndex) {
+  return AImages && AIndex >= 0 && AIndex < AImages->Count();
+}
 
 // ---------------------------------------------------------------- shared objects
 

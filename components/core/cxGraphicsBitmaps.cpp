@@ -486,27 +486,43 @@ void cxBuildMaskBitmap(TBitmap* ASource, TBitmap* AMask) {
 
 // ---------------------------------------------------------------- glyphs
 
-void cxDrawGlyph(HDC ADC, const TRect& AImageRect, const TRect& ABackgroundRect, TBitmap* AGlyph,
-                 TcxGlyphDrawState AState, bool ASmoothImage, HBRUSH ABackgroundBrush, TColor ATransparentColor,
-                 bool AUseGlyphTransparentColor) {
-  if (!cxGlyphPresent(AGlyph) || ABackgroundRect.IsEmpty()) return;
+void cxDrawGlyphOrImage(HDC ADC, const TRect& AImageRect, const TRect& ABackgroundRect, TBitmap* AGlyph,
+                        TCustomImageList* AImages, int AImageIndex, TcxGlyphDrawState AState, bool ASmoothImage,
+                        HBRUSH ABackgroundBrush, TColor ATransparentColor, bool AUseGlyphTransparentColor) {
+  const bool fromGlyph = cxGlyphPresent(AGlyph);
+  if ((!fromGlyph && !cxImageIndexValid(AImages, AImageIndex)) || ABackgroundRect.IsEmpty()) return;
   TcxAlphaBitmap drawBitmap(ABackgroundRect.Width(), ABackgroundRect.Height());
   const TRect drawBounds = drawBitmap.ClientRect();
   if (ABackgroundBrush)
     FillRect(drawBitmap.Canvas()->Handle(), AsRECT(drawBounds), ABackgroundBrush);
   else
-    cxBitBltRect(drawBitmap.Canvas()->Handle(), ADC, drawBitmap.ClientRect(), ABackgroundRect.TopLeft(), SRCCOPY);
+    cxBitBltRect(drawBitmap.Canvas()->Handle(), ADC, drawBounds, ABackgroundRect.TopLeft(), SRCCOPY);
 
-  TcxAlphaBitmap image(AGlyph->Width(), AGlyph->Height());
-  image.CopyBitmap(AGlyph);
-  const bool hasAlpha = AGlyph->PixelFormat() == pf32bit && image.IsAlphaUsed();
+  TcxAlphaBitmap image(fromGlyph ? AGlyph->Width() : AImages->Width(), fromGlyph ? AGlyph->Height() : AImages->Height());
+  bool deepSource;
+  if (fromGlyph) {
+    image.CopyBitmap(AGlyph);
+    deepSource = AGlyph->PixelFormat() == pf32bit;
+  } else {
+    TcxImageList::GetImageInfo(AImages, AImageIndex, &image, nullptr);
+    deepSource = AImages->ColorDepth() == cd32Bit || AImages->ColorDepth() == cdDeviceDependent;
+  }
+  const bool hasAlpha = deepSource && image.IsAlphaUsed();
   if (!hasAlpha) image.TransformBitmap(btmSetOpaque);
 
   TcxAlphaBitmap mask(image.Width(), image.Height());
   mask.CopyBitmap(&image);
   if (!hasAlpha) {
+    if (!fromGlyph) {
+      // The list's own mask: white where the entry is transparent.
+      TcxAlphaBitmap listMask(image.Width(), image.Height());
+      TcxImageList::GetImageInfo(AImages, AImageIndex, nullptr, &listMask);
+      listMask.TransformBitmap(btmCorrectBlend);
+      mask.Filter(&listMask);
+    }
     if (ATransparentColor != clNone) mask.TransparentPixels().push_back(ColorToRGB(ATransparentColor));
-    if (AUseGlyphTransparentColor) mask.TransparentPixels().push_back(ColorToRGB(AGlyph->TransparentColor()));
+    if (AUseGlyphTransparentColor && fromGlyph)
+      mask.TransparentPixels().push_back(ColorToRGB(AGlyph->TransparentColor()));
   }
   mask.TransformBitmap(btmMakeMask);
   image.Filter(&mask);
@@ -545,7 +561,8 @@ void cxDrawFittedGraphic(TcxCanvas* ACanvas, const TRect& R, TGraphic* AGraphic,
   TRect target;
   cxFitRectForImageCentered(R, TSize(AGraphic->Width(), AGraphic->Height()), AFitMode, target);
   if (auto* bitmap = dynamic_cast<TBitmap*>(AGraphic))
-    cxDrawGlyph(ACanvas->Handle(), target, target, bitmap, gdsNormal, false, nullptr, clNone, false);
+    cxDrawGlyphOrImage(ACanvas->Handle(), target, target, bitmap, nullptr, -1, gdsNormal, false, nullptr, clNone,
+                       false);
   else
     ACanvas->StretchDraw(target, AGraphic);
 }

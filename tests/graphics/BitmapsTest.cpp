@@ -254,7 +254,7 @@ std::unique_ptr<TBitmap> TestGlyph() {
   return glyph;
 }
 
-TEST(cxDrawGlyph, TheSixStatesOverAWhiteBackground) {
+TEST(cxDrawGlyphOrImage, TheSixStatesOverAWhiteBackground) {
   auto glyph = TestGlyph();
   struct {
     TcxGlyphDrawState State;
@@ -263,7 +263,7 @@ TEST(cxDrawGlyph, TheSixStatesOverAWhiteBackground) {
                {gdsGrayScale, false}, {gdsDingy, false},    {gdsShadowed, true}};
   for (const auto& c : cases) {
     TPaintSurface surface(24, 24, clWhite);
-    cxDrawGlyph(surface.Canvas->Handle(), TRect(4, 4, 20, 20), TRect(0, 0, 24, 24), glyph.get(), c.State);
+    cxDrawGlyphOrImage(surface.Canvas->Handle(), TRect(4, 4, 20, 20), TRect(0, 0, 24, 24), glyph.get(), nullptr, -1, c.State);
     const int state = static_cast<int>(c.State);
     EXPECT_EQ(clWhite, surface.Pixel(5, 5)) << state;  // transparent corner of the glyph
     EXPECT_EQ(clWhite, surface.Pixel(1, 1)) << state;
@@ -271,12 +271,12 @@ TEST(cxDrawGlyph, TheSixStatesOverAWhiteBackground) {
     EXPECT_NE(clWhite, surface.Pixel(12, 12)) << state;
   }
   TPaintSurface grey(24, 24, clWhite);
-  cxDrawGlyph(grey.Canvas->Handle(), TRect(4, 4, 20, 20), TRect(0, 0, 24, 24), glyph.get(), gdsGrayScale);
+  cxDrawGlyphOrImage(grey.Canvas->Handle(), TRect(4, 4, 20, 20), TRect(0, 0, 24, 24), glyph.get(), nullptr, -1, gdsGrayScale);
   EXPECT_EQ(TColor(0x555555), grey.Pixel(12, 12));  // (255 + 0 + 0) / 3
 
   TPaintSurface normal(24, 24, clWhite), shadowed(24, 24, clWhite);
-  cxDrawGlyph(normal.Canvas->Handle(), TRect(4, 4, 20, 20), TRect(0, 0, 24, 24), glyph.get(), gdsNormal);
-  cxDrawGlyph(shadowed.Canvas->Handle(), TRect(4, 4, 20, 20), TRect(0, 0, 24, 24), glyph.get(), gdsShadowed);
+  cxDrawGlyphOrImage(normal.Canvas->Handle(), TRect(4, 4, 20, 20), TRect(0, 0, 24, 24), glyph.get(), nullptr, -1, gdsNormal);
+  cxDrawGlyphOrImage(shadowed.Canvas->Handle(), TRect(4, 4, 20, 20), TRect(0, 0, 24, 24), glyph.get(), nullptr, -1, gdsShadowed);
   EXPECT_EQ(TRect(8, 8, 16, 16), normal.BoundsOfPixelsOtherThan(clWhite));
   // One pixel up and left, with the shadow two pixels below and right.
   EXPECT_EQ(clRed, shadowed.Pixel(7, 7));
@@ -284,12 +284,12 @@ TEST(cxDrawGlyph, TheSixStatesOverAWhiteBackground) {
   EXPECT_EQ(TRect(7, 7, 17, 17), shadowed.BoundsOfPixelsOtherThan(clWhite));
 }
 
-TEST(cxDrawGlyph, AGlyphWithAlphaBlendsByItsOwnAlpha) {
+TEST(cxDrawGlyphOrImage, AGlyphWithAlphaBlendsByItsOwnAlpha) {
   TcxBitmap32 glyph(4, 4, true);
   TRGBColors colors(16, TRGBQuad{0, 0, 128, 128});  // half-transparent red, premultiplied
   glyph.SetBitmapColors(colors);
   TPaintSurface surface(4, 4, clWhite);
-  cxDrawGlyph(surface.Canvas->Handle(), TRect(0, 0, 4, 4), TRect(0, 0, 4, 4), &glyph);
+  cxDrawGlyphOrImage(surface.Canvas->Handle(), TRect(0, 0, 4, 4), TRect(0, 0, 4, 4), &glyph, nullptr, -1);
   const TColor pixel = surface.Pixel(2, 2);
   EXPECT_NEAR(255, pixel & 0xFF, 1);
   EXPECT_NEAR(127, (pixel >> 8) & 0xFF, 2);

@@ -40,8 +40,8 @@ TEST(GraphicsSheet, GlyphStatesGradientsAndTextAreSavedAsAPicture) {
     cxFillRectSolid(dc, TRect(left, 30, left + 80, 70), TColor(0xF0F0F0));
     cxFillRectSolid(dc, TRect(left, 70, left + 80, 110), TColor(0x603020));
     for (int top : {34, 74})
-      cxDrawGlyph(dc, TRect(left + 24, top, left + 56, top + 32), TRect(left, top - 4, left + 80, top + 36),
-                  glyph.get(), static_cast<TcxGlyphDrawState>(i));
+      cxDrawGlyphOrImage(dc, TRect(left + 24, top, left + 56, top + 32), TRect(left, top - 4, left + 80, top + 36),
+                         glyph.get(), nullptr, -1, static_cast<TcxGlyphDrawState>(i));
     canvas.DrawTexT(states[i], TRect(left, 10, left + 80, 28), cxtfAlignHCenter | cxtfSingleLine, true);
   }
 
