@@ -4,6 +4,7 @@
 // canvas wrapper, text routines, the library's bitmaps, glyph drawing, the
 // image list and the shared drawing objects.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -744,7 +745,8 @@ protected:
 
 private:
   class TUpdate;
-  int AddToList(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor);
+  // Puts the images AAdd adds at AIndex (in place of the image there).
+  void PlaceAdded(int AIndex, bool AReplace, const std::function<int()>& AAdd);
   void AddToImageInfo(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor);
   int AddImageInfoItem(TcxImageInfoItem* AItem);
   void RebuildImageInfo();

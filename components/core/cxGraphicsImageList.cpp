@@ -147,11 +147,6 @@ void TcxImageList::SetHandle(HIMAGELIST Value) {
   Assign(&source);
 }
 
-int TcxImageList::AddToList(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor) {
-  return AMaskColor == clNone || AMask ? TDragImageList::Add(AImage, AMask)
-                                       : TDragImageList::AddMasked(AImage, AMaskColor);
-}
-
 int TcxImageList::Add(TBitmap* AImage, TBitmap* AMask) {
   TUpdate update(this);
   const int result = TDragImageList::Add(AImage, AMask);
@@ -248,22 +243,24 @@ void TcxImageList::CopyImages(TCustomImageList* AImages, int AStartIndex, int AE
   for (int i = std::max(AStartIndex, 0); i <= last; ++i) AddImageInfoItem(source->FImages->Items(i));
 }
 
-void TcxImageList::Insert(int AIndex, TBitmap* AImage, TBitmap* AMask) {
-  if (AIndex < 0 || AIndex > Count()) return;
+void TcxImageList::PlaceAdded(int AIndex, bool AReplace, const std::function<int()>& AAdd) {
+  if (AIndex < 0 || AIndex > Count() - (AReplace ? 1 : 0)) return;
   TUpdate update(this);
-  const int added = Add(AImage, AMask);
-  if (added < 0) return;
-  const int count = Count() - added;
-  for (int k = 0; k < count; ++k) Move(added + k, AIndex + k);
+  int added = AAdd();
+  if (added < 0) return;  // refused: an image being replaced stays
+  if (AReplace) {
+    Delete(AIndex);
+    --added;
+  }
+  for (int k = 0, count = Count() - added; k < count; ++k) Move(added + k, AIndex + k);
+}
+
+void TcxImageList::Insert(int AIndex, TBitmap* AImage, TBitmap* AMask) {
+  PlaceAdded(AIndex, false, [&] { return Add(AImage, AMask); });
 }
 
 void TcxImageList::InsertMasked(int AIndex, TBitmap* AImage, TColor AMaskColor) {
-  if (AIndex < 0 || AIndex > Count()) return;
-  TUpdate update(this);
-  const int added = AddMasked(AImage, AMaskColor);
-  if (added < 0) return;
-  const int count = Count() - added;
-  for (int k = 0; k < count; ++k) Move(added + k, AIndex + k);
+  PlaceAdded(AIndex, false, [&] { return AddMasked(AImage, AMaskColor); });
 }
 
 void TcxImageList::Move(int ACurIndex, int ANewIndex) {
@@ -281,23 +278,11 @@ void TcxImageList::Delete(int AIndex) {
 }
 
 void TcxImageList::Replace(int AIndex, TBitmap* AImage, TBitmap* AMask) {
-  if (AIndex < 0 || AIndex >= Count()) return;
-  TUpdate update(this);
-  const int added = Add(AImage, AMask);
-  if (added < 0) return;  // refused: the old image stays
-  Delete(AIndex);
-  const int count = Count() - (added - 1);
-  for (int k = 0; k < count; ++k) Move(added - 1 + k, AIndex + k);
+  PlaceAdded(AIndex, true, [&] { return Add(AImage, AMask); });
 }
 
 void TcxImageList::ReplaceMasked(int AIndex, TBitmap* AImage, TColor AMaskColor) {
-  if (AIndex < 0 || AIndex >= Count()) return;
-  TUpdate update(this);
-  const int added = AddMasked(AImage, AMaskColor);
-  if (added < 0) return;
-  Delete(AIndex);
-  const int count = Count() - (added - 1);
-  for (int k = 0; k < count; ++k) Move(added - 1 + k, AIndex + k);
+  PlaceAdded(AIndex, true, [&] { return AddMasked(AImage, AMaskColor); });
 }
 
 void TcxImageList::RebuildImageInfo() {
