@@ -24,6 +24,7 @@
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
 #include "components/core/dxGdiPlusApi.h"
+#include "components/core/dxGdiPlusClasses.h"
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
@@ -74,6 +75,7 @@ const TUnitTable& ProgramUnits() {
       dxThemeManagerUnit,
       dxHooksUnit,
       cxGraphicsUnit,
+      dxGdiPlusClassesUnit,
       cxDateUtilsUnit,
       cxFormatsUnit,
       dxAnimationUnit,

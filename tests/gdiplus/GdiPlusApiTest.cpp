@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "components/core/dxGdiPlusApi.h"
+#include "components/core/dxGdiPlusClasses.h"
 
 namespace {
 
@@ -11,10 +12,12 @@ namespace {
 const wchar_t* const LibraryWithoutGdiPlus = L"mscms.dll";
 
 // Points the binding at another library until the end of the scope, then
-// loads GDI+ again.
+// loads GDI+ again. The shared GDI+ objects go first, as at shut-down.
 class TOtherLibrary {
 public:
   explicit TOtherLibrary(const wchar_t* AName) : FSaved(dxGdiPlusLibraryName) {
+    dxGpFreeAlphaBlendAttributes();
+    dxGpFreeSharedPaintCanvas();
     dxUnloadGdiPlus();
     dxGdiPlusLibraryName = AName;
   }

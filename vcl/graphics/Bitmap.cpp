@@ -158,9 +158,55 @@ void TBitmap::Assign(TPersistent* Source) {
   TGraphic::Assign(Source);
 }
 
+// ---------------------------------------------------------------- transparency
+
 TColor TBitmap::TransparentColor() {
+  if (FTransparentMode == tmFixed) return FTransparentColor;
   if (Empty()) return clNone;
   return static_cast<TColor>(GetPixel(Canvas()->Handle(), 0, FHeight - 1));
+}
+
+void TBitmap::SetTransparentColor(TColor Value) {
+  if (Value == FTransparentColor) return;
+  FTransparentColor = Value;
+  FTransparentMode = Value == clDefault ? tmAuto : tmFixed;
+  Changed();
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode Value) {
+  if (Value == FTransparentMode) return;
+  FTransparentMode = Value;
+  if (Value == tmAuto) FTransparentColor = clDefault;
+  Changed();
+}
+
+// ---------------------------------------------------------------- clipboard
+
+void TBitmap::LoadFromClipboardFormat(uint32_t AFormat, void* AData, void* APalette) {
+  BITMAP info;
+  if (AFormat != CF_BITMAP || !AData || !GetObjectW(static_cast<HBITMAP>(AData), sizeof(info), &info))
+    throw EInvalidGraphic(L"Unsupported clipboard format");
+  void* bits;
+  HBITMAP handle = NewSection(info.bmWidth, info.bmHeight, FPixelFormat, bits);
+  if (handle) {
+    HDC from = CreateCompatibleDC(nullptr);
+    HDC to = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldFrom = SelectObject(from, static_cast<HBITMAP>(AData));
+    HGDIOBJ oldTo = SelectObject(to, handle);
+    BitBlt(to, 0, 0, info.bmWidth, info.bmHeight, from, 0, 0, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+    DeleteDC(from);
+    DeleteDC(to);
+  }
+  Replace(handle, bits, info.bmWidth, info.bmHeight, FPixelFormat, false);
+}
+
+void TBitmap::SaveToClipboardFormat(uint32_t& AFormat, void*& AData, void*& APalette) {
+  GdiFlush();
+  AFormat = CF_BITMAP;
+  AData = FHandle ? CopyImage(FHandle, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION) : nullptr;
+  APalette = nullptr;
 }
 
 // ---------------------------------------------------------------- BMP files

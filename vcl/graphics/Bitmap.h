@@ -47,9 +47,19 @@ public:
   void SaveToStream(TStream* Stream) const override;
 
   void Assign(TPersistent* Source) override;
-  // The colour that counts as transparent: that of the bottom-left pixel
-  // (clNone for an empty bitmap).
+
+  // The colour drawn transparent when Transparent is set: with tmAuto that
+  // of the bottom-left pixel (clNone for an empty bitmap); setting a colour
+  // other than clDefault fixes it.
   TColor TransparentColor();
+  void SetTransparentColor(TColor Value);
+  TTransparentMode TransparentMode() const { return FTransparentMode; }
+  void SetTransparentMode(TTransparentMode Value);
+
+  // CF_BITMAP: a copy of the picture; loading takes the picture of the
+  // bitmap handle given (which stays its owner's).
+  void LoadFromClipboardFormat(uint32_t AFormat, void* AData, void* APalette) override;
+  void SaveToClipboardFormat(uint32_t& AFormat, void*& AData, void*& APalette) override;
 
 protected:
   void Draw(TCanvas* ACanvas, const TRect& Rect) override;
@@ -69,5 +79,7 @@ private:
   int FWidth = 0;
   int FHeight = 0;
   TPixelFormat FPixelFormat = pf32bit;
+  TColor FTransparentColor = clDefault;
+  TTransparentMode FTransparentMode = tmAuto;
   std::unique_ptr<TBitmapCanvas> FCanvas;
 };

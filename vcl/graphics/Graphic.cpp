@@ -24,6 +24,20 @@ void TGraphic::SaveToFile(const String& FileName) const {
   SaveToStream(&stream);
 }
 
+void TGraphic::SetTransparent(bool Value) {
+  if (Value == FTransparent) return;
+  FTransparent = Value;
+  Changed();
+}
+
+void TGraphic::LoadFromClipboardFormat(uint32_t AFormat, void* AData, void* APalette) {
+  throw EInvalidGraphic(L"Unsupported clipboard format");
+}
+
+void TGraphic::SaveToClipboardFormat(uint32_t& AFormat, void*& AData, void*& APalette) {
+  throw EInvalidGraphic(L"Unsupported clipboard format");
+}
+
 void TGraphic::Changed() {
   FModified = true;
   if (OnChange) OnChange(this);
@@ -58,6 +72,16 @@ String ExtensionOf(const String& FileName) {
   return FileName.substr(dot + 1);
 }
 
+struct TClipboardFormat {
+  uint32_t Format;
+  TGraphicClass GraphicClass;
+};
+
+std::vector<TClipboardFormat>& ClipboardFormats() {
+  static std::vector<TClipboardFormat> formats{{2 /* CF_BITMAP */, TBitmap::StaticClass()}};
+  return formats;
+}
+
 TGraphicClass ClassForExtension(const String& Extension) {
   const std::vector<TFileFormat>& formats = FileFormats();
   for (auto it = formats.rbegin(); it != formats.rend(); ++it)
@@ -75,6 +99,25 @@ void TPicture::UnregisterGraphicClass(TGraphicClass AClass) {
   std::erase_if(FileFormats(), [AClass](const TFileFormat& format) {
     return TObject::ClassInheritsFrom(format.GraphicClass, AClass);
   });
+  std::erase_if(ClipboardFormats(), [AClass](const TClipboardFormat& format) {
+    return TObject::ClassInheritsFrom(format.GraphicClass, AClass);
+  });
+}
+
+void TPicture::RegisterClipboardFormat(uint32_t AFormat, TGraphicClass AGraphicClass) {
+  ClipboardFormats().push_back({AFormat, AGraphicClass});
+}
+
+bool TPicture::SupportsClipboardFormat(uint32_t AFormat) {
+  for (const TClipboardFormat& format : ClipboardFormats())
+    if (format.Format == AFormat) return true;
+  return false;
+}
+
+bool TPicture::SupportsFileExtension(const String& Extension) {
+  for (const TFileFormat& format : FileFormats())
+    if (SameText(format.Extension, Extension)) return true;
+  return false;
 }
 
 // ---------------------------------------------------------------- TPicture

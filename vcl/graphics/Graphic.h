@@ -15,6 +15,9 @@ class TIcon;
 VCL_EXCEPTION(EInvalidGraphic, Exception)
 VCL_EXCEPTION(EInvalidGraphicOperation, Exception)
 
+enum class TTransparentMode { tmAuto, tmFixed };
+using enum TTransparentMode;
+
 class TGraphic : public TPersistent {
   VCL_CLASS(TGraphic, TPersistent)
 public:
@@ -31,6 +34,16 @@ public:
   virtual void SaveToStream(TStream* Stream) const = 0;
   void LoadFromFile(const String& FileName);
   void SaveToFile(const String& FileName) const;
+
+  // Whether parts of the picture let the background show through.
+  virtual bool Transparent() const { return FTransparent; }
+  virtual void SetTransparent(bool Value);
+
+  // The clipboard: the data of one clipboard format (a handle), and the
+  // palette (null when none). The base knows no format and raises
+  // EInvalidGraphic.
+  virtual void LoadFromClipboardFormat(uint32_t AFormat, void* AData, void* APalette);
+  virtual void SaveToClipboardFormat(uint32_t& AFormat, void*& AData, void*& APalette);
 
   bool Modified() const { return FModified; }
   void SetModified(bool Value) { FModified = Value; }
@@ -51,6 +64,7 @@ protected:
 
 private:
   bool FModified = false;
+  bool FTransparent = false;
 };
 
 using TGraphicClass = TClass;
@@ -83,8 +97,14 @@ public:
   // later registration of an extension takes precedence.
   static void RegisterFileFormat(const String& Extension, const String& Description,
                                  TGraphicClass GraphicClass);
-  // Removes every format of AClass and of its descendants.
+  // Removes every file and clipboard format of AClass and of its descendants.
   static void UnregisterGraphicClass(TGraphicClass AClass);
+  // The graphic class that reads a clipboard format; a later registration
+  // of a format takes precedence.
+  static void RegisterClipboardFormat(uint32_t AFormat, TGraphicClass AGraphicClass);
+  static bool SupportsClipboardFormat(uint32_t AFormat);
+  // Whether some registered file format has the extension (without the dot).
+  static bool SupportsFileExtension(const String& Extension);
 
 private:
   template <typename T>
