@@ -99,6 +99,10 @@ public:
 protected:
   void DoCreateHandle(void*& AHandle) override;
   void DoFreeHandle(void* AHandle) override;
+
+private:
+  // Moves APoint to the origin, transforms, and moves it back.
+  void TransformAbout(const TdxPointF& APoint, TdxGpMatrixOrder AMatrixOrder, const std::function<void()>& ATransform);
 };
 
 // The colour stops of a gradient, kept sorted by offset. Index 0 of the
@@ -681,6 +685,7 @@ protected:
   bool FIsLowColorsMode = false;
 
 private:
+  void WorldTransformAbout(const TdxPointF& APoint, TdxGpMatrixOrder AOrder, const std::function<void()>& ATransform);
   void DrawShape(TdxGPPen* APen, TdxGPCustomBrush* ABrush, const TdxGpRectF& ABounds,
                  const std::function<Status(void*)>& AFill, const std::function<Status(void*)>& AOutline);
   void DrawShape(void* APen, void* ABrush, const std::function<Status(void*)>& AFill,
@@ -747,6 +752,8 @@ TdxGPPaintCanvas* dxGpSharedPaintCanvas();
 void dxGpFreeSharedPaintCanvas();  // at the unit's shut-down
 std::unique_ptr<TdxGPCustomPaintCanvas> dxGpBeginPaintOnDC(HDC DC, const TRect& R);
 void dxGpEndPaintAndFree(std::unique_ptr<TdxGPCustomPaintCanvas>& ACanvas);
+// Runs APaint on the shared paint canvas bound to DC and R for the call.
+void dxGpPaintOnDC(HDC DC, const TRect& R, const std::function<void(TdxGPCanvas*)>& APaint);
 void dxGpFillRectOnDC(HDC DC, const TRect& R, TColor AColor, uint8_t AAlpha = 255);
 void dxGpFillRectSolid(void* AGraphics, const TRect& R, TdxAlphaColor AColor);
 // Draws a part of an image; a source smaller than an enlarged destination

@@ -218,16 +218,20 @@ void dxGpEndPaintAndFree(std::unique_ptr<TdxGPCustomPaintCanvas>& ACanvas) {
   if (canvas) canvas->EndPaint();
 }
 
-void dxGpFillRectOnDC(HDC DC, const TRect& R, TColor AColor, uint8_t AAlpha) {
+void dxGpPaintOnDC(HDC DC, const TRect& R, const std::function<void(TdxGPCanvas*)>& APaint) {
   TdxGPPaintCanvas* canvas = dxGpSharedPaintCanvas();
   canvas->BeginPaint(DC, R);
   try {
-    dxGpFillRectSolid(canvas->Handle(), R, AlphaColorOf(AColor, AAlpha));
+    APaint(canvas);
   } catch (...) {
     canvas->EndPaint();
     throw;
   }
   canvas->EndPaint();
+}
+
+void dxGpFillRectOnDC(HDC DC, const TRect& R, TColor AColor, uint8_t AAlpha) {
+  dxGpPaintOnDC(DC, R, [&](TdxGPCanvas* ACanvas) { dxGpFillRectSolid(ACanvas->Handle(), R, AlphaColorOf(AColor, AAlpha)); });
 }
 
 // ---------------------------------------------------------------- TdxGPCanvas
@@ -786,11 +790,16 @@ void TdxGPCanvas::RotateWorldTransform(float AAngle, TdxGpMatrixOrder AOrder) {
   dxCheckGpStatus(GdipRotateWorldTransform(FHandle, AAngle, AOrder));
 }
 
-void TdxGPCanvas::RotateWorldTransform(float AAngle, const TdxPointF& APivotPoint, TdxGpMatrixOrder AOrder) {
+void TdxGPCanvas::WorldTransformAbout(const TdxPointF& APoint, TdxGpMatrixOrder AOrder,
+                                      const std::function<void()>& ATransform) {
   const float s = AOrder == MatrixOrderPrepend ? 1.0f : -1.0f;
-  TranslateWorldTransform(s * APivotPoint.X, s * APivotPoint.Y, AOrder);
-  RotateWorldTransform(AAngle, AOrder);
-  TranslateWorldTransform(-s * APivotPoint.X, -s * APivotPoint.Y, AOrder);
+  TranslateWorldTransform(s * APoint.X, s * APoint.Y, AOrder);
+  ATransform();
+  TranslateWorldTransform(-s * APoint.X, -s * APoint.Y, AOrder);
+}
+
+void TdxGPCanvas::RotateWorldTransform(float AAngle, const TdxPointF& APivotPoint, TdxGpMatrixOrder AOrder) {
+  WorldTransformAbout(APivotPoint, AOrder, [&] { RotateWorldTransform(AAngle, AOrder); });
 }
 
 void TdxGPCanvas::RotateWorldTransform(float AAngle, const TPoint& APivotPoint, TdxGpMatrixOrder AOrder) {
@@ -802,10 +811,7 @@ void TdxGPCanvas::ScaleWorldTransform(float AScaleX, float AScaleY, TdxGpMatrixO
 }
 
 void TdxGPCanvas::ScaleWorldTransform(float AScaleX, float AScaleY, const TdxPointF& ACenter, TdxGpMatrixOrder AOrder) {
-  const float s = AOrder == MatrixOrderPrepend ? 1.0f : -1.0f;
-  TranslateWorldTransform(s * ACenter.X, s * ACenter.Y, AOrder);
-  ScaleWorldTransform(AScaleX, AScaleY, AOrder);
-  TranslateWorldTransform(-s * ACenter.X, -s * ACenter.Y, AOrder);
+  WorldTransformAbout(ACenter, AOrder, [&] { ScaleWorldTransform(AScaleX, AScaleY, AOrder); });
 }
 
 void TdxGPCanvas::TranslateWorldTransform(float AOffsetX, float AOffsetY, TdxGpMatrixOrder AOrder) {

@@ -605,29 +605,14 @@ void TdxGPImage::StretchDraw(HDC DC, const TRect& ADest, uint8_t AAlpha) {
 
 void TdxGPImage::StretchDraw(HDC DC, const TRect& ADest, const TRect& ASource, uint8_t AAlpha) {
   if (!Handle()) return;
-  TdxGPPaintCanvas* canvas = dxGpSharedPaintCanvas();
-  canvas->BeginPaint(DC, ADest);
-  try {
-    canvas->Draw(this, ADest, ASource, AAlpha);
-  } catch (...) {
-    canvas->EndPaint();
-    throw;
-  }
-  canvas->EndPaint();
+  dxGpPaintOnDC(DC, ADest, [&](TdxGPCanvas* ACanvas) { ACanvas->Draw(this, ADest, ASource, AAlpha); });
 }
 
 void TdxGPImage::StretchDraw(HDC DC, const TdxRectF& ADest, const TdxRectF& ASource, uint8_t AAlpha) {
   if (!Handle()) return;
-  TdxGPPaintCanvas* canvas = dxGpSharedPaintCanvas();
-  canvas->BeginPaint(DC, TRect(static_cast<int>(ADest.Left), static_cast<int>(ADest.Top),
-                               static_cast<int>(ADest.Right), static_cast<int>(ADest.Bottom)));
-  try {
-    canvas->Draw(this, ADest, ASource, AAlpha);
-  } catch (...) {
-    canvas->EndPaint();
-    throw;
-  }
-  canvas->EndPaint();
+  const TRect bounds(static_cast<int>(ADest.Left), static_cast<int>(ADest.Top), static_cast<int>(ADest.Right),
+                     static_cast<int>(ADest.Bottom));
+  dxGpPaintOnDC(DC, bounds, [&](TdxGPCanvas* ACanvas) { ACanvas->Draw(this, ADest, ASource, AAlpha); });
 }
 
 void TdxGPImage::Draw(TCanvas* ACanvas, const TRect& ARect) { StretchDraw(ACanvas->Handle(), ARect, 255); }

@@ -113,11 +113,16 @@ void TdxGPMatrix::Rotate(float AAngle, TdxGpMatrixOrder AMatrixOrder) {
   NotifyChanged();
 }
 
-void TdxGPMatrix::Rotate(float AAngle, const TdxPointF& APivotPoint, TdxGpMatrixOrder AMatrixOrder) {
+void TdxGPMatrix::TransformAbout(const TdxPointF& APoint, TdxGpMatrixOrder AMatrixOrder,
+                                 const std::function<void()>& ATransform) {
   const float s = AMatrixOrder == MatrixOrderPrepend ? 1.0f : -1.0f;
-  Translate(s * APivotPoint.X, s * APivotPoint.Y, AMatrixOrder);
-  Rotate(AAngle, AMatrixOrder);
-  Translate(-s * APivotPoint.X, -s * APivotPoint.Y, AMatrixOrder);
+  Translate(s * APoint.X, s * APoint.Y, AMatrixOrder);
+  ATransform();
+  Translate(-s * APoint.X, -s * APoint.Y, AMatrixOrder);
+}
+
+void TdxGPMatrix::Rotate(float AAngle, const TdxPointF& APivotPoint, TdxGpMatrixOrder AMatrixOrder) {
+  TransformAbout(APivotPoint, AMatrixOrder, [&] { Rotate(AAngle, AMatrixOrder); });
 }
 
 void TdxGPMatrix::Scale(float AScaleX, float AScaleY, TdxGpMatrixOrder AMatrixOrder) {
@@ -130,10 +135,7 @@ void TdxGPMatrix::Scale(const TdxPointF& AScale, TdxGpMatrixOrder AMatrixOrder) 
 }
 
 void TdxGPMatrix::Scale(const TdxPointF& AScale, const TdxPointF& ACenter, TdxGpMatrixOrder AMatrixOrder) {
-  const float s = AMatrixOrder == MatrixOrderPrepend ? 1.0f : -1.0f;
-  Translate(s * ACenter.X, s * ACenter.Y, AMatrixOrder);
-  Scale(AScale, AMatrixOrder);
-  Translate(-s * ACenter.X, -s * ACenter.Y, AMatrixOrder);
+  TransformAbout(ACenter, AMatrixOrder, [&] { Scale(AScale, AMatrixOrder); });
 }
 
 void TdxGPMatrix::Shear(float AShearX, float AShearY, TdxGpMatrixOrder AMatrixOrder) {

@@ -66,7 +66,9 @@ TEST(GdiPlusImage, EveryFormatRoundTripsThroughItsEncoder) {
     again.SetPosition(0);
     TdxGPImage reloaded(&again);
     EXPECT_EQ(reloaded.Size(), size);
-    if (c.Lossless) EXPECT_TRUE(image.Compare(&reloaded));
+    if (c.Lossless) {
+      EXPECT_TRUE(image.Compare(&reloaded));
+    }
   }
 }
 
