@@ -89,3 +89,27 @@ TEST(Format, Specifiers) {
   EXPECT_THROW(Format(L"%d", {L"text"}), EConvertError);
   EXPECT_THROW(Format(L"%d %d", {1}), EConvertError);
 }
+
+// Each integer keeps its own width and signedness: a negative one shows as
+// unsigned in %u and %x at 32 bits when it is an Integer, 64 when an Int64.
+TEST(Format, IntegersOfEveryWidth) {
+  const struct {
+    const wchar_t* Spec;
+    TVarRec Arg;
+    const wchar_t* Text;
+  } cases[] = {
+      {L"%d", -1, L"-1"},
+      {L"%u", -1, L"4294967295"},
+      {L"%x", -1, L"FFFFFFFF"},
+      {L"%u", 4294967295U, L"4294967295"},
+      {L"%d", INT64_MIN, L"-9223372036854775808"},
+      {L"%d", INT64_MAX, L"9223372036854775807"},
+      {L"%u", int64_t{-1}, L"18446744073709551615"},
+      {L"%x", int64_t{-1}, L"FFFFFFFFFFFFFFFF"},
+      {L"%u", UINT64_MAX, L"18446744073709551615"},
+      {L"%d", UINT64_MAX, L"18446744073709551615"},
+      {L"%u", uint64_t{1} << 63, L"9223372036854775808"},
+      {L"%.3u", 7U, L"007"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Format(c.Spec, {c.Arg}), c.Text) << ToUtf8(c.Text);
+}

@@ -78,6 +78,14 @@ String CurrencyText(double AValue, int APrecision, const TFormatSettings& ASetti
   }
 }
 
+// An integer argument as %u and %x show it: a negative one as the unsigned
+// integer of its own width.
+uint64_t UnsignedBits(const TVarRec& AArg) {
+  const auto bits = static_cast<uint64_t>(AArg.Int);
+  const bool narrowNegative = AArg.Kind == TVarRec::TKind::Integer && AArg.Int < 0 && !AArg.Wide;
+  return narrowNegative ? static_cast<uint32_t>(bits) : bits;
+}
+
 String FormatOne(const TSpec& ASpec, const TVarRec& AArg, const String& AFormat,
                  const TFormatSettings& ASettings) {
   using K = TVarRec::TKind;
@@ -86,18 +94,17 @@ String FormatOne(const TSpec& ASpec, const TVarRec& AArg, const String& AFormat,
     case L'd':
     case L'u': {
       if (!integral) FormatError(AFormat);
-      int64_t v = AArg.Int;
-      if (ASpec.Type == L'u' && v < 0) v = static_cast<int64_t>(static_cast<uint32_t>(v));
-      String digits = std::to_wstring(v < 0 ? -(v + 1) + 1ULL : static_cast<unsigned long long>(v));
+      const bool negative = AArg.Kind == K::Integer && AArg.Int < 0 && ASpec.Type == L'd';
+      String digits = std::to_wstring(negative ? 0 - static_cast<uint64_t>(AArg.Int) : UnsignedBits(AArg));
       if (ASpec.Precision > static_cast<int>(digits.size()))
         digits.insert(0, static_cast<size_t>(ASpec.Precision) - digits.size(), L'0');
-      return v < 0 ? L"-" + digits : digits;
+      return negative ? L"-" + digits : digits;
     }
     case L'x': {
       if (!integral) FormatError(AFormat);
       wchar_t buf[32];
       swprintf(buf, 32, L"%0*llX", ASpec.Precision < 0 ? 0 : ASpec.Precision,
-               static_cast<unsigned long long>(AArg.Int));
+               static_cast<unsigned long long>(UnsignedBits(AArg)));
       return buf;
     }
     case L'e':

@@ -93,10 +93,10 @@ struct TVarRec {
   enum class TKind { Integer, Unsigned, Float, String, Char, Pointer };
   TVarRec(int v) : Kind(TKind::Integer), Int(v) {}
   TVarRec(long v) : Kind(TKind::Integer), Int(v) {}
-  TVarRec(long long v) : Kind(TKind::Integer), Int(v) {}
+  TVarRec(long long v) : Kind(TKind::Integer), Int(v), Wide(true) {}
   TVarRec(unsigned v) : Kind(TKind::Unsigned), Int(static_cast<int64_t>(v)) {}
   TVarRec(unsigned long v) : Kind(TKind::Unsigned), Int(static_cast<int64_t>(v)) {}
-  TVarRec(unsigned long long v) : Kind(TKind::Unsigned), Int(static_cast<int64_t>(v)) {}
+  TVarRec(unsigned long long v) : Kind(TKind::Unsigned), Int(static_cast<int64_t>(v)), Wide(true) {}
   TVarRec(double v) : Kind(TKind::Float), Float(v) {}
   TVarRec(long double v) : Kind(TKind::Float), Float(static_cast<double>(v)) {}
   TVarRec(wchar_t v) : Kind(TKind::Char), Str(1, v) {}
@@ -105,7 +105,8 @@ struct TVarRec {
   TVarRec(const void* v) : Kind(TKind::Pointer), Ptr(v) {}
 
   TKind Kind;
-  int64_t Int = 0;
+  int64_t Int = 0;  // an unsigned value's bits
+  bool Wide = false;  // a 64-bit integer, not a 32-bit one
   double Float = 0;
   String Str;
   const void* Ptr = nullptr;
