@@ -131,3 +131,16 @@ TEST_F(VariantTest, Arrays) {
   EXPECT_THROW(VarArrayGet(grid, {1}), EVariantArrayBoundError);
   EXPECT_EQ(VarArrayHighBound(VarArrayCreate({0, -1}, varVariant), 1), -1);  // empty
 }
+
+TEST(VariantArrays, ElementsStartEmptyOfTheirType) {
+  const struct {
+    TVarType Type;
+    const wchar_t* Text;
+  } cases[] = {{varUString, L""}, {varOleStr, L""}, {varString, L""},
+               {varInteger, L"0"}, {varDouble, L"0"}, {varVariant, L""}};
+  for (const auto& c : cases) {
+    const Variant element = VarArrayGet(VarArrayCreate({0, 1}, c.Type), {1});
+    EXPECT_EQ(VarType(element), c.Type == varVariant ? varEmpty : c.Type) << c.Type;
+    EXPECT_EQ(element.AsString(), c.Text) << c.Type;
+  }
+}

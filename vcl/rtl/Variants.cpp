@@ -278,7 +278,10 @@ Variant VarArrayCreate(std::initializer_list<int> Bounds, TVarType ElementType) 
     data->Bounds.emplace_back(it[0], it[1]);
     count *= static_cast<size_t>(it[1] - it[0] + 1);
   }
-  const Variant initial = ElementType == varVariant ? Variant() : Variant(0).ConvertedTo(ElementType);
+  // Elements start empty: no value, an empty string, or zero.
+  const Variant initial = ElementType == varVariant ? Variant()
+                          : IsStringType(ElementType) ? Variant(String()).ConvertedTo(ElementType)
+                                                      : Variant(0).ConvertedTo(ElementType);
   data->Items.assign(count, initial);
   Variant v = Variant::OfType(varArray | ElementType);
   v.FArray = std::move(data);
