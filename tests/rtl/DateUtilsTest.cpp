@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "vcl/rtl/DateUtils.h"
 #include "vcl/rtl/SysUtils.h"
 
@@ -59,6 +61,35 @@ TEST(DateUtils, EncodeDecodeRoundTrip) {
   EXPECT_EQ((std::vector<int>{y, m, d}), (std::vector<int>{10000, 1, 1}));
   DecodeDate(EncodeDate(1, 1, 1) - 1, y, m, d);
   EXPECT_EQ((std::vector<int>{y, m, d}), (std::vector<int>{0, 0, 0}));
+}
+
+// A negative value's time counts forward from its day: rounded up to
+// midnight it is the next day, the one nearer zero.
+TEST(DateUtils, NegativeValuesRoundToTheirNextDay) {
+  const struct {
+    double Serial;
+    int Y, M, D, H;
+  } cases[] = {{-1.9999999999, 1899, 12, 30, 0},
+               {-1.25, 1899, 12, 29, 6},
+               {-0.5, 1899, 12, 30, 12},
+               {-2.0000000001, 1899, 12, 28, 0},
+               {1.9999999999, 1900, 1, 1, 0}};
+  for (const auto& c : cases) {
+    int y, m, d, h, n, s, ms;
+    DecodeDateTime(c.Serial, y, m, d, h, n, s, ms);
+    EXPECT_EQ((std::vector<int>{y, m, d, h, n, s, ms}), (std::vector<int>{c.Y, c.M, c.D, c.H, 0, 0, 0}))
+        << c.Serial;
+  }
+}
+
+TEST(DateUtils, ValuesWithoutADateAreNotShown) {
+  for (double value : {std::nan(""), 1e300, -1e300, HUGE_VAL, EncodeDate(1, 1, 1) - 1}) {
+    int y, m, d;
+    DecodeDate(value, y, m, d);
+    EXPECT_EQ((std::vector<int>{y, m, d}), (std::vector<int>{0, 0, 0})) << value;
+    EXPECT_THROW(DateTimeToStr(value), EConvertError) << value;
+    EXPECT_THROW(FormatDateTime(L"hh:nn", value), EConvertError) << value;
+  }
 }
 
 TEST(DateUtils, InvalidEncodingsRaiseOrAnswerFalse) {

@@ -16,9 +16,22 @@ struct TTimeStamp {
   int64_t Time;
 };
 
+// Days past about a billion years would overflow the year.
+constexpr int64_t MaxDays = 365LL * 1000000000;
+
+// A time that rounds up to midnight moves to the next calendar day, which
+// for a negative value is the one nearer zero. A value too far from zero
+// (or not a number) has no day: day 0, which decodes to zeros.
 TTimeStamp ToTimeStamp(TDateTime Value) {
-  const int64_t msecs = std::llrint(Value * MSecsPerDay);
-  return {DateDelta + msecs / MSecsPerDayInt, std::llabs(msecs) % MSecsPerDayInt};
+  if (!(std::fabs(Value) < MaxDays)) return {0, 0};
+  const double days = std::trunc(Value);
+  int64_t date = DateDelta + static_cast<int64_t>(days);
+  int64_t time = std::llrint(std::fabs(Value - days) * MSecsPerDay);
+  if (time == MSecsPerDayInt) {
+    ++date;
+    time = 0;
+  }
+  return {date, time};
 }
 
 TDateTime WithTime(TDateTime Date, TDateTime Time) {
@@ -84,8 +97,7 @@ TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Min, int Se
 
 bool DecodeDateFully(TDateTime Date, int& Year, int& Month, int& Day, int& DOW) {
   int64_t t = ToTimeStamp(Date).Date;
-  // Days past about a billion years would overflow the year.
-  if (t <= 0 || t > 365LL * 1000000000) {
+  if (t <= 0) {
     Year = Month = Day = DOW = 0;
     return false;
   }
@@ -202,6 +214,8 @@ class TDateFormatter {
 public:
   TDateFormatter(TDateTime Value, const TFormatSettings& Settings) : FSettings(Settings) {
     DecodeDateFully(Value, FYear, FMonth, FDay, FDayOfWeek);
+    if (FYear == 0)
+      throw EConvertError(Format(L"%s is not a date and time that can be shown", {FloatToStr(Value)}));
     DecodeTime(Value, FHour, FMin, FSec, FMSec);
     FHasTime = FHour || FMin || FSec || FMSec;
   }
