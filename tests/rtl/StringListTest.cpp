@@ -177,3 +177,26 @@ TEST(TStringList, FileRoundTripKeepsEveryCharacter) {
   TFileStream file(path, fmOpenRead);
   EXPECT_EQ(file.Size(), 7);  // ANSI, no byte-order mark
 }
+
+TEST(TStringList, LoadingReadsWhatIsLeftOfTheStream) {
+  TMemoryStream stream;
+  const std::string text = "one\r\ntwo\r\n";
+  stream.WriteBuffer(text.data(), static_cast<int64_t>(text.size()));
+  TStringList list;
+  stream.SetPosition(5);
+  list.LoadFromStream(&stream);
+  EXPECT_EQ(ItemsOf(list), (std::vector<String>{L"two"}));
+  stream.SetPosition(100);  // past the end: nothing left
+  list.LoadFromStream(&stream);
+  EXPECT_EQ(list.Count(), 0);
+}
+
+// The system's live files report a size of 0 and still have text.
+TEST(TStringList, LoadingAFileThatReportsNoSizeReadsItsText) {
+  const String path = L"Z:\\proc\\self\\status";
+  ASSERT_EQ(TFileStream(path, fmOpenRead | fmShareDenyNone).Size(), 0);
+  TStringList list;
+  list.LoadFromFile(path);
+  ASSERT_GT(list.Count(), 0);
+  EXPECT_EQ(Copy(list.Strings(0), 1, 5), L"Name:");
+}

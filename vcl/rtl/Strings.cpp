@@ -338,9 +338,13 @@ void TStrings::SaveToFile(const String& FileName) const {
   SaveToStream(&stream);
 }
 
+// Reads up to where reading stops, not to the size the stream reports:
+// some files (the system's live ones) report none and still have text.
 void TStrings::LoadFromStream(TStream* Stream) {
-  std::string bytes(static_cast<size_t>(Stream->Size() - Stream->Position()), '\0');
-  Stream->ReadBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  std::string bytes;
+  char chunk[65536];
+  for (int64_t done; (done = Stream->Read(chunk, sizeof chunk)) > 0;)
+    bytes.append(chunk, static_cast<size_t>(done));
   SetText(DecodeText(bytes));
 }
 
