@@ -127,6 +127,36 @@ TEST_F(FilerTest, ValueEncodings) {
   EXPECT_EQ(reader.ReadCurrency(), Currency::FromScaled(12345));
 }
 
+// Components nested Depth deep under the root, each child of the one before.
+std::string NestedComponents(int Depth) {
+  auto header = [](const std::string& className) {
+    return static_cast<char>(className.size()) + className + '\0' + '\0';  // no name, no properties
+  };
+  std::string stream = "TPF0" + header("TSampleRoot");
+  for (int i = 0; i < Depth; ++i) stream += header("TSample");
+  return stream + std::string(Depth + 1, '\0');
+}
+
+int ComponentsRead(const std::string& Data) {
+  TMemoryStream stream;
+  stream.WriteBuffer(Data.data(), static_cast<int64_t>(Data.size()));
+  stream.SetPosition(0);
+  TSampleRoot root(nullptr);
+  TReader(&stream).ReadRootComponent(&root);
+  return root.ComponentCount();
+}
+
+TEST_F(FilerTest, NestingBeyondAnyFormIsADamagedStream) {
+  EXPECT_EQ(ComponentsRead(NestedComponents(50)), 50);
+  EXPECT_THROW(ComponentsRead(NestedComponents(10000)), EReadError);
+
+  TMemoryStream lists;
+  const std::string nested = std::string(10000, static_cast<char>(vaList)) + std::string(10000, '\0');
+  lists.WriteBuffer(nested.data(), static_cast<int64_t>(nested.size()));
+  lists.SetPosition(0);
+  EXPECT_THROW(TReader(&lists).SkipValue(), EReadError);
+}
+
 TEST_F(FilerTest, DamagedStreamsRaiseReadErrors) {
   TSampleRoot original(nullptr);
   auto* sample = new TSample(&original);

@@ -249,6 +249,24 @@ void TWriter::DefineBinaryProperty(const String& Name, const TStreamProc&,
 
 void TReader::ReadBytes(void* Data, int64_t Count) { Stream()->ReadBuffer(Data, Count); }
 
+// One level of components, lists or collections read into. A stream that
+// nests deeper than any form would is refused as damaged before the
+// reader's recursion can exhaust the stack.
+class TReader::TNesting {
+public:
+  explicit TNesting(TReader& Reader) : FReader(Reader) {
+    constexpr int MaxNesting = 200;
+    if (FReader.FNesting >= MaxNesting) throw EReadError(L"Stream nested too deeply");
+    ++FReader.FNesting;
+  }
+  ~TNesting() { --FReader.FNesting; }
+  TNesting(const TNesting&) = delete;
+  TNesting& operator=(const TNesting&) = delete;
+
+private:
+  TReader& FReader;
+};
+
 void TReader::PropValueError() const { throw EReadError(L"Invalid property value"); }
 
 TValueType TReader::ReadValue() {
@@ -395,6 +413,7 @@ String TReader::ReadStr() {
 }
 
 void TReader::SkipValue() {
+  const TNesting nesting(*this);
   switch (const TValueType type = ReadValue()) {
     case vaNull: case vaFalse: case vaTrue: case vaNil: break;
     case vaList:
@@ -430,6 +449,7 @@ void TReader::SkipValue() {
 }
 
 void TReader::ReadCollection(TCollection* Collection) {
+  const TNesting nesting(*this);
   Collection->BeginUpdate();
   try {
     if (!EndOfList()) Collection->Clear();
@@ -519,6 +539,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
 }
 
 void TReader::ReadComponent() {
+  const TNesting nesting(*this);
   const String className = ReadStr();
   const String name = ReadStr();
   TClass cls = FindClass(className);

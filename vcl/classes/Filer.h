@@ -139,7 +139,9 @@ private:
   void ReadPropValue(TPersistent* Instance, const TPropInfo* Prop);
   void ReadComponent();
   [[noreturn]] void PropValueError() const;
+  class TNesting;
 
+  int FNesting = 0;  // components, lists and collections being read into
   String FPropName;  // the defined property being looked for; emptied when read
   struct TFixup {
     TPersistent* Instance;
