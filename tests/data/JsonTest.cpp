@@ -31,6 +31,16 @@ TEST(JSONValues, GiveTheirTextValueAndTheirJsonText) {
   EXPECT_THROW(TJSONNumber(std::nan("")), EConvertError);
 }
 
+// An integer comes back exactly, also where a double cannot hold it.
+TEST(JSONValues, NumbersGiveBackTheirIntegerExactly) {
+  for (int64_t Value : {int64_t{0}, int64_t{-7}, int64_t{9007199254740993}, INT64_MAX, INT64_MIN})
+    EXPECT_EQ(TJSONNumber(Value).AsInt64(), Value) << Value;
+  EXPECT_EQ(TJSONNumber(-2.9).AsInt64(), -2);
+  EXPECT_EQ(TJSONNumber(9007199254740992.0).AsInt64(), 9007199254740992);
+  EXPECT_THROW(TJSONNumber(1e300).AsInt64(), EConvertError);
+  EXPECT_THROW(TJSONNumber(9223372036854775808.0).AsInt64(), EConvertError);
+}
+
 TEST(JSONValues, ObjectsOwnTheirPairsInOrder) {
   TJSONObject Object;
   Object.AddPair(L"kind", new TJSONString(L"InputBox"))->AddPair(L"ok", new TJSONTrue);

@@ -32,7 +32,17 @@ TJSONNumber::TJSONNumber(double AValue) : FDouble(AValue) {
   FText.assign(Buffer, End.ptr);
 }
 
-TJSONNumber::TJSONNumber(int64_t AValue) : FDouble(static_cast<double>(AValue)), FText(IntToStr(AValue)) {}
+TJSONNumber::TJSONNumber(int64_t AValue)
+    : FDouble(static_cast<double>(AValue)), FInt64(AValue), FText(IntToStr(AValue)) {}
+
+int64_t TJSONNumber::AsInt64() const {
+  if (FInt64) return *FInt64;
+  // 2^63 is exact as a double; every double below it in magnitude fits.
+  constexpr double Limit = 9223372036854775808.0;
+  if (!(FDouble >= -Limit && FDouble < Limit))
+    throw EConvertError(L"The JSON number " + FText + L" does not fit a 64-bit integer");
+  return static_cast<int64_t>(FDouble);
+}
 
 TJSONObject* TJSONObject::AddPair(const String& Name, TJSONValue* Value) {
   FPairs.push_back(std::make_unique<TJSONPair>(Name, Value));

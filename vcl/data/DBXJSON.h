@@ -2,6 +2,7 @@
 // JSON values: true, false, null, strings, numbers and objects, with their
 // text value (Value) and their JSON text (ToString).
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -61,10 +62,13 @@ public:
   // Digits with "." as the decimal point whatever the locale.
   String Value() const override { return FText; }
   double AsDouble() const { return FDouble; }
-  int64_t AsInt64() const { return static_cast<int64_t>(FDouble); }
+  // The integer a number was made of, exactly; a fractional one cut toward
+  // zero. EConvertError when the number lies beyond the integer's range.
+  int64_t AsInt64() const;
 
 private:
   double FDouble;
+  std::optional<int64_t> FInt64;  // set when made of an integer
   String FText;
 };
 
