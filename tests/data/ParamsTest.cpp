@@ -29,6 +29,12 @@ TEST(ParseSQLParams, MarksEachNamedParameterAndLeavesTheRestAlone) {
       {L"where a = :", L"where a = :", L""},
       {L"select 'unclosed :p", L"select 'unclosed :p", L""},
       {L"", L"", L""},
+      {L"select q'{it's :not}' from t where a = :a", L"select q'{it's :not}' from t where a = ?", L"a"},
+      {L"select Q'[a]:no]', q'(x)', q'<>:no>', q'!:no!' from t where b = :b",
+       L"select Q'[a]:no]', q'(x)', q'<>:no>', q'!:no!' from t where b = ?", L"b"},
+      {L"select q'{:no}}', x from t", L"select q'{:no}}', x from t", L""},
+      {L"select q'{unclosed :p", L"select q'{unclosed :p", L""},
+      {L"select seq'it''s' || :v from t", L"select seq'it''s' || ? from t", L"v"},
   };
   for (const auto& C : Cases) {
     std::vector<String> Names;

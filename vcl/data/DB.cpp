@@ -120,6 +120,23 @@ size_t QuotedEnd(const String& S, size_t Start) {
   return S.size();
 }
 
+// The end of an alternative-quoted text q'<d>...<d>' that starts at Start
+// (its "q"): no quote is doubled inside, it ends at the closing delimiter
+// before a quote ("{" closes with "}", and likewise "(", "[" and "<").
+// Zero when no such text starts there.
+size_t AlternativeQuotedEnd(const String& S, size_t Start) {
+  const bool starts = (S[Start] == L'q' || S[Start] == L'Q') && Start + 2 < S.size() &&
+                      S[Start + 1] == L'\'' && (Start == 0 || !IsNameChar(S[Start - 1]));
+  if (!starts) return 0;
+  const wchar_t Open = S[Start + 2];
+  const String Pairs = L"{}()[]<>";
+  const size_t Pair = Pairs.find(Open);
+  const wchar_t Close = Pair != String::npos && Pair % 2 == 0 ? Pairs[Pair + 1] : Open;
+  for (size_t i = Start + 3; i + 1 < S.size(); ++i)
+    if (S[i] == Close && S[i + 1] == L'\'') return i + 2;
+  return S.size();
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- TField
@@ -283,7 +300,9 @@ String ParseSQLParams(const String& SQL, std::vector<String>& Names) {
   while (i < SQL.size()) {
     const wchar_t C = SQL[i];
     size_t End = i + 1;
-    if (C == L'\'' || C == L'"') {
+    if (const size_t Alternative = AlternativeQuotedEnd(SQL, i)) {
+      End = Alternative;
+    } else if (C == L'\'' || C == L'"') {
       End = QuotedEnd(SQL, i);
     } else if (C == L'-' && i + 1 < SQL.size() && SQL[i + 1] == L'-') {
       End = SQL.find(L'\n', i);
