@@ -203,6 +203,7 @@ TEST_F(FirebirdConnection, ServerErrorsCarryTheServersTextAndCode) {
   }
   try {
     Connection->ExecuteDirect(L"selec 1");
+    ADD_FAILURE() << "a statement the server refuses raised nothing";
   } catch (const TDBXError& E) {
     EXPECT_EQ(E.ErrorCode, -104);
   }

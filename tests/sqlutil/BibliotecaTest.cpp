@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include "sqlutil/KWYUtils.h"
+#include "vcl/rtl/DateUtils.h"
+#include "vcl/rtl/WinApi.h"
 
 namespace {
 
@@ -64,13 +67,16 @@ TEST(Biblioteca, DataPSqlRejectsUnknownKindsAndDates) {
   }
 }
 
-// The date text is allocated by the library's code and freed here; a long
-// one leaves the small-string buffer, so it lives on the shared heap.
+// The date text is allocated by the library's code and freed here: a long
+// one leaves the small-string buffer, and its block must be one of the
+// run-time heap the program frees into, holding the library's text.
 TEST(Biblioteca, TextFromTheLibraryIsFreedByTheProgram) {
+  const auto heap = reinterpret_cast<HANDLE>(_get_heap_handle());
   for (int i = 0; i < 1000; ++i) {
-    String* texto = new String(DataPSql(L"ORACLE", Dia10Dez2026 + i));
-    ASSERT_GT(texto->capacity(), 15u);
-    delete texto;
+    auto texto = std::make_unique<String>(DataPSql(L"ORACLE", Dia10Dez2026 + i));
+    ASSERT_TRUE(HeapValidate(heap, 0, texto->data())) << i;
+    ASSERT_EQ(*texto, L"TO_DATE('" + FormatDateTime(L"yyyy-mm-dd", Dia10Dez2026 + i) +
+                          L" 00:00:00', 'YYYY-MM-DD HH24:MI:SS')");
   }
 }
 
