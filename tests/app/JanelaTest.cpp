@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/UAplicacaoLibrary.h"
 #include "sqlutil/KWYUtils.h"
 #include "tests/app/Ambiente.h"
 #include "tests/guiharness/GuiDriver.h"
+#include "tests/guiharness/WindowCapture.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/ComCtrls.h"
 #include "vcl/controls/StdCtrls.h"
@@ -16,6 +19,22 @@ std::vector<String> Linhas(const TStrings& Lista) {
   std::vector<String> linhas;
   for (int i = 0; i < Lista.Count(); ++i) linhas.push_back(Lista.Strings(i));
   return linhas;
+}
+
+// The controls Tab visits, in their order.
+std::vector<TWinControl*> OrdemDeTabulacao(const TForm1& Janela) {
+  return {Janela.cbxBD,      Janela.btnAbriBD,  Janela.edtBaseDados, Janela.edtEmpresa,
+          Janela.edtRevenda, Janela.edtNota,    Janela.edtSerie,     Janela.edtTransacao,
+          Janela.btnGerar,   Janela.dtpInicial, Janela.dtpFinal,     Janela.edtContador};
+}
+
+// Whether a colour shows anywhere within a control, as captured.
+bool Mostra(TWinControl* Controle, TColor Cor) {
+  auto imagem = CaptureWindow(Controle);
+  for (int y = 0; y < imagem->Height(); ++y)
+    for (int x = 0; x < imagem->Width(); ++x)
+      if (PixelColor(*imagem, x, y) == Cor) return true;
+  return false;
 }
 
 }  // namespace
@@ -75,14 +94,51 @@ TEST(Janela, ComponentsCaptionsLimitsAndTabOrderAreTheFormDescriptions) {
   }
   std::vector<TWinControl*> ordem;
   janela->GetTabOrderList(ordem);
-  const std::vector<TWinControl*> esperada{
-      janela->cbxBD,      janela->btnAbriBD,  janela->edtBaseDados, janela->edtEmpresa,
-      janela->edtRevenda, janela->edtNota,    janela->edtSerie,     janela->edtTransacao,
-      janela->btnGerar,   janela->dtpInicial, janela->dtpFinal,     janela->edtContador};
   std::vector<TWinControl*> comFoco;
   for (TWinControl* c : ordem)
     if (c->TabStop()) comFoco.push_back(c);
-  EXPECT_EQ(comFoco, esperada);
+  EXPECT_EQ(comFoco, OrdemDeTabulacao(*janela));
+}
+
+// The window as a person uses it: Tab goes round the controls in their
+// order, each edit filters what is typed, and the labels show their
+// colours. A picture of it is kept as a PNG file.
+TEST(Janela, TabTypingAndColoursAsAPersonMeetsThem) {
+  const auto artefatos = std::filesystem::current_path() / "artifacts";
+  TPastaDeTrabalho pasta;
+  TJanelaDeTeste janela;
+  const std::vector<TWinControl*> ordem = OrdemDeTabulacao(*janela);
+  janela->cbxBD->SetFocus();
+  for (size_t i = 1; i <= ordem.size(); ++i) {
+    PressKey(VK_TAB);
+    EXPECT_EQ(FocusedControl(), ordem[i % ordem.size()]) << i;
+  }
+
+  PickItem(janela->cbxBD, 2);
+  const struct {
+    TEdit* Edicao;
+    const wchar_t* Digitado;
+    const wchar_t* Texto;
+  } digitacoes[] = {{janela->edtBaseDados, L"base.fdb", L"BASE.FDB"},
+                    {janela->edtEmpresa, L"12a34567", L"123456"},
+                    {janela->edtRevenda, L"123", L"12"},
+                    {janela->edtSerie, L"abcdef", L"ABCDE"},
+                    {janela->edtTransacao, L"v21x", L"V21"}};
+  for (const auto& d : digitacoes) {
+    TypeText(d.Edicao, d.Digitado);
+    EXPECT_EQ(d.Edicao->Text(), d.Texto) << ToUtf8(d.Edicao->Name());
+  }
+  ClickDateCheckBox(janela->dtpInicial);
+  EXPECT_EQ(WindowText(janela->cbxBD->Handle()), L"SQL Server");
+  EXPECT_TRUE(janela->dtpInicial->Checked());
+  EXPECT_FALSE(janela->dtpFinal->Checked());
+
+  EXPECT_TRUE(Mostra(janela->lblSituacao, clRed));
+  EXPECT_TRUE(Mostra(janela->lblContador, clNavy));
+  EXPECT_TRUE(Mostra(janela->Label11, clTeal));
+  std::filesystem::create_directories(artefatos);
+  SaveAsPng(*CaptureWindow(&*janela), (artefatos / "MainWindow.png").wstring());
+  EXPECT_TRUE(std::filesystem::file_size(artefatos / "MainWindow.png") > 0);
 }
 
 TEST(Janela, WithoutConnectionFileTheCreationDefaultsStay) {
