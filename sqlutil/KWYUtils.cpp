@@ -43,21 +43,19 @@ String AjustaEspacoAgregacao(String Texto) {
 // last condition of a text without any of the keywords stay as they are.
 String AjustaCondicoesOn(String Texto) {
   if (BuscaSemCaixa(Texto, L" ON ") == npos) return Texto;
-  const String maiusculo = UpperCase(Texto);
-  TBuscaAdiante on(maiusculo, L" ON ");
-  TBuscaAdiante juncoes[] = {{maiusculo, L"LEFT "},  {maiusculo, L"RIGHT "}, {maiusculo, L"INNER "},
-                             {maiusculo, L"FULL "},  {maiusculo, L"WHERE "}};
-  TBuscaAdiante cortes[] = {{maiusculo, L"LEFT"},  {maiusculo, L"RIGHT"}, {maiusculo, L"INNER"},
-                            {maiusculo, L"FULL"},  {maiusculo, L"WHERE"}, {maiusculo, L","}};
-  String feito;
-  feito.reserve(Texto.size() + Texto.size() / 8);
+  TBuscaAdiante on(Texto, L" ON ");
+  TBuscaAdiante juncoes[] = {{Texto, L"LEFT "},  {Texto, L"RIGHT "}, {Texto, L"INNER "},
+                             {Texto, L"FULL "},  {Texto, L"WHERE "}};
+  TBuscaAdiante cortes[] = {{Texto, L"LEFT"},  {Texto, L"RIGHT"}, {Texto, L"INNER"},
+                            {Texto, L"FULL"},  {Texto, L"WHERE"}, {Texto, L","}};
+  TReescritaNoLugar feito(Texto);
   size_t resto = 0, fim = Texto.size();
   for (size_t p; (p = on.Proxima(resto, fim)) != npos;) {
     // The stretch through "ON"; after a condition left as it stands the
     // word ON must not run into it.
     const size_t inicio = PulaBrancos(Texto, resto, p + 3);
-    if (!feito.empty() && feito.back() > L' ') feito += L' ';
-    feito.append(Texto, inicio, p + 3 - inicio);
+    if (!feito.Vazio() && feito.Ultimo() > L' ') feito.Acrescenta(L" ");
+    feito.Copia(inicio, p + 3);
     resto = p + 3;
     const size_t condicao = PulaBrancos(Texto, resto, fim);
     if (condicao < fim && Texto[condicao] == L'(') continue;
@@ -67,12 +65,14 @@ String AjustaCondicoesOn(String Texto) {
     fim = RecuaBrancos(Texto, condicao, fim);
     size_t corte = fim;
     for (auto& c : cortes) corte = std::min(corte, std::min(c.Proxima(condicao, fim), fim));
-    feito += L" (";
-    feito.append(Texto, condicao, RecuaBrancos(Texto, condicao, corte) - condicao);
-    feito += L") ";
+    feito.Acrescenta(L" (");
+    feito.Copia(condicao, RecuaBrancos(Texto, condicao, corte));
+    feito.Acrescenta(L") ");
     resto = PulaBrancos(Texto, corte, fim);
   }
-  return feito.append(Texto, resto, fim - resto);
+  feito.Copia(resto, fim);
+  feito.Conclui();
+  return Texto;
 }
 
 // ---------------------------------------------------------------- concatenation
@@ -308,7 +308,7 @@ String ConverteSQL(const String& ASQL, const String& ABanco, int ARevenda, bool 
   if (!SameText(ABanco, L"SQLSERVER")) return texto;
   texto = AjustaEspacoAgregacao(std::move(texto));
   texto = AjustaCondicoesOn(std::move(texto));
-  texto = ConverteAgregacaoSubSelect(texto);
+  texto = ConverteAgregacaoSubSelect(std::move(texto));
   std::replace(texto.begin(), texto.end(), L'\n', L' ');
   texto = AjustaConcatenacao(std::move(texto));
   texto = SubstituiNomes(std::move(texto));

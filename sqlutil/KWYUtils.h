@@ -18,7 +18,7 @@ String ConverteSQL(const String& ASQL, const String& ABanco, int ARevenda, bool 
 // Lifts every aggregate whose argument is a sub-select into a derived table
 // ("T1", "T2", ...) joined with "left outer join" to the outer alias the
 // sub-select refers to.
-String ConverteAgregacaoSubSelect(const String& ASQL);
+String ConverteAgregacaoSubSelect(String ASQL);
 
 // Replaces the stock item's price columns read from PEC_ITEM_ESTOQUE by
 // lookups in the dealer's price table. A text with a parameter marker ":"

@@ -24,49 +24,52 @@ bool ReescritaSeAplica(const String& Texto, bool AForca) {
          Pos(L" PEC_TABELA_PRECO_ITEM ZZY ", Texto) == 0;
 }
 
-// The column that starts at index De of the upper-cased text, if any.
-const String* ColunaEm(const String& Maiusculo, size_t De) {
-  for (const String& coluna : ColunasPreco)
-    if (Maiusculo.compare(De, coluna.size(), coluna) == 0) return &coluna;
-  return nullptr;
-}
-
 // Runs of two or more blanks before a price column lose one blank per round
 // for as long as a round finds one before the first column or before one of
-// the others followed by a blank. All rounds are applied in one walk: each
-// run shrinks by the number of rounds, to one blank at least, and the name
-// after it is written in capitals, as the bare-reference rewrite looks for it.
-String EncurtaBrancosAntesDosPrecos(const String& Texto) {
-  if (Texto.find(L"  ") == npos) return Texto;
-  const String maiusculo = UpperCase(Texto);
+// the others followed by a blank. All rounds are applied in one walk, in
+// place: each run shrinks by the number of rounds, to one blank at least,
+// and the name after it is written in capitals, as the bare-reference
+// rewrite looks for it.
+void EncurtaBrancosAntesDosPrecos(String& Texto) {
+  if (Texto.find(L"  ") == npos) return;
+  const auto colunaEm = [&Texto](size_t De) -> const String* {
+    for (const String& coluna : ColunasPreco)
+      if (IgualSemCaixa(Texto, De, coluna)) return &coluna;
+    return nullptr;
+  };
   size_t rodadas = 0;
   for (size_t i = 0; i < Texto.size();) {
     const size_t fim = Texto.find_first_not_of(L' ', i);
     if (fim == npos) break;
-    const String* coluna = fim - i >= 2 ? ColunaEm(maiusculo, fim) : nullptr;
+    const String* coluna = fim - i >= 2 ? colunaEm(fim) : nullptr;
     if (coluna && (*coluna == ColunasPreco[0] ||
                    (fim + coluna->size() < Texto.size() && Texto[fim + coluna->size()] == L' ')))
       rodadas = std::max(rodadas, fim - i - 1);
     i = fim > i ? fim : fim + 1;
   }
-  if (rodadas == 0) return Texto;
-  String r;
-  r.reserve(Texto.size());
+  if (rodadas == 0) return;
+  // The text only shrinks: what is written never passes what is read.
+  size_t escrito = 0;
+  const auto escreve = [&](wchar_t c, size_t vezes) {
+    std::fill_n(Texto.begin() + escrito, vezes, c);
+    escrito += vezes;
+  };
   for (size_t i = 0; i < Texto.size();) {
     const size_t fim = std::min(Texto.find_first_not_of(L' ', i), Texto.size());
     size_t brancos = fim - i;
-    const String* coluna = brancos >= 2 ? ColunaEm(maiusculo, fim) : nullptr;
+    const String* coluna = brancos >= 2 ? colunaEm(fim) : nullptr;
     if (coluna) {
-      r.append(brancos > rodadas ? brancos - rodadas : 1, L' ');
-      r += *coluna;
+      escreve(L' ', brancos > rodadas ? brancos - rodadas : 1);
+      std::copy(coluna->begin(), coluna->end(), Texto.begin() + escrito);
+      escrito += coluna->size();
       i = fim + coluna->size();
       continue;
     }
-    r.append(brancos, L' ');
-    if (fim < Texto.size()) r += Texto[fim];
+    escreve(L' ', brancos);
+    if (fim < Texto.size()) escreve(Texto[fim], 1);
     i = fim + 1;
   }
-  return r;
+  Texto.resize(escrito);
 }
 
 bool ParteDeNome(wchar_t c) {
@@ -100,10 +103,11 @@ void ReescreveQualificadas(String& Texto, const String& Coluna, int ARevenda) {
 
 void ReescreveSemAlias(String& Texto, const String& Coluna, int ARevenda) {
   const String marcada = L" " + Coluna + Marca;
-  const size_t p = Texto.find(marcada);
+  const size_t p = BuscaExata(Texto, marcada);
   const bool seguidaDaColuna =
       p != npos && IgualSemCaixa(Texto, PulaBrancos(Texto, p + marcada.size(), Texto.size()), Coluna);
-  if ((Texto.find(L" " + Coluna + L" ") == npos && Texto.find(L" " + Coluna + L",") == npos) || seguidaDaColuna)
+  if ((BuscaExata(Texto, L" " + Coluna + L" ") == npos && BuscaExata(Texto, L" " + Coluna + L",") == npos) ||
+      seguidaDaColuna)
     return;
   const String expressao = ExpressaoPreco(Coluna, String(), ARevenda);
   Texto = SubstituiTodos(std::move(Texto), L" " + Coluna + L" ", expressao + Marca + L" ");
@@ -166,7 +170,7 @@ String ReescrevePrecos(String Texto, int ARevenda) {
     Texto = StringReplace(Texto, L"\n\r", L" ", rfReplaceAll);
     Texto = StringReplace(Texto, L"\r\n", L" ", rfReplaceAll);
   }
-  Texto = EncurtaBrancosAntesDosPrecos(Texto);
+  EncurtaBrancosAntesDosPrecos(Texto);
   if (Texto.find(L')') != npos) {
     for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), L")" + coluna, L") " + coluna);
     for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), L") " + coluna, Protecao + coluna);
@@ -193,15 +197,24 @@ String ExpressaoPreco(const String& ACampo, const String& AAlias, int ARevenda) 
          L"             and ZZY.ITEM_ESTOQUE = " + a + L"ITEM_ESTOQUE)," + a + ACampo + L") " + ACampo;
 }
 
+// Room for the text with every price reference rewritten, so that the
+// rewrite's replacements are made in the one buffer.
+size_t TamanhoReescrito(const String& ASQL, int ARevenda) {
+  size_t referencias = 0;
+  for (size_t p = BuscaSemCaixa(ASQL, L"PRECO_"); p != npos; p = BuscaSemCaixa(ASQL, L"PRECO_", p + 6)) ++referencias;
+  const size_t maior = ExpressaoPreco(ColunasPreco[0], L"PEC_ITEM_ESTOQUE", ARevenda).size() + Marca.size() + 8;
+  return ASQL.size() + referencias * maior;
+}
+
 String AjustaPrecoItem(const String& ASQL, int ARevenda, bool AForca) {
   if (ASQL.find(L" PEC_ITEM_ESTOQUE") == npos) return ASQL;  // nothing to rewrite
   // The last " GROUP BY" part is never rewritten.
-  String texto = ASQL, grupo;
-  const size_t agrupa = UpperCase(ASQL).rfind(L" GROUP BY");
-  if (agrupa != npos) {
-    grupo = ASQL.substr(agrupa + 1);
-    texto = ASQL.substr(0, agrupa + 1);
-  }
-  if (ReescritaSeAplica(texto, AForca)) texto = ReescrevePrecos(texto, ARevenda);
-  return texto + grupo;
+  size_t agrupa = npos;
+  for (size_t p = BuscaSemCaixa(ASQL, L" GROUP BY"); p != npos; p = BuscaSemCaixa(ASQL, L" GROUP BY", p + 1)) agrupa = p;
+  const size_t fimTexto = agrupa == npos ? ASQL.size() : agrupa + 1;
+  String texto;
+  texto.reserve(TamanhoReescrito(ASQL, ARevenda));
+  texto.assign(ASQL, 0, fimTexto);
+  if (ReescritaSeAplica(texto, AForca)) texto = ReescrevePrecos(std::move(texto), ARevenda);
+  return texto.append(ASQL, fimTexto, npos);
 }

@@ -61,7 +61,7 @@ String UltimaPalavra(const String& S) {
 // change could have made a difference.
 class TElevacao {
 public:
-  explicit TElevacao(const String& Texto);
+  explicit TElevacao(String Texto);
   String Executa();
 
 private:
@@ -108,9 +108,9 @@ private:
   bool FInterrompida = false;
 };
 
-TElevacao::TElevacao(const String& Texto)
-    : FTexto(Texto), FLimiteTamanho(8 * Texto.size() + 65536) {
-  for (size_t p = BuscaSemCaixa(Texto, L"SELECT"); p != npos; p = BuscaSemCaixa(Texto, L"SELECT", p + 6))
+TElevacao::TElevacao(String Texto)
+    : FTexto(std::move(Texto)), FLimiteTamanho(8 * FTexto.size() + 65536) {
+  for (size_t p = BuscaSemCaixa(FTexto, L"SELECT"); p != npos; p = BuscaSemCaixa(FTexto, L"SELECT", p + 6))
     ++FLimiteElevacoes;
 }
 
@@ -508,4 +508,4 @@ size_t TElevacao::BuscaAlias(const String& Chave, size_t De) {
 
 }  // namespace
 
-String ConverteAgregacaoSubSelect(const String& ASQL) { return TElevacao(ASQL).Executa(); }
+String ConverteAgregacaoSubSelect(String ASQL) { return TElevacao(std::move(ASQL)).Executa(); }

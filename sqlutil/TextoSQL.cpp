@@ -7,8 +7,9 @@ namespace {
 
 wchar_t Maiuscula(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; }
 
-// The occurrences are found first, so that the result is made at its size
-// in one allocation.
+// The occurrences are found first; the result is made in S's own buffer
+// when it fits there (from the front when it shrinks, from the back when it
+// grows), otherwise at its size in one allocation.
 String Substitui(String S, const String& Padrao, const String& Para, bool Todos) {
   if (Padrao.empty()) return S;
   std::vector<size_t> ocorrencias;
@@ -17,13 +18,44 @@ String Substitui(String S, const String& Padrao, const String& Para, bool Todos)
     if (!Todos) break;
   }
   if (ocorrencias.empty()) return S;
+  const size_t m = Padrao.size(), n = Para.size(), antes = S.size();
+  const size_t tamanho = antes + ocorrencias.size() * n - ocorrencias.size() * m;
+  if (n <= m) {
+    wchar_t* const t = S.data();
+    size_t escrito = ocorrencias[0], de = ocorrencias[0];
+    for (size_t k = 0; k < ocorrencias.size(); ++k) {
+      const size_t p = ocorrencias[k];
+      std::copy(t + de, t + p, t + escrito);
+      escrito += p - de;
+      std::copy(Para.begin(), Para.end(), t + escrito);
+      escrito += n;
+      de = p + m;
+    }
+    std::copy(t + de, t + antes, t + escrito);
+    S.resize(tamanho);
+    return S;
+  }
+  if (tamanho <= S.capacity()) {
+    S.resize(tamanho);
+    wchar_t* const t = S.data();
+    size_t fim = antes, destino = tamanho;
+    for (size_t k = ocorrencias.size(); k-- > 0;) {
+      const size_t p = ocorrencias[k];
+      destino -= fim - (p + m);
+      std::copy_backward(t + p + m, t + fim, t + destino + (fim - (p + m)));
+      destino -= n;
+      std::copy(Para.begin(), Para.end(), t + destino);
+      fim = p;
+    }
+    return S;
+  }
   String r;
-  r.reserve(S.size() + ocorrencias.size() * Para.size() - ocorrencias.size() * Padrao.size());
+  r.reserve(tamanho);
   size_t de = 0;
   for (size_t p : ocorrencias) {
     r.append(S, de, p - de);
     r += Para;
-    de = p + Padrao.size();
+    de = p + m;
   }
   r.append(S, de, String::npos);
   return r;
@@ -36,6 +68,8 @@ String Substitui(String S, const String& Padrao, const String& Para, bool Todos)
 size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De) {
   const size_t m = PadraoMaiusculo.size(), n = S.size();
   if (m > n) return String::npos;
+  // In a long text a longer pattern is found faster by its skips.
+  if (m >= 4 && n - De >= 4096) return TPadrao(PadraoMaiusculo).Em(S, De);
   const wchar_t primeira = PadraoMaiusculo[0];
   // A letter is matched in both cases by dropping the bit that tells them
   // apart; any other character as it is.
@@ -47,6 +81,14 @@ size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De) 
     while (k < m && Maiuscula(texto[i + k]) == PadraoMaiusculo[k]) ++k;
     if (k == m) return i;
   }
+  return String::npos;
+}
+
+size_t BuscaExata(const String& S, const String& Padrao, size_t De) {
+  if (Padrao.size() < 4 || De >= S.size() || S.size() - De < 4096) return S.find(Padrao, De);
+  const TPadrao padrao(UpperCase(Padrao));
+  for (size_t p = padrao.Em(S, De); p != String::npos; p = padrao.Em(S, p + 1))
+    if (S.compare(p, Padrao.size(), Padrao) == 0) return p;
   return String::npos;
 }
 
@@ -103,7 +145,7 @@ size_t RecuaBrancos(const String& S, size_t De, size_t Ate) {
 
 size_t TBuscaAdiante::Proxima(size_t ADe, size_t AAte) {
   if (!FBuscado || (FPosicao != String::npos && FPosicao < ADe)) {
-    FPosicao = FTexto.find(FPadrao, ADe);
+    FPosicao = BuscaSemCaixa(FTexto, FPadrao, ADe);
     FBuscado = true;
   }
   return FPosicao != String::npos && FPosicao + FPadrao.size() <= AAte ? FPosicao : String::npos;
@@ -126,4 +168,54 @@ size_t TPadrao::Em(const String& S, size_t De, size_t Ate) const {
     i += FSalto[c & 0xFF];
   }
   return String::npos;
+}
+
+void TReescritaNoLugar::Esvazia() {
+  const size_t cabe = std::min(FFila.size(), FLido - FEscrito);
+  std::copy(FFila.begin(), FFila.begin() + cabe, FTexto.begin() + FEscrito);
+  FEscrito += cabe;
+  FFila.erase(0, cabe);
+}
+
+void TReescritaNoLugar::Copia(size_t De, size_t Ate) {
+  if (De >= Ate) return;
+  FLido = std::max(FLido, De);
+  Esvazia();
+  if (FFila.empty()) {
+    if (FEscrito != De) std::copy(FTexto.begin() + De, FTexto.begin() + Ate, FTexto.begin() + FEscrito);
+    FEscrito += Ate - De;
+  } else {
+    FFila.append(FTexto, De, Ate - De);
+  }
+  FLido = Ate;
+  Esvazia();
+  FTotal += Ate - De;
+  FUltimo = FTexto[FEscrito - 1];
+  if (!FFila.empty()) FUltimo = FFila.back();
+}
+
+void TReescritaNoLugar::Acrescenta(const String& Texto) {
+  if (Texto.empty()) return;
+  Esvazia();
+  size_t direto = 0;
+  if (FFila.empty()) {
+    direto = std::min(Texto.size(), FLido - FEscrito);
+    std::copy(Texto.begin(), Texto.begin() + direto, FTexto.begin() + FEscrito);
+    FEscrito += direto;
+  }
+  FFila.append(Texto, direto, String::npos);
+  FTotal += Texto.size();
+  FUltimo = Texto.back();
+}
+
+void TReescritaNoLugar::Conclui() {
+  FLido = FTexto.size();
+  Esvazia();
+  if (!FFila.empty()) {
+    FTexto.resize(FEscrito);
+    FTexto += FFila;
+    FFila.clear();
+    FEscrito = FTexto.size();
+  }
+  FTexto.resize(FEscrito);
 }

@@ -18,6 +18,9 @@ int PosMaiusculo(const String& SubMaiusculo, const String& S);
 // The first index from De on at which S holds PadraoMaiusculo (upper-case,
 // not empty), the case of S's ASCII letters ignored; npos when none.
 size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De = 0);
+// The first index from De on at which S holds Padrao exactly; npos when
+// none. Like find, but by skips in long texts.
+size_t BuscaExata(const String& S, const String& Padrao, size_t De = 0);
 // Whether S holds PadraoMaiusculo at index Em, the case of its letters
 // ignored.
 bool IgualSemCaixa(const String& S, size_t Em, const String& PadraoMaiusculo);
@@ -51,8 +54,9 @@ private:
   size_t FSalto[256];
 };
 
-// The occurrences of one pattern in a text, asked for at positions that
-// only grow: each part of the text is searched once in all.
+// The occurrences of one upper-case pattern in a text of any case, asked
+// for at positions that only grow: each part of the text is searched once
+// in all.
 class TBuscaAdiante {
 public:
   TBuscaAdiante(const String& ATexto, const wchar_t* APadrao) : FTexto(ATexto), FPadrao(APadrao) {}
@@ -64,4 +68,28 @@ private:
   String FPadrao;
   size_t FPosicao = 0;
   bool FBuscado = false;
+};
+
+// Rewrites a text in its own buffer from front to back: what is written
+// goes over what has been read, and what finds no room yet waits in a small
+// queue, so that a pass that changes little neither copies nor allocates
+// the text. Nothing before the end of the last stretch copied is read again.
+class TReescritaNoLugar {
+public:
+  explicit TReescritaNoLugar(String& ATexto) : FTexto(ATexto) {}
+  // Appends the original characters from De (not before the last stretch
+  // copied) to Ate.
+  void Copia(size_t De, size_t Ate);
+  void Acrescenta(const String& Texto);
+  bool Vazio() const { return FTotal == 0; }
+  wchar_t Ultimo() const { return FUltimo; }
+  // The text becomes what was written.
+  void Conclui();
+
+private:
+  void Esvazia();
+  String& FTexto;
+  String FFila;
+  size_t FEscrito = 0, FLido = 0, FTotal = 0;
+  wchar_t FUltimo = 0;
 };
