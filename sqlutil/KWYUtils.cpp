@@ -20,14 +20,18 @@ const String ComoVarchar = L" as varchar(1000))";
 // "SUM (" and the like lose the blank before the parenthesis.
 String AjustaEspacoAgregacao(String Texto) {
   if (Texto.find(L" (") == npos) return Texto;  // every pattern ends so
-  static const wchar_t* const Agregacoes[][2] = {
+  static const String Agregacoes[][2] = {
       {L" SUM (", L" SUM("},     {L",SUM (", L",SUM("}, {L" COUNT (", L" COUNT("},
       {L",COUNT (", L",COUNT("}, {L" MIN (", L" MIN("}, {L",MIN (", L",MIN("},
       {L" MAX (", L" MAX("},     {L",MAX (", L",MAX("}, {L" AVG (", L" AVG("},
       {L",AVG (", L",AVG("}};
+  // Looked for at each " (": most texts hold few.
   auto algumaResta = [&Texto] {
-    for (const auto& par : Agregacoes)
-      if (BuscaSemCaixa(Texto, par[0]) != npos) return true;
+    for (size_t abre = Texto.find(L'(', 1); abre != npos; abre = Texto.find(L'(', abre + 1)) {
+      if (Texto[abre - 1] != L' ') continue;
+      for (const auto& par : Agregacoes)
+        if (abre + 1 >= par[0].size() && IgualSemCaixa(Texto, abre + 1 - par[0].size(), par[0])) return true;
+    }
     return false;
   };
   // Each round drops blanks, so the rounds come to an end.
