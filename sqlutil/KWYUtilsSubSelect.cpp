@@ -77,7 +77,7 @@ private:
   void PassoColuna(String Condicao, String& Sub, String& On, const String& Lista) const;
   static String LimpaSub(String Sub);
   bool ColocaJuncao(const String& Juncao, size_t Marcado);
-  bool MarcadorAntes(size_t Posicao) const;
+  bool MarcadorAntes(size_t Posicao);
   size_t BuscaAlias(const String& Chave, size_t De);
 
   // A change of the statement, kept while a lifting may still be undone.
@@ -224,7 +224,7 @@ bool TElevacao::Eleva(size_t Agregacao) {
   const size_t fimApos = RecuaBrancos(FWork, apos, FWork.size());
   const size_t select = BuscaSemCaixa(FWork, L"SELECT", apos);
   String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
-  const size_t ondeSub = TPadrao(UpperCase(sub)).Em(FWork);
+  const size_t ondeSub = TPadrao(UpperCase(sub)).Em(FWork, 0, select + sub.size());
   // When the sub-select stands in its own place and no marker comes before
   // it, the marker would be found right there: the name's mask and the
   // derived table's value go in at once, in one change of the text.
@@ -266,11 +266,14 @@ bool TElevacao::Eleva(size_t Agregacao) {
 
 // Whether the first marker of the text, with one put at Posicao, would be
 // another one: one before it, or one whose last blank would be the new
-// one's first.
-bool TElevacao::MarcadorAntes(size_t Posicao) const {
+// one's first. A search that finds none raises the bound below which none
+// starts.
+bool TElevacao::MarcadorAntes(size_t Posicao) {
   const size_t borda = Marcador.size() - 1;
-  return MarcadorMaiusculo.Em(FWork, FSemMarcadorAte, Posicao) != npos ||
-         (Posicao >= borda && IgualSemCaixa(FWork, Posicao - borda, MarcadorMaiusculo.Texto().substr(0, borda)));
+  if (MarcadorMaiusculo.Em(FWork, FSemMarcadorAte, Posicao) != npos) return true;
+  if (Posicao < borda) return false;
+  FSemMarcadorAte = std::max(FSemMarcadorAte, Posicao - borda);
+  return IgualSemCaixa(FWork, Posicao - borda, MarcadorMaiusculo.Texto().substr(0, borda));
 }
 
 // The aliases of the sub-select's FROM list, one entry per item.
