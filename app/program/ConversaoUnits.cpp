@@ -13,6 +13,8 @@
 #include "codelib/UclUnicode.h"
 #include "codelib/UclUnitVersioning.h"
 #include "codelib/UclWideStrings.h"
+#include "components/controls/cxControls.h"
+#include "components/controls/cxDWMApi.h"
 #include "components/controls/cxDataConsts.h"
 #include "components/controls/cxDataStorage.h"
 #include "components/core/cxClasses.h"
@@ -79,6 +81,8 @@ const TUnitTable& ProgramUnits() {
       cxDateUtilsUnit,
       cxFormatsUnit,
       dxAnimationUnit,
+      cxDWMApiUnit,
+      cxControlsUnit,
       cxDataConstsUnit,
       cxDataStorageUnit,
       // The data-provider framework.

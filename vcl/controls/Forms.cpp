@@ -275,6 +275,12 @@ void TScreen::SetCursors(TCursor Index, HCURSOR Handle) {
 int TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
 int TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
 
+TRect TScreen::WorkAreaRect() const {
+  RECT area{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  return TRect{area.left, area.top, area.right, area.bottom};
+}
+
 void TScreen::RemoveForm(TCustomForm* Form) {
   std::erase(FForms, Form);
   if (FActiveForm == Form) FActiveForm = nullptr;

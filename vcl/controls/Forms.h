@@ -107,6 +107,8 @@ public:
   TCustomForm* Forms(int Index) const { return FForms.at(Index); }
   int Width() const;
   int Height() const;
+  // The primary monitor's area not taken by task bars.
+  TRect WorkAreaRect() const;
 
 private:
   friend class TCustomForm;

@@ -1,0 +1,272 @@
+#include "components/controls/cxControls.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "components/controls/cxDWMApi.h"
+#include "components/core/cxMessageWindow.h"
+#include "components/core/dxCore.h"
+#include "vcl/controls/Forms.h"
+#include "vcl/rtl/FormatSettings.h"
+
+namespace {
+
+bool UnitFinalized = false;
+std::unique_ptr<TcxWindowProcController> WindowProcController;
+std::unique_ptr<TdxMessagesController> MessagesController;
+
+void cxBufferedPaintInit() { BufferedPaintInit(); }
+void cxBufferedPaintUnInit() { BufferedPaintUnInit(); }
+
+void cxControlsInitialize() {
+  UnitFinalized = false;
+  if (TdxUnitsLoader* loader = dxUnitsLoaderInstance(); loader && dxOsVistaUp)
+    loader->AddUnit(cxBufferedPaintInit, cxBufferedPaintUnInit);
+}
+
+void cxControlsFinalize() {
+  if (TdxUnitsLoader* loader = dxUnitsLoaderInstance()) loader->RemoveUnit(cxBufferedPaintUnInit);
+  UnitFinalized = true;
+  MessagesController.reset();
+  WindowProcController.reset();
+}
+
+}  // namespace
+
+const TUnitEntry cxControlsUnit{L"cxControls", cxControlsInitialize, cxControlsFinalize};
+
+TcxWindowProcController* cxGetWindowProcController() {
+  if (!WindowProcController && !UnitFinalized)
+    WindowProcController = std::make_unique<TcxWindowProcController>();
+  return WindowProcController.get();
+}
+
+TdxMessagesController* dxGetMessagesController() {
+  if (!MessagesController && !UnitFinalized)
+    MessagesController = std::make_unique<TdxMessagesController>();
+  return MessagesController.get();
+}
+
+// ---------------------------------------------------------------- windows and controls
+
+bool cxIsSameOrChildWindow(HWND AParentWnd, HWND AWnd) {
+  return AParentWnd && (AWnd == AParentWnd || IsChild(AParentWnd, AWnd));
+}
+
+bool cxIsWindowEnabledWithParents(HWND AWnd) {
+  if (!cxIsChildWindowStyle(AWnd)) return IsWindowEnabled(AWnd);
+  return IsWindowEnabled(AWnd) && cxIsWindowEnabledWithParents(GetParent(AWnd));
+}
+
+bool cxIsControlShowing(TWinControl* AControl) {
+  return AControl && AControl->HandleAllocated() && IsWindowVisible(AControl->Handle());
+}
+
+TWinControl* cxFindControlOfWindow(HWND AWnd) {
+  for (HWND window = AWnd; window; window = GetAncestor(window, GA_PARENT))
+    if (TWinControl* control = FindControl(window)) return control;
+  return nullptr;
+}
+
+TCustomForm* cxGetWindowParentForm(HWND AWnd) {
+  TWinControl* control = cxFindControlOfWindow(AWnd);
+  return control ? GetParentForm(control) : nullptr;
+}
+
+void cxPerformToParentsUntilForm(TControl* AControl, UINT AMsg) {
+  for (TControl* control = AControl; control; control = control->Parent()) {
+    if (control != AControl && dynamic_cast<TCustomForm*>(control)) break;
+    control->Perform(AMsg);
+  }
+}
+
+TComponent* cxFindOwnedComponentOfClass(TComponent* AOwner, TClass AClass) {
+  for (int i = 0; i < AOwner->ComponentCount(); ++i)
+    if (AOwner->Components(i)->InheritsFrom(AClass)) return AOwner->Components(i);
+  return nullptr;
+}
+
+void cxRequestWindowRecreate(TWinControl* AControl, bool APostponed) {
+  if (!AControl->HandleAllocated()) return;
+  if (APostponed)
+    PostMessageW(AControl->Handle(), CM_RECREATEWND, 0, 0);
+  else
+    AControl->Perform(CM_RECREATEWND);
+}
+
+TRect cxGetControlWindowRect(TWinControl* AControl) {
+  return AControl->HandleAllocated() ? cxGetWindowRectSafe(AControl->Handle()) : TRect{};
+}
+
+HWND cxWindowAtScreenPoint(const TPoint& P) {
+  HWND window = WindowFromPoint(POINT{P.X, P.Y});
+  while (window) {
+    POINT local{P.X, P.Y};
+    ScreenToClient(window, &local);
+    const HWND child = ChildWindowFromPointEx(window, local, CWP_SKIPINVISIBLE);
+    if (!child || child == window) break;
+    window = child;
+  }
+  return window;
+}
+
+void cxRefreshWindowFrame(HWND AHandle, bool AUpdate) {
+  SetWindowPos(AHandle, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (AUpdate) UpdateWindow(AHandle);
+}
+
+WNDPROC cxSetWindowProc(HWND AHandle, WNDPROC AProc) {
+  return reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(AHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AProc)));
+}
+
+// ---------------------------------------------------------------- painting on glass
+
+bool cxIsControlPaintingOnGlass(TWinControl* AControl) {
+  return AControl->HandleAllocated() && cxIsDesktopCompositionEnabled() &&
+         AControl->ControlState().Contains(csGlassPaint);
+}
+
+bool cxGetControlUpdateRegion(TWinControl* AControl, HRGN ARegion) {
+  // Windows 7 without composition reports update regions that miss parts.
+  if (dxOsWin7 && !cxIsDesktopCompositionEnabled()) return false;
+  if (!AControl->HandleAllocated()) return false;
+  const int kind = GetUpdateRgn(AControl->Handle(), ARegion, FALSE);
+  return kind == SIMPLEREGION || kind == COMPLEXREGION;
+}
+
+bool cxIsEraseFromOwnPrint(const TMessage& Message) {
+  return Message.Msg == WM_ERASEBKGND && static_cast<WPARAM>(Message.LParam) == Message.WParam;
+}
+
+namespace {
+
+// BeginPaint and EndPaint of one WM_PAINT.
+class TPaintScope {
+public:
+  explicit TPaintScope(HWND AHandle) : FHandle(AHandle), FDC(BeginPaint(AHandle, &FPaint)) {}
+  ~TPaintScope() { EndPaint(FHandle, &FPaint); }
+  TPaintScope(const TPaintScope&) = delete;
+  TPaintScope& operator=(const TPaintScope&) = delete;
+  HDC DC() const { return FDC; }
+  const RECT& PaintRect() const { return FPaint.rcPaint; }
+
+private:
+  HWND FHandle;
+  PAINTSTRUCT FPaint{};
+  HDC FDC;
+};
+
+void EraseAndPrintClient(HWND AHandle, HDC DC) {
+  SendMessageW(AHandle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), reinterpret_cast<LPARAM>(DC));
+  SendMessageW(AHandle, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC), PRF_CLIENT);
+}
+
+}  // namespace
+
+void cxBufferedPaintWindow(HWND AHandle, bool AKeepAlpha) {
+  const TPaintScope paint(AHandle);
+  if (IsRectEmpty(&paint.PaintRect())) return;
+  BP_PAINTPARAMS params{sizeof(params)};
+  HDC bufferDC = nullptr;
+  const HPAINTBUFFER buffer =
+      BeginBufferedPaint(paint.DC(), &paint.PaintRect(), BPBF_TOPDOWNDIB, &params, &bufferDC);
+  if (!buffer) {
+    EraseAndPrintClient(AHandle, paint.DC());
+    return;
+  }
+  BufferedPaintClear(buffer, nullptr);
+  EraseAndPrintClient(AHandle, bufferDC);
+  if (!AKeepAlpha) BufferedPaintSetAlpha(buffer, &paint.PaintRect(), 255);
+  // The caret would be copied over.
+  const bool hideCaret = GetFocus() == AHandle;
+  if (hideCaret) HideCaret(AHandle);
+  EndBufferedPaint(buffer, TRUE);
+  if (hideCaret) ShowCaret(AHandle);
+}
+
+// ---------------------------------------------------------------- desktop
+
+TRect cxGetWorkAreaOfMonitor(HMONITOR AMonitor) {
+  MONITORINFO info{sizeof(info)};
+  if (!AMonitor || !GetMonitorInfoW(AMonitor, &info)) return Screen->WorkAreaRect();
+  return TRect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+}
+
+TRect cxGetDesktopWorkAreaAtPoint(const TPoint& P) {
+  return cxGetWorkAreaOfMonitor(MonitorFromPoint(POINT{P.X, P.Y}, MONITOR_DEFAULTTONEAREST));
+}
+
+void cxMoveRectIntoWorkArea(TRect& ABounds, const TPoint& P) {
+  const TRect area = cxGetDesktopWorkAreaAtPoint(P);
+  if (ABounds.Right > area.Right) ABounds.Offset(area.Right - ABounds.Right, 0);
+  if (ABounds.Bottom > area.Bottom) ABounds.Offset(0, area.Bottom - ABounds.Bottom);
+  if (ABounds.Left < area.Left) ABounds.Offset(area.Left - ABounds.Left, 0);
+  if (ABounds.Top < area.Top) ABounds.Offset(0, area.Top - ABounds.Top);
+}
+
+// ---------------------------------------------------------------- mouse and keys
+
+void cxGetCursorPosSafe(TPoint& P) {
+  POINT position;
+  P = GetCursorPos(&position) ? TPoint{position.x, position.y} : cxInvalidPoint;
+}
+
+namespace {
+bool IsAsyncKeyDown(int AKey) { return GetAsyncKeyState(AKey) < 0; }
+}  // namespace
+
+WPARAM cxGetMouseKeyFlags() {
+  const struct {
+    int Key;
+    WPARAM Flag;
+  } keys[] = {{VK_LBUTTON, MK_LBUTTON}, {VK_RBUTTON, MK_RBUTTON}, {VK_SHIFT, MK_SHIFT},
+              {VK_CONTROL, MK_CONTROL}, {VK_MBUTTON, MK_MBUTTON}};
+  WPARAM flags = 0;
+  for (const auto& key : keys)
+    if (IsAsyncKeyDown(key.Key)) flags |= key.Flag;
+  return flags;
+}
+
+WPARAM cxShiftStateToMouseKeys(TShiftState AShift) {
+  const struct {
+    TShiftStateItem Item;
+    WPARAM Flag;
+  } keys[] = {{ssShift, MK_SHIFT}, {ssLeft, MK_LBUTTON},   {ssRight, MK_RBUTTON},
+              {ssCtrl, MK_CONTROL}, {ssMiddle, MK_MBUTTON}};
+  WPARAM flags = 0;
+  for (const auto& key : keys)
+    if (AShift.Contains(key.Item)) flags |= key.Flag;
+  return flags;
+}
+
+bool cxIsControlKeyDown() { return IsAsyncKeyDown(VK_CONTROL); }
+
+bool cxIsShiftStateClear(TShiftState AShift) {
+  return (AShift * TShiftState{ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble})
+      .Empty();
+}
+
+bool cxIsShiftStateLeftButtonOnly(TShiftState AShift, bool ACanIncludeDoubleClick) {
+  TShiftState others{ssShift, ssAlt, ssCtrl, ssRight, ssMiddle};
+  if (!ACanIncludeDoubleClick) others.Include(ssDouble);
+  return AShift.Contains(ssLeft) && (AShift * others).Empty();
+}
+
+bool cxIsNumberInputChar(Char ACh, int AKind) {
+  if ((ACh >= L'0' && ACh <= L'9') || ACh == L'+' || ACh == L'-') return true;
+  if (AKind >= 1 && ACh == FormatSettings.DecimalSeparator) return true;
+  return AKind == 2 && (ACh == L'e' || ACh == L'E');
+}
+
+bool cxIsSysKeyCode(uint16_t AKey) {
+  const struct {
+    uint16_t First, Last;
+  } ranges[] = {{3, 3},     {9, 9},     {12, 13},   {16, 20},  {27, 27},
+                {33, 47},   {91, 145},  {160, 165}, {229, 229}, {246, 254}};
+  return std::any_of(std::begin(ranges), std::end(ranges),
+                     [AKey](const auto& R) { return AKey >= R.First && AKey <= R.Last; });
+}
+
+bool cxIsPrintableChar(Char ACh) { return (dxCharTypeFlags(ACh) & C1_CNTRL) == 0; }
