@@ -19,6 +19,7 @@
 #include "components/controls/cxDataStorage.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxDateUtils.h"
+#include "components/core/cxDrawTextUtils.h"
 #include "components/core/cxFormats.h"
 #include "components/core/cxGeometry.h"
 #include "components/core/cxGraphics.h"
@@ -78,6 +79,7 @@ const TUnitTable& ProgramUnits() {
       dxHooksUnit,
       cxGraphicsUnit,
       dxGdiPlusClassesUnit,
+      cxDrawTextUtilsUnit,
       cxDateUtilsUnit,
       cxFormatsUnit,
       dxAnimationUnit,

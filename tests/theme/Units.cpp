@@ -1,3 +1,9 @@
+#include "components/core/cxClasses.h"
+#include "components/core/cxDrawTextUtils.h"
+#include "components/core/cxGeometry.h"
+#include "components/core/cxGraphics.h"
+#include "components/core/cxLibraryStrs.h"
+#include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
@@ -6,7 +12,8 @@
 #include "vcl/controls/Controls.h"
 
 const TUnitTable& ProgramUnits() {
-  static const TUnitTable units{ControlsUnit,  ApplicationUnit,    dxCoreUnit,
-                                dxUxThemeUnit, dxThemeManagerUnit, dxHooksUnit};
+  static const TUnitTable units{ControlsUnit,       ApplicationUnit,     dxCoreUnit,     cxLibraryStrsUnit,
+                                cxGeometryUnit,     cxMessageWindowUnit, cxClassesUnit,  dxUxThemeUnit,
+                                dxThemeManagerUnit, dxHooksUnit,         cxGraphicsUnit, cxDrawTextUtilsUnit};
   return units;
 }
