@@ -61,10 +61,8 @@ TEST_F(FormFixture, ABufferedPaintErasesAndPrintsTheClientIntoTheBuffer) {
   EXPECT_EQ(clBlue, PixelColor(*picture, 10, 10));
   EXPECT_EQ(clBlue, PixelColor(*picture, 29, 29));
   EXPECT_EQ(clRed, PixelColor(*picture, 30, 30));
-  // Kept as a bitmap: the harness's PNG writer declares GDI+ functions whose
-  // names the library's bound GDI+ pointers take in this executable.
   std::filesystem::create_directories("artifacts");
-  picture->SaveToFile(L"artifacts\\BufferedPaint.bmp");
+  SaveAsPng(*picture, L"artifacts\\BufferedPaint.png");
 }
 
 TEST_F(FormFixture, TheWindowUnderAPointSkipsHiddenChildren) {

@@ -3,21 +3,48 @@
 #include "vcl/graphics/Canvas.h"
 #include "vcl/rtl/SysUtils.h"
 
-// The flat GDI+ functions this needs.
-extern "C" {
+namespace {
+
 struct GdiplusStartupInputFlat {
   UINT32 GdiplusVersion;
   void* DebugEventCallback;
   BOOL SuppressBackgroundThread;
   BOOL SuppressExternalCodecs;
 };
-int WINAPI GdiplusStartup(ULONG_PTR* Token, const GdiplusStartupInputFlat* Input, void* Output);
-void WINAPI GdiplusShutdown(ULONG_PTR Token);
-int WINAPI GdipCreateBitmapFromHBITMAP(HBITMAP Bitmap, HPALETTE Palette, void** Image);
-int WINAPI GdipSaveImageToFile(void* Image, const WCHAR* FileName, const CLSID* Encoder,
-                               const void* Parameters);
-int WINAPI GdipDisposeImage(void* Image);
+
+// The flat GDI+ functions a picture is saved with, bound by name: the
+// component library binds GDI+ under the platform's own names, so a test
+// program that links both must not also import them.
+struct TGdiPlusFunctions {
+  int(WINAPI* Startup)(ULONG_PTR*, const GdiplusStartupInputFlat*, void*);
+  void(WINAPI* Shutdown)(ULONG_PTR);
+  int(WINAPI* CreateBitmapFromHBITMAP)(HBITMAP, HPALETTE, void**);
+  int(WINAPI* SaveImageToFile)(void*, const WCHAR*, const CLSID*, const void*);
+  int(WINAPI* DisposeImage)(void*);
+};
+
+template <typename F>
+void Bind(HMODULE Library, const char* Name, F& Function) {
+  Function = reinterpret_cast<F>(GetProcAddress(Library, Name));
+  if (!Function) throw EOSError(L"GDI+ has no " + String(Name, Name + strlen(Name)));
 }
+
+const TGdiPlusFunctions& GdiPlus() {
+  static const TGdiPlusFunctions functions = [] {
+    HMODULE library = LoadLibraryW(L"gdiplus.dll");
+    if (!library) throw EOSError(L"GDI+ could not be loaded");
+    TGdiPlusFunctions f{};
+    Bind(library, "GdiplusStartup", f.Startup);
+    Bind(library, "GdiplusShutdown", f.Shutdown);
+    Bind(library, "GdipCreateBitmapFromHBITMAP", f.CreateBitmapFromHBITMAP);
+    Bind(library, "GdipSaveImageToFile", f.SaveImageToFile);
+    Bind(library, "GdipDisposeImage", f.DisposeImage);
+    return f;
+  }();
+  return functions;
+}
+
+}  // namespace
 
 std::unique_ptr<TBitmap> CaptureWindow(TWinControl* Control) {
   HWND window = Control->Handle();
@@ -39,17 +66,19 @@ TColor PixelColor(TBitmap& Bitmap, int X, int Y) {
 void SaveAsPng(TBitmap& Bitmap, const String& FileName) {
   static const CLSID pngEncoder = {0x557CF406, 0x1A04, 0x11D3,
                                    {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+  const TGdiPlusFunctions& gdiPlus = GdiPlus();
   GdiplusStartupInputFlat input{1, nullptr, FALSE, FALSE};
   ULONG_PTR token;
-  if (GdiplusStartup(&token, &input, nullptr) != 0) throw EOSError(L"GDI+ did not start");
+  if (gdiPlus.Startup(&token, &input, nullptr) != 0) throw EOSError(L"GDI+ did not start");
   struct TShutdown {
+    const TGdiPlusFunctions& GdiPlus;
     ULONG_PTR Token;
-    ~TShutdown() { GdiplusShutdown(Token); }
-  } shutdown{token};
+    ~TShutdown() { GdiPlus.Shutdown(Token); }
+  } shutdown{gdiPlus, token};
   void* image = nullptr;
-  if (GdipCreateBitmapFromHBITMAP(Bitmap.Handle(), nullptr, &image) != 0)
+  if (gdiPlus.CreateBitmapFromHBITMAP(Bitmap.Handle(), nullptr, &image) != 0)
     throw EOSError(L"GDI+ could not take the bitmap");
-  int status = GdipSaveImageToFile(image, FileName.c_str(), &pngEncoder, nullptr);
-  GdipDisposeImage(image);
+  int status = gdiPlus.SaveImageToFile(image, FileName.c_str(), &pngEncoder, nullptr);
+  gdiPlus.DisposeImage(image);
   if (status != 0) throw EOSError(L"Could not write " + FileName);
 }
