@@ -2,27 +2,15 @@
 // registries and object links.
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "components/core/cxClasses.h"
 #include "components/core/cxGraphics.h"
+#include "tests/support/MessagePump.h"
 #include "vcl/classes/Filer.h"
 #include "vcl/rtl/Streams.h"
 
 namespace {
 
 // ---------------------------------------------------------------- timer
-
-// Pumps messages until ADone or two seconds have passed.
-bool PumpUntil(const std::function<bool()>& ADone) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-  while (!ADone() && std::chrono::steady_clock::now() < deadline) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    Sleep(1);
-  }
-  return ADone();
-}
 
 TEST(cxTimer, TimersFireThroughTheSharedWindowAndStopWhenFreed) {
   int firstCount = 0, secondCount = 0;

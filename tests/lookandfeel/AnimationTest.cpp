@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "components/lookandfeel/dxAnimation.h"
+#include "tests/support/MessagePump.h"
 #include "vcl/rtl/WinApi.h"
 
 namespace {
@@ -418,17 +419,6 @@ TEST_F(AnimationTest, ShutDownFreesTheTransitionsLeftAndNoControllerIsMadeAgain)
 }
 
 // ---------------------------------------------------------------- real time
-
-// Pumps messages until ADone or two seconds have passed.
-bool PumpUntil(const std::function<bool()>& ADone) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-  while (!ADone() && std::chrono::steady_clock::now() < deadline) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    Sleep(1);
-  }
-  return ADone();
-}
 
 TEST(AnimationRealTime, ImmediateAnimationTakesItsTimeAndEndsAtTheLength) {
   for (bool freeOnTerminate : {false, true}) {
