@@ -114,11 +114,6 @@ bool TPicture::SupportsClipboardFormat(uint32_t AFormat) {
   return false;
 }
 
-bool TPicture::SupportsFileExtension(const String& Extension) {
-  for (const TFileFormat& format : FileFormats())
-    if (SameText(format.Extension, Extension)) return true;
-  return false;
-}
 
 // ---------------------------------------------------------------- TPicture
 

@@ -103,8 +103,6 @@ public:
   // of a format takes precedence.
   static void RegisterClipboardFormat(uint32_t AFormat, TGraphicClass AGraphicClass);
   static bool SupportsClipboardFormat(uint32_t AFormat);
-  // Whether some registered file format has the extension (without the dot).
-  static bool SupportsFileExtension(const String& Extension);
 
 private:
   template <typename T>
