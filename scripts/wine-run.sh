@@ -10,8 +10,19 @@ export WINEPREFIX=$CONVERSAO_TEST_PREFIX
 export WINEDLLOVERRIDES="mscoree,mshtml="
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
-timeout --kill-after=5 "${CONVERSAO_TEST_TIMEOUT:-300}" wine "$@" </dev/null >"$out" 2>"$err"
+run() {
+  timeout --kill-after=5 "${CONVERSAO_TEST_TIMEOUT:-300}" wine "$@" </dev/null >"$out" 2>"$err"
+}
+run "$@"
 status=$?
+# A failure with no output at all means Wine never got the program going (the
+# test programs write their first line unbuffered at once): one more start.
+if [ $status -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ]; then
+  echo "wine-run: $1 ended with status $status before writing anything; started again" >&2
+  run "$@"
+  status=$?
+fi
 cat "$out"
 cat "$err" >&2
+[ $status -eq 0 ] || echo "wine-run: $1 ended with status $status" >&2
 exit $status
