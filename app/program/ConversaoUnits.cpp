@@ -33,6 +33,7 @@
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
 #include "components/lookandfeel/dxAnimation.h"
+#include "components/lookandfeel/dxSkinsCore.h"
 #include "drivers/DBXOstraMSSQLReadOnlyMetaData.h"
 #include "drivers/DBXOstraMsSqlMetaDataWriter.h"
 #include "drivers/DBXOstraOracleMetaDataWriter.h"
@@ -82,6 +83,7 @@ const TUnitTable& ProgramUnits() {
       cxDrawTextUtilsUnit,
       cxDateUtilsUnit,
       cxFormatsUnit,
+      dxSkinsCoreUnit,
       dxAnimationUnit,
       cxDWMApiUnit,
       cxControlsUnit,

@@ -2,13 +2,17 @@
 #include "components/core/cxLibraryStrs.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
+#include "components/core/dxGdiPlusApi.h"
+#include "components/core/dxGdiPlusClasses.h"
 #include "components/lookandfeel/dxAnimation.h"
+#include "components/lookandfeel/dxSkinsCore.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Controls.h"
 #include "vcl/rtl/UnitStartup.h"
 
 const TUnitTable& ProgramUnits() {
-  static const TUnitTable units{ControlsUnit,        ApplicationUnit, dxCoreUnit,     cxLibraryStrsUnit,
-                                cxMessageWindowUnit, cxClassesUnit,   dxAnimationUnit};
+  static const TUnitTable units{ControlsUnit,     ApplicationUnit,      dxCoreUnit,      cxLibraryStrsUnit,
+                                cxMessageWindowUnit, cxClassesUnit,   dxGdiPlusApiUnit, dxGdiPlusClassesUnit,
+                                dxSkinsCoreUnit,  dxAnimationUnit};
   return units;
 }
