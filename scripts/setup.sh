@@ -59,8 +59,28 @@ make_prefix() {
     touch "$prefix/.conversao-ready"
   fi
 }
+# Windows draw their caption buttons with the Marlett symbol font; without it
+# a real display shows letters there. Wine's own font comes from its package,
+# unpacked into the run prefix only (the tests' text metrics stay as they are).
+add_caption_font() {
+  local fonts=$1/drive_c/windows/Fonts
+  [ -f "$fonts/marlett.ttf" ] && return 0
+  local work
+  work=$(mktemp -d)
+  if (cd "$work" && apt-get download -q fonts-wine >/dev/null 2>&1 ||
+      { apt-get update -q >/dev/null && apt-get download -q fonts-wine >/dev/null 2>&1; }); then
+    dpkg-deb -x "$work"/fonts-wine_*.deb "$work/unpacked"
+    mkdir -p "$fonts"
+    cp "$work/unpacked/usr/share/wine/fonts/marlett.ttf" "$fonts/"
+  else
+    echo "setup: Wine's font package could not be fetched; caption buttons will show letters"
+  fi
+  rm -rf "$work"
+}
+
 make_prefix "$CONVERSAO_TEST_PREFIX" null
 if [ "${1:-}" = "--run-prefix" ]; then
   make_prefix "$CONVERSAO_RUN_PREFIX" display
+  add_caption_font "$CONVERSAO_RUN_PREFIX"
 fi
 mkdir -p /tmp/firebird
