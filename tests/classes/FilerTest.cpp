@@ -90,6 +90,21 @@ TEST_F(FilerTest, ComponentTreeRoundTrip) {
   EXPECT_FALSE(copy->ComponentState().Contains(csLoading));
 }
 
+// A property whose stored predicate answers false is left out of the
+// stream, so reading keeps the value the object already has.
+TEST_F(FilerTest, UnstoredPropertyIsNotWritten) {
+  auto streamed = [](int ACount) {
+    TSampleRoot root(nullptr);
+    (new TSample(&root))->Count = ACount;
+    TMemoryStream stream;
+    TWriter(&stream).WriteRootComponent(&root);
+    const auto* bytes = static_cast<const char*>(stream.Memory());
+    return std::string(bytes, bytes + stream.Size());
+  };
+  EXPECT_NE(streamed(5).find("Count"), std::string::npos);
+  EXPECT_EQ(streamed(0).find("Count"), std::string::npos);
+}
+
 TEST_F(FilerTest, ValueEncodings) {
   TMemoryStream stream;
   TWriter writer(&stream);

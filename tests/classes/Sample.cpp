@@ -38,6 +38,7 @@ const TPropTable* TSample::PublishedTable(TPublishedTag<TSample>) {
   static const TPropTable table = TPublished<TSample>()
                                       .Property(L"Text", &TSample::Text, &TSample::SetText)
                                       .Property(L"Count", &TSample::Count, &TSample::Count)
+                                      .Stored([](const TSample& s) { return s.Count != 0; })
                                       .Property(L"Big", &TSample::Big, &TSample::Big)
                                       .Property(L"Ratio", &TSample::Ratio, &TSample::Ratio)
                                       .Property(L"When", &TSample::When, &TSample::When, DateTimeTypeInfo())

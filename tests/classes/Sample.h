@@ -40,7 +40,7 @@ public:
 
   const String& Text() const { return FText; }
   void SetText(const String& Value) { FText = Value; }
-  int Count = 0;
+  int Count = 0;  // stored when not 0
   int64_t Big = 0;
   double Ratio = 0;
   TDateTime When = 0;

@@ -151,6 +151,7 @@ void TWriter::WriteProperties(TPersistent* Instance) {
 }
 
 void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
+  if (Prop->IsStored && !Prop->IsStored(Instance)) return;
   const TTypeKind kind = Prop->PropType->Kind;
   if (kind == tkClass) {
     TObject* value = GetObjectProp(Instance, Prop);

@@ -61,6 +61,9 @@ struct TPropInfo {
   std::function<void(TObject*, double)> SetFloat;
   std::function<String(const TObject*)> GetStr;
   std::function<void(TObject*, const String&)> SetStr;
+  // Whether the writer streams the value (a stored specifier or a default);
+  // empty: always.
+  std::function<bool(const TObject*)> IsStored;
   bool IsWritable() const { return SetOrd || SetFloat || SetStr; }
 };
 using PPropInfo = const TPropInfo*;
@@ -116,7 +119,7 @@ public:
   TPublished& Property(const wchar_t* Name, G Getter, S Setter = nullptr,
                        PTypeInfo Type = nullptr) {
     using V = std::remove_cvref_t<std::invoke_result_t<G, const T&>>;
-    TPropInfo p{Name, Type, T::StaticClass(), {}, {}, {}, {}, {}, {}};
+    TPropInfo p{Name, Type, T::StaticClass(), {}, {}, {}, {}, {}, {}, {}};
     auto self = [](const TObject* o) -> const T& { return *static_cast<const T*>(o); };
     auto mut = [](TObject* o) -> T& { return *static_cast<T*>(o); };
     constexpr bool writable = !std::is_null_pointer_v<S>;
@@ -157,6 +160,16 @@ public:
         p.PropType = TypInfoDetail::BasicTypeInfo(static_cast<const V*>(nullptr));
     }
     FTable.Properties.push_back(std::move(p));
+    return *this;
+  }
+
+  // The property declared last is streamed only when AStored (a const
+  // member function or a plain predicate of the object) answers true.
+  template <class P>
+  TPublished& Stored(P AStored) {
+    FTable.Properties.back().IsStored = [=](const TObject* o) {
+      return bool(std::invoke(AStored, *static_cast<const T*>(o)));
+    };
     return *this;
   }
 
