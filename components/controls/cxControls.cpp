@@ -6,6 +6,7 @@
 #include "components/controls/cxDWMApi.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
+#include "vcl/controls/Application.h"
 #include "vcl/controls/Forms.h"
 #include "vcl/rtl/FormatSettings.h"
 
@@ -14,6 +15,7 @@ namespace {
 bool UnitFinalized = false;
 std::unique_ptr<TcxWindowProcController> WindowProcController;
 std::unique_ptr<TdxMessagesController> MessagesController;
+std::unique_ptr<TdxApplicationActivateWindowHelper> ApplicationActivateWindowHelper;
 
 void cxBufferedPaintInit() { BufferedPaintInit(); }
 void cxBufferedPaintUnInit() { BufferedPaintUnInit(); }
@@ -22,9 +24,11 @@ void cxControlsInitialize() {
   UnitFinalized = false;
   if (TdxUnitsLoader* loader = dxUnitsLoaderInstance(); loader && dxOsVistaUp)
     loader->AddUnit(cxBufferedPaintInit, cxBufferedPaintUnInit);
+  ApplicationActivateWindowHelper = std::make_unique<TdxApplicationActivateWindowHelper>();
 }
 
 void cxControlsFinalize() {
+  ApplicationActivateWindowHelper.reset();
   if (TdxUnitsLoader* loader = dxUnitsLoaderInstance()) loader->RemoveUnit(cxBufferedPaintUnInit);
   UnitFinalized = true;
   MessagesController.reset();
@@ -45,6 +49,59 @@ TdxMessagesController* dxGetMessagesController() {
   if (!MessagesController && !UnitFinalized)
     MessagesController = std::make_unique<TdxMessagesController>();
   return MessagesController.get();
+}
+
+TdxApplicationActivateWindowHelper* dxApplicationActivateWindowHelper() {
+  return ApplicationActivateWindowHelper.get();
+}
+
+// ---------------------------------------------------------------- application activation
+
+TdxApplicationActivateWindowHelper::TdxApplicationActivateWindowHelper()
+    : FFreeNotificator(std::make_unique<TcxFreeNotificator>(nullptr)) {
+  FFreeNotificator->OnFreeNotification = [this](TComponent* AComponent) { FormFreed(AComponent); };
+}
+
+TdxApplicationActivateWindowHelper::~TdxApplicationActivateWindowHelper() {
+  for (TCustomForm* form : FWindowsList) FFreeNotificator->RemoveSender(form);
+}
+
+void TdxApplicationActivateWindowHelper::AddWindow(TCustomForm* AForm) {
+  if (std::find(FWindowsList.begin(), FWindowsList.end(), AForm) != FWindowsList.end()) return;
+  FWindowsList.push_back(AForm);
+  FFreeNotificator->AddSender(AForm);
+}
+
+void TdxApplicationActivateWindowHelper::RemoveWindow(TCustomForm* AForm) {
+  std::erase(FWindowsList, AForm);
+  FFreeNotificator->RemoveSender(AForm);
+}
+
+void TdxApplicationActivateWindowHelper::FormFreed(TComponent* AComponent) {
+  std::erase(FWindowsList, static_cast<TCustomForm*>(AComponent));
+}
+
+bool TdxApplicationActivateWindowHelper::IsAboveTopmostModal(TCustomForm* AForm) const {
+  for (auto form = FWindowsList.rbegin(); form != FWindowsList.rend(); ++form) {
+    if (*form == AForm) return true;
+    if ((*form)->Modal()) return false;
+  }
+  return false;
+}
+
+bool TdxApplicationActivateWindowHelper::NormalizeTopMostWindows(const TMessage& AMessage,
+                                                                 TCustomForm* AForm) {
+  TCustomForm* focused = Screen->FocusedForm();
+  if (!AMessage.WParam || Application->ModalLevel() == 0 || AForm == focused ||
+      IsAboveTopmostModal(AForm))
+    return false;
+  constexpr UINT keepPlace = SWP_NOMOVE | SWP_NOSIZE;
+  for (auto form = FWindowsList.rbegin(); form != FWindowsList.rend(); ++form)
+    if ((*form)->HandleAllocated())
+      SetWindowPos((*form)->Handle(), HWND_TOP, 0, 0, 0, 0, keepPlace | SWP_NOACTIVATE);
+  if (focused && focused->HandleAllocated())
+    SetWindowPos(focused->Handle(), HWND_TOP, 0, 0, 0, 0, keepPlace);
+  return true;
 }
 
 // ---------------------------------------------------------------- windows and controls

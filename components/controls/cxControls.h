@@ -12,6 +12,7 @@
 #include "components/core/cxClasses.h"
 #include "components/core/dxCoreClasses.h"
 #include "vcl/controls/Controls.h"
+#include "vcl/controls/Menus.h"
 #include "vcl/rtl/UnitStartup.h"
 
 // ---------------------------------------------------------------- window-procedure chains
@@ -173,9 +174,39 @@ private:
 // has shut down.
 TdxMessagesController* dxGetMessagesController();
 
-// ---------------------------------------------------------------- windows and controls
+// ---------------------------------------------------------------- application activation
 
 class TCustomForm;
+
+// Keeps stay-on-top forms above the others when another window of the
+// program is activated while a modal form shows.
+class TdxApplicationActivateWindowHelper : public TObject {
+  VCL_CLASS(TdxApplicationActivateWindowHelper, TObject)
+public:
+  TdxApplicationActivateWindowHelper();
+  ~TdxApplicationActivateWindowHelper() override;
+
+  // A freed form leaves the list by itself.
+  void AddWindow(TCustomForm* AForm);
+  void RemoveWindow(TCustomForm* AForm);
+  // For a WM_NCACTIVATE that activates AForm while a modal form shows:
+  // unless AForm is focused or registered above the topmost modal form,
+  // the registered forms go to the top of the z-order, then the focused
+  // form (activated). Whether it re-stacked.
+  bool NormalizeTopMostWindows(const TMessage& AMessage, TCustomForm* AForm);
+
+private:
+  void FormFreed(TComponent* AComponent);
+  bool IsAboveTopmostModal(TCustomForm* AForm) const;
+
+  std::unique_ptr<TcxFreeNotificator> FFreeNotificator;
+  std::vector<TCustomForm*> FWindowsList;
+};
+
+// The process-wide helper, alive between the unit's start-up and shut-down.
+TdxApplicationActivateWindowHelper* dxApplicationActivateWindowHelper();
+
+// ---------------------------------------------------------------- windows and controls
 
 // AParentWnd is a window and AWnd is it or one of its descendants.
 bool cxIsSameOrChildWindow(HWND AParentWnd, HWND AWnd);
@@ -237,9 +268,53 @@ bool cxIsShiftStateClear(TShiftState AShift);
 bool cxIsShiftStateLeftButtonOnly(TShiftState AShift, bool ACanIncludeDoubleClick = false);
 // AKind 0: whole numbers; 1: with the decimal separator; 2: also exponents.
 bool cxIsNumberInputChar(Char ACh, int AKind);
+// The point lies less than Mouse.DragThreshold away from the press point
+// on both axes.
+bool cxIsPointInDragThreshold(const TPoint& APressPoint, int X, int Y);
+// Holds the mouse capture on AWnd and handles messages until the pointer
+// leaves the threshold square around AScreenPoint (1), a button is released
+// (0) or Escape is pressed or the wait is cut short (2). The capture is
+// released at the end.
+int cxWaitForDragStart(HWND AWnd, const TPoint& AScreenPoint);
 // Keys that type no character.
 bool cxIsSysKeyCode(uint16_t AKey);
 bool cxIsPrintableChar(Char ACh);
 inline uint16_t cxNormalizeKeyCode(uint16_t AKey) { return AKey; }
+
+// ---------------------------------------------------------------- popup menus
+
+// A menu component of the library that controls show as their popup menu.
+class IcxContextMenuComponent {
+public:
+  virtual bool IsShortCut(const TMessage& Message) = 0;
+  virtual void Popup(int X, int Y) = 0;
+
+protected:
+  ~IcxContextMenuComponent() = default;
+};
+
+// A menu shown beside a button.
+class IcxButtonAttachedMenu {
+public:
+  virtual void ButtonAttachedPopup(const TPoint& P, TPopupAlignment AAlignment,
+                                   const TRect& AButtonScreenRect) = 0;
+
+protected:
+  ~IcxButtonAttachedMenu() = default;
+};
+
+// A TPopupMenu or a library menu.
+bool cxIsPopupMenuComponent(TComponent* AComponent);
+bool cxPopupMenuIsShortCut(TComponent* AMenu, const TMessage& Message);
+// Shows AMenu at the screen point for AControl; whether something was
+// shown (a TPopupMenu only when it pops up by itself).
+bool cxShowPopupMenuAt(TControl* AControl, TComponent* AMenu, int X, int Y);
+// Shows AMenu below (or, where the desktop ends, above) the button's
+// screen rectangle, on the side AAlignment names; a menu at an edge of the
+// work area opens towards the desktop. Whether something was shown.
+bool cxShowButtonDropDownMenu(TControl* AButton, TComponent* AMenu,
+                              const TRect& AButtonScreenRect, TPopupAlignment AAlignment);
+// The height of the menu's tallest column, measured with the menu font.
+int cxEstimatePopupMenuHeight(TPopupMenu* AMenu);
 
 extern const TUnitEntry cxControlsUnit;

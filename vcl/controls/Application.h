@@ -50,6 +50,8 @@ public:
   void HandleMessage();
   void Terminate();
   bool Terminated() const { return FTerminated; }
+  // How many forms are being shown modally now.
+  int ModalLevel() const { return FModalLevel; }
 
   // Called inside a catch block: shows the exception being handled (or
   // hands it to OnException); EAbort is silent.
@@ -69,6 +71,7 @@ private:
   std::unique_ptr<TIcon> FIcon;
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
+  int FModalLevel = 0;
 };
 
 extern TApplication* Application;

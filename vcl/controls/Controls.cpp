@@ -895,6 +895,16 @@ void TCustomControl::PaintWindow(HDC DC) {
 TGraphicControl::TGraphicControl(TComponent* AOwner)
     : TControl(AOwner), FCanvas(std::make_unique<TControlCanvas>(this)) {}
 
+// ---------------------------------------------------------------- mouse settings
+
+TMouse Mouse;
+
+int TMouse::WheelScrollLines() const {
+  UINT lines = 3;
+  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  return lines == WHEEL_PAGESCROLL ? -1 : static_cast<int>(lines);
+}
+
 // ---------------------------------------------------------------- unit
 
 namespace {

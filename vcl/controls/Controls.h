@@ -361,6 +361,23 @@ private:
   std::unique_ptr<TControlCanvas> FCanvas;
 };
 
+// ---------------------------------------------------------------- mouse settings
+
+class TMouse {
+public:
+  // How far the pointer moves with a button held before a drag starts.
+  int DragThreshold() const { return FDragThreshold; }
+  void SetDragThreshold(int Value) { FDragThreshold = Value; }
+  // Lines one wheel notch scrolls, as the system is set now; -1 when it
+  // scrolls a page.
+  int WheelScrollLines() const;
+
+private:
+  int FDragThreshold = 5;
+};
+
+extern TMouse Mouse;
+
 // The control object of a window made by the framework, or null.
 TWinControl* FindControl(HWND Window);
 TShiftState KeysToShiftState(WPARAM Keys);

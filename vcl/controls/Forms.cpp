@@ -177,10 +177,14 @@ TModalResult TCustomForm::ShowModal() {
     InvalidOperation(L"cannot be shown modally: it is visible, disabled or already modal");
   HandleNeeded();
   FModal = true;
+  ++Application->FModalLevel;
   FModalResult = mrNone;
   struct TModalState {
     TCustomForm* Form;
-    ~TModalState() { Form->FModal = false; }
+    ~TModalState() {
+      Form->FModal = false;
+      --Application->FModalLevel;
+    }
   } modalState{this};
   {
     TDisabledWindows disabled(Handle());
@@ -274,6 +278,25 @@ void TScreen::SetCursors(TCursor Index, HCURSOR Handle) {
 
 int TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
 int TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+
+TCustomForm* TScreen::FocusedForm() const {
+  for (HWND window = GetFocus(); window; window = GetAncestor(window, GA_PARENT))
+    if (TWinControl* control = FindControl(window)) return GetParentForm(control);
+  return nullptr;
+}
+
+TFont* TScreen::MenuFont() {
+  if (!FMenuFont) {
+    FMenuFont = std::make_unique<TFont>();
+    NONCLIENTMETRICSW metrics{sizeof(metrics)};
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+      FMenuFont->SetName(metrics.lfMenuFont.lfFaceName);
+      FMenuFont->SetHeight(metrics.lfMenuFont.lfHeight);
+      FMenuFont->SetCharset(metrics.lfMenuFont.lfCharSet);
+    }
+  }
+  return FMenuFont.get();
+}
 
 TRect TScreen::WorkAreaRect() const {
   RECT area{};

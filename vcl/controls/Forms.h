@@ -39,6 +39,8 @@ public:
   // of the program take no input meanwhile.
   TModalResult ShowModal();
   TModalResult ModalResult() const { return FModalResult; }
+  // ShowModal runs for the form.
+  bool Modal() const { return FModal; }
   void SetModalResult(TModalResult Value) { FModalResult = Value; }
   // Asks OnCloseQuery, then OnClose decides: hide (the default), free
   // (later, see Release), minimize or stay. Closing the main form ends the
@@ -103,6 +105,10 @@ public:
   void SetCursors(TCursor Index, HCURSOR Handle);
 
   TCustomForm* ActiveForm() const { return FActiveForm; }
+  // The form whose window (or a child window of it) has the keyboard focus.
+  TCustomForm* FocusedForm() const;
+  // The font of menus, as the system is set.
+  TFont* MenuFont();
   int FormCount() const { return static_cast<int>(FForms.size()); }
   TCustomForm* Forms(int Index) const { return FForms.at(Index); }
   int Width() const;
@@ -120,6 +126,7 @@ private:
   TCustomForm* FActiveForm = nullptr;
   std::vector<TCustomForm*> FForms;
   std::map<TCursor, HCURSOR> FCursors;
+  std::unique_ptr<TFont> FMenuFont;
 };
 
 extern TScreen* Screen;

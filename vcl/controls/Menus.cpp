@@ -1,0 +1,190 @@
+#include "vcl/controls/Menus.h"
+
+#include <algorithm>
+
+#include "vcl/controls/ImgList.h"
+#include "vcl/rtl/SysUtils.h"
+
+TShortCut ShortCut(uint16_t Key, TShiftState Shift) {
+  TShortCut result = Key & 0xFF;
+  if (Shift.Contains(ssShift)) result |= scShift;
+  if (Shift.Contains(ssCtrl)) result |= scCtrl;
+  if (Shift.Contains(ssAlt)) result |= scAlt;
+  return result;
+}
+
+TShiftState KeyDataToShiftState(LPARAM KeyData) {
+  TShiftState result;
+  if (GetKeyState(VK_SHIFT) < 0) result.Include(ssShift);
+  if (GetKeyState(VK_CONTROL) < 0) result.Include(ssCtrl);
+  if (KeyData & (1 << 29)) result.Include(ssAlt);
+  return result;
+}
+
+// ---------------------------------------------------------------- TMenuItem
+
+TMenuItem::~TMenuItem() {
+  if (FParent) FParent->Remove(this);
+  while (!FItems.empty()) delete FItems.back();
+}
+
+void TMenuItem::Add(TMenuItem* Item) {
+  if (Item->FParent) Item->FParent->Remove(Item);
+  Item->FParent = this;
+  FItems.push_back(Item);
+}
+
+void TMenuItem::Remove(TMenuItem* Item) {
+  std::erase(FItems, Item);
+  Item->FParent = nullptr;
+}
+
+void TMenuItem::Click() {
+  if (FEnabled && OnClick) OnClick(this);
+}
+
+TCustomImageList* TMenuItem::Images() const {
+  const TMenuItem* root = this;
+  while (root->FParent) root = root->FParent;
+  return root->FMenu ? root->FMenu->Images() : nullptr;
+}
+
+void TMenuItem::MeasureItem(TCanvas* ACanvas, int& Width, int& Height) {
+  Width = ACanvas->TextWidth(FCaption);
+  Height = ACanvas->TextHeight(FCaption);
+  if (TCustomImageList* images = Images(); images && FImageIndex >= 0) {
+    Width += images->Width();
+    Height = std::max(Height, images->Height());
+  }
+  if (OnMeasureItem) OnMeasureItem(this, ACanvas, Width, Height);
+}
+
+TMenuItem* TMenuItem::FindItemByShortCut(TShortCut AShortCut) {
+  for (TMenuItem* item : FItems) {
+    if (!item->FEnabled) continue;
+    if (item->FShortCut == AShortCut) return item;
+    if (TMenuItem* found = item->FindItemByShortCut(AShortCut)) return found;
+  }
+  return nullptr;
+}
+
+// ---------------------------------------------------------------- TPopupMenu
+
+namespace {
+
+// The platform's menu of one popup, built from the items; an item's command
+// is its place in the list of built items, plus one.
+class TBuiltMenu {
+public:
+  explicit TBuiltMenu(TMenuItem* ARoot) : FHandle(Build(ARoot)) {}
+  ~TBuiltMenu() { DestroyMenu(FHandle); }
+  TBuiltMenu(const TBuiltMenu&) = delete;
+  TBuiltMenu& operator=(const TBuiltMenu&) = delete;
+
+  HMENU Handle() const { return FHandle; }
+  TMenuItem* ItemOfCommand(UINT ACommand) const {
+    return ACommand >= 1 && ACommand <= FCommands.size() ? FCommands[ACommand - 1] : nullptr;
+  }
+
+private:
+  HMENU Build(TMenuItem* AParent) {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) RaiseLastOSError();
+    for (int i = 0; i < AParent->Count(); ++i) {
+      TMenuItem* item = AParent->Items(i);
+      if (!item->Visible()) continue;
+      UINT flags = item->Enabled() ? MF_STRING : MF_STRING | MF_GRAYED;
+      if (item->Break() == mbBreak) flags |= MF_MENUBREAK;
+      if (item->Break() == mbBarBreak) flags |= MF_MENUBARBREAK;
+      UINT_PTR id;
+      if (item->IsLine()) {
+        flags = MF_SEPARATOR;
+        id = 0;
+      } else if (item->Count() > 0) {
+        flags |= MF_POPUP;
+        id = reinterpret_cast<UINT_PTR>(Build(item));
+      } else {
+        FCommands.push_back(item);
+        id = FCommands.size();
+      }
+      AppendMenuW(menu, flags, id, item->Caption().c_str());
+    }
+    return menu;
+  }
+
+  std::vector<TMenuItem*> FCommands;
+  HMENU FHandle;
+};
+
+// A hidden window that owns the menu while it is shown.
+class TMenuOwnerWindow {
+public:
+  TMenuOwnerWindow()
+      : FHandle(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr)) {
+    if (!FHandle) RaiseLastOSError();
+  }
+  ~TMenuOwnerWindow() { DestroyWindow(FHandle); }
+  TMenuOwnerWindow(const TMenuOwnerWindow&) = delete;
+  TMenuOwnerWindow& operator=(const TMenuOwnerWindow&) = delete;
+  HWND Handle() const { return FHandle; }
+
+private:
+  HWND FHandle;
+};
+
+UINT AlignmentFlags(TPopupAlignment AAlignment) {
+  switch (AAlignment) {
+    case paRight: return TPM_RIGHTALIGN;
+    case paCenter: return TPM_CENTERALIGN;
+    default: return TPM_LEFTALIGN;
+  }
+}
+
+}  // namespace
+
+TPopupMenu::TPopupMenu(TComponent* AOwner)
+    : TComponent(AOwner), FItems(std::make_unique<TMenuItem>(nullptr)) {
+  FItems->FMenu = this;
+}
+
+TPopupMenu::~TPopupMenu() = default;
+
+void TPopupMenu::SetPopupComponent(TComponent* Value) {
+  if (FPopupComponent == Value) return;
+  if (FPopupComponent) FPopupComponent->RemoveFreeNotification(this);
+  FPopupComponent = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TPopupMenu::SetImages(TCustomImageList* Value) {
+  if (FImages == Value) return;
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FPopupComponent) FPopupComponent = nullptr;
+  if (AComponent == FImages) FImages = nullptr;
+}
+
+void TPopupMenu::Popup(int X, int Y) {
+  if (OnPopup) OnPopup(this);
+  const TBuiltMenu menu(FItems.get());
+  const TMenuOwnerWindow owner;
+  const UINT command =
+      TrackPopupMenuEx(menu.Handle(), AlignmentFlags(FAlignment) | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                       X, Y, owner.Handle(), nullptr);
+  if (TMenuItem* item = menu.ItemOfCommand(command)) item->Click();
+}
+
+bool TPopupMenu::IsShortCut(const TMessage& Message) {
+  const TShortCut key =
+      ShortCut(static_cast<uint16_t>(Message.WParam), KeyDataToShiftState(Message.LParam));
+  TMenuItem* item = FItems->FindItemByShortCut(key);
+  if (item) item->Click();
+  return item != nullptr;
+}
