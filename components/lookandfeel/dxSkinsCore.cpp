@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "components/core/dxGdiPlusApi.h"
+#include "vcl/rtl/ClassRegistry.h"
 #include "vcl/rtl/Streams.h"
 #include "vcl/rtl/WinApi.h"
 
@@ -53,6 +54,30 @@ int32_t dxSkinReadInt32(TStream* AStream) {
   int32_t value;
   AStream->ReadBuffer(&value, sizeof(value));
   return value;
+}
+
+uint8_t dxSkinReadByte(TStream* AStream, int ACount) {
+  uint8_t value;
+  AStream->ReadBuffer(&value, 1);
+  if (value >= ACount)
+    throw EdxSkinError(Format(L"The skin stream is damaged: the value %d at offset %d is out of range",
+                              {value, AStream->Position() - 1}));
+  return value;
+}
+
+void dxSkinWriteByte(TStream* AStream, uint8_t AValue) { AStream->WriteBuffer(&AValue, 1); }
+
+TRect dxSkinReadRect(TStream* AStream) {
+  TRect r;
+  r.Left = dxSkinReadInt32(AStream);
+  r.Top = dxSkinReadInt32(AStream);
+  r.Right = dxSkinReadInt32(AStream);
+  r.Bottom = dxSkinReadInt32(AStream);
+  return r;
+}
+
+void dxSkinWriteRect(TStream* AStream, const TRect& R) {
+  for (int32_t value : {R.Left, R.Top, R.Right, R.Bottom}) dxStreamWriteInt32(AStream, value);
 }
 
 String dxSkinReadAnsiText(TStream* AStream) {
@@ -241,12 +266,32 @@ void TdxSkinDetails::SetNotes(const String& AValue) { SetText(FNotes, AValue); }
 
 namespace {
 
-void Initialize() {
-  dxEnsureGdiPlus();
-  dxGpPrepareImageCodecs();
+constexpr TClass (*dxSkinPropertyClasses[])() = {
+    &TdxSkinAlternateImageAttributes::StaticClass, &TdxSkinBooleanProperty::StaticClass,
+    &TdxSkinColor::StaticClass,                    &TdxSkinIntegerProperty::StaticClass,
+    &TdxSkinRectProperty::StaticClass,             &TdxSkinSizeProperty::StaticClass,
+    &TdxSkinStringProperty::StaticClass,           &TdxSkinWideStringProperty::StaticClass};
+
+void dxSkinsCoreStart() {
+  RegisterClasses({TdxSkinControlGroup::StaticClass(), TdxSkinElement::StaticClass(), TdxSkinImage::StaticClass()});
+  for (auto propertyClass : dxSkinPropertyClasses) TdxSkinProperty::Register(propertyClass());
+  if (dxEnsureGdiPlus()) dxGpPrepareImageCodecs();
 }
 
-void Finalize() {}
+void dxSkinsCoreStop() {
+  for (auto propertyClass : dxSkinPropertyClasses) TdxSkinProperty::Unregister(propertyClass());
+  for (TClass registered : {TdxSkinControlGroup::StaticClass(), TdxSkinElement::StaticClass(),
+                            TdxSkinImage::StaticClass()})
+    UnRegisterClass(registered);
+}
+
+void Initialize() {
+  if (TdxUnitsLoader* loader = dxUnitsLoaderInstance()) loader->AddUnit(dxSkinsCoreStart, dxSkinsCoreStop);
+}
+
+void Finalize() {
+  if (TdxUnitsLoader* loader = dxUnitsLoaderInstance()) loader->RemoveUnit(dxSkinsCoreStop);
+}
 
 }  // namespace
 
