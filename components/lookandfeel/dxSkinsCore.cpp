@@ -272,7 +272,10 @@ constexpr TClass (*dxSkinPropertyClasses[])() = {
     &TdxSkinRectProperty::StaticClass,             &TdxSkinSizeProperty::StaticClass,
     &TdxSkinStringProperty::StaticClass,           &TdxSkinWideStringProperty::StaticClass};
 
+std::unique_ptr<TdxSkinEmptyElement> dxEmptySkinElement;
+
 void dxSkinsCoreStart() {
+  dxEmptySkinElement = std::make_unique<TdxSkinEmptyElement>();
   RegisterClasses({TdxSkinControlGroup::StaticClass(), TdxSkinElement::StaticClass(), TdxSkinImage::StaticClass()});
   for (auto propertyClass : dxSkinPropertyClasses) TdxSkinProperty::Register(propertyClass());
   if (dxEnsureGdiPlus()) dxGpPrepareImageCodecs();
@@ -283,6 +286,7 @@ void dxSkinsCoreStop() {
   for (TClass registered : {TdxSkinControlGroup::StaticClass(), TdxSkinElement::StaticClass(),
                             TdxSkinImage::StaticClass()})
     UnRegisterClass(registered);
+  dxEmptySkinElement.reset();
 }
 
 void Initialize() {
@@ -294,5 +298,7 @@ void Finalize() {
 }
 
 }  // namespace
+
+TdxSkinElement* EmptySkinElement() { return dxEmptySkinElement.get(); }
 
 const TUnitEntry dxSkinsCoreUnit{L"dxSkinsCore", Initialize, Finalize};

@@ -533,8 +533,22 @@ private:
 
 class TdxSkin;
 class TdxSkinElement;
+class TdxSkinElementCache;
 class TdxSkinControlGroup;
 using TdxSkinElementClass = TClass;
+
+// Which images elements draw: their own, or their alternate attributes
+// (always for an element without an image).
+extern TdxSkinImageSet SkinImageSet;
+
+class TdxSkinCanvasHelper {
+public:
+  TdxSkinCanvasHelper() = delete;
+  // Nothing unless AColor1 is a real colour; solid when AColor2 is the same
+  // or no real colour; otherwise a linear gradient in the mode.
+  static void FillRectByGradient(TdxGPCanvas* ACanvas, const TRect& R, TColor AColor1, TColor AColor2,
+                                 TdxSkinGradientMode AMode, uint8_t AAlpha);
+};
 
 // ---------------------------------------------------------------- images and elements
 
@@ -562,6 +576,27 @@ public:
   void SaveToFile(const String& AFileName);
   // GIF data as it is, anything else as PNG.
   void SaveToStream(TStream* AStream);
+
+  // The frame of the state for the image index (image 0's frames come
+  // first, then image 1's, ...).
+  TRect GetStateBounds(int AImageIndex, TdxSkinElementState AState);
+  // The index lowered to the last image; a state the image lacks becomes
+  // its first one.
+  void ResolveState(int& AImageIndex, TdxSkinElementState& AState);
+  // Nine parts: corners keep their size, edges and centre stretch or tile.
+  // An empty image fills the area inside its margins with its gradient.
+  virtual void DrawEx(TdxGPCanvas* ACanvas, const TRect& ARect, int AImageIndex = 0,
+                      TdxSkinElementState AState = esNormal);
+  void Draw(HDC DC, const TRect& ARect, int AImageIndex = 0, TdxSkinElementState AState = esNormal);
+  // ABitmap resized to one frame, filled with the background (none for
+  // clNone, the canvas's brush for clDefault), and the frame drawn on it.
+  void GetBitmap(int AImageIndex, TdxSkinElementState AState, TBitmap* ABitmap, TColor ABackgroundColor = clNone);
+  // Rebuilds the texture with the frames of the listed states in the given
+  // order (transparent for a state the image lacks); States becomes them.
+  void SetStateMapping(std::initializer_list<TdxSkinElementState> ATargetStateOrder);
+  // One frame's size.
+  TSize Size();
+  int StateCount();
 
   // No source name and an empty texture.
   bool Empty() const { return FSourceName.empty() && FTexture->Empty(); }
@@ -598,10 +633,17 @@ public:
 protected:
   // Derived information is recalculated before its next use.
   virtual void Changed();
+  // Frame size, state frames and the nine source parts.
+  virtual void CalculateInfo();
 
 private:
   template <class T>
   void SetValue(T& AField, const T& AValue);
+  void CheckInfo() {
+    if (FIsDirty) CalculateInfo();
+  }
+  // The frame size along the layout axis.
+  TPoint FrameStep() const;
 
   TdxSkinGradientMode FGradient = gmHorizontal;
   TColor FGradientBeginColor = clNone;
@@ -611,7 +653,11 @@ private:
   bool FIsDirty = true;
   TRect FMargins;
   TdxSkinElement* FOwner;
+  std::array<TRect, 9> FPartsBounds;
+  TSize FSize;
   String FSourceName;
+  std::array<TRect, dxSkinElementStateCount> FStateBounds;
+  int FStateCount = 0;
   TdxSkinElementStates FStates{esNormal};
   TdxSkinStretchMode FStretch = smStretch;
   std::unique_ptr<TdxSmartImage> FTexture;
@@ -627,11 +673,31 @@ public:
   ~TdxSkinElement() override;
 
   void Assign(TPersistent* ASource) override;
+  // Flushes the cache and reports.
+  void Changed(TdxSkinChanges AChanges) override;
   virtual bool Compare(TdxSkinElement* AElement);
   void DataRead(TStream* AStream, double AVersion) override;
   void DataWrite(TStream* AStream) override;
   // The Name rule of the element's images.
   virtual String ImageFileName(TdxSkinImage* AImage);
+
+  // Nothing for an empty rectangle or one the DC does not show; through the
+  // cache when there is one.
+  virtual void Draw(HDC DC, const TRect& ARect, int AImageIndex = 0, TdxSkinElementState AState = esNormal);
+  // Background colour, image (or alternate attributes), borders, glyph.
+  virtual void DrawEx(TdxGPCanvas* ACanvas, const TRect& ARect, int AImageIndex = 0,
+                      TdxSkinElementState AState = esNormal);
+  // A new image of ASize (of CalculateMinSize where a side is 0) with the
+  // element drawn on it.
+  std::unique_ptr<TdxSmartImage> GetImage(int AImageIndex, const TSize& ASize, TdxSkinElementState AState);
+  TSize CalculateMinSize();
+  // Whether a rendering needs an alpha channel.
+  bool IsAlphaUsed();
+  // A property "AlternateImage<index + 1><state>" of alternate attributes.
+  TdxSkinAlternateImageAttributes* AddAlternateImageAttributes(TdxSkinElementState AState, int AImageIndex);
+  void SetStateMapping(std::initializer_list<TdxSkinElementState> AStateOrder);
+  bool UseCache() const { return FCache != nullptr; }
+  void SetUseCache(bool AValue);
 
   uint8_t Alpha() const { return FAlpha; }
   void SetAlpha(uint8_t AValue);
@@ -656,15 +722,53 @@ private:
   template <class T>
   void SetValue(T& AField, const T& AValue);
   void ImageChanged(TObject* Sender) { Changed({scContent}); }
+  // The alternate attributes that replace the image for the state, or null.
+  TdxSkinAlternateImageAttributes* AlternateImageAttributes(TdxGPCanvas* ACanvas, int AImageIndex,
+                                                            TdxSkinElementState AState);
 
   uint8_t FAlpha = 255;
+  bool FAlternateImageSetDirty = true;
+  int FAlternateImageSetIndex = -1;
+  std::array<TdxSkinAlternateImageAttributes*, dxSkinElementStateCount> FAlternateImageSet{};
   std::unique_ptr<TdxSkinBorders> FBorders;
+  std::unique_ptr<TdxSkinElementCache> FCache;
   TColor FColor = clDefault;
   TRect FContentOffset;
   std::unique_ptr<TdxSkinImage> FGlyph;
   std::unique_ptr<TdxSkinImage> FImage;
   TSize FMinSize;
   TColor FTextColor = clDefault;
+};
+
+// The placeholder of a missing element: white with a red frame.
+class TdxSkinEmptyElement : public TdxSkinElement {
+  VCL_CREATABLE_CLASS(TdxSkinEmptyElement, TdxSkinElement)
+public:
+  using TdxSkinElement::TdxSkinElement;
+  TdxSkinEmptyElement() : TdxSkinElement(nullptr, String()) {}
+  void Draw(HDC DC, const TRect& ARect, int AImageIndex = 0, TdxSkinElementState AState = esNormal) override;
+};
+
+// The shared placeholder element; null outside the unit's life.
+TdxSkinElement* EmptySkinElement();
+
+// The last rendering of one element at one size, state, image index and
+// image set; drawn again with one copy.
+class TdxSkinElementCache : public TObject {
+  VCL_CLASS(TdxSkinElementCache, TObject)
+public:
+  void DrawEx(HDC DC, TdxSkinElement* AElement, const TRect& R, TdxSkinElementState AState, int AImageIndex);
+  // The next draw renders again.
+  void Flush();
+
+private:
+  std::unique_ptr<TdxGPImage> FCache;
+  std::unique_ptr<TcxBitmap> FCacheOpaque;
+  TdxSkinElement* FElement = nullptr;
+  int FImageIndex = 0;
+  TdxSkinImageSet FImageSet = imsDefault;
+  TRect FRect;
+  TdxSkinElementState FState = esNormal;
 };
 
 class TdxSkinElements : public TdxSkinCustomObjectList {
