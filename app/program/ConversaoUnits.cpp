@@ -33,6 +33,7 @@
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
 #include "components/lookandfeel/dxAnimation.h"
+#include "components/lookandfeel/dxFading.h"
 #include "components/lookandfeel/dxSkinsCore.h"
 #include "drivers/DBXOstraMSSQLReadOnlyMetaData.h"
 #include "drivers/DBXOstraMsSqlMetaDataWriter.h"
@@ -83,6 +84,7 @@ const TUnitTable& ProgramUnits() {
       cxDrawTextUtilsUnit,
       cxDateUtilsUnit,
       cxFormatsUnit,
+      dxFadingUnit,
       dxSkinsCoreUnit,
       dxAnimationUnit,
       cxDWMApiUnit,

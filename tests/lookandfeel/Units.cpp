@@ -5,6 +5,7 @@
 #include "components/core/dxGdiPlusApi.h"
 #include "components/core/dxGdiPlusClasses.h"
 #include "components/lookandfeel/dxAnimation.h"
+#include "components/lookandfeel/dxFading.h"
 #include "components/lookandfeel/dxSkinsCore.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Controls.h"
@@ -13,6 +14,6 @@
 const TUnitTable& ProgramUnits() {
   static const TUnitTable units{ControlsUnit,     ApplicationUnit,      dxCoreUnit,      cxLibraryStrsUnit,
                                 cxMessageWindowUnit, cxClassesUnit,   dxGdiPlusApiUnit, dxGdiPlusClassesUnit,
-                                dxSkinsCoreUnit,  dxAnimationUnit};
+                                dxFadingUnit,     dxSkinsCoreUnit,      dxAnimationUnit};
   return units;
 }
