@@ -1,4 +1,6 @@
 #include "components/core/cxClasses.h"
+#include "components/core/cxGeometry.h"
+#include "components/core/cxGraphics.h"
 #include "components/core/cxLibraryStrs.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
@@ -12,8 +14,9 @@
 #include "vcl/rtl/UnitStartup.h"
 
 const TUnitTable& ProgramUnits() {
-  static const TUnitTable units{ControlsUnit,     ApplicationUnit,      dxCoreUnit,      cxLibraryStrsUnit,
-                                cxMessageWindowUnit, cxClassesUnit,   dxGdiPlusApiUnit, dxGdiPlusClassesUnit,
-                                dxFadingUnit,     dxSkinsCoreUnit,      dxAnimationUnit};
+  static const TUnitTable units{ControlsUnit,     ApplicationUnit,     dxCoreUnit,           cxLibraryStrsUnit,
+                                cxGeometryUnit,   cxMessageWindowUnit, cxClassesUnit,        dxGdiPlusApiUnit,
+                                cxGraphicsUnit,   dxGdiPlusClassesUnit, dxFadingUnit,        dxSkinsCoreUnit,
+                                dxAnimationUnit};
   return units;
 }
