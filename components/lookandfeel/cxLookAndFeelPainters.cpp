@@ -2,6 +2,7 @@
 // images.
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 
+#include "components/core/cxLibraryStrs.h"
 #include "components/core/dxCore.h"
 #include "vcl/rtl/Streams.h"
 
@@ -15,7 +16,7 @@ void cxDrawSolidPolygon(TcxCanvas* ACanvas, const std::vector<TPoint>& APoints, 
 TcxCustomLookAndFeelPainter::TcxCustomLookAndFeelPainter() = default;
 
 TcxCustomLookAndFeelPainter::~TcxCustomLookAndFeelPainter() {
-  // The order the images were documented to go in.
+  FLookAndFeelPainterDetailsCache.reset();
   FClockFace.reset();
   FClockGlass.reset();
   FBackButton.reset();
@@ -36,6 +37,11 @@ TdxSmartImage* TcxCustomLookAndFeelPainter::LoadedImage(std::unique_ptr<TdxSmart
 // ---------------------------------------------------------------- general
 
 bool TcxCustomLookAndFeelPainter::GetPainterData(void*& AData) { return false; }
+bool TcxCustomLookAndFeelPainter::GetPainterDetails(TdxSkinDetails*& ADetails) {
+  ADetails = CachedDetails();
+  return ADetails != nullptr;
+}
+
 bool TcxCustomLookAndFeelPainter::IsInternalPainter() { return false; }
 String TcxCustomLookAndFeelPainter::LookAndFeelName() { return String(); }
 TcxLookAndFeelStyle TcxCustomLookAndFeelPainter::LookAndFeelStyle() { return lfsStandard; }
@@ -173,6 +179,27 @@ TColor TcxCustomLookAndFeelPainter::DefaultGridOptionsTreeViewCategoryTextColor(
 }
 
 // ---------------------------------------------------------------- drawing bases
+
+std::unique_ptr<TdxSkinDetails> TcxCustomLookAndFeelPainter::BuildDetails() {
+  auto details = std::make_unique<TdxSkinDetails>();
+  details->SetName(LookAndFeelName());
+  details->SetDisplayName(LookAndFeelName());
+  details->SetGroupName(dxTranslatedResString(scxBuiltInLookAndFeelStyles));
+  const HMODULE module = GetModuleHandleW(nullptr);
+  for (auto [size, suffix] : {std::pair{sis16, L"16"}, std::pair{sis48, L"48"}}) {
+    const String resourceName = L"CX_LOOKANDFEELSTYLEICON_" + UpperCase(LookAndFeelName()) + suffix;
+    if (FindResourceW(module, resourceName.c_str(), L"PNG"))
+      details->GetIcon(size)->LoadFromResource(module, resourceName, L"PNG");
+    else
+      details->GetIcon(size)->Clear();
+  }
+  return details;
+}
+
+TdxSkinDetails* TcxCustomLookAndFeelPainter::CachedDetails() {
+  if (!FLookAndFeelPainterDetailsCache) FLookAndFeelPainterDetailsCache = BuildDetails();
+  return FLookAndFeelPainterDetailsCache.get();
+}
 
 TColor TcxCustomLookAndFeelPainter::HotLightTextColor() { return dxOsVistaUp ? clHotLight : clHighlightText; }
 

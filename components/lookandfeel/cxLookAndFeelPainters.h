@@ -11,6 +11,7 @@
 
 #include "components/core/cxGraphics.h"
 #include "components/core/dxGdiPlusClasses.h"
+#include "components/lookandfeel/dxSkinsCore.h"
 #include "vcl/rtl/Persistent.h"
 #include "vcl/rtl/Sets.h"
 
@@ -125,6 +126,8 @@ public:
   // A skin painter's own data; the built-in painters have none and leave
   // AData alone.
   virtual bool GetPainterData(void*& AData);
+  // The painter's description (name, group and icons), built on first use.
+  virtual bool GetPainterDetails(TdxSkinDetails*& ADetails);
   virtual bool IsInternalPainter();
   // The registration name ("Standard", "Flat", ...); empty in the root.
   virtual String LookAndFeelName();
@@ -307,6 +310,10 @@ public:
 
   // ---------------------------------------------------------------- drawing bases
 protected:
+  // A new description: the look's name, the built-in group and the look's
+  // icons where the program carries them.
+  virtual std::unique_ptr<TdxSkinDetails> BuildDetails();
+  TdxSkinDetails* CachedDetails();
   // clHotLight from Vista on, clHighlightText before.
   virtual TColor HotLightTextColor();
   // R in ABackgroundColor; when transparent, tiled with the bitmap if one
@@ -341,6 +348,7 @@ protected:
 private:
   static TdxSmartImage* LoadedImage(std::unique_ptr<TdxSmartImage>& AImage, const wchar_t* AResourceName);
 
+  std::unique_ptr<TdxSkinDetails> FLookAndFeelPainterDetailsCache;
   std::unique_ptr<TdxSmartImage> FBackButton;
   std::unique_ptr<TdxSmartImage> FMapPushpin;
   std::unique_ptr<TdxSmartImage> FClockFace;

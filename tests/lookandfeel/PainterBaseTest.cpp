@@ -269,3 +269,30 @@ TEST(RootPainter, PicturesAreLoadedOnceFromTheResources) {
     EXPECT_EQ(image, (painter.*c.Image)()) << c.Name;
   }
 }
+
+TEST(RootPainter, DetailsNameTheLookAndCarryItsIcons) {
+  struct TNamedPainter : TcxCustomLookAndFeelPainter {
+    String LookAndFeelName() override { return L"UltraFlat"; }
+  };
+  TcxCustomLookAndFeelPainter root;
+  TNamedPainter named;
+  struct TCase {
+    TcxCustomLookAndFeelPainter* Painter;
+    String Name;
+    bool HasIcons;
+  } cases[] = {{&root, L"", false}, {&named, L"UltraFlat", true}};
+  for (const TCase& c : cases) {
+    TdxSkinDetails* details = nullptr;
+    ASSERT_TRUE(c.Painter->GetPainterDetails(details));
+    ASSERT_NE(nullptr, details);
+    EXPECT_EQ(c.Name, details->Name());
+    EXPECT_EQ(c.Name, details->DisplayName());
+    EXPECT_EQ(L"Built-In Look && Feel Styles", details->GroupName());
+    EXPECT_EQ(c.HasIcons ? TSize(16, 16) : TSize(), details->GetIcon(sis16)->Size());
+    EXPECT_EQ(c.HasIcons ? TSize(48, 48) : TSize(), details->GetIcon(sis48)->Size());
+    // Built once: a second call answers the same object.
+    TdxSkinDetails* again = nullptr;
+    c.Painter->GetPainterDetails(again);
+    EXPECT_EQ(details, again);
+  }
+}
