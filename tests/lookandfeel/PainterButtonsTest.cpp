@@ -30,12 +30,18 @@ struct TFramedPainter : TcxCustomLookAndFeelPainter {
   std::vector<TcxButtonState> BorderStates;
 };
 
-// The pixels of ABounds as rows of '#' (AInk) and '.' (anything else).
-std::vector<std::string> InkRows(TPaintSurface& ASurface, const TRect& ABounds, TColor AInk) {
+// The pixels of ABounds as rows of characters: each colour of the legend
+// as its character, any other colour as AOther.
+std::vector<std::string> PixelRows(TPaintSurface& ASurface, const TRect& ABounds,
+                                   const std::vector<std::pair<TColor, char>>& ALegend, char AOther = '.') {
   std::vector<std::string> rows;
   for (int y = ABounds.Top; y < ABounds.Bottom; ++y) {
     std::string row;
-    for (int x = ABounds.Left; x < ABounds.Right; ++x) row += ASurface.Pixel(x, y) == AInk ? '#' : '.';
+    for (int x = ABounds.Left; x < ABounds.Right; ++x) {
+      const TColor pixel = ASurface.Pixel(x, y);
+      const auto entry = std::find_if(ALegend.begin(), ALegend.end(), [&](const auto& e) { return e.first == pixel; });
+      row += entry != ALegend.end() ? entry->second : AOther;
+    }
     rows.push_back(row);
   }
   return rows;
@@ -197,7 +203,7 @@ TEST(RootPainterButtons, CollapseArrowIsTwoChevrons) {
   for (const TCase& c : cases) {
     TPaintSurface surface(9, 9, Paper);
     painter.DrawCollapseArrow(surface.Canvas.get(), TRect(0, 0, 9, 9), clBlack, c.LineWidth);
-    EXPECT_EQ(c.Rows, InkRows(surface, TRect(1, 2, 8, 7), clBlack)) << c.LineWidth;
+    EXPECT_EQ(c.Rows, PixelRows(surface, TRect(1, 2, 8, 7), {{clBlack, '#'}})) << c.LineWidth;
   }
 }
 
@@ -246,18 +252,8 @@ TEST(RootPainterButtons, Separators) {
 
   TPaintSurface direct(6, 6, Paper);
   root.DoDrawSeparator(direct.Canvas.get(), TRect(1, 1, 5, 5), true);
-  EXPECT_EQ((std::vector<std::string>{"SSS.", "SLLL", "SLLL", ".LLL"}), [&] {
-    std::vector<std::string> rows;
-    for (int y = 1; y < 5; ++y) {
-      std::string row;
-      for (int x = 1; x < 5; ++x) {
-        const TColor p = direct.Pixel(x, y);
-        row += p == shadow ? 'S' : p == light ? 'L' : '.';
-      }
-      rows.push_back(row);
-    }
-    return rows;
-  }());
+  EXPECT_EQ((std::vector<std::string>{"SSS.", "SLLL", "SLLL", ".LLL"}),
+            PixelRows(direct, TRect(1, 1, 5, 5), {{shadow, 'S'}, {light, 'L'}}));
 
   // The root's separator is zero wide: nothing shows.
   TPaintSurface none(10, 20, Paper);
@@ -371,7 +367,7 @@ TEST(RootPainterButtons, ExpandMarkIsTwoChevronsUpOrDown) {
     std::vector<std::string> expected = up;
     if (!expanded) std::reverse(expected.begin(), expected.end());
     const int top = expanded ? 2 : 3;
-    EXPECT_EQ(expected, InkRows(surface, TRect(2, top, 9, top + 8), clBlack)) << expanded;
+    EXPECT_EQ(expected, PixelRows(surface, TRect(2, top, 9, top + 8), {{clBlack, '#'}})) << expanded;
     EXPECT_EQ(TRect(2, top, 9, top + 8), surface.BoundsOfPixelsOtherThan(Paper)) << expanded;
   }
 }
@@ -386,16 +382,8 @@ TEST(RootPainterButtons, SmallExpandButtonAndSign) {
     TPaintSurface surface(9, 9, Paper);
     painter.DrawSmallExpandButton(surface.Canvas.get(), TRect(0, 0, 9, 9), c.Expanded, clNavy, c.Fill);
     const TColor inside = c.Fill == clDefault ? Paper : clYellow;
-    const TColor text = SysRGB(clBtnText);
-    std::vector<std::string> rows;
-    for (int y = 0; y < 9; ++y) {
-      std::string row;
-      for (int x = 0; x < 9; ++x) {
-        const TColor p = surface.Pixel(x, y);
-        row += p == clNavy ? 'B' : p == text ? '#' : p == inside ? '.' : '?';
-      }
-      rows.push_back(row);
-    }
+    const std::vector<std::string> rows =
+        PixelRows(surface, TRect(0, 0, 9, 9), {{clNavy, 'B'}, {SysRGB(clBtnText), '#'}, {inside, '.'}}, '?');
     const std::vector<std::string> plus{"BBBBBBBBB", "B.......B", "B...#...B", "B...#...B", "B.#####.B",
                                         "B...#...B", "B...#...B", "B.......B", "BBBBBBBBB"};
     std::vector<std::string> minus = plus;

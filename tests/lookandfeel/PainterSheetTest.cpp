@@ -20,13 +20,20 @@ struct TSheetPainter : TcxCustomLookAndFeelPainter {
   using TcxCustomLookAndFeelPainter::RatingControlIndicatorImage;
 };
 
+// A painter under one of the built-in names, for its icons.
+struct TNamedPainter : TcxCustomLookAndFeelPainter {
+  explicit TNamedPainter(const String& AName) : Name(AName) {}
+  String LookAndFeelName() override { return Name; }
+  String Name;
+};
+
 const TcxButtonState States[] = {cxbsDefault, cxbsNormal, cxbsHot, cxbsPressed, cxbsDisabled};
 const wchar_t* const StateNames[] = {L"Default", L"Normal", L"Hot", L"Pressed", L"Disabled"};
 
 // Lays the sheet out in labelled rows of cells.
 class TSheet {
 public:
-  TSheet() : FSurface(680, 470, clWhite) {
+  TSheet() : FSurface(680, 530, clWhite) {
     Canvas()->Font()->SetName(L"Tahoma");
     Canvas()->Font()->SetHeight(-11);
   }
@@ -179,6 +186,16 @@ TEST(RootPainterSheet, EveryElementInEveryStateIsSavedAsAPicture) {
     const TRect rating = sheet.Cell(15);
     painter.RatingControlIndicatorImage()->StretchDraw(canvas->Handle(),
                                                        TRect(rating.Left, rating.Top, rating.Right, rating.Top + 48));
+  }
+
+  sheet.Row(L"Style icons", 48);
+  for (const wchar_t* name : {L"Flat", L"Native", L"Office11", L"Standard", L"UltraFlat"}) {
+    TNamedPainter named(name);
+    TdxSkinDetails* details = nullptr;
+    ASSERT_TRUE(named.GetPainterDetails(details));
+    const TRect cell = sheet.Cell(76);
+    details->GetIcon(sis16)->StretchDraw(canvas->Handle(), TRect(cell.Left, cell.Top, cell.Left + 16, cell.Top + 16));
+    details->GetIcon(sis48)->StretchDraw(canvas->Handle(), TRect(cell.Left + 22, cell.Top, cell.Left + 70, cell.Bottom));
   }
 
   std::filesystem::create_directories("artifacts");
