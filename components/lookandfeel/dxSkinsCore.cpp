@@ -189,18 +189,13 @@ TdxSkinDetails::~TdxSkinDetails() {
 void TdxSkinDetails::Assign(TPersistent* ASource) {
   auto* source = dynamic_cast<TdxSkinDetails*>(ASource);
   if (!source) return TPersistent::Assign(ASource);
-  BeginUpdate();
-  try {
+  dxSkinInsideUpdate(this, [&] {
     SetName(source->FName);
     SetDisplayName(source->FDisplayName);
     SetGroupName(source->FGroupName);
     SetNotes(source->FNotes);
     for (size_t i = 0; i < FIcons.size(); ++i) FIcons[i]->Assign(source->FIcons[i].get());
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TdxSkinDetails::EndUpdate() {
@@ -213,13 +208,13 @@ void TdxSkinDetails::Changed() {
 }
 
 void TdxSkinDetails::Clear() {
-  BeginUpdate();
-  FName.clear();
-  FDisplayName.clear();
-  FGroupName.clear();
-  FNotes.clear();
-  for (auto& icon : FIcons) icon->Clear();
-  EndUpdate();
+  dxSkinInsideUpdate(this, [&] {
+    FName.clear();
+    FDisplayName.clear();
+    FGroupName.clear();
+    FNotes.clear();
+    for (auto& icon : FIcons) icon->Clear();
+  });
 }
 
 void TdxSkinDetails::ResetIcon(TdxSkinIconSize ASize) {
@@ -227,8 +222,7 @@ void TdxSkinDetails::ResetIcon(TdxSkinIconSize ASize) {
 }
 
 void TdxSkinDetails::DataRead(TStream* AStream, double AVersion) {
-  BeginUpdate();
-  try {
+  dxSkinInsideUpdate(this, [&] {
     SetName(dxSkinReadAnsiText(AStream));
     if (AVersion >= 1.04) {
       SetDisplayName(dxSkinReadAnsiText(AStream));
@@ -236,11 +230,7 @@ void TdxSkinDetails::DataRead(TStream* AStream, double AVersion) {
       SetNotes(dxSkinReadWideText(AStream));
       for (auto& icon : FIcons) dxSkinReadImage(AStream, icon.get());
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TdxSkinDetails::DataWrite(TStream* AStream) {

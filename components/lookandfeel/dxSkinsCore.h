@@ -58,6 +58,20 @@ using TdxSkinChangeNotify = std::function<void(TObject* Sender, TdxSkinChanges A
 
 extern TResStringRec sdxSkinInvalidStreamFormat;
 
+// Runs AAction inside an update bracket of AObject that closes also when it
+// raises.
+template <class T, class F>
+void dxSkinInsideUpdate(T* AObject, F AAction) {
+  AObject->BeginUpdate();
+  try {
+    AAction();
+  } catch (...) {
+    AObject->EndUpdate();
+    throw;
+  }
+  AObject->EndUpdate();
+}
+
 // ---------------------------------------------------------------- stream encodings
 
 // The version the writers write; readers know 1.0 up to it.

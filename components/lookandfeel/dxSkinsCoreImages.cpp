@@ -179,8 +179,7 @@ void TdxSkinElement::SetTextColor(TColor AValue) { SetValue(FTextColor, AValue);
 void TdxSkinElement::Assign(TPersistent* ASource) {
   auto* source = dynamic_cast<TdxSkinElement*>(ASource);
   if (!source) return TdxSkinPersistent::Assign(ASource);
-  BeginUpdate();
-  try {
+  dxSkinInsideUpdate(this, [&] {
     FImage->Assign(source->FImage.get());
     FGlyph->Assign(source->FGlyph.get());
     SetColor(source->FColor);
@@ -190,11 +189,7 @@ void TdxSkinElement::Assign(TPersistent* ASource) {
     SetMinSize(source->FMinSize);
     SetTextColor(source->FTextColor);
     Properties()->Assign(source->Properties());
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 bool TdxSkinElement::Compare(TdxSkinElement* AElement) {
@@ -206,8 +201,7 @@ bool TdxSkinElement::Compare(TdxSkinElement* AElement) {
 }
 
 void TdxSkinElement::DataRead(TStream* AStream, double AVersion) {
-  BeginUpdate();
-  try {
+  dxSkinInsideUpdate(this, [&] {
     SetColor(dxSkinReadInt32(AStream));
     SetAlpha(dxSkinReadByte(AStream));
     // Older streams keep one image count for both images here.
@@ -224,11 +218,7 @@ void TdxSkinElement::DataRead(TStream* AStream, double AVersion) {
     const int cx = dxSkinReadInt32(AStream);
     SetMinSize(TSize(cx, dxSkinReadInt32(AStream)));
     Properties()->DataRead(AStream, AVersion);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TdxSkinElement::DataWrite(TStream* AStream) {

@@ -340,13 +340,13 @@ TdxSkinProperty* TdxSkinProperties::Add(const String& AName, TdxSkinPropertyClas
 }
 
 void TdxSkinProperties::Assign(TdxSkinProperties* ASource) {
-  BeginUpdate();
-  ClearItems();
-  for (int i = 0; i < ASource->Count(); ++i) {
-    TdxSkinProperty* source = ASource->GetItem(i);
-    Add(source->Name(), source->ClassType())->Assign(source);
-  }
-  EndUpdate();
+  dxSkinInsideUpdate(this, [&] {
+    ClearItems();
+    for (int i = 0; i < ASource->Count(); ++i) {
+      TdxSkinProperty* source = ASource->GetItem(i);
+      Add(source->Name(), source->ClassType())->Assign(source);
+    }
+  });
 }
 
 bool TdxSkinProperties::Compare(TdxSkinProperties* AProperties) {
@@ -431,16 +431,11 @@ namespace {
 
 template <class P, class T>
 P* AddValueProperty(TdxSkinPersistent* AOwner, const String& AName, const T& AValue) {
-  AOwner->BeginUpdate();
-  P* result;
-  try {
+  P* result = nullptr;
+  dxSkinInsideUpdate(AOwner, [&] {
     result = static_cast<P*>(AOwner->AddProperty(AName, P::StaticClass()));
     result->SetValue(AValue);
-  } catch (...) {
-    AOwner->EndUpdate();
-    throw;
-  }
-  AOwner->EndUpdate();
+  });
   return result;
 }
 
@@ -474,13 +469,13 @@ TdxSkinElement* TdxSkinElements::Add(const String& AName, TdxSkinElementClass AC
 }
 
 void TdxSkinElements::Assign(TdxSkinElements* ASource) {
-  BeginUpdate();
-  ClearItems();
-  for (int i = 0; i < ASource->Count(); ++i) {
-    TdxSkinElement* source = ASource->GetItem(i);
-    Add(source->Name(), source->ClassType())->Assign(source);
-  }
-  EndUpdate();
+  dxSkinInsideUpdate(this, [&] {
+    ClearItems();
+    for (int i = 0; i < ASource->Count(); ++i) {
+      TdxSkinElement* source = ASource->GetItem(i);
+      Add(source->Name(), source->ClassType())->Assign(source);
+    }
+  });
 }
 
 TdxSkinElement* TdxSkinElements::FindItemByName(const String& AName) {
@@ -518,23 +513,18 @@ TdxSkinControlGroup::~TdxSkinControlGroup() = default;
 void TdxSkinControlGroup::Assign(TPersistent* ASource) {
   auto* source = dynamic_cast<TdxSkinControlGroup*>(ASource);
   if (!source) return TdxSkinPersistent::Assign(ASource);
-  BeginUpdate();
-  try {
+  dxSkinInsideUpdate(this, [&] {
     SetName(source->Name());
     FElements->Assign(source->FElements.get());
     Properties()->Assign(source->Properties());
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TdxSkinControlGroup::Clear() {
-  BeginUpdate();
-  TdxSkinPersistent::Clear();
-  FElements->ClearItems();
-  EndUpdate();
+  dxSkinInsideUpdate(this, [&] {
+    TdxSkinPersistent::Clear();
+    FElements->ClearItems();
+  });
 }
 
 void TdxSkinControlGroup::Sort(bool ASortChildren) {
@@ -596,10 +586,10 @@ TdxSkinControlGroup* TdxSkinControlGroups::Add(const String& AName) {
 }
 
 void TdxSkinControlGroups::Assign(TdxSkinControlGroups* ASource) {
-  BeginUpdate();
-  ClearItems();
-  for (int i = 0; i < ASource->Count(); ++i) Add(ASource->GetItem(i)->Name())->Assign(ASource->GetItem(i));
-  EndUpdate();
+  dxSkinInsideUpdate(this, [&] {
+    ClearItems();
+    for (int i = 0; i < ASource->Count(); ++i) Add(ASource->GetItem(i)->Name())->Assign(ASource->GetItem(i));
+  });
 }
 
 void TdxSkinControlGroups::DataRead(TStream* AStream, double AVersion) {

@@ -14,20 +14,6 @@ namespace {
 
 [[noreturn]] void RaiseInvalidStreamFormat() { throw EdxSkinError(LoadResString(&sdxSkinInvalidStreamFormat)); }
 
-// Runs AAction inside an update bracket of AObject that closes also when it
-// raises.
-template <class T, class F>
-void InsideUpdate(T* AObject, F AAction) {
-  AObject->BeginUpdate();
-  try {
-    AAction();
-  } catch (...) {
-    AObject->EndUpdate();
-    throw;
-  }
-  AObject->EndUpdate();
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- TdxSkin
@@ -81,7 +67,7 @@ void TdxSkin::RemoveListener(IInterface* AListener) {
 void TdxSkin::Assign(TPersistent* ASource) {
   auto* source = dynamic_cast<TdxSkin*>(ASource);
   if (!source) return TdxSkinPersistent::Assign(ASource);
-  InsideUpdate(this, [&] {
+  dxSkinInsideUpdate(this, [&] {
     FDetails->Assign(source->FDetails.get());
     FColors->Assign(source->FColors.get());
     FGroups->Assign(source->FGroups.get());
@@ -90,7 +76,7 @@ void TdxSkin::Assign(TPersistent* ASource) {
 }
 
 void TdxSkin::Clear() {
-  InsideUpdate(this, [&] {
+  dxSkinInsideUpdate(this, [&] {
     TdxSkinPersistent::Clear();
     FDetails->Clear();
     FGroups->ClearItems();
@@ -149,7 +135,7 @@ void TdxSkin::LoadFromStream(TStream* AStream) {
 }
 
 void TdxSkin::ReadContent(TStream* AStream, double AVersion) {
-  InsideUpdate(this, [&] {
+  dxSkinInsideUpdate(this, [&] {
     Clear();
     FDetails->DataRead(AStream, AVersion);
     FColors->DataRead(AStream, AVersion);

@@ -6,20 +6,10 @@
 #include <memory>
 
 #include "components/lookandfeel/dxSkinsCore.h"
+#include "tests/lookandfeel/SkinFixtures.h"
 #include "vcl/rtl/Streams.h"
 
 namespace {
-
-// An image of the size filled with one colour, encoded as AFormat.
-std::unique_ptr<TdxSmartImage> SolidImage(int ASize, TdxAlphaColor AColor, TdxImageDataFormat AFormat) {
-  TdxGPImage pixels(ASize, ASize, AColor);
-  TMemoryStream encoded;
-  pixels.SaveToStreamByCodec(&encoded, AFormat);
-  encoded.SetPosition(0);
-  auto image = std::make_unique<TdxSmartImage>();
-  image->LoadFromStream(&encoded);
-  return image;
-}
 
 TEST(SkinDetails, TellsOfEachChangeOnceAndOfABracketAtItsEnd) {
   TdxSkinDetails details;
@@ -37,7 +27,7 @@ TEST(SkinDetails, TellsOfEachChangeOnceAndOfABracketAtItsEnd) {
   details.EndUpdate();
   EXPECT_EQ(3, changes);
 
-  details.GetIcon(sis16)->Assign(SolidImage(16, 0xFF0000FF, dxImagePng).get());
+  details.GetIcon(sis16)->Assign(SolidImage(16, 16, 0xFF0000FF, dxImagePng).get());
   EXPECT_EQ(4, changes) << "a new icon is a change of the details";
 }
 
@@ -47,8 +37,8 @@ TEST(SkinDetails, BlockRoundTripsNamesNotesAndIcons) {
   source.SetDisplayName(L"Display");
   source.SetGroupName(L"Group");
   source.SetNotes(L"Notes \u4E2D\u6587 wide");
-  source.GetIcon(sis16)->Assign(SolidImage(16, 0xFF00FF00, dxImageJpeg).get());
-  source.GetIcon(sis48)->Assign(SolidImage(48, 0xFFFF0000, dxImagePng).get());
+  source.GetIcon(sis16)->Assign(SolidImage(16, 16, 0xFF00FF00, dxImageJpeg).get());
+  source.GetIcon(sis48)->Assign(SolidImage(48, 48, 0xFFFF0000, dxImagePng).get());
 
   TMemoryStream stream;
   source.DataWrite(&stream);

@@ -12,21 +12,12 @@
 #include <vector>
 
 #include "components/lookandfeel/dxSkinsCore.h"
+#include "tests/lookandfeel/SkinFixtures.h"
 #include "vcl/rtl/Streams.h"
 
 namespace {
 
 // ---------------------------------------------------------------- fixtures
-
-std::unique_ptr<TdxSmartImage> SolidImage(int AWidth, int AHeight, TdxAlphaColor AColor) {
-  TdxGPImage pixels(AWidth, AHeight, AColor);
-  TMemoryStream encoded;
-  pixels.SaveToStreamByCodec(&encoded, dxImagePng);
-  encoded.SetPosition(0);
-  auto image = std::make_unique<TdxSmartImage>();
-  image->LoadFromStream(&encoded);
-  return image;
-}
 
 // A skin with a value of every kind.
 std::unique_ptr<TdxSkin> FullSkin(const String& AName = L"Full") {
