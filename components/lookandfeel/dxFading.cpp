@@ -8,6 +8,7 @@
 #include "components/core/cxGraphics.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxGdiPlusApi.h"
+#include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "vcl/graphics/Bitmap.h"
 #include "vcl/rtl/WinApi.h"
 
@@ -293,6 +294,17 @@ bool TdxFadingObjectHelper::DrawImage(HDC DC, const TRect& R) {
 bool TdxFadingObjectHelper::Active() {
   TdxFader* fader = dxGetGlobalFader();
   return fader && fader->Contains(this);
+}
+
+void TdxFadingObjectHelper::CheckStartFading(TcxButtonState APrevState, TcxButtonState AState) {
+  if (APrevState == AState) return;
+  const auto isPlain = [](TcxButtonState AValue) { return AValue == cxbsDefault || AValue == cxbsNormal; };
+  if (AState == cxbsHot && isPlain(APrevState))
+    FadeIn();
+  else if (APrevState == cxbsHot && isPlain(AState))
+    FadeOut();
+  else
+    StopFading();
 }
 
 // ---------------------------------------------------------------- unit

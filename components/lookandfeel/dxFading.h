@@ -14,6 +14,7 @@
 
 class TBitmap;
 class TdxFader;
+enum class TcxButtonState;
 
 enum class TdxFadingState { fsFadeIn, fsFadeOut };
 using enum TdxFadingState;
@@ -196,6 +197,9 @@ public:
   bool DrawImage(HDC DC, const TRect& R);
   // A fade of this element exists.
   bool Active();
+  // Fades in on becoming hot from normal, out on going back; any other
+  // change of state (pressed or disabled on either side) stops fading.
+  void CheckStartFading(TcxButtonState APrevState, TcxButtonState AState);
 
 protected:
   bool GetInterface(REFIID AIID, void** AObj) override;

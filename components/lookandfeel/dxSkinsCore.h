@@ -18,6 +18,7 @@
 #include "vcl/rtl/UnitStartup.h"
 
 class TStream;
+enum class TcxButtonState;
 
 // Raised for a skin stream that cannot be read or a skin that cannot be
 // written.
@@ -705,6 +706,11 @@ public:
   // element drawn on it.
   std::unique_ptr<TdxSmartImage> GetImage(int AImageIndex, const TSize& ASize, TdxSkinElementState AState);
   TSize CalculateMinSize();
+  // The colour property named APropertyPrefix and the state's suffix
+  // (TextColor, TextColorHot, TextColorPressed, TextColorDisabled; none for
+  // the default state); when it is missing or clDefault, the normal state's
+  // colour, and for the normal state TextColor.
+  virtual TColor GetTextColor(TcxButtonState AState, const String& APropertyPrefix = String());
   // Whether a rendering needs an alpha channel.
   bool IsAlphaUsed();
   // A property "AlternateImage<index + 1><state>" of alternate attributes.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/core/cxGeometry.h"
+#include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/dxSkinsCore.h"
 #include "vcl/graphics/GdiTypes.h"
 #include "vcl/rtl/WinApi.h"
@@ -239,6 +240,14 @@ void TdxSkinElement::Changed(TdxSkinChanges AChanges) {
 void TdxSkinElement::SetUseCache(bool AValue) {
   if (AValue == UseCache()) return;
   FCache = AValue ? std::make_unique<TdxSkinElementCache>() : nullptr;
+}
+
+TColor TdxSkinElement::GetTextColor(TcxButtonState AState, const String& APropertyPrefix) {
+  static const wchar_t* const suffixes[] = {L"", L"TextColor", L"TextColorHot", L"TextColorPressed",
+                                            L"TextColorDisabled"};
+  auto* color = dynamic_cast<TdxSkinColor*>(GetPropertyByName(APropertyPrefix + suffixes[static_cast<int>(AState)]));
+  if (color && color->Value() != clDefault) return color->Value();
+  return AState == cxbsNormal ? FTextColor : GetTextColor(cxbsNormal, APropertyPrefix);
 }
 
 bool TdxSkinElement::IsAlphaUsed() {

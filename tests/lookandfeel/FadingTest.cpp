@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/dxFading.h"
 #include "tests/guiharness/WindowCapture.h"
 #include "tests/support/MessagePump.h"
@@ -272,6 +273,30 @@ TEST_F(FadingTest, AnElementGoingAwayIsNotCalledBack) {
   button.reset();
   EXPECT_EQ(0, Fader()->Count());
   EXPECT_EQ(std::vector<int>{0}, log);
+}
+
+TEST_F(FadingTest, AChangeOfButtonStateFadesInOutOrStops) {
+  struct Case {
+    TcxButtonState Previous;
+    TcxButtonState State;
+    bool FadingBefore;
+    bool Fading;
+    int FrameCount;  // of the fade that runs afterwards
+  } cases[] = {
+      {cxbsNormal, cxbsHot, false, true, 4},     {cxbsDefault, cxbsHot, false, true, 4},
+      {cxbsHot, cxbsDefault, false, true, 12},   {cxbsHot, cxbsNormal, false, true, 12},
+      {cxbsPressed, cxbsHot, true, false, 0},    {cxbsHot, cxbsPressed, true, false, 0},
+      {cxbsHot, cxbsDisabled, true, false, 0},   {cxbsDisabled, cxbsNormal, true, false, 0},
+      {cxbsHot, cxbsHot, true, true, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.Previous) << " to " << static_cast<int>(c.State));
+    TFadingButton button;
+    if (c.FadingBefore) button.FadeIn();
+    button.CheckStartFading(c.Previous, c.State);
+    ASSERT_EQ(c.Fading, button.Active());
+    if (c.Fading) EXPECT_EQ(c.FrameCount, button.Element()->AnimationFrameCount());
+  }
 }
 
 // ---------------------------------------------------------------- the real timer

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/dxSkinsCore.h"
 #include "tests/guiharness/WindowCapture.h"
 #include "vcl/graphics/GdiTypes.h"
@@ -290,6 +291,27 @@ TEST(SkinElement, GetImageDrawsAtTheMinimumSizeWhenGivenNone) {
   const TRGBColors bits = image->GetBitmapBits();
   EXPECT_EQ(Quad(clLime).rgbGreen, bits[12 * 30 + 15].rgbGreen);
   EXPECT_EQ(255, bits[12 * 30 + 15].rgbReserved);
+}
+
+TEST(SkinElement, TextColorsFallBackToTheNormalStateAndThenTheElement) {
+  TdxSkinElement element(nullptr, L"Text");
+  element.SetTextColor(clNavy);
+  element.AddPropertyColor(L"CaptionTextColor", clMaroon);
+  element.AddPropertyColor(L"CaptionTextColorPressed", clGreen);
+  element.AddPropertyColor(L"CaptionTextColorDisabled", clDefault);
+  element.AddPropertyColor(L"TextColorHot", clPurple);
+  struct Case {
+    TcxButtonState State;
+    const wchar_t* Prefix;
+    TColor Expected;
+  } cases[] = {
+      {cxbsHot, L"Caption", clMaroon},      {cxbsPressed, L"Caption", clGreen}, {cxbsDisabled, L"Caption", clMaroon},
+      {cxbsNormal, L"Caption", clMaroon},   {cxbsDefault, L"Caption", clMaroon}, {cxbsHot, L"", clPurple},
+      {cxbsPressed, L"", clNavy},           {cxbsNormal, L"Other", clNavy},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.Expected, element.GetTextColor(c.State, c.Prefix))
+        << static_cast<int>(c.State) << " " << String(c.Prefix).size();
 }
 
 // Counts its renderings.

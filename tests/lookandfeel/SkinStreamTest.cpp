@@ -398,14 +398,18 @@ TEST(SkinContainer, APlainSkinIsOneEntryAndGarbageNone) {
   EXPECT_EQ(L"Kept", skin.Name());
 }
 
-TEST(SkinContainer, OneSkinRoundTripsThroughAContainerFile) {
-  const String file = L"artifacts\\container.skins";
+TEST(SkinContainer, ASkinRoundTripsThroughAFileOfEitherKind) {
   CreateDirectoryW(L"artifacts", nullptr);
-  FullSkin(L"Filed")->SaveToBinaryFile(file);
+  FullSkin(L"Contained")->SaveToBinaryFile(L"artifacts\\container.skins");
+  FullSkin(L"Plain")->SaveToFile(L"artifacts\\plain.skin");
   TdxSkin skin(L"X");
-  skin.LoadFromBinaryFile(file);
-  EXPECT_EQ(L"Filed", skin.Name());
+  skin.LoadFromBinaryFile(L"artifacts\\container.skins");
+  EXPECT_EQ(L"Contained", skin.Name());
   EXPECT_EQ(2, skin.GroupCount());
+  skin.LoadFromFile(L"artifacts\\plain.skin");
+  EXPECT_EQ(L"Plain", skin.Name());
+  EXPECT_THROW(skin.LoadFromFile(L"artifacts\\no such.skin"), EFOpenError);
+  EXPECT_EQ(L"Plain", skin.Name());
 }
 
 // ---------------------------------------------------------------- model
