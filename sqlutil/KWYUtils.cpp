@@ -17,26 +17,28 @@ const String ComoVarchar = L" as varchar(1000))";
 
 // ---------------------------------------------------------------- aggregates
 
-// "SUM (" and the like lose the blank before the parenthesis.
+// "SUM (" and the like, after a blank or a comma, lose the blank before the
+// parenthesis and come out in capitals. Removing such a blank can never
+// make another one, so one walk over the text, in place, does it.
 String AjustaEspacoAgregacao(String Texto) {
-  if (Texto.find(L" (") == npos) return Texto;  // every pattern ends so
-  static const String Agregacoes[][2] = {
-      {L" SUM (", L" SUM("},     {L",SUM (", L",SUM("}, {L" COUNT (", L" COUNT("},
-      {L",COUNT (", L",COUNT("}, {L" MIN (", L" MIN("}, {L",MIN (", L",MIN("},
-      {L" MAX (", L" MAX("},     {L",MAX (", L",MAX("}, {L" AVG (", L" AVG("},
-      {L",AVG (", L",AVG("}};
-  // Looked for at each " (": most texts hold few.
-  auto algumaResta = [&Texto] {
-    for (size_t abre = Texto.find(L'(', 1); abre != npos; abre = Texto.find(L'(', abre + 1)) {
-      if (Texto[abre - 1] != L' ') continue;
-      for (const auto& par : Agregacoes)
-        if (abre + 1 >= par[0].size() && IgualSemCaixa(Texto, abre + 1 - par[0].size(), par[0])) return true;
+  static const String Agregacoes[] = {L"SUM", L"COUNT", L"MIN", L"MAX", L"AVG"};
+  size_t escrito = 0, lido = 0;
+  for (size_t branco = Texto.find(L" (", 1); branco != npos; branco = Texto.find(L" (", branco + 2)) {
+    for (const String& nome : Agregacoes) {
+      if (branco <= nome.size()) continue;
+      const size_t inicio = branco - nome.size();
+      if ((Texto[inicio - 1] != L' ' && Texto[inicio - 1] != L',') || !IgualSemCaixa(Texto, inicio, nome)) continue;
+      std::copy(Texto.begin() + lido, Texto.begin() + inicio, Texto.begin() + escrito);
+      escrito += inicio - lido;
+      std::copy(nome.begin(), nome.end(), Texto.begin() + escrito);
+      escrito += nome.size();
+      lido = branco + 1;
+      break;
     }
-    return false;
-  };
-  // Each round drops blanks, so the rounds come to an end.
-  while (algumaResta())
-    for (const auto& par : Agregacoes) Texto = SubstituiTodos(std::move(Texto), par[0], par[1]);
+  }
+  if (lido == 0) return Texto;
+  std::copy(Texto.begin() + lido, Texto.end(), Texto.begin() + escrito);
+  Texto.resize(escrito + Texto.size() - lido);
   return Texto;
 }
 
@@ -102,12 +104,13 @@ private:
 String SemBrancoAposParentese(const String& S) {
   String r;
   r.reserve(S.size());
-  for (size_t i = 0; i < S.size(); ++i) {
-    r += S[i];
-    if (S[i] == L'(')
-      while (i + 1 < S.size() && S[i + 1] == L' ') ++i;
+  size_t de = 0;
+  for (size_t abre = S.find(L"( "); abre != npos; abre = S.find(L"( ", de)) {
+    r.append(S, de, abre + 1 - de);
+    de = S.find_first_not_of(L' ', abre + 1);
+    if (de == npos) return r;
   }
-  return r;
+  return r.append(S, de, npos);
 }
 
 TSegmento::TSegmento(String ATexto)

@@ -18,6 +18,14 @@ const String Garantia = L"PRECO_GARANTIA";
 const String Marca = L"XXX";          // after a rewritten expression's result name
 const String Protecao = L") $$$";     // a name right after ")" is a result name
 
+// The price column (upper-case) whose name the text holds at index De in any
+// case; null when none.
+const String* ColunaPrecoEm(const String& Texto, size_t De) {
+  for (const String& coluna : ColunasPreco)
+    if (IgualSemCaixa(Texto, De, coluna)) return &coluna;
+  return nullptr;
+}
+
 bool ReescritaSeAplica(const String& Texto, bool AForca) {
   return Pos(L" PEC_ITEM_ESTOQUE", Texto) > 0 && (Pos(L":", Texto) == 0 || AForca) &&
          Pos(L" PEC_TABELA_PRECO_ITEM PTP ", Texto) == 0 &&
@@ -32,16 +40,11 @@ bool ReescritaSeAplica(const String& Texto, bool AForca) {
 // rewrite looks for it.
 void EncurtaBrancosAntesDosPrecos(String& Texto) {
   if (Texto.find(L"  ") == npos) return;
-  const auto colunaEm = [&Texto](size_t De) -> const String* {
-    for (const String& coluna : ColunasPreco)
-      if (IgualSemCaixa(Texto, De, coluna)) return &coluna;
-    return nullptr;
-  };
   size_t rodadas = 0;
   for (size_t i = 0; i < Texto.size();) {
     const size_t fim = Texto.find_first_not_of(L' ', i);
     if (fim == npos) break;
-    const String* coluna = fim - i >= 2 ? colunaEm(fim) : nullptr;
+    const String* coluna = fim - i >= 2 ? ColunaPrecoEm(Texto, fim) : nullptr;
     if (coluna && (*coluna == ColunasPreco[0] ||
                    (fim + coluna->size() < Texto.size() && Texto[fim + coluna->size()] == L' ')))
       rodadas = std::max(rodadas, fim - i - 1);
@@ -57,7 +60,7 @@ void EncurtaBrancosAntesDosPrecos(String& Texto) {
   for (size_t i = 0; i < Texto.size();) {
     const size_t fim = std::min(Texto.find_first_not_of(L' ', i), Texto.size());
     size_t brancos = fim - i;
-    const String* coluna = brancos >= 2 ? colunaEm(fim) : nullptr;
+    const String* coluna = brancos >= 2 ? ColunaPrecoEm(Texto, fim) : nullptr;
     if (coluna) {
       escreve(L' ', brancos > rodadas ? brancos - rodadas : 1);
       std::copy(coluna->begin(), coluna->end(), Texto.begin() + escrito);
@@ -165,23 +168,55 @@ void ResolveMarcas(String& Texto, const String& Coluna) {
   }
 }
 
+// A price column's name right after ")" (or ") ") is a result name: it
+// becomes ") $$$NAME" (in capitals) while the references are rewritten.
+void ProtegeNomesDeResultado(String& Texto) {
+  TReescritaNoLugar feito(Texto);
+  size_t lido = 0;
+  for (size_t fecha = Texto.find(L')'); fecha != npos; fecha = Texto.find(L')', fecha + 1)) {
+    const size_t nome = fecha + 1 < Texto.size() && Texto[fecha + 1] == L' ' ? fecha + 2 : fecha + 1;
+    const String* coluna = ColunaPrecoEm(Texto, nome);
+    if (!coluna) continue;
+    feito.Copia(lido, fecha);
+    feito.Acrescenta(Protecao);
+    feito.Acrescenta(*coluna);
+    lido = nome + coluna->size();
+    fecha = lido - 1;
+  }
+  feito.Copia(lido, Texto.size());
+  feito.Conclui();
+}
+
+// ") $$$NAME" back to ") NAME".
+void LiberaNomesDeResultado(String& Texto) {
+  size_t escrito = 0, lido = 0;
+  for (size_t p = Texto.find(Protecao); p != npos; p = Texto.find(Protecao, p + 1)) {
+    const String* coluna = ColunaPrecoEm(Texto, p + Protecao.size());
+    if (!coluna) continue;
+    std::copy(Texto.begin() + lido, Texto.begin() + p, Texto.begin() + escrito);
+    escrito += p - lido;
+    for (wchar_t c : L") " + *coluna) Texto[escrito++] = c;
+    lido = p + Protecao.size() + coluna->size();
+    p = lido - 1;
+  }
+  if (lido == 0) return;
+  std::copy(Texto.begin() + lido, Texto.end(), Texto.begin() + escrito);
+  Texto.resize(escrito + Texto.size() - lido);
+}
+
 String ReescrevePrecos(String Texto, int ARevenda) {
   if (Texto.find(L'\r') != npos) {
     Texto = StringReplace(Texto, L"\n\r", L" ", rfReplaceAll);
     Texto = StringReplace(Texto, L"\r\n", L" ", rfReplaceAll);
   }
   EncurtaBrancosAntesDosPrecos(Texto);
-  if (Texto.find(L')') != npos) {
-    for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), L")" + coluna, L") " + coluna);
-    for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), L") " + coluna, Protecao + coluna);
-  }
+  ProtegeNomesDeResultado(Texto);
   for (const String& coluna : ColunasPreco) {
     ReescreveQualificadas(Texto, coluna, ARevenda);
     ReescreveSemAlias(Texto, coluna, ARevenda);
     ResolveMarcas(Texto, coluna);
   }
-  if (Texto.find(L"$$$") != npos)
-    for (const String& coluna : ColunasPreco) Texto = SubstituiTodos(std::move(Texto), Protecao + coluna, L") " + coluna);
+  LiberaNomesDeResultado(Texto);
   return Texto;
 }
 

@@ -18,9 +18,38 @@ const TPadrao MarcadorMaiusculo(UpperCase(Marcador));
 // Hides an aggregate name from the scan ("SUBSTITUIMA" for MAX, ...).
 String Mascara(const String& Agregacao) { return L"SUBSTITUI" + Agregacao.substr(0, 2); }
 
+// The masks back to the names, in the order MAX, MIN, SUM, AVG, COUNT. When
+// no two masks are near enough to share characters, no replacement can
+// touch another, and one walk gives the same text.
 String RestauraMascaras(String Texto) {
-  for (const wchar_t* a : {L"MAX", L"MIN", L"SUM", L"AVG", L"COUNT"})
-    Texto = SubstituiTodos(std::move(Texto), Mascara(a), a);
+  static const std::pair<String, String> Nomes[] = {{Mascara(L"MAX"), L"MAX"},
+                                                     {Mascara(L"MIN"), L"MIN"},
+                                                     {Mascara(L"SUM"), L"SUM"},
+                                                     {Mascara(L"AVG"), L"AVG"},
+                                                     {Mascara(L"COUNT"), L"COUNT"}};
+  static const String Prefixo = L"SUBSTITUI";
+  constexpr size_t Mascarado = 11;  // the length of a mask
+  std::vector<size_t> mascaras;
+  for (size_t p = BuscaSemCaixa(Texto, Prefixo); p != npos; p = BuscaSemCaixa(Texto, Prefixo, p + 1)) {
+    if (!mascaras.empty() && p - mascaras.back() < Mascarado) {
+      for (const auto& [mascara, nome] : Nomes) Texto = SubstituiTodos(std::move(Texto), mascara, nome);
+      return Texto;
+    }
+    mascaras.push_back(p);
+  }
+  TReescritaNoLugar feito(Texto);
+  size_t lido = 0;
+  for (size_t p : mascaras) {
+    for (const auto& [mascara, nome] : Nomes) {
+      if (!IgualSemCaixa(Texto, p, mascara)) continue;
+      feito.Copia(lido, p);
+      feito.Acrescenta(nome);
+      lido = p + Mascarado;
+      break;
+    }
+  }
+  feito.Copia(lido, Texto.size());
+  feito.Conclui();
   return Texto;
 }
 
@@ -124,7 +153,7 @@ String TElevacao::Executa() {
     FAliases.assign(15, String());
     FAliasExterno.clear();
     elevou = Varre();
-    FTexto = BuscaSemCaixa(FWork, L"SUBSTITUI") == npos ? std::move(FWork) : RestauraMascaras(std::move(FWork));
+    FTexto = RestauraMascaras(std::move(FWork));
   } while (elevou && !FInterrompida);
   return std::move(FTexto);
 }

@@ -63,29 +63,42 @@ String Substitui(String S, const String& Padrao, const String& Para, bool Todos)
 
 }  // namespace
 
-// Candidates are found by the first character, which in most patterns is
+// The index of the first character of a pattern that is not a blank (0 when
+// all are): candidates are looked for by it, since blanks are everywhere in
+// SQL texts.
+size_t Ancora(const String& Padrao) { return std::min(Padrao.find_first_not_of(L' '), Padrao.size() - 1); }
+
+// Candidates are found by the anchor character, which in most patterns is
 // not a letter.
 size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De) {
   const size_t m = PadraoMaiusculo.size(), n = S.size();
   if (m > n) return String::npos;
   // In a long text a longer pattern is found faster by its skips.
   if (m >= 4 && n - De >= 4096) return TPadrao(PadraoMaiusculo).Em(S, De);
-  const wchar_t primeira = PadraoMaiusculo[0];
+  const size_t a = Ancora(PadraoMaiusculo);
+  const wchar_t ancora = PadraoMaiusculo[a];
   // A letter is matched in both cases by dropping the bit that tells them
   // apart; any other character as it is.
-  const wchar_t mascara = primeira >= L'A' && primeira <= L'Z' ? static_cast<wchar_t>(~0x20) : static_cast<wchar_t>(~0);
+  const wchar_t mascara = ancora >= L'A' && ancora <= L'Z' ? static_cast<wchar_t>(~0x20) : static_cast<wchar_t>(~0);
   const wchar_t* const texto = S.data();
   for (size_t i = De, ultimo = n - m; i <= ultimo; ++i) {
-    if ((texto[i] & mascara) != primeira) continue;
-    size_t k = 1;
-    while (k < m && Maiuscula(texto[i + k]) == PadraoMaiusculo[k]) ++k;
+    if ((texto[i + a] & mascara) != ancora) continue;
+    size_t k = 0;
+    while (k < m && (k == a || Maiuscula(texto[i + k]) == PadraoMaiusculo[k])) ++k;
     if (k == m) return i;
   }
   return String::npos;
 }
 
 size_t BuscaExata(const String& S, const String& Padrao, size_t De) {
-  if (Padrao.size() < 4 || De >= S.size() || S.size() - De < 4096) return S.find(Padrao, De);
+  if (Padrao.size() < 4 || De >= S.size() || S.size() - De < 4096) {
+    // Found by the stretch from the anchor on, then checked before it.
+    const size_t a = Padrao.empty() ? 0 : Ancora(Padrao);
+    for (size_t q = S.find(Padrao.data() + a, De + a, Padrao.size() - a); q != String::npos;
+         q = S.find(Padrao.data() + a, q + 1, Padrao.size() - a))
+      if (S.compare(q - a, a, Padrao, 0, a) == 0) return q - a;
+    return String::npos;
+  }
   const TPadrao padrao(UpperCase(Padrao));
   for (size_t p = padrao.Em(S, De); p != String::npos; p = padrao.Em(S, p + 1))
     if (S.compare(p, Padrao.size(), Padrao) == 0) return p;
