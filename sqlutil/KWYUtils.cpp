@@ -23,7 +23,9 @@ const String ComoVarchar = L" as varchar(1000))";
 String AjustaEspacoAgregacao(String Texto) {
   static const String Agregacoes[] = {L"SUM", L"COUNT", L"MIN", L"MAX", L"AVG"};
   size_t escrito = 0, lido = 0;
-  for (size_t branco = Texto.find(L" (", 1); branco != npos; branco = Texto.find(L" (", branco + 2)) {
+  for (size_t abre = Texto.find(L'(', 1); abre != npos; abre = Texto.find(L'(', abre + 1)) {
+    const size_t branco = abre - 1;
+    if (Texto[branco] != L' ') continue;
     for (const String& nome : Agregacoes) {
       if (branco <= nome.size()) continue;
       const size_t inicio = branco - nome.size();

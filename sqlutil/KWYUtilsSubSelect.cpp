@@ -53,19 +53,61 @@ String RestauraMascaras(String Texto) {
   return Texto;
 }
 
-// Whether the aggregate whose "(" is at index Abre reads a sub-select: a
-// SELECT before the first ")", or after more "(" than ")" + 1 and no FROM.
-bool SobreSubSelect(const String& Texto, size_t Abre) {
-  const size_t select = BuscaSemCaixa(Texto, L"SELECT", Abre);
-  if (select == npos) return false;
+// Whether the aggregate whose "(" is at index Abre reads the sub-select
+// whose SELECT is at index Select (npos when none follows): a SELECT before
+// the first ")", or after more "(" than ")" + 1 and no FROM. (The
+// parentheses are counted up to a NUL, as the utilities library counts.)
+bool SobreSubSelect(const String& Texto, size_t Abre, size_t Select) {
+  if (Select == npos) return false;
   const size_t fecha = Texto.find(L')', Abre);
-  if (fecha != npos && select < fecha) return true;
+  if (fecha != npos && Select < fecha) return true;
   // A FROM that ends by the SELECT's first letter.
-  const size_t from = BuscaSemCaixa(Texto, L"FROM", Abre);
-  if (from != npos && from + 4 <= select + 1) return false;
-  const String cabeca = Texto.substr(Abre, select + 1 - Abre);
-  return NumStr(cabeca, 40) > NumStr(cabeca, 41) + 1;
+  static const TPadrao From(L"FROM");
+  if (From.Em(Texto, Abre, Select + 1) != npos) return false;
+  int abertos = 0, fechados = 0;
+  for (size_t i = Abre; i <= Select && Texto[i] != 0; ++i) {
+    abertos += Texto[i] == L'(';
+    fechados += Texto[i] == L')';
+  }
+  return abertos > fechados + 1;
 }
+
+// The positions of every SELECT of a text, kept up to date through its
+// changes, so that the sub-selects are found without searching the text.
+class TPosicoesSelect {
+public:
+  void Inicia(const String& Texto) {
+    FPosicoes.clear();
+    Acrescenta(Texto, 0, Texto.size());
+  }
+  const std::vector<size_t>& Todas() const { return FPosicoes; }
+  // The first at index De or later; npos when none.
+  size_t Proxima(size_t De) const {
+    const auto p = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), De);
+    return p == FPosicoes.end() ? npos : *p;
+  }
+  // After Removidos characters at Posicao became Inseridos others (Texto is
+  // the changed text).
+  void Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
+    const size_t inicio = Posicao >= Select.size() - 1 ? Posicao - (Select.size() - 1) : 0;
+    const auto tocadas = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), inicio);
+    const auto seguintes = std::lower_bound(tocadas, FPosicoes.end(), Posicao + Removidos);
+    for (auto p = seguintes; p != FPosicoes.end(); ++p) *p = *p - Removidos + Inseridos;
+    const size_t onde = FPosicoes.erase(tocadas, seguintes) - FPosicoes.begin();
+    FNovas.clear();
+    for (size_t p = Select.Em(Texto, inicio, Posicao + Inseridos + Select.size() - 1); p != npos;
+         p = Select.Em(Texto, p + 1, Posicao + Inseridos + Select.size() - 1))
+      FNovas.push_back(p);
+    FPosicoes.insert(FPosicoes.begin() + onde, FNovas.begin(), FNovas.end());
+  }
+
+private:
+  void Acrescenta(const String& Texto, size_t De, size_t Ate) {
+    for (size_t p = Select.Em(Texto, De, Ate); p != npos; p = Select.Em(Texto, p + 1, Ate)) FPosicoes.push_back(p);
+  }
+  inline static const TPadrao Select{L"SELECT"};
+  std::vector<size_t> FPosicoes, FNovas;
+};
 
 // The index at which more ")" than "(" have been seen from De on (Ate
 // when never).
@@ -127,6 +169,7 @@ private:
     size_t De = npos, Em = npos;
   } FAlias;
   std::vector<TEdicao>* FDiario = nullptr;
+  TPosicoesSelect FSelects;  // in FWork
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   String FAliasExterno, FT;
   int FContador = 0;
@@ -139,8 +182,8 @@ private:
 
 TElevacao::TElevacao(String Texto)
     : FTexto(std::move(Texto)), FLimiteTamanho(8 * FTexto.size() + 65536) {
-  for (size_t p = BuscaSemCaixa(FTexto, L"SELECT"); p != npos; p = BuscaSemCaixa(FTexto, L"SELECT", p + 6))
-    ++FLimiteElevacoes;
+  FSelects.Inicia(FTexto);
+  FLimiteElevacoes = static_cast<int>(FSelects.Todas().size());
 }
 
 String TElevacao::Executa() {
@@ -154,6 +197,7 @@ String TElevacao::Executa() {
     FAliasExterno.clear();
     elevou = Varre();
     FTexto = RestauraMascaras(std::move(FWork));
+    if (elevou) FSelects.Inicia(FTexto);  // the restored names moved them
   } while (elevou && !FInterrompida);
   return std::move(FTexto);
 }
@@ -161,6 +205,7 @@ String TElevacao::Executa() {
 void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
   if (FDiario) FDiario->push_back({Posicao, FWork.substr(Posicao, Tamanho), Novo.size()});
   FWork.replace(Posicao, Tamanho, Novo);
+  FSelects.Muda(FWork, Posicao, Tamanho, Novo.size());
   AtualizaPrimeiras(Posicao, Tamanho, Novo.size());
 }
 
@@ -222,7 +267,7 @@ bool TElevacao::Varre() {
       const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
       if (abre == FWork.size() || FWork[abre] != L'(') continue;
       algumaAberta = true;
-      if (SobreSubSelect(FWork, abre))
+      if (SobreSubSelect(FWork, abre, FSelects.Proxima(abre)))
         agregacao = k;
       else
         Edita(p, a.size(), Mascara(a));
@@ -251,9 +296,17 @@ bool TElevacao::Eleva(size_t Agregacao) {
   // its text first occurs.
   const size_t apos = PulaBrancos(FWork, FPrimeiras[Agregacao] + nome.size(), FWork.size());
   const size_t fimApos = RecuaBrancos(FWork, apos, FWork.size());
-  const size_t select = BuscaSemCaixa(FWork, L"SELECT", apos);
+  const size_t select = FSelects.Proxima(apos);
   String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
-  const size_t ondeSub = TPadrao(UpperCase(sub)).Em(FWork, 0, select + sub.size());
+  // Any occurrence of the sub-select's text starts with a SELECT.
+  const String subMaiusculo = UpperCase(sub);
+  size_t ondeSub = select;
+  for (size_t p : FSelects.Todas()) {
+    if (p >= select || IgualSemCaixa(FWork, p, subMaiusculo)) {
+      ondeSub = std::min(p, select);
+      break;
+    }
+  }
   // When the sub-select stands in its own place and no marker comes before
   // it, the marker would be found right there: the name's mask and the
   // derived table's value go in at once, in one change of the text.
