@@ -89,42 +89,49 @@ String AjustaCondicoesOn(String Texto) {
 // pieces are handled in one walk however many blanks it holds.
 class TSegmento {
 public:
-  explicit TSegmento(String ATexto);
+  // The operand text from index De to Ate of Texto.
+  TSegmento(const String& Texto, size_t De, size_t Ate);
   void AcrescentaPecas(String& Saida);
 
 private:
-  bool GuardaSeAplica(size_t Inicio, size_t Branco) const;
+  bool GuardaSeAplica(size_t Inicio, size_t Branco);
   bool EmbrulhaPeca(const String& Saida, size_t Inicio) const;
   static void AcrescentaUltimaPeca(String& Saida, const String& Peca);
 
-  String FTexto, FMaiusculo;
-  std::vector<int> FAbertos, FFechados;  // parentheses before each index
+  String FTexto;
+  // The parentheses of the whole text and those before index FContadosAte,
+  // which only grows as the pieces are walked.
+  int FAbertos, FFechados, FAbertosAntes = 0, FFechadosAntes = 0;
+  size_t FContadosAte = 0;
   size_t FUltimaVirgula, FUltimoUnion;
   size_t FBrancoEquilibrado = npos;  // the last blank after which the text balances
 };
 
-String SemBrancoAposParentese(const String& S) {
+// The stretch from De to Ate of S without the blanks that follow a "(".
+String SemBrancoAposParentese(const String& S, size_t De, size_t Ate) {
   String r;
-  r.reserve(S.size());
-  size_t de = 0;
-  for (size_t abre = S.find(L"( "); abre != npos; abre = S.find(L"( ", de)) {
-    r.append(S, de, abre + 1 - de);
-    de = S.find_first_not_of(L' ', abre + 1);
-    if (de == npos) return r;
-  }
-  return r.append(S, de, npos);
+  r.reserve(Ate - De);
+  for (size_t abre; De < Ate && (abre = S.find(L"( ", De)) < Ate; De = PulaBrancos(S, abre + 1, Ate))
+    r.append(S, De, abre + 1 - De);
+  return r.append(S, De, Ate - De);
 }
 
-TSegmento::TSegmento(String ATexto)
-    : FTexto(SemBrancoAposParentese(ATexto)), FMaiusculo(UpperCase(FTexto)) {
-  FAbertos.assign(FTexto.size() + 1, 0);
-  FFechados.assign(FTexto.size() + 1, 0);
-  for (size_t i = 0; i < FTexto.size(); ++i) {
-    FAbertos[i + 1] = FAbertos[i] + (FTexto[i] == L'(');
-    FFechados[i + 1] = FFechados[i] + (FTexto[i] == L')');
-  }
-  FUltimaVirgula = FTexto.rfind(L',');
-  FUltimoUnion = FMaiusculo.rfind(L"UNION");
+// The last index at which S holds PadraoMaiusculo, the case of its letters
+// ignored; npos when none.
+size_t UltimaSemCaixa(const String& S, const String& PadraoMaiusculo) {
+  size_t ultima = npos;
+  for (size_t p = BuscaSemCaixa(S, PadraoMaiusculo); p != npos; p = BuscaSemCaixa(S, PadraoMaiusculo, p + 1)) ultima = p;
+  return ultima;
+}
+
+const String Coalesce = L"COALESCE";
+
+TSegmento::TSegmento(const String& Texto, size_t De, size_t Ate)
+    : FTexto(SemBrancoAposParentese(Texto, De, Ate)),
+      FAbertos(static_cast<int>(std::count(FTexto.begin(), FTexto.end(), L'('))),
+      FFechados(static_cast<int>(std::count(FTexto.begin(), FTexto.end(), L')'))),
+      FUltimaVirgula(FTexto.rfind(L',')),
+      FUltimoUnion(UltimaSemCaixa(FTexto, L"UNION")) {
   int abertos = 0, fechados = 0;
   for (size_t i = FTexto.size(); i-- > 0;) {
     abertos += FTexto[i] == L'(';
@@ -138,10 +145,12 @@ TSegmento::TSegmento(String ATexto)
 
 // A closing call that holds blanks (more ")" than "(" after the first
 // blank) is kept whole or cut only where its tail balances.
-bool TSegmento::GuardaSeAplica(size_t Inicio, size_t Branco) const {
-  const size_t fim = FTexto.size();
-  const int abertos = FAbertos[fim] - FAbertos[Branco + 1];
-  const int fechados = FFechados[fim] - FFechados[Branco + 1];
+bool TSegmento::GuardaSeAplica(size_t Inicio, size_t Branco) {
+  for (; FContadosAte <= Branco; ++FContadosAte) {
+    FAbertosAntes += FTexto[FContadosAte] == L'(';
+    FFechadosAntes += FTexto[FContadosAte] == L')';
+  }
+  const int abertos = FAbertos - FAbertosAntes, fechados = FFechados - FFechadosAntes;
   return fechados > abertos && fechados > 1 && FTexto.back() == L')' &&
          (FUltimaVirgula == npos || FUltimaVirgula < Inicio) &&
          (FUltimoUnion == npos || FUltimoUnion < Inicio);
@@ -150,15 +159,15 @@ bool TSegmento::GuardaSeAplica(size_t Inicio, size_t Branco) const {
 // The operand right after a "||" is cast to text when it is an expression
 // of several words that is not a cast, a CASE or a quoted text.
 bool TSegmento::EmbrulhaPeca(const String& Saida, size_t Inicio) const {
+  static const TPadrao PadraoCast(L"CAST"), PadraoCase(L"CASE");
   if (Saida.size() < 2 || Saida.compare(Saida.size() - 2, 2, L"||") != 0) return false;
   const size_t palavra = PulaBrancos(FTexto, Inicio, FTexto.size());
   const size_t fimPalavra = FTexto.find(L' ', palavra);
   if (fimPalavra == npos) return false;
-  const String primeira = FMaiusculo.substr(palavra, fimPalavra - palavra);
-  if (Pos(L"CAST", primeira) > 0 || Pos(L"CASE", primeira) > 0) return false;
-  if (FMaiusculo.compare(palavra, 8, L"COALESCE") == 0)
-    return NumStr(FTexto.substr(Inicio), 39) != 1;
-  return Pos(L"'", primeira) == 0;
+  if (PadraoCast.Em(FTexto, palavra, fimPalavra) != npos || PadraoCase.Em(FTexto, palavra, fimPalavra) != npos)
+    return false;
+  if (IgualSemCaixa(FTexto, palavra, Coalesce)) return NumStr(FTexto.substr(Inicio), 39) != 1;
+  return FTexto.find(L'\'', palavra) >= fimPalavra;
 }
 
 void TSegmento::AcrescentaPecas(String& Saida) {
@@ -170,7 +179,7 @@ void TSegmento::AcrescentaPecas(String& Saida) {
       fimPeca = FBrancoEquilibrado;
     }
     const size_t palavra = PulaBrancos(FTexto, inicio, FTexto.size());
-    if (FMaiusculo.compare(palavra, 8, L"COALESCE") == 0) {
+    if (IgualSemCaixa(FTexto, palavra, Coalesce)) {
       const size_t fecha = FimEquilibrado(FTexto, palavra);
       if (fecha != npos) {
         Saida.append(FTexto, palavra, fecha + 1 - palavra);
@@ -178,13 +187,12 @@ void TSegmento::AcrescentaPecas(String& Saida) {
         continue;
       }
     }
-    if (EmbrulhaPeca(Saida, inicio)) {
-      if (fimPeca > inicio && FTexto[fimPeca - 1] == L')')
-        Saida += L" " + Cast + FTexto.substr(inicio, fimPeca - 1 - inicio) + ComoVarchar + L") ";
-      else
-        Saida += L" " + Cast + FTexto.substr(inicio, fimPeca + 1 - inicio) + ComoVarchar + L" ";
-    } else {
+    if (!EmbrulhaPeca(Saida, inicio)) {
       Saida.append(FTexto, inicio, fimPeca + 1 - inicio);
+    } else if (fimPeca > inicio && FTexto[fimPeca - 1] == L')') {
+      Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca - 1 - inicio).append(ComoVarchar).append(L") ");
+    } else {
+      Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca + 1 - inicio).append(ComoVarchar).append(L" ");
     }
     inicio = fimPeca + 1;
   }
@@ -242,12 +250,12 @@ String AjustaConcatenacao(String Texto) {
   size_t resto = 0;
   do {
     const size_t inicio = PulaBrancos(Texto, resto, barras);
-    TSegmento(Texto.substr(inicio, RecuaBrancos(Texto, inicio, barras) - inicio)).AcrescentaPecas(saida);
+    TSegmento(Texto, inicio, RecuaBrancos(Texto, inicio, barras)).AcrescentaPecas(saida);
     resto = PulaBrancos(Texto, barras + 2, fim);
     barras = Texto.find(L"||", resto);
   } while (barras != npos);
-  const String depois = AcrescentaUltimoOperando(saida, Texto.substr(resto, fim - resto));
-  return saida + depois;
+  saida += AcrescentaUltimoOperando(saida, Texto.substr(resto, fim - resto));
+  return saida;
 }
 
 // ---------------------------------------------------------------- names

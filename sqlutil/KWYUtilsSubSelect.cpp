@@ -11,7 +11,7 @@
 namespace {
 
 constexpr size_t npos = String::npos;
-const wchar_t* const Agregacoes[] = {L"MAX", L"SUM", L"AVG", L"MIN", L"COUNT"};
+const String Agregacoes[] = {L"MAX", L"SUM", L"AVG", L"MIN", L"COUNT"};
 const String Marcador = L" PONTO_DE_SUBSTITUICAO ";
 const TPadrao MarcadorMaiusculo(UpperCase(Marcador));
 
@@ -51,6 +51,23 @@ String RestauraMascaras(String Texto) {
   feito.Copia(lido, Texto.size());
   feito.Conclui();
   return Texto;
+}
+
+// The first occurrence of each aggregate name in Texto (npos when none),
+// found in one walk.
+void PrimeirasAgregacoes(const String& Texto, size_t (&Primeiras)[std::size(Agregacoes)]) {
+  std::fill(std::begin(Primeiras), std::end(Primeiras), npos);
+  size_t faltam = std::size(Agregacoes);
+  for (size_t i = 0; i < Texto.size() && faltam > 0; ++i) {
+    // Only the initials of the names are worth a look (either case).
+    const wchar_t inicial = Texto[i] & ~0x20;
+    if (inicial != L'M' && inicial != L'S' && inicial != L'A' && inicial != L'C') continue;
+    for (size_t k = 0; k < std::size(Agregacoes); ++k) {
+      if (Agregacoes[k][0] != inicial || Primeiras[k] != npos || !IgualSemCaixa(Texto, i, Agregacoes[k])) continue;
+      Primeiras[k] = i;
+      --faltam;
+    }
+  }
 }
 
 // Whether the aggregate whose "(" is at index Abre reads the sub-select
@@ -190,7 +207,7 @@ String TElevacao::Executa() {
   bool elevou;
   do {
     FWork = std::move(FTexto);
-    for (size_t k = 0; k < std::size(Agregacoes); ++k) FPrimeiras[k] = BuscaSemCaixa(FWork, Agregacoes[k]);
+    PrimeirasAgregacoes(FWork, FPrimeiras);
     FSemMarcadorAte = 0;
     FAlias.De = npos;
     FAliases.assign(15, String());
@@ -224,18 +241,15 @@ void TElevacao::AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inser
       // after the occurrence: nothing to do
     } else if (FAlias.Em != npos && Posicao >= FAlias.De && Posicao + Removidos <= FAlias.Em) {
       FAlias.Em = FAlias.Em - Removidos + Inseridos;
-      for (size_t i = std::max(FAlias.De, antesDaMudanca(tamanho)); i < Posicao + Inseridos; ++i) {
-        if (IgualSemCaixa(FWork, i, FAlias.Chave)) {
-          FAlias.Em = i;
-          break;
-        }
-      }
+      const size_t nova = BuscaSemCaixa(FWork, FAlias.Chave, std::max(FAlias.De, antesDaMudanca(tamanho)),
+                                        Posicao + Inseridos + tamanho - 1);
+      if (nova != npos) FAlias.Em = nova;
     } else {
       FAlias.De = npos;
     }
   }
   for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-    const String nome = Agregacoes[k];
+    const String& nome = Agregacoes[k];
     size_t& primeira = FPrimeiras[k];
     if (primeira != npos && primeira + nome.size() <= Posicao) continue;
     const size_t inicio = antesDaMudanca(nome.size());
@@ -244,12 +258,8 @@ void TElevacao::AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inser
       continue;
     }
     if (primeira != npos) primeira = primeira - Removidos + Inseridos;
-    for (size_t i = inicio; i < Posicao + Inseridos && (primeira == npos || i < primeira); ++i) {
-      if (IgualSemCaixa(FWork, i, nome)) {
-        primeira = i;
-        break;
-      }
-    }
+    const size_t nova = BuscaSemCaixa(FWork, nome, inicio, std::min(Posicao + Inseridos, primeira) + nome.size() - 1);
+    if (nova != npos) primeira = nova;
   }
 }
 
@@ -263,7 +273,7 @@ bool TElevacao::Varre() {
     for (size_t k = 0; k < std::size(Agregacoes); ++k) {
       const size_t p = FPrimeiras[k];
       if (p == npos) continue;
-      const String a = Agregacoes[k];
+      const String& a = Agregacoes[k];
       const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
       if (abre == FWork.size() || FWork[abre] != L'(') continue;
       algumaAberta = true;
@@ -287,7 +297,7 @@ bool TElevacao::Varre() {
 // stays where it is (the derived table would be read without being
 // joined). True when it was lifted.
 bool TElevacao::Eleva(size_t Agregacao) {
-  const String nome = Agregacoes[Agregacao];
+  const String& nome = Agregacoes[Agregacao];
   std::vector<TEdicao> diario;
   FDiario = &diario;
   const std::vector<String> aliasesAntes = FAliases;

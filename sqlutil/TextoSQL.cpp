@@ -70,11 +70,11 @@ size_t Ancora(const String& Padrao) { return std::min(Padrao.find_first_not_of(L
 
 // Candidates are found by the anchor character, which in most patterns is
 // not a letter.
-size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De) {
-  const size_t m = PadraoMaiusculo.size(), n = S.size();
+size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De, size_t Ate) {
+  const size_t m = PadraoMaiusculo.size(), n = std::min(S.size(), Ate);
   if (m > n) return String::npos;
   // In a long text a longer pattern is found faster by its skips.
-  if (m >= 4 && n - De >= 4096) return TPadrao(PadraoMaiusculo).Em(S, De);
+  if (m >= 4 && n - De >= 4096) return TPadrao(PadraoMaiusculo).Em(S, De, n);
   const size_t a = Ancora(PadraoMaiusculo);
   const wchar_t ancora = PadraoMaiusculo[a];
   // A letter is matched in both cases by dropping the bit that tells them

@@ -16,8 +16,9 @@ String SubstituiTodosMaiusculo(String S, const String& DeMaiusculo, const String
 // Pos in an upper-cased copy of S; SubMaiusculo is upper-case already.
 int PosMaiusculo(const String& SubMaiusculo, const String& S);
 // The first index from De on at which S holds PadraoMaiusculo (upper-case,
-// not empty), the case of S's ASCII letters ignored; npos when none.
-size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De = 0);
+// not empty), the case of S's ASCII letters ignored, in an occurrence that
+// ends by index Ate; npos when none.
+size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De = 0, size_t Ate = String::npos);
 // The first index from De on at which S holds Padrao exactly; npos when
 // none. Like find, but by skips in long texts.
 size_t BuscaExata(const String& S, const String& Padrao, size_t De = 0);
