@@ -58,12 +58,15 @@ String RestauraMascaras(String Texto) {
 void PrimeirasAgregacoes(const String& Texto, size_t (&Primeiras)[std::size(Agregacoes)]) {
   std::fill(std::begin(Primeiras), std::end(Primeiras), npos);
   size_t faltam = std::size(Agregacoes);
-  for (size_t i = 0; i < Texto.size() && faltam > 0; ++i) {
-    // Only the initials of the names are worth a look (either case).
+  for (size_t i = 0; i + 1 < Texto.size() && faltam > 0; ++i) {
+    // Only the names' first two letters (either case) are worth a look.
     const wchar_t inicial = Texto[i] & ~0x20;
     if (inicial != L'M' && inicial != L'S' && inicial != L'A' && inicial != L'C') continue;
+    const wchar_t segunda = Texto[i + 1] & ~0x20;
     for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-      if (Agregacoes[k][0] != inicial || Primeiras[k] != npos || !IgualSemCaixa(Texto, i, Agregacoes[k])) continue;
+      const String& nome = Agregacoes[k];
+      if (nome[0] != inicial || nome[1] != segunda || Primeiras[k] != npos || !IgualSemCaixa(Texto, i, nome))
+        continue;
       Primeiras[k] = i;
       --faltam;
     }
