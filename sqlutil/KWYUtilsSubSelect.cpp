@@ -73,32 +73,15 @@ void PrimeirasAgregacoes(const String& Texto, size_t (&Primeiras)[std::size(Agre
   }
 }
 
-// Whether the aggregate whose "(" is at index Abre reads the sub-select
-// whose SELECT is at index Select (npos when none follows): a SELECT before
-// the first ")", or after more "(" than ")" + 1 and no FROM. (The
-// parentheses are counted up to a NUL, as the utilities library counts.)
-bool SobreSubSelect(const String& Texto, size_t Abre, size_t Select) {
-  if (Select == npos) return false;
-  const size_t fecha = Texto.find(L')', Abre);
-  if (fecha != npos && Select < fecha) return true;
-  // A FROM that ends by the SELECT's first letter.
-  static const TPadrao From(L"FROM");
-  if (From.Em(Texto, Abre, Select + 1) != npos) return false;
-  int abertos = 0, fechados = 0;
-  for (size_t i = Abre; i <= Select && Texto[i] != 0; ++i) {
-    abertos += Texto[i] == L'(';
-    fechados += Texto[i] == L')';
-  }
-  return abertos > fechados + 1;
-}
-
-// The positions of every SELECT of a text, kept up to date through its
-// changes, so that the sub-selects are found without searching the text.
-class TPosicoesSelect {
+// The positions of every occurrence of a keyword in a text, kept up to date
+// through its changes, so that the passes find them without searching the
+// text again. The keyword cannot overlap itself.
+class TPosicoes {
 public:
+  explicit TPosicoes(const wchar_t* APalavra) : FPalavra(APalavra) {}
   void Inicia(const String& Texto) {
     FPosicoes.clear();
-    Acrescenta(Texto, 0, Texto.size());
+    for (size_t p = FPalavra.Em(Texto); p != npos; p = FPalavra.Em(Texto, p + 1)) FPosicoes.push_back(p);
   }
   const std::vector<size_t>& Todas() const { return FPosicoes; }
   // The first at index De or later; npos when none.
@@ -109,25 +92,41 @@ public:
   // After Removidos characters at Posicao became Inseridos others (Texto is
   // the changed text).
   void Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
-    const size_t inicio = Posicao >= Select.size() - 1 ? Posicao - (Select.size() - 1) : 0;
+    const size_t borda = FPalavra.size() - 1;
+    const size_t inicio = Posicao >= borda ? Posicao - borda : 0;
     const auto tocadas = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), inicio);
     const auto seguintes = std::lower_bound(tocadas, FPosicoes.end(), Posicao + Removidos);
     for (auto p = seguintes; p != FPosicoes.end(); ++p) *p = *p - Removidos + Inseridos;
     const size_t onde = FPosicoes.erase(tocadas, seguintes) - FPosicoes.begin();
     FNovas.clear();
-    for (size_t p = Select.Em(Texto, inicio, Posicao + Inseridos + Select.size() - 1); p != npos;
-         p = Select.Em(Texto, p + 1, Posicao + Inseridos + Select.size() - 1))
-      FNovas.push_back(p);
+    const size_t ate = Posicao + Inseridos + borda;
+    for (size_t p = FPalavra.Em(Texto, inicio, ate); p != npos; p = FPalavra.Em(Texto, p + 1, ate)) FNovas.push_back(p);
     FPosicoes.insert(FPosicoes.begin() + onde, FNovas.begin(), FNovas.end());
   }
 
 private:
-  void Acrescenta(const String& Texto, size_t De, size_t Ate) {
-    for (size_t p = Select.Em(Texto, De, Ate); p != npos; p = Select.Em(Texto, p + 1, Ate)) FPosicoes.push_back(p);
-  }
-  inline static const TPadrao Select{L"SELECT"};
+  TPadrao FPalavra;
   std::vector<size_t> FPosicoes, FNovas;
 };
+
+// Whether the aggregate whose "(" is at index Abre reads the sub-select
+// whose SELECT is at index Select (npos when none follows): a SELECT before
+// the first ")", or after more "(" than ")" + 1 and no FROM (From, the
+// first FROM from Abre on). The parentheses are counted up to a NUL, as
+// the utilities library counts.
+bool SobreSubSelect(const String& Texto, size_t Abre, size_t Select, size_t From) {
+  if (Select == npos) return false;
+  const size_t fecha = Texto.find(L')', Abre);
+  if (fecha != npos && Select < fecha) return true;
+  // A FROM that ends by the SELECT's first letter.
+  if (From != npos && From + 4 <= Select + 1) return false;
+  int abertos = 0, fechados = 0;
+  for (size_t i = Abre; i <= Select && Texto[i] != 0; ++i) {
+    abertos += Texto[i] == L'(';
+    fechados += Texto[i] == L')';
+  }
+  return abertos > fechados + 1;
+}
 
 // The index at which more ")" than "(" have been seen from De on (Ate
 // when never).
@@ -189,7 +188,7 @@ private:
     size_t De = npos, Em = npos;
   } FAlias;
   std::vector<TEdicao>* FDiario = nullptr;
-  TPosicoesSelect FSelects;  // in FWork
+  TPosicoes FSelects{L"SELECT"}, FFroms{L"FROM"};  // in FWork
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   String FAliasExterno, FT;
   int FContador = 0;
@@ -203,6 +202,7 @@ private:
 TElevacao::TElevacao(String Texto)
     : FTexto(std::move(Texto)), FLimiteTamanho(8 * FTexto.size() + 65536) {
   FSelects.Inicia(FTexto);
+  FFroms.Inicia(FTexto);
   FLimiteElevacoes = static_cast<int>(FSelects.Todas().size());
 }
 
@@ -217,7 +217,10 @@ String TElevacao::Executa() {
     FAliasExterno.clear();
     elevou = Varre();
     FTexto = RestauraMascaras(std::move(FWork));
-    if (elevou) FSelects.Inicia(FTexto);  // the restored names moved them
+    if (elevou) {  // the restored names moved them
+      FSelects.Inicia(FTexto);
+      FFroms.Inicia(FTexto);
+    }
   } while (elevou && !FInterrompida);
   return std::move(FTexto);
 }
@@ -226,6 +229,7 @@ void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
   if (FDiario) FDiario->push_back({Posicao, FWork.substr(Posicao, Tamanho), Novo.size()});
   FWork.replace(Posicao, Tamanho, Novo);
   FSelects.Muda(FWork, Posicao, Tamanho, Novo.size());
+  FFroms.Muda(FWork, Posicao, Tamanho, Novo.size());
   AtualizaPrimeiras(Posicao, Tamanho, Novo.size());
 }
 
@@ -280,7 +284,7 @@ bool TElevacao::Varre() {
       const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
       if (abre == FWork.size() || FWork[abre] != L'(') continue;
       algumaAberta = true;
-      if (SobreSubSelect(FWork, abre, FSelects.Proxima(abre)))
+      if (SobreSubSelect(FWork, abre, FSelects.Proxima(abre), FFroms.Proxima(abre)))
         agregacao = k;
       else
         Edita(p, a.size(), Mascara(a));
