@@ -112,3 +112,24 @@ TEST(AgregacaoSubSelect, FromListWithMoreThanFifteenItems) {
       << resultado;
   EXPECT_NE(resultado.find(L") T1 on ( T1.EMPRESA = Z.EMPRESA)GROUP BY Z.A"), String::npos) << resultado;
 }
+
+// The pass hides aggregate names as "SUBSTITUIMA" and the like and restores
+// every such word at the end, one name after the other (MAX, MIN, SUM, AVG,
+// COUNT): where such words share letters, the earlier name wins.
+TEST(AgregacaoSubSelect, MaskWordsOfTheTextComeBackNameByName) {
+  const TCaso casos[] = {
+      {L"a mask inside another's tail", L"SELECT SUBSTITUISUBSTITUIMA(X.A) FROM T",
+       L"SELECT SUBSTITUIMAX(X.A) FROM T"},
+      {L"SUM first when the inner one comes later", L"SELECT SUBSTITUISUBSTITUIAV(X.A) FROM T",
+       L"SELECT SUMBSTITUIAV(X.A) FROM T"},
+      {L"three in a row", L"SELECT SUBSTITUISUBSTITUISUBSTITUIMA(X.A) FROM T",
+       L"SELECT SUMBSTITUIMAX(X.A) FROM T"},
+      {L"side by side, any case", L"SELECT substituisuSUBSTITUImi(X.A), SUBSTITUICO(*) FROM T",
+       L"SELECT SUMMIN(X.A), COUNT(*) FROM T"},
+      {L"beside a lifted sub-select",
+       L"SELECT MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.E = X.E)), SUBSTITUISUBSTITUICO FROM CAPA X",
+       L"SELECT MAX((T1.VALOR)), SUMBSTITUICO FROM CAPA X left outer join (select I.E,  SUM(I.V) VALOR  "
+       L"FROM ITENS I  Group by I.E) T1 on ( T1.E = X.E)"},
+  };
+  for (const TCaso& caso : casos) EXPECT_EQ(ConverteAgregacaoSubSelect(caso.Texto), caso.Esperado) << caso.Nome;
+}
