@@ -110,6 +110,25 @@ constexpr int cxFloorHalf(int AValue) { return (AValue & ~1) / 2; }
 // A polygon filled and outlined in AColor with a solid brush.
 void cxDrawSolidPolygon(TcxCanvas* ACanvas, const std::vector<TPoint>& APoints, TColor AColor);
 
+// ---------------------------------------------------------------- the element families' types
+
+// The corner of a popup that holds its size grip.
+enum class TdxCorner { coTopLeft, coTopRight, coBottomLeft, coBottomRight };
+using enum TdxCorner;
+using TPoints = std::vector<TPoint>;
+
+// R moved in by ASize on every side.
+inline TRect cxRectDeflated(const TRect& R, int ASize) {
+  return TRect(R.Left + ASize, R.Top + ASize, R.Right - ASize, R.Bottom - ASize);
+}
+
+// The angles of a clock's hands showing ADateTime, in radians from three
+// o'clock, growing clockwise on the screen.
+struct TcxClockHandAngles {
+  double Hour, Minute, Second;
+};
+TcxClockHandAngles cxClockHandAngles(TDateTime ADateTime);
+
 // ---------------------------------------------------------------- the root painter
 
 // The painters manager makes one instance of each painter class and shares
@@ -307,6 +326,469 @@ public:
 
 
   // The further drawing families follow here, one block each.
+
+  // ---------------------------------------------------------------- headers, footers, grid and filter panels
+public:
+  virtual TcxBorders HeaderBorders(const TcxNeighbors& ANeighbors);
+  virtual int HeaderBorderSize();
+  virtual TRect HeaderBounds(const TRect& ABounds, const TcxNeighbors& ANeighbors, const TcxBorders& ABorders);
+  virtual TRect HeaderContentBounds(const TRect& ABounds, const TcxBorders& ABorders);
+  virtual bool HeaderDrawCellsFirst();
+  virtual int HeaderWidth(TcxCanvas* ACanvas, const TcxBorders& ABorders, const String& AText, TFont* AFont);
+  virtual int HeaderControlSectionBorderSize(TcxButtonState AState);
+  virtual TRect HeaderControlSectionTextAreaBounds(const TRect& ABounds, TcxButtonState AState);
+  virtual TRect HeaderControlSectionContentBounds(const TRect& ABounds, TcxButtonState AState);
+  virtual bool IsHeaderHotTrack();
+  virtual TPoint SortingMarkSize();
+  virtual TPoint SummarySortingMarkSize();
+  virtual void DrawHeader(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                          const TcxNeighbors& ANeighbors, const TcxBorders& ABorders, TcxButtonState AState,
+                          TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
+                          bool AShowEndEllipsis, const String& AText, TFont* AFont, TColor ATextColor, TColor ABkColor,
+                          const TcxDrawBackgroundEvent& AOnDrawBackground, bool AIsLast, bool AIsGroup);
+  virtual void DrawHeaderEx(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                            const TcxNeighbors& ANeighbors, const TcxBorders& ABorders, TcxButtonState AState,
+                            TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
+                            bool AShowEndEllipsis, const String& AText, TFont* AFont, TColor ATextColor,
+                            TColor ABkColor, const TcxDrawBackgroundEvent& AOnDrawBackground);
+  virtual void DrawHeaderBorder(TcxCanvas* ACanvas, const TRect& R, const TcxNeighbors& ANeighbors,
+                                const TcxBorders& ABorders);
+  virtual void DrawHeaderPressed(TcxCanvas* ACanvas, const TRect& ABounds);
+  virtual void DrawHeaderControlSection(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                                        const TcxNeighbors& ANeighbors, const TcxBorders& ABorders,
+                                        TcxButtonState AState, TAlignment AAlignmentHorz,
+                                        TcxAlignmentVert AAlignmentVert, bool AMultiLine, bool AShowEndEllipsis,
+                                        const String& AText, TFont* AFont, TColor ATextColor, TColor ABkColor);
+  virtual void DrawHeaderControlSectionBorder(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders,
+                                              TcxButtonState AState);
+  virtual void DrawHeaderControlSectionContent(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                                               TcxButtonState AState, TAlignment AAlignmentHorz,
+                                               TcxAlignmentVert AAlignmentVert, bool AMultiLine, bool AShowEndEllipsis,
+                                               const String& AText, TFont* AFont, TColor ATextColor, TColor ABkColor);
+  virtual void DrawHeaderControlSectionText(TcxCanvas* ACanvas, const TRect& ATextAreaBounds, TcxButtonState AState,
+                                            TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
+                                            bool AShowEndEllipsis, const String& AText, TFont* AFont,
+                                            TColor ATextColor);
+  virtual void DrawHeaderSeparator(TcxCanvas* ACanvas, const TRect& ABounds, int AIndentSize, TColor AColor,
+                                   const TcxViewParams& AViewParams);
+  virtual void DrawSortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting);
+  virtual void DrawSummarySortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting);
+  virtual void DrawFilterRowSeparator(TcxCanvas* ACanvas, const TRect& ARect, TColor ABackgroundColor);
+  virtual void DrawGroupByBox(TcxCanvas* ACanvas, const TRect& ARect, bool ATransparent, TColor ABackgroundColor,
+                              TBitmap* ABackgroundBitmap);
+  virtual int GridBordersOverlapSize();
+  virtual TColor GridGroupRowStyleOffice11ContentColor(bool AHasData);
+  virtual TColor GridGroupRowStyleOffice11SeparatorColor();
+  virtual TColor GridGroupRowStyleOffice11TextColor();
+  virtual bool GridDrawHeaderCellsFirst();
+  virtual TColor PivotGridHeadersAreaColor();
+  virtual TColor PivotGridHeadersAreaTextColor();
+  virtual void DrawImageZoomInButton(TcxCanvas* ACanvas, const TRect& ARect, TcxButtonState AState);
+  virtual void DrawImageZoomOutButton(TcxCanvas* ACanvas, const TRect& ARect, TcxButtonState AState);
+  virtual TSize GetImageZoomInButtonSize();
+  virtual TSize GetImageZoomOutButtonSize();
+  virtual void LayoutViewDrawItem(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState,
+                                  const TcxBorders& ABorders);
+  virtual void LayoutViewDrawRecordCaption(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextRect,
+                                           TcxGroupBoxCaptionPosition APosition, TcxButtonState AState);
+  virtual void LayoutViewDrawRecordBorder(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState,
+                                          const TcxBorders& ABorders);
+  virtual void LayoutViewDrawRecordContent(TcxCanvas* ACanvas, const TRect& ABounds,
+                                           TcxGroupBoxCaptionPosition ACaptionPosition, TcxButtonState AState,
+                                           const TcxBorders& ABorders);
+  virtual void LayoutViewDrawRecordExpandButton(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState,
+                                                bool AExpanded);
+  virtual TRect LayoutViewGetPadding(TcxLayoutElement AElement);
+  virtual TRect LayoutViewGetSpacing(TcxLayoutElement AElement);
+  virtual int LayoutViewRecordCaptionTailSize(TcxGroupBoxCaptionPosition ACaptionPosition);
+  virtual int ChartToolBoxDataLevelInfoBorderSize();
+  virtual TcxBorders FooterBorders();
+  virtual int FooterBorderSize();
+  virtual int FooterCellBorderSize();
+  virtual int FooterCellOffset();
+  virtual bool FooterDrawCellsFirst();
+  virtual TColor FooterSeparatorColor();
+  virtual int FooterSeparatorSize();
+  void DrawFooterPanel(TcxCanvas* ACanvas, const TRect& ABounds, const TcxViewParams& AViewParams,
+                       const TcxBorders& ABorders);
+  virtual void DrawFooterCell(TcxCanvas* ACanvas, const TRect& ABounds, TAlignment AAlignmentHorz,
+                              TcxAlignmentVert AAlignmentVert, bool AMultiLine, const String& AText, TFont* AFont,
+                              TColor ATextColor, TColor ABkColor, const TcxDrawBackgroundEvent& AOnDrawBackground);
+  virtual void DrawFooterCellContent(TcxCanvas* ACanvas, const TRect& ABounds, TAlignment AAlignmentHorz,
+                                     TcxAlignmentVert AAlignmentVert, bool AMultiLine, const String& AText,
+                                     TFont* AFont, TColor ATextColor, TColor ABkColor,
+                                     const TcxDrawBackgroundEvent& AOnDrawBackground);
+  virtual void DrawFooterBorder(TcxCanvas* ACanvas, const TRect& R);
+  virtual void DrawFooterBorderEx(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders);
+  virtual void DrawFooterCellBorder(TcxCanvas* ACanvas, const TRect& R);
+  virtual void DrawFooterContent(TcxCanvas* ACanvas, const TRect& ARect, const TcxViewParams& AViewParams);
+  virtual void DrawFooterSeparator(TcxCanvas* ACanvas, const TRect& R);
+  void DrawButtonCross(TcxCanvas* ACanvas, const TRect& R, TColor AColor, TcxButtonState AState);
+  virtual void DrawFilterActivateButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, bool AChecked);
+  virtual void DrawFilterCloseButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  virtual void DrawFilterDropDownButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState,
+                                        bool AIsFilterActive);
+  virtual void DrawFilterPanel(TcxCanvas* ACanvas, const TRect& ARect, bool ATransparent, TColor ABackgroundColor,
+                               TBitmap* ABackgroundBitmap);
+  virtual void DrawFilterSmartTag(TcxCanvas* ACanvas, const TRect& R, TcxFilterSmartTagState AState,
+                                  bool AIsFilterActive);
+  virtual TPoint FilterActivateButtonSize();
+  virtual TPoint FilterCloseButtonSize();
+  virtual TSize FilterSmartTagSize();
+  virtual void DrawFindPanel(TcxCanvas* ACanvas, const TRect& ARect, bool ATransparent, TColor ABackgroundColor,
+                             TBitmap* ABackgroundBitmap);
+  virtual void DrawFindPanelBorder(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders);
+
+protected:
+  void DrawSortingMarkArrow(TcxCanvas* ACanvas, const TRect& R, TColor AShadowColor, TColor AHighlightColor,
+                            bool AAscendingSorting);
+  void DrawSummarySortingMarkArrow(TcxCanvas* ACanvas, const TRect& R, TColor AShadowColor, TColor AHighlightColor,
+                                   bool AAscendingSorting);
+  virtual TRect FooterCellContentBounds(const TRect& ABounds);
+  virtual TRect FooterCellTextBounds(const TRect& ABounds);
+
+  // ---------------------------------------------------------------- popups, hints, indicator and scroll bars
+public:
+  virtual TColor GetWindowContentTextColor();
+  virtual void DrawWindowContent(TcxCanvas* ACanvas, const TRect& ARect);
+  virtual void DrawEditPopupWindowBorder(TcxCanvas* ACanvas, TRect& R, TcxEditPopupBorderStyle ABorderStyle,
+                                         bool AClientEdge);
+  virtual int GetEditPopupWindowBorderWidth(TcxEditPopupBorderStyle AStyle);
+  virtual int GetEditPopupWindowClientEdgeWidth(TcxEditPopupBorderStyle AStyle);
+  virtual TcxPopupBorderStyle PopupBorderStyle();
+  virtual TColor GetHintBorderColor();
+  virtual void DrawHintBackground(TcxCanvas* ACanvas, const TRect& ARect, TColor AColor);
+  virtual TColor ScreenTipGetDescriptionTextColor();
+  virtual TColor ScreenTipGetTitleTextColor();
+  virtual int ScreenTipGetFooterLineSize();
+  virtual void ScreenTipDrawBackground(TcxCanvas* ACanvas, const TRect& ARect);
+  virtual void ScreenTipDrawFooterLine(TcxCanvas* ACanvas, const TRect& ARect);
+  virtual void DrawTab(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders, const String& AText,
+                       TcxButtonState AState, bool AVertical, TFont* AFont, TColor ATextColor, TColor ABkColor,
+                       bool AShowPrefixes);
+  virtual void DrawTabBorder(TcxCanvas* ACanvas, const TRect& R, TcxBorder ABorder, const TcxBorders& ABorders,
+                             bool AVertical);
+  virtual void DrawTabsRoot(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders, bool AVertical);
+  virtual bool IsDrawTabImplemented(bool AVertical);
+  virtual bool IsTabHotTrack(bool AVertical);
+  virtual int TabBorderSize(bool AVertical);
+  virtual void DrawIndicatorCustomizationMark(TcxCanvas* ACanvas, const TRect& R, TColor AColor);
+  virtual bool IndicatorDrawItemsFirst();
+  virtual int ScrollBarMinimalThumbSize(bool AVertical);
+  virtual void DrawScrollBarBackground(TcxCanvas* ACanvas, const TRect& R, bool AHorizontal);
+  virtual void DrawScrollBarPart(TcxCanvas* ACanvas, bool AHorizontal, const TRect& R, TcxScrollBarPart APart,
+                                 TcxButtonState AState);
+  virtual void DrawScrollBarSplitter(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  virtual TSize SizeGripSize();
+  virtual void DoDrawSizeGrip(TcxCanvas* ACanvas, const TRect& ARect);
+  virtual void DrawSizeGrip(TcxCanvas* ACanvas, const TRect& ARect, TColor ABackgroundColor, TdxCorner ACorner);
+  virtual TSize SliderButtonSize(TcxArrowDirection ADirection);
+  virtual void DrawSliderButton(TcxCanvas* ACanvas, const TRect& ARect, TcxArrowDirection ADirection,
+                                TcxButtonState AState);
+  virtual TSize DoGetSmallCloseButtonSize();
+  virtual void DrawSmallButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  virtual void DrawSmallCloseButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  void DrawPopupNCPanel(HWND AHandle, bool AMouseAboveCloseButton, bool ACloseButtonIsTracking, TdxCorner ACorner,
+                        const TRect& ACloseButtonRect, const TRect& AGripRect, TColor ABorderColor);
+  void DrawPopupPanelBand(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& AGripRect,
+                          const TRect& ACloseButtonRect, TdxCorner AGripCorner, TcxButtonState ACloseButtonState,
+                          const TRect& ABorders, TColor ABorderColor, bool AShowGripSize, bool AShowCloseButton);
+
+protected:
+  TcxArrowDirection ScrollBarArrowDirection(bool AHorizontal, TcxScrollBarPart APart);
+
+  // ---------------------------------------------------------------- scheduler, navigators, clock and progress
+public:
+  virtual void DrawMonthHeader(TcxCanvas* ACanvas, const TRect& ABounds, const String& AText,
+                               const TcxNeighbors& ANeighbors, const TcxViewParams& AViewParams,
+                               const TcxArrowDirections& AArrows, int ASideWidth,
+                               const TcxDrawBackgroundEvent& AOnDrawBackground);
+  virtual void DrawSchedulerBorder(TcxCanvas* ACanvas, const TRect& R);
+  virtual void DrawSchedulerEventProgress(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& AProgress,
+                                          const TcxViewParams& AViewParams, bool ATransparent);
+  virtual void DrawSchedulerGroupSeparator(TcxCanvas* ACanvas, const TRect& ABounds, TColor ABackgroundColor,
+                                           const TcxDrawBackgroundEvent& AOnDrawBackground);
+  virtual void DrawSchedulerNavigationButton(TcxCanvas* ACanvas, const TRect& ARect, bool AIsNextButton,
+                                             TcxButtonState AState, const String& AText, const TRect& ATextRect,
+                                             const TRect& AArrowRect);
+  virtual void DrawSchedulerNavigationButtonArrow(TcxCanvas* ACanvas, const TRect& ARect, bool AIsNextButton,
+                                                  TColor AColor);
+  virtual void DrawSchedulerNavigatorButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  virtual void DrawSchedulerSplitterBorder(TcxCanvas* ACanvas, const TRect& R, const TcxViewParams& AViewParams,
+                                           bool AIsHorizontal);
+  virtual TRect SchedulerEventProgressOffsets();
+  virtual TColor SchedulerNavigationButtonTextColor(bool AIsNextButton, TcxButtonState AState, TColor ADefaultColor);
+  virtual void SchedulerNavigationButtonSizes(bool AIsNextButton, TRect& ABorders, TSize& AArrowSize,
+                                              bool& AHasTextArea);
+  virtual void CalculateSchedulerNavigationButtonRects(bool AIsNextButton, bool ACollapsed,
+                                                       const TSize& APrevButtonTextSize,
+                                                       const TSize& ANextButtonTextSize, TRect& ABounds,
+                                                       TRect& ATextRect, TRect& AArrowRect);
+  virtual void DrawEditorButton(TcxCanvas* ACanvas, const TRect& ARect, TcxEditBtnKind AButtonKind,
+                                TcxButtonState AState, TcxEditBtnPosition APosition);
+  virtual void DrawEditorButtonGlyph(TcxCanvas* ACanvas, const TRect& ARect, TcxEditBtnKind AButtonKind,
+                                     TcxButtonState AState, TcxEditBtnPosition APosition);
+  virtual int EditButtonTextOffset();
+  virtual TSize EditButtonSize();
+  virtual TColor EditButtonTextColor();
+  virtual TColor GetContainerBorderColor(bool AIsHighlightBorder);
+  virtual int GetContainerBorderWidth(TcxContainerBorderStyle ABorderStyle);
+  virtual TSize ClockSize();
+  virtual void DrawClock(TcxCanvas* ACanvas, const TRect& ARect, TDateTime ADateTime, TColor ABackgroundColor);
+  virtual TSize GetZoomInButtonSize();
+  virtual TSize GetZoomOutButtonSize();
+  virtual void DrawZoomOutButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  virtual void DrawZoomInButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  virtual TSize GetBackButtonSize();
+  virtual void DrawBackButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  virtual void DrawDateNavigatorCellSelection(TcxCanvas* ACanvas, const TRect& R, TColor AColor);
+  virtual void DrawDateNavigatorDateHeader(TcxCanvas* ACanvas, TRect& R);
+  virtual void DrawDateNavigatorTodayCellSelection(TcxCanvas* ACanvas, const TRect& R);
+  virtual void DrawNavigatorBorder(TcxCanvas* ACanvas, const TRect& R, bool ASelected);
+  virtual void DrawNavigatorButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, TColor ABackgroundColor);
+  virtual void DrawNavigatorButtonGlyph(TcxCanvas* ACanvas, TCustomImageList* AImageList, int AImageIndex,
+                                        const TRect& AGlyphRect, bool AEnabled, bool AUserGlyphs);
+  virtual bool NavigatorBorderOverlap();
+  virtual int NavigatorBorderSize();
+  virtual TRect NavigatorButtonGlyphPadding();
+  virtual TSize NavigatorButtonGlyphSize();
+  virtual TSize NavigatorButtonMinSize();
+  virtual TPoint NavigatorButtonPressedGlyphOffset();
+  virtual TColor NavigatorButtonTextColor(TcxButtonState AState);
+  virtual void DrawProgressBarBorder(TcxCanvas* ACanvas, const TRect& ARect, bool AVertical);
+  virtual void DrawProgressBarChunk(TcxCanvas* ACanvas, const TRect& ARect, bool AVertical);
+  virtual TRect ProgressBarBorderSize(bool AVertical);
+  virtual TColor ProgressBarTextColorEx(bool AIsFilledArea);
+  virtual TColor ProgressBarTextColor();
+  virtual void DrawProgressBarText(TcxCanvas* ACanvas, bool AVertical, bool ASolid, const String& AText,
+                                   const TRect& ATextRect, const TRect& AProgressBarRect,
+                                   const TRect& AProgressChunkRect, TColor ATextColor);
+
+protected:
+  void DrawMonthHeaderArrows(TcxCanvas* ACanvas, const TRect& R, const TcxArrowDirections& AArrows, int ASideWidth,
+                             TColor AColor);
+  virtual void DrawSchedulerNavigationButtonFrame(TcxCanvas* ACanvas, const TRect& R, const TRect& AArrowRect,
+                                                  bool AIsNextButton, TcxButtonState AState);
+
+  // ---------------------------------------------------------------- check boxes, toggles, group boxes and panels
+public:
+  virtual int CheckBorderSize();
+  virtual TColor CheckButtonColor(TcxButtonState AState, TcxCheckBoxState ACheckState);
+  virtual void DrawCheck(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, bool AChecked, TColor AColor);
+  virtual void DrawCheck(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, TcxCheckBoxState ACheckState,
+                         TColor AColor);
+  virtual void DrawCheckBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  virtual void DrawCheckButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, TcxCheckBoxState ACheckState);
+  virtual void DrawCheckButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, bool AChecked);
+  virtual TColor ToggleSwitchToggleColor(bool AChecked);
+  virtual int GetToggleSwitchThumbPercentsWidth();
+  virtual void DrawToggleSwitch(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState,
+                                const TRect& AThumbBounds);
+  virtual void DrawToggleSwitchState(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState, bool AChecked);
+  virtual void DrawToggleSwitchStateIndicator(TcxCanvas* ACanvas, const TRect& ABounds, const String& AText,
+                                              TFont* AFont);
+  virtual void DrawToggleSwitchThumb(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState);
+  virtual TColor RadioButtonBodyColor(TcxButtonState AState);
+  virtual void DrawLabelLine(TcxCanvas* ACanvas, const TRect& R, TColor AOuterColor, TColor AInnerColor,
+                             bool AIsVertical);
+  virtual int LabelLineHeight();
+  virtual TColor GaugeControlBackgroundColor();
+  virtual void DrawGaugeControlBackground(TcxCanvas* ACanvas, const TRect& ARect, bool ATransparent,
+                                          TColor ABackgroundColor);
+  virtual TColor MapControlBackgroundColor();
+  virtual TdxAlphaColor MapControlPanelBackColor();
+  virtual TdxAlphaColor MapControlPanelHotTrackedTextColor();
+  virtual TdxAlphaColor MapControlPanelPressedTextColor();
+  virtual TdxAlphaColor MapControlPanelTextColor();
+  virtual TSize MapControlGetMapPushpinSize();
+  virtual TPoint MapControlGetMapPushpinTextOrigin();
+  virtual TRect MapControlMapCustomElementSelectionOffset();
+  virtual TdxAlphaColor MapControlMapCustomElementTextColor();
+  virtual TdxAlphaColor MapControlMapCustomElementTextGlowColor();
+  virtual TdxAlphaColor MapControlMapPushpinTextColor();
+  virtual TdxAlphaColor MapControlMapPushpinTextGlowColor();
+  virtual TdxAlphaColor MapControlSelectedRegionBackgroundColor();
+  virtual TdxAlphaColor MapControlSelectedRegionBorderColor();
+  virtual TdxAlphaColor MapControlShapeColor();
+  virtual TdxAlphaColor MapControlShapeBorderColor();
+  virtual int MapControlShapeBorderWidth();
+  virtual TdxAlphaColor MapControlShapeHighlightedColor();
+  virtual TdxAlphaColor MapControlShapeBorderHighlightedColor();
+  virtual int MapControlShapeBorderHighlightedWidth();
+  virtual TdxAlphaColor MapControlShapeSelectedColor();
+  virtual TdxAlphaColor MapControlShapeBorderSelectedColor();
+  virtual int MapControlShapeBorderSelectedWidth();
+  virtual void DrawMapCustomElementBackground(TcxCanvas* ACanvas, const TRect& ARect, TdxMapControlElementState AState);
+  virtual void DrawMapPushpin(TcxCanvas* ACanvas, const TRect& ARect, TdxMapControlElementState AState);
+  virtual TColor SpreadSheetContentColor();
+  virtual TColor SpreadSheetContentTextColor();
+  virtual TColor SpreadSheetFrozenPaneSeparatorColor();
+  virtual TRect SpreadSheetGroupExpandButtonContentOffsets();
+  virtual TSize SpreadSheetGroupExpandButtonGlyphSize();
+  virtual TColor SpreadSheetGroupExpandButtonTextColor(TcxButtonState AState);
+  virtual TSize SpreadSheetGroupLevelMarkSize();
+  virtual TColor SpreadSheetGroupLineColor();
+  virtual TColor SpreadSheetSelectionColor();
+  virtual void DrawSpreadSheetGroupExpandButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  virtual void DrawSpreadSheetGroupExpandButtonGlyph(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState,
+                                                     bool AExpanded, TCustomImageList* ADefaultGlyphs);
+  virtual void DrawSpreadSheetHeader(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                                     const TcxNeighbors& ANeighbors, const TcxBorders& ABorders, TcxButtonState AState,
+                                     TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
+                                     bool AShowEndEllipsis, const String& AText, TFont* AFont, TColor ATextColor,
+                                     TColor ABkColor, const TcxDrawBackgroundEvent& AOnDrawBackground, bool AIsLast,
+                                     bool AIsGroup);
+  virtual void DrawGroupBoxBackground(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ARect);
+  virtual void DrawGroupBoxCaption(TcxCanvas* ACanvas, const TRect& ACaptionRect, const TRect& ATextRect,
+                                   TcxGroupBoxCaptionPosition ACaptionPosition);
+  virtual void DrawGroupBoxContent(TcxCanvas* ACanvas, const TRect& ABorderRect,
+                                   TcxGroupBoxCaptionPosition ACaptionPosition, const TcxBorders& ABorders);
+  virtual void DrawGroupBoxFrame(TcxCanvas* ACanvas, const TRect& R, bool AEnabled,
+                                 TcxGroupBoxCaptionPosition ACaptionPosition, const TcxBorders& ABorders);
+  virtual void DrawGroupBoxExpandButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, bool AExpanded,
+                                        TcxRotationAngle ARotationAngle);
+  virtual void DrawGroupBoxButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  virtual void DrawGroupBoxExpandGlyph(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, bool AExpanded);
+  virtual TRect GroupBoxBorderSize(bool ACaption, TcxGroupBoxCaptionPosition ACaptionPosition);
+  virtual int GroupBoxCaptionTailSize(TcxGroupBoxCaptionPosition ACaptionPosition);
+  virtual TColor GroupBoxTextColor(bool AEnabled, TcxGroupBoxCaptionPosition ACaptionPosition);
+  virtual bool IsGroupBoxCaptionTextDrawnOverBorder(TcxGroupBoxCaptionPosition ACaptionPosition);
+  virtual bool IsGroupBoxTransparent(bool AIsCaption, TcxGroupBoxCaptionPosition ACaptionPosition);
+  virtual void DrawPanelBackground(TcxCanvas* ACanvas, TWinControl* AControl, const TRect& ABounds, TColor AColorFrom,
+                                   TColor AColorTo);
+  virtual void DrawPanelBorders(TcxCanvas* ACanvas, const TRect& ABorderRect);
+  virtual void DrawPanelCaption(TcxCanvas* ACanvas, const TRect& ACaptionRect,
+                                TcxGroupBoxCaptionPosition ACaptionPosition);
+  virtual void DrawPanelContent(TcxCanvas* ACanvas, const TRect& ABorderRect, bool ABorder);
+  virtual TRect PanelBorderSize();
+  virtual TColor PanelTextColor();
+
+  // ---------------------------------------------------------------- track bars, splitters, breadcrumbs and alerts
+public:
+  virtual void CorrectThumbRect(TcxCanvas* ACanvas, TRect& ARect, bool AHorizontal, TcxTrackBarTicksAlign ATicks);
+  virtual void DrawTrackBarTrack(TcxCanvas* ACanvas, const TRect& ARect, const TRect& ASelection, bool AShowSelection,
+                                 bool AEnabled, bool AHorizontal, TColor ATrackColor);
+  virtual void DrawTrackBarTrackBounds(TcxCanvas* ACanvas, const TRect& ARect);
+  virtual void DrawTrackBarThumb(TcxCanvas* ACanvas, const TRect& ARect, TcxButtonState AState, bool AHorizontal,
+                                 TcxTrackBarTicksAlign ATicks, TColor AThumbColor);
+  virtual void DrawTrackBarThumbBorderUpDown(TcxCanvas* ACanvas, const TPoints& ALightPolyLine,
+                                             const TPoints& AShadowPolyLine, const TPoints& ADarkPolyLine);
+  virtual void DrawTrackBarThumbBorderBoth(TcxCanvas* ACanvas, const TRect& ARect);
+  virtual TSize TrackBarThumbSize(bool AHorizontal);
+  virtual TColor TrackBarTicksColor(bool AText);
+  virtual int TrackBarTrackSize();
+  virtual TColor GetSplitterInnerColor(bool AHighlighted);
+  virtual TColor GetSplitterOuterColor(bool AHighlighted);
+  virtual TSize GetSplitterSize(bool AHorizontal);
+  virtual void DrawSplitter(TcxCanvas* ACanvas, const TRect& ARect, bool AHighlighted, bool AClicked, bool AHorizontal);
+  virtual TColor LayoutControlEmptyAreaColor();
+  virtual void DrawLayoutControlBackground(TcxCanvas* ACanvas, const TRect& R);
+  virtual void DrawScrollBoxBackground(TcxCanvas* ACanvas, const TRect& R, TColor AColor);
+  virtual TRect PrintPreviewPageBordersWidth();
+  virtual void DrawPrintPreviewBackground(TcxCanvas* ACanvas, const TRect& R);
+  virtual void DrawPrintPreviewPageBackground(TcxCanvas* ACanvas, const TRect& ABorderRect, const TRect& AContentRect,
+                                              bool ASelected, bool ADrawContent);
+  virtual TColor CalcEditButtonTextColor(TcxCalcButtonKind AButtonKind);
+  virtual TColor GetCustomizationFormListBackgroundColor();
+  virtual void DrawMessageBox(TcxCanvas* ACanvas, const TRect& ABounds, const String& AMessage, TFont* AFont,
+                              TColor AColor);
+  virtual TColor BreadcrumbEditBackgroundColor(TdxBreadcrumbEditState AState);
+  virtual TRect BreadcrumbEditBordersSize();
+  virtual int BreadcrumbEditButtonAreaSeparatorSize();
+  virtual TRect BreadcrumbEditButtonContentOffsets(bool AIsFirst, bool AIsLast);
+  virtual int BreadcrumbEditDropDownButtonOriginalWidth();
+  virtual bool BreadcrumbEditIsFadingSupports();
+  virtual int BreadcrumbEditNodeDelimiterSize();
+  virtual TColor BreadcrumbEditNodeTextColor(TdxBreadcrumbEditButtonState AState);
+  virtual TRect BreadcrumbEditNodeTextOffsets();
+  virtual TRect BreadcrumbEditProgressChunkPadding();
+  virtual TSize BreadcrumbEditProgressChunkOverlaySize();
+  virtual void DrawBreadcrumbEditBorders(TcxCanvas* ACanvas, const TRect& ARect, const TcxBorders& ABorders,
+                                         TdxBreadcrumbEditState AState);
+  virtual void DrawBreadcrumbEditButtonAreaSeparator(TcxCanvas* ACanvas, const TRect& ARect,
+                                                     TdxBreadcrumbEditState AState);
+  virtual void DrawBreadcrumbEditButton(TcxCanvas* ACanvas, const TRect& ARect, TdxBreadcrumbEditButtonState AState,
+                                        bool AIsFirst, bool AIsLast);
+  virtual void DrawBreadcrumbEditDropDownButton(TcxCanvas* ACanvas, const TRect& ARect,
+                                                TdxBreadcrumbEditButtonState AState, bool AIsInEditor);
+  virtual void DrawBreadcrumbEditDropDownButtonGlyph(TcxCanvas* ACanvas, const TRect& ARect,
+                                                     TdxBreadcrumbEditButtonState AState, bool AIsInEditor);
+  virtual void DrawBreadcrumbEditNode(TcxCanvas* ACanvas, const TRect& R, TdxBreadcrumbEditButtonState AState,
+                                      bool AHasDelimiter);
+  virtual void DrawBreadcrumbEditNodeDelimiter(TcxCanvas* ACanvas, const TRect& R, TdxBreadcrumbEditButtonState AState);
+  virtual void DrawBreadcrumbEditNodeDelimiterGlyph(TcxCanvas* ACanvas, const TRect& R,
+                                                    TdxBreadcrumbEditButtonState AState);
+  virtual void DrawBreadcrumbEditNodeMoreButtonGlyph(TcxCanvas* ACanvas, const TRect& R,
+                                                     TdxBreadcrumbEditButtonState AState);
+  virtual void DrawBreadcrumbEditProgressChunk(TcxCanvas* ACanvas, const TRect& R);
+  virtual void DrawBreadcrumbEditProgressChunkOverlay(TcxCanvas* ACanvas, const TRect& R);
+  virtual int DropDownListBoxBordersSize();
+  virtual TRect DropDownListBoxItemImageOffsets();
+  virtual TRect DropDownListBoxItemTextOffsets();
+  virtual TColor DropDownListBoxItemTextColor(bool ASelected);
+  virtual int DropDownListBoxSeparatorSize();
+  virtual void DrawDropDownListBoxBackground(TcxCanvas* ACanvas, const TRect& ARect, bool AHasBorders);
+  virtual void DrawDropDownListBoxGutterBackground(TcxCanvas* ACanvas, const TRect& ARect);
+  virtual void DrawDropDownListBoxSelection(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AGutterRect);
+  virtual void DrawDropDownListBoxSeparator(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AGutterRect);
+  virtual TRect AlertWindowButtonContentOffsets(TdxAlertWindowButtonKind AKind);
+  virtual TSize AlertWindowButtonGlyphSize(TdxAlertWindowButtonKind AKind);
+  virtual TRect AlertWindowContentOffsets();
+  virtual int AlertWindowCornerRadius();
+  virtual TColor AlertWindowTextColor();
+  virtual TColor AlertWindowNavigationPanelTextColor();
+  virtual void DrawAlertWindowBackground(TcxCanvas* ACanvas, const TRect& ABounds);
+  virtual void DrawAlertWindowButton(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState,
+                                     TdxAlertWindowButtonKind AKind, bool ADown);
+  virtual void DrawAlertWindowNavigationPanel(TcxCanvas* ACanvas, const TRect& ABounds);
+  void DrawPin(TcxCanvas* ACanvas, const TRect& ABounds, TColor AColor, bool APinned);
+
+  // ---------------------------------------------------------------- gallery, bevel, modern calendar and rating
+public:
+  virtual TRect GetGalleryGroupHeaderContentOffsets();
+  virtual TColor GetGalleryGroupTextColor();
+  virtual TColor GetGalleryItemCaptionTextColor(const TdxGalleryItemViewState& AState);
+  virtual TColor GetGalleryItemDescriptionTextColor(const TdxGalleryItemViewState& AState);
+  virtual TColor GetGalleryItemImageFrameColor();
+  virtual bool DrawGalleryItemSelectionFirst();
+  virtual TColor GetColorGalleryGlyphFrameColor();
+  virtual void DrawGalleryBackground(TcxCanvas* ACanvas, const TRect& ABounds);
+  virtual void DrawGalleryGroupHeader(TcxCanvas* ACanvas, const TRect& ABounds);
+  virtual void DrawGalleryItemSelection(TcxCanvas* ACanvas, const TRect& R, const TdxGalleryItemViewState& AViewState);
+  virtual void DrawGalleryItemImageFrame(TcxCanvas* ACanvas, const TRect& R);
+  virtual void DrawColorGalleryItemSelection(TcxCanvas* ACanvas, const TRect& R,
+                                             const TdxGalleryItemViewState& AViewState);
+  virtual TSize GetBevelMinimalShapeSize(TdxBevelShape AShape);
+  virtual void GetBevelShapeColors(TColor& AColor1, TColor& AColor2);
+  virtual void DrawBevelFrame(TcxCanvas* ACanvas, const TRect& R, TColor AColor1, TColor AColor2, bool ABoxStyle);
+  virtual void DrawBevelLine(TcxCanvas* ACanvas, const TRect& R, TColor AColor1, TColor AColor2, bool AIsVertical);
+  virtual void DrawBevelShape(TcxCanvas* ACanvas, const TRect& R, TdxBevelShape AShape, TdxBevelStyle AStyle);
+  virtual void DrawCalendarDateCellSelection(TcxCanvas* ACanvas, const TRect& ARect,
+                                             const TcxCalendarElementStates& AStates);
+  virtual void DrawModernCalendarArrow(TcxCanvas* ACanvas, const TRect& ARect, TcxArrowDirection ADirection,
+                                       TcxCalendarElementState AState);
+  virtual void DrawModernCalendarClock(TcxCanvas* ACanvas, const TRect& ARect, TDateTime ADateTime,
+                                       TColor ABackgroundColor);
+  virtual void DrawModernCalendarDateCellSelection(TcxCanvas* ACanvas, const TRect& ARect,
+                                                   const TcxCalendarElementStates& AStates);
+  virtual void DrawModernCalendarDateHeaderSelection(TcxCanvas* ACanvas, const TRect& ARect,
+                                                     const TcxCalendarElementStates& AStates);
+  virtual void DrawModernCalendarHeaderSelection(TcxCanvas* ACanvas, const TRect& ARect,
+                                                 const TcxCalendarElementStates& AStates);
+  virtual TColor GetModernCalendarCellTextColor(const TcxCalendarElementStates& AStates);
+  virtual TColor GetModernCalendarDateHeaderTextColor(const TcxCalendarElementStates& AStates);
+  virtual TColor GetModernCalendarHeaderTextColor(const TcxCalendarElementStates& AStates);
+  virtual TRect GetModernCalendarHeaderTextOffsets();
+  virtual TColor GetModernCalendarMarkedCellBorderColor();
+  virtual TColor GetModernCalendarSelectedTextColor();
+  virtual void DrawModernClockHands(TcxCanvas* ACanvas, const TRect& ARect, TDateTime ADateTime, TColor AColor);
+  virtual TSize GetRatingControlIndicatorSize();
+  virtual void DrawRatingControlIndicator(TcxCanvas* ACanvas, const TRect& ABounds,
+                                          TdxRatingControlIndicatorState AState);
+  virtual void DrawRatingControlIndicator(TcxCanvas* ACanvas, TdxSmartImage* AGlyph, const TRect& ABounds,
+                                          TdxRatingControlIndicatorState AState);
+  virtual void DrawRatingControlIndicatorPart(TcxCanvas* ACanvas, TdxSmartImage* AGlyph, const TRect& ABounds,
+                                              const TRect& APartRect, TdxRatingControlIndicatorState AState);
 
   // ---------------------------------------------------------------- drawing bases
 protected:

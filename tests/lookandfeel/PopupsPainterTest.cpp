@@ -1,0 +1,119 @@
+// The root painter's popup borders, screen tips, indicator column, scroll
+// bars, size grips and the panel band of resizable popups.
+#include <gtest/gtest.h>
+
+#include "PainterFamilies.h"
+
+namespace {
+
+const TColor Back = TColor(0x102030);
+
+}  // namespace
+
+TEST(PopupsPainter, EditPopupBordersTakeTheirWidth) {
+  TFamilyPainter painter;
+  struct TCase {
+    TcxEditPopupBorderStyle Style;
+    bool ClientEdge;
+    TColor Outer;
+  } cases[] = {
+      {epbsDefault, false, Back},
+      {epbsSingle, false, SysRGB(clBtnText)},
+      {epbsFlat, false, SysRGB(cl3DLight)},
+      {epbsFrame3D, false, SysRGB(cl3DLight)},
+      {epbsFrame3D, true, SysRGB(cl3DLight)},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Style));
+    TPaintSurface surface(20, 20, Back);
+    TRect r(0, 0, 20, 20);
+    painter.DrawEditPopupWindowBorder(surface.Canvas.get(), r, c.Style, c.ClientEdge);
+    const int width = painter.GetEditPopupWindowBorderWidth(c.Style);
+    EXPECT_EQ(TRect(width, width, 20 - width, 20 - width), r);
+    EXPECT_EQ(c.Outer, surface.Pixel(0, 0));
+    EXPECT_EQ(Back, surface.Pixel(10, 10));
+  }
+  // The 3-D frame's third ring tells the client edge.
+  TPaintSurface surface(20, 20, Back);
+  TRect r(0, 0, 20, 20);
+  painter.DrawEditPopupWindowBorder(surface.Canvas.get(), r, epbsFrame3D, true);
+  EXPECT_EQ(SysRGB(clInactiveBorder), surface.Pixel(2, 10));
+  EXPECT_EQ(SysRGB(clBtnFace), surface.Pixel(3, 10));
+}
+
+TEST(PopupsPainter, ScreenTipsAndHints) {
+  TFamilyPainter painter;
+  TPaintSurface surface(30, 20, Back);
+  painter.ScreenTipDrawBackground(surface.Canvas.get(), TRect(0, 0, 30, 20));
+  EXPECT_EQ(SysRGB(clWindowFrame), surface.Pixel(15, 0));
+  EXPECT_EQ(SysRGB(clInfoBk), surface.Pixel(15, 10));
+  EXPECT_EQ(bsSolid, surface.Canvas->Brush()->Style());
+  painter.ScreenTipDrawFooterLine(surface.Canvas.get(), TRect(2, 5, 28, 15));
+  EXPECT_EQ(SysRGB(clWindowFrame), surface.Pixel(10, 5));
+  EXPECT_EQ(clWhite, surface.Pixel(10, 6));
+  EXPECT_EQ(SysRGB(clInfoBk), surface.Pixel(10, 7));
+  painter.DrawHintBackground(surface.Canvas.get(), TRect(0, 0, 5, 5), clLime);
+  EXPECT_EQ(clLime, surface.Pixel(2, 2));
+}
+
+TEST(PopupsPainter, IndicatorColumn) {
+  TFamilyPainter painter;
+  TPaintSurface surface(20, 20, Back);
+  painter.DrawIndicatorCustomizationMark(surface.Canvas.get(), TRect(0, 0, 20, 20), clRed);
+  const int y0 = (0 + 20 - 9) / 2;
+  for (int i = 0; i < 5; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(clRed, surface.Pixel(5, y0 + 2 * i));
+    EXPECT_EQ(clRed, surface.Pixel(16, y0 + 2 * i));
+    EXPECT_EQ(Back, surface.Pixel(17, y0 + 2 * i));
+    EXPECT_EQ(i % 2 == 0 ? clRed : Back, surface.Pixel(3, y0 + 2 * i));
+    EXPECT_EQ(Back, surface.Pixel(5, y0 + 2 * i + 1));
+  }
+}
+
+TEST(PopupsPainter, ScrollBarArrowDirections) {
+  struct TCase {
+    bool Horizontal;
+    TcxScrollBarPart Part;
+    TcxArrowDirection Direction;
+  } cases[] = {{false, sbpLineUp, adUp},     {false, sbpLineDown, adDown}, {false, sbpThumbnail, adDown},
+               {true, sbpLineUp, adLeft},    {true, sbpLineDown, adRight}, {true, sbpPageUp, adRight}};
+  TFamilyPainter painter;
+  for (const TCase& c : cases) EXPECT_EQ(c.Direction, painter.ScrollBarArrowDirection(c.Horizontal, c.Part));
+}
+
+TEST(PopupsPainter, SizeGripTurnsTowardItsCorner) {
+  TFamilyPainter painter;
+  const TSize size = painter.SizeGripSize();
+  struct TCase {
+    TdxCorner Corner;
+    bool Left, Top;
+  } cases[] = {{coBottomRight, false, false}, {coBottomLeft, true, false}, {coTopRight, false, true},
+               {coTopLeft, true, true}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Corner));
+    TPaintSurface surface(size.cx, size.cy, Back);
+    painter.DrawSizeGrip(surface.Canvas.get(), TRect(0, 0, size.cx, size.cy), clNone, c.Corner);
+    // The grip's shadow strokes gather in its corner.
+    const TRect grip = BoundsOfColour(surface, SysRGB(clBtnShadow));
+    ASSERT_FALSE(grip.IsEmpty());
+    EXPECT_EQ(c.Left, grip.Left < size.cx - grip.Right);
+    EXPECT_EQ(c.Top, grip.Top < size.cy - grip.Bottom);
+  }
+}
+
+TEST(PopupsPainter, PanelBandLeavesTheCallerItsClientArea) {
+  TFamilyPainter painter;
+  TPaintSurface surface(120, 40, Back);
+  const TRect band(0, 10, 120, 40), grip(96, 16, 116, 36), close(4, 16, 18, 31);
+  painter.DrawPopupPanelBand(surface.Canvas.get(), band, grip, close, coBottomRight, cxbsNormal, TRect(0, 1, 0, 0),
+                             clRed, true, true);
+  EXPECT_EQ(clRed, surface.Pixel(50, 10));
+  EXPECT_EQ(SysRGB(clBtnFace), surface.Pixel(50, 20));
+  EXPECT_EQ(Back, surface.Pixel(50, 5));
+  EXPECT_GT(surface.CountOf(SysRGB(clBtnText)), 8);  // the close button's cross
+  // What the caller paints afterwards stays out of the band.
+  surface.Canvas->FillRect(TRect(0, 0, 120, 40), clYellow);
+  EXPECT_EQ(clYellow, surface.Pixel(50, 5));
+  EXPECT_EQ(SysRGB(clBtnFace), surface.Pixel(50, 20));
+}
