@@ -117,3 +117,56 @@ TEST(PopupsPainter, PanelBandLeavesTheCallerItsClientArea) {
   EXPECT_EQ(clYellow, surface.Pixel(50, 5));
   EXPECT_EQ(SysRGB(clBtnFace), surface.Pixel(50, 20));
 }
+
+namespace {
+
+// A popup that keeps a 3-pixel border and a 24-pixel panel below its client
+// area out of the client, as the editors' drop-down windows do.
+LRESULT CALLBACK PanelWindowProc(HWND AHandle, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  if (AMessage == WM_NCCALCSIZE) {
+    RECT& r = AWParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(ALParam)->rgrc[0] : *reinterpret_cast<RECT*>(ALParam);
+    r.left += 3, r.top += 3, r.right -= 3, r.bottom -= 3 + 24;
+    return 0;
+  }
+  if (AMessage == WM_NCPAINT || AMessage == WM_NCACTIVATE) return 0;
+  return DefWindowProcW(AHandle, AMessage, AWParam, ALParam);
+}
+
+}  // namespace
+
+TEST(PopupsPainter, NonClientPanelOfAPopupWindow) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = PanelWindowProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"PainterPanelPopup";
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, L"PainterPanelPopup", L"", WS_POPUP, 40, 30,
+                                200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+  ASSERT_NE(nullptr, window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+  TFamilyPainter painter;
+  const TSize grip = painter.SizeGripSize();
+  // Screen rectangles, as the popup keeps them.
+  const TRect gripRect(40 + 195 - grip.cx, 30 + 95 - grip.cy, 40 + 195, 30 + 95);
+  const TRect closeRect(40 + 6, 30 + 78, 40 + 20, 30 + 93);
+  painter.DrawPopupNCPanel(window, true, false, coBottomRight, closeRect, gripRect, clRed);
+
+  TPaintSurface surface(200, 100);
+  HDC windowDC = GetWindowDC(window);
+  BitBlt(surface.Canvas->Handle(), 0, 0, 200, 100, windowDC, 0, 0, SRCCOPY);
+  ReleaseDC(window, windowDC);
+  DestroyWindow(window);
+  UnregisterClassW(L"PainterPanelPopup", windowClass.hInstance);
+
+  EXPECT_EQ(clRed, surface.Pixel(0, 40));   // the border, as wide as the client's offset
+  EXPECT_EQ(clRed, surface.Pixel(2, 40));
+  EXPECT_EQ(clRed, surface.Pixel(100, 73)); // the band's top line
+  EXPECT_EQ(SysRGB(clBtnFace), surface.Pixel(100, 85));
+  // The hot close button's cross and the grip's strokes.
+  EXPECT_GT(BoundsOfColour(surface, SysRGB(clBtnText)).Width(), 4);
+  const TRect strokes = BoundsOfColour(surface, SysRGB(clBtnShadow));
+  EXPECT_GE(strokes.Left, 195 - grip.cx);
+  EXPECT_GE(strokes.Top, 95 - grip.cy);
+}
