@@ -1,12 +1,14 @@
 #include "vcl/controls/Controls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Forms.h"
+#include "vcl/controls/Menus.h"
 #include "vcl/graphics/GdiTypes.h"
 
 namespace {
@@ -16,6 +18,8 @@ const wchar_t* const ControlProperty = L"ConversaoControl";
 // The control whose framework window is being created: its first message
 // binds the new window to it.
 thread_local TWinControl* GCreatingControl = nullptr;
+// The window the mouse was last seen over (CM_MOUSEENTER given).
+thread_local TWinControl* GMouseControl = nullptr;
 UINT GNextControlId = 0x100;
 
 UINT NewControlId() {
@@ -306,8 +310,40 @@ void TControl::HandleMouse(TMessage& Message) {
   }
 }
 
+bool TControl::MouseCapture() {
+  auto* win = dynamic_cast<TWinControl*>(this);
+  if (!win) win = FParent;
+  return win && win->HandleAllocated() && GetCapture() == win->Handle();
+}
+
+void TControl::SetMouseCapture(bool Value) {
+  if (MouseCapture() == Value) return;
+  if (!Value) {
+    ReleaseCapture();
+    return;
+  }
+  auto* win = dynamic_cast<TWinControl*>(this);
+  if (!win) win = FParent;
+  if (win) SetCapture(win->Handle());
+}
+
+void TControl::DoContextPopup(const TPoint& MousePos, bool& Handled) {
+  if (OnContextPopup) OnContextPopup(this, MousePos, Handled);
+}
+
+void TControl::HandleMouseEnterLeave(TMessage& Message) {
+  if (Message.LParam == 0) {
+    const TNotifyEvent& event = Message.Msg == CM_MOUSEENTER ? OnMouseEnter : OnMouseLeave;
+    if (event) event(this);
+  }
+  if (FParent)
+    FParent->Perform(Message.Msg, 0, Message.LParam ? Message.LParam : reinterpret_cast<LPARAM>(this));
+}
+
 void TControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE: return HandleMouseEnterLeave(Message);
     case CM_PARENTFONTCHANGED: return ParentFontChanged();
     case CM_PARENTCOLORCHANGED: return ParentColorChanged();
     case CM_FONTCHANGED:
@@ -427,6 +463,7 @@ void TWinControl::AttachHandle(HWND Window) {
 // The window is gone (WM_NCDESTROY). When the control did not destroy it
 // itself, the window was destroyed from outside and is not made again.
 void TWinControl::DetachHandle() {
+  if (GMouseControl == this) GMouseControl = nullptr;
   RemovePropW(FHandle, ControlProperty);
   FHandle = nullptr;
   if (!FControlState.Contains(csDestroyingHandle) && !IsDestroying()) FWindowLost = true;
@@ -685,8 +722,90 @@ void TWinControl::PaintHandler(TMessage& Message) {
       if (Active) EndPaint(Window, Paint);
     }
   } endPaint{FHandle, &paint, ownPaint};
+  if (ownPaint && FDoubleBuffered) return PaintDoubleBuffered(dc, paint.rcPaint);
   PaintWindow(dc);
   PaintControls(dc);
+}
+
+void TWinControl::PaintDoubleBuffered(HDC DC, const RECT& R, HRGN AClip) {
+  const int width = R.right - R.left;
+  const int height = R.bottom - R.top;
+  if (width <= 0 || height <= 0) return;
+  struct TBuffer {
+    HDC DC;
+    HBITMAP Bitmap;
+    HGDIOBJ Previous;
+    ~TBuffer() {
+      SelectObject(DC, Previous);
+      DeleteObject(Bitmap);
+      DeleteDC(DC);
+    }
+  };
+  HDC memory = CreateCompatibleDC(DC);
+  HBITMAP bitmap = CreateCompatibleBitmap(DC, width, height);
+  const TBuffer buffer{memory, bitmap, SelectObject(memory, bitmap)};
+  if (AClip) {
+    OffsetRgn(AClip, -R.left, -R.top);
+    SelectClipRgn(memory, AClip);
+  }
+  SetWindowOrgEx(memory, R.left, R.top, nullptr);
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), reinterpret_cast<LPARAM>(memory));
+  Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory));
+  BitBlt(DC, R.left, R.top, width, height, memory, R.left, R.top, SRCCOPY);
+}
+
+void TWinControl::ApplyParentBackground(bool Value) {
+  TControlStyle style = ControlStyle();
+  if (Value) style.Include(csParentBackground);
+  else style.Exclude(csParentBackground);
+  SetControlStyle(style);
+  Invalidate();
+}
+
+bool TWinControl::DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos) {
+  bool handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+  return handled;
+}
+
+void TWinControl::MouseWheel(TMessage& Message) {
+  const TShiftState shift = KeysToShiftState(GET_KEYSTATE_WPARAM(Message.WParam));
+  const int delta = GET_WHEEL_DELTA_WPARAM(Message.WParam);
+  const TPoint pos(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+  if (DoMouseWheel(shift, delta, pos)) Message.Result = 1;
+  else DefaultHandler(Message);  // the parent window's turn
+}
+
+void TWinControl::ContextMenu(TMessage& Message) {
+  TPoint pos(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+  const bool byKeyboard = pos.X == -1 && pos.Y == -1;
+  bool handled = false;
+  DoContextPopup(byKeyboard ? pos : ScreenToClient(pos), handled);
+  if (handled) {
+    Message.Result = 1;
+    return;
+  }
+  TPopupMenu* menu = GetPopupMenu();
+  if (!menu || !menu->AutoPopup()) return DefaultHandler(Message);
+  menu->SetPopupComponent(this);
+  if (byKeyboard) pos = ClientToScreen(TPoint(0, 0));
+  menu->Popup(pos.X, pos.Y);
+  Message.Result = 1;
+}
+
+void TWinControl::TrackMouse(TMessage& Message) {
+  if (Message.Msg == WM_MOUSELEAVE) {
+    if (GMouseControl == this) {
+      GMouseControl = nullptr;
+      Perform(CM_MOUSELEAVE);
+    }
+    return;
+  }
+  if (GMouseControl == this) return;
+  if (TWinControl* previous = std::exchange(GMouseControl, this)) previous->Perform(CM_MOUSELEAVE);
+  TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FHandle, 0};
+  TrackMouseEvent(&track);
+  Perform(CM_MOUSEENTER);
 }
 
 void TWinControl::PaintControls(HDC DC) {
@@ -831,6 +950,17 @@ void TWinControl::WndProc(TMessage& Message) {
       if (!FControlState.Contains(csCreating)) UpdateBoundsFromWindow();
       return;
     case WM_SETCURSOR: return SetCursorFromScreen(Message);
+    case WM_CONTEXTMENU: return ContextMenu(Message);
+    case WM_MOUSEWHEEL: return MouseWheel(Message);
+    case WM_PRINTCLIENT:
+      if (FStandardClass) break;
+      FControlState.Include(csPrintClient);
+      Message.Result = Perform(WM_PAINT, Message.WParam);
+      FControlState.Exclude(csPrintClient);
+      return;
+    case WM_MOUSELEAVE:
+      TrackMouse(Message);
+      break;
     case WM_NCDESTROY:
       DefaultHandler(Message);
       return DetachHandle();
@@ -844,6 +974,7 @@ void TWinControl::WndProc(TMessage& Message) {
     case CM_ENABLEDCHANGED:
     case CM_TEXTCHANGED: return;
   }
+  if (Message.Msg == WM_MOUSEMOVE && FHandle) TrackMouse(Message);
   if (IsMouseMessage(Message.Msg) && !FStandardClass) {
     if (Message.Msg == WM_LBUTTONDOWN && ControlStyle().Contains(csCaptureMouse)) SetCapture(FHandle);
     if (Message.Msg == WM_LBUTTONUP && GetCapture() == FHandle) ReleaseCapture();

@@ -67,6 +67,12 @@ using TMouseEvent =
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, wchar_t& Key)>;
+using TContextPopupEvent =
+    std::function<void(TObject* Sender, const TPoint& MousePos, bool& Handled)>;
+using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta,
+                                            const TPoint& MousePos, bool& Handled)>;
+
+class TPopupMenu;
 
 // ---------------------------------------------------------------- TControl
 
@@ -125,7 +131,13 @@ public:
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
   const String& Hint() const { return FHint; }
-  void SetHint(const String& Value) { FHint = Value; }
+  virtual void SetHint(const String& Value) { FHint = Value; }
+  // The control (its window, or its parent's for a graphic control) takes
+  // the mouse input until released.
+  bool MouseCapture();
+  void SetMouseCapture(bool Value);
+  // The menu a right click shows; none by default.
+  virtual TPopupMenu* GetPopupMenu() { return nullptr; }
 
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
@@ -150,6 +162,10 @@ public:
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
   TNotifyEvent OnResize;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+  // Before the popup menu shows; Handled keeps it from showing.
+  TContextPopupEvent OnContextPopup;
 
 protected:
   // Handles the messages this class knows by number; others reach
@@ -164,6 +180,8 @@ protected:
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual void Resize();
   virtual void FontChanged();
+  // MousePos in client coordinates, (-1, -1) when asked for by the keyboard.
+  virtual void DoContextPopup(const TPoint& MousePos, bool& Handled);
   // Raises EInvalidOperation naming the control.
   [[noreturn]] void InvalidOperation(const String& Reason) const;
 
@@ -173,6 +191,9 @@ protected:
 private:
   friend class TWinControl;
   void HandleMouse(TMessage& Message);
+  // CM_MOUSEENTER and CM_MOUSELEAVE: the control's own (lParam 0) fire its
+  // event; every one goes on to the parent naming the control it concerns.
+  void HandleMouseEnterLeave(TMessage& Message);
   void ParentFontChanged();
   void ParentColorChanged();
 
@@ -256,12 +277,19 @@ public:
   void Update() override;
   // Lays the aligned children out in the client area.
   void Realign();
+  // Paints into a bitmap first, then the screen at once.
+  bool DoubleBuffered() const { return FDoubleBuffered; }
+  void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
+  // Shows the parent's background under the control (csParentBackground).
+  bool ParentBackground() const { return ControlStyle().Contains(csParentBackground); }
+  void SetParentBackground(bool Value) { ApplyParentBackground(Value); }
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
   TKeyEvent OnKeyDown;
   TKeyEvent OnKeyUp;
   TKeyPressEvent OnKeyPress;
+  TMouseWheelEvent OnMouseWheel;
 
 protected:
   virtual void CreateParams(TCreateParams& Params);
@@ -284,16 +312,26 @@ protected:
   virtual void KeyUp(uint16_t& Key, TShiftState Shift);
   virtual void KeyPress(wchar_t& Key);
   void FontChanged() override;
+  // MousePos on the screen; true when the wheel was handled (OnMouseWheel).
+  virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos);
+  virtual void ApplyParentBackground(bool Value);
+  // The graphic children, painted after the window's own content.
+  void PaintControls(HDC DC);
+  // Erases and paints R (clipped to AClip, in R's coordinates, when given)
+  // into a bitmap, then copies it to DC.
+  void PaintDoubleBuffered(HDC DC, const RECT& R, HRGN AClip = nullptr);
 
 private:
   friend LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
+  void ContextMenu(TMessage& Message);
+  void MouseWheel(TMessage& Message);
+  void TrackMouse(TMessage& Message);
   void CreateHandle();
   void AttachHandle(HWND Window);
   void DetachHandle();
   void UpdateBoundsFromWindow();
   void ReflectToChild(TMessage& Message, HWND Child);
   void PaintHandler(TMessage& Message);
-  void PaintControls(HDC DC);
   void ForwardMouseToGraphicChild(TMessage& Message);
   bool HandleKeyMessage(TMessage& Message);
   bool DialogKey(TMessage& Message);
@@ -306,6 +344,7 @@ private:
   bool FTabStop = false;
   bool FWindowLost = false;
   bool FStandardClass = false;
+  bool FDoubleBuffered = false;
   std::vector<TControl*> FControls;
   std::vector<TWinControl*> FTabList;
   std::unique_ptr<TBrush> FBrush;

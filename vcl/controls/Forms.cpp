@@ -203,6 +203,12 @@ TModalResult TCustomForm::ShowModal() {
   return FModalResult;
 }
 
+bool TCustomForm::IsShortCut(TMessage& Message) {
+  bool handled = false;
+  if (OnShortCut) OnShortCut(Message, handled);
+  return handled;
+}
+
 void TCustomForm::Close() {
   if (FModal) {
     FModalResult = mrCancel;

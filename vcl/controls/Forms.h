@@ -13,6 +13,7 @@ using enum TCloseAction;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+using TShortCutEvent = std::function<void(TMessage& Msg, bool& Handled)>;
 
 class TCustomForm : public TWinControl {
   VCL_COMPONENT_CLASS(TCustomForm, TWinControl)
@@ -48,12 +49,15 @@ public:
   void Close();
   // Frees the form once the messages queued before now are handled.
   void Release();
+  // A key message (WM_KEYDOWN) the form takes as a shortcut: OnShortCut.
+  virtual bool IsShortCut(TMessage& Message);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
+  TShortCutEvent OnShortCut;
 
 protected:
   void CreateParams(TCreateParams& Params) override;

@@ -1,5 +1,7 @@
 #include "vcl/controls/StdCtrls.h"
 
+#include <algorithm>
+
 #include "vcl/controls/Forms.h"
 #include "vcl/graphics/GdiTypes.h"
 #include "vcl/rtl/SysUtils.h"
@@ -7,6 +9,97 @@
 namespace {
 WORD NotificationCode(const TMessage& Message) { return HIWORD(Message.WParam); }
 }  // namespace
+
+// ---------------------------------------------------------------- TScrollBar
+
+TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner) {
+  SetBounds(0, 0, 121, GetSystemMetrics(SM_CYHSCROLL));
+  SetTabStop(true);
+}
+
+void TScrollBar::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.WinClassName = L"SCROLLBAR";
+  Params.Style |= FKind == sbHorizontal ? SBS_HORZ : SBS_VERT;
+}
+
+void TScrollBar::InitializeWindow() {
+  TWinControl::InitializeWindow();
+  UpdateWindow(true);
+}
+
+void TScrollBar::SetKind(TScrollBarKind Value) {
+  if (FKind == Value) return;
+  FKind = Value;
+  SetBounds(Left(), Top(), Height(), Width());
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TScrollBar::SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw) {
+  if (AMax < AMin || AMax - AMin < APageSize || APageSize < 0)
+    throw EInvalidOperation(L"Scrollbar property out of range");
+  APosition = std::clamp(APosition, AMin, AMax);
+  const bool changed = APosition != FPosition;
+  if (!changed && AMin == FMin && AMax == FMax && APageSize == FPageSize) return;
+  FMin = AMin;
+  FMax = AMax;
+  FPageSize = APageSize;
+  FPosition = APosition;
+  UpdateWindow(ARedraw);
+  if (changed) Change();
+}
+
+void TScrollBar::UpdateWindow(bool ARedraw) {
+  if (!HandleAllocated()) return;
+  SCROLLINFO info{sizeof(info), SIF_ALL | SIF_DISABLENOSCROLL};
+  info.nMin = FMin;
+  info.nMax = FMax;
+  info.nPage = static_cast<UINT>(FPageSize);
+  info.nPos = FPosition;
+  SetScrollInfo(Handle(), SB_CTL, &info, ARedraw);
+}
+
+void TScrollBar::Scroll(TScrollCode ScrollCode, int& ScrollPos) {
+  if (OnScroll) OnScroll(this, ScrollCode, ScrollPos);
+}
+
+void TScrollBar::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TScrollBar::DoScroll(const TMessage& Message) {
+  const auto code = static_cast<TScrollCode>(LOWORD(Message.WParam));
+  int pos = FPosition;
+  switch (code) {
+    case scLineUp: pos -= FSmallChange; break;
+    case scLineDown: pos += FSmallChange; break;
+    case scPageUp: pos -= FLargeChange; break;
+    case scPageDown: pos += FLargeChange; break;
+    case scPosition:
+    case scTrack: {
+      // The 32-bit position: the message carries only 16 bits.
+      SCROLLINFO info{sizeof(info), SIF_TRACKPOS};
+      GetScrollInfo(Handle(), SB_CTL, &info);
+      pos = info.nTrackPos;
+      break;
+    }
+    case scTop: pos = FMin; break;
+    case scBottom: pos = FMax; break;
+    case scEndScroll: break;
+  }
+  pos = std::clamp(pos, FMin, FMax);
+  Scroll(code, pos);
+  SetPosition(pos);
+}
+
+void TScrollBar::WndProc(TMessage& Message) {
+  if (Message.Msg == CN_HSCROLL || Message.Msg == CN_VSCROLL) {
+    DoScroll(Message);
+    Message.Result = 0;
+    return;
+  }
+  TWinControl::WndProc(Message);
+}
 
 // ---------------------------------------------------------------- TLabel
 

@@ -97,6 +97,71 @@ private:
   bool FChecked = false;
 };
 
+// ---------------------------------------------------------------- scroll bars
+
+enum class TScrollBarKind { sbHorizontal, sbVertical };
+using enum TScrollBarKind;
+// Which of a control's scroll bars may show.
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+using enum TScrollStyle;
+// The requests of a scroll bar, numbered as the platform's SB_ codes.
+enum class TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop,
+                         scBottom, scEndScroll };
+using enum TScrollCode;
+using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
+
+// The platform's scroll-bar control (SCROLLBAR).
+class TScrollBar : public TWinControl {
+  VCL_COMPONENT_CLASS(TScrollBar, TWinControl)
+public:
+  explicit TScrollBar(TComponent* AOwner);
+
+  TScrollBarKind Kind() const { return FKind; }
+  void SetKind(TScrollBarKind Value);
+  int Min() const { return FMin; }
+  int Max() const { return FMax; }
+  int Position() const { return FPosition; }
+  int PageSize() const { return FPageSize; }
+  void SetMin(int Value) { SetScrollParams(Value, FMax, FPosition, FPageSize, true); }
+  void SetMax(int Value) { SetScrollParams(FMin, Value, FPosition, FPageSize, true); }
+  void SetPosition(int Value) { SetScrollParams(FMin, FMax, Value, FPageSize, true); }
+  void SetPageSize(int Value) { SetScrollParams(FMin, FMax, FPosition, Value, true); }
+  int SmallChange() const { return FSmallChange; }
+  void SetSmallChange(int Value) { FSmallChange = Value; }
+  int LargeChange() const { return FLargeChange; }
+  void SetLargeChange(int Value) { FLargeChange = Value; }
+  // Raises EInvalidOperation "Scrollbar property out of range" for a
+  // range that cannot hold the page, changing nothing; the position is
+  // kept inside the range. OnChange fires when the position changed.
+  void SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw);
+  void SetParams(int APosition, int AMin, int AMax) {
+    SetScrollParams(AMin, AMax, APosition, FPageSize, true);
+  }
+
+  // The position a request asks for (OnScroll may change it), then taken.
+  TScrollEvent OnScroll;
+  TNotifyEvent OnChange;
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void InitializeWindow() override;
+  void WndProc(TMessage& Message) override;
+  virtual void Scroll(TScrollCode ScrollCode, int& ScrollPos);
+  virtual void Change();
+
+private:
+  void DoScroll(const TMessage& Message);
+  void UpdateWindow(bool ARedraw);
+
+  TScrollBarKind FKind = sbHorizontal;
+  int FMin = 0;
+  int FMax = 100;
+  int FPosition = 0;
+  int FPageSize = 0;
+  int FSmallChange = 1;
+  int FLargeChange = 1;
+};
+
 // ---------------------------------------------------------------- lists
 
 class TCustomListControl;
