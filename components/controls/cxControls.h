@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "components/core/cxClasses.h"
+#include "components/core/cxGraphics.h"
+#include "components/core/cxMessageWindow.h"
 #include "components/core/dxCoreClasses.h"
 #include "vcl/controls/Controls.h"
 #include "vcl/controls/Menus.h"
+#include "vcl/controls/StdCtrls.h"
 #include "vcl/rtl/UnitStartup.h"
 
 // ---------------------------------------------------------------- window-procedure chains
@@ -226,6 +229,14 @@ void cxRequestWindowRecreate(TWinControl* AControl, bool APostponed);
 TRect cxGetControlWindowRect(TWinControl* AControl);
 // The deepest visible window under the screen point; 0 for none.
 HWND cxWindowAtScreenPoint(const TPoint& P);
+// The parent is told (CM_INVALIDATE, wParam 1); with AInvalidateSelf the
+// window is invalidated (erasing unless opaque), then, with the second flag,
+// every transparent child control.
+void cxInvalidateWindowedControl(TWinControl* AControl, bool AInvalidateSelf,
+                                 bool AInvalidateTransparentChildren);
+bool cxIsTransparentChild(TControl* AControl);
+// The platform's visual styles are on for the program.
+bool cxIsStyleServicesEnabled();
 // Makes the system recalculate the non-client area.
 void cxRefreshWindowFrame(HWND AHandle, bool AUpdate = false);
 // The previous procedure.
@@ -316,5 +327,524 @@ bool cxShowButtonDropDownMenu(TControl* AButton, TComponent* AMenu,
                               const TRect& AButtonScreenRect, TPopupAlignment AAlignment);
 // The height of the menu's tallest column, measured with the menu font.
 int cxEstimatePopupMenuHeight(TPopupMenu* AMenu);
+
+// ---------------------------------------------------------------- control base
+
+enum class TcxControlBorderStyle { cxcbsNone, cxcbsDefault };
+using enum TcxControlBorderStyle;
+// The keys a control wants for itself (its answer to WM_GETDLGCODE).
+enum class TcxKey { kAll, kArrows, kChars, kTab };
+using enum TcxKey;
+using TcxKeys = TSet<TcxKey>;
+// How the control last received the focus.
+enum class TcxControlActivateType { atOther, atByMouse, atByMouseNonClientArea };
+using enum TcxControlActivateType;
+enum class TcxWheelScrollAxis { wsaNone, wsaHorizontal, wsaVertical };
+using enum TcxWheelScrollAxis;
+enum class TcxDirection { dirNone, dirLeft, dirRight, dirUp, dirDown };
+using enum TcxDirection;
+
+// The library's messages of the control base.
+constexpr UINT DXM_CHECKSCROLLBARSIZE = 0x8065;
+
+class TcxControl;
+
+// Told when a control's font changed.
+class IcxFontListener {
+public:
+  virtual void FontChanged(TObject* Sender, TFont* AFont) = 0;
+
+protected:
+  ~IcxFontListener() = default;
+};
+
+// A control told of its own font change before its listeners.
+class IcxSelfFontReceiver {
+public:
+  virtual void SelfFontChanged(TFont* AFont) = 0;
+
+protected:
+  ~IcxSelfFontReceiver() = default;
+};
+
+// An object that owned a control's mouse capture and is told it lost it.
+class IcxCaptureHolder {
+public:
+  virtual void LoseCapture() = 0;
+
+protected:
+  ~IcxCaptureHolder() = default;
+};
+
+// A child that says itself whether it is transparent.
+class IcxTransparentControl {
+public:
+  virtual bool IsTransparentControl() = 0;
+
+protected:
+  ~IcxTransparentControl() = default;
+};
+
+// ---------------------------------------------------------------- control scroll bars
+
+// The requested state of one of a control's scroll bars.
+class TcxScrollBarData : public TObject {
+  VCL_CLASS(TcxScrollBarData, TObject)
+public:
+  bool AllowHide = false;
+  // Already combined with the control's ScrollBars style.
+  bool AllowShow = false;
+  bool Enabled = true;
+  int LargeChange = 1;
+  int Min = 0;
+  int Max = 100;
+  int PageSize = 0;
+  int Position = 0;
+  int SmallChange = 1;
+  bool Visible = false;
+  // The range can scroll: Min <= Max, PageSize <= Max - Min, Position >= Min.
+  bool IsValid() const { return Min <= Max && PageSize <= Max - Min && Position >= Min; }
+};
+
+// One scroll bar of a control, a child window or painted by the control.
+class IcxControlScrollBar {
+public:
+  // Takes the data's values and visibility.
+  virtual void ApplyData() = 0;
+  // The bar's own window control; null for a painted bar.
+  virtual TWinControl* GetControl() = 0;
+  virtual TcxScrollBarData* Data() = 0;
+  virtual TScrollBarKind Kind() const = 0;
+  virtual TRect BoundsRect() const = 0;
+  virtual void SetBoundsRect(const TRect& R) = 0;
+  virtual bool Visible() const = 0;
+  virtual void SetVisible(bool Value) = 0;
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool Value) = 0;
+  virtual int Min() const = 0;
+  virtual int Max() const = 0;
+  virtual int Position() const = 0;
+  virtual int PageSize() const = 0;
+  virtual void SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw) = 0;
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  virtual void SetWidth(int Value) = 0;
+  virtual void SetHeight(int Value) = 0;
+
+protected:
+  ~IcxControlScrollBar() = default;
+};
+
+// A control's scroll bar as a child window.
+class TcxControlScrollBar : public TScrollBar, public IcxControlScrollBar {
+  VCL_COMPONENT_CLASS(TcxControlScrollBar, TScrollBar)
+public:
+  explicit TcxControlScrollBar(TComponent* AOwner);
+
+  void ApplyData() override;
+  TWinControl* GetControl() override { return this; }
+  TcxScrollBarData* Data() override { return &FData; }
+  TScrollBarKind Kind() const override { return TScrollBar::Kind(); }
+  TRect BoundsRect() const override { return TControl::BoundsRect(); }
+  void SetBoundsRect(const TRect& R) override { TControl::SetBoundsRect(R); }
+  bool Visible() const override { return TControl::Visible(); }
+  void SetVisible(bool Value) override { TControl::SetVisible(Value); }
+  bool Enabled() const override { return TControl::Enabled(); }
+  void SetEnabled(bool Value) override { TWinControl::SetEnabled(Value); }
+  int Min() const override { return TScrollBar::Min(); }
+  int Max() const override { return TScrollBar::Max(); }
+  int Position() const override { return TScrollBar::Position(); }
+  int PageSize() const override { return TScrollBar::PageSize(); }
+  void SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw) override {
+    TScrollBar::SetScrollParams(AMin, AMax, APosition, APageSize, ARedraw);
+  }
+  int Width() const override { return TControl::Width(); }
+  int Height() const override { return TControl::Height(); }
+  void SetWidth(int Value) override { TControl::SetWidth(Value); }
+  void SetHeight(int Value) override { TControl::SetHeight(Value); }
+
+protected:
+  void WndProc(TMessage& Message) override;
+  // A press on the bar focuses its parent when the parent allows it.
+  virtual void FocusParent();
+
+private:
+  TcxScrollBarData FData;
+};
+
+// The square between a control's two scroll bars.
+class TcxSizeGrip : public TCustomControl {
+  VCL_COMPONENT_CLASS(TcxSizeGrip, TCustomControl)
+public:
+  explicit TcxSizeGrip(TComponent* AOwner);
+
+protected:
+  void Paint() override;
+  void WndProc(TMessage& Message) override;
+  virtual void DrawSizeGrip(TcxCanvas* ACanvas);
+};
+
+// Holds a control's two scroll bars and its size grip.
+class TcxControlCustomScrollBars : public TcxIUnknownObject {
+  VCL_CLASS(TcxControlCustomScrollBars, TcxIUnknownObject)
+public:
+  explicit TcxControlCustomScrollBars(TcxControl* AOwner) : FOwner(AOwner) {}
+  ~TcxControlCustomScrollBars() override;
+  // Creates the bars; called once the object exists (the factory does).
+  void Initialize() { CreateScrollBarControls(); }
+
+  virtual void ApplyScrollBarsData();
+  virtual void BringBarsToFront() {}
+  // Takes the system's bar thickness; true when it changed.
+  virtual bool CheckScrollBarSize(TScrollBarKind AKind) { return false; }
+  virtual void SetSizeGripVisible(bool AValue) = 0;
+  IcxControlScrollBar* GetScrollBarOfKind(TScrollBarKind AKind) const;
+  virtual void InitScrollBarControls() {}
+  virtual bool IsOwnScrollBarControl(TControl* AControl) const { return false; }
+  // While calculating: the data's visibility, else the bar's.
+  bool IsScrollBarVisible(TScrollBarKind AKind) const;
+  virtual bool IsScrollBarsAreaPoint(const TPoint& P) const { return false; }
+  virtual void SetBarsBounds() {}
+  virtual void RefreshWindows() {}
+  virtual void Invalidate() {}
+  virtual void DrawSizeGrip(TcxCanvas* ACanvas) {}
+
+  bool Calculating() const { return FCalculating; }
+  void SetCalculating(bool Value) { FCalculating = Value; }
+  TObject* SizeGrip() const { return FSizeGrip; }
+
+protected:
+  virtual IcxControlScrollBar* CreateScrollBar(TScrollBarKind AKind) = 0;
+  virtual TObject* CreateSizeGrip() = 0;
+  virtual void DestroyScrollBarControls();
+  void ScrollBarScroll(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
+  TcxControl* Owner() const { return FOwner; }
+
+  IcxControlScrollBar* FHScrollBar = nullptr;
+  IcxControlScrollBar* FVScrollBar = nullptr;
+  TObject* FSizeGrip = nullptr;
+
+private:
+  void CreateScrollBarControls();
+
+  bool FCalculating = false;
+  TcxControl* FOwner;
+};
+
+// Scroll bars and size grip as child windows of the control.
+class TcxControlWindowedScrollBars : public TcxControlCustomScrollBars {
+  VCL_CLASS(TcxControlWindowedScrollBars, TcxControlCustomScrollBars)
+public:
+  using TcxControlCustomScrollBars::TcxControlCustomScrollBars;
+  ~TcxControlWindowedScrollBars() override;
+
+  void BringBarsToFront() override;
+  bool CheckScrollBarSize(TScrollBarKind AKind) override;
+  void SetSizeGripVisible(bool AValue) override;
+  void InitScrollBarControls() override;
+  bool IsOwnScrollBarControl(TControl* AControl) const override;
+  void SetBarsBounds() override;
+  void RefreshWindows() override;
+  void Invalidate() override;
+  TcxSizeGrip* Grip() const { return static_cast<TcxSizeGrip*>(FSizeGrip); }
+
+protected:
+  IcxControlScrollBar* CreateScrollBar(TScrollBarKind AKind) override;
+  TObject* CreateSizeGrip() override;
+  void DestroyScrollBarControls() override;
+
+private:
+  // The visible bars' and grip's controls.
+  std::vector<TWinControl*> VisibleControls() const;
+};
+
+// ---------------------------------------------------------------- TcxControl
+
+// The windowed control the library's own controls descend from: painting
+// through a TcxCanvas on three paths (direct, double-buffered, buffered on
+// glass), its own scroll bars and size grip, wheel scrolling, focus on
+// click, keyboard routing to popup-menu shortcuts and dialog keys, a mouse
+// enter/leave counter and font listeners.
+class TcxControl : public TCustomControl, public IdxSystemInfoListener {
+  VCL_COMPONENT_CLASS(TcxControl, TCustomControl)
+public:
+  explicit TcxControl(TComponent* AOwner);
+  ~TcxControl() override;
+
+  // The control canvas; a screen canvas while the control has no window,
+  // so that measuring works before it exists.
+  TcxCanvas* ActiveCanvas();
+  TcxControlCanvas* Canvas() const { return FCanvas.get(); }
+  // The painting bounds: as set, else the client rectangle.
+  TRect Bounds() { return GetBounds(); }
+  // Bounds less the border and the visible scroll bars.
+  TRect ClientBounds() { return GetClientBounds(); }
+  TcxControlBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TcxControlBorderStyle Value);
+  bool IsDesigning() const { return ComponentState().Contains(csDesigning); }
+  bool IsLoading() const { return ComponentState().Contains(csLoading); }
+  virtual bool IsFocused() { return Focused(); }
+  TcxKeys Keys() const { return FKeys; }
+  void SetKeys(TcxKeys AKeys) { FKeys = AKeys; }
+  bool FocusOnClick() const { return FFocusOnClick; }
+  void SetFocusOnClick(bool Value) { FFocusOnClick = Value; }
+  TcxControlActivateType ActivateType() const { return FActivateType; }
+  const TPoint& MouseDownPos() const { return FMouseDownPos; }
+  // A TPopupMenu or a library menu; other components are refused (nil).
+  TComponent* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TComponent* Value);
+  // The object that owns the mouse capture; replacing it tells the old one
+  // (IcxCaptureHolder).
+  TObject* MouseCaptureObject() const { return FMouseCaptureObject; }
+  void SetMouseCaptureObject(TObject* Value);
+  // The user's hint; SetInheritedHint shows another without losing it.
+  void SetHint(const String& Value) override;
+  const String& OriginalHint() const { return FOriginalHint; }
+  void SetInheritedHint(const String& AText) { TControl::SetHint(AText); }
+  void SetFocus() override;
+
+  void InvalidateRect(const TRect& R, bool EraseBackground);
+  void InvalidateRgn(TcxRegion* ARegion, bool EraseBackground);
+  void InvalidateWithChildren();
+  void UpdateWithChildren();
+  // Posts WM_MOUSEMOVE at the point (the cursor's by default) unless some
+  // window holds the capture.
+  void PostMouseMove(const TPoint& AMousePos);
+  void PostMouseMove() { PostMouseMove(GetMouseCursorClientPos()); }
+  TPoint GetMouseCursorClientPos();
+  void AddFontListener(IcxFontListener* AListener);
+  void RemoveFontListener(IcxFontListener* AListener);
+  void CallMouseEnterEvent(TControl* AControl);
+  void CallMouseLeaveEvent(TControl* AControl);
+  // A system setting changed: the bars re-check their sizes.
+  void SystemInfoChanged(uint32_t AParameter) override;
+
+  // Scroll bars.
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle Value);
+  // Describes one bar: it shows when its range can scroll, stays disabled
+  // when it cannot and AAllowHide is false, hides otherwise.
+  void SetScrollBarInfo(TScrollBarKind AScrollBarKind, int AMin, int AMax, int AStep, int APage,
+                        int APos, bool AAllowShow, bool AAllowHide);
+  // Now, or at the last UnlockScrollBars.
+  void UpdateScrollBars();
+  void LockScrollBars();
+  void UnlockScrollBars();
+  IcxControlScrollBar* GetScrollBar(TScrollBarKind AKind) const;
+  IcxControlScrollBar* GetHorzScrollBar() const { return GetScrollBar(sbHorizontal); }
+  IcxControlScrollBar* GetVertScrollBar() const { return GetScrollBar(sbVertical); }
+  bool IsHorzScrollBarVisible() const;
+  bool IsVertScrollBarVisible() const;
+  TcxControlCustomScrollBars* MainScrollBars() const { return FMainScrollBars.get(); }
+  // Scrolls the window's content, invalidating what comes into view.
+  void ScrollWindow(int DX, int DY, const TRect& AScrollRect);
+  // One line towards the direction through Scroll.
+  virtual void ScrollContent(TcxDirection ADirection);
+  // Where every scrolling ends: the bars, the wheel, the keys.
+  virtual void Scroll(TScrollBarKind AScrollBarKind, TScrollCode AScrollCode, int& AScrollPos) {}
+
+  TNotifyEvent OnFocusChanged;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+
+  // Scroll-bar layout, asked by the bars.
+  virtual TRect GetHScrollBarBounds();
+  virtual TRect GetVScrollBarBounds();
+  virtual TRect GetSizeGripBounds();
+  virtual bool CanFocusOnClickEx(TWinControl* AScrollBar) { return CanFocusOnClick(); }
+  virtual TClass GetScrollBarClass(TScrollBarKind AKind) const;
+  virtual TClass GetSizeGripClass() const;
+
+protected:
+  // Framework overrides.
+  void WndProc(TMessage& Message) override;
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void PaintWindow(HDC DC) override;
+  void Paint() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void Resize() override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos) override;
+  void DoContextPopup(const TPoint& MousePos, bool& Handled) override;
+  // The platform's popup menu: PopupMenu when it is a TPopupMenu.
+  TPopupMenu* GetPopupMenu() override;
+  void ApplyParentBackground(bool Value) override;
+
+  // Painting.
+  virtual bool NeedsDoubleBuffering();
+  virtual bool CanUseBufferedPaint() { return true; }
+  virtual bool PaintBlackOpaqueOnGlass() { return ControlStyle().Contains(csPaintBlackOpaqueOnGlass); }
+  virtual bool NeedsEraseBackground() { return UseParentBackground(); }
+  virtual bool UseParentBackground();
+  virtual void EraseBackground(HDC DC);
+  virtual void DrawBackground(TcxCanvas* ACanvas, const TRect& R);
+  virtual void DoPaint();
+  virtual void DrawBorder(TcxCanvas* ACanvas) {}
+  virtual void DrawScrollBars(TcxCanvas* ACanvas);
+  virtual int GetBorderSize() { return 0; }
+  virtual TRect GetBounds();
+  virtual TRect GetClientBounds();
+  virtual bool HasNonClientArea() { return false; }
+  virtual TRect GetNonClientBorders() { return TRect(); }
+  virtual void DrawNonClientArea(TcxCanvas* ACanvas) {}
+  virtual void IntersectClientBounds();
+  virtual bool RedrawWithChildren() { return false; }
+  virtual void ParentBackgroundChanged() {}
+
+  // Input.
+  virtual bool IsInputEnabled() { return Enabled(); }
+  // After a button-down message; descendants start drags or anchor
+  // scrolling here.
+  virtual void ProcessMousePress(TMouseButton Button, int X, int Y) {}
+  virtual void BeforeMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {}
+  virtual void FinishMouseAction();
+  virtual void CancelMouseOperations();
+  virtual TCursor GetCurrentCursor(int X, int Y);
+  virtual void UpdateHintAtPoint(const TPoint& P) {}
+  virtual bool CanFocusOnClick();
+  virtual bool CanFocusOnClickAtPoint(int X, int Y) { return CanFocusOnClick(); }
+  virtual bool AllowMouseWithoutFocus() { return false; }
+  virtual bool CorrectMousePosAfterFocus() { return true; }
+  virtual bool MayFocus() { return true; }
+  virtual bool HandleShortCut(TMessage& Message);
+  virtual bool AllowMouseWheelScroll(TShiftState Shift, int ADelta, const TPoint& MousePos);
+  virtual TcxWheelScrollAxis GetWheelScrollAxis();
+  virtual bool ScrollByMouseWheel(TShiftState Shift, int ADelta, const TPoint& MousePos);
+  virtual bool DoShowPopupMenu(TComponent* AMenu, int X, int Y);
+  virtual bool GetDesignHitTest(int X, int Y, TShiftState Shift);
+  virtual void MouseEnter(TControl* AControl) { CallMouseEnterEvent(AControl); }
+  virtual void MouseLeave(TControl* AControl) { CallMouseLeaveEvent(AControl); }
+  virtual bool IsOwnWindowHandle(HWND H) { return HandleAllocated() && H == Handle(); }
+
+  // Notifications.
+  virtual void BoundsChanged();
+  virtual void FocusChanged();
+  virtual void FontChanged(TFont* AFont);
+  virtual void ColorChanged() {}
+  virtual void CursorChanged() {}
+  virtual void TextChanged() {}
+  virtual void VisibleChanged() {}
+
+  // Scroll bars.
+  virtual bool HasScrollBars() { return true; }
+  virtual bool CanUpdateScrollBars() { return HasScrollBars(); }
+  virtual void DoUpdateScrollBars();
+  virtual void InitScrollBarsParameters() {}
+  virtual void BeforeScrollBarsCalculation() {}
+  virtual bool CanReuseScrollBarSpace(TScrollBarKind AKind) { return false; }
+  // 1 horizontal, 2 vertical, 3 both.
+  virtual int GetScrollBarsToCheck() { return 3; }
+  virtual bool IsScrollBarsArea(const TPoint& P) { return IsMainScrollBarsArea(P); }
+  virtual bool IsMainScrollBarsArea(const TPoint& P);
+  virtual bool IsSizeGripVisible() { return IsHorzScrollBarVisible() && IsVertScrollBarVisible(); }
+  virtual bool CanBringScrollBarsToFront() { return !IsDesigning(); }
+  virtual void BringScrollBarsToFront();
+  virtual void SetScrollBarsBounds();
+  virtual void RefreshScrollBarWindows();
+  virtual bool CanScrollContentWithoutScrollBars(TcxDirection ADirection) { return false; }
+  virtual std::unique_ptr<TcxControlCustomScrollBars> CreateMainScrollBarsObject();
+  virtual void InitScrollBars();
+  virtual bool IsInternalScrollBarControl(TControl* AControl);
+
+  bool MouseButtonPressed() const { return FMouseButtonPressed; }
+  bool MouseRightButtonReleased() const { return FMouseRightButtonReleased; }
+  // Explicit painting bounds; empty: the client rectangle.
+  TRect FBounds;
+
+private:
+  friend class TcxControlCustomScrollBars;
+  void PaintWithUpdateRegion(TMessage& Message);
+  void DoubleBufferedPaint();
+  void PaintNonClientArea(HDC DC);
+  void HandlePaintMessage(TMessage& Message);
+  void HandleEraseBackground(TMessage& Message);
+  void HandleNonClientPaint(TMessage& Message);
+  void HandleKeyDown(TMessage& Message);
+  void HandleSysKeyDown(TMessage& Message);
+  void HandleSetCursor(TMessage& Message);
+  void HandleContextMenuMessage(TMessage& Message);
+  void HandleMouseEnterLeave(TMessage& Message);
+  bool DispatchInput(TMessage& Message);
+  bool IsKeyClaimed(WPARAM AKey);
+  UINT DialogCode();
+  TPoint MessagePoint(const TMessage& Message);
+  void CreateMainScrollBars();
+  void DestroyMainScrollBars();
+  void RecreateMainScrollBars();
+  void CalculateScrollBars();
+  void ReuseScrollBarSpace();
+  void CheckScrollBarSizes();
+  void SetScrollBarVisibleDisabled(TScrollBarKind AKind, bool AInitialVisible);
+
+  std::unique_ptr<TcxControlCanvas> FCanvas;
+  std::unique_ptr<TcxScreenCanvas> FActiveCanvas;
+  std::unique_ptr<TcxControlCustomScrollBars> FMainScrollBars;
+  TcxControlActivateType FActivateType = atOther;
+  TcxControlBorderStyle FBorderStyle = cxcbsNone;
+  bool FFocusOnClick = true;
+  std::vector<IcxFontListener*> FFontListeners;
+  bool FInitialHScrollBarVisible = false;
+  bool FInitialVScrollBarVisible = false;
+  bool FIsInitialScrollBarsParams = false;
+  TcxKeys FKeys;
+  bool FMouseButtonPressed = false;
+  TObject* FMouseCaptureObject = nullptr;
+  TPoint FMouseDownPos;
+  int FMouseEnterCounter = 0;
+  bool FMouseRightButtonReleased = false;
+  int FMouseWheelAccumulator = 0;
+  TComponent* FPopupMenu = nullptr;
+  String FOriginalHint;
+  TScrollStyle FScrollBars = ssBoth;
+  int FScrollBarsLockCount = 0;
+  bool FScrollBarsUpdateNeeded = false;
+  bool FUpdatingScrollBars = false;
+};
+
+// The size grip of a control with windowed scroll bars, or null.
+TcxSizeGrip* cxGetControlSizeGrip(TcxControl* AControl);
+
+// ---------------------------------------------------------------- scroll helper
+
+// A control whose content is scrolled by TdxScrollHelper.
+class IdxScrollingControl {
+public:
+  virtual int GetHorzPos() = 0;
+  virtual void SetHorzPos(int Value) = 0;
+  virtual int GetVertPos() = 0;
+  virtual void SetVertPos(int Value) = 0;
+  // The scrollable content's width and height.
+  virtual TSize GetContentExtent() = 0;
+  virtual TcxControl* GetScrollingControl() = 0;
+
+protected:
+  ~IdxScrollingControl() = default;
+};
+
+// Scrolls a control's content by pixels, keeping the last full page in view.
+class TdxScrollHelper {
+public:
+  static bool IsScrollDataValid(IdxScrollingControl* AControl);
+  // The size of the control's ClientBounds.
+  static TSize GetClientSize(IdxScrollingControl* AControl);
+  // Describes both bars from the content and client sizes.
+  static void InitScrollBarsParameters(IdxScrollingControl* AControl);
+  // Lines of 10 pixels, pages of the client size; AScrollPos takes the
+  // position reached.
+  static void Scroll(IdxScrollingControl* AControl, TScrollBarKind AScrollBarKind,
+                     TScrollCode AScrollCode, int& AScrollPos);
+  static void CheckPositions(IdxScrollingControl* AControl);
+  static void SetPos(IdxScrollingControl* AControl, int X, int Y);
+  static void SetLeftPos(IdxScrollingControl* AControl, int AValue);
+  static void SetTopPos(IdxScrollingControl* AControl, int AValue);
+
+private:
+  static int ClampLeft(IdxScrollingControl* AControl, int AValue);
+  static int ClampTop(IdxScrollingControl* AControl, int AValue);
+  static void Refresh(IdxScrollingControl* AControl);
+};
 
 extern const TUnitEntry cxControlsUnit;
