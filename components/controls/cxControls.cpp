@@ -20,8 +20,45 @@ std::unique_ptr<TdxApplicationActivateWindowHelper> ApplicationActivateWindowHel
 void cxBufferedPaintInit() { BufferedPaintInit(); }
 void cxBufferedPaintUnInit() { BufferedPaintUnInit(); }
 
+// The library's cursors in the program's resources, by their screen index.
+constexpr struct {
+  TCursor Index;
+  const wchar_t* Name;
+} ResourceCursors[] = {
+    {2100, L"CX_DRAGCOPYCURSOR"},
+    {2101, L"CX_FULLSCROLLCURSOR"},
+    {2102, L"CX_HORSCROLLCURSOR"},
+    {2103, L"CX_VERSCROLLCURSOR"},
+    {2104, L"CX_UPSCROLLCURSOR"},
+    {2105, L"CX_RIGHTSCROLLCURSOR"},
+    {2106, L"CX_DOWNSCROLLCURSOR"},
+    {2107, L"CX_LEFTSCROLLCURSOR"},
+    {2108, L"CX_REMOVECURSOR"},
+    {2109, L"CX_VERTSIZECURSOR"},
+    {2110, L"CX_HORZSIZECURSOR"},
+    {2111, L"CX_MULTIDRAGCURSOR"},
+    {2112, L"CX_NODROPCURSOR"},
+    {2113, L"CX_DRAGCURSOR"},
+    {2114, L"CX_COLORPICKERCURSOR"},
+    {2115, L"CX_MULTIDRAGCOPYCURSOR"},
+    {2116, L"CX_HANDCURSOR"},
+    {2117, L"CX_HANDDRAGCURSOR"},
+};
+constexpr TCursor SystemHandCursor = -2099;
+
+void RegisterCursors() {
+  const HINSTANCE module = GetModuleHandleW(nullptr);
+  for (const auto& cursor : ResourceCursors)
+    if (auto handle = static_cast<HCURSOR>(
+            LoadImageW(module, cursor.Name, IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)))
+      Screen->SetCursors(cursor.Index, handle);
+  // A copy the screen may destroy, unlike the shared system cursor.
+  if (HCURSOR hand = CopyCursor(LoadCursorW(nullptr, IDC_HAND))) Screen->SetCursors(SystemHandCursor, hand);
+}
+
 void cxControlsInitialize() {
   UnitFinalized = false;
+  if (Screen) RegisterCursors();
   if (TdxUnitsLoader* loader = dxUnitsLoaderInstance(); loader && dxOsVistaUp)
     loader->AddUnit(cxBufferedPaintInit, cxBufferedPaintUnInit);
   ApplicationActivateWindowHelper = std::make_unique<TdxApplicationActivateWindowHelper>();
@@ -199,22 +236,6 @@ bool cxIsEraseFromOwnPrint(const TMessage& Message) {
 
 namespace {
 
-// BeginPaint and EndPaint of one WM_PAINT.
-class TPaintScope {
-public:
-  explicit TPaintScope(HWND AHandle) : FHandle(AHandle), FDC(BeginPaint(AHandle, &FPaint)) {}
-  ~TPaintScope() { EndPaint(FHandle, &FPaint); }
-  TPaintScope(const TPaintScope&) = delete;
-  TPaintScope& operator=(const TPaintScope&) = delete;
-  HDC DC() const { return FDC; }
-  const RECT& PaintRect() const { return FPaint.rcPaint; }
-
-private:
-  HWND FHandle;
-  PAINTSTRUCT FPaint{};
-  HDC FDC;
-};
-
 void EraseAndPrintClient(HWND AHandle, HDC DC) {
   SendMessageW(AHandle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), reinterpret_cast<LPARAM>(DC));
   SendMessageW(AHandle, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC), PRF_CLIENT);
@@ -223,7 +244,7 @@ void EraseAndPrintClient(HWND AHandle, HDC DC) {
 }  // namespace
 
 void cxBufferedPaintWindow(HWND AHandle, bool AKeepAlpha) {
-  const TPaintScope paint(AHandle);
+  const TcxPaintScope paint(AHandle);
   if (IsRectEmpty(&paint.PaintRect())) return;
   BP_PAINTPARAMS params{sizeof(params)};
   HDC bufferDC = nullptr;

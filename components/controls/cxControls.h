@@ -244,6 +244,22 @@ WNDPROC cxSetWindowProc(HWND AHandle, WNDPROC AProc);
 
 // ---------------------------------------------------------------- painting on glass
 
+// BeginPaint and EndPaint of one WM_PAINT.
+class TcxPaintScope {
+public:
+  explicit TcxPaintScope(HWND AHandle) : FHandle(AHandle), FDC(BeginPaint(AHandle, &FPaint)) {}
+  ~TcxPaintScope() { EndPaint(FHandle, &FPaint); }
+  TcxPaintScope(const TcxPaintScope&) = delete;
+  TcxPaintScope& operator=(const TcxPaintScope&) = delete;
+  HDC DC() const { return FDC; }
+  const RECT& PaintRect() const { return FPaint.rcPaint; }
+
+private:
+  HWND FHandle;
+  PAINTSTRUCT FPaint{};
+  HDC FDC;
+};
+
 // The control has a window, composition is on and it paints on glass now.
 bool cxIsControlPaintingOnGlass(TWinControl* AControl);
 // Copies the update region (not erasing); false where it tells nothing.

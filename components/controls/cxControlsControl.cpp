@@ -205,30 +205,15 @@ private:
   bool FValid;
 };
 
-class TWindowPaint {
-public:
-  explicit TWindowPaint(HWND AWindow) : FWindow(AWindow), FDC(BeginPaint(AWindow, &FPaint)) {}
-  ~TWindowPaint() { EndPaint(FWindow, &FPaint); }
-  TWindowPaint(const TWindowPaint&) = delete;
-  TWindowPaint& operator=(const TWindowPaint&) = delete;
-  HDC DC() const { return FDC; }
-  const RECT& Rect() const { return FPaint.rcPaint; }
-
-private:
-  HWND FWindow;
-  PAINTSTRUCT FPaint{};
-  HDC FDC;
-};
-
 }  // namespace
 
 void TcxControl::PaintWithUpdateRegion(TMessage& Message) {
   std::unique_ptr<TUpdateRegion> region;
-  std::unique_ptr<TWindowPaint> paint;
+  std::unique_ptr<TcxPaintScope> paint;
   auto dc = reinterpret_cast<HDC>(Message.WParam);
   if (!dc) {
     region = std::make_unique<TUpdateRegion>(this);
-    paint = std::make_unique<TWindowPaint>(Handle());
+    paint = std::make_unique<TcxPaintScope>(Handle());
     dc = paint->DC();
     if (region->Handle()) ExtSelectClipRgn(dc, region->Handle(), RGN_AND);
   }
@@ -254,8 +239,8 @@ void TcxControl::PaintWithUpdateRegion(TMessage& Message) {
 
 void TcxControl::DoubleBufferedPaint() {
   TUpdateRegion region(this);
-  TWindowPaint paint(Handle());
-  PaintDoubleBuffered(paint.DC(), paint.Rect(), region.Handle());
+  TcxPaintScope paint(Handle());
+  PaintDoubleBuffered(paint.DC(), paint.PaintRect(), region.Handle());
 }
 
 void TcxControl::PaintWindow(HDC DC) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"
@@ -579,4 +580,18 @@ TEST_F(ControlBase, TheCaptureObjectIsToldWhenReplaced) {
   EXPECT_EQ(1, second.Losses);
   EXPECT_EQ(nullptr, Control->MouseCaptureObject());
   EXPECT_EQ(nullptr, GetCapture());
+}
+
+TEST_F(ControlBase, TheLibraryCursorsAreRegisteredAndShownOverTheControl) {
+  Build();
+  const HCURSOR arrow = Screen->Cursors(crArrow);
+  std::set<HCURSOR> cursors;
+  for (TCursor index = 2100; index <= 2117; ++index) cursors.insert(Screen->Cursors(index));
+  cursors.insert(Screen->Cursors(-2099));
+  EXPECT_EQ(19u, cursors.size()) << "each its own";
+  EXPECT_EQ(0u, cursors.count(arrow));
+  Control->SetCursor(2116);
+  SetCursorPos(Control->ClientToScreen({40, 40}).X, Control->ClientToScreen({40, 40}).Y);
+  Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(Control->Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(Screen->Cursors(2116), GetCursor());
 }
