@@ -158,12 +158,7 @@ TEST(GalleryPainter, RatingIndicatorFrames) {
     frames.push_back(std::make_unique<TPaintSurface>(15, 16, Back));
     painter.DrawRatingControlIndicator(frames.back()->Canvas.get(), TRect(0, 0, 15, 16), state);
   }
-  const auto differ = [&](int A, int B) {
-    for (int y = 0; y < 16; ++y)
-      for (int x = 0; x < 15; ++x)
-        if (frames[A]->Pixel(x, y) != frames[B]->Pixel(x, y)) return true;
-    return false;
-  };
+  const auto differ = [&](int A, int B) { return !SamePixels(*frames[A], *frames[B]); };
   EXPECT_TRUE(differ(0, 1));
   EXPECT_TRUE(differ(1, 2));
   // A part draws only inside its rectangle, and the clip comes back.

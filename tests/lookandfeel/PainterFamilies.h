@@ -31,3 +31,11 @@ inline TRect BoundsOfColour(TPaintSurface& ASurface, TColor AColor) {
                        std::max(result.Bottom, y + 1));
   return result.IsEmpty() ? TRect() : result;
 }
+
+// Whether two surfaces of one size hold the same pixels.
+inline bool SamePixels(TPaintSurface& A, TPaintSurface& B) {
+  for (int y = 0; y < A.Bitmap.Height(); ++y)
+    for (int x = 0; x < A.Bitmap.Width(); ++x)
+      if (A.Pixel(x, y) != B.Pixel(x, y)) return false;
+  return true;
+}

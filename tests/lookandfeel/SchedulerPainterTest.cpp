@@ -113,12 +113,7 @@ TEST(SchedulerPainter, BackButtonFrames) {
     frames.push_back(std::make_unique<TPaintSurface>(30, 30, Back));
     painter.DrawBackButton(frames.back()->Canvas.get(), TRect(0, 0, 30, 30), state);
   }
-  const auto same = [&](int A, int B) {
-    for (int y = 0; y < 30; ++y)
-      for (int x = 0; x < 30; ++x)
-        if (frames[A]->Pixel(x, y) != frames[B]->Pixel(x, y)) return false;
-    return true;
-  };
+  const auto same = [&](int A, int B) { return SamePixels(*frames[A], *frames[B]); };
   EXPECT_TRUE(same(0, 1));
   EXPECT_FALSE(same(1, 2));
   EXPECT_FALSE(same(2, 3));

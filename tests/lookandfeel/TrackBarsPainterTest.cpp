@@ -94,8 +94,7 @@ TEST(TrackBarsPainter, AlertWindowButtons) {
   TPaintSurface down(20, 20, Back), pressed(20, 20, Back);
   painter.DrawAlertWindowButton(down.Canvas.get(), TRect(0, 0, 20, 20), cxbsHot, awbkClose, true);
   painter.DrawAlertWindowButton(pressed.Canvas.get(), TRect(0, 0, 20, 20), cxbsPressed, awbkClose, false);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x) ASSERT_EQ(pressed.Pixel(x, y), down.Pixel(x, y)) << x << "," << y;
+  EXPECT_TRUE(SamePixels(pressed, down));
   struct TCase {
     TdxAlertWindowButtonKind Kind;
     bool Glyph;
