@@ -331,9 +331,12 @@ public:
 public:
   virtual TcxBorders HeaderBorders(const TcxNeighbors& ANeighbors);
   virtual int HeaderBorderSize();
+  // ABounds grown on the bordered sides whose border the neighbours do not draw.
   virtual TRect HeaderBounds(const TRect& ABounds, const TcxNeighbors& ANeighbors, const TcxBorders& ABorders);
+  // ABounds less the header border on the sides in ABorders.
   virtual TRect HeaderContentBounds(const TRect& ABounds, const TcxBorders& ABorders);
   virtual bool HeaderDrawCellsFirst();
+  // The width a header needs for AText in AFont, its borders included.
   virtual int HeaderWidth(TcxCanvas* ACanvas, const TcxBorders& ABorders, const String& AText, TFont* AFont);
   virtual int HeaderControlSectionBorderSize(TcxButtonState AState);
   virtual TRect HeaderControlSectionTextAreaBounds(const TRect& ABounds, TcxButtonState AState);
@@ -341,6 +344,7 @@ public:
   virtual bool IsHeaderHotTrack();
   virtual TPoint SortingMarkSize();
   virtual TPoint SummarySortingMarkSize();
+  // The border, then the background (unless the handler paints it) and the text.
   virtual void DrawHeader(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
                           const TcxNeighbors& ANeighbors, const TcxBorders& ABorders, TcxButtonState AState,
                           TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
@@ -353,6 +357,7 @@ public:
                             TColor ABkColor, const TcxDrawBackgroundEvent& AOnDrawBackground);
   virtual void DrawHeaderBorder(TcxCanvas* ACanvas, const TRect& R, const TcxNeighbors& ANeighbors,
                                 const TcxBorders& ABorders);
+  // Inverts the pixels of ABounds.
   virtual void DrawHeaderPressed(TcxCanvas* ACanvas, const TRect& ABounds);
   virtual void DrawHeaderControlSection(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
                                         const TcxNeighbors& ANeighbors, const TcxBorders& ABorders,
@@ -365,10 +370,12 @@ public:
                                                TcxButtonState AState, TAlignment AAlignmentHorz,
                                                TcxAlignmentVert AAlignmentVert, bool AMultiLine, bool AShowEndEllipsis,
                                                const String& AText, TFont* AFont, TColor ATextColor, TColor ABkColor);
+  // Disabled text is embossed.
   virtual void DrawHeaderControlSectionText(TcxCanvas* ACanvas, const TRect& ATextAreaBounds, TcxButtonState AState,
                                             TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
                                             bool AShowEndEllipsis, const String& AText, TFont* AFont,
                                             TColor ATextColor);
+  // The indents at both ends from AViewParams, the middle in AColor.
   virtual void DrawHeaderSeparator(TcxCanvas* ACanvas, const TRect& ABounds, int AIndentSize, TColor AColor,
                                    const TcxViewParams& AViewParams);
   virtual void DrawSortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting);
@@ -391,6 +398,7 @@ public:
                                   const TcxBorders& ABorders);
   virtual void LayoutViewDrawRecordCaption(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextRect,
                                            TcxGroupBoxCaptionPosition APosition, TcxButtonState AState);
+  // The frame stays out of the clip for what is painted inside it next.
   virtual void LayoutViewDrawRecordBorder(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState,
                                           const TcxBorders& ABorders);
   virtual void LayoutViewDrawRecordContent(TcxCanvas* ACanvas, const TRect& ABounds,
@@ -409,6 +417,7 @@ public:
   virtual bool FooterDrawCellsFirst();
   virtual TColor FooterSeparatorColor();
   virtual int FooterSeparatorSize();
+  // The content and the border clipped to ABounds; the clip comes back as it was.
   void DrawFooterPanel(TcxCanvas* ACanvas, const TRect& ABounds, const TcxViewParams& AViewParams,
                        const TcxBorders& ABorders);
   virtual void DrawFooterCell(TcxCanvas* ACanvas, const TRect& ABounds, TAlignment AAlignmentHorz,
@@ -423,6 +432,7 @@ public:
   virtual void DrawFooterCellBorder(TcxCanvas* ACanvas, const TRect& R);
   virtual void DrawFooterContent(TcxCanvas* ACanvas, const TRect& ARect, const TcxViewParams& AViewParams);
   virtual void DrawFooterSeparator(TcxCanvas* ACanvas, const TRect& R);
+  // The X of a close button, two pixels thick.
   void DrawButtonCross(TcxCanvas* ACanvas, const TRect& R, TColor AColor, TcxButtonState AState);
   virtual void DrawFilterActivateButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, bool AChecked);
   virtual void DrawFilterCloseButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
@@ -430,6 +440,7 @@ public:
                                         bool AIsFilterActive);
   virtual void DrawFilterPanel(TcxCanvas* ACanvas, const TRect& ARect, bool ATransparent, TColor ABackgroundColor,
                                TBitmap* ABackgroundBitmap);
+  // An outlined funnel in the colour of the tag's state (the filter's colour when active).
   virtual void DrawFilterSmartTag(TcxCanvas* ACanvas, const TRect& R, TcxFilterSmartTagState AState,
                                   bool AIsFilterActive);
   virtual TPoint FilterActivateButtonSize();
@@ -440,8 +451,10 @@ public:
   virtual void DrawFindPanelBorder(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders);
 
 protected:
+  // A two-coloured arrow of SortingMarkSize, pointing up when ascending.
   void DrawSortingMarkArrow(TcxCanvas* ACanvas, const TRect& R, TColor AShadowColor, TColor AHighlightColor,
                             bool AAscendingSorting);
+  // The same under a bar, of SummarySortingMarkSize.
   void DrawSummarySortingMarkArrow(TcxCanvas* ACanvas, const TRect& R, TColor AShadowColor, TColor AHighlightColor,
                                    bool AAscendingSorting);
   virtual TRect FooterCellContentBounds(const TRect& ABounds);
@@ -451,6 +464,7 @@ protected:
 public:
   virtual TColor GetWindowContentTextColor();
   virtual void DrawWindowContent(TcxCanvas* ACanvas, const TRect& ARect);
+  // The border of the style; R comes back as the area inside it.
   virtual void DrawEditPopupWindowBorder(TcxCanvas* ACanvas, TRect& R, TcxEditPopupBorderStyle ABorderStyle,
                                          bool AClientEdge);
   virtual int GetEditPopupWindowBorderWidth(TcxEditPopupBorderStyle AStyle);
@@ -481,6 +495,7 @@ public:
   virtual void DrawScrollBarSplitter(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
   virtual TSize SizeGripSize();
   virtual void DoDrawSizeGrip(TcxCanvas* ACanvas, const TRect& ARect);
+  // The system size grip turned toward ACorner, over ABackgroundColor or (clNone) what was there.
   virtual void DrawSizeGrip(TcxCanvas* ACanvas, const TRect& ARect, TColor ABackgroundColor, TdxCorner ACorner);
   virtual TSize SliderButtonSize(TcxArrowDirection ADirection);
   virtual void DrawSliderButton(TcxCanvas* ACanvas, const TRect& ARect, TcxArrowDirection ADirection,
@@ -488,8 +503,11 @@ public:
   virtual TSize DoGetSmallCloseButtonSize();
   virtual void DrawSmallButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
   virtual void DrawSmallCloseButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+  // The border and the panel band of a resizable popup, drawn into its window's non-client area;
+  // the rectangles are in screen coordinates.
   void DrawPopupNCPanel(HWND AHandle, bool AMouseAboveCloseButton, bool ACloseButtonIsTracking, TdxCorner ACorner,
                         const TRect& ACloseButtonRect, const TRect& AGripRect, TColor ABorderColor);
+  // The band with its grip and close button; afterwards ABounds is out of the clip.
   void DrawPopupPanelBand(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& AGripRect,
                           const TRect& ACloseButtonRect, TdxCorner AGripCorner, TcxButtonState ACloseButtonState,
                           const TRect& ABorders, TColor ABorderColor, bool AShowGripSize, bool AShowCloseButton);
@@ -520,6 +538,7 @@ public:
   virtual TColor SchedulerNavigationButtonTextColor(bool AIsNextButton, TcxButtonState AState, TColor ADefaultColor);
   virtual void SchedulerNavigationButtonSizes(bool AIsNextButton, TRect& ABorders, TSize& AArrowSize,
                                               bool& AHasTextArea);
+  // Lays out the arrow and the upright text; the bounds grow so that the longer text fits.
   virtual void CalculateSchedulerNavigationButtonRects(bool AIsNextButton, bool ACollapsed,
                                                        const TSize& APrevButtonTextSize,
                                                        const TSize& ANextButtonTextSize, TRect& ABounds,
@@ -534,14 +553,17 @@ public:
   virtual TColor GetContainerBorderColor(bool AIsHighlightBorder);
   virtual int GetContainerBorderWidth(TcxContainerBorderStyle ABorderStyle);
   virtual TSize ClockSize();
+  // An analogue clock with hour marks and three hands over ABackgroundColor.
   virtual void DrawClock(TcxCanvas* ACanvas, const TRect& ARect, TDateTime ADateTime, TColor ABackgroundColor);
   virtual TSize GetZoomInButtonSize();
   virtual TSize GetZoomOutButtonSize();
   virtual void DrawZoomOutButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
   virtual void DrawZoomInButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
   virtual TSize GetBackButtonSize();
+  // One of the four frames of the back-button picture, by state.
   virtual void DrawBackButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
   virtual void DrawDateNavigatorCellSelection(TcxCanvas* ACanvas, const TRect& R, TColor AColor);
+  // R comes back inside the header's edge.
   virtual void DrawDateNavigatorDateHeader(TcxCanvas* ACanvas, TRect& R);
   virtual void DrawDateNavigatorTodayCellSelection(TcxCanvas* ACanvas, const TRect& R);
   virtual void DrawNavigatorBorder(TcxCanvas* ACanvas, const TRect& R, bool ASelected);
@@ -560,6 +582,7 @@ public:
   virtual TRect ProgressBarBorderSize(bool AVertical);
   virtual TColor ProgressBarTextColorEx(bool AIsFilledArea);
   virtual TColor ProgressBarTextColor();
+  // The text in its colours over the empty and the filled part, inside ATextRect.
   virtual void DrawProgressBarText(TcxCanvas* ACanvas, bool AVertical, bool ASolid, const String& AText,
                                    const TRect& ATextRect, const TRect& AProgressBarRect,
                                    const TRect& AProgressChunkRect, TColor ATextColor);
@@ -574,6 +597,7 @@ protected:
 public:
   virtual int CheckBorderSize();
   virtual TColor CheckButtonColor(TcxButtonState AState, TcxCheckBoxState ACheckState);
+  // A tick three pixels thick on the box colour of the state (a clear brush keeps the background).
   virtual void DrawCheck(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, bool AChecked, TColor AColor);
   virtual void DrawCheck(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, TcxCheckBoxState ACheckState,
                          TColor AColor);
@@ -582,6 +606,7 @@ public:
   virtual void DrawCheckButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, bool AChecked);
   virtual TColor ToggleSwitchToggleColor(bool AChecked);
   virtual int GetToggleSwitchThumbPercentsWidth();
+  // The look for the thumb's place: checked behind a moving thumb, unchecked ahead of it.
   virtual void DrawToggleSwitch(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState,
                                 const TRect& AThumbBounds);
   virtual void DrawToggleSwitchState(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState, bool AChecked);
@@ -618,6 +643,7 @@ public:
   virtual TdxAlphaColor MapControlShapeSelectedColor();
   virtual TdxAlphaColor MapControlShapeBorderSelectedColor();
   virtual int MapControlShapeBorderSelectedWidth();
+  // A translucent rounded box by state.
   virtual void DrawMapCustomElementBackground(TcxCanvas* ACanvas, const TRect& ARect, TdxMapControlElementState AState);
   virtual void DrawMapPushpin(TcxCanvas* ACanvas, const TRect& ARect, TdxMapControlElementState AState);
   virtual TColor SpreadSheetContentColor();
@@ -632,6 +658,7 @@ public:
   virtual void DrawSpreadSheetGroupExpandButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
   virtual void DrawSpreadSheetGroupExpandButtonGlyph(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState,
                                                      bool AExpanded, TCustomImageList* ADefaultGlyphs);
+  // A header cell, tinted toward the selection colour when hot.
   virtual void DrawSpreadSheetHeader(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
                                      const TcxNeighbors& ANeighbors, const TcxBorders& ABorders, TcxButtonState AState,
                                      TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
@@ -669,6 +696,7 @@ public:
   virtual void DrawTrackBarTrack(TcxCanvas* ACanvas, const TRect& ARect, const TRect& ASelection, bool AShowSelection,
                                  bool AEnabled, bool AHorizontal, TColor ATrackColor);
   virtual void DrawTrackBarTrackBounds(TcxCanvas* ACanvas, const TRect& ARect);
+  // A box (ticks on both sides) or a pointed thumb whose edges DrawTrackBarThumbBorderUpDown draws.
   virtual void DrawTrackBarThumb(TcxCanvas* ACanvas, const TRect& ARect, TcxButtonState AState, bool AHorizontal,
                                  TcxTrackBarTicksAlign ATicks, TColor AThumbColor);
   virtual void DrawTrackBarThumbBorderUpDown(TcxCanvas* ACanvas, const TPoints& ALightPolyLine,
@@ -680,16 +708,19 @@ public:
   virtual TColor GetSplitterInnerColor(bool AHighlighted);
   virtual TColor GetSplitterOuterColor(bool AHighlighted);
   virtual TSize GetSplitterSize(bool AHorizontal);
+  // Two dashed lines across the middle of ARect.
   virtual void DrawSplitter(TcxCanvas* ACanvas, const TRect& ARect, bool AHighlighted, bool AClicked, bool AHorizontal);
   virtual TColor LayoutControlEmptyAreaColor();
   virtual void DrawLayoutControlBackground(TcxCanvas* ACanvas, const TRect& R);
   virtual void DrawScrollBoxBackground(TcxCanvas* ACanvas, const TRect& R, TColor AColor);
   virtual TRect PrintPreviewPageBordersWidth();
   virtual void DrawPrintPreviewBackground(TcxCanvas* ACanvas, const TRect& R);
+  // A framed page with a two-pixel shadow.
   virtual void DrawPrintPreviewPageBackground(TcxCanvas* ACanvas, const TRect& ABorderRect, const TRect& AContentRect,
                                               bool ASelected, bool ADrawContent);
   virtual TColor CalcEditButtonTextColor(TcxCalcButtonKind AButtonKind);
   virtual TColor GetCustomizationFormListBackgroundColor();
+  // A framed box with AMessage centred in it.
   virtual void DrawMessageBox(TcxCanvas* ACanvas, const TRect& ABounds, const String& AMessage, TFont* AFont,
                               TColor AColor);
   virtual TColor BreadcrumbEditBackgroundColor(TdxBreadcrumbEditState AState);
@@ -738,9 +769,11 @@ public:
   virtual TColor AlertWindowTextColor();
   virtual TColor AlertWindowNavigationPanelTextColor();
   virtual void DrawAlertWindowBackground(TcxCanvas* ACanvas, const TRect& ABounds);
+  // A button with its kind's glyph; ADown draws it pressed.
   virtual void DrawAlertWindowButton(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState,
                                      TdxAlertWindowButtonKind AKind, bool ADown);
   virtual void DrawAlertWindowNavigationPanel(TcxCanvas* ACanvas, const TRect& ABounds);
+  // A push pin pointing down when pinned, left otherwise.
   void DrawPin(TcxCanvas* ACanvas, const TRect& ABounds, TColor AColor, bool APinned);
 
   // ---------------------------------------------------------------- gallery, bevel, modern calendar and rating
@@ -754,6 +787,7 @@ public:
   virtual TColor GetColorGalleryGlyphFrameColor();
   virtual void DrawGalleryBackground(TcxCanvas* ACanvas, const TRect& ABounds);
   virtual void DrawGalleryGroupHeader(TcxCanvas* ACanvas, const TRect& ABounds);
+  // A translucent fill and a two-pixel frame by the item's state.
   virtual void DrawGalleryItemSelection(TcxCanvas* ACanvas, const TRect& R, const TdxGalleryItemViewState& AViewState);
   virtual void DrawGalleryItemImageFrame(TcxCanvas* ACanvas, const TRect& R);
   virtual void DrawColorGalleryItemSelection(TcxCanvas* ACanvas, const TRect& R,
@@ -762,17 +796,20 @@ public:
   virtual void GetBevelShapeColors(TColor& AColor1, TColor& AColor2);
   virtual void DrawBevelFrame(TcxCanvas* ACanvas, const TRect& R, TColor AColor1, TColor AColor2, bool ABoxStyle);
   virtual void DrawBevelLine(TcxCanvas* ACanvas, const TRect& R, TColor AColor1, TColor AColor2, bool AIsVertical);
+  // The lines or frame of AShape in the shadow and highlight colours (exchanged when raised).
   virtual void DrawBevelShape(TcxCanvas* ACanvas, const TRect& R, TdxBevelShape AShape, TdxBevelStyle AStyle);
   virtual void DrawCalendarDateCellSelection(TcxCanvas* ACanvas, const TRect& ARect,
                                              const TcxCalendarElementStates& AStates);
   virtual void DrawModernCalendarArrow(TcxCanvas* ACanvas, const TRect& ARect, TcxArrowDirection ADirection,
                                        TcxCalendarElementState AState);
+  // The clock face, the hands and the glass over ABackgroundColor or (clNone) what was there.
   virtual void DrawModernCalendarClock(TcxCanvas* ACanvas, const TRect& ARect, TDateTime ADateTime,
                                        TColor ABackgroundColor);
   virtual void DrawModernCalendarDateCellSelection(TcxCanvas* ACanvas, const TRect& ARect,
                                                    const TcxCalendarElementStates& AStates);
   virtual void DrawModernCalendarDateHeaderSelection(TcxCanvas* ACanvas, const TRect& ARect,
                                                      const TcxCalendarElementStates& AStates);
+  // A hot or pressed header underlines the canvas font for the caption drawn next.
   virtual void DrawModernCalendarHeaderSelection(TcxCanvas* ACanvas, const TRect& ARect,
                                                  const TcxCalendarElementStates& AStates);
   virtual TColor GetModernCalendarCellTextColor(const TcxCalendarElementStates& AStates);
@@ -781,12 +818,14 @@ public:
   virtual TRect GetModernCalendarHeaderTextOffsets();
   virtual TColor GetModernCalendarMarkedCellBorderColor();
   virtual TColor GetModernCalendarSelectedTextColor();
+  // Anti-aliased hands of a clock showing ADateTime.
   virtual void DrawModernClockHands(TcxCanvas* ACanvas, const TRect& ARect, TDateTime ADateTime, TColor AColor);
   virtual TSize GetRatingControlIndicatorSize();
   virtual void DrawRatingControlIndicator(TcxCanvas* ACanvas, const TRect& ABounds,
                                           TdxRatingControlIndicatorState AState);
   virtual void DrawRatingControlIndicator(TcxCanvas* ACanvas, TdxSmartImage* AGlyph, const TRect& ABounds,
                                           TdxRatingControlIndicatorState AState);
+  // The indicator clipped to APartRect (a partly filled star).
   virtual void DrawRatingControlIndicatorPart(TcxCanvas* ACanvas, TdxSmartImage* AGlyph, const TRect& ABounds,
                                               const TRect& APartRect, TdxRatingControlIndicatorState AState);
 
