@@ -392,6 +392,18 @@ protected:
   ~IcxCaptureHolder() = default;
 };
 
+// A control that paints a bitmap as its background: the bitmap lies in the
+// client coordinates of GetBackgroundImageControl.
+class IcxBackgroundImageSource {
+public:
+  // Null when there is none.
+  virtual TcxBitmap* GetBackgroundImage() = 0;
+  virtual TWinControl* GetBackgroundImageControl() = 0;
+
+protected:
+  ~IcxBackgroundImageSource() = default;
+};
+
 // A child that says itself whether it is transparent.
 class IcxTransparentControl {
 public:
@@ -776,6 +788,7 @@ private:
   void DoubleBufferedPaint();
   void PaintNonClientArea(HDC DC);
   void HandlePaintMessage(TMessage& Message);
+  bool PaintBackgroundImage();
   void HandleEraseBackground(TMessage& Message);
   void HandleNonClientPaint(TMessage& Message);
   void HandleKeyDown(TMessage& Message);

@@ -247,8 +247,28 @@ void TcxControl::PaintWindow(HDC DC) {
   if (!IsLoading()) TCustomControl::PaintWindow(DC);
 }
 
+// A background bitmap, when the control has one, is all it paints: the
+// whole bitmap stretched over the client area when it is the control's own,
+// else the part of it under the control.
+bool TcxControl::PaintBackgroundImage() {
+  auto* source = dynamic_cast<IcxBackgroundImageSource*>(this);
+  TcxBitmap* bitmap = source ? source->GetBackgroundImage() : nullptr;
+  if (!bitmap) return false;
+  TWinControl* provider = source->GetBackgroundImageControl();
+  const TRect client = ClientRect();
+  TCanvas* canvas = ActiveCanvas()->Canvas();
+  if (provider == this) {
+    canvas->StretchDraw(client, bitmap);
+  } else {
+    const TPoint origin = provider->ScreenToClient(ClientToScreen(TPoint(0, 0)));
+    BitBlt(canvas->Handle(), 0, 0, client.Width(), client.Height(), bitmap->Canvas()->Handle(),
+           origin.X, origin.Y, SRCCOPY);
+  }
+  return true;
+}
+
 void TcxControl::Paint() {
-  if (IsLoading()) return;
+  if (IsLoading() || PaintBackgroundImage()) return;
   FCanvas->BeginPaint();
   struct TEndPaint {
     TcxControlCanvas* Canvas;

@@ -595,3 +595,38 @@ TEST_F(ControlBase, TheLibraryCursorsAreRegisteredAndShownOverTheControl) {
   Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(Control->Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(Screen->Cursors(2116), GetCursor());
 }
+
+TEST_F(ControlBase, ABackgroundImageIsAllTheControlPaints) {
+  // A striped bitmap: red in its left half, green in its right half.
+  struct TImageControl : TContentControl, IcxBackgroundImageSource {
+    using TContentControl::TContentControl;
+    TcxBitmap* Image = nullptr;
+    TWinControl* ImageControl = nullptr;
+    TcxBitmap* GetBackgroundImage() override { return Image; }
+    TWinControl* GetBackgroundImageControl() override { return ImageControl; }
+  };
+  Form->SetBounds(100, 100, 320, 260);
+  Form->Show();
+  TcxBitmap image(200, 100);
+  image.cxCanvas()->FillRect(TRect(0, 0, 100, 100), clRed);
+  image.cxCanvas()->FillRect(TRect(100, 0, 200, 100), clLime);
+  auto* own = Add<TImageControl>(0, 0);
+  own->Content = {10, 10};  // no scroll bars over the picture
+  own->SetBounds(0, 0, 100, 50);
+  own->Image = &image;
+  own->ImageControl = own;
+  auto* under = Add<TImageControl>(90, 60);
+  under->Content = {10, 10};
+  under->SetBounds(90, 60, 20, 20);
+  under->Image = &image;
+  under->ImageControl = Form;
+  auto ownPicture = CaptureWindow(own);
+  EXPECT_EQ(clRed, PixelColor(*ownPicture, 10, 10)) << "stretched to half the width";
+  EXPECT_EQ(clLime, PixelColor(*ownPicture, 90, 40));
+  auto underPicture = CaptureWindow(under);
+  EXPECT_EQ(clRed, PixelColor(*underPicture, 5, 5)) << "the bitmap at the control's place";
+  EXPECT_EQ(clLime, PixelColor(*underPicture, 15, 5));
+  own->Image = nullptr;
+  own->Invalidate();
+  EXPECT_EQ(clBlue, PixelColor(*CaptureWindow(own), 50, 25)) << "without a bitmap the content";
+}
