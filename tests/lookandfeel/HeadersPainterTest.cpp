@@ -203,3 +203,26 @@ TEST(HeadersPainter, FilterCloseButtonIsASmallButtonWithACross) {
     EXPECT_GT(surface.CountOf(SysRGB(painter.ButtonSymbolColor(state))), 8);
   }
 }
+
+TEST(HeadersPainter, SectionTextMovesWhenPressedAndFooterTextKeepsItsInset) {
+  TFamilyPainter painter;
+  auto font = SampleFont();
+  const auto textBounds = [&](TcxButtonState AState) {
+    TPaintSurface surface(60, 20, Back);
+    painter.DrawHeaderControlSection(surface.Canvas.get(), TRect(0, 0, 60, 20), TRect(0, 0, 60, 20), {},
+                                     cxBordersAll, AState, taLeftJustify, vaTop, false, false, L"Abc", font.get(),
+                                     clRed, clWhite);
+    EXPECT_EQ(Back, surface.Pixel(0, 0));  // the one-pixel border the root leaves undrawn
+    EXPECT_EQ(clWhite, surface.Pixel(1, 1));
+    return BoundsOfColour(surface, clRed);
+  };
+  EXPECT_EQ(cxRectShiftBy(textBounds(cxbsNormal), 1, 1), textBounds(cxbsPressed));
+
+  TPaintSurface footer(60, 20, Back);
+  painter.DrawFooterCell(footer.Canvas.get(), TRect(0, 0, 60, 20), taLeftJustify, vaTop, false, L"Sum", font.get(),
+                         clRed, clWhite, nullptr);
+  EXPECT_EQ(clWhite, footer.Pixel(0, 0));
+  const TRect text = BoundsOfColour(footer, clRed);
+  EXPECT_GE(text.Left, 2);
+  EXPECT_GE(text.Top, 2);
+}
