@@ -700,6 +700,9 @@ protected:
   // The platform's popup menu: PopupMenu when it is a TPopupMenu.
   TPopupMenu* GetPopupMenu() override;
   void ApplyParentBackground(bool Value) override;
+  // Sixteen bits cannot hold the points of a control wider or taller than
+  // 32768 pixels: the cursor position is taken for those.
+  TPoint MouseMessagePoint(const TMessage& Message) override;
 
   // Painting.
   virtual bool NeedsDoubleBuffering();
@@ -799,7 +802,6 @@ private:
   bool DispatchInput(TMessage& Message);
   bool IsKeyClaimed(WPARAM AKey);
   UINT DialogCode();
-  TPoint MessagePoint(const TMessage& Message);
   void CreateMainScrollBars();
   void DestroyMainScrollBars();
   void RecreateMainScrollBars();

@@ -45,10 +45,9 @@ UINT DialogCodeNeeded(WPARAM AKey) {
 
 // ---------------------------------------------------------------- message routing
 
-TPoint TcxControl::MessagePoint(const TMessage& Message) {
-  // Sixteen bits cannot hold points of very large controls.
+TPoint TcxControl::MouseMessagePoint(const TMessage& Message) {
   if (HandleAllocated() && (Width() > 32768 || Height() > 32768)) return GetMouseCursorClientPos();
-  return TPoint(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+  return TCustomControl::MouseMessagePoint(Message);
 }
 
 void TcxControl::WndProc(TMessage& Message) {
@@ -56,10 +55,14 @@ void TcxControl::WndProc(TMessage& Message) {
   if (Message.Msg == WM_RBUTTONUP) FMouseRightButtonReleased = true;
   if (!DispatchInput(Message)) TCustomControl::WndProc(Message);
   if (!guard.Alive()) return;
+  const auto press = [&](TMouseButton AButton) {
+    const TPoint p = MouseMessagePoint(Message);
+    ProcessMousePress(AButton, p.X, p.Y);
+  };
   switch (Message.Msg) {
-    case WM_LBUTTONDOWN: return ProcessMousePress(mbLeft, MessagePoint(Message).X, MessagePoint(Message).Y);
-    case WM_RBUTTONDOWN: return ProcessMousePress(mbRight, MessagePoint(Message).X, MessagePoint(Message).Y);
-    case WM_MBUTTONDOWN: return ProcessMousePress(mbMiddle, MessagePoint(Message).X, MessagePoint(Message).Y);
+    case WM_LBUTTONDOWN: return press(mbLeft);
+    case WM_RBUTTONDOWN: return press(mbRight);
+    case WM_MBUTTONDOWN: return press(mbMiddle);
   }
 }
 
@@ -115,7 +118,7 @@ bool TcxControl::DispatchInput(TMessage& Message) {
     case CM_DESIGNHITTEST: {
       TCustomControl::WndProc(Message);
       if (Message.Result == 0) {
-        const TPoint p = MessagePoint(Message);
+        const TPoint p = MouseMessagePoint(Message);
         Message.Result = GetDesignHitTest(p.X, p.Y, KeysToShiftState(Message.WParam));
       }
       return true;

@@ -284,8 +284,9 @@ void TControl::Resize() {
 
 void TControl::HandleMouse(TMessage& Message) {
   TShiftState shift = KeysToShiftState(Message.WParam);
-  int x = GET_X_LPARAM(Message.LParam);
-  int y = GET_Y_LPARAM(Message.LParam);
+  const TPoint point = MouseMessagePoint(Message);
+  const int x = point.X;
+  const int y = point.Y;
   switch (Message.Msg) {
     case WM_LBUTTONDOWN:
       if (FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
@@ -325,6 +326,10 @@ void TControl::SetMouseCapture(bool Value) {
   auto* win = dynamic_cast<TWinControl*>(this);
   if (!win) win = FParent;
   if (win) SetCapture(win->Handle());
+}
+
+TPoint TControl::MouseMessagePoint(const TMessage& Message) {
+  return TPoint(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
 }
 
 void TControl::DoContextPopup(const TPoint& MousePos, bool& Handled) {

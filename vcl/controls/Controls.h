@@ -180,6 +180,8 @@ protected:
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual void Resize();
   virtual void FontChanged();
+  // The client point of a mouse message (from its lParam).
+  virtual TPoint MouseMessagePoint(const TMessage& Message);
   // MousePos in client coordinates, (-1, -1) when asked for by the keyboard.
   virtual void DoContextPopup(const TPoint& MousePos, bool& Handled);
   // Raises EInvalidOperation naming the control.
