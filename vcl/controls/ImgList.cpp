@@ -89,6 +89,9 @@ void TCustomImageList::SetBkColor(TColor Value) {
 
 int TCustomImageList::Add(TBitmap* AImage, TBitmap* AMask) {
   if (!AImage) return -1;
+  // The list selects both into device contexts of its own.
+  AImage->ReleaseCanvasHandle();
+  if (AMask) AMask->ReleaseCanvasHandle();
   const int count = Count();
   const int result = Added(ImageList_Add(Handle(), AImage->Handle(), AMask ? AMask->Handle() : nullptr), count);
   Change();

@@ -247,6 +247,25 @@ void TBitmap::SaveToStream(TStream* Stream) const {
   if (imageSize) Stream->WriteBuffer(FBits, imageSize);
 }
 
+void TBitmap::LoadFromResourceName(HINSTANCE__* Instance, const String& ResName) {
+  // A bitmap resource is a BMP file without its file header.
+  TResourceStream resource(Instance, ResName, MAKEINTRESOURCEW(2) /* RT_BITMAP */);
+  BITMAPINFOHEADER header{};
+  if (resource.Size() < static_cast<int64_t>(sizeof(header))) throw EInvalidGraphic(SInvalidBitmap);
+  std::memcpy(&header, resource.Memory(), sizeof(header));
+  const size_t masks = header.biCompression == BI_BITFIELDS && header.biSize == sizeof(header) ? 12 : 0;
+  const size_t colors = header.biClrUsed ? header.biClrUsed : (header.biBitCount <= 8 ? 1u << header.biBitCount : 0);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfSize = static_cast<DWORD>(sizeof(file) + resource.Size());
+  file.bfOffBits = static_cast<DWORD>(sizeof(file) + header.biSize + masks + colors * 4);
+  TMemoryStream stream;
+  stream.WriteBuffer(&file, sizeof(file));
+  stream.WriteBuffer(resource.Memory(), resource.Size());
+  stream.SetPosition(0);
+  LoadFromStream(&stream);
+}
+
 void TBitmap::LoadFromStream(TStream* Stream) {
   BITMAPFILEHEADER file;
   if (Stream->Read(&file, sizeof(file)) != sizeof(file) || file.bfType != 0x4D42 ||

@@ -7,6 +7,7 @@
 #include "vcl/graphics/Graphic.h"
 
 struct HBITMAP__;
+struct HINSTANCE__;
 
 enum class TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit,
                           pfCustom };
@@ -36,6 +37,9 @@ public:
   TCanvas* Canvas();
   // The section (null while the bitmap is empty).
   HBITMAP__* Handle() const { return FHandle; }
+  // Takes the section out of the canvas's device context, so that another
+  // context can select it (the canvas makes a new one when next used).
+  void ReleaseCanvasHandle();
   // The first byte of row Row (0 is the top); pixels are blue, green, red
   // (and alpha at 32 bits).
   void* ScanLine(int Row);
@@ -45,6 +49,9 @@ public:
   // of any depth the platform can draw; 32-bit images keep their alpha.
   void LoadFromStream(TStream* Stream) override;
   void SaveToStream(TStream* Stream) const override;
+  // The bitmap resource ResName of Instance (the program's own when null);
+  // EResNotFound when there is none.
+  void LoadFromResourceName(HINSTANCE__* Instance, const String& ResName);
 
   void Assign(TPersistent* Source) override;
 
@@ -72,7 +79,6 @@ private:
   void Replace(HBITMAP__* Handle, void* Bits, int AWidth, int AHeight, TPixelFormat Format,
                bool KeepPicture);
   HBITMAP__* NewSection(int AWidth, int AHeight, TPixelFormat Format, void*& Bits) const;
-  void ReleaseCanvasHandle();
 
   HBITMAP__* FHandle = nullptr;
   uint8_t* FBits = nullptr;
