@@ -32,6 +32,8 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/lookandfeel/cxLookAndFeelPainters.h"
+#include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxAnimation.h"
 #include "components/lookandfeel/dxFading.h"
 #include "components/lookandfeel/dxSkinsCore.h"
@@ -87,6 +89,8 @@ const TUnitTable& ProgramUnits() {
       dxFadingUnit,
       dxSkinsCoreUnit,
       dxAnimationUnit,
+      cxLookAndFeelPaintersUnit,
+      cxLookAndFeelsUnit,
       cxDWMApiUnit,
       cxControlsUnit,
       cxDataConstsUnit,

@@ -8,12 +8,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "components/core/cxGraphics.h"
 #include "components/core/dxGdiPlusClasses.h"
 #include "components/lookandfeel/dxSkinsCore.h"
 #include "vcl/rtl/Persistent.h"
 #include "vcl/rtl/Sets.h"
+#include "vcl/rtl/UnitStartup.h"
 
 // ---------------------------------------------------------------- states and kinds
 
@@ -876,3 +878,149 @@ private:
   std::unique_ptr<TdxSmartImage> FClockGlass;
   std::unique_ptr<TdxSmartImage> FRatingControlIndicator;
 };
+
+// The kinds of the non-native looks, a look-and-feel's Kind.
+enum class TcxLookAndFeelKind { lfFlat, lfStandard, lfUltraFlat, lfOffice11 };
+using enum TcxLookAndFeelKind;
+
+// ---------------------------------------------------------------- painter registry
+
+// Told when a painter joins or leaves the registry; listeners remove
+// themselves before they are destroyed.
+class IcxLookAndFeelPainterListener {
+public:
+  virtual void PainterAdded(TcxCustomLookAndFeelPainter* APainter) = 0;
+  virtual void PainterRemoved(TcxCustomLookAndFeelPainter* APainter) = 0;
+
+protected:
+  ~IcxLookAndFeelPainterListener() = default;
+};
+
+// The one registry of painters, sorted by name. It owns the painters it
+// holds: one leaves only through Unregister, which frees it.
+class TcxLookAndFeelPaintersManager : public TObject {
+  VCL_CLASS(TcxLookAndFeelPaintersManager, TObject)
+public:
+  TcxLookAndFeelPaintersManager() = default;
+  ~TcxLookAndFeelPaintersManager() override;
+
+  // Takes the painter over. A painter whose name (ASCII letters in any
+  // case) is already registered is freed and false answered; the one
+  // registered stays. Otherwise the root look-and-feel is refreshed and the
+  // listeners told.
+  bool Register(std::unique_ptr<TcxCustomLookAndFeelPainter> APainter);
+  // Tells the root look-and-feel and the listeners, then frees the painter
+  // (also when a listener raises); false when no painter has the name.
+  bool Unregister(const String& AName);
+  // The first painter of the style (the one whose name sorts first).
+  bool GetPainter(TcxLookAndFeelStyle AStyle, TcxCustomLookAndFeelPainter*& APainter) const;
+  TcxCustomLookAndFeelPainter* GetPainter(TcxLookAndFeelStyle AStyle) const;
+  bool GetPainter(const String& AName, TcxCustomLookAndFeelPainter*& APainter) const;
+  TcxCustomLookAndFeelPainter* GetPainter(const String& AName) const;
+
+  // Each listener is listed once; they are told from the last added to the
+  // first.
+  void AddListener(IcxLookAndFeelPainterListener* AListener);
+  void RemoveListener(IcxLookAndFeelPainterListener* AListener);
+
+  int Count() const { return static_cast<int>(FPainters.size()); }
+  // EListError for an index outside the list.
+  TcxCustomLookAndFeelPainter* Items(int AIndex) const;
+
+private:
+  template <class F>
+  void TellListeners(F ATell);
+
+  std::vector<std::unique_ptr<TcxCustomLookAndFeelPainter>> FPainters;
+  std::vector<IcxLookAndFeelPainterListener*> FListeners;
+};
+
+// Equal names: the same length, and the same code units once the ASCII
+// letters are folded to upper case.
+bool cxSameLookAndFeelName(const String& AName1, const String& AName2);
+
+// The registry; null before the unit's start-up and after its shut-down.
+extern TcxLookAndFeelPaintersManager* PaintersManager;
+// The size of one cell of the system's check-box picture.
+extern TSize SystemCheckButtonSize;
+
+// ---------------------------------------------------------------- shared routines
+
+// In touch mode a positive size is raised to 27 pixels at 96 DPI.
+void dxRaiseToTouchMinimum(int& AValue);
+void dxRaiseSizeToTouchMinimum(TSize& ASize);
+// R shrunk by 2 on each side.
+void SplitterInnerRect(const TRect& R, TRect& AResult);
+using TPoints = std::vector<TPoint>;
+// A bar whose lower edge is notched by two 45-degree slopes (6 points).
+void GetSchedulerGroupPolygon(const TRect& R, TPoints& APoints);
+// A diamond in the square of the smaller side, centred (4 points).
+void GetSchedulerMilestonePolygon(const TRect& R, TPoints& APoints);
+
+// ---------------------------------------------------------------- radio glyphs
+
+class TcxCanvas;
+class TCustomImageList;
+
+// The radio buttons of the four non-native looks: 128 glyphs, one per look,
+// state, check, focus and design mode, shaped after the system's own radio
+// button and coloured by the painters.
+class TcxRadioButtonImageList : public TObject {
+  VCL_CLASS(TcxRadioButtonImageList, TObject)
+public:
+  // Measures the system's radio button; renders nothing yet.
+  TcxRadioButtonImageList();
+  ~TcxRadioButtonImageList() override;
+  TcxRadioButtonImageList(const TcxRadioButtonImageList&) = delete;
+  TcxRadioButtonImageList& operator=(const TcxRadioButtonImageList&) = delete;
+
+  // Renders every glyph unless the list holds them already.
+  void Prepare();
+  // Renders every glyph again in the current system colours.
+  void Reset();
+  TSize GetSize() const;
+  // The glyph's top-left corner at (X, Y). With ABrushColor clDefault the
+  // corners outside the button stay as they are; otherwise they take that
+  // colour. cxbsDefault draws as cxbsNormal.
+  void Draw(TcxCanvas* ACanvas, int X, int Y, TColor ABrushColor, TcxLookAndFeelKind ALookAndFeelKind,
+            TcxButtonState AButtonState, bool AChecked, bool AFocused, bool AIsDesigning);
+
+  // The index of a combination among the 128 (cxbsDefault counts as
+  // cxbsNormal).
+  static int CombinationIndex(TcxLookAndFeelKind ALookAndFeelKind, TcxButtonState AButtonState, bool AChecked,
+                              bool AFocused, bool AIsDesigning);
+  // The pixel class (0 outside, 1 and 2 outer ring, 3 and 4 inner ring,
+  // 5 body, 6 check dot) of every glyph pixel, row by row.
+  const std::vector<std::vector<int>>& Pattern() const { return FRadioButtonPattern; }
+  TCustomImageList* Images() const { return FList.get(); }
+  // The button's and the check dot's bounds in the system's radio-button cell.
+  const TRect& RadioButtonRect() const { return FRadioButtonRect; }
+  const TRect& RadioButtonCheckRect() const { return FRadioButtonCheckRect; }
+
+private:
+  void MeasureSystemRadioButton();
+  void CreateButtonMask();
+  void CreatePattern();
+
+  std::unique_ptr<TBitmap> FButtonMask;
+  std::unique_ptr<TCustomImageList> FList;
+  TRect FRadioButtonCheckRect;
+  std::vector<std::vector<int>> FRadioButtonPattern;
+  TRect FRadioButtonRect;
+};
+
+// The shared list, created and prepared on first use; null once the unit
+// has shut down.
+TcxRadioButtonImageList* cxGetRadioButtonImageList();
+
+// ---------------------------------------------------------------- indicators and scroll-bar patterns
+
+// The seven 8 x 9 grid-row indicator glyphs (ikArrow uses image 0).
+TCustomImageList* cxIndicatorImages();
+// The 8 x 8 checkerboards of scroll-bar page areas: normal and pressed.
+TBitmap* cxScrollBarPatternBitmap(bool APressed);
+// Creates the two bitmaps when missing, then paints them in the current
+// system colours.
+void cxFillScrollBarPatternBitmaps();
+
+extern const TUnitEntry cxLookAndFeelPaintersUnit;

@@ -6,6 +6,10 @@
 #include "components/core/dxCore.h"
 #include "components/core/dxGdiPlusApi.h"
 #include "components/core/dxGdiPlusClasses.h"
+#include "components/core/dxThemeManager.h"
+#include "components/core/dxUxTheme.h"
+#include "components/lookandfeel/cxLookAndFeelPainters.h"
+#include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxAnimation.h"
 #include "components/lookandfeel/dxFading.h"
 #include "components/lookandfeel/dxSkinsCore.h"
@@ -16,7 +20,8 @@
 const TUnitTable& ProgramUnits() {
   static const TUnitTable units{ControlsUnit,     ApplicationUnit,     dxCoreUnit,           cxLibraryStrsUnit,
                                 cxGeometryUnit,   cxMessageWindowUnit, cxClassesUnit,        dxGdiPlusApiUnit,
+                                dxUxThemeUnit,    dxThemeManagerUnit,
                                 cxGraphicsUnit,   dxGdiPlusClassesUnit, dxFadingUnit,        dxSkinsCoreUnit,
-                                dxAnimationUnit};
+                                dxAnimationUnit,  cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit};
   return units;
 }
