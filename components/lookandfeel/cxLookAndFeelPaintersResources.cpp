@@ -52,7 +52,10 @@ bool IsBlack(TBitmap* ABitmap, int X, int Y) { return (ABitmap->Canvas()->Pixels
 // The seven colours of a glyph's pixel classes.
 std::array<TColor, 7> GlyphColors(TcxLookAndFeelKind AKind, TcxButtonState AState, bool AChecked, bool AFocused,
                                   bool AIsDesigning) {
-  const TColor body = clWindow;
+  static const TcxLookAndFeelStyle styles[] = {lfsFlat, lfsStandard, lfsUltraFlat, lfsOffice11};
+  TcxCustomLookAndFeelPainter* painter =
+      PaintersManager ? PaintersManager->GetPainter(styles[static_cast<int>(AKind)]) : nullptr;
+  const TColor body = painter ? painter->RadioButtonBodyColor(AState) : clWindow;
   const bool highlighted =
       AFocused || AState == cxbsHot || AState == cxbsPressed || (AIsDesigning && AState != cxbsDisabled);
   std::array<TColor, 7> c{clBlack, 0, 0, 0, 0, body, body};

@@ -110,7 +110,8 @@ TEST_F(PaintersTest, GlyphsAreColouredPerLookStateAndCheck) {
     bool Checked, Focused;
     TColor OuterUpperLeft, OuterLowerRight, InnerUpperLeft, InnerLowerRight, Dot;
   };
-  const TColor normalBody = clWindow, pressedBody = clWindow;
+  // The test painters answer the root's body colours.
+  const TColor normalBody = clWindow, pressedBody = clBtnFace;
   const TCase cases[] = {
       {lfFlat, cxbsNormal, false, false, clBtnShadow, clBtnHighlight, cl3DLight, cl3DLight, normalBody},
       {lfFlat, cxbsNormal, true, false, clBtnShadow, clBtnHighlight, cl3DLight, cl3DLight, clWindowText},
@@ -128,8 +129,9 @@ TEST_F(PaintersTest, GlyphsAreColouredPerLookStateAndCheck) {
   for (const TCase& c : cases) {
     TSurface surface(size.cx, size.cy);
     Glyphs()->Draw(&surface.Canvas, 0, 0, clDefault, c.Kind, c.State, c.Checked, c.Focused, false);
+    const TColor body = c.State == cxbsPressed || c.State == cxbsDisabled ? pressedBody : normalBody;
     const TColor expected[] = {Background,        c.OuterUpperLeft, c.OuterLowerRight, c.InnerUpperLeft,
-                               c.InnerLowerRight, normalBody, c.Dot};
+                               c.InnerLowerRight, body,             c.Dot};
     for (int pixelClass = 0; pixelClass <= 6; ++pixelClass) {
       const TPoint p = PixelOfClass(pixelClass);
       EXPECT_EQ(RGBOf(expected[pixelClass]), surface.Pixel(p.X, p.Y))
