@@ -331,6 +331,12 @@ public:
 
   // ---------------------------------------------------------------- headers, footers, grid and filter panels
 public:
+  virtual int HeaderHeight(int AFontHeight);
+  virtual TPoint SortingMarkAreaSize();
+  virtual TPoint SummaryValueSortingMarkSize();
+  // The indicator glyph of a sort by summary value at R's top-left corner.
+  virtual void DrawSummaryValueSortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting);
+  virtual TPoint FilterDropDownButtonSize();
   virtual TcxBorders HeaderBorders(const TcxNeighbors& ANeighbors);
   virtual int HeaderBorderSize();
   // ABounds grown on the bordered sides whose border the neighbours do not draw.
@@ -464,6 +470,18 @@ protected:
 
   // ---------------------------------------------------------------- popups, hints, indicator and scroll bars
 public:
+  virtual TSize SmallCloseButtonSize();
+  // The height of a popup's panel band.
+  int PopupPanelSize();
+  // Lays out a popup's client area, panel band, grip and close button for the grip's corner.
+  void CalculatePopupPanelClientRect(TRect& AClientRect, TRect& APanelRect, TRect& AGripRect, TRect& ACloseButtonRect,
+                                     TdxCorner ACorner, const TRect& ABorders, const TRect& APanelBorders,
+                                     int APanelHeight, bool AShowCloseButton, bool AShowGripSize);
+  virtual void DrawIndicatorImage(TcxCanvas* ACanvas, const TRect& R, TcxIndicatorKind AKind);
+  virtual void DrawIndicatorItem(TcxCanvas* ACanvas, const TRect& R, TcxIndicatorKind AKind, TColor AColor,
+                                 const TcxDrawBackgroundEvent& AOnDrawBackground);
+  virtual void DrawIndicatorItemEx(TcxCanvas* ACanvas, const TRect& R, TcxIndicatorKind AKind, TColor AColor,
+                                   const TcxDrawBackgroundEvent& AOnDrawBackground);
   virtual TColor GetWindowContentTextColor();
   virtual void DrawWindowContent(TcxCanvas* ACanvas, const TRect& ARect);
   // The border of the style; R comes back as the area inside it.
@@ -519,6 +537,8 @@ protected:
 
   // ---------------------------------------------------------------- scheduler, navigators, clock and progress
 public:
+  virtual void DrawSchedulerGroup(TcxCanvas* ACanvas, const TRect& R, TColor AColor);
+  virtual void DrawSchedulerMilestone(TcxCanvas* ACanvas, const TRect& R);
   virtual void DrawMonthHeader(TcxCanvas* ACanvas, const TRect& ABounds, const String& AText,
                                const TcxNeighbors& ANeighbors, const TcxViewParams& AViewParams,
                                const TcxArrowDirections& AArrows, int ASideWidth,
@@ -597,6 +617,12 @@ protected:
 
   // ---------------------------------------------------------------- check boxes, toggles, group boxes and panels
 public:
+  virtual TSize CheckButtonSize();
+  virtual TSize CheckButtonAreaSize();
+  // The shared radio glyph of the look this painter's style maps to.
+  virtual void DrawRadioButton(TcxCanvas* ACanvas, int X, int Y, TcxButtonState AButtonState, bool AChecked,
+                               bool AFocused, TColor ABrushColor, bool AIsDesigning);
+  virtual TSize RadioButtonSize();
   virtual int CheckBorderSize();
   virtual TColor CheckButtonColor(TcxButtonState AState, TcxCheckBoxState ACheckState);
   // A tick three pixels thick on the box colour of the state (a clear brush keeps the background).
@@ -694,6 +720,7 @@ public:
 
   // ---------------------------------------------------------------- track bars, splitters, breadcrumbs and alerts
 public:
+  virtual int BreadcrumbEditDropDownButtonWidth();
   virtual void CorrectThumbRect(TcxCanvas* ACanvas, TRect& ARect, bool AHorizontal, TcxTrackBarTicksAlign ATicks);
   virtual void DrawTrackBarTrack(TcxCanvas* ACanvas, const TRect& ARect, const TRect& ASelection, bool AShowSelection,
                                  bool AEnabled, bool AHorizontal, TColor ATrackColor);

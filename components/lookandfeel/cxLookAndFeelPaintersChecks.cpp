@@ -5,6 +5,15 @@
 
 // ---------------------------------------------------------------- check box
 
+TSize TcxCustomLookAndFeelPainter::CheckButtonSize() { return SystemCheckButtonSize; }
+
+TSize TcxCustomLookAndFeelPainter::CheckButtonAreaSize() {
+  TSize result = CheckButtonSize();
+  dxRaiseToTouchMinimum(result.cx);
+  dxRaiseToTouchMinimum(result.cy);
+  return result;
+}
+
 int TcxCustomLookAndFeelPainter::CheckBorderSize() { return 2; }
 
 TColor TcxCustomLookAndFeelPainter::CheckButtonColor(TcxButtonState AState, TcxCheckBoxState ACheckState) {
@@ -89,9 +98,27 @@ void TcxCustomLookAndFeelPainter::DrawToggleSwitchThumb(TcxCanvas* ACanvas, cons
 
 // ---------------------------------------------------------------- radio button
 
+void TcxCustomLookAndFeelPainter::DrawRadioButton(TcxCanvas* ACanvas, int X, int Y, TcxButtonState AButtonState,
+                                                  bool AChecked, bool AFocused, TColor ABrushColor,
+                                                  bool AIsDesigning) {
+  TcxLookAndFeelKind kind = lfStandard;
+  switch (LookAndFeelStyle()) {
+    case lfsFlat: kind = lfFlat; break;
+    case lfsStandard:
+    case lfsNative: kind = lfStandard; break;
+    case lfsUltraFlat:
+    case lfsSkin: kind = lfUltraFlat; break;
+    case lfsOffice11: kind = lfOffice11; break;
+  }
+  cxGetRadioButtonImageList()->Draw(ACanvas, X, Y, ABrushColor, kind, AButtonState, AChecked, AFocused,
+                                    AIsDesigning);
+}
+
 TColor TcxCustomLookAndFeelPainter::RadioButtonBodyColor(TcxButtonState AState) {
   return AState == cxbsPressed || AState == cxbsDisabled ? clBtnFace : clWindow;
 }
+
+TSize TcxCustomLookAndFeelPainter::RadioButtonSize() { return cxGetRadioButtonImageList()->GetSize(); }
 
 // ---------------------------------------------------------------- label line and gauge
 

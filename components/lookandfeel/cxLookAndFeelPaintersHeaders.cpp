@@ -4,6 +4,7 @@
 #include "components/core/cxGeometry.h"
 #include "components/core/dxOffice11.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
+#include "components/lookandfeel/cxLookAndFeels.h"
 
 namespace {
 
@@ -64,6 +65,12 @@ TRect TcxCustomLookAndFeelPainter::HeaderContentBounds(const TRect& ABounds, con
 
 bool TcxCustomLookAndFeelPainter::HeaderDrawCellsFirst() { return true; }
 
+int TcxCustomLookAndFeelPainter::HeaderHeight(int AFontHeight) {
+  int result = AFontHeight + 2 * HeaderBorderSize() + 4;
+  dxRaiseToTouchMinimum(result);
+  return result;
+}
+
 // Both borders widen the header: a right border takes room as a left one does.
 int TcxCustomLookAndFeelPainter::HeaderWidth(TcxCanvas* ACanvas, const TcxBorders& ABorders, const String& AText,
                                              TFont* AFont) {
@@ -91,6 +98,15 @@ bool TcxCustomLookAndFeelPainter::IsHeaderHotTrack() { return false; }
 TPoint TcxCustomLookAndFeelPainter::SortingMarkSize() { return TPoint(0, 0); }
 
 TPoint TcxCustomLookAndFeelPainter::SummarySortingMarkSize() { return TPoint(0, 0); }
+
+TPoint TcxCustomLookAndFeelPainter::SortingMarkAreaSize() {
+  return TPoint(cxScaleByCurrentDPI(GlobalTouchMode ? 20 : 16), SortingMarkSize().Y);
+}
+
+TPoint TcxCustomLookAndFeelPainter::SummaryValueSortingMarkSize() {
+  TCustomImageList* images = cxIndicatorImages();
+  return TPoint(images->Width(), images->Height());
+}
 
 // ---------------------------------------------------------------- header drawing
 
@@ -186,6 +202,13 @@ void TcxCustomLookAndFeelPainter::DrawSortingMark(TcxCanvas* /*ACanvas*/, const 
 
 void TcxCustomLookAndFeelPainter::DrawSummarySortingMark(TcxCanvas* /*ACanvas*/, const TRect& /*R*/,
                                                          bool /*AAscendingSorting*/) {}
+
+// The glyph of a sort by summary value; the column's own sorting mark beside
+// it tells the direction.
+void TcxCustomLookAndFeelPainter::DrawSummaryValueSortingMark(TcxCanvas* ACanvas, const TRect& R,
+                                                              bool /*AAscendingSorting*/) {
+  cxIndicatorImages()->Draw(ACanvas->Canvas(), R.Left, R.Top, 6);
+}
 
 void TcxCustomLookAndFeelPainter::DrawSortingMarkArrow(TcxCanvas* ACanvas, const TRect& R, TColor AShadowColor,
                                                        TColor AHighlightColor, bool AAscendingSorting) {
@@ -451,6 +474,12 @@ void TcxCustomLookAndFeelPainter::DrawFilterSmartTag(TcxCanvas* ACanvas, const T
 TPoint TcxCustomLookAndFeelPainter::FilterActivateButtonSize() { return TPoint(13, 13); }
 
 TPoint TcxCustomLookAndFeelPainter::FilterCloseButtonSize() { return TPoint(16, 14); }
+
+TPoint TcxCustomLookAndFeelPainter::FilterDropDownButtonSize() {
+  int width = cxScaleByCurrentDPI(15);
+  dxRaiseToTouchMinimum(width);
+  return TPoint(width, 0);
+}
 
 TSize TcxCustomLookAndFeelPainter::FilterSmartTagSize() { return cxScaleSizeByCurrentDPI(TSize(10, 10)); }
 

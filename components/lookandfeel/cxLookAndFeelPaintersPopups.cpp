@@ -119,6 +119,28 @@ void TcxCustomLookAndFeelPainter::DrawIndicatorCustomizationMark(TcxCanvas* ACan
   }
 }
 
+void TcxCustomLookAndFeelPainter::DrawIndicatorImage(TcxCanvas* ACanvas, const TRect& R, TcxIndicatorKind AKind) {
+  if (AKind == ikNone) return;
+  TCustomImageList* images = cxIndicatorImages();
+  images->Draw(ACanvas->Canvas(), (R.Left + R.Right - images->Width()) / 2,
+               (R.Top + R.Bottom - images->Height()) / 2, static_cast<int>(AKind) - 1);
+}
+
+void TcxCustomLookAndFeelPainter::DrawIndicatorItem(TcxCanvas* ACanvas, const TRect& R, TcxIndicatorKind AKind,
+                                                    TColor AColor, const TcxDrawBackgroundEvent& AOnDrawBackground) {
+  DrawHeader(ACanvas, R, R, {}, HeaderBorders({nTop, nBottom}), cxbsNormal, taLeftJustify, vaTop, false, false, L"",
+             nullptr, clNone, AColor, AOnDrawBackground, false, false);
+  DrawIndicatorImage(ACanvas, R, AKind);
+}
+
+void TcxCustomLookAndFeelPainter::DrawIndicatorItemEx(TcxCanvas* ACanvas, const TRect& R, TcxIndicatorKind AKind,
+                                                      TColor AColor,
+                                                      const TcxDrawBackgroundEvent& AOnDrawBackground) {
+  DrawHeaderEx(ACanvas, R, R, {}, cxBordersAll, cxbsNormal, taLeftJustify, vaTop, false, false, L"", nullptr, clNone,
+               AColor, AOnDrawBackground);
+  DrawIndicatorImage(ACanvas, R, AKind);
+}
+
 bool TcxCustomLookAndFeelPainter::IndicatorDrawItemsFirst() { return true; }
 
 // ---------------------------------------------------------------- scroll bars
@@ -183,6 +205,13 @@ void TcxCustomLookAndFeelPainter::DrawSliderButton(TcxCanvas* ACanvas, const TRe
 
 TSize TcxCustomLookAndFeelPainter::DoGetSmallCloseButtonSize() { return TSize(14, 15); }
 
+TSize TcxCustomLookAndFeelPainter::SmallCloseButtonSize() {
+  TSize result = DoGetSmallCloseButtonSize();
+  dxRaiseToTouchMinimum(result.cx);
+  dxRaiseToTouchMinimum(result.cy);
+  return result;
+}
+
 void TcxCustomLookAndFeelPainter::DrawSmallButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) {
   DrawButtonBorder(ACanvas, R, AState);
   ACanvas->FillRect(cxRectDeflated(R, ButtonBorderSize(cxbsNormal)), ButtonColor(AState));
@@ -193,6 +222,59 @@ void TcxCustomLookAndFeelPainter::DrawSmallCloseButton(TcxCanvas* ACanvas, const
 }
 
 // ---------------------------------------------------------------- popup panel
+
+int TcxCustomLookAndFeelPainter::PopupPanelSize() {
+  return std::max({GetSystemMetrics(SM_CYHSCROLL) + 3, SizeGripSize().cy + 4, SmallCloseButtonSize().cy + 6});
+}
+
+void TcxCustomLookAndFeelPainter::CalculatePopupPanelClientRect(TRect& AClientRect, TRect& APanelRect,
+                                                                TRect& AGripRect, TRect& ACloseButtonRect,
+                                                                TdxCorner ACorner, const TRect& ABorders,
+                                                                const TRect& APanelBorders, int APanelHeight,
+                                                                bool AShowCloseButton, bool AShowGripSize) {
+  const int height = APanelHeight == 0 ? PopupPanelSize() : APanelHeight;
+  const bool top = IsTopCorner(ACorner), left = IsLeftCorner(ACorner);
+  AClientRect = InsideBorders(AClientRect, ABorders);
+  APanelRect = AClientRect;
+  if (top) {
+    APanelRect.Bottom = APanelRect.Top + height;
+    AClientRect.Top = APanelRect.Bottom;
+  } else {
+    APanelRect.Top = APanelRect.Bottom - height;
+    AClientRect.Bottom = APanelRect.Top;
+  }
+
+  AGripRect = TRect();
+  if (AShowGripSize) {
+    const TSize grip = SizeGripSize();
+    AGripRect = APanelRect;
+    if (left) {
+      AGripRect.Left += 2;
+      AGripRect.Right = AGripRect.Left + grip.cx;
+    } else {
+      AGripRect.Right -= 2;
+      AGripRect.Left = AGripRect.Right - grip.cx;
+    }
+    if (top) {
+      AGripRect.Top += 2;
+      AGripRect.Bottom = AGripRect.Top + grip.cy;
+    } else {
+      AGripRect.Bottom -= 2;
+      AGripRect.Top = AGripRect.Bottom - grip.cy;
+    }
+  }
+
+  ACloseButtonRect = TRect();
+  if (AShowCloseButton) {
+    TRect square = InsideBorders(APanelRect, APanelBorders);
+    if (left)
+      square.Left = square.Right - square.Height();
+    else
+      square.Right = square.Left + square.Height();
+    const TSize button = SmallCloseButtonSize();
+    ACloseButtonRect = cxRectCenteredOfSize(square, button.cx, button.cy);
+  }
+}
 
 void TcxCustomLookAndFeelPainter::DrawPopupNCPanel(HWND AHandle, bool AMouseAboveCloseButton,
                                                    bool ACloseButtonIsTracking, TdxCorner ACorner,

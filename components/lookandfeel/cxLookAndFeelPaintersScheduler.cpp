@@ -80,11 +80,27 @@ void TcxCustomLookAndFeelPainter::DrawSchedulerEventProgress(TcxCanvas* ACanvas,
   ACanvas->FillRect(AProgress, clNavy);
 }
 
+void TcxCustomLookAndFeelPainter::DrawSchedulerGroup(TcxCanvas* ACanvas, const TRect& R, TColor AColor) {
+  TPoints points;
+  GetSchedulerGroupPolygon(R, points);
+  ACanvas->Pen()->SetColor(clBlack);
+  ACanvas->SetBrushColor(AColor);
+  ACanvas->Polygon(points);
+}
+
 void TcxCustomLookAndFeelPainter::DrawSchedulerGroupSeparator(TcxCanvas* ACanvas, const TRect& ABounds,
                                                               TColor ABackgroundColor,
                                                               const TcxDrawBackgroundEvent& AOnDrawBackground) {
   DrawHeader(ACanvas, ABounds, ABounds, {nLeft, nRight}, cxBordersAll, cxbsNormal, taLeftJustify, vaCenter, false,
              false, L"", nullptr, clNone, ABackgroundColor, AOnDrawBackground, false, false);
+}
+
+void TcxCustomLookAndFeelPainter::DrawSchedulerMilestone(TcxCanvas* ACanvas, const TRect& R) {
+  TPoints points;
+  GetSchedulerMilestonePolygon(R, points);
+  ACanvas->Pen()->SetColor(clBlack);
+  ACanvas->SetBrushColor(clGray);
+  ACanvas->Polygon(points);
 }
 
 void TcxCustomLookAndFeelPainter::DrawSchedulerNavigationButton(TcxCanvas* ACanvas, const TRect& ARect,

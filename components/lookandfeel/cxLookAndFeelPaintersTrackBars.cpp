@@ -229,6 +229,12 @@ TRect TcxCustomLookAndFeelPainter::BreadcrumbEditButtonContentOffsets(bool /*AIs
 
 int TcxCustomLookAndFeelPainter::BreadcrumbEditDropDownButtonOriginalWidth() { return GetSystemMetrics(SM_CXHSCROLL); }
 
+int TcxCustomLookAndFeelPainter::BreadcrumbEditDropDownButtonWidth() {
+  int result = BreadcrumbEditDropDownButtonOriginalWidth();
+  dxRaiseToTouchMinimum(result);
+  return result;
+}
+
 bool TcxCustomLookAndFeelPainter::BreadcrumbEditIsFadingSupports() { return false; }
 int TcxCustomLookAndFeelPainter::BreadcrumbEditNodeDelimiterSize() { return cxScaleByCurrentDPI(16); }
 

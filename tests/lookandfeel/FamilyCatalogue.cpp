@@ -71,6 +71,8 @@ std::vector<TFamilyElement> BuildCatalogue() {
                [](P& p, TcxCanvas* c, const TRect& r, int s) {
                  (p.*(&TProtectedAccess::DrawSummarySortingMarkArrow))(c, r, clBtnShadow, clBtnHighlight, s == 0);
                }});
+  e.push_back({L"Headers", L"DrawSummaryValueSortingMark", {22, 22}, Directions,
+               [](P& p, TcxCanvas* c, const TRect& r, int s) { p.DrawSummaryValueSortingMark(c, Inner(r, 5), s == 0); }});
   e.push_back({L"Headers", L"DrawFilterRowSeparator", {70, 22}, OneState,
                [](P& p, TcxCanvas* c, const TRect& r, int) { p.DrawFilterRowSeparator(c, r, clInfoBk); }});
   e.push_back({L"Headers", L"DrawGroupByBox", {70, 22}, OneState,
@@ -133,6 +135,11 @@ std::vector<TFamilyElement> BuildCatalogue() {
                  p.ScreenTipDrawBackground(c, r);
                  p.ScreenTipDrawFooterLine(c, TRect(r.Left + 2, r.Bottom - 8, r.Right - 2, r.Bottom - 2));
                }});
+  e.push_back({L"Popups", L"DrawIndicatorItem", {22, 22},
+               {L"None", L"Arrow", L"Edit", L"Insert", L"MultiDot", L"MultiArrow", L"Filter"},
+               [](P& p, TcxCanvas* c, const TRect& r, int s) {
+                 p.DrawIndicatorItem(c, r, static_cast<TcxIndicatorKind>(s), clBtnFace, nullptr);
+               }});
   e.push_back({L"Popups", L"DrawIndicatorCustomizationMark", {22, 22}, OneState,
                [](P& p, TcxCanvas* c, const TRect& r, int) { p.DrawIndicatorCustomizationMark(c, r, clBtnText); }});
   e.push_back({L"Popups", L"DrawScrollBarSplitter", {22, 40}, ButtonStates,
@@ -168,8 +175,12 @@ std::vector<TFamilyElement> BuildCatalogue() {
                  p.DrawSchedulerEventProgress(c, r, TRect(r.Left + 2, r.Top + 2, r.Left + 30, r.Bottom - 2), view,
                                               s == 0);
                }});
+  e.push_back({L"Scheduler", L"DrawSchedulerGroup", {60, 16}, OneState,
+               [](P& p, TcxCanvas* c, const TRect& r, int) { p.DrawSchedulerGroup(c, r, clSkyBlue); }});
   e.push_back({L"Scheduler", L"DrawSchedulerGroupSeparator", {60, 16}, OneState,
                [](P& p, TcxCanvas* c, const TRect& r, int) { p.DrawSchedulerGroupSeparator(c, r, clBtnFace, nullptr); }});
+  e.push_back({L"Scheduler", L"DrawSchedulerMilestone", {22, 22}, OneState,
+               [](P& p, TcxCanvas* c, const TRect& r, int) { p.DrawSchedulerMilestone(c, Inner(r, 4)); }});
   for (bool next : {false, true})
     e.push_back({L"Scheduler", next ? L"DrawSchedulerNavigationButton (next)" : L"DrawSchedulerNavigationButton (previous)",
                  {24, 120}, ButtonStates, [next](P& p, TcxCanvas* c, const TRect& r, int s) {
@@ -198,6 +209,8 @@ std::vector<TFamilyElement> BuildCatalogue() {
                }});
   e.push_back({L"Scheduler", L"DrawNavigatorButton", {22, 22}, ButtonStates, [](P& p, TcxCanvas* c, const TRect& r, int s) {
                  p.DrawNavigatorButton(c, r, ButtonState(s), clDefault);
+                 p.DrawNavigatorButtonGlyph(c, cxIndicatorImages(), 0, TRect(r.Left + 7, r.Top + 6, r.Left + 15, r.Top + 15),
+                                            ButtonState(s) != cxbsDisabled, false);
                }});
   e.push_back({L"Scheduler", L"DrawProgressBarText", {80, 18}, {L"Solid", L"Inverted"},
                [](P& p, TcxCanvas* c, const TRect& r, int s) {
@@ -246,6 +259,7 @@ std::vector<TFamilyElement> BuildCatalogue() {
   e.push_back({L"Checks", L"DrawSpreadSheetGroupExpandButton", {22, 22}, ButtonStates,
                [](P& p, TcxCanvas* c, const TRect& r, int s) {
                  p.DrawSpreadSheetGroupExpandButton(c, Inner(r, 2), ButtonState(s));
+                 p.DrawSpreadSheetGroupExpandButtonGlyph(c, r, ButtonState(s), false, cxIndicatorImages());
                }});
   e.push_back({L"Checks", L"DrawGroupBoxExpandButton", {22, 22}, ButtonStates, [](P& p, TcxCanvas* c, const TRect& r, int s) {
                  p.DrawGroupBoxExpandButton(c, Inner(r, 2), ButtonState(s), s % 2 == 0, ra0);

@@ -38,6 +38,8 @@ TEST(HeadersPainter, HeaderMetrics) {
   EXPECT_EQ(r, TcxCustomLookAndFeelPainter().HeaderBounds(r, {nLeft}, cxBordersAll));
   EXPECT_EQ(TRect(9, 10, 50, 30), painter.HeaderBounds(r, {nLeft}, cxBordersAll));
   EXPECT_EQ(TRect(11, 11, 50, 29), painter.HeaderContentBounds(r, {bLeft, bTop, bBottom}));
+  EXPECT_EQ(13 + 2 + 4, painter.HeaderHeight(13));
+  EXPECT_EQ(TPoint(16, 7), painter.SortingMarkAreaSize());
   EXPECT_EQ(TRect(11, 11, 51, 31), painter.HeaderControlSectionTextAreaBounds(r, cxbsPressed));
   EXPECT_EQ(TRect(11, 11, 49, 29), painter.HeaderControlSectionContentBounds(r, cxbsNormal));
 }
@@ -107,6 +109,19 @@ TEST(HeadersPainter, SortingMarksPointTheirWay) {
       }
       EXPECT_LT(tipPixels, basePixels);
     }
+}
+
+TEST(HeadersPainter, SummaryValueSortingMarkIsTheIndicatorGlyph) {
+  TFamilyPainter painter;
+  TPaintSurface up(20, 20, clWhite), down(20, 20, clWhite);
+  painter.DrawSummaryValueSortingMark(up.Canvas.get(), TRect(3, 4, 20, 20), true);
+  painter.DrawSummaryValueSortingMark(down.Canvas.get(), TRect(3, 4, 20, 20), false);
+  const TPoint size = painter.SummaryValueSortingMarkSize();
+  EXPECT_EQ(TPoint(8, 9), size);
+  const TRect glyph = up.BoundsOfPixelsOtherThan(clWhite);
+  EXPECT_FALSE(glyph.IsEmpty());
+  EXPECT_TRUE(glyph.Left >= 3 && glyph.Top >= 4 && glyph.Right <= 3 + size.X && glyph.Bottom <= 4 + size.Y);
+  EXPECT_TRUE(SamePixels(up, down));
 }
 
 TEST(HeadersPainter, FootersAndTheirPanel) {

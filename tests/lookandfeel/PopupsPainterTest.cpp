@@ -69,6 +69,14 @@ TEST(PopupsPainter, IndicatorColumn) {
     EXPECT_EQ(i % 2 == 0 ? clRed : Back, surface.Pixel(3, y0 + 2 * i));
     EXPECT_EQ(Back, surface.Pixel(5, y0 + 2 * i + 1));
   }
+  TPaintSurface none(20, 20, Back), arrow(20, 20, Back);
+  painter.DrawIndicatorImage(none.Canvas.get(), TRect(0, 0, 20, 20), ikNone);
+  EXPECT_EQ(TRect(), none.BoundsOfPixelsOtherThan(Back));
+  painter.DrawIndicatorItem(arrow.Canvas.get(), TRect(0, 0, 20, 20), ikArrow, clYellow, nullptr);
+  EXPECT_EQ(clYellow, arrow.Pixel(0, 0));
+  const TRect glyph = arrow.BoundsOfPixelsOtherThan(clYellow);
+  EXPECT_FALSE(glyph.IsEmpty());
+  EXPECT_TRUE(TRect(6, 5, 14, 15).Contains(glyph.TopLeft()));
 }
 
 TEST(PopupsPainter, ScrollBarArrowDirections) {
@@ -100,6 +108,27 @@ TEST(PopupsPainter, SizeGripTurnsTowardItsCorner) {
     EXPECT_EQ(c.Left, grip.Left < size.cx - grip.Right);
     EXPECT_EQ(c.Top, grip.Top < size.cy - grip.Bottom);
   }
+}
+
+TEST(PopupsPainter, PopupPanelLayout) {
+  TFamilyPainter painter;
+  TRect client(0, 0, 200, 100), panel, grip, close;
+  painter.CalculatePopupPanelClientRect(client, panel, grip, close, coBottomRight, TRect(1, 1, 1, 1), TRect(), 0,
+                                        true, true);
+  const int height = painter.PopupPanelSize();
+  const TSize gripSize = painter.SizeGripSize(), closeSize = painter.SmallCloseButtonSize();
+  EXPECT_EQ(TRect(1, 99 - height, 199, 99), panel);
+  EXPECT_EQ(TRect(1, 1, 199, 99 - height), client);
+  EXPECT_EQ(TRect(197 - gripSize.cx, 97 - gripSize.cy, 197, 97), grip);
+  EXPECT_EQ(cxRectCenteredOfSize(TRect(1, panel.Top, 1 + height, 99), closeSize.cx, closeSize.cy), close);
+
+  TRect top(0, 0, 200, 100);
+  painter.CalculatePopupPanelClientRect(top, panel, grip, close, coTopLeft, TRect(), TRect(), 30, false, false);
+  EXPECT_EQ(TRect(0, 0, 200, 30), panel);
+  EXPECT_EQ(TRect(0, 30, 200, 100), top);
+  EXPECT_EQ(TRect(), grip);
+  EXPECT_EQ(TRect(), close);
+  EXPECT_EQ(std::max({GetSystemMetrics(SM_CYHSCROLL) + 3, gripSize.cy + 4, closeSize.cy + 6}), height);
 }
 
 TEST(PopupsPainter, PanelBandLeavesTheCallerItsClientArea) {

@@ -149,6 +149,8 @@ TEST(SchedulerPainter, ProgressTextStaysInItsRectangle) {
 TEST(SchedulerPainter, SchedulerShapes) {
   TFamilyPainter painter;
   TPaintSurface surface(40, 40, Back);
+  painter.DrawSchedulerMilestone(surface.Canvas.get(), TRect(0, 0, 9, 12));
+  EXPECT_EQ(clGray, surface.Pixel(4, 5));
   painter.DrawSchedulerEventProgress(surface.Canvas.get(), TRect(10, 10, 40, 20), TRect(12, 12, 20, 18),
                                      TcxViewParams{nullptr, clYellow, nullptr, clNone}, false);
   EXPECT_EQ(clGray, surface.Pixel(10, 15));
