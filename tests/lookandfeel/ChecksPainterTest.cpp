@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PainterFamilies.h"
+#include "components/lookandfeel/cxLookAndFeels.h"
 
 namespace {
 
@@ -128,4 +129,27 @@ TEST(ChecksPainter, MapElementsAndPanels) {
   EXPECT_EQ(SysRGB(clBtnFace), panel.Pixel(10, 10));
   EXPECT_EQ(clWindowText, painter.PanelTextColor());
   EXPECT_EQ(clBtnShadow, painter.GroupBoxTextColor(false, cxgpLeft));
+}
+
+TEST(ChecksPainter, SizesInTouchModeAndRadioGlyphs) {
+  TFamilyPainter painter;
+  const TSize check = painter.CheckButtonSize();
+  EXPECT_EQ(SystemCheckButtonSize, check);
+  GlobalTouchMode = true;
+  const TSize touchArea = painter.CheckButtonAreaSize();
+  const int touchHeader = painter.HeaderHeight(13);
+  const TPoint touchMarkArea = painter.SortingMarkAreaSize();
+  GlobalTouchMode = false;
+  EXPECT_EQ(TSize(std::max(check.cx, 27), std::max(check.cy, 27)), touchArea);
+  EXPECT_EQ(27, touchHeader);
+  EXPECT_EQ(13 + 4, painter.HeaderHeight(13));
+  EXPECT_EQ(20, touchMarkArea.X);
+  EXPECT_EQ(16, painter.SortingMarkAreaSize().X);
+
+  const TSize radio = painter.RadioButtonSize();
+  TPaintSurface checked(radio.cx, radio.cy, Back), unchecked(radio.cx, radio.cy, Back);
+  painter.DrawRadioButton(checked.Canvas.get(), 0, 0, cxbsNormal, true, false, clDefault, false);
+  painter.DrawRadioButton(unchecked.Canvas.get(), 0, 0, cxbsNormal, false, false, clDefault, false);
+  EXPECT_FALSE(checked.BoundsOfPixelsOtherThan(Back).IsEmpty());
+  EXPECT_FALSE(SamePixels(checked, unchecked));
 }
