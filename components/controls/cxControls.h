@@ -13,6 +13,7 @@
 #include "components/core/cxGraphics.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCoreClasses.h"
+#include "components/lookandfeel/cxLookAndFeels.h"
 #include "vcl/controls/Controls.h"
 #include "vcl/controls/Menus.h"
 #include "vcl/controls/StdCtrls.h"
@@ -505,11 +506,17 @@ class TcxSizeGrip : public TCustomControl {
   VCL_COMPONENT_CLASS(TcxSizeGrip, TCustomControl)
 public:
   explicit TcxSizeGrip(TComponent* AOwner);
+  // Follows its control's look-and-feel (its master).
+  TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel.get(); }
 
 protected:
   void Paint() override;
   void WndProc(TMessage& Message) override;
+  // Fills the grip with the painter's size-grip area colour.
   virtual void DrawSizeGrip(TcxCanvas* ACanvas);
+
+private:
+  std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
 };
 
 // Holds a control's two scroll bars and its size grip.
@@ -593,7 +600,9 @@ private:
 // glass), its own scroll bars and size grip, wheel scrolling, focus on
 // click, keyboard routing to popup-menu shortcuts and dialog keys, a mouse
 // enter/leave counter and font listeners.
-class TcxControl : public TCustomControl, public IdxSystemInfoListener {
+class TcxControl : public TCustomControl,
+                   public IdxSystemInfoListener,
+                   public IcxLookAndFeelContainer {
   VCL_COMPONENT_CLASS(TcxControl, TCustomControl)
 public:
   explicit TcxControl(TComponent* AOwner);
@@ -607,6 +616,11 @@ public:
   TRect Bounds() { return GetBounds(); }
   // Bounds less the border and the visible scroll bars.
   TRect ClientBounds() { return GetClientBounds(); }
+  // The control's own look-and-feel; assigning copies the given one's values.
+  TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel.get(); }
+  void SetLookAndFeel(TcxLookAndFeel* Value) { FLookAndFeel->Assign(Value); }
+  TcxLookAndFeel* GetLookAndFeel() override { return FLookAndFeel.get(); }
+  TcxCustomLookAndFeelPainter* GetPainter() const { return FLookAndFeel->Painter(); }
   TcxControlBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TcxControlBorderStyle Value);
   bool IsDesigning() const { return ComponentState().Contains(csDesigning); }
@@ -713,9 +727,11 @@ protected:
   virtual void EraseBackground(HDC DC);
   virtual void DrawBackground(TcxCanvas* ACanvas, const TRect& R);
   virtual void DoPaint();
-  virtual void DrawBorder(TcxCanvas* ACanvas) {}
+  // The painter's border over Bounds.
+  virtual void DrawBorder(TcxCanvas* ACanvas);
   virtual void DrawScrollBars(TcxCanvas* ACanvas);
-  virtual int GetBorderSize() { return 0; }
+  // The painter's border size with the default border style, else 0.
+  virtual int GetBorderSize();
   virtual TRect GetBounds();
   virtual TRect GetClientBounds();
   virtual bool HasNonClientArea() { return false; }
@@ -751,6 +767,7 @@ protected:
   virtual bool IsOwnWindowHandle(HWND H) { return HandleAllocated() && H == Handle(); }
 
   // Notifications.
+  virtual void LookAndFeelChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues) {}
   virtual void BoundsChanged();
   virtual void FocusChanged();
   virtual void FontChanged(TFont* AFont);
@@ -792,6 +809,7 @@ private:
   void PaintNonClientArea(HDC DC);
   void HandlePaintMessage(TMessage& Message);
   bool PaintBackgroundImage();
+  void LookAndFeelChangeHandler(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues);
   void HandleEraseBackground(TMessage& Message);
   void HandleNonClientPaint(TMessage& Message);
   void HandleKeyDown(TMessage& Message);
@@ -812,6 +830,7 @@ private:
 
   std::unique_ptr<TcxControlCanvas> FCanvas;
   std::unique_ptr<TcxScreenCanvas> FActiveCanvas;
+  std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
   std::unique_ptr<TcxControlCustomScrollBars> FMainScrollBars;
   TcxControlActivateType FActivateType = atOther;
   TcxControlBorderStyle FBorderStyle = cxcbsNone;

@@ -37,7 +37,11 @@ TcxSizeGrip* cxGetControlSizeGrip(TcxControl* AControl) {
 
 TcxControl::TcxControl(TComponent* AOwner)
     : TCustomControl(AOwner),
-      FCanvas(std::make_unique<TcxControlCanvas>(TCustomControl::Canvas())) {
+      FCanvas(std::make_unique<TcxControlCanvas>(TCustomControl::Canvas())),
+      FLookAndFeel(std::make_unique<TcxLookAndFeel>(this)) {
+  FLookAndFeel->OnChanged = [this](TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues) {
+    LookAndFeelChangeHandler(Sender, AChangedValues);
+  };
   SetTabStop(MayFocus());
 }
 
@@ -114,6 +118,22 @@ void TcxControl::Resize() {
 void TcxControl::BoundsChanged() {
   UpdateScrollBars();
   if (RedrawWithChildren()) Invalidate();
+}
+
+void TcxControl::LookAndFeelChangeHandler(TcxLookAndFeel* Sender,
+                                          TcxLookAndFeelValues AChangedValues) {
+  if (IsDestroying() || (Application && Application->ComponentState().Contains(csDestroying))) return;
+  LookAndFeelChanged(Sender, AChangedValues);
+}
+
+// Until a painter is registered for the look, there is no border to draw.
+void TcxControl::DrawBorder(TcxCanvas* ACanvas) {
+  if (TcxCustomLookAndFeelPainter* painter = GetPainter()) painter->DrawBorder(ACanvas, GetBounds());
+}
+
+int TcxControl::GetBorderSize() {
+  TcxCustomLookAndFeelPainter* painter = GetPainter();
+  return FBorderStyle == cxcbsDefault && painter ? painter->BorderSize() : 0;
 }
 
 void TcxControl::FocusChanged() {

@@ -69,7 +69,9 @@ void TcxControlScrollBar::WndProc(TMessage& Message) {
 
 // ---------------------------------------------------------------- TcxSizeGrip
 
-TcxSizeGrip::TcxSizeGrip(TComponent* AOwner) : TCustomControl(AOwner) {
+TcxSizeGrip::TcxSizeGrip(TComponent* AOwner)
+    : TCustomControl(AOwner), FLookAndFeel(std::make_unique<TcxLookAndFeel>(this)) {
+  FLookAndFeel->OnChanged = [this](TcxLookAndFeel*, TcxLookAndFeelValues) { Invalidate(); };
   SetColor(clBtnFace);
   TControlStyle style = ControlStyle();
   style.Include(csNoDesignVisible);
@@ -82,7 +84,10 @@ void TcxSizeGrip::Paint() {
   DrawSizeGrip(&canvas);
 }
 
-void TcxSizeGrip::DrawSizeGrip(TcxCanvas* ACanvas) { ACanvas->FillRect(ClientRect(), Color()); }
+void TcxSizeGrip::DrawSizeGrip(TcxCanvas* ACanvas) {
+  TcxCustomLookAndFeelPainter* painter = FLookAndFeel->Painter();
+  ACanvas->FillRect(ClientRect(), painter ? painter->DefaultSizeGripAreaColor() : Color());
+}
 
 void TcxSizeGrip::WndProc(TMessage& Message) {
   switch (Message.Msg) {
@@ -159,6 +164,7 @@ TObject* TcxControlWindowedScrollBars::CreateSizeGrip() {
     delete instance;
     throw EInvalidOperation(L"A control's size grip must be a TcxSizeGrip");
   }
+  grip->LookAndFeel()->SetMasterLookAndFeel(Owner()->LookAndFeel());
   TControlStyle style = grip->ControlStyle();
   style.Include(csReplicatable);
   grip->SetControlStyle(style);

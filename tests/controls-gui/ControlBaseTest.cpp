@@ -88,7 +88,32 @@ private:
   UINT FSaved = 3;
 };
 
+// The root painter under the names of the plain and the native look, with
+// a red border two pixels wide.
+class TRootPainter : public TcxCustomLookAndFeelPainter {
+public:
+  TRootPainter(const String& AName, TcxLookAndFeelStyle AStyle) : FName(AName), FStyle(AStyle) {}
+  String LookAndFeelName() override { return FName; }
+  TcxLookAndFeelStyle LookAndFeelStyle() override { return FStyle; }
+  int BorderSize() override { return 2; }
+  void DrawBorder(TcxCanvas* ACanvas, const TRect& R) override { ACanvas->FillRect(R, clRed); }
+
+private:
+  String FName;
+  TcxLookAndFeelStyle FStyle;
+};
+
 struct ControlBase : FormFixture {
+  ControlBase() {
+    PaintersManager->Register(std::make_unique<TRootPainter>(L"UltraFlat", lfsUltraFlat));
+    PaintersManager->Register(std::make_unique<TRootPainter>(L"Native", lfsNative));
+  }
+  ~ControlBase() override {
+    delete Form;
+    Form = nullptr;
+    PaintersManager->Unregister(L"UltraFlat");
+    PaintersManager->Unregister(L"Native");
+  }
   TContentControl* Control = nullptr;
   const int BarWidth = GetSystemMetrics(SM_CXVSCROLL);
   const int BarHeight = GetSystemMetrics(SM_CYHSCROLL);
@@ -400,7 +425,8 @@ TEST_F(ControlBase, BothBarsAndTheSizeGripAsAPicture) {
   Build(200, 150, {1000, 600});
   auto picture = CaptureWindow(Control);
   const TRect grip = Control->GetSizeGripBounds();
-  EXPECT_EQ(ColorToRGB(clBtnFace), PixelColor(*picture, grip.Left + 2, grip.Top + 2));
+  EXPECT_EQ(ColorToRGB(Control->GetPainter()->DefaultSizeGripAreaColor()),
+            PixelColor(*picture, grip.Left + 2, grip.Top + 2));
   EXPECT_EQ(clBlue, PixelColor(*picture, 100, 100));
   EXPECT_EQ(clRed, PixelColor(*picture, 15, 15));
   std::filesystem::create_directories("artifacts");
@@ -629,4 +655,29 @@ TEST_F(ControlBase, ABackgroundImageIsAllTheControlPaints) {
   own->Image = nullptr;
   own->Invalidate();
   EXPECT_EQ(clBlue, PixelColor(*CaptureWindow(own), 50, 25)) << "without a bitmap the content";
+}
+
+TEST_F(ControlBase, TheDefaultBorderIsThePaintersAndLookAndFeelChangesReachTheControl) {
+  struct TLookControl : TContentControl {
+    using TContentControl::TContentControl;
+    int Changes = 0;
+    void LookAndFeelChanged(TcxLookAndFeel*, TcxLookAndFeelValues) override { ++Changes; }
+  };
+  Form->SetBounds(100, 100, 320, 260);
+  Form->Show();
+  auto* control = Add<TLookControl>(10, 10);
+  control->Content = {10, 10};
+  control->SetBounds(10, 10, 120, 90);
+  EXPECT_EQ(TRect(0, 0, 120, 90), control->ClientBounds());
+  control->SetBorderStyle(cxcbsDefault);
+  const int border = control->GetPainter()->BorderSize();
+  ASSERT_GT(border, 0);
+  EXPECT_EQ(TRect(border, border, 120 - border, 90 - border), control->ClientBounds());
+  auto picture = CaptureWindow(control);
+  EXPECT_EQ(clRed, PixelColor(*picture, 1, 1)) << "the border";
+  EXPECT_EQ(clBlue, PixelColor(*picture, 60, 60));
+  TcxLookAndFeel other(nullptr);
+  other.SetNativeStyle(!control->LookAndFeel()->NativeStyle());
+  control->SetLookAndFeel(&other);
+  EXPECT_GE(control->Changes, 1);
 }

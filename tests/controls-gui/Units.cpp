@@ -5,15 +5,24 @@
 #include "components/core/cxLibraryStrs.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
+#include "components/core/dxGdiPlusApi.h"
+#include "components/core/dxGdiPlusClasses.h"
+#include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
+#include "components/lookandfeel/cxLookAndFeelPainters.h"
+#include "components/lookandfeel/cxLookAndFeels.h"
+#include "components/lookandfeel/dxFading.h"
+#include "components/lookandfeel/dxSkinsCore.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Controls.h"
 #include "vcl/rtl/UnitStartup.h"
 
 const TUnitTable& ProgramUnits() {
-  static const TUnitTable units{ControlsUnit,        ApplicationUnit, dxCoreUnit,
-                                cxLibraryStrsUnit,   cxMessageWindowUnit, cxClassesUnit,
-                                dxUxThemeUnit,       cxGraphicsUnit,  cxDWMApiUnit,
-                                cxControlsUnit};
+  static const TUnitTable units{ControlsUnit,        ApplicationUnit,      dxCoreUnit,
+                                cxLibraryStrsUnit,   cxMessageWindowUnit,  cxClassesUnit,
+                                dxGdiPlusApiUnit,    dxUxThemeUnit,        dxThemeManagerUnit,
+                                cxGraphicsUnit,      dxGdiPlusClassesUnit, dxFadingUnit,
+                                dxSkinsCoreUnit,     cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit,
+                                cxDWMApiUnit,        cxControlsUnit};
   return units;
 }
