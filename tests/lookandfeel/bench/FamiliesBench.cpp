@@ -8,19 +8,27 @@
 #include <cstdio>
 
 #include "components/core/cxClasses.h"
+#include "components/core/cxGeometry.h"
+#include "components/core/cxGraphics.h"
 #include "components/core/cxLibraryStrs.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
 #include "components/core/dxGdiPlusApi.h"
 #include "components/core/dxGdiPlusClasses.h"
+#include "components/core/dxThemeManager.h"
+#include "components/core/dxUxTheme.h"
+#include "components/lookandfeel/cxLookAndFeels.h"
 #include "tests/lookandfeel/FamilyCatalogue.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Controls.h"
 #include "vcl/rtl/UnitStartup.h"
 
+// The units the painters draw with, in the program's order.
 const TUnitTable& ProgramUnits() {
-  static const TUnitTable units{ControlsUnit,      ApplicationUnit,     dxCoreUnit,   dxGdiPlusApiUnit,
-                                dxGdiPlusClassesUnit, cxLibraryStrsUnit, cxMessageWindowUnit, cxClassesUnit};
+  static const TUnitTable units{ControlsUnit,         ApplicationUnit, dxCoreUnit,         cxLibraryStrsUnit,
+                                cxGeometryUnit,       cxMessageWindowUnit, cxClassesUnit,  dxGdiPlusApiUnit,
+                                dxUxThemeUnit,        dxThemeManagerUnit,  cxGraphicsUnit, dxGdiPlusClassesUnit,
+                                cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit};
   return units;
 }
 
