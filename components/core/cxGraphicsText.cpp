@@ -403,23 +403,29 @@ private:
 
 void MoveWindowOrg(HDC ADC, int DX, int DY) { OffsetWindowOrgEx(ADC, -DX, -DY, nullptr); }
 
+// Standard controls clip their painting to their client rectangle taken as
+// device coordinates, so they draw only where the window's top-left is the
+// context's device origin; elsewhere the window is printed into a bitmap
+// that starts as the context's content and is copied into place.
 void cxPrintWindowToDC(HWND AWnd, HDC ADC, bool AWithNonClient) {
   const TRect window = cxGetWindowRectSafe(AWnd), client = cxGetClientRectSafe(AWnd);
-  if (!AWithNonClient || window.Size() == client.Size()) {
-    SendMessageW(AWnd, WM_PRINT, reinterpret_cast<WPARAM>(ADC), PRF_ERASEBKGND | PRF_CLIENT);
-    return;
-  }
-  const LPARAM flags = PRF_ERASEBKGND | PRF_CLIENT | PRF_NONCLIENT;
-  POINT origin;
-  GetWindowOrgEx(ADC, &origin);
+  LPARAM flags = PRF_ERASEBKGND | PRF_CLIENT;
+  if (AWithNonClient && window.Size() != client.Size()) flags |= PRF_NONCLIENT;
+  POINT origin{};
+  LPtoDP(ADC, &origin, 1);
   if (origin.x == 0 && origin.y == 0) {
     SendMessageW(AWnd, WM_PRINT, reinterpret_cast<WPARAM>(ADC), flags);
     return;
   }
+  const TSize size = (flags & PRF_NONCLIENT) ? window.Size() : client.Size();
+  const TRect bounds(0, 0, size.cx, size.cy);
   TBitmap image;
-  image.SetSize(window.Width(), window.Height());
-  SendMessageW(AWnd, WM_PRINT, reinterpret_cast<WPARAM>(image.Canvas()->Handle()), flags);
-  cxBitBltRect(ADC, image.Canvas()->Handle(), TRect(0, 0, window.Width(), window.Height()), TPoint(), SRCCOPY);
+  image.SetPixelFormat(pf32bit);
+  image.SetSize(bounds.Width(), bounds.Height());
+  HDC imageDC = image.Canvas()->Handle();
+  cxBitBltRect(imageDC, ADC, bounds, TPoint(), SRCCOPY);
+  SendMessageW(AWnd, WM_PRINT, reinterpret_cast<WPARAM>(imageDC), flags);
+  cxBitBltRect(ADC, imageDC, bounds, TPoint(), SRCCOPY);
 }
 
 std::vector<HWND> DirectChildWindows(HWND AParent) {

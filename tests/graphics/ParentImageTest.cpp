@@ -35,7 +35,16 @@ TEST_F(ParentImage, APartOfTheImageLandsAtTheDestinationsTopLeft) {
   EXPECT_EQ(clBlue, surface.Pixel(2, 2));
   EXPECT_EQ(clRed, surface.Pixel(6, 6));     // the parent at the control's (30, 0)
   EXPECT_EQ(clLime, surface.Pixel(16, 6));   // the sibling from the control's (40, 0)
+  EXPECT_EQ(clLime, surface.Pixel(24, 24));  // ... all of it
   EXPECT_EQ(clBlue, surface.Pixel(26, 26));  // nothing beyond the 20 x 20 source
+}
+
+TEST_F(ParentImage, SiblingsAppearAlsoWhenTheSourceStartsAtTheControlsEdge) {
+  TPaintSurface surface(50, 40, clBlue);
+  cxPaintParentImage(Control, surface.Canvas.get(), TRect(0, 0, 50, 40), true);
+  EXPECT_EQ(clRed, surface.Pixel(5, 5));
+  EXPECT_EQ(clLime, surface.Pixel(45, 5));  // the sibling from the control's (40, 0)
+  EXPECT_EQ(TRect(40, 0, 50, 20), surface.BoundsOfPixelsOtherThan(clRed));
 }
 
 TEST_F(ParentImage, NothingWithoutAParent) {
