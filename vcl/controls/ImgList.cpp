@@ -109,7 +109,7 @@ int TCustomImageList::AddMasked(TBitmap* AImage, TColor AMaskColor) {
   // The list reads the mask colour from a device-dependent copy.
   HBITMAP copy = static_cast<HBITMAP>(CopyImage(AImage->Handle(), IMAGE_BITMAP, 0, 0, 0));
   const int count = Count();
-  const int result = Added(ImageList_AddMasked(Handle(), copy, ColorToRGB(AMaskColor)), count);
+  const int result = Added(ImageList_AddMasked(Handle(), copy, ListColor(AMaskColor)), count);
   DeleteObject(copy);
   Change();
   return result;

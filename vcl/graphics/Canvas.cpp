@@ -1,5 +1,6 @@
 #include "vcl/graphics/Canvas.h"
 
+#include "vcl/graphics/Bitmap.h"
 #include "vcl/graphics/GdiTypes.h"
 #include "vcl/graphics/Graphic.h"
 #include "vcl/rtl/SysUtils.h"
@@ -135,6 +136,73 @@ TColor TCanvas::Pixels(int X, int Y) {
 void TCanvas::SetPixels(int X, int Y, TColor Value) {
   RequiredState(HandleValid | PenValid | BrushValid);
   SetPixel(FHandle, X, Y, ColorToRGB(Value));
+}
+
+namespace {
+
+// A one-bit bitmap selected into a memory context, both freed with it.
+class TMonochromeMask {
+public:
+  TMonochromeMask(int AWidth, int AHeight)
+      : FBitmap(CreateBitmap(AWidth, AHeight, 1, 1, nullptr)), FDC(CreateCompatibleDC(nullptr)) {
+    FOld = SelectObject(FDC, FBitmap);
+  }
+  ~TMonochromeMask() {
+    SelectObject(FDC, FOld);
+    DeleteDC(FDC);
+    DeleteObject(FBitmap);
+  }
+  TMonochromeMask(const TMonochromeMask&) = delete;
+  TMonochromeMask& operator=(const TMonochromeMask&) = delete;
+  HDC Handle() const { return FDC; }
+
+private:
+  HBITMAP FBitmap;
+  HDC FDC;
+  HGDIOBJ FOld;
+};
+
+// A 32-bit work bitmap of the given size and its context.
+HDC WorkBitmap(TBitmap& ABitmap, int AWidth, int AHeight) {
+  ABitmap.SetPixelFormat(pf32bit);
+  ABitmap.SetSize(AWidth, AHeight);
+  return ABitmap.Canvas()->Handle();
+}
+
+}  // namespace
+
+void TCanvas::BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source, TColor Color) {
+  if (!Bitmap || Bitmap->Empty() || Dest.IsEmpty()) return;
+  RequiredState(HandleValid | BrushValid);
+  const int w = Dest.Width(), h = Dest.Height();
+  TBitmap image, result;
+  HDC imageDC = WorkBitmap(image, w, h), resultDC = WorkBitmap(result, w, h);
+  SetStretchBltMode(imageDC, COLORONCOLOR);
+  StretchBlt(imageDC, 0, 0, w, h, Bitmap->Canvas()->Handle(), Source.Left, Source.Top, Source.Width(),
+             Source.Height(), SRCCOPY);
+  // White in the mask where the picture has the key colour.
+  TMonochromeMask mask(w, h);
+  SetBkColor(imageDC, ColorToRGB(Color));
+  BitBlt(mask.Handle(), 0, 0, w, h, imageDC, 0, 0, SRCCOPY);
+  if (FBrush->Style() == bsClear)
+    BitBlt(resultDC, 0, 0, w, h, FHandle, Dest.Left, Dest.Top, SRCCOPY);
+  else
+    ::FillRect(resultDC, AsRECT(TRect(0, 0, w, h)), FBrush->Handle());
+  // The background where the mask is white, the picture elsewhere.
+  for (HDC dc : {imageDC, resultDC}) {
+    SetBkColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, RGB(0, 0, 0));
+  }
+  constexpr DWORD DestAndNotSource = 0x00220326;
+  BitBlt(resultDC, 0, 0, w, h, mask.Handle(), 0, 0, SRCAND);
+  BitBlt(imageDC, 0, 0, w, h, mask.Handle(), 0, 0, DestAndNotSource);
+  BitBlt(resultDC, 0, 0, w, h, imageDC, 0, 0, SRCPAINT);
+  BitBlt(FHandle, Dest.Left, Dest.Top, w, h, resultDC, 0, 0, SRCCOPY);
+}
+
+void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
+  RequiredState(HandleValid | BrushValid);
+  ExtFloodFill(FHandle, X, Y, ColorToRGB(Color), FillStyle == fsSurface ? FLOODFILLSURFACE : FLOODFILLBORDER);
 }
 
 void TCanvas::Draw(int X, int Y, TGraphic* Graphic) {

@@ -8,6 +8,11 @@
 
 struct HDC__;
 class TGraphic;
+class TBitmap;
+
+// What FloodFill fills: the area of one colour, or up to a border colour.
+enum class TFillStyle { fsSurface, fsBorder };
+using enum TFillStyle;
 
 class TCanvas : public TPersistent {
   VCL_CREATABLE_CLASS(TCanvas, TPersistent)
@@ -49,6 +54,12 @@ public:
   void Draw(int X, int Y, TGraphic* Graphic);
   void StretchDraw(const TRect& Rect, TGraphic* Graphic);
   void CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect);
+  // Source of the bitmap stretched into Dest, its pixels of Color replaced
+  // by the brush (a clear brush leaves the canvas under them).
+  void BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source, TColor Color);
+  // Fills with the brush from (X, Y): the area of Color (fsSurface) or the
+  // area bounded by Color (fsBorder).
+  void FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle);
 
   // The clipping rectangle of the context (its box, in logical units).
   TRect ClipRect();
