@@ -274,25 +274,59 @@ public:
                   int ABorderHeight = 1);
 
   // ---- shapes (through the framework canvas's tools)
-  void Ellipse(const TRect& R);
+  void Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+  void ArcTo(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+  void AngleArc(int X, int Y, uint32_t Radius, float StartAngle, float SweepAngle);
+  void Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+  void Ellipse(int X1, int Y1, int X2, int Y2);
+  void Ellipse(const TRect& R) { Ellipse(R.Left, R.Top, R.Right, R.Bottom); }
+  void Rectangle(int X1, int Y1, int X2, int Y2) { Rectangle(TRect(X1, Y1, X2, Y2)); }
   void Rectangle(const TRect& R);
-  void RoundRect(const TRect& R, int CX, int CY);
+  void RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3);
+  void RoundRect(const TRect& R, int CX, int CY) { RoundRect(R.Left, R.Top, R.Right, R.Bottom, CX, CY); }
   void Polygon(const std::vector<TPoint>& APoints);
   void Polyline(const std::vector<TPoint>& APoints);
+  void PolyBezier(const std::vector<TPoint>& APoints);
+  void PolyBezierTo(const std::vector<TPoint>& APoints);
+  void FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) { FCanvas->FloodFill(X, Y, Color, FillStyle); }
   void MoveTo(int X, int Y);
   void LineTo(int X, int Y);
   void Line(int X1, int Y1, int X2, int Y2);
   void Line(const TPoint& P1, const TPoint& P2) { Line(P1.X, P1.Y, P2.X, P2.Y); }
-  void Pie(const TRect& R, const TPoint& ARadial1, const TPoint& ARadial2);
+  void Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+  void Pie(const TRect& R, const TPoint& ARadial1, const TPoint& ARadial2) {
+    Pie(R.Left, R.Top, R.Right, R.Bottom, ARadial1.X, ARadial1.Y, ARadial2.X, ARadial2.Y);
+  }
   // Angles in degrees, counter-clockwise from three o'clock.
   void Pie(const TRect& R, int AStartAngle, int ASweepAngle);
   void SetPixel(int X, int Y, TColor Value);
   void TextOut(int X, int Y, const String& Text);
   void Draw(int X, int Y, TGraphic* Graphic);
+  // The graphic over the canvas, the result laid on the canvas at Opacity.
+  void Draw(int X, int Y, TGraphic* Graphic, uint8_t Opacity);
   void StretchDraw(const TRect& Rect, TGraphic* Graphic);
   void CopyRect(const TRect& Dest, TCanvas* ACanvas, const TRect& Source);
+  void BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source, TColor Color) {
+    FCanvas->BrushCopy(Dest, Bitmap, Source, Color);
+  }
+  void Refresh() { FCanvas->Refresh(); }
+  bool HandleAllocated() const { return FCanvas->HandleAllocated(); }
+
+  // ---- paths (device coordinates in the system; logical in the region
+  // with AConsiderOrigin)
+  void BeginPath();
+  void EndPath();
+  void WidenPath();
+  // A new region of the current path (empty without one); the caller owns it.
+  TcxRegion* PathToRegion(bool AConsiderOrigin = true);
 
   // ---- images
+  // Nothing for an index outside the list.
+  void DrawImage(TCustomImageList* Images, int X, int Y, int Index, bool Enabled = true);
+  // The glyph with its transparent colour showing ABackgroundColor (the
+  // canvas for clNone, the brush colour for clDefault); disabled, the
+  // image list's disabled form.
+  void DrawGlyph(int X, int Y, TBitmap* AGlyph, bool AEnabled = true, TColor ABackgroundColor = clNone);
   // ABitmap over a background (ABackground, else the canvas) at AAlpha.
   void TransparentDraw(int X, int Y, TBitmap* ABitmap, uint8_t AAlpha, TBitmap* ABackground = nullptr);
   static void RotateBitmap(TBitmap* ABitmap, TcxRotationAngle ARotationAngle, bool AFlipVertically = false);
@@ -309,6 +343,8 @@ public:
                 TcxRotationAngle ARotationAngle = ra0);
   void DrawTexT(const String& Text, const TRect& R, TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert,
                 bool AMultiLine, bool AShowEndEllipsis);
+  // Appends to ABounds the rectangle of each line the text is drawn in.
+  void GetTextStringsBounds(String Text, TRect R, int Flags, bool Enabled, TRects& ABounds);
   // Moves R.Top so a block of wrapped text sits at R's bottom or middle.
   void AlignMultiLineTextRectVertically(TRect& R, const String& AText, TcxAlignmentVert AAlignmentVert,
                                         bool AWordBreak, bool AShowPrefix, bool AEnabled = true,

@@ -23,6 +23,10 @@ int CombineMode(TcxRegionOperation AOperation) {
   }
 }
 
+const POINT* AsPOINTs(const std::vector<TPoint>& APoints) {
+  return reinterpret_cast<const POINT*>(APoints.data());
+}
+
 int FloorDiv(int A, int B) { return A >= 0 ? A / B : -((-A + B - 1) / B); }
 
 }  // namespace
@@ -343,16 +347,34 @@ void TcxCanvas::DrawRegion(HRGN ARegion, TColor AContentColor, TColor ABorderCol
 
 // ---------------------------------------------------------------- shapes
 
-void TcxCanvas::Ellipse(const TRect& R) { ::Ellipse(Handle(), R.Left, R.Top, R.Right, R.Bottom); }
+void TcxCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
+  ::Arc(Handle(), X1, Y1, X2, Y2, X3, Y3, X4, Y4);
+}
+void TcxCanvas::ArcTo(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
+  ::ArcTo(Handle(), X1, Y1, X2, Y2, X3, Y3, X4, Y4);
+}
+void TcxCanvas::AngleArc(int X, int Y, uint32_t Radius, float StartAngle, float SweepAngle) {
+  ::AngleArc(Handle(), X, Y, Radius, StartAngle, SweepAngle);
+}
+void TcxCanvas::Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
+  ::Chord(Handle(), X1, Y1, X2, Y2, X3, Y3, X4, Y4);
+}
+void TcxCanvas::Ellipse(int X1, int Y1, int X2, int Y2) { ::Ellipse(Handle(), X1, Y1, X2, Y2); }
 void TcxCanvas::Rectangle(const TRect& R) { FCanvas->Rectangle(R); }
-void TcxCanvas::RoundRect(const TRect& R, int CX, int CY) {
-  ::RoundRect(Handle(), R.Left, R.Top, R.Right, R.Bottom, CX, CY);
+void TcxCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
+  ::RoundRect(Handle(), X1, Y1, X2, Y2, X3, Y3);
 }
 void TcxCanvas::Polygon(const std::vector<TPoint>& APoints) {
-  ::Polygon(Handle(), reinterpret_cast<const POINT*>(APoints.data()), static_cast<int>(APoints.size()));
+  ::Polygon(Handle(), AsPOINTs(APoints), static_cast<int>(APoints.size()));
 }
 void TcxCanvas::Polyline(const std::vector<TPoint>& APoints) {
-  ::Polyline(Handle(), reinterpret_cast<const POINT*>(APoints.data()), static_cast<int>(APoints.size()));
+  ::Polyline(Handle(), AsPOINTs(APoints), static_cast<int>(APoints.size()));
+}
+void TcxCanvas::PolyBezier(const std::vector<TPoint>& APoints) {
+  ::PolyBezier(Handle(), AsPOINTs(APoints), static_cast<DWORD>(APoints.size()));
+}
+void TcxCanvas::PolyBezierTo(const std::vector<TPoint>& APoints) {
+  ::PolyBezierTo(Handle(), AsPOINTs(APoints), static_cast<DWORD>(APoints.size()));
 }
 void TcxCanvas::MoveTo(int X, int Y) { FCanvas->MoveTo(X, Y); }
 void TcxCanvas::LineTo(int X, int Y) { FCanvas->LineTo(X, Y); }
@@ -360,8 +382,8 @@ void TcxCanvas::Line(int X1, int Y1, int X2, int Y2) {
   MoveTo(X1, Y1);
   LineTo(X2, Y2);
 }
-void TcxCanvas::Pie(const TRect& R, const TPoint& ARadial1, const TPoint& ARadial2) {
-  ::Pie(Handle(), R.Left, R.Top, R.Right, R.Bottom, ARadial1.X, ARadial1.Y, ARadial2.X, ARadial2.Y);
+void TcxCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
+  ::Pie(Handle(), X1, Y1, X2, Y2, X3, Y3, X4, Y4);
 }
 
 TPoint cxEllipseRadialPoint(const TRect& R, float AAngle) {
@@ -387,12 +409,74 @@ void TcxCanvas::Pie(const TRect& R, int AStartAngle, int ASweepAngle) {
 void TcxCanvas::SetPixel(int X, int Y, TColor Value) { FCanvas->SetPixels(X, Y, Value); }
 void TcxCanvas::TextOut(int X, int Y, const String& Text) { FCanvas->TextOut(X, Y, Text); }
 void TcxCanvas::Draw(int X, int Y, TGraphic* Graphic) { FCanvas->Draw(X, Y, Graphic); }
+void TcxCanvas::Draw(int X, int Y, TGraphic* Graphic, uint8_t Opacity) {
+  if (!cxGraphicPresent(Graphic)) return;
+  TBitmap composed;
+  composed.SetPixelFormat(pf32bit);
+  composed.SetSize(Graphic->Width(), Graphic->Height());
+  cxBitBltRect(composed.Canvas()->Handle(), Handle(), TRect(0, 0, Graphic->Width(), Graphic->Height()), TPoint(X, Y),
+               SRCCOPY);
+  composed.Canvas()->Draw(0, 0, Graphic);
+  TransparentDraw(X, Y, &composed, Opacity);
+}
 void TcxCanvas::StretchDraw(const TRect& Rect, TGraphic* Graphic) { FCanvas->StretchDraw(Rect, Graphic); }
 void TcxCanvas::CopyRect(const TRect& Dest, TCanvas* ACanvas, const TRect& Source) {
   FCanvas->CopyRect(Dest, ACanvas, Source);
 }
 
+// ---------------------------------------------------------------- paths
+
+void TcxCanvas::BeginPath() { ::BeginPath(Handle()); }
+void TcxCanvas::EndPath() { ::EndPath(Handle()); }
+void TcxCanvas::WidenPath() { ::WidenPath(Handle()); }
+
+TcxRegion* TcxCanvas::PathToRegion(bool AConsiderOrigin) {
+  HRGN path = ::PathToRegion(Handle());
+  auto* result = path ? new TcxRegion(path) : new TcxRegion;
+  if (AConsiderOrigin) {
+    const TPoint origin = DCOrigin();
+    result->Offset(-origin.X, -origin.Y);
+  }
+  return result;
+}
+
 // ---------------------------------------------------------------- images
+
+void TcxCanvas::DrawImage(TCustomImageList* Images, int X, int Y, int Index, bool Enabled) {
+  if (!cxImageIndexValid(Images, Index)) return;
+  SaveDC();
+  Images->Draw(FCanvas, X, Y, Index, Enabled);
+  RestoreDC();
+}
+
+void TcxCanvas::DrawGlyph(int X, int Y, TBitmap* AGlyph, bool AEnabled, TColor ABackgroundColor) {
+  if (!cxGlyphPresent(AGlyph)) return;
+  const int w = AGlyph->Width(), h = AGlyph->Height();
+  if (AEnabled) {
+    const TBrushStyle style = Brush()->Style();
+    if (ABackgroundColor == clNone)
+      Brush()->SetStyle(bsClear);
+    else if (ABackgroundColor != clDefault)
+      SetBrushColor(ABackgroundColor);
+    BrushCopy(TRect(X, Y, X + w, Y + h), AGlyph, TRect(0, 0, w, h), AGlyph->TransparentColor());
+    Brush()->SetStyle(style);
+    return;
+  }
+  TCustomImageList images(nullptr);
+  images.SetSize(w, h);
+  images.AddMasked(AGlyph, AGlyph->TransparentMode() == tmFixed ? AGlyph->TransparentColor() : clDefault);
+  if (ABackgroundColor == clNone) {
+    images.Draw(FCanvas, X, Y, 0, false);
+    return;
+  }
+  TBitmap background;
+  background.SetSize(w, h);
+  background.Canvas()->Brush()->SetColor(cxColorOrDefault(ABackgroundColor, Brush()->Color()));
+  background.Canvas()->FillRect(TRect(0, 0, w, h));
+  images.Draw(background.Canvas(), 0, 0, 0, false);
+  Draw(X, Y, &background);
+}
+
 
 void TcxCanvas::TransparentDraw(int X, int Y, TBitmap* ABitmap, uint8_t AAlpha, TBitmap* ABackground) {
   const int w = ABitmap->Width(), h = ABitmap->Height();

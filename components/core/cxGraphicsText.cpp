@@ -73,7 +73,10 @@ void TcxCanvas::TextExtent(const String& Text, TRect& R, int Flags) const {
   if (R.Width() <= 0 && !Text.empty()) R.Right = R.Left + 1;
   HDC dc = Handle();
   const int oldMode = SetBkMode(dc, TRANSPARENT);
-  if (DrawTextW(dc, Text.c_str(), static_cast<int>(Text.size()), AsRECT(R), (format | DT_CALCRECT) & ~DT_VCENTER) == 0)
+  // Measured from the top: the system keeps a bottom-aligned line's
+  // rectangle as high as it was given.
+  if (DrawTextW(dc, Text.c_str(), static_cast<int>(Text.size()), AsRECT(R),
+                (format | DT_CALCRECT) & ~(DT_VCENTER | DT_BOTTOM)) == 0)
     R = TRect(R.TopLeft(), R.TopLeft());
   SetBkMode(dc, oldMode);
   if (format & DT_CENTER)
@@ -181,6 +184,69 @@ void TcxCanvas::DrawTexT(const String& Text, const TRect& R, TAlignment AAlignme
   flags |= AMultiLine ? cxtfWordBreak : cxtfSingleLine;
   if (AShowEndEllipsis) flags |= cxtfEndEllipsis;
   DrawTexT(Text, R, flags, true);
+}
+
+namespace {
+
+// The length of the next output line of AText that fits AWidth, and how
+// many characters after it end the line and are dropped (a line break, or
+// a space the line is broken at when it is not left-aligned).
+std::pair<int, int> NextTextLine(HDC ADC, const String& AText, int AWidth, bool ALeftAligned) {
+  const int length = static_cast<int>(AText.size());
+  int fit = 0;
+  SIZE size;
+  GetTextExtentExPointW(ADC, AText.c_str(), length, std::max(AWidth, 0), &fit, nullptr, &size);
+  const int n = std::clamp(fit, 1, length);
+  const size_t lineBreak = AText.find_first_of(L"\r\n");
+  if (lineBreak < static_cast<size_t>(n)) {
+    const wchar_t pair = AText[lineBreak] == L'\r' ? L'\n' : L'\r';
+    return {static_cast<int>(lineBreak), lineBreak + 1 < AText.size() && AText[lineBreak + 1] == pair ? 2 : 1};
+  }
+  if (n == length) return {n, 0};
+  const size_t space = AText.rfind(L' ', n - 1);
+  if (space == String::npos) return {n, 0};
+  const int withSpace = static_cast<int>(space) + 1;
+  return ALeftAligned ? std::pair{withSpace, 0} : std::pair{withSpace - 1, 1};
+}
+
+}  // namespace
+
+void TcxCanvas::GetTextStringsBounds(String Text, TRect R, int Flags, bool Enabled, TRects& ABounds) {
+  if (Text.empty()) return;
+  if (Flags & cxtfShowPrefix) {
+    Text = cxStripAcceleratorMarks(Text);
+    Flags &= ~cxtfShowPrefix;
+  }
+  if (!Enabled) {
+    --R.Right;
+    --R.Bottom;
+  }
+  TRect work = R;
+  TextExtent(Text, work, Flags);
+  if (Flags & cxtfAlignBottom)
+    work.Offset(0, R.Bottom - work.Bottom);
+  else if (Flags & cxtfAlignVCenter)
+    work.Offset(0, (R.Bottom - work.Bottom) / 2);
+  HDC dc = Handle();
+  const int horizontal = Flags & (cxtfAlignLeft | cxtfAlignRight | cxtfAlignHCenter);
+  int top = work.Top;
+  while (!Text.empty()) {
+    const auto [length, dropped] = NextTextLine(dc, Text, R.Width(), horizontal == cxtfAlignLeft);
+    TSize extent;
+    cxDCTextExtent(dc, Text, extent, length);
+    TRect line(work.Left, top, work.Right, top + extent.cy);
+    if (horizontal == cxtfAlignLeft) {
+      line.Right = line.Left + extent.cx;
+    } else if (horizontal == cxtfAlignRight) {
+      line.Left = line.Right - extent.cx;
+    } else if (horizontal == cxtfAlignHCenter) {
+      line.Left = (line.Left + line.Right - extent.cx) / 2;
+      line.Right = line.Left + extent.cx;
+    }
+    ABounds.push_back(line);
+    top = line.Bottom;
+    Text.erase(0, length + dropped);
+  }
 }
 
 // ---------------------------------------------------------------- text on device contexts

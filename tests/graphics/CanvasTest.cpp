@@ -144,6 +144,138 @@ TEST(cxCanvasShapes, PieBySweepAngle) {
   EXPECT_EQ(TRect(), tiny.BoundsOfPixelsOtherThan(clBlack));
 }
 
+TEST(cxCanvasShapes, ArcsChordsAndBeziersDrawWithTheCanvasTools) {
+  TPaintSurface surface(60, 60);
+  TcxCanvas& canvas = *surface.Canvas;
+  canvas.Pen()->SetColor(clRed);
+  canvas.SetBrushColor(clLime);
+  canvas.Chord(0, 0, 40, 40, 40, 20, 0, 20);  // the upper half of a circle, filled
+  EXPECT_EQ(clLime, surface.Pixel(20, 10));
+  EXPECT_EQ(clBlack, surface.Pixel(20, 30));
+  canvas.Arc(0, 0, 40, 40, 0, 20, 40, 20);  // the lower half, outline only
+  EXPECT_EQ(clRed, surface.Pixel(20, 39));
+  EXPECT_EQ(clBlack, surface.Pixel(20, 30));
+  canvas.PolyBezier({{0, 50}, {10, 50}, {30, 50}, {40, 50}});  // control points on a line: a straight line
+  EXPECT_EQ(clRed, surface.Pixel(20, 50));
+  canvas.MoveTo(45, 0);
+  canvas.PolyBezierTo({{45, 10}, {45, 20}, {45, 30}});  // from the pen position
+  EXPECT_EQ(clRed, surface.Pixel(45, 15));
+  canvas.MoveTo(50, 40);
+  canvas.AngleArc(50, 50, 5, 90, 180);  // a line to the start, then the left half-circle
+  EXPECT_EQ(clRed, surface.Pixel(45, 50));
+  EXPECT_EQ(clBlack, surface.Pixel(55, 50));
+  canvas.RoundRect(2, 42, 8, 48, 2, 2);
+  EXPECT_EQ(clLime, surface.Pixel(5, 45));
+}
+
+TEST(cxCanvasShapes, FloodFillBySurfaceOrBorder) {
+  TPaintSurface surface(30, 30);
+  TcxCanvas& canvas = *surface.Canvas;
+  canvas.FrameRect(TRect(5, 5, 25, 25), clRed);
+  canvas.SetBrushColor(clLime);
+  canvas.FloodFill(15, 15, clRed, fsBorder);
+  EXPECT_EQ(clLime, surface.Pixel(15, 15));
+  EXPECT_EQ(clRed, surface.Pixel(5, 15));
+  EXPECT_EQ(clBlack, surface.Pixel(2, 2));
+  canvas.SetBrushColor(clBlue);
+  canvas.FloodFill(2, 2, clBlack, fsSurface);
+  EXPECT_EQ(clBlue, surface.Pixel(29, 29));
+  EXPECT_EQ(clLime, surface.Pixel(15, 15));
+}
+
+TEST(cxCanvasPaths, APathBecomesARegionInLogicalCoordinates) {
+  TPaintSurface surface(40, 40);
+  TcxCanvas& canvas = *surface.Canvas;
+  canvas.SetWindowOrg(TPoint(-10, -5));
+  canvas.BeginPath();
+  canvas.Polygon({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+  canvas.EndPath();
+  std::unique_ptr<TcxRegion> region(canvas.PathToRegion());
+  EXPECT_EQ(TRect(0, 0, 10, 10), region->BoundsRect());
+  canvas.BeginPath();
+  canvas.Polygon({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+  canvas.EndPath();
+  region.reset(canvas.PathToRegion(false));
+  EXPECT_EQ(TRect(10, 5, 20, 15), region->BoundsRect());  // device coordinates
+  region.reset(canvas.PathToRegion());  // the path was used up: an empty region
+  EXPECT_TRUE(region->IsEmpty());
+}
+
+TEST(cxCanvasImages, DrawImageDrawsAListEntryAndIgnoresIndexesOutsideTheList) {
+  TcxImageList list(nullptr);
+  TcxBitmap32 image(16, 16, true);
+  image.cxCanvas()->FillRect(image.ClientRect(), clRed);
+  image.MakeOpaque();
+  list.Add(&image, nullptr);
+  TPaintSurface surface(40, 40);
+  surface.Canvas->IntersectClipRect(TRect(0, 0, 30, 30));
+  surface.Canvas->DrawImage(&list, 4, 4, 0);
+  surface.Canvas->DrawImage(&list, 20, 20, 1);
+  surface.Canvas->DrawImage(&list, 20, 20, -1);
+  surface.Canvas->DrawImage(nullptr, 20, 20, 0);
+  EXPECT_EQ(TRect(4, 4, 20, 20), surface.BoundsOfPixelsOtherThan(clBlack));
+  EXPECT_EQ(clRed, surface.Pixel(10, 10));
+  EXPECT_FALSE(surface.Canvas->RectVisible(TRect(31, 31, 35, 35)));  // the clip is untouched
+}
+
+// A 6 x 6 glyph: a blue 2 x 2 centre on the transparent colour fuchsia.
+std::unique_ptr<TBitmap> CentreGlyph() {
+  auto glyph = std::make_unique<TBitmap>();
+  glyph->SetSize(6, 6);
+  TcxCanvas canvas(glyph->Canvas());
+  canvas.FillRect(TRect(0, 0, 6, 6), clFuchsia);
+  canvas.FillRect(TRect(2, 2, 4, 4), clBlue);
+  glyph->SetTransparentColor(clFuchsia);
+  return glyph;
+}
+
+TEST(cxCanvasImages, AnEnabledGlyphShowsTheBackgroundColourOrTheCanvasThroughItsTransparentColour) {
+  auto glyph = CentreGlyph();
+  struct {
+    TColor Background;
+    TColor Expected;
+  } cases[] = {{clLime, clLime}, {clNone, clRed}, {clDefault, clYellow}};
+  for (const auto& c : cases) {
+    TPaintSurface surface(10, 10, clRed);
+    surface.Canvas->SetBrushColor(clYellow);
+    surface.Canvas->DrawGlyph(2, 2, glyph.get(), true, c.Background);
+    EXPECT_EQ(c.Expected, surface.Pixel(3, 3)) << c.Background;
+    EXPECT_EQ(clBlue, surface.Pixel(5, 5)) << c.Background;
+    EXPECT_EQ(clRed, surface.Pixel(1, 1)) << c.Background;
+    EXPECT_EQ(bsSolid, surface.Canvas->Brush()->Style());
+  }
+}
+
+TEST(cxCanvasImages, ADisabledGlyphIsDrawnGreyOverItsBackground) {
+  auto glyph = CentreGlyph();
+  glyph->SetTransparentMode(tmFixed);
+  TPaintSurface onCanvas(10, 10, clRed);
+  onCanvas.Canvas->DrawGlyph(2, 2, glyph.get(), false);
+  TPaintSurface onColour(10, 10, clRed);
+  onColour.Canvas->DrawGlyph(2, 2, glyph.get(), false, clLime);
+  for (TPaintSurface* surface : {&onCanvas, &onColour}) {
+    const TColor centre = surface->Pixel(5, 5);
+    EXPECT_NE(clBlue, centre);
+    EXPECT_EQ(GetRValue(centre), GetGValue(centre));
+    EXPECT_EQ(GetGValue(centre), GetBValue(centre));
+    EXPECT_EQ(clRed, surface->Pixel(1, 1));
+  }
+  EXPECT_EQ(clRed, onCanvas.Pixel(3, 3));
+  EXPECT_EQ(clLime, onColour.Pixel(3, 3));
+}
+
+TEST(cxCanvasImages, DrawingAtAnOpacityMixesTheGraphicWithTheCanvas) {
+  TBitmap white;
+  white.SetSize(4, 4);
+  TcxCanvas(white.Canvas()).FillRect(TRect(0, 0, 4, 4), clWhite);
+  TPaintSurface surface(10, 10);
+  surface.Canvas->Draw(2, 2, &white, 64);
+  EXPECT_NEAR(64, surface.Pixel(3, 3) & 0xFF, 1);
+  EXPECT_EQ(clBlack, surface.Pixel(6, 6));
+  surface.Canvas->Draw(2, 2, &white, 255);
+  EXPECT_EQ(clWhite, surface.Pixel(5, 5));
+}
+
 TEST(cxCanvasImages, RotationsAndFlipsMovePixelsAsTurnedOnScreen) {
   auto marked = [] {
     auto bitmap = std::make_unique<TBitmap>();
@@ -247,6 +379,43 @@ TEST(cxCanvasText, DisabledTextIsDrawnInHighlightOffsetByOnePixelThenInShadow) {
   EXPECT_GT(disabled.CountOf(SysRGB(clBtnHighlight)), 0);
   EXPECT_EQ(0, disabled.CountOf(clBlack));
   EXPECT_EQ(clBlack, disabled.Canvas->Font()->Color());  // put back
+}
+
+TEST(cxCanvasText, StringBoundsGiveOneRectanglePerLine) {
+  TPaintSurface surface(10, 10);
+  TcxCanvas& canvas = *surface.Canvas;
+  const int h = canvas.TextHeight(L"W");
+  auto width = [&](const String& AText) { return canvas.TextWidth(AText); };
+  // Room for "aaa bbb" but not for "aaa bbb ccc".
+  const TRect r(10, 20, 10 + width(L"aaa bbb c") - 1, 20 + 5 * h);
+  struct {
+    String Text;
+    int Flags;
+    bool Enabled;
+    TRects Expected;
+  } cases[] = {
+      {L"aaa bbb ccc", cxtfAlignLeft, true,
+       {TRect(10, 20, 10 + width(L"aaa bbb "), 20 + h), TRect(10, 20 + h, 10 + width(L"ccc"), 20 + 2 * h)}},
+      // Right-aligned lines drop the space they break at.
+      {L"aaa bbb ccc", cxtfAlignRight, true,
+       {TRect(r.Right - width(L"aaa bbb"), 20, r.Right, 20 + h),
+        TRect(r.Right - width(L"ccc"), 20 + h, r.Right, 20 + 2 * h)}},
+      // A line break ends a line whether or not more would fit; CR LF is one break.
+      {L"ab\r\ncd", cxtfAlignLeft, true,
+       {TRect(10, 20, 10 + width(L"ab"), 20 + h), TRect(10, 20 + h, 10 + width(L"cd"), 20 + 2 * h)}},
+      // Accelerator marks take no room; a disabled text is measured one pixel smaller.
+      {L"&ab", cxtfAlignRight | cxtfShowPrefix, false, {TRect(r.Right - 1 - width(L"ab"), 20, r.Right - 1, 20 + h)}},
+      {L"ab", cxtfAlignLeft | cxtfAlignBottom | cxtfSingleLine, true,
+       {TRect(10, r.Bottom - h, 10 + width(L"ab"), r.Bottom)}},
+      {L"", cxtfAlignLeft, true, {}},
+  };
+  for (const auto& c : cases) {
+    TRects bounds{TRect(1, 1, 2, 2)};  // appended to
+    canvas.GetTextStringsBounds(c.Text, r, c.Flags, c.Enabled, bounds);
+    TRects expected{TRect(1, 1, 2, 2)};
+    expected.insert(expected.end(), c.Expected.begin(), c.Expected.end());
+    EXPECT_EQ(expected, bounds) << c.Text;
+  }
 }
 
 TEST(cxCanvasText, TheAlignmentFormMatchesTheFlagForm) {

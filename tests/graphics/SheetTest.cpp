@@ -24,7 +24,7 @@ std::unique_ptr<TBitmap> SampleGlyph() {
 }
 
 TEST(GraphicsSheet, GlyphStatesGradientsAndTextAreSavedAsAPicture) {
-  TPaintSurface sheet(560, 330, clWhite);
+  TPaintSurface sheet(560, 430, clWhite);
   TcxCanvas& canvas = *sheet.Canvas;
   HDC dc = canvas.Handle();
   canvas.Font()->SetName(L"Tahoma");
@@ -69,6 +69,28 @@ TEST(GraphicsSheet, GlyphStatesGradientsAndTextAreSavedAsAPicture) {
   }
   TRect upsideDown(460, 280, 550, 300);
   cxDrawRotatedText(&canvas, L"Upside down", upsideDown, DT_SINGLELINE | DT_NOPREFIX, clMaroon, ra180);
+
+  // Shapes, glyphs on the canvas, a translucent drawing and line bounds.
+  canvas.Brush()->SetStyle(bsSolid);
+  canvas.Pen()->SetColor(clNavy);
+  canvas.SetBrushColor(TColor(0x80C0FF));
+  canvas.Chord(10, 340, 70, 400, 70, 370, 10, 370);
+  canvas.Arc(10, 340, 70, 400, 10, 370, 70, 370);
+  canvas.PolyBezier({{80, 400}, {90, 330}, {130, 420}, {140, 340}});
+  canvas.MoveTo(150, 370);
+  canvas.AngleArc(175, 370, 20, 45, 270);
+  canvas.DrawGlyph(210, 350, glyph.get(), true, TColor(0xC0FFC0));
+  canvas.DrawGlyph(250, 350, glyph.get(), true, clNone);
+  canvas.DrawGlyph(290, 350, glyph.get(), false, clNone);
+  canvas.Draw(330, 350, glyph.get(), 96);
+  canvas.Brush()->SetStyle(bsClear);
+  const String boundsText = L"Each line of this text\r\nhas its own box";
+  const TRect boundsBox(380, 340, 550, 420);
+  TRects lines;
+  canvas.GetTextStringsBounds(boundsText, boundsBox, cxtfAlignHCenter | cxtfWordBreak, true, lines);
+  canvas.FrameRect(boundsBox, clSilver);
+  for (const TRect& line : lines) canvas.FrameRect(line, TColor(0x00A0FF));
+  canvas.DrawTexT(boundsText, boundsBox, cxtfAlignHCenter | cxtfWordBreak, true);
 
   std::filesystem::create_directories("artifacts");
   SaveAsPng(sheet.Bitmap, L"artifacts\\GraphicsSheet.png");
