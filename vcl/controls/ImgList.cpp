@@ -26,6 +26,22 @@ UINT ColorFlags(TColorDepth ADepth) {
   }
 }
 
+// A copy of a bitmap's picture (none for no bitmap), deleted with it.
+class TBitmapCopy {
+public:
+  TBitmapCopy(TBitmap* ABitmap, UINT AFlags)
+      : FHandle(ABitmap ? static_cast<HBITMAP>(CopyImage(ABitmap->Handle(), IMAGE_BITMAP, 0, 0, AFlags)) : nullptr) {}
+  ~TBitmapCopy() {
+    if (FHandle) DeleteObject(FHandle);
+  }
+  TBitmapCopy(const TBitmapCopy&) = delete;
+  TBitmapCopy& operator=(const TBitmapCopy&) = delete;
+  HBITMAP Handle() const { return FHandle; }
+
+private:
+  HBITMAP FHandle;
+};
+
 }  // namespace
 
 TChangeLink::~TChangeLink() {
@@ -107,10 +123,9 @@ int TCustomImageList::AddMasked(TBitmap* AImage, TColor AMaskColor) {
   if (!AImage) return -1;
   if (AMaskColor == clNone) return Add(AImage, nullptr);
   // The list reads the mask colour from a device-dependent copy.
-  HBITMAP copy = static_cast<HBITMAP>(CopyImage(AImage->Handle(), IMAGE_BITMAP, 0, 0, 0));
+  const TBitmapCopy copy(AImage, 0);
   const int count = Count();
-  const int result = Added(ImageList_AddMasked(Handle(), copy, ListColor(AMaskColor)), count);
-  DeleteObject(copy);
+  const int result = Added(ImageList_AddMasked(Handle(), copy.Handle(), ListColor(AMaskColor)), count);
   Change();
   return result;
 }
@@ -153,6 +168,52 @@ void TCustomImageList::DoDraw(int AIndex, TCanvas* ACanvas, int X, int Y, uint32
   params.fStyle = AStyle;
   params.fState = AEnabled ? ILS_NORMAL : ILS_SATURATE;
   ImageList_DrawIndirect(&params);
+}
+
+bool TCustomImageList::LoadResourceImages(HINSTANCE Instance, TResType ResType, const wchar_t* Name, int Width,
+                                          TLoadResources LoadFlags, TColor MaskColor) {
+  static const UINT types[] = {IMAGE_BITMAP, IMAGE_CURSOR, IMAGE_ICON};
+  static const UINT flags[] = {LR_DEFAULTCOLOR, LR_DEFAULTSIZE, LR_LOADFROMFILE, LR_LOADMAP3DCOLORS,
+                               LR_LOADTRANSPARENT, LR_MONOCHROME};
+  UINT load = LR_CREATEDIBSECTION;
+  for (int i = 0; i < 6; ++i)
+    if (LoadFlags.Contains(static_cast<TLoadResource>(i))) load |= flags[i];
+  HIMAGELIST list = ImageList_LoadImageW(Instance, Name, Width, FAllocBy, ListColor(MaskColor),
+                                         types[static_cast<int>(ResType)], load);
+  if (!list) return false;
+  SetHandle(list);
+  return true;
+}
+
+bool TCustomImageList::GetInstRes(HINSTANCE Instance, TResType ResType, const String& Name, int Width,
+                                  TLoadResources LoadFlags, TColor MaskColor) {
+  return LoadResourceImages(Instance, ResType, Name.c_str(), Width, LoadFlags, MaskColor);
+}
+
+bool TCustomImageList::GetInstRes(HINSTANCE Instance, TResType ResType, uint32_t ResID, int Width,
+                                  TLoadResources LoadFlags, TColor MaskColor) {
+  return LoadResourceImages(Instance, ResType, MAKEINTRESOURCEW(ResID), Width, LoadFlags, MaskColor);
+}
+
+bool TCustomImageList::GetResource(TResType ResType, const String& Name, int Width, TLoadResources LoadFlags,
+                                   TColor MaskColor) {
+  return GetInstRes(GetModuleHandleW(nullptr), ResType, Name, Width, LoadFlags, MaskColor);
+}
+
+bool TCustomImageList::ResourceLoad(TResType ResType, const String& Name, TColor MaskColor) {
+  return GetResource(ResType, Name, 0, {}, MaskColor);
+}
+
+bool TCustomImageList::ResInstLoad(HINSTANCE Instance, TResType ResType, const String& Name, TColor MaskColor) {
+  return GetInstRes(Instance, ResType, Name, 0, {}, MaskColor);
+}
+
+bool TCustomImageList::FileLoad(TResType ResType, const String& Name, TColor MaskColor) {
+  return GetResource(ResType, Name, 0, {lrFromFile}, MaskColor);
+}
+
+bool TCustomImageList::Overlay(int ImageIndex, TOverlay AOverlay) {
+  return ImageList_SetOverlayImage(Handle(), ImageIndex, AOverlay + 1) != FALSE;
 }
 
 void TCustomImageList::RegisterChanges(TChangeLink* AValue) {

@@ -5,6 +5,7 @@
 
 #include "vcl/classes/Component.h"
 #include "vcl/graphics/Colors.h"
+#include "vcl/rtl/Sets.h"
 #include "vcl/rtl/Strings.h"
 #include "vcl/rtl/WinApi.h"
 
@@ -21,6 +22,13 @@ enum class TImageType { itImage, itMask };
 using enum TImageType;
 enum class TColorDepth { cdDeviceDependent, cd4Bit, cd8Bit, cd16Bit, cd24Bit, cd32Bit };
 using enum TColorDepth;
+// The kind of resource a list loads its images from.
+enum class TResType { rtBitmap, rtCursor, rtIcon };
+using enum TResType;
+enum class TLoadResource { lrDefaultColor, lrDefaultSize, lrFromFile, lrMap3DColors, lrTransparent, lrMonoChrome };
+using enum TLoadResource;
+using TLoadResources = TSet<TLoadResource>;
+using TOverlay = uint8_t;  // 0..14
 
 // Registered with a list, it is told (OnChange) whenever the list changes.
 class TChangeLink : public TObject {
@@ -80,6 +88,21 @@ public:
   void Draw(TCanvas* ACanvas, int X, int Y, int AIndex, TDrawingStyle ADrawingStyle, TImageType AImageType,
             bool AEnabled = true);
 
+  // The images of a resource of the module (or of a file with lrFromFile)
+  // cut at Width (0: square images as high as the picture) replace the
+  // list's; false, the list unchanged, when nothing can be loaded.
+  bool GetInstRes(HINSTANCE Instance, TResType ResType, const String& Name, int Width, TLoadResources LoadFlags,
+                  TColor MaskColor);
+  bool GetInstRes(HINSTANCE Instance, TResType ResType, uint32_t ResID, int Width, TLoadResources LoadFlags,
+                  TColor MaskColor);
+  // From the program's own module.
+  bool GetResource(TResType ResType, const String& Name, int Width, TLoadResources LoadFlags, TColor MaskColor);
+  bool ResourceLoad(TResType ResType, const String& Name, TColor MaskColor);
+  bool ResInstLoad(HINSTANCE Instance, TResType ResType, const String& Name, TColor MaskColor);
+  bool FileLoad(TResType ResType, const String& Name, TColor MaskColor);
+  // Makes the image at ImageIndex the overlay drawn for AOverlay.
+  bool Overlay(int ImageIndex, TOverlay AOverlay);
+
   void RegisterChanges(TChangeLink* AValue);
   void UnRegisterChanges(TChangeLink* AValue);
   void Assign(TPersistent* Source) override;
@@ -89,6 +112,9 @@ protected:
   // Tells the change links and OnChange.
   virtual void Change();
   virtual void DoDraw(int AIndex, TCanvas* ACanvas, int X, int Y, uint32_t AStyle, bool AEnabled = true);
+  // What every resource and file load comes to; Name may be a resource id.
+  virtual bool LoadResourceImages(HINSTANCE Instance, TResType ResType, const wchar_t* Name, int Width,
+                                  TLoadResources LoadFlags, TColor MaskColor);
   void CreateList();
 
 private:
