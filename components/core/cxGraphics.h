@@ -652,9 +652,17 @@ void cxDrawGlyphOrImage(HDC ADC, const TRect& AImageRect, const TRect& ABackgrou
                         TCustomImageList* AImages, int AImageIndex, TcxGlyphDrawState AState = gdsNormal,
                         bool ASmoothImage = false, HBRUSH ABackgroundBrush = nullptr, TColor ATransparentColor = clNone,
                         bool AUseGlyphTransparentColor = true);
+// The glyph (or the list's entry) fitted into R and drawn in AState.
+void cxDrawFittedImage(TcxCanvas* ACanvas, const TRect& R, TGraphic* AGraphic, TCustomImageList* AImages,
+                       int AImageIndex, TcxImageFitMode AFitMode, TcxGlyphDrawState AState = gdsNormal,
+                       bool AUseGlyphTransparentColor = true);
 void cxDrawFittedGraphic(TcxCanvas* ACanvas, const TRect& R, TGraphic* AGraphic, TcxImageFitMode AFitMode);
 inline bool cxGlyphPresent(TBitmap* AGlyph) { return AGlyph && !AGlyph->Empty(); }
 inline bool cxGraphicPresent(TGraphic* AGraphic) { return AGraphic && !AGraphic->Empty(); }
+inline bool cxPicturePresent(TPicture* APicture) { return APicture && cxGraphicPresent(APicture->Graphic()); }
+// The graphic's size, else the list's image size for a valid index, else (0, 0).
+TSize cxGlyphOrListImageSize(TGraphic* AGlyph, TCustomImageList* AImages, int AIndex);
+TSize cxPictureSize(TPicture* APicture);
 
 // ---------------------------------------------------------------- image list
 
@@ -766,8 +774,20 @@ public:
   void GetImageInfo(int AIndex, TBitmap* AImage, TBitmap* AMask);
   static void GetImageInfo(TCustomImageList* AImages, int AIndex, TBitmap* AImage, TBitmap* AMask);
   static void GetImageInfo(HIMAGELIST AHandle, int AIndex, TBitmap* AImage, TBitmap* AMask);
+  // The bits per pixel of the list's images; 0 for a list without images.
+  static int GetPixelFormat(HIMAGELIST AHandle);
   void Draw(TCanvas* ACanvas, const TRect& ARect, int AIndex, bool AStretch = false, bool ASmoothResize = false,
             bool AEnabled = true);
+  // The entry with the overlay image set for AOverlay, as the system draws it.
+  void DrawOverlay(TCanvas* ACanvas, int X, int Y, int AImageIndex, TOverlay AOverlay, bool AEnabled = true) {
+    DrawOverlay(ACanvas, X, Y, AImageIndex, AOverlay, dsNormal, itImage, AEnabled);
+  }
+  void DrawOverlay(TCanvas* ACanvas, int X, int Y, int AImageIndex, TOverlay AOverlay, TDrawingStyle ADrawingStyle,
+                   TImageType AImageType, bool AEnabled = true);
+  // The images of a bitmap resource (or of a file with lrFromFile) cut at
+  // AWidth and added after the list's own; false when nothing loads.
+  bool LoadImage(HINSTANCE AInstance, const String& AResourceName, TColor AMaskColor, int AWidth,
+                 TLoadResources AFlags);
 
   void BeginUpdate() { ++FLockCount; }
   void CancelUpdate() { --FLockCount; }
@@ -778,6 +798,9 @@ protected:
   void DefineProperties(TFiler* Filer) override;
   void Change() override;
   void DoDraw(int AIndex, TCanvas* ACanvas, int X, int Y, uint32_t AStyle, bool AEnabled = true) override;
+  // The list's own images are read back from the loaded ones.
+  bool LoadResourceImages(HINSTANCE Instance, TResType ResType, const wchar_t* Name, int Width,
+                          TLoadResources LoadFlags, TColor MaskColor) override;
 
 private:
   class TUpdate;
@@ -799,6 +822,11 @@ private:
 };
 
 uint32_t cxImageListDrawFlags(TDrawingStyle ADrawingStyle, TImageType AImageType);
+// Puts AValue in AField: the old list forgets AOwner and the link, the new
+// one registers both; the link then hears of the change (nothing at all
+// when AValue is already there).
+void cxAssignImageList(TCustomImageList* AValue, TCustomImageList*& AField, TChangeLink* AChangeLink,
+                       TComponent* AOwner);
 inline bool cxImageIndexValid(TCustomImageList* AImages, int AIndex) {
   return AImages && AIndex >= 0 && AIndex < AImages->Count();
 }

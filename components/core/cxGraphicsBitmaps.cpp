@@ -556,13 +556,32 @@ void cxDrawGlyphOrImage(HDC ADC, const TRect& AImageRect, const TRect& ABackgrou
   cxPaintBitmapToDC(ADC, &drawBitmap, ABackgroundRect, TPoint(), SRCCOPY);
 }
 
+TSize cxGlyphOrListImageSize(TGraphic* AGlyph, TCustomImageList* AImages, int AIndex) {
+  if (cxGraphicPresent(AGlyph)) return TSize(AGlyph->Width(), AGlyph->Height());
+  if (cxImageIndexValid(AImages, AIndex)) return TSize(AImages->Width(), AImages->Height());
+  return TSize();
+}
+
+TSize cxPictureSize(TPicture* APicture) {
+  return cxPicturePresent(APicture) ? TSize(APicture->Width(), APicture->Height()) : TSize();
+}
+
+void cxDrawFittedImage(TcxCanvas* ACanvas, const TRect& R, TGraphic* AGraphic, TCustomImageList* AImages,
+                       int AImageIndex, TcxImageFitMode AFitMode, TcxGlyphDrawState AState,
+                       bool AUseGlyphTransparentColor) {
+  const TSize size = cxGlyphOrListImageSize(AGraphic, AImages, AImageIndex);
+  if (size.cx == 0 && size.cy == 0) return;
+  TRect target;
+  cxFitRectForImageCentered(R, size, AFitMode, target);
+  cxDrawGlyphOrImage(ACanvas->Handle(), target, target, dynamic_cast<TBitmap*>(AGraphic), AImages, AImageIndex, AState,
+                     false, nullptr, clNone, AUseGlyphTransparentColor);
+}
+
 void cxDrawFittedGraphic(TcxCanvas* ACanvas, const TRect& R, TGraphic* AGraphic, TcxImageFitMode AFitMode) {
   if (!cxGraphicPresent(AGraphic)) return;
+  if (auto* bitmap = dynamic_cast<TBitmap*>(AGraphic))
+    return cxDrawFittedImage(ACanvas, R, bitmap, nullptr, -1, AFitMode, gdsNormal, bitmap->Transparent());
   TRect target;
   cxFitRectForImageCentered(R, TSize(AGraphic->Width(), AGraphic->Height()), AFitMode, target);
-  if (auto* bitmap = dynamic_cast<TBitmap*>(AGraphic))
-    cxDrawGlyphOrImage(ACanvas->Handle(), target, target, bitmap, nullptr, -1, gdsNormal, false, nullptr, clNone,
-                       false);
-  else
-    ACanvas->StretchDraw(target, AGraphic);
+  ACanvas->StretchDraw(target, AGraphic);
 }

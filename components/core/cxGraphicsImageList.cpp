@@ -28,6 +28,21 @@ uint32_t cxImageListDrawFlags(TDrawingStyle ADrawingStyle, TImageType AImageType
   return styles[static_cast<int>(ADrawingStyle)] | (AImageType == itMask ? ILD_MASK : 0);
 }
 
+void cxAssignImageList(TCustomImageList* AValue, TCustomImageList*& AField, TChangeLink* AChangeLink,
+                       TComponent* AOwner) {
+  if (AValue == AField) return;
+  if (AField) {
+    if (AOwner) AField->RemoveFreeNotification(AOwner);
+    if (AChangeLink) AField->UnRegisterChanges(AChangeLink);
+  }
+  AField = AValue;
+  if (AValue) {
+    if (AChangeLink) AValue->RegisterChanges(AChangeLink);
+    if (AOwner) AValue->FreeNotification(AOwner);
+  }
+  if (AChangeLink) AChangeLink->Change();
+}
+
 // ---------------------------------------------------------------- image info
 
 TcxImageInfo::TcxImageInfo() : FImage(std::make_unique<TcxBitmap>()), FMask(std::make_unique<TcxBitmap>()) {}
@@ -321,18 +336,21 @@ void TcxImageList::GetImageInfo(int AIndex, TBitmap* AImage, TBitmap* AMask) {
   if (AIndex < 0 || AIndex >= Count() || AIndex >= FImages->Count()) return;
   TcxImageInfoItem* item = FImages->Items(AIndex);
   if (item->Image()->PixelFormat() != pf32bit) return GetImageInfo(Handle(), AIndex, AImage, AMask);
+  // The copies keep the targets' own formats (an alpha bitmap stays one).
+  auto copyInto = [](TBitmap* ATarget, TBitmap* ASource) {
+    ATarget->SetSize(ASource->Width(), ASource->Height());
+    cxBitBltRect(ATarget->Canvas()->Handle(), ASource->Canvas()->Handle(),
+                 TRect(0, 0, ATarget->Width(), ATarget->Height()), TPoint(), SRCCOPY);
+  };
   if (AImage) {
     AImage->SetPixelFormat(pf32bit);
-    AImage->SetSize(item->Image()->Width(), item->Image()->Height());
-    cxBitBltRect(AImage->Canvas()->Handle(), item->Image()->Canvas()->Handle(), TRect(0, 0, AImage->Width(), AImage->Height()),
-                 TPoint(), SRCCOPY);
+    copyInto(AImage, item->Image());
   }
   if (AMask) {
-    if (!item->Mask()->Empty()) {
-      AMask->Assign(item->Mask());
-    } else {
+    if (!item->Mask()->Empty())
+      copyInto(AMask, item->Mask());
+    else
       GetImageInfo(Handle(), AIndex, nullptr, AMask);
-    }
   }
 }
 
@@ -369,7 +387,40 @@ void TcxImageList::GetImageInfo(HIMAGELIST AHandle, int AIndex, TBitmap* AImage,
     cxClearBitmap(AMask);
 }
 
+int TcxImageList::GetPixelFormat(HIMAGELIST AHandle) {
+  IMAGEINFO info{};
+  if (!ImageList_GetImageInfo(AHandle, 0, &info)) return 0;
+  BITMAP data{};
+  return cxBitmapObjectData(info.hbmImage, data) ? data.bmBitsPixel : 0;
+}
+
+// ---------------------------------------------------------------- loading
+
+bool TcxImageList::LoadImage(HINSTANCE AInstance, const String& AResourceName, TColor AMaskColor, int AWidth,
+                             TLoadResources AFlags) {
+  TCustomImageList loaded(nullptr);
+  if (!loaded.GetInstRes(AInstance, rtBitmap, AResourceName, AWidth, AFlags, AMaskColor)) return false;
+  CopyImages(&loaded, 0, -1);
+  return true;
+}
+
+bool TcxImageList::LoadResourceImages(HINSTANCE Instance, TResType ResType, const wchar_t* Name, int Width,
+                                      TLoadResources LoadFlags, TColor MaskColor) {
+  TUpdate update(this);
+  const bool result = TDragImageList::LoadResourceImages(Instance, ResType, Name, Width, LoadFlags, MaskColor);
+  RebuildImageInfo();
+  return result;
+}
+
 // ---------------------------------------------------------------- drawing
+
+void TcxImageList::DrawOverlay(TCanvas* ACanvas, int X, int Y, int AImageIndex, TOverlay AOverlay,
+                               TDrawingStyle ADrawingStyle, TImageType AImageType, bool AEnabled) {
+  if (!HandleAllocated()) return;
+  const uint32_t overlay = ((AOverlay + 1u) << 8) & ILD_OVERLAYMASK;
+  TDragImageList::DoDraw(AImageIndex, ACanvas, X, Y, cxImageListDrawFlags(ADrawingStyle, AImageType) | overlay,
+                         AEnabled);
+}
 
 void TcxImageList::Draw(TCanvas* ACanvas, const TRect& ARect, int AIndex, bool AStretch, bool ASmoothResize,
                         bool AEnabled) {

@@ -2,8 +2,7 @@
 // image fitting, checked pixel by pixel on 32-bit bitmaps.
 #include <gtest/gtest.h>
 
-#include "components/core/cxGraphics.h"
-#include "tests/guiharness/WindowCapture.h"
+#include "PaintSurface.h"
 #include "vcl/graphics/Canvas.h"
 
 namespace {
@@ -177,6 +176,34 @@ TEST(cxCursor, TheVisibleCursorExtentFitsTheSystemCursorSize) {
   const TSize extent = cxCurrentCursorExtent();
   EXPECT_GT(extent.cx, 0);
   EXPECT_LE(extent.cy, GetSystemMetrics(SM_CYCURSOR));
+}
+
+TEST(cxDrawFittedImage, AListEntryOrAGlyphIsFittedIntoTheRectangle) {
+  TcxImageList list(nullptr);
+  TcxBitmap32 red(16, 16, true);
+  red.cxCanvas()->FillRect(red.ClientRect(), clRed);
+  red.MakeOpaque();
+  list.Add(&red, nullptr);
+  TPaintSurface normal(40, 40, clWhite);
+  cxDrawFittedImage(normal.Canvas.get(), TRect(0, 0, 40, 40), nullptr, &list, 0, ifmNormal);
+  EXPECT_EQ(TRect(12, 12, 28, 28), normal.BoundsOfPixelsOtherThan(clWhite));
+  TPaintSurface stretched(40, 40, clWhite);
+  cxDrawFittedImage(stretched.Canvas.get(), TRect(0, 0, 40, 40), nullptr, &list, 0, ifmStretch);
+  EXPECT_EQ(1600, stretched.CountOf(clRed));
+  cxDrawFittedImage(stretched.Canvas.get(), TRect(0, 0, 40, 40), nullptr, &list, 1, ifmStretch);  // no such entry
+
+  // A transparent bitmap keeps the canvas under its transparent colour.
+  TBitmap glyph;
+  glyph.SetSize(10, 10);
+  TcxCanvas(glyph.Canvas()).FillRect(TRect(0, 0, 10, 10), clFuchsia);
+  TcxCanvas(glyph.Canvas()).FillRect(TRect(3, 3, 7, 7), clBlue);
+  glyph.SetTransparent(true);
+  TPaintSurface graphic(20, 20, clWhite);
+  cxDrawFittedGraphic(graphic.Canvas.get(), TRect(0, 0, 20, 20), &glyph, ifmNormal);
+  EXPECT_EQ(TRect(8, 8, 12, 12), graphic.BoundsOfPixelsOtherThan(clWhite));
+  EXPECT_EQ(TSize(10, 10), cxGlyphOrListImageSize(&glyph, &list, 0));
+  EXPECT_EQ(TSize(16, 16), cxGlyphOrListImageSize(nullptr, &list, 0));
+  EXPECT_EQ(TSize(), cxGlyphOrListImageSize(nullptr, &list, 1));
 }
 
 }  // namespace

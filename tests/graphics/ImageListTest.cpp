@@ -92,6 +92,92 @@ TEST(cxImageList, WritingAHandleCopiesTheCallersListAndLeavesItAlive) {
   EXPECT_EQ(clBlue, Colours(list)[1]);
 }
 
+TEST(cxImageList, LoadsImagesFromTheProgramsResourcesAndFromFiles) {
+  TcxImageList list(nullptr);
+  list.Add(Strip({clBlue}).get(), nullptr);
+  EXPECT_FALSE(list.ResourceLoad(rtBitmap, L"NOSUCHSTRIP", clNone));
+  EXPECT_EQ(std::vector<TColor>{clBlue}, Colours(list));
+
+  // The loaded list takes the place of the old one; its entries are read back.
+  ASSERT_TRUE(list.ResourceLoad(rtBitmap, L"GRAPHICSSTRIP", clFuchsia));
+  EXPECT_EQ((std::vector<TColor>{clRed, clLime}), Colours(list));
+  TBitmap mask;
+  list.GetImageInfo(0, nullptr, &mask);
+  EXPECT_EQ(clWhite, PixelColor(mask, 1, 1));  // the fuchsia corner is masked out
+  EXPECT_EQ(clBlack, PixelColor(mask, 8, 8));
+
+  // LoadImage adds the images after the list's own.
+  TcxImageList added(nullptr);
+  added.Add(Strip({clBlue}).get(), nullptr);
+  EXPECT_FALSE(added.LoadImage(GetModuleHandleW(nullptr), L"NOSUCHSTRIP", clNone, 16, {}));
+  EXPECT_TRUE(added.LoadImage(GetModuleHandleW(nullptr), L"GRAPHICSSTRIP", clNone, 16, {}));
+  EXPECT_EQ((std::vector<TColor>{clBlue, clRed, clLime}), Colours(added));
+
+  const String file = L"ImageListStrip.bmp";
+  Strip({clYellow, clAqua})->SaveToFile(file);
+  TcxImageList fromFile(nullptr);
+  EXPECT_TRUE(fromFile.FileLoad(rtBitmap, file, clNone));
+  DeleteFileW(file.c_str());
+  EXPECT_EQ((std::vector<TColor>{clYellow, clAqua}), Colours(fromFile));
+  EXPECT_EQ(16, fromFile.Width());
+}
+
+TEST(cxImageList, PixelFormatOfTheSystemList) {
+  TcxImageList list(nullptr);
+  EXPECT_EQ(0, TcxImageList::GetPixelFormat(list.Handle()));
+  list.Add(Strip({clRed}).get(), nullptr);
+  EXPECT_EQ(32, TcxImageList::GetPixelFormat(list.Handle()));
+}
+
+TEST(cxImageList, DrawsAnEntryWithItsOverlay) {
+  auto opaque = [](TColor AColor) {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetPixelFormat(pf24bit);
+    bitmap->SetSize(16, 16);
+    TcxCanvas(bitmap->Canvas()).FillRect(TRect(0, 0, 16, 16), AColor);
+    return bitmap;
+  };
+  TcxImageList list(nullptr);
+  list.Add(opaque(clRed).get(), nullptr);
+  auto dotMask = opaque(clWhite);  // white: transparent
+  TcxCanvas(dotMask->Canvas()).FillRect(TRect(6, 6, 10, 10), clBlack);
+  list.Add(opaque(clBlue).get(), dotMask.get());
+  ASSERT_TRUE(list.Overlay(1, 0));
+  TPaintSurface surface(40, 20, clWhite);
+  list.DrawOverlay(surface.Bitmap.Canvas(), 0, 0, 0, 0);
+  list.DrawOverlay(surface.Bitmap.Canvas(), 20, 0, 0, 1);  // no image set for overlay 1
+  EXPECT_EQ(clBlue, surface.Pixel(8, 8));
+  EXPECT_EQ(clRed, surface.Pixel(2, 2));
+  EXPECT_EQ(clRed, surface.Pixel(28, 8));
+
+  // The entry's own mask also holds when the list blends it.
+  TPaintSurface blended(20, 20, clWhite);
+  list.Draw(blended.Bitmap.Canvas(), TRect(0, 0, 16, 16), 1);
+  EXPECT_EQ(TRect(6, 6, 10, 10), blended.BoundsOfPixelsOtherThan(clWhite));
+  EXPECT_EQ(clBlue, blended.Pixel(8, 8));
+}
+
+TEST(cxImageList, AssigningAListMovesTheLinkAndTellsItOnce) {
+  TcxImageList first(nullptr), second(nullptr);
+  TCustomImageList* field = nullptr;
+  TChangeLink link;
+  int changes = 0;
+  link.OnChange = [&](TObject*) { ++changes; };
+  cxAssignImageList(&first, field, &link, nullptr);
+  cxAssignImageList(&first, field, &link, nullptr);  // already there: nothing
+  EXPECT_EQ(&first, field);
+  EXPECT_EQ(1, changes);
+  cxAssignImageList(&second, field, &link, nullptr);
+  EXPECT_EQ(2, changes);
+  first.Add(Strip({clRed}).get(), nullptr);  // no longer linked
+  EXPECT_EQ(2, changes);
+  second.Add(Strip({clRed}).get(), nullptr);
+  EXPECT_EQ(3, changes);
+  cxAssignImageList(nullptr, field, &link, nullptr);
+  EXPECT_EQ(nullptr, field);
+  EXPECT_EQ(4, changes);
+}
+
 std::string Streamed(TcxImageList& AList) {
   TMemoryStream stream;
   TWriter(&stream).WriteRootComponent(&AList);

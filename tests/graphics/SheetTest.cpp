@@ -24,7 +24,7 @@ std::unique_ptr<TBitmap> SampleGlyph() {
 }
 
 TEST(GraphicsSheet, GlyphStatesGradientsAndTextAreSavedAsAPicture) {
-  TPaintSurface sheet(560, 430, clWhite);
+  TPaintSurface sheet(560, 510, clWhite);
   TcxCanvas& canvas = *sheet.Canvas;
   HDC dc = canvas.Handle();
   canvas.Font()->SetName(L"Tahoma");
@@ -91,6 +91,24 @@ TEST(GraphicsSheet, GlyphStatesGradientsAndTextAreSavedAsAPicture) {
   canvas.FrameRect(boundsBox, clSilver);
   for (const TRect& line : lines) canvas.FrameRect(line, TColor(0x00A0FF));
   canvas.DrawTexT(boundsText, boundsBox, cxtfAlignHCenter | cxtfWordBreak, true);
+
+  // The program's strip resource in a list, one entry with the other as
+  // overlay, and a glyph fitted into boxes by each fit mode.
+  TcxImageList list(nullptr);
+  list.ResourceLoad(rtBitmap, L"GRAPHICSSTRIP", clFuchsia);
+  canvas.DrawImage(&list, 10, 450, 0);
+  canvas.DrawImage(&list, 30, 450, 1);
+  list.Overlay(0, 0);
+  list.DrawOverlay(canvas.Canvas(), 50, 450, 1, 0);
+  const TcxImageFitMode modes[] = {ifmNormal, ifmStretch, ifmProportionalStretch, ifmFit, ifmFill};
+  for (int i = 0; i < 5; ++i) {
+    const TRect box(90 + i * 90, 440, 170 + i * 90, 490);
+    canvas.FrameRect(box, clSilver);
+    canvas.SaveClipRegion();
+    canvas.IntersectClipRect(box);
+    cxDrawFittedImage(&canvas, box, glyph.get(), nullptr, -1, modes[i]);
+    canvas.RestoreClipRegion();
+  }
 
   std::filesystem::create_directories("artifacts");
   SaveAsPng(sheet.Bitmap, L"artifacts\\GraphicsSheet.png");
