@@ -128,7 +128,8 @@ void TcxTimer::SetOnTimer(const TNotifyEvent& Value) {
 }
 
 void TcxTimer::TimerFired() {
-  if (FOnTimer) FOnTimer(this);
+  // The handler may free this timer: it runs from a copy.
+  if (const TNotifyEvent handler = FOnTimer) handler(this);
 }
 
 void TcxTimer::Restart() {

@@ -8,8 +8,10 @@
 #include <numbers>
 #include <vector>
 
+#include "components/core/cxClasses.h"
 #include "components/core/cxGeometry.h"
 #include "components/core/dxCore.h"
+#include "components/core/dxGdiPlusClasses.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/GdiTypes.h"
 
@@ -592,15 +594,42 @@ TcxPaintCanvas* cxSharedPaintCanvas() {
 
 namespace {
 
+// Plays an image's frames on the library's shared timer window: one timer
+// per frame, started with that frame's delay.
+class TdxImageAnimationController : public TdxGPImageCustomAnimationController {
+  VCL_CLASS(TdxImageAnimationController, TdxGPImageCustomAnimationController)
+public:
+  using TdxGPImageCustomAnimationController::TdxGPImageCustomAnimationController;
+  ~TdxImageAnimationController() override { DoStopAnimation(); }
+
+protected:
+  void DoStartAnimation() override {
+    if (FTimer) return;
+    FTimer = std::make_unique<TcxTimer>(nullptr);
+    FTimer->SetOnTimer([this](TObject* Sender) { AnimationTimerHandler(Sender); });
+    FTimer->SetInterval(static_cast<uint32_t>(Image()->AnimationFrameDelay()));
+    FTimer->SetEnabled(true);
+  }
+  void DoStopAnimation() override { FTimer.reset(); }
+  bool IsAnimating() const override { return FTimer && FTimer->Enabled(); }
+
+private:
+  std::unique_ptr<TcxTimer> FTimer;
+};
+
 void Initialize() {
   cxGraphicsFinalized = false;
   halftoneBrush.reset(CreateHalftoneBrush());
   BindMsimg32();
   screenPixelsPerInch = ReadScreenPixelsPerInch();
+  dxGPImageAnimationControllerClass = [](TdxGPImage* AImage) {
+    return std::make_unique<TdxImageAnimationController>(AImage);
+  };
 }
 
 void Finalize() {
   cxGraphicsFinalized = true;
+  dxGPImageAnimationControllerClass = nullptr;
   halftoneBrush.reset();
   sharedPaintCanvas.reset();
   sharedScreenCanvas.reset();

@@ -1,12 +1,13 @@
 #pragma once
 // Pictures the GDI+ tests draw on and the images they load, all made here:
-// 32-bit bitmaps, images encoded through GDI+ and GIF files written byte by
-// byte.
+// 32-bit bitmaps and images encoded through GDI+ (GIF files and their
+// streams come from the shared fixture).
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "components/core/dxGdiPlusClasses.h"
+#include "tests/support/GifFixture.h"
 #include "vcl/graphics/Canvas.h"
 
 // A TrueType family every test machine has.
@@ -28,8 +29,4 @@ bool ColorNear(TColor A, TColor B, int ATolerance);
 TRGBColors TestPixels(int AWidth, int AHeight);
 // The test pixels encoded in a format through GDI+.
 std::unique_ptr<TMemoryStream> EncodedImage(TdxImageDataFormat AFormat, int AWidth = 8, int AHeight = 6);
-// A GIF of 1 x 1 frames coloured red, green, blue in turn, each shown
-// ADelay hundredths of a second; ALoopCount < 0 writes no loop count.
-std::string AnimatedGif(int AFrames, int ALoopCount, int ADelay = 10);
-std::unique_ptr<TMemoryStream> StreamOf(const std::string& ABytes);
 std::string BytesOf(TMemoryStream& AStream);

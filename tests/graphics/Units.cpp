@@ -4,12 +4,15 @@
 #include "components/core/cxLibraryStrs.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
+#include "components/core/dxGdiPlusApi.h"
+#include "components/core/dxGdiPlusClasses.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Controls.h"
 #include "vcl/rtl/UnitStartup.h"
 
 const TUnitTable& ProgramUnits() {
-  static const TUnitTable units{ControlsUnit,    ApplicationUnit, dxCoreUnit,    cxLibraryStrsUnit,
-                                cxGeometryUnit,  cxMessageWindowUnit, cxClassesUnit, cxGraphicsUnit};
+  static const TUnitTable units{ControlsUnit,        ApplicationUnit, dxCoreUnit,       cxLibraryStrsUnit,
+                                cxGeometryUnit,      cxMessageWindowUnit, cxClassesUnit, dxGdiPlusApiUnit,
+                                cxGraphicsUnit,      dxGdiPlusClassesUnit};
   return units;
 }
