@@ -1,6 +1,9 @@
 // Text measuring and drawing on the canvas and on device contexts, rotated
 // text, word wrapping, and the painting of a parent's image behind a
 // control.
+// First: it declares the visual-style functions the platform headers would.
+#include "components/core/dxUxTheme.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -568,19 +571,9 @@ void cxPaintWindowImage(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& 
 }  // namespace
 
 void cxPaintParentBackground(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& R) {
-  // The theme's own parent background is bound by name, as every optional
-  // part of the visual-style library.
-  using TDrawThemeParentBackground = HRESULT(WINAPI*)(HWND, HDC, const RECT*);
-  static const auto drawThemeParentBackground = [] {
-    HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
-    if (!uxtheme) uxtheme = LoadLibraryW(L"uxtheme.dll");
-    return uxtheme ? reinterpret_cast<TDrawThemeParentBackground>(GetProcAddress(uxtheme, "DrawThemeParentBackground"))
-                   : nullptr;
-  }();
-  if (!drawThemeParentBackground)
-    cxPaintParentImage(AControl, ACanvas, R, false);
-  else
-    drawThemeParentBackground(AControl->Handle(), ACanvas->Handle(), AsRECT(R));
+  if (!dxIsUxThemeLoaded()) return cxPaintParentImage(AControl, ACanvas, R, false);
+  RECT bounds = *AsRECT(R);
+  DrawThemeParentBackground(AControl->Handle(), ACanvas->Handle(), &bounds);
 }
 
 void cxPaintParentImage(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& R, bool APaintChildren) {

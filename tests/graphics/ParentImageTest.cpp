@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintSurface.h"
+#include "components/core/dxUxTheme.h"
 #include "tests/guiharness/FormFixture.h"
 #include "vcl/controls/StdCtrls.h"
 
@@ -45,6 +46,15 @@ TEST_F(ParentImage, SiblingsAppearAlsoWhenTheSourceStartsAtTheControlsEdge) {
   EXPECT_EQ(clRed, surface.Pixel(5, 5));
   EXPECT_EQ(clLime, surface.Pixel(45, 5));  // the sibling from the control's (40, 0)
   EXPECT_EQ(TRect(40, 0, 50, 20), surface.BoundsOfPixelsOtherThan(clRed));
+}
+
+TEST_F(ParentImage, TheThemedBackgroundIsTheParentsOwnWithoutItsOtherChildren) {
+  ASSERT_TRUE(dxIsUxThemeLoaded());
+  TPaintSurface surface(50, 40, clBlue);
+  surface.Canvas->SetWindowOrg(TPoint(-5, -5));  // the control's (0, 0) lands at (5, 5)
+  cxPaintParentBackground(Control, surface.Canvas.get(), TRect(0, 0, 40, 30));
+  EXPECT_EQ(TRect(5, 5, 45, 35), surface.BoundsOfPixelsOtherThan(clBlue));
+  EXPECT_EQ(clRed, surface.Pixel(44, 6));  // under the sibling
 }
 
 TEST_F(ParentImage, NothingWithoutAParent) {

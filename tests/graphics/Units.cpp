@@ -6,13 +6,14 @@
 #include "components/core/dxCore.h"
 #include "components/core/dxGdiPlusApi.h"
 #include "components/core/dxGdiPlusClasses.h"
+#include "components/core/dxUxTheme.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Controls.h"
 #include "vcl/rtl/UnitStartup.h"
 
 const TUnitTable& ProgramUnits() {
-  static const TUnitTable units{ControlsUnit,        ApplicationUnit, dxCoreUnit,       cxLibraryStrsUnit,
-                                cxGeometryUnit,      cxMessageWindowUnit, cxClassesUnit, dxGdiPlusApiUnit,
-                                cxGraphicsUnit,      dxGdiPlusClassesUnit};
+  static const TUnitTable units{ControlsUnit,     ApplicationUnit,     dxCoreUnit,    cxLibraryStrsUnit,
+                                cxGeometryUnit,   cxMessageWindowUnit, cxClassesUnit, dxGdiPlusApiUnit,
+                                dxUxThemeUnit,    cxGraphicsUnit,      dxGdiPlusClassesUnit};
   return units;
 }
