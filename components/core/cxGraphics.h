@@ -668,6 +668,7 @@ TSize cxPictureSize(TPicture* APicture);
 
 class TcxImageList;
 class TReader;
+class TdxSmartImage;
 
 // One entry's own bitmaps as they were added, at full colour depth.
 class TcxImageInfo : public TPersistent {
@@ -756,6 +757,8 @@ public:
   // clNone adds as Add without a mask.
   int AddMasked(TBitmap* AImage, TColor AMaskColor) override;
   int AddIcon(TIcon* AIcon) override;
+  // The image's bitmap form, without a mask.
+  int Add(TdxSmartImage* AImage);
   // An image of another size is fitted to the list's first.
   int AddBitmap(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor, bool AStretch, bool ASmooth);
   // -1 for no list or an index outside it.
@@ -764,14 +767,18 @@ public:
   void CopyImages(TCustomImageList* AImages, int AStartIndex = 0, int AEndIndex = -1);
   void Insert(int AIndex, TBitmap* AImage, TBitmap* AMask);
   void InsertMasked(int AIndex, TBitmap* AImage, TColor AMaskColor);
+  void InsertIcon(int AIndex, TIcon* AIcon);
   void Move(int ACurIndex, int ANewIndex);
   void Delete(int AIndex) override;
   // The old image stays when the list refuses the new one.
   void Replace(int AIndex, TBitmap* AImage, TBitmap* AMask);
   void ReplaceMasked(int AIndex, TBitmap* AImage, TColor AMaskColor);
+  void ReplaceIcon(int AIndex, TIcon* AIcon);
 
   // The entry at 32 bits per pixel (and its mask); nothing outside the list.
   void GetImageInfo(int AIndex, TBitmap* AImage, TBitmap* AMask);
+  void GetImage(int AIndex, TBitmap* AImage) { GetImageInfo(AIndex, AImage, nullptr); }
+  void GetMask(int AIndex, TBitmap* AMask) { GetImageInfo(AIndex, nullptr, AMask); }
   static void GetImageInfo(TCustomImageList* AImages, int AIndex, TBitmap* AImage, TBitmap* AMask);
   static void GetImageInfo(HIMAGELIST AHandle, int AIndex, TBitmap* AImage, TBitmap* AMask);
   // The bits per pixel of the list's images; 0 for a list without images.

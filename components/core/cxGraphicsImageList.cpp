@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "components/core/cxGraphics.h"
+#include "components/core/dxGdiPlusClasses.h"
 #include "vcl/classes/Filer.h"
 #include "vcl/classes/TypInfo.h"
 #include "vcl/graphics/GdiTypes.h"
@@ -189,6 +190,11 @@ int TcxImageList::AddIcon(TIcon* AIcon) {
   return result;
 }
 
+int TcxImageList::Add(TdxSmartImage* AImage) {
+  const std::unique_ptr<TBitmap> bitmap = AImage->GetAsBitmap();
+  return Add(bitmap.get(), nullptr);
+}
+
 void TcxImageList::AddToImageInfo(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor) {
   const int w = Width(), h = Height();
   const int count = cxImageCountInBitmap(AImage, w, h);
@@ -278,6 +284,10 @@ void TcxImageList::InsertMasked(int AIndex, TBitmap* AImage, TColor AMaskColor) 
   PlaceAdded(AIndex, false, [&] { return AddMasked(AImage, AMaskColor); });
 }
 
+void TcxImageList::InsertIcon(int AIndex, TIcon* AIcon) {
+  PlaceAdded(AIndex, false, [&] { return AddIcon(AIcon); });
+}
+
 void TcxImageList::Move(int ACurIndex, int ANewIndex) {
   if (ACurIndex == ANewIndex) return;
   TUpdate update(this);
@@ -298,6 +308,10 @@ void TcxImageList::Replace(int AIndex, TBitmap* AImage, TBitmap* AMask) {
 
 void TcxImageList::ReplaceMasked(int AIndex, TBitmap* AImage, TColor AMaskColor) {
   PlaceAdded(AIndex, true, [&] { return AddMasked(AImage, AMaskColor); });
+}
+
+void TcxImageList::ReplaceIcon(int AIndex, TIcon* AIcon) {
+  PlaceAdded(AIndex, true, [&] { return AddIcon(AIcon); });
 }
 
 void TcxImageList::RebuildImageInfo() {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "PaintSurface.h"
+#include "components/core/dxGdiPlusClasses.h"
+#include "vcl/graphics/Icon.h"
 #include "vcl/classes/Filer.h"
 #include "vcl/rtl/Streams.h"
 
@@ -120,6 +122,31 @@ TEST(cxImageList, LoadsImagesFromTheProgramsResourcesAndFromFiles) {
   DeleteFileW(file.c_str());
   EXPECT_EQ((std::vector<TColor>{clYellow, clAqua}), Colours(fromFile));
   EXPECT_EQ(16, fromFile.Width());
+}
+
+TEST(cxImageList, IconsAndSmartImagesJoinTheList) {
+  auto blueIcon = [] {
+    auto colour = Strip({clBlue});
+    TBitmap mask;
+    mask.SetSize(16, 16);
+    TcxCanvas(mask.Canvas()).FillRect(TRect(0, 0, 16, 16), clBlack);  // opaque everywhere
+    ICONINFO info{TRUE, 0, 0, mask.Handle(), colour->Handle()};
+    auto icon = std::make_unique<TIcon>();
+    icon->SetHandle(CreateIconIndirect(&info));
+    return icon;
+  };
+  TcxImageList list(nullptr);
+  list.Add(Strip({clRed, clLime}).get(), nullptr);
+  list.InsertIcon(1, blueIcon().get());
+  EXPECT_EQ((std::vector<TColor>{clRed, clBlue, clLime}), Colours(list));
+  list.ReplaceIcon(0, blueIcon().get());
+  EXPECT_EQ((std::vector<TColor>{clBlue, clBlue, clLime}), Colours(list));
+
+  TdxSmartImage yellow(16, 16, TRGBColors(256, TRGBQuad{0, 255, 255, 255}), true);
+  EXPECT_EQ(3, list.Add(&yellow));
+  TBitmap image;
+  list.GetImage(3, &image);
+  EXPECT_EQ(clYellow, PixelColor(image, 8, 8));
 }
 
 TEST(cxImageList, PixelFormatOfTheSystemList) {
