@@ -265,6 +265,14 @@ public:
                         const TcxBorders& ABorders = cxBordersAll, int ABorderWidth = 1);
   void DrawEdge(const TRect& R, bool ASunken, bool AOuter, const TcxBorders& ABorders = cxBordersAll);
   void DrawFocusRect(const TRect& R);
+  // The focus frame on the given sides only; with AExclude those sides are
+  // then cut from the clip.
+  void DrawFocusRectEx(const TRect& R, const TcxBorders& ABorders, bool AExclude = false);
+  // AWidth focus frames, each one pixel inside the one before.
+  void DrawDesignSelection(TRect ARect, int AWidth);
+  // A frame on ABorders, then the rest filled by the view parameters.
+  void Rectangle(TRect R, const TcxViewParams& AParams, const TcxBorders& ABorders, TColor ABorderColor,
+                 int ALineWidth = 1, bool AExcludeRect = false);
   void InvertRect(const TRect& R);
   void InvertFrame(const TRect& R, int ABorderSize);
   void FillRegion(TcxRegion* ARegion, TColor AColor = clDefault) { FillRegion(ARegion->Handle(), AColor); }

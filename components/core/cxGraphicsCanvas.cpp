@@ -313,6 +313,34 @@ void TcxCanvas::DrawFocusRect(const TRect& R) {
   ::DrawFocusRect(Handle(), AsRECT(R));
 }
 
+void TcxCanvas::DrawFocusRectEx(const TRect& R, const TcxBorders& ABorders, bool AExclude) {
+  if (ABorders.Empty()) return;
+  SaveClipRegion();
+  ExcludeFrameRect(R, 1, cxBordersAll - ABorders);
+  DrawFocusRect(R);
+  RestoreClipRegion();
+  if (AExclude) ExcludeFrameRect(R, 1, ABorders);
+}
+
+void TcxCanvas::DrawDesignSelection(TRect ARect, int AWidth) {
+  for (int i = 0; i < AWidth; ++i) {
+    DrawFocusRect(ARect);
+    ARect.Inflate(-1, -1);
+  }
+}
+
+void TcxCanvas::Rectangle(TRect R, const TcxViewParams& AParams, const TcxBorders& ABorders, TColor ABorderColor,
+                          int ALineWidth, bool AExcludeRect) {
+  if (!ABorders.Empty()) {
+    FrameRect(R, ABorderColor, ALineWidth, ABorders, AExcludeRect);
+    if (ABorders.Contains(bLeft)) R.Left += ALineWidth;
+    if (ABorders.Contains(bTop)) R.Top += ALineWidth;
+    if (ABorders.Contains(bRight)) R.Right -= ALineWidth;
+    if (ABorders.Contains(bBottom)) R.Bottom -= ALineWidth;
+  }
+  FillRect(R, AParams, AExcludeRect);
+}
+
 void TcxCanvas::InvertRect(const TRect& R) {
   SetCopyMode(DSTINVERT);
   FCanvas->CopyRect(R, FCanvas, R);

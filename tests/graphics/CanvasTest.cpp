@@ -89,6 +89,45 @@ TEST(cxCanvasFrames, FramesStayInsideTheRectangleWhateverTheLineWidth) {
   EXPECT_EQ(clBlack, sides.Pixel(15, 5));
 }
 
+TEST(cxCanvasFrames, FocusFramesOnChosenSidesAndNested) {
+  TPaintSurface top(30, 30);
+  top.Canvas->DrawFocusRectEx(TRect(5, 5, 25, 25), {bTop}, true);
+  const TRect drawn = top.BoundsOfPixelsOtherThan(clBlack);
+  EXPECT_EQ(5, drawn.Top);
+  EXPECT_EQ(6, drawn.Bottom);
+  const TColor dot = top.Pixel(drawn.Left, 5);
+  top.Canvas->FillRect(TRect(0, 0, 30, 30), clRed);  // the top side was cut from the clip
+  EXPECT_EQ(dot, top.Pixel(drawn.Left, 5));
+  EXPECT_EQ(clRed, top.Pixel(5, 10));
+
+  TPaintSurface none(30, 30);
+  none.Canvas->DrawFocusRectEx(TRect(5, 5, 25, 25), {});
+  EXPECT_EQ(TRect(), none.BoundsOfPixelsOtherThan(clBlack));
+
+  TPaintSurface nested(30, 30);
+  nested.Canvas->DrawDesignSelection(TRect(5, 5, 25, 25), 2);
+  const TRect outer = nested.BoundsOfPixelsOtherThan(clBlack);
+  EXPECT_GE(outer.Left, 5);
+  EXPECT_LE(outer.Right, 25);
+  int inner = 0;
+  for (int x = 7; x < 23; ++x) inner += nested.Pixel(x, 6) != clBlack;
+  EXPECT_GT(inner, 0);  // the second frame, one pixel inside
+  EXPECT_EQ(clBlack, nested.Pixel(15, 15));
+}
+
+TEST(cxCanvasFrames, RectangleWithViewParamsFramesTheChosenSidesAndFillsTheRest) {
+  TPaintSurface surface(30, 30);
+  TcxViewParams params;
+  params.Color = clLime;
+  surface.Canvas->Rectangle(TRect(0, 0, 20, 20), params, {bLeft, bTop}, clRed, 3, true);
+  EXPECT_EQ(clRed, surface.Pixel(2, 10));
+  EXPECT_EQ(clRed, surface.Pixel(10, 2));
+  EXPECT_EQ(clLime, surface.Pixel(3, 3));
+  EXPECT_EQ(clLime, surface.Pixel(19, 19));
+  surface.Canvas->FillRect(TRect(0, 0, 30, 30), clBlue);  // the whole rectangle was cut from the clip
+  EXPECT_EQ(TRect(0, 0, 20, 20), surface.BoundsOfPixelsOtherThan(clBlue));
+}
+
 TEST(cxCanvasFrames, EdgesUseTheSystemColoursOfEachSide) {
   struct {
     bool Sunken, Outer;
