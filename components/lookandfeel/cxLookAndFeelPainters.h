@@ -1050,4 +1050,82 @@ TBitmap* cxScrollBarPatternBitmap(bool APressed);
 // system colours.
 void cxFillScrollBarPatternBitmaps();
 
+// ---------------------------------------------------------------- Standard and Flat painters
+
+// The classic raised look of the system's own controls: two-pixel 3-D edges.
+class TcxStandardLookAndFeelPainter : public TcxCustomLookAndFeelPainter {
+  VCL_CREATABLE_CLASS(TcxStandardLookAndFeelPainter, TcxCustomLookAndFeelPainter)
+public:
+  String LookAndFeelName() override;
+  TcxLookAndFeelStyle LookAndFeelStyle() override;
+  int BorderSize() override;
+  void DrawBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  int ButtonBorderSize(TcxButtonState AState = cxbsNormal) override;
+  int ButtonTextOffset() override;
+  int ButtonTextShift() override;
+  bool IsButtonHotTrack() override;
+  void DrawButtonBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  int ExpandButtonSize() override;
+  void DrawCheckBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  int HeaderBorderSize() override;
+  int HeaderControlSectionBorderSize(TcxButtonState AState) override;
+  void DrawHeaderControlSectionBorder(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders,
+                                      TcxButtonState AState) override;
+  int FooterBorderSize() override;
+  int FooterCellBorderSize() override;
+  int FooterCellOffset() override;
+  void DrawFooterBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  void DrawFooterCellBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  void DrawFindPanelBorder(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders) override;
+  int TabBorderSize(bool AVertical) override;
+  void DrawTabsRoot(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders, bool AVertical) override;
+  TColor DefaultSchedulerViewContentColor() override;
+  void DrawGroupBoxFrame(TcxCanvas* ACanvas, const TRect& R, bool AEnabled, TcxGroupBoxCaptionPosition ACaptionPosition,
+                         const TcxBorders& ABorders) override;
+  TColor ToggleSwitchToggleColor(bool AChecked) override;
+  void DrawTrackBarTrackBounds(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawTrackBarThumbBorderBoth(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawBreadcrumbEditButton(TcxCanvas* ACanvas, const TRect& ARect, TdxBreadcrumbEditButtonState AState,
+                                bool AIsFirst, bool AIsLast) override;
+};
+
+// A flatter variant of the Standard look with one-pixel edges.
+class TcxFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter {
+  VCL_CREATABLE_CLASS(TcxFlatLookAndFeelPainter, TcxCustomLookAndFeelPainter)
+public:
+  String LookAndFeelName() override;
+  TcxLookAndFeelStyle LookAndFeelStyle() override;
+  int BorderSize() override;
+  int SeparatorSize() override;
+  void DrawBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  int ButtonBorderSize(TcxButtonState AState = cxbsNormal) override;
+  int ButtonTextOffset() override;
+  int ButtonTextShift() override;
+  bool IsButtonHotTrack() override;
+  void DrawButtonBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  int ExpandButtonSize() override;
+  void DrawCheckBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  int HeaderBorderSize() override;
+  void DrawHeaderControlSectionBorder(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders,
+                                      TcxButtonState AState) override;
+  int FooterBorderSize() override;
+  int FooterCellBorderSize() override;
+  int FooterCellOffset() override;
+  void DrawFooterBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  void DrawFooterCellBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  void DrawFindPanelBorder(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders) override;
+  int TabBorderSize(bool AVertical) override;
+  void DrawTabsRoot(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders, bool AVertical) override;
+  void DrawGroupBoxFrame(TcxCanvas* ACanvas, const TRect& R, bool AEnabled, TcxGroupBoxCaptionPosition ACaptionPosition,
+                         const TcxBorders& ABorders) override;
+  TColor GetSplitterOuterColor(bool AHighlighted) override;
+  TColor ToggleSwitchToggleColor(bool AChecked) override;
+  void DrawTrackBarTrackBounds(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawTrackBarThumbBorderBoth(TcxCanvas* ACanvas, const TRect& ARect) override;
+};
+
+// Registers a new instance of each built-in painter with the painters
+// manager, in their documented order; done at the end of the start-up.
+void cxRegisterBuiltInPainters();
+
 extern const TUnitEntry cxLookAndFeelPaintersUnit;

@@ -312,6 +312,7 @@ void Initialize() {
   LoadIndicatorImages();
   cxFillScrollBarPatternBitmaps();
   SystemCheckButtonSize = SystemCheckBoxCellSize();
+  cxRegisterBuiltInPainters();
 }
 
 void Finalize() {

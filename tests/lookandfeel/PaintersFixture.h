@@ -26,11 +26,13 @@ private:
   bool* FFreed;
 };
 
-// The five looks registered under their usual names for each test; what a
-// test registers itself it takes out again.
+// The five looks registered under their usual names for each test, in place
+// of the built-in painters (given back afterwards); what a test registers
+// itself it takes out again.
 class PaintersTest : public ::testing::Test {
 protected:
   void SetUp() override {
+    while (PaintersManager->Count() > 0) PaintersManager->Unregister(PaintersManager->Items(0)->LookAndFeelName());
     for (auto [name, style] : {std::pair{L"Flat", lfsFlat}, {L"Native", lfsNative}, {L"Office11", lfsOffice11},
                                {L"Standard", lfsStandard}, {L"UltraFlat", lfsUltraFlat}})
       Register(name, style);
@@ -39,6 +41,7 @@ protected:
     for (const String& name : FRegistered) PaintersManager->Unregister(name);
     GetRootLookAndFeel()->Reset();
     EXPECT_EQ(0, PaintersManager->Count()) << "a test left painters behind";
+    cxRegisterBuiltInPainters();
   }
   // The painter now registered under AName.
   TcxCustomLookAndFeelPainter* Register(const String& AName, TcxLookAndFeelStyle AStyle, bool* AFreed = nullptr) {
