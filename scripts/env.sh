@@ -3,6 +3,11 @@ export CONVERSAO_HOME=${CONVERSAO_HOME:-$HOME/.cache/conversao}
 export CONVERSAO_TEST_PREFIX=${CONVERSAO_TEST_PREFIX:-$CONVERSAO_HOME/wine-test}
 export CONVERSAO_RUN_PREFIX=${CONVERSAO_RUN_PREFIX:-$CONVERSAO_HOME/wine-run}
 export CCACHE_DIR=${CCACHE_DIR:-$CONVERSAO_HOME/ccache}
+# Paths inside the checkout are hashed relative to it, so a fresh clone in
+# another folder (CI) or a second worktree reuses the objects; precompiled
+# headers are cached too.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}
 export WINEDEBUG=${WINEDEBUG:--all}
 # Parallel build and test jobs; several people building on one machine lower it.
 export CONVERSAO_JOBS=${CONVERSAO_JOBS:-$(nproc)}
