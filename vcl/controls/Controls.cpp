@@ -102,7 +102,7 @@ LRESULT CALLBACK StdWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
     return message.Result;
   }
   try {
-    control->WindowProc(message);
+    if (!DragHandlesMessage(control, message)) control->WindowProc(message);
   } catch (...) {
     if (Application) Application->HandleException(control);
   }
@@ -119,6 +119,7 @@ TControl::TControl(TComponent* AOwner)
 }
 
 TControl::~TControl() {
+  LeaveDrag();
   if (FParent) FParent->RemoveControl(this);
 }
 
@@ -379,6 +380,7 @@ TWinControl::~TWinControl() {
   // control leaves its parent first, so the form forgets its children
   // while they still exist.
   Destroying();
+  LeaveDrag();
   if (Parent()) Parent()->RemoveControl(this);
   while (!FControls.empty()) delete FControls.back();
   DestroyHandle();

@@ -14,6 +14,7 @@
 #include "vcl/rtl/Types.h"
 #include "vcl/rtl/UnitStartup.h"
 
+class TControl;
 class TWinControl;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -55,6 +56,8 @@ constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crSizeWE = -9;
 constexpr TCursor crUpArrow = -10;
 constexpr TCursor crHourGlass = -11;
+constexpr TCursor crDrag = -12;
+constexpr TCursor crNoDrop = -13;
 constexpr TCursor crNo = -18;
 constexpr TCursor crAppStart = -19;
 constexpr TCursor crHelp = -20;
@@ -73,6 +76,64 @@ using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, 
                                             const TPoint& MousePos, bool& Handled)>;
 
 class TPopupMenu;
+class TDragImageList;
+class TDragObject;
+
+// ---------------------------------------------------------------- drag and drop
+
+enum class TDragMode { dmManual, dmAutomatic };
+using enum TDragMode;
+enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+using enum TDragState;
+
+// Source: the dragged control when the framework made the drag object, else
+// the drag object itself.
+using TStartDragEvent = std::function<void(TObject* Sender, TDragObject*& DragObject)>;
+using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y,
+                                          TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
+
+// What one drag carries and how it shows; the targets see it (or its
+// control) as their Source.
+class TDragObject : public TObject {
+  VCL_CLASS(TDragObject, TObject)
+public:
+  virtual TCursor GetDragCursor(bool Accepted, int X, int Y) { return Accepted ? crDrag : crNoDrop; }
+  virtual TDragImageList* GetDragImages() { return nullptr; }
+  // The drag ended: dropped on an accepting target, or not.
+  virtual void Finished(TObject* Target, int X, int Y, bool Accepted) {}
+  // Hide the image while the screen under it changes.
+  void HideDragImage();
+  void ShowDragImage();
+  // The control under the pointer (null over no control) and the pointer's
+  // screen position.
+  TControl* DragTarget = nullptr;
+  TPoint DragPos;
+};
+
+// The drag object of a dragged control; the end of the drag is the
+// control's.
+class TDragControlObject : public TDragObject {
+  VCL_CLASS(TDragControlObject, TDragObject)
+public:
+  explicit TDragControlObject(TControl* AControl) : FControl(AControl) {}
+  TControl* Control() const { return FControl; }
+  TDragImageList* GetDragImages() override;
+  void Finished(TObject* Target, int X, int Y, bool Accepted) override;
+
+private:
+  TControl* FControl;
+};
+
+// Ends the running drag without a drop; nothing when none runs.
+void CancelDrag();
+// The drag object of the running drag, or null.
+TDragObject* CurrentDragObject();
+// Every framework window offers its messages here first: while a drag runs
+// the mouse on the source's window and the keys lead it. True when the
+// message was the drag's.
+bool DragHandlesMessage(TWinControl* AControl, TMessage& Message);
 
 // ---------------------------------------------------------------- touch settings
 
@@ -205,6 +266,25 @@ public:
   // stored with it.
   virtual bool IsTouchPropertyStored(TTouchProperty AProperty) { return true; }
 
+  // Dragging to other controls. With dmAutomatic a left press starts it.
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode Value) { FDragMode = Value; }
+  // Immediate: the drag shows at once; else only once the pointer left the
+  // square of Threshold (Mouse.DragThreshold when negative) around the
+  // press. The control holds the mouse until the drag ends.
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  // Drop: on the target under the pointer when it accepts.
+  void EndDrag(bool Drop);
+  bool Dragging() const;
+  // The images the drag shows; null for none.
+  virtual TDragImageList* GetDragImages() { return nullptr; }
+  // The end of a drag from this control (OnEndDrag); Target is null when
+  // nothing took the drop.
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
+  // A drag over this control: Accept starts as whether OnDragOver is set.
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  virtual void DragDrop(TObject* Source, int X, int Y);
+
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
   TControlState ControlState() const { return FControlState; }
@@ -232,8 +312,15 @@ public:
   TNotifyEvent OnMouseLeave;
   // Before the popup menu shows; Handled keeps it from showing.
   TContextPopupEvent OnContextPopup;
+  TStartDragEvent OnStartDrag;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
 
 protected:
+  // The start of a drag from this control (OnStartDrag); a drag object left
+  // null is made by the framework.
+  virtual void DoStartDrag(TDragObject*& DragObject);
   // Handles the messages this class knows by number; others reach
   // DefaultHandler.
   virtual void WndProc(TMessage& Message);
@@ -266,6 +353,8 @@ private:
   void HandleMouseEnterLeave(TMessage& Message);
   void ParentFontChanged();
   void ParentColorChanged();
+  // A control going away ends the drag it leads and stops being a target.
+  void LeaveDrag();
 
   TWinControl* FParent = nullptr;
   int FLeft = 0;
@@ -280,6 +369,7 @@ private:
   bool FTakingParentFont = false;
   TColor FColor = clWindow;
   TCursor FCursor = crDefault;
+  TDragMode FDragMode = dmManual;
   String FHint;
   TControlStyle FControlStyle;
   TControlState FControlState;
