@@ -13,6 +13,7 @@
 #include "codelib/UclUnicode.h"
 #include "codelib/UclUnitVersioning.h"
 #include "codelib/UclWideStrings.h"
+#include "components/controls/cxContainer.h"
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"
 #include "components/controls/cxDataConsts.h"
@@ -95,6 +96,7 @@ const TUnitTable& ProgramUnits() {
       cxLookAndFeelsUnit,
       cxDWMApiUnit,
       cxControlsUnit,
+      cxContainerUnit,
       cxDataConstsUnit,
       cxDataStorageUnit,
       // The data-provider framework.

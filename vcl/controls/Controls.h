@@ -420,7 +420,7 @@ public:
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool Value);
   // The windowed children of this control and of theirs, in tab order.
-  void GetTabOrderList(std::vector<TWinControl*>& List);
+  virtual void GetTabOrderList(std::vector<TWinControl*>& List);
   bool CanFocus();
   // Raises EInvalidOperation when the control cannot take the focus.
   virtual void SetFocus();
