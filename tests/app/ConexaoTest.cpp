@@ -97,7 +97,7 @@ TEST(ArquivoConexao, ThePasswordFileOfTheUpdateDirectoryGivesTheDatabasePassword
     const String esperada =
         DecodificaSenha(StringReplace(caso.PrimeiraLinha, L"@", SenhaEmbaralhada, rfReplaceAll));
     EXPECT_EQ(janela->SenhadoBanco, esperada);
-    if (*caso.Conteudo) EXPECT_EQ(esperada.size(), 3u);
+    if (*caso.Conteudo) { EXPECT_EQ(esperada.size(), 3u); }
   }
 }
 

@@ -295,7 +295,7 @@ TEST_F(FadingTest, AChangeOfButtonStateFadesInOutOrStops) {
     if (c.FadingBefore) button.FadeIn();
     button.CheckStartFading(c.Previous, c.State);
     ASSERT_EQ(c.Fading, button.Active());
-    if (c.Fading) EXPECT_EQ(c.FrameCount, button.Element()->AnimationFrameCount());
+    if (c.Fading) { EXPECT_EQ(c.FrameCount, button.Element()->AnimationFrameCount()); }
   }
 }
 

@@ -27,7 +27,7 @@ public:
     const auto apply = reinterpret_cast<TApplyTheme>(GetProcAddress(FLibrary, MAKEINTRESOURCEA(4)));
     ASSERT_TRUE(openFile && closeFile && apply);
     HANDLE themeFile = nullptr;
-    if (AThemeFile) ASSERT_EQ(openFile(AThemeFile, L"Blue", L"NormalSize", &themeFile, 0), S_OK);
+    if (AThemeFile) { ASSERT_EQ(openFile(AThemeFile, L"Blue", L"NormalSize", &themeFile, 0), S_OK); }
     EXPECT_EQ(apply(themeFile, nullptr, nullptr), S_OK);
     if (themeFile) closeFile(themeFile);
     // Part of the change is announced by posted messages.
