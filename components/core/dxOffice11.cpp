@@ -214,6 +214,10 @@ std::unique_ptr<TBitmap> LoadResourceBitmap(const wchar_t* AName) {
   return bitmap;
 }
 
+// The pixel's colour, alpha left out: a bitmap copied from the resource
+// has no alpha, so black reads as an all-zero pixel and is still black.
+TColor PixelRGB(const TRGBQuad& APixel) { return static_cast<TColor>(RGB(APixel.rgbRed, APixel.rgbGreen, APixel.rgbBlue)); }
+
 // The sub-menu arrow takes the set's colours: every pixel that is neither
 // the background (the top-left one) nor black becomes a blend of entries 2
 // and 3 by its red component.
@@ -221,11 +225,11 @@ void RecolorSubMenuExpandBitmap(TBitmap* ABitmap) {
   if (ABitmap->Empty()) return;
   TRGBColors pixels;
   if (!dxReadBitmapColors(ABitmap, pixels, true)) return;
-  const TColor background = dxQuadAsColor(pixels[0]);
+  const TColor background = PixelRGB(pixels[0]);
   TColor c1 = dxOffice11Colors[2], c2 = dxOffice11Colors[3];
   if (c1 == c2) c2 = c1 == clBlack ? clWhite : clBlack;
   auto recolored = [&](const TRGBQuad& APixel) {
-    const TColor color = dxQuadAsColor(APixel);
+    const TColor color = PixelRGB(APixel);
     return color != background && color != clBlack;
   };
   int smallest = 255, largest = 1;

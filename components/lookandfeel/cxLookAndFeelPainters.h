@@ -7,7 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "components/core/cxGraphics.h"
@@ -111,6 +113,12 @@ constexpr int cxHalfRounded(int AValue) { return AValue >= 0 ? (AValue + 1) / 2 
 constexpr int cxFloorHalf(int AValue) { return (AValue & ~1) / 2; }
 // A polygon filled and outlined in AColor with a solid brush.
 void cxDrawSolidPolygon(TcxCanvas* ACanvas, const std::vector<TPoint>& APoints, TColor AColor);
+// A scheduler splitter's border: pairs of lines along its length (the
+// first colour on the top or left side, the second on the other), each pair
+// a pixel inside and a pixel longer than the one before; the view
+// parameters fill what lies between.
+void cxDrawSplitterBorderLines(TcxCanvas* ACanvas, TRect R, const TcxViewParams& AViewParams, bool AIsHorizontal,
+                               std::initializer_list<std::pair<TColor, TColor>> ALines);
 
 // ---------------------------------------------------------------- the element families' types
 
@@ -298,6 +306,8 @@ public:
   // ---------------------------------------------------------------- expand buttons
 public:
   virtual bool IsPointOverGroupExpandButton(const TRect& R, const TPoint& P);
+  // The room an expand button takes: its size, raised to the touch minimum.
+  virtual int ExpandButtonAreaSize();
   virtual int ExpandButtonSize();
   virtual int GroupExpandButtonSize();
   virtual int SmallExpandButtonSize();
@@ -1087,6 +1097,29 @@ public:
   void DrawTrackBarThumbBorderBoth(TcxCanvas* ACanvas, const TRect& ARect) override;
   void DrawBreadcrumbEditButton(TcxCanvas* ACanvas, const TRect& ARect, TdxBreadcrumbEditButtonState AState,
                                 bool AIsFirst, bool AIsLast) override;
+  void DrawExpandButton(TcxCanvas* ACanvas, const TRect& R, bool AExpanded, TColor AColor = clDefault) override;
+  // Drawn as the Flat look draws it while a Flat painter is registered.
+  void DrawGroupExpandButton(TcxCanvas* ACanvas, const TRect& R, bool AExpanded, TcxButtonState AState) override;
+  void DrawHeaderBorder(TcxCanvas* ACanvas, const TRect& R, const TcxNeighbors& ANeighbors,
+                        const TcxBorders& ABorders) override;
+  void DrawSortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting) override;
+  void DrawSummarySortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting) override;
+  TPoint SortingMarkSize() override;
+  TPoint SummarySortingMarkSize() override;
+  void DrawFilterDropDownButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState,
+                                bool AIsFilterActive) override;
+  void DrawTabBorder(TcxCanvas* ACanvas, const TRect& R, TcxBorder ABorder, const TcxBorders& ABorders,
+                     bool AVertical) override;
+  void DrawScrollBarPart(TcxCanvas* ACanvas, bool AHorizontal, const TRect& R, TcxScrollBarPart APart,
+                         TcxButtonState AState) override;
+  void DrawSchedulerSplitterBorder(TcxCanvas* ACanvas, const TRect& R, const TcxViewParams& AViewParams,
+                                   bool AIsHorizontal) override;
+  void DrawMonthHeader(TcxCanvas* ACanvas, const TRect& ABounds, const String& AText, const TcxNeighbors& ANeighbors,
+                       const TcxViewParams& AViewParams, const TcxArrowDirections& AArrows, int ASideWidth,
+                       const TcxDrawBackgroundEvent& AOnDrawBackground) override;
+  void DrawToggleSwitchState(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState, bool AChecked) override;
+  void DrawTrackBarThumbBorderUpDown(TcxCanvas* ACanvas, const TPoints& ALightPolyLine, const TPoints& AShadowPolyLine,
+                                     const TPoints& ADarkPolyLine) override;
 };
 
 // A flatter variant of the Standard look with one-pixel edges.
@@ -1122,6 +1155,271 @@ public:
   TColor ToggleSwitchToggleColor(bool AChecked) override;
   void DrawTrackBarTrackBounds(TcxCanvas* ACanvas, const TRect& ARect) override;
   void DrawTrackBarThumbBorderBoth(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawExpandButton(TcxCanvas* ACanvas, const TRect& R, bool AExpanded, TColor AColor = clDefault) override;
+  void DrawHeaderBorder(TcxCanvas* ACanvas, const TRect& R, const TcxNeighbors& ANeighbors,
+                        const TcxBorders& ABorders) override;
+  void DrawSortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting) override;
+  void DrawSummarySortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting) override;
+  TPoint SortingMarkSize() override;
+  TPoint SummarySortingMarkSize() override;
+  void DrawFilterDropDownButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState,
+                                bool AIsFilterActive) override;
+  void DrawTabBorder(TcxCanvas* ACanvas, const TRect& R, TcxBorder ABorder, const TcxBorders& ABorders,
+                     bool AVertical) override;
+  void DrawScrollBarPart(TcxCanvas* ACanvas, bool AHorizontal, const TRect& R, TcxScrollBarPart APart,
+                         TcxButtonState AState) override;
+  void DrawSchedulerSplitterBorder(TcxCanvas* ACanvas, const TRect& R, const TcxViewParams& AViewParams,
+                                   bool AIsHorizontal) override;
+  void DrawDateNavigatorDateHeader(TcxCanvas* ACanvas, TRect& R) override;
+  void DrawToggleSwitchState(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState, bool AChecked) override;
+  void DrawTrackBarThumbBorderUpDown(TcxCanvas* ACanvas, const TPoints& ALightPolyLine, const TPoints& AShadowPolyLine,
+                                     const TPoints& ADarkPolyLine) override;
+};
+
+// ---------------------------------------------------------------- UltraFlat and Office11 painters
+
+// Every frame a single one-pixel line in system colours; hot and pressed
+// buttons tinted with the system tint colours.
+class TcxUltraFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter {
+  VCL_CREATABLE_CLASS(TcxUltraFlatLookAndFeelPainter, TcxCustomLookAndFeelPainter)
+public:
+  String LookAndFeelName() override;
+  TcxLookAndFeelStyle LookAndFeelStyle() override;
+  int BorderSize() override;
+  void DrawBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  void DoDrawSeparator(TcxCanvas* ACanvas, const TRect& R, bool AIsVertical) override;
+  int ButtonBorderSize(TcxButtonState AState = cxbsNormal) override;
+  TColor ButtonColor(TcxButtonState AState) override;
+  TRect ButtonFocusRect(TcxCanvas* ACanvas, const TRect& R) override;
+  TColor ButtonSymbolColor(TcxButtonState AState, TColor ADefaultColor = clDefault) override;
+  TcxButtonState ButtonSymbolState(TcxButtonState AState) override;
+  int ButtonTextOffset() override;
+  int ButtonTextShift() override;
+  bool IsButtonHotTrack() override;
+  void DrawButtonBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  int ExpandButtonSize() override;
+  void DrawExpandButton(TcxCanvas* ACanvas, const TRect& R, bool AExpanded, TColor AColor = clDefault) override;
+  void DrawCheckBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  TColor RadioButtonBodyColor(TcxButtonState AState) override;
+  int HeaderBorderSize() override;
+  TcxBorders HeaderBorders(const TcxNeighbors& ANeighbors) override;
+  void DrawHeaderBorder(TcxCanvas* ACanvas, const TRect& R, const TcxNeighbors& ANeighbors,
+                        const TcxBorders& ABorders) override;
+  void DrawHeaderEx(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                    const TcxNeighbors& ANeighbors, const TcxBorders& ABorders, TcxButtonState AState,
+                    TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine, bool AShowEndEllipsis,
+                    const String& AText, TFont* AFont, TColor ATextColor, TColor ABkColor,
+                    const TcxDrawBackgroundEvent& AOnDrawBackground) override;
+  void DrawHeaderControlSectionBorder(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders,
+                                      TcxButtonState AState) override;
+  void DrawHeaderControlSectionContent(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                                       TcxButtonState AState, TAlignment AAlignmentHorz,
+                                       TcxAlignmentVert AAlignmentVert, bool AMultiLine, bool AShowEndEllipsis,
+                                       const String& AText, TFont* AFont, TColor ATextColor, TColor ABkColor) override;
+  void DrawSortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting) override;
+  void DrawSummarySortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting) override;
+  TPoint SortingMarkSize() override;
+  TPoint SummarySortingMarkSize() override;
+  int GridBordersOverlapSize() override;
+  TcxBorders FooterBorders() override;
+  int FooterBorderSize() override;
+  int FooterCellBorderSize() override;
+  int FooterCellOffset() override;
+  void DrawFooterBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  void DrawFooterBorderEx(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders) override;
+  void DrawFooterCellBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  void DrawFilterDropDownButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState,
+                                bool AIsFilterActive) override;
+  TPoint FilterCloseButtonSize() override;
+  int TabBorderSize(bool AVertical) override;
+  void DrawTabBorder(TcxCanvas* ACanvas, const TRect& R, TcxBorder ABorder, const TcxBorders& ABorders,
+                     bool AVertical) override;
+  void DrawTabsRoot(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders, bool AVertical) override;
+  void DrawScrollBarPart(TcxCanvas* ACanvas, bool AHorizontal, const TRect& R, TcxScrollBarPart APart,
+                         TcxButtonState AState) override;
+  TColor DefaultSchedulerBorderColor() override;
+  void DrawSchedulerNavigatorButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  void DrawSchedulerSplitterBorder(TcxCanvas* ACanvas, const TRect& R, const TcxViewParams& AViewParams,
+                                   bool AIsHorizontal) override;
+  void DrawNavigatorButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, TColor ABackgroundColor) override;
+  void DrawNavigatorBorder(TcxCanvas* ACanvas, const TRect& R, bool ASelected) override;
+  bool NavigatorBorderOverlap() override;
+  int NavigatorBorderSize() override;
+  void DrawGroupBoxFrame(TcxCanvas* ACanvas, const TRect& R, bool AEnabled, TcxGroupBoxCaptionPosition ACaptionPosition,
+                         const TcxBorders& ABorders) override;
+  TColor ToggleSwitchToggleColor(bool AChecked) override;
+  void DrawToggleSwitchState(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState, bool AChecked) override;
+  void DrawToggleSwitchThumb(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState) override;
+  void DrawTrackBarTrackBounds(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawTrackBarThumbBorderBoth(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawTrackBarThumbBorderUpDown(TcxCanvas* ACanvas, const TPoints& ALightPolyLine, const TPoints& AShadowPolyLine,
+                                     const TPoints& ADarkPolyLine) override;
+  TColor GetSplitterOuterColor(bool AHighlighted) override;
+  TSize GetSplitterSize(bool AHorizontal) override;
+  void DrawPrintPreviewBackground(TcxCanvas* ACanvas, const TRect& R) override;
+  void DrawDropDownListBoxBackground(TcxCanvas* ACanvas, const TRect& ARect, bool AHasBorders) override;
+  void DrawDropDownListBoxSelection(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AGutterRect) override;
+  void DrawDropDownListBoxSeparator(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AGutterRect) override;
+  void DrawDropDownListBoxGutterBackground(TcxCanvas* ACanvas, const TRect& ARect) override;
+  TColor DropDownListBoxItemTextColor(bool ASelected) override;
+  int BreadcrumbEditButtonAreaSeparatorSize() override;
+  TRect BreadcrumbEditButtonContentOffsets(bool AIsFirst, bool AIsLast) override;
+  void DrawBreadcrumbEditBorders(TcxCanvas* ACanvas, const TRect& ARect, const TcxBorders& ABorders,
+                                 TdxBreadcrumbEditState AState) override;
+  void DrawBreadcrumbEditButtonAreaSeparator(TcxCanvas* ACanvas, const TRect& ARect,
+                                             TdxBreadcrumbEditState AState) override;
+  void DrawBreadcrumbEditButton(TcxCanvas* ACanvas, const TRect& ARect, TdxBreadcrumbEditButtonState AState,
+                                bool AIsFirst, bool AIsLast) override;
+  void DrawBreadcrumbEditDropDownButton(TcxCanvas* ACanvas, const TRect& ARect, TdxBreadcrumbEditButtonState AState,
+                                        bool AIsInEditor) override;
+  TSize GetBevelMinimalShapeSize(TdxBevelShape AShape) override;
+  void GetBevelShapeColors(TColor& AColor1, TColor& AColor2) override;
+
+  // The colours and fills the look's frames are drawn with.
+  virtual TColor StateFrameColor(TcxButtonState AState);
+  // R filled by the button colour of the state and framed on ABorders.
+  virtual void FillAndFrameByState(TcxCanvas* ACanvas, const TRect& R, TdxBreadcrumbEditButtonState AState,
+                                   const TcxBorders& ABorders);
+  virtual TColor ShadowEdgeColor();
+  virtual TColor ButtonTextSystemColor();
+  virtual TColor BorderHighlightColor();
+
+protected:
+  void DrawSchedulerNavigationButtonFrame(TcxCanvas* ACanvas, const TRect& R, const TRect& AArrowRect,
+                                          bool AIsNextButton, TcxButtonState AState) override;
+  // A drop-down list's frames and fill in the given colours.
+  static void DrawDropDownListBoxFrame(TcxCanvas* ACanvas, const TRect& ARect, bool AHasBorders, TColor AOuterColor,
+                                       TColor AInnerColor, TColor AFillColor);
+  // The list's separator line from AIndent past the gutter to the right.
+  static void DrawDropDownListBoxSeparatorLine(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AGutterRect,
+                                               int AIndent, TColor AColor);
+  // The sides of a scheduler navigation button: the one facing the view stays open.
+  static TcxBorders SchedulerNavigationButtonBorders(bool AIsNextButton);
+};
+
+// The UltraFlat look in the colours of the Office 2003 colour set, with
+// gradient headers and bitmap expand buttons; scroll bars, scheduler
+// navigator buttons and themed group boxes are left to the Native painter
+// when one is registered.
+class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter {
+  VCL_CREATABLE_CLASS(TcxOffice11LookAndFeelPainter, TcxUltraFlatLookAndFeelPainter)
+public:
+  String LookAndFeelName() override;
+  TcxLookAndFeelStyle LookAndFeelStyle() override;
+  bool NeedRedrawOnResize() override;
+  TColor DefaultDateNavigatorHeaderColor() override;
+  TColor DefaultDateNavigatorSelectionColor() override;
+  TColor DefaultDateNavigatorSelectionTextColor() override;
+  TColor DefaultFilterBoxColor() override;
+  TColor DefaultFilterBoxTextColor() override;
+  TColor DefaultFooterColor() override;
+  TColor DefaultFooterTextColor() override;
+  TColor DefaultGroupColor() override;
+  TColor DefaultGroupByBoxColor() override;
+  TColor DefaultGroupByBoxTextColor() override;
+  TColor DefaultHeaderColor() override;
+  TColor DefaultHeaderBackgroundColor() override;
+  TColor DefaultSchedulerBorderColor() override;
+  TColor DefaultSchedulerControlColor() override;
+  TColor DefaultTabColor() override;
+  TColor DefaultTabsBackgroundColor() override;
+  TColor DefaultTimeGridMinorScaleColor() override;
+  TColor DefaultTimeGridSelectionBarColor() override;
+  int SeparatorSize() override;
+  void DrawBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  void DoDrawSeparator(TcxCanvas* ACanvas, const TRect& R, bool AIsVertical) override;
+  TColor ButtonColor(TcxButtonState AState) override;
+  TColor ButtonSymbolColor(TcxButtonState AState, TColor ADefaultColor = clDefault) override;
+  void DrawButtonBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  int SmallExpandButtonSize() override;
+  bool DrawExpandButtonFirst() override;
+  // The look's expand-button bitmap with its corners blended into what lies
+  // under them; the UltraFlat button when the program has no such bitmap.
+  void DrawExpandButton(TcxCanvas* ACanvas, const TRect& R, bool AExpanded, TColor AColor = clDefault) override;
+  void DrawSmallExpandButton(TcxCanvas* ACanvas, const TRect& R, bool AExpanded, TColor ABorderColor,
+                             TColor AColor = clDefault) override;
+  TColor CheckButtonColor(TcxButtonState AState, TcxCheckBoxState ACheckState) override;
+  TColor RadioButtonBodyColor(TcxButtonState AState) override;
+  void DrawHeader(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds, const TcxNeighbors& ANeighbors,
+                  const TcxBorders& ABorders, TcxButtonState AState, TAlignment AAlignmentHorz,
+                  TcxAlignmentVert AAlignmentVert, bool AMultiLine, bool AShowEndEllipsis, const String& AText,
+                  TFont* AFont, TColor ATextColor, TColor ABkColor, const TcxDrawBackgroundEvent& AOnDrawBackground,
+                  bool AIsLast, bool AIsGroup) override;
+  void DrawHeaderBorder(TcxCanvas* ACanvas, const TRect& R, const TcxNeighbors& ANeighbors,
+                        const TcxBorders& ABorders) override;
+  void DrawHeaderControlSection(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                                const TcxNeighbors& ANeighbors, const TcxBorders& ABorders, TcxButtonState AState,
+                                TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
+                                bool AShowEndEllipsis, const String& AText, TFont* AFont, TColor ATextColor,
+                                TColor ABkColor) override;
+  void DrawSortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting) override;
+  void DrawSummarySortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting) override;
+  TcxBorders HeaderBorders(const TcxNeighbors& ANeighbors) override;
+  bool IsHeaderHotTrack() override;
+  int GridBordersOverlapSize() override;
+  void LayoutViewDrawRecordCaption(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextRect,
+                                   TcxGroupBoxCaptionPosition APosition, TcxButtonState AState) override;
+  TColor FooterSeparatorColor() override;
+  int ScrollBarMinimalThumbSize(bool AVertical) override;
+  void DrawScrollBarPart(TcxCanvas* ACanvas, bool AHorizontal, const TRect& R, TcxScrollBarPart APart,
+                         TcxButtonState AState) override;
+  void DoDrawSizeGrip(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawMonthHeader(TcxCanvas* ACanvas, const TRect& ABounds, const String& AText, const TcxNeighbors& ANeighbors,
+                       const TcxViewParams& AViewParams, const TcxArrowDirections& AArrows, int ASideWidth,
+                       const TcxDrawBackgroundEvent& AOnDrawBackground) override;
+  void DrawSchedulerNavigatorButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  void DrawSchedulerBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  TSize ClockSize() override;
+  void DrawClock(TcxCanvas* ACanvas, const TRect& ARect, TDateTime ADateTime, TColor ABackgroundColor) override;
+  void DrawDateNavigatorDateHeader(TcxCanvas* ACanvas, TRect& R) override;
+  int NavigatorBorderSize() override;
+  void DrawGroupBoxFrame(TcxCanvas* ACanvas, const TRect& R, bool AEnabled, TcxGroupBoxCaptionPosition ACaptionPosition,
+                         const TcxBorders& ABorders) override;
+  TColor GroupBoxTextColor(bool AEnabled, TcxGroupBoxCaptionPosition ACaptionPosition) override;
+  void DrawPanelBackground(TcxCanvas* ACanvas, TWinControl* AControl, const TRect& ABounds, TColor AColorFrom,
+                           TColor AColorTo) override;
+  void DrawTrackBarTrackBounds(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawTrackBarThumbBorderBoth(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawTrackBarThumbBorderUpDown(TcxCanvas* ACanvas, const TPoints& ALightPolyLine, const TPoints& AShadowPolyLine,
+                                     const TPoints& ADarkPolyLine) override;
+  TColor GetSplitterInnerColor(bool AHighlighted) override;
+  TColor GetSplitterOuterColor(bool AHighlighted) override;
+  void DrawLayoutControlBackground(TcxCanvas* ACanvas, const TRect& R) override;
+  TColor BreadcrumbEditBackgroundColor(TdxBreadcrumbEditState AState) override;
+  void DrawBreadcrumbEditBorders(TcxCanvas* ACanvas, const TRect& ARect, const TcxBorders& ABorders,
+                                 TdxBreadcrumbEditState AState) override;
+  void DrawDropDownListBoxBackground(TcxCanvas* ACanvas, const TRect& ARect, bool AHasBorders) override;
+  void DrawDropDownListBoxSelection(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AGutterRect) override;
+  void DrawDropDownListBoxSeparator(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AGutterRect) override;
+  void DrawDropDownListBoxGutterBackground(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawAlertWindowBackground(TcxCanvas* ACanvas, const TRect& ABounds) override;
+  TSize GetBevelMinimalShapeSize(TdxBevelShape AShape) override;
+  void GetBevelShapeColors(TColor& AColor1, TColor& AColor2) override;
+
+  TColor StateFrameColor(TcxButtonState AState) override;
+  void FillAndFrameByState(TcxCanvas* ACanvas, const TRect& R, TdxBreadcrumbEditButtonState AState,
+                           const TcxBorders& ABorders) override;
+  TColor ShadowEdgeColor() override;
+  TColor BorderHighlightColor() override;
+  // The header's gradient and border colours.
+  virtual TColor HeaderBottomColor();
+  virtual TColor HeaderShadowColor();
+  virtual TColor HeaderHighlightColor();
+  virtual TColor HeaderTopColor();
+
+protected:
+  TColor HotLightTextColor() override;
+  void DrawCellBackgroundAndText(TcxCanvas* ACanvas, const TRect& R, const TRect& ATextRect, TcxButtonState AState,
+                                 TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
+                                 bool AShowEndEllipsis, const String& AText, TFont* AFont, TColor ATextColor,
+                                 TColor AColor, const TcxDrawBackgroundEvent& AOnDrawBackground,
+                                 bool AIsFooter) override;
+  void DrawSchedulerNavigationButtonFrame(TcxCanvas* ACanvas, const TRect& R, const TRect& AArrowRect,
+                                          bool AIsNextButton, TcxButtonState AState) override;
+
+private:
+  // The registered Native painter, which draws some elements for this look.
+  TcxCustomLookAndFeelPainter* NativePainter();
 };
 
 // Registers a new instance of each built-in painter with the painters

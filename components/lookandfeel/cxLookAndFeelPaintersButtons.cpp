@@ -202,6 +202,12 @@ bool TcxCustomLookAndFeelPainter::IsPointOverGroupExpandButton(const TRect& R, c
   return cxRectContainsXY(R, P.X, P.Y);
 }
 
+int TcxCustomLookAndFeelPainter::ExpandButtonAreaSize() {
+  int result = ExpandButtonSize();
+  dxRaiseToTouchMinimum(result);
+  return result;
+}
+
 int TcxCustomLookAndFeelPainter::ExpandButtonSize() { return 0; }
 int TcxCustomLookAndFeelPainter::GroupExpandButtonSize() { return cxScaleByCurrentDPI(15); }
 int TcxCustomLookAndFeelPainter::SmallExpandButtonSize() { return 9; }

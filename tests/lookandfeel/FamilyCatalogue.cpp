@@ -316,7 +316,8 @@ std::vector<TFamilyElement> BuildCatalogue() {
   e.push_back({L"TrackBars", L"DrawDropDownListBox", {60, 40}, {L"Borders", L"No borders"}, [](P& p, TcxCanvas* c, const TRect& r, int s) {
                  p.DrawDropDownListBoxBackground(c, r, s == 0);
                  p.DrawDropDownListBoxSelection(c, TRect(r.Left + 3, r.Top + 4, r.Right - 3, r.Top + 16), TRect());
-                 p.DrawDropDownListBoxSeparator(c, TRect(r.Left + 3, r.Top + 18, r.Right - 3, r.Top + 26), TRect());
+                 p.DrawDropDownListBoxSeparator(c, TRect(r.Left + 3, r.Top + 18, r.Right - 3, r.Top + 26),
+                                                TRect(r.Left + 2, r.Top + 2, r.Left + 12, r.Bottom - 2));
                }});
   e.push_back({L"TrackBars", L"DrawAlertWindowBackground", {60, 30}, OneState, [](P& p, TcxCanvas* c, const TRect& r, int) {
                  p.DrawAlertWindowBackground(c, r);

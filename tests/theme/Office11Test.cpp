@@ -143,3 +143,45 @@ TEST(Office11, FramesSelectionsAndFillsGradients) {
   EXPECT_GT(GetRValue(surface.Pixel(39, 10)), 239);
   dxOffice11InitColors();
 }
+
+namespace {
+
+TColor BitmapPixel(TBitmap* ABitmap, int X, int Y) {
+  return static_cast<TColor>(GetPixel(ABitmap->Canvas()->Handle(), X, Y));
+}
+
+int CountInBitmap(TBitmap* ABitmap, TColor AColor) {
+  int count = 0;
+  for (int y = 0; y < ABitmap->Height(); ++y)
+    for (int x = 0; x < ABitmap->Width(); ++x) count += BitmapPixel(ABitmap, x, y) == AColor;
+  return count;
+}
+
+}  // namespace
+
+// The program carries the three bitmaps; the sub-menu arrow's grey disc
+// takes the set's colours (lightest grey entry 2, darkest entry 3) while its
+// black chevrons and its background stay as drawn.
+TEST(Office11, TheLooksBitmapsComeFromTheProgramResources) {
+  dxOffice11ColorsAcquire();
+  TBitmap* minus = dxOffice11ExpandButtonBitmap(true);
+  TBitmap* plus = dxOffice11ExpandButtonBitmap(false);
+  TBitmap* subMenu = dxOffice11SubMenuExpandBitmap();
+  ASSERT_TRUE(minus && plus && subMenu);
+  for (TBitmap* button : {minus, plus}) {
+    ASSERT_EQ(11, button->Width());
+    ASSERT_EQ(11, button->Height());
+    EXPECT_EQ(clBlack, BitmapPixel(button, 3, 5)) << "the sign's bar";
+  }
+  EXPECT_EQ(clBlack, BitmapPixel(plus, 5, 3)) << "the plus sign's upright";
+  EXPECT_NE(clBlack, BitmapPixel(minus, 5, 3));
+  EXPECT_EQ(5, CountInBitmap(minus, clBlack));
+  EXPECT_EQ(9, CountInBitmap(plus, clBlack));
+
+  ASSERT_EQ(12, subMenu->Width());
+  EXPECT_EQ(TColor(RGB(255, 0, 255)), BitmapPixel(subMenu, 0, 0));
+  EXPECT_EQ(12, CountInBitmap(subMenu, clBlack)) << "the chevrons must not be recoloured";
+  EXPECT_EQ(dxOffice11Colors[2], BitmapPixel(subMenu, 5, 0));
+  EXPECT_EQ(dxOffice11Colors[3], BitmapPixel(subMenu, 5, 11));
+  dxOffice11ColorsRelease();
+}
