@@ -209,4 +209,5 @@ void TcxFlatLookAndFeelPainter::DrawTrackBarThumbBorderBoth(TcxCanvas* ACanvas, 
 void cxRegisterBuiltInPainters() {
   PaintersManager->Register(std::make_unique<TcxFlatLookAndFeelPainter>());
   PaintersManager->Register(std::make_unique<TcxStandardLookAndFeelPainter>());
+  PaintersManager->Register(std::make_unique<TcxWinXPLookAndFeelPainter>());
 }
