@@ -14,6 +14,7 @@
 
 #include "components/core/cxGraphics.h"
 #include "components/core/dxGdiPlusClasses.h"
+#include "components/core/dxThemeManager.h"
 #include "components/lookandfeel/dxSkinsCore.h"
 #include "vcl/rtl/Persistent.h"
 #include "vcl/rtl/Sets.h"
@@ -1427,3 +1428,291 @@ private:
 void cxRegisterBuiltInPainters();
 
 extern const TUnitEntry cxLookAndFeelPaintersUnit;
+
+// ---------------------------------------------------------------- native painter
+
+// The platform's own look: every element is a part of the visual style's
+// class for that kind of control. A class the theme cannot open falls back,
+// call by call, to the Standard look.
+class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {
+  VCL_CREATABLE_CLASS(TcxWinXPLookAndFeelPainter, TcxStandardLookAndFeelPainter)
+public:
+  TcxWinXPLookAndFeelPainter();
+  ~TcxWinXPLookAndFeelPainter() override;
+
+  String LookAndFeelName() override;
+  TcxLookAndFeelStyle LookAndFeelStyle() override;
+  bool NeedRedrawOnResize() override;
+  // AText in ATextRect with the theme's text drawing; ABounds and ABkColor
+  // play no part.
+  virtual void DrawThemedText(TcxCanvas* ACanvas, HTHEME ATheme, int APartId, int AStateId, const TRect& ABounds,
+                              const TRect& ATextRect, TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert,
+                              bool AMultiLine, bool AShowEndEllipsis, bool AShowPrefix, const String& AText,
+                              TFont* AFont, TColor ATextColor, TColor ABkColor);
+  // A push-button part clipped to R, grown past R on the sides not in
+  // ABorders so that only the bordered sides show.
+  virtual void DrawThemedBreadcrumbPart(TcxCanvas* ACanvas, const TRect& R, TdxBreadcrumbEditButtonState AState,
+                                        const TcxBorders& ABorders);
+
+  // arrows, borders and separators
+  using TcxStandardLookAndFeelPainter::DrawArrow;
+  void DrawArrow(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, TcxArrowDirection AArrowDirection,
+                 bool ADrawBorder = true) override;
+  void DrawArrowBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  int BorderSize() override;
+  void DrawBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  int SeparatorSize() override;
+  void DoDrawSeparator(TcxCanvas* ACanvas, const TRect& R, bool AIsVertical) override;
+
+  // buttons and command links
+  int ButtonBorderSize(TcxButtonState AState = cxbsNormal) override;
+  TColor ButtonColor(TcxButtonState AState) override;
+  TRect ButtonFocusRect(TcxCanvas* ACanvas, const TRect& R) override;
+  TColor ButtonSymbolColor(TcxButtonState AState, TColor ADefaultColor = clDefault) override;
+  int ButtonTextOffset() override;
+  int ButtonTextShift() override;
+  bool IsButtonHotTrack() override;
+  void DrawButton(TcxCanvas* ACanvas, const TRect& R, const String& ACaption, TcxButtonState AState,
+                  bool ADrawBorder = true, TColor AColor = clDefault, TColor ATextColor = clDefault,
+                  bool AWordWrap = false, bool AIsToolButton = false, TcxButtonPart APart = cxbpButton) override;
+  void DrawSmallButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  TColor DefaultCommandLinkTextColor(TcxButtonState AState, TColor ADefaultColor) override;
+  void DrawCommandLinkBackground(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState,
+                                 TColor AColor = clDefault) override;
+  void DrawCommandLinkGlyph(TcxCanvas* ACanvas, const TPoint& AGlyphPos, TcxButtonState AState) override;
+  TSize GetCommandLinkGlyphSize() override;
+  TRect GetCommandLinkMargins() override;
+
+  // expand buttons
+  void DrawExpandButton(TcxCanvas* ACanvas, const TRect& R, bool AExpanded, TColor AColor = clDefault) override;
+  bool DrawExpandButtonFirst() override;
+  void DrawGroupExpandButton(TcxCanvas* ACanvas, const TRect& R, bool AExpanded, TcxButtonState AState) override;
+  void DrawSmallExpandButton(TcxCanvas* ACanvas, const TRect& R, bool AExpanded, TColor ABorderColor,
+                             TColor AColor = clDefault) override;
+  int ExpandButtonSize() override;
+  int GroupExpandButtonSize() override;
+  int SmallExpandButtonSize() override;
+  bool IsPointOverGroupExpandButton(const TRect& R, const TPoint& P) override;
+
+  // check boxes and radio buttons
+  int CheckBorderSize() override;
+  TSize CheckButtonSize() override;
+  using TcxStandardLookAndFeelPainter::DrawCheck;
+  void DrawCheck(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, TcxCheckBoxState ACheckState,
+                 TColor AColor) override;
+  void DrawCheckBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  void DrawRadioButton(TcxCanvas* ACanvas, int X, int Y, TcxButtonState AButtonState, bool AChecked, bool AFocused,
+                       TColor ABrushColor, bool AIsDesigning) override;
+  TSize RadioButtonSize() override;
+
+  // headers and sorting marks
+  void DrawHeader(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                  const TcxNeighbors& ANeighbors, const TcxBorders& ABorders, TcxButtonState AState,
+                  TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine, bool AShowEndEllipsis,
+                  const String& AText, TFont* AFont, TColor ATextColor, TColor ABkColor,
+                  const TcxDrawBackgroundEvent& AOnDrawBackground, bool AIsLast, bool AIsGroup) override;
+  void DrawSpreadSheetHeader(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                             const TcxNeighbors& ANeighbors, const TcxBorders& ABorders, TcxButtonState AState,
+                             TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
+                             bool AShowEndEllipsis, const String& AText, TFont* AFont, TColor ATextColor,
+                             TColor ABkColor, const TcxDrawBackgroundEvent& AOnDrawBackground, bool AIsLast,
+                             bool AIsGroup) override;
+  void DrawHeaderPressed(TcxCanvas* ACanvas, const TRect& ABounds) override;
+  void DrawHeaderControlSection(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds,
+                                const TcxNeighbors& ANeighbors, const TcxBorders& ABorders, TcxButtonState AState,
+                                TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentVert, bool AMultiLine,
+                                bool AShowEndEllipsis, const String& AText, TFont* AFont, TColor ATextColor,
+                                TColor ABkColor) override;
+  int HeaderBorderSize() override;
+  int HeaderControlSectionBorderSize(TcxButtonState AState) override;
+  TRect HeaderControlSectionContentBounds(const TRect& ABounds, TcxButtonState AState) override;
+  bool IsHeaderHotTrack() override;
+  TPoint SortingMarkSize() override;
+  void DrawSortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting) override;
+  void DrawSummarySortingMark(TcxCanvas* ACanvas, const TRect& R, bool AAscendingSorting) override;
+
+  // footers, filter and find panels
+  void DrawFooterBorder(TcxCanvas* ACanvas, const TRect& R) override;
+  int FooterBorderSize() override;
+  void DrawFooterCell(TcxCanvas* ACanvas, const TRect& ABounds, TAlignment AAlignmentHorz,
+                      TcxAlignmentVert AAlignmentVert, bool AMultiLine, const String& AText, TFont* AFont,
+                      TColor ATextColor, TColor ABkColor, const TcxDrawBackgroundEvent& AOnDrawBackground) override;
+  int FooterCellBorderSize() override;
+  int FooterCellOffset() override;
+  bool FooterDrawCellsFirst() override;
+  void DrawFilterCloseButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  TPoint FilterCloseButtonSize() override;
+  void DrawFilterDropDownButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState,
+                                bool AIsFilterActive) override;
+  TPoint FilterActivateButtonSize() override;
+  void DrawFindPanelBorder(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders) override;
+
+  // layout view
+  TColor DefaultLayoutViewContentTextColor(TcxButtonState AState) override;
+  TColor DefaultLayoutViewCaptionTextColor(TcxGroupBoxCaptionPosition ACaptionPosition,
+                                           TcxButtonState AState) override;
+  void LayoutViewDrawRecordCaption(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextRect,
+                                   TcxGroupBoxCaptionPosition APosition, TcxButtonState AState) override;
+  void LayoutViewDrawItem(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState,
+                          const TcxBorders& ABorders) override;
+
+  // tabs, indicator and splitters
+  void DrawTab(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders, const String& AText,
+               TcxButtonState AState, bool AVertical, TFont* AFont, TColor ATextColor, TColor ABkColor,
+               bool AShowPrefixes) override;
+  void DrawTabBorder(TcxCanvas* ACanvas, const TRect& R, TcxBorder ABorder, const TcxBorders& ABorders,
+                     bool AVertical) override;
+  void DrawTabsRoot(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders, bool AVertical) override;
+  bool IsDrawTabImplemented(bool AVertical) override;
+  bool IsTabHotTrack(bool AVertical) override;
+  int TabBorderSize(bool AVertical) override;
+  void DrawIndicatorItem(TcxCanvas* ACanvas, const TRect& R, TcxIndicatorKind AKind, TColor AColor,
+                         const TcxDrawBackgroundEvent& AOnDrawBackground) override;
+  void DrawSplitter(TcxCanvas* ACanvas, const TRect& ARect, bool AHighlighted, bool AClicked,
+                    bool AHorizontal) override;
+
+  // scroll bars, size grip and the small close button
+  int ScrollBarMinimalThumbSize(bool AVertical) override;
+  void DrawScrollBarPart(TcxCanvas* ACanvas, bool AHorizontal, const TRect& R, TcxScrollBarPart APart,
+                         TcxButtonState AState) override;
+  void DrawScrollBarSplitter(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  TSize SizeGripSize() override;
+  void DoDrawSizeGrip(TcxCanvas* ACanvas, const TRect& ARect) override;
+  TSize DoGetSmallCloseButtonSize() override;
+
+  // scheduler
+  TColor DefaultSchedulerBorderColor() override;
+  TColor DefaultSchedulerViewContentColor() override;
+  void DrawMonthHeader(TcxCanvas* ACanvas, const TRect& ABounds, const String& AText, const TcxNeighbors& ANeighbors,
+                       const TcxViewParams& AViewParams, const TcxArrowDirections& AArrows, int ASideWidth,
+                       const TcxDrawBackgroundEvent& AOnDrawBackground) override;
+  void DrawSchedulerEventProgress(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& AProgress,
+                                  const TcxViewParams& AViewParams, bool ATransparent) override;
+  TRect SchedulerEventProgressOffsets() override;
+  void DrawSchedulerNavigatorButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  void DrawSchedulerSplitterBorder(TcxCanvas* ACanvas, const TRect& R, const TcxViewParams& AViewParams,
+                                   bool AIsHorizontal) override;
+
+  // group box and panel
+  void DrawGroupBoxFrame(TcxCanvas* ACanvas, const TRect& R, bool AEnabled, TcxGroupBoxCaptionPosition ACaptionPosition,
+                         const TcxBorders& ABorders) override;
+  TColor GroupBoxTextColor(bool AEnabled, TcxGroupBoxCaptionPosition ACaptionPosition) override;
+  void DrawPanelBackground(TcxCanvas* ACanvas, TWinControl* AControl, const TRect& ABounds, TColor AColorFrom,
+                           TColor AColorTo) override;
+
+  // edit popups, hints and screen tips
+  void DrawEditPopupWindowBorder(TcxCanvas* ACanvas, TRect& R, TcxEditPopupBorderStyle ABorderStyle,
+                                 bool AClientEdge) override;
+  int GetEditPopupWindowBorderWidth(TcxEditPopupBorderStyle AStyle) override;
+  int GetEditPopupWindowClientEdgeWidth(TcxEditPopupBorderStyle AStyle) override;
+  TColor GetHintBorderColor() override;
+  void DrawHintBackground(TcxCanvas* ACanvas, const TRect& ARect, TColor AColor) override;
+  TColor ScreenTipGetDescriptionTextColor() override;
+  TColor ScreenTipGetTitleTextColor() override;
+
+  // track bar
+  void CorrectThumbRect(TcxCanvas* ACanvas, TRect& ARect, bool AHorizontal, TcxTrackBarTicksAlign ATicks) override;
+  void DrawTrackBarTrack(TcxCanvas* ACanvas, const TRect& ARect, const TRect& ASelection, bool AShowSelection,
+                         bool AEnabled, bool AHorizontal, TColor ATrackColor) override;
+  void DrawTrackBarThumb(TcxCanvas* ACanvas, const TRect& ARect, TcxButtonState AState, bool AHorizontal,
+                         TcxTrackBarTicksAlign ATicks, TColor AThumbColor) override;
+
+  // date navigator and navigator
+  void DrawDateNavigatorDateHeader(TcxCanvas* ACanvas, TRect& R) override;
+  TPoint NavigatorButtonPressedGlyphOffset() override;
+  TSize NavigatorButtonMinSize() override;
+
+  // zoom and back buttons
+  TSize GetZoomInButtonSize() override;
+  TSize GetZoomOutButtonSize() override;
+  void DrawZoomInButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  void DrawZoomOutButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+  TSize GetBackButtonSize() override;
+  void DrawBackButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) override;
+
+  // drop-down list box
+  TColor DropDownListBoxItemTextColor(bool ASelected) override;
+  int DropDownListBoxSeparatorSize() override;
+  void DrawDropDownListBoxBackground(TcxCanvas* ACanvas, const TRect& ARect, bool AHasBorders) override;
+  void DrawDropDownListBoxGutterBackground(TcxCanvas* ACanvas, const TRect& ARect) override;
+  void DrawDropDownListBoxSelection(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AGutterRect) override;
+  void DrawDropDownListBoxSeparator(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AGutterRect) override;
+
+  // breadcrumb edit
+  TColor BreadcrumbEditBackgroundColor(TdxBreadcrumbEditState AState) override;
+  TRect BreadcrumbEditBordersSize() override;
+  TRect BreadcrumbEditButtonContentOffsets(bool AIsFirst, bool AIsLast) override;
+  bool BreadcrumbEditIsFadingSupports() override;
+  TSize BreadcrumbEditProgressChunkOverlaySize() override;
+  TRect BreadcrumbEditProgressChunkPadding() override;
+  void DrawBreadcrumbEditBorders(TcxCanvas* ACanvas, const TRect& ARect, const TcxBorders& ABorders,
+                                 TdxBreadcrumbEditState AState) override;
+  void DrawBreadcrumbEditButtonAreaSeparator(TcxCanvas* ACanvas, const TRect& ARect,
+                                             TdxBreadcrumbEditState AState) override;
+  void DrawBreadcrumbEditButton(TcxCanvas* ACanvas, const TRect& ARect, TdxBreadcrumbEditButtonState AState,
+                                bool AIsFirst, bool AIsLast) override;
+  void DrawBreadcrumbEditDropDownButton(TcxCanvas* ACanvas, const TRect& ARect, TdxBreadcrumbEditButtonState AState,
+                                        bool AIsInEditor) override;
+  void DrawBreadcrumbEditNode(TcxCanvas* ACanvas, const TRect& R, TdxBreadcrumbEditButtonState AState,
+                              bool AHasDelimiter) override;
+  void DrawBreadcrumbEditNodeDelimiter(TcxCanvas* ACanvas, const TRect& R,
+                                       TdxBreadcrumbEditButtonState AState) override;
+  void DrawBreadcrumbEditNodeDelimiterGlyph(TcxCanvas* ACanvas, const TRect& R,
+                                            TdxBreadcrumbEditButtonState AState) override;
+  void DrawBreadcrumbEditNodeMoreButtonGlyph(TcxCanvas* ACanvas, const TRect& R,
+                                             TdxBreadcrumbEditButtonState AState) override;
+  void DrawBreadcrumbEditProgressChunk(TcxCanvas* ACanvas, const TRect& R) override;
+  void DrawBreadcrumbEditProgressChunkOverlay(TcxCanvas* ACanvas, const TRect& R) override;
+
+  // alert window, bevel, gallery, toggle switch, clock and modern calendar
+  int AlertWindowCornerRadius() override;
+  TSize GetBevelMinimalShapeSize(TdxBevelShape AShape) override;
+  void DrawBevelFrame(TcxCanvas* ACanvas, const TRect& R, TColor AColor1, TColor AColor2, bool ABoxStyle) override;
+  void DrawBevelLine(TcxCanvas* ACanvas, const TRect& R, TColor AColor1, TColor AColor2, bool AIsVertical) override;
+  bool DrawGalleryItemSelectionFirst() override;
+  void DrawGalleryItemSelection(TcxCanvas* ACanvas, const TRect& R, const TdxGalleryItemViewState& AViewState) override;
+  TColor ToggleSwitchToggleColor(bool AChecked) override;
+  void DrawToggleSwitchState(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState, bool AChecked) override;
+  void DrawToggleSwitchThumb(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState) override;
+  TSize ClockSize() override;
+  void DrawClock(TcxCanvas* ACanvas, const TRect& ARect, TDateTime ADateTime, TColor ABackgroundColor) override;
+  void DrawModernCalendarDateCellSelection(TcxCanvas* ACanvas, const TRect& ARect,
+                                           const TcxCalendarElementStates& AStates) override;
+  TColor GetModernCalendarHeaderTextColor(const TcxCalendarElementStates& AStates) override;
+
+protected:
+  void DrawSchedulerNavigationButtonFrame(TcxCanvas* ACanvas, const TRect& R, const TRect& AArrowRect,
+                                          bool AIsNextButton, TcxButtonState AState) override;
+
+private:
+  // Theme access shared by the painter's operations. The state maps give
+  // the theme state of a TcxButtonState: push button (5, 1, 2, 3, 4 from
+  // cxbsDefault on) and the five-state map (1, 1, 2, 3, 4).
+  static int PushButtonStateId(TcxButtonState AState);
+  static int FiveStateId(TcxButtonState AState);
+  // The theme opens the type's class and defines the part in it: a theme
+  // may leave some parts of a class out.
+  static bool ThemePartDefined(TdxThemedObjectType AType, int APartId);
+  // Draws the part of the type's class in R (clipped to AClip when given);
+  // false, drawing nothing, when the class or the part is missing.
+  static bool DrawThemePart(TdxThemedObjectType AType, TcxCanvas* ACanvas, int APartId, int AStateId, const TRect& R,
+                            const TRect* AClip = nullptr);
+  // Each false when the theme cannot open the class or answer the question.
+  static bool ThemeColor(TdxThemedObjectType AType, int APartId, int AStateId, int APropId, TColor& AColor);
+  static bool ThemePartSize(TdxThemedObjectType AType, int APartId, int AStateId, THEMESIZE ASizeKind, TSize& ASize);
+  static bool ThemeMargins(TdxThemedObjectType AType, int APartId, int AStateId, int APropId, TRect& AMargins);
+  // A rectangle as the theme functions take it (the layouts are the same).
+  static const RECT* AsRECT(const TRect& R) { return reinterpret_cast<const RECT*>(&R); }
+
+  // The tab part for DrawTab and the layout view's record caption; a
+  // vertical tab is drawn upright into a bitmap and turned.
+  void DrawThemedTab(TcxCanvas* ACanvas, TRect R, const TcxBorders& ABorders, const String& AText, HTHEME ATheme,
+                     int AStateId, bool AVertical, TFont* AFont, TColor ATextColor, TColor ABkColor,
+                     bool AShowPrefix);
+  // False without the button theme.
+  bool ThemedZoomButtonSize(TcxBitmap32* AGlyph, TSize& ASize);
+  bool DrawThemedZoomButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, TcxBitmap32* AGlyph);
+
+  std::unique_ptr<TcxBitmap32> FZoomInButtonGlyph;
+  std::unique_ptr<TcxBitmap32> FZoomOutButtonGlyph;
+};

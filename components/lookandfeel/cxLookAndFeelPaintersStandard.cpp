@@ -504,4 +504,5 @@ void cxRegisterBuiltInPainters() {
   PaintersManager->Register(std::make_unique<TcxOffice11LookAndFeelPainter>());
   PaintersManager->Register(std::make_unique<TcxStandardLookAndFeelPainter>());
   PaintersManager->Register(std::make_unique<TcxUltraFlatLookAndFeelPainter>());
+  PaintersManager->Register(std::make_unique<TcxWinXPLookAndFeelPainter>());
 }

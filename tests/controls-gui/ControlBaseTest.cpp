@@ -104,7 +104,10 @@ private:
 };
 
 struct ControlBase : FormFixture {
+  // The test painters stand in for the built-in ones of their names, which
+  // come back afterwards.
   ControlBase() {
+    for (const wchar_t* name : {L"UltraFlat", L"Native"}) PaintersManager->Unregister(name);
     PaintersManager->Register(std::make_unique<TRootPainter>(L"UltraFlat", lfsUltraFlat));
     PaintersManager->Register(std::make_unique<TRootPainter>(L"Native", lfsNative));
   }
@@ -113,6 +116,7 @@ struct ControlBase : FormFixture {
     Form = nullptr;
     PaintersManager->Unregister(L"UltraFlat");
     PaintersManager->Unregister(L"Native");
+    cxRegisterBuiltInPainters();
   }
   TContentControl* Control = nullptr;
   const int BarWidth = GetSystemMetrics(SM_CXVSCROLL);
