@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "components/controls/cxScrollBar.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxGraphics.h"
 #include "components/core/cxMessageWindow.h"
@@ -464,28 +465,28 @@ protected:
   ~IcxControlScrollBar() = default;
 };
 
-// A control's scroll bar as a child window.
-class TcxControlScrollBar : public TScrollBar, public IcxControlScrollBar {
-  VCL_COMPONENT_CLASS(TcxControlScrollBar, TScrollBar)
+// A control's scroll bar as a child window, drawn by the control's look.
+class TcxControlScrollBar : public TcxScrollBar, public IcxControlScrollBar {
+  VCL_COMPONENT_CLASS(TcxControlScrollBar, TcxScrollBar)
 public:
   explicit TcxControlScrollBar(TComponent* AOwner);
 
   void ApplyData() override;
   TWinControl* GetControl() override { return this; }
   TcxScrollBarData* Data() override { return &FData; }
-  TScrollBarKind Kind() const override { return TScrollBar::Kind(); }
+  TScrollBarKind Kind() const override { return TcxScrollBar::Kind(); }
   TRect BoundsRect() const override { return TControl::BoundsRect(); }
   void SetBoundsRect(const TRect& R) override { TControl::SetBoundsRect(R); }
   bool Visible() const override { return TControl::Visible(); }
   void SetVisible(bool Value) override { TControl::SetVisible(Value); }
   bool Enabled() const override { return TControl::Enabled(); }
   void SetEnabled(bool Value) override { TWinControl::SetEnabled(Value); }
-  int Min() const override { return TScrollBar::Min(); }
-  int Max() const override { return TScrollBar::Max(); }
-  int Position() const override { return TScrollBar::Position(); }
-  int PageSize() const override { return TScrollBar::PageSize(); }
+  int Min() const override { return TcxScrollBar::Min(); }
+  int Max() const override { return TcxScrollBar::Max(); }
+  int Position() const override { return TcxScrollBar::Position(); }
+  int PageSize() const override { return TcxScrollBar::PageSize(); }
   void SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw) override {
-    TScrollBar::SetScrollParams(AMin, AMax, APosition, APageSize, ARedraw);
+    TcxScrollBar::SetScrollParams(AMin, AMax, APosition, APageSize, ARedraw);
   }
   int Width() const override { return TControl::Width(); }
   int Height() const override { return TControl::Height(); }
@@ -494,6 +495,8 @@ public:
 
 protected:
   void WndProc(TMessage& Message) override;
+  // Under a parent with a background bitmap only that bitmap's part shows.
+  void DrawScrollBar(TcxCanvas* ACanvas) override;
   // A press on the bar focuses its parent when the parent allows it.
   virtual void FocusParent();
 
