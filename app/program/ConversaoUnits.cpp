@@ -13,6 +13,7 @@
 #include "codelib/UclUnicode.h"
 #include "codelib/UclUnitVersioning.h"
 #include "codelib/UclWideStrings.h"
+#include "components/controls/cxContainer.h"
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"
 #include "components/controls/cxDataConsts.h"
@@ -28,6 +29,7 @@
 #include "components/core/dxCore.h"
 #include "components/core/dxGdiPlusApi.h"
 #include "components/core/dxGdiPlusClasses.h"
+#include "components/core/dxGestures.h"
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
@@ -82,6 +84,7 @@ const TUnitTable& ProgramUnits() {
       dxThemeManagerUnit,
       dxHooksUnit,
       cxGraphicsUnit,
+      dxGesturesUnit,
       dxGdiPlusClassesUnit,
       cxDrawTextUtilsUnit,
       cxDateUtilsUnit,
@@ -93,6 +96,7 @@ const TUnitTable& ProgramUnits() {
       cxLookAndFeelsUnit,
       cxDWMApiUnit,
       cxControlsUnit,
+      cxContainerUnit,
       cxDataConstsUnit,
       cxDataStorageUnit,
       // The data-provider framework.

@@ -1,3 +1,4 @@
+#include "components/controls/cxContainer.h"
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"
 #include "components/core/cxClasses.h"
@@ -23,6 +24,6 @@ const TUnitTable& ProgramUnits() {
                                 dxGdiPlusApiUnit,    dxUxThemeUnit,        dxThemeManagerUnit,
                                 cxGraphicsUnit,      dxGdiPlusClassesUnit, dxFadingUnit,
                                 dxSkinsCoreUnit,     cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit,
-                                cxDWMApiUnit,        cxControlsUnit};
+                                cxDWMApiUnit,        cxControlsUnit,       cxContainerUnit};
   return units;
 }
