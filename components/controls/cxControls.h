@@ -9,12 +9,14 @@
 #include <memory>
 #include <vector>
 
+#include "components/controls/cxScrollBar.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxGraphics.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCoreClasses.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "vcl/controls/Controls.h"
+#include "vcl/controls/Forms.h"
 #include "vcl/controls/ImgList.h"
 #include "vcl/controls/Menus.h"
 #include "vcl/controls/StdCtrls.h"
@@ -283,6 +285,169 @@ TRect cxGetWorkAreaOfMonitor(HMONITOR AMonitor);
 // rectangle larger than the area.
 void cxMoveRectIntoWorkArea(TRect& ABounds, const TPoint& P);
 
+// ---------------------------------------------------------------- popup windows
+
+enum class TcxPopupAlignHorz { pahLeft, pahCenter, pahRight };
+using enum TcxPopupAlignHorz;
+enum class TcxPopupAlignVert { pavTop, pavCenter, pavBottom };
+using enum TcxPopupAlignVert;
+enum class TcxPopupDirection { pdHorizontal, pdVertical };
+using enum TcxPopupDirection;
+
+// A borderless, stay-on-top form placed beside an owner rectangle: on the
+// side with more room in the desktop's work area and inside it, sized
+// around its children with a frame and a border space, and closed when it
+// loses activation.
+class TcxPopupWindow : public TForm {
+  VCL_COMPONENT_CLASS(TcxPopupWindow, TForm)
+public:
+  explicit TcxPopupWindow(TComponent* AOwner);
+  ~TcxPopupWindow() override;
+
+  bool Adjustable() const { return FAdjustable; }
+  void SetAdjustable(bool Value) { FAdjustable = Value; }
+  TcxPopupAlignHorz AlignHorz() const { return FAlignHorz; }
+  void SetAlignHorz(TcxPopupAlignHorz Value) { FAlignHorz = Value; }
+  TcxPopupAlignVert AlignVert() const { return FAlignVert; }
+  void SetAlignVert(TcxPopupAlignVert Value) { FAlignVert = Value; }
+  // Changing the border space or style first puts the children back where
+  // they were before the frame moved them in.
+  int BorderSpace() const { return FBorderSpace; }
+  void SetBorderSpace(int Value);
+  TcxPopupBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TcxPopupBorderStyle Value);
+  TcxCanvas* Canvas() const { return FCanvas.get(); }
+  TcxPopupDirection Direction() const { return FDirection; }
+  void SetDirection(TcxPopupDirection Value) { FDirection = Value; }
+  TColor FrameColor() const { return FFrameColor; }
+  void SetFrameColor(TColor Value) { FFrameColor = Value; }
+  // In the client coordinates of OwnerParent (on the screen without one).
+  const TRect& OwnerBounds() const { return FOwnerBounds; }
+  void SetOwnerBounds(const TRect& Value) { FOwnerBounds = Value; }
+  TControl* OwnerParent() const { return FOwnerParent; }
+  void SetOwnerParent(TControl* Value) { FOwnerParent = Value; }
+
+  // Sizes and places the popup beside its owner and shows it.
+  virtual void Popup();
+  virtual void CloseUp() { Hide(); }
+
+  virtual void GetPositionForHorzDirection(TPoint& APosition, TPoint& AOrigin, const TPoint& ASize);
+  virtual void GetPositionForVertDirection(TPoint& APosition, TPoint& AOrigin, const TPoint& ASize);
+  virtual void CalculatePositionByOwner(TPoint& APosition, TPoint& AOrigin, const TPoint& ASize);
+  virtual void CalculatePosition(const TPoint& ASize, TPoint& APosition);
+  // Not adjustable: the size passed in. Otherwise the children's extent
+  // plus the borders; the children sit one border width in, however often
+  // the popup is shown.
+  virtual void CalculateSize(TPoint& ASize);
+  virtual void CorrectPositionWithDesktop(TPoint& APosition, const TPoint& AOrigin, const TPoint& ASize);
+  virtual int GetBorderWidth(TcxBorder ASide);
+  virtual TRect GetInnerBounds();
+  virtual int GetFrameWidth();
+  virtual TRect GetOwnerBoundsOnScreen();
+  virtual void InitPopup();
+  virtual void DrawFrame();
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void PaintWindow(HDC DC) override;
+  void WndProc(TMessage& Message) override;
+  // After the popup was shown or hidden.
+  virtual void VisibleChanged() {}
+
+private:
+  // Moves every child by the offset.
+  void OffsetChildren(const TPoint& AOffset);
+  // The children go back to where they were before the frame moved them in.
+  void RestoreChildrenPositions();
+
+  bool FAdjustable = true;
+  TcxPopupAlignHorz FAlignHorz = pahLeft;
+  TcxPopupAlignVert FAlignVert = pavBottom;
+  int FBorderSpace = 0;
+  TcxPopupBorderStyle FBorderStyle = pbsNone;
+  std::unique_ptr<TControlCanvas> FControlCanvas;
+  std::unique_ptr<TcxCanvas> FCanvas;
+  // How far the children were moved in for the frame.
+  TPoint FChildrenOffset;
+  TcxPopupDirection FDirection = pdVertical;
+  TColor FFrameColor = clWindowText;
+  TRect FOwnerBounds;
+  TControl* FOwnerParent = nullptr;
+  HWND FPrevActiveWindow = nullptr;
+};
+
+// A translucent popup that follows the mouse during a drag, at a fixed
+// offset from the point where the source was grabbed; the mouse falls
+// through it to the windows below.
+class TcxCustomDragImage : public TcxPopupWindow {
+  VCL_COMPONENT_CLASS(TcxCustomDragImage, TcxPopupWindow)
+public:
+  explicit TcxCustomDragImage(TComponent* AOwner);
+
+  // The image takes the source's size; APoint is the grab point.
+  void Init(const TRect& ASourceBounds, const TPoint& ASourcePoint);
+  // The grab point comes to lie at APosition.
+  void MoveTo(const TPoint& APosition);
+  void Show(int ACmdShow);
+  void Hide();
+  // The window's state (not the control's flag): shown without activation.
+  bool Visible();
+  void SetVisible(bool Value);
+  bool AlphaBlend() const { return FAlphaBlend; }
+  void SetAlphaBlend(bool Value);
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(uint8_t Value);
+  // Alpha blending is asked for and the system offers layered windows.
+  bool AlphaBlended() const;
+  // The window the image belongs to; else the screen's active form.
+  TCustomForm* PopupParent() const { return FPopupParent; }
+  void SetPopupParent(TCustomForm* Value) { FPopupParent = Value; }
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void InitializeWindow() override;
+  void WndProc(TMessage& Message) override;
+
+private:
+  void ApplyAlphaBlend();
+
+  bool FAlphaBlend = true;
+  uint8_t FAlphaBlendValue = 180;
+  TPoint FPositionOffset;
+  TCustomForm* FPopupParent = nullptr;
+};
+
+// The rubber band shown while something is resized: a halftone frame of a
+// given width around a rectangle or a region.
+class TcxSizeFrame : public TcxCustomDragImage {
+  VCL_CLASS(TcxSizeFrame, TcxCustomDragImage)
+public:
+  explicit TcxSizeFrame(int AFrameWidth);
+  ~TcxSizeFrame() override;
+
+  void DrawSizeFrame(const TRect& ARect);
+  // ARegion in the frame window's coordinates.
+  void DrawSizeFrame(const TRect& ARect, TcxRegion* ARegion);
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // The whole region rather than only its outline.
+  bool FillSelection() const { return FFillSelection; }
+  void SetFillSelection(bool Value) { FFillSelection = Value; }
+  int FrameWidth() const { return FFrameWidth; }
+  TcxRegion* Region() const { return FRegion.get(); }
+
+protected:
+  void PaintWindow(HDC DC) override;
+
+private:
+  // The region less its inside: a band of the frame width.
+  void MakeOutline();
+
+  bool FFillSelection = false;
+  int FFrameWidth;
+  HBRUSH FHalftoneBrush;
+  std::unique_ptr<TcxRegion> FRegion;
+};
+
 // ---------------------------------------------------------------- mouse and keys
 
 constexpr TPoint cxInvalidPoint{-1, -1};
@@ -469,28 +634,28 @@ protected:
   ~IcxControlScrollBar() = default;
 };
 
-// A control's scroll bar as a child window.
-class TcxControlScrollBar : public TScrollBar, public IcxControlScrollBar {
-  VCL_COMPONENT_CLASS(TcxControlScrollBar, TScrollBar)
+// A control's scroll bar as a child window, drawn by the control's look.
+class TcxControlScrollBar : public TcxScrollBar, public IcxControlScrollBar {
+  VCL_COMPONENT_CLASS(TcxControlScrollBar, TcxScrollBar)
 public:
   explicit TcxControlScrollBar(TComponent* AOwner);
 
   void ApplyData() override;
   TWinControl* GetControl() override { return this; }
   TcxScrollBarData* Data() override { return &FData; }
-  TScrollBarKind Kind() const override { return TScrollBar::Kind(); }
+  TScrollBarKind Kind() const override { return TcxScrollBar::Kind(); }
   TRect BoundsRect() const override { return TControl::BoundsRect(); }
   void SetBoundsRect(const TRect& R) override { TControl::SetBoundsRect(R); }
   bool Visible() const override { return TControl::Visible(); }
   void SetVisible(bool Value) override { TControl::SetVisible(Value); }
   bool Enabled() const override { return TControl::Enabled(); }
   void SetEnabled(bool Value) override { TWinControl::SetEnabled(Value); }
-  int Min() const override { return TScrollBar::Min(); }
-  int Max() const override { return TScrollBar::Max(); }
-  int Position() const override { return TScrollBar::Position(); }
-  int PageSize() const override { return TScrollBar::PageSize(); }
+  int Min() const override { return TcxScrollBar::Min(); }
+  int Max() const override { return TcxScrollBar::Max(); }
+  int Position() const override { return TcxScrollBar::Position(); }
+  int PageSize() const override { return TcxScrollBar::PageSize(); }
   void SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw) override {
-    TScrollBar::SetScrollParams(AMin, AMax, APosition, APageSize, ARedraw);
+    TcxScrollBar::SetScrollParams(AMin, AMax, APosition, APageSize, ARedraw);
   }
   int Width() const override { return TControl::Width(); }
   int Height() const override { return TControl::Height(); }
@@ -499,6 +664,8 @@ public:
 
 protected:
   void WndProc(TMessage& Message) override;
+  // Under a parent with a background bitmap only that bitmap's part shows.
+  void DrawScrollBar(TcxCanvas* ACanvas) override;
   // A press on the bar focuses its parent when the parent allows it.
   virtual void FocusParent();
 

@@ -8,7 +8,23 @@
 
 // ---------------------------------------------------------------- TcxControlScrollBar
 
-TcxControlScrollBar::TcxControlScrollBar(TComponent* AOwner) : TScrollBar(AOwner) {
+namespace {
+
+// Copies the part under AControl of its parent's background bitmap, when
+// the parent supplies one; whether it did.
+bool DrawParentBackgroundImage(TControl* AControl, TcxCanvas* ACanvas) {
+  auto* source = dynamic_cast<IcxBackgroundImageSource*>(AControl->Parent());
+  TcxBitmap* bitmap = source ? source->GetBackgroundImage() : nullptr;
+  if (!bitmap) return false;
+  const TPoint origin = source->GetBackgroundImageControl()->ScreenToClient(AControl->ClientToScreen(TPoint(0, 0)));
+  BitBlt(ACanvas->Handle(), 0, 0, AControl->Width(), AControl->Height(), bitmap->Canvas()->Handle(), origin.X,
+         origin.Y, SRCCOPY);
+  return true;
+}
+
+}  // namespace
+
+TcxControlScrollBar::TcxControlScrollBar(TComponent* AOwner) : TcxScrollBar(AOwner) {
   SetColor(clBtnFace);
   TControlStyle style = ControlStyle();
   style.Exclude(csFramed);
@@ -20,7 +36,7 @@ TcxControlScrollBar::TcxControlScrollBar(TComponent* AOwner) : TScrollBar(AOwner
 
 void TcxControlScrollBar::ApplyData() {
   if (FData.Visible && FData.IsValid()) {
-    TScrollBar::SetScrollParams(FData.Min, FData.Max, FData.Position, FData.PageSize, true);
+    TcxScrollBar::SetScrollParams(FData.Min, FData.Max, FData.Position, FData.PageSize, true);
     SetSmallChange(FData.SmallChange);
     SetLargeChange(FData.LargeChange);
   }
@@ -64,7 +80,11 @@ void TcxControlScrollBar::WndProc(TMessage& Message) {
       reinterpret_cast<WINDOWPOS*>(Message.LParam)->hwndInsertAfter = HWND_TOP;
       break;
   }
-  TScrollBar::WndProc(Message);
+  TcxScrollBar::WndProc(Message);
+}
+
+void TcxControlScrollBar::DrawScrollBar(TcxCanvas* ACanvas) {
+  if (!DrawParentBackgroundImage(this, ACanvas)) TcxScrollBar::DrawScrollBar(ACanvas);
 }
 
 // ---------------------------------------------------------------- TcxSizeGrip
@@ -81,7 +101,7 @@ TcxSizeGrip::TcxSizeGrip(TComponent* AOwner)
 
 void TcxSizeGrip::Paint() {
   TcxCanvas canvas(TCustomControl::Canvas());
-  DrawSizeGrip(&canvas);
+  if (!DrawParentBackgroundImage(this, &canvas)) DrawSizeGrip(&canvas);
 }
 
 void TcxSizeGrip::DrawSizeGrip(TcxCanvas* ACanvas) {
@@ -133,7 +153,7 @@ bool TcxControlCustomScrollBars::IsScrollBarVisible(TScrollBarKind AKind) const 
 
 void TcxControlCustomScrollBars::ScrollBarScroll(TObject* Sender, TScrollCode ScrollCode,
                                                  int& ScrollPos) {
-  FOwner->Scroll(static_cast<TScrollBar*>(Sender)->Kind(), ScrollCode, ScrollPos);
+  FOwner->Scroll(static_cast<TcxScrollBar*>(Sender)->Kind(), ScrollCode, ScrollPos);
 }
 
 TcxControlWindowedScrollBars::~TcxControlWindowedScrollBars() {
@@ -148,6 +168,13 @@ IcxControlScrollBar* TcxControlWindowedScrollBars::CreateScrollBar(TScrollBarKin
     throw EInvalidOperation(L"A control's scroll bar must be a TcxControlScrollBar");
   }
   bar->SetKind(AKind);
+  // The system's thickness from the start, before any size check.
+  const TSize metrics = cxGetSystemScrollBarMetrics();
+  if (AKind == sbVertical)
+    bar->SetWidth(metrics.cx);
+  else
+    bar->SetHeight(metrics.cy);
+  bar->LookAndFeel()->SetMasterLookAndFeel(Owner()->LookAndFeel());
   bar->OnScroll = [this](TObject* Sender, TScrollCode ScrollCode, int& ScrollPos) {
     ScrollBarScroll(Sender, ScrollCode, ScrollPos);
   };
@@ -193,12 +220,13 @@ void TcxControlWindowedScrollBars::BringBarsToFront() {
 
 bool TcxControlWindowedScrollBars::CheckScrollBarSize(TScrollBarKind AKind) {
   IcxControlScrollBar* bar = GetScrollBarOfKind(AKind);
+  const TSize metrics = cxGetSystemScrollBarMetrics();
   if (AKind == sbHorizontal) {
-    const int height = GetSystemMetrics(SM_CYHSCROLL);
+    const int height = metrics.cy;
     if (bar->Height() == height) return false;
     bar->SetHeight(height);
   } else {
-    const int width = GetSystemMetrics(SM_CXVSCROLL);
+    const int width = metrics.cx;
     if (bar->Width() == width) return false;
     bar->SetWidth(width);
   }

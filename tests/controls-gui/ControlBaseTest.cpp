@@ -661,6 +661,35 @@ TEST_F(ControlBase, ABackgroundImageIsAllTheControlPaints) {
   EXPECT_EQ(clBlue, PixelColor(*CaptureWindow(own), 50, 25)) << "without a bitmap the content";
 }
 
+TEST_F(ControlBase, TheBarsAndGripShowTheirPartOfTheParentsBackgroundImage) {
+  struct TImageControl : TContentControl, IcxBackgroundImageSource {
+    using TContentControl::TContentControl;
+    TcxBitmap* Image = nullptr;
+    TcxBitmap* GetBackgroundImage() override { return Image; }
+    TWinControl* GetBackgroundImageControl() override { return this; }
+  };
+  Form->SetBounds(100, 100, 320, 260);
+  Form->Show();
+  // Red in the left half, green in the right half of the control.
+  TcxBitmap image(200, 150);
+  image.cxCanvas()->FillRect(TRect(0, 0, 100, 150), clRed);
+  image.cxCanvas()->FillRect(TRect(100, 0, 200, 150), clLime);
+  auto* control = Add<TImageControl>(10, 10);
+  control->Content = {1000, 600};
+  control->SetBounds(10, 10, 200, 150);
+  control->Image = &image;
+  control->UpdateScrollBars();
+  auto picture = CaptureWindow(control);
+  const TRect h = control->GetHorzScrollBar()->BoundsRect();
+  EXPECT_EQ(clRed, PixelColor(*picture, h.Left + 5, h.Top + 5)) << "the horizontal bar's left end";
+  EXPECT_EQ(clLime, PixelColor(*picture, h.Right - 5, h.Top + 5));
+  const TRect v = control->GetVertScrollBar()->BoundsRect();
+  EXPECT_EQ(BarWidth, v.Width()) << "the system's thickness from the start";
+  EXPECT_EQ(clLime, PixelColor(*picture, v.Left + 5, v.Top + 5));
+  const TRect grip = control->GetSizeGripBounds();
+  EXPECT_EQ(clLime, PixelColor(*picture, grip.Left + 5, grip.Top + 5));
+}
+
 TEST_F(ControlBase, TheDefaultBorderIsThePaintersAndLookAndFeelChangesReachTheControl) {
   struct TLookControl : TContentControl {
     using TContentControl::TContentControl;
