@@ -17,6 +17,7 @@
 #include "components/controls/cxDWMApi.h"
 #include "components/controls/cxDataConsts.h"
 #include "components/controls/cxDataStorage.h"
+#include "components/controls/cxHints.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxDateUtils.h"
 #include "components/core/cxDrawTextUtils.h"
@@ -93,6 +94,7 @@ const TUnitTable& ProgramUnits() {
       cxLookAndFeelsUnit,
       cxDWMApiUnit,
       cxControlsUnit,
+      cxHintsUnit,
       cxDataConstsUnit,
       cxDataStorageUnit,
       // The data-provider framework.

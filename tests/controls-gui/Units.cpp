@@ -1,5 +1,6 @@
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"
+#include "components/controls/cxHints.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxGraphics.h"
 #include "components/core/cxLibraryStrs.h"
@@ -23,6 +24,6 @@ const TUnitTable& ProgramUnits() {
                                 dxGdiPlusApiUnit,    dxUxThemeUnit,        dxThemeManagerUnit,
                                 cxGraphicsUnit,      dxGdiPlusClassesUnit, dxFadingUnit,
                                 dxSkinsCoreUnit,     cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit,
-                                cxDWMApiUnit,        cxControlsUnit};
+                                cxDWMApiUnit,        cxControlsUnit,       cxHintsUnit};
   return units;
 }
