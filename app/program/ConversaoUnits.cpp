@@ -13,6 +13,7 @@
 #include "codelib/UclUnicode.h"
 #include "codelib/UclUnitVersioning.h"
 #include "codelib/UclWideStrings.h"
+#include "components/controls/cxContainer.h"
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"
 #include "components/controls/cxDataConsts.h"
@@ -29,6 +30,7 @@
 #include "components/core/dxCore.h"
 #include "components/core/dxGdiPlusApi.h"
 #include "components/core/dxGdiPlusClasses.h"
+#include "components/core/dxGestures.h"
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
@@ -83,6 +85,7 @@ const TUnitTable& ProgramUnits() {
       dxThemeManagerUnit,
       dxHooksUnit,
       cxGraphicsUnit,
+      dxGesturesUnit,
       dxGdiPlusClassesUnit,
       cxDrawTextUtilsUnit,
       cxDateUtilsUnit,
@@ -94,6 +97,7 @@ const TUnitTable& ProgramUnits() {
       cxLookAndFeelsUnit,
       cxDWMApiUnit,
       cxControlsUnit,
+      cxContainerUnit,
       cxHintsUnit,
       cxDataConstsUnit,
       cxDataStorageUnit,

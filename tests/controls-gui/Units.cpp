@@ -1,3 +1,4 @@
+#include "components/controls/cxContainer.h"
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"
 #include "components/controls/cxHints.h"
@@ -24,6 +25,7 @@ const TUnitTable& ProgramUnits() {
                                 dxGdiPlusApiUnit,    dxUxThemeUnit,        dxThemeManagerUnit,
                                 cxGraphicsUnit,      dxGdiPlusClassesUnit, dxFadingUnit,
                                 dxSkinsCoreUnit,     cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit,
-                                cxDWMApiUnit,        cxControlsUnit,       cxHintsUnit};
+                                cxDWMApiUnit,        cxControlsUnit,       cxContainerUnit,
+                                cxHintsUnit};
   return units;
 }

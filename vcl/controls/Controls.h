@@ -135,6 +135,67 @@ TDragObject* CurrentDragObject();
 // message was the drag's.
 bool DragHandlesMessage(TWinControl* AControl, TMessage& Message);
 
+// ---------------------------------------------------------------- touch settings
+
+// The gestures a control takes from a touch screen, by their order in the
+// system's gesture ids (zoom 3 to press-and-tap 7).
+enum class TInteractiveGesture { igZoom, igPan, igRotate, igTwoFingerTap, igPressAndTap };
+using enum TInteractiveGesture;
+using TInteractiveGestures = TSet<TInteractiveGesture>;
+enum class TInteractiveGestureOption {
+  igoPanSingleFingerHorizontal, igoPanSingleFingerVertical, igoPanInertia, igoPanGutter,
+  igoParentPassthrough
+};
+using enum TInteractiveGestureOption;
+using TInteractiveGestureOptions = TSet<TInteractiveGestureOption>;
+
+enum class TInteractiveGestureFlag { gfBegin, gfInertia, gfEnd };
+using enum TInteractiveGestureFlag;
+using TInteractiveGestureFlags = TSet<TInteractiveGestureFlag>;
+
+// Gesture ids of a gesture event: the system's id plus 256.
+constexpr int igiBegin = 257;
+constexpr int igiEnd = 258;
+constexpr int igiZoom = 259;
+constexpr int igiPan = 260;
+constexpr int igiRotate = 261;
+constexpr int igiTwoFingerTap = 262;
+constexpr int igiPressAndTap = 263;
+
+struct TSmallPoint {
+  int16_t X = 0;
+  int16_t Y = 0;
+  friend constexpr bool operator==(const TSmallPoint&, const TSmallPoint&) = default;
+};
+
+// One gesture event as a control receives it (CM_GESTURE), in the
+// receiving control's client coordinates.
+struct TGestureEventInfo {
+  int GestureID = 0;
+  TPoint Location;
+  TInteractiveGestureFlags Flags;
+  double Angle = 0;
+  int Distance = 0;
+  TSmallPoint InertiaVector;
+  TSmallPoint TapLocation;
+};
+
+// A control's touch settings: the gestures it takes and how.
+class TTouchManager {
+public:
+  TInteractiveGestures InteractiveGestures() const { return FInteractiveGestures; }
+  void SetInteractiveGestures(TInteractiveGestures Value) { FInteractiveGestures = Value; }
+  TInteractiveGestureOptions InteractiveGestureOptions() const { return FInteractiveGestureOptions; }
+  void SetInteractiveGestureOptions(TInteractiveGestureOptions Value) { FInteractiveGestureOptions = Value; }
+
+private:
+  TInteractiveGestures FInteractiveGestures;
+  TInteractiveGestureOptions FInteractiveGestureOptions{igoPanSingleFingerHorizontal, igoPanSingleFingerVertical,
+                                                         igoPanInertia, igoPanGutter, igoParentPassthrough};
+};
+enum class TTouchProperty { tpInteractiveGestures, tpInteractiveGestureOptions };
+using enum TTouchProperty;
+
 // ---------------------------------------------------------------- TControl
 
 class TControl : public TComponent {
@@ -199,6 +260,11 @@ public:
   void SetMouseCapture(bool Value);
   // The menu a right click shows; none by default.
   virtual TPopupMenu* GetPopupMenu() { return nullptr; }
+
+  TTouchManager& Touch() { return FTouch; }
+  // Whether a touch setting differs from the control's default and is
+  // stored with it.
+  virtual bool IsTouchPropertyStored(TTouchProperty AProperty) { return true; }
 
   // Dragging to other controls. With dmAutomatic a left press starts it.
   TDragMode DragMode() const { return FDragMode; }
@@ -273,6 +339,8 @@ protected:
   virtual void DoContextPopup(const TPoint& MousePos, bool& Handled);
   // Raises EInvalidOperation naming the control.
   [[noreturn]] void InvalidOperation(const String& Reason) const;
+  // A gesture event for the control (CM_GESTURE); Handled answers 1 to it.
+  virtual void HandleGesture(const TGestureEventInfo& EventInfo, bool& Handled) {}
 
   // Text of a control without a window of its own (or before it has one).
   String FText;
@@ -306,6 +374,7 @@ private:
   TControlStyle FControlStyle;
   TControlState FControlState;
   std::unique_ptr<TFont> FFont;
+  TTouchManager FTouch;
 };
 
 // ---------------------------------------------------------------- TWinControl
@@ -351,7 +420,7 @@ public:
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool Value);
   // The windowed children of this control and of theirs, in tab order.
-  void GetTabOrderList(std::vector<TWinControl*>& List);
+  virtual void GetTabOrderList(std::vector<TWinControl*>& List);
   bool CanFocus();
   // Raises EInvalidOperation when the control cannot take the focus.
   virtual void SetFocus();
@@ -407,6 +476,9 @@ protected:
   // MousePos on the screen; true when the wheel was handled (OnMouseWheel).
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos);
   virtual void ApplyParentBackground(bool Value);
+  // At the start of a touch (WM_GESTURENOTIFY): the gestures and options
+  // the window is configured for, Touch's by default.
+  virtual void QueryGestureOptions(TInteractiveGestures& Gestures, TInteractiveGestureOptions& Options) {}
   // The graphic children, painted after the window's own content.
   void PaintControls(HDC DC);
   // Erases and paints R (clipped to AClip, in R's coordinates, when given)
@@ -416,6 +488,7 @@ protected:
 private:
   friend LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
   void ContextMenu(TMessage& Message);
+  void GestureNotify(TMessage& Message);
   void MouseWheel(TMessage& Message);
   void TrackMouse(TMessage& Message);
   void CreateHandle();

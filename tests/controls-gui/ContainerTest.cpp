@@ -1,0 +1,238 @@
+// The container on real windows, hosting a real EDIT or LISTBOX: its border
+// in each border style, the drop shadow and window region, colours of the
+// states, focus and Tab through containers, and the library scroll bars
+// laid over the inner control's native ones.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "components/controls/cxContainer.h"
+#include "tests/guiharness/FormFixture.h"
+#include "tests/guiharness/GuiDriver.h"
+#include "tests/guiharness/WindowCapture.h"
+
+namespace {
+
+// Tells its container of focus changes, as the editors' inner controls do.
+template <class TInner>
+class TInnerControl : public TInner, public IcxContainerInnerControl {
+public:
+  explicit TInnerControl(TcxContainer* AContainer) : TInner(AContainer), FContainer(AContainer) {
+    TInner::SetParent(AContainer);
+    TInner::SetTabStop(false);
+    AContainer->SetInnerControl(this);
+  }
+  TWinControl* GetControl() override { return this; }
+  TcxContainer* GetControlContainer() override { return FContainer; }
+
+protected:
+  // The container draws the border.
+  void CreateParams(TCreateParams& Params) override {
+    TInner::CreateParams(Params);
+    Params.Style &= ~WS_BORDER;
+    Params.ExStyle &= ~WS_EX_CLIENTEDGE;
+  }
+  void WndProc(TMessage& Message) override {
+    TInner::WndProc(Message);
+    if ((Message.Msg == WM_SETFOCUS || Message.Msg == WM_KILLFOCUS) && !FContainer->IsDestroying())
+      FContainer->FocusChanged();
+  }
+
+private:
+  TcxContainer* FContainer;
+};
+
+TColor Rgb(TColor AColor) { return static_cast<TColor>(ColorToRGB(AColor)); }
+
+// A container drawn by the Standard painter (not themed), placed on the
+// form once its look is set.
+TcxContainer* NewContainer(TForm* AForm, const TRect& ABounds) {
+  auto* container = new TcxContainer(AForm);
+  container->Style()->LookAndFeel()->SetNativeStyle(false);
+  container->Style()->LookAndFeel()->SetKind(lfStandard);
+  container->SetBoundsRect(ABounds);
+  container->SetParent(AForm);
+  return container;
+}
+
+struct ContainerFixture : FormFixture {
+  ContainerFixture() {
+    Form->SetBounds(0, 0, 400, 300);
+    Form->Show();
+  }
+  // A container of the size with a hosted EDIT.
+  TcxContainer* AddContainer(int Left, int Top, int AWidth = 100, int AHeight = 24) {
+    TcxContainer* container = NewContainer(Form, Bounds(Left, Top, AWidth, AHeight));
+    new TInnerControl<TEdit>(container);
+    container->HandleNeeded();
+    container->ShortRefreshContainer(false);
+    ProcessPendingMessages();
+    return container;
+  }
+};
+
+using ContainerPainting = ContainerFixture;
+
+// The colours two pixels of the border show: the outermost corner pixel
+// and the one diagonally inside it.
+struct BorderCase {
+  TcxContainerBorderStyle Style;
+  TColor Outer;
+  TColor Inner;
+};
+
+TEST_F(ContainerPainting, EachBorderStyleDrawsItsFrameAroundTheInnerControl) {
+  const BorderCase cases[] = {{cbsSingle, clRed, clWhite},        {cbsThick, clRed, clRed},
+                              {cbsFlat, clBtnShadow, clBtnFace},  {cbs3D, clBtnShadow, cl3DDkShadow},
+                              {cbsUltraFlat, clBtnShadow, clWhite}, {cbsOffice11, clBtnShadow, clWhite},
+                              {cbsNone, clWhite, clWhite}};
+  std::filesystem::create_directories("artifacts");
+  TBitmap sheet;
+  sheet.SetPixelFormat(pf32bit);
+  sheet.SetSize(130, 10 + 34 * static_cast<int>(std::size(cases)));
+  sheet.Canvas()->Brush()->SetColor(clSilver);
+  sheet.Canvas()->FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
+  int row = 0;
+  for (const BorderCase& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Style));
+    TcxContainer* container = AddContainer(10, 10);
+    container->Style()->SetBorderStyle(c.Style);
+    container->Style()->SetBorderColor(clRed);
+    container->Style()->SetColor(clWhite);
+    container->Style()->SetTransparentBorder(false);
+    container->Style()->SetHotTrack(false);
+    ProcessPendingMessages();
+    const int w = cxGetContainerFrameWidth(c.Style);
+    EXPECT_EQ(container->ViewInfo()->BorderRect, TRect(w, w, 100 - w, 24 - w));
+    EXPECT_EQ(container->InnerControl()->BoundsRect(), container->ViewInfo()->ClientRect);
+    auto capture = CaptureWindow(container);
+    EXPECT_EQ(PixelColor(*capture, 0, 0), Rgb(c.Outer));
+    EXPECT_EQ(PixelColor(*capture, 1, 1), Rgb(c.Inner));
+    EXPECT_EQ(PixelColor(*capture, 99, 23), Rgb(c.Style == cbsNone ? clWhite : c.Style == cbsFlat || c.Style == cbs3D ? clBtnHighlight : c.Outer));
+    sheet.Canvas()->Draw(10, 10 + 34 * row++, capture.get());
+    delete container;
+  }
+  SaveAsPng(sheet, L"artifacts\\ContainerBorderStyles.png");
+  EXPECT_TRUE(std::filesystem::exists("artifacts/ContainerBorderStyles.png"));
+}
+
+TEST_F(ContainerPainting, ATransparentBorderLeavesTwoPixelsOfBackground) {
+  TcxContainer* container = AddContainer(10, 10);
+  container->Style()->SetBorderStyle(cbsSingle);
+  container->Style()->SetColor(clYellow);
+  ProcessPendingMessages();
+  EXPECT_EQ(container->ViewInfo()->BorderRect, TRect(2, 2, 98, 22));
+  auto capture = CaptureWindow(container);
+  EXPECT_EQ(PixelColor(*capture, 1, 1), Rgb(clWindowFrame));  // the border stays drawn at its place
+}
+
+TEST_F(ContainerPainting, AShadowGrowsTheExtentAndShapesTheWindowRegion) {
+  TcxContainer* container = AddContainer(10, 10, 100, 30);
+  container->Style()->SetBorderStyle(cbsSingle);
+  container->Style()->SetBorderColor(clRed);
+  container->Style()->SetTransparentBorder(false);
+  container->Style()->SetShadow(true);
+  ProcessPendingMessages();
+  EXPECT_EQ(container->ViewInfo()->BorderRect, TRect(1, 1, 96, 26));
+  EXPECT_EQ(container->VisibleBounds(), TRect(0, 0, 97, 27));
+  TcxRegion region;
+  ASSERT_NE(GetWindowRgn(container->Handle(), region.Handle()), ERROR);
+  EXPECT_TRUE(region.PtInRegion(98, 10));   // the shadow strip
+  EXPECT_FALSE(region.PtInRegion(98, 1));   // above the shadow's start
+  EXPECT_FALSE(region.PtInRegion(1, 28));   // left of the bottom strip
+  auto capture = CaptureWindow(container);
+  EXPECT_EQ(PixelColor(*capture, 98, 15), Rgb(clBtnShadow));
+  EXPECT_EQ(PixelColor(*capture, 50, 28), Rgb(clBtnShadow));
+  EXPECT_EQ(PixelColor(*capture, 96, 15), Rgb(clRed));
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(*capture, L"artifacts\\ContainerShadow.png");
+}
+
+TEST_F(ContainerPainting, TheActiveStyleFollowsFocusAndEnabledState) {
+  TcxContainer* container = AddContainer(10, 10);
+  TcxContainer* other = AddContainer(10, 60);
+  container->Style()->SetBorderStyle(cbsSingle);
+  container->Style()->SetTransparentBorder(false);
+  container->StyleFocused()->SetBorderColor(clBlue);
+  container->StyleDisabled()->SetColor(clGray);
+  struct Case {
+    const char* Name;
+    std::function<void()> Act;
+    TcxContainerStateItem State;
+    TColor Border;
+    TColor Background;
+  };
+  const Case cases[] = {
+      {"normal", [&] { other->SetFocus(); }, csNormal, clWindowFrame, clWindow},
+      {"focused", [&] { container->SetFocus(); }, csActive, clBlue, clWindow},
+      {"disabled", [&] { container->SetEnabled(false); }, csDisabled, clBtnShadow, clGray},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    c.Act();
+    ProcessPendingMessages();
+    EXPECT_TRUE(container->ViewInfo()->ContainerState.Contains(c.State));
+    EXPECT_EQ(container->ViewInfo()->BorderColor, c.Border);
+    EXPECT_EQ(container->ViewInfo()->BackgroundColor(), c.Background);
+    EXPECT_EQ(container->InnerControl()->Color(), c.Background);
+    auto capture = CaptureWindow(container);
+    EXPECT_EQ(PixelColor(*capture, 0, 0), Rgb(c.Border));
+  }
+}
+
+using ContainerFocus = ContainerFixture;
+
+TEST_F(ContainerFocus, FocusPassesToTheInnerControlAndTabMovesThroughContainers) {
+  TcxContainer* first = AddContainer(10, 10);
+  TcxContainer* second = AddContainer(10, 60);
+  first->SetFocus();
+  ProcessPendingMessages();
+  EXPECT_EQ(GetFocus(), first->InnerControl()->Handle());
+  EXPECT_TRUE(first->Focused());
+  PressKey(VK_TAB);
+  EXPECT_EQ(GetFocus(), second->InnerControl()->Handle());
+  EXPECT_TRUE(second->ViewInfo()->ContainerState.Contains(csActive));
+  EXPECT_FALSE(first->ViewInfo()->ContainerState.Contains(csActive));
+  PressKey(VK_TAB, true);
+  EXPECT_EQ(GetFocus(), first->InnerControl()->Handle());
+}
+
+TEST_F(ContainerFocus, KeysSentToTheContainerReachTheInnerControl) {
+  TcxContainer* container = AddContainer(10, 10);
+  container->SetFocus();
+  SendMessageW(container->Handle(), WM_CHAR, L'x', 0);
+  EXPECT_EQ(WindowText(container->InnerControl()->Handle()), L"x");
+}
+
+using ContainerScrollBars = ContainerFixture;
+
+TEST_F(ContainerScrollBars, TheLibraryBarLiesOverTheNativeOneWithItsRange) {
+  ASSERT_TRUE(cxIsLibraryScrollBarsEnabled());
+  TcxContainer* container = NewContainer(Form, Bounds(10, 10, 120, 80));
+  auto* list = new TInnerControl<TListBox>(container);
+  for (int i = 0; i < 30; ++i) list->Items()->Add(IntToStr(i));
+  container->HandleNeeded();
+  container->ShortRefreshContainer(false);
+  container->UpdateScrollBarsParameters();
+  ProcessPendingMessages();
+  IcxControlScrollBar* vert = container->GetMirroredScrollBar(sbVertical);
+  IcxControlScrollBar* horz = container->GetMirroredScrollBar(sbHorizontal);
+  ASSERT_TRUE(vert && horz);
+  EXPECT_TRUE(vert->Visible());
+  EXPECT_FALSE(horz->Visible());
+  SCROLLBARINFO native{};
+  ASSERT_TRUE(cxGetScrollBarInfoSafe(list->Handle(), OBJID_VSCROLL, native));
+  const TPoint topLeft = container->ScreenToClient(TPoint(native.rcScrollBar.left, native.rcScrollBar.top));
+  EXPECT_EQ(vert->BoundsRect().TopLeft(), topLeft);
+  SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL};
+  GetScrollInfo(list->Handle(), SB_VERT, &info);
+  EXPECT_EQ(vert->Max(), info.nMax);
+  EXPECT_EQ(vert->PageSize(), static_cast<int>(info.nPage));
+  SendMessageW(list->Handle(), LB_SETTOPINDEX, 10, 0);
+  container->UpdateScrollBarsParameters();
+  ProcessPendingMessages();
+  EXPECT_EQ(vert->Position(), GetScrollPos(list->Handle(), SB_VERT));
+  EXPECT_GT(vert->Position(), 0);
+}
+
+}  // namespace
