@@ -18,6 +18,7 @@
 #include "components/controls/cxDWMApi.h"
 #include "components/controls/cxDataConsts.h"
 #include "components/controls/cxDataStorage.h"
+#include "components/controls/cxHints.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxDateUtils.h"
 #include "components/core/cxDrawTextUtils.h"
@@ -97,6 +98,7 @@ const TUnitTable& ProgramUnits() {
       cxDWMApiUnit,
       cxControlsUnit,
       cxContainerUnit,
+      cxHintsUnit,
       cxDataConstsUnit,
       cxDataStorageUnit,
       // The data-provider framework.

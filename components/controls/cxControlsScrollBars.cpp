@@ -509,7 +509,11 @@ void TcxControl::ScrollContent(TcxDirection ADirection) {
 
 void TcxControl::ScrollWindow(int DX, int DY, const TRect& AScrollRect) {
   const RECT scroll{AScrollRect.Left, AScrollRect.Top, AScrollRect.Right, AScrollRect.Bottom};
+  // A drag image over the content would be scrolled with it.
+  TDragObject* dragObject = cxGetCurrentDragObject();
+  if (dragObject) dragObject->HideDragImage();
   ScrollWindowEx(Handle(), DX, DY, &scroll, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
+  if (dragObject) dragObject->ShowDragImage();
 }
 
 // ---------------------------------------------------------------- scroll helper

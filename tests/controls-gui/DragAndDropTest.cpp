@@ -324,6 +324,7 @@ TEST_F(PlatformDrag, AnAutomaticDragCarriesTheLibraryObjectToTheDrop) {
   EXPECT_EQ(1, Ends);
   EXPECT_EQ(Target, EndTarget);
   EXPECT_EQ(1, TCountedDragObject::Freed) << "the object frees itself when finished";
+  EXPECT_EQ(nullptr, cxGetCurrentDragObject()) << "a drop ends the drag without a leave";
   EXPECT_EQ(nullptr, GetCapture());
 }
 

@@ -1,6 +1,7 @@
 #include "components/controls/cxContainer.h"
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"
+#include "components/controls/cxHints.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxGraphics.h"
 #include "components/core/cxLibraryStrs.h"
@@ -24,6 +25,7 @@ const TUnitTable& ProgramUnits() {
                                 dxGdiPlusApiUnit,    dxUxThemeUnit,        dxThemeManagerUnit,
                                 cxGraphicsUnit,      dxGdiPlusClassesUnit, dxFadingUnit,
                                 dxSkinsCoreUnit,     cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit,
-                                cxDWMApiUnit,        cxControlsUnit,       cxContainerUnit};
+                                cxDWMApiUnit,        cxControlsUnit,       cxContainerUnit,
+                                cxHintsUnit};
   return units;
 }

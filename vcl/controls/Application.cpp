@@ -30,6 +30,7 @@ TApplication::TApplication(TComponent* AOwner)
 TApplication::~TApplication() {
   // Forms close while the application still answers them.
   Destroying();
+  FHintWindow.reset();
   DestroyComponents();
 }
 

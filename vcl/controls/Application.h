@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "vcl/classes/Component.h"
+#include "vcl/graphics/Colors.h"
 #include "vcl/rtl/SysUtils.h"
+#include "vcl/rtl/Types.h"
 #include "vcl/rtl/UnitStartup.h"
 
 class TIcon;
@@ -14,6 +16,33 @@ class TCustomForm;
 struct tagMSG;
 
 using TExceptionEvent = std::function<void(TObject* Sender, const Exception& E)>;
+
+class TControl;
+class THintWindow;
+
+// What the application's next hint shows, where and how; OnShowHint may
+// change every part of it.
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  // Null: the global HintWindowClass.
+  TClass HintWindowClass = nullptr;
+  // Screen coordinates.
+  TPoint HintPos;
+  int HintMaxWidth = 0;
+  TColor HintColor = clInfoBk;
+  // In the hint control's client coordinates.
+  TRect CursorRect;
+  TPoint CursorPos;
+  int ReshowTimeout = 0;
+  int HideTimeout = 0;
+  String HintStr;
+  void* HintData = nullptr;
+};
+using TShowHintEvent = std::function<void(String& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+
+// The class of the windows the application shows its hints in: THintWindow
+// or a descendant made with an owner.
+extern TClass HintWindowClass;
 
 class TApplication : public TComponent {
   VCL_CLASS(TApplication, TComponent)
@@ -61,6 +90,24 @@ public:
   void ShowException(const Exception& E);
   TExceptionEvent OnException;
 
+  // Hints. The pauses (milliseconds) are the ones hint components ask for.
+  TColor HintColor() const { return FHintColor; }
+  void SetHintColor(TColor Value) { FHintColor = Value; }
+  int HintShortPause() const { return FHintShortPause; }
+  void SetHintShortPause(int Value) { FHintShortPause = Value; }
+  int HintPause() const { return FHintPause; }
+  void SetHintPause(int Value) { FHintPause = Value; }
+  int HintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(int Value) { FHintHidePause = Value; }
+  // Shows the hint of the control under the screen point (the nearest one
+  // with a hint text), after OnShowHint has had its say; hides the hint
+  // when there is none to show.
+  void ActivateHint(const TPoint& CursorPos);
+  void CancelHint();
+  // The window the last hint showed in, or null.
+  THintWindow* HintWindow() const { return FHintWindow.get(); }
+  TShowHintEvent OnShowHint;
+
 private:
   friend class TCustomForm;
   void FormCreated(TCustomForm* Form);
@@ -69,6 +116,11 @@ private:
   bool IsKeyMsg(tagMSG& Msg);
   String FTitle;
   std::unique_ptr<TIcon> FIcon;
+  std::unique_ptr<THintWindow> FHintWindow;
+  TColor FHintColor = clInfoBk;
+  int FHintShortPause = 50;
+  int FHintPause = 500;
+  int FHintHidePause = 2500;
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
   int FModalLevel = 0;

@@ -551,6 +551,29 @@ private:
   std::unique_ptr<TControlCanvas> FCanvas;
 };
 
+// ---------------------------------------------------------------- hint window
+
+enum class TBorderStyle { bsNone, bsSingle };
+using enum TBorderStyle;
+
+// The popup that shows a hint text on the hint colour.
+class THintWindow : public TCustomControl {
+  VCL_COMPONENT_CLASS(THintWindow, TCustomControl)
+public:
+  explicit THintWindow(TComponent* AOwner);
+  // Shows AHint in Rect (screen coordinates, kept on the screen) above every
+  // window, without taking the focus.
+  virtual void ActivateHint(const TRect& Rect, const String& AHint);
+  // The window rectangle at (0, 0) that shows AHint wrapped at MaxWidth.
+  virtual TRect CalcHintRect(int MaxWidth, const String& AHint, void* AData);
+  // Hides the window by letting it go; the next activation makes it anew.
+  void ReleaseHandle() { DestroyHandle(); }
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void Paint() override;
+};
+
 class TGraphicControl : public TControl {
   VCL_COMPONENT_CLASS(TGraphicControl, TControl)
 public:

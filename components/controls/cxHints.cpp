@@ -1,0 +1,407 @@
+#include "components/controls/cxHints.h"
+
+#include <algorithm>
+
+#include "components/core/cxMessageWindow.h"
+#include "vcl/controls/Forms.h"
+
+TcxAnimateWindowProc cxAnimateWindowProc = nullptr;
+
+namespace {
+
+TcxHintController* GHintController = nullptr;
+TcxRegisteredClasses* GHintStyleClasses = nullptr;
+
+// A showing this soon after the last one does not animate again.
+constexpr DWORD AnimationQuietTime = 250;
+// Longer texts show at once.
+constexpr size_t MaxAnimatedHintLength = 100;
+constexpr UINT SpiGetToolTipAnimation = 0x1016;
+constexpr UINT SpiGetToolTipFade = 0x1018;
+
+bool SystemFlag(UINT AParameter) {
+  BOOL value = FALSE;
+  TdxSystemInfo* info = dxGetSystemInfo();
+  return info && info->GetParameter(AParameter, &value) && value;
+}
+
+DWORD AnimationFlag(TcxHintAnimationStyle AStyle) {
+  switch (AStyle) {
+    case cxhaSlideFromLeft: return AW_HOR_POSITIVE;
+    case cxhaSlideFromRight: return AW_HOR_NEGATIVE;
+    case cxhaSlideDownward: return AW_VER_POSITIVE;
+    case cxhaSlideUpward: return AW_VER_NEGATIVE;
+    case cxhaSlideFromCenter: return AW_CENTER;
+    case cxhaHide: return AW_HIDE;
+    case cxhaFadeIn: return AW_BLEND;
+    default: return AW_ACTIVATE;
+  }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- TcxBaseHintWindow
+
+TcxBaseHintWindow::TcxBaseHintWindow(TComponent* AOwner)
+    : THintWindow(AOwner), FcxCanvas(std::make_unique<TcxCanvas>(Canvas())) {}
+
+void TcxBaseHintWindow::CreateParams(TCreateParams& Params) {
+  THintWindow::CreateParams(Params);
+  if (FStandardHint) return;
+  if (FBorderStyle == bsNone) Params.Style &= ~WS_BORDER;
+  Params.ExStyle |= WS_EX_TOPMOST;
+}
+
+void TcxBaseHintWindow::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_ERASEBKGND:
+      if (!FNeedEraseBackground && !FStandardHint) {
+        Message.Result = 1;
+        return;
+      }
+      break;
+    case CM_TEXTCHANGED:
+      if (FActivating) return;
+      break;
+  }
+  THintWindow::WndProc(Message);
+}
+
+void TcxBaseHintWindow::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const TRect work = cxGetDesktopWorkAreaAtPoint(TPoint(ALeft, ATop));
+  ALeft = std::max(work.Left, std::min(ALeft, work.Right - AWidth));
+  ATop = std::max(work.Top, std::min(ATop, work.Bottom - AHeight));
+  THintWindow::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TcxBaseHintWindow::AdjustBoundsToDesktop(TRect& R) {
+  TPoint mouse;
+  cxGetCursorPosSafe(mouse);
+  cxMoveRectIntoWorkArea(R, mouse);
+}
+
+void TcxBaseHintWindow::ClearWindowRegion() {
+  if (!HandleAllocated()) return;
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const bool hasRegion = GetWindowRgn(Handle(), region) != ERROR;
+  DeleteObject(region);
+  if (hasRegion) SetWindowRgn(Handle(), nullptr, TRUE);
+}
+
+void TcxBaseHintWindow::SetHintAreaBounds(const TRect& ABounds, bool AUseMousePos) {
+  FHintAreaBounds = ABounds;
+  FUseMousePos = AUseMousePos;
+}
+
+void TcxBaseHintWindow::ActivateHint(const TRect& Rect, const String& AHint) {
+  if (FStandardHint) return THintWindow::ActivateHint(Rect, AHint);
+  FActivating = true;
+  struct TActivated {
+    TcxBaseHintWindow* Window;
+    ~TActivated() {
+      Window->FLastActive = GetTickCount();
+      Window->FHasBeenActive = true;
+      Window->FActivating = false;
+    }
+  } activated{this};
+  THintWindow::SetCaption(AHint);
+  TRect r = Rect;
+  AdjustBoundsToDesktop(r);
+  SetBoundsRect(r);
+  SetWindowPos(Handle(), HWND_TOPMOST, Left(), Top(), Width(), Height(),
+               SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+  ShowAnimated(AHint);
+  ShowHintWindow();
+  FHintAreaBounds = TRect();
+}
+
+TcxHintAnimationStyle TcxBaseHintWindow::GetEffectiveAnimationStyle() {
+  if (FAnimationStyle == cxhaNone || !SystemFlag(SpiGetToolTipAnimation)) return cxhaNone;
+  if (FAnimationStyle == cxhaAuto) return SystemFlag(SpiGetToolTipFade) ? cxhaFadeIn : cxhaSlideDownward;
+  return FAnimationStyle;
+}
+
+void TcxBaseHintWindow::ShowAnimated(const String& AHint) {
+  FHasAnimation = false;
+  const bool quiet = !FHasBeenActive || GetTickCount() - FLastActive > AnimationQuietTime;
+  if (quiet && AHint.size() < MaxAnimatedHintLength && cxAnimateWindowProc) {
+    const TcxHintAnimationStyle style = GetEffectiveAnimationStyle();
+    FHasAnimation = style != cxhaNone;
+    if (FHasAnimation) {
+      if (HasWindowRegion()) ApplyWindowRegion();
+      else ClearWindowRegion();
+      AnimateShow(style);
+      return;
+    }
+  }
+  if (HasWindowRegion()) ApplyWindowRegion();
+  else ClearWindowRegion();
+}
+
+void TcxBaseHintWindow::AnimateShow(TcxHintAnimationStyle AStyle) {
+  cxAnimateWindowProc(Handle(), FAnimationDelay, AnimationFlag(AStyle) | AW_SLIDE);
+}
+
+void TcxBaseHintWindow::ShowHintWindow() {
+  SetDoubleBuffered(HasWindowRegion());
+  ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+  if (HasWindowRegion() && FHasAnimation)
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+  else
+    Invalidate();
+}
+
+// ---------------------------------------------------------------- TcxCustomHintStyleController
+
+TcxCustomHintStyleController::TcxCustomHintStyleController(TComponent* AOwner, TClass AHintStyleClass)
+    : TcxCustomComponent(AOwner),
+      FHintStyleClass(AHintStyleClass),
+      FLookAndFeel(std::make_unique<TcxLookAndFeel>(this)) {
+  CreateHintStyleAndWindow();
+}
+
+TcxCustomHintStyleController::~TcxCustomHintStyleController() {
+  Destroying();
+  const std::vector<TcxCustomHintStyle*> listeners = FListeners;
+  for (TcxCustomHintStyle* listener : listeners) listener->ControllerRemoved(this);
+  DestroyHintStyleAndWindow();
+}
+
+void TcxCustomHintStyleController::CreateHintStyleAndWindow() {
+  FHintStyle.reset(static_cast<TcxCustomHintStyle*>(TObject::CreateInstance(GetHintStyleClass(), this)));
+  FHintStyle->OnChanged = [this](TObject*) { HintStyleChanged(); };
+  FHintWindow.reset(static_cast<TcxCustomHintWindow*>(TObject::CreateInstance(GetHintWindowClass())));
+  if (GHintController) GHintController->AddHintStyleController(this);
+}
+
+void TcxCustomHintStyleController::DestroyHintStyleAndWindow() {
+  if (GHintController) GHintController->RemoveHintStyleController(this);
+  FHintWindow.reset();
+  FHintStyle.reset();
+}
+
+String TcxCustomHintStyleController::HintStyleClassName() const {
+  return FHintStyle ? FHintStyle->ClassName() : String();
+}
+
+void TcxCustomHintStyleController::SetHintStyleClassName(const String& Value) {
+  const TClass styleClass = GHintStyleClasses ? GHintStyleClasses->FindByClassName(Value) : nullptr;
+  if (!styleClass || styleClass == FHintStyleClass) return;
+  DestroyHintStyleAndWindow();
+  FHintStyleClass = styleClass;
+  CreateHintStyleAndWindow();
+  HintStyleChanged();
+}
+
+void TcxCustomHintStyleController::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TcxCustomHintStyleController*>(Source);
+  if (!source) return TcxCustomComponent::Assign(Source);
+  BeginUpdate();
+  struct TUpdate {
+    TcxCustomHintStyleController* Controller;
+    ~TUpdate() { Controller->EndUpdate(); }
+  } update{this};
+  OnHintStyleChanged = source->OnHintStyleChanged;
+  OnShowHint = source->OnShowHint;
+  OnShowHintEx = source->OnShowHintEx;
+  SetHintShortPause(source->FHintShortPause);
+  SetHintPause(source->FHintPause);
+  SetHintHidePause(source->FHintHidePause);
+  SetHintStyleClassName(source->HintStyleClassName());
+  FHintStyle->Assign(source->FHintStyle.get());
+  FLookAndFeel->Assign(source->FLookAndFeel.get());
+}
+
+void TcxCustomHintStyleController::EndUpdate() {
+  if (FUpdateCount > 0 && --FUpdateCount == 0) ApplyPausesToApplication();
+}
+
+void TcxCustomHintStyleController::SetHintShortPause(int Value) {
+  FHintShortPause = Value;
+  ApplyPausesToApplication();
+}
+
+void TcxCustomHintStyleController::SetHintPause(int Value) {
+  FHintPause = Value;
+  ApplyPausesToApplication();
+}
+
+void TcxCustomHintStyleController::SetHintHidePause(int Value) {
+  FHintHidePause = Value;
+  ApplyPausesToApplication();
+}
+
+void TcxCustomHintStyleController::ApplyPausesToApplication() {
+  if (ComponentState().Contains(csDesigning) || FUpdateCount > 0 || !Application) return;
+  Application->SetHintShortPause(FHintShortPause);
+  Application->SetHintPause(FHintPause);
+  Application->SetHintHidePause(FHintHidePause);
+}
+
+void TcxCustomHintStyleController::Loaded() {
+  TcxCustomComponent::Loaded();
+  ApplyPausesToApplication();
+  HintStyleChanged();
+}
+
+void TcxCustomHintStyleController::HintStyleChanged() {
+  if (ComponentState().Contains(csDestroying)) return;
+  if (OnHintStyleChanged && FHintStyle) OnHintStyleChanged(this, FHintStyle.get());
+  for (TcxCustomHintStyle* listener : FListeners) NotifyListener(listener);
+}
+
+void TcxCustomHintStyleController::NotifyListener(TcxCustomHintStyle* AStyle) {
+  AStyle->ControllerChanged(this);
+  if (OnHintStyleChanged) OnHintStyleChanged(this, AStyle);
+}
+
+void TcxCustomHintStyleController::AddListener(TcxCustomHintStyle* AStyle) {
+  if (AStyle && std::find(FListeners.begin(), FListeners.end(), AStyle) == FListeners.end())
+    FListeners.push_back(AStyle);
+}
+
+void TcxCustomHintStyleController::RemoveListener(TcxCustomHintStyle* AStyle) {
+  if (!ComponentState().Contains(csDestroying)) std::erase(FListeners, AStyle);
+}
+
+void TcxCustomHintStyleController::Notification(TComponent* AComponent, TOperation Operation) {
+  TcxCustomComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && FHintStyle) FHintStyle->ComponentRemoved(AComponent);
+}
+
+void TcxCustomHintStyleController::ShowHint(int X, int Y, const String& ACaption, const String& AHint,
+                                            int AMaxWidth) {
+  if (GHintController) GHintController->SetHintedControl(cxFindWindowControl(WindowFromPoint(POINT{X, Y})));
+  FHintWindow->ShowHintAt(X, Y, ACaption, AHint, AMaxWidth);
+}
+
+void TcxCustomHintStyleController::HideHint() {
+  cxResetHintedControl();
+  if (FHintWindow->HandleAllocated()) ShowWindow(FHintWindow->Handle(), SW_HIDE);
+}
+
+// ---------------------------------------------------------------- TcxHintController
+
+TcxHintController::~TcxHintController() {
+  Destroying();
+  SetHintedControl(nullptr);
+}
+
+void TcxHintController::SetHintedControl(TControl* Value) {
+  if (FHintedControl == Value) return;
+  if (FHintedControl) FHintedControl->RemoveFreeNotification(this);
+  FHintedControl = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TcxHintController::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FHintedControl) FHintedControl = nullptr;
+}
+
+TClass TcxHintController::CurrentHintWindowClass() const {
+  return FControllerList.empty() ? FSavedHintWindowClass : FControllerList.back()->GetHintWindowClass();
+}
+
+void TcxHintController::AddHintStyleController(TcxCustomHintStyleController* AController) {
+  if (!AController || AController->ComponentState().Contains(csDesigning)) return;
+  if (FControllerList.empty()) {
+    FSavedHintWindowClass = HintWindowClass;
+    if (Application) {
+      FSavedApplicationOnShowHint = Application->OnShowHint;
+      Application->OnShowHint = [this](String& HintStr, bool& CanShow, THintInfo& HintInfo) {
+        HandleApplicationShowHint(HintStr, CanShow, HintInfo);
+      };
+    }
+  }
+  HintWindowClass = AController->GetHintWindowClass();
+  FControllerList.push_back(AController);
+}
+
+void TcxHintController::RemoveHintStyleController(TcxCustomHintStyleController* AController) {
+  if (!AController || AController->ComponentState().Contains(csDesigning)) return;
+  const TClass current = CurrentHintWindowClass();
+  const bool listed =
+      std::find(FControllerList.begin(), FControllerList.end(), AController) != FControllerList.end();
+  std::erase(FControllerList, AController);
+  if (listed && current == HintWindowClass) HintWindowClass = CurrentHintWindowClass();
+  if (listed && FControllerList.empty() && Application)
+    Application->OnShowHint = std::move(FSavedApplicationOnShowHint);
+}
+
+void TcxHintController::HandleApplicationShowHint(String& HintStr, bool& CanShow, THintInfo& HintInfo) {
+  SetHintedControl(HintInfo.HintControl);
+  if (TcxCustomHintStyleController* controller = GetActiveHintStyleController()) {
+    HintInfo.HintWindowClass = controller->GetHintWindowClass();
+    controller->HintStyle()->PrepareHint(HintStr, CanShow, HintInfo);
+    if (controller->OnShowHint) controller->OnShowHint(controller, HintStr, CanShow, HintInfo);
+    String caption;
+    if (controller->OnShowHintEx) controller->OnShowHintEx(controller, caption, HintStr, CanShow, HintInfo);
+    controller->HintWindow()->SetCaption(caption);
+  }
+  CallSavedShowHint(HintStr, CanShow, HintInfo);
+  if (!CanShow || HintStr.empty()) SetHintedControl(nullptr);
+}
+
+void TcxHintController::CallSavedShowHint(String& HintStr, bool& CanShow, THintInfo& HintInfo) {
+  if (FSavedApplicationOnShowHint) FSavedApplicationOnShowHint(HintStr, CanShow, HintInfo);
+}
+
+TcxCustomHintStyleController* TcxHintController::GetActiveHintStyleController() {
+  TControl* control = FHintedControl;
+  if (!control) control = cxFindWindowControl(GetCapture());
+  if (!control) {
+    TPoint cursor;
+    cxGetCursorPosSafe(cursor);
+    control = cxFindWindowControl(WindowFromPoint(POINT{cursor.X, cursor.Y}));
+  }
+  if (control)
+    for (TWinControl* parent = control->Parent(); parent; parent = parent->Parent())
+      if (TComponent* owned =
+              cxFindOwnedComponentOfClass(parent, TcxCustomHintStyleController::StaticClass()))
+        return static_cast<TcxCustomHintStyleController*>(owned);
+  for (auto it = FControllerList.rbegin(); it != FControllerList.rend(); ++it)
+    if ((*it)->Global()) return *it;
+  return nullptr;
+}
+
+// ---------------------------------------------------------------- routines
+
+TcxHintController* cxHintController() { return GHintController; }
+
+TcxRegisteredClasses* cxHintStyleClasses() { return GHintStyleClasses; }
+
+TcxCustomHintStyleController* cxGetActiveHintStyleController() {
+  return GHintController ? GHintController->GetActiveHintStyleController() : nullptr;
+}
+
+TClass cxGetActiveHintWindowClass() {
+  TcxCustomHintStyleController* controller = cxGetActiveHintStyleController();
+  return controller ? controller->GetHintWindowClass() : HintWindowClass;
+}
+
+void cxResetHintedControl() {
+  if (GHintController) GHintController->SetHintedControl(nullptr);
+}
+
+// ---------------------------------------------------------------- unit
+
+namespace {
+
+void cxHintsInitialize() {
+  cxAnimateWindowProc = reinterpret_cast<TcxAnimateWindowProc>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AnimateWindow")));
+  GHintStyleClasses = new TcxRegisteredClasses;
+  GHintController = new TcxHintController(nullptr);
+}
+
+void cxHintsFinalize() {
+  delete GHintController;
+  GHintController = nullptr;
+  delete GHintStyleClasses;
+  GHintStyleClasses = nullptr;
+}
+
+}  // namespace
+
+const TUnitEntry cxHintsUnit{L"cxHints", cxHintsInitialize, cxHintsFinalize};

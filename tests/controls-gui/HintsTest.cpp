@@ -1,0 +1,279 @@
+// The library's hints on real windows: the hint controller taking the
+// application's hints over and giving them back with two style controllers,
+// the controller that applies to a hinted control, the pauses handed to the
+// application, the hint window's animation as the system's tooltip settings
+// say, and its placement and look.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "components/controls/cxHints.h"
+#include "tests/guiharness/FormFixture.h"
+#include "tests/guiharness/GuiDriver.h"
+#include "tests/guiharness/WindowCapture.h"
+
+namespace {
+
+class THintWindowA : public TcxCustomHintWindow {
+  VCL_COMPONENT_CLASS(THintWindowA, TcxCustomHintWindow)
+public:
+  using TcxCustomHintWindow::TcxCustomHintWindow;
+};
+
+class THintWindowB : public TcxCustomHintWindow {
+  VCL_COMPONENT_CLASS(THintWindowB, TcxCustomHintWindow)
+public:
+  using TcxCustomHintWindow::TcxCustomHintWindow;
+};
+
+// Logs what its controller tells it.
+class THintStyleA : public TcxCustomHintStyle {
+  VCL_COMPONENT_CLASS(THintStyleA, TcxCustomHintStyle)
+public:
+  using TcxCustomHintStyle::TcxCustomHintStyle;
+  TClass GetHintWindowClass() override { return THintWindowA::StaticClass(); }
+  void ControllerChanged(TcxCustomHintStyleController*) override { Log.push_back(L"changed"); }
+  void ControllerRemoved(TcxCustomHintStyleController*) override { Log.push_back(L"removed"); }
+  void PrepareHint(String& HintStr, bool&, THintInfo&) override { HintStr += L" (A)"; }
+  void Touch() { Changed(); }
+  static inline std::vector<String> Log;
+};
+
+class THintStyleB : public THintStyleA {
+  VCL_COMPONENT_CLASS(THintStyleB, THintStyleA)
+public:
+  using THintStyleA::THintStyleA;
+  TClass GetHintWindowClass() override { return THintWindowB::StaticClass(); }
+  void PrepareHint(String& HintStr, bool&, THintInfo&) override { HintStr += L" (B)"; }
+};
+
+// Every application hint the test sees, with the window class it was to
+// show in.
+struct TShownHints {
+  std::vector<String> Texts;
+  std::vector<TClass> Classes;
+  TShowHintEvent Handler() {
+    return [this](String& HintStr, bool&, THintInfo& HintInfo) {
+      Texts.push_back(HintStr);
+      Classes.push_back(HintInfo.HintWindowClass);
+    };
+  }
+};
+
+struct Hints : FormFixture {
+  Hints() {
+    Application->OnShowHint = Original.Handler();
+    Form->SetBounds(100, 100, 400, 300);
+    Hinted = Add<TcxControl>(20, 20);
+    Hinted->SetBounds(20, 20, 100, 60);
+    Hinted->SetHint(L"Hint of the control");
+    Form->Show();
+    ProcessPendingMessages();
+  }
+  ~Hints() override {
+    Application->CancelHint();
+    Application->OnShowHint = nullptr;
+  }
+  // A controller owned by AOwner (none by default).
+  std::unique_ptr<TcxCustomHintStyleController> NewController(TClass AStyle, TComponent* AOwner = nullptr) {
+    return std::make_unique<TcxCustomHintStyleController>(AOwner, AStyle);
+  }
+  void HintOverControl() { Application->ActivateHint(Hinted->ClientToScreen(TPoint(10, 10))); }
+  TShownHints Original;
+  TcxControl* Hinted = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Hints, TwoControllersTakeTheApplicationsHintsAndTheLastGivesThemBack) {
+  const TClass platformClass = HintWindowClass;
+  auto first = NewController(THintStyleA::StaticClass());
+  EXPECT_EQ(THintWindowA::StaticClass(), HintWindowClass);
+  auto second = NewController(THintStyleB::StaticClass());
+  EXPECT_EQ(THintWindowB::StaticClass(), HintWindowClass) << "the newest controller's window";
+  HintOverControl();
+  ASSERT_EQ(1u, Original.Texts.size()) << "the saved handler still runs, once";
+  EXPECT_EQ(L"Hint of the control (B)", Original.Texts[0]);
+  ASSERT_NE(nullptr, Application->HintWindow());
+  EXPECT_EQ(THintWindowB::StaticClass(), Application->HintWindow()->ClassType());
+
+  second.reset();
+  EXPECT_EQ(THintWindowA::StaticClass(), HintWindowClass);
+  HintOverControl();
+  ASSERT_EQ(2u, Original.Texts.size());
+  EXPECT_EQ(L"Hint of the control (A)", Original.Texts[1]);
+
+  first.reset();
+  EXPECT_EQ(platformClass, HintWindowClass);
+  HintOverControl();
+  ASSERT_EQ(3u, Original.Texts.size()) << "the handler of before is the application's again";
+  EXPECT_EQ(L"Hint of the control", Original.Texts[2]);
+  EXPECT_EQ(platformClass, Application->HintWindow()->ClassType());
+}
+
+TEST_F(Hints, AControllerOwnedByAParentServesBeforeTheNewestGlobalOne) {
+  auto own = std::unique_ptr<TcxCustomHintStyleController>(
+      new TcxCustomHintStyleController(Form, THintStyleA::StaticClass()));
+  auto global = NewController(THintStyleB::StaticClass());
+  String shownCaption;
+  own->OnShowHintEx = [](TObject*, String& Caption, String& HintStr, bool&, THintInfo&) {
+    Caption = L"Caption";
+    HintStr += L"!";
+  };
+  HintOverControl();
+  ASSERT_EQ(1u, Original.Texts.size());
+  EXPECT_EQ(L"Hint of the control (A)!", Original.Texts[0]) << "the form's own controller prepared it";
+  EXPECT_EQ(THintWindowA::StaticClass(), Original.Classes[0]);
+  EXPECT_EQ(L"Caption", own->HintWindow()->Caption());
+  EXPECT_EQ(Hinted, cxHintController()->HintedControl());
+
+  own.reset();
+  global->SetGlobal(false);
+  HintOverControl();
+  ASSERT_EQ(2u, Original.Texts.size());
+  EXPECT_EQ(L"Hint of the control", Original.Texts[1]) << "no controller applies: left as it was";
+  global->SetGlobal(true);
+  HintOverControl();
+  EXPECT_EQ(L"Hint of the control (B)", Original.Texts[2]);
+
+  Hinted->SetHint(L"");
+  HintOverControl();
+  EXPECT_EQ(3u, Original.Texts.size()) << "a control without a hint shows none";
+}
+
+TEST_F(Hints, PausesReachTheApplicationOutsideUpdatesAndStylesReachTheirListeners) {
+  const int savedPause = Application->HintPause();
+  auto controller = NewController(THintStyleA::StaticClass());
+  controller->SetHintPause(700);
+  EXPECT_EQ(700, Application->HintPause());
+  controller->BeginUpdate();
+  controller->SetHintPause(900);
+  EXPECT_EQ(700, Application->HintPause()) << "held back while updating";
+  controller->EndUpdate();
+  EXPECT_EQ(900, Application->HintPause());
+  Application->SetHintPause(savedPause);
+
+  THintStyleA listener(nullptr);
+  THintStyleA::Log.clear();
+  std::vector<TcxCustomHintStyle*> changedStyles;
+  controller->OnHintStyleChanged = [&](TObject*, TcxCustomHintStyle* AStyle) { changedStyles.push_back(AStyle); };
+  controller->AddListener(&listener);
+  controller->AddListener(&listener);
+  static_cast<THintStyleA*>(controller->HintStyle())->Touch();
+  EXPECT_EQ((std::vector<String>{L"changed"}), THintStyleA::Log) << "a listener added twice is told once";
+  EXPECT_EQ((std::vector<TcxCustomHintStyle*>{controller->HintStyle(), &listener}), changedStyles);
+  controller.reset();
+  EXPECT_EQ((std::vector<String>{L"changed", L"removed"}), THintStyleA::Log);
+}
+
+namespace {
+
+// Records the animation asked for instead of running it, and sets the
+// system's tooltip animation for one test.
+struct AnimationRecorder {
+  AnimationRecorder() : FSaved(cxAnimateWindowProc) {
+    cxAnimateWindowProc = Record;
+    SystemParametersInfoW(SpiGetToolTipAnimation, 0, &FSavedAnimation, 0);
+    SystemParametersInfoW(SpiGetToolTipFade, 0, &FSavedFade, 0);
+    Flags.clear();
+  }
+  ~AnimationRecorder() {
+    cxAnimateWindowProc = FSaved;
+    SetSystem(FSavedAnimation, FSavedFade);
+  }
+  static bool SetSystem(BOOL AAnimation, BOOL AFade) {
+    SystemParametersInfoW(SpiGetToolTipAnimation + 1, 0, reinterpret_cast<void*>(INT_PTR(AAnimation)), 0);
+    SystemParametersInfoW(SpiGetToolTipFade + 1, 0, reinterpret_cast<void*>(INT_PTR(AFade)), 0);
+    BOOL animation = !AAnimation;
+    BOOL fade = !AFade;
+    SystemParametersInfoW(SpiGetToolTipAnimation, 0, &animation, 0);
+    SystemParametersInfoW(SpiGetToolTipFade, 0, &fade, 0);
+    return !animation == !AAnimation && !fade == !AFade;
+  }
+  static BOOL WINAPI Record(HWND, DWORD, DWORD AFlags) {
+    Flags.push_back(AFlags);
+    return TRUE;
+  }
+  static constexpr UINT SpiGetToolTipAnimation = 0x1016;
+  static constexpr UINT SpiGetToolTipFade = 0x1018;
+  static inline std::vector<DWORD> Flags;
+
+private:
+  TcxAnimateWindowProc FSaved;
+  BOOL FSavedAnimation = FALSE;
+  BOOL FSavedFade = FALSE;
+};
+
+}  // namespace
+
+TEST_F(Hints, TheWindowAnimatesAsTheSystemsTooltipsDo) {
+  AnimationRecorder recorder;
+  if (!AnimationRecorder::SetSystem(TRUE, TRUE)) GTEST_SKIP() << "the system keeps no tooltip settings";
+  const String longText(100, L'x');
+  const struct {
+    const char* Case;
+    TcxHintAnimationStyle Style;
+    BOOL Animation;
+    BOOL Fade;
+    String Text;
+    DWORD Flags;  // 0: none
+  } cases[] = {
+      {"automatic with fading", cxhaAuto, TRUE, TRUE, L"Hint", AW_BLEND | AW_SLIDE},
+      {"automatic without fading", cxhaAuto, TRUE, FALSE, L"Hint", AW_VER_POSITIVE | AW_SLIDE},
+      {"tooltip animation off", cxhaAuto, FALSE, TRUE, L"Hint", 0},
+      {"slide from the left", cxhaSlideFromLeft, TRUE, FALSE, L"Hint", AW_HOR_POSITIVE | AW_SLIDE},
+      {"no animation asked", cxhaNone, TRUE, TRUE, L"Hint", 0},
+      {"a text of 100 characters", cxhaAuto, TRUE, TRUE, longText, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Case);
+    ASSERT_TRUE(AnimationRecorder::SetSystem(c.Animation, c.Fade));
+    AnimationRecorder::Flags.clear();
+    TcxCustomHintWindow window(nullptr);
+    window.SetAnimationStyle(c.Style);
+    window.ActivateHint(TRect(200, 200, 300, 220), c.Text);
+    EXPECT_TRUE(IsWindowVisible(window.Handle()));
+    EXPECT_EQ(c.Flags != 0, window.HasAnimation());
+    if (c.Flags) EXPECT_EQ(std::vector<DWORD>{c.Flags}, AnimationRecorder::Flags);
+    else EXPECT_TRUE(AnimationRecorder::Flags.empty());
+    AnimationRecorder::Flags.clear();
+    window.ActivateHint(TRect(200, 200, 300, 220), c.Text);
+    EXPECT_TRUE(AnimationRecorder::Flags.empty()) << "shown again within 250 ms: no animation";
+  }
+}
+
+TEST_F(Hints, TheWindowStaysInTheWorkAreaOnTopAndShowsItsText) {
+  const TRect work = cxGetDesktopWorkAreaAtPoint(TPoint(0, 0));
+  TcxCustomHintWindow window(nullptr);
+  window.SetAnimationStyle(cxhaNone);
+  window.SetBorderStyle(bsNone);
+  window.Font()->SetColor(clBlack);
+  const TRect size = window.CalcHintRect(400, L"A hint of the library", nullptr);
+  EXPECT_GT(size.Width(), 20);
+  window.SetBounds(work.Right - 10, work.Bottom - 5, size.Width(), size.Height());
+  EXPECT_EQ(work.Right - size.Width(), window.Left()) << "moved back inside the work area";
+  EXPECT_EQ(work.Bottom - size.Height(), window.Top());
+
+  TRect r = size;
+  r.Offset(60, 40);
+  window.ActivateHint(r, L"A hint of the library");
+  const LONG_PTR style = GetWindowLongPtrW(window.Handle(), GWL_STYLE);
+  const LONG_PTR exStyle = GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE);
+  EXPECT_EQ(0, style & WS_BORDER) << "no border asked for";
+  EXPECT_NE(0, exStyle & WS_EX_TOPMOST);
+  EXPECT_NE(GetForegroundWindow(), window.Handle()) << "shown without taking the activation";
+  ProcessPendingMessages();
+  auto picture = CaptureWindow(&window);
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(*picture, L"artifacts\\HintWindow.png");
+  const TColor background = static_cast<TColor>(GetSysColor(COLOR_INFOBK));
+  EXPECT_EQ(background, PixelColor(*picture, 0, 0));
+  EXPECT_EQ(background, PixelColor(*picture, picture->Width() - 1, picture->Height() - 1));
+  int textPixels = 0;
+  for (int y = 0; y < picture->Height(); ++y)
+    for (int x = 0; x < picture->Width(); ++x)
+      if (PixelColor(*picture, x, y) == clBlack) ++textPixels;
+  EXPECT_GT(textPixels, 30) << "the text is drawn";
+}
