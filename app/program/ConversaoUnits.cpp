@@ -29,6 +29,7 @@
 #include "components/core/dxCore.h"
 #include "components/core/dxGdiPlusApi.h"
 #include "components/core/dxGdiPlusClasses.h"
+#include "components/core/dxGestures.h"
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
@@ -83,6 +84,7 @@ const TUnitTable& ProgramUnits() {
       dxThemeManagerUnit,
       dxHooksUnit,
       cxGraphicsUnit,
+      dxGesturesUnit,
       dxGdiPlusClassesUnit,
       cxDrawTextUtilsUnit,
       cxDateUtilsUnit,

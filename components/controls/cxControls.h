@@ -15,6 +15,7 @@
 #include "components/core/dxCoreClasses.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "vcl/controls/Controls.h"
+#include "vcl/controls/ImgList.h"
 #include "vcl/controls/Menus.h"
 #include "vcl/controls/StdCtrls.h"
 #include "vcl/rtl/UnitStartup.h"
@@ -360,6 +361,10 @@ enum class TcxWheelScrollAxis { wsaNone, wsaHorizontal, wsaVertical };
 using enum TcxWheelScrollAxis;
 enum class TcxDirection { dirNone, dirLeft, dirRight, dirUp, dirDown };
 using enum TcxDirection;
+// The library's own drag-and-drop: a press that may become one, and one
+// under way.
+enum class TcxDragAndDropState { ddsNone, ddsStarting, ddsInProcess };
+using enum TcxDragAndDropState;
 
 // The library's messages of the control base.
 constexpr UINT DXM_CHECKSCROLLBARSIZE = 0x8065;
@@ -593,6 +598,39 @@ private:
   std::vector<TWinControl*> VisibleControls() const;
 };
 
+// ---------------------------------------------------------------- drag and drop
+
+// Declares the class reference of a class made for one control: its virtual
+// constructor takes the control in place of an owner.
+#define CX_CONTROL_OBJECT_CLASS(Self, Parent, ControlClass)                          \
+  VCL_CLASS_INFO_(Self, Parent, [](TComponent* AControl) -> TObject* {              \
+    return new Self(static_cast<ControlClass*>(AControl));                          \
+  })                                                                                \
+private:
+
+class TcxDragAndDropObject;
+
+// The platform drag object of a TcxControl: shows the copy cursor over an
+// accepting target while the control says the drag copies, and frees itself
+// when the drag has ended.
+class TcxDragControlObject : public TDragControlObject {
+  CX_CONTROL_OBJECT_CLASS(TcxDragControlObject, TDragControlObject, TControl)
+public:
+  using TDragControlObject::TDragControlObject;
+  TCursor GetDragCursor(bool Accepted, int X, int Y) override;
+  void Finished(TObject* Target, int X, int Y, bool Accepted) override;
+};
+
+// The images a TcxControl shows under a platform drag.
+class TcxDragImageList : public TDragImageList {
+  VCL_COMPONENT_CLASS(TcxDragImageList, TDragImageList)
+public:
+  using TDragImageList::TDragImageList;
+};
+
+// The platform drag object a TcxControl saw last over itself, or null.
+TDragObject* cxGetCurrentDragObject();
+
 // ---------------------------------------------------------------- TcxControl
 
 // The windowed control the library's own controls descend from: painting
@@ -660,6 +698,26 @@ public:
   void CallMouseLeaveEvent(TControl* AControl);
   // A system setting changed: the bars re-check their sizes.
   void SystemInfoChanged(uint32_t AParameter) override;
+
+  // Library drag-and-drop. The object is made on first use and freed when
+  // the drag-and-drop finishes.
+  TcxDragAndDropObject* DragAndDropObject();
+  // TcxDragAndDropObject unless set.
+  TClass DragAndDropObjectClass() const;
+  void SetDragAndDropObjectClass(TClass Value) { FDragAndDropObjectClass = Value; }
+  TcxDragAndDropState DragAndDropState() const { return FDragAndDropState; }
+  // Going back to ddsNone outside FinishDragAndDrop cancels the mouse
+  // operations.
+  void SetDragAndDropState(TcxDragAndDropState Value);
+  // Captures the mouse and starts the object.
+  virtual void BeginDragAndDrop();
+  // Ends a drag-and-drop in process (accepted or not) or clears a starting
+  // one, then frees the object; nothing while it runs already.
+  void FinishDragAndDrop(bool Accepted);
+  // A platform drag from the control copies (Ctrl is down).
+  virtual bool IsCopyDragDrop() { return cxIsControlKeyDown(); }
+  // The platform drag's images: null unless the control has some to show.
+  TDragImageList* GetDragImages() override;
 
   // Scroll bars.
   TScrollStyle ScrollBars() const { return FScrollBars; }
@@ -743,9 +801,9 @@ protected:
 
   // Input.
   virtual bool IsInputEnabled() { return Enabled(); }
-  // After a button-down message; descendants start drags or anchor
-  // scrolling here.
-  virtual void ProcessMousePress(TMouseButton Button, int X, int Y) {}
+  // After a button-down message: the left one may start an automatic
+  // platform drag.
+  virtual void ProcessMousePress(TMouseButton Button, int X, int Y);
   virtual void BeforeMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {}
   virtual void FinishMouseAction();
   virtual void CancelMouseOperations();
@@ -765,6 +823,35 @@ protected:
   virtual void MouseEnter(TControl* AControl) { CallMouseEnterEvent(AControl); }
   virtual void MouseLeave(TControl* AControl) { CallMouseLeaveEvent(AControl); }
   virtual bool IsOwnWindowHandle(HWND H) { return HandleAllocated() && H == Handle(); }
+  // The point lies within the drag threshold around the press point.
+  bool IsMouseInPressedArea(int X, int Y) { return cxIsPointInDragThreshold(FMouseDownPos, X, Y); }
+
+  // Library drag-and-drop.
+  virtual TcxDragAndDropObject* CreateDragAndDropObject();
+  // Whether a left press at P may start drag-and-drop.
+  virtual bool StartDragAndDrop(const TPoint& P) { return false; }
+  virtual void DragAndDrop(const TPoint& P, bool& Accepted);
+  virtual void EndDragAndDrop(bool Accepted);
+  // Losing the capture while a drag-and-drop is starting cancels it.
+  virtual bool CancelModeOnCaptureRelease() { return true; }
+
+  // Platform drag.
+  virtual bool CanDrag(int X, int Y) { return FDragAndDropState == ddsNone; }
+  virtual bool CanStartDesignTimeDrag(int X, int Y) { return true; }
+  // Made for the control when OnStartDrag supplies none.
+  virtual TClass GetDragObjectClass() { return TcxDragControlObject::StaticClass(); }
+  // False refuses the drag that OnStartDrag began.
+  virtual bool StartDrag(TDragObject*& DragObject) { return true; }
+  void DoStartDrag(TDragObject*& DragObject) override;
+  void DoEndDrag(TObject* Target, int X, int Y) override;
+  void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
+  virtual bool HasDragImages() { return false; }
+  virtual TClass GetDragImagesClass() { return TcxDragImageList::StaticClass(); }
+  virtual TSize GetDragImagesSize() { return TSize{0, 0}; }
+  virtual void DrawDragImage(TcxCanvas* ACanvas, const TRect& R) {}
+  // One image of GetDragImagesSize drawn by DrawDragImage; cleared when the
+  // size is empty.
+  virtual void InitDragImages(TcxDragImageList* AImages);
 
   // Notifications.
   virtual void LookAndFeelChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues) {}
@@ -818,6 +905,10 @@ private:
   void HandleContextMenuMessage(TMessage& Message);
   void HandleMouseEnterLeave(TMessage& Message);
   bool DispatchInput(TMessage& Message);
+  void HandleKeyUp(TMessage& Message);
+  // The drag-and-drop steps of a press and a move.
+  void StartDragAndDropOnPress(TMouseButton Button, TShiftState Shift, int X, int Y);
+  void ContinueDragAndDrop(int X, int Y);
   bool IsKeyClaimed(WPARAM AKey);
   UINT DialogCode();
   void CreateMainScrollBars();
@@ -832,6 +923,12 @@ private:
   std::unique_ptr<TcxScreenCanvas> FActiveCanvas;
   std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
   std::unique_ptr<TcxControlCustomScrollBars> FMainScrollBars;
+  std::unique_ptr<TcxDragAndDropObject> FDragAndDropObject;
+  TClass FDragAndDropObjectClass = nullptr;
+  TCursor FDragAndDropPrevCursor = crDefault;
+  TcxDragAndDropState FDragAndDropState = ddsNone;
+  std::unique_ptr<TcxDragImageList> FDragImages;
+  bool FFinishingDragAndDrop = false;
   TcxControlActivateType FActivateType = atOther;
   TcxControlBorderStyle FBorderStyle = cxcbsNone;
   bool FFocusOnClick = true;
@@ -852,6 +949,56 @@ private:
   int FScrollBarsLockCount = 0;
   bool FScrollBarsUpdateNeeded = false;
   bool FUpdatingScrollBars = false;
+};
+
+// ---------------------------------------------------------------- drag-and-drop object
+
+// One library drag-and-drop inside a control: follows the mouse under the
+// control's capture, shows its cursor, may answer keys, and is told at the
+// end whether the drop was accepted (what that means is the object's).
+class TcxDragAndDropObject : public TObject {
+  CX_CONTROL_OBJECT_CLASS(TcxDragAndDropObject, TObject, TcxControl)
+public:
+  explicit TcxDragAndDropObject(TcxControl* AControl);
+
+  // Through the control's zoom.
+  TPoint CurMousePos = cxInvalidPoint;
+  TPoint PrevMousePos = cxInvalidPoint;
+  // The feedback must be drawn again.
+  bool Dirty() const { return FDirty; }
+  void SetDirty(bool Value);
+  TcxControl* Control() const { return FControl; }
+  TcxCanvas* Canvas() const { return FCanvas; }
+
+  virtual bool IsImmediateStart() { return false; }
+  void DoBeginDragAndDrop();
+  void DoDragAndDrop(const TPoint& P, bool& Accepted);
+  void DoEndDragAndDrop(bool Accepted);
+  // A key while it runs; false lets the control end it unaccepted.
+  virtual bool DoProcessKeyDown(const TMessage& Message);
+  virtual bool DoProcessKeyUp(const TMessage& Message);
+
+protected:
+  virtual void DirtyChanged() {}
+  // The cursor position in the control's client coordinates.
+  virtual TPoint GetClientCursorPos();
+  virtual TCursor GetDragAndDropCursor(bool Accepted) { return Accepted ? crDrag : crNoDrop; }
+  virtual int GetZoomPercent() { return 100; }
+  virtual void AfterDragAndDrop(bool Accepted) {}
+  virtual void BeforeDragAndDrop() {}
+  virtual void InitDragAndDrop() { DirtyChanged(); }
+  // Shows the answer in the screen cursor.
+  virtual void DragAndDrop(const TPoint& P, bool& Accepted);
+  virtual void EndDragAndDrop(bool Accepted) { SetDirty(true); }
+  virtual bool ProcessKeyDown(uint16_t AKey, TShiftState AShift) { return false; }
+  virtual bool ProcessKeyUp(uint16_t AKey, TShiftState AShift) { return false; }
+  // A client point at the control's zoom taken to the unzoomed content.
+  virtual TPoint TranslatePoint(const TPoint& P);
+
+private:
+  TcxCanvas* FCanvas;
+  TcxControl* FControl;
+  bool FDirty = false;
 };
 
 // The size grip of a control with windowed scroll bars, or null.

@@ -49,6 +49,8 @@ TcxControl::~TcxControl() {
   // Children (the bars among them) and the window go before the bars'
   // holder, while the control still knows them.
   Destroying();
+  // A platform drag from the control ends without a drop.
+  if (Dragging()) CancelDrag();
   DestroyHandle();
   DestroyMainScrollBars();
   SetMouseCaptureObject(nullptr);
@@ -61,6 +63,8 @@ void TcxControl::CreateParams(TCreateParams& Params) {
 }
 
 void TcxControl::CreateWnd() {
+  // Asked here rather than at construction, where descendants cannot answer.
+  if (HasDragImages()) SetControlStyle(ControlStyle().Include(csDisplayDragImage));
   TCustomControl::CreateWnd();
   RecreateMainScrollBars();
 }

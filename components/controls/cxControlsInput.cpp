@@ -109,9 +109,11 @@ bool TcxControl::DispatchInput(TMessage& Message) {
     case WM_CONTEXTMENU: HandleContextMenuMessage(Message); return true;
     case WM_CANCELMODE:
       TCustomControl::WndProc(Message);
+      FinishDragAndDrop(false);
       CancelMouseOperations();
       return true;
     case CN_KEYDOWN: HandleKeyDown(Message); return true;
+    case CN_KEYUP: HandleKeyUp(Message); return true;
     case CN_SYSKEYDOWN: HandleSysKeyDown(Message); return true;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: HandleMouseEnterLeave(Message); return true;
@@ -130,7 +132,8 @@ bool TcxControl::DispatchInput(TMessage& Message) {
 // ---------------------------------------------------------------- cursor
 
 void TcxControl::HandleSetCursor(TMessage& Message) {
-  if (IsOwnWindowHandle(reinterpret_cast<HWND>(Message.WParam)) && Screen->Cursor() == crDefault) {
+  if (IsOwnWindowHandle(reinterpret_cast<HWND>(Message.WParam)) && FDragAndDropState == ddsNone &&
+      Screen->Cursor() == crDefault) {
     const TPoint p = GetMouseCursorClientPos();
     if (const TCursor cursor = GetCurrentCursor(p.X, p.Y); cursor != crDefault) {
       ::SetCursor(Screen->Cursors(cursor));
@@ -173,6 +176,7 @@ void TcxControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
       Y += before.Y - Top();
     }
   }
+  StartDragAndDropOnPress(Button, Shift, X, Y);
   BeforeMouseDown(Button, Shift, X, Y);
   if (!guard.Alive()) return;
   TCustomControl::MouseDown(Button, Shift, X, Y);
@@ -181,6 +185,7 @@ void TcxControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 
 void TcxControl::MouseMove(TShiftState Shift, int X, int Y) {
   TCustomControl::MouseMove(Shift, X, Y);
+  ContinueDragAndDrop(X, Y);
   UpdateHintAtPoint(TPoint(X, Y));
 }
 
@@ -190,7 +195,10 @@ void TcxControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
-void TcxControl::FinishMouseAction() { SetMouseCaptureObject(nullptr); }
+void TcxControl::FinishMouseAction() {
+  FinishDragAndDrop(true);
+  SetMouseCaptureObject(nullptr);
+}
 
 void TcxControl::CancelMouseOperations() {
   FMouseButtonPressed = false;
@@ -202,10 +210,11 @@ void TcxControl::SetMouseCaptureObject(TObject* Value) {
   if (auto* holder = dynamic_cast<IcxCaptureHolder*>(FMouseCaptureObject)) holder->LoseCapture();
   FMouseCaptureObject = Value;
   SetMouseCapture(Value != nullptr);
+  if (!Value && FDragAndDropState == ddsStarting && CancelModeOnCaptureRelease()) Perform(WM_CANCELMODE);
 }
 
 bool TcxControl::GetDesignHitTest(int X, int Y, TShiftState) {
-  return FMouseButtonPressed || IsScrollBarsArea(TPoint(X, Y));
+  return FDragAndDropState != ddsNone || FMouseButtonPressed || IsScrollBarsArea(TPoint(X, Y));
 }
 
 TPoint TcxControl::GetMouseCursorClientPos() {
@@ -261,6 +270,11 @@ bool TcxControl::IsKeyClaimed(WPARAM AKey) {
 void TcxControl::HandleKeyDown(TMessage& Message) {
   Message.Result = 1;
   if (HandleShortCut(Message)) return;
+  if (FDragAndDropState != ddsNone) {
+    // Any key the drag-and-drop does not answer, Escape among them, cancels it.
+    if (!DragAndDropObject()->DoProcessKeyDown(Message)) FinishDragAndDrop(false);
+    return;
+  }
   if (!IsDesigning()) {
     if (Perform(CM_CHILDKEY, Message.WParam, reinterpret_cast<LPARAM>(this)) != 0) return;
     if (!IsKeyClaimed(Message.WParam))
@@ -269,6 +283,14 @@ void TcxControl::HandleKeyDown(TMessage& Message) {
         return;
   }
   Message.Result = 0;
+}
+
+void TcxControl::HandleKeyUp(TMessage& Message) {
+  if (FDragAndDropState != ddsNone && DragAndDropObject()->DoProcessKeyUp(Message)) {
+    Message.Result = 1;
+    return;
+  }
+  TCustomControl::WndProc(Message);
 }
 
 void TcxControl::HandleSysKeyDown(TMessage& Message) {

@@ -102,7 +102,7 @@ LRESULT CALLBACK StdWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
     return message.Result;
   }
   try {
-    control->WindowProc(message);
+    if (!DragHandlesMessage(control, message)) control->WindowProc(message);
   } catch (...) {
     if (Application) Application->HandleException(control);
   }
@@ -119,6 +119,7 @@ TControl::TControl(TComponent* AOwner)
 }
 
 TControl::~TControl() {
+  LeaveDrag();
   if (FParent) FParent->RemoveControl(this);
 }
 
@@ -356,6 +357,12 @@ void TControl::WndProc(TMessage& Message) {
     case CM_TEXTCHANGED:
     case CM_VISIBLECHANGED:
     case CM_ENABLEDCHANGED: return Invalidate();
+    case CM_GESTURE: {
+      bool handled = false;
+      HandleGesture(*reinterpret_cast<const TGestureEventInfo*>(Message.LParam), handled);
+      Message.Result = handled ? 1 : 0;
+      return;
+    }
   }
   if (IsMouseMessage(Message.Msg)) HandleMouse(Message);
   DefaultHandler(Message);
@@ -373,6 +380,7 @@ TWinControl::~TWinControl() {
   // control leaves its parent first, so the form forgets its children
   // while they still exist.
   Destroying();
+  LeaveDrag();
   if (Parent()) Parent()->RemoveControl(this);
   while (!FControls.empty()) delete FControls.back();
   DestroyHandle();
@@ -957,6 +965,9 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_SETCURSOR: return SetCursorFromScreen(Message);
     case WM_CONTEXTMENU: return ContextMenu(Message);
     case WM_MOUSEWHEEL: return MouseWheel(Message);
+    case WM_GESTURENOTIFY:
+      if (FStandardClass) break;
+      return GestureNotify(Message);
     case WM_PRINTCLIENT:
       if (FStandardClass) break;
       FControlState.Include(csPrintClient);
@@ -991,6 +1002,41 @@ void TWinControl::WndProc(TMessage& Message) {
 void TWinControl::DefaultHandler(TMessage& Message) {
   if (FHandle)
     Message.Result = CallWindowProcW(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
+}
+
+namespace {
+// One configuration per gesture the system knows: wanted when the control
+// takes it, blocked otherwise; a pan's single-finger directions, gutter and
+// inertia follow the options.
+std::vector<GESTURECONFIG> GestureConfigs(TInteractiveGestures Gestures, TInteractiveGestureOptions Options) {
+  auto config = [](DWORD AId, bool AWanted, DWORD AWanting, DWORD AAll) {
+    return GESTURECONFIG{AId, AWanted ? AWanting : 0, AWanted ? AAll & ~AWanting : AAll};
+  };
+  constexpr DWORD allPanFlags = GC_PAN | GC_PAN_WITH_SINGLE_FINGER_VERTICALLY |
+                                GC_PAN_WITH_SINGLE_FINGER_HORIZONTALLY | GC_PAN_WITH_GUTTER | GC_PAN_WITH_INERTIA;
+  DWORD panFlags = GC_PAN;
+  if (Options.Contains(igoPanSingleFingerVertical)) panFlags |= GC_PAN_WITH_SINGLE_FINGER_VERTICALLY;
+  if (Options.Contains(igoPanSingleFingerHorizontal)) panFlags |= GC_PAN_WITH_SINGLE_FINGER_HORIZONTALLY;
+  if (Options.Contains(igoPanGutter)) panFlags |= GC_PAN_WITH_GUTTER;
+  if (Options.Contains(igoPanInertia)) panFlags |= GC_PAN_WITH_INERTIA;
+  return {config(GID_ZOOM, Gestures.Contains(igZoom), GC_ZOOM, GC_ZOOM),
+          config(GID_PAN, Gestures.Contains(igPan), panFlags, allPanFlags),
+          config(GID_ROTATE, Gestures.Contains(igRotate), GC_ROTATE, GC_ROTATE),
+          config(GID_TWOFINGERTAP, Gestures.Contains(igTwoFingerTap), GC_TWOFINGERTAP, GC_TWOFINGERTAP),
+          config(GID_PRESSANDTAP, Gestures.Contains(igPressAndTap), GC_PRESSANDTAP, GC_PRESSANDTAP)};
+}
+}  // namespace
+
+// A touch begins: the window is configured for the gestures the control
+// takes at that point. Where the system has no gestures the configuration
+// fails and nothing else changes.
+void TWinControl::GestureNotify(TMessage& Message) {
+  TInteractiveGestures gestures = Touch().InteractiveGestures();
+  TInteractiveGestureOptions options = Touch().InteractiveGestureOptions();
+  QueryGestureOptions(gestures, options);
+  std::vector<GESTURECONFIG> configs = GestureConfigs(gestures, options);
+  SetGestureConfig(FHandle, 0, static_cast<UINT>(configs.size()), configs.data(), sizeof(GESTURECONFIG));
+  DefaultHandler(Message);
 }
 
 // ---------------------------------------------------------------- canvases

@@ -14,6 +14,7 @@
 #include "vcl/rtl/Types.h"
 #include "vcl/rtl/UnitStartup.h"
 
+class TControl;
 class TWinControl;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -55,6 +56,8 @@ constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crSizeWE = -9;
 constexpr TCursor crUpArrow = -10;
 constexpr TCursor crHourGlass = -11;
+constexpr TCursor crDrag = -12;
+constexpr TCursor crNoDrop = -13;
 constexpr TCursor crNo = -18;
 constexpr TCursor crAppStart = -19;
 constexpr TCursor crHelp = -20;
@@ -73,6 +76,125 @@ using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, 
                                             const TPoint& MousePos, bool& Handled)>;
 
 class TPopupMenu;
+class TDragImageList;
+class TDragObject;
+
+// ---------------------------------------------------------------- drag and drop
+
+enum class TDragMode { dmManual, dmAutomatic };
+using enum TDragMode;
+enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+using enum TDragState;
+
+// Source: the dragged control when the framework made the drag object, else
+// the drag object itself.
+using TStartDragEvent = std::function<void(TObject* Sender, TDragObject*& DragObject)>;
+using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y,
+                                          TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
+
+// What one drag carries and how it shows; the targets see it (or its
+// control) as their Source.
+class TDragObject : public TObject {
+  VCL_CLASS(TDragObject, TObject)
+public:
+  virtual TCursor GetDragCursor(bool Accepted, int X, int Y) { return Accepted ? crDrag : crNoDrop; }
+  virtual TDragImageList* GetDragImages() { return nullptr; }
+  // The drag ended: dropped on an accepting target, or not.
+  virtual void Finished(TObject* Target, int X, int Y, bool Accepted) {}
+  // Hide the image while the screen under it changes.
+  void HideDragImage();
+  void ShowDragImage();
+  // The control under the pointer (null over no control) and the pointer's
+  // screen position.
+  TControl* DragTarget = nullptr;
+  TPoint DragPos;
+};
+
+// The drag object of a dragged control; the end of the drag is the
+// control's.
+class TDragControlObject : public TDragObject {
+  VCL_CLASS(TDragControlObject, TDragObject)
+public:
+  explicit TDragControlObject(TControl* AControl) : FControl(AControl) {}
+  TControl* Control() const { return FControl; }
+  TDragImageList* GetDragImages() override;
+  void Finished(TObject* Target, int X, int Y, bool Accepted) override;
+
+private:
+  TControl* FControl;
+};
+
+// Ends the running drag without a drop; nothing when none runs.
+void CancelDrag();
+// The drag object of the running drag, or null.
+TDragObject* CurrentDragObject();
+// Every framework window offers its messages here first: while a drag runs
+// the mouse on the source's window and the keys lead it. True when the
+// message was the drag's.
+bool DragHandlesMessage(TWinControl* AControl, TMessage& Message);
+
+// ---------------------------------------------------------------- touch settings
+
+// The gestures a control takes from a touch screen, by their order in the
+// system's gesture ids (zoom 3 to press-and-tap 7).
+enum class TInteractiveGesture { igZoom, igPan, igRotate, igTwoFingerTap, igPressAndTap };
+using enum TInteractiveGesture;
+using TInteractiveGestures = TSet<TInteractiveGesture>;
+enum class TInteractiveGestureOption {
+  igoPanSingleFingerHorizontal, igoPanSingleFingerVertical, igoPanInertia, igoPanGutter,
+  igoParentPassthrough
+};
+using enum TInteractiveGestureOption;
+using TInteractiveGestureOptions = TSet<TInteractiveGestureOption>;
+
+enum class TInteractiveGestureFlag { gfBegin, gfInertia, gfEnd };
+using enum TInteractiveGestureFlag;
+using TInteractiveGestureFlags = TSet<TInteractiveGestureFlag>;
+
+// Gesture ids of a gesture event: the system's id plus 256.
+constexpr int igiBegin = 257;
+constexpr int igiEnd = 258;
+constexpr int igiZoom = 259;
+constexpr int igiPan = 260;
+constexpr int igiRotate = 261;
+constexpr int igiTwoFingerTap = 262;
+constexpr int igiPressAndTap = 263;
+
+struct TSmallPoint {
+  int16_t X = 0;
+  int16_t Y = 0;
+  friend constexpr bool operator==(const TSmallPoint&, const TSmallPoint&) = default;
+};
+
+// One gesture event as a control receives it (CM_GESTURE), in the
+// receiving control's client coordinates.
+struct TGestureEventInfo {
+  int GestureID = 0;
+  TPoint Location;
+  TInteractiveGestureFlags Flags;
+  double Angle = 0;
+  int Distance = 0;
+  TSmallPoint InertiaVector;
+  TSmallPoint TapLocation;
+};
+
+// A control's touch settings: the gestures it takes and how.
+class TTouchManager {
+public:
+  TInteractiveGestures InteractiveGestures() const { return FInteractiveGestures; }
+  void SetInteractiveGestures(TInteractiveGestures Value) { FInteractiveGestures = Value; }
+  TInteractiveGestureOptions InteractiveGestureOptions() const { return FInteractiveGestureOptions; }
+  void SetInteractiveGestureOptions(TInteractiveGestureOptions Value) { FInteractiveGestureOptions = Value; }
+
+private:
+  TInteractiveGestures FInteractiveGestures;
+  TInteractiveGestureOptions FInteractiveGestureOptions{igoPanSingleFingerHorizontal, igoPanSingleFingerVertical,
+                                                         igoPanInertia, igoPanGutter, igoParentPassthrough};
+};
+enum class TTouchProperty { tpInteractiveGestures, tpInteractiveGestureOptions };
+using enum TTouchProperty;
 
 // ---------------------------------------------------------------- TControl
 
@@ -139,6 +261,30 @@ public:
   // The menu a right click shows; none by default.
   virtual TPopupMenu* GetPopupMenu() { return nullptr; }
 
+  TTouchManager& Touch() { return FTouch; }
+  // Whether a touch setting differs from the control's default and is
+  // stored with it.
+  virtual bool IsTouchPropertyStored(TTouchProperty AProperty) { return true; }
+
+  // Dragging to other controls. With dmAutomatic a left press starts it.
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode Value) { FDragMode = Value; }
+  // Immediate: the drag shows at once; else only once the pointer left the
+  // square of Threshold (Mouse.DragThreshold when negative) around the
+  // press. The control holds the mouse until the drag ends.
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  // Drop: on the target under the pointer when it accepts.
+  void EndDrag(bool Drop);
+  bool Dragging() const;
+  // The images the drag shows; null for none.
+  virtual TDragImageList* GetDragImages() { return nullptr; }
+  // The end of a drag from this control (OnEndDrag); Target is null when
+  // nothing took the drop.
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
+  // A drag over this control: Accept starts as whether OnDragOver is set.
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  virtual void DragDrop(TObject* Source, int X, int Y);
+
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
   TControlState ControlState() const { return FControlState; }
@@ -166,8 +312,15 @@ public:
   TNotifyEvent OnMouseLeave;
   // Before the popup menu shows; Handled keeps it from showing.
   TContextPopupEvent OnContextPopup;
+  TStartDragEvent OnStartDrag;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
 
 protected:
+  // The start of a drag from this control (OnStartDrag); a drag object left
+  // null is made by the framework.
+  virtual void DoStartDrag(TDragObject*& DragObject);
   // Handles the messages this class knows by number; others reach
   // DefaultHandler.
   virtual void WndProc(TMessage& Message);
@@ -186,6 +339,8 @@ protected:
   virtual void DoContextPopup(const TPoint& MousePos, bool& Handled);
   // Raises EInvalidOperation naming the control.
   [[noreturn]] void InvalidOperation(const String& Reason) const;
+  // A gesture event for the control (CM_GESTURE); Handled answers 1 to it.
+  virtual void HandleGesture(const TGestureEventInfo& EventInfo, bool& Handled) {}
 
   // Text of a control without a window of its own (or before it has one).
   String FText;
@@ -198,6 +353,8 @@ private:
   void HandleMouseEnterLeave(TMessage& Message);
   void ParentFontChanged();
   void ParentColorChanged();
+  // A control going away ends the drag it leads and stops being a target.
+  void LeaveDrag();
 
   TWinControl* FParent = nullptr;
   int FLeft = 0;
@@ -212,10 +369,12 @@ private:
   bool FTakingParentFont = false;
   TColor FColor = clWindow;
   TCursor FCursor = crDefault;
+  TDragMode FDragMode = dmManual;
   String FHint;
   TControlStyle FControlStyle;
   TControlState FControlState;
   std::unique_ptr<TFont> FFont;
+  TTouchManager FTouch;
 };
 
 // ---------------------------------------------------------------- TWinControl
@@ -317,6 +476,9 @@ protected:
   // MousePos on the screen; true when the wheel was handled (OnMouseWheel).
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos);
   virtual void ApplyParentBackground(bool Value);
+  // At the start of a touch (WM_GESTURENOTIFY): the gestures and options
+  // the window is configured for, Touch's by default.
+  virtual void QueryGestureOptions(TInteractiveGestures& Gestures, TInteractiveGestureOptions& Options) {}
   // The graphic children, painted after the window's own content.
   void PaintControls(HDC DC);
   // Erases and paints R (clipped to AClip, in R's coordinates, when given)
@@ -326,6 +488,7 @@ protected:
 private:
   friend LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
   void ContextMenu(TMessage& Message);
+  void GestureNotify(TMessage& Message);
   void MouseWheel(TMessage& Message);
   void TrackMouse(TMessage& Message);
   void CreateHandle();

@@ -269,6 +269,7 @@ HCURSOR TScreen::Cursors(TCursor Index) const {
       {crSizeNWSE, IDC_SIZENWSE},  {crSizeWE, IDC_SIZEWE},     {crUpArrow, IDC_UPARROW},
       {crHourGlass, IDC_WAIT},     {crNo, IDC_NO},             {crAppStart, IDC_APPSTARTING},
       {crHelp, IDC_HELP},          {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL},
+      {crNoDrop, IDC_NO},
   };
   if (Index == crNone) return nullptr;
   for (const auto& cursor : standard)

@@ -43,6 +43,8 @@ constexpr UINT CM_CHILDKEY = CM_BASE + 46;
 constexpr UINT CM_HINTSHOW = CM_BASE + 48;
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 constexpr UINT CM_INVALIDATE = CM_BASE + 52;
+// A gesture event for a control: lParam points at its TGestureEventInfo.
+constexpr UINT CM_GESTURE = CM_BASE + 82;
 
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_CHARTOITEM = CN_BASE + WM_CHARTOITEM;
