@@ -208,8 +208,6 @@ private:
   std::unique_ptr<TFont> FOwnFont;
 };
 
-using TcxContainerStyleClass = TClass;
-
 // The four state styles of a container or a controller.
 class TcxContainerStyles : public TObject {
   VCL_CLASS(TcxContainerStyles, TObject)
@@ -490,7 +488,6 @@ private:
   void HandleSetCursorMessage(TMessage& Message);
   void CalculateContainerState(const TPoint& P, bool AllowHotTrack);
   TcxControlScrollBar* MirroredBar(TScrollBarKind AKind);
-  void HandleMirroredBarScroll(TScrollBarKind AKind, TScrollCode ACode, int& APos);
 
   struct TActiveStyleData {
     TcxContainerState ContainerState{csNormal};
@@ -511,7 +508,6 @@ private:
   int FPopupMenuLockCount = 0;
   int FProcessEventsLockCount = 0;
   int FRefreshLockCount = 0;
-  bool FScrollBarsCalculating = false;
   TSizeGripData FSizeGripData;
   bool FInternalSetting = false;
   bool FIsCreating = true;

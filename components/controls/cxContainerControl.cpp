@@ -524,10 +524,14 @@ void TcxContainer::HandleFontChangedMessage(TMessage& Message) {
     ShortRefreshContainer(false);
     return;
   }
+  // One change, with the flag already settled: a font taken from the parent
+  // is not an assigned one.
   const bool wasAssigned = Style()->AssignedValues().Contains(csvFont);
+  Style()->BeginUpdate();
   Style()->SetFont(Font());
   if (!wasAssigned && ParentFont())
     Style()->SetAssignedValues(Style()->AssignedValues() - TcxContainerStyleValues{csvFont});
+  Style()->EndUpdate();
   TcxControl::WndProc(Message);
 }
 
@@ -658,6 +662,16 @@ void TcxContainer::WndProc(TMessage& Message) {
         return;
       }
       break;
+    case WM_WINDOWPOSCHANGING:
+      if (IsDestroying()) {
+        Message.Result = 0;
+        return;
+      }
+      TcxControl::WndProc(Message);
+      if (HandleAllocated() && IsWindowFocused(Handle()) && FInnerControl && FInnerControl->HandleAllocated() &&
+          FInnerControl->CanFocus() && !ControlState().Contains(csFocusing))
+        FocusInnerControl();
+      return;
     case WM_WINDOWPOSCHANGED:
       TcxControl::WndProc(Message);
       if (!IsDestroying()) ShortRefreshContainer(false);
@@ -744,13 +758,10 @@ TcxControlScrollBar* TcxContainer::MirroredBar(TScrollBarKind AKind) {
     bar = new TcxControlScrollBar(this);
     bar->SetKind(AKind);
     bar->SetParent(this);
-    bar->OnScroll = [this, AKind](TObject*, TScrollCode ACode, int& APos) { HandleMirroredBarScroll(AKind, ACode, APos); };
+    // Scrolling by the bar is the descendant's to pass on to the inner control.
+    bar->OnScroll = [this, AKind](TObject*, TScrollCode ACode, int& APos) { Scroll(AKind, ACode, APos); };
   }
   return bar;
-}
-
-void TcxContainer::HandleMirroredBarScroll(TScrollBarKind AKind, TScrollCode ACode, int& APos) {
-  Scroll(AKind, ACode, APos);
 }
 
 void TcxContainer::UpdateScrollBarsParameters() {
@@ -811,7 +822,6 @@ void TcxContainer::AdjustScrollBar(IcxControlScrollBar* ABar) {
 void TcxContainer::SetScrollBarsParameters(bool AIsScrolling) {
   if (!FInnerControl || HasScrollBars() || IsDestroying() || !cxIsLibraryScrollBarsEnabled()) return;
   if (!HandleAllocated() || !FInnerControl->HandleAllocated()) return;
-  FScrollBarsCalculating = true;
   for (TScrollBarKind kind : {sbHorizontal, sbVertical}) {
     IcxControlScrollBar* bar = MirroredBar(kind);
     if (!AIsScrolling) AdjustScrollBar(bar);
@@ -832,5 +842,4 @@ void TcxContainer::SetScrollBarsParameters(bool AIsScrolling) {
     DeleteObject(region);
   }
   FSizeGripData = grip;
-  FScrollBarsCalculating = false;
 }

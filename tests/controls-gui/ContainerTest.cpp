@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "components/controls/cxContainer.h"
+#include "components/controls/cxDWMApi.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
 #include "tests/guiharness/WindowCapture.h"
@@ -87,9 +88,11 @@ TEST_F(ContainerPainting, EachBorderStyleDrawsItsFrameAroundTheInnerControl) {
                               {cbsUltraFlat, clBtnShadow, clWhite}, {cbsOffice11, clBtnShadow, clWhite},
                               {cbsNone, clWhite, clWhite}};
   std::filesystem::create_directories("artifacts");
+  // Three times the size, so that a person sees each pixel of the borders.
+  constexpr int Zoom = 3;
   TBitmap sheet;
   sheet.SetPixelFormat(pf32bit);
-  sheet.SetSize(130, 10 + 34 * static_cast<int>(std::size(cases)));
+  sheet.SetSize(Zoom * 120, Zoom * (10 + 34 * static_cast<int>(std::size(cases))));
   sheet.Canvas()->Brush()->SetColor(clSilver);
   sheet.Canvas()->FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
   int row = 0;
@@ -109,7 +112,7 @@ TEST_F(ContainerPainting, EachBorderStyleDrawsItsFrameAroundTheInnerControl) {
     EXPECT_EQ(PixelColor(*capture, 0, 0), Rgb(c.Outer));
     EXPECT_EQ(PixelColor(*capture, 1, 1), Rgb(c.Inner));
     EXPECT_EQ(PixelColor(*capture, 99, 23), Rgb(c.Style == cbsNone ? clWhite : c.Style == cbsFlat || c.Style == cbs3D ? clBtnHighlight : c.Outer));
-    sheet.Canvas()->Draw(10, 10 + 34 * row++, capture.get());
+    sheet.Canvas()->StretchDraw(::Bounds(Zoom * 10, Zoom * (10 + 34 * row++), Zoom * 100, Zoom * 24), capture.get());
     delete container;
   }
   SaveAsPng(sheet, L"artifacts\\ContainerBorderStyles.png");
@@ -154,6 +157,7 @@ TEST_F(ContainerPainting, TheActiveStyleFollowsFocusAndEnabledState) {
   container->Style()->SetBorderStyle(cbsSingle);
   container->Style()->SetTransparentBorder(false);
   container->StyleFocused()->SetBorderColor(clBlue);
+  container->StyleHot()->SetBorderColor(clLime);
   container->StyleDisabled()->SetColor(clGray);
   struct Case {
     const char* Name;
@@ -164,6 +168,7 @@ TEST_F(ContainerPainting, TheActiveStyleFollowsFocusAndEnabledState) {
   };
   const Case cases[] = {
       {"normal", [&] { other->SetFocus(); }, csNormal, clWindowFrame, clWindow},
+      {"hot", [&] { container->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(50, 10)); }, csHotTrack, clLime, clWindow},
       {"focused", [&] { container->SetFocus(); }, csActive, clBlue, clWindow},
       {"disabled", [&] { container->SetEnabled(false); }, csDisabled, clBtnShadow, clGray},
   };
@@ -178,6 +183,53 @@ TEST_F(ContainerPainting, TheActiveStyleFollowsFocusAndEnabledState) {
     auto capture = CaptureWindow(container);
     EXPECT_EQ(PixelColor(*capture, 0, 0), Rgb(c.Border));
   }
+}
+
+TEST_F(ContainerPainting, AParentFontIsNotAssignedButTheContainersOwnFontIs) {
+  TcxContainer* container = AddContainer(10, 10);
+  Form->Font()->SetSize(14);
+  ProcessPendingMessages();
+  EXPECT_EQ(container->Style()->Font()->Size(), 14);
+  EXPECT_FALSE(container->Style()->AssignedValues().Contains(csvFont));
+  EXPECT_TRUE(container->ParentFont());
+  auto font = std::make_unique<TFont>();
+  font->SetSize(9);
+  container->SetFont(font.get());
+  EXPECT_TRUE(container->Style()->AssignedValues().Contains(csvFont));
+  EXPECT_EQ(container->Style()->Font()->Size(), 9);
+  EXPECT_FALSE(container->ParentFont());
+  EXPECT_EQ(container->InnerControl()->Font()->Size(), 9);
+}
+
+TEST_F(ContainerPainting, AThemedContainerFramesItselfInTheThemesBorderColour) {
+  // With desktop composition the frame takes the list box's border colour.
+  const bool composition = cxIsDesktopCompositionEnabled();
+  HTHEME theme = dxThemeHandleOf(composition ? totListBox : totComboBox);
+  if (!theme || !dxThemeHandleOf(totEdit)) GTEST_SKIP() << "no visual styles";
+  TcxContainer* container = AddContainer(10, 10);
+  container->Style()->LookAndFeel()->SetNativeStyle(true);
+  container->Style()->SetTransparentBorder(false);
+  container->Style()->SetColor(clYellow);
+  ProcessPendingMessages();
+  ASSERT_TRUE(container->ViewInfo()->NativeStyle);
+  EXPECT_EQ(container->ViewInfo()->BorderRect, TRect(2, 2, 98, 22));
+  COLORREF border = 0;
+  ASSERT_EQ(GetThemeColor(theme, composition ? 3 : 1, 1, TMT_BORDERCOLOR, &border), S_OK);
+  auto capture = CaptureWindow(container);
+  EXPECT_EQ(PixelColor(*capture, 0, 0), static_cast<TColor>(border));
+  EXPECT_EQ(PixelColor(*capture, 99, 23), static_cast<TColor>(border));
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(*capture, L"artifacts\\ContainerThemed.png");
+}
+
+TEST_F(ContainerPainting, AThemedContainerWithoutBorderKeepsATwoPixelTransparentMargin) {
+  if (!dxThemeHandleOf(totEdit)) GTEST_SKIP() << "no visual styles";
+  TcxContainer* container = AddContainer(10, 10);
+  container->Style()->LookAndFeel()->SetNativeStyle(true);
+  container->Style()->SetBorderStyle(cbsNone);
+  ProcessPendingMessages();
+  EXPECT_EQ(container->VisibleBounds(), TRect(2, 2, 98, 22));
+  EXPECT_EQ(container->ViewInfo()->BorderRect, TRect(2, 2, 98, 22));
 }
 
 using ContainerFocus = ContainerFixture;
@@ -233,6 +285,23 @@ TEST_F(ContainerScrollBars, TheLibraryBarLiesOverTheNativeOneWithItsRange) {
   ProcessPendingMessages();
   EXPECT_EQ(vert->Position(), GetScrollPos(list->Handle(), SB_VERT));
   EXPECT_GT(vert->Position(), 0);
+}
+
+using ContainerHints = ContainerFixture;
+
+TEST_F(ContainerHints, AHintShowsOnlyForTheVisibleControlUnderTheCursorOfTheActiveProgram) {
+  TcxContainer* container = AddContainer(10, 10);
+  TcxContainer* other = AddContainer(10, 60);
+  SetForegroundWindow(Form->Handle());
+  const TPoint centre = container->ClientToScreen(TPoint(50, 12));
+  SetCursorPos(centre.X, centre.Y);
+  ProcessPendingMessages();
+  // The inner edit lies over the container's centre: the hint is the
+  // inner control's.
+  EXPECT_TRUE(cxCanShowHintForControl(container->InnerControl()));
+  EXPECT_FALSE(cxCanShowHintForControl(other->InnerControl()));
+  container->Hide();
+  EXPECT_FALSE(cxCanShowHintForControl(container->InnerControl()));
 }
 
 }  // namespace
