@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"
@@ -103,17 +105,28 @@ private:
   TcxLookAndFeelStyle FStyle;
 };
 
+// The test's painters stand in for the built-in ones of those looks, which
+// come back afterwards.
 struct ControlBase : FormFixture {
   ControlBase() {
-    PaintersManager->Register(std::make_unique<TRootPainter>(L"UltraFlat", lfsUltraFlat));
-    PaintersManager->Register(std::make_unique<TRootPainter>(L"Native", lfsNative));
+    for (auto [name, style] : {std::pair{L"UltraFlat", lfsUltraFlat}, {L"Native", lfsNative}}) {
+      if (TcxCustomLookAndFeelPainter* builtIn = PaintersManager->GetPainter(name)) {
+        FBuiltIn.push_back(builtIn->ClassType());
+        PaintersManager->Unregister(name);
+      }
+      PaintersManager->Register(std::make_unique<TRootPainter>(name, style));
+    }
   }
   ~ControlBase() override {
     delete Form;
     Form = nullptr;
     PaintersManager->Unregister(L"UltraFlat");
     PaintersManager->Unregister(L"Native");
+    for (TClass painterClass : FBuiltIn)
+      PaintersManager->Register(std::unique_ptr<TcxCustomLookAndFeelPainter>(
+          static_cast<TcxCustomLookAndFeelPainter*>(TObject::CreateInstance(painterClass))));
   }
+  std::vector<TClass> FBuiltIn;
   TContentControl* Control = nullptr;
   const int BarWidth = GetSystemMetrics(SM_CXVSCROLL);
   const int BarHeight = GetSystemMetrics(SM_CYHSCROLL);
