@@ -218,12 +218,15 @@ bool TcxOffice11LookAndFeelPainter::IsHeaderHotTrack() { return true; }
 int TcxOffice11LookAndFeelPainter::GridBordersOverlapSize() { return 0; }
 
 // A caption on top is filled like a footer (solid), elsewhere like a header.
+// The border stays out of the fill; the caller's clip comes back.
 void TcxOffice11LookAndFeelPainter::LayoutViewDrawRecordCaption(TcxCanvas* ACanvas, const TRect& ABounds, const TRect&,
                                                                 TcxGroupBoxCaptionPosition APosition,
                                                                 TcxButtonState AState) {
+  ACanvas->SaveClipRegion();
   LayoutViewDrawRecordBorder(ACanvas, ABounds, AState, cxBordersAll);
   DrawCellBackgroundAndText(ACanvas, ABounds, TRect(), AState, taLeftJustify, vaTop, false, false, String(), nullptr,
                             clDefault, clDefault, nullptr, APosition == cxgpTop);
+  ACanvas->RestoreClipRegion();
 }
 
 TColor TcxOffice11LookAndFeelPainter::FooterSeparatorColor() { return HeaderShadowColor(); }

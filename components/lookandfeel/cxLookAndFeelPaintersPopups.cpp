@@ -160,10 +160,14 @@ void TcxCustomLookAndFeelPainter::DrawScrollBarPart(TcxCanvas* /*ACanvas*/, bool
                                                     const TRect& /*R*/, TcxScrollBarPart /*APart*/,
                                                     TcxButtonState /*AState*/) {}
 
+// A look whose navigator border leaves the clip reduced gives the caller's
+// clip back all the same.
 void TcxCustomLookAndFeelPainter::DrawScrollBarSplitter(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) {
+  ACanvas->SaveClipRegion();
   DrawNavigatorButton(ACanvas, R, AState, clDefault);
   DrawNavigatorBorder(ACanvas, R, false);
   DrawSplitter(ACanvas, cxRectDeflated(R, 2), AState == cxbsHot, AState == cxbsPressed, false);
+  ACanvas->RestoreClipRegion();
 }
 
 // ---------------------------------------------------------------- size grip, slider and small buttons

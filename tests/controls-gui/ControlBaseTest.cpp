@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"

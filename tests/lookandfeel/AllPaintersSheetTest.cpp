@@ -9,6 +9,7 @@
 
 #include "FamilyCatalogue.h"
 #include "PainterFamilies.h"
+#include "components/core/dxOffice11.h"
 
 namespace {
 
@@ -156,4 +157,16 @@ TEST(AllPaintersSheet, TheRegisteredPaintersSideBySide) {
     SaveAsPng(DrawSheet({painter})->Bitmap, name);
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(name)));
   }
+}
+
+// Wine's visual style is no standard XP colour variant, so the Office11 look
+// mixes its colours from the system's; its blue variant is drawn here too.
+TEST(AllPaintersSheet, Office11InItsBlueColourVariant) {
+  TcxCustomLookAndFeelPainter* office11 = PaintersManager->GetPainter(lfsOffice11);
+  ASSERT_NE(nullptr, office11);
+  dxOffice11InitColorsForScheme(1);
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(DrawSheet({office11})->Bitmap, L"artifacts\\PainterOffice11Blue.png");
+  dxOffice11InitColors();
+  EXPECT_TRUE(std::filesystem::exists("artifacts/PainterOffice11Blue.png"));
 }

@@ -35,29 +35,36 @@ struct TCanvasSettings {
 
 }  // namespace
 
+// The root painter's and every registered painter's.
 TEST(FamiliesSheet, EveryElementLeavesTheCanvasSettingsAlone) {
-  TcxCustomLookAndFeelPainter painter;
+  TcxCustomLookAndFeelPainter root;
+  std::vector<TcxCustomLookAndFeelPainter*> painters{&root};
+  for (int i = 0; i < PaintersManager->Count(); ++i) painters.push_back(PaintersManager->Items(i));
   auto font = SampleFont();
-  for (const TFamilyElement& element : FamilyElements()) {
-    for (int state = 0; state < static_cast<int>(element.States.size()); ++state) {
-      SCOPED_TRACE(testing::Message() << std::string(element.Name, element.Name + wcslen(element.Name)) << " "
-                                      << state);
-      TPaintSurface surface(element.Size.cx + 20, element.Size.cy + 20, clWhite);
-      TcxCanvas* canvas = surface.Canvas.get();
-      canvas->SetFont(font.get());
-      canvas->IntersectClipRect(TRect(2, 2, element.Size.cx + 18, element.Size.cy + 18));
-      const TCanvasSettings before(canvas);
-      element.Draw(painter, canvas, TRect(10, 10, 10 + element.Size.cx, 10 + element.Size.cy), state);
-      const TCanvasSettings after(canvas);
-      if (!element.ChangesClip) {
-        EXPECT_TRUE(before.Clip->IsEqual(after.Clip.get()));
+  for (TcxCustomLookAndFeelPainter* painter : painters) {
+    const String name = painter->LookAndFeelName();
+    SCOPED_TRACE(testing::Message() << "painter " << std::string(name.begin(), name.end()));
+    for (const TFamilyElement& element : FamilyElements()) {
+      for (int state = 0; state < static_cast<int>(element.States.size()); ++state) {
+        SCOPED_TRACE(testing::Message() << std::string(element.Name, element.Name + wcslen(element.Name)) << " "
+                                        << state);
+        TPaintSurface surface(element.Size.cx + 20, element.Size.cy + 20, clWhite);
+        TcxCanvas* canvas = surface.Canvas.get();
+        canvas->SetFont(font.get());
+        canvas->IntersectClipRect(TRect(2, 2, element.Size.cx + 18, element.Size.cy + 18));
+        const TCanvasSettings before(canvas);
+        element.Draw(*painter, canvas, TRect(10, 10, 10 + element.Size.cx, 10 + element.Size.cy), state);
+        const TCanvasSettings after(canvas);
+        if (!element.ChangesClip) {
+          EXPECT_TRUE(before.Clip->IsEqual(after.Clip.get()));
+        }
+        EXPECT_EQ(before.FontName, after.FontName);
+        EXPECT_EQ(before.FontHeight, after.FontHeight);
+        EXPECT_TRUE(before.FontStyle == after.FontStyle);
+        EXPECT_EQ(before.PenWidth, after.PenWidth);
+        EXPECT_EQ(before.PenStyle, after.PenStyle);
+        EXPECT_EQ(before.BrushStyle, after.BrushStyle);
       }
-      EXPECT_EQ(before.FontName, after.FontName);
-      EXPECT_EQ(before.FontHeight, after.FontHeight);
-      EXPECT_TRUE(before.FontStyle == after.FontStyle);
-      EXPECT_EQ(before.PenWidth, after.PenWidth);
-      EXPECT_EQ(before.PenStyle, after.PenStyle);
-      EXPECT_EQ(before.BrushStyle, after.BrushStyle);
     }
   }
 }
