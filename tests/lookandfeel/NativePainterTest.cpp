@@ -434,6 +434,11 @@ TEST(NativePainter, ClassesAndPartsTheThemeLacksFallBackToTheStandardLook) {
   EXPECT_EQ(standard.GroupExpandButtonSize(), painter.GroupExpandButtonSize());
   EXPECT_EQ(standard.DrawGalleryItemSelectionFirst(), painter.DrawGalleryItemSelectionFirst());
   EXPECT_EQ(standard.GetModernCalendarHeaderTextColor({cesHot}), painter.GetModernCalendarHeaderTextColor({cesHot}));
+  // The button class opens but has no colour under the property the face
+  // colour is read from: the Standard colour, not an undefined one.
+  COLORREF unread = 0;
+  ASSERT_NE(S_OK, GetThemeColor(dxThemeHandleOf(totButton), 1, 2, TMT_COLOR, &unread));
+  EXPECT_EQ(standard.ButtonColor(cxbsHot), painter.ButtonColor(cxbsHot));
 
   // The popup border: one pixel in the button text colour, R then inside it.
   TPaintSurface surface(48, 36, Paper);
