@@ -1706,7 +1706,7 @@ private:
 
   // The tab part for DrawTab and the layout view's record caption; a
   // vertical tab is drawn upright into a bitmap and turned.
-  void DrawThemedTab(TcxCanvas* ACanvas, TRect R, const TcxBorders& ABorders, const String& AText, HTHEME ATheme,
+  void DrawThemedTab(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders, const String& AText, HTHEME ATheme,
                      int AStateId, bool AVertical, TFont* AFont, TColor ATextColor, TColor ABkColor,
                      bool AShowPrefix);
   // False without the button theme.

@@ -530,7 +530,7 @@ void TcxWinXPLookAndFeelPainter::DrawTab(TcxCanvas* ACanvas, const TRect& R, con
 // that they reach into the neighbours; only the selected tab reaches below
 // R, into the pane. A vertical tab is drawn upright into a bitmap, then
 // turned onto the canvas.
-void TcxWinXPLookAndFeelPainter::DrawThemedTab(TcxCanvas* ACanvas, TRect R, const TcxBorders& ABorders,
+void TcxWinXPLookAndFeelPainter::DrawThemedTab(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders,
                                                const String& AText, HTHEME ATheme, int AStateId, bool AVertical,
                                                TFont* AFont, TColor ATextColor, TColor ABkColor, bool AShowPrefix) {
   constexpr int SelectedState = 3;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -267,6 +268,60 @@ TEST(NativePainter, ButtonCaptionIsTheThemesCentredOnOneLine) {
   EXPECT_TRUE(SamePixels(*Render(painter, plain), *themed));
 }
 
+// Themed text lands where its alignment puts it in the text rectangle,
+// wraps only when multi-line, and an empty text draws nothing.
+TEST(NativePainter, ThemedTextFollowsItsAlignmentAndLineMode) {
+  TNativePainter painter;
+  const auto font = SampleFont();
+  const TRect text(4, 4, 124, 44);
+  struct TCase {
+    const char* Name;
+    TAlignment Horz;
+    TcxAlignmentVert Vert;
+    bool MultiLine;
+    const wchar_t* Text;
+    std::function<bool(const TRect&)> Holds;
+  };
+  const TCase cases[] = {
+      {"left top", taLeftJustify, vaTop, false, L"Wide", [](const TRect& b) { return b.Left <= 6 && b.Top <= 8; }},
+      {"right bottom", taRightJustify, vaBottom, false, L"Wide",
+       [](const TRect& b) { return b.Right >= 121 && b.Bottom >= 40; }},
+      {"centred", taCenter, vaCenter, false, L"Wide",
+       [](const TRect& b) { return std::abs(b.Left + b.Right - 128) <= 3 && std::abs(b.Top + b.Bottom - 48) <= 4; }},
+      {"one line, cut at the right", taLeftJustify, vaTop, false, L"one two three four five six seven eight",
+       [](const TRect& b) { return b.Height() < 16 && b.Right <= 124; }},
+      {"multi-line, wrapped", taLeftJustify, vaTop, true, L"one two three four five six seven eight",
+       [](const TRect& b) { return b.Height() > 16; }},
+      {"empty", taLeftJustify, vaTop, false, L"", [](const TRect& b) { return b.IsEmpty(); }},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TPaintSurface surface(128, 48, Paper);
+    surface.Canvas->IntersectClipRect(text);
+    painter.DrawThemedText(surface.Canvas.get(), dxThemeHandleOf(totButton), 1, 1, TRect(), text, c.Horz, c.Vert,
+                           c.MultiLine, false, false, c.Text, font.get(), clBlack, clDefault);
+    const TRect bounds = surface.BoundsOfPixelsOtherThan(Paper);
+    EXPECT_TRUE(c.Holds(bounds)) << bounds.Left << "," << bounds.Top << "," << bounds.Right << "," << bounds.Bottom;
+  }
+}
+
+// With borders, the list's edge is two frames in the menu's edge colours
+// around the menu's popup background.
+TEST(NativePainter, DropDownListBackgroundIsFramedInTheMenusEdgeColours) {
+  TNativePainter painter;
+  const HTHEME menu = dxThemeHandleOf(totMenu);
+  COLORREF light = 0, highlight = 0;
+  ASSERT_EQ(S_OK, GetThemeColor(menu, MENU_POPUPBACKGROUND, 0, TMT_EDGELIGHTCOLOR, &light));
+  ASSERT_EQ(S_OK, GetThemeColor(menu, MENU_POPUPBACKGROUND, 0, TMT_EDGEHIGHLIGHTCOLOR, &highlight));
+  const auto drawn = Render(painter, [](auto& p, auto* c, auto& r) { p.DrawDropDownListBoxBackground(c, r, true); });
+  const auto background = RenderPart(totMenu, MENU_POPUPBACKGROUND, 0, cxRectDeflated(Cell, 2));
+  EXPECT_EQ(TColor(light), drawn->Pixel(Cell.Left, Cell.Top));
+  EXPECT_EQ(TColor(light), drawn->Pixel(Cell.Right - 1, Cell.Bottom - 1));
+  EXPECT_EQ(TColor(highlight), drawn->Pixel(Cell.Left + 1, Cell.Top + 1));
+  EXPECT_EQ(background->Pixel(Cell.Left + 5, Cell.Top + 5), drawn->Pixel(Cell.Left + 5, Cell.Top + 5));
+  EXPECT_EQ(Cell, drawn->BoundsOfPixelsOtherThan(Paper));
+}
+
 // The sizes and colours that set the native look apart, as the theme gives them.
 TEST(NativePainter, SizesAndColoursComeFromTheTheme) {
   TNativePainter painter;
@@ -379,6 +434,11 @@ TEST(NativePainter, ClassesAndPartsTheThemeLacksFallBackToTheStandardLook) {
   EXPECT_EQ(standard.GroupExpandButtonSize(), painter.GroupExpandButtonSize());
   EXPECT_EQ(standard.DrawGalleryItemSelectionFirst(), painter.DrawGalleryItemSelectionFirst());
   EXPECT_EQ(standard.GetModernCalendarHeaderTextColor({cesHot}), painter.GetModernCalendarHeaderTextColor({cesHot}));
+  // The button class opens but has no colour under the property the face
+  // colour is read from: the Standard colour, not an undefined one.
+  COLORREF unread = 0;
+  ASSERT_NE(S_OK, GetThemeColor(dxThemeHandleOf(totButton), 1, 2, TMT_COLOR, &unread));
+  EXPECT_EQ(standard.ButtonColor(cxbsHot), painter.ButtonColor(cxbsHot));
 
   // The popup border: one pixel in the button text colour, R then inside it.
   TPaintSurface surface(48, 36, Paper);
