@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "components/core/dxGestures.h"
+
 namespace {
 
 // The repeat timer waits longer before the first repetition.
@@ -614,6 +616,10 @@ void TcxScrollBar::WndProc(TMessage& Message) {
       Message.Result = 0;
       return;
     case WM_CANCELMODE: FHelper->CancelMode(); break;
+    case WM_GESTURENOTIFY:
+      // A touch on the bar scrolls by the bar, not by gestures.
+      dxBlockAllGestures(Handle(), Message);
+      return;
   }
   TCustomControl::WndProc(Message);
 }

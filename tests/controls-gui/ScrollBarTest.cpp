@@ -355,6 +355,7 @@ TEST_F(ScrollBarTest, ScrollRequestsFromTheParentMoveByTheirCodes) {
     EXPECT_EQ(c.Code, Scrolls[0].Code);
     EXPECT_EQ(c.Position, Bar->Position());
   }
+  EXPECT_EQ(1, SendMessageW(Bar->Handle(), WM_GESTURENOTIFY, 0, 0)) << "gestures are locked on the bar";
   // OnScroll may change the position a request asks for; it is kept in range.
   Bar->OnScroll = [](TObject*, TScrollCode, int& APos) { APos = 1000; };
   SendMessageW(Form->Handle(), WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(Bar->Handle()));
