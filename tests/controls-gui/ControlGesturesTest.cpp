@@ -178,6 +178,44 @@ TEST_F(ControlGestures, ADisabledControlLeavesGestureMessagesToTheSystem) {
   EXPECT_FALSE(Control->IsPanning());
 }
 
+// A control whose content the scroll helper moves by pixels.
+class TPixelControl : public TcxControl, public IdxScrollingControl {
+public:
+  using TcxControl::TcxControl;
+  TSize Content{1000, 600};
+  int Left = 0;
+  int Top = 0;
+  int GetHorzPos() override { return Left; }
+  void SetHorzPos(int Value) override { Left = Value; }
+  int GetVertPos() override { return Top; }
+  void SetVertPos(int Value) override { Top = Value; }
+  TSize GetContentExtent() override { return Content; }
+  TcxControl* GetScrollingControl() override { return this; }
+  IdxGestureClient* Client() { return this; }
+
+protected:
+  void InitScrollBarsParameters() override { TdxScrollHelper::InitScrollBarsParameters(this); }
+};
+
+TEST_F(ControlGestures, AScrollingControlPansByPixelsAlongItsVisibleBars) {
+  auto* control = Add<TPixelControl>(10, 10);
+  control->SetBounds(10, 10, 200, 150);
+  control->UpdateScrollBars();
+  ProcessPendingMessages();
+  control->Client()->GestureScroll(-30, -20);
+  EXPECT_EQ(30, control->Left);
+  EXPECT_EQ(20, control->Top);
+  control->Client()->GestureScroll(100, 100);
+  EXPECT_EQ(0, control->Left) << "clamped at the start";
+  EXPECT_EQ(0, control->Top);
+
+  control->Content = TSize(100, 600);  // no horizontal bar
+  control->UpdateScrollBars();
+  control->Client()->GestureScroll(-30, -20);
+  EXPECT_EQ(0, control->Left);
+  EXPECT_EQ(20, control->Top);
+}
+
 // ---------------------------------------------------------------- anchor scrolling
 
 TEST(AnchorScrollMotion, DirectionAndSpeedFollowTheDistanceFromTheAnchor) {
