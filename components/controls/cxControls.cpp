@@ -10,6 +10,10 @@
 #include "vcl/controls/Forms.h"
 #include "vcl/rtl/FormatSettings.h"
 
+// The mouse-tracking list's start and end (cxControlsGestures.cpp).
+void cxMouseTrackingInitialize();
+void cxMouseTrackingFinalize();
+
 namespace {
 
 bool UnitFinalized = false;
@@ -58,6 +62,7 @@ void RegisterCursors() {
 
 void cxControlsInitialize() {
   UnitFinalized = false;
+  cxMouseTrackingInitialize();
   if (Screen) RegisterCursors();
   if (TdxUnitsLoader* loader = dxUnitsLoaderInstance(); loader && dxOsVistaUp)
     loader->AddUnit(cxBufferedPaintInit, cxBufferedPaintUnInit);
@@ -70,6 +75,7 @@ void cxControlsFinalize() {
   UnitFinalized = true;
   MessagesController.reset();
   WindowProcController.reset();
+  cxMouseTrackingFinalize();
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "components/core/cxGraphics.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCoreClasses.h"
+#include "components/core/dxGestures.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "vcl/controls/Controls.h"
 #include "vcl/controls/Forms.h"
@@ -584,6 +585,91 @@ protected:
   ~IcxTransparentControl() = default;
 };
 
+// ---------------------------------------------------------------- mouse tracking
+
+// An object that is not a window (a painted bar, a hot part of a control)
+// and is told once when the mouse has left it.
+class IcxMouseTrackingCaller {
+public:
+  virtual void MouseLeave() = 0;
+
+protected:
+  ~IcxMouseTrackingCaller() = default;
+};
+
+// Says itself whether a point lies over it: in the tracked control's client
+// coordinates, on the screen when no control is given.
+class IcxMouseTrackingCaller2 : public IcxMouseTrackingCaller {
+public:
+  virtual bool ContainsPoint(const TPoint& P) = 0;
+
+protected:
+  ~IcxMouseTrackingCaller2() = default;
+};
+
+// Keeps the tracking going while the mouse is outside (while it holds the
+// mouse, for example).
+class IcxMouseTrackingCaller3 : public IcxMouseTrackingCaller2 {
+public:
+  virtual bool KeepTrackingOutside() = 0;
+
+protected:
+  ~IcxMouseTrackingCaller3() = default;
+};
+
+// Looks every 10 ms whether the mouse has left one tracked caller.
+class TMouseTrackingTimer : public TcxTimer {
+  VCL_CLASS(TMouseTrackingTimer, TcxTimer)
+public:
+  // ABounds in AControl's client coordinates, kept on the screen.
+  TMouseTrackingTimer(TWinControl* AControl, const TRect& ABounds, IcxMouseTrackingCaller* ACaller);
+  ~TMouseTrackingTimer() override;
+  IcxMouseTrackingCaller* Caller() const { return FCaller; }
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+  // The timer event: ends the tracking once the mouse has left.
+  void Tick();
+  bool IsMouseOutside(const TPoint& P);
+
+  IcxMouseTrackingCaller* FCaller;
+  TWinControl* FControl;
+  TRect FBounds;
+  bool FControlFreed = false;
+};
+
+// Starts tracking a caller (once: a caller tracked already keeps its
+// tracker). ABounds in AControl's client coordinates, on the screen without
+// a control. Nothing once the unit is shutting down.
+void cxBeginMouseTracking(TWinControl* AControl, const TRect& ABounds, IcxMouseTrackingCaller* ACaller);
+// Stops and frees the caller's tracker, if there is one.
+void cxEndMouseTracking(IcxMouseTrackingCaller* ACaller);
+
+// ---------------------------------------------------------------- anchor scrolling
+
+// Where the mouse points away from the anchor: the direction and a speed
+// of 1 to 12; no direction and speed 0 inside the neutral zone.
+struct TcxAnchorScrollMotion {
+  TcxDirection Direction = dirNone;
+  int Speed = 0;
+  bool LeftNeutralZone = false;
+};
+
+// The neutral zone is a square of the anchor bitmap's width around the
+// anchor, stretched over the whole screen along a direction that does not
+// scroll.
+TcxAnchorScrollMotion cxCalculateAnchorScrollMotion(const TPoint& AAnchor, const TPoint& AMouse, int ABitmapWidth,
+                                                    bool AHorzScrolling, bool AVertScrolling);
+using TcxAnchorScrollProc = std::function<void(TcxDirection ADirection)>;
+// The modal anchor mode of a middle click: an elliptic anchor window under
+// the cursor, the content scrolled towards the mouse, faster the farther it
+// is, until a button is pressed or Escape. AIsScrolling is true meanwhile;
+// the capture, timer and window are given back also when AScrollProc raises.
+void cxStartAnchorScrolling(TWinControl* AControl, bool AHorzScrolling, bool AVertScrolling,
+                            const TcxAnchorScrollProc& AScrollProc, bool& AIsScrolling);
+
 // ---------------------------------------------------------------- control scroll bars
 
 // The requested state of one of a control's scroll bars.
@@ -807,7 +893,9 @@ TDragObject* cxGetCurrentDragObject();
 // enter/leave counter and font listeners.
 class TcxControl : public TCustomControl,
                    public IdxSystemInfoListener,
-                   public IcxLookAndFeelContainer {
+                   public IcxLookAndFeelContainer,
+                   public IdxGestureOwner,
+                   public IdxGestureClient {
   VCL_COMPONENT_CLASS(TcxControl, TCustomControl)
 public:
   explicit TcxControl(TComponent* AOwner);
@@ -849,6 +937,10 @@ public:
   const String& OriginalHint() const { return FOriginalHint; }
   void SetInheritedHint(const String& AText) { TControl::SetHint(AText); }
   void SetFocus() override;
+  TPoint ScreenToClient(const TPoint& P) override { return TControl::ScreenToClient(P); }
+  bool IsTouchPropertyStored(TTouchProperty AProperty) override;
+  // Anchor scrolling runs.
+  bool IsScrollingContent() const { return FIsScrollingContent; }
 
   void InvalidateRect(const TRect& R, bool EraseBackground);
   void InvalidateRgn(TcxRegion* ARegion, bool EraseBackground);
@@ -968,9 +1060,11 @@ protected:
 
   // Input.
   virtual bool IsInputEnabled() { return Enabled(); }
-  // After a button-down message: the left one may start an automatic
-  // platform drag.
+  // After a button-down message: the middle one starts anchor scrolling,
+  // the left one may start an automatic platform drag.
   virtual void ProcessMousePress(TMouseButton Button, int X, int Y);
+  // The anchor mode over the visible scroll bars.
+  void StartAnchorScrolling();
   virtual void BeforeMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {}
   virtual void FinishMouseAction();
   virtual void CancelMouseOperations();
@@ -989,7 +1083,7 @@ protected:
   virtual bool GetDesignHitTest(int X, int Y, TShiftState Shift);
   virtual void MouseEnter(TControl* AControl) { CallMouseEnterEvent(AControl); }
   virtual void MouseLeave(TControl* AControl) { CallMouseLeaveEvent(AControl); }
-  virtual bool IsOwnWindowHandle(HWND H) { return HandleAllocated() && H == Handle(); }
+  bool IsOwnWindowHandle(HWND H) override { return HandleAllocated() && H == Handle(); }
   // The point lies within the drag threshold around the press point.
   bool IsMouseInPressedArea(int X, int Y) { return cxIsPointInDragThreshold(FMouseDownPos, X, Y); }
 
@@ -1019,6 +1113,34 @@ protected:
   // One image of GetDragImagesSize drawn by DrawDragImage; cleared when the
   // size is empty.
   virtual void InitDragImages(TcxDragImageList* AImages);
+
+  // Gestures: the helper recognises them, pans become scroll-bar steps.
+  void HandleGesture(const TGestureEventInfo& EventInfo, bool& Handled) override;
+  void QueryGestureOptions(TInteractiveGestures& Gestures, TInteractiveGestureOptions& Options) override;
+  void BeginPanScrolling(const TPoint& APos) override { FGestureAccumulatedDelta = TPoint(); }
+  virtual bool GesturesUseScrollBarData() { return false; }
+  virtual void CheckGestureOverpan(TScrollBarKind AScrollKind, int ANewDataPos, int AMinDataPos, int AMaxDataPos,
+                                   int ADeltaX, int ADeltaY);
+  virtual void SetGestureScrollPosition(TScrollBarKind AKind, int APos) { Scroll(AKind, scTrack, APos); }
+  void EndPanScrolling() override {}
+  virtual TInteractiveGestures CalculateInteractiveGestures();
+  virtual TInteractiveGestureOptions CalculateInteractiveGestureOptions();
+  void GestureScroll(int ADeltaX, int ADeltaY) override;
+  // Pans and press-and-tap.
+  virtual bool IsGestureHandledByDefault(int AGestureId);
+  virtual bool HandleGestureMessage(TMessage& Message) { return FGestureHelper->HandleMessage(Message); }
+  virtual bool IsPanning() { return FGestureHelper->IsPanning(); }
+  virtual bool UseStandardGestureScroll(TScrollBarKind AKind) { return true; }
+  // The pan flags (GC_PAN_*) a control takes by default: all.
+  virtual int GetDefaultInteractiveGestures();
+  virtual void CustomGestureScroll(TScrollBarKind AKind, int ADelta) {}
+  bool IsGestureAllowed(int AGestureId) override;
+  bool IsPanAllowed(TScrollBarKind AScrollKind) override;
+  int QueryPanOptions() override;
+  bool IsPointInClientArea(const TPoint& P) override;
+  bool WantsOverpanFeedback(TScrollBarKind AScrollKind) override { return true; }
+  IdxGestureClient* FindGestureClient(const TPoint& APoint) override { return this; }
+  HWND GetGestureHandle() override { return Handle(); }
 
   // Notifications.
   virtual void LookAndFeelChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues) {}
@@ -1058,6 +1180,9 @@ protected:
 
 private:
   friend class TcxControlCustomScrollBars;
+  friend class TdxScrollHelper;
+  void GestureScrollKind(TScrollBarKind AKind, int32_t& AAccumulated, int ADelta, int ADeltaX, int ADeltaY);
+  void ScrollByGestureDelta(TScrollBarKind AKind, int32_t& ADelta, int ADeltaX, int ADeltaY);
   void PaintWithUpdateRegion(TMessage& Message);
   void DoubleBufferedPaint();
   void PaintNonClientArea(HDC DC);
@@ -1116,6 +1241,9 @@ private:
   int FScrollBarsLockCount = 0;
   bool FScrollBarsUpdateNeeded = false;
   bool FUpdatingScrollBars = false;
+  std::unique_ptr<TdxGestureHelper> FGestureHelper;
+  TPoint FGestureAccumulatedDelta;
+  bool FIsScrollingContent = false;
 };
 
 // ---------------------------------------------------------------- drag-and-drop object
@@ -1204,6 +1332,9 @@ public:
   static void SetPos(IdxScrollingControl* AControl, int X, int Y);
   static void SetLeftPos(IdxScrollingControl* AControl, int AValue);
   static void SetTopPos(IdxScrollingControl* AControl, int AValue);
+  // A pan: a delta counts only while the bar of its direction is visible
+  // and enabled; the overpan feedback sees the position before clamping.
+  static void GestureScroll(IdxScrollingControl* AControl, int ADeltaX, int ADeltaY);
 
 private:
   static int ClampLeft(IdxScrollingControl* AControl, int AValue);

@@ -43,6 +43,9 @@ TcxControl::TcxControl(TComponent* AOwner)
     LookAndFeelChangeHandler(Sender, AChangedValues);
   };
   SetTabStop(MayFocus());
+  FGestureHelper = std::make_unique<TdxGestureHelper>(this);
+  Touch().SetInteractiveGestures(CalculateInteractiveGestures());
+  Touch().SetInteractiveGestureOptions(CalculateInteractiveGestureOptions());
 }
 
 TcxControl::~TcxControl() {

@@ -162,6 +162,10 @@ void TcxControl::ContinueDragAndDrop(int X, int Y) {
 // ---------------------------------------------------------------- platform drag
 
 void TcxControl::ProcessMousePress(TMouseButton Button, int X, int Y) {
+  if (Button == mbMiddle) {
+    StartAnchorScrolling();
+    return;
+  }
   if (Button != mbLeft || DragMode() != dmAutomatic || !MouseCapture() || !CanDrag(X, Y)) return;
   if (IsDesigning() && !CanStartDesignTimeDrag(X, Y)) return;
   if (cxWaitForDragStart(Handle(), ClientToScreen(TPoint(X, Y))) == 1) BeginDrag(true);

@@ -52,6 +52,7 @@ TPoint TcxControl::MouseMessagePoint(const TMessage& Message) {
 
 void TcxControl::WndProc(TMessage& Message) {
   const TControlGuard guard(this);
+  if (IsInputEnabled() && HandleGestureMessage(Message)) return;
   if (Message.Msg == WM_RBUTTONUP) FMouseRightButtonReleased = true;
   if (!DispatchInput(Message)) TCustomControl::WndProc(Message);
   if (!guard.Alive()) return;

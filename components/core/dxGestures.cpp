@@ -139,8 +139,10 @@ void dxGesturesTouchStartHook(int ACode, WPARAM, LPARAM ALParam, LRESULT&) {
 
 // ---------------------------------------------------------------- TdxGestureHelper
 
+// Outside the unit's lifetime (a program that does not start it) a helper
+// still routes gestures; only the touch-start hook does not reach it.
 TdxGestureHelper::TdxGestureHelper(IdxGestureOwner* AGestureOwner) : FGestureOwner(AGestureOwner) {
-  GestureHelpers->Add(this);
+  if (GestureHelpers) GestureHelpers->Add(this);
 }
 
 TdxGestureHelper::~TdxGestureHelper() {

@@ -9,6 +9,8 @@
 #include "components/core/dxCore.h"
 #include "components/core/dxGdiPlusApi.h"
 #include "components/core/dxGdiPlusClasses.h"
+#include "components/core/dxGestures.h"
+#include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
@@ -23,7 +25,7 @@ const TUnitTable& ProgramUnits() {
   static const TUnitTable units{ControlsUnit,        ApplicationUnit,      dxCoreUnit,
                                 cxLibraryStrsUnit,   cxMessageWindowUnit,  cxClassesUnit,
                                 dxGdiPlusApiUnit,    dxUxThemeUnit,        dxThemeManagerUnit,
-                                cxGraphicsUnit,      dxGdiPlusClassesUnit, dxFadingUnit,
+                                dxHooksUnit,         cxGraphicsUnit,      dxGesturesUnit,      dxGdiPlusClassesUnit, dxFadingUnit,
                                 dxSkinsCoreUnit,     cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit,
                                 cxDWMApiUnit,        cxControlsUnit,       cxContainerUnit,
                                 cxHintsUnit};

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Draws the control library's cursors (our own artwork) as 32x32
 monochrome .cur files: each shape is a set of white pixels, outlined in
-black; everything else is transparent. Run it from this folder."""
+black; everything else is transparent. The anchor-scrolling bitmaps show
+the scrolling cursors' shapes in black on a light face, as 32x32 24-bit
+.bmp files. Run it from this folder."""
 import math
 import struct
 
@@ -147,3 +149,26 @@ def cursor_file(white, hotspot):
 for name, (white, hotspot) in CURSORS.items():
     with open(f"{name}.cur", "wb") as out:
         out.write(cursor_file(white, hotspot))
+
+
+ANCHOR_BITMAPS = {
+    "FullScrollBitmap": scroll_arrows((0, -1), (0, 1), (-1, 0), (1, 0)),
+    "HorScrollBitmap": scroll_arrows((-1, 0), (1, 0)),
+    "VerScrollBitmap": scroll_arrows((0, -1), (0, 1)),
+}
+FACE = (0xF0, 0xF0, 0xF0)
+
+
+def bitmap_file(black):
+    rows = []
+    for y in reversed(range(SIZE)):  # bottom-up
+        rows.append(b"".join(bytes((0, 0, 0)) if (x, y) in black else bytes(FACE) for x in range(SIZE)))
+    pixels = b"".join(rows)
+    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 24, 0, len(pixels), 0, 0, 0, 0)
+    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(pixels), 0, 0, 14 + len(header))
+    return file_header + header + pixels
+
+
+for name, black in ANCHOR_BITMAPS.items():
+    with open(f"{name}.bmp", "wb") as out:
+        out.write(bitmap_file(black))
