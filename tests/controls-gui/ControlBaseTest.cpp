@@ -11,6 +11,7 @@
 
 #include "components/controls/cxControls.h"
 #include "components/controls/cxDWMApi.h"
+#include "tests/controls-gui/StandInPainters.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
 #include "tests/guiharness/WindowCapture.h"
@@ -106,20 +107,15 @@ private:
 };
 
 struct ControlBase : FormFixture {
-  // The test painters stand in for the built-in ones of their names, which
-  // come back afterwards.
   ControlBase() {
-    for (const wchar_t* name : {L"UltraFlat", L"Native"}) PaintersManager->Unregister(name);
-    PaintersManager->Register(std::make_unique<TRootPainter>(L"UltraFlat", lfsUltraFlat));
-    PaintersManager->Register(std::make_unique<TRootPainter>(L"Native", lfsNative));
+    Painters.Add(std::make_unique<TRootPainter>(L"UltraFlat", lfsUltraFlat));
+    Painters.Add(std::make_unique<TRootPainter>(L"Native", lfsNative));
   }
   ~ControlBase() override {
     delete Form;
     Form = nullptr;
-    PaintersManager->Unregister(L"UltraFlat");
-    PaintersManager->Unregister(L"Native");
-    cxRegisterBuiltInPainters();
   }
+  TStandInPainters Painters;
   TContentControl* Control = nullptr;
   const int BarWidth = GetSystemMetrics(SM_CXVSCROLL);
   const int BarHeight = GetSystemMetrics(SM_CYHSCROLL);

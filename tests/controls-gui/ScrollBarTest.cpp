@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "components/controls/cxScrollBar.h"
+#include "tests/controls-gui/StandInPainters.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
 #include "tests/guiharness/WindowCapture.h"
@@ -49,18 +50,17 @@ struct TScrollRecord {
 
 struct ScrollBarTest : FormFixture {
   ScrollBarTest() {
-    PaintersManager->Register(std::make_unique<TPartsPainter>(L"UltraFlat", lfsUltraFlat, true));
-    PaintersManager->Register(std::make_unique<TPartsPainter>(L"Native", lfsNative, true));
+    Painters.Add(std::make_unique<TPartsPainter>(L"UltraFlat", lfsUltraFlat, true));
+    Painters.Add(std::make_unique<TPartsPainter>(L"Native", lfsNative, true));
     Form->SetBounds(100, 100, 300, 300);
   }
   ~ScrollBarTest() override {
     ReleaseCapture();
     delete Form;
     Form = nullptr;
-    PaintersManager->Unregister(L"UltraFlat");
-    PaintersManager->Unregister(L"Native");
   }
 
+  TStandInPainters Painters;
   TcxScrollBar* Bar = nullptr;
   std::vector<TScrollRecord> Scrolls;
   int Changes = 0;
