@@ -224,7 +224,7 @@ String AcrescentaUltimoOperando(String& Saida, const String& Resto) {
     return Trim(Resto.substr(prefixo.size()));
   }
   const size_t virgula = Resto.find(L',');
-  if (virgula != npos && PosMaiusculo(L"CAST", Resto.substr(0, virgula)) > 0) {
+  if (virgula != npos && PosSemCaixa(L"CAST", Resto.substr(0, virgula)) > 0) {
     Saida += Resto.substr(0, virgula);
     return Trim(Resto.substr(virgula));
   }
@@ -276,7 +276,7 @@ String SubstituiGrupo(String Texto, const TGrupoNomes& Grupo) {
   std::vector<size_t> ocorrencias;
   for (size_t p = BuscaSemCaixa(Texto, Grupo.Comum); p != npos; p = BuscaSemCaixa(Texto, Grupo.Comum, p + 1)) {
     if (!ocorrencias.empty() && p - ocorrencias.back() < Perto) {
-      for (const auto& [de, para] : Grupo.Nomes) Texto = SubstituiTodosMaiusculo(std::move(Texto), de, para);
+      for (const auto& [de, para] : Grupo.Nomes) Texto = SubstituiTodos(std::move(Texto), de, para);
       return Texto;
     }
     ocorrencias.push_back(p);
@@ -322,7 +322,8 @@ String SubstituiNomes(String Texto) {
 
 String ConverteSQL(const String& ASQL, const String& ABanco, int ARevenda, bool AForca) {
   String texto = AjustaPrecoItem(ASQL, ARevenda, AForca);
-  if (!SameText(ABanco, L"SQLSERVER")) return texto;
+  static const String SqlServer = L"SQLSERVER";
+  if (!SameText(ABanco, SqlServer)) return texto;
   texto = AjustaEspacoAgregacao(std::move(texto));
   texto = AjustaCondicoesOn(std::move(texto));
   texto = ConverteAgregacaoSubSelect(std::move(texto));

@@ -93,7 +93,7 @@ String AliasAntes(const String& Texto, int Ponto) {
 void ReescreveQualificadas(String& Texto, const String& Coluna, int ARevenda) {
   const String teste = L"." + Coluna + (Coluna == Garantia ? L"," : L"");
   if (Pos(teste, Texto) == 0) return;
-  const String alias = AliasAntes(Texto, PosMaiusculo(L"." + Coluna, Texto));
+  const String alias = AliasAntes(Texto, PosSemCaixa(L"." + Coluna, Texto));
   const String expressao = ExpressaoPreco(Coluna, alias, ARevenda);
   const String referencia = alias + L"." + Coluna;
   if (Coluna == Garantia) {

@@ -13,7 +13,7 @@ namespace {
 constexpr size_t npos = String::npos;
 const String Agregacoes[] = {L"MAX", L"SUM", L"AVG", L"MIN", L"COUNT"};
 const String Marcador = L" PONTO_DE_SUBSTITUICAO ";
-const TPadrao MarcadorMaiusculo(UpperCase(Marcador));
+const TPadrao MarcadorMaiusculo(Marcador);
 
 // Hides an aggregate name from the scan ("SUBSTITUIMA" for MAX, ...).
 String Mascara(const String& Agregacao) { return L"SUBSTITUI" + Agregacao.substr(0, 2); }
@@ -316,10 +316,9 @@ bool TElevacao::Eleva(size_t Agregacao) {
   const size_t select = FSelects.Proxima(apos);
   String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
   // Any occurrence of the sub-select's text starts with a SELECT.
-  const String subMaiusculo = UpperCase(sub);
   size_t ondeSub = select;
   for (size_t p : FSelects.Todas()) {
-    if (p >= select || IgualSemCaixa(FWork, p, subMaiusculo)) {
+    if (p >= select || IgualSemCaixa(FWork, p, sub)) {
       ondeSub = std::min(p, select);
       break;
     }
@@ -341,12 +340,12 @@ bool TElevacao::Eleva(size_t Agregacao) {
 
   // Its value column is named VALOR.
   const String corpo = Trim(Copy(sub, 7));
-  const String lista = Copy(corpo, 1, PosMaiusculo(L" FROM", corpo));
+  const String lista = Copy(corpo, 1, PosSemCaixa(L" FROM", corpo));
   const String item = Pos(L"(", lista) > 0 ? PrefixoEquilibrado(corpo) : lista;
   sub = SubstituiPrimeiro(std::move(sub), item, item + L" VALOR ");
 
   AliasesProprios(sub);
-  const int where = PosMaiusculo(L" WHERE ", sub);
+  const int where = PosSemCaixa(L" WHERE ", sub);
   const String textoWhere = where > 0 ? Trim(Copy(sub, where + 6)) + L" " : String();
   FAliasExterno = AliasExternoDe(SubstituiTodos(textoWhere, L" AND ", L" "));
   const String on = MoveCondicoes(sub, textoWhere, lista);
@@ -372,15 +371,15 @@ bool TElevacao::MarcadorAntes(size_t Posicao) {
   if (MarcadorMaiusculo.Em(FWork, FSemMarcadorAte, Posicao) != npos) return true;
   if (Posicao < borda) return false;
   FSemMarcadorAte = std::max(FSemMarcadorAte, Posicao - borda);
-  return IgualSemCaixa(FWork, Posicao - borda, MarcadorMaiusculo.Texto().substr(0, borda));
+  return IgualSemCaixa(FWork, Posicao - borda, std::wstring_view(Marcador).substr(0, borda));
 }
 
 // The aliases of the sub-select's FROM list, one entry per item.
 void TElevacao::AliasesProprios(const String& Sub) {
-  const int fromSub = PosMaiusculo(L" FROM ", Sub);
+  const int fromSub = PosSemCaixa(L" FROM ", Sub);
   if (fromSub == 0) return;
   String from = Copy(Sub, fromSub + 6);
-  const int where = PosMaiusculo(L" WHERE ", from);
+  const int where = PosSemCaixa(L" WHERE ", from);
   if (where > 0) from = Copy(from, 1, where);
   from = Trim(from) + L" ";
   for (size_t k = 0; !Trim(from).empty(); ++k) {
@@ -389,7 +388,7 @@ void TElevacao::AliasesProprios(const String& Sub) {
     const String primeira = UpperCase(Copy(from, 1, Pos(L" ", from) - 1));
     if (primeira == L"LEFT" || primeira == L"RIGHT" || primeira == L"INNER" || primeira == L"FULL") {
       // A join: its table and alias stay, its ON condition goes.
-      const int join = PosMaiusculo(L"JOIN", from);
+      const int join = PosSemCaixa(L"JOIN", from);
       from = Trim(Copy(from, join > 0 ? join + 4 : Length(primeira) + 1));
       from = SubstituiPrimeiro(std::move(from), L" ON ", L" ");
       from = SubstituiPrimeiro(std::move(from), L" ON(", L"(");
@@ -460,17 +459,17 @@ bool TElevacao::ReferenciaExterna(const String& Condicao) const {
 String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, const String& Lista) {
   String where = TextoWhere, on;
   while (!Trim(where).empty()) {
-    const int e = PosMaiusculo(L"AND ", where);
+    const int e = PosSemCaixa(L"AND ", where);
     if (e == 0) {
       const String condicao = L" " + Trim(where);
-      if (PosMaiusculo(L"SELECT", condicao) == 0 && ReferenciaExterna(condicao)) {
+      if (PosSemCaixa(L"SELECT", condicao) == 0 && ReferenciaExterna(condicao)) {
         Sub = SubstituiPrimeiro(std::move(Sub), condicao, L" ");
         PassoColuna(condicao, Sub, on, Lista);
       }
       break;
     }
     const String condicao = L" " + Trim(Copy(where, 1, e - 1)) + L" ";
-    if (PosMaiusculo(L"SELECT", condicao) == 0) {
+    if (PosSemCaixa(L"SELECT", condicao) == 0) {
       if (ReferenciaExterna(condicao)) {
         Sub = SubstituiPrimeiro(std::move(Sub), Copy(where, 1, e + 2), L" ");
         PassoColuna(condicao, Sub, on, Lista);
@@ -489,12 +488,12 @@ String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, const Str
 // grouping, when the list aggregates) and is read through the derived table.
 void TElevacao::PassoColuna(String Condicao, String& Sub, String& On, const String& Lista) const {
   const int igual = Pos(L"=", Condicao);
-  const int externo = PosMaiusculo(UpperCase(FAliasExterno) + L".", Condicao);
+  const int externo = PosSemCaixa(FAliasExterno + L".", Condicao);
   const String interno = igual > 0 && (externo == 0 || igual < externo)
                              ? Trim(Copy(Condicao, 1, igual - 1))
                              : Trim(Copy(Condicao, igual + 1));
   if (Pos(L".", interno) == 0) {
-    if (PosMaiusculo(UpperCase(L"=" + interno), Condicao) > 0)
+    if (PosSemCaixa(L"=" + interno, Condicao) > 0)
       Condicao = SubstituiPrimeiro(std::move(Condicao), L"=" + interno, L"=" + FT + L"." + interno);
     else
       Condicao = SubstituiPrimeiro(std::move(Condicao), L" " + interno, L" " + FT + L"." + interno);
@@ -503,7 +502,7 @@ void TElevacao::PassoColuna(String Condicao, String& Sub, String& On, const Stri
   }
   On = On.empty() ? Condicao : On + L" and " + Condicao;
 
-  const int distinct = PosMaiusculo(L"DISTINCT", Sub);
+  const int distinct = PosSemCaixa(L"DISTINCT", Sub);
   if (distinct > 0 && distinct < 12)
     Sub = L"select distinct " + interno + L"," + Copy(Sub, distinct + 8);
   else
@@ -518,7 +517,7 @@ void TElevacao::PassoColuna(String Condicao, String& Sub, String& On, const Stri
   if (std::none_of(std::begin(Agregadas), std::end(Agregadas),
                    [&lista](const wchar_t* a) { return Pos(a, lista) > 0; }))
     return;
-  if (PosMaiusculo(L"GROUP", Sub) > 0 && PosMaiusculo(L"BY", Sub) > 0)
+  if (PosSemCaixa(L"GROUP", Sub) > 0 && PosSemCaixa(L"BY", Sub) > 0)
     Sub += L", " + interno;
   else
     Sub = Trim(Sub) + L" Group by " + interno;
@@ -529,7 +528,7 @@ String TElevacao::LimpaSub(String Sub) {
   Sub = Trim(Sub);
   if (SameText(UltimaPalavra(Sub), L"AND")) Sub = Trim(Copy(Sub, 1, Length(Sub) - 3));
   if (SameText(UltimaPalavra(Sub), L"WHERE")) Sub = Trim(Copy(Sub, 1, Length(Sub) - 5));
-  const int group = PosMaiusculo(L"GROUP", Sub);
+  const int group = PosSemCaixa(L"GROUP", Sub);
   if (group > 1 && Sub[group - 2] == L' ') {
     const String antes = TrimRight(Copy(Sub, 1, group - 1));
     const String palavra = UltimaPalavra(antes);
@@ -555,7 +554,8 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   // Looked for as written in an upper-cased text: an alias with lower-case
   // letters is never found so.
   const String chave = L" " + FAliasExterno + L" ";
-  const size_t alias = chave == UpperCase(chave) ? BuscaAlias(chave, marcador) : npos;
+  const bool maiusculo = std::none_of(chave.begin(), chave.end(), [](wchar_t c) { return c >= L'a' && c <= L'z'; });
+  const size_t alias = maiusculo ? BuscaAlias(chave, marcador) : npos;
   if (alias != npos) {
     const size_t depois = alias + chave.size();
     const size_t inicio = PulaBrancos(FWork, depois, FWork.size());
@@ -563,7 +563,7 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
     if (fim - inicio >= 2 && IgualSemCaixa(FWork, inicio, L"ON")) {
       const size_t fecha = FimEquilibrado(FWork, depois);
       const String clausula = FWork.substr(depois, fecha == npos ? npos : fecha + 1 - depois);
-      const size_t onde = TPadrao(UpperCase(clausula)).Em(FWork, marcador);
+      const size_t onde = TPadrao(clausula).Em(FWork, marcador);
       if (FWork.compare(onde, clausula.size(), clausula) == 0)
         Edita(onde + clausula.size(), 0, Juncao);  // the same, moving less
       else
@@ -579,8 +579,8 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   const String nome = L" " + FAliasExterno;
   for (const auto& [forma, depois] : formas) {
     const String encontrada = nome + forma;
-    const size_t onde = forma == L" " ? BuscaAlias(UpperCase(encontrada), marcador)
-                                      : BuscaSemCaixa(FWork, UpperCase(encontrada), marcador);
+    const size_t onde =
+        forma == L" " ? BuscaAlias(encontrada, marcador) : BuscaSemCaixa(FWork, encontrada, marcador);
     if (onde == npos) continue;
     if (FWork.compare(onde, encontrada.size(), encontrada) != 0)
       Edita(onde, encontrada.size(), depois ? encontrada + Juncao : nome + Juncao + forma);
@@ -588,9 +588,7 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
       Edita(onde + nome.size() + (depois ? forma.size() : 0), 0, Juncao);  // the same, moving less
     return true;
   }
-  const String nomeMaiusculo = UpperCase(nome);
-  if (FWork.size() - marcador >= nome.size() &&
-      IgualSemCaixa(FWork, FWork.size() - nome.size(), nomeMaiusculo)) {
+  if (FWork.size() - marcador >= nome.size() && IgualSemCaixa(FWork, FWork.size() - nome.size(), nome)) {
     Edita(FWork.size(), 0, Juncao);
     return true;
   }

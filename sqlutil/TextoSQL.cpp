@@ -1,64 +1,52 @@
 #include "sqlutil/TextoSQL.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
+constexpr size_t npos = String::npos;
+
 wchar_t Maiuscula(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; }
 
-// The occurrences are found first; the result is made in S's own buffer
-// when it fits there (from the front when it shrinks, from the back when it
-// grows), otherwise at its size in one allocation.
-String Substitui(String S, const String& Padrao, const String& Para, bool Todos) {
-  if (Padrao.empty()) return S;
-  std::vector<size_t> ocorrencias;
-  for (size_t p = BuscaSemCaixa(S, Padrao, 0); p != String::npos; p = BuscaSemCaixa(S, Padrao, p + Padrao.size())) {
-    ocorrencias.push_back(p);
-    if (!Todos) break;
-  }
-  if (ocorrencias.empty()) return S;
-  const size_t m = Padrao.size(), n = Para.size(), antes = S.size();
-  const size_t tamanho = antes + ocorrencias.size() * n - ocorrencias.size() * m;
-  if (n <= m) {
-    wchar_t* const t = S.data();
-    size_t escrito = ocorrencias[0], de = ocorrencias[0];
-    for (size_t k = 0; k < ocorrencias.size(); ++k) {
-      const size_t p = ocorrencias[k];
-      std::copy(t + de, t + p, t + escrito);
-      escrito += p - de;
-      std::copy(Para.begin(), Para.end(), t + escrito);
-      escrito += n;
+// The occurrences are replaced as they are found, in S's own buffer when the
+// result fits there (the text moved to the buffer's end first when it
+// grows, so that what is written never passes what is still to be read),
+// otherwise in one new buffer of the result's size.
+String Substitui(String S, std::wstring_view Padrao, std::wstring_view Para, bool Todos) {
+  const size_t m = Padrao.size(), n = Para.size();
+  size_t p = m ? BuscaSemCaixa(S, Padrao) : npos;
+  if (p == npos) return S;
+  const auto seguinte = [&](size_t Depois) { return Todos ? BuscaSemCaixa(S, Padrao, Depois) : npos; };
+  size_t ocorrencias = 1;
+  if (n > m)
+    for (size_t q = seguinte(p + m); q != npos; q = seguinte(q + m)) ++ocorrencias;
+  const size_t antes = S.size(), tamanho = antes + ocorrencias * n - ocorrencias * m;
+  if (n > m && tamanho > S.capacity()) {
+    String r;
+    r.reserve(tamanho);
+    size_t de = 0;
+    for (; p != npos; p = seguinte(de)) {
+      r.append(S, de, p - de).append(Para);
       de = p + m;
     }
-    std::copy(t + de, t + antes, t + escrito);
-    S.resize(tamanho);
-    return S;
+    return r.append(S, de, npos);
   }
-  if (tamanho <= S.capacity()) {
+  const size_t folga = tamanho > antes ? tamanho - antes : 0;
+  if (folga) {
     S.resize(tamanho);
-    wchar_t* const t = S.data();
-    size_t fim = antes, destino = tamanho;
-    for (size_t k = ocorrencias.size(); k-- > 0;) {
-      const size_t p = ocorrencias[k];
-      destino -= fim - (p + m);
-      std::copy_backward(t + p + m, t + fim, t + destino + (fim - (p + m)));
-      destino -= n;
-      std::copy(Para.begin(), Para.end(), t + destino);
-      fim = p;
-    }
-    return S;
+    std::copy_backward(S.begin(), S.begin() + antes, S.end());
+    p += folga;
   }
-  String r;
-  r.reserve(tamanho);
-  size_t de = 0;
-  for (size_t p : ocorrencias) {
-    r.append(S, de, p - de);
-    r += Para;
+  wchar_t* const t = S.data();
+  size_t escrito = 0, de = folga;
+  for (; p != npos; p = seguinte(de)) {
+    escrito = std::copy(t + de, t + p, t + escrito) - t;
+    escrito = std::copy(Para.begin(), Para.end(), t + escrito) - t;
     de = p + m;
   }
-  r.append(S, de, String::npos);
-  return r;
+  escrito = std::copy(t + de, t + S.size(), t + escrito) - t;
+  S.resize(escrito);
+  return S;
 }
 
 }  // namespace
@@ -66,17 +54,18 @@ String Substitui(String S, const String& Padrao, const String& Para, bool Todos)
 // The index of the first character of a pattern that is not a blank (0 when
 // all are): candidates are looked for by it, since blanks are everywhere in
 // SQL texts.
-size_t Ancora(const String& Padrao) { return std::min(Padrao.find_first_not_of(L' '), Padrao.size() - 1); }
+size_t Ancora(std::wstring_view Padrao) { return std::min(Padrao.find_first_not_of(L' '), Padrao.size() - 1); }
 
 // Candidates are found by the anchor character, which in most patterns is
 // not a letter.
-size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De, size_t Ate) {
-  const size_t m = PadraoMaiusculo.size(), n = std::min(S.size(), Ate);
-  if (m > n) return String::npos;
+size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De, size_t Ate) {
+  const size_t m = Padrao.size(), n = std::min(S.size(), Ate);
+  if (m > n || De > n - m) return String::npos;
+  if (m == 0) return De;
   // In a long text a longer pattern is found faster by its skips.
-  if (m >= 4 && n - De >= 4096) return TPadrao(PadraoMaiusculo).Em(S, De, n);
-  const size_t a = Ancora(PadraoMaiusculo);
-  const wchar_t ancora = PadraoMaiusculo[a];
+  if (m >= 4 && n - De >= 4096) return TPadrao(String(Padrao)).Em(S, De, n);
+  const size_t a = Ancora(Padrao);
+  const wchar_t ancora = Maiuscula(Padrao[a]);
   // A letter is matched in both cases by dropping the bit that tells them
   // apart; any other character as it is.
   const wchar_t mascara = ancora >= L'A' && ancora <= L'Z' ? static_cast<wchar_t>(~0x20) : static_cast<wchar_t>(~0);
@@ -84,7 +73,7 @@ size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De, 
   for (size_t i = De, ultimo = n - m; i <= ultimo; ++i) {
     if ((texto[i + a] & mascara) != ancora) continue;
     size_t k = 0;
-    while (k < m && (k == a || Maiuscula(texto[i + k]) == PadraoMaiusculo[k])) ++k;
+    while (k < m && (k == a || Maiuscula(texto[i + k]) == Maiuscula(Padrao[k]))) ++k;
     if (k == m) return i;
   }
   return String::npos;
@@ -105,28 +94,24 @@ size_t BuscaExata(const String& S, const String& Padrao, size_t De) {
   return String::npos;
 }
 
-bool IgualSemCaixa(const String& S, size_t Em, const String& PadraoMaiusculo) {
-  if (Em > S.size() || S.size() - Em < PadraoMaiusculo.size()) return false;
-  for (size_t k = 0; k < PadraoMaiusculo.size(); ++k)
-    if (Maiuscula(S[Em + k]) != PadraoMaiusculo[k]) return false;
+bool IgualSemCaixa(std::wstring_view S, size_t Em, std::wstring_view Padrao) {
+  if (Em > S.size() || S.size() - Em < Padrao.size()) return false;
+  for (size_t k = 0; k < Padrao.size(); ++k)
+    if (Maiuscula(S[Em + k]) != Maiuscula(Padrao[k])) return false;
   return true;
 }
 
-String SubstituiPrimeiro(String S, const String& De, const String& Para) {
-  return Substitui(std::move(S), UpperCase(De), Para, false);
+String SubstituiPrimeiro(String S, std::wstring_view De, std::wstring_view Para) {
+  return Substitui(std::move(S), De, Para, false);
 }
 
-String SubstituiTodos(String S, const String& De, const String& Para) {
-  return Substitui(std::move(S), UpperCase(De), Para, true);
+String SubstituiTodos(String S, std::wstring_view De, std::wstring_view Para) {
+  return Substitui(std::move(S), De, Para, true);
 }
 
-String SubstituiTodosMaiusculo(String S, const String& DeMaiusculo, const String& Para) {
-  return Substitui(std::move(S), DeMaiusculo, Para, true);
-}
-
-int PosMaiusculo(const String& SubMaiusculo, const String& S) {
-  if (SubMaiusculo.empty()) return 0;
-  const size_t p = BuscaSemCaixa(S, SubMaiusculo);
+int PosSemCaixa(std::wstring_view Sub, std::wstring_view S) {
+  if (Sub.empty()) return 0;
+  const size_t p = BuscaSemCaixa(S, Sub);
   return p == String::npos ? 0 : static_cast<int>(p) + 1;
 }
 
@@ -165,13 +150,14 @@ size_t TBuscaAdiante::Proxima(size_t ADe, size_t AAte) {
 }
 
 TPadrao::TPadrao(String APadrao) : FPadrao(std::move(APadrao)) {
-  const size_t m = FPadrao.size();
-  for (size_t& salto : FSalto) salto = m ? m : 1;
+  for (wchar_t& c : FPadrao) c = Maiuscula(c);
+  const uint32_t m = static_cast<uint32_t>(FPadrao.size());
+  std::fill(std::begin(FSalto), std::end(FSalto), m ? m : 1);
   // Characters that share a table entry share the shortest skip.
-  for (size_t k = 0; k + 1 < m; ++k) FSalto[FPadrao[k] & 0xFF] = m - 1 - k;
+  for (uint32_t k = 0; k + 1 < m; ++k) FSalto[FPadrao[k] & 0xFF] = m - 1 - k;
 }
 
-size_t TPadrao::Em(const String& S, size_t De, size_t Ate) const {
+size_t TPadrao::Em(std::wstring_view S, size_t De, size_t Ate) const {
   const size_t m = FPadrao.size(), n = std::min(S.size(), Ate);
   if (m == 0) return De <= n ? De : String::npos;
   const wchar_t ultimo = FPadrao[m - 1];
@@ -207,7 +193,7 @@ void TReescritaNoLugar::Copia(size_t De, size_t Ate) {
   if (!FFila.empty()) FUltimo = FFila.back();
 }
 
-void TReescritaNoLugar::Acrescenta(const String& Texto) {
+void TReescritaNoLugar::Acrescenta(std::wstring_view Texto) {
   if (Texto.empty()) return;
   Esvazia();
   size_t direto = 0;

@@ -2,29 +2,28 @@
 // Text helpers of the SQL dialect translator: replacements that ignore
 // case, balanced parentheses, blank skipping and a forward-only search.
 #include <cstddef>
+#include <cstdint>
+#include <string_view>
 
 #include "vcl/rtl/SysUtils.h"
 
 // Replacements that ignore the case of the ASCII letters (the keywords and
-// names the translator looks for); searched like the upper-cased copies the
-// passes search, so a replacement finds what a search found.
-// S comes back untouched (moved, not copied) when De does not occur.
-String SubstituiPrimeiro(String S, const String& De, const String& Para);
-String SubstituiTodos(String S, const String& De, const String& Para);
-// The same for a pattern that is upper-case already.
-String SubstituiTodosMaiusculo(String S, const String& DeMaiusculo, const String& Para);
-// Pos in an upper-cased copy of S; SubMaiusculo is upper-case already.
-int PosMaiusculo(const String& SubMaiusculo, const String& S);
-// The first index from De on at which S holds PadraoMaiusculo (upper-case,
-// not empty), the case of S's ASCII letters ignored, in an occurrence that
-// ends by index Ate; npos when none.
-size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De = 0, size_t Ate = String::npos);
+// names the translator looks for): a replacement finds what a search found.
+// S comes back untouched (moved, not copied) when De does not occur, and is
+// changed in its own buffer when the result fits there.
+String SubstituiPrimeiro(String S, std::wstring_view De, std::wstring_view Para);
+String SubstituiTodos(String S, std::wstring_view De, std::wstring_view Para);
+// Pos (1-based, 0 when none) with the case of the ASCII letters ignored.
+int PosSemCaixa(std::wstring_view Sub, std::wstring_view S);
+// The first index from De on at which S holds Padrao (not empty), the case
+// of the ASCII letters ignored, in an occurrence that ends by index Ate;
+// npos when none.
+size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De = 0, size_t Ate = String::npos);
 // The first index from De on at which S holds Padrao exactly; npos when
 // none. Like find, but by skips in long texts.
 size_t BuscaExata(const String& S, const String& Padrao, size_t De = 0);
-// Whether S holds PadraoMaiusculo at index Em, the case of its letters
-// ignored.
-bool IgualSemCaixa(const String& S, size_t Em, const String& PadraoMaiusculo);
+// Whether S holds Padrao at index Em, the case of the ASCII letters ignored.
+bool IgualSemCaixa(std::wstring_view S, size_t Em, std::wstring_view Padrao);
 
 // The index of the character at which, counting from index De, "(" and ")"
 // have first been seen equally often and at least once; npos when never.
@@ -39,34 +38,34 @@ size_t PulaBrancos(const String& S, size_t De, size_t Ate);
 // Ate lowered past the characters that Trim drops.
 size_t RecuaBrancos(const String& S, size_t De, size_t Ate);
 
-// An upper-case pattern looked for in texts of any case, moving by the skips
-// its characters allow: long patterns cost a fraction of the text searched.
+// A pattern looked for in texts of any case, moving by the skips its
+// characters allow: long patterns cost a fraction of the text searched.
 class TPadrao {
 public:
-  explicit TPadrao(String APadrao);
+  explicit TPadrao(String APadrao);  // kept upper-cased
   const String& Texto() const { return FPadrao; }
   size_t size() const { return FPadrao.size(); }
   // The first occurrence in S from index De on that ends by index Ate;
   // npos when none.
-  size_t Em(const String& S, size_t De = 0, size_t Ate = String::npos) const;
+  size_t Em(std::wstring_view S, size_t De = 0, size_t Ate = String::npos) const;
 
 private:
   String FPadrao;
-  size_t FSalto[256];
+  uint32_t FSalto[256];
 };
 
-// The occurrences of one upper-case pattern in a text of any case, asked
+// The occurrences of one pattern in a text, the case of its letters ignored, asked
 // for at positions that only grow: each part of the text is searched once
 // in all.
 class TBuscaAdiante {
 public:
-  TBuscaAdiante(const String& ATexto, const wchar_t* APadrao) : FTexto(ATexto), FPadrao(APadrao) {}
+  TBuscaAdiante(const String& ATexto, std::wstring_view APadrao) : FTexto(ATexto), FPadrao(APadrao) {}
   // The first occurrence that starts at ADe or later and ends by AAte.
   size_t Proxima(size_t ADe, size_t AAte);
 
 private:
   const String& FTexto;
-  String FPadrao;
+  std::wstring_view FPadrao;
   size_t FPosicao = 0;
   bool FBuscado = false;
 };
@@ -81,7 +80,7 @@ public:
   // Appends the original characters from De (not before the last stretch
   // copied) to Ate.
   void Copia(size_t De, size_t Ate);
-  void Acrescenta(const String& Texto);
+  void Acrescenta(std::wstring_view Texto);
   bool Vazio() const { return FTotal == 0; }
   wchar_t Ultimo() const { return FUltimo; }
   // The text becomes what was written.
