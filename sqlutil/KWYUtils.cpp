@@ -219,8 +219,8 @@ void TSegmento::AcrescentaUltimaPeca(String& Saida, const String& Peca) {
 // text left after it is returned.
 String AcrescentaUltimoOperando(String& Saida, const String& Resto) {
   if (StartsText(L"COALESCE", Resto) || (!Resto.empty() && Resto[0] == L'(')) {
-    const String prefixo = PrefixoEquilibrado(Resto);
-    Saida += L"cast (" + prefixo + ComoVarchar + L" ";
+    const std::wstring_view prefixo = PrefixoEquilibrado(Resto);
+    Saida.append(L"cast (").append(prefixo).append(ComoVarchar).append(L" ");
     return Trim(Resto.substr(prefixo.size()));
   }
   const size_t virgula = Resto.find(L',');

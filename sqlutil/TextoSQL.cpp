@@ -115,7 +115,7 @@ int PosSemCaixa(std::wstring_view Sub, std::wstring_view S) {
   return p == String::npos ? 0 : static_cast<int>(p) + 1;
 }
 
-size_t FimEquilibrado(const String& S, size_t De) {
+size_t FimEquilibrado(std::wstring_view S, size_t De) {
   int abertos = 0, fechados = 0;
   for (size_t i = De; i < S.size(); ++i) {
     if (S[i] == L'(') ++abertos;
@@ -126,7 +126,7 @@ size_t FimEquilibrado(const String& S, size_t De) {
   return String::npos;
 }
 
-String PrefixoEquilibrado(const String& S) {
+std::wstring_view PrefixoEquilibrado(std::wstring_view S) {
   const size_t fim = FimEquilibrado(S);
   return fim == String::npos ? S : S.substr(0, fim + 1);
 }
@@ -139,6 +139,30 @@ size_t PulaBrancos(const String& S, size_t De, size_t Ate) {
 size_t RecuaBrancos(const String& S, size_t De, size_t Ate) {
   while (Ate > De && S[Ate - 1] <= L' ') --Ate;
   return Ate;
+}
+
+std::wstring_view Apara(std::wstring_view S) {
+  while (!S.empty() && S.front() <= L' ') S.remove_prefix(1);
+  while (!S.empty() && S.back() <= L' ') S.remove_suffix(1);
+  return S;
+}
+
+void Recorta(String& S, size_t De, size_t Ate) {
+  Ate = std::min(Ate, S.size());
+  De = PulaBrancos(S, std::min(De, Ate), Ate);
+  S.erase(RecuaBrancos(S, De, Ate));
+  S.erase(0, De);
+}
+
+void Troca(String& S, size_t De, size_t Ate, std::initializer_list<std::wstring_view> Pecas) {
+  size_t tamanho = 0;
+  for (std::wstring_view peca : Pecas) tamanho += peca.size();
+  S.replace(De, Ate - De, tamanho, L' ');
+  for (std::wstring_view peca : Pecas) De = std::copy(peca.begin(), peca.end(), S.begin() + De) - S.begin();
+}
+
+bool MesmoTextoSemCaixa(std::wstring_view A, std::wstring_view B) {
+  return A.size() == B.size() && IgualSemCaixa(A, 0, B);
 }
 
 size_t TBuscaAdiante::Proxima(size_t ADe, size_t AAte) {

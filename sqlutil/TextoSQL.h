@@ -3,6 +3,7 @@
 // case, balanced parentheses, blank skipping and a forward-only search.
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 #include "vcl/rtl/SysUtils.h"
@@ -27,16 +28,25 @@ bool IgualSemCaixa(std::wstring_view S, size_t Em, std::wstring_view Padrao);
 
 // The index of the character at which, counting from index De, "(" and ")"
 // have first been seen equally often and at least once; npos when never.
-size_t FimEquilibrado(const String& S, size_t De = 0);
+size_t FimEquilibrado(std::wstring_view S, size_t De = 0);
 // The shortest prefix of S that balances its parentheses; all of S when it
 // never does.
-String PrefixoEquilibrado(const String& S);
+std::wstring_view PrefixoEquilibrado(std::wstring_view S);
 
 // The first index from De on (below Ate) of a character that Trim keeps;
 // Ate when there is none.
 size_t PulaBrancos(const String& S, size_t De, size_t Ate);
 // Ate lowered past the characters that Trim drops.
 size_t RecuaBrancos(const String& S, size_t De, size_t Ate);
+// S without the characters that Trim drops at either end.
+std::wstring_view Apara(std::wstring_view S);
+// S becomes its characters from De to Ate, trimmed, in its own buffer.
+void Recorta(String& S, size_t De, size_t Ate = String::npos);
+// S's characters from De to Ate become the pieces, one after the other
+// (none of them may lie in S).
+void Troca(String& S, size_t De, size_t Ate, std::initializer_list<std::wstring_view> Pecas);
+// Whether A and B are the same text, the case of the ASCII letters ignored.
+bool MesmoTextoSemCaixa(std::wstring_view A, std::wstring_view B);
 
 // A pattern looked for in texts of any case, moving by the skips its
 // characters allow: long patterns cost a fraction of the text searched.
