@@ -120,7 +120,8 @@ String SemBrancoAposParentese(const String& S, size_t De, size_t Ate) {
 // ignored; npos when none.
 size_t UltimaSemCaixa(const String& S, const String& PadraoMaiusculo) {
   size_t ultima = npos;
-  for (size_t p = BuscaSemCaixa(S, PadraoMaiusculo); p != npos; p = BuscaSemCaixa(S, PadraoMaiusculo, p + 1)) ultima = p;
+  const TPadrao padrao(PadraoMaiusculo);
+  for (size_t p = padrao.Em(S); p != npos; p = padrao.Em(S, p + 1)) ultima = p;
   return ultima;
 }
 
@@ -159,7 +160,7 @@ bool TSegmento::GuardaSeAplica(size_t Inicio, size_t Branco) {
 // The operand right after a "||" is cast to text when it is an expression
 // of several words that is not a cast, a CASE or a quoted text.
 bool TSegmento::EmbrulhaPeca(const String& Saida, size_t Inicio) const {
-  static const TPadrao PadraoCast(L"CAST"), PadraoCase(L"CASE");
+  const TPadrao PadraoCast(L"CAST"), PadraoCase(L"CASE");
   if (Saida.size() < 2 || Saida.compare(Saida.size() - 2, 2, L"||") != 0) return false;
   const size_t palavra = PulaBrancos(FTexto, Inicio, FTexto.size());
   const size_t fimPalavra = FTexto.find(L' ', palavra);
@@ -274,7 +275,8 @@ struct TGrupoNomes {
 String SubstituiGrupo(String Texto, const TGrupoNomes& Grupo) {
   constexpr size_t Perto = 16;  // more than any name's length
   std::vector<size_t> ocorrencias;
-  for (size_t p = BuscaSemCaixa(Texto, Grupo.Comum); p != npos; p = BuscaSemCaixa(Texto, Grupo.Comum, p + 1)) {
+  const TPadrao comum(Grupo.Comum);
+  for (size_t p = comum.Em(Texto); p != npos; p = comum.Em(Texto, p + 1)) {
     if (!ocorrencias.empty() && p - ocorrencias.back() < Perto) {
       for (const auto& [de, para] : Grupo.Nomes) Texto = SubstituiTodos(std::move(Texto), de, para);
       return Texto;

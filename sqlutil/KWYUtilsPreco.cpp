@@ -136,7 +136,8 @@ void ResolveMarcas(String& Texto, const String& Coluna) {
   const String marcada = L" " + Coluna + Marca, nome = Coluna + Marca;
   std::vector<size_t> marcas;
   bool umaVez = true;
-  for (size_t p = BuscaSemCaixa(Texto, nome); p != npos && umaVez; p = BuscaSemCaixa(Texto, nome, p + nome.size())) {
+  const TPadrao padrao(nome);
+  for (size_t p = padrao.Em(Texto); p != npos && umaVez; p = padrao.Em(Texto, p + nome.size())) {
     const size_t fim = p + nome.size();
     umaVez = p > 0 && Texto.compare(p - 1, marcada.size(), marcada) == 0 && !IgualSemCaixa(Texto, fim, Marca) &&
              !IgualSemCaixa(Texto, fim, Coluna);
@@ -236,7 +237,8 @@ String ExpressaoPreco(const String& ACampo, const String& AAlias, int ARevenda) 
 // rewrite's replacements are made in the one buffer.
 size_t TamanhoReescrito(const String& ASQL, int ARevenda) {
   size_t referencias = 0;
-  for (size_t p = BuscaSemCaixa(ASQL, L"PRECO_"); p != npos; p = BuscaSemCaixa(ASQL, L"PRECO_", p + 6)) ++referencias;
+  const TPadrao preco(L"PRECO_");
+  for (size_t p = preco.Em(ASQL); p != npos; p = preco.Em(ASQL, p + 6)) ++referencias;
   const size_t maior = ExpressaoPreco(ColunasPreco[0], L"PEC_ITEM_ESTOQUE", ARevenda).size() + Marca.size() + 8;
   return ASQL.size() + referencias * maior;
 }
@@ -245,7 +247,8 @@ String AjustaPrecoItem(const String& ASQL, int ARevenda, bool AForca) {
   if (ASQL.find(L" PEC_ITEM_ESTOQUE") == npos) return ASQL;  // nothing to rewrite
   // The last " GROUP BY" part is never rewritten.
   size_t agrupa = npos;
-  for (size_t p = BuscaSemCaixa(ASQL, L" GROUP BY"); p != npos; p = BuscaSemCaixa(ASQL, L" GROUP BY", p + 1)) agrupa = p;
+  const TPadrao grupo(L" GROUP BY");
+  for (size_t p = grupo.Em(ASQL); p != npos; p = grupo.Em(ASQL, p + 1)) agrupa = p;
   const size_t fimTexto = agrupa == npos ? ASQL.size() : agrupa + 1;
   String texto;
   texto.reserve(TamanhoReescrito(ASQL, ARevenda));

@@ -14,7 +14,6 @@ namespace {
 constexpr size_t npos = String::npos;
 const String Agregacoes[] = {L"MAX", L"SUM", L"AVG", L"MIN", L"COUNT"};
 const String Marcador = L" PONTO_DE_SUBSTITUICAO ";
-const TPadrao MarcadorMaiusculo(Marcador);
 
 // Hides an aggregate name from the scan ("SUBSTITUIMA" for MAX, ...).
 String Mascara(const String& Agregacao) { return L"SUBSTITUI" + Agregacao.substr(0, 2); }
@@ -31,7 +30,8 @@ String RestauraMascaras(String Texto) {
   static const String Prefixo = L"SUBSTITUI";
   constexpr size_t Mascarado = 11;  // the length of a mask
   std::vector<size_t> mascaras;
-  for (size_t p = BuscaSemCaixa(Texto, Prefixo); p != npos; p = BuscaSemCaixa(Texto, Prefixo, p + 1)) {
+  const TPadrao prefixo(Prefixo);
+  for (size_t p = prefixo.Em(Texto); p != npos; p = prefixo.Em(Texto, p + 1)) {
     if (!mascaras.empty() && p - mascaras.back() < Mascarado) {
       for (const auto& [mascara, nome] : Nomes) Texto = SubstituiTodos(std::move(Texto), mascara, nome);
       return Texto;
@@ -213,6 +213,7 @@ private:
   } FAlias;
   std::vector<TEdicao>* FDiario = nullptr;
   TPosicoes FSelects{L"SELECT"}, FFroms{L"FROM"};  // in FWork
+  const TPadrao FMarcador{Marcador};
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   String FAliasExterno, FT;
   String FQualificador;  // the outer alias and "."
@@ -404,7 +405,7 @@ bool TElevacao::Eleva(size_t Agregacao) {
 // starts.
 bool TElevacao::MarcadorAntes(size_t Posicao) {
   const size_t borda = Marcador.size() - 1;
-  if (MarcadorMaiusculo.Em(FWork, FSemMarcadorAte, Posicao) != npos) return true;
+  if (FMarcador.Em(FWork, FSemMarcadorAte, Posicao) != npos) return true;
   if (Posicao < borda) return false;
   FSemMarcadorAte = std::max(FSemMarcadorAte, Posicao - borda);
   return IgualSemCaixa(FWork, Posicao - borda, std::wstring_view(Marcador).substr(0, borda));
@@ -598,7 +599,7 @@ void TElevacao::LimpaSub(String& Sub) {
 bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   size_t marcador = Marcado;
   if (marcador == npos) {
-    marcador = MarcadorMaiusculo.Em(FWork, FSemMarcadorAte);
+    marcador = FMarcador.Em(FWork, FSemMarcadorAte);
     if (marcador == npos) return false;
     FSemMarcadorAte = marcador;
     Edita(marcador, Marcador.size(), FT + L".VALOR");

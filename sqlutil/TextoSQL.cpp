@@ -14,9 +14,10 @@ wchar_t Maiuscula(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar
 // otherwise in one new buffer of the result's size.
 String Substitui(String S, std::wstring_view Padrao, std::wstring_view Para, bool Todos) {
   const size_t m = Padrao.size(), n = Para.size();
-  size_t p = m ? BuscaSemCaixa(S, Padrao) : npos;
+  const TPadrao padrao(Padrao);
+  size_t p = m ? padrao.Em(S) : npos;
   if (p == npos) return S;
-  const auto seguinte = [&](size_t Depois) { return Todos ? BuscaSemCaixa(S, Padrao, Depois) : npos; };
+  const auto seguinte = [&](size_t Depois) { return Todos ? padrao.Em(S, Depois) : npos; };
   size_t ocorrencias = 1;
   if (n > m)
     for (size_t q = seguinte(p + m); q != npos; q = seguinte(q + m)) ++ocorrencias;
@@ -51,44 +52,12 @@ String Substitui(String S, std::wstring_view Padrao, std::wstring_view Para, boo
 
 }  // namespace
 
-// The index of the first character of a pattern that is not a blank (0 when
-// all are): candidates are looked for by it, since blanks are everywhere in
-// SQL texts.
-size_t Ancora(std::wstring_view Padrao) { return std::min(Padrao.find_first_not_of(L' '), Padrao.size() - 1); }
-
-// Candidates are found by the anchor character, which in most patterns is
-// not a letter.
 size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De, size_t Ate) {
-  const size_t m = Padrao.size(), n = std::min(S.size(), Ate);
-  if (m > n || De > n - m) return String::npos;
-  if (m == 0) return De;
-  // In a long text a longer pattern is found faster by its skips.
-  if (m >= 4 && n - De >= 4096) return TPadrao(String(Padrao)).Em(S, De, n);
-  const size_t a = Ancora(Padrao);
-  const wchar_t ancora = Maiuscula(Padrao[a]);
-  // A letter is matched in both cases by dropping the bit that tells them
-  // apart; any other character as it is.
-  const wchar_t mascara = ancora >= L'A' && ancora <= L'Z' ? static_cast<wchar_t>(~0x20) : static_cast<wchar_t>(~0);
-  const wchar_t* const texto = S.data();
-  for (size_t i = De, ultimo = n - m; i <= ultimo; ++i) {
-    if ((texto[i + a] & mascara) != ancora) continue;
-    size_t k = 0;
-    while (k < m && (k == a || Maiuscula(texto[i + k]) == Maiuscula(Padrao[k]))) ++k;
-    if (k == m) return i;
-  }
-  return String::npos;
+  return TPadrao(Padrao).Em(S, De, Ate);
 }
 
 size_t BuscaExata(const String& S, const String& Padrao, size_t De) {
-  if (Padrao.size() < 4 || De >= S.size() || S.size() - De < 4096) {
-    // Found by the stretch from the anchor on, then checked before it.
-    const size_t a = Padrao.empty() ? 0 : Ancora(Padrao);
-    for (size_t q = S.find(Padrao.data() + a, De + a, Padrao.size() - a); q != String::npos;
-         q = S.find(Padrao.data() + a, q + 1, Padrao.size() - a))
-      if (S.compare(q - a, a, Padrao, 0, a) == 0) return q - a;
-    return String::npos;
-  }
-  const TPadrao padrao(UpperCase(Padrao));
+  const TPadrao padrao(Padrao);
   for (size_t p = padrao.Em(S, De); p != String::npos; p = padrao.Em(S, p + 1))
     if (S.compare(p, Padrao.size(), Padrao) == 0) return p;
   return String::npos;
@@ -167,25 +136,49 @@ bool MesmoTextoSemCaixa(std::wstring_view A, std::wstring_view B) {
 
 size_t TBuscaAdiante::Proxima(size_t ADe, size_t AAte) {
   if (!FBuscado || (FPosicao != String::npos && FPosicao < ADe)) {
-    FPosicao = BuscaSemCaixa(FTexto, FPadrao, ADe);
+    FPosicao = FPadrao.Em(FTexto, ADe);
     FBuscado = true;
   }
   return FPosicao != String::npos && FPosicao + FPadrao.size() <= AAte ? FPosicao : String::npos;
 }
 
-TPadrao::TPadrao(String APadrao) : FPadrao(std::move(APadrao)) {
-  for (wchar_t& c : FPadrao) c = Maiuscula(c);
-  const uint32_t m = static_cast<uint32_t>(FPadrao.size());
-  std::fill(std::begin(FSalto), std::end(FSalto), m ? m : 1);
-  // Characters that share a table entry share the shortest skip.
-  for (uint32_t k = 0; k + 1 < m; ++k) FSalto[FPadrao[k] & 0xFF] = m - 1 - k;
-}
-
 size_t TPadrao::Em(std::wstring_view S, size_t De, size_t Ate) const {
   const size_t m = FPadrao.size(), n = std::min(S.size(), Ate);
-  if (m == 0) return De <= n ? De : String::npos;
-  const wchar_t ultimo = FPadrao[m - 1];
-  for (size_t i = De; i + m <= n;) {
+  if (m > n || De > n - m) return String::npos;
+  if (m == 0) return De;
+  // In a long text a longer pattern is found faster by its skips.
+  return m >= 4 && n - De >= 4096 ? PorSaltos(S, De, n) : PorAncora(S, De, n);
+}
+
+// Candidates are found by the first character that is not a blank, since
+// blanks are everywhere in SQL texts; in most patterns it is not a letter.
+size_t TPadrao::PorAncora(std::wstring_view S, size_t De, size_t Ate) const {
+  const size_t m = FPadrao.size();
+  const size_t a = std::min(FPadrao.find_first_not_of(L' '), m - 1);
+  const wchar_t ancora = Maiuscula(FPadrao[a]);
+  // A letter is matched in both cases by dropping the bit that tells them
+  // apart; any other character as it is.
+  const wchar_t mascara = ancora >= L'A' && ancora <= L'Z' ? static_cast<wchar_t>(~0x20) : static_cast<wchar_t>(~0);
+  const wchar_t* const texto = S.data();
+  for (size_t i = De, ultimo = Ate - m; i <= ultimo; ++i) {
+    if ((texto[i + a] & mascara) != ancora) continue;
+    size_t k = 0;
+    while (k < m && (k == a || Maiuscula(texto[i + k]) == Maiuscula(FPadrao[k]))) ++k;
+    if (k == m) return i;
+  }
+  return String::npos;
+}
+
+size_t TPadrao::PorSaltos(std::wstring_view S, size_t De, size_t Ate) const {
+  const uint32_t m = static_cast<uint32_t>(FPadrao.size());
+  if (!FComSaltos) {
+    std::fill(std::begin(FSalto), std::end(FSalto), m);
+    // Characters that share a table entry share the shortest skip.
+    for (uint32_t k = 0; k + 1 < m; ++k) FSalto[Maiuscula(FPadrao[k]) & 0xFF] = m - 1 - k;
+    FComSaltos = true;
+  }
+  const wchar_t ultimo = Maiuscula(FPadrao[m - 1]);
+  for (size_t i = De; i + m <= Ate;) {
     const wchar_t c = Maiuscula(S[i + m - 1]);
     if (c == ultimo && IgualSemCaixa(S, i, FPadrao)) return i;
     i += FSalto[c & 0xFF];

@@ -48,20 +48,26 @@ void Troca(String& S, size_t De, size_t Ate, std::initializer_list<std::wstring_
 // Whether A and B are the same text, the case of the ASCII letters ignored.
 bool MesmoTextoSemCaixa(std::wstring_view A, std::wstring_view B);
 
-// A pattern looked for in texts of any case, moving by the skips its
-// characters allow: long patterns cost a fraction of the text searched.
+// A pattern looked for in texts, the case of the ASCII letters ignored:
+// found by its first character that is not a blank, or, for a longer
+// pattern in a long text, by the skips its characters allow (the table of
+// skips made on the first such search). The pattern's text must outlive it.
 class TPadrao {
 public:
-  explicit TPadrao(String APadrao);  // kept upper-cased
-  const String& Texto() const { return FPadrao; }
+  explicit TPadrao(std::wstring_view APadrao) : FPadrao(APadrao) {}
+  std::wstring_view Texto() const { return FPadrao; }
   size_t size() const { return FPadrao.size(); }
   // The first occurrence in S from index De on that ends by index Ate;
   // npos when none.
   size_t Em(std::wstring_view S, size_t De = 0, size_t Ate = String::npos) const;
 
 private:
-  String FPadrao;
-  uint32_t FSalto[256];
+  size_t PorAncora(std::wstring_view S, size_t De, size_t Ate) const;
+  size_t PorSaltos(std::wstring_view S, size_t De, size_t Ate) const;
+
+  std::wstring_view FPadrao;
+  mutable bool FComSaltos = false;
+  mutable uint32_t FSalto[256];
 };
 
 // The occurrences of one pattern in a text, the case of its letters ignored, asked
@@ -75,7 +81,7 @@ public:
 
 private:
   const String& FTexto;
-  std::wstring_view FPadrao;
+  TPadrao FPadrao;
   size_t FPosicao = 0;
   bool FBuscado = false;
 };
