@@ -17,6 +17,8 @@ const String Marcador = L" PONTO_DE_SUBSTITUICAO ";
 
 // Hides an aggregate name from the scan ("SUBSTITUIMA" for MAX, ...).
 String Mascara(const String& Agregacao) { return L"SUBSTITUI" + Agregacao.substr(0, 2); }
+const String Mascaras[] = {Mascara(Agregacoes[0]), Mascara(Agregacoes[1]), Mascara(Agregacoes[2]),
+                           Mascara(Agregacoes[3]), Mascara(Agregacoes[4])};
 
 // The masks back to the names, in the order MAX, MIN, SUM, AVG, COUNT. When
 // no two masks are near enough to share characters, no replacement can
@@ -54,37 +56,16 @@ String RestauraMascaras(String Texto) {
   return Texto;
 }
 
-// The first occurrence of each aggregate name in Texto (npos when none),
-// found in one walk.
-void PrimeirasAgregacoes(const String& Texto, size_t (&Primeiras)[std::size(Agregacoes)]) {
-  std::fill(std::begin(Primeiras), std::end(Primeiras), npos);
-  size_t faltam = std::size(Agregacoes);
-  for (size_t i = 0; i + 1 < Texto.size() && faltam > 0; ++i) {
-    // Only the names' first two letters (either case) are worth a look.
-    const wchar_t inicial = Texto[i] & ~0x20;
-    if (inicial != L'M' && inicial != L'S' && inicial != L'A' && inicial != L'C') continue;
-    const wchar_t segunda = Texto[i + 1] & ~0x20;
-    for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-      const String& nome = Agregacoes[k];
-      if (nome[0] != inicial || nome[1] != segunda || Primeiras[k] != npos || !IgualSemCaixa(Texto, i, nome))
-        continue;
-      Primeiras[k] = i;
-      --faltam;
-    }
-  }
-}
-
 // The positions of every occurrence of a keyword in a text, kept up to date
 // through its changes, so that the passes find them without searching the
 // text again. The keyword cannot overlap itself.
 class TPosicoes {
 public:
-  explicit TPosicoes(const wchar_t* APalavra) : FPalavra(APalavra) {}
-  void Inicia(const String& Texto) {
-    FPosicoes.clear();
-    for (size_t p = FPalavra.Em(Texto); p != npos; p = FPalavra.Em(Texto, p + 1)) FPosicoes.push_back(p);
-  }
+  explicit TPosicoes(std::wstring_view APalavra) : FPalavra(APalavra) {}
+  // The occurrences of the keywords of Listas in Texto, found in one walk.
+  static void Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas);
   const std::vector<size_t>& Todas() const { return FPosicoes; }
+  size_t Primeira() const { return FPosicoes.empty() ? npos : FPosicoes.front(); }
   // The first at index De or later; npos when none.
   size_t Proxima(size_t De) const {
     const auto p = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), De);
@@ -109,6 +90,21 @@ private:
   TPadrao FPalavra;
   std::vector<size_t> FPosicoes, FNovas;
 };
+
+void TPosicoes::Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas) {
+  // Only a character that begins some keyword (either case) is worth a look.
+  uint32_t iniciais = 0;
+  for (TPosicoes* lista : Listas) {
+    lista->FPosicoes.clear();
+    iniciais |= 1u << (lista->FPalavra.Texto()[0] - L'A');
+  }
+  for (size_t i = 0; i < Texto.size(); ++i) {
+    const wchar_t c = Texto[i] & ~0x20;
+    if (c < L'A' || c > L'Z' || !(iniciais >> (c - L'A') & 1)) continue;
+    for (TPosicoes* lista : Listas)
+      if (IgualSemCaixa(Texto, i, lista->FPalavra.Texto())) lista->FPosicoes.push_back(i);
+  }
+}
 
 // Whether the aggregate whose "(" is at index Abre reads the sub-select
 // whose SELECT is at index Select (npos when none follows): a SELECT before
@@ -170,9 +166,9 @@ std::wstring_view UltimaPalavra(std::wstring_view S) {
 
 // One call of the pass: the statement, the derived tables' counter and the
 // aliases of the sub-select being lifted. The statement is kept with the
-// first occurrence of each aggregate name, which every change keeps up to
-// date: nothing before a change moves, so each search looks only where the
-// change could have made a difference.
+// occurrences of the aggregate names, SELECT and FROM, found in one walk
+// and kept up to date by every change: nothing before a change moves, so
+// each search looks only where the change could have made a difference.
 class TElevacao {
 public:
   explicit TElevacao(String Texto);
@@ -182,7 +178,8 @@ private:
   bool Varre();
   bool Eleva(size_t Agregacao);
   void Edita(size_t Posicao, size_t Tamanho, const String& Novo);
-  void AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inseridos);
+  void AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inseridos);
+  void IniciaPosicoes(const String& Texto);
   void AliasesProprios(const String& Sub);
   bool AliasProprio(std::wstring_view Palavra) const;
   String AliasExternoDe(String Where) const;
@@ -202,7 +199,6 @@ private:
   };
 
   String FTexto, FWork;
-  size_t FPrimeiras[std::size(Agregacoes)];  // in FWork; npos when none
   // No marker starts before this index.
   size_t FSemMarcadorAte = 0;
   // The first occurrence (Em, npos when none) of the outer alias's key from
@@ -212,7 +208,11 @@ private:
     size_t De = npos, Em = npos;
   } FAlias;
   std::vector<TEdicao>* FDiario = nullptr;
-  TPosicoes FSelects{L"SELECT"}, FFroms{L"FROM"};  // in FWork
+  // The occurrences of the keywords in FWork.
+  TPosicoes FAgregacoes[std::size(Agregacoes)]{
+      TPosicoes(Agregacoes[0]), TPosicoes(Agregacoes[1]), TPosicoes(Agregacoes[2]), TPosicoes(Agregacoes[3]),
+      TPosicoes(Agregacoes[4])};
+  TPosicoes FSelects{L"SELECT"}, FFroms{L"FROM"};
   const TPadrao FMarcador{Marcador};
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   String FAliasExterno, FT;
@@ -227,26 +227,27 @@ private:
 
 TElevacao::TElevacao(String Texto)
     : FTexto(std::move(Texto)), FLimiteTamanho(8 * FTexto.size() + 65536) {
-  FSelects.Inicia(FTexto);
-  FFroms.Inicia(FTexto);
+  IniciaPosicoes(FTexto);
   FLimiteElevacoes = static_cast<int>(FSelects.Todas().size());
+}
+
+void TElevacao::IniciaPosicoes(const String& Texto) {
+  TPosicoes::Inicia(Texto, {&FAgregacoes[0], &FAgregacoes[1], &FAgregacoes[2], &FAgregacoes[3], &FAgregacoes[4],
+                            &FSelects, &FFroms});
 }
 
 String TElevacao::Executa() {
   bool elevou;
   do {
     FWork = std::move(FTexto);
-    PrimeirasAgregacoes(FWork, FPrimeiras);
     FSemMarcadorAte = 0;
     FAlias.De = npos;
-    FAliases.assign(15, String());
+    FAliases.resize(15);
+    for (String& alias : FAliases) alias.clear();
     FAliasExterno.clear();
     elevou = Varre();
     FTexto = RestauraMascaras(std::move(FWork));
-    if (elevou) {  // the restored names moved them
-      FSelects.Inicia(FTexto);
-      FFroms.Inicia(FTexto);
-    }
+    if (elevou) IniciaPosicoes(FTexto);  // the restored names moved them
   } while (elevou && !FInterrompida);
   return std::move(FTexto);
 }
@@ -254,15 +255,16 @@ String TElevacao::Executa() {
 void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
   if (FDiario) FDiario->push_back({Posicao, FWork.substr(Posicao, Tamanho), Novo.size()});
   FWork.replace(Posicao, Tamanho, Novo);
+  for (TPosicoes& agregacao : FAgregacoes) agregacao.Muda(FWork, Posicao, Tamanho, Novo.size());
   FSelects.Muda(FWork, Posicao, Tamanho, Novo.size());
   FFroms.Muda(FWork, Posicao, Tamanho, Novo.size());
-  AtualizaPrimeiras(Posicao, Tamanho, Novo.size());
+  AtualizaBuscas(Posicao, Tamanho, Novo.size());
 }
 
-// After Removidos characters at Posicao became Inseridos others: an
-// occurrence wholly before the change stays the first; a new one can only
-// start among the inserted characters or just before them.
-void TElevacao::AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inseridos) {
+// After Removidos characters at Posicao became Inseridos others: the bound
+// below which no marker starts and the remembered occurrence of the outer
+// alias's key follow the change.
+void TElevacao::AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inseridos) {
   const auto antesDaMudanca = [Posicao](size_t Tamanho) { return Posicao >= Tamanho - 1 ? Posicao - (Tamanho - 1) : 0; };
   FSemMarcadorAte = std::min(FSemMarcadorAte, antesDaMudanca(Marcador.size()));
   if (FAlias.De != npos) {
@@ -281,19 +283,6 @@ void TElevacao::AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inser
       FAlias.De = npos;
     }
   }
-  for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-    const String& nome = Agregacoes[k];
-    size_t& primeira = FPrimeiras[k];
-    if (primeira != npos && primeira + nome.size() <= Posicao) continue;
-    const size_t inicio = antesDaMudanca(nome.size());
-    if (primeira != npos && primeira < Posicao + Removidos) {
-      primeira = BuscaSemCaixa(FWork, nome, inicio);  // the change touched it
-      continue;
-    }
-    if (primeira != npos) primeira = primeira - Removidos + Inseridos;
-    const size_t nova = BuscaSemCaixa(FWork, nome, inicio, std::min(Posicao + Inseridos, primeira) + nome.size() - 1);
-    if (nova != npos) primeira = nova;
-  }
 }
 
 // One sweep: masks the aggregates over plain values and lifts those over
@@ -304,7 +293,7 @@ bool TElevacao::Varre() {
     bool algumaAberta = false;
     size_t agregacao = npos;
     for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-      const size_t p = FPrimeiras[k];
+      const size_t p = FAgregacoes[k].Primeira();
       if (p == npos) continue;
       const String& a = Agregacoes[k];
       const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
@@ -313,7 +302,7 @@ bool TElevacao::Varre() {
       if (SobreSubSelect(FWork, abre, FSelects.Proxima(abre), FFroms.Proxima(abre)))
         agregacao = k;
       else
-        Edita(p, a.size(), Mascara(a));
+        Edita(p, a.size(), Mascaras[k]);
     }
     if (!algumaAberta) return elevou;
     if (agregacao == npos) continue;
@@ -337,7 +326,7 @@ bool TElevacao::Eleva(size_t Agregacao) {
   FT = L"T" + IntToStr(++FContador);
   // The sub-select, without its closing parenthesis, leaves a marker where
   // its text first occurs.
-  const size_t apos = PulaBrancos(FWork, FPrimeiras[Agregacao] + nome.size(), FWork.size());
+  const size_t apos = PulaBrancos(FWork, FAgregacoes[Agregacao].Primeira() + nome.size(), FWork.size());
   const size_t fimApos = RecuaBrancos(FWork, apos, FWork.size());
   const size_t select = FSelects.Proxima(apos);
   String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
@@ -352,11 +341,11 @@ bool TElevacao::Eleva(size_t Agregacao) {
   // When the sub-select stands in its own place and no marker comes before
   // it, the marker would be found right there: the name's mask and the
   // derived table's value go in at once, in one change of the text.
-  const size_t primeira = FPrimeiras[Agregacao];
+  const size_t primeira = FAgregacoes[Agregacao].Primeira();
   const bool direto = ondeSub == select && !MarcadorAntes(ondeSub);
   size_t marcado = npos;
   if (direto) {
-    const String mascara = Mascara(nome);
+    const String& mascara = Mascaras[Agregacao];
     Edita(primeira, ondeSub + sub.size() - primeira,
           mascara + FWork.substr(primeira + nome.size(), ondeSub - primeira - nome.size()) + FT + L".VALOR");
     marcado = ondeSub + mascara.size() - nome.size();
@@ -395,7 +384,7 @@ bool TElevacao::Eleva(size_t Agregacao) {
     FAliases = aliasesAntes;
     --FContador;
   }
-  if (!elevou || !direto) Edita(FPrimeiras[Agregacao], nome.size(), Mascara(nome));
+  if (!elevou || !direto) Edita(FAgregacoes[Agregacao].Primeira(), nome.size(), Mascaras[Agregacao]);
   return elevou;
 }
 
