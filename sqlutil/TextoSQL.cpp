@@ -56,7 +56,7 @@ size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De, s
   return TPadrao(Padrao).Em(S, De, Ate);
 }
 
-size_t BuscaExata(const String& S, const String& Padrao, size_t De) {
+size_t BuscaExata(std::wstring_view S, std::wstring_view Padrao, size_t De) {
   const TPadrao padrao(Padrao);
   for (size_t p = padrao.Em(S, De); p != String::npos; p = padrao.Em(S, p + 1))
     if (S.compare(p, Padrao.size(), Padrao) == 0) return p;
@@ -146,8 +146,9 @@ size_t TPadrao::Em(std::wstring_view S, size_t De, size_t Ate) const {
   const size_t m = FPadrao.size(), n = std::min(S.size(), Ate);
   if (m > n || De > n - m) return String::npos;
   if (m == 0) return De;
-  // In a long text a longer pattern is found faster by its skips.
-  return m >= 4 && n - De >= 4096 ? PorSaltos(S, De, n) : PorAncora(S, De, n);
+  // A long pattern is found faster by its skips, once the text is long
+  // enough to pay for their table; a shorter one only in a long text.
+  return m >= 4 && n - De >= (m >= 8 ? 256 : 4096) ? PorSaltos(S, De, n) : PorAncora(S, De, n);
 }
 
 // Candidates are found by the first character that is not a blank, since

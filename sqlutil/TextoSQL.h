@@ -22,7 +22,7 @@ int PosSemCaixa(std::wstring_view Sub, std::wstring_view S);
 size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De = 0, size_t Ate = String::npos);
 // The first index from De on at which S holds Padrao exactly; npos when
 // none. Like find, but by skips in long texts.
-size_t BuscaExata(const String& S, const String& Padrao, size_t De = 0);
+size_t BuscaExata(std::wstring_view S, std::wstring_view Padrao, size_t De = 0);
 // Whether S holds Padrao at index Em, the case of the ASCII letters ignored.
 bool IgualSemCaixa(std::wstring_view S, size_t Em, std::wstring_view Padrao);
 
