@@ -92,23 +92,16 @@ private:
 };
 
 void TPosicoes::Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas) {
-  // Only the keywords' first two letters (either case) are worth a look.
-  uint32_t iniciais = 0;
+  // Only the keywords' first letters (either case) are worth a look.
+  String iniciais;
   for (TPosicoes* lista : Listas) {
     lista->FPosicoes.clear();
-    iniciais |= 1u << (lista->FPalavra.Texto()[0] - L'A');
+    if (iniciais.find(lista->FPalavra.Texto()[0]) == npos) iniciais += lista->FPalavra.Texto()[0];
   }
-  const wchar_t* const texto = Texto.c_str();  // ends with a NUL
-  for (size_t i = 0; i < Texto.size(); ++i) {
-    const wchar_t c = texto[i] & ~0x20;
-    if (c < L'A' || c > L'Z' || !(iniciais >> (c - L'A') & 1)) continue;
-    const wchar_t segunda = texto[i + 1] & ~0x20;
-    for (TPosicoes* lista : Listas) {
-      const std::wstring_view palavra = lista->FPalavra.Texto();
-      if (palavra[0] == c && palavra[1] == segunda && IgualSemCaixa(Texto, i, palavra))
-        lista->FPosicoes.push_back(i);
-    }
-  }
+  for (size_t i = ProximoDe(Texto, 0, Texto.size(), iniciais); i < Texto.size();
+       i = ProximoDe(Texto, i + 1, Texto.size(), iniciais))
+    for (TPosicoes* lista : Listas)
+      if (IgualSemCaixa(Texto, i, lista->FPalavra.Texto())) lista->FPosicoes.push_back(i);
 }
 
 // Whether the aggregate whose "(" is at index Abre reads the sub-select

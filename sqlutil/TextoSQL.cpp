@@ -1,5 +1,7 @@
 #include "sqlutil/TextoSQL.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
 
 namespace {
@@ -7,6 +9,8 @@ namespace {
 constexpr size_t npos = String::npos;
 
 wchar_t Maiuscula(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; }
+
+static_assert(sizeof(wchar_t) == 2, "the searches compare eight UTF-16 code units at once");
 
 // The occurrences are replaced as they are found, in S's own buffer when the
 // result fits there (the text moved to the buffer's end first when it
@@ -51,6 +55,33 @@ String Substitui(String S, std::wstring_view Padrao, std::wstring_view Para, boo
 }
 
 }  // namespace
+
+// Eight characters at a time: each is compared with every one of Quais (a
+// letter with the bit that tells the cases apart dropped), and only where
+// one matched is a character looked at by itself.
+size_t ProximoDe(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Quais) {
+  Ate = std::min(Ate, S.size());
+  const wchar_t* const texto = S.data();
+  const auto seAplica = [Quais](wchar_t c) {
+    for (wchar_t q : Quais)
+      if (c == q || (q >= L'A' && q <= L'Z' && (c & ~0x20) == q)) return true;
+    return false;
+  };
+  const __m128i semCaixa = _mm_set1_epi16(static_cast<short>(~0x20));
+  for (; De + 8 <= Ate; De += 8) {
+    const __m128i oito = _mm_loadu_si128(reinterpret_cast<const __m128i*>(texto + De));
+    const __m128i oitoSemCaixa = _mm_and_si128(oito, semCaixa);
+    __m128i iguais = _mm_setzero_si128();
+    for (wchar_t q : Quais) {
+      const bool letra = q >= L'A' && q <= L'Z';
+      iguais = _mm_or_si128(iguais, _mm_cmpeq_epi16(letra ? oitoSemCaixa : oito, _mm_set1_epi16(static_cast<short>(q))));
+    }
+    if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits) / 2;
+  }
+  for (; De < Ate; ++De)
+    if (seAplica(texto[De])) return De;
+  return Ate;
+}
 
 size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De, size_t Ate) {
   return TPadrao(Padrao).Em(S, De, Ate);
@@ -156,16 +187,13 @@ size_t TPadrao::Em(std::wstring_view S, size_t De, size_t Ate) const {
 size_t TPadrao::PorAncora(std::wstring_view S, size_t De, size_t Ate) const {
   const size_t m = FPadrao.size();
   const size_t a = std::min(FPadrao.find_first_not_of(L' '), m - 1);
-  const wchar_t ancora = Maiuscula(FPadrao[a]);
-  // A letter is matched in both cases by dropping the bit that tells them
-  // apart; any other character as it is.
-  const wchar_t mascara = ancora >= L'A' && ancora <= L'Z' ? static_cast<wchar_t>(~0x20) : static_cast<wchar_t>(~0);
-  const wchar_t* const texto = S.data();
-  for (size_t i = De, ultimo = Ate - m; i <= ultimo; ++i) {
-    if ((texto[i + a] & mascara) != ancora) continue;
+  const wchar_t letra = Maiuscula(FPadrao[a]);
+  const std::wstring_view ancora(&letra, 1);
+  const size_t fim = Ate - m + a + 1;  // candidates' anchors lie below
+  for (size_t j = ProximoDe(S, De + a, fim, ancora); j < fim; j = ProximoDe(S, j + 1, fim, ancora)) {
     size_t k = 0;
-    while (k < m && (k == a || Maiuscula(texto[i + k]) == Maiuscula(FPadrao[k]))) ++k;
-    if (k == m) return i;
+    while (k < m && (k == a || Maiuscula(S[j - a + k]) == Maiuscula(FPadrao[k]))) ++k;
+    if (k == m) return j - a;
   }
   return String::npos;
 }

@@ -23,6 +23,9 @@ size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De = 
 // The first index from De on at which S holds Padrao exactly; npos when
 // none. Like find, but by skips in long texts.
 size_t BuscaExata(std::wstring_view S, std::wstring_view Padrao, size_t De = 0);
+// The first index from De on, below Ate, of a character of Quais (a letter
+// in capitals stands for both of its cases); Ate (or S's size) when none.
+size_t ProximoDe(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Quais);
 // Whether S holds Padrao at index Em, the case of the ASCII letters ignored.
 bool IgualSemCaixa(std::wstring_view S, size_t Em, std::wstring_view Padrao);
 
