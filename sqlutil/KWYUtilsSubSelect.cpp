@@ -92,14 +92,18 @@ private:
 };
 
 void TPosicoes::Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas) {
-  // Only the keywords' first letters (either case) are worth a look.
-  String iniciais;
+  // Only the keywords' first two letters (either case) are worth a look.
+  wchar_t primeiras[16];
+  size_t n = 0;
   for (TPosicoes* lista : Listas) {
     lista->FPosicoes.clear();
-    if (iniciais.find(lista->FPalavra.Texto()[0]) == npos) iniciais += lista->FPalavra.Texto()[0];
+    if (n + 2 > std::size(primeiras)) throw Exception(L"Too many keywords for one walk");
+    primeiras[n++] = lista->FPalavra.Texto()[0];
+    primeiras[n++] = lista->FPalavra.Texto()[1];
   }
-  for (size_t i = ProximoDe(Texto, 0, Texto.size(), iniciais); i < Texto.size();
-       i = ProximoDe(Texto, i + 1, Texto.size(), iniciais))
+  const std::wstring_view pares(primeiras, n);
+  for (size_t i = ProximoPar(Texto, 0, Texto.size(), pares); i < Texto.size();
+       i = ProximoPar(Texto, i + 1, Texto.size(), pares))
     for (TPosicoes* lista : Listas)
       if (IgualSemCaixa(Texto, i, lista->FPalavra.Texto())) lista->FPosicoes.push_back(i);
 }

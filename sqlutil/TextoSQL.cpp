@@ -56,30 +56,53 @@ String Substitui(String S, std::wstring_view Padrao, std::wstring_view Para, boo
 
 }  // namespace
 
-// Eight characters at a time: each is compared with every one of Quais (a
-// letter with the bit that tells the cases apart dropped), and only where
-// one matched is a character looked at by itself.
+namespace {
+
+// Whether c is q, a letter q in capitals standing for both of its cases.
+bool Casa(wchar_t c, wchar_t q) { return c == q || (q >= L'A' && q <= L'Z' && (c & ~0x20) == q); }
+
+// Eight characters compared with q at once: its lanes are all ones where
+// they are q, a letter in capitals standing for both of its cases.
+__m128i CasaOito(__m128i Oito, wchar_t q) {
+  const bool letra = q >= L'A' && q <= L'Z';
+  const __m128i comparado = letra ? _mm_and_si128(Oito, _mm_set1_epi16(static_cast<short>(~0x20))) : Oito;
+  return _mm_cmpeq_epi16(comparado, _mm_set1_epi16(static_cast<short>(q)));
+}
+
+__m128i Carrega(const wchar_t* Texto) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(Texto)); }
+
+}  // namespace
+
+// Eight positions at a time; only where a character matched is one looked
+// at by itself.
 size_t ProximoDe(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Quais) {
   Ate = std::min(Ate, S.size());
   const wchar_t* const texto = S.data();
-  const auto seAplica = [Quais](wchar_t c) {
-    for (wchar_t q : Quais)
-      if (c == q || (q >= L'A' && q <= L'Z' && (c & ~0x20) == q)) return true;
-    return false;
-  };
-  const __m128i semCaixa = _mm_set1_epi16(static_cast<short>(~0x20));
   for (; De + 8 <= Ate; De += 8) {
-    const __m128i oito = _mm_loadu_si128(reinterpret_cast<const __m128i*>(texto + De));
-    const __m128i oitoSemCaixa = _mm_and_si128(oito, semCaixa);
+    const __m128i oito = Carrega(texto + De);
     __m128i iguais = _mm_setzero_si128();
-    for (wchar_t q : Quais) {
-      const bool letra = q >= L'A' && q <= L'Z';
-      iguais = _mm_or_si128(iguais, _mm_cmpeq_epi16(letra ? oitoSemCaixa : oito, _mm_set1_epi16(static_cast<short>(q))));
-    }
+    for (wchar_t q : Quais) iguais = _mm_or_si128(iguais, CasaOito(oito, q));
     if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits) / 2;
   }
   for (; De < Ate; ++De)
-    if (seAplica(texto[De])) return De;
+    if (std::any_of(Quais.begin(), Quais.end(), [c = texto[De]](wchar_t q) { return Casa(c, q); })) return De;
+  return Ate;
+}
+
+size_t ProximoPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Pares) {
+  Ate = std::min(Ate, S.size());
+  const wchar_t* const texto = S.data();
+  // The second characters are read one position further on.
+  for (; De + 9 <= Ate; De += 8) {
+    const __m128i oito = Carrega(texto + De), seguintes = Carrega(texto + De + 1);
+    __m128i iguais = _mm_setzero_si128();
+    for (size_t k = 0; k + 1 < Pares.size(); k += 2)
+      iguais = _mm_or_si128(iguais, _mm_and_si128(CasaOito(oito, Pares[k]), CasaOito(seguintes, Pares[k + 1])));
+    if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits) / 2;
+  }
+  for (; De + 1 < Ate; ++De)
+    for (size_t k = 0; k + 1 < Pares.size(); k += 2)
+      if (Casa(texto[De], Pares[k]) && Casa(texto[De + 1], Pares[k + 1])) return De;
   return Ate;
 }
 
@@ -187,10 +210,13 @@ size_t TPadrao::Em(std::wstring_view S, size_t De, size_t Ate) const {
 size_t TPadrao::PorAncora(std::wstring_view S, size_t De, size_t Ate) const {
   const size_t m = FPadrao.size();
   const size_t a = std::min(FPadrao.find_first_not_of(L' '), m - 1);
-  const wchar_t letra = Maiuscula(FPadrao[a]);
-  const std::wstring_view ancora(&letra, 1);
-  const size_t fim = Ate - m + a + 1;  // candidates' anchors lie below
-  for (size_t j = ProximoDe(S, De + a, fim, ancora); j < fim; j = ProximoDe(S, j + 1, fim, ancora)) {
+  // The anchor and, when there is one, the character after it.
+  const wchar_t par[] = {Maiuscula(FPadrao[a]), a + 1 < m ? Maiuscula(FPadrao[a + 1]) : L'\0'};
+  const size_t fim = Ate - m + a + 1;  // the candidates' anchors lie below
+  const auto proximo = [&](size_t j) {
+    return a + 1 < m ? ProximoPar(S, j, fim + 1, std::wstring_view(par, 2)) : ProximoDe(S, j, fim, std::wstring_view(par, 1));
+  };
+  for (size_t j = proximo(De + a); j < fim; j = proximo(j + 1)) {
     size_t k = 0;
     while (k < m && (k == a || Maiuscula(S[j - a + k]) == Maiuscula(FPadrao[k]))) ++k;
     if (k == m) return j - a;

@@ -26,6 +26,10 @@ size_t BuscaExata(std::wstring_view S, std::wstring_view Padrao, size_t De = 0);
 // The first index from De on, below Ate, of a character of Quais (a letter
 // in capitals stands for both of its cases); Ate (or S's size) when none.
 size_t ProximoDe(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Quais);
+// The first index from De on at which S holds one of the pairs of
+// characters of Pares (two characters each, read the same way) ending
+// below Ate; Ate (or S's size) when none.
+size_t ProximoPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Pares);
 // Whether S holds Padrao at index Em, the case of the ASCII letters ignored.
 bool IgualSemCaixa(std::wstring_view S, size_t Em, std::wstring_view Padrao);
 
