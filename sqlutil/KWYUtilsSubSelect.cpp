@@ -56,57 +56,6 @@ String RestauraMascaras(String Texto) {
   return Texto;
 }
 
-// The positions of every occurrence of a keyword in a text, kept up to date
-// through its changes, so that the passes find them without searching the
-// text again. The keyword cannot overlap itself.
-class TPosicoes {
-public:
-  explicit TPosicoes(std::wstring_view APalavra) : FPalavra(APalavra) {}
-  // The occurrences of the keywords of Listas in Texto, found in one walk.
-  static void Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas);
-  const std::vector<size_t>& Todas() const { return FPosicoes; }
-  size_t Primeira() const { return FPosicoes.empty() ? npos : FPosicoes.front(); }
-  // The first at index De or later; npos when none.
-  size_t Proxima(size_t De) const {
-    const auto p = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), De);
-    return p == FPosicoes.end() ? npos : *p;
-  }
-  // After Removidos characters at Posicao became Inseridos others (Texto is
-  // the changed text).
-  void Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
-    const size_t borda = FPalavra.size() - 1;
-    const size_t inicio = Posicao >= borda ? Posicao - borda : 0;
-    const auto tocadas = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), inicio);
-    const auto seguintes = std::lower_bound(tocadas, FPosicoes.end(), Posicao + Removidos);
-    for (auto p = seguintes; p != FPosicoes.end(); ++p) *p = *p - Removidos + Inseridos;
-    const size_t onde = FPosicoes.erase(tocadas, seguintes) - FPosicoes.begin();
-    FNovas.clear();
-    const size_t ate = Posicao + Inseridos + borda;
-    for (size_t p = FPalavra.Em(Texto, inicio, ate); p != npos; p = FPalavra.Em(Texto, p + 1, ate)) FNovas.push_back(p);
-    FPosicoes.insert(FPosicoes.begin() + onde, FNovas.begin(), FNovas.end());
-  }
-
-private:
-  TPadrao FPalavra;
-  std::vector<size_t> FPosicoes, FNovas;
-};
-
-void TPosicoes::Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas) {
-  // Only the keywords' first two letters (either case) are worth a look.
-  wchar_t primeiras[16];
-  size_t n = 0;
-  for (TPosicoes* lista : Listas) {
-    lista->FPosicoes.clear();
-    if (n + 2 > std::size(primeiras)) throw Exception(L"Too many keywords for one walk");
-    primeiras[n++] = lista->FPalavra.Texto()[0];
-    primeiras[n++] = lista->FPalavra.Texto()[1];
-  }
-  const std::wstring_view pares(primeiras, n);
-  for (size_t i = ProximoPar(Texto, 0, Texto.size(), pares); i < Texto.size();
-       i = ProximoPar(Texto, i + 1, Texto.size(), pares))
-    for (TPosicoes* lista : Listas)
-      if (IgualSemCaixa(Texto, i, lista->FPalavra.Texto())) lista->FPosicoes.push_back(i);
-}
 
 // Whether the aggregate whose "(" is at index Abre reads the sub-select
 // whose SELECT is at index Select (npos when none follows): a SELECT before
@@ -136,14 +85,6 @@ size_t FimSubSelect(const String& S, size_t De, size_t Ate) {
     else if (S[i] == L')' && --nivel < 0) return i;
   }
   return Ate;
-}
-
-// The index in S of the first character Antes followed by Nome (any case);
-// npos when none.
-size_t Precedido(std::wstring_view S, wchar_t Antes, std::wstring_view Nome) {
-  for (size_t p = S.find(Antes); p != npos; p = S.find(Antes, p + 1))
-    if (IgualSemCaixa(S, p + 1, Nome)) return p;
-  return npos;
 }
 
 // Whether the select list (its text up to and including the blank before

@@ -154,12 +154,12 @@ std::wstring_view PrefixoEquilibrado(std::wstring_view S) {
   return fim == String::npos ? S : S.substr(0, fim + 1);
 }
 
-size_t PulaBrancos(const String& S, size_t De, size_t Ate) {
+size_t PulaBrancos(std::wstring_view S, size_t De, size_t Ate) {
   while (De < Ate && S[De] <= L' ') ++De;
   return De;
 }
 
-size_t RecuaBrancos(const String& S, size_t De, size_t Ate) {
+size_t RecuaBrancos(std::wstring_view S, size_t De, size_t Ate) {
   while (Ate > De && S[Ate - 1] <= L' ') --Ate;
   return Ate;
 }
@@ -182,6 +182,12 @@ void Troca(String& S, size_t De, size_t Ate, std::initializer_list<std::wstring_
   for (std::wstring_view peca : Pecas) tamanho += peca.size();
   S.replace(De, Ate - De, tamanho, L' ');
   for (std::wstring_view peca : Pecas) De = std::copy(peca.begin(), peca.end(), S.begin() + De) - S.begin();
+}
+
+size_t Precedido(std::wstring_view S, wchar_t Antes, std::wstring_view Nome) {
+  for (size_t p = S.find(Antes); p != npos; p = S.find(Antes, p + 1))
+    if (IgualSemCaixa(S, p + 1, Nome)) return p;
+  return npos;
 }
 
 bool MesmoTextoSemCaixa(std::wstring_view A, std::wstring_view B) {
@@ -239,6 +245,36 @@ size_t TPadrao::PorSaltos(std::wstring_view S, size_t De, size_t Ate) const {
     i += FSalto[c & 0xFF];
   }
   return String::npos;
+}
+
+void TPosicoes::Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas) {
+  // Only the keywords' first two letters (either case) are worth a look.
+  wchar_t primeiras[32];
+  size_t n = 0;
+  for (TPosicoes* lista : Listas) {
+    lista->FPosicoes.clear();
+    if (n + 2 > std::size(primeiras)) throw Exception(L"Too many keywords for one walk");
+    primeiras[n++] = lista->FPalavra.Texto()[0];
+    primeiras[n++] = lista->FPalavra.Texto()[1];
+  }
+  const std::wstring_view pares(primeiras, n);
+  for (size_t i = ProximoPar(Texto, 0, Texto.size(), pares); i < Texto.size();
+       i = ProximoPar(Texto, i + 1, Texto.size(), pares))
+    for (TPosicoes* lista : Listas)
+      if (IgualSemCaixa(Texto, i, lista->FPalavra.Texto())) lista->FPosicoes.push_back(i);
+}
+
+void TPosicoes::Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
+  const size_t borda = FPalavra.size() - 1;
+  const size_t inicio = Posicao >= borda ? Posicao - borda : 0;
+  const auto tocadas = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), inicio);
+  const auto seguintes = std::lower_bound(tocadas, FPosicoes.end(), Posicao + Removidos);
+  for (auto p = seguintes; p != FPosicoes.end(); ++p) *p = *p - Removidos + Inseridos;
+  const size_t onde = FPosicoes.erase(tocadas, seguintes) - FPosicoes.begin();
+  FNovas.clear();
+  const size_t ate = Posicao + Inseridos + borda;
+  for (size_t p = FPalavra.Em(Texto, inicio, ate); p != npos; p = FPalavra.Em(Texto, p + 1, ate)) FNovas.push_back(p);
+  FPosicoes.insert(FPosicoes.begin() + onde, FNovas.begin(), FNovas.end());
 }
 
 void TReescritaNoLugar::Esvazia() {

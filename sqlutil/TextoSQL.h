@@ -1,9 +1,11 @@
 #pragma once
 // Text helpers of the SQL dialect translator: replacements that ignore
 // case, balanced parentheses, blank skipping and a forward-only search.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 #include <string_view>
 
 #include "vcl/rtl/SysUtils.h"
@@ -42,9 +44,9 @@ std::wstring_view PrefixoEquilibrado(std::wstring_view S);
 
 // The first index from De on (below Ate) of a character that Trim keeps;
 // Ate when there is none.
-size_t PulaBrancos(const String& S, size_t De, size_t Ate);
+size_t PulaBrancos(std::wstring_view S, size_t De, size_t Ate);
 // Ate lowered past the characters that Trim drops.
-size_t RecuaBrancos(const String& S, size_t De, size_t Ate);
+size_t RecuaBrancos(std::wstring_view S, size_t De, size_t Ate);
 // S without the characters that Trim drops at either end.
 std::wstring_view Apara(std::wstring_view S);
 // S becomes its characters from De to Ate, trimmed, in its own buffer.
@@ -52,6 +54,9 @@ void Recorta(String& S, size_t De, size_t Ate = String::npos);
 // S's characters from De to Ate become the pieces, one after the other
 // (none of them may lie in S).
 void Troca(String& S, size_t De, size_t Ate, std::initializer_list<std::wstring_view> Pecas);
+// The index in S of the first character Antes followed by Nome (any case);
+// npos when none.
+size_t Precedido(std::wstring_view S, wchar_t Antes, std::wstring_view Nome);
 // Whether A and B are the same text, the case of the ASCII letters ignored.
 bool MesmoTextoSemCaixa(std::wstring_view A, std::wstring_view B);
 
@@ -91,6 +96,35 @@ private:
   TPadrao FPadrao;
   size_t FPosicao = 0;
   bool FBuscado = false;
+};
+
+// The positions of every occurrence of a keyword in a text, kept up to date
+// through its changes, so that the passes find them without searching the
+// text again. A change (Muda) expects a keyword that cannot overlap itself.
+class TPosicoes {
+public:
+  explicit TPosicoes(std::wstring_view APalavra) : FPalavra(APalavra) {}
+  // The occurrences of the keywords of Listas in Texto, found in one walk.
+  static void Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas);
+  const std::vector<size_t>& Todas() const { return FPosicoes; }
+  size_t Primeira() const { return FPosicoes.empty() ? String::npos : FPosicoes.front(); }
+  // The first at index De or later; npos when none.
+  size_t Proxima(size_t De) const {
+    const auto p = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), De);
+    return p == FPosicoes.end() ? String::npos : *p;
+  }
+  // The first at index De or later that ends by index Ate; npos when none.
+  size_t Proxima(size_t De, size_t Ate) const {
+    const size_t p = Proxima(De);
+    return p != String::npos && p + FPalavra.size() <= Ate ? p : String::npos;
+  }
+  // After Removidos characters at Posicao became Inseridos others (Texto is
+  // the changed text).
+  void Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos);
+
+private:
+  TPadrao FPalavra;
+  std::vector<size_t> FPosicoes, FNovas;
 };
 
 // Rewrites a text in its own buffer from front to back: what is written
