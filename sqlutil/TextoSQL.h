@@ -1,12 +1,13 @@
 #pragma once
-// Text helpers of the SQL dialect translator: replacements that ignore
-// case, balanced parentheses, blank skipping and a forward-only search.
+// Text helpers of the SQL dialect translator: searches and replacements
+// that ignore case, balanced parentheses, blank skipping, the positions of
+// keywords found in one walk and rewriting in a text's own buffer.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "vcl/rtl/SysUtils.h"
 
@@ -61,9 +62,10 @@ size_t Precedido(std::wstring_view S, wchar_t Antes, std::wstring_view Nome);
 bool MesmoTextoSemCaixa(std::wstring_view A, std::wstring_view B);
 
 // A pattern looked for in texts, the case of the ASCII letters ignored:
-// found by its first character that is not a blank, or, for a longer
-// pattern in a long text, by the skips its characters allow (the table of
-// skips made on the first such search). The pattern's text must outlive it.
+// its candidates found by its first character that is not a blank and the
+// one after it, eight positions at a time, or, for a longer pattern in a
+// long text, by the skips its characters allow (the table of skips made on
+// the first such search). The pattern's text must outlive it.
 class TPadrao {
 public:
   explicit TPadrao(std::wstring_view APadrao) : FPadrao(APadrao) {}
