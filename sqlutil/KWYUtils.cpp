@@ -51,11 +51,16 @@ String AjustaEspacoAgregacao(String Texto) {
 // last condition of a text without any of the keywords stay as they are.
 String AjustaCondicoesOn(String Texto) {
   if (BuscaSemCaixa(Texto, L" ON ") == npos) return Texto;
-  TBuscaAdiante on(Texto, L" ON ");
-  TBuscaAdiante juncoes[] = {{Texto, L"LEFT "},  {Texto, L"RIGHT "}, {Texto, L"INNER "},
-                             {Texto, L"FULL "},  {Texto, L"WHERE "}};
-  TBuscaAdiante cortes[] = {{Texto, L"LEFT"},  {Texto, L"RIGHT"}, {Texto, L"INNER"},
-                            {Texto, L"FULL"},  {Texto, L"WHERE"}, {Texto, L","}};
+  // The keywords are found in one walk over the text as it came; what is
+  // rewritten lies before what is still looked at.
+  TPosicoes on(L" ON ");
+  TPosicoes juncoes[] = {TPosicoes(L"LEFT "), TPosicoes(L"RIGHT "), TPosicoes(L"INNER "), TPosicoes(L"FULL "),
+                         TPosicoes(L"WHERE ")};
+  TPosicoes cortes[] = {TPosicoes(L"LEFT"), TPosicoes(L"RIGHT"), TPosicoes(L"INNER"), TPosicoes(L"FULL"),
+                        TPosicoes(L"WHERE")};
+  TPosicoes::Inicia(Texto, {&on, &juncoes[0], &juncoes[1], &juncoes[2], &juncoes[3], &juncoes[4], &cortes[0],
+                            &cortes[1], &cortes[2], &cortes[3], &cortes[4]});
+  TBuscaAdiante virgula(Texto, L",");
   TReescritaNoLugar feito(Texto);
   size_t resto = 0, fim = Texto.size();
   for (size_t p; (p = on.Proxima(resto, fim)) != npos;) {
@@ -73,6 +78,7 @@ String AjustaCondicoesOn(String Texto) {
     fim = RecuaBrancos(Texto, condicao, fim);
     size_t corte = fim;
     for (auto& c : cortes) corte = std::min(corte, std::min(c.Proxima(condicao, fim), fim));
+    corte = std::min(corte, std::min(virgula.Proxima(condicao, fim), fim));
     feito.Acrescenta(L" (");
     feito.Copia(condicao, RecuaBrancos(Texto, condicao, corte));
     feito.Acrescenta(L") ");
@@ -96,9 +102,12 @@ public:
 private:
   bool GuardaSeAplica(size_t Inicio, size_t Branco);
   bool EmbrulhaPeca(const String& Saida, size_t Inicio) const;
-  static void AcrescentaUltimaPeca(String& Saida, const String& Peca);
+  static void AcrescentaUltimaPeca(String& Saida, std::wstring_view Peca);
 
-  String FTexto;
+  // The operand as it stands in the statement, or, when it holds blanks
+  // after a "(", its copy without them.
+  String FCopia;
+  std::wstring_view FTexto;
   // The parentheses of the whole text and those before index FContadosAte,
   // which only grows as the pieces are walked.
   int FAbertos, FFechados, FAbertosAntes = 0, FFechadosAntes = 0;
@@ -107,27 +116,30 @@ private:
   size_t FBrancoEquilibrado = npos;  // the last blank after which the text balances
 };
 
-// The stretch from De to Ate of S without the blanks that follow a "(".
-String SemBrancoAposParentese(const String& S, size_t De, size_t Ate) {
-  String r;
-  r.reserve(Ate - De);
-  for (size_t abre; De < Ate && (abre = S.find(L"( ", De)) < Ate; De = PulaBrancos(S, abre + 1, Ate))
-    r.append(S, De, abre + 1 - De);
-  return r.append(S, De, Ate - De);
+// The stretch from De to Ate of S without the blanks that follow a "(",
+// in Copia when there are any.
+std::wstring_view SemBrancoAposParentese(std::wstring_view S, size_t De, size_t Ate, String& Copia) {
+  size_t abre = S.find(L"( ", De);
+  if (abre >= Ate) return S.substr(De, Ate - De);
+  Copia.reserve(Ate - De);
+  for (; De < Ate && abre < Ate; De = PulaBrancos(S, abre + 1, Ate), abre = S.find(L"( ", De))
+    Copia.append(S, De, abre + 1 - De);
+  return Copia.append(S, De, Ate - De);
 }
 
 // The last index at which S holds PadraoMaiusculo, the case of its letters
 // ignored; npos when none.
-size_t UltimaSemCaixa(const String& S, const String& PadraoMaiusculo) {
+size_t UltimaSemCaixa(std::wstring_view S, std::wstring_view PadraoMaiusculo) {
   size_t ultima = npos;
-  for (size_t p = BuscaSemCaixa(S, PadraoMaiusculo); p != npos; p = BuscaSemCaixa(S, PadraoMaiusculo, p + 1)) ultima = p;
+  const TPadrao padrao(PadraoMaiusculo);
+  for (size_t p = padrao.Em(S); p != npos; p = padrao.Em(S, p + 1)) ultima = p;
   return ultima;
 }
 
 const String Coalesce = L"COALESCE";
 
 TSegmento::TSegmento(const String& Texto, size_t De, size_t Ate)
-    : FTexto(SemBrancoAposParentese(Texto, De, Ate)),
+    : FTexto(SemBrancoAposParentese(Texto, De, Ate, FCopia)),
       FAbertos(static_cast<int>(std::count(FTexto.begin(), FTexto.end(), L'('))),
       FFechados(static_cast<int>(std::count(FTexto.begin(), FTexto.end(), L')'))),
       FUltimaVirgula(FTexto.rfind(L',')),
@@ -159,14 +171,14 @@ bool TSegmento::GuardaSeAplica(size_t Inicio, size_t Branco) {
 // The operand right after a "||" is cast to text when it is an expression
 // of several words that is not a cast, a CASE or a quoted text.
 bool TSegmento::EmbrulhaPeca(const String& Saida, size_t Inicio) const {
-  static const TPadrao PadraoCast(L"CAST"), PadraoCase(L"CASE");
+  const TPadrao PadraoCast(L"CAST"), PadraoCase(L"CASE");
   if (Saida.size() < 2 || Saida.compare(Saida.size() - 2, 2, L"||") != 0) return false;
   const size_t palavra = PulaBrancos(FTexto, Inicio, FTexto.size());
   const size_t fimPalavra = FTexto.find(L' ', palavra);
   if (fimPalavra == npos) return false;
   if (PadraoCast.Em(FTexto, palavra, fimPalavra) != npos || PadraoCase.Em(FTexto, palavra, fimPalavra) != npos)
     return false;
-  if (IgualSemCaixa(FTexto, palavra, Coalesce)) return NumStr(FTexto.substr(Inicio), 39) != 1;
+  if (IgualSemCaixa(FTexto, palavra, Coalesce)) return NumStr(String(FTexto.substr(Inicio)), 39) != 1;
   return FTexto.find(L'\'', palavra) >= fimPalavra;
 }
 
@@ -199,34 +211,40 @@ void TSegmento::AcrescentaPecas(String& Saida) {
   AcrescentaUltimaPeca(Saida, FTexto.substr(inicio));
 }
 
-void TSegmento::AcrescentaUltimaPeca(String& Saida, const String& Peca) {
-  const String maiusculo = L" " + UpperCase(Peca);
-  if (Trim(Peca).empty() || Pos(L"CAST", maiusculo) > 0 || Pos(L" CHAR", maiusculo) > 0 ||
-      Pos(L" VARCHAR", maiusculo) > 0) {
-    Saida += Peca + L"||";
+// Whether " " and Peca hold Palavra after a blank, the case of its letters
+// ignored.
+bool TemComBranco(std::wstring_view Peca, std::wstring_view Palavra) {
+  return IgualSemCaixa(Peca, 0, Palavra) || Precedido(Peca, L' ', Palavra) != npos;
+}
+
+void TSegmento::AcrescentaUltimaPeca(String& Saida, std::wstring_view Peca) {
+  if (Apara(Peca).empty() || BuscaSemCaixa(Peca, L"CAST") != npos || TemComBranco(Peca, L"CHAR") ||
+      TemComBranco(Peca, L"VARCHAR")) {
+    Saida.append(Peca).append(L"||");
     return;
   }
   const size_t parentese = Peca.find(L'(');
   if (parentese != npos)
-    Saida += Peca.substr(0, parentese + 1) + Cast + Peca.substr(parentese + 1) + ComoVarchar + L"||";
-  else if (NumStr(Peca, 39) == 1)
-    Saida += Peca + L"||";
+    Saida.append(Peca.substr(0, parentese + 1)).append(Cast).append(Peca.substr(parentese + 1)).append(ComoVarchar);
+  else if (NumStr(String(Peca), 39) == 1)
+    Saida.append(Peca);
   else
-    Saida += Cast + Peca + ComoVarchar + L"||";
+    Saida.append(Cast).append(Peca).append(ComoVarchar);
+  Saida += L"||";
 }
 
 // The operand after the last "||", at the start of Resto (trimmed); the
 // text left after it is returned.
-String AcrescentaUltimoOperando(String& Saida, const String& Resto) {
-  if (StartsText(L"COALESCE", Resto) || (!Resto.empty() && Resto[0] == L'(')) {
-    const String prefixo = PrefixoEquilibrado(Resto);
-    Saida += L"cast (" + prefixo + ComoVarchar + L" ";
-    return Trim(Resto.substr(prefixo.size()));
+std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Resto) {
+  if (IgualSemCaixa(Resto, 0, L"COALESCE") || (!Resto.empty() && Resto[0] == L'(')) {
+    const std::wstring_view prefixo = PrefixoEquilibrado(Resto);
+    Saida.append(L"cast (").append(prefixo).append(ComoVarchar).append(L" ");
+    return Apara(Resto.substr(prefixo.size()));
   }
   const size_t virgula = Resto.find(L',');
-  if (virgula != npos && PosMaiusculo(L"CAST", Resto.substr(0, virgula)) > 0) {
-    Saida += Resto.substr(0, virgula);
-    return Trim(Resto.substr(virgula));
+  if (virgula != npos && BuscaSemCaixa(Resto.substr(0, virgula), L"CAST") != npos) {
+    Saida.append(Resto.substr(0, virgula));
+    return Apara(Resto.substr(virgula));
   }
   const size_t fecha = Resto.find(L')');
   size_t fimOperando;
@@ -236,8 +254,8 @@ String AcrescentaUltimoOperando(String& Saida, const String& Resto) {
     fimOperando = std::min(Resto.find(L'\'', 1), Resto.size() - 1) + 1;
   else
     fimOperando = std::min(Resto.find(L' '), Resto.size());
-  Saida += Cast + Resto.substr(0, fimOperando) + ComoVarchar;
-  return Trim(Resto.substr(fimOperando));
+  Saida.append(Cast).append(Resto.substr(0, fimOperando)).append(ComoVarchar);
+  return Apara(Resto.substr(fimOperando));
 }
 
 // Every operand of "||" is cast to varchar, so that SQL Server's "+" joins
@@ -246,6 +264,7 @@ String AjustaConcatenacao(String Texto) {
   size_t barras = Texto.find(L"||");
   if (barras == npos) return Texto;
   String saida;
+  saida.reserve(2 * Texto.size() + 64);  // room for the casts of most texts
   const size_t fim = RecuaBrancos(Texto, 0, Texto.size());
   size_t resto = 0;
   do {
@@ -254,8 +273,8 @@ String AjustaConcatenacao(String Texto) {
     resto = PulaBrancos(Texto, barras + 2, fim);
     barras = Texto.find(L"||", resto);
   } while (barras != npos);
-  saida += AcrescentaUltimoOperando(saida, Texto.substr(resto, fim - resto));
-  return saida;
+  const std::wstring_view depois = AcrescentaUltimoOperando(saida, std::wstring_view(Texto).substr(resto, fim - resto));
+  return saida.append(depois);
 }
 
 // ---------------------------------------------------------------- names
@@ -274,9 +293,10 @@ struct TGrupoNomes {
 String SubstituiGrupo(String Texto, const TGrupoNomes& Grupo) {
   constexpr size_t Perto = 16;  // more than any name's length
   std::vector<size_t> ocorrencias;
-  for (size_t p = BuscaSemCaixa(Texto, Grupo.Comum); p != npos; p = BuscaSemCaixa(Texto, Grupo.Comum, p + 1)) {
+  const TPadrao comum(Grupo.Comum);
+  for (size_t p = comum.Em(Texto); p != npos; p = comum.Em(Texto, p + 1)) {
     if (!ocorrencias.empty() && p - ocorrencias.back() < Perto) {
-      for (const auto& [de, para] : Grupo.Nomes) Texto = SubstituiTodosMaiusculo(std::move(Texto), de, para);
+      for (const auto& [de, para] : Grupo.Nomes) Texto = SubstituiTodos(std::move(Texto), de, para);
       return Texto;
     }
     ocorrencias.push_back(p);
@@ -322,7 +342,8 @@ String SubstituiNomes(String Texto) {
 
 String ConverteSQL(const String& ASQL, const String& ABanco, int ARevenda, bool AForca) {
   String texto = AjustaPrecoItem(ASQL, ARevenda, AForca);
-  if (!SameText(ABanco, L"SQLSERVER")) return texto;
+  static const String SqlServer = L"SQLSERVER";
+  if (!SameText(ABanco, SqlServer)) return texto;
   texto = AjustaEspacoAgregacao(std::move(texto));
   texto = AjustaCondicoesOn(std::move(texto));
   texto = ConverteAgregacaoSubSelect(std::move(texto));

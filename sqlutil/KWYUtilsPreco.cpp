@@ -27,9 +27,9 @@ const String* ColunaPrecoEm(const String& Texto, size_t De) {
 }
 
 bool ReescritaSeAplica(const String& Texto, bool AForca) {
-  return Pos(L" PEC_ITEM_ESTOQUE", Texto) > 0 && (Pos(L":", Texto) == 0 || AForca) &&
-         Pos(L" PEC_TABELA_PRECO_ITEM PTP ", Texto) == 0 &&
-         Pos(L" PEC_TABELA_PRECO_ITEM ZZY ", Texto) == 0;
+  return BuscaExata(Texto, L" PEC_ITEM_ESTOQUE") != npos && (Texto.find(L':') == npos || AForca) &&
+         BuscaExata(Texto, L" PEC_TABELA_PRECO_ITEM PTP ") == npos &&
+         BuscaExata(Texto, L" PEC_TABELA_PRECO_ITEM ZZY ") == npos;
 }
 
 // Runs of two or more blanks before a price column lose one blank per round
@@ -75,6 +75,23 @@ void EncurtaBrancosAntesDosPrecos(String& Texto) {
   Texto.resize(escrito);
 }
 
+// The lookup of ExpressaoPreco, appended to Saida.
+void AcrescentaExpressaoPreco(String& Saida, std::wstring_view Campo, std::wstring_view Alias, int Revenda) {
+  const std::wstring_view tabela = Alias.empty() ? std::wstring_view(L"PEC_ITEM_ESTOQUE") : Alias;
+  const auto qualificada = [&](std::wstring_view Nome) -> String& { return Saida.append(tabela).append(L".").append(Nome); };
+  Saida.reserve(Saida.size() + 400 + 3 * tabela.size() + 2 * Campo.size());
+  Saida.append(L" coalesce((select PRECO            from PEC_TABELA_PRECO_ITEM ZZY                 "
+               L"inner join PEC_PARAMETRO PPZ on                           (PPZ.EMPRESA = ZZY.EMPRESA"
+               L"                        and PPZ.REVENDA = ")
+      .append(IntToStr(Revenda))
+      .append(L"                       and PPZ.")
+      .append(Campo)
+      .append(L" = ZZY.TABELA)           where ZZY.EMPRESA      = ");
+  qualificada(L"EMPRESA").append(L"             and ZZY.ITEM_ESTOQUE = ");
+  qualificada(L"ITEM_ESTOQUE").append(L"),");
+  qualificada(Campo).append(L") ").append(Campo);
+}
+
 bool ParteDeNome(wchar_t c) {
   return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9') ||
          c > 127 || (c != 0 && wcschr(L"_$#.\"", c));
@@ -90,31 +107,58 @@ String AliasAntes(const String& Texto, int Ponto) {
   return alias;
 }
 
-void ReescreveQualificadas(String& Texto, const String& Coluna, int ARevenda) {
-  const String teste = L"." + Coluna + (Coluna == Garantia ? L"," : L"");
-  if (Pos(teste, Texto) == 0) return;
-  const String alias = AliasAntes(Texto, PosMaiusculo(L"." + Coluna, Texto));
-  const String expressao = ExpressaoPreco(Coluna, alias, ARevenda);
-  const String referencia = alias + L"." + Coluna;
-  if (Coluna == Garantia) {
-    Texto = SubstituiTodos(std::move(Texto), referencia + L" ", expressao + Marca + L" ");
-    Texto = SubstituiTodos(std::move(Texto), referencia + L",", expressao + Marca + L",");
+// The rewrites below build their patterns and replacements in two buffers
+// that the whole rewrite shares, so that a column costs no new memory.
+struct TBuffers {
+  String Padrao, Para;
+};
+
+// Every Padrao in Texto becomes Para, then, with both ending in Fim instead,
+// again.
+void SubstituiTerminados(String& Texto, TBuffers& Buffers, wchar_t Fim) {
+  Texto = SubstituiTodos(std::move(Texto), Buffers.Padrao, Buffers.Para);
+  Buffers.Padrao.back() = Fim;
+  Buffers.Para.back() = Fim;
+  Texto = SubstituiTodos(std::move(Texto), Buffers.Padrao, Buffers.Para);
+}
+
+void ReescreveQualificadas(String& Texto, const String& Coluna, int ARevenda, TBuffers& Buffers) {
+  const bool garantia = Coluna == Garantia;
+  String& padrao = Buffers.Padrao;
+  padrao.assign(L".").append(Coluna);
+  if (garantia) padrao += L',';
+  if (BuscaExata(Texto, padrao) == npos) return;
+  if (garantia) padrao.pop_back();
+  const String alias = AliasAntes(Texto, PosSemCaixa(padrao, Texto));
+  Buffers.Para.clear();
+  AcrescentaExpressaoPreco(Buffers.Para, Coluna, alias, ARevenda);
+  Buffers.Para += Marca;
+  padrao.assign(alias).append(L".").append(Coluna);
+  if (garantia) {
+    padrao += L' ';
+    Buffers.Para += L' ';
+    SubstituiTerminados(Texto, Buffers, L',');
   } else {
-    Texto = SubstituiTodos(std::move(Texto), referencia, expressao + Marca);
+    Texto = SubstituiTodos(std::move(Texto), padrao, Buffers.Para);
   }
 }
 
-void ReescreveSemAlias(String& Texto, const String& Coluna, int ARevenda) {
-  const String marcada = L" " + Coluna + Marca;
-  const size_t p = BuscaExata(Texto, marcada);
+void ReescreveSemAlias(String& Texto, const String& Coluna, int ARevenda, TBuffers& Buffers) {
+  String& padrao = Buffers.Padrao;
+  padrao.assign(L" ").append(Coluna).append(Marca);
+  const size_t p = BuscaExata(Texto, padrao);
   const bool seguidaDaColuna =
-      p != npos && IgualSemCaixa(Texto, PulaBrancos(Texto, p + marcada.size(), Texto.size()), Coluna);
-  if ((BuscaExata(Texto, L" " + Coluna + L" ") == npos && BuscaExata(Texto, L" " + Coluna + L",") == npos) ||
-      seguidaDaColuna)
-    return;
-  const String expressao = ExpressaoPreco(Coluna, String(), ARevenda);
-  Texto = SubstituiTodos(std::move(Texto), L" " + Coluna + L" ", expressao + Marca + L" ");
-  Texto = SubstituiTodos(std::move(Texto), L" " + Coluna + L",", expressao + Marca + L",");
+      p != npos && IgualSemCaixa(Texto, PulaBrancos(Texto, p + padrao.size(), Texto.size()), Coluna);
+  padrao.assign(L" ").append(Coluna).append(L" ");
+  bool referida = BuscaExata(Texto, padrao) != npos;
+  padrao.back() = L',';
+  referida = referida || BuscaExata(Texto, padrao) != npos;
+  if (!referida || seguidaDaColuna) return;
+  padrao.back() = L' ';
+  Buffers.Para.clear();
+  AcrescentaExpressaoPreco(Buffers.Para, Coluna, std::wstring_view(), ARevenda);
+  Buffers.Para.append(Marca).append(L" ");
+  SubstituiTerminados(Texto, Buffers, L',');
 }
 
 // Whether the marked name that ends at index Fim keeps its name: in a select
@@ -132,15 +176,15 @@ bool MantemNome(const String& Texto, size_t Fim) {
 // its name is found in any case. When every such name is one of those
 // marks, and no replacement can bring a new one together, all are resolved
 // in one walk; otherwise one at a time, from the start.
-void ResolveMarcas(String& Texto, const String& Coluna) {
-  const String marcada = L" " + Coluna + Marca, nome = Coluna + Marca;
-  std::vector<size_t> marcas;
+void ResolveMarcas(String& Texto, const String& Coluna, String& Marcada) {
+  Marcada.assign(L" ").append(Coluna).append(Marca);
+  const std::wstring_view marcada = Marcada, nome = marcada.substr(1);
   bool umaVez = true;
-  for (size_t p = BuscaSemCaixa(Texto, nome); p != npos && umaVez; p = BuscaSemCaixa(Texto, nome, p + nome.size())) {
+  const TPadrao padrao(nome);
+  for (size_t p = padrao.Em(Texto); p != npos && umaVez; p = padrao.Em(Texto, p + nome.size())) {
     const size_t fim = p + nome.size();
-    umaVez = p > 0 && Texto.compare(p - 1, marcada.size(), marcada) == 0 && !IgualSemCaixa(Texto, fim, Marca) &&
-             !IgualSemCaixa(Texto, fim, Coluna);
-    marcas.push_back(p);
+    umaVez = p > 0 && marcada.compare(0, marcada.size(), Texto, p - 1, marcada.size()) == 0 &&
+             !IgualSemCaixa(Texto, fim, Marca) && !IgualSemCaixa(Texto, fim, Coluna);
   }
   if (umaVez) {
     // In place: each mark only shortens the text, and what decides it lies
@@ -150,7 +194,9 @@ void ResolveMarcas(String& Texto, const String& Coluna) {
       std::copy(Texto.begin() + de, Texto.begin() + ate, Texto.begin() + escrito);
       escrito += ate - de;
     };
-    for (size_t p : marcas) {
+    // The marks are found again as they are reached: the text from each
+    // one on has not moved yet.
+    for (size_t p = padrao.Em(Texto); p != npos; p = padrao.Em(Texto, p + nome.size())) {
       copia(p);
       if (MantemNome(Texto, p + nome.size())) {
         std::copy(Coluna.begin(), Coluna.end(), Texto.begin() + escrito);
@@ -162,9 +208,9 @@ void ResolveMarcas(String& Texto, const String& Coluna) {
     Texto.resize(escrito);
     return;
   }
-  for (int p; (p = Pos(marcada, Texto)) > 0;) {
-    const bool mantem = MantemNome(Texto, p - 1 + marcada.size());
-    Texto = SubstituiPrimeiro(std::move(Texto), nome, mantem ? Coluna : String());
+  for (size_t p; (p = BuscaExata(Texto, marcada)) != npos;) {
+    const bool mantem = MantemNome(Texto, p + marcada.size());
+    Texto = SubstituiPrimeiro(std::move(Texto), nome, mantem ? std::wstring_view(Coluna) : std::wstring_view());
   }
 }
 
@@ -204,7 +250,7 @@ void LiberaNomesDeResultado(String& Texto) {
   Texto.resize(escrito + Texto.size() - lido);
 }
 
-String ReescrevePrecos(String Texto, int ARevenda) {
+String ReescrevePrecos(String Texto, int ARevenda, TBuffers& Buffers) {
   if (Texto.find(L'\r') != npos) {
     Texto = StringReplace(Texto, L"\n\r", L" ", rfReplaceAll);
     Texto = StringReplace(Texto, L"\r\n", L" ", rfReplaceAll);
@@ -212,9 +258,9 @@ String ReescrevePrecos(String Texto, int ARevenda) {
   EncurtaBrancosAntesDosPrecos(Texto);
   ProtegeNomesDeResultado(Texto);
   for (const String& coluna : ColunasPreco) {
-    ReescreveQualificadas(Texto, coluna, ARevenda);
-    ReescreveSemAlias(Texto, coluna, ARevenda);
-    ResolveMarcas(Texto, coluna);
+    ReescreveQualificadas(Texto, coluna, ARevenda, Buffers);
+    ReescreveSemAlias(Texto, coluna, ARevenda, Buffers);
+    ResolveMarcas(Texto, coluna, Buffers.Padrao);
   }
   LiberaNomesDeResultado(Texto);
   return Texto;
@@ -223,33 +269,37 @@ String ReescrevePrecos(String Texto, int ARevenda) {
 }  // namespace
 
 String ExpressaoPreco(const String& ACampo, const String& AAlias, int ARevenda) {
-  const String a = AAlias.empty() ? String(L"PEC_ITEM_ESTOQUE.") : AAlias + L".";
-  return L" coalesce((select PRECO            from PEC_TABELA_PRECO_ITEM ZZY                 "
-         L"inner join PEC_PARAMETRO PPZ on                           (PPZ.EMPRESA = ZZY.EMPRESA"
-         L"                        and PPZ.REVENDA = " +
-         IntToStr(ARevenda) + L"                       and PPZ." + ACampo + L" = ZZY.TABELA" + L")" +
-         L"           where ZZY.EMPRESA      = " + a + L"EMPRESA" +
-         L"             and ZZY.ITEM_ESTOQUE = " + a + L"ITEM_ESTOQUE)," + a + ACampo + L") " + ACampo;
+  String expressao;
+  AcrescentaExpressaoPreco(expressao, ACampo, AAlias, ARevenda);
+  return expressao;
 }
 
+namespace {
+
 // Room for the text with every price reference rewritten, so that the
-// rewrite's replacements are made in the one buffer.
-size_t TamanhoReescrito(const String& ASQL, int ARevenda) {
+// rewrite's replacements are made in the one buffer (Buffers.Para holds
+// the longest expression meanwhile).
+size_t TamanhoReescrito(const String& ASQL, int ARevenda, TBuffers& Buffers) {
   size_t referencias = 0;
-  for (size_t p = BuscaSemCaixa(ASQL, L"PRECO_"); p != npos; p = BuscaSemCaixa(ASQL, L"PRECO_", p + 6)) ++referencias;
-  const size_t maior = ExpressaoPreco(ColunasPreco[0], L"PEC_ITEM_ESTOQUE", ARevenda).size() + Marca.size() + 8;
-  return ASQL.size() + referencias * maior;
+  const TPadrao preco(L"PRECO_");
+  for (size_t p = preco.Em(ASQL); p != npos; p = preco.Em(ASQL, p + 6)) ++referencias;
+  AcrescentaExpressaoPreco(Buffers.Para, ColunasPreco[0], L"PEC_ITEM_ESTOQUE", ARevenda);
+  return ASQL.size() + referencias * (Buffers.Para.size() + Marca.size() + 8);
 }
+
+}  // namespace
 
 String AjustaPrecoItem(const String& ASQL, int ARevenda, bool AForca) {
   if (ASQL.find(L" PEC_ITEM_ESTOQUE") == npos) return ASQL;  // nothing to rewrite
   // The last " GROUP BY" part is never rewritten.
   size_t agrupa = npos;
-  for (size_t p = BuscaSemCaixa(ASQL, L" GROUP BY"); p != npos; p = BuscaSemCaixa(ASQL, L" GROUP BY", p + 1)) agrupa = p;
+  const TPadrao grupo(L" GROUP BY");
+  for (size_t p = grupo.Em(ASQL); p != npos; p = grupo.Em(ASQL, p + 1)) agrupa = p;
   const size_t fimTexto = agrupa == npos ? ASQL.size() : agrupa + 1;
+  TBuffers buffers;
   String texto;
-  texto.reserve(TamanhoReescrito(ASQL, ARevenda));
+  texto.reserve(TamanhoReescrito(ASQL, ARevenda, buffers));
   texto.assign(ASQL, 0, fimTexto);
-  if (ReescritaSeAplica(texto, AForca)) texto = ReescrevePrecos(std::move(texto), ARevenda);
+  if (ReescritaSeAplica(texto, AForca)) texto = ReescrevePrecos(std::move(texto), ARevenda, buffers);
   return texto.append(ASQL, fimTexto, npos);
 }

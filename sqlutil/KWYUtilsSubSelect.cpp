@@ -3,6 +3,7 @@
 // table joined to the outer alias it refers to, its conditions on that alias
 // move to the join's ON clause, and the aggregate reads its "VALOR" column.
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "sqlutil/KWYUtils.h"
@@ -13,10 +14,11 @@ namespace {
 constexpr size_t npos = String::npos;
 const String Agregacoes[] = {L"MAX", L"SUM", L"AVG", L"MIN", L"COUNT"};
 const String Marcador = L" PONTO_DE_SUBSTITUICAO ";
-const TPadrao MarcadorMaiusculo(UpperCase(Marcador));
 
 // Hides an aggregate name from the scan ("SUBSTITUIMA" for MAX, ...).
 String Mascara(const String& Agregacao) { return L"SUBSTITUI" + Agregacao.substr(0, 2); }
+const String Mascaras[] = {Mascara(Agregacoes[0]), Mascara(Agregacoes[1]), Mascara(Agregacoes[2]),
+                           Mascara(Agregacoes[3]), Mascara(Agregacoes[4])};
 
 // The masks back to the names, in the order MAX, MIN, SUM, AVG, COUNT. When
 // no two masks are near enough to share characters, no replacement can
@@ -30,7 +32,8 @@ String RestauraMascaras(String Texto) {
   static const String Prefixo = L"SUBSTITUI";
   constexpr size_t Mascarado = 11;  // the length of a mask
   std::vector<size_t> mascaras;
-  for (size_t p = BuscaSemCaixa(Texto, Prefixo); p != npos; p = BuscaSemCaixa(Texto, Prefixo, p + 1)) {
+  const TPadrao prefixo(Prefixo);
+  for (size_t p = prefixo.Em(Texto); p != npos; p = prefixo.Em(Texto, p + 1)) {
     if (!mascaras.empty() && p - mascaras.back() < Mascarado) {
       for (const auto& [mascara, nome] : Nomes) Texto = SubstituiTodos(std::move(Texto), mascara, nome);
       return Texto;
@@ -53,61 +56,6 @@ String RestauraMascaras(String Texto) {
   return Texto;
 }
 
-// The first occurrence of each aggregate name in Texto (npos when none),
-// found in one walk.
-void PrimeirasAgregacoes(const String& Texto, size_t (&Primeiras)[std::size(Agregacoes)]) {
-  std::fill(std::begin(Primeiras), std::end(Primeiras), npos);
-  size_t faltam = std::size(Agregacoes);
-  for (size_t i = 0; i + 1 < Texto.size() && faltam > 0; ++i) {
-    // Only the names' first two letters (either case) are worth a look.
-    const wchar_t inicial = Texto[i] & ~0x20;
-    if (inicial != L'M' && inicial != L'S' && inicial != L'A' && inicial != L'C') continue;
-    const wchar_t segunda = Texto[i + 1] & ~0x20;
-    for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-      const String& nome = Agregacoes[k];
-      if (nome[0] != inicial || nome[1] != segunda || Primeiras[k] != npos || !IgualSemCaixa(Texto, i, nome))
-        continue;
-      Primeiras[k] = i;
-      --faltam;
-    }
-  }
-}
-
-// The positions of every occurrence of a keyword in a text, kept up to date
-// through its changes, so that the passes find them without searching the
-// text again. The keyword cannot overlap itself.
-class TPosicoes {
-public:
-  explicit TPosicoes(const wchar_t* APalavra) : FPalavra(APalavra) {}
-  void Inicia(const String& Texto) {
-    FPosicoes.clear();
-    for (size_t p = FPalavra.Em(Texto); p != npos; p = FPalavra.Em(Texto, p + 1)) FPosicoes.push_back(p);
-  }
-  const std::vector<size_t>& Todas() const { return FPosicoes; }
-  // The first at index De or later; npos when none.
-  size_t Proxima(size_t De) const {
-    const auto p = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), De);
-    return p == FPosicoes.end() ? npos : *p;
-  }
-  // After Removidos characters at Posicao became Inseridos others (Texto is
-  // the changed text).
-  void Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
-    const size_t borda = FPalavra.size() - 1;
-    const size_t inicio = Posicao >= borda ? Posicao - borda : 0;
-    const auto tocadas = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), inicio);
-    const auto seguintes = std::lower_bound(tocadas, FPosicoes.end(), Posicao + Removidos);
-    for (auto p = seguintes; p != FPosicoes.end(); ++p) *p = *p - Removidos + Inseridos;
-    const size_t onde = FPosicoes.erase(tocadas, seguintes) - FPosicoes.begin();
-    FNovas.clear();
-    const size_t ate = Posicao + Inseridos + borda;
-    for (size_t p = FPalavra.Em(Texto, inicio, ate); p != npos; p = FPalavra.Em(Texto, p + 1, ate)) FNovas.push_back(p);
-    FPosicoes.insert(FPosicoes.begin() + onde, FNovas.begin(), FNovas.end());
-  }
-
-private:
-  TPadrao FPalavra;
-  std::vector<size_t> FPosicoes, FNovas;
-};
 
 // Whether the aggregate whose "(" is at index Abre reads the sub-select
 // whose SELECT is at index Select (npos when none follows): a SELECT before
@@ -139,16 +87,31 @@ size_t FimSubSelect(const String& S, size_t De, size_t Ate) {
   return Ate;
 }
 
-String UltimaPalavra(const String& S) {
+// Whether the select list (its text up to and including the blank before
+// FROM) aggregates: an aggregate's name or mask after a blank (one is put
+// in front) or a "(".
+bool Agrega(std::wstring_view Lista) {
+  static const wchar_t* const Agregadas[] = {L"MAX",         L"MIN",         L"SUM",         L"AVG",
+                                             L"COUNT",       L"SUBSTITUIMA", L"SUBSTITUIMI", L"SUBSTITUISU",
+                                             L"SUBSTITUIAV", L"SUBSTITUICO"};
+  for (const wchar_t* nome : Agregadas) {
+    if (IgualSemCaixa(Lista, 0, nome)) return true;
+    for (size_t p = BuscaSemCaixa(Lista, nome, 1); p != npos; p = BuscaSemCaixa(Lista, nome, p + 1))
+      if (Lista[p - 1] == L' ' || Lista[p - 1] == L'(') return true;
+  }
+  return false;
+}
+
+std::wstring_view UltimaPalavra(std::wstring_view S) {
   const size_t branco = S.rfind(L' ');
   return branco == npos ? S : S.substr(branco + 1);
 }
 
 // One call of the pass: the statement, the derived tables' counter and the
 // aliases of the sub-select being lifted. The statement is kept with the
-// first occurrence of each aggregate name, which every change keeps up to
-// date: nothing before a change moves, so each search looks only where the
-// change could have made a difference.
+// occurrences of the aggregate names, SELECT and FROM, found in one walk
+// and kept up to date by every change: nothing before a change moves, so
+// each search looks only where the change could have made a difference.
 class TElevacao {
 public:
   explicit TElevacao(String Texto);
@@ -158,14 +121,15 @@ private:
   bool Varre();
   bool Eleva(size_t Agregacao);
   void Edita(size_t Posicao, size_t Tamanho, const String& Novo);
-  void AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inseridos);
+  void AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inseridos);
+  void IniciaPosicoes(const String& Texto);
   void AliasesProprios(const String& Sub);
-  bool AliasProprio(const String& Palavra) const;
+  bool AliasProprio(std::wstring_view Palavra) const;
   String AliasExternoDe(String Where) const;
-  bool ReferenciaExterna(const String& Condicao) const;
-  String MoveCondicoes(String& Sub, const String& Where, const String& Lista);
-  void PassoColuna(String Condicao, String& Sub, String& On, const String& Lista) const;
-  static String LimpaSub(String Sub);
+  bool ReferenciaExterna(std::wstring_view Condicao) const;
+  String MoveCondicoes(String& Sub, const String& TextoWhere, bool ListaAgrega);
+  void PassoColuna(std::wstring_view Condicao, String& Sub, String& On, bool ListaAgrega) const;
+  static void LimpaSub(String& Sub);
   bool ColocaJuncao(const String& Juncao, size_t Marcado);
   bool MarcadorAntes(size_t Posicao);
   size_t BuscaAlias(const String& Chave, size_t De);
@@ -178,7 +142,6 @@ private:
   };
 
   String FTexto, FWork;
-  size_t FPrimeiras[std::size(Agregacoes)];  // in FWork; npos when none
   // No marker starts before this index.
   size_t FSemMarcadorAte = 0;
   // The first occurrence (Em, npos when none) of the outer alias's key from
@@ -188,9 +151,15 @@ private:
     size_t De = npos, Em = npos;
   } FAlias;
   std::vector<TEdicao>* FDiario = nullptr;
-  TPosicoes FSelects{L"SELECT"}, FFroms{L"FROM"};  // in FWork
+  // The occurrences of the keywords in FWork.
+  TPosicoes FAgregacoes[std::size(Agregacoes)]{
+      TPosicoes(Agregacoes[0]), TPosicoes(Agregacoes[1]), TPosicoes(Agregacoes[2]), TPosicoes(Agregacoes[3]),
+      TPosicoes(Agregacoes[4])};
+  TPosicoes FSelects{L"SELECT"}, FFroms{L"FROM"};
+  const TPadrao FMarcador{Marcador};
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   String FAliasExterno, FT;
+  String FQualificador;  // the outer alias and "."
   int FContador = 0;
   // Every lifting moves one sub-select, so there can be no more liftings
   // than SELECTs; these bounds keep an unexpected text from looping.
@@ -201,26 +170,27 @@ private:
 
 TElevacao::TElevacao(String Texto)
     : FTexto(std::move(Texto)), FLimiteTamanho(8 * FTexto.size() + 65536) {
-  FSelects.Inicia(FTexto);
-  FFroms.Inicia(FTexto);
+  IniciaPosicoes(FTexto);
   FLimiteElevacoes = static_cast<int>(FSelects.Todas().size());
+}
+
+void TElevacao::IniciaPosicoes(const String& Texto) {
+  TPosicoes::Inicia(Texto, {&FAgregacoes[0], &FAgregacoes[1], &FAgregacoes[2], &FAgregacoes[3], &FAgregacoes[4],
+                            &FSelects, &FFroms});
 }
 
 String TElevacao::Executa() {
   bool elevou;
   do {
     FWork = std::move(FTexto);
-    PrimeirasAgregacoes(FWork, FPrimeiras);
     FSemMarcadorAte = 0;
     FAlias.De = npos;
-    FAliases.assign(15, String());
+    FAliases.resize(15);
+    for (String& alias : FAliases) alias.clear();
     FAliasExterno.clear();
     elevou = Varre();
     FTexto = RestauraMascaras(std::move(FWork));
-    if (elevou) {  // the restored names moved them
-      FSelects.Inicia(FTexto);
-      FFroms.Inicia(FTexto);
-    }
+    if (elevou) IniciaPosicoes(FTexto);  // the restored names moved them
   } while (elevou && !FInterrompida);
   return std::move(FTexto);
 }
@@ -228,15 +198,16 @@ String TElevacao::Executa() {
 void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
   if (FDiario) FDiario->push_back({Posicao, FWork.substr(Posicao, Tamanho), Novo.size()});
   FWork.replace(Posicao, Tamanho, Novo);
+  for (TPosicoes& agregacao : FAgregacoes) agregacao.Muda(FWork, Posicao, Tamanho, Novo.size());
   FSelects.Muda(FWork, Posicao, Tamanho, Novo.size());
   FFroms.Muda(FWork, Posicao, Tamanho, Novo.size());
-  AtualizaPrimeiras(Posicao, Tamanho, Novo.size());
+  AtualizaBuscas(Posicao, Tamanho, Novo.size());
 }
 
-// After Removidos characters at Posicao became Inseridos others: an
-// occurrence wholly before the change stays the first; a new one can only
-// start among the inserted characters or just before them.
-void TElevacao::AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inseridos) {
+// After Removidos characters at Posicao became Inseridos others: the bound
+// below which no marker starts and the remembered occurrence of the outer
+// alias's key follow the change.
+void TElevacao::AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inseridos) {
   const auto antesDaMudanca = [Posicao](size_t Tamanho) { return Posicao >= Tamanho - 1 ? Posicao - (Tamanho - 1) : 0; };
   FSemMarcadorAte = std::min(FSemMarcadorAte, antesDaMudanca(Marcador.size()));
   if (FAlias.De != npos) {
@@ -255,19 +226,6 @@ void TElevacao::AtualizaPrimeiras(size_t Posicao, size_t Removidos, size_t Inser
       FAlias.De = npos;
     }
   }
-  for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-    const String& nome = Agregacoes[k];
-    size_t& primeira = FPrimeiras[k];
-    if (primeira != npos && primeira + nome.size() <= Posicao) continue;
-    const size_t inicio = antesDaMudanca(nome.size());
-    if (primeira != npos && primeira < Posicao + Removidos) {
-      primeira = BuscaSemCaixa(FWork, nome, inicio);  // the change touched it
-      continue;
-    }
-    if (primeira != npos) primeira = primeira - Removidos + Inseridos;
-    const size_t nova = BuscaSemCaixa(FWork, nome, inicio, std::min(Posicao + Inseridos, primeira) + nome.size() - 1);
-    if (nova != npos) primeira = nova;
-  }
 }
 
 // One sweep: masks the aggregates over plain values and lifts those over
@@ -278,7 +236,7 @@ bool TElevacao::Varre() {
     bool algumaAberta = false;
     size_t agregacao = npos;
     for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-      const size_t p = FPrimeiras[k];
+      const size_t p = FAgregacoes[k].Primeira();
       if (p == npos) continue;
       const String& a = Agregacoes[k];
       const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
@@ -287,7 +245,7 @@ bool TElevacao::Varre() {
       if (SobreSubSelect(FWork, abre, FSelects.Proxima(abre), FFroms.Proxima(abre)))
         agregacao = k;
       else
-        Edita(p, a.size(), Mascara(a));
+        Edita(p, a.size(), Mascaras[k]);
     }
     if (!algumaAberta) return elevou;
     if (agregacao == npos) continue;
@@ -311,15 +269,14 @@ bool TElevacao::Eleva(size_t Agregacao) {
   FT = L"T" + IntToStr(++FContador);
   // The sub-select, without its closing parenthesis, leaves a marker where
   // its text first occurs.
-  const size_t apos = PulaBrancos(FWork, FPrimeiras[Agregacao] + nome.size(), FWork.size());
+  const size_t apos = PulaBrancos(FWork, FAgregacoes[Agregacao].Primeira() + nome.size(), FWork.size());
   const size_t fimApos = RecuaBrancos(FWork, apos, FWork.size());
   const size_t select = FSelects.Proxima(apos);
   String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
   // Any occurrence of the sub-select's text starts with a SELECT.
-  const String subMaiusculo = UpperCase(sub);
   size_t ondeSub = select;
   for (size_t p : FSelects.Todas()) {
-    if (p >= select || IgualSemCaixa(FWork, p, subMaiusculo)) {
+    if (p >= select || IgualSemCaixa(FWork, p, sub)) {
       ondeSub = std::min(p, select);
       break;
     }
@@ -327,11 +284,11 @@ bool TElevacao::Eleva(size_t Agregacao) {
   // When the sub-select stands in its own place and no marker comes before
   // it, the marker would be found right there: the name's mask and the
   // derived table's value go in at once, in one change of the text.
-  const size_t primeira = FPrimeiras[Agregacao];
+  const size_t primeira = FAgregacoes[Agregacao].Primeira();
   const bool direto = ondeSub == select && !MarcadorAntes(ondeSub);
   size_t marcado = npos;
   if (direto) {
-    const String mascara = Mascara(nome);
+    const String& mascara = Mascaras[Agregacao];
     Edita(primeira, ondeSub + sub.size() - primeira,
           mascara + FWork.substr(primeira + nome.size(), ondeSub - primeira - nome.size()) + FT + L".VALOR");
     marcado = ondeSub + mascara.size() - nome.size();
@@ -340,26 +297,37 @@ bool TElevacao::Eleva(size_t Agregacao) {
   }
 
   // Its value column is named VALOR.
-  const String corpo = Trim(Copy(sub, 7));
-  const String lista = Copy(corpo, 1, PosMaiusculo(L" FROM", corpo));
-  const String item = Pos(L"(", lista) > 0 ? PrefixoEquilibrado(corpo) : lista;
+  const std::wstring_view corpo = Apara(std::wstring_view(sub).substr(std::min<size_t>(6, sub.size())));
+  const size_t fimLista = BuscaSemCaixa(corpo, L" FROM");
+  const std::wstring_view lista = corpo.substr(0, fimLista == npos ? 0 : fimLista + 1);
+  const bool listaAgrega = Agrega(lista);
+  const String item(lista.find(L'(') != npos ? PrefixoEquilibrado(corpo) : lista);
   sub = SubstituiPrimeiro(std::move(sub), item, item + L" VALOR ");
 
   AliasesProprios(sub);
-  const int where = PosMaiusculo(L" WHERE ", sub);
-  const String textoWhere = where > 0 ? Trim(Copy(sub, where + 6)) + L" " : String();
-  FAliasExterno = AliasExternoDe(SubstituiTodos(textoWhere, L" AND ", L" "));
-  const String on = MoveCondicoes(sub, textoWhere, lista);
+  const size_t where = BuscaSemCaixa(sub, L" WHERE ");
+  String textoWhere;
+  if (where != npos) {
+    textoWhere.assign(Apara(std::wstring_view(sub).substr(where + 6))).append(L" ");
+    FAliasExterno = AliasExternoDe(SubstituiTodos(textoWhere, L" AND ", L" "));
+  } else {
+    FAliasExterno.clear();
+  }
+  FQualificador = FAliasExterno + L".";
+  const String on = MoveCondicoes(sub, textoWhere, listaAgrega);
 
-  const bool elevou =
-      ColocaJuncao(L" left outer join (" + LimpaSub(sub) + L") " + FT + L" on (" + on + L")", marcado);
+  LimpaSub(sub);
+  String juncao;
+  juncao.reserve(sub.size() + on.size() + 40);
+  juncao.append(L" left outer join (").append(sub).append(L") ").append(FT).append(L" on (").append(on).append(L")");
+  const bool elevou = ColocaJuncao(juncao, marcado);
   FDiario = nullptr;
   if (!elevou) {
     for (auto e = diario.rbegin(); e != diario.rend(); ++e) Edita(e->Posicao, e->Inseridos, e->Antes);
     FAliases = aliasesAntes;
     --FContador;
   }
-  if (!elevou || !direto) Edita(FPrimeiras[Agregacao], nome.size(), Mascara(nome));
+  if (!elevou || !direto) Edita(FAgregacoes[Agregacao].Primeira(), nome.size(), Mascaras[Agregacao]);
   return elevou;
 }
 
@@ -369,174 +337,191 @@ bool TElevacao::Eleva(size_t Agregacao) {
 // starts.
 bool TElevacao::MarcadorAntes(size_t Posicao) {
   const size_t borda = Marcador.size() - 1;
-  if (MarcadorMaiusculo.Em(FWork, FSemMarcadorAte, Posicao) != npos) return true;
+  if (FMarcador.Em(FWork, FSemMarcadorAte, Posicao) != npos) return true;
   if (Posicao < borda) return false;
   FSemMarcadorAte = std::max(FSemMarcadorAte, Posicao - borda);
-  return IgualSemCaixa(FWork, Posicao - borda, MarcadorMaiusculo.Texto().substr(0, borda));
+  return IgualSemCaixa(FWork, Posicao - borda, std::wstring_view(Marcador).substr(0, borda));
 }
 
 // The aliases of the sub-select's FROM list, one entry per item.
 void TElevacao::AliasesProprios(const String& Sub) {
-  const int fromSub = PosMaiusculo(L" FROM ", Sub);
-  if (fromSub == 0) return;
-  String from = Copy(Sub, fromSub + 6);
-  const int where = PosMaiusculo(L" WHERE ", from);
-  if (where > 0) from = Copy(from, 1, where);
-  from = Trim(from) + L" ";
-  for (size_t k = 0; !Trim(from).empty(); ++k) {
+  const size_t fromSub = BuscaSemCaixa(Sub, L" FROM ");
+  if (fromSub == npos) return;
+  String from = Sub.substr(fromSub + 6);
+  const size_t where = BuscaSemCaixa(from, L" WHERE ");
+  Recorta(from, 0, where == npos ? npos : where + 1);
+  from += L' ';
+  for (size_t k = 0; !Apara(from).empty(); ++k) {
     if (k == FAliases.size()) FAliases.emplace_back();
     String& entrada = FAliases[k];
-    const String primeira = UpperCase(Copy(from, 1, Pos(L" ", from) - 1));
-    if (primeira == L"LEFT" || primeira == L"RIGHT" || primeira == L"INNER" || primeira == L"FULL") {
+    const size_t fimPrimeira = from.find(L' ');
+    const std::wstring_view primeira = std::wstring_view(from).substr(0, fimPrimeira == npos ? 0 : fimPrimeira);
+    if (MesmoTextoSemCaixa(primeira, L"LEFT") || MesmoTextoSemCaixa(primeira, L"RIGHT") ||
+        MesmoTextoSemCaixa(primeira, L"INNER") || MesmoTextoSemCaixa(primeira, L"FULL")) {
       // A join: its table and alias stay, its ON condition goes.
-      const int join = PosMaiusculo(L"JOIN", from);
-      from = Trim(Copy(from, join > 0 ? join + 4 : Length(primeira) + 1));
+      const size_t join = BuscaSemCaixa(from, L"JOIN");
+      Recorta(from, join != npos ? join + 4 : primeira.size());
       from = SubstituiPrimeiro(std::move(from), L" ON ", L" ");
       from = SubstituiPrimeiro(std::move(from), L" ON(", L"(");
       const size_t abre = from.find(L'(');
       if (abre != npos) {
         const size_t fecha = FimEquilibrado(from, abre);
-        const String condicao = from.substr(abre, fecha == npos ? npos : fecha + 1 - abre);
-        from = SubstituiPrimeiro(std::move(from), condicao, L" ");
+        from.replace(abre, fecha == npos ? npos : fecha + 1 - abre, L" ");
       }
     }
-    const int branco = Pos(L" ", from);
-    entrada = Copy(from, 1, branco);
-    from = Trim(Copy(from, branco)) + L" ";
-    if (const int virgula = Pos(L",", from); virgula > 0) {
-      entrada = Trim(Copy(from, 1, virgula - 1));
-      from = Trim(Copy(from, virgula + 1)) + L" ";
-    } else if (const int b = Pos(L" ", from); b > 0) {
-      entrada = Trim(Copy(from, 1, b - 1));
-      from = Trim(Copy(from, b + 1));
+    const size_t branco = from.find(L' ');
+    entrada.assign(from, 0, branco == npos ? 0 : branco + 1);
+    Recorta(from, branco == npos ? 0 : branco);
+    from += L' ';
+    if (const size_t virgula = from.find(L','); virgula != npos) {
+      entrada.assign(Apara(std::wstring_view(from).substr(0, virgula)));
+      Recorta(from, virgula + 1);
+      from += L' ';
+    } else if (const size_t b = from.find(L' '); b != npos) {
+      entrada.assign(Apara(std::wstring_view(from).substr(0, b)));
+      Recorta(from, b + 1);
     }
     // A missing "," does not come after the ")": the join that follows an
     // item is the next entry, not skipped.
-    const int fecha = Pos(L")", from), virgula = Pos(L",", from);
-    if (fecha > 0 && virgula > 0 && fecha < virgula)
-      from = Trim(Copy(from, fecha + 1));
-    else if (virgula > 0)
-      from = Trim(Copy(from, virgula + 1));
+    const size_t fecha = from.find(L')'), virgula = from.find(L',');
+    if (fecha != npos && virgula != npos && fecha < virgula)
+      Recorta(from, fecha + 1);
+    else if (virgula != npos)
+      Recorta(from, virgula + 1);
   }
 }
 
-bool TElevacao::AliasProprio(const String& Palavra) const {
+bool TElevacao::AliasProprio(std::wstring_view Palavra) const {
   return std::find(FAliases.begin(), FAliases.end(), Palavra) != FAliases.end();
 }
 
 // The first alias of a qualified name in the conditions that is not one of
-// the sub-select's own.
+// the sub-select's own. Each condition is its text through the first "="
+// and the word after it; a word ends at a blank, a "=" or a ".".
 String TElevacao::AliasExternoDe(String Where) const {
-  while (!Trim(Where).empty()) {
-    const int igual = Pos(L"=", Where);
-    String condicao = Copy(Where, 1, igual);
-    Where = Trim(Copy(Where, igual + 1)) + L" ";
-    const int branco = Pos(L" ", Where);
-    condicao += Copy(Where, 1, branco);
-    Where = Trim(Copy(Where, branco + 1)) + L" ";
-    String palavra;
-    for (wchar_t c : condicao) {
-      if (c == L' ' || c == L'=') {
-        palavra.clear();
-      } else if (c == L'.') {
-        const String alias = Trim(palavra);
-        if (!AliasProprio(alias)) return alias;
-        palavra.clear();
-      } else {
-        palavra += c;
-      }
+  const auto aliasEstranho = [this](std::wstring_view Condicao) -> std::optional<std::wstring_view> {
+    for (size_t i = 0, palavra = 0; i < Condicao.size(); ++i) {
+      const wchar_t c = Condicao[i];
+      if (c != L' ' && c != L'=' && c != L'.') continue;
+      const std::wstring_view alias = Apara(Condicao.substr(palavra, i - palavra));
+      if (c == L'.' && !AliasProprio(alias)) return alias;
+      palavra = i + 1;
     }
+    return std::nullopt;
+  };
+  while (!Apara(Where).empty()) {
+    // The text through the "=" ends with the end of a word.
+    const size_t igual = Where.find(L'=');
+    if (const auto alias = aliasEstranho(std::wstring_view(Where).substr(0, igual == npos ? 0 : igual + 1)))
+      return String(*alias);
+    Recorta(Where, igual == npos ? 0 : igual + 1);
+    Where += L' ';
+    const size_t branco = Where.find(L' ');
+    if (const auto alias = aliasEstranho(std::wstring_view(Where).substr(0, branco + 1))) return String(*alias);
+    Recorta(Where, branco + 1);
+    Where += L' ';
   }
   return String();
 }
 
-bool TElevacao::ReferenciaExterna(const String& Condicao) const {
-  const String maiusculo = UpperCase(Condicao), alias = UpperCase(FAliasExterno) + L".";
-  return Pos(L" " + alias, maiusculo) > 0 || Pos(L"=" + alias, maiusculo) > 0;
+// Whether the condition names the outer alias after a blank or a "=".
+bool TElevacao::ReferenciaExterna(std::wstring_view Condicao) const {
+  for (size_t p = BuscaSemCaixa(Condicao, FQualificador, 1); p != npos; p = BuscaSemCaixa(Condicao, FQualificador, p + 1))
+    if (Condicao[p - 1] == L' ' || Condicao[p - 1] == L'=') return true;
+  return false;
 }
 
 // Moves the conditions on the outer alias from the sub-select's WHERE to
 // the join's ON text, which it returns.
-String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, const String& Lista) {
-  String where = TextoWhere, on;
-  while (!Trim(where).empty()) {
-    const int e = PosMaiusculo(L"AND ", where);
-    if (e == 0) {
-      const String condicao = L" " + Trim(where);
-      if (PosMaiusculo(L"SELECT", condicao) == 0 && ReferenciaExterna(condicao)) {
+String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, bool ListaAgrega) {
+  String where = TextoWhere, on, condicao;
+  while (!Apara(where).empty()) {
+    const size_t e = BuscaSemCaixa(where, L"AND ");
+    if (e == npos) {
+      condicao.assign(L" ").append(Apara(where));
+      if (BuscaSemCaixa(condicao, L"SELECT") == npos && ReferenciaExterna(condicao)) {
         Sub = SubstituiPrimeiro(std::move(Sub), condicao, L" ");
-        PassoColuna(condicao, Sub, on, Lista);
+        PassoColuna(condicao, Sub, on, ListaAgrega);
       }
       break;
     }
-    const String condicao = L" " + Trim(Copy(where, 1, e - 1)) + L" ";
-    if (PosMaiusculo(L"SELECT", condicao) == 0) {
+    condicao.assign(L" ").append(Apara(std::wstring_view(where).substr(0, e))).append(L" ");
+    if (BuscaSemCaixa(condicao, L"SELECT") == npos) {
       if (ReferenciaExterna(condicao)) {
-        Sub = SubstituiPrimeiro(std::move(Sub), Copy(where, 1, e + 2), L" ");
-        PassoColuna(condicao, Sub, on, Lista);
+        Sub = SubstituiPrimeiro(std::move(Sub), std::wstring_view(where).substr(0, e + 3), L" ");
+        PassoColuna(condicao, Sub, on, ListaAgrega);
       }
-      where = Trim(Copy(where, e + 3)) + L" ";
+      Recorta(where, e + 3);
+      where += L' ';
     } else {
       // A condition with its own sub-select stays, parentheses and all.
       const size_t fecha = FimEquilibrado(where);
-      where = fecha == npos ? String() : Trim(where.substr(fecha + 1)) + L" ";
+      if (fecha == npos) {
+        where.clear();
+      } else {
+        Recorta(where, fecha + 1);
+        where += L' ';
+      }
     }
   }
   return on;
 }
 
 // The inner column of a moved condition joins the select list (and the
-// grouping, when the list aggregates) and is read through the derived table.
-void TElevacao::PassoColuna(String Condicao, String& Sub, String& On, const String& Lista) const {
-  const int igual = Pos(L"=", Condicao);
-  const int externo = PosMaiusculo(UpperCase(FAliasExterno) + L".", Condicao);
-  const String interno = igual > 0 && (externo == 0 || igual < externo)
-                             ? Trim(Copy(Condicao, 1, igual - 1))
-                             : Trim(Copy(Condicao, igual + 1));
-  if (Pos(L".", interno) == 0) {
-    if (PosMaiusculo(UpperCase(L"=" + interno), Condicao) > 0)
-      Condicao = SubstituiPrimeiro(std::move(Condicao), L"=" + interno, L"=" + FT + L"." + interno);
-    else
-      Condicao = SubstituiPrimeiro(std::move(Condicao), L" " + interno, L" " + FT + L"." + interno);
+// grouping, when the list aggregates) and is read through the derived table
+// in the condition that joins the ON text.
+void TElevacao::PassoColuna(std::wstring_view Condicao, String& Sub, String& On, bool ListaAgrega) const {
+  const size_t igual = Condicao.find(L'=');
+  const size_t externo = BuscaSemCaixa(Condicao, FQualificador);
+  const std::wstring_view interno = igual != npos && (externo == npos || igual < externo)
+                                        ? Apara(Condicao.substr(0, igual))
+                                        : Apara(Condicao.substr(igual == npos ? 0 : igual + 1));
+  // The condition with its first occurrence of what names the inner column
+  // (from De to Ate) read through the derived table.
+  const auto juntaAoOn = [&](size_t De, size_t Ate, std::initializer_list<std::wstring_view> Nova) {
+    if (!On.empty()) On += L" and ";
+    On.append(Condicao.substr(0, De));
+    for (std::wstring_view peca : Nova) On.append(peca);
+    On.append(Condicao.substr(Ate));
+  };
+  const size_t ponto = interno.find(L'.');
+  size_t onde;
+  if (ponto == npos && (onde = Precedido(Condicao, L'=', interno)) != npos)
+    juntaAoOn(onde, onde + 1 + interno.size(), {L"=", FT, L".", interno});
+  else if (ponto == npos && (onde = Precedido(Condicao, L' ', interno)) != npos)
+    juntaAoOn(onde, onde + 1 + interno.size(), {L" ", FT, L".", interno});
+  else if (ponto != npos && (onde = BuscaSemCaixa(Condicao, interno)) != npos)
+    juntaAoOn(onde, onde + interno.size(), {FT, interno.substr(ponto)});
+  else
+    juntaAoOn(Condicao.size(), Condicao.size(), {});
+
+  const size_t distinct = BuscaSemCaixa(Sub, L"DISTINCT");
+  if (distinct != npos && distinct < 11)
+    Troca(Sub, 0, distinct + 8, {L"select distinct ", interno, L","});
+  else
+    Troca(Sub, 0, std::min<size_t>(6, Sub.size()), {L"select ", interno, L", "});
+
+  if (!ListaAgrega) return;
+  if (BuscaSemCaixa(Sub, L"GROUP") != npos && BuscaSemCaixa(Sub, L"BY") != npos) {
+    Sub.append(L", ").append(interno);
   } else {
-    Condicao = SubstituiPrimeiro(std::move(Condicao), interno, FT + Copy(interno, Pos(L".", interno)));
+    Recorta(Sub, 0);
+    Sub.append(L" Group by ").append(interno);
   }
-  On = On.empty() ? Condicao : On + L" and " + Condicao;
-
-  const int distinct = PosMaiusculo(L"DISTINCT", Sub);
-  if (distinct > 0 && distinct < 12)
-    Sub = L"select distinct " + interno + L"," + Copy(Sub, distinct + 8);
-  else
-    Sub = L"select " + interno + L", " + Copy(Sub, 7);
-
-  static const wchar_t* const Agregadas[] = {
-      L" MAX",          L" MIN",          L" SUM",          L" AVG",          L" COUNT",
-      L"(MAX",          L"(MIN",          L"(SUM",          L"(AVG",          L"(COUNT",
-      L" SUBSTITUIMA", L" SUBSTITUIMI", L" SUBSTITUISU", L" SUBSTITUIAV", L" SUBSTITUICO",
-      L"(SUBSTITUIMA", L"(SUBSTITUIMI", L"(SUBSTITUISU", L"(SUBSTITUIAV", L"(SUBSTITUICO"};
-  const String lista = UpperCase(L" " + Lista);
-  if (std::none_of(std::begin(Agregadas), std::end(Agregadas),
-                   [&lista](const wchar_t* a) { return Pos(a, lista) > 0; }))
-    return;
-  if (PosMaiusculo(L"GROUP", Sub) > 0 && PosMaiusculo(L"BY", Sub) > 0)
-    Sub += L", " + interno;
-  else
-    Sub = Trim(Sub) + L" Group by " + interno;
 }
 
 // Drops an AND or WHERE left without a condition.
-String TElevacao::LimpaSub(String Sub) {
-  Sub = Trim(Sub);
-  if (SameText(UltimaPalavra(Sub), L"AND")) Sub = Trim(Copy(Sub, 1, Length(Sub) - 3));
-  if (SameText(UltimaPalavra(Sub), L"WHERE")) Sub = Trim(Copy(Sub, 1, Length(Sub) - 5));
-  const int group = PosMaiusculo(L"GROUP", Sub);
-  if (group > 1 && Sub[group - 2] == L' ') {
-    const String antes = TrimRight(Copy(Sub, 1, group - 1));
-    const String palavra = UltimaPalavra(antes);
-    if (SameText(palavra, L"AND") || SameText(palavra, L"WHERE"))
-      Sub = Copy(antes, 1, Length(antes) - Length(palavra)) + Copy(Sub, Length(antes) + 1);
+void TElevacao::LimpaSub(String& Sub) {
+  Recorta(Sub, 0);
+  if (MesmoTextoSemCaixa(UltimaPalavra(Sub), L"AND")) Recorta(Sub, 0, Sub.size() >= 3 ? Sub.size() - 3 : 0);
+  if (MesmoTextoSemCaixa(UltimaPalavra(Sub), L"WHERE")) Recorta(Sub, 0, Sub.size() >= 5 ? Sub.size() - 5 : 0);
+  const size_t group = BuscaSemCaixa(Sub, L"GROUP");
+  if (group != npos && group > 0 && Sub[group - 1] == L' ') {
+    const size_t fimAntes = RecuaBrancos(Sub, 0, group);
+    const std::wstring_view palavra = UltimaPalavra(std::wstring_view(Sub).substr(0, fimAntes));
+    if (MesmoTextoSemCaixa(palavra, L"AND") || MesmoTextoSemCaixa(palavra, L"WHERE"))
+      Sub.erase(fimAntes - palavra.size(), palavra.size());
   }
-  return Sub;
 }
 
 // The aggregate reads the derived table's value (already in place at
@@ -546,7 +531,7 @@ String TElevacao::LimpaSub(String Sub) {
 bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   size_t marcador = Marcado;
   if (marcador == npos) {
-    marcador = MarcadorMaiusculo.Em(FWork, FSemMarcadorAte);
+    marcador = FMarcador.Em(FWork, FSemMarcadorAte);
     if (marcador == npos) return false;
     FSemMarcadorAte = marcador;
     Edita(marcador, Marcador.size(), FT + L".VALOR");
@@ -555,7 +540,8 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   // Looked for as written in an upper-cased text: an alias with lower-case
   // letters is never found so.
   const String chave = L" " + FAliasExterno + L" ";
-  const size_t alias = chave == UpperCase(chave) ? BuscaAlias(chave, marcador) : npos;
+  const bool maiusculo = std::none_of(chave.begin(), chave.end(), [](wchar_t c) { return c >= L'a' && c <= L'z'; });
+  const size_t alias = maiusculo ? BuscaAlias(chave, marcador) : npos;
   if (alias != npos) {
     const size_t depois = alias + chave.size();
     const size_t inicio = PulaBrancos(FWork, depois, FWork.size());
@@ -563,7 +549,7 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
     if (fim - inicio >= 2 && IgualSemCaixa(FWork, inicio, L"ON")) {
       const size_t fecha = FimEquilibrado(FWork, depois);
       const String clausula = FWork.substr(depois, fecha == npos ? npos : fecha + 1 - depois);
-      const size_t onde = TPadrao(UpperCase(clausula)).Em(FWork, marcador);
+      const size_t onde = TPadrao(clausula).Em(FWork, marcador);
       if (FWork.compare(onde, clausula.size(), clausula) == 0)
         Edita(onde + clausula.size(), 0, Juncao);  // the same, moving less
       else
@@ -579,8 +565,8 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   const String nome = L" " + FAliasExterno;
   for (const auto& [forma, depois] : formas) {
     const String encontrada = nome + forma;
-    const size_t onde = forma == L" " ? BuscaAlias(UpperCase(encontrada), marcador)
-                                      : BuscaSemCaixa(FWork, UpperCase(encontrada), marcador);
+    const size_t onde =
+        forma == L" " ? BuscaAlias(encontrada, marcador) : BuscaSemCaixa(FWork, encontrada, marcador);
     if (onde == npos) continue;
     if (FWork.compare(onde, encontrada.size(), encontrada) != 0)
       Edita(onde, encontrada.size(), depois ? encontrada + Juncao : nome + Juncao + forma);
@@ -588,9 +574,7 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
       Edita(onde + nome.size() + (depois ? forma.size() : 0), 0, Juncao);  // the same, moving less
     return true;
   }
-  const String nomeMaiusculo = UpperCase(nome);
-  if (FWork.size() - marcador >= nome.size() &&
-      IgualSemCaixa(FWork, FWork.size() - nome.size(), nomeMaiusculo)) {
+  if (FWork.size() - marcador >= nome.size() && IgualSemCaixa(FWork, FWork.size() - nome.size(), nome)) {
     Edita(FWork.size(), 0, Juncao);
     return true;
   }

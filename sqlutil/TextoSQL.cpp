@@ -1,136 +1,144 @@
 #include "sqlutil/TextoSQL.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
-#include <vector>
 
 namespace {
 
+constexpr size_t npos = String::npos;
+
 wchar_t Maiuscula(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; }
 
-// The occurrences are found first; the result is made in S's own buffer
-// when it fits there (from the front when it shrinks, from the back when it
-// grows), otherwise at its size in one allocation.
-String Substitui(String S, const String& Padrao, const String& Para, bool Todos) {
-  if (Padrao.empty()) return S;
-  std::vector<size_t> ocorrencias;
-  for (size_t p = BuscaSemCaixa(S, Padrao, 0); p != String::npos; p = BuscaSemCaixa(S, Padrao, p + Padrao.size())) {
-    ocorrencias.push_back(p);
-    if (!Todos) break;
-  }
-  if (ocorrencias.empty()) return S;
-  const size_t m = Padrao.size(), n = Para.size(), antes = S.size();
-  const size_t tamanho = antes + ocorrencias.size() * n - ocorrencias.size() * m;
-  if (n <= m) {
-    wchar_t* const t = S.data();
-    size_t escrito = ocorrencias[0], de = ocorrencias[0];
-    for (size_t k = 0; k < ocorrencias.size(); ++k) {
-      const size_t p = ocorrencias[k];
-      std::copy(t + de, t + p, t + escrito);
-      escrito += p - de;
-      std::copy(Para.begin(), Para.end(), t + escrito);
-      escrito += n;
+static_assert(sizeof(wchar_t) == 2, "the searches compare eight UTF-16 code units at once");
+
+// The occurrences are replaced as they are found, in S's own buffer when the
+// result fits there (the text moved to the buffer's end first when it
+// grows, so that what is written never passes what is still to be read),
+// otherwise in one new buffer of the result's size.
+String Substitui(String S, std::wstring_view Padrao, std::wstring_view Para, bool Todos) {
+  const size_t m = Padrao.size(), n = Para.size();
+  const TPadrao padrao(Padrao);
+  size_t p = m ? padrao.Em(S) : npos;
+  if (p == npos) return S;
+  const auto seguinte = [&](size_t Depois) { return Todos ? padrao.Em(S, Depois) : npos; };
+  size_t ocorrencias = 1;
+  if (n > m)
+    for (size_t q = seguinte(p + m); q != npos; q = seguinte(q + m)) ++ocorrencias;
+  const size_t antes = S.size(), tamanho = antes + ocorrencias * n - ocorrencias * m;
+  if (n > m && tamanho > S.capacity()) {
+    String r;
+    r.reserve(tamanho);
+    size_t de = 0;
+    for (; p != npos; p = seguinte(de)) {
+      r.append(S, de, p - de).append(Para);
       de = p + m;
     }
-    std::copy(t + de, t + antes, t + escrito);
-    S.resize(tamanho);
-    return S;
+    return r.append(S, de, npos);
   }
-  if (tamanho <= S.capacity()) {
+  const size_t folga = tamanho > antes ? tamanho - antes : 0;
+  if (folga) {
     S.resize(tamanho);
-    wchar_t* const t = S.data();
-    size_t fim = antes, destino = tamanho;
-    for (size_t k = ocorrencias.size(); k-- > 0;) {
-      const size_t p = ocorrencias[k];
-      destino -= fim - (p + m);
-      std::copy_backward(t + p + m, t + fim, t + destino + (fim - (p + m)));
-      destino -= n;
-      std::copy(Para.begin(), Para.end(), t + destino);
-      fim = p;
-    }
-    return S;
+    std::copy_backward(S.begin(), S.begin() + antes, S.end());
+    p += folga;
   }
-  String r;
-  r.reserve(tamanho);
-  size_t de = 0;
-  for (size_t p : ocorrencias) {
-    r.append(S, de, p - de);
-    r += Para;
+  wchar_t* const t = S.data();
+  size_t escrito = 0, de = folga;
+  for (; p != npos; p = seguinte(de)) {
+    escrito = std::copy(t + de, t + p, t + escrito) - t;
+    escrito = std::copy(Para.begin(), Para.end(), t + escrito) - t;
     de = p + m;
   }
-  r.append(S, de, String::npos);
-  return r;
+  escrito = std::copy(t + de, t + S.size(), t + escrito) - t;
+  S.resize(escrito);
+  return S;
 }
 
 }  // namespace
 
-// The index of the first character of a pattern that is not a blank (0 when
-// all are): candidates are looked for by it, since blanks are everywhere in
-// SQL texts.
-size_t Ancora(const String& Padrao) { return std::min(Padrao.find_first_not_of(L' '), Padrao.size() - 1); }
+namespace {
 
-// Candidates are found by the anchor character, which in most patterns is
-// not a letter.
-size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De, size_t Ate) {
-  const size_t m = PadraoMaiusculo.size(), n = std::min(S.size(), Ate);
-  if (m > n) return String::npos;
-  // In a long text a longer pattern is found faster by its skips.
-  if (m >= 4 && n - De >= 4096) return TPadrao(PadraoMaiusculo).Em(S, De, n);
-  const size_t a = Ancora(PadraoMaiusculo);
-  const wchar_t ancora = PadraoMaiusculo[a];
-  // A letter is matched in both cases by dropping the bit that tells them
-  // apart; any other character as it is.
-  const wchar_t mascara = ancora >= L'A' && ancora <= L'Z' ? static_cast<wchar_t>(~0x20) : static_cast<wchar_t>(~0);
-  const wchar_t* const texto = S.data();
-  for (size_t i = De, ultimo = n - m; i <= ultimo; ++i) {
-    if ((texto[i + a] & mascara) != ancora) continue;
-    size_t k = 0;
-    while (k < m && (k == a || Maiuscula(texto[i + k]) == PadraoMaiusculo[k])) ++k;
-    if (k == m) return i;
-  }
-  return String::npos;
+// Whether c is q, a letter q in capitals standing for both of its cases.
+bool Casa(wchar_t c, wchar_t q) { return c == q || (q >= L'A' && q <= L'Z' && (c & ~0x20) == q); }
+
+// Eight characters compared with q at once: its lanes are all ones where
+// they are q, a letter in capitals standing for both of its cases.
+__m128i CasaOito(__m128i Oito, wchar_t q) {
+  const bool letra = q >= L'A' && q <= L'Z';
+  const __m128i comparado = letra ? _mm_and_si128(Oito, _mm_set1_epi16(static_cast<short>(~0x20))) : Oito;
+  return _mm_cmpeq_epi16(comparado, _mm_set1_epi16(static_cast<short>(q)));
 }
 
-size_t BuscaExata(const String& S, const String& Padrao, size_t De) {
-  if (Padrao.size() < 4 || De >= S.size() || S.size() - De < 4096) {
-    // Found by the stretch from the anchor on, then checked before it.
-    const size_t a = Padrao.empty() ? 0 : Ancora(Padrao);
-    for (size_t q = S.find(Padrao.data() + a, De + a, Padrao.size() - a); q != String::npos;
-         q = S.find(Padrao.data() + a, q + 1, Padrao.size() - a))
-      if (S.compare(q - a, a, Padrao, 0, a) == 0) return q - a;
-    return String::npos;
+__m128i Carrega(const wchar_t* Texto) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(Texto)); }
+
+}  // namespace
+
+// Eight positions at a time; only where a character matched is one looked
+// at by itself.
+size_t ProximoDe(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Quais) {
+  Ate = std::min(Ate, S.size());
+  const wchar_t* const texto = S.data();
+  for (; De + 8 <= Ate; De += 8) {
+    const __m128i oito = Carrega(texto + De);
+    __m128i iguais = _mm_setzero_si128();
+    for (wchar_t q : Quais) iguais = _mm_or_si128(iguais, CasaOito(oito, q));
+    if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits) / 2;
   }
-  const TPadrao padrao(UpperCase(Padrao));
+  for (; De < Ate; ++De)
+    if (std::any_of(Quais.begin(), Quais.end(), [c = texto[De]](wchar_t q) { return Casa(c, q); })) return De;
+  return Ate;
+}
+
+size_t ProximoPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Pares) {
+  Ate = std::min(Ate, S.size());
+  const wchar_t* const texto = S.data();
+  // The second characters are read one position further on.
+  for (; De + 9 <= Ate; De += 8) {
+    const __m128i oito = Carrega(texto + De), seguintes = Carrega(texto + De + 1);
+    __m128i iguais = _mm_setzero_si128();
+    for (size_t k = 0; k + 1 < Pares.size(); k += 2)
+      iguais = _mm_or_si128(iguais, _mm_and_si128(CasaOito(oito, Pares[k]), CasaOito(seguintes, Pares[k + 1])));
+    if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits) / 2;
+  }
+  for (; De + 1 < Ate; ++De)
+    for (size_t k = 0; k + 1 < Pares.size(); k += 2)
+      if (Casa(texto[De], Pares[k]) && Casa(texto[De + 1], Pares[k + 1])) return De;
+  return Ate;
+}
+
+size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De, size_t Ate) {
+  return TPadrao(Padrao).Em(S, De, Ate);
+}
+
+size_t BuscaExata(std::wstring_view S, std::wstring_view Padrao, size_t De) {
+  const TPadrao padrao(Padrao);
   for (size_t p = padrao.Em(S, De); p != String::npos; p = padrao.Em(S, p + 1))
     if (S.compare(p, Padrao.size(), Padrao) == 0) return p;
   return String::npos;
 }
 
-bool IgualSemCaixa(const String& S, size_t Em, const String& PadraoMaiusculo) {
-  if (Em > S.size() || S.size() - Em < PadraoMaiusculo.size()) return false;
-  for (size_t k = 0; k < PadraoMaiusculo.size(); ++k)
-    if (Maiuscula(S[Em + k]) != PadraoMaiusculo[k]) return false;
+bool IgualSemCaixa(std::wstring_view S, size_t Em, std::wstring_view Padrao) {
+  if (Em > S.size() || S.size() - Em < Padrao.size()) return false;
+  for (size_t k = 0; k < Padrao.size(); ++k)
+    if (Maiuscula(S[Em + k]) != Maiuscula(Padrao[k])) return false;
   return true;
 }
 
-String SubstituiPrimeiro(String S, const String& De, const String& Para) {
-  return Substitui(std::move(S), UpperCase(De), Para, false);
+String SubstituiPrimeiro(String S, std::wstring_view De, std::wstring_view Para) {
+  return Substitui(std::move(S), De, Para, false);
 }
 
-String SubstituiTodos(String S, const String& De, const String& Para) {
-  return Substitui(std::move(S), UpperCase(De), Para, true);
+String SubstituiTodos(String S, std::wstring_view De, std::wstring_view Para) {
+  return Substitui(std::move(S), De, Para, true);
 }
 
-String SubstituiTodosMaiusculo(String S, const String& DeMaiusculo, const String& Para) {
-  return Substitui(std::move(S), DeMaiusculo, Para, true);
-}
-
-int PosMaiusculo(const String& SubMaiusculo, const String& S) {
-  if (SubMaiusculo.empty()) return 0;
-  const size_t p = BuscaSemCaixa(S, SubMaiusculo);
+int PosSemCaixa(std::wstring_view Sub, std::wstring_view S) {
+  if (Sub.empty()) return 0;
+  const size_t p = BuscaSemCaixa(S, Sub);
   return p == String::npos ? 0 : static_cast<int>(p) + 1;
 }
 
-size_t FimEquilibrado(const String& S, size_t De) {
+size_t FimEquilibrado(std::wstring_view S, size_t De) {
   int abertos = 0, fechados = 0;
   for (size_t i = De; i < S.size(); ++i) {
     if (S[i] == L'(') ++abertos;
@@ -141,46 +149,132 @@ size_t FimEquilibrado(const String& S, size_t De) {
   return String::npos;
 }
 
-String PrefixoEquilibrado(const String& S) {
+std::wstring_view PrefixoEquilibrado(std::wstring_view S) {
   const size_t fim = FimEquilibrado(S);
   return fim == String::npos ? S : S.substr(0, fim + 1);
 }
 
-size_t PulaBrancos(const String& S, size_t De, size_t Ate) {
+size_t PulaBrancos(std::wstring_view S, size_t De, size_t Ate) {
   while (De < Ate && S[De] <= L' ') ++De;
   return De;
 }
 
-size_t RecuaBrancos(const String& S, size_t De, size_t Ate) {
+size_t RecuaBrancos(std::wstring_view S, size_t De, size_t Ate) {
   while (Ate > De && S[Ate - 1] <= L' ') --Ate;
   return Ate;
 }
 
+std::wstring_view Apara(std::wstring_view S) {
+  while (!S.empty() && S.front() <= L' ') S.remove_prefix(1);
+  while (!S.empty() && S.back() <= L' ') S.remove_suffix(1);
+  return S;
+}
+
+void Recorta(String& S, size_t De, size_t Ate) {
+  Ate = std::min(Ate, S.size());
+  De = PulaBrancos(S, std::min(De, Ate), Ate);
+  S.erase(RecuaBrancos(S, De, Ate));
+  S.erase(0, De);
+}
+
+void Troca(String& S, size_t De, size_t Ate, std::initializer_list<std::wstring_view> Pecas) {
+  size_t tamanho = 0;
+  for (std::wstring_view peca : Pecas) tamanho += peca.size();
+  S.replace(De, Ate - De, tamanho, L' ');
+  for (std::wstring_view peca : Pecas) De = std::copy(peca.begin(), peca.end(), S.begin() + De) - S.begin();
+}
+
+size_t Precedido(std::wstring_view S, wchar_t Antes, std::wstring_view Nome) {
+  for (size_t p = S.find(Antes); p != npos; p = S.find(Antes, p + 1))
+    if (IgualSemCaixa(S, p + 1, Nome)) return p;
+  return npos;
+}
+
+bool MesmoTextoSemCaixa(std::wstring_view A, std::wstring_view B) {
+  return A.size() == B.size() && IgualSemCaixa(A, 0, B);
+}
+
 size_t TBuscaAdiante::Proxima(size_t ADe, size_t AAte) {
   if (!FBuscado || (FPosicao != String::npos && FPosicao < ADe)) {
-    FPosicao = BuscaSemCaixa(FTexto, FPadrao, ADe);
+    FPosicao = FPadrao.Em(FTexto, ADe);
     FBuscado = true;
   }
   return FPosicao != String::npos && FPosicao + FPadrao.size() <= AAte ? FPosicao : String::npos;
 }
 
-TPadrao::TPadrao(String APadrao) : FPadrao(std::move(APadrao)) {
-  const size_t m = FPadrao.size();
-  for (size_t& salto : FSalto) salto = m ? m : 1;
-  // Characters that share a table entry share the shortest skip.
-  for (size_t k = 0; k + 1 < m; ++k) FSalto[FPadrao[k] & 0xFF] = m - 1 - k;
+size_t TPadrao::Em(std::wstring_view S, size_t De, size_t Ate) const {
+  const size_t m = FPadrao.size(), n = std::min(S.size(), Ate);
+  if (m > n || De > n - m) return String::npos;
+  if (m == 0) return De;
+  // A long pattern is found faster by its skips, once the text is long
+  // enough to pay for their table; a shorter one only in a long text.
+  return m >= 4 && n - De >= (m >= 8 ? 256 : 4096) ? PorSaltos(S, De, n) : PorAncora(S, De, n);
 }
 
-size_t TPadrao::Em(const String& S, size_t De, size_t Ate) const {
-  const size_t m = FPadrao.size(), n = std::min(S.size(), Ate);
-  if (m == 0) return De <= n ? De : String::npos;
-  const wchar_t ultimo = FPadrao[m - 1];
-  for (size_t i = De; i + m <= n;) {
+// Candidates are found by the first character that is not a blank, since
+// blanks are everywhere in SQL texts; in most patterns it is not a letter.
+size_t TPadrao::PorAncora(std::wstring_view S, size_t De, size_t Ate) const {
+  const size_t m = FPadrao.size();
+  const size_t a = std::min(FPadrao.find_first_not_of(L' '), m - 1);
+  // The anchor and, when there is one, the character after it.
+  const wchar_t par[] = {Maiuscula(FPadrao[a]), a + 1 < m ? Maiuscula(FPadrao[a + 1]) : L'\0'};
+  const size_t fim = Ate - m + a + 1;  // the candidates' anchors lie below
+  const auto proximo = [&](size_t j) {
+    return a + 1 < m ? ProximoPar(S, j, fim + 1, std::wstring_view(par, 2)) : ProximoDe(S, j, fim, std::wstring_view(par, 1));
+  };
+  for (size_t j = proximo(De + a); j < fim; j = proximo(j + 1)) {
+    size_t k = 0;
+    while (k < m && (k == a || Maiuscula(S[j - a + k]) == Maiuscula(FPadrao[k]))) ++k;
+    if (k == m) return j - a;
+  }
+  return String::npos;
+}
+
+size_t TPadrao::PorSaltos(std::wstring_view S, size_t De, size_t Ate) const {
+  const uint32_t m = static_cast<uint32_t>(FPadrao.size());
+  if (!FComSaltos) {
+    std::fill(std::begin(FSalto), std::end(FSalto), m);
+    // Characters that share a table entry share the shortest skip.
+    for (uint32_t k = 0; k + 1 < m; ++k) FSalto[Maiuscula(FPadrao[k]) & 0xFF] = m - 1 - k;
+    FComSaltos = true;
+  }
+  const wchar_t ultimo = Maiuscula(FPadrao[m - 1]);
+  for (size_t i = De; i + m <= Ate;) {
     const wchar_t c = Maiuscula(S[i + m - 1]);
     if (c == ultimo && IgualSemCaixa(S, i, FPadrao)) return i;
     i += FSalto[c & 0xFF];
   }
   return String::npos;
+}
+
+void TPosicoes::Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas) {
+  // Only the keywords' first two letters (either case) are worth a look.
+  wchar_t primeiras[32];
+  size_t n = 0;
+  for (TPosicoes* lista : Listas) {
+    lista->FPosicoes.clear();
+    if (n + 2 > std::size(primeiras)) throw Exception(L"Too many keywords for one walk");
+    primeiras[n++] = lista->FPalavra.Texto()[0];
+    primeiras[n++] = lista->FPalavra.Texto()[1];
+  }
+  const std::wstring_view pares(primeiras, n);
+  for (size_t i = ProximoPar(Texto, 0, Texto.size(), pares); i < Texto.size();
+       i = ProximoPar(Texto, i + 1, Texto.size(), pares))
+    for (TPosicoes* lista : Listas)
+      if (IgualSemCaixa(Texto, i, lista->FPalavra.Texto())) lista->FPosicoes.push_back(i);
+}
+
+void TPosicoes::Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
+  const size_t borda = FPalavra.size() - 1;
+  const size_t inicio = Posicao >= borda ? Posicao - borda : 0;
+  const auto tocadas = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), inicio);
+  const auto seguintes = std::lower_bound(tocadas, FPosicoes.end(), Posicao + Removidos);
+  for (auto p = seguintes; p != FPosicoes.end(); ++p) *p = *p - Removidos + Inseridos;
+  const size_t onde = FPosicoes.erase(tocadas, seguintes) - FPosicoes.begin();
+  FNovas.clear();
+  const size_t ate = Posicao + Inseridos + borda;
+  for (size_t p = FPalavra.Em(Texto, inicio, ate); p != npos; p = FPalavra.Em(Texto, p + 1, ate)) FNovas.push_back(p);
+  FPosicoes.insert(FPosicoes.begin() + onde, FNovas.begin(), FNovas.end());
 }
 
 void TReescritaNoLugar::Esvazia() {
@@ -207,7 +301,7 @@ void TReescritaNoLugar::Copia(size_t De, size_t Ate) {
   if (!FFila.empty()) FUltimo = FFila.back();
 }
 
-void TReescritaNoLugar::Acrescenta(const String& Texto) {
+void TReescritaNoLugar::Acrescenta(std::wstring_view Texto) {
   if (Texto.empty()) return;
   Esvazia();
   size_t direto = 0;

@@ -1,74 +1,132 @@
 #pragma once
-// Text helpers of the SQL dialect translator: replacements that ignore
-// case, balanced parentheses, blank skipping and a forward-only search.
+// Text helpers of the SQL dialect translator: searches and replacements
+// that ignore case, balanced parentheses, blank skipping, the positions of
+// keywords found in one walk and rewriting in a text's own buffer.
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
 
 #include "vcl/rtl/SysUtils.h"
 
 // Replacements that ignore the case of the ASCII letters (the keywords and
-// names the translator looks for); searched like the upper-cased copies the
-// passes search, so a replacement finds what a search found.
-// S comes back untouched (moved, not copied) when De does not occur.
-String SubstituiPrimeiro(String S, const String& De, const String& Para);
-String SubstituiTodos(String S, const String& De, const String& Para);
-// The same for a pattern that is upper-case already.
-String SubstituiTodosMaiusculo(String S, const String& DeMaiusculo, const String& Para);
-// Pos in an upper-cased copy of S; SubMaiusculo is upper-case already.
-int PosMaiusculo(const String& SubMaiusculo, const String& S);
-// The first index from De on at which S holds PadraoMaiusculo (upper-case,
-// not empty), the case of S's ASCII letters ignored, in an occurrence that
-// ends by index Ate; npos when none.
-size_t BuscaSemCaixa(const String& S, const String& PadraoMaiusculo, size_t De = 0, size_t Ate = String::npos);
+// names the translator looks for): a replacement finds what a search found.
+// S comes back untouched (moved, not copied) when De does not occur, and is
+// changed in its own buffer when the result fits there.
+String SubstituiPrimeiro(String S, std::wstring_view De, std::wstring_view Para);
+String SubstituiTodos(String S, std::wstring_view De, std::wstring_view Para);
+// Pos (1-based, 0 when none) with the case of the ASCII letters ignored.
+int PosSemCaixa(std::wstring_view Sub, std::wstring_view S);
+// The first index from De on at which S holds Padrao (not empty), the case
+// of the ASCII letters ignored, in an occurrence that ends by index Ate;
+// npos when none.
+size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De = 0, size_t Ate = String::npos);
 // The first index from De on at which S holds Padrao exactly; npos when
 // none. Like find, but by skips in long texts.
-size_t BuscaExata(const String& S, const String& Padrao, size_t De = 0);
-// Whether S holds PadraoMaiusculo at index Em, the case of its letters
-// ignored.
-bool IgualSemCaixa(const String& S, size_t Em, const String& PadraoMaiusculo);
+size_t BuscaExata(std::wstring_view S, std::wstring_view Padrao, size_t De = 0);
+// The first index from De on, below Ate, of a character of Quais (a letter
+// in capitals stands for both of its cases); Ate (or S's size) when none.
+size_t ProximoDe(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Quais);
+// The first index from De on at which S holds one of the pairs of
+// characters of Pares (two characters each, read the same way) ending
+// below Ate; Ate (or S's size) when none.
+size_t ProximoPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Pares);
+// Whether S holds Padrao at index Em, the case of the ASCII letters ignored.
+bool IgualSemCaixa(std::wstring_view S, size_t Em, std::wstring_view Padrao);
 
 // The index of the character at which, counting from index De, "(" and ")"
 // have first been seen equally often and at least once; npos when never.
-size_t FimEquilibrado(const String& S, size_t De = 0);
+size_t FimEquilibrado(std::wstring_view S, size_t De = 0);
 // The shortest prefix of S that balances its parentheses; all of S when it
 // never does.
-String PrefixoEquilibrado(const String& S);
+std::wstring_view PrefixoEquilibrado(std::wstring_view S);
 
 // The first index from De on (below Ate) of a character that Trim keeps;
 // Ate when there is none.
-size_t PulaBrancos(const String& S, size_t De, size_t Ate);
+size_t PulaBrancos(std::wstring_view S, size_t De, size_t Ate);
 // Ate lowered past the characters that Trim drops.
-size_t RecuaBrancos(const String& S, size_t De, size_t Ate);
+size_t RecuaBrancos(std::wstring_view S, size_t De, size_t Ate);
+// S without the characters that Trim drops at either end.
+std::wstring_view Apara(std::wstring_view S);
+// S becomes its characters from De to Ate, trimmed, in its own buffer.
+void Recorta(String& S, size_t De, size_t Ate = String::npos);
+// S's characters from De to Ate become the pieces, one after the other
+// (none of them may lie in S).
+void Troca(String& S, size_t De, size_t Ate, std::initializer_list<std::wstring_view> Pecas);
+// The index in S of the first character Antes followed by Nome (any case);
+// npos when none.
+size_t Precedido(std::wstring_view S, wchar_t Antes, std::wstring_view Nome);
+// Whether A and B are the same text, the case of the ASCII letters ignored.
+bool MesmoTextoSemCaixa(std::wstring_view A, std::wstring_view B);
 
-// An upper-case pattern looked for in texts of any case, moving by the skips
-// its characters allow: long patterns cost a fraction of the text searched.
+// A pattern looked for in texts, the case of the ASCII letters ignored:
+// its candidates found by its first character that is not a blank and the
+// one after it, eight positions at a time, or, for a longer pattern in a
+// long text, by the skips its characters allow (the table of skips made on
+// the first such search). The pattern's text must outlive it.
 class TPadrao {
 public:
-  explicit TPadrao(String APadrao);
-  const String& Texto() const { return FPadrao; }
+  explicit TPadrao(std::wstring_view APadrao) : FPadrao(APadrao) {}
+  std::wstring_view Texto() const { return FPadrao; }
   size_t size() const { return FPadrao.size(); }
   // The first occurrence in S from index De on that ends by index Ate;
   // npos when none.
-  size_t Em(const String& S, size_t De = 0, size_t Ate = String::npos) const;
+  size_t Em(std::wstring_view S, size_t De = 0, size_t Ate = String::npos) const;
 
 private:
-  String FPadrao;
-  size_t FSalto[256];
+  size_t PorAncora(std::wstring_view S, size_t De, size_t Ate) const;
+  size_t PorSaltos(std::wstring_view S, size_t De, size_t Ate) const;
+
+  std::wstring_view FPadrao;
+  mutable bool FComSaltos = false;
+  mutable uint32_t FSalto[256];
 };
 
-// The occurrences of one upper-case pattern in a text of any case, asked
+// The occurrences of one pattern in a text, the case of its letters ignored, asked
 // for at positions that only grow: each part of the text is searched once
 // in all.
 class TBuscaAdiante {
 public:
-  TBuscaAdiante(const String& ATexto, const wchar_t* APadrao) : FTexto(ATexto), FPadrao(APadrao) {}
+  TBuscaAdiante(const String& ATexto, std::wstring_view APadrao) : FTexto(ATexto), FPadrao(APadrao) {}
   // The first occurrence that starts at ADe or later and ends by AAte.
   size_t Proxima(size_t ADe, size_t AAte);
 
 private:
   const String& FTexto;
-  String FPadrao;
+  TPadrao FPadrao;
   size_t FPosicao = 0;
   bool FBuscado = false;
+};
+
+// The positions of every occurrence of a keyword in a text, kept up to date
+// through its changes, so that the passes find them without searching the
+// text again. A change (Muda) expects a keyword that cannot overlap itself.
+class TPosicoes {
+public:
+  explicit TPosicoes(std::wstring_view APalavra) : FPalavra(APalavra) {}
+  // The occurrences of the keywords of Listas in Texto, found in one walk.
+  static void Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas);
+  const std::vector<size_t>& Todas() const { return FPosicoes; }
+  size_t Primeira() const { return FPosicoes.empty() ? String::npos : FPosicoes.front(); }
+  // The first at index De or later; npos when none.
+  size_t Proxima(size_t De) const {
+    const auto p = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), De);
+    return p == FPosicoes.end() ? String::npos : *p;
+  }
+  // The first at index De or later that ends by index Ate; npos when none.
+  size_t Proxima(size_t De, size_t Ate) const {
+    const size_t p = Proxima(De);
+    return p != String::npos && p + FPalavra.size() <= Ate ? p : String::npos;
+  }
+  // After Removidos characters at Posicao became Inseridos others (Texto is
+  // the changed text).
+  void Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos);
+
+private:
+  TPadrao FPalavra;
+  std::vector<size_t> FPosicoes, FNovas;
 };
 
 // Rewrites a text in its own buffer from front to back: what is written
@@ -81,7 +139,7 @@ public:
   // Appends the original characters from De (not before the last stretch
   // copied) to Ate.
   void Copia(size_t De, size_t Ate);
-  void Acrescenta(const String& Texto);
+  void Acrescenta(std::wstring_view Texto);
   bool Vazio() const { return FTotal == 0; }
   wchar_t Ultimo() const { return FUltimo; }
   // The text becomes what was written.

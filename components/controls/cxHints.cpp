@@ -384,6 +384,51 @@ void cxResetHintedControl() {
   if (GHintController) GHintController->SetHintedControl(nullptr);
 }
 
+void cxRecreateHintWindow(std::unique_ptr<THintWindow>& AHintWindow, TClass AHintWindowClass, TColor AColor) {
+  AHintWindow.reset();
+  AHintWindow.reset(static_cast<THintWindow*>(
+      TObject::CreateInstance(AHintWindowClass ? AHintWindowClass : HintWindowClass)));
+  AHintWindow->SetColor(AColor);
+}
+
+void cxActivateHintWindow(THintWindow* AHintWindow, const TRect& R, const String& AHint) {
+  if (AHintWindow->Parent()) {
+    if (AHintWindow->HandleAllocated()) ShowWindow(AHintWindow->Handle(), SW_HIDE);
+    AHintWindow->SetParent(nullptr);
+  }
+  AHintWindow->ActivateHint(R, AHint);
+}
+
+bool cxPrepareHintInfo(THintInfo& AHintInfo, std::unique_ptr<THintWindow>& AHintWindow, TControl* AControl,
+                       const String& AText, TRect& R, void* AHintObject, int AHideTimeout) {
+  AHintInfo.HintControl = AControl;
+  AHintInfo.HintWindowClass = AHintWindow ? AHintWindow->ClassType() : nullptr;
+  AHintInfo.HintPos = R.TopLeft();
+  AHintInfo.HintMaxWidth = Screen->Width();
+  AHintInfo.HintColor = Application->HintColor();
+  AHintInfo.ReshowTimeout = 0;
+  AHintInfo.HideTimeout = AHideTimeout > 0 ? AHideTimeout : Application->HintHidePause();
+  AHintInfo.HintStr = AText;
+  AHintInfo.HintData = AHintObject;
+  if (AControl) {
+    TPoint cursor;
+    cxGetCursorPosSafe(cursor);
+    AHintInfo.CursorPos = AControl->ScreenToClient(cursor);
+    AHintInfo.CursorRect = TRect(0, 0, AControl->Width(), AControl->Height());
+  }
+  bool canShow = true;
+  if (!Application->OnShowHint) return canShow;
+  Application->OnShowHint(AHintInfo.HintStr, canShow, AHintInfo);
+  // A hint whose text was taken away would show an empty window.
+  if (!canShow || AHintInfo.HintStr.empty()) return false;
+  const TClass wanted = AHintInfo.HintWindowClass ? AHintInfo.HintWindowClass : HintWindowClass;
+  if (!AHintWindow || AHintWindow->ClassType() != wanted)
+    cxRecreateHintWindow(AHintWindow, wanted, AHintInfo.HintColor);
+  R = AHintWindow->CalcHintRect(AHintInfo.HintMaxWidth, AHintInfo.HintStr, AHintInfo.HintData);
+  R.Offset(AHintInfo.HintPos.X, AHintInfo.HintPos.Y);
+  return true;
+}
+
 // ---------------------------------------------------------------- unit
 
 namespace {

@@ -232,6 +232,19 @@ private:
   TClass FSavedHintWindowClass = nullptr;
 };
 
+// Makes the hint window anew as AHintWindowClass (null: the platform's
+// HintWindowClass) in AColor.
+void cxRecreateHintWindow(std::unique_ptr<THintWindow>& AHintWindow, TClass AHintWindowClass, TColor AColor);
+// Shows the hint window at R (screen) with AHint; a window placed on a
+// parent is taken off it first.
+void cxActivateHintWindow(THintWindow* AHintWindow, const TRect& R, const String& AHint);
+// Fills AHintInfo for a hint of AControl showing AText in R (screen) and
+// lets the application's OnShowHint have its say: the window then takes the
+// class it asks for and R the size of the text it leaves. Whether the hint
+// shows: not when OnShowHint forbids it or leaves no text.
+bool cxPrepareHintInfo(THintInfo& AHintInfo, std::unique_ptr<THintWindow>& AHintWindow, TControl* AControl,
+                       const String& AText, TRect& R, void* AHintObject, int AHideTimeout);
+
 // The hint window class the active style controller needs, else the
 // platform's.
 TClass cxGetActiveHintWindowClass();

@@ -277,3 +277,47 @@ TEST_F(Hints, TheWindowStaysInTheWorkAreaOnTopAndShowsItsText) {
       if (PixelColor(*picture, x, y) == clBlack) ++textPixels;
   EXPECT_GT(textPixels, 30) << "the text is drawn";
 }
+
+TEST_F(Hints, HintInfoForAPartOfAControlPassesTheApplicationsHandler) {
+  Application->OnShowHint = nullptr;
+  std::unique_ptr<THintWindow> window;
+  THintInfo info;
+  TRect r(150, 160, 250, 180);
+  ASSERT_TRUE(cxPrepareHintInfo(info, window, Hinted, L"Cell text", r, nullptr, 0));
+  EXPECT_EQ(Hinted, info.HintControl);
+  EXPECT_EQ(nullptr, info.HintWindowClass) << "no window yet";
+  EXPECT_EQ(TPoint(150, 160), info.HintPos);
+  EXPECT_EQ(Application->HintHidePause(), info.HideTimeout);
+  EXPECT_EQ(TRect(0, 0, 100, 60), info.CursorRect);
+  EXPECT_EQ(TRect(150, 160, 250, 180), r) << "without a handler the rectangle stays";
+  EXPECT_EQ(nullptr, window.get());
+
+  auto controller = NewController(THintStyleA::StaticClass());
+  cxRecreateHintWindow(window, THintWindow::StaticClass(), clInfoBk);
+  EXPECT_EQ(THintWindow::StaticClass(), window->ClassType());
+  info = THintInfo{};
+  cxResetHintedControl();
+  ASSERT_TRUE(cxPrepareHintInfo(info, window, Hinted, L"Cell text", r, nullptr, 1234));
+  EXPECT_EQ(1234, info.HideTimeout);
+  EXPECT_EQ(L"Cell text (A)", info.HintStr) << "the controller's style prepared it";
+  ASSERT_NE(nullptr, window.get());
+  EXPECT_EQ(THintWindowA::StaticClass(), window->ClassType()) << "made anew as the controller needs";
+  const TRect text = window->CalcHintRect(info.HintMaxWidth, info.HintStr, nullptr);
+  EXPECT_EQ(TRect(150, 160, 150 + text.Width(), 160 + text.Height()), r);
+  cxActivateHintWindow(window.get(), r, info.HintStr);
+  EXPECT_TRUE(IsWindowVisible(window->Handle()));
+
+  const struct {
+    const char* Case;
+    bool CanShow;
+    const wchar_t* Text;
+  } refusals[] = {{"forbidden", false, L"text"}, {"text taken away", true, L""}};
+  for (const auto& c : refusals) {
+    SCOPED_TRACE(c.Case);
+    controller->OnShowHint = [&](TObject*, String& HintStr, bool& CanShow, THintInfo&) {
+      HintStr = c.Text;
+      CanShow = c.CanShow;
+    };
+    EXPECT_FALSE(cxPrepareHintInfo(info, window, Hinted, L"Cell text", r, nullptr, 0));
+  }
+}
