@@ -498,6 +498,8 @@ void TcxWinXPLookAndFeelPainter::LayoutViewDrawRecordCaption(TcxCanvas* ACanvas,
                                                              const TRect& /*ATextRect*/,
                                                              TcxGroupBoxCaptionPosition APosition,
                                                              TcxButtonState AState) {
+  // The border stays out of the tab; the caller's clip comes back.
+  ACanvas->SaveClipRegion();
   LayoutViewDrawRecordBorder(ACanvas, ABounds, AState, cxBordersAll);
   const bool vertical = APosition != cxgpTop;
   if (const HTHEME theme = dxThemeHandleOf(totTab))
@@ -505,6 +507,7 @@ void TcxWinXPLookAndFeelPainter::LayoutViewDrawRecordCaption(TcxCanvas* ACanvas,
                   clDefault, clDefault, false);
   else
     TInherited::DrawTab(ACanvas, ABounds, TcxBorders{}, L"", AState, vertical, nullptr, clDefault, clDefault, false);
+  ACanvas->RestoreClipRegion();
 }
 
 void TcxWinXPLookAndFeelPainter::LayoutViewDrawItem(TcxCanvas* ACanvas, const TRect& ABounds, TcxButtonState AState,
