@@ -256,6 +256,27 @@ TEST_F(ContainerFocus, KeysSentToTheContainerReachTheInnerControl) {
   EXPECT_EQ(WindowText(container->InnerControl()->Handle()), L"x");
 }
 
+TEST_F(ContainerFocus, TheInnerControlTakesTheContainersCursorAndDragMode) {
+  TcxContainer* container = AddContainer(10, 10);
+  container->SetCursor(crHandPoint);
+  container->SetDragMode(dmAutomatic);
+  EXPECT_EQ(container->InnerControl()->Cursor(), crHandPoint);
+  EXPECT_EQ(container->InnerControl()->DragMode(), dmAutomatic);
+}
+
+TEST_F(ContainerFocus, ACaptionOf64KCharactersOrMoreStillReachesTheWindow) {
+  for (const int length : {100, 65536, 70000}) {
+    SCOPED_TRACE(length);
+    auto* container = new TcxContainer(Form);
+    container->SetText(String(length, L'a'));
+    container->Style()->LookAndFeel()->SetKind(lfStandard);
+    container->SetParent(Form);
+    container->HandleNeeded();
+    EXPECT_EQ(GetWindowTextLengthW(container->Handle()), length);
+    delete container;
+  }
+}
+
 using ContainerScrollBars = ContainerFixture;
 
 TEST_F(ContainerScrollBars, TheLibraryBarLiesOverTheNativeOneWithItsRange) {
