@@ -314,6 +314,13 @@ TEST_F(ContainerHints, AHintShowsOnlyForTheVisibleControlUnderTheCursorOfTheActi
   TcxContainer* container = AddContainer(10, 10);
   TcxContainer* other = AddContainer(10, 60);
   SetForegroundWindow(Form->Handle());
+  // The cursor is shared by every test run on the display: put it back.
+  POINT saved;
+  GetCursorPos(&saved);
+  struct TCursorRestore {
+    POINT P;
+    ~TCursorRestore() { SetCursorPos(P.x, P.y); }
+  } restore{saved};
   const TPoint centre = container->ClientToScreen(TPoint(50, 12));
   SetCursorPos(centre.X, centre.Y);
   ProcessPendingMessages();
