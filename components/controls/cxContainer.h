@@ -360,6 +360,10 @@ public:
   void Invalidate() override;
   void Update() override;
   TcxLookAndFeel* GetLookAndFeel() override { return Style()->LookAndFeel(); }
+  // The inner control drags as the container does.
+  void SetDragMode(TDragMode Value);
+  // The inner control's images stand for the container's.
+  TDragImageList* GetDragImages() override;
 
   // The inner control asks it first for its key-down messages: the
   // container's popup-menu shortcuts.
@@ -398,6 +402,7 @@ public:
 
 protected:
   void WndProc(TMessage& Message) override;
+  void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Loaded() override;
@@ -409,6 +414,7 @@ protected:
   TRect GetClientBounds() override { return FViewInfo->ClientRect; }
   bool CanFocusOnClick() override;
   bool CanFocusOnClickEx(TWinControl*) override { return false; }
+  bool CanStartDesignTimeDrag(int X, int Y) override { return false; }
   bool IsOwnWindowHandle(HWND H) override;
   bool HasScrollBars() override { return false; }
   void DoUpdateScrollBars() override;

@@ -80,6 +80,15 @@ void TcxContainer::SetInnerControl(TWinControl* Value) {
   ClearSavedChildControlRegions();
 }
 
+void TcxContainer::SetDragMode(TDragMode Value) {
+  TcxControl::SetDragMode(Value);
+  if (FInnerControl) FInnerControl->SetDragMode(Value);
+}
+
+TDragImageList* TcxContainer::GetDragImages() {
+  return FInnerControl ? FInnerControl->GetDragImages() : TcxControl::GetDragImages();
+}
+
 void TcxContainer::Notification(TComponent* AComponent, TOperation Operation) {
   TcxControl::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FInnerControl) FInnerControl = nullptr;
@@ -693,8 +702,19 @@ void TcxContainer::WndProc(TMessage& Message) {
   TcxControl::WndProc(Message);
 }
 
+// Window creation does not take captions of 64K characters or more: such a
+// caption is set once the window exists.
+constexpr size_t MaxCreationCaptionLength = 65535;
+
+void TcxContainer::CreateParams(TCreateParams& Params) {
+  TcxControl::CreateParams(Params);
+  if (Params.Caption.size() > MaxCreationCaptionLength) Params.Caption.clear();
+}
+
 void TcxContainer::CreateWnd() {
   TcxControl::CreateWnd();
+  if (FText.size() > MaxCreationCaptionLength)
+    DefWindowProcW(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FText.c_str()));
   if (FInnerControl && FInnerControl->Parent()) FInnerControl->HandleNeeded();
   ShortRefreshContainer(false);
 }

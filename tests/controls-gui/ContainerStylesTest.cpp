@@ -86,6 +86,22 @@ TEST_F(ChainedStyles, AControllerThatGoesLeavesItsStylesOnTheDefaultController) 
   EXPECT_EQ(Styles->Style()->BorderColor(), clWindowFrame);
 }
 
+TEST(DefaultStyleController, StylesLinkToItAndLetGoWhenItGoes) {
+  auto* controller = new TcxStyleController(nullptr);
+  controller->Style()->SetBorderColor(clMaroon);
+  cxSetDefaultContainerStyleController(controller);
+  {
+    TcxContainerStyle style(nullptr, false);
+    EXPECT_EQ(style.StyleController(), nullptr);  // the default is not shown
+    EXPECT_EQ(style.ActiveStyleController(), controller);
+    EXPECT_EQ(style.BorderColor(), clMaroon);
+    delete controller;
+    EXPECT_EQ(cxDefaultContainerStyleController(), nullptr);
+    EXPECT_EQ(style.ActiveStyleController(), nullptr);
+    EXPECT_EQ(style.BorderColor(), clWindowFrame);
+  }
+}
+
 TEST(ContainerStyleDefaults, FocusedAndHotBordersFollowTheNormalBorderAndHotTracking) {
   // Rows: normal border style, HotTrack; expected focused, hot and disabled.
   struct Case {

@@ -256,6 +256,27 @@ TEST_F(ContainerFocus, KeysSentToTheContainerReachTheInnerControl) {
   EXPECT_EQ(WindowText(container->InnerControl()->Handle()), L"x");
 }
 
+TEST_F(ContainerFocus, TheInnerControlTakesTheContainersCursorAndDragMode) {
+  TcxContainer* container = AddContainer(10, 10);
+  container->SetCursor(crHandPoint);
+  container->SetDragMode(dmAutomatic);
+  EXPECT_EQ(container->InnerControl()->Cursor(), crHandPoint);
+  EXPECT_EQ(container->InnerControl()->DragMode(), dmAutomatic);
+}
+
+TEST_F(ContainerFocus, ACaptionOf64KCharactersOrMoreStillReachesTheWindow) {
+  for (const int length : {100, 65536, 70000}) {
+    SCOPED_TRACE(length);
+    auto* container = new TcxContainer(Form);
+    container->SetText(String(length, L'a'));
+    container->Style()->LookAndFeel()->SetKind(lfStandard);
+    container->SetParent(Form);
+    container->HandleNeeded();
+    EXPECT_EQ(GetWindowTextLengthW(container->Handle()), length);
+    delete container;
+  }
+}
+
 using ContainerScrollBars = ContainerFixture;
 
 TEST_F(ContainerScrollBars, TheLibraryBarLiesOverTheNativeOneWithItsRange) {
@@ -293,6 +314,13 @@ TEST_F(ContainerHints, AHintShowsOnlyForTheVisibleControlUnderTheCursorOfTheActi
   TcxContainer* container = AddContainer(10, 10);
   TcxContainer* other = AddContainer(10, 60);
   SetForegroundWindow(Form->Handle());
+  // The cursor is shared by every test run on the display: put it back.
+  POINT saved;
+  GetCursorPos(&saved);
+  struct TCursorRestore {
+    POINT P;
+    ~TCursorRestore() { SetCursorPos(P.x, P.y); }
+  } restore{saved};
   const TPoint centre = container->ClientToScreen(TPoint(50, 12));
   SetCursorPos(centre.X, centre.Y);
   ProcessPendingMessages();
