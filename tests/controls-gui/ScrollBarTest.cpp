@@ -582,6 +582,10 @@ TEST_F(PaintedScrollBarTest, HoldingAPaintedButtonRepeatsAndLosingTheCaptureEnds
   Hover(TPoint(-100, -100), MK_LBUTTON);
   PumpFor(std::chrono::milliseconds(60));
   EXPECT_EQ(Vert, Manager()->HotScrollBar()) << "a held bar keeps the mouse";
+  // No context menu over the content while a bar holds the mouse.
+  const TPoint content = Control->ClientToScreen(TPoint(50, 50));
+  EXPECT_EQ(1, SendMessageW(Control->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control->Handle()),
+                            MAKELPARAM(content.X, content.Y)));
 
   ReleaseCapture();
   EXPECT_FALSE(Manager()->IsCapture());
