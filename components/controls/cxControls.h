@@ -851,6 +851,96 @@ private:
   std::vector<TWinControl*> VisibleControls() const;
 };
 
+class TcxControl;
+
+// A control's scroll bar painted into the control's own window.
+class TcxControlScrollBarHelper : public TcxScrollBarHelper, public IcxControlScrollBar {
+  VCL_CLASS(TcxControlScrollBarHelper, TcxScrollBarHelper)
+public:
+  using TcxScrollBarHelper::TcxScrollBarHelper;
+
+  void ApplyData() override;
+  TWinControl* GetControl() override { return nullptr; }
+  TcxScrollBarData* Data() override { return &FData; }
+  TScrollBarKind Kind() const override { return TcxScrollBarHelper::Kind(); }
+  TRect BoundsRect() const override { return TcxScrollBarHelper::BoundsRect(); }
+  // The parts follow the new bounds.
+  void SetBoundsRect(const TRect& R) override;
+  bool Visible() const override { return TcxScrollBarHelper::Visible(); }
+  void SetVisible(bool Value) override { TcxScrollBarHelper::SetVisible(Value); }
+  bool Enabled() const override { return TcxScrollBarHelper::Enabled(); }
+  void SetEnabled(bool Value) override { TcxScrollBarHelper::SetEnabled(Value); }
+  int Min() const override { return TcxScrollBarHelper::Min(); }
+  int Max() const override { return TcxScrollBarHelper::Max(); }
+  int Position() const override { return TcxScrollBarHelper::Position(); }
+  int PageSize() const override { return TcxScrollBarHelper::PageSize(); }
+  void SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw) override {
+    TcxScrollBarHelper::SetScrollParams(AMin, AMax, APosition, APageSize, ARedraw);
+  }
+  // Writing the size keeps the top-left corner.
+  int Width() const override { return BoundsRect().Width(); }
+  int Height() const override { return BoundsRect().Height(); }
+  void SetWidth(int Value) override;
+  void SetHeight(int Value) override;
+  // Straight onto the owner's window; an owner with a background bitmap
+  // repaints the bar over it itself.
+  void Repaint() override;
+
+private:
+  TcxScrollBarData FData;
+};
+
+// Routes a control's mouse input to the scroll bars painted into it: the
+// bar under the mouse is hot, a left press captures the mouse for it, and
+// the bar is told when the mouse has left it.
+class TcxControlScrollBarsManager : public TcxIUnknownObject, public IcxMouseTrackingCaller3 {
+  VCL_CLASS(TcxControlScrollBarsManager, TcxIUnknownObject)
+public:
+  explicit TcxControlScrollBarsManager(TcxControl* AOwner) : FOwner(AOwner) {}
+  ~TcxControlScrollBarsManager() override;
+
+  // True when the message is consumed.
+  virtual bool HandleMessage(TMessage& Message);
+  // Some visible registered bar holds P (owner's client coordinates).
+  virtual bool IsScrollBarsArea(const TPoint& P);
+  // Paints the visible bars and excludes them from the canvas clip.
+  virtual void Paint(TcxCanvas* ACanvas);
+  // The bars are not owned; a bar is unregistered before it is freed.
+  void RegisterScrollBar(TcxControlScrollBarHelper* AScrollBar);
+  void UnRegisterScrollBar(TcxControlScrollBarHelper* AScrollBar);
+  // The manager took the mouse capture for a pressed bar.
+  bool IsCapture() const { return FIsCapture; }
+  TcxControlScrollBarHelper* HotScrollBar() const { return FHotScrollBar; }
+
+protected:
+  virtual bool ProcessMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual bool ProcessMouseMove(TShiftState Shift, int X, int Y);
+  virtual bool ProcessMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+
+private:
+  // IcxMouseTrackingCaller3
+  void MouseLeave() override;
+  bool ContainsPoint(const TPoint& P) override;
+  bool KeepTrackingOutside() override { return FIsCapture; }
+
+  // The last visible, enabled bar holding P, or null.
+  TcxControlScrollBarHelper* ScrollBarAtPos(const TPoint& P) const;
+  void SetHotScrollBar(TcxControlScrollBarHelper* Value);
+  void BeginCapture();
+  void ReleaseCapture();
+  void CaptureChanged();
+  // After the window is destroyed during a press: waits for the button to
+  // be let go, then ends the bar's scrolling.
+  void StartCheckCapture();
+  void CheckCapture();
+
+  std::unique_ptr<TcxTimer> FCheckCaptureTimer;
+  bool FIsCapture = false;
+  TcxControlScrollBarHelper* FHotScrollBar = nullptr;
+  TcxControl* FOwner;
+  std::vector<TcxControlScrollBarHelper*> FScrollBars;
+};
+
 // ---------------------------------------------------------------- drag and drop
 
 // Declares the class reference of a class made for one control: its virtual
@@ -895,7 +985,8 @@ class TcxControl : public TCustomControl,
                    public IdxSystemInfoListener,
                    public IcxLookAndFeelContainer,
                    public IdxGestureOwner,
-                   public IdxGestureClient {
+                   public IdxGestureClient,
+                   public IcxScrollBarOwner {
   VCL_COMPONENT_CLASS(TcxControl, TCustomControl)
 public:
   explicit TcxControl(TComponent* AOwner);
@@ -995,6 +1086,11 @@ public:
   bool IsHorzScrollBarVisible() const;
   bool IsVertScrollBarVisible() const;
   TcxControlCustomScrollBars* MainScrollBars() const { return FMainScrollBars.get(); }
+  // Routes the mouse to the scroll bars that descendants paint themselves.
+  TcxControlScrollBarsManager* ScrollBarsManager() const { return FScrollBarsManager.get(); }
+  // IcxScrollBarOwner: the painted bars live in this window.
+  TWinControl* GetScrollBarControl() override { return this; }
+  TcxLookAndFeel* GetScrollBarLookAndFeel() override { return FLookAndFeel.get(); }
   // Scrolls the window's content, invalidating what comes into view.
   void ScrollWindow(int DX, int DY, const TRect& AScrollRect);
   // One line towards the direction through Scroll.
@@ -1161,7 +1257,8 @@ protected:
   virtual bool CanReuseScrollBarSpace(TScrollBarKind AKind) { return false; }
   // 1 horizontal, 2 vertical, 3 both.
   virtual int GetScrollBarsToCheck() { return 3; }
-  virtual bool IsScrollBarsArea(const TPoint& P) { return IsMainScrollBarsArea(P); }
+  // The painted bars' area or the main bars'.
+  virtual bool IsScrollBarsArea(const TPoint& P);
   virtual bool IsMainScrollBarsArea(const TPoint& P);
   virtual bool IsSizeGripVisible() { return IsHorzScrollBarVisible() && IsVertScrollBarVisible(); }
   virtual bool CanBringScrollBarsToFront() { return !IsDesigning(); }
@@ -1180,6 +1277,7 @@ protected:
 
 private:
   friend class TcxControlCustomScrollBars;
+  friend class TcxControlScrollBarsManager;
   friend class TdxScrollHelper;
   void GestureScrollKind(TScrollBarKind AKind, int32_t& AAccumulated, int ADelta, int ADeltaX, int ADeltaY);
   void ScrollByGestureDelta(TScrollBarKind AKind, int32_t& ADelta, int ADeltaX, int ADeltaY);
@@ -1215,6 +1313,7 @@ private:
   std::unique_ptr<TcxScreenCanvas> FActiveCanvas;
   std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
   std::unique_ptr<TcxControlCustomScrollBars> FMainScrollBars;
+  std::unique_ptr<TcxControlScrollBarsManager> FScrollBarsManager;
   std::unique_ptr<TcxDragAndDropObject> FDragAndDropObject;
   TClass FDragAndDropObjectClass = nullptr;
   TCursor FDragAndDropPrevCursor = crDefault;

@@ -38,7 +38,8 @@ TcxSizeGrip* cxGetControlSizeGrip(TcxControl* AControl) {
 TcxControl::TcxControl(TComponent* AOwner)
     : TCustomControl(AOwner),
       FCanvas(std::make_unique<TcxControlCanvas>(TCustomControl::Canvas())),
-      FLookAndFeel(std::make_unique<TcxLookAndFeel>(this)) {
+      FLookAndFeel(std::make_unique<TcxLookAndFeel>(this)),
+      FScrollBarsManager(std::make_unique<TcxControlScrollBarsManager>(this)) {
   FLookAndFeel->OnChanged = [this](TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues) {
     LookAndFeelChangeHandler(Sender, AChangedValues);
   };
@@ -319,6 +320,7 @@ void TcxControl::DoPaint() {
 void TcxControl::IntersectClientBounds() { FCanvas->IntersectClipRect(GetClientBounds()); }
 
 void TcxControl::DrawScrollBars(TcxCanvas* ACanvas) {
+  FScrollBarsManager->Paint(ACanvas);
   if (FMainScrollBars) FMainScrollBars->DrawSizeGrip(ACanvas);
 }
 

@@ -52,7 +52,7 @@ TPoint TcxControl::MouseMessagePoint(const TMessage& Message) {
 
 void TcxControl::WndProc(TMessage& Message) {
   const TControlGuard guard(this);
-  if (IsInputEnabled() && HandleGestureMessage(Message)) return;
+  if (IsInputEnabled() && (HandleGestureMessage(Message) || FScrollBarsManager->HandleMessage(Message))) return;
   if (Message.Msg == WM_RBUTTONUP) FMouseRightButtonReleased = true;
   if (!DispatchInput(Message)) TCustomControl::WndProc(Message);
   if (!guard.Alive()) return;
@@ -384,7 +384,7 @@ bool TcxControl::DoShowPopupMenu(TComponent* AMenu, int X, int Y) {
 
 void TcxControl::HandleContextMenuMessage(TMessage& Message) {
   const TPoint p(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
-  if (p != cxInvalidPoint && IsScrollBarsArea(ScreenToClient(p))) {
+  if (FScrollBarsManager->IsCapture() || (p != cxInvalidPoint && IsScrollBarsArea(ScreenToClient(p)))) {
     Message.Result = 1;
     return;
   }

@@ -313,6 +313,10 @@ bool TcxControl::IsVertScrollBarVisible() const {
   return FMainScrollBars && FMainScrollBars->IsScrollBarVisible(sbVertical);
 }
 
+bool TcxControl::IsScrollBarsArea(const TPoint& P) {
+  return FScrollBarsManager->IsScrollBarsArea(P) || IsMainScrollBarsArea(P);
+}
+
 bool TcxControl::IsMainScrollBarsArea(const TPoint& P) {
   return FMainScrollBars && FMainScrollBars->IsScrollBarsAreaPoint(P);
 }

@@ -421,6 +421,16 @@ void TcxScrollBarHelper::MouseUp(TMouseButton Button, TShiftState Shift, int X, 
   FController->MouseUp(Button, Shift, X, Y);
 }
 
+void TcxScrollBarHelper::Paint(HDC ADC) {
+  if (FBoundsRect.IsEmpty()) return;
+  TcxBitmap buffer(FBoundsRect.Width(), FBoundsRect.Height());
+  SetWindowOrgEx(buffer.Canvas()->Handle(), FBoundsRect.Left, FBoundsRect.Top, nullptr);
+  DrawTo(buffer.cxCanvas());
+  SetWindowOrgEx(buffer.Canvas()->Handle(), 0, 0, nullptr);
+  BitBlt(ADC, FBoundsRect.Left, FBoundsRect.Top, FBoundsRect.Width(), FBoundsRect.Height(), buffer.Canvas()->Handle(),
+         0, 0, SRCCOPY);
+}
+
 void TcxScrollBarHelper::Repaint() {
   if (!OwnerWindowExists()) return;
   const HWND window = OwnerControl()->Handle();

@@ -215,6 +215,8 @@ class TcxScrollBarHelper : public TcxIUnknownObject {
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void Paint(TcxCanvas* ACanvas) { DrawTo(ACanvas); }
+  // Double-buffered onto a device context in the owner's client coordinates.
+  void Paint(HDC ADC);
   // Paints now rather than when the queue gets to it.
   virtual void Repaint();
 

@@ -1,13 +1,14 @@
 // The painter-drawn scroll bar on real windows: its geometry for a table of
 // ranges, the values' checks, clicks, holds with the repeat timer, thumb
 // drags that snap back, scroll requests from the parent, part states on the
-// screen (kept as a PNG sheet) and fading of its buttons.
+// screen (kept as a PNG sheet) and fading of its buttons; and the same bars
+// painted into a control, which routes its mouse to them.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 
-#include "components/controls/cxScrollBar.h"
+#include "components/controls/cxControls.h"
 #include "tests/controls-gui/StandInPainters.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
@@ -49,6 +50,8 @@ struct TScrollRecord {
 };
 
 struct ScrollBarTest : FormFixture {
+  // The test painters stand in for the built-in ones of their names, which
+  // come back afterwards.
   ScrollBarTest() {
     Painters.Add(std::make_unique<TPartsPainter>(L"UltraFlat", lfsUltraFlat, true));
     Painters.Add(std::make_unique<TPartsPainter>(L"Native", lfsNative, true));
@@ -425,4 +428,256 @@ TEST_F(ScrollBarTest, OnlyANativeOrSkinnedHotTrackingLookFadesTheButtons) {
     fader->Clear();
   }
   fader->SetState(fasDefault);
+}
+
+// ---------------------------------------------------------------- bars painted into a control
+
+namespace {
+
+// A control that paints two bars into itself: a vertical one along the
+// right edge and a horizontal one along the bottom, its content white.
+class TPaintedBarsControl : public TcxControl {
+ public:
+  explicit TPaintedBarsControl(TComponent* AOwner)
+      : TcxControl(AOwner),
+        VertBar(std::make_unique<TcxControlScrollBarHelper>(this)),
+        HorzBar(std::make_unique<TcxControlScrollBarHelper>(this)) {
+    VertBar->SetKind(sbVertical);
+    for (TcxControlScrollBarHelper* bar : {HorzBar.get(), VertBar.get()}) {
+      bar->SetScrollParams(0, 99, 0, 10, false);
+      bar->SetVisible(true);
+      ScrollBarsManager()->RegisterScrollBar(bar);
+    }
+  }
+  ~TPaintedBarsControl() override {
+    ScrollBarsManager()->UnRegisterScrollBar(VertBar.get());
+    ScrollBarsManager()->UnRegisterScrollBar(HorzBar.get());
+  }
+  void Layout(int AThickness) {
+    VertBar->SetBoundsRect(TRect(Width() - AThickness, 0, Width(), Height() - AThickness));
+    HorzBar->SetBoundsRect(TRect(0, Height() - AThickness, Width() - AThickness, Height()));
+  }
+
+  using TcxControl::IsScrollBarsArea;
+
+  std::unique_ptr<TcxControlScrollBarHelper> VertBar;
+  std::unique_ptr<TcxControlScrollBarHelper> HorzBar;
+  int ContentMouseDowns = 0;
+
+ protected:
+  void DoPaint() override {
+    TcxControl::DoPaint();
+    Canvas()->FillRect(ClientRect(), clWhite);
+  }
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override {
+    ++ContentMouseDowns;
+    TcxControl::MouseDown(Button, Shift, X, Y);
+  }
+};
+
+struct PaintedScrollBarTest : ScrollBarTest {
+  TPaintedBarsControl* Control = nullptr;
+  TcxControlScrollBarHelper* Vert = nullptr;
+
+  void BuildControl() {
+    Control = Add<TPaintedBarsControl>(10, 10);
+    Control->SetBounds(10, 10, 200, 200);
+    Control->SetBorderStyle(cxcbsNone);
+    Form->Show();
+    Control->Layout(Arrow);
+    Vert = Control->VertBar.get();
+    Vert->OnScroll = [this](TObject*, TScrollCode ACode, int& APos) {
+      Scrolls.push_back({ACode, APos, std::chrono::steady_clock::now()});
+    };
+    ProcessPendingMessages();
+  }
+  TcxControlScrollBarsManager* Manager() { return Control->ScrollBarsManager(); }
+  TRect Part(TcxControlScrollBarHelper* ABar, TcxScrollBarPart APart) {
+    return ABar->ViewInfo()->GetPartInfo(APart)->Bounds();
+  }
+  TPoint At(TcxControlScrollBarHelper* ABar, TcxScrollBarPart APart) {
+    const TRect r = Part(ABar, APart);
+    return TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  }
+  void SendToControl(UINT AMsg, const TPoint& P, WPARAM AKeys = 0) {
+    SendMessageW(Control->Handle(), AMsg, AKeys, MAKELPARAM(P.X, P.Y));
+  }
+  void Hover(const TPoint& P, WPARAM AKeys = 0) {
+    const TPoint screen = Control->ClientToScreen(P);
+    SetCursorPos(screen.X, screen.Y);
+    SendToControl(WM_MOUSEMOVE, P, AKeys);
+  }
+  // A person's press: the mouse comes over the point first.
+  void PressAt(const TPoint& P) {
+    Hover(P);
+    SendToControl(WM_LBUTTONDOWN, P, MK_LBUTTON);
+  }
+  void ReleaseAt(const TPoint& P) { SendToControl(WM_LBUTTONUP, P); }
+};
+
+}  // namespace
+
+TEST_F(PaintedScrollBarTest, ClicksOnThePaintedPartsScrollAndTheContentKeepsItsOwnClicks) {
+  BuildControl();
+  Vert->SetSmallChange(3);
+  Vert->SetLargeChange(10);
+  Vert->SetPosition(50);
+  const struct {
+    TcxScrollBarPart Part;
+    TScrollCode Code;
+    int Position;
+  } cases[] = {{sbpLineDown, scLineDown, 53},
+               {sbpLineUp, scLineUp, 50},
+               {sbpPageDown, scPageDown, 60},
+               {sbpPageUp, scPageUp, 50}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Part));
+    Scrolls.clear();
+    const TPoint at = At(Vert, c.Part);
+    PressAt(at);
+    EXPECT_EQ(Vert, Manager()->HotScrollBar());
+    EXPECT_EQ(c.Part, Vert->ViewInfo()->PressedPart());
+    EXPECT_TRUE(Manager()->IsCapture());
+    EXPECT_EQ(GetCapture(), Control->Handle());
+    ReleaseAt(at);
+    EXPECT_EQ(c.Position, Vert->Position());
+    EXPECT_EQ((std::vector<TScrollCode>{c.Code, scEndScroll}), Codes());
+    EXPECT_FALSE(Manager()->IsCapture());
+    EXPECT_EQ(nullptr, GetCapture());
+    EXPECT_EQ(c.Part, Vert->ViewInfo()->HotPart());
+  }
+  EXPECT_EQ(0, Control->ContentMouseDowns) << "presses on a bar stay with the bar";
+
+  const TPoint content(50, 50);
+  EXPECT_TRUE(Control->IsScrollBarsArea(At(Vert, sbpThumbnail)));
+  EXPECT_FALSE(Control->IsScrollBarsArea(content));
+  Scrolls.clear();
+  PressAt(content);
+  ReleaseAt(content);
+  EXPECT_EQ(nullptr, Manager()->HotScrollBar());
+  EXPECT_EQ(1, Control->ContentMouseDowns);
+  EXPECT_TRUE(Scrolls.empty());
+
+  // A disabled bar is never hot and does not scroll.
+  Vert->SetEnabled(false);
+  PressAt(At(Vert, sbpLineUp));
+  ReleaseAt(At(Vert, sbpLineUp));
+  EXPECT_EQ(nullptr, Manager()->HotScrollBar());
+  EXPECT_TRUE(Scrolls.empty());
+}
+
+TEST_F(PaintedScrollBarTest, HoldingAPaintedButtonRepeatsAndLosingTheCaptureEndsIt) {
+  BuildControl();
+  TcxTimer* timer = Vert->Controller()->Timer();
+  PressAt(At(Vert, sbpLineDown));
+  ASSERT_EQ(1u, Scrolls.size()) << "once at once";
+  ASSERT_TRUE(WaitForScrolls(3));
+  EXPECT_GE(Milliseconds(Scrolls[0], Scrolls[1]), 350);
+  EXPECT_EQ(60u, timer->Interval());
+  EXPECT_LT(Milliseconds(Scrolls[1], Scrolls[2]), 60 + 150);
+
+  // The hold goes on while the mouse wanders off the control.
+  Hover(TPoint(-100, -100), MK_LBUTTON);
+  PumpFor(std::chrono::milliseconds(60));
+  EXPECT_EQ(Vert, Manager()->HotScrollBar()) << "a held bar keeps the mouse";
+  // No context menu over the content while a bar holds the mouse.
+  const TPoint content = Control->ClientToScreen(TPoint(50, 50));
+  EXPECT_EQ(1, SendMessageW(Control->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control->Handle()),
+                            MAKELPARAM(content.X, content.Y)));
+
+  ReleaseCapture();
+  EXPECT_FALSE(Manager()->IsCapture());
+  EXPECT_FALSE(timer->Enabled());
+  EXPECT_EQ(sbpNone, Vert->ViewInfo()->PressedPart());
+  EXPECT_EQ(scEndScroll, Scrolls.back().Code);
+}
+
+TEST_F(PaintedScrollBarTest, ThumbDragsOnAPaintedBarFollowAndSnapBack) {
+  BuildControl();
+  const TPoint press = At(Vert, sbpThumbnail);
+  const int startTop = Part(Vert, sbpThumbnail).Top;
+  PressAt(press);
+  ASSERT_EQ(sbpThumbnail, Vert->ViewInfo()->PressedPart());
+  SendToControl(WM_MOUSEMOVE, {press.X, press.Y + 40}, MK_LBUTTON);
+  EXPECT_EQ(startTop + 40, Part(Vert, sbpThumbnail).Top);
+  const int tracked = Vert->Position();
+  EXPECT_GT(tracked, 0);
+  // Far off the bar, and off the control: the capture still brings the moves.
+  SendToControl(WM_MOUSEMOVE, {press.X + 200, press.Y + 40}, MK_LBUTTON);
+  EXPECT_EQ(0, Vert->Position());
+  EXPECT_EQ(startTop, Part(Vert, sbpThumbnail).Top);
+  SendToControl(WM_MOUSEMOVE, {press.X, press.Y + 40}, MK_LBUTTON);
+  EXPECT_EQ(tracked, Vert->Position());
+  Scrolls.clear();
+  ReleaseAt({press.X, press.Y + 40});
+  EXPECT_EQ((std::vector<TScrollCode>{scPosition, scEndScroll}), Codes());
+  EXPECT_EQ(tracked, Vert->Position());
+  EXPECT_FALSE(Manager()->IsCapture());
+}
+
+TEST_F(PaintedScrollBarTest, TheMouseLeavingAPaintedBarResetsItsHotPart) {
+  BuildControl();
+  TcxControlScrollBarHelper* horz = Control->HorzBar.get();
+  Hover(At(Vert, sbpLineUp));
+  EXPECT_EQ(Vert, Manager()->HotScrollBar());
+  EXPECT_EQ(sbpLineUp, Vert->ViewInfo()->HotPart());
+
+  // Straight onto the other bar: the first is left at once.
+  Hover(At(horz, sbpLineDown));
+  EXPECT_EQ(horz, Manager()->HotScrollBar());
+  EXPECT_EQ(sbpNone, Vert->ViewInfo()->HotPart());
+  EXPECT_EQ(sbpLineDown, horz->ViewInfo()->HotPart());
+
+  // Off the control with no message to it: the tracking finds out.
+  const TPoint away = Form->ClientToScreen(TPoint(260, 260));
+  SetCursorPos(away.X, away.Y);
+  ASSERT_TRUE(PumpUntil([&] { return Manager()->HotScrollBar() == nullptr; }));
+  EXPECT_EQ(sbpNone, horz->ViewInfo()->HotPart());
+
+  // A bar that is unregistered while hot stops being hot.
+  Hover(At(Vert, sbpPageDown));
+  Manager()->UnRegisterScrollBar(Vert);
+  EXPECT_EQ(nullptr, Manager()->HotScrollBar());
+  EXPECT_EQ(sbpNone, Vert->ViewInfo()->HotPart());
+  EXPECT_FALSE(Control->IsScrollBarsArea(At(Vert, sbpPageDown)));
+  Manager()->RegisterScrollBar(Vert);
+}
+
+TEST_F(PaintedScrollBarTest, PaintedBarsShowTheirPartStatesInTheControl) {
+  BuildControl();
+  TcxControlScrollBarHelper* horz = Control->HorzBar.get();
+  Vert->SetPosition(40);
+  horz->SetPosition(60);
+  struct TExpected {
+    const char* Case;
+    TPoint At;
+    TColor Color;
+  };
+  const int width = Control->Width();
+  TcxBitmap32 sheet(2 * width + 12, Control->Height() + 8, true);
+  const auto check = [&](int AColumn, std::initializer_list<TExpected> AExpected) {
+    ProcessPendingMessages();
+    auto picture = CaptureWindow(Control);
+    for (const auto& e : AExpected) {
+      SCOPED_TRACE(e.Case);
+      EXPECT_EQ(static_cast<TColor>(ColorToRGB(e.Color)), PixelColor(*picture, e.At.X, e.At.Y));
+    }
+    BitBlt(sheet.Canvas()->Handle(), 4 + AColumn * (width + 4), 4, width, Control->Height(),
+           picture->Canvas()->Handle(), 0, 0, SRCCOPY);
+  };
+  Hover(At(Vert, sbpLineDown));
+  check(0, {{"vertical line-down hot", At(Vert, sbpLineDown), PartColor(sbpLineDown, cxbsHot)},
+            {"vertical thumb", At(Vert, sbpThumbnail), PartColor(sbpThumbnail, cxbsNormal)},
+            {"vertical page-up", At(Vert, sbpPageUp), PartColor(sbpPageUp, cxbsNormal)},
+            {"horizontal thumb", At(horz, sbpThumbnail), PartColor(sbpThumbnail, cxbsNormal)},
+            {"content", TPoint(50, 50), clWhite}});
+  PressAt(At(horz, sbpThumbnail));
+  check(1, {{"vertical line-down left", At(Vert, sbpLineDown), PartColor(sbpLineDown, cxbsNormal)},
+            {"horizontal thumb held", At(horz, sbpThumbnail), PartColor(sbpThumbnail, cxbsPressed)},
+            {"horizontal line-up", At(horz, sbpLineUp), PartColor(sbpLineUp, cxbsNormal)},
+            {"content", TPoint(50, 50), clWhite}});
+  ReleaseAt(At(horz, sbpThumbnail));
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet, L"artifacts\\PaintedScrollBars.png");
+  EXPECT_TRUE(std::filesystem::exists("artifacts/PaintedScrollBars.png"));
 }
