@@ -184,4 +184,25 @@ TEST_F(PopupWindows, PaintTheirStyleBorder) {
   popup->CloseUp();
 }
 
+// A focus-capturing popup in modal mode runs its own loop until it closes;
+// every system key passes meanwhile.
+TEST_F(PopupWindows, AModalPopupRunsItsLoopUntilEscapeClosesIt) {
+  auto* popup = NewPopup(Owner, true);
+  popup->SetModalMode(true);
+  popup->HandleNeeded();
+  bool altA = false;
+  Owner->OnKeyDown = [&](TObject*, uint16_t& Key, TShiftState) { altA = altA || Key == 'A'; };
+  bool shownDuringLoop = false;
+  popup->OnShowed = [&](TObject*) {
+    shownDuringLoop = popup->IsVisible();
+    PostMessageW(Owner->Handle(), WM_SYSKEYDOWN, 'A', 0x20000001);
+    PostMessageW(popup->Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+  };
+  popup->Popup(nullptr);  // returns once Escape closed it
+  EXPECT_TRUE(shownDuringLoop);
+  EXPECT_FALSE(popup->IsVisible());
+  EXPECT_TRUE(altA);
+  Owner->OnKeyDown = nullptr;
+}
+
 }  // namespace
