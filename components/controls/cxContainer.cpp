@@ -577,4 +577,12 @@ void TcxStyleController::RescaleTo(int M, int D) {
 
 // ---------------------------------------------------------------- unit
 
-const TUnitEntry cxContainerUnit{L"cxContainer", cxBindScrollBarInfo, [] { DefaultStyleController = nullptr; }};
+const TUnitEntry cxContainerUnit{L"cxContainer",
+                                 [] {
+                                   cxBindScrollBarInfo();
+                                   cxInstallPopupHooks();
+                                 },
+                                 [] {
+                                   cxRemovePopupHooks();
+                                   DefaultStyleController = nullptr;
+                                 }};

@@ -574,3 +574,187 @@ bool cxIsWindowInOwnerForm(TWinControl* AControl, HWND AWindow);
 bool cxCanShowHintForControl(TWinControl* AControl);
 
 extern const TUnitEntry cxContainerUnit;
+
+// ---------------------------------------------------------------- popup windows
+
+class TcxCustomPopupWindow;
+
+// The popups that are open, in the order they were shown: the last one is
+// the topmost.
+class TcxPopupVisibleController : public TObject {
+  VCL_CLASS(TcxPopupVisibleController, TObject)
+public:
+  // Raises EdxException for a null popup or one listed already.
+  void Register(TcxCustomPopupWindow* AItem);
+  // Raises EdxException for a null popup or one that is not listed.
+  void UnRegister(TcxCustomPopupWindow* AItem);
+  bool IsVisible(const TcxCustomPopupWindow* AItem) const;
+  bool IsAnyVisible() const { return !FItems.empty(); }
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TcxCustomPopupWindow* GetItems(int Index) const { return FItems.at(Index); }
+
+private:
+  std::vector<TcxCustomPopupWindow*> FItems;
+};
+
+// The process-wide list, created on first use.
+TcxPopupVisibleController* cxGetPopupVisibleController();
+
+// The drop-down window of an editor, shown beside its owner control. It
+// either takes the focus (a popup form, optionally with a modal message
+// loop) or leaves it with the owner (a tool window that never activates).
+// The thread hooks close it on a press elsewhere, an application switch and
+// when its owner's form hides, closes or is destroyed.
+class TcxCustomPopupWindow : public TcxPopupWindow, public IdxPopupControl {
+  VCL_CLASS(TcxCustomPopupWindow, TcxPopupWindow)
+public:
+  explicit TcxCustomPopupWindow(TWinControl* AOwnerControl);
+  ~TcxCustomPopupWindow() override;
+
+  TWinControl* GetOwnerControl() override { return FOwnerControl; }
+  TWinControl* OwnerControl() const { return FOwnerControl; }
+  // Changing it recreates the window; a visible popup closes and opens again.
+  bool CaptureFocus() const { return FCaptureFocus; }
+  void SetCaptureFocus(bool Value);
+  bool IsTopMost() const { return FIsTopMost; }
+  void SetIsTopMost(bool Value);
+  TWinControl* FocusedControl() const { return FFocusedControl; }
+  void SetFocusedControl(TWinControl* Value) { FFocusedControl = Value; }
+  // A press on the owner closed the popup and was swallowed; reading clears it.
+  bool JustClosed();
+  bool ModalMode() const { return FModalMode; }
+  void SetModalMode(bool Value) { FModalMode = Value; }
+  bool TerminateOnDestroy() const { return FTerminateOnDestroy; }
+  void SetTerminateOnDestroy(bool Value) { FTerminateOnDestroy = Value; }
+  TcxContainerStyle* Style() const { return FStyle.get(); }
+  TcxContainerViewInfo* ViewInfo() const { return FViewInfo.get(); }
+
+  // Listed in the visible-popup list (not the form's Visible).
+  bool IsVisible() const;
+  void Popup() override { Popup(FFocusedControl); }
+  virtual void Popup(TWinControl* AFocusedControl);
+  void CloseUp() override;
+  // Closes from inside an event handler: the close is posted.
+  void ClosePopup();
+  void LockDeactivate(bool ALock) { FDeactivateLockCount += ALock ? 1 : -1; }
+  bool IsDeactivateLocked() const { return FDeactivateLockCount != 0; }
+  void SetWindowEnabled(bool AEnabled);
+  bool IsOwnerControlVisible() const;
+  bool HasCapture();
+  bool Focused();
+  // The form's close query (OnCloseQuery), asked by the hooks.
+  bool CanClose() { return CloseQuery(); }
+  TRect GetOwnerBoundsOnScreen() override;
+  // Whether the press that closed the popup is discarded.
+  virtual bool ShouldSwallowClickAfterCloseUp(HWND AWindow, UINT AMsg, TShiftState AShift, const TPoint& APoint) {
+    return false;
+  }
+  // The system keys a non-modal popup lets through: the navigation keys and F4.
+  virtual bool IsSysKeyAccepted(uint16_t AKey) const { return (AKey >= VK_PRIOR && AKey <= VK_DOWN) || AKey == VK_F4; }
+
+  TNotifyEvent OnClosed;
+  TNotifyEvent OnClosing;
+  TNotifyEvent OnShowed;
+  TNotifyEvent OnShowing;
+
+  // Private messages: the posted close, and the popup shown again (posted
+  // by editors).
+  static constexpr UINT DXM_CLOSEPOPUPWINDOW = 0x807D;
+  static constexpr UINT DXM_SHOWPOPUPWINDOW = 0x807E;
+
+protected:
+  friend void cxProcessPopupMouseDown(HWND, const MOUSEHOOKSTRUCT&, UINT, bool&);
+  virtual bool NeedsWorkAreaCorrection() { return false; }
+  virtual void DoClosed();
+  virtual void DoClosing();
+  virtual void DoShowed();
+  virtual void DoShowing();
+  virtual bool NeedsEraseBackground() { return false; }
+  virtual void ModalCloseUp() { CloseUp(); }
+  virtual void PopupStyleChanged(TObject* Sender) {}
+  virtual void CorrectBoundsWithDesktopWorkArea(TPoint& APosition, TPoint& ASize);
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void InitPopup() override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void PaintWindow(HDC DC) override;
+  void VisibleChanged() override;
+  void WndProc(TMessage& Message) override;
+
+private:
+  TWinControl* GetFirstFocusedControl(TWinControl* AFocusedControl);
+  TCustomForm* OwnerParentForm() const;
+  void HandleDeactivate();
+  void RecreateKeepingVisibility();
+  void RestorePreviousActiveControl();
+  void RunModalLoop();
+  void ShowAndFocus(const TPoint& APosition, const TPoint& ASize, TWinControl* AFocusedControl);
+
+  bool FCaptureFocus = true;
+  int FDeactivateLockCount = 0;
+  TWinControl* FFocusedControl = nullptr;
+  bool FIsPopup = false;
+  bool FIsTopMost = false;
+  bool FJustClosed = false;
+  bool FModalMode = true;
+  bool FTerminateOnDestroy = false;
+  TWinControl* FOwnerControl;
+  std::unique_ptr<TcxContainerStyle> FStyle;
+  std::unique_ptr<TcxContainerViewInfo> FViewInfo;
+  TCustomForm* FPrevActiveForm = nullptr;
+  TWinControl* FPrevActiveControl = nullptr;
+};
+
+// Locks or unlocks CM_ACTIVATE and CM_DEACTIVATE in the messages controller.
+void cxSetPopupMessagesLocked(bool ALock);
+// The popup hooks of the thread; the unit installs them at start.
+void cxInstallPopupHooks();
+void cxRemovePopupHooks();
+
+// ---------------------------------------------------------------- inner list box
+
+// The platform list box inside a container: it hands its keys and presses
+// to the container, reports focus changes to it, lets the container mirror
+// its native scroll bars, and selects items by a typed prefix.
+class TcxCustomInnerListBox : public TListBox, public IcxContainerInnerControl {
+  VCL_COMPONENT_CLASS(TcxCustomInnerListBox, TListBox)
+public:
+  explicit TcxCustomInnerListBox(TComponent* AOwner);
+
+  TWinControl* GetControl() override { return this; }
+  TcxContainer* GetControlContainer() override { return FContainer; }
+  // Also makes the list box the container's inner control (null: standalone).
+  void SetContainer(TcxContainer* Value);
+
+  // Typing selects the first item that starts with the keys typed within
+  // AutoCompleteDelay milliseconds of each other.
+  bool AutoComplete() const { return FAutoComplete; }
+  void SetAutoComplete(bool Value) { FAutoComplete = Value; }
+  uint32_t AutoCompleteDelay() const { return FAutoCompleteDelay; }
+  void SetAutoCompleteDelay(uint32_t Value) { FAutoCompleteDelay = Value; }
+  const String& AutoCompleteFilter() const { return FAutoCompleteFilter; }
+  // One of the item rectangle's corners lies inside the list box.
+  bool ItemVisible(int Index);
+
+protected:
+  virtual void DoAutoComplete(wchar_t& Key);
+  // -1 when no item starts with the prefix (case-insensitive).
+  virtual int FindItemByPrefix(const String& APrefix);
+  void CreateParams(TCreateParams& Params) override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void KeyPress(wchar_t& Key) override;
+  void KeyUp(uint16_t& Key, TShiftState Shift) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WndProc(TMessage& Message) override;
+
+private:
+  bool IsScrollingMessage(UINT AMsg) const;
+
+  String FAutoCompleteFilter;
+  bool FAutoComplete = true;
+  uint32_t FAutoCompleteDelay = 500;
+  bool FIsRedrawLocked = false;
+  uint32_t FPrevKeyPressTime = 0;
+  TcxContainer* FContainer = nullptr;
+};
