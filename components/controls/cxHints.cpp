@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "components/controls/cxContainer.h"
 #include "components/core/cxMessageWindow.h"
 #include "vcl/controls/Forms.h"
 
@@ -427,6 +428,178 @@ bool cxPrepareHintInfo(THintInfo& AHintInfo, std::unique_ptr<THintWindow>& AHint
   R = AHintWindow->CalcHintRect(AHintInfo.HintMaxWidth, AHintInfo.HintStr, AHintInfo.HintData);
   R.Offset(AHintInfo.HintPos.X, AHintInfo.HintPos.Y);
   return true;
+}
+
+// ---------------------------------------------------------------- hint helper
+
+namespace {
+
+// A single-line hint is as wide as its text.
+constexpr int MaxHintTextWidth = 32000;
+constexpr uint32_t HintCheckInterval = 100;
+
+TPoint CursorPos() {
+  TPoint P;
+  cxGetCursorPosSafe(P);
+  return P;
+}
+
+bool IsVisibleWindow(TWinControl* AControl) {
+  return AControl && AControl->HandleAllocated() && IsWindowVisible(AControl->Handle());
+}
+
+}  // namespace
+
+TcxCustomHintHelper::~TcxCustomHintHelper() { HideHint(); }
+
+void TcxCustomHintHelper::ShowHint(const TRect& AHintAreaBounds, const TRect& ATextRect, const String& AText,
+                                   bool AIsHintMultiLine, TObject* AHintObject, TFont* AFont) {
+  if (!IsHintAllowed()) return;
+  if (FLastHintableObject && AHintObject == FLastHintableObject) {
+    if (HintFollowsMouse()) {
+      if (FHintHideTimer && CursorPos() != FLastHintMousePos) RestartHideTimer();
+      else if (HasHideTimeout()) return;
+    } else if (HasHideTimeout()) {
+      if (AText != FLastHintText) FLastHintableObject = nullptr;
+      return;
+    }
+  } else if (FHintableObject) {
+    CancelHint();
+  }
+
+  const TClass windowClass = GetHintWindowClassToUse();
+  if (!FHintWindow || FHintWindow->ClassType() != windowClass) {
+    cxRecreateHintWindow(FHintWindow, windowClass, Application->HintColor());
+  } else if (IsVisibleWindow(FHintWindow.get())) {
+    if (AText == FLastHintText && ATextRect == FHintTextRect) return;
+    cxEndMouseTracking(this);
+  }
+
+  if (AFont) FHintWindow->Canvas()->Font()->Assign(AFont);
+  TRect R = CalculateHintWindowRect(ATextRect, AText, AIsHintMultiLine);
+  THintInfo hintInfo;
+  if (!cxPrepareHintInfo(hintInfo, FHintWindow, GetOwnerControl(), AText, R, AHintObject, GetHideTimeout())) return;
+
+  FLastHintText = AText;
+  FHintTextRect = ATextRect;
+  FHintAreaBounds = AHintAreaBounds;
+  FHintableObject = AHintObject;
+  FLastHintableObject = AHintObject;
+  FLastHintMousePos = CursorPos();
+  if (auto* helper = dynamic_cast<IcxHintWindowHelper*>(FHintWindow.get())) {
+    TRect screenArea = AHintAreaBounds;
+    if (TWinControl* control = GetHintControl()) {
+      const TPoint origin = control->ClientToScreen(TPoint(0, 0));
+      screenArea.Offset(origin.X, origin.Y);
+    }
+    helper->SetHintAreaBounds(screenArea, HintFollowsMouse());
+  }
+  cxActivateHintWindow(FHintWindow.get(), R, hintInfo.HintStr);
+  FHintHidePause = hintInfo.HideTimeout;
+  cxBeginMouseTracking(GetHintControl(), FHintAreaBounds, this);
+  StartHintTimers();
+}
+
+void TcxCustomHintHelper::HideHint() {
+  // Asked before the object is let go: its answer decides.
+  const bool keepsLastText = HasHideTimeout();
+  StopHintTimers();
+  cxEndMouseTracking(this);
+  FHintableObject = nullptr;
+  FHintAreaBounds = TRect();
+  if (FHintWindow && FHintWindow->HandleAllocated()) ShowWindow(FHintWindow->Handle(), SW_HIDE);
+  if (!keepsLastText) FLastHintText.clear();
+}
+
+void TcxCustomHintHelper::CancelHint() {
+  HideHint();
+  FLastHintableObject = nullptr;
+}
+
+void TcxCustomHintHelper::MouseDown() {
+  if (HidesHintOnMouseDown()) HideHint();
+}
+
+IcxHintableObject* TcxCustomHintHelper::HintableObject() const {
+  return dynamic_cast<IcxHintableObject*>(FHintableObject);
+}
+
+bool TcxCustomHintHelper::IsPointInHintArea(const TPoint& P) {
+  if (FHintableObject) {
+    IcxHintableObject* object = HintableObject();
+    return object && object->HintAreaContains(P);
+  }
+  return (FHintAreaBounds.IsEmpty() ? GetDefaultHintArea() : FHintAreaBounds).Contains(P);
+}
+
+bool TcxCustomHintHelper::IsHintAllowed() {
+  constexpr WPARAM buttons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
+  if (HidesHintOnMouseDown() && (cxGetMouseKeyFlags() & buttons)) return false;
+  return cxCanShowHintForControl(GetHintControl());
+}
+
+TPoint TcxCustomHintHelper::GetHintWindowMargins() {
+  RECT window;
+  GetWindowRect(FHintWindow->Handle(), &window);
+  const TPoint client = FHintWindow->ClientToScreen(TPoint(0, 0));
+  return TPoint(client.X - window.left + 2, client.Y - window.top + 2);
+}
+
+void TcxCustomHintHelper::AdjustHintWindowRect(TRect& R) {
+  const TPoint margins = GetHintWindowMargins();
+  R.Inflate(margins.X, margins.Y);
+}
+
+TRect TcxCustomHintHelper::GetDefaultHintArea() {
+  TWinControl* control = GetHintControl();
+  return control ? control->ClientRect() : TRect();
+}
+
+TRect TcxCustomHintHelper::CalculateHintWindowRect(const TRect& ATextRect, const String& AText,
+                                                   bool AIsHintMultiLine) {
+  TRect R = FHintWindow->CalcHintRect(AIsHintMultiLine ? ATextRect.Width() : MaxHintTextWidth, AText, nullptr);
+  R.Right -= 6;
+  R.Bottom -= 2;
+  TPoint origin = ATextRect.TopLeft();
+  if (TWinControl* control = GetHintControl()) origin = control->ClientToScreen(origin);
+  R.Offset(origin.X - R.Left, origin.Y - R.Top);
+  AdjustHintWindowRect(R);
+  cxMoveRectIntoWorkArea(R, R.TopLeft());
+  R.Bottom -= 4;
+  return R;
+}
+
+bool TcxCustomHintHelper::HintFollowsMouse() {
+  IcxHintableObject* object = HintableObject();
+  return object && object->HintFollowsMouse();
+}
+
+bool TcxCustomHintHelper::HasHideTimeout() {
+  if (!FHintableObject) return true;
+  IcxHintableObject* object = HintableObject();
+  return object && object->HintHidePauseApplies();
+}
+
+void TcxCustomHintHelper::StartHintTimers() {
+  if (!FHintCheckerTimer)
+    FHintCheckerTimer.reset(cxNewTimer(HintCheckInterval, true, [this](TObject*) { CheckTimerTick(); }));
+  if (HasHideTimeout() && !FHintHideTimer)
+    FHintHideTimer.reset(cxNewTimer(static_cast<uint32_t>(FHintHidePause), true, [this](TObject*) { HideHint(); }));
+}
+
+void TcxCustomHintHelper::RestartHideTimer() {
+  FLastHintMousePos = CursorPos();
+  FHintHideTimer->SetEnabled(false);
+  FHintHideTimer->SetEnabled(true);
+}
+
+void TcxCustomHintHelper::StopHintTimers() {
+  FHintCheckerTimer.reset();
+  FHintHideTimer.reset();
+}
+
+void TcxCustomHintHelper::CheckTimerTick() {
+  if (!IsHintAllowed()) CancelHint();
 }
 
 // ---------------------------------------------------------------- unit

@@ -255,4 +255,86 @@ TcxHintController* cxHintController();
 // The registered hint style classes.
 TcxRegisteredClasses* cxHintStyleClasses();
 
+// An object whose hint a hint helper shows (a cell, a button of a control)
+// and that says itself where its hint area lies and how its hint behaves.
+class IcxHintableObject {
+public:
+  // P in the hint control's client coordinates.
+  virtual bool HintAreaContains(const TPoint& P) = 0;
+  virtual bool HintFollowsMouse() = 0;
+  virtual bool HintHidePauseApplies() = 0;
+
+protected:
+  ~IcxHintableObject() = default;
+};
+
+// Shows hints for parts of a control with their own timing: the hint goes
+// when the mouse leaves the hint area, when hints are no longer allowed
+// (checked every 100 ms) and after the hide pause.
+class TcxCustomHintHelper : public TcxIUnknownObject, public IcxMouseTrackingCaller2 {
+  VCL_CLASS(TcxCustomHintHelper, TcxIUnknownObject)
+public:
+  TcxCustomHintHelper() = default;
+  ~TcxCustomHintHelper() override;
+
+  // AHintAreaBounds and ATextRect in the hint control's client coordinates;
+  // the hint window lies over ATextRect. AHintObject may support
+  // IcxHintableObject; AFont, when given, is the hint window's font.
+  void ShowHint(const TRect& AHintAreaBounds, const TRect& ATextRect, const String& AText, bool AIsHintMultiLine,
+                TObject* AHintObject, TFont* AFont = nullptr);
+  void HideHint();
+  // Hides the hint and forgets the object last hinted.
+  void CancelHint();
+  virtual void MouseDown();
+  THintWindow* HintWindow() const { return FHintWindow.get(); }
+
+protected:
+  virtual void MouseTrackingMouseLeave() { CancelHint(); }
+  virtual bool IsPointInHintArea(const TPoint& P);
+  virtual bool IsHintAllowed();
+  virtual void AdjustHintWindowRect(TRect& R);
+  virtual TWinControl* GetHintControl() { return GetOwnerControl(); }
+  virtual TRect GetDefaultHintArea();
+  virtual int GetHideTimeout() { return Application->HintHidePause(); }
+  virtual TClass GetHintWindowClassToUse() { return cxGetActiveHintWindowClass(); }
+  virtual TRect CalculateHintWindowRect(const TRect& ATextRect, const String& AText, bool AIsHintMultiLine);
+  virtual TWinControl* GetOwnerControl() { return nullptr; }
+  virtual bool HintFollowsMouse();
+  virtual bool HidesHintOnMouseDown() { return true; }
+  virtual bool HasHideTimeout();
+
+private:
+  void MouseLeave() override { MouseTrackingMouseLeave(); }
+  bool ContainsPoint(const TPoint& P) override { return IsPointInHintArea(P); }
+  IcxHintableObject* HintableObject() const;
+  TPoint GetHintWindowMargins();
+  void StartHintTimers();
+  void RestartHideTimer();
+  void StopHintTimers();
+  void CheckTimerTick();
+
+  TObject* FHintableObject = nullptr;
+  TRect FHintAreaBounds;
+  std::unique_ptr<TcxTimer> FHintCheckerTimer;
+  std::unique_ptr<TcxTimer> FHintHideTimer;
+  int FHintHidePause = 0;
+  TObject* FLastHintableObject = nullptr;
+  TPoint FLastHintMousePos;
+  String FLastHintText;
+  TRect FHintTextRect;
+  std::unique_ptr<THintWindow> FHintWindow;
+};
+
+// The hint helper of a library control: the hint area defaults to the
+// control's bounds.
+class TcxControlHintHelper : public TcxCustomHintHelper {
+  VCL_CLASS(TcxControlHintHelper, TcxCustomHintHelper)
+protected:
+  virtual TcxControl* GetHintedControl() { return GetOwnerTcxControl(); }
+  virtual TcxControl* GetOwnerTcxControl() = 0;
+  TWinControl* GetHintControl() override { return GetHintedControl(); }
+  TWinControl* GetOwnerControl() override { return GetOwnerTcxControl(); }
+  TRect GetDefaultHintArea() override { return GetOwnerTcxControl()->Bounds(); }
+};
+
 extern const TUnitEntry cxHintsUnit;

@@ -321,3 +321,185 @@ TEST_F(Hints, HintInfoForAPartOfAControlPassesTheApplicationsHandler) {
     EXPECT_FALSE(cxPrepareHintInfo(info, window, Hinted, L"Cell text", r, nullptr, 0));
   }
 }
+
+// ---------------------------------------------------------------- hints for parts of a control
+
+namespace {
+
+// A part of a control with a hint: where its hint area lies and how its
+// hint behaves.
+class THintedPart : public TObject, public IcxHintableObject {
+public:
+  TRect Area;  // in the control's client coordinates
+  bool Follows = false;
+  bool HidePause = true;
+  bool HintAreaContains(const TPoint& P) override { return Area.Contains(P); }
+  bool HintFollowsMouse() override { return Follows; }
+  bool HintHidePauseApplies() override { return HidePause; }
+};
+
+class TPartHintHelper : public TcxControlHintHelper {
+public:
+  explicit TPartHintHelper(TcxControl* AControl) : FControl(AControl) {}
+  int HideTimeout = 0;  // 0: the application's
+
+protected:
+  TcxControl* GetOwnerTcxControl() override { return FControl; }
+  int GetHideTimeout() override { return HideTimeout ? HideTimeout : TcxControlHintHelper::GetHideTimeout(); }
+
+private:
+  TcxControl* FControl;
+};
+
+// Runs the timers for a while.
+void Wait(int AMilliseconds) {
+  const DWORD until = GetTickCount() + AMilliseconds;
+  while (static_cast<int>(until - GetTickCount()) > 0) {
+    ProcessPendingMessages();
+    Sleep(5);
+  }
+}
+
+void SendLeftButton(bool ADown) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = ADown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof(input));
+  ProcessPendingMessages();
+}
+
+// The mouse rests over the control's top-left part; hints show over the
+// lower part, away from the mouse.
+struct PartHints : Hints {
+  PartHints() {
+    Hinted->SetHint(L"");  // the application's own hint stays out of the way
+    SetForegroundWindow(Form->Handle());
+    MoveTo(10, 10);
+  }
+  ~PartHints() override { SendLeftButton(false); }
+  void MoveTo(int X, int Y) {
+    const TPoint p = Hinted->ClientToScreen(TPoint(X, Y));
+    SetCursorPos(p.X, p.Y);
+    ProcessPendingMessages();
+  }
+  void Show(const String& AText, TObject* AObject = nullptr, const TRect& ATextRect = TRect(10, 40, 60, 55)) {
+    Helper.ShowHint(TRect(0, 0, 50, 30), ATextRect, AText, false, AObject);
+  }
+  bool Shown() {
+    THintWindow* window = Helper.HintWindow();
+    return window && window->HandleAllocated() && IsWindowVisible(window->Handle());
+  }
+  // The parts outlive the helper that may still hint them.
+  THintedPart Part;
+  THintedPart Narrow;
+  TPartHintHelper Helper{Hinted};
+};
+
+}  // namespace
+
+TEST_F(PartHints, AskedAgainForTheSameHintNothingHappens) {
+  Show(L"Cell");
+  ASSERT_TRUE(Shown());
+  ASSERT_EQ(1u, Original.Texts.size()) << "the application's handler had its say";
+  RECT first;
+  GetWindowRect(Helper.HintWindow()->Handle(), &first);
+  const TPoint textOrigin = Hinted->ClientToScreen(TPoint(10, 40));
+  EXPECT_LE(first.left, textOrigin.X);
+  EXPECT_LE(first.top, textOrigin.Y);
+  EXPECT_GT(first.right, textOrigin.X + 10) << "over the text rectangle";
+
+  Show(L"Cell");
+  EXPECT_EQ(1u, Original.Texts.size()) << "same object, text and text rectangle";
+  Show(L"Cell", nullptr, TRect(20, 40, 70, 55));
+  ASSERT_EQ(2u, Original.Texts.size()) << "another text rectangle shows anew";
+  RECT moved;
+  GetWindowRect(Helper.HintWindow()->Handle(), &moved);
+  EXPECT_EQ(first.left + 10, moved.left);
+
+  // A part whose hint has a hide pause and does not follow the mouse is
+  // hinted once; another text only makes it be forgotten.
+  Part.Area = TRect(0, 0, 50, 30);
+  Show(L"Part", &Part);
+  ASSERT_EQ(3u, Original.Texts.size());
+  Show(L"Part", &Part);
+  Show(L"Part, changed", &Part);
+  EXPECT_EQ(3u, Original.Texts.size());
+  EXPECT_TRUE(Shown());
+  Show(L"Part, changed", &Part);
+  EXPECT_EQ(4u, Original.Texts.size()) << "forgotten, so hinted again";
+  EXPECT_EQ(L"Part, changed", Original.Texts.back());
+}
+
+TEST_F(PartHints, AHeldMouseButtonPreventsTheHintAndAPressHidesIt) {
+  SendLeftButton(true);
+  Show(L"Cell");
+  EXPECT_FALSE(Shown());
+  EXPECT_TRUE(Original.Texts.empty());
+  SendLeftButton(false);
+  Show(L"Cell");
+  ASSERT_TRUE(Shown());
+  Helper.MouseDown();
+  EXPECT_FALSE(Shown());
+
+  Show(L"Other cell");
+  ASSERT_TRUE(Shown());
+  SendLeftButton(true);
+  Wait(250);
+  EXPECT_FALSE(Shown()) << "the checker saw the button";
+}
+
+TEST_F(PartHints, TheHideTimerHidesTheHintAndAFollowingHintStaysWhileTheMouseMoves) {
+  Helper.HideTimeout = 150;
+  Part.Area = TRect(0, 0, 100, 30);
+  Show(L"Part", &Part);
+  ASSERT_TRUE(Shown());
+  Wait(50);
+  EXPECT_TRUE(Shown());
+  Wait(250);
+  EXPECT_FALSE(Shown()) << "the hide pause is over";
+  Show(L"Part", &Part);
+  EXPECT_FALSE(Shown()) << "not again for the same part";
+  EXPECT_EQ(1u, Original.Texts.size());
+
+  Helper.CancelHint();
+  Helper.HideTimeout = 400;
+  Part.Follows = true;
+  Show(L"Part", &Part);
+  ASSERT_TRUE(Shown());
+  Wait(250);
+  MoveTo(20, 12);
+  Show(L"Part", &Part);  // the mouse moved: the hide pause starts again
+  Wait(250);
+  EXPECT_TRUE(Shown()) << "past the first pause, within the restarted one";
+  Wait(500);
+  EXPECT_FALSE(Shown());
+}
+
+TEST_F(PartHints, TheMouseLeavingTheHintAreaCancelsTheHint) {
+  Narrow.Area = TRect(0, 0, 30, 30);
+  const struct {
+    const char* Case;
+    THintedPart* Object;
+    TPoint Inside;
+    TPoint Outside;
+  } cases[] = {
+      {"the given area", nullptr, TPoint(40, 20), TPoint(70, 10)},
+      {"the part's own point test", &Narrow, TPoint(20, 20), TPoint(40, 10)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Case);
+    MoveTo(10, 10);
+    Show(L"Cell", c.Object);
+    ASSERT_TRUE(Shown());
+    MoveTo(c.Inside.X, c.Inside.Y);
+    Wait(60);
+    EXPECT_TRUE(Shown()) << "still inside";
+    MoveTo(c.Outside.X, c.Outside.Y);
+    Wait(60);
+    EXPECT_FALSE(Shown());
+  }
+  MoveTo(20, 20);
+  const size_t shown = Original.Texts.size();
+  Show(L"Cell", &Narrow);
+  EXPECT_EQ(shown + 1, Original.Texts.size()) << "cancelled: the part was forgotten";
+}
