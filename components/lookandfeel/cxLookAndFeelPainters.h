@@ -120,6 +120,8 @@ void cxDrawSolidPolygon(TcxCanvas* ACanvas, const std::vector<TPoint>& APoints, 
 // parameters fill what lies between.
 void cxDrawSplitterBorderLines(TcxCanvas* ACanvas, TRect R, const TcxViewParams& AViewParams, bool AIsHorizontal,
                                std::initializer_list<std::pair<TColor, TColor>> ALines);
+// The button state a breadcrumb button draws in (a focused one as normal).
+TcxButtonState cxButtonStateOf(TdxBreadcrumbEditButtonState AState);
 
 // ---------------------------------------------------------------- the element families' types
 

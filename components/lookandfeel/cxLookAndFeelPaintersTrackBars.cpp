@@ -8,15 +8,6 @@
 
 namespace {
 
-TcxButtonState ButtonStateOf(TdxBreadcrumbEditButtonState AState) {
-  switch (AState) {
-    case dxbcbsHot: return cxbsHot;
-    case dxbcbsPressed: return cxbsPressed;
-    case dxbcbsDisabled: return cxbsDisabled;
-    default: return cxbsNormal;
-  }
-}
-
 // The four polygons of a pointed thumb: the body and its light, shadow and
 // dark edges.
 struct TThumbPolygons {
@@ -263,14 +254,14 @@ void TcxCustomLookAndFeelPainter::DrawBreadcrumbEditButton(TcxCanvas* ACanvas, c
                                                            TdxBreadcrumbEditButtonState AState, bool /*AIsFirst*/,
                                                            bool /*AIsLast*/) {
   if (AState == dxbcbsNormal || AState == dxbcbsDisabled) return;
-  DrawButton(ACanvas, ARect, L"", ButtonStateOf(AState), true, clDefault, clDefault, false, false, cxbpButton);
+  DrawButton(ACanvas, ARect, L"", cxButtonStateOf(AState), true, clDefault, clDefault, false, false, cxbpButton);
 }
 
 void TcxCustomLookAndFeelPainter::DrawBreadcrumbEditDropDownButton(TcxCanvas* ACanvas, const TRect& ARect,
                                                                    TdxBreadcrumbEditButtonState AState,
                                                                    bool AIsInEditor) {
   if (AIsInEditor)
-    DrawButton(ACanvas, ARect, L"", ButtonStateOf(AState), true, clDefault, clDefault, false, false, cxbpButton);
+    DrawButton(ACanvas, ARect, L"", cxButtonStateOf(AState), true, clDefault, clDefault, false, false, cxbpButton);
   else
     DrawBreadcrumbEditButton(ACanvas, ARect, AState, true, true);
 }
@@ -278,7 +269,7 @@ void TcxCustomLookAndFeelPainter::DrawBreadcrumbEditDropDownButton(TcxCanvas* AC
 void TcxCustomLookAndFeelPainter::DrawBreadcrumbEditDropDownButtonGlyph(TcxCanvas* ACanvas, const TRect& ARect,
                                                                         TdxBreadcrumbEditButtonState AState,
                                                                         bool /*AIsInEditor*/) {
-  DrawFilledTriangle(ACanvas, cxRectDeflated(ARect, 2), ButtonSymbolColor(ButtonStateOf(AState), clDefault));
+  DrawFilledTriangle(ACanvas, cxRectDeflated(ARect, 2), ButtonSymbolColor(cxButtonStateOf(AState), clDefault));
 }
 
 void TcxCustomLookAndFeelPainter::DrawBreadcrumbEditNode(TcxCanvas* ACanvas, const TRect& R,
@@ -425,5 +416,14 @@ void TcxCustomLookAndFeelPainter::DrawPin(TcxCanvas* ACanvas, const TRect& ABoun
     } else {
       ACanvas->FillRect(part, AColor);
     }
+  }
+}
+
+TcxButtonState cxButtonStateOf(TdxBreadcrumbEditButtonState AState) {
+  switch (AState) {
+    case dxbcbsHot: return cxbsHot;
+    case dxbcbsPressed: return cxbsPressed;
+    case dxbcbsDisabled: return cxbsDisabled;
+    default: return cxbsNormal;
   }
 }

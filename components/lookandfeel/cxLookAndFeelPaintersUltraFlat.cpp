@@ -5,15 +5,6 @@
 
 namespace {
 
-TcxButtonState ButtonStateOf(TdxBreadcrumbEditButtonState AState) {
-  switch (AState) {
-    case dxbcbsHot: return cxbsHot;
-    case dxbcbsPressed: return cxbsPressed;
-    case dxbcbsDisabled: return cxbsDisabled;
-    default: return cxbsNormal;
-  }
-}
-
 // One-pixel lines of ABorders inside R, each filled in AColor.
 void FillBorderLines(TcxCanvas* ACanvas, const TRect& R, const TcxBorders& ABorders, TColor AColor) {
   ACanvas->DrawComplexFrame(R, AColor, AColor, ABorders);
@@ -425,7 +416,7 @@ TColor TcxUltraFlatLookAndFeelPainter::StateFrameColor(TcxButtonState AState) {
 void TcxUltraFlatLookAndFeelPainter::FillAndFrameByState(TcxCanvas* ACanvas, const TRect& R,
                                                          TdxBreadcrumbEditButtonState AState,
                                                          const TcxBorders& ABorders) {
-  ACanvas->FillRect(R, ButtonColor(ButtonStateOf(AState)));
+  ACanvas->FillRect(R, ButtonColor(cxButtonStateOf(AState)));
   switch (AState) {
     case dxbcbsFocused: ACanvas->FrameRect(R, clBtnShadow, 1, ABorders); break;
     case dxbcbsHot:
