@@ -71,13 +71,38 @@ __m128i CasaOito(__m128i Oito, wchar_t q) {
 
 __m128i Carrega(const wchar_t* Texto) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(Texto)); }
 
+// Sixteen characters as bytes: codes from 256 to 32767 become 255 and those
+// above become 0 (the packing saturates as signed), so that a byte compares
+// equal to a character from 1 to 254 only where the character is that one.
+__m128i CarregaBytes(const wchar_t* Texto) { return _mm_packus_epi16(Carrega(Texto), Carrega(Texto + 8)); }
+
+bool CabeEmByte(wchar_t q) { return q >= 1 && q <= 254; }
+bool CabemEmBytes(std::wstring_view Quais) { return std::all_of(Quais.begin(), Quais.end(), CabeEmByte); }
+
+// The bytes equal to q, a letter in capitals standing for both of its
+// cases (Dobrados: the same bytes with the case bit cleared).
+__m128i CasaBytes(__m128i Bytes, __m128i Dobrados, wchar_t q) {
+  const bool letra = q >= L'A' && q <= L'Z';
+  return _mm_cmpeq_epi8(letra ? Dobrados : Bytes, _mm_set1_epi8(static_cast<char>(q)));
+}
+
+__m128i Dobra(__m128i Bytes) { return _mm_and_si128(Bytes, _mm_set1_epi8(static_cast<char>(~0x20))); }
+
 }  // namespace
 
-// Eight positions at a time; only where a character matched is one looked
-// at by itself.
+// Sixteen positions at a time as bytes when every character looked for fits
+// in one, else eight; only where a character matched is one looked at by
+// itself.
 size_t ProximoDe(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Quais) {
   Ate = std::min(Ate, S.size());
   const wchar_t* const texto = S.data();
+  if (CabemEmBytes(Quais))
+    for (; De + 16 <= Ate; De += 16) {
+      const __m128i bytes = CarregaBytes(texto + De), dobrados = Dobra(bytes);
+      __m128i iguais = _mm_setzero_si128();
+      for (wchar_t q : Quais) iguais = _mm_or_si128(iguais, CasaBytes(bytes, dobrados, q));
+      if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits);
+    }
   for (; De + 8 <= Ate; De += 8) {
     const __m128i oito = Carrega(texto + De);
     __m128i iguais = _mm_setzero_si128();
@@ -93,6 +118,16 @@ size_t ProximoPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view 
   Ate = std::min(Ate, S.size());
   const wchar_t* const texto = S.data();
   // The second characters are read one position further on.
+  if (CabemEmBytes(Pares))
+    for (; De + 17 <= Ate; De += 16) {
+      const __m128i bytes = CarregaBytes(texto + De), seguintes = CarregaBytes(texto + De + 1);
+      const __m128i dobrados = Dobra(bytes), seguintesDobrados = Dobra(seguintes);
+      __m128i iguais = _mm_setzero_si128();
+      for (size_t k = 0; k + 1 < Pares.size(); k += 2)
+        iguais = _mm_or_si128(iguais, _mm_and_si128(CasaBytes(bytes, dobrados, Pares[k]),
+                                                     CasaBytes(seguintes, seguintesDobrados, Pares[k + 1])));
+      if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits);
+    }
   for (; De + 9 <= Ate; De += 8) {
     const __m128i oito = Carrega(texto + De), seguintes = Carrega(texto + De + 1);
     __m128i iguais = _mm_setzero_si128();
@@ -206,13 +241,51 @@ size_t TPadrao::Em(std::wstring_view S, size_t De, size_t Ate) const {
   const size_t m = FPadrao.size(), n = std::min(S.size(), Ate);
   if (m > n || De > n - m) return String::npos;
   if (m == 0) return De;
-  // A long pattern is found faster by its skips, once the text is long
-  // enough to pay for their table; a shorter one only in a long text.
-  return m >= 4 && n - De >= (m >= 8 ? 256 : 4096) ? PorSaltos(S, De, n) : PorAncora(S, De, n);
+  const size_t a = std::min(FPadrao.find_first_not_of(L' '), m - 1);
+  if (CabeEmByte(Maiuscula(FPadrao[a])) && CabeEmByte(Maiuscula(FPadrao[m - 1])) &&
+      (a + 1 == m || CabeEmByte(Maiuscula(FPadrao[a + 1]))))
+    return PorBlocos(S, De, n, a);
+  return PorAncora(S, De, n);
 }
 
-// Candidates are found by the first character that is not a blank, since
-// blanks are everywhere in SQL texts; in most patterns it is not a letter.
+// Sixteen candidates at a time, as bytes: those whose anchor (the first
+// character that is not a blank, since blanks are everywhere in SQL texts),
+// the character after it and the pattern's last character all match are
+// compared whole.
+size_t TPadrao::PorBlocos(std::wstring_view S, size_t De, size_t Ate, size_t a) const {
+  const size_t m = FPadrao.size();
+  const wchar_t* const texto = S.data();
+  const wchar_t ancora = Maiuscula(FPadrao[a]);
+  const bool comSeguinte = a + 1 < m, comUltimo = a + 2 < m;
+  const wchar_t seguinte = comSeguinte ? Maiuscula(FPadrao[a + 1]) : L'\0';
+  const wchar_t ultimo = Maiuscula(FPadrao[m - 1]);
+  const size_t ateUltimo = m - 1 - a;  // from the anchor to the last character
+  const size_t fim = Ate - m + a + 1;   // the candidates' anchors lie below
+  const auto inteiro = [&](size_t j) { return IgualSemCaixa(S, j - a, FPadrao); };
+  size_t j = De + a;
+  // Every character read lies below Ate: the last block's anchors below
+  // fim, its following characters by fim, its last characters below Ate.
+  for (; j + 16 <= fim; j += 16) {
+    const __m128i bytes = CarregaBytes(texto + j);
+    __m128i iguais = CasaBytes(bytes, Dobra(bytes), ancora);
+    if (comSeguinte) {
+      const __m128i seguintes = CarregaBytes(texto + j + 1);
+      iguais = _mm_and_si128(iguais, CasaBytes(seguintes, Dobra(seguintes), seguinte));
+    }
+    if (comUltimo) {
+      const __m128i ultimos = CarregaBytes(texto + j + ateUltimo);
+      iguais = _mm_and_si128(iguais, CasaBytes(ultimos, Dobra(ultimos), ultimo));
+    }
+    for (int bits = _mm_movemask_epi8(iguais); bits; bits &= bits - 1)
+      if (inteiro(j + __builtin_ctz(bits))) return j + __builtin_ctz(bits) - a;
+  }
+  for (; j < fim; ++j)
+    if (Casa(texto[j], ancora) && inteiro(j)) return j - a;
+  return String::npos;
+}
+
+// Candidates of a pattern with characters that do not fit in a byte are
+// found by the anchor and the character after it, eight at a time.
 size_t TPadrao::PorAncora(std::wstring_view S, size_t De, size_t Ate) const {
   const size_t m = FPadrao.size();
   const size_t a = std::min(FPadrao.find_first_not_of(L' '), m - 1);
@@ -226,23 +299,6 @@ size_t TPadrao::PorAncora(std::wstring_view S, size_t De, size_t Ate) const {
     size_t k = 0;
     while (k < m && (k == a || Maiuscula(S[j - a + k]) == Maiuscula(FPadrao[k]))) ++k;
     if (k == m) return j - a;
-  }
-  return String::npos;
-}
-
-size_t TPadrao::PorSaltos(std::wstring_view S, size_t De, size_t Ate) const {
-  const uint32_t m = static_cast<uint32_t>(FPadrao.size());
-  if (!FComSaltos) {
-    std::fill(std::begin(FSalto), std::end(FSalto), m);
-    // Characters that share a table entry share the shortest skip.
-    for (uint32_t k = 0; k + 1 < m; ++k) FSalto[Maiuscula(FPadrao[k]) & 0xFF] = m - 1 - k;
-    FComSaltos = true;
-  }
-  const wchar_t ultimo = Maiuscula(FPadrao[m - 1]);
-  for (size_t i = De; i + m <= Ate;) {
-    const wchar_t c = Maiuscula(S[i + m - 1]);
-    if (c == ultimo && IgualSemCaixa(S, i, FPadrao)) return i;
-    i += FSalto[c & 0xFF];
   }
   return String::npos;
 }

@@ -24,7 +24,7 @@ int PosSemCaixa(std::wstring_view Sub, std::wstring_view S);
 // npos when none.
 size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De = 0, size_t Ate = String::npos);
 // The first index from De on at which S holds Padrao exactly; npos when
-// none. Like find, but by skips in long texts.
+// none. Like find, but by blocks of candidates.
 size_t BuscaExata(std::wstring_view S, std::wstring_view Padrao, size_t De = 0);
 // The first index from De on, below Ate, of a character of Quais (a letter
 // in capitals stands for both of its cases); Ate (or S's size) when none.
@@ -62,10 +62,9 @@ size_t Precedido(std::wstring_view S, wchar_t Antes, std::wstring_view Nome);
 bool MesmoTextoSemCaixa(std::wstring_view A, std::wstring_view B);
 
 // A pattern looked for in texts, the case of the ASCII letters ignored:
-// its candidates found by its first character that is not a blank and the
-// one after it, eight positions at a time, or, for a longer pattern in a
-// long text, by the skips its characters allow (the table of skips made on
-// the first such search). The pattern's text must outlive it.
+// its candidates found by its first character that is not a blank, the one
+// after it and its last one, sixteen positions at a time (eight when those
+// characters do not fit in a byte). The pattern's text must outlive it.
 class TPadrao {
 public:
   explicit TPadrao(std::wstring_view APadrao) : FPadrao(APadrao) {}
@@ -76,12 +75,10 @@ public:
   size_t Em(std::wstring_view S, size_t De = 0, size_t Ate = String::npos) const;
 
 private:
+  size_t PorBlocos(std::wstring_view S, size_t De, size_t Ate, size_t Ancora) const;
   size_t PorAncora(std::wstring_view S, size_t De, size_t Ate) const;
-  size_t PorSaltos(std::wstring_view S, size_t De, size_t Ate) const;
 
   std::wstring_view FPadrao;
-  mutable bool FComSaltos = false;
-  mutable uint32_t FSalto[256];
 };
 
 // The occurrences of one pattern in a text, the case of its letters ignored, asked

@@ -1,5 +1,5 @@
-// The translator's text helpers compare eight characters at a time, skip
-// through long texts and replace in the text's own buffer: against plain
+// The translator's text helpers compare eight or sixteen characters at a
+// time and replace in the text's own buffer: against plain
 // character-by-character versions, on random texts whose lengths cross
 // every block boundary.
 #include <gtest/gtest.h>
@@ -31,9 +31,11 @@ String SubstituiSimples(const String& S, const String& De, const String& Para) {
 }
 
 // Few distinct characters, both cases of the letters and blanks, so that
-// patterns occur often and near each other.
+// patterns occur often and near each other; and characters that compare as
+// bytes (Latin-1, beyond it, beyond the signed 16-bit range) next to the
+// letters they must not be taken for.
 String AoAcaso(std::mt19937& Gerador, size_t Tamanho) {
-  static const wchar_t Letras[] = L"aAbB (,";
+  static const wchar_t Letras[] = L"aAbB (,aAbB (,\u00C1\u00E1\u0141\uFF21\u00FF\u0100";
   std::uniform_int_distribution<size_t> letra(0, std::size(Letras) - 2);
   String s;
   for (size_t k = 0; k < Tamanho; ++k) s += Letras[letra(Gerador)];
@@ -45,8 +47,7 @@ String AoAcaso(std::mt19937& Gerador, size_t Tamanho) {
 TEST(TextoSQL, SearchesFindWhatAPlainSearchFinds) {
   std::mt19937 gerador(13);
   for (int caso = 0; caso < 4000; ++caso) {
-    // Lengths around the blocks of eight and beyond the length at which
-    // long patterns are searched by their skips.
+    // Lengths around the blocks of eight and sixteen, and long texts.
     const size_t tamanho = caso % 2 ? caso % 40 : 200 + caso % 400;
     const String texto = AoAcaso(gerador, tamanho);
     const String padrao = AoAcaso(gerador, 1 + caso % 10);
