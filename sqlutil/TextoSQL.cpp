@@ -114,7 +114,14 @@ size_t ProximoDe(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Q
   return Ate;
 }
 
-size_t ProximoPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Pares) {
+namespace {
+
+// Calls Achou with each index from De on at which S holds one of the pairs
+// of characters of Pares (two characters each, read the same way) ending
+// below Ate, in order, until it answers true; that index is returned, or
+// Ate when it never does.
+template <typename F>
+size_t CadaPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Pares, F Achou) {
   Ate = std::min(Ate, S.size());
   const wchar_t* const texto = S.data();
   // The second characters are read one position further on.
@@ -126,19 +133,31 @@ size_t ProximoPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view 
       for (size_t k = 0; k + 1 < Pares.size(); k += 2)
         iguais = _mm_or_si128(iguais, _mm_and_si128(CasaBytes(bytes, dobrados, Pares[k]),
                                                      CasaBytes(seguintes, seguintesDobrados, Pares[k + 1])));
-      if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits);
+      for (int bits = _mm_movemask_epi8(iguais); bits; bits &= bits - 1)
+        if (Achou(De + __builtin_ctz(bits))) return De + __builtin_ctz(bits);
     }
   for (; De + 9 <= Ate; De += 8) {
     const __m128i oito = Carrega(texto + De), seguintes = Carrega(texto + De + 1);
     __m128i iguais = _mm_setzero_si128();
     for (size_t k = 0; k + 1 < Pares.size(); k += 2)
       iguais = _mm_or_si128(iguais, _mm_and_si128(CasaOito(oito, Pares[k]), CasaOito(seguintes, Pares[k + 1])));
-    if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits) / 2;
+    // Two bits per character.
+    for (int bits = _mm_movemask_epi8(iguais) & 0x5555; bits; bits &= bits - 1)
+      if (Achou(De + __builtin_ctz(bits) / 2)) return De + __builtin_ctz(bits) / 2;
   }
   for (; De + 1 < Ate; ++De)
     for (size_t k = 0; k + 1 < Pares.size(); k += 2)
-      if (Casa(texto[De], Pares[k]) && Casa(texto[De + 1], Pares[k + 1])) return De;
+      if (Casa(texto[De], Pares[k]) && Casa(texto[De + 1], Pares[k + 1])) {
+        if (Achou(De)) return De;
+        break;
+      }
   return Ate;
+}
+
+}  // namespace
+
+size_t ProximoPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Pares) {
+  return CadaPar(S, De, Ate, Pares, [](size_t) { return true; });
 }
 
 size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De, size_t Ate) {
@@ -304,20 +323,25 @@ size_t TPadrao::PorAncora(std::wstring_view S, size_t De, size_t Ate) const {
 }
 
 void TPosicoes::Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas) {
-  // Only the keywords' first two letters (either case) are worth a look.
+  // Only the keywords' first two letters (either case) are worth a look,
+  // each pair once.
   wchar_t primeiras[32];
   size_t n = 0;
   for (TPosicoes* lista : Listas) {
     lista->FPosicoes.clear();
+    const wchar_t par[] = {Maiuscula(lista->FPalavra.Texto()[0]), Maiuscula(lista->FPalavra.Texto()[1])};
+    bool repetido = false;
+    for (size_t k = 0; k < n && !repetido; k += 2) repetido = primeiras[k] == par[0] && primeiras[k + 1] == par[1];
+    if (repetido) continue;
     if (n + 2 > std::size(primeiras)) throw Exception(L"Too many keywords for one walk");
-    primeiras[n++] = lista->FPalavra.Texto()[0];
-    primeiras[n++] = lista->FPalavra.Texto()[1];
+    primeiras[n++] = par[0];
+    primeiras[n++] = par[1];
   }
-  const std::wstring_view pares(primeiras, n);
-  for (size_t i = ProximoPar(Texto, 0, Texto.size(), pares); i < Texto.size();
-       i = ProximoPar(Texto, i + 1, Texto.size(), pares))
+  CadaPar(Texto, 0, Texto.size(), std::wstring_view(primeiras, n), [&](size_t i) {
     for (TPosicoes* lista : Listas)
       if (IgualSemCaixa(Texto, i, lista->FPalavra.Texto())) lista->FPosicoes.push_back(i);
+    return false;
+  });
 }
 
 void TPosicoes::Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
