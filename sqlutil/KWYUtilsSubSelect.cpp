@@ -2,6 +2,8 @@
 // aggregate whose argument is a sub-select; the sub-select becomes a derived
 // table joined to the outer alias it refers to, its conditions on that alias
 // move to the join's ON clause, and the aggregate reads its "VALOR" column.
+#include <emmintrin.h>
+
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -19,43 +21,129 @@ const String Marcador = L" PONTO_DE_SUBSTITUICAO ";
 String Mascara(const String& Agregacao) { return L"SUBSTITUI" + Agregacao.substr(0, 2); }
 const String Mascaras[] = {Mascara(Agregacoes[0]), Mascara(Agregacoes[1]), Mascara(Agregacoes[2]),
                            Mascara(Agregacoes[3]), Mascara(Agregacoes[4])};
+constexpr size_t Mascarado = 11;  // the length of a mask
 
-// The masks back to the names, in the order MAX, MIN, SUM, AVG, COUNT. When
-// no two masks are near enough to share characters, no replacement can
-// touch another, and one walk gives the same text.
-String RestauraMascaras(String Texto) {
-  static const std::pair<String, String> Nomes[] = {{Mascara(L"MAX"), L"MAX"},
-                                                     {Mascara(L"MIN"), L"MIN"},
-                                                     {Mascara(L"SUM"), L"SUM"},
-                                                     {Mascara(L"AVG"), L"AVG"},
-                                                     {Mascara(L"COUNT"), L"COUNT"}};
-  static const String Prefixo = L"SUBSTITUI";
-  constexpr size_t Mascarado = 11;  // the length of a mask
-  std::vector<size_t> mascaras;
-  const TPadrao prefixo(Prefixo);
-  for (size_t p = prefixo.Em(Texto); p != npos; p = prefixo.Em(Texto, p + 1)) {
-    if (!mascaras.empty() && p - mascaras.back() < Mascarado) {
-      for (const auto& [mascara, nome] : Nomes) Texto = SubstituiTodos(std::move(Texto), mascara, nome);
-      return Texto;
-    }
-    mascaras.push_back(p);
+// The words whose occurrences the pass follows: the aggregate names (in the
+// order of Agregacoes), SELECT, FROM and the masks' common beginning. None
+// of them can overlap itself, and all are made of letters only.
+constexpr std::wstring_view Palavras[] = {L"MAX", L"SUM", L"AVG", L"MIN", L"COUNT", L"SELECT", L"FROM", L"SUBSTITUI"};
+constexpr size_t PalavraSelect = 5, PalavraFrom = 6, PalavraPrefixo = 7;
+constexpr size_t MaiorPalavra = 9;
+
+bool Letra(wchar_t c) { return (c | 0x20) >= L'a' && (c | 0x20) <= L'z'; }
+
+// The positions of every occurrence of the words (either case) in the
+// statement, found in one walk and kept up to date through its changes.
+class TOcorrencias {
+public:
+  void Inicia(std::wstring_view Texto) {
+    for (std::vector<size_t>& lista : FListas) lista.clear();
+    Busca(Texto, 0, Texto.size(), [this](size_t Palavra, size_t Em) { FListas[Palavra].push_back(Em); });
   }
-  TReescritaNoLugar feito(Texto);
-  size_t lido = 0;
-  for (size_t p : mascaras) {
-    for (const auto& [mascara, nome] : Nomes) {
-      if (!IgualSemCaixa(Texto, p, mascara)) continue;
-      feito.Copia(lido, p);
-      feito.Acrescenta(nome);
-      lido = p + Mascarado;
-      break;
+  const std::vector<size_t>& Todas(size_t Palavra) const { return FListas[Palavra]; }
+  size_t Primeira(size_t Palavra) const { return FListas[Palavra].empty() ? npos : FListas[Palavra].front(); }
+  // The first at index De or later; npos when none.
+  size_t Proxima(size_t Palavra, size_t De) const {
+    const auto p = std::lower_bound(FListas[Palavra].begin(), FListas[Palavra].end(), De);
+    return p == FListas[Palavra].end() ? npos : *p;
+  }
+  // After Removidos characters at Posicao became Inseridos others (Texto is
+  // the changed text): only the words that start near the change are looked
+  // for again.
+  void Muda(std::wstring_view Texto, size_t Posicao, size_t Removidos, size_t Inseridos);
+  // A mask at Posicao (an occurrence of the masks' beginning) that became
+  // the name of aggregate Agregacao.
+  struct TRestaurada {
+    size_t Posicao, Agregacao;
+  };
+  // After the masks of Restauradas (in the order of the text) became their
+  // names, when no mask touched a letter: no word can start or end across
+  // a name, so every other occurrence only moves.
+  void Restaura(const std::vector<TRestaurada>& Restauradas);
+
+private:
+  template <typename F>
+  static void Busca(std::wstring_view Texto, size_t De, size_t Ate, F Achou);
+
+  std::vector<size_t> FListas[std::size(Palavras)], FNova;
+};
+
+// Calls Achou(word, index) for the occurrences that start from De to below
+// Ate, in the order of the text. Candidates are the positions whose
+// character and the next start a word, eight positions compared at once.
+template <typename F>
+void TOcorrencias::Busca(std::wstring_view Texto, size_t De, size_t Ate, F Achou) {
+  const wchar_t* const texto = Texto.data();
+  const auto maiuscula = [](wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; };
+  const auto confere = [&](size_t Em) {
+    for (size_t k = 0; k < std::size(Palavras); ++k) {
+      const std::wstring_view palavra = Palavras[k];
+      if (Texto.size() - Em < palavra.size()) continue;
+      size_t i = 0;
+      while (i < palavra.size() && maiuscula(texto[Em + i]) == palavra[i]) ++i;
+      if (i == palavra.size()) return Achou(k, Em);
+    }
+  };
+  const __m128i semCaixa = _mm_set1_epi16(static_cast<short>(~0x20));  // the words are capitals
+  const auto igual = [](__m128i Oito, wchar_t c) { return _mm_cmpeq_epi16(Oito, _mm_set1_epi16(static_cast<short>(c))); };
+  Ate = std::min(Ate, Texto.size());
+  size_t i = De;
+  // The second characters are read one position further on.
+  for (; i < Ate && i + 9 <= Texto.size(); i += 8) {
+    const __m128i primeiros = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(texto + i)), semCaixa);
+    const __m128i segundos = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(texto + i + 1)), semCaixa);
+    // MA, MI, SU, SE, AV, CO and FR.
+    const __m128i candidatos = _mm_or_si128(
+        _mm_or_si128(
+            _mm_and_si128(igual(primeiros, L'M'), _mm_or_si128(igual(segundos, L'A'), igual(segundos, L'I'))),
+            _mm_and_si128(igual(primeiros, L'S'), _mm_or_si128(igual(segundos, L'U'), igual(segundos, L'E')))),
+        _mm_or_si128(_mm_or_si128(_mm_and_si128(igual(primeiros, L'A'), igual(segundos, L'V')),
+                                  _mm_and_si128(igual(primeiros, L'C'), igual(segundos, L'O'))),
+                     _mm_and_si128(igual(primeiros, L'F'), igual(segundos, L'R'))));
+    // Two bits per position.
+    for (int bits = _mm_movemask_epi8(candidatos); bits; bits &= bits - 1, bits &= bits - 1) {
+      const size_t em = i + __builtin_ctz(bits) / 2;
+      if (em >= Ate) return;
+      confere(em);
     }
   }
-  feito.Copia(lido, Texto.size());
-  feito.Conclui();
-  return Texto;
+  for (; i < Ate; ++i) confere(i);
 }
 
+void TOcorrencias::Muda(std::wstring_view Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
+  const size_t inicio = Posicao >= MaiorPalavra - 1 ? Posicao - (MaiorPalavra - 1) : 0;
+  size_t onde[std::size(Palavras)];
+  for (size_t k = 0; k < std::size(Palavras); ++k) {
+    std::vector<size_t>& lista = FListas[k];
+    const auto tocadas = std::lower_bound(lista.begin(), lista.end(), inicio);
+    const auto seguintes = std::lower_bound(tocadas, lista.end(), Posicao + Removidos);
+    for (auto p = seguintes; p != lista.end(); ++p) *p = *p - Removidos + Inseridos;
+    onde[k] = lista.erase(tocadas, seguintes) - lista.begin();
+  }
+  Busca(Texto, inicio, Posicao + Inseridos,
+        [&](size_t Palavra, size_t Em) { FListas[Palavra].insert(FListas[Palavra].begin() + onde[Palavra]++, Em); });
+}
+
+void TOcorrencias::Restaura(const std::vector<TRestaurada>& Restauradas) {
+  for (size_t k = 0; k < std::size(Palavras); ++k) {
+    FNova.clear();
+    size_t r = 0, encurtado = 0;
+    // The masks restored before index Antes: their names join their lists.
+    const auto restaura = [&](size_t Antes) {
+      for (; r < Restauradas.size() && Restauradas[r].Posicao < Antes; ++r) {
+        const TRestaurada& restaurada = Restauradas[r];
+        if (restaurada.Agregacao == k) FNova.push_back(restaurada.Posicao - encurtado);
+        encurtado += Mascarado - Palavras[restaurada.Agregacao].size();
+      }
+    };
+    for (size_t p : FListas[k]) {
+      restaura(p);
+      if (r == Restauradas.size() || Restauradas[r].Posicao != p) FNova.push_back(p - encurtado);
+    }
+    restaura(npos);
+    FListas[k].swap(FNova);
+  }
+}
 
 // Whether the aggregate whose "(" is at index Abre reads the sub-select
 // whose SELECT is at index Select (npos when none follows): a SELECT before
@@ -109,9 +197,10 @@ std::wstring_view UltimaPalavra(std::wstring_view S) {
 
 // One call of the pass: the statement, the derived tables' counter and the
 // aliases of the sub-select being lifted. The statement is kept with the
-// occurrences of the aggregate names, SELECT and FROM, found in one walk
-// and kept up to date by every change: nothing before a change moves, so
-// each search looks only where the change could have made a difference.
+// occurrences of the aggregate names, SELECT, FROM and the masks, found in
+// one walk and kept up to date by every change (the restoring of the masks
+// included): nothing before a change moves, so each search looks only where
+// the change could have made a difference.
 class TElevacao {
 public:
   explicit TElevacao(String Texto);
@@ -122,7 +211,7 @@ private:
   bool Eleva(size_t Agregacao);
   void Edita(size_t Posicao, size_t Tamanho, const String& Novo);
   void AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inseridos);
-  void IniciaPosicoes(const String& Texto);
+  void RestauraMascaras();
   void AliasesProprios(const String& Sub);
   bool AliasProprio(std::wstring_view Palavra) const;
   String AliasExternoDe(String Where) const;
@@ -151,11 +240,8 @@ private:
     size_t De = npos, Em = npos;
   } FAlias;
   std::vector<TEdicao>* FDiario = nullptr;
-  // The occurrences of the keywords in FWork.
-  TPosicoes FAgregacoes[std::size(Agregacoes)]{
-      TPosicoes(Agregacoes[0]), TPosicoes(Agregacoes[1]), TPosicoes(Agregacoes[2]), TPosicoes(Agregacoes[3]),
-      TPosicoes(Agregacoes[4])};
-  TPosicoes FSelects{L"SELECT"}, FFroms{L"FROM"};
+  TOcorrencias FOcorrencias;  // of the words in FWork
+  std::vector<TOcorrencias::TRestaurada> FRestauradas;
   const TPadrao FMarcador{Marcador};
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   String FAliasExterno, FT;
@@ -170,13 +256,8 @@ private:
 
 TElevacao::TElevacao(String Texto)
     : FTexto(std::move(Texto)), FLimiteTamanho(8 * FTexto.size() + 65536) {
-  IniciaPosicoes(FTexto);
-  FLimiteElevacoes = static_cast<int>(FSelects.Todas().size());
-}
-
-void TElevacao::IniciaPosicoes(const String& Texto) {
-  TPosicoes::Inicia(Texto, {&FAgregacoes[0], &FAgregacoes[1], &FAgregacoes[2], &FAgregacoes[3], &FAgregacoes[4],
-                            &FSelects, &FFroms});
+  FOcorrencias.Inicia(FTexto);
+  FLimiteElevacoes = static_cast<int>(FOcorrencias.Todas(PalavraSelect).size());
 }
 
 String TElevacao::Executa() {
@@ -189,18 +270,56 @@ String TElevacao::Executa() {
     for (String& alias : FAliases) alias.clear();
     FAliasExterno.clear();
     elevou = Varre();
-    FTexto = RestauraMascaras(std::move(FWork));
-    if (elevou) IniciaPosicoes(FTexto);  // the restored names moved them
+    RestauraMascaras();
+    FTexto = std::move(FWork);
   } while (elevou && !FInterrompida);
   return std::move(FTexto);
+}
+
+// The masks back to the names, in the order MAX, MIN, SUM, AVG, COUNT. When
+// no two masks are near enough to share characters, no replacement can
+// touch another, and one walk over the masks' places gives the same text.
+void TElevacao::RestauraMascaras() {
+  static const size_t Ordem[] = {0, 3, 1, 2, 4};  // MAX, MIN, SUM, AVG, COUNT
+  const std::vector<size_t>& prefixos = FOcorrencias.Todas(PalavraPrefixo);
+  for (size_t i = 1; i < prefixos.size(); ++i) {
+    if (prefixos[i] - prefixos[i - 1] < Mascarado) {
+      for (size_t k : Ordem) FWork = SubstituiTodos(std::move(FWork), Mascaras[k], Agregacoes[k]);
+      FOcorrencias.Inicia(FWork);
+      return;
+    }
+  }
+  FRestauradas.clear();
+  bool isoladas = true;  // no mask touches a letter
+  for (size_t p : prefixos) {
+    for (size_t k : Ordem) {
+      if (!IgualSemCaixa(FWork, p, Mascaras[k])) continue;
+      FRestauradas.push_back({p, k});
+      isoladas = isoladas && (p == 0 || !Letra(FWork[p - 1])) &&
+                 (p + Mascarado == FWork.size() || !Letra(FWork[p + Mascarado]));
+      break;
+    }
+  }
+  if (FRestauradas.empty()) return;
+  TReescritaNoLugar feito(FWork);
+  size_t lido = 0;
+  for (const auto& [p, k] : FRestauradas) {
+    feito.Copia(lido, p);
+    feito.Acrescenta(Agregacoes[k]);
+    lido = p + Mascarado;
+  }
+  feito.Copia(lido, FWork.size());
+  feito.Conclui();
+  if (isoladas)
+    FOcorrencias.Restaura(FRestauradas);
+  else
+    FOcorrencias.Inicia(FWork);
 }
 
 void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
   if (FDiario) FDiario->push_back({Posicao, FWork.substr(Posicao, Tamanho), Novo.size()});
   FWork.replace(Posicao, Tamanho, Novo);
-  for (TPosicoes& agregacao : FAgregacoes) agregacao.Muda(FWork, Posicao, Tamanho, Novo.size());
-  FSelects.Muda(FWork, Posicao, Tamanho, Novo.size());
-  FFroms.Muda(FWork, Posicao, Tamanho, Novo.size());
+  FOcorrencias.Muda(FWork, Posicao, Tamanho, Novo.size());
   AtualizaBuscas(Posicao, Tamanho, Novo.size());
 }
 
@@ -236,13 +355,13 @@ bool TElevacao::Varre() {
     bool algumaAberta = false;
     size_t agregacao = npos;
     for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-      const size_t p = FAgregacoes[k].Primeira();
+      const size_t p = FOcorrencias.Primeira(k);
       if (p == npos) continue;
       const String& a = Agregacoes[k];
       const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
       if (abre == FWork.size() || FWork[abre] != L'(') continue;
       algumaAberta = true;
-      if (SobreSubSelect(FWork, abre, FSelects.Proxima(abre), FFroms.Proxima(abre)))
+      if (SobreSubSelect(FWork, abre, FOcorrencias.Proxima(PalavraSelect, abre), FOcorrencias.Proxima(PalavraFrom, abre)))
         agregacao = k;
       else
         Edita(p, a.size(), Mascaras[k]);
@@ -269,13 +388,13 @@ bool TElevacao::Eleva(size_t Agregacao) {
   FT = L"T" + IntToStr(++FContador);
   // The sub-select, without its closing parenthesis, leaves a marker where
   // its text first occurs.
-  const size_t apos = PulaBrancos(FWork, FAgregacoes[Agregacao].Primeira() + nome.size(), FWork.size());
+  const size_t apos = PulaBrancos(FWork, FOcorrencias.Primeira(Agregacao) + nome.size(), FWork.size());
   const size_t fimApos = RecuaBrancos(FWork, apos, FWork.size());
-  const size_t select = FSelects.Proxima(apos);
+  const size_t select = FOcorrencias.Proxima(PalavraSelect, apos);
   String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
   // Any occurrence of the sub-select's text starts with a SELECT.
   size_t ondeSub = select;
-  for (size_t p : FSelects.Todas()) {
+  for (size_t p : FOcorrencias.Todas(PalavraSelect)) {
     if (p >= select || IgualSemCaixa(FWork, p, sub)) {
       ondeSub = std::min(p, select);
       break;
@@ -284,7 +403,7 @@ bool TElevacao::Eleva(size_t Agregacao) {
   // When the sub-select stands in its own place and no marker comes before
   // it, the marker would be found right there: the name's mask and the
   // derived table's value go in at once, in one change of the text.
-  const size_t primeira = FAgregacoes[Agregacao].Primeira();
+  const size_t primeira = FOcorrencias.Primeira(Agregacao);
   const bool direto = ondeSub == select && !MarcadorAntes(ondeSub);
   size_t marcado = npos;
   if (direto) {
@@ -327,7 +446,7 @@ bool TElevacao::Eleva(size_t Agregacao) {
     FAliases = aliasesAntes;
     --FContador;
   }
-  if (!elevou || !direto) Edita(FAgregacoes[Agregacao].Primeira(), nome.size(), Mascaras[Agregacao]);
+  if (!elevou || !direto) Edita(FOcorrencias.Primeira(Agregacao), nome.size(), Mascaras[Agregacao]);
   return elevou;
 }
 
