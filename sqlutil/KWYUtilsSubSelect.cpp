@@ -200,34 +200,34 @@ std::wstring_view UltimaPalavra(std::wstring_view S) {
 // occurrences of the aggregate names, SELECT, FROM and the masks, found in
 // one walk and kept up to date by every change (the restoring of the masks
 // included): nothing before a change moves, so each search looks only where
-// the change could have made a difference.
+// the change could have made a difference. Its buffers serve call after
+// call.
 class TElevacao {
 public:
-  explicit TElevacao(String Texto);
-  String Executa();
+  // The statement with its aggregates over sub-selects lifted.
+  String Converte(String Texto);
 
 private:
   bool Varre();
   bool Eleva(size_t Agregacao);
-  void Edita(size_t Posicao, size_t Tamanho, const String& Novo);
+  void Edita(size_t Posicao, size_t Tamanho, std::wstring_view Novo);
   void AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inseridos);
   void RestauraMascaras();
   void AliasesProprios(const String& Sub);
   bool AliasProprio(std::wstring_view Palavra) const;
-  String AliasExternoDe(String Where) const;
+  std::wstring_view AliasExternoDe(String& Where) const;
   bool ReferenciaExterna(std::wstring_view Condicao) const;
-  String MoveCondicoes(String& Sub, const String& TextoWhere, bool ListaAgrega);
+  void MoveCondicoes(String& Sub, const String& TextoWhere, bool ListaAgrega);
   void PassoColuna(std::wstring_view Condicao, String& Sub, String& On, bool ListaAgrega) const;
   static void LimpaSub(String& Sub);
   bool ColocaJuncao(const String& Juncao, size_t Marcado);
   bool MarcadorAntes(size_t Posicao);
   size_t BuscaAlias(const String& Chave, size_t De);
 
-  // A change of the statement, kept while a lifting may still be undone.
+  // A change of the statement, kept while a lifting may still be undone:
+  // the text it removed is FRemovidos's from index Removido on.
   struct TEdicao {
-    size_t Posicao;
-    String Antes;
-    size_t Inseridos;
+    size_t Posicao, Removido, Removidos, Inseridos;
   };
 
   String FTexto, FWork;
@@ -239,28 +239,34 @@ private:
     String Chave;
     size_t De = npos, Em = npos;
   } FAlias;
-  std::vector<TEdicao>* FDiario = nullptr;
+  std::vector<TEdicao> FDiario;
+  String FRemovidos;
+  bool FRegistra = false;  // the changes go to the journal
   TOcorrencias FOcorrencias;  // of the words in FWork
   std::vector<TOcorrencias::TRestaurada> FRestauradas;
   const TPadrao FMarcador{Marcador};
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
+  std::vector<String> FAliasesAntes;  // as they were before the lifting
+  // The texts a lifting works on.
+  String FSub, FItem, FTextoWhere, FWhere, FOn, FCondicao, FFrom, FJuncao, FClausula, FNovo;
   String FAliasExterno, FT;
   String FQualificador;  // the outer alias and "."
   int FContador = 0;
   // Every lifting moves one sub-select, so there can be no more liftings
   // than SELECTs; these bounds keep an unexpected text from looping.
   int FLimiteElevacoes = 0;
-  size_t FLimiteTamanho;
+  size_t FLimiteTamanho = 0;
   bool FInterrompida = false;
 };
 
-TElevacao::TElevacao(String Texto)
-    : FTexto(std::move(Texto)), FLimiteTamanho(8 * FTexto.size() + 65536) {
+String TElevacao::Converte(String Texto) {
+  FTexto = std::move(Texto);
   FOcorrencias.Inicia(FTexto);
+  FContador = 0;
   FLimiteElevacoes = static_cast<int>(FOcorrencias.Todas(PalavraSelect).size());
-}
-
-String TElevacao::Executa() {
+  FLimiteTamanho = 8 * FTexto.size() + 65536;
+  FInterrompida = false;
+  FRegistra = false;
   bool elevou;
   do {
     FWork = std::move(FTexto);
@@ -316,8 +322,11 @@ void TElevacao::RestauraMascaras() {
     FOcorrencias.Inicia(FWork);
 }
 
-void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
-  if (FDiario) FDiario->push_back({Posicao, FWork.substr(Posicao, Tamanho), Novo.size()});
+void TElevacao::Edita(size_t Posicao, size_t Tamanho, std::wstring_view Novo) {
+  if (FRegistra) {
+    FDiario.push_back({Posicao, FRemovidos.size(), Tamanho, Novo.size()});
+    FRemovidos.append(FWork, Posicao, Tamanho);
+  }
   FWork.replace(Posicao, Tamanho, Novo);
   FOcorrencias.Muda(FWork, Posicao, Tamanho, Novo.size());
   AtualizaBuscas(Posicao, Tamanho, Novo.size());
@@ -382,16 +391,18 @@ bool TElevacao::Varre() {
 // joined). True when it was lifted.
 bool TElevacao::Eleva(size_t Agregacao) {
   const String& nome = Agregacoes[Agregacao];
-  std::vector<TEdicao> diario;
-  FDiario = &diario;
-  const std::vector<String> aliasesAntes = FAliases;
+  FDiario.clear();
+  FRemovidos.clear();
+  FRegistra = true;
+  FAliasesAntes = FAliases;
   FT = L"T" + IntToStr(++FContador);
   // The sub-select, without its closing parenthesis, leaves a marker where
   // its text first occurs.
   const size_t apos = PulaBrancos(FWork, FOcorrencias.Primeira(Agregacao) + nome.size(), FWork.size());
   const size_t fimApos = RecuaBrancos(FWork, apos, FWork.size());
   const size_t select = FOcorrencias.Proxima(PalavraSelect, apos);
-  String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
+  String& sub = FSub;
+  sub.assign(FWork, select, FimSubSelect(FWork, select, fimApos) - select);
   // Any occurrence of the sub-select's text starts with a SELECT.
   size_t ondeSub = select;
   for (size_t p : FOcorrencias.Todas(PalavraSelect)) {
@@ -408,8 +419,8 @@ bool TElevacao::Eleva(size_t Agregacao) {
   size_t marcado = npos;
   if (direto) {
     const String& mascara = Mascaras[Agregacao];
-    Edita(primeira, ondeSub + sub.size() - primeira,
-          mascara + FWork.substr(primeira + nome.size(), ondeSub - primeira - nome.size()) + FT + L".VALOR");
+    FNovo.assign(mascara).append(FWork, primeira + nome.size(), ondeSub - primeira - nome.size());
+    Edita(primeira, ondeSub + sub.size() - primeira, FNovo.append(FT).append(L".VALOR"));
     marcado = ondeSub + mascara.size() - nome.size();
   } else {
     Edita(ondeSub, sub.size(), Marcador);
@@ -420,30 +431,33 @@ bool TElevacao::Eleva(size_t Agregacao) {
   const size_t fimLista = BuscaSemCaixa(corpo, L" FROM");
   const std::wstring_view lista = corpo.substr(0, fimLista == npos ? 0 : fimLista + 1);
   const bool listaAgrega = Agrega(lista);
-  const String item(lista.find(L'(') != npos ? PrefixoEquilibrado(corpo) : lista);
-  sub = SubstituiPrimeiro(std::move(sub), item, item + L" VALOR ");
+  FItem.assign(lista.find(L'(') != npos ? PrefixoEquilibrado(corpo) : lista);
+  FNovo.assign(FItem).append(L" VALOR ");
+  sub = SubstituiPrimeiro(std::move(sub), FItem, FNovo);
 
   AliasesProprios(sub);
   const size_t where = BuscaSemCaixa(sub, L" WHERE ");
-  String textoWhere;
+  String& textoWhere = FTextoWhere;
   if (where != npos) {
     textoWhere.assign(Apara(std::wstring_view(sub).substr(where + 6))).append(L" ");
-    FAliasExterno = AliasExternoDe(SubstituiTodos(textoWhere, L" AND ", L" "));
+    FWhere.assign(textoWhere);
+    FWhere = SubstituiTodos(std::move(FWhere), L" AND ", L" ");
+    FAliasExterno.assign(AliasExternoDe(FWhere));
   } else {
+    textoWhere.clear();
     FAliasExterno.clear();
   }
-  FQualificador = FAliasExterno + L".";
-  const String on = MoveCondicoes(sub, textoWhere, listaAgrega);
+  FQualificador.assign(FAliasExterno).append(L".");
+  MoveCondicoes(sub, textoWhere, listaAgrega);
 
   LimpaSub(sub);
-  String juncao;
-  juncao.reserve(sub.size() + on.size() + 40);
-  juncao.append(L" left outer join (").append(sub).append(L") ").append(FT).append(L" on (").append(on).append(L")");
-  const bool elevou = ColocaJuncao(juncao, marcado);
-  FDiario = nullptr;
+  FJuncao.assign(L" left outer join (").append(sub).append(L") ").append(FT).append(L" on (").append(FOn).append(L")");
+  const bool elevou = ColocaJuncao(FJuncao, marcado);
+  FRegistra = false;
   if (!elevou) {
-    for (auto e = diario.rbegin(); e != diario.rend(); ++e) Edita(e->Posicao, e->Inseridos, e->Antes);
-    FAliases = aliasesAntes;
+    for (auto e = FDiario.rbegin(); e != FDiario.rend(); ++e)
+      Edita(e->Posicao, e->Inseridos, std::wstring_view(FRemovidos).substr(e->Removido, e->Removidos));
+    FAliases = FAliasesAntes;
     --FContador;
   }
   if (!elevou || !direto) Edita(FOcorrencias.Primeira(Agregacao), nome.size(), Mascaras[Agregacao]);
@@ -466,7 +480,8 @@ bool TElevacao::MarcadorAntes(size_t Posicao) {
 void TElevacao::AliasesProprios(const String& Sub) {
   const size_t fromSub = BuscaSemCaixa(Sub, L" FROM ");
   if (fromSub == npos) return;
-  String from = Sub.substr(fromSub + 6);
+  String& from = FFrom;
+  from.assign(Sub, fromSub + 6);
   const size_t where = BuscaSemCaixa(from, L" WHERE ");
   Recorta(from, 0, where == npos ? npos : where + 1);
   from += L' ';
@@ -516,8 +531,9 @@ bool TElevacao::AliasProprio(std::wstring_view Palavra) const {
 
 // The first alias of a qualified name in the conditions that is not one of
 // the sub-select's own. Each condition is its text through the first "="
-// and the word after it; a word ends at a blank, a "=" or a ".".
-String TElevacao::AliasExternoDe(String Where) const {
+// and the word after it; a word ends at a blank, a "=" or a "." (the alias
+// is seen in Where's text).
+std::wstring_view TElevacao::AliasExternoDe(String& Where) const {
   const auto aliasEstranho = [this](std::wstring_view Condicao) -> std::optional<std::wstring_view> {
     for (size_t i = 0, palavra = 0; i < Condicao.size(); ++i) {
       const wchar_t c = Condicao[i];
@@ -532,15 +548,15 @@ String TElevacao::AliasExternoDe(String Where) const {
     // The text through the "=" ends with the end of a word.
     const size_t igual = Where.find(L'=');
     if (const auto alias = aliasEstranho(std::wstring_view(Where).substr(0, igual == npos ? 0 : igual + 1)))
-      return String(*alias);
+      return *alias;
     Recorta(Where, igual == npos ? 0 : igual + 1);
     Where += L' ';
     const size_t branco = Where.find(L' ');
-    if (const auto alias = aliasEstranho(std::wstring_view(Where).substr(0, branco + 1))) return String(*alias);
+    if (const auto alias = aliasEstranho(std::wstring_view(Where).substr(0, branco + 1))) return *alias;
     Recorta(Where, branco + 1);
     Where += L' ';
   }
-  return String();
+  return {};
 }
 
 // Whether the condition names the outer alias after a blank or a "=".
@@ -551,9 +567,11 @@ bool TElevacao::ReferenciaExterna(std::wstring_view Condicao) const {
 }
 
 // Moves the conditions on the outer alias from the sub-select's WHERE to
-// the join's ON text, which it returns.
-String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, bool ListaAgrega) {
-  String where = TextoWhere, on, condicao;
+// the join's ON text (FOn).
+void TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, bool ListaAgrega) {
+  String &where = FWhere, &on = FOn, &condicao = FCondicao;
+  where = TextoWhere;
+  on.clear();
   while (!Apara(where).empty()) {
     const size_t e = BuscaSemCaixa(where, L"AND ");
     if (e == npos) {
@@ -583,7 +601,6 @@ String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, bool List
       }
     }
   }
-  return on;
 }
 
 // The inner column of a moved condition joins the select list (and the
@@ -653,7 +670,7 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
     marcador = FMarcador.Em(FWork, FSemMarcadorAte);
     if (marcador == npos) return false;
     FSemMarcadorAte = marcador;
-    Edita(marcador, Marcador.size(), FT + L".VALOR");
+    Edita(marcador, Marcador.size(), FNovo.assign(FT).append(L".VALOR"));
   }
   // The tail from the marker on holds the outer alias.
   // Looked for as written in an upper-cased text: an alias with lower-case
@@ -667,12 +684,12 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
     const size_t fim = RecuaBrancos(FWork, inicio, FWork.size());
     if (fim - inicio >= 2 && IgualSemCaixa(FWork, inicio, L"ON")) {
       const size_t fecha = FimEquilibrado(FWork, depois);
-      const String clausula = FWork.substr(depois, fecha == npos ? npos : fecha + 1 - depois);
+      const String& clausula = FClausula.assign(FWork, depois, fecha == npos ? npos : fecha + 1 - depois);
       const size_t onde = TPadrao(clausula).Em(FWork, marcador);
       if (FWork.compare(onde, clausula.size(), clausula) == 0)
         Edita(onde + clausula.size(), 0, Juncao);  // the same, moving less
       else
-        Edita(onde, clausula.size(), clausula + Juncao);
+        Edita(onde, clausula.size(), FNovo.assign(clausula).append(Juncao));
       return true;
     }
   }
@@ -680,15 +697,18 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   // feed counts as the blank it becomes later; an alias that closes a
   // parenthesis or the text is followed by the join all the same).
   // (The join goes in after the form's last character, or before it.)
-  const std::pair<String, bool> formas[] = {{L" ", true}, {L"\r", true}, {L"\n", true}, {L",", false}, {L")", false}};
+  static const std::pair<std::wstring_view, bool> formas[] = {
+      {L" ", true}, {L"\r", true}, {L"\n", true}, {L",", false}, {L")", false}};
   const String nome = L" " + FAliasExterno;
+  String encontrada;
   for (const auto& [forma, depois] : formas) {
-    const String encontrada = nome + forma;
+    encontrada.assign(nome).append(forma);
     const size_t onde =
         forma == L" " ? BuscaAlias(encontrada, marcador) : BuscaSemCaixa(FWork, encontrada, marcador);
     if (onde == npos) continue;
     if (FWork.compare(onde, encontrada.size(), encontrada) != 0)
-      Edita(onde, encontrada.size(), depois ? encontrada + Juncao : nome + Juncao + forma);
+      Edita(onde, encontrada.size(),
+            depois ? FNovo.assign(encontrada).append(Juncao) : FNovo.assign(nome).append(Juncao).append(forma));
     else
       Edita(onde + nome.size() + (depois ? forma.size() : 0), 0, Juncao);  // the same, moving less
     return true;
@@ -713,4 +733,7 @@ size_t TElevacao::BuscaAlias(const String& Chave, size_t De) {
 
 }  // namespace
 
-String ConverteAgregacaoSubSelect(String ASQL) { return TElevacao(std::move(ASQL)).Executa(); }
+String ConverteAgregacaoSubSelect(String ASQL) {
+  thread_local TElevacao elevacao;
+  return elevacao.Converte(std::move(ASQL));
+}
