@@ -208,6 +208,7 @@ public:
   String Converte(String Texto);
 
 private:
+  bool VarreSoMascarando();
   bool Varre();
   bool Eleva(size_t Agregacao);
   void Edita(size_t Posicao, size_t Tamanho, std::wstring_view Novo);
@@ -244,6 +245,7 @@ private:
   bool FRegistra = false;  // the changes go to the journal
   TOcorrencias FOcorrencias;  // of the words in FWork
   std::vector<TOcorrencias::TRestaurada> FRestauradas;
+  std::vector<std::pair<size_t, size_t>> FMascaradas;  // index, aggregate
   const TPadrao FMarcador{Marcador};
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   std::vector<String> FAliasesAntes;  // as they were before the lifting
@@ -275,7 +277,7 @@ String TElevacao::Converte(String Texto) {
     FAliases.resize(15);
     for (String& alias : FAliases) alias.clear();
     FAliasExterno.clear();
-    elevou = Varre();
+    elevou = !VarreSoMascarando() && Varre();
     RestauraMascaras();
     FTexto = std::move(FWork);
   } while (elevou && !FInterrompida);
@@ -354,6 +356,32 @@ void TElevacao::AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inserido
       FAlias.De = npos;
     }
   }
+}
+
+// A sweep that lifts nothing, in a text without masks, restores each name
+// it masked in capitals and changes nothing else, as long as no mask
+// touches a letter: no word can then start or end across it, and the
+// aggregates of each name are masked in the order of the text, none
+// changing what is seen of another. Such a sweep is done here with the
+// names alone, in place; false (and the text untouched) when the sweep may
+// lift or a mask may touch other words.
+bool TElevacao::VarreSoMascarando() {
+  if (!FOcorrencias.Todas(PalavraPrefixo).empty()) return false;
+  FMascaradas.clear();
+  for (size_t k = 0; k < std::size(Agregacoes); ++k) {
+    const String& a = Agregacoes[k];
+    // Masked up to the first not followed by "(", which stays the first.
+    for (size_t p : FOcorrencias.Todas(k)) {
+      const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
+      if (abre == FWork.size() || FWork[abre] != L'(') break;
+      if ((p > 0 && Letra(FWork[p - 1])) ||
+          SobreSubSelect(FWork, abre, FOcorrencias.Proxima(PalavraSelect, abre), FOcorrencias.Proxima(PalavraFrom, abre)))
+        return false;
+      FMascaradas.emplace_back(p, k);
+    }
+  }
+  for (const auto& [p, k] : FMascaradas) std::copy(Agregacoes[k].begin(), Agregacoes[k].end(), FWork.begin() + p);
+  return true;
 }
 
 // One sweep: masks the aggregates over plain values and lifts those over
