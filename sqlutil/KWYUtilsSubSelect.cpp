@@ -70,7 +70,8 @@ private:
 
 // Calls Achou(word, index) for the occurrences that start from De to below
 // Ate, in the order of the text. Candidates are the positions whose
-// character and the next start a word, eight positions compared at once.
+// character and the next two start a word, eight positions compared at
+// once (two letters alone would let through every "CO" of a column name).
 template <typename F>
 void TOcorrencias::Busca(std::wstring_view Texto, size_t De, size_t Ate, F Achou) {
   const wchar_t* const texto = Texto.data();
@@ -85,21 +86,22 @@ void TOcorrencias::Busca(std::wstring_view Texto, size_t De, size_t Ate, F Achou
     }
   };
   const __m128i semCaixa = _mm_set1_epi16(static_cast<short>(~0x20));  // the words are capitals
-  const auto igual = [](__m128i Oito, wchar_t c) { return _mm_cmpeq_epi16(Oito, _mm_set1_epi16(static_cast<short>(c))); };
+  const auto igual = [](__m128i Oito, wchar_t c) {
+    return _mm_cmpeq_epi16(Oito, _mm_set1_epi16(static_cast<short>(c)));
+  };
   Ate = std::min(Ate, Texto.size());
   size_t i = De;
-  // The second characters are read one position further on.
-  for (; i < Ate && i + 9 <= Texto.size(); i += 8) {
-    const __m128i primeiros = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(texto + i)), semCaixa);
-    const __m128i segundos = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(texto + i + 1)), semCaixa);
-    // MA, MI, SU, SE, AV, CO and FR.
-    const __m128i candidatos = _mm_or_si128(
-        _mm_or_si128(
-            _mm_and_si128(igual(primeiros, L'M'), _mm_or_si128(igual(segundos, L'A'), igual(segundos, L'I'))),
-            _mm_and_si128(igual(primeiros, L'S'), _mm_or_si128(igual(segundos, L'U'), igual(segundos, L'E')))),
-        _mm_or_si128(_mm_or_si128(_mm_and_si128(igual(primeiros, L'A'), igual(segundos, L'V')),
-                                  _mm_and_si128(igual(primeiros, L'C'), igual(segundos, L'O'))),
-                     _mm_and_si128(igual(primeiros, L'F'), igual(segundos, L'R'))));
+  // The second and third characters are read one and two positions further on.
+  for (; i < Ate && i + 10 <= Texto.size(); i += 8) {
+    const auto carrega = [&](size_t Adiante) {
+      return _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(texto + i + Adiante)), semCaixa);
+    };
+    const __m128i primeiros = carrega(0), segundos = carrega(1), terceiros = carrega(2);
+    __m128i candidatos = _mm_setzero_si128();
+    for (std::wstring_view palavra : Palavras) {
+      const __m128i par = _mm_and_si128(igual(primeiros, palavra[0]), igual(segundos, palavra[1]));
+      candidatos = _mm_or_si128(candidatos, _mm_and_si128(par, igual(terceiros, palavra[2])));
+    }
     // Two bits per position.
     for (int bits = _mm_movemask_epi8(candidatos); bits; bits &= bits - 1, bits &= bits - 1) {
       const size_t em = i + __builtin_ctz(bits) / 2;
@@ -177,17 +179,18 @@ size_t FimSubSelect(const String& S, size_t De, size_t Ate) {
 
 // Whether the select list (its text up to and including the blank before
 // FROM) aggregates: an aggregate's name or mask after a blank (one is put
-// in front) or a "(".
+// in front) or a "(". Only the places after those are looked at.
 bool Agrega(std::wstring_view Lista) {
   static const wchar_t* const Agregadas[] = {L"MAX",         L"MIN",         L"SUM",         L"AVG",
                                              L"COUNT",       L"SUBSTITUIMA", L"SUBSTITUIMI", L"SUBSTITUISU",
                                              L"SUBSTITUIAV", L"SUBSTITUICO"};
-  for (const wchar_t* nome : Agregadas) {
-    if (IgualSemCaixa(Lista, 0, nome)) return true;
-    for (size_t p = BuscaSemCaixa(Lista, nome, 1); p != npos; p = BuscaSemCaixa(Lista, nome, p + 1))
-      if (Lista[p - 1] == L' ' || Lista[p - 1] == L'(') return true;
+  for (size_t p = 0;;) {
+    for (const wchar_t* nome : Agregadas)
+      if (IgualSemCaixa(Lista, p, nome)) return true;
+    const size_t antes = ProximoDe(Lista, p, Lista.size(), L" (");
+    if (antes == Lista.size()) return false;
+    p = antes + 1;
   }
-  return false;
 }
 
 std::wstring_view UltimaPalavra(std::wstring_view S) {
@@ -208,6 +211,7 @@ public:
   String Converte(String Texto);
 
 private:
+  bool LeSubSelect(size_t Abre) const;
   bool VarreSoMascarando();
   bool Varre();
   bool Eleva(size_t Agregacao);
@@ -358,6 +362,12 @@ void TElevacao::AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inserido
   }
 }
 
+// Whether the aggregate whose "(" is at index Abre reads a sub-select.
+bool TElevacao::LeSubSelect(size_t Abre) const {
+  return SobreSubSelect(FWork, Abre, FOcorrencias.Proxima(PalavraSelect, Abre),
+                        FOcorrencias.Proxima(PalavraFrom, Abre));
+}
+
 // A sweep that lifts nothing, in a text without masks, restores each name
 // it masked in capitals and changes nothing else, as long as no mask
 // touches a letter: no word can then start or end across it, and the
@@ -374,9 +384,7 @@ bool TElevacao::VarreSoMascarando() {
     for (size_t p : FOcorrencias.Todas(k)) {
       const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
       if (abre == FWork.size() || FWork[abre] != L'(') break;
-      if ((p > 0 && Letra(FWork[p - 1])) ||
-          SobreSubSelect(FWork, abre, FOcorrencias.Proxima(PalavraSelect, abre), FOcorrencias.Proxima(PalavraFrom, abre)))
-        return false;
+      if ((p > 0 && Letra(FWork[p - 1])) || LeSubSelect(abre)) return false;
       FMascaradas.emplace_back(p, k);
     }
   }
@@ -398,7 +406,7 @@ bool TElevacao::Varre() {
       const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
       if (abre == FWork.size() || FWork[abre] != L'(') continue;
       algumaAberta = true;
-      if (SobreSubSelect(FWork, abre, FOcorrencias.Proxima(PalavraSelect, abre), FOcorrencias.Proxima(PalavraFrom, abre)))
+      if (LeSubSelect(abre))
         agregacao = k;
       else
         Edita(p, a.size(), Mascaras[k]);
@@ -659,8 +667,9 @@ void TElevacao::PassoColuna(std::wstring_view Condicao, String& Sub, String& On,
   else
     juntaAoOn(Condicao.size(), Condicao.size(), {});
 
-  const size_t distinct = BuscaSemCaixa(Sub, L"DISTINCT");
-  if (distinct != npos && distinct < 11)
+  // A DISTINCT counts when it starts among the first eleven characters.
+  const size_t distinct = BuscaSemCaixa(Sub, L"DISTINCT", 0, 10 + 8);
+  if (distinct != npos)
     Troca(Sub, 0, distinct + 8, {L"select distinct ", interno, L","});
   else
     Troca(Sub, 0, std::min<size_t>(6, Sub.size()), {L"select ", interno, L", "});
