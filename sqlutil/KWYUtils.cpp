@@ -100,6 +100,7 @@ public:
   void AcrescentaPecas(String& Saida);
 
 private:
+  void ContaParenteses();
   bool GuardaSeAplica(size_t Inicio, size_t Branco);
   bool EmbrulhaPeca(const String& Saida, size_t Inicio) const;
   static void AcrescentaUltimaPeca(String& Saida, std::wstring_view Peca);
@@ -108,17 +109,19 @@ private:
   // after a "(", its copy without them.
   String FCopia;
   std::wstring_view FTexto;
-  // The parentheses of the whole text and those before index FContadosAte,
-  // which only grows as the pieces are walked.
-  int FAbertos, FFechados, FAbertosAntes = 0, FFechadosAntes = 0;
+  // Only an operand that ends with ")" can be guarded, so only its
+  // parentheses are counted: those of the whole text and those before index
+  // FContadosAte, which only grows as the pieces are walked.
+  int FAbertos = 0, FFechados = 0, FAbertosAntes = 0, FFechadosAntes = 0;
   size_t FContadosAte = 0;
-  size_t FUltimaVirgula, FUltimoUnion;
+  size_t FUltimaVirgula = npos, FUltimoUnion = npos;
   size_t FBrancoEquilibrado = npos;  // the last blank after which the text balances
 };
 
 // The stretch from De to Ate of S without the blanks that follow a "(",
 // in Copia when there are any.
 std::wstring_view SemBrancoAposParentese(std::wstring_view S, size_t De, size_t Ate, String& Copia) {
+  S = S.substr(0, Ate);  // so that no search runs on into the operands that follow
   size_t abre = S.find(L"( ", De);
   if (abre >= Ate) return S.substr(De, Ate - De);
   Copia.reserve(Ate - De);
@@ -127,23 +130,28 @@ std::wstring_view SemBrancoAposParentese(std::wstring_view S, size_t De, size_t 
   return Copia.append(S, De, Ate - De);
 }
 
-// The last index at which S holds PadraoMaiusculo, the case of its letters
-// ignored; npos when none.
-size_t UltimaSemCaixa(std::wstring_view S, std::wstring_view PadraoMaiusculo) {
-  size_t ultima = npos;
-  const TPadrao padrao(PadraoMaiusculo);
-  for (size_t p = padrao.Em(S); p != npos; p = padrao.Em(S, p + 1)) ultima = p;
-  return ultima;
+// The quotes of S as NumStr counts them (up to a NUL), without copying S.
+size_t Aspas(std::wstring_view S) {
+  return std::count(S.begin(), std::find(S.begin(), S.end(), L'\0'), L'\'');
 }
 
 const String Coalesce = L"COALESCE";
 
 TSegmento::TSegmento(const String& Texto, size_t De, size_t Ate)
-    : FTexto(SemBrancoAposParentese(Texto, De, Ate, FCopia)),
-      FAbertos(static_cast<int>(std::count(FTexto.begin(), FTexto.end(), L'('))),
-      FFechados(static_cast<int>(std::count(FTexto.begin(), FTexto.end(), L')'))),
-      FUltimaVirgula(FTexto.rfind(L',')),
-      FUltimoUnion(UltimaSemCaixa(FTexto, L"UNION")) {
+    : FTexto(SemBrancoAposParentese(Texto, De, Ate, FCopia)) {
+  if (!FTexto.empty() && FTexto.back() == L')') ContaParenteses();
+}
+
+// The parentheses, the last comma and the last UNION in one walk forward,
+// and the last balanced blank in one walk back from the end.
+void TSegmento::ContaParenteses() {
+  for (size_t i = 0; i < FTexto.size(); ++i) {
+    const wchar_t c = FTexto[i];
+    if (c == L'(') ++FAbertos;
+    else if (c == L')') ++FFechados;
+    else if (c == L',') FUltimaVirgula = i;
+    else if ((c == L'U' || c == L'u') && IgualSemCaixa(FTexto, i, L"UNION")) FUltimoUnion = i;
+  }
   int abertos = 0, fechados = 0;
   for (size_t i = FTexto.size(); i-- > 0;) {
     abertos += FTexto[i] == L'(';
@@ -158,14 +166,15 @@ TSegmento::TSegmento(const String& Texto, size_t De, size_t Ate)
 // A closing call that holds blanks (more ")" than "(" after the first
 // blank) is kept whole or cut only where its tail balances.
 bool TSegmento::GuardaSeAplica(size_t Inicio, size_t Branco) {
+  if (FTexto.back() != L')' || (FUltimaVirgula != npos && FUltimaVirgula >= Inicio) ||
+      (FUltimoUnion != npos && FUltimoUnion >= Inicio))
+    return false;
   for (; FContadosAte <= Branco; ++FContadosAte) {
     FAbertosAntes += FTexto[FContadosAte] == L'(';
     FFechadosAntes += FTexto[FContadosAte] == L')';
   }
   const int abertos = FAbertos - FAbertosAntes, fechados = FFechados - FFechadosAntes;
-  return fechados > abertos && fechados > 1 && FTexto.back() == L')' &&
-         (FUltimaVirgula == npos || FUltimaVirgula < Inicio) &&
-         (FUltimoUnion == npos || FUltimoUnion < Inicio);
+  return fechados > abertos && fechados > 1;
 }
 
 // The operand right after a "||" is cast to text when it is an expression
@@ -178,8 +187,8 @@ bool TSegmento::EmbrulhaPeca(const String& Saida, size_t Inicio) const {
   if (fimPalavra == npos) return false;
   if (PadraoCast.Em(FTexto, palavra, fimPalavra) != npos || PadraoCase.Em(FTexto, palavra, fimPalavra) != npos)
     return false;
-  if (IgualSemCaixa(FTexto, palavra, Coalesce)) return NumStr(String(FTexto.substr(Inicio)), 39) != 1;
-  return FTexto.find(L'\'', palavra) >= fimPalavra;
+  if (IgualSemCaixa(FTexto, palavra, Coalesce)) return Aspas(FTexto.substr(Inicio)) != 1;
+  return FTexto.substr(0, fimPalavra).find(L'\'', palavra) == npos;
 }
 
 void TSegmento::AcrescentaPecas(String& Saida) {
@@ -226,7 +235,7 @@ void TSegmento::AcrescentaUltimaPeca(String& Saida, std::wstring_view Peca) {
   const size_t parentese = Peca.find(L'(');
   if (parentese != npos)
     Saida.append(Peca.substr(0, parentese + 1)).append(Cast).append(Peca.substr(parentese + 1)).append(ComoVarchar);
-  else if (NumStr(String(Peca), 39) == 1)
+  else if (Aspas(Peca) == 1)
     Saida.append(Peca);
   else
     Saida.append(Cast).append(Peca).append(ComoVarchar);
