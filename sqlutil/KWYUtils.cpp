@@ -46,24 +46,78 @@ String AjustaEspacoAgregacao(String Texto) {
 
 // ---------------------------------------------------------------- ON conditions
 
+// The keywords of the ON conditions in a text, each kind found from a
+// position on by the first two letters of its words. The pass asks at
+// positions that only grow, so a kind is looked for again only once the
+// pass has gone beyond the one found before: the text is walked about once
+// per kind.
+class TChavesOn {
+public:
+  explicit TChavesOn(std::wstring_view Texto) : FTexto(Texto) {}
+  // The first " ON " at De or later that ends by Ate; npos when none.
+  size_t On(size_t De, size_t Ate) { return Proxima(FOn, De, Ate); }
+  // The first join keyword or WHERE followed by a blank, likewise.
+  size_t Juncao(size_t De, size_t Ate) { return Proxima(FJuncao, De, Ate); }
+  // The first join keyword or WHERE, with or without a blank after it.
+  size_t Corte(size_t De, size_t Ate) { return Proxima(FCorte, De, Ate); }
+
+private:
+  enum class TTipo { On, Juncao, Corte };
+  struct TAchada {
+    TTipo Tipo;
+    size_t Posicao = 0, Tamanho = 0;
+    bool Buscada = false;
+  };
+  size_t Proxima(TAchada& Achada, size_t De, size_t Ate) const;
+  size_t Busca(TTipo Tipo, size_t De, size_t& Tamanho) const;
+
+  std::wstring_view FTexto;
+  TAchada FOn{TTipo::On}, FJuncao{TTipo::Juncao}, FCorte{TTipo::Corte};
+};
+
+size_t TChavesOn::Proxima(TAchada& Achada, size_t De, size_t Ate) const {
+  if (!Achada.Buscada || (Achada.Posicao != npos && Achada.Posicao < De)) {
+    Achada.Posicao = Busca(Achada.Tipo, De, Achada.Tamanho);
+    Achada.Buscada = true;
+  }
+  return Achada.Posicao != npos && Achada.Posicao + Achada.Tamanho <= Ate ? Achada.Posicao : npos;
+}
+
+// The first keyword of the kind at De or later and its length (with the
+// blank after it for a join); npos when none. No keyword holds another,
+// so the first that starts ends first too.
+size_t TChavesOn::Busca(TTipo Tipo, size_t De, size_t& Tamanho) const {
+  static const std::wstring_view Cortes[] = {L"LEFT", L"RIGHT", L"INNER", L"FULL", L"WHERE"};
+  const std::wstring_view pares = Tipo == TTipo::On ? L" O" : L"LERIINFUWH";
+  for (size_t i = ProximoPar(FTexto, De, FTexto.size(), pares); i < FTexto.size();
+       i = ProximoPar(FTexto, i + 1, FTexto.size(), pares)) {
+    if (Tipo == TTipo::On) {
+      Tamanho = 4;
+      if (IgualSemCaixa(FTexto, i, L" ON ")) return i;
+      continue;
+    }
+    for (std::wstring_view palavra : Cortes) {
+      if (!IgualSemCaixa(FTexto, i, palavra)) continue;
+      Tamanho = palavra.size();
+      if (Tipo == TTipo::Corte) return i;
+      if (i + Tamanho < FTexto.size() && FTexto[i + Tamanho] == L' ') return ++Tamanho, i;
+    }
+  }
+  return npos;
+}
+
 // Puts the condition after each " ON " in parentheses, up to the next join
 // keyword, WHERE or comma. Conditions that already begin with "(" and the
 // last condition of a text without any of the keywords stay as they are.
 String AjustaCondicoesOn(String Texto) {
-  if (BuscaSemCaixa(Texto, L" ON ") == npos) return Texto;
-  // The keywords are found in one walk over the text as it came; what is
-  // rewritten lies before what is still looked at.
-  TPosicoes on(L" ON ");
-  TPosicoes juncoes[] = {TPosicoes(L"LEFT "), TPosicoes(L"RIGHT "), TPosicoes(L"INNER "), TPosicoes(L"FULL "),
-                         TPosicoes(L"WHERE ")};
-  TPosicoes cortes[] = {TPosicoes(L"LEFT"), TPosicoes(L"RIGHT"), TPosicoes(L"INNER"), TPosicoes(L"FULL"),
-                        TPosicoes(L"WHERE")};
-  TPosicoes::Inicia(Texto, {&on, &juncoes[0], &juncoes[1], &juncoes[2], &juncoes[3], &juncoes[4], &cortes[0],
-                            &cortes[1], &cortes[2], &cortes[3], &cortes[4]});
+  // The keywords are found in the text as it came; what is rewritten lies
+  // before what is still looked at.
+  TChavesOn chaves(Texto);
+  if (chaves.On(0, Texto.size()) == npos) return Texto;
   TBuscaAdiante virgula(Texto, L",");
   TReescritaNoLugar feito(Texto);
   size_t resto = 0, fim = Texto.size();
-  for (size_t p; (p = on.Proxima(resto, fim)) != npos;) {
+  for (size_t p; (p = chaves.On(resto, fim)) != npos;) {
     // The stretch through "ON"; after a condition left as it stands the
     // word ON must not run into it.
     const size_t inicio = PulaBrancos(Texto, resto, p + 3);
@@ -72,13 +126,9 @@ String AjustaCondicoesOn(String Texto) {
     resto = p + 3;
     const size_t condicao = PulaBrancos(Texto, resto, fim);
     if (condicao < fim && Texto[condicao] == L'(') continue;
-    bool temJuncao = false;
-    for (auto& juncao : juncoes) temJuncao = temJuncao || juncao.Proxima(resto, fim) != npos;
-    if (!temJuncao) continue;
+    if (chaves.Juncao(resto, fim) == npos) continue;
     fim = RecuaBrancos(Texto, condicao, fim);
-    size_t corte = fim;
-    for (auto& c : cortes) corte = std::min(corte, std::min(c.Proxima(condicao, fim), fim));
-    corte = std::min(corte, std::min(virgula.Proxima(condicao, fim), fim));
+    const size_t corte = std::min({chaves.Corte(condicao, fim), virgula.Proxima(condicao, fim), fim});
     feito.Acrescenta(L" (");
     feito.Copia(condicao, RecuaBrancos(Texto, condicao, corte));
     feito.Acrescenta(L") ");
