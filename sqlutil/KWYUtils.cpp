@@ -22,10 +22,11 @@ const String ComoVarchar = L" as varchar(1000))";
 // make another one, so one walk over the text, in place, does it.
 String AjustaEspacoAgregacao(String Texto) {
   static const String Agregacoes[] = {L"SUM", L"COUNT", L"MIN", L"MAX", L"AVG"};
+  const size_t tamanho = Texto.size();
   size_t escrito = 0, lido = 0;
-  for (size_t abre = Texto.find(L'(', 1); abre != npos; abre = Texto.find(L'(', abre + 1)) {
-    const size_t branco = abre - 1;
-    if (Texto[branco] != L' ') continue;
+  // Only a blank followed by "(" is worth a look.
+  for (size_t branco = ProximoPar(Texto, 0, tamanho, L" ("); branco < tamanho;
+       branco = ProximoPar(Texto, branco + 2, tamanho, L" (")) {
     for (const String& nome : Agregacoes) {
       if (branco <= nome.size()) continue;
       const size_t inicio = branco - nome.size();
@@ -406,7 +407,7 @@ String ConverteSQL(const String& ASQL, const String& ABanco, int ARevenda, bool 
   texto = AjustaEspacoAgregacao(std::move(texto));
   texto = AjustaCondicoesOn(std::move(texto));
   texto = ConverteAgregacaoSubSelect(std::move(texto));
-  std::replace(texto.begin(), texto.end(), L'\n', L' ');
+  for (wchar_t& c : texto) c = c == L'\n' ? L' ' : c;  // without the checked iterators of a library call
   texto = AjustaConcatenacao(std::move(texto));
   texto = SubstituiNomes(std::move(texto));
   texto.erase(RecuaBrancos(texto, 0, texto.size()));
