@@ -339,63 +339,76 @@ String AjustaConcatenacao(String Texto) {
 
 // ---------------------------------------------------------------- names
 
-// Names that share a common part, replaced in turn.
+// Names that share a common part.
 struct TGrupoNomes {
-  String Comum;
-  std::vector<std::pair<String, String>> Nomes;
+  std::wstring_view Comum;
+  std::vector<std::pair<std::wstring_view, std::wstring_view>> Nomes;
 };
 
-// Replaces the names of a group in one walk over the occurrences of their
-// common part: each occurrence gets the first name that matches around it.
-// A replaced name never matches another one, so when no two occurrences are
-// near each other (none can change the other's surroundings) that is the
-// result of replacing each name in turn, which is done otherwise.
-String SubstituiGrupo(String Texto, const TGrupoNomes& Grupo) {
+const TGrupoNomes GruposDeNomes[] = {
+    {L"DATE", {{L" DATE ", L" DATETIME "}, {L" DATE)", L" DATETIME)"}, {L"CURRENT_DATE", L"CURRENT_TIMESTAMP"}}},
+    {L"NUMBER", {{L" NUMBER ", L" NUMERIC "}, {L" NUMBER)", L" NUMERIC)"}, {L" NUMBER(", L" NUMERIC("}}},
+    {L"SUBSTR",
+     {{L" SUBSTR(", L" SUBSTRING( "},
+      {L" SUBSTR ", L" SUBSTRING  "},
+      {L"(SUBSTR(", L"(SUBSTRING("},
+      {L"(SUBSTR ", L"(SUBSTRING "},
+      {L"||SUBSTR ", L"||SUBSTRING "},
+      {L"||SUBSTR(", L"||SUBSTRING("},
+      {L"+SUBSTR ", L"+SUBSTRING "},
+      {L"+SUBSTR(", L"+SUBSTRING("}}},
+    {L"||", {{L"||", L"+"}}}};
+
+// Every name replaced in turn, group by group.
+String SubstituiEmTurnos(String Texto) {
+  for (const TGrupoNomes& grupo : GruposDeNomes)
+    for (const auto& [de, para] : grupo.Nomes) Texto = SubstituiTodos(std::move(Texto), de, para);
+  return Texto;
+}
+
+// The names replaced in one walk over the occurrences of the groups' common
+// parts: each occurrence gets the first name of its group that matches
+// around it. No common part overlaps another, a replacement keeps the
+// characters around its common part that other names look at and makes no
+// common part, and it only lengthens what lies between two occurrences of
+// a later group; so when no two occurrences of a group are near each other
+// (none can change the other's surroundings) that is the result of
+// replacing each name in turn, which is done otherwise. Two "||" may be
+// near: their replacement keeps nothing of them that the other looks at.
+String SubstituiNomes(String Texto) {
   constexpr size_t Perto = 16;  // more than any name's length
-  std::vector<size_t> ocorrencias;
-  const TPadrao comum(Grupo.Comum);
-  for (size_t p = comum.Em(Texto); p != npos; p = comum.Em(Texto, p + 1)) {
-    if (!ocorrencias.empty() && p - ocorrencias.back() < Perto) {
-      for (const auto& [de, para] : Grupo.Nomes) Texto = SubstituiTodos(std::move(Texto), de, para);
-      return Texto;
-    }
-    ocorrencias.push_back(p);
-  }
-  if (ocorrencias.empty()) return Texto;
+  constexpr size_t Grupos = std::size(GruposDeNomes), Barras = Grupos - 1;
+  // Each common part looked for on its own, by the search that suits it
+  // best, and the occurrences taken in the order of the text.
+  const TPadrao comuns[] = {TPadrao(GruposDeNomes[0].Comum), TPadrao(GruposDeNomes[1].Comum),
+                            TPadrao(GruposDeNomes[2].Comum), TPadrao(GruposDeNomes[3].Comum)};
+  static_assert(std::size(comuns) == Grupos);
+  size_t proxima[Grupos], ultima[Grupos];
+  for (size_t g = 0; g < Grupos; ++g) proxima[g] = comuns[g].Em(Texto), ultima[g] = npos;
   String r;
-  r.reserve(Texto.size() + 8 * ocorrencias.size());
   size_t feito = 0;
-  for (size_t p : ocorrencias) {
-    for (const auto& [nome, para] : Grupo.Nomes) {
-      const size_t antes = nome.find(Grupo.Comum);
-      if (p < antes || p - antes < feito || !IgualSemCaixa(Texto, p - antes, nome)) continue;
-      r.append(Texto, feito, p - antes - feito);
-      r += para;
+  for (;;) {
+    const size_t g = std::min_element(std::begin(proxima), std::end(proxima)) - std::begin(proxima);
+    const size_t p = proxima[g];
+    if (p == npos) break;
+    proxima[g] = comuns[g].Em(Texto, p + 1);
+    if (g != Barras && ultima[g] != npos && p - ultima[g] < Perto) return SubstituiEmTurnos(std::move(Texto));
+    ultima[g] = p;
+    if (p < feito) continue;
+    const TGrupoNomes& grupo = GruposDeNomes[g];
+    for (const auto& [nome, para] : grupo.Nomes) {
+      const size_t antes = nome.find(grupo.Comum);
+      if (p < antes || !IgualSemCaixa(Texto, p - antes, nome)) continue;
+      // A "||" before the common part has been replaced already.
+      const size_t inicio = std::max(p - antes, feito);
+      if (r.empty()) r.reserve(Texto.size() + Perto);
+      r.append(Texto, feito, inicio - feito).append(para.substr(inicio - (p - antes)));
       feito = p - antes + nome.size();
       break;
     }
   }
-  r.append(Texto, feito, npos);
-  return r;
-}
-
-String SubstituiNomes(String Texto) {
-  static const TGrupoNomes Grupos[] = {
-      {L"DATE",
-       {{L" DATE ", L" DATETIME "}, {L" DATE)", L" DATETIME)"}, {L"CURRENT_DATE", L"CURRENT_TIMESTAMP"}}},
-      {L"NUMBER", {{L" NUMBER ", L" NUMERIC "}, {L" NUMBER)", L" NUMERIC)"}, {L" NUMBER(", L" NUMERIC("}}},
-      {L"SUBSTR",
-       {{L" SUBSTR(", L" SUBSTRING( "},
-        {L" SUBSTR ", L" SUBSTRING  "},
-        {L"(SUBSTR(", L"(SUBSTRING("},
-        {L"(SUBSTR ", L"(SUBSTRING "},
-        {L"||SUBSTR ", L"||SUBSTRING "},
-        {L"||SUBSTR(", L"||SUBSTRING("},
-        {L"+SUBSTR ", L"+SUBSTRING "},
-        {L"+SUBSTR(", L"+SUBSTRING("}}},
-      {L"||", {{L"||", L"+"}}}};
-  for (const TGrupoNomes& grupo : Grupos) Texto = SubstituiGrupo(std::move(Texto), grupo);
-  return Texto;
+  if (feito == 0) return Texto;
+  return r.append(Texto, feito, npos);
 }
 
 }  // namespace
