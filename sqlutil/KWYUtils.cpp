@@ -15,6 +15,17 @@ constexpr size_t npos = String::npos;
 const String Cast = L"cast(";
 const String ComoVarchar = L" as varchar(1000))";
 
+// Like find, for a character or pair of characters that holds no letter,
+// but eight positions at a time.
+size_t Acha(std::wstring_view S, wchar_t C, size_t De = 0) {
+  const size_t i = ProximoDe(S, De, S.size(), std::wstring_view(&C, 1));
+  return i < S.size() ? i : npos;
+}
+size_t Acha(std::wstring_view S, std::wstring_view Par, size_t De = 0) {
+  const size_t i = ProximoPar(S, De, S.size(), Par);
+  return i < S.size() ? i : npos;
+}
+
 // ---------------------------------------------------------------- aggregates
 
 // "SUM (" and the like, after a blank or a comma, lose the blank before the
@@ -173,10 +184,10 @@ private:
 // in Copia when there are any.
 std::wstring_view SemBrancoAposParentese(std::wstring_view S, size_t De, size_t Ate, String& Copia) {
   S = S.substr(0, Ate);  // so that no search runs on into the operands that follow
-  size_t abre = S.find(L"( ", De);
+  size_t abre = Acha(S, L"( ", De);
   if (abre >= Ate) return S.substr(De, Ate - De);
   Copia.reserve(Ate - De);
-  for (; De < Ate && abre < Ate; De = PulaBrancos(S, abre + 1, Ate), abre = S.find(L"( ", De))
+  for (; De < Ate && abre < Ate; De = PulaBrancos(S, abre + 1, Ate), abre = Acha(S, L"( ", De))
     Copia.append(S, De, abre + 1 - De);
   return Copia.append(S, De, Ate - De);
 }
@@ -234,40 +245,49 @@ bool TSegmento::EmbrulhaPeca(const String& Saida, size_t Inicio) const {
   const TPadrao PadraoCast(L"CAST"), PadraoCase(L"CASE");
   if (Saida.size() < 2 || Saida.compare(Saida.size() - 2, 2, L"||") != 0) return false;
   const size_t palavra = PulaBrancos(FTexto, Inicio, FTexto.size());
-  const size_t fimPalavra = FTexto.find(L' ', palavra);
+  const size_t fimPalavra = Acha(FTexto, L' ', palavra);
   if (fimPalavra == npos) return false;
   if (PadraoCast.Em(FTexto, palavra, fimPalavra) != npos || PadraoCase.Em(FTexto, palavra, fimPalavra) != npos)
     return false;
   if (IgualSemCaixa(FTexto, palavra, Coalesce)) return Aspas(FTexto.substr(Inicio)) != 1;
-  return FTexto.substr(0, fimPalavra).find(L'\'', palavra) == npos;
+  return Acha(FTexto.substr(0, fimPalavra), L'\'', palavra) == npos;
 }
 
+// Pieces that no rule touches wait and go out together; since a piece
+// that follows "||" must see what went out before it, one goes out alone
+// only after them.
 void TSegmento::AcrescentaPecas(String& Saida) {
-  size_t inicio = 0;
+  size_t inicio = 0, pendente = 0;  // the pieces from pendente to inicio wait
+  const auto descarrega = [&] {
+    Saida.append(FTexto, pendente, inicio - pendente);
+    pendente = inicio;
+  };
   for (size_t branco; (branco = FTexto.find(L' ', inicio)) != npos;) {
     size_t fimPeca = branco;
     if (GuardaSeAplica(inicio, branco)) {
       if (FBrancoEquilibrado == npos || FBrancoEquilibrado <= inicio) break;
       fimPeca = FBrancoEquilibrado;
     }
-    const size_t palavra = PulaBrancos(FTexto, inicio, FTexto.size());
-    if (IgualSemCaixa(FTexto, palavra, Coalesce)) {
+    const size_t palavra = FTexto[inicio] > L' ' ? inicio : PulaBrancos(FTexto, inicio, FTexto.size());
+    if ((FTexto[palavra] & ~0x20) == L'C' && IgualSemCaixa(FTexto, palavra, Coalesce)) {
       const size_t fecha = FimEquilibrado(FTexto, palavra);
       if (fecha != npos) {
+        descarrega();
         Saida.append(FTexto, palavra, fecha + 1 - palavra);
-        inicio = PulaBrancos(FTexto, fecha + 1, FTexto.size());
+        inicio = pendente = PulaBrancos(FTexto, fecha + 1, FTexto.size());
         continue;
       }
     }
-    if (!EmbrulhaPeca(Saida, inicio)) {
-      Saida.append(FTexto, inicio, fimPeca + 1 - inicio);
-    } else if (fimPeca > inicio && FTexto[fimPeca - 1] == L')') {
-      Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca - 1 - inicio).append(ComoVarchar).append(L") ");
-    } else {
-      Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca + 1 - inicio).append(ComoVarchar).append(L" ");
+    if (pendente == inicio && EmbrulhaPeca(Saida, inicio)) {
+      if (fimPeca > inicio && FTexto[fimPeca - 1] == L')')
+        Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca - 1 - inicio).append(ComoVarchar).append(L") ");
+      else
+        Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca + 1 - inicio).append(ComoVarchar).append(L" ");
+      pendente = fimPeca + 1;
     }
     inicio = fimPeca + 1;
   }
+  descarrega();
   AcrescentaUltimaPeca(Saida, FTexto.substr(inicio));
 }
 
@@ -283,7 +303,7 @@ void TSegmento::AcrescentaUltimaPeca(String& Saida, std::wstring_view Peca) {
     Saida.append(Peca).append(L"||");
     return;
   }
-  const size_t parentese = Peca.find(L'(');
+  const size_t parentese = Acha(Peca, L'(');
   if (parentese != npos)
     Saida.append(Peca.substr(0, parentese + 1)).append(Cast).append(Peca.substr(parentese + 1)).append(ComoVarchar);
   else if (Aspas(Peca) == 1)
@@ -301,19 +321,19 @@ std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Rest
     Saida.append(L"cast (").append(prefixo).append(ComoVarchar).append(L" ");
     return Apara(Resto.substr(prefixo.size()));
   }
-  const size_t virgula = Resto.find(L',');
+  const size_t virgula = Acha(Resto, L',');
   if (virgula != npos && BuscaSemCaixa(Resto.substr(0, virgula), L"CAST") != npos) {
     Saida.append(Resto.substr(0, virgula));
     return Apara(Resto.substr(virgula));
   }
-  const size_t fecha = Resto.find(L')');
+  const size_t fecha = Acha(Resto, L')');
   size_t fimOperando;
-  if (fecha != npos && fecha < Resto.find(L' '))
+  if (fecha != npos && fecha < Acha(Resto, L' '))
     fimOperando = fecha;
   else if (!Resto.empty() && Resto[0] == L'\'')
-    fimOperando = std::min(Resto.find(L'\'', 1), Resto.size() - 1) + 1;
+    fimOperando = std::min(Acha(Resto, L'\'', 1), Resto.size() - 1) + 1;
   else
-    fimOperando = std::min(Resto.find(L' '), Resto.size());
+    fimOperando = std::min(Acha(Resto, L' '), Resto.size());
   Saida.append(Cast).append(Resto.substr(0, fimOperando)).append(ComoVarchar);
   return Apara(Resto.substr(fimOperando));
 }
@@ -321,7 +341,7 @@ std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Rest
 // Every operand of "||" is cast to varchar, so that SQL Server's "+" joins
 // texts instead of adding numbers.
 String AjustaConcatenacao(String Texto) {
-  size_t barras = Texto.find(L"||");
+  size_t barras = Acha(Texto, L"||");
   if (barras == npos) return Texto;
   String saida;
   saida.reserve(2 * Texto.size() + 64);  // room for the casts of most texts
@@ -331,7 +351,7 @@ String AjustaConcatenacao(String Texto) {
     const size_t inicio = PulaBrancos(Texto, resto, barras);
     TSegmento(Texto, inicio, RecuaBrancos(Texto, inicio, barras)).AcrescentaPecas(saida);
     resto = PulaBrancos(Texto, barras + 2, fim);
-    barras = Texto.find(L"||", resto);
+    barras = Acha(Texto, L"||", resto);
   } while (barras != npos);
   const std::wstring_view depois = AcrescentaUltimoOperando(saida, std::wstring_view(Texto).substr(resto, fim - resto));
   return saida.append(depois);
