@@ -291,19 +291,28 @@ void TSegmento::AcrescentaPecas(String& Saida) {
   AcrescentaUltimaPeca(Saida, FTexto.substr(inicio));
 }
 
-// Whether " " and Peca hold Palavra after a blank, the case of its letters
-// ignored.
-bool TemComBranco(std::wstring_view Peca, std::wstring_view Palavra) {
-  return IgualSemCaixa(Peca, 0, Palavra) || Precedido(Peca, L' ', Palavra) != npos;
+// Whether the last piece of an operand is left as it stands: it holds only
+// blanks, or CAST, or CHAR or VARCHAR at its start or after a blank (the
+// case of the letters ignored). One walk over the piece.
+bool FicaComoEsta(std::wstring_view Peca) {
+  bool branca = true;
+  for (size_t i = 0; i < Peca.size(); ++i) {
+    const wchar_t c = Peca[i];
+    branca = branca && c <= L' ';
+    const bool aposBranco = i == 0 || Peca[i - 1] == L' ';
+    if ((c & ~0x20) == L'C' && (IgualSemCaixa(Peca, i, L"CAST") || (aposBranco && IgualSemCaixa(Peca, i, L"CHAR"))))
+      return true;
+    if ((c & ~0x20) == L'V' && aposBranco && IgualSemCaixa(Peca, i, L"VARCHAR")) return true;
+  }
+  return branca;
 }
 
 void TSegmento::AcrescentaUltimaPeca(String& Saida, std::wstring_view Peca) {
-  if (Apara(Peca).empty() || BuscaSemCaixa(Peca, L"CAST") != npos || TemComBranco(Peca, L"CHAR") ||
-      TemComBranco(Peca, L"VARCHAR")) {
+  if (FicaComoEsta(Peca)) {
     Saida.append(Peca).append(L"||");
     return;
   }
-  const size_t parentese = Acha(Peca, L'(');
+  const size_t parentese = Peca.find(L'(');
   if (parentese != npos)
     Saida.append(Peca.substr(0, parentese + 1)).append(Cast).append(Peca.substr(parentese + 1)).append(ComoVarchar);
   else if (Aspas(Peca) == 1)
