@@ -69,7 +69,7 @@ public:
   // The first " ON " at De or later that ends by Ate; npos when none.
   size_t On(size_t De, size_t Ate) { return Proxima(FOn, De, Ate); }
   // The first join keyword or WHERE followed by a blank, likewise.
-  size_t Juncao(size_t De, size_t Ate) { return Proxima(FJuncao, De, Ate); }
+  size_t Juncao(size_t De, size_t Ate);
   // The first join keyword or WHERE, with or without a blank after it.
   size_t Corte(size_t De, size_t Ate) { return Proxima(FCorte, De, Ate); }
 
@@ -77,45 +77,60 @@ private:
   enum class TTipo { On, Juncao, Corte };
   struct TAchada {
     TTipo Tipo;
-    size_t Posicao = 0, Tamanho = 0;
+    size_t Posicao = 0, Tamanho = 0;  // for a join, with the blank after it
     bool Buscada = false;
+    bool Branco = false;  // a blank follows
   };
   size_t Proxima(TAchada& Achada, size_t De, size_t Ate) const;
-  size_t Busca(TTipo Tipo, size_t De, size_t& Tamanho) const;
+  void Busca(TAchada& Achada, size_t De) const;
 
   std::wstring_view FTexto;
   TAchada FOn{TTipo::On}, FJuncao{TTipo::Juncao}, FCorte{TTipo::Corte};
 };
 
+// A join is a cut followed by a blank, so the first cut from De on, which
+// the pass asks for next, answers when a blank follows it, and a search
+// for joins begins after it otherwise.
+size_t TChavesOn::Juncao(size_t De, size_t Ate) {
+  const size_t corte = Proxima(FCorte, De, npos);
+  if (corte == npos) return npos;
+  if (FCorte.Branco) return corte + FCorte.Tamanho < Ate ? corte : npos;
+  return Proxima(FJuncao, corte + 1, Ate);
+}
+
 size_t TChavesOn::Proxima(TAchada& Achada, size_t De, size_t Ate) const {
   if (!Achada.Buscada || (Achada.Posicao != npos && Achada.Posicao < De)) {
-    Achada.Posicao = Busca(Achada.Tipo, De, Achada.Tamanho);
+    Busca(Achada, De);
     Achada.Buscada = true;
   }
   return Achada.Posicao != npos && Achada.Posicao + Achada.Tamanho <= Ate ? Achada.Posicao : npos;
 }
 
-// The first keyword of the kind at De or later and its length (with the
-// blank after it for a join); npos when none. No keyword holds another,
-// so the first that starts ends first too.
-size_t TChavesOn::Busca(TTipo Tipo, size_t De, size_t& Tamanho) const {
+// The first keyword of the kind at De or later; npos when none. No keyword
+// holds another, so the first that starts ends first too.
+void TChavesOn::Busca(TAchada& Achada, size_t De) const {
   static const std::wstring_view Cortes[] = {L"LEFT", L"RIGHT", L"INNER", L"FULL", L"WHERE"};
-  const std::wstring_view pares = Tipo == TTipo::On ? L" O" : L"LERIINFUWH";
+  const std::wstring_view pares = Achada.Tipo == TTipo::On ? L" O" : L"LERIINFUWH";
   for (size_t i = ProximoPar(FTexto, De, FTexto.size(), pares); i < FTexto.size();
        i = ProximoPar(FTexto, i + 1, FTexto.size(), pares)) {
-    if (Tipo == TTipo::On) {
-      Tamanho = 4;
-      if (IgualSemCaixa(FTexto, i, L" ON ")) return i;
+    if (Achada.Tipo == TTipo::On) {
+      Achada.Tamanho = 4;
+      if (IgualSemCaixa(FTexto, i, L" ON ")) {
+        Achada.Posicao = i;
+        return;
+      }
       continue;
     }
     for (std::wstring_view palavra : Cortes) {
       if (!IgualSemCaixa(FTexto, i, palavra)) continue;
-      Tamanho = palavra.size();
-      if (Tipo == TTipo::Corte) return i;
-      if (i + Tamanho < FTexto.size() && FTexto[i + Tamanho] == L' ') return ++Tamanho, i;
+      Achada.Branco = i + palavra.size() < FTexto.size() && FTexto[i + palavra.size()] == L' ';
+      if (Achada.Tipo == TTipo::Juncao && !Achada.Branco) break;
+      Achada.Posicao = i;
+      Achada.Tamanho = palavra.size() + (Achada.Tipo == TTipo::Juncao);
+      return;
     }
   }
-  return npos;
+  Achada.Posicao = npos;
 }
 
 // Puts the condition after each " ON " in parentheses, up to the next join
