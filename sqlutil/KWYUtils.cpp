@@ -255,17 +255,24 @@ bool TSegmento::GuardaSeAplica(size_t Inicio, size_t Branco) {
 }
 
 // The operand right after a "||" is cast to text when it is an expression
-// of several words that is not a cast, a CASE or a quoted text.
+// of several words that is not a cast, a CASE or a quoted text. Its first
+// word is looked at in one walk.
 bool TSegmento::EmbrulhaPeca(const String& Saida, size_t Inicio) const {
-  const TPadrao PadraoCast(L"CAST"), PadraoCase(L"CASE");
-  if (Saida.size() < 2 || Saida.compare(Saida.size() - 2, 2, L"||") != 0) return false;
+  const size_t n = Saida.size();
+  if (n < 2 || Saida[n - 2] != L'|' || Saida[n - 1] != L'|') return false;
   const size_t palavra = PulaBrancos(FTexto, Inicio, FTexto.size());
-  const size_t fimPalavra = Acha(FTexto, L' ', palavra);
-  if (fimPalavra == npos) return false;
-  if (PadraoCast.Em(FTexto, palavra, fimPalavra) != npos || PadraoCase.Em(FTexto, palavra, fimPalavra) != npos)
-    return false;
+  bool castOuCase = false, aspa = false;
+  size_t fimPalavra = palavra;
+  for (; fimPalavra < FTexto.size() && FTexto[fimPalavra] != L' '; ++fimPalavra) {
+    const wchar_t c = FTexto[fimPalavra];
+    aspa = aspa || c == L'\'';
+    // neither word holds a blank, so neither runs past the first word
+    castOuCase = castOuCase || ((c & ~0x20) == L'C' && (IgualSemCaixa(FTexto, fimPalavra, L"CAST") ||
+                                                         IgualSemCaixa(FTexto, fimPalavra, L"CASE")));
+  }
+  if (fimPalavra == FTexto.size() || castOuCase) return false;
   if (IgualSemCaixa(FTexto, palavra, Coalesce)) return Aspas(FTexto.substr(Inicio)) != 1;
-  return Acha(FTexto.substr(0, fimPalavra), L'\'', palavra) == npos;
+  return !aspa;
 }
 
 // Pieces that no rule touches wait and go out together; since a piece
