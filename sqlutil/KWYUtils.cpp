@@ -15,6 +15,17 @@ constexpr size_t npos = String::npos;
 const String Cast = L"cast(";
 const String ComoVarchar = L" as varchar(1000))";
 
+// Like find, for a character or pair of characters that holds no letter,
+// but eight positions at a time.
+size_t Acha(std::wstring_view S, wchar_t C, size_t De = 0) {
+  const size_t i = ProximoDe(S, De, S.size(), std::wstring_view(&C, 1));
+  return i < S.size() ? i : npos;
+}
+size_t Acha(std::wstring_view S, std::wstring_view Par, size_t De = 0) {
+  const size_t i = ProximoPar(S, De, S.size(), Par);
+  return i < S.size() ? i : npos;
+}
+
 // ---------------------------------------------------------------- aggregates
 
 // "SUM (" and the like, after a blank or a comma, lose the blank before the
@@ -22,10 +33,11 @@ const String ComoVarchar = L" as varchar(1000))";
 // make another one, so one walk over the text, in place, does it.
 String AjustaEspacoAgregacao(String Texto) {
   static const String Agregacoes[] = {L"SUM", L"COUNT", L"MIN", L"MAX", L"AVG"};
+  const size_t tamanho = Texto.size();
   size_t escrito = 0, lido = 0;
-  for (size_t abre = Texto.find(L'(', 1); abre != npos; abre = Texto.find(L'(', abre + 1)) {
-    const size_t branco = abre - 1;
-    if (Texto[branco] != L' ') continue;
+  // Only a blank followed by "(" is worth a look.
+  for (size_t branco = ProximoPar(Texto, 0, tamanho, L" ("); branco < tamanho;
+       branco = ProximoPar(Texto, branco + 2, tamanho, L" (")) {
     for (const String& nome : Agregacoes) {
       if (branco <= nome.size()) continue;
       const size_t inicio = branco - nome.size();
@@ -46,24 +58,93 @@ String AjustaEspacoAgregacao(String Texto) {
 
 // ---------------------------------------------------------------- ON conditions
 
+// The keywords of the ON conditions in a text, each kind found from a
+// position on by the first two letters of its words. The pass asks at
+// positions that only grow, so a kind is looked for again only once the
+// pass has gone beyond the one found before: the text is walked about once
+// per kind.
+class TChavesOn {
+public:
+  explicit TChavesOn(std::wstring_view Texto) : FTexto(Texto) {}
+  // The first " ON " at De or later that ends by Ate; npos when none.
+  size_t On(size_t De, size_t Ate) { return Proxima(FOn, De, Ate); }
+  // The first join keyword or WHERE followed by a blank, likewise.
+  size_t Juncao(size_t De, size_t Ate);
+  // The first join keyword or WHERE, with or without a blank after it.
+  size_t Corte(size_t De, size_t Ate) { return Proxima(FCorte, De, Ate); }
+
+private:
+  enum class TTipo { On, Juncao, Corte };
+  struct TAchada {
+    TTipo Tipo;
+    size_t Posicao = 0, Tamanho = 0;  // for a join, with the blank after it
+    bool Buscada = false;
+    bool Branco = false;  // a blank follows
+  };
+  size_t Proxima(TAchada& Achada, size_t De, size_t Ate) const;
+  void Busca(TAchada& Achada, size_t De) const;
+
+  std::wstring_view FTexto;
+  TAchada FOn{TTipo::On}, FJuncao{TTipo::Juncao}, FCorte{TTipo::Corte};
+};
+
+// A join is a cut followed by a blank, so the first cut from De on, which
+// the pass asks for next, answers when a blank follows it, and a search
+// for joins begins after it otherwise.
+size_t TChavesOn::Juncao(size_t De, size_t Ate) {
+  const size_t corte = Proxima(FCorte, De, npos);
+  if (corte == npos) return npos;
+  if (FCorte.Branco) return corte + FCorte.Tamanho < Ate ? corte : npos;
+  return Proxima(FJuncao, corte + 1, Ate);
+}
+
+size_t TChavesOn::Proxima(TAchada& Achada, size_t De, size_t Ate) const {
+  if (!Achada.Buscada || (Achada.Posicao != npos && Achada.Posicao < De)) {
+    Busca(Achada, De);
+    Achada.Buscada = true;
+  }
+  return Achada.Posicao != npos && Achada.Posicao + Achada.Tamanho <= Ate ? Achada.Posicao : npos;
+}
+
+// The first keyword of the kind at De or later; npos when none. No keyword
+// holds another, so the first that starts ends first too.
+void TChavesOn::Busca(TAchada& Achada, size_t De) const {
+  static const std::wstring_view Cortes[] = {L"LEFT", L"RIGHT", L"INNER", L"FULL", L"WHERE"};
+  const std::wstring_view pares = Achada.Tipo == TTipo::On ? L" O" : L"LERIINFUWH";
+  for (size_t i = ProximoPar(FTexto, De, FTexto.size(), pares); i < FTexto.size();
+       i = ProximoPar(FTexto, i + 1, FTexto.size(), pares)) {
+    if (Achada.Tipo == TTipo::On) {
+      Achada.Tamanho = 4;
+      if (IgualSemCaixa(FTexto, i, L" ON ")) {
+        Achada.Posicao = i;
+        return;
+      }
+      continue;
+    }
+    for (std::wstring_view palavra : Cortes) {
+      if (!IgualSemCaixa(FTexto, i, palavra)) continue;
+      Achada.Branco = i + palavra.size() < FTexto.size() && FTexto[i + palavra.size()] == L' ';
+      if (Achada.Tipo == TTipo::Juncao && !Achada.Branco) break;
+      Achada.Posicao = i;
+      Achada.Tamanho = palavra.size() + (Achada.Tipo == TTipo::Juncao);
+      return;
+    }
+  }
+  Achada.Posicao = npos;
+}
+
 // Puts the condition after each " ON " in parentheses, up to the next join
 // keyword, WHERE or comma. Conditions that already begin with "(" and the
 // last condition of a text without any of the keywords stay as they are.
 String AjustaCondicoesOn(String Texto) {
-  if (BuscaSemCaixa(Texto, L" ON ") == npos) return Texto;
-  // The keywords are found in one walk over the text as it came; what is
-  // rewritten lies before what is still looked at.
-  TPosicoes on(L" ON ");
-  TPosicoes juncoes[] = {TPosicoes(L"LEFT "), TPosicoes(L"RIGHT "), TPosicoes(L"INNER "), TPosicoes(L"FULL "),
-                         TPosicoes(L"WHERE ")};
-  TPosicoes cortes[] = {TPosicoes(L"LEFT"), TPosicoes(L"RIGHT"), TPosicoes(L"INNER"), TPosicoes(L"FULL"),
-                        TPosicoes(L"WHERE")};
-  TPosicoes::Inicia(Texto, {&on, &juncoes[0], &juncoes[1], &juncoes[2], &juncoes[3], &juncoes[4], &cortes[0],
-                            &cortes[1], &cortes[2], &cortes[3], &cortes[4]});
+  // The keywords are found in the text as it came; what is rewritten lies
+  // before what is still looked at.
+  TChavesOn chaves(Texto);
+  if (chaves.On(0, Texto.size()) == npos) return Texto;
   TBuscaAdiante virgula(Texto, L",");
   TReescritaNoLugar feito(Texto);
   size_t resto = 0, fim = Texto.size();
-  for (size_t p; (p = on.Proxima(resto, fim)) != npos;) {
+  for (size_t p; (p = chaves.On(resto, fim)) != npos;) {
     // The stretch through "ON"; after a condition left as it stands the
     // word ON must not run into it.
     const size_t inicio = PulaBrancos(Texto, resto, p + 3);
@@ -72,13 +153,9 @@ String AjustaCondicoesOn(String Texto) {
     resto = p + 3;
     const size_t condicao = PulaBrancos(Texto, resto, fim);
     if (condicao < fim && Texto[condicao] == L'(') continue;
-    bool temJuncao = false;
-    for (auto& juncao : juncoes) temJuncao = temJuncao || juncao.Proxima(resto, fim) != npos;
-    if (!temJuncao) continue;
+    if (chaves.Juncao(resto, fim) == npos) continue;
     fim = RecuaBrancos(Texto, condicao, fim);
-    size_t corte = fim;
-    for (auto& c : cortes) corte = std::min(corte, std::min(c.Proxima(condicao, fim), fim));
-    corte = std::min(corte, std::min(virgula.Proxima(condicao, fim), fim));
+    const size_t corte = std::min({chaves.Corte(condicao, fim), virgula.Proxima(condicao, fim), fim});
     feito.Acrescenta(L" (");
     feito.Copia(condicao, RecuaBrancos(Texto, condicao, corte));
     feito.Acrescenta(L") ");
@@ -100,6 +177,7 @@ public:
   void AcrescentaPecas(String& Saida);
 
 private:
+  void ContaParenteses();
   bool GuardaSeAplica(size_t Inicio, size_t Branco);
   bool EmbrulhaPeca(const String& Saida, size_t Inicio) const;
   static void AcrescentaUltimaPeca(String& Saida, std::wstring_view Peca);
@@ -108,42 +186,49 @@ private:
   // after a "(", its copy without them.
   String FCopia;
   std::wstring_view FTexto;
-  // The parentheses of the whole text and those before index FContadosAte,
-  // which only grows as the pieces are walked.
-  int FAbertos, FFechados, FAbertosAntes = 0, FFechadosAntes = 0;
+  // Only an operand that ends with ")" can be guarded, so only its
+  // parentheses are counted: those of the whole text and those before index
+  // FContadosAte, which only grows as the pieces are walked.
+  int FAbertos = 0, FFechados = 0, FAbertosAntes = 0, FFechadosAntes = 0;
   size_t FContadosAte = 0;
-  size_t FUltimaVirgula, FUltimoUnion;
+  size_t FUltimaVirgula = npos, FUltimoUnion = npos;
   size_t FBrancoEquilibrado = npos;  // the last blank after which the text balances
 };
 
 // The stretch from De to Ate of S without the blanks that follow a "(",
 // in Copia when there are any.
 std::wstring_view SemBrancoAposParentese(std::wstring_view S, size_t De, size_t Ate, String& Copia) {
-  size_t abre = S.find(L"( ", De);
+  S = S.substr(0, Ate);  // so that no search runs on into the operands that follow
+  size_t abre = Acha(S, L"( ", De);
   if (abre >= Ate) return S.substr(De, Ate - De);
   Copia.reserve(Ate - De);
-  for (; De < Ate && abre < Ate; De = PulaBrancos(S, abre + 1, Ate), abre = S.find(L"( ", De))
+  for (; De < Ate && abre < Ate; De = PulaBrancos(S, abre + 1, Ate), abre = Acha(S, L"( ", De))
     Copia.append(S, De, abre + 1 - De);
   return Copia.append(S, De, Ate - De);
 }
 
-// The last index at which S holds PadraoMaiusculo, the case of its letters
-// ignored; npos when none.
-size_t UltimaSemCaixa(std::wstring_view S, std::wstring_view PadraoMaiusculo) {
-  size_t ultima = npos;
-  const TPadrao padrao(PadraoMaiusculo);
-  for (size_t p = padrao.Em(S); p != npos; p = padrao.Em(S, p + 1)) ultima = p;
-  return ultima;
+// The quotes of S as NumStr counts them (up to a NUL), without copying S.
+size_t Aspas(std::wstring_view S) {
+  return std::count(S.begin(), std::find(S.begin(), S.end(), L'\0'), L'\'');
 }
 
 const String Coalesce = L"COALESCE";
 
 TSegmento::TSegmento(const String& Texto, size_t De, size_t Ate)
-    : FTexto(SemBrancoAposParentese(Texto, De, Ate, FCopia)),
-      FAbertos(static_cast<int>(std::count(FTexto.begin(), FTexto.end(), L'('))),
-      FFechados(static_cast<int>(std::count(FTexto.begin(), FTexto.end(), L')'))),
-      FUltimaVirgula(FTexto.rfind(L',')),
-      FUltimoUnion(UltimaSemCaixa(FTexto, L"UNION")) {
+    : FTexto(SemBrancoAposParentese(Texto, De, Ate, FCopia)) {
+  if (!FTexto.empty() && FTexto.back() == L')') ContaParenteses();
+}
+
+// The parentheses, the last comma and the last UNION in one walk forward,
+// and the last balanced blank in one walk back from the end.
+void TSegmento::ContaParenteses() {
+  for (size_t i = 0; i < FTexto.size(); ++i) {
+    const wchar_t c = FTexto[i];
+    if (c == L'(') ++FAbertos;
+    else if (c == L')') ++FFechados;
+    else if (c == L',') FUltimaVirgula = i;
+    else if ((c == L'U' || c == L'u') && IgualSemCaixa(FTexto, i, L"UNION")) FUltimoUnion = i;
+  }
   int abertos = 0, fechados = 0;
   for (size_t i = FTexto.size(); i-- > 0;) {
     abertos += FTexto[i] == L'(';
@@ -158,75 +243,101 @@ TSegmento::TSegmento(const String& Texto, size_t De, size_t Ate)
 // A closing call that holds blanks (more ")" than "(" after the first
 // blank) is kept whole or cut only where its tail balances.
 bool TSegmento::GuardaSeAplica(size_t Inicio, size_t Branco) {
+  if (FTexto.back() != L')' || (FUltimaVirgula != npos && FUltimaVirgula >= Inicio) ||
+      (FUltimoUnion != npos && FUltimoUnion >= Inicio))
+    return false;
   for (; FContadosAte <= Branco; ++FContadosAte) {
     FAbertosAntes += FTexto[FContadosAte] == L'(';
     FFechadosAntes += FTexto[FContadosAte] == L')';
   }
   const int abertos = FAbertos - FAbertosAntes, fechados = FFechados - FFechadosAntes;
-  return fechados > abertos && fechados > 1 && FTexto.back() == L')' &&
-         (FUltimaVirgula == npos || FUltimaVirgula < Inicio) &&
-         (FUltimoUnion == npos || FUltimoUnion < Inicio);
+  return fechados > abertos && fechados > 1;
 }
 
 // The operand right after a "||" is cast to text when it is an expression
-// of several words that is not a cast, a CASE or a quoted text.
+// of several words that is not a cast, a CASE or a quoted text. Its first
+// word is looked at in one walk.
 bool TSegmento::EmbrulhaPeca(const String& Saida, size_t Inicio) const {
-  const TPadrao PadraoCast(L"CAST"), PadraoCase(L"CASE");
-  if (Saida.size() < 2 || Saida.compare(Saida.size() - 2, 2, L"||") != 0) return false;
+  const size_t n = Saida.size();
+  if (n < 2 || Saida[n - 2] != L'|' || Saida[n - 1] != L'|') return false;
   const size_t palavra = PulaBrancos(FTexto, Inicio, FTexto.size());
-  const size_t fimPalavra = FTexto.find(L' ', palavra);
-  if (fimPalavra == npos) return false;
-  if (PadraoCast.Em(FTexto, palavra, fimPalavra) != npos || PadraoCase.Em(FTexto, palavra, fimPalavra) != npos)
-    return false;
-  if (IgualSemCaixa(FTexto, palavra, Coalesce)) return NumStr(String(FTexto.substr(Inicio)), 39) != 1;
-  return FTexto.find(L'\'', palavra) >= fimPalavra;
+  bool castOuCase = false, aspa = false;
+  size_t fimPalavra = palavra;
+  for (; fimPalavra < FTexto.size() && FTexto[fimPalavra] != L' '; ++fimPalavra) {
+    const wchar_t c = FTexto[fimPalavra];
+    aspa = aspa || c == L'\'';
+    // neither word holds a blank, so neither runs past the first word
+    castOuCase = castOuCase || ((c & ~0x20) == L'C' && (IgualSemCaixa(FTexto, fimPalavra, L"CAST") ||
+                                                         IgualSemCaixa(FTexto, fimPalavra, L"CASE")));
+  }
+  if (fimPalavra == FTexto.size() || castOuCase) return false;
+  if (IgualSemCaixa(FTexto, palavra, Coalesce)) return Aspas(FTexto.substr(Inicio)) != 1;
+  return !aspa;
 }
 
+// Pieces that no rule touches wait and go out together; since a piece
+// that follows "||" must see what went out before it, one goes out alone
+// only after them.
 void TSegmento::AcrescentaPecas(String& Saida) {
-  size_t inicio = 0;
+  size_t inicio = 0, pendente = 0;  // the pieces from pendente to inicio wait
+  const auto descarrega = [&] {
+    Saida.append(FTexto, pendente, inicio - pendente);
+    pendente = inicio;
+  };
   for (size_t branco; (branco = FTexto.find(L' ', inicio)) != npos;) {
     size_t fimPeca = branco;
     if (GuardaSeAplica(inicio, branco)) {
       if (FBrancoEquilibrado == npos || FBrancoEquilibrado <= inicio) break;
       fimPeca = FBrancoEquilibrado;
     }
-    const size_t palavra = PulaBrancos(FTexto, inicio, FTexto.size());
-    if (IgualSemCaixa(FTexto, palavra, Coalesce)) {
+    const size_t palavra = FTexto[inicio] > L' ' ? inicio : PulaBrancos(FTexto, inicio, FTexto.size());
+    if ((FTexto[palavra] & ~0x20) == L'C' && IgualSemCaixa(FTexto, palavra, Coalesce)) {
       const size_t fecha = FimEquilibrado(FTexto, palavra);
       if (fecha != npos) {
+        descarrega();
         Saida.append(FTexto, palavra, fecha + 1 - palavra);
-        inicio = PulaBrancos(FTexto, fecha + 1, FTexto.size());
+        inicio = pendente = PulaBrancos(FTexto, fecha + 1, FTexto.size());
         continue;
       }
     }
-    if (!EmbrulhaPeca(Saida, inicio)) {
-      Saida.append(FTexto, inicio, fimPeca + 1 - inicio);
-    } else if (fimPeca > inicio && FTexto[fimPeca - 1] == L')') {
-      Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca - 1 - inicio).append(ComoVarchar).append(L") ");
-    } else {
-      Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca + 1 - inicio).append(ComoVarchar).append(L" ");
+    if (pendente == inicio && EmbrulhaPeca(Saida, inicio)) {
+      if (fimPeca > inicio && FTexto[fimPeca - 1] == L')')
+        Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca - 1 - inicio).append(ComoVarchar).append(L") ");
+      else
+        Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca + 1 - inicio).append(ComoVarchar).append(L" ");
+      pendente = fimPeca + 1;
     }
     inicio = fimPeca + 1;
   }
+  descarrega();
   AcrescentaUltimaPeca(Saida, FTexto.substr(inicio));
 }
 
-// Whether " " and Peca hold Palavra after a blank, the case of its letters
-// ignored.
-bool TemComBranco(std::wstring_view Peca, std::wstring_view Palavra) {
-  return IgualSemCaixa(Peca, 0, Palavra) || Precedido(Peca, L' ', Palavra) != npos;
+// Whether the last piece of an operand is left as it stands: it holds only
+// blanks, or CAST, or CHAR or VARCHAR at its start or after a blank (the
+// case of the letters ignored). One walk over the piece.
+bool FicaComoEsta(std::wstring_view Peca) {
+  bool branca = true;
+  for (size_t i = 0; i < Peca.size(); ++i) {
+    const wchar_t c = Peca[i];
+    branca = branca && c <= L' ';
+    const bool aposBranco = i == 0 || Peca[i - 1] == L' ';
+    if ((c & ~0x20) == L'C' && (IgualSemCaixa(Peca, i, L"CAST") || (aposBranco && IgualSemCaixa(Peca, i, L"CHAR"))))
+      return true;
+    if ((c & ~0x20) == L'V' && aposBranco && IgualSemCaixa(Peca, i, L"VARCHAR")) return true;
+  }
+  return branca;
 }
 
 void TSegmento::AcrescentaUltimaPeca(String& Saida, std::wstring_view Peca) {
-  if (Apara(Peca).empty() || BuscaSemCaixa(Peca, L"CAST") != npos || TemComBranco(Peca, L"CHAR") ||
-      TemComBranco(Peca, L"VARCHAR")) {
+  if (FicaComoEsta(Peca)) {
     Saida.append(Peca).append(L"||");
     return;
   }
   const size_t parentese = Peca.find(L'(');
   if (parentese != npos)
     Saida.append(Peca.substr(0, parentese + 1)).append(Cast).append(Peca.substr(parentese + 1)).append(ComoVarchar);
-  else if (NumStr(String(Peca), 39) == 1)
+  else if (Aspas(Peca) == 1)
     Saida.append(Peca);
   else
     Saida.append(Cast).append(Peca).append(ComoVarchar);
@@ -241,19 +352,19 @@ std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Rest
     Saida.append(L"cast (").append(prefixo).append(ComoVarchar).append(L" ");
     return Apara(Resto.substr(prefixo.size()));
   }
-  const size_t virgula = Resto.find(L',');
+  const size_t virgula = Acha(Resto, L',');
   if (virgula != npos && BuscaSemCaixa(Resto.substr(0, virgula), L"CAST") != npos) {
     Saida.append(Resto.substr(0, virgula));
     return Apara(Resto.substr(virgula));
   }
-  const size_t fecha = Resto.find(L')');
+  const size_t fecha = Acha(Resto, L')');
   size_t fimOperando;
-  if (fecha != npos && fecha < Resto.find(L' '))
+  if (fecha != npos && fecha < Acha(Resto, L' '))
     fimOperando = fecha;
   else if (!Resto.empty() && Resto[0] == L'\'')
-    fimOperando = std::min(Resto.find(L'\'', 1), Resto.size() - 1) + 1;
+    fimOperando = std::min(Acha(Resto, L'\'', 1), Resto.size() - 1) + 1;
   else
-    fimOperando = std::min(Resto.find(L' '), Resto.size());
+    fimOperando = std::min(Acha(Resto, L' '), Resto.size());
   Saida.append(Cast).append(Resto.substr(0, fimOperando)).append(ComoVarchar);
   return Apara(Resto.substr(fimOperando));
 }
@@ -261,7 +372,7 @@ std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Rest
 // Every operand of "||" is cast to varchar, so that SQL Server's "+" joins
 // texts instead of adding numbers.
 String AjustaConcatenacao(String Texto) {
-  size_t barras = Texto.find(L"||");
+  size_t barras = Acha(Texto, L"||");
   if (barras == npos) return Texto;
   String saida;
   saida.reserve(2 * Texto.size() + 64);  // room for the casts of most texts
@@ -271,7 +382,7 @@ String AjustaConcatenacao(String Texto) {
     const size_t inicio = PulaBrancos(Texto, resto, barras);
     TSegmento(Texto, inicio, RecuaBrancos(Texto, inicio, barras)).AcrescentaPecas(saida);
     resto = PulaBrancos(Texto, barras + 2, fim);
-    barras = Texto.find(L"||", resto);
+    barras = Acha(Texto, L"||", resto);
   } while (barras != npos);
   const std::wstring_view depois = AcrescentaUltimoOperando(saida, std::wstring_view(Texto).substr(resto, fim - resto));
   return saida.append(depois);
@@ -279,63 +390,76 @@ String AjustaConcatenacao(String Texto) {
 
 // ---------------------------------------------------------------- names
 
-// Names that share a common part, replaced in turn.
+// Names that share a common part.
 struct TGrupoNomes {
-  String Comum;
-  std::vector<std::pair<String, String>> Nomes;
+  std::wstring_view Comum;
+  std::vector<std::pair<std::wstring_view, std::wstring_view>> Nomes;
 };
 
-// Replaces the names of a group in one walk over the occurrences of their
-// common part: each occurrence gets the first name that matches around it.
-// A replaced name never matches another one, so when no two occurrences are
-// near each other (none can change the other's surroundings) that is the
-// result of replacing each name in turn, which is done otherwise.
-String SubstituiGrupo(String Texto, const TGrupoNomes& Grupo) {
+const TGrupoNomes GruposDeNomes[] = {
+    {L"DATE", {{L" DATE ", L" DATETIME "}, {L" DATE)", L" DATETIME)"}, {L"CURRENT_DATE", L"CURRENT_TIMESTAMP"}}},
+    {L"NUMBER", {{L" NUMBER ", L" NUMERIC "}, {L" NUMBER)", L" NUMERIC)"}, {L" NUMBER(", L" NUMERIC("}}},
+    {L"SUBSTR",
+     {{L" SUBSTR(", L" SUBSTRING( "},
+      {L" SUBSTR ", L" SUBSTRING  "},
+      {L"(SUBSTR(", L"(SUBSTRING("},
+      {L"(SUBSTR ", L"(SUBSTRING "},
+      {L"||SUBSTR ", L"||SUBSTRING "},
+      {L"||SUBSTR(", L"||SUBSTRING("},
+      {L"+SUBSTR ", L"+SUBSTRING "},
+      {L"+SUBSTR(", L"+SUBSTRING("}}},
+    {L"||", {{L"||", L"+"}}}};
+
+// Every name replaced in turn, group by group.
+String SubstituiEmTurnos(String Texto) {
+  for (const TGrupoNomes& grupo : GruposDeNomes)
+    for (const auto& [de, para] : grupo.Nomes) Texto = SubstituiTodos(std::move(Texto), de, para);
+  return Texto;
+}
+
+// The names replaced in one walk over the occurrences of the groups' common
+// parts: each occurrence gets the first name of its group that matches
+// around it. No common part overlaps another, a replacement keeps the
+// characters around its common part that other names look at and makes no
+// common part, and it only lengthens what lies between two occurrences of
+// a later group; so when no two occurrences of a group are near each other
+// (none can change the other's surroundings) that is the result of
+// replacing each name in turn, which is done otherwise. Two "||" may be
+// near: their replacement keeps nothing of them that the other looks at.
+String SubstituiNomes(String Texto) {
   constexpr size_t Perto = 16;  // more than any name's length
-  std::vector<size_t> ocorrencias;
-  const TPadrao comum(Grupo.Comum);
-  for (size_t p = comum.Em(Texto); p != npos; p = comum.Em(Texto, p + 1)) {
-    if (!ocorrencias.empty() && p - ocorrencias.back() < Perto) {
-      for (const auto& [de, para] : Grupo.Nomes) Texto = SubstituiTodos(std::move(Texto), de, para);
-      return Texto;
-    }
-    ocorrencias.push_back(p);
-  }
-  if (ocorrencias.empty()) return Texto;
+  constexpr size_t Grupos = std::size(GruposDeNomes), Barras = Grupos - 1;
+  // Each common part looked for on its own, by the search that suits it
+  // best, and the occurrences taken in the order of the text.
+  const TPadrao comuns[] = {TPadrao(GruposDeNomes[0].Comum), TPadrao(GruposDeNomes[1].Comum),
+                            TPadrao(GruposDeNomes[2].Comum), TPadrao(GruposDeNomes[3].Comum)};
+  static_assert(std::size(comuns) == Grupos);
+  size_t proxima[Grupos], ultima[Grupos];
+  for (size_t g = 0; g < Grupos; ++g) proxima[g] = comuns[g].Em(Texto), ultima[g] = npos;
   String r;
-  r.reserve(Texto.size() + 8 * ocorrencias.size());
   size_t feito = 0;
-  for (size_t p : ocorrencias) {
-    for (const auto& [nome, para] : Grupo.Nomes) {
-      const size_t antes = nome.find(Grupo.Comum);
-      if (p < antes || p - antes < feito || !IgualSemCaixa(Texto, p - antes, nome)) continue;
-      r.append(Texto, feito, p - antes - feito);
-      r += para;
+  for (;;) {
+    const size_t g = std::min_element(std::begin(proxima), std::end(proxima)) - std::begin(proxima);
+    const size_t p = proxima[g];
+    if (p == npos) break;
+    proxima[g] = comuns[g].Em(Texto, p + 1);
+    if (g != Barras && ultima[g] != npos && p - ultima[g] < Perto) return SubstituiEmTurnos(std::move(Texto));
+    ultima[g] = p;
+    if (p < feito) continue;
+    const TGrupoNomes& grupo = GruposDeNomes[g];
+    for (const auto& [nome, para] : grupo.Nomes) {
+      const size_t antes = nome.find(grupo.Comum);
+      if (p < antes || !IgualSemCaixa(Texto, p - antes, nome)) continue;
+      // A "||" before the common part has been replaced already.
+      const size_t inicio = std::max(p - antes, feito);
+      if (r.empty()) r.reserve(Texto.size() + Perto);
+      r.append(Texto, feito, inicio - feito).append(para.substr(inicio - (p - antes)));
       feito = p - antes + nome.size();
       break;
     }
   }
-  r.append(Texto, feito, npos);
-  return r;
-}
-
-String SubstituiNomes(String Texto) {
-  static const TGrupoNomes Grupos[] = {
-      {L"DATE",
-       {{L" DATE ", L" DATETIME "}, {L" DATE)", L" DATETIME)"}, {L"CURRENT_DATE", L"CURRENT_TIMESTAMP"}}},
-      {L"NUMBER", {{L" NUMBER ", L" NUMERIC "}, {L" NUMBER)", L" NUMERIC)"}, {L" NUMBER(", L" NUMERIC("}}},
-      {L"SUBSTR",
-       {{L" SUBSTR(", L" SUBSTRING( "},
-        {L" SUBSTR ", L" SUBSTRING  "},
-        {L"(SUBSTR(", L"(SUBSTRING("},
-        {L"(SUBSTR ", L"(SUBSTRING "},
-        {L"||SUBSTR ", L"||SUBSTRING "},
-        {L"||SUBSTR(", L"||SUBSTRING("},
-        {L"+SUBSTR ", L"+SUBSTRING "},
-        {L"+SUBSTR(", L"+SUBSTRING("}}},
-      {L"||", {{L"||", L"+"}}}};
-  for (const TGrupoNomes& grupo : Grupos) Texto = SubstituiGrupo(std::move(Texto), grupo);
-  return Texto;
+  if (feito == 0) return Texto;
+  return r.append(Texto, feito, npos);
 }
 
 }  // namespace
@@ -347,7 +471,7 @@ String ConverteSQL(const String& ASQL, const String& ABanco, int ARevenda, bool 
   texto = AjustaEspacoAgregacao(std::move(texto));
   texto = AjustaCondicoesOn(std::move(texto));
   texto = ConverteAgregacaoSubSelect(std::move(texto));
-  std::replace(texto.begin(), texto.end(), L'\n', L' ');
+  for (wchar_t& c : texto) c = c == L'\n' ? L' ' : c;  // without the checked iterators of a library call
   texto = AjustaConcatenacao(std::move(texto));
   texto = SubstituiNomes(std::move(texto));
   texto.erase(RecuaBrancos(texto, 0, texto.size()));

@@ -4,92 +4,63 @@
 // falls back to the stock item's own column.
 #include <algorithm>
 #include <cwchar>
+#include <string_view>
 #include <vector>
 
 #include "sqlutil/KWYUtils.h"
 #include "sqlutil/TextoSQL.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
 constexpr size_t npos = String::npos;
-const String ColunasPreco[] = {L"PRECO_PUBLICO_ATUAL", L"PRECO_GARANTIA", L"PRECO_ALTERNATIVO",
-                               L"PRECO_A_VISTA"};
-const String Garantia = L"PRECO_GARANTIA";
-const String Marca = L"XXX";          // after a rewritten expression's result name
-const String Protecao = L") $$$";     // a name right after ")" is a result name
+constexpr std::wstring_view ColunasPreco[] = {L"PRECO_PUBLICO_ATUAL", L"PRECO_GARANTIA", L"PRECO_ALTERNATIVO",
+                                              L"PRECO_A_VISTA"};
+constexpr size_t Publico = 0, Garantia = 1;
+constexpr std::wstring_view Marca = L"XXX";       // after a rewritten expression's result name
+constexpr std::wstring_view Protecao = L") $$$";  // a name right after ")" is a result name
+constexpr std::wstring_view TabelaItem = L" PEC_ITEM_ESTOQUE";
 
-// The price column (upper-case) whose name the text holds at index De in any
-// case; null when none.
-const String* ColunaPrecoEm(const String& Texto, size_t De) {
-  for (const String& coluna : ColunasPreco)
-    if (IgualSemCaixa(Texto, De, coluna)) return &coluna;
-  return nullptr;
+// The price column whose name the text holds at index De in any case; npos
+// when none. No name begins another, so at most one is there.
+size_t ColunaPrecoEm(std::wstring_view Texto, size_t De) {
+  for (size_t coluna = 0; coluna < std::size(ColunasPreco); ++coluna)
+    if (IgualSemCaixa(Texto, De, ColunasPreco[coluna])) return coluna;
+  return npos;
 }
 
-bool ReescritaSeAplica(const String& Texto, bool AForca) {
-  return BuscaExata(Texto, L" PEC_ITEM_ESTOQUE") != npos && (Texto.find(L':') == npos || AForca) &&
-         BuscaExata(Texto, L" PEC_TABELA_PRECO_ITEM PTP ") == npos &&
-         BuscaExata(Texto, L" PEC_TABELA_PRECO_ITEM ZZY ") == npos;
-}
+// The lookup of ExpressaoPreco for one column and alias, and the indexes at
+// which it holds the column's name.
+struct TExpressao {
+  String Texto;
+  size_t Coluna = 0;
+  size_t Nomes[3] = {};
+};
 
-// Runs of two or more blanks before a price column lose one blank per round
-// for as long as a round finds one before the first column or before one of
-// the others followed by a blank. All rounds are applied in one walk, in
-// place: each run shrinks by the number of rounds, to one blank at least,
-// and the name after it is written in capitals, as the bare-reference
-// rewrite looks for it.
-void EncurtaBrancosAntesDosPrecos(String& Texto) {
-  if (Texto.find(L"  ") == npos) return;
-  size_t rodadas = 0;
-  for (size_t i = 0; i < Texto.size();) {
-    const size_t fim = Texto.find_first_not_of(L' ', i);
-    if (fim == npos) break;
-    const String* coluna = fim - i >= 2 ? ColunaPrecoEm(Texto, fim) : nullptr;
-    if (coluna && (*coluna == ColunasPreco[0] ||
-                   (fim + coluna->size() < Texto.size() && Texto[fim + coluna->size()] == L' ')))
-      rodadas = std::max(rodadas, fim - i - 1);
-    i = fim > i ? fim : fim + 1;
-  }
-  if (rodadas == 0) return;
-  // The text only shrinks: what is written never passes what is read.
-  size_t escrito = 0;
-  const auto escreve = [&](wchar_t c, size_t vezes) {
-    std::fill_n(Texto.begin() + escrito, vezes, c);
-    escrito += vezes;
+// The lookup of ExpressaoPreco written into Expressao (Revenda is the
+// dealer in decimal).
+void MontaExpressaoPreco(TExpressao& Expressao, std::wstring_view Campo, std::wstring_view Alias,
+                         std::wstring_view Revenda) {
+  String& saida = Expressao.Texto;
+  const std::wstring_view tabela = Alias.empty() ? TabelaItem.substr(1) : Alias;
+  const auto nome = [&](size_t Qual) -> String& {
+    Expressao.Nomes[Qual] = saida.size();
+    return saida.append(Campo);
   };
-  for (size_t i = 0; i < Texto.size();) {
-    const size_t fim = std::min(Texto.find_first_not_of(L' ', i), Texto.size());
-    size_t brancos = fim - i;
-    const String* coluna = brancos >= 2 ? ColunaPrecoEm(Texto, fim) : nullptr;
-    if (coluna) {
-      escreve(L' ', brancos > rodadas ? brancos - rodadas : 1);
-      std::copy(coluna->begin(), coluna->end(), Texto.begin() + escrito);
-      escrito += coluna->size();
-      i = fim + coluna->size();
-      continue;
-    }
-    escreve(L' ', brancos);
-    if (fim < Texto.size()) escreve(Texto[fim], 1);
-    i = fim + 1;
-  }
-  Texto.resize(escrito);
-}
-
-// The lookup of ExpressaoPreco, appended to Saida.
-void AcrescentaExpressaoPreco(String& Saida, std::wstring_view Campo, std::wstring_view Alias, int Revenda) {
-  const std::wstring_view tabela = Alias.empty() ? std::wstring_view(L"PEC_ITEM_ESTOQUE") : Alias;
-  const auto qualificada = [&](std::wstring_view Nome) -> String& { return Saida.append(tabela).append(L".").append(Nome); };
-  Saida.reserve(Saida.size() + 400 + 3 * tabela.size() + 2 * Campo.size());
-  Saida.append(L" coalesce((select PRECO            from PEC_TABELA_PRECO_ITEM ZZY                 "
+  const auto qualificada = [&](std::wstring_view Nome) -> String& { return saida.append(tabela).append(L"."sv).append(Nome); };
+  saida.clear();
+  saida.reserve(400 + 3 * tabela.size() + 3 * Campo.size() + Revenda.size());
+  saida.append(L" coalesce((select PRECO            from PEC_TABELA_PRECO_ITEM ZZY                 "
                L"inner join PEC_PARAMETRO PPZ on                           (PPZ.EMPRESA = ZZY.EMPRESA"
-               L"                        and PPZ.REVENDA = ")
-      .append(IntToStr(Revenda))
-      .append(L"                       and PPZ.")
-      .append(Campo)
-      .append(L" = ZZY.TABELA)           where ZZY.EMPRESA      = ");
-  qualificada(L"EMPRESA").append(L"             and ZZY.ITEM_ESTOQUE = ");
-  qualificada(L"ITEM_ESTOQUE").append(L"),");
-  qualificada(Campo).append(L") ").append(Campo);
+               L"                        and PPZ.REVENDA = "sv)
+      .append(Revenda)
+      .append(L"                       and PPZ."sv);
+  nome(0).append(L" = ZZY.TABELA)           where ZZY.EMPRESA      = "sv);
+  qualificada(L"EMPRESA"sv).append(L"             and ZZY.ITEM_ESTOQUE = "sv);
+  qualificada(L"ITEM_ESTOQUE"sv).append(L"),"sv).append(tabela).append(L"."sv);
+  nome(1).append(L") "sv);
+  nome(2);
 }
 
 bool ParteDeNome(wchar_t c) {
@@ -97,209 +68,338 @@ bool ParteDeNome(wchar_t c) {
          c > 127 || (c != 0 && wcschr(L"_$#.\"", c));
 }
 
-// The alias of the qualified reference whose dot is at 1-based position
-// Ponto: the (at most four) characters before the dot, cut after the last
-// one that cannot be part of a name.
-String AliasAntes(const String& Texto, int Ponto) {
-  const int inicio = std::max(1, Ponto - 4);
-  String alias = Trim(Copy(Texto, inicio, Ponto - inicio));
-  while (!alias.empty() && !std::all_of(alias.begin(), alias.end(), ParteDeNome)) alias.erase(0, 1);
+// The alias of the qualified reference whose dot is at index Ponto: the (at
+// most four) characters before the dot, cut after the last one that cannot
+// be part of a name.
+std::wstring_view AliasAntes(std::wstring_view Texto, size_t Ponto) {
+  const size_t inicio = Ponto > 4 ? Ponto - 4 : 0;
+  std::wstring_view alias = Apara(Texto.substr(inicio, Ponto - inicio));
+  while (!alias.empty() && !std::all_of(alias.begin(), alias.end(), ParteDeNome)) alias.remove_prefix(1);
   return alias;
-}
-
-// The rewrites below build their patterns and replacements in two buffers
-// that the whole rewrite shares, so that a column costs no new memory.
-struct TBuffers {
-  String Padrao, Para;
-};
-
-// Every Padrao in Texto becomes Para, then, with both ending in Fim instead,
-// again.
-void SubstituiTerminados(String& Texto, TBuffers& Buffers, wchar_t Fim) {
-  Texto = SubstituiTodos(std::move(Texto), Buffers.Padrao, Buffers.Para);
-  Buffers.Padrao.back() = Fim;
-  Buffers.Para.back() = Fim;
-  Texto = SubstituiTodos(std::move(Texto), Buffers.Padrao, Buffers.Para);
-}
-
-void ReescreveQualificadas(String& Texto, const String& Coluna, int ARevenda, TBuffers& Buffers) {
-  const bool garantia = Coluna == Garantia;
-  String& padrao = Buffers.Padrao;
-  padrao.assign(L".").append(Coluna);
-  if (garantia) padrao += L',';
-  if (BuscaExata(Texto, padrao) == npos) return;
-  if (garantia) padrao.pop_back();
-  const String alias = AliasAntes(Texto, PosSemCaixa(padrao, Texto));
-  Buffers.Para.clear();
-  AcrescentaExpressaoPreco(Buffers.Para, Coluna, alias, ARevenda);
-  Buffers.Para += Marca;
-  padrao.assign(alias).append(L".").append(Coluna);
-  if (garantia) {
-    padrao += L' ';
-    Buffers.Para += L' ';
-    SubstituiTerminados(Texto, Buffers, L',');
-  } else {
-    Texto = SubstituiTodos(std::move(Texto), padrao, Buffers.Para);
-  }
-}
-
-void ReescreveSemAlias(String& Texto, const String& Coluna, int ARevenda, TBuffers& Buffers) {
-  String& padrao = Buffers.Padrao;
-  padrao.assign(L" ").append(Coluna).append(Marca);
-  const size_t p = BuscaExata(Texto, padrao);
-  const bool seguidaDaColuna =
-      p != npos && IgualSemCaixa(Texto, PulaBrancos(Texto, p + padrao.size(), Texto.size()), Coluna);
-  padrao.assign(L" ").append(Coluna).append(L" ");
-  bool referida = BuscaExata(Texto, padrao) != npos;
-  padrao.back() = L',';
-  referida = referida || BuscaExata(Texto, padrao) != npos;
-  if (!referida || seguidaDaColuna) return;
-  padrao.back() = L' ';
-  Buffers.Para.clear();
-  AcrescentaExpressaoPreco(Buffers.Para, Coluna, std::wstring_view(), ARevenda);
-  Buffers.Para.append(Marca).append(L" ");
-  SubstituiTerminados(Texto, Buffers, L',');
 }
 
 // Whether the marked name that ends at index Fim keeps its name: in a select
 // list, before "," or FROM.
-bool MantemNome(const String& Texto, size_t Fim) {
+bool MantemNome(std::wstring_view Texto, size_t Fim) {
   const size_t seguinte = PulaBrancos(Texto, Fim, Texto.size());
   if (seguinte < Texto.size() && Texto[seguinte] == L',') return true;
-  static const String From = L"FROM";
+  constexpr std::wstring_view From = L"FROM";
   for (size_t k = 0; k < From.size(); ++k)
     if (seguinte + k >= Texto.size() || (Texto[seguinte + k] & ~0x20) != From[k]) return false;
   return true;
 }
 
-// The marks of the column, each found as " COLUMNXXX" and replaced where
-// its name is found in any case. When every such name is one of those
-// marks, and no replacement can bring a new one together, all are resolved
-// in one walk; otherwise one at a time, from the start.
-void ResolveMarcas(String& Texto, const String& Coluna, String& Marcada) {
-  Marcada.assign(L" ").append(Coluna).append(Marca);
-  const std::wstring_view marcada = Marcada, nome = marcada.substr(1);
-  bool umaVez = true;
-  const TPadrao padrao(nome);
-  for (size_t p = padrao.Em(Texto); p != npos && umaVez; p = padrao.Em(Texto, p + nome.size())) {
-    const size_t fim = p + nome.size();
-    umaVez = p > 0 && marcada.compare(0, marcada.size(), Texto, p - 1, marcada.size()) == 0 &&
-             !IgualSemCaixa(Texto, fim, Marca) && !IgualSemCaixa(Texto, fim, Coluna);
-  }
-  if (umaVez) {
-    // In place: each mark only shortens the text, and what decides it lies
-    // after it, not yet moved.
-    size_t escrito = 0, de = 0;
-    const auto copia = [&](size_t ate) {
-      std::copy(Texto.begin() + de, Texto.begin() + ate, Texto.begin() + escrito);
-      escrito += ate - de;
-    };
-    // The marks are found again as they are reached: the text from each
-    // one on has not moved yet.
-    for (size_t p = padrao.Em(Texto); p != npos; p = padrao.Em(Texto, p + nome.size())) {
-      copia(p);
-      if (MantemNome(Texto, p + nome.size())) {
-        std::copy(Coluna.begin(), Coluna.end(), Texto.begin() + escrito);
-        escrito += Coluna.size();
-      }
-      de = p + nome.size();
+// A price column's name in the text, in any case.
+struct TNome {
+  size_t Posicao;
+  size_t Coluna;
+  size_t Fim() const { return Posicao + ColunasPreco[Coluna].size(); }
+};
+
+// The price columns' names in Texto, in order (no name overlaps another).
+// The same walk tells whether the text already joins the price table as
+// PTP or ZZY (the result), since those joins hold "PRECO_" too.
+bool AchaNomes(std::wstring_view Texto, std::vector<TNome>& Nomes) {
+  static constexpr std::wstring_view Inicio = L"PRECO_";
+  static constexpr std::wstring_view Juncoes[] = {L" PEC_TABELA_PRECO_ITEM PTP ", L" PEC_TABELA_PRECO_ITEM ZZY "};
+  constexpr size_t antes = Juncoes[0].find(Inicio);
+  const TPadrao preco(Inicio);
+  Nomes.clear();
+  bool junta = false;
+  for (size_t p = preco.Em(Texto); p != npos; p = preco.Em(Texto, p + Inicio.size())) {
+    const size_t coluna = ColunaPrecoEm(Texto, p);
+    if (coluna != npos) {
+      Nomes.push_back({p, coluna});
+      continue;
     }
-    copia(Texto.size());
-    Texto.resize(escrito);
-    return;
+    for (std::wstring_view juncao : Juncoes) junta = junta || (p >= antes && Texto.substr(p - antes).starts_with(juncao));
   }
-  for (size_t p; (p = BuscaExata(Texto, marcada)) != npos;) {
-    const bool mantem = MantemNome(Texto, p + marcada.size());
-    Texto = SubstituiPrimeiro(std::move(Texto), nome, mantem ? std::wstring_view(Coluna) : std::wstring_view());
+  return junta;
+}
+
+// The rewrite of a text's price references. Each step below walks the
+// names of the price columns, replaces stretches around some of them and
+// writes the result into a second buffer, the names' new positions with it,
+// so that no step searches the text: everything a step looks for holds a
+// name, and no replacement brings a new name together.
+class TReescritaPrecos {
+public:
+  // ANomes are ATexto's names. Room is made for the text with every name
+  // rewritten and for ATamanho more characters, so that the buffers are
+  // allocated once.
+  TReescritaPrecos(std::wstring_view ATexto, std::vector<TNome> ANomes, size_t ATamanho, int ARevenda)
+      : FNomes(std::move(ANomes)), FRevenda(IntToStr(ARevenda)) {
+    // The longest lookup: the longest name, read from PEC_ITEM_ESTOQUE.
+    MontaExpressaoPreco(FExpressao, ColunasPreco[Publico], std::wstring_view(), FRevenda);
+    const size_t tamanho =
+        ATexto.size() + ATamanho + FNomes.size() * (FExpressao.Texto.size() + Marca.size() + Protecao.size());
+    FTexto.reserve(tamanho);
+    FTexto.assign(ATexto);
+    FNovo.reserve(tamanho);
+    // A name rewritten holds it three times.
+    FNomes.reserve(3 * FNomes.size());
+    FNovos.reserve(FNomes.capacity());
+    // Line breaks become blanks first.
+    if (ProximoDe(FTexto, 0, FTexto.size(), L"\r"sv) < FTexto.size()) {
+      FTexto = StringReplace(FTexto, L"\n\r", L" ", rfReplaceAll);
+      FTexto = StringReplace(FTexto, L"\r\n", L" ", rfReplaceAll);
+      FTexto.reserve(tamanho);
+      AchaNomes(FTexto, FNomes);
+    }
   }
+
+  String Reescreve() {
+    EncurtaBrancos();
+    ProtegeNomesDeResultado();
+    for (size_t coluna = 0; coluna < std::size(ColunasPreco); ++coluna) {
+      ReescreveQualificadas(coluna);
+      ReescreveSemAlias(coluna);
+      ResolveMarcas(coluna);
+    }
+    LiberaNomesDeResultado();
+    return std::move(FTexto);
+  }
+
+private:
+  void EncurtaBrancos();
+  void ProtegeNomesDeResultado();
+  void ReescreveQualificadas(size_t Coluna);
+  void ReescreveSemAlias(size_t Coluna);
+  void ResolveMarcas(size_t Coluna);
+  void LiberaNomesDeResultado();
+
+  // The writing of a step: Troca copies the text up to De and leaves out
+  // what lies before Ate, for what the step writes next; Conclui copies the
+  // rest, and what was written becomes the text (nothing is copied when
+  // nothing was replaced).
+  void Troca(size_t De, size_t Ate);
+  void Escreve(std::wstring_view Texto) { FNovo.append(Texto); }
+  void EscreveNome(size_t Coluna) {
+    FNovos.push_back({FNovo.size(), Coluna});
+    FNovo.append(ColunasPreco[Coluna]);
+  }
+  void EscreveExpressao() {
+    for (size_t nome : FExpressao.Nomes) FNovos.push_back({FNovo.size() + nome, FExpressao.Coluna});
+    FNovo.append(FExpressao.Texto);
+  }
+  void Conclui();
+  void MontaExpressao(size_t Coluna, std::wstring_view Alias) {
+    MontaExpressaoPreco(FExpressao, ColunasPreco[Coluna], Alias, FRevenda);
+    FExpressao.Coluna = Coluna;
+  }
+  // The character at index I; none outside the text (an index "below 0"
+  // wraps past its end).
+  wchar_t Em(size_t I) const { return I < FTexto.size() ? FTexto[I] : L'\0'; }
+  // Whether the text holds Padrao at index I exactly.
+  bool Exato(size_t I, std::wstring_view Padrao) const {
+    return std::wstring_view(FTexto).substr(std::min(I, FTexto.size())).starts_with(Padrao);
+  }
+
+  String FTexto, FNovo;
+  std::vector<TNome> FNomes, FNovos;
+  TExpressao FExpressao;
+  const String FRevenda;  // the dealer in decimal
+  size_t FLido = 0, FProximo = 0;  // the step's read position and next name
+  bool FTrocou = false;
+};
+
+void TReescritaPrecos::Troca(size_t De, size_t Ate) {
+  // Only the names wholly inside the stretch copied are still there.
+  for (; FProximo < FNomes.size() && FNomes[FProximo].Posicao < De; ++FProximo) {
+    const TNome& nome = FNomes[FProximo];
+    if (nome.Posicao >= FLido && nome.Fim() <= De) FNovos.push_back({nome.Posicao - FLido + FNovo.size(), nome.Coluna});
+  }
+  FNovo.append(FTexto, FLido, De - FLido);
+  FLido = Ate;
+  FTrocou = true;
+}
+
+void TReescritaPrecos::Conclui() {
+  if (FTrocou) {
+    Troca(FTexto.size(), FTexto.size());
+    std::swap(FTexto, FNovo);
+    std::swap(FNomes, FNovos);
+    FNovo.clear();
+    FNovos.clear();
+  }
+  FLido = FProximo = 0;
+  FTrocou = false;
+}
+
+// Runs of two or more blanks before a price column lose one blank per round
+// for as long as a round finds one before the first column or before one of
+// the others followed by a blank. All rounds are applied at once: each run
+// shrinks by the number of rounds, to one blank at least, and the name after
+// it is written in capitals, as the bare-reference rewrite looks for it.
+void TReescritaPrecos::EncurtaBrancos() {
+  const auto brancosAntes = [&](size_t Posicao) {
+    size_t brancos = 0;
+    while (brancos < Posicao && FTexto[Posicao - 1 - brancos] == L' ') ++brancos;
+    return brancos;
+  };
+  size_t rodadas = 0;
+  for (const TNome& nome : FNomes) {
+    const size_t brancos = brancosAntes(nome.Posicao);
+    if (brancos >= 2 && (nome.Coluna == Publico || Em(nome.Fim()) == L' ')) rodadas = std::max(rodadas, brancos - 1);
+  }
+  if (rodadas == 0) return;
+  for (const TNome& nome : FNomes) {
+    const size_t brancos = brancosAntes(nome.Posicao);
+    if (brancos < 2) continue;
+    Troca(nome.Posicao - brancos, nome.Fim());
+    FNovo.append(brancos > rodadas ? brancos - rodadas : 1, L' ');
+    EscreveNome(nome.Coluna);
+  }
+  Conclui();
 }
 
 // A price column's name right after ")" (or ") ") is a result name: it
 // becomes ") $$$NAME" (in capitals) while the references are rewritten.
-void ProtegeNomesDeResultado(String& Texto) {
-  TReescritaNoLugar feito(Texto);
-  size_t lido = 0;
-  for (size_t fecha = Texto.find(L')'); fecha != npos; fecha = Texto.find(L')', fecha + 1)) {
-    const size_t nome = fecha + 1 < Texto.size() && Texto[fecha + 1] == L' ' ? fecha + 2 : fecha + 1;
-    const String* coluna = ColunaPrecoEm(Texto, nome);
-    if (!coluna) continue;
-    feito.Copia(lido, fecha);
-    feito.Acrescenta(Protecao);
-    feito.Acrescenta(*coluna);
-    lido = nome + coluna->size();
-    fecha = lido - 1;
+void TReescritaPrecos::ProtegeNomesDeResultado() {
+  for (const TNome& nome : FNomes) {
+    const size_t p = nome.Posicao;
+    const size_t fecha = Em(p - 1) == L')' ? p - 1 : Em(p - 1) == L' ' && Em(p - 2) == L')' ? p - 2 : npos;
+    if (fecha == npos) continue;
+    Troca(fecha, nome.Fim());
+    Escreve(Protecao);
+    EscreveNome(nome.Coluna);
   }
-  feito.Copia(lido, Texto.size());
-  feito.Conclui();
+  Conclui();
+}
+
+// A column read through an alias: when the text holds ".COLUMN" as written
+// (for the guarantee price, followed by ","), every reference through the
+// alias of the first one in any case becomes the lookup, marked.
+void TReescritaPrecos::ReescreveQualificadas(size_t Coluna) {
+  const std::wstring_view coluna = ColunasPreco[Coluna];
+  const bool garantia = Coluna == Garantia;
+  const TNome* primeira = nullptr;
+  bool escrita = false;
+  for (const TNome& nome : FNomes) {
+    if (nome.Coluna != Coluna || Em(nome.Posicao - 1) != L'.') continue;
+    if (!primeira) primeira = &nome;
+    escrita = Exato(nome.Posicao, coluna) && (!garantia || Em(nome.Fim()) == L',');
+    if (escrita) break;
+  }
+  if (!escrita) return;
+  const std::wstring_view alias = AliasAntes(FTexto, primeira->Posicao - 1);
+  MontaExpressao(Coluna, alias);
+  for (const TNome& nome : FNomes) {
+    if (nome.Coluna != Coluna || nome.Posicao < alias.size() + 1) continue;
+    const size_t inicio = nome.Posicao - alias.size() - 1;
+    // For the guarantee price, followed by a blank or "," (which stays).
+    if (inicio < FLido || FTexto[nome.Posicao - 1] != L'.' || !IgualSemCaixa(FTexto, inicio, alias) ||
+        (garantia && Em(nome.Fim()) != L' ' && Em(nome.Fim()) != L','))
+      continue;
+    Troca(inicio, nome.Fim());
+    EscreveExpressao();
+    Escreve(Marca);
+  }
+  Conclui();
+}
+
+// A bare column, " COLUMN " or " COLUMN," as written, becomes the lookup in
+// the stock-item table, marked, unless the first " COLUMNXXX" is followed by
+// the column's name. The blank or "," after it stays: a blank that ended
+// one " COLUMN " rewritten starts no other, but may start a " COLUMN,".
+void TReescritaPrecos::ReescreveSemAlias(size_t Coluna) {
+  const std::wstring_view coluna = ColunasPreco[Coluna];
+  bool referida = false, marcada = false, seguida = false;
+  for (const TNome& nome : FNomes) {
+    if (nome.Coluna != Coluna || Em(nome.Posicao - 1) != L' ' || !Exato(nome.Posicao, coluna))
+      continue;
+    referida = referida || Em(nome.Fim()) == L' ' || Em(nome.Fim()) == L',';
+    if (!marcada && Exato(nome.Fim(), Marca)) {
+      marcada = true;
+      seguida = IgualSemCaixa(FTexto, PulaBrancos(FTexto, nome.Fim() + Marca.size(), FTexto.size()), coluna);
+    }
+  }
+  if (!referida || seguida) return;
+  MontaExpressao(Coluna, std::wstring_view());
+  size_t fimDoBranco = 0;  // after the blank that ended the last " COLUMN " rewritten
+  for (const TNome& nome : FNomes) {
+    if (nome.Coluna != Coluna || Em(nome.Posicao - 1) != L' ') continue;
+    const wchar_t depois = Em(nome.Fim());
+    if (depois == L' ' ? nome.Posicao - 1 < fimDoBranco : depois != L',') continue;
+    if (depois == L' ') fimDoBranco = nome.Fim() + 1;
+    Troca(nome.Posicao - 1, nome.Fim());
+    EscreveExpressao();
+    Escreve(Marca);
+  }
+  Conclui();
+}
+
+// The marks of the column, each found as " COLUMNXXX" and replaced where
+// its name is found in any case. When every such name is one of those
+// marks, and no replacement can bring a new one together, all are resolved
+// in one walk; otherwise one at a time, from the start, and the names are
+// found again.
+void TReescritaPrecos::ResolveMarcas(size_t Coluna) {
+  const std::wstring_view coluna = ColunasPreco[Coluna];
+  bool marcas = false, umaVez = true;
+  for (const TNome& nome : FNomes) {
+    if (nome.Coluna != Coluna || !IgualSemCaixa(FTexto, nome.Fim(), Marca)) continue;
+    const size_t fim = nome.Fim() + Marca.size();
+    marcas = true;
+    umaVez = umaVez && nome.Posicao > 0 && FTexto[nome.Posicao - 1] == L' ' && Exato(nome.Posicao, coluna) &&
+             Exato(nome.Fim(), Marca) && !IgualSemCaixa(FTexto, fim, Marca) && !IgualSemCaixa(FTexto, fim, coluna);
+  }
+  if (!marcas) return;
+  if (umaVez) {
+    for (const TNome& nome : FNomes) {
+      if (nome.Coluna != Coluna || !IgualSemCaixa(FTexto, nome.Fim(), Marca)) continue;
+      const size_t fim = nome.Fim() + Marca.size();
+      Troca(nome.Posicao, fim);
+      if (MantemNome(FTexto, fim)) EscreveNome(Coluna);
+    }
+    Conclui();
+    return;
+  }
+  String marcada(L" ");
+  marcada.append(coluna).append(Marca);
+  const std::wstring_view nome = std::wstring_view(marcada).substr(1);
+  for (size_t p; (p = BuscaExata(FTexto, marcada)) != npos;) {
+    const bool mantem = MantemNome(FTexto, p + marcada.size());
+    FTexto = SubstituiPrimeiro(std::move(FTexto), nome, mantem ? coluna : std::wstring_view());
+  }
+  AchaNomes(FTexto, FNomes);
 }
 
 // ") $$$NAME" back to ") NAME".
-void LiberaNomesDeResultado(String& Texto) {
-  size_t escrito = 0, lido = 0;
-  for (size_t p = Texto.find(Protecao); p != npos; p = Texto.find(Protecao, p + 1)) {
-    const String* coluna = ColunaPrecoEm(Texto, p + Protecao.size());
-    if (!coluna) continue;
-    std::copy(Texto.begin() + lido, Texto.begin() + p, Texto.begin() + escrito);
-    escrito += p - lido;
-    for (wchar_t c : L") " + *coluna) Texto[escrito++] = c;
-    lido = p + Protecao.size() + coluna->size();
-    p = lido - 1;
+void TReescritaPrecos::LiberaNomesDeResultado() {
+  for (const TNome& nome : FNomes) {
+    if (nome.Posicao < Protecao.size() || !Exato(nome.Posicao - Protecao.size(), Protecao)) continue;
+    Troca(nome.Posicao - Protecao.size(), nome.Fim());
+    Escreve(L") "sv);
+    EscreveNome(nome.Coluna);
   }
-  if (lido == 0) return;
-  std::copy(Texto.begin() + lido, Texto.end(), Texto.begin() + escrito);
-  Texto.resize(escrito + Texto.size() - lido);
-}
-
-String ReescrevePrecos(String Texto, int ARevenda, TBuffers& Buffers) {
-  if (Texto.find(L'\r') != npos) {
-    Texto = StringReplace(Texto, L"\n\r", L" ", rfReplaceAll);
-    Texto = StringReplace(Texto, L"\r\n", L" ", rfReplaceAll);
-  }
-  EncurtaBrancosAntesDosPrecos(Texto);
-  ProtegeNomesDeResultado(Texto);
-  for (const String& coluna : ColunasPreco) {
-    ReescreveQualificadas(Texto, coluna, ARevenda, Buffers);
-    ReescreveSemAlias(Texto, coluna, ARevenda, Buffers);
-    ResolveMarcas(Texto, coluna, Buffers.Padrao);
-  }
-  LiberaNomesDeResultado(Texto);
-  return Texto;
+  Conclui();
 }
 
 }  // namespace
 
 String ExpressaoPreco(const String& ACampo, const String& AAlias, int ARevenda) {
-  String expressao;
-  AcrescentaExpressaoPreco(expressao, ACampo, AAlias, ARevenda);
-  return expressao;
+  TExpressao expressao;
+  MontaExpressaoPreco(expressao, ACampo, AAlias, IntToStr(ARevenda));
+  return std::move(expressao.Texto);
 }
-
-namespace {
-
-// Room for the text with every price reference rewritten, so that the
-// rewrite's replacements are made in the one buffer (Buffers.Para holds
-// the longest expression meanwhile).
-size_t TamanhoReescrito(const String& ASQL, int ARevenda, TBuffers& Buffers) {
-  size_t referencias = 0;
-  const TPadrao preco(L"PRECO_");
-  for (size_t p = preco.Em(ASQL); p != npos; p = preco.Em(ASQL, p + 6)) ++referencias;
-  AcrescentaExpressaoPreco(Buffers.Para, ColunasPreco[0], L"PEC_ITEM_ESTOQUE", ARevenda);
-  return ASQL.size() + referencias * (Buffers.Para.size() + Marca.size() + 8);
-}
-
-}  // namespace
 
 String AjustaPrecoItem(const String& ASQL, int ARevenda, bool AForca) {
-  if (ASQL.find(L" PEC_ITEM_ESTOQUE") == npos) return ASQL;  // nothing to rewrite
+  const size_t tabela = BuscaExata(ASQL, TabelaItem);
+  if (tabela == npos) return ASQL;  // nothing to rewrite
   // The last " GROUP BY" part is never rewritten.
   size_t agrupa = npos;
   const TPadrao grupo(L" GROUP BY");
   for (size_t p = grupo.Em(ASQL); p != npos; p = grupo.Em(ASQL, p + 1)) agrupa = p;
-  const size_t fimTexto = agrupa == npos ? ASQL.size() : agrupa + 1;
-  TBuffers buffers;
-  String texto;
-  texto.reserve(TamanhoReescrito(ASQL, ARevenda, buffers));
-  texto.assign(ASQL, 0, fimTexto);
-  if (ReescritaSeAplica(texto, AForca)) texto = ReescrevePrecos(std::move(texto), ARevenda, buffers);
-  return texto.append(ASQL, fimTexto, npos);
+  const std::wstring_view texto(ASQL.data(), agrupa == npos ? ASQL.size() : agrupa + 1);
+  const auto tem = [&](std::wstring_view Caractere) { return ProximoDe(texto, 0, texto.size(), Caractere) < texto.size(); };
+  if (tabela + TabelaItem.size() > texto.size() || (!AForca && tem(L":"sv))) return ASQL;
+  std::vector<TNome> nomes;
+  nomes.reserve(32);
+  if (AchaNomes(texto, nomes)) return ASQL;  // the price table is joined already
+  if (nomes.empty() && !tem(L"\r"sv)) return ASQL;
+  const std::wstring_view resto = std::wstring_view(ASQL).substr(texto.size());
+  String reescrito = TReescritaPrecos(texto, std::move(nomes), resto.size(), ARevenda).Reescreve();
+  reescrito.append(resto);
+  return reescrito;
 }

@@ -2,6 +2,8 @@
 // aggregate whose argument is a sub-select; the sub-select becomes a derived
 // table joined to the outer alias it refers to, its conditions on that alias
 // move to the join's ON clause, and the aggregate reads its "VALOR" column.
+#include <emmintrin.h>
+
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -19,43 +21,131 @@ const String Marcador = L" PONTO_DE_SUBSTITUICAO ";
 String Mascara(const String& Agregacao) { return L"SUBSTITUI" + Agregacao.substr(0, 2); }
 const String Mascaras[] = {Mascara(Agregacoes[0]), Mascara(Agregacoes[1]), Mascara(Agregacoes[2]),
                            Mascara(Agregacoes[3]), Mascara(Agregacoes[4])};
+constexpr size_t Mascarado = 11;  // the length of a mask
 
-// The masks back to the names, in the order MAX, MIN, SUM, AVG, COUNT. When
-// no two masks are near enough to share characters, no replacement can
-// touch another, and one walk gives the same text.
-String RestauraMascaras(String Texto) {
-  static const std::pair<String, String> Nomes[] = {{Mascara(L"MAX"), L"MAX"},
-                                                     {Mascara(L"MIN"), L"MIN"},
-                                                     {Mascara(L"SUM"), L"SUM"},
-                                                     {Mascara(L"AVG"), L"AVG"},
-                                                     {Mascara(L"COUNT"), L"COUNT"}};
-  static const String Prefixo = L"SUBSTITUI";
-  constexpr size_t Mascarado = 11;  // the length of a mask
-  std::vector<size_t> mascaras;
-  const TPadrao prefixo(Prefixo);
-  for (size_t p = prefixo.Em(Texto); p != npos; p = prefixo.Em(Texto, p + 1)) {
-    if (!mascaras.empty() && p - mascaras.back() < Mascarado) {
-      for (const auto& [mascara, nome] : Nomes) Texto = SubstituiTodos(std::move(Texto), mascara, nome);
-      return Texto;
-    }
-    mascaras.push_back(p);
+// The words whose occurrences the pass follows: the aggregate names (in the
+// order of Agregacoes), SELECT, FROM and the masks' common beginning. None
+// of them can overlap itself, and all are made of letters only.
+constexpr std::wstring_view Palavras[] = {L"MAX", L"SUM", L"AVG", L"MIN", L"COUNT", L"SELECT", L"FROM", L"SUBSTITUI"};
+constexpr size_t PalavraSelect = 5, PalavraFrom = 6, PalavraPrefixo = 7;
+constexpr size_t MaiorPalavra = 9;
+
+bool Letra(wchar_t c) { return (c | 0x20) >= L'a' && (c | 0x20) <= L'z'; }
+
+// The positions of every occurrence of the words (either case) in the
+// statement, found in one walk and kept up to date through its changes.
+class TOcorrencias {
+public:
+  void Inicia(std::wstring_view Texto) {
+    for (std::vector<size_t>& lista : FListas) lista.clear();
+    Busca(Texto, 0, Texto.size(), [this](size_t Palavra, size_t Em) { FListas[Palavra].push_back(Em); });
   }
-  TReescritaNoLugar feito(Texto);
-  size_t lido = 0;
-  for (size_t p : mascaras) {
-    for (const auto& [mascara, nome] : Nomes) {
-      if (!IgualSemCaixa(Texto, p, mascara)) continue;
-      feito.Copia(lido, p);
-      feito.Acrescenta(nome);
-      lido = p + Mascarado;
-      break;
+  const std::vector<size_t>& Todas(size_t Palavra) const { return FListas[Palavra]; }
+  size_t Primeira(size_t Palavra) const { return FListas[Palavra].empty() ? npos : FListas[Palavra].front(); }
+  // The first at index De or later; npos when none.
+  size_t Proxima(size_t Palavra, size_t De) const {
+    const auto p = std::lower_bound(FListas[Palavra].begin(), FListas[Palavra].end(), De);
+    return p == FListas[Palavra].end() ? npos : *p;
+  }
+  // After Removidos characters at Posicao became Inseridos others (Texto is
+  // the changed text): only the words that start near the change are looked
+  // for again.
+  void Muda(std::wstring_view Texto, size_t Posicao, size_t Removidos, size_t Inseridos);
+  // A mask at Posicao (an occurrence of the masks' beginning) that became
+  // the name of aggregate Agregacao.
+  struct TRestaurada {
+    size_t Posicao, Agregacao;
+  };
+  // After the masks of Restauradas (in the order of the text) became their
+  // names, when no mask touched a letter: no word can start or end across
+  // a name, so every other occurrence only moves.
+  void Restaura(const std::vector<TRestaurada>& Restauradas);
+
+private:
+  template <typename F>
+  static void Busca(std::wstring_view Texto, size_t De, size_t Ate, F Achou);
+
+  std::vector<size_t> FListas[std::size(Palavras)], FNova;
+};
+
+// Calls Achou(word, index) for the occurrences that start from De to below
+// Ate, in the order of the text. Candidates are the positions whose
+// character and the next two start a word, eight positions compared at
+// once (two letters alone would let through every "CO" of a column name).
+template <typename F>
+void TOcorrencias::Busca(std::wstring_view Texto, size_t De, size_t Ate, F Achou) {
+  const wchar_t* const texto = Texto.data();
+  const auto maiuscula = [](wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; };
+  const auto confere = [&](size_t Em) {
+    for (size_t k = 0; k < std::size(Palavras); ++k) {
+      const std::wstring_view palavra = Palavras[k];
+      if (Texto.size() - Em < palavra.size()) continue;
+      size_t i = 0;
+      while (i < palavra.size() && maiuscula(texto[Em + i]) == palavra[i]) ++i;
+      if (i == palavra.size()) return Achou(k, Em);
+    }
+  };
+  const __m128i semCaixa = _mm_set1_epi16(static_cast<short>(~0x20));  // the words are capitals
+  const auto igual = [](__m128i Oito, wchar_t c) {
+    return _mm_cmpeq_epi16(Oito, _mm_set1_epi16(static_cast<short>(c)));
+  };
+  Ate = std::min(Ate, Texto.size());
+  size_t i = De;
+  // The second and third characters are read one and two positions further on.
+  for (; i < Ate && i + 10 <= Texto.size(); i += 8) {
+    const auto carrega = [&](size_t Adiante) {
+      return _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(texto + i + Adiante)), semCaixa);
+    };
+    const __m128i primeiros = carrega(0), segundos = carrega(1), terceiros = carrega(2);
+    __m128i candidatos = _mm_setzero_si128();
+    for (std::wstring_view palavra : Palavras) {
+      const __m128i par = _mm_and_si128(igual(primeiros, palavra[0]), igual(segundos, palavra[1]));
+      candidatos = _mm_or_si128(candidatos, _mm_and_si128(par, igual(terceiros, palavra[2])));
+    }
+    // Two bits per position.
+    for (int bits = _mm_movemask_epi8(candidatos); bits; bits &= bits - 1, bits &= bits - 1) {
+      const size_t em = i + __builtin_ctz(bits) / 2;
+      if (em >= Ate) return;
+      confere(em);
     }
   }
-  feito.Copia(lido, Texto.size());
-  feito.Conclui();
-  return Texto;
+  for (; i < Ate; ++i) confere(i);
 }
 
+void TOcorrencias::Muda(std::wstring_view Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
+  const size_t inicio = Posicao >= MaiorPalavra - 1 ? Posicao - (MaiorPalavra - 1) : 0;
+  size_t onde[std::size(Palavras)];
+  for (size_t k = 0; k < std::size(Palavras); ++k) {
+    std::vector<size_t>& lista = FListas[k];
+    const auto tocadas = std::lower_bound(lista.begin(), lista.end(), inicio);
+    const auto seguintes = std::lower_bound(tocadas, lista.end(), Posicao + Removidos);
+    for (auto p = seguintes; p != lista.end(); ++p) *p = *p - Removidos + Inseridos;
+    onde[k] = lista.erase(tocadas, seguintes) - lista.begin();
+  }
+  Busca(Texto, inicio, Posicao + Inseridos,
+        [&](size_t Palavra, size_t Em) { FListas[Palavra].insert(FListas[Palavra].begin() + onde[Palavra]++, Em); });
+}
+
+void TOcorrencias::Restaura(const std::vector<TRestaurada>& Restauradas) {
+  for (size_t k = 0; k < std::size(Palavras); ++k) {
+    FNova.clear();
+    size_t r = 0, encurtado = 0;
+    // The masks restored before index Antes: their names join their lists.
+    const auto restaura = [&](size_t Antes) {
+      for (; r < Restauradas.size() && Restauradas[r].Posicao < Antes; ++r) {
+        const TRestaurada& restaurada = Restauradas[r];
+        if (restaurada.Agregacao == k) FNova.push_back(restaurada.Posicao - encurtado);
+        encurtado += Mascarado - Palavras[restaurada.Agregacao].size();
+      }
+    };
+    for (size_t p : FListas[k]) {
+      restaura(p);
+      if (r == Restauradas.size() || Restauradas[r].Posicao != p) FNova.push_back(p - encurtado);
+    }
+    restaura(npos);
+    FListas[k].swap(FNova);
+  }
+}
 
 // Whether the aggregate whose "(" is at index Abre reads the sub-select
 // whose SELECT is at index Select (npos when none follows): a SELECT before
@@ -89,17 +179,18 @@ size_t FimSubSelect(const String& S, size_t De, size_t Ate) {
 
 // Whether the select list (its text up to and including the blank before
 // FROM) aggregates: an aggregate's name or mask after a blank (one is put
-// in front) or a "(".
+// in front) or a "(". Only the places after those are looked at.
 bool Agrega(std::wstring_view Lista) {
   static const wchar_t* const Agregadas[] = {L"MAX",         L"MIN",         L"SUM",         L"AVG",
                                              L"COUNT",       L"SUBSTITUIMA", L"SUBSTITUIMI", L"SUBSTITUISU",
                                              L"SUBSTITUIAV", L"SUBSTITUICO"};
-  for (const wchar_t* nome : Agregadas) {
-    if (IgualSemCaixa(Lista, 0, nome)) return true;
-    for (size_t p = BuscaSemCaixa(Lista, nome, 1); p != npos; p = BuscaSemCaixa(Lista, nome, p + 1))
-      if (Lista[p - 1] == L' ' || Lista[p - 1] == L'(') return true;
+  for (size_t p = 0;;) {
+    for (const wchar_t* nome : Agregadas)
+      if (IgualSemCaixa(Lista, p, nome)) return true;
+    const size_t antes = ProximoDe(Lista, p, Lista.size(), L" (");
+    if (antes == Lista.size()) return false;
+    p = antes + 1;
   }
-  return false;
 }
 
 std::wstring_view UltimaPalavra(std::wstring_view S) {
@@ -109,36 +200,39 @@ std::wstring_view UltimaPalavra(std::wstring_view S) {
 
 // One call of the pass: the statement, the derived tables' counter and the
 // aliases of the sub-select being lifted. The statement is kept with the
-// occurrences of the aggregate names, SELECT and FROM, found in one walk
-// and kept up to date by every change: nothing before a change moves, so
-// each search looks only where the change could have made a difference.
+// occurrences of the aggregate names, SELECT, FROM and the masks, found in
+// one walk and kept up to date by every change (the restoring of the masks
+// included): nothing before a change moves, so each search looks only where
+// the change could have made a difference. Its buffers serve call after
+// call.
 class TElevacao {
 public:
-  explicit TElevacao(String Texto);
-  String Executa();
+  // The statement with its aggregates over sub-selects lifted.
+  String Converte(String Texto);
 
 private:
+  bool LeSubSelect(size_t Abre) const;
+  bool VarreSoMascarando();
   bool Varre();
   bool Eleva(size_t Agregacao);
-  void Edita(size_t Posicao, size_t Tamanho, const String& Novo);
+  void Edita(size_t Posicao, size_t Tamanho, std::wstring_view Novo);
   void AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inseridos);
-  void IniciaPosicoes(const String& Texto);
+  void RestauraMascaras();
   void AliasesProprios(const String& Sub);
   bool AliasProprio(std::wstring_view Palavra) const;
-  String AliasExternoDe(String Where) const;
+  std::wstring_view AliasExternoDe(String& Where) const;
   bool ReferenciaExterna(std::wstring_view Condicao) const;
-  String MoveCondicoes(String& Sub, const String& TextoWhere, bool ListaAgrega);
+  void MoveCondicoes(String& Sub, const String& TextoWhere, bool ListaAgrega);
   void PassoColuna(std::wstring_view Condicao, String& Sub, String& On, bool ListaAgrega) const;
   static void LimpaSub(String& Sub);
   bool ColocaJuncao(const String& Juncao, size_t Marcado);
   bool MarcadorAntes(size_t Posicao);
   size_t BuscaAlias(const String& Chave, size_t De);
 
-  // A change of the statement, kept while a lifting may still be undone.
+  // A change of the statement, kept while a lifting may still be undone:
+  // the text it removed is FRemovidos's from index Removido on.
   struct TEdicao {
-    size_t Posicao;
-    String Antes;
-    size_t Inseridos;
+    size_t Posicao, Removido, Removidos, Inseridos;
   };
 
   String FTexto, FWork;
@@ -150,36 +244,35 @@ private:
     String Chave;
     size_t De = npos, Em = npos;
   } FAlias;
-  std::vector<TEdicao>* FDiario = nullptr;
-  // The occurrences of the keywords in FWork.
-  TPosicoes FAgregacoes[std::size(Agregacoes)]{
-      TPosicoes(Agregacoes[0]), TPosicoes(Agregacoes[1]), TPosicoes(Agregacoes[2]), TPosicoes(Agregacoes[3]),
-      TPosicoes(Agregacoes[4])};
-  TPosicoes FSelects{L"SELECT"}, FFroms{L"FROM"};
+  std::vector<TEdicao> FDiario;
+  String FRemovidos;
+  bool FRegistra = false;  // the changes go to the journal
+  TOcorrencias FOcorrencias;  // of the words in FWork
+  std::vector<TOcorrencias::TRestaurada> FRestauradas;
+  std::vector<std::pair<size_t, size_t>> FMascaradas;  // index, aggregate
   const TPadrao FMarcador{Marcador};
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
+  std::vector<String> FAliasesAntes;  // as they were before the lifting
+  // The texts a lifting works on.
+  String FSub, FItem, FTextoWhere, FWhere, FOn, FCondicao, FFrom, FJuncao, FClausula, FNovo;
   String FAliasExterno, FT;
   String FQualificador;  // the outer alias and "."
   int FContador = 0;
   // Every lifting moves one sub-select, so there can be no more liftings
   // than SELECTs; these bounds keep an unexpected text from looping.
   int FLimiteElevacoes = 0;
-  size_t FLimiteTamanho;
+  size_t FLimiteTamanho = 0;
   bool FInterrompida = false;
 };
 
-TElevacao::TElevacao(String Texto)
-    : FTexto(std::move(Texto)), FLimiteTamanho(8 * FTexto.size() + 65536) {
-  IniciaPosicoes(FTexto);
-  FLimiteElevacoes = static_cast<int>(FSelects.Todas().size());
-}
-
-void TElevacao::IniciaPosicoes(const String& Texto) {
-  TPosicoes::Inicia(Texto, {&FAgregacoes[0], &FAgregacoes[1], &FAgregacoes[2], &FAgregacoes[3], &FAgregacoes[4],
-                            &FSelects, &FFroms});
-}
-
-String TElevacao::Executa() {
+String TElevacao::Converte(String Texto) {
+  FTexto = std::move(Texto);
+  FOcorrencias.Inicia(FTexto);
+  FContador = 0;
+  FLimiteElevacoes = static_cast<int>(FOcorrencias.Todas(PalavraSelect).size());
+  FLimiteTamanho = 8 * FTexto.size() + 65536;
+  FInterrompida = false;
+  FRegistra = false;
   bool elevou;
   do {
     FWork = std::move(FTexto);
@@ -188,19 +281,60 @@ String TElevacao::Executa() {
     FAliases.resize(15);
     for (String& alias : FAliases) alias.clear();
     FAliasExterno.clear();
-    elevou = Varre();
-    FTexto = RestauraMascaras(std::move(FWork));
-    if (elevou) IniciaPosicoes(FTexto);  // the restored names moved them
+    elevou = !VarreSoMascarando() && Varre();
+    RestauraMascaras();
+    FTexto = std::move(FWork);
   } while (elevou && !FInterrompida);
   return std::move(FTexto);
 }
 
-void TElevacao::Edita(size_t Posicao, size_t Tamanho, const String& Novo) {
-  if (FDiario) FDiario->push_back({Posicao, FWork.substr(Posicao, Tamanho), Novo.size()});
+// The masks back to the names, in the order MAX, MIN, SUM, AVG, COUNT. When
+// no two masks are near enough to share characters, no replacement can
+// touch another, and one walk over the masks' places gives the same text.
+void TElevacao::RestauraMascaras() {
+  static const size_t Ordem[] = {0, 3, 1, 2, 4};  // MAX, MIN, SUM, AVG, COUNT
+  const std::vector<size_t>& prefixos = FOcorrencias.Todas(PalavraPrefixo);
+  for (size_t i = 1; i < prefixos.size(); ++i) {
+    if (prefixos[i] - prefixos[i - 1] < Mascarado) {
+      for (size_t k : Ordem) FWork = SubstituiTodos(std::move(FWork), Mascaras[k], Agregacoes[k]);
+      FOcorrencias.Inicia(FWork);
+      return;
+    }
+  }
+  FRestauradas.clear();
+  bool isoladas = true;  // no mask touches a letter
+  for (size_t p : prefixos) {
+    for (size_t k : Ordem) {
+      if (!IgualSemCaixa(FWork, p, Mascaras[k])) continue;
+      FRestauradas.push_back({p, k});
+      isoladas = isoladas && (p == 0 || !Letra(FWork[p - 1])) &&
+                 (p + Mascarado == FWork.size() || !Letra(FWork[p + Mascarado]));
+      break;
+    }
+  }
+  if (FRestauradas.empty()) return;
+  TReescritaNoLugar feito(FWork);
+  size_t lido = 0;
+  for (const auto& [p, k] : FRestauradas) {
+    feito.Copia(lido, p);
+    feito.Acrescenta(Agregacoes[k]);
+    lido = p + Mascarado;
+  }
+  feito.Copia(lido, FWork.size());
+  feito.Conclui();
+  if (isoladas)
+    FOcorrencias.Restaura(FRestauradas);
+  else
+    FOcorrencias.Inicia(FWork);
+}
+
+void TElevacao::Edita(size_t Posicao, size_t Tamanho, std::wstring_view Novo) {
+  if (FRegistra) {
+    FDiario.push_back({Posicao, FRemovidos.size(), Tamanho, Novo.size()});
+    FRemovidos.append(FWork, Posicao, Tamanho);
+  }
   FWork.replace(Posicao, Tamanho, Novo);
-  for (TPosicoes& agregacao : FAgregacoes) agregacao.Muda(FWork, Posicao, Tamanho, Novo.size());
-  FSelects.Muda(FWork, Posicao, Tamanho, Novo.size());
-  FFroms.Muda(FWork, Posicao, Tamanho, Novo.size());
+  FOcorrencias.Muda(FWork, Posicao, Tamanho, Novo.size());
   AtualizaBuscas(Posicao, Tamanho, Novo.size());
 }
 
@@ -228,6 +362,36 @@ void TElevacao::AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inserido
   }
 }
 
+// Whether the aggregate whose "(" is at index Abre reads a sub-select.
+bool TElevacao::LeSubSelect(size_t Abre) const {
+  return SobreSubSelect(FWork, Abre, FOcorrencias.Proxima(PalavraSelect, Abre),
+                        FOcorrencias.Proxima(PalavraFrom, Abre));
+}
+
+// A sweep that lifts nothing, in a text without masks, restores each name
+// it masked in capitals and changes nothing else, as long as no mask
+// touches a letter: no word can then start or end across it, and the
+// aggregates of each name are masked in the order of the text, none
+// changing what is seen of another. Such a sweep is done here with the
+// names alone, in place; false (and the text untouched) when the sweep may
+// lift or a mask may touch other words.
+bool TElevacao::VarreSoMascarando() {
+  if (!FOcorrencias.Todas(PalavraPrefixo).empty()) return false;
+  FMascaradas.clear();
+  for (size_t k = 0; k < std::size(Agregacoes); ++k) {
+    const String& a = Agregacoes[k];
+    // Masked up to the first not followed by "(", which stays the first.
+    for (size_t p : FOcorrencias.Todas(k)) {
+      const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
+      if (abre == FWork.size() || FWork[abre] != L'(') break;
+      if ((p > 0 && Letra(FWork[p - 1])) || LeSubSelect(abre)) return false;
+      FMascaradas.emplace_back(p, k);
+    }
+  }
+  for (const auto& [p, k] : FMascaradas) std::copy(Agregacoes[k].begin(), Agregacoes[k].end(), FWork.begin() + p);
+  return true;
+}
+
 // One sweep: masks the aggregates over plain values and lifts those over
 // sub-selects, until no unmasked aggregate is left. True when it lifted.
 bool TElevacao::Varre() {
@@ -236,13 +400,13 @@ bool TElevacao::Varre() {
     bool algumaAberta = false;
     size_t agregacao = npos;
     for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-      const size_t p = FAgregacoes[k].Primeira();
+      const size_t p = FOcorrencias.Primeira(k);
       if (p == npos) continue;
       const String& a = Agregacoes[k];
       const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
       if (abre == FWork.size() || FWork[abre] != L'(') continue;
       algumaAberta = true;
-      if (SobreSubSelect(FWork, abre, FSelects.Proxima(abre), FFroms.Proxima(abre)))
+      if (LeSubSelect(abre))
         agregacao = k;
       else
         Edita(p, a.size(), Mascaras[k]);
@@ -263,19 +427,21 @@ bool TElevacao::Varre() {
 // joined). True when it was lifted.
 bool TElevacao::Eleva(size_t Agregacao) {
   const String& nome = Agregacoes[Agregacao];
-  std::vector<TEdicao> diario;
-  FDiario = &diario;
-  const std::vector<String> aliasesAntes = FAliases;
+  FDiario.clear();
+  FRemovidos.clear();
+  FRegistra = true;
+  FAliasesAntes = FAliases;
   FT = L"T" + IntToStr(++FContador);
   // The sub-select, without its closing parenthesis, leaves a marker where
   // its text first occurs.
-  const size_t apos = PulaBrancos(FWork, FAgregacoes[Agregacao].Primeira() + nome.size(), FWork.size());
+  const size_t apos = PulaBrancos(FWork, FOcorrencias.Primeira(Agregacao) + nome.size(), FWork.size());
   const size_t fimApos = RecuaBrancos(FWork, apos, FWork.size());
-  const size_t select = FSelects.Proxima(apos);
-  String sub = FWork.substr(select, FimSubSelect(FWork, select, fimApos) - select);
+  const size_t select = FOcorrencias.Proxima(PalavraSelect, apos);
+  String& sub = FSub;
+  sub.assign(FWork, select, FimSubSelect(FWork, select, fimApos) - select);
   // Any occurrence of the sub-select's text starts with a SELECT.
   size_t ondeSub = select;
-  for (size_t p : FSelects.Todas()) {
+  for (size_t p : FOcorrencias.Todas(PalavraSelect)) {
     if (p >= select || IgualSemCaixa(FWork, p, sub)) {
       ondeSub = std::min(p, select);
       break;
@@ -284,13 +450,13 @@ bool TElevacao::Eleva(size_t Agregacao) {
   // When the sub-select stands in its own place and no marker comes before
   // it, the marker would be found right there: the name's mask and the
   // derived table's value go in at once, in one change of the text.
-  const size_t primeira = FAgregacoes[Agregacao].Primeira();
+  const size_t primeira = FOcorrencias.Primeira(Agregacao);
   const bool direto = ondeSub == select && !MarcadorAntes(ondeSub);
   size_t marcado = npos;
   if (direto) {
     const String& mascara = Mascaras[Agregacao];
-    Edita(primeira, ondeSub + sub.size() - primeira,
-          mascara + FWork.substr(primeira + nome.size(), ondeSub - primeira - nome.size()) + FT + L".VALOR");
+    FNovo.assign(mascara).append(FWork, primeira + nome.size(), ondeSub - primeira - nome.size());
+    Edita(primeira, ondeSub + sub.size() - primeira, FNovo.append(FT).append(L".VALOR"));
     marcado = ondeSub + mascara.size() - nome.size();
   } else {
     Edita(ondeSub, sub.size(), Marcador);
@@ -301,33 +467,36 @@ bool TElevacao::Eleva(size_t Agregacao) {
   const size_t fimLista = BuscaSemCaixa(corpo, L" FROM");
   const std::wstring_view lista = corpo.substr(0, fimLista == npos ? 0 : fimLista + 1);
   const bool listaAgrega = Agrega(lista);
-  const String item(lista.find(L'(') != npos ? PrefixoEquilibrado(corpo) : lista);
-  sub = SubstituiPrimeiro(std::move(sub), item, item + L" VALOR ");
+  FItem.assign(lista.find(L'(') != npos ? PrefixoEquilibrado(corpo) : lista);
+  FNovo.assign(FItem).append(L" VALOR ");
+  sub = SubstituiPrimeiro(std::move(sub), FItem, FNovo);
 
   AliasesProprios(sub);
   const size_t where = BuscaSemCaixa(sub, L" WHERE ");
-  String textoWhere;
+  String& textoWhere = FTextoWhere;
   if (where != npos) {
     textoWhere.assign(Apara(std::wstring_view(sub).substr(where + 6))).append(L" ");
-    FAliasExterno = AliasExternoDe(SubstituiTodos(textoWhere, L" AND ", L" "));
+    FWhere.assign(textoWhere);
+    FWhere = SubstituiTodos(std::move(FWhere), L" AND ", L" ");
+    FAliasExterno.assign(AliasExternoDe(FWhere));
   } else {
+    textoWhere.clear();
     FAliasExterno.clear();
   }
-  FQualificador = FAliasExterno + L".";
-  const String on = MoveCondicoes(sub, textoWhere, listaAgrega);
+  FQualificador.assign(FAliasExterno).append(L".");
+  MoveCondicoes(sub, textoWhere, listaAgrega);
 
   LimpaSub(sub);
-  String juncao;
-  juncao.reserve(sub.size() + on.size() + 40);
-  juncao.append(L" left outer join (").append(sub).append(L") ").append(FT).append(L" on (").append(on).append(L")");
-  const bool elevou = ColocaJuncao(juncao, marcado);
-  FDiario = nullptr;
+  FJuncao.assign(L" left outer join (").append(sub).append(L") ").append(FT).append(L" on (").append(FOn).append(L")");
+  const bool elevou = ColocaJuncao(FJuncao, marcado);
+  FRegistra = false;
   if (!elevou) {
-    for (auto e = diario.rbegin(); e != diario.rend(); ++e) Edita(e->Posicao, e->Inseridos, e->Antes);
-    FAliases = aliasesAntes;
+    for (auto e = FDiario.rbegin(); e != FDiario.rend(); ++e)
+      Edita(e->Posicao, e->Inseridos, std::wstring_view(FRemovidos).substr(e->Removido, e->Removidos));
+    FAliases = FAliasesAntes;
     --FContador;
   }
-  if (!elevou || !direto) Edita(FAgregacoes[Agregacao].Primeira(), nome.size(), Mascaras[Agregacao]);
+  if (!elevou || !direto) Edita(FOcorrencias.Primeira(Agregacao), nome.size(), Mascaras[Agregacao]);
   return elevou;
 }
 
@@ -347,7 +516,8 @@ bool TElevacao::MarcadorAntes(size_t Posicao) {
 void TElevacao::AliasesProprios(const String& Sub) {
   const size_t fromSub = BuscaSemCaixa(Sub, L" FROM ");
   if (fromSub == npos) return;
-  String from = Sub.substr(fromSub + 6);
+  String& from = FFrom;
+  from.assign(Sub, fromSub + 6);
   const size_t where = BuscaSemCaixa(from, L" WHERE ");
   Recorta(from, 0, where == npos ? npos : where + 1);
   from += L' ';
@@ -397,8 +567,9 @@ bool TElevacao::AliasProprio(std::wstring_view Palavra) const {
 
 // The first alias of a qualified name in the conditions that is not one of
 // the sub-select's own. Each condition is its text through the first "="
-// and the word after it; a word ends at a blank, a "=" or a ".".
-String TElevacao::AliasExternoDe(String Where) const {
+// and the word after it; a word ends at a blank, a "=" or a "." (the alias
+// is seen in Where's text).
+std::wstring_view TElevacao::AliasExternoDe(String& Where) const {
   const auto aliasEstranho = [this](std::wstring_view Condicao) -> std::optional<std::wstring_view> {
     for (size_t i = 0, palavra = 0; i < Condicao.size(); ++i) {
       const wchar_t c = Condicao[i];
@@ -413,15 +584,15 @@ String TElevacao::AliasExternoDe(String Where) const {
     // The text through the "=" ends with the end of a word.
     const size_t igual = Where.find(L'=');
     if (const auto alias = aliasEstranho(std::wstring_view(Where).substr(0, igual == npos ? 0 : igual + 1)))
-      return String(*alias);
+      return *alias;
     Recorta(Where, igual == npos ? 0 : igual + 1);
     Where += L' ';
     const size_t branco = Where.find(L' ');
-    if (const auto alias = aliasEstranho(std::wstring_view(Where).substr(0, branco + 1))) return String(*alias);
+    if (const auto alias = aliasEstranho(std::wstring_view(Where).substr(0, branco + 1))) return *alias;
     Recorta(Where, branco + 1);
     Where += L' ';
   }
-  return String();
+  return {};
 }
 
 // Whether the condition names the outer alias after a blank or a "=".
@@ -432,9 +603,11 @@ bool TElevacao::ReferenciaExterna(std::wstring_view Condicao) const {
 }
 
 // Moves the conditions on the outer alias from the sub-select's WHERE to
-// the join's ON text, which it returns.
-String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, bool ListaAgrega) {
-  String where = TextoWhere, on, condicao;
+// the join's ON text (FOn).
+void TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, bool ListaAgrega) {
+  String &where = FWhere, &on = FOn, &condicao = FCondicao;
+  where = TextoWhere;
+  on.clear();
   while (!Apara(where).empty()) {
     const size_t e = BuscaSemCaixa(where, L"AND ");
     if (e == npos) {
@@ -464,7 +637,6 @@ String TElevacao::MoveCondicoes(String& Sub, const String& TextoWhere, bool List
       }
     }
   }
-  return on;
 }
 
 // The inner column of a moved condition joins the select list (and the
@@ -495,8 +667,9 @@ void TElevacao::PassoColuna(std::wstring_view Condicao, String& Sub, String& On,
   else
     juntaAoOn(Condicao.size(), Condicao.size(), {});
 
-  const size_t distinct = BuscaSemCaixa(Sub, L"DISTINCT");
-  if (distinct != npos && distinct < 11)
+  // A DISTINCT counts when it starts among the first eleven characters.
+  const size_t distinct = BuscaSemCaixa(Sub, L"DISTINCT", 0, 10 + 8);
+  if (distinct != npos)
     Troca(Sub, 0, distinct + 8, {L"select distinct ", interno, L","});
   else
     Troca(Sub, 0, std::min<size_t>(6, Sub.size()), {L"select ", interno, L", "});
@@ -534,7 +707,7 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
     marcador = FMarcador.Em(FWork, FSemMarcadorAte);
     if (marcador == npos) return false;
     FSemMarcadorAte = marcador;
-    Edita(marcador, Marcador.size(), FT + L".VALOR");
+    Edita(marcador, Marcador.size(), FNovo.assign(FT).append(L".VALOR"));
   }
   // The tail from the marker on holds the outer alias.
   // Looked for as written in an upper-cased text: an alias with lower-case
@@ -548,12 +721,12 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
     const size_t fim = RecuaBrancos(FWork, inicio, FWork.size());
     if (fim - inicio >= 2 && IgualSemCaixa(FWork, inicio, L"ON")) {
       const size_t fecha = FimEquilibrado(FWork, depois);
-      const String clausula = FWork.substr(depois, fecha == npos ? npos : fecha + 1 - depois);
+      const String& clausula = FClausula.assign(FWork, depois, fecha == npos ? npos : fecha + 1 - depois);
       const size_t onde = TPadrao(clausula).Em(FWork, marcador);
       if (FWork.compare(onde, clausula.size(), clausula) == 0)
         Edita(onde + clausula.size(), 0, Juncao);  // the same, moving less
       else
-        Edita(onde, clausula.size(), clausula + Juncao);
+        Edita(onde, clausula.size(), FNovo.assign(clausula).append(Juncao));
       return true;
     }
   }
@@ -561,15 +734,18 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   // feed counts as the blank it becomes later; an alias that closes a
   // parenthesis or the text is followed by the join all the same).
   // (The join goes in after the form's last character, or before it.)
-  const std::pair<String, bool> formas[] = {{L" ", true}, {L"\r", true}, {L"\n", true}, {L",", false}, {L")", false}};
+  static const std::pair<std::wstring_view, bool> formas[] = {
+      {L" ", true}, {L"\r", true}, {L"\n", true}, {L",", false}, {L")", false}};
   const String nome = L" " + FAliasExterno;
+  String encontrada;
   for (const auto& [forma, depois] : formas) {
-    const String encontrada = nome + forma;
+    encontrada.assign(nome).append(forma);
     const size_t onde =
         forma == L" " ? BuscaAlias(encontrada, marcador) : BuscaSemCaixa(FWork, encontrada, marcador);
     if (onde == npos) continue;
     if (FWork.compare(onde, encontrada.size(), encontrada) != 0)
-      Edita(onde, encontrada.size(), depois ? encontrada + Juncao : nome + Juncao + forma);
+      Edita(onde, encontrada.size(),
+            depois ? FNovo.assign(encontrada).append(Juncao) : FNovo.assign(nome).append(Juncao).append(forma));
     else
       Edita(onde + nome.size() + (depois ? forma.size() : 0), 0, Juncao);  // the same, moving less
     return true;
@@ -594,4 +770,7 @@ size_t TElevacao::BuscaAlias(const String& Chave, size_t De) {
 
 }  // namespace
 
-String ConverteAgregacaoSubSelect(String ASQL) { return TElevacao(std::move(ASQL)).Executa(); }
+String ConverteAgregacaoSubSelect(String ASQL) {
+  thread_local TElevacao elevacao;
+  return elevacao.Converte(std::move(ASQL));
+}

@@ -76,6 +76,17 @@ TEST(PrecoItem, RewritesPriceColumnsOfTheStockItem) {
       {L"line breaks become blanks",
        L"select I.ITEM,\r\nI.PRECO_A_VISTA\n\rfrom PEC_ITEM_ESTOQUE I",
        L"select I.ITEM, " + ExpressaoPreco(vista, L"I", 1) + L" from PEC_ITEM_ESTOQUE I"},
+      {L"a blank that ends one bare column starts a bare column before a comma",
+       L"select X, PRECO_GARANTIA PRECO_GARANTIA, I.ITEM from PEC_ITEM_ESTOQUE I",
+       L"select X," + SemNome(garantia, L"") + ExpressaoPreco(garantia, L"", 1) + L", I.ITEM from PEC_ITEM_ESTOQUE I"},
+      {L"an alias cut from the end of another price column's name",
+       L"select X.PRECO_A_VISTA.PRECO_GARANTIA, I.PRECO_A_VISTA from PEC_ITEM_ESTOQUE I",
+       L"select X.PRECO_A_V" + ExpressaoPreco(garantia, L"ISTA", 1) + L", " + ExpressaoPreco(vista, L"I", 1) +
+           L" from PEC_ITEM_ESTOQUE I"},
+      {L"marks resolved one at a time when the name stands elsewhere before XXX",
+       L"select xpreco_publico_atualxxx, I.PRECO_PUBLICO_ATUAL, I.PRECO_GARANTIA, I.ITEM from PEC_ITEM_ESTOQUE I",
+       L"select xPRECO_PUBLICO_ATUAL, " + ExpressaoPreco(publico, L"I", 1) + L", " + ExpressaoPreco(garantia, L"I", 1) +
+           L", I.ITEM from PEC_ITEM_ESTOQUE I"},
       {L"the last GROUP BY part stays",
        L"select I.ITEM, SUM(I.PRECO_A_VISTA) from PEC_ITEM_ESTOQUE I group by I.ITEM, I.PRECO_A_VISTA",
        L"select I.ITEM, SUM(" + SemNome(vista, L"I") +
@@ -92,6 +103,7 @@ TEST(PrecoItem, TextsThatAreLeftAlone) {
       L"select I.PRECO_A_VISTA from PEC_ITEM_ESTOQUE I join PEC_TABELA_PRECO_ITEM PTP on (PTP.ITEM = I.ITEM)",
       L"select I.PRECO_A_VISTA from PEC_ITEM_ESTOQUE I join PEC_TABELA_PRECO_ITEM ZZY on (ZZY.ITEM = I.ITEM)",
       L"select X.A from CAPA X group by X.A",
+      L"select I.PRECO_A_VISTA from CAPA I group by I.A, (select X.B from PEC_ITEM_ESTOQUE X)",
       L"",
   };
   for (const String& texto : casos) EXPECT_EQ(AjustaPrecoItem(texto, 1, false), texto) << texto;

@@ -133,3 +133,18 @@ TEST(AgregacaoSubSelect, MaskWordsOfTheTextComeBackNameByName) {
   };
   for (const TCaso& caso : casos) EXPECT_EQ(ConverteAgregacaoSubSelect(caso.Texto), caso.Esperado) << caso.Nome;
 }
+
+// Every aggregate name the sweeps look at comes back in capitals; a name
+// that ends another one hides that one once it is masked, so the other
+// name's next occurrence is looked at.
+TEST(AgregacaoSubSelect, NamesLookedAtComeBackInCapitals) {
+  const TCaso casos[] = {
+      {L"lower case", L"select max(X.A), count (*) from T", L"select MAX(X.A), COUNT (*) from T"},
+      {L"a name that ends another", L"SELECT SUMAX(X.A), sum(X.B) FROM T", L"SELECT SUMAX(X.A), SUM(X.B) FROM T"},
+      {L"after a lifting",
+       L"SELECT MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.E = X.E)), SUMIN(X.A), sum(X.B) FROM CAPA X",
+       L"SELECT MAX((T1.VALOR)), SUMIN(X.A), SUM(X.B) FROM CAPA X left outer join (select I.E,  SUM(I.V) VALOR  "
+       L"FROM ITENS I  Group by I.E) T1 on ( T1.E = X.E)"},
+  };
+  for (const TCaso& caso : casos) EXPECT_EQ(ConverteAgregacaoSubSelect(caso.Texto), caso.Esperado) << caso.Nome;
+}
