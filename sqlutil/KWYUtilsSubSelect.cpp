@@ -276,6 +276,7 @@ String TElevacao::Converte(String Texto) {
   FLimiteTamanho = 8 * FTexto.size() + 65536;
   FInterrompida = false;
   FRegistra = false;
+  FMascarasPendentes.clear();
   bool elevou;
   do {
     FWork = std::move(FTexto);
