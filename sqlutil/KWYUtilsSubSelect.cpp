@@ -41,6 +41,7 @@ public:
     Busca(Texto, 0, Texto.size(), [this](size_t Palavra, size_t Em) { FListas[Palavra].push_back(Em); });
   }
   const std::vector<size_t>& Todas(size_t Palavra) const { return FListas[Palavra]; }
+  void RetiraPrimeira(size_t Palavra) { FListas[Palavra].erase(FListas[Palavra].begin()); }
   size_t Primeira(size_t Palavra) const { return FListas[Palavra].empty() ? npos : FListas[Palavra].front(); }
   // The first at index De or later; npos when none.
   size_t Proxima(size_t Palavra, size_t De) const {
@@ -212,7 +213,8 @@ public:
 
 private:
   bool LeSubSelect(size_t Abre) const;
-  bool VarreSoMascarando();
+  void Mascara(size_t Posicao, size_t Agregacao);
+  void AplicaMascaras();
   bool Varre();
   bool Eleva(size_t Agregacao);
   void Edita(size_t Posicao, size_t Tamanho, std::wstring_view Novo);
@@ -249,7 +251,8 @@ private:
   bool FRegistra = false;  // the changes go to the journal
   TOcorrencias FOcorrencias;  // of the words in FWork
   std::vector<TOcorrencias::TRestaurada> FRestauradas;
-  std::vector<std::pair<size_t, size_t>> FMascaradas;  // index, aggregate
+  // The masks noted but not yet put in the text (index, aggregate).
+  std::vector<std::pair<size_t, size_t>> FMascarasPendentes;
   const TPadrao FMarcador{Marcador};
   std::vector<String> FAliases;  // 15 entries, more when a FROM list has more items
   std::vector<String> FAliasesAntes;  // as they were before the lifting
@@ -273,6 +276,7 @@ String TElevacao::Converte(String Texto) {
   FLimiteTamanho = 8 * FTexto.size() + 65536;
   FInterrompida = false;
   FRegistra = false;
+  FMascarasPendentes.clear();
   bool elevou;
   do {
     FWork = std::move(FTexto);
@@ -281,7 +285,7 @@ String TElevacao::Converte(String Texto) {
     FAliases.resize(15);
     for (String& alias : FAliases) alias.clear();
     FAliasExterno.clear();
-    elevou = !VarreSoMascarando() && Varre();
+    elevou = Varre();
     RestauraMascaras();
     FTexto = std::move(FWork);
   } while (elevou && !FInterrompida);
@@ -368,30 +372,6 @@ bool TElevacao::LeSubSelect(size_t Abre) const {
                         FOcorrencias.Proxima(PalavraFrom, Abre));
 }
 
-// A sweep that lifts nothing, in a text without masks, restores each name
-// it masked in capitals and changes nothing else, as long as no mask
-// touches a letter: no word can then start or end across it, and the
-// aggregates of each name are masked in the order of the text, none
-// changing what is seen of another. Such a sweep is done here with the
-// names alone, in place; false (and the text untouched) when the sweep may
-// lift or a mask may touch other words.
-bool TElevacao::VarreSoMascarando() {
-  if (!FOcorrencias.Todas(PalavraPrefixo).empty()) return false;
-  FMascaradas.clear();
-  for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-    const String& a = Agregacoes[k];
-    // Masked up to the first not followed by "(", which stays the first.
-    for (size_t p : FOcorrencias.Todas(k)) {
-      const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
-      if (abre == FWork.size() || FWork[abre] != L'(') break;
-      if ((p > 0 && Letra(FWork[p - 1])) || LeSubSelect(abre)) return false;
-      FMascaradas.emplace_back(p, k);
-    }
-  }
-  for (const auto& [p, k] : FMascaradas) std::copy(Agregacoes[k].begin(), Agregacoes[k].end(), FWork.begin() + p);
-  return true;
-}
-
 // One sweep: masks the aggregates over plain values and lifts those over
 // sub-selects, until no unmasked aggregate is left. True when it lifted.
 bool TElevacao::Varre() {
@@ -409,16 +389,48 @@ bool TElevacao::Varre() {
       if (LeSubSelect(abre))
         agregacao = k;
       else
-        Edita(p, a.size(), Mascaras[k]);
+        Mascara(p, k);
     }
-    if (!algumaAberta) return elevou;
+    if (!algumaAberta) break;
     if (agregacao == npos) continue;
+    AplicaMascaras();  // the lifting reads the text
     if (FContador >= FLimiteElevacoes || FWork.size() >= FLimiteTamanho) {
       FInterrompida = true;
-      return elevou;
+      break;
     }
     elevou = Eleva(agregacao) || elevou;
   }
+  // The masks never put in: the restoring would bring back their names in
+  // capitals.
+  for (const auto& [p, k] : FMascarasPendentes)
+    std::copy(Agregacoes[k].begin(), Agregacoes[k].end(), FWork.begin() + p);
+  FMascarasPendentes.clear();
+  return elevou;
+}
+
+// Masks the first occurrence of aggregate number Agregacao, at Posicao. A
+// mask that touches no letter (a "(" or a blank comes after the name) can
+// neither make nor break another word, nor change what the scan sees of
+// the text: it is only noted, its name leaving the list, until a lifting
+// is to read the text. No other change of the text is made while masks
+// are noted.
+void TElevacao::Mascara(size_t Posicao, size_t Agregacao) {
+  if (Posicao > 0 && Letra(FWork[Posicao - 1])) {
+    AplicaMascaras();  // which may move the name
+    Edita(FOcorrencias.Primeira(Agregacao), Agregacoes[Agregacao].size(), Mascaras[Agregacao]);
+  } else {
+    FOcorrencias.RetiraPrimeira(Agregacao);
+    FMascarasPendentes.emplace_back(Posicao, Agregacao);
+  }
+}
+
+// Puts the noted masks in, from the last one back, so that each finds the
+// others where they were noted.
+void TElevacao::AplicaMascaras() {
+  std::sort(FMascarasPendentes.begin(), FMascarasPendentes.end());
+  for (auto m = FMascarasPendentes.rbegin(); m != FMascarasPendentes.rend(); ++m)
+    Edita(m->first, Agregacoes[m->second].size(), Mascaras[m->second]);
+  FMascarasPendentes.clear();
 }
 
 // Lifts the sub-select of the first occurrence of aggregate number
