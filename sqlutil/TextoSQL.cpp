@@ -322,41 +322,6 @@ size_t TPadrao::PorAncora(std::wstring_view S, size_t De, size_t Ate) const {
   return String::npos;
 }
 
-void TPosicoes::Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas) {
-  // Only the keywords' first two letters (either case) are worth a look,
-  // each pair once.
-  wchar_t primeiras[32];
-  size_t n = 0;
-  for (TPosicoes* lista : Listas) {
-    lista->FPosicoes.clear();
-    const wchar_t par[] = {Maiuscula(lista->FPalavra.Texto()[0]), Maiuscula(lista->FPalavra.Texto()[1])};
-    bool repetido = false;
-    for (size_t k = 0; k < n && !repetido; k += 2) repetido = primeiras[k] == par[0] && primeiras[k + 1] == par[1];
-    if (repetido) continue;
-    if (n + 2 > std::size(primeiras)) throw Exception(L"Too many keywords for one walk");
-    primeiras[n++] = par[0];
-    primeiras[n++] = par[1];
-  }
-  CadaPar(Texto, 0, Texto.size(), std::wstring_view(primeiras, n), [&](size_t i) {
-    for (TPosicoes* lista : Listas)
-      if (IgualSemCaixa(Texto, i, lista->FPalavra.Texto())) lista->FPosicoes.push_back(i);
-    return false;
-  });
-}
-
-void TPosicoes::Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
-  const size_t borda = FPalavra.size() - 1;
-  const size_t inicio = Posicao >= borda ? Posicao - borda : 0;
-  const auto tocadas = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), inicio);
-  const auto seguintes = std::lower_bound(tocadas, FPosicoes.end(), Posicao + Removidos);
-  for (auto p = seguintes; p != FPosicoes.end(); ++p) *p = *p - Removidos + Inseridos;
-  const size_t onde = FPosicoes.erase(tocadas, seguintes) - FPosicoes.begin();
-  FNovas.clear();
-  const size_t ate = Posicao + Inseridos + borda;
-  for (size_t p = FPalavra.Em(Texto, inicio, ate); p != npos; p = FPalavra.Em(Texto, p + 1, ate)) FNovas.push_back(p);
-  FPosicoes.insert(FPosicoes.begin() + onde, FNovas.begin(), FNovas.end());
-}
-
 void TReescritaNoLugar::Esvazia() {
   const size_t cabe = std::min(FFila.size(), FLido - FEscrito);
   std::copy(FFila.begin(), FFila.begin() + cabe, FTexto.begin() + FEscrito);

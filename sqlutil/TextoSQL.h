@@ -1,13 +1,10 @@
 #pragma once
 // Text helpers of the SQL dialect translator: searches and replacements
-// that ignore case, balanced parentheses, blank skipping, the positions of
-// keywords found in one walk and rewriting in a text's own buffer.
-#include <algorithm>
+// that ignore case, balanced parentheses, blank skipping and rewriting in a
+// text's own buffer.
 #include <cstddef>
-#include <cstdint>
 #include <initializer_list>
 #include <string_view>
-#include <vector>
 
 #include "vcl/rtl/SysUtils.h"
 
@@ -95,35 +92,6 @@ private:
   TPadrao FPadrao;
   size_t FPosicao = 0;
   bool FBuscado = false;
-};
-
-// The positions of every occurrence of a keyword in a text, kept up to date
-// through its changes, so that the passes find them without searching the
-// text again. A change (Muda) expects a keyword that cannot overlap itself.
-class TPosicoes {
-public:
-  explicit TPosicoes(std::wstring_view APalavra) : FPalavra(APalavra) {}
-  // The occurrences of the keywords of Listas in Texto, found in one walk.
-  static void Inicia(const String& Texto, std::initializer_list<TPosicoes*> Listas);
-  const std::vector<size_t>& Todas() const { return FPosicoes; }
-  size_t Primeira() const { return FPosicoes.empty() ? String::npos : FPosicoes.front(); }
-  // The first at index De or later; npos when none.
-  size_t Proxima(size_t De) const {
-    const auto p = std::lower_bound(FPosicoes.begin(), FPosicoes.end(), De);
-    return p == FPosicoes.end() ? String::npos : *p;
-  }
-  // The first at index De or later that ends by index Ate; npos when none.
-  size_t Proxima(size_t De, size_t Ate) const {
-    const size_t p = Proxima(De);
-    return p != String::npos && p + FPalavra.size() <= Ate ? p : String::npos;
-  }
-  // After Removidos characters at Posicao became Inseridos others (Texto is
-  // the changed text).
-  void Muda(const String& Texto, size_t Posicao, size_t Removidos, size_t Inseridos);
-
-private:
-  TPadrao FPalavra;
-  std::vector<size_t> FPosicoes, FNovas;
 };
 
 // Rewrites a text in its own buffer from front to back: what is written
