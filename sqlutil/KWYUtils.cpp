@@ -284,14 +284,17 @@ void TSegmento::AcrescentaPecas(String& Saida) {
     Saida.append(FTexto, pendente, inicio - pendente);
     pendente = inicio;
   };
+  // The first word from inicio on: each blank of a run is a piece, and the
+  // pieces of a run share it.
+  size_t palavra = PulaBrancos(FTexto, 0, FTexto.size());
   for (size_t branco; (branco = FTexto.find(L' ', inicio)) != npos;) {
     size_t fimPeca = branco;
     if (GuardaSeAplica(inicio, branco)) {
       if (FBrancoEquilibrado == npos || FBrancoEquilibrado <= inicio) break;
       fimPeca = FBrancoEquilibrado;
     }
-    const size_t palavra = FTexto[inicio] > L' ' ? inicio : PulaBrancos(FTexto, inicio, FTexto.size());
-    if ((FTexto[palavra] & ~0x20) == L'C' && IgualSemCaixa(FTexto, palavra, Coalesce)) {
+    if (palavra < inicio) palavra = PulaBrancos(FTexto, inicio, FTexto.size());
+    if (palavra < FTexto.size() && (FTexto[palavra] & ~0x20) == L'C' && IgualSemCaixa(FTexto, palavra, Coalesce)) {
       const size_t fecha = FimEquilibrado(FTexto, palavra);
       if (fecha != npos) {
         descarrega();
