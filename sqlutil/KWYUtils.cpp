@@ -388,7 +388,8 @@ String AjustaConcatenacao(String Texto) {
     barras = Acha(Texto, L"||", resto);
   } while (barras != npos);
   const std::wstring_view depois = AcrescentaUltimoOperando(saida, std::wstring_view(Texto).substr(resto, fim - resto));
-  return saida.append(depois);
+  saida.append(depois);
+  return saida;
 }
 
 // ---------------------------------------------------------------- names
@@ -462,7 +463,8 @@ String SubstituiNomes(String Texto) {
     }
   }
   if (feito == 0) return Texto;
-  return r.append(Texto, feito, npos);
+  r.append(Texto, feito, npos);
+  return r;
 }
 
 }  // namespace
