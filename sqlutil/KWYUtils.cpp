@@ -110,16 +110,15 @@ size_t TChavesOn::Proxima(TAchada& Achada, size_t De, size_t Ate) const {
 // holds another, so the first that starts ends first too.
 void TChavesOn::Busca(TAchada& Achada, size_t De) const {
   static const std::wstring_view Cortes[] = {L"LEFT", L"RIGHT", L"INNER", L"FULL", L"WHERE"};
-  const std::wstring_view pares = Achada.Tipo == TTipo::On ? L" O" : L"LERIINFUWH";
+  const bool on = Achada.Tipo == TTipo::On;
+  const std::wstring_view pares = on ? L" O" : L"LERIINFUWH";
   for (size_t i = ProximoPar(FTexto, De, FTexto.size(), pares); i < FTexto.size();
        i = ProximoPar(FTexto, i + 1, FTexto.size(), pares)) {
-    if (Achada.Tipo == TTipo::On) {
+    if (on) {
+      if (!IgualSemCaixa(FTexto, i, L" ON ")) continue;
+      Achada.Posicao = i;
       Achada.Tamanho = 4;
-      if (IgualSemCaixa(FTexto, i, L" ON ")) {
-        Achada.Posicao = i;
-        return;
-      }
-      continue;
+      return;
     }
     for (std::wstring_view palavra : Cortes) {
       if (!IgualSemCaixa(FTexto, i, palavra)) continue;
