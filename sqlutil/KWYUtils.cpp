@@ -292,7 +292,7 @@ void TSegmento::AcrescentaPecas(String& Saida) {
       if (FBrancoEquilibrado == npos || FBrancoEquilibrado <= inicio) break;
       fimPeca = FBrancoEquilibrado;
     }
-    if (palavra < inicio) palavra = PulaBrancos(FTexto, inicio, FTexto.size());
+    if (palavra < inicio) palavra = FTexto[inicio] > L' ' ? inicio : PulaBrancos(FTexto, inicio, FTexto.size());
     if (palavra < FTexto.size() && (FTexto[palavra] & ~0x20) == L'C' && IgualSemCaixa(FTexto, palavra, Coalesce)) {
       const size_t fecha = FimEquilibrado(FTexto, palavra);
       if (fecha != npos) {
