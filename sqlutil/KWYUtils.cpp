@@ -110,16 +110,15 @@ size_t TChavesOn::Proxima(TAchada& Achada, size_t De, size_t Ate) const {
 // holds another, so the first that starts ends first too.
 void TChavesOn::Busca(TAchada& Achada, size_t De) const {
   static const std::wstring_view Cortes[] = {L"LEFT", L"RIGHT", L"INNER", L"FULL", L"WHERE"};
-  const std::wstring_view pares = Achada.Tipo == TTipo::On ? L" O" : L"LERIINFUWH";
+  const bool on = Achada.Tipo == TTipo::On;
+  const std::wstring_view pares = on ? L" O" : L"LERIINFUWH";
   for (size_t i = ProximoPar(FTexto, De, FTexto.size(), pares); i < FTexto.size();
        i = ProximoPar(FTexto, i + 1, FTexto.size(), pares)) {
-    if (Achada.Tipo == TTipo::On) {
+    if (on) {
+      if (!IgualSemCaixa(FTexto, i, L" ON ")) continue;
+      Achada.Posicao = i;
       Achada.Tamanho = 4;
-      if (IgualSemCaixa(FTexto, i, L" ON ")) {
-        Achada.Posicao = i;
-        return;
-      }
-      continue;
+      return;
     }
     for (std::wstring_view palavra : Cortes) {
       if (!IgualSemCaixa(FTexto, i, palavra)) continue;
@@ -284,14 +283,17 @@ void TSegmento::AcrescentaPecas(String& Saida) {
     Saida.append(FTexto, pendente, inicio - pendente);
     pendente = inicio;
   };
+  // The first word from inicio on: each blank of a run is a piece, and the
+  // pieces of a run share it.
+  size_t palavra = PulaBrancos(FTexto, 0, FTexto.size());
   for (size_t branco; (branco = FTexto.find(L' ', inicio)) != npos;) {
     size_t fimPeca = branco;
     if (GuardaSeAplica(inicio, branco)) {
       if (FBrancoEquilibrado == npos || FBrancoEquilibrado <= inicio) break;
       fimPeca = FBrancoEquilibrado;
     }
-    const size_t palavra = FTexto[inicio] > L' ' ? inicio : PulaBrancos(FTexto, inicio, FTexto.size());
-    if ((FTexto[palavra] & ~0x20) == L'C' && IgualSemCaixa(FTexto, palavra, Coalesce)) {
+    if (palavra < inicio) palavra = FTexto[inicio] > L' ' ? inicio : PulaBrancos(FTexto, inicio, FTexto.size());
+    if (palavra < FTexto.size() && (FTexto[palavra] & ~0x20) == L'C' && IgualSemCaixa(FTexto, palavra, Coalesce)) {
       const size_t fecha = FimEquilibrado(FTexto, palavra);
       if (fecha != npos) {
         descarrega();
@@ -385,7 +387,8 @@ String AjustaConcatenacao(String Texto) {
     barras = Acha(Texto, L"||", resto);
   } while (barras != npos);
   const std::wstring_view depois = AcrescentaUltimoOperando(saida, std::wstring_view(Texto).substr(resto, fim - resto));
-  return saida.append(depois);
+  saida.append(depois);
+  return saida;
 }
 
 // ---------------------------------------------------------------- names
@@ -459,7 +462,8 @@ String SubstituiNomes(String Texto) {
     }
   }
   if (feito == 0) return Texto;
-  return r.append(Texto, feito, npos);
+  r.append(Texto, feito, npos);
+  return r;
 }
 
 }  // namespace

@@ -56,6 +56,11 @@ TEST(ConverteSQL, OnConditionsGetParentheses) {
       {L"lower case, inner join and blanks kept inside",
        L"select * from a inner join b on a.x  =  b.x inner join c on c.y = a.y",
        L"select * from a inner join b on (a.x  =  b.x) inner join c on c.y = a.y"},
+      {L"a keyword without a blank after it is no join", L"SELECT A FROM T JOIN U ON U.X = T.X WHERE\nT.Y = 1",
+       L"SELECT A FROM T JOIN U ON U.X = T.X WHERE T.Y = 1"},
+      {L"but it cuts when a join follows",
+       L"SELECT A FROM T JOIN U ON U.X = T.X LEFT\nJOIN V ON V.Y = T.Y WHERE T.Z = 1",
+       L"SELECT A FROM T JOIN U ON (U.X = T.X) LEFT JOIN V ON (V.Y = T.Y) WHERE T.Z = 1"},
   };
   ConfereCasos(casos);
 }
@@ -89,6 +94,14 @@ TEST(ConverteSQL, ConcatenationCastsEveryOperand) {
        L"SELECT cast(A.X as varchar(1000))+ cast(B.Y  as varchar(1000)) + cast(1 as "
        L"varchar(1000))+cast(C.Z as varchar(1000))FROM T"},
       {L"without ||, unchanged", L"SELECT A.X, 'a | b' FROM T", L"SELECT A.X, 'a | b' FROM T"},
+      {L"three bars", L"SELECT A FROM T WHERE B = 'x'|||C",
+       L"SELECT A FROM T WHERE B = cast('x' as varchar(1000))+cast(|C as varchar(1000))"},
+      {L"a run of blanks between pieces", L"SELECT A || B   C || D FROM T",
+       L"SELECT cast(A as varchar(1000))+ cast(B  as varchar(1000))   cast(C as varchar(1000))+cast(D as "
+       L"varchar(1000))FROM T"},
+      {L"blanks before COALESCE", L"SELECT A ||  B  COALESCE(C, '') X || D FROM T",
+       L"SELECT cast(A as varchar(1000))+ cast(B  as varchar(1000)) COALESCE(C, '')cast(X as "
+       L"varchar(1000))+cast(D as varchar(1000))FROM T"},
   };
   ConfereCasos(casos);
 }
@@ -105,6 +118,13 @@ TEST(ConverteSQL, TypeAndFunctionNames) {
        L"SELECT SUBSTRING( A,1,2), SUBSTRING  (B,1,2) FROM T"},
       {L"substr after a parenthesis keeps it", L"SELECT (SUBSTR(A,1,2)) FROM T",
        L"SELECT (SUBSTRING(A,1,2)) FROM T"},
+      {L"a name right inside another is replaced in turn, after it",
+       L"SELECT SUBSTR(SUBSTR(A,1,2),1,1), CAST(B AS DATE) FROM T WHERE current_date > CAST(C AS NUMBER)",
+       L"SELECT SUBSTRING( SUBSTR(A,1,2),1,1), CAST(B AS DATETIME) FROM T WHERE CURRENT_TIMESTAMP > CAST(C AS "
+       L"NUMERIC)"},
+      {L"substr after bars and after a plus", L"SELECT A FROM T WHERE B = C||SUBSTR (D,1,2)||+SUBSTR(E,1,2)",
+       L"SELECT A FROM T WHERE B = cast(C as varchar(1000))+ cast(SUBSTRING  as varchar(1000)) (cast(D,1,2) as "
+       L"varchar(1000))+cast(+SUBSTRING(E,1,2 as varchar(1000)))"},
       {L"a line feed becomes a blank", L"SELECT X\nFROM T\nWHERE Y = 1", L"SELECT X FROM T WHERE Y = 1"},
       {L"trimmed", L"  SELECT X FROM T \n", L"SELECT X FROM T"},
       {L"a line break's carriage return is trimmed too", L"SELECT X FROM T\r\n\t", L"SELECT X FROM T"},
