@@ -197,7 +197,7 @@ public:
     EncurtaBrancos();
     ProtegeNomesDeResultado();
     for (size_t coluna = 0; coluna < std::size(ColunasPreco); ++coluna) {
-      ReescreveQualificadas(coluna);
+      if (ReescreveQualificadas(coluna)) continue;
       ReescreveSemAlias(coluna);
       ResolveMarcas(coluna);
     }
@@ -208,7 +208,7 @@ public:
 private:
   void EncurtaBrancos();
   void ProtegeNomesDeResultado();
-  void ReescreveQualificadas(size_t Coluna);
+  bool ReescreveQualificadas(size_t Coluna);
   void ReescreveSemAlias(size_t Coluna);
   void ResolveMarcas(size_t Coluna);
   void LiberaNomesDeResultado();
@@ -223,9 +223,11 @@ private:
     FNovos.push_back({FNovo.size(), Coluna});
     FNovo.append(ColunasPreco[Coluna]);
   }
-  void EscreveExpressao() {
-    for (size_t nome : FExpressao.Nomes) FNovos.push_back({FNovo.size() + nome, FExpressao.Coluna});
-    FNovo.append(FExpressao.Texto);
+  // The lookup, with its result name or without it.
+  void EscreveExpressao(bool ComNome = true) {
+    const size_t nomes = ComNome ? std::size(FExpressao.Nomes) : std::size(FExpressao.Nomes) - 1;
+    for (size_t k = 0; k < nomes; ++k) FNovos.push_back({FNovo.size() + FExpressao.Nomes[k], FExpressao.Coluna});
+    FNovo.append(FExpressao.Texto, 0, ComNome ? npos : FExpressao.Nomes[nomes]);
   }
   void Conclui();
   void MontaExpressao(size_t Coluna, std::wstring_view Alias) {
@@ -314,8 +316,9 @@ void TReescritaPrecos::ProtegeNomesDeResultado() {
 
 // A column read through an alias: when the text holds ".COLUMN" as written
 // (for the guarantee price, followed by ","), every reference through the
-// alias of the first one in any case becomes the lookup, marked.
-void TReescritaPrecos::ReescreveQualificadas(size_t Coluna) {
+// alias of the first one in any case becomes the lookup, marked. True when
+// the column is done: its marks resolved here, no bare reference to it.
+bool TReescritaPrecos::ReescreveQualificadas(size_t Coluna) {
   const std::wstring_view coluna = ColunasPreco[Coluna];
   const bool garantia = Coluna == Garantia;
   const TNome* primeira = nullptr;
@@ -326,21 +329,49 @@ void TReescritaPrecos::ReescreveQualificadas(size_t Coluna) {
     escrita = Exato(nome.Posicao, coluna) && (!garantia || Em(nome.Fim()) == L',');
     if (escrita) break;
   }
-  if (!escrita) return;
+  if (!escrita) return false;
   const std::wstring_view alias = AliasAntes(FTexto, primeira->Posicao - 1);
   MontaExpressao(Coluna, alias);
-  for (const TNome& nome : FNomes) {
-    if (nome.Coluna != Coluna || nome.Posicao < alias.size() + 1) continue;
-    const size_t inicio = nome.Posicao - alias.size() - 1;
+  // Where the reference of Nome through the alias begins, when it is
+  // rewritten and the last one rewritten ends by Lido; npos otherwise.
+  const auto referencia = [&](const TNome& Nome, size_t Lido) {
+    if (Nome.Coluna != Coluna || Nome.Posicao < alias.size() + 1) return npos;
+    const size_t inicio = Nome.Posicao - alias.size() - 1;
     // For the guarantee price, followed by a blank or "," (which stays).
-    if (inicio < FLido || FTexto[nome.Posicao - 1] != L'.' || !IgualSemCaixa(FTexto, inicio, alias) ||
-        (garantia && Em(nome.Fim()) != L' ' && Em(nome.Fim()) != L','))
-      continue;
+    if (inicio < Lido || FTexto[Nome.Posicao - 1] != L'.' || !IgualSemCaixa(FTexto, inicio, alias) ||
+        (garantia && Em(Nome.Fim()) != L' ' && Em(Nome.Fim()) != L','))
+      return npos;
+    return inicio;
+  };
+  // The marks are resolved here, saving the text two walks, when this
+  // step's are the column's only ones, there is no bare reference (no name
+  // of the column after a blank), and what decides each mark (its column's
+  // name or the blanks, and "," or FROM, after it) lies before the next
+  // reference: it reads then as it will after this step.
+  bool resolve = true;
+  size_t lido = 0, decide = 0;  // after the last reference and what decides its mark
+  for (const TNome& nome : FNomes) {
+    if (nome.Coluna != Coluna) continue;
+    resolve = resolve && Em(nome.Posicao - 1) != L' ' && !IgualSemCaixa(FTexto, nome.Fim(), Marca);
+    const size_t inicio = referencia(nome, lido);
+    if (inicio == npos) continue;
+    resolve = resolve && inicio >= decide && !IgualSemCaixa(FTexto, nome.Fim(), coluna);
+    lido = nome.Fim();
+    decide = std::max(lido + coluna.size(), PulaBrancos(FTexto, lido, FTexto.size()) + 4);
+  }
+  for (const TNome& nome : FNomes) {
+    const size_t inicio = referencia(nome, FLido);
+    if (inicio == npos) continue;
     Troca(inicio, nome.Fim());
-    EscreveExpressao();
-    Escreve(Marca);
+    if (resolve) {
+      EscreveExpressao(MantemNome(FTexto, nome.Fim()));
+    } else {
+      EscreveExpressao();
+      Escreve(Marca);
+    }
   }
   Conclui();
+  return resolve;
 }
 
 // A bare column, " COLUMN " or " COLUMN," as written, becomes the lookup in
