@@ -417,7 +417,7 @@ void TReescritaPrecos::ResolveMarcas(size_t Coluna) {
     if (nome.Coluna != Coluna || !IgualSemCaixa(FTexto, nome.Fim(), Marca)) continue;
     const size_t fim = nome.Fim() + Marca.size();
     marcas = true;
-    umaVez = umaVez && nome.Posicao > 0 && FTexto[nome.Posicao - 1] == L' ' && Exato(nome.Posicao, coluna) &&
+    umaVez = umaVez && Em(nome.Posicao - 1) == L' ' && Exato(nome.Posicao, coluna) &&
              Exato(nome.Fim(), Marca) && !IgualSemCaixa(FTexto, fim, Marca) && !IgualSemCaixa(FTexto, fim, coluna);
   }
   if (!marcas) return;
