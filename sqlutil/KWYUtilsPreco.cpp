@@ -2,6 +2,8 @@
 // the price table that PEC_PARAMETRO names for the dealer; older texts read
 // them from PEC_ITEM_ESTOQUE, and each such reference becomes a lookup that
 // falls back to the stock item's own column.
+#include <emmintrin.h>
+
 #include <algorithm>
 #include <cwchar>
 #include <string_view>
@@ -23,10 +25,15 @@ constexpr std::wstring_view Protecao = L") $$$";  // a name right after ")" is a
 constexpr std::wstring_view TabelaItem = L" PEC_ITEM_ESTOQUE";
 
 // The price column whose name the text holds at index De in any case; npos
-// when none. No name begins another, so at most one is there.
+// when none. No name begins another, so at most one is there: the one
+// whose seventh and eighth letters are there is compared.
 size_t ColunaPrecoEm(std::wstring_view Texto, size_t De) {
-  for (size_t coluna = 0; coluna < std::size(ColunasPreco); ++coluna)
-    if (IgualSemCaixa(Texto, De, ColunasPreco[coluna])) return coluna;
+  if (De + 8 > Texto.size()) return npos;
+  const auto maiuscula = [&](size_t k) { return static_cast<wchar_t>(Texto[De + k] & ~0x20); };
+  for (size_t coluna = 0; coluna < std::size(ColunasPreco); ++coluna) {
+    const std::wstring_view nome = ColunasPreco[coluna];
+    if (maiuscula(6) == nome[6] && maiuscula(7) == nome[7]) return IgualSemCaixa(Texto, De, nome) ? coluna : npos;
+  }
   return npos;
 }
 
@@ -96,25 +103,63 @@ struct TNome {
   size_t Fim() const { return Posicao + ColunasPreco[Coluna].size(); }
 };
 
-// The price columns' names in Texto, in order (no name overlaps another).
-// The same walk tells whether the text already joins the price table as
-// PTP or ZZY (the result), since those joins hold "PRECO_" too.
-bool AchaNomes(std::wstring_view Texto, std::vector<TNome>& Nomes) {
-  static constexpr std::wstring_view Inicio = L"PRECO_";
-  static constexpr std::wstring_view Juncoes[] = {L" PEC_TABELA_PRECO_ITEM PTP ", L" PEC_TABELA_PRECO_ITEM ZZY "};
-  constexpr size_t antes = Juncoes[0].find(Inicio);
-  const TPadrao preco(Inicio);
-  Nomes.clear();
-  bool junta = false;
-  for (size_t p = preco.Em(Texto); p != npos; p = preco.Em(Texto, p + Inicio.size())) {
-    const size_t coluna = ColunaPrecoEm(Texto, p);
-    if (coluna != npos) {
-      Nomes.push_back({p, coluna});
-      continue;
-    }
-    for (std::wstring_view juncao : Juncoes) junta = junta || (p >= antes && Texto.substr(p - antes).starts_with(juncao));
+// Where the text holds what decides whether and where the rewrite runs:
+// the first ":", the first carriage return, the end of the first join of
+// the price table as PTP or ZZY and the start of the last " GROUP BY"; npos
+// when none.
+struct TMarcos {
+  size_t Parametro = npos, Quebra = npos, FimJuncao = npos, Agrupa = npos;
+};
+
+// The first index from De on at which Texto holds ":", a carriage return,
+// or "PR" or "GR" in any case (the first letters of the price columns'
+// names and of GROUP); the text's size when none. Eight positions at a
+// time.
+size_t ProximoMarco(std::wstring_view Texto, size_t De) {
+  const size_t n = Texto.size();
+  const wchar_t* const t = Texto.data();
+  // A letter with the bit of the lower case set is itself in lower case.
+  const auto minuscula = [](wchar_t c) { return static_cast<wchar_t>(c | 0x20); };
+  const auto carrega = [&](size_t i) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i)); };
+  const auto iguais = [](__m128i Oito, wchar_t c) { return _mm_cmpeq_epi16(Oito, _mm_set1_epi16(static_cast<short>(c))); };
+  const __m128i bit = _mm_set1_epi16(0x20);
+  for (; De + 9 <= n; De += 8) {
+    const __m128i oito = carrega(De), letras = _mm_or_si128(oito, bit), seguintes = _mm_or_si128(carrega(De + 1), bit);
+    const __m128i pares = _mm_and_si128(_mm_or_si128(iguais(letras, L'p'), iguais(letras, L'g')), iguais(seguintes, L'r'));
+    const __m128i marcos = _mm_or_si128(pares, _mm_or_si128(iguais(oito, L':'), iguais(oito, L'\r')));
+    if (const int bits = _mm_movemask_epi8(marcos)) return De + __builtin_ctz(bits) / 2;
   }
-  return junta;
+  for (; De < n; ++De) {
+    const wchar_t c = minuscula(t[De]);
+    if (t[De] == L':' || t[De] == L'\r' || ((c == L'p' || c == L'g') && De + 1 < n && minuscula(t[De + 1]) == L'r'))
+      return De;
+  }
+  return n;
+}
+
+// The price columns' names in Texto, in order (no name overlaps another),
+// and its marks, found in one walk: the joins hold "PRECO_" too.
+TMarcos AchaNomes(std::wstring_view Texto, std::vector<TNome>& Nomes) {
+  static constexpr std::wstring_view Juncoes[] = {L" PEC_TABELA_PRECO_ITEM PTP ", L" PEC_TABELA_PRECO_ITEM ZZY "};
+  static constexpr std::wstring_view Agrupa = L" GROUP BY";
+  constexpr size_t antes = Juncoes[0].find(L"PRECO_");
+  TMarcos marcos;
+  Nomes.clear();
+  for (size_t p = ProximoMarco(Texto, 0); p < Texto.size(); p = ProximoMarco(Texto, p + 1)) {
+    if (Texto[p] == L':') {
+      marcos.Parametro = std::min(marcos.Parametro, p);
+    } else if (Texto[p] == L'\r') {
+      marcos.Quebra = std::min(marcos.Quebra, p);
+    } else if ((Texto[p] | 0x20) == L'g') {
+      if (p > 0 && IgualSemCaixa(Texto, p - 1, Agrupa)) marcos.Agrupa = p - 1;
+    } else if (const size_t coluna = ColunaPrecoEm(Texto, p); coluna != npos) {
+      Nomes.push_back({p, coluna});
+    } else if (marcos.FimJuncao == npos && p >= antes) {
+      for (std::wstring_view juncao : Juncoes)
+        if (Texto.substr(p - antes).starts_with(juncao)) marcos.FimJuncao = p - antes + juncao.size();
+    }
+  }
+  return marcos;
 }
 
 // The rewrite of a text's price references. Each step below walks the
@@ -124,10 +169,10 @@ bool AchaNomes(std::wstring_view Texto, std::vector<TNome>& Nomes) {
 // name, and no replacement brings a new name together.
 class TReescritaPrecos {
 public:
-  // ANomes are ATexto's names. Room is made for the text with every name
-  // rewritten and for ATamanho more characters, so that the buffers are
-  // allocated once.
-  TReescritaPrecos(std::wstring_view ATexto, std::vector<TNome> ANomes, size_t ATamanho, int ARevenda)
+  // ANomes are ATexto's names; AQuebras tells whether it holds carriage
+  // returns. Room is made for the text with every name rewritten and for
+  // ATamanho more characters, so that the buffers are allocated once.
+  TReescritaPrecos(std::wstring_view ATexto, std::vector<TNome> ANomes, bool AQuebras, size_t ATamanho, int ARevenda)
       : FNomes(std::move(ANomes)), FRevenda(IntToStr(ARevenda)) {
     // The longest lookup: the longest name, read from PEC_ITEM_ESTOQUE.
     MontaExpressaoPreco(FExpressao, ColunasPreco[Publico], std::wstring_view(), FRevenda);
@@ -140,7 +185,7 @@ public:
     FNomes.reserve(3 * FNomes.size());
     FNovos.reserve(FNomes.capacity());
     // Line breaks become blanks first.
-    if (ProximoDe(FTexto, 0, FTexto.size(), L"\r"sv) < FTexto.size()) {
+    if (AQuebras) {
       FTexto = StringReplace(FTexto, L"\n\r", L" ", rfReplaceAll);
       FTexto = StringReplace(FTexto, L"\r\n", L" ", rfReplaceAll);
       FTexto.reserve(tamanho);
@@ -152,7 +197,7 @@ public:
     EncurtaBrancos();
     ProtegeNomesDeResultado();
     for (size_t coluna = 0; coluna < std::size(ColunasPreco); ++coluna) {
-      ReescreveQualificadas(coluna);
+      if (ReescreveQualificadas(coluna)) continue;
       ReescreveSemAlias(coluna);
       ResolveMarcas(coluna);
     }
@@ -163,7 +208,7 @@ public:
 private:
   void EncurtaBrancos();
   void ProtegeNomesDeResultado();
-  void ReescreveQualificadas(size_t Coluna);
+  bool ReescreveQualificadas(size_t Coluna);
   void ReescreveSemAlias(size_t Coluna);
   void ResolveMarcas(size_t Coluna);
   void LiberaNomesDeResultado();
@@ -178,9 +223,11 @@ private:
     FNovos.push_back({FNovo.size(), Coluna});
     FNovo.append(ColunasPreco[Coluna]);
   }
-  void EscreveExpressao() {
-    for (size_t nome : FExpressao.Nomes) FNovos.push_back({FNovo.size() + nome, FExpressao.Coluna});
-    FNovo.append(FExpressao.Texto);
+  // The lookup, with its result name or without it.
+  void EscreveExpressao(bool ComNome = true) {
+    const size_t nomes = ComNome ? std::size(FExpressao.Nomes) : std::size(FExpressao.Nomes) - 1;
+    for (size_t k = 0; k < nomes; ++k) FNovos.push_back({FNovo.size() + FExpressao.Nomes[k], FExpressao.Coluna});
+    FNovo.append(FExpressao.Texto, 0, ComNome ? npos : FExpressao.Nomes[nomes]);
   }
   void Conclui();
   void MontaExpressao(size_t Coluna, std::wstring_view Alias) {
@@ -269,8 +316,9 @@ void TReescritaPrecos::ProtegeNomesDeResultado() {
 
 // A column read through an alias: when the text holds ".COLUMN" as written
 // (for the guarantee price, followed by ","), every reference through the
-// alias of the first one in any case becomes the lookup, marked.
-void TReescritaPrecos::ReescreveQualificadas(size_t Coluna) {
+// alias of the first one in any case becomes the lookup, marked. True when
+// the column is done: its marks resolved here, no bare reference to it.
+bool TReescritaPrecos::ReescreveQualificadas(size_t Coluna) {
   const std::wstring_view coluna = ColunasPreco[Coluna];
   const bool garantia = Coluna == Garantia;
   const TNome* primeira = nullptr;
@@ -281,21 +329,49 @@ void TReescritaPrecos::ReescreveQualificadas(size_t Coluna) {
     escrita = Exato(nome.Posicao, coluna) && (!garantia || Em(nome.Fim()) == L',');
     if (escrita) break;
   }
-  if (!escrita) return;
+  if (!escrita) return false;
   const std::wstring_view alias = AliasAntes(FTexto, primeira->Posicao - 1);
   MontaExpressao(Coluna, alias);
-  for (const TNome& nome : FNomes) {
-    if (nome.Coluna != Coluna || nome.Posicao < alias.size() + 1) continue;
-    const size_t inicio = nome.Posicao - alias.size() - 1;
+  // Where the reference of Nome through the alias begins, when it is
+  // rewritten and the last one rewritten ends by Lido; npos otherwise.
+  const auto referencia = [&](const TNome& Nome, size_t Lido) {
+    if (Nome.Coluna != Coluna || Nome.Posicao < alias.size() + 1) return npos;
+    const size_t inicio = Nome.Posicao - alias.size() - 1;
     // For the guarantee price, followed by a blank or "," (which stays).
-    if (inicio < FLido || FTexto[nome.Posicao - 1] != L'.' || !IgualSemCaixa(FTexto, inicio, alias) ||
-        (garantia && Em(nome.Fim()) != L' ' && Em(nome.Fim()) != L','))
-      continue;
+    if (inicio < Lido || FTexto[Nome.Posicao - 1] != L'.' || !IgualSemCaixa(FTexto, inicio, alias) ||
+        (garantia && Em(Nome.Fim()) != L' ' && Em(Nome.Fim()) != L','))
+      return npos;
+    return inicio;
+  };
+  // The marks are resolved here, saving the text two walks, when this
+  // step's are the column's only ones, there is no bare reference (no name
+  // of the column after a blank), and what decides each mark (its column's
+  // name or the blanks, and "," or FROM, after it) lies before the next
+  // reference: it reads then as it will after this step.
+  bool resolve = true;
+  size_t lido = 0, decide = 0;  // after the last reference and what decides its mark
+  for (const TNome& nome : FNomes) {
+    if (nome.Coluna != Coluna) continue;
+    resolve = resolve && Em(nome.Posicao - 1) != L' ' && !IgualSemCaixa(FTexto, nome.Fim(), Marca);
+    const size_t inicio = referencia(nome, lido);
+    if (inicio == npos) continue;
+    resolve = resolve && inicio >= decide && !IgualSemCaixa(FTexto, nome.Fim(), coluna);
+    lido = nome.Fim();
+    decide = std::max(lido + coluna.size(), PulaBrancos(FTexto, lido, FTexto.size()) + 4);
+  }
+  for (const TNome& nome : FNomes) {
+    const size_t inicio = referencia(nome, FLido);
+    if (inicio == npos) continue;
     Troca(inicio, nome.Fim());
-    EscreveExpressao();
-    Escreve(Marca);
+    if (resolve) {
+      EscreveExpressao(MantemNome(FTexto, nome.Fim()));
+    } else {
+      EscreveExpressao();
+      Escreve(Marca);
+    }
   }
   Conclui();
+  return resolve;
 }
 
 // A bare column, " COLUMN " or " COLUMN," as written, becomes the lookup in
@@ -341,7 +417,7 @@ void TReescritaPrecos::ResolveMarcas(size_t Coluna) {
     if (nome.Coluna != Coluna || !IgualSemCaixa(FTexto, nome.Fim(), Marca)) continue;
     const size_t fim = nome.Fim() + Marca.size();
     marcas = true;
-    umaVez = umaVez && nome.Posicao > 0 && FTexto[nome.Posicao - 1] == L' ' && Exato(nome.Posicao, coluna) &&
+    umaVez = umaVez && Em(nome.Posicao - 1) == L' ' && Exato(nome.Posicao, coluna) &&
              Exato(nome.Fim(), Marca) && !IgualSemCaixa(FTexto, fim, Marca) && !IgualSemCaixa(FTexto, fim, coluna);
   }
   if (!marcas) return;
@@ -387,19 +463,20 @@ String ExpressaoPreco(const String& ACampo, const String& AAlias, int ARevenda) 
 String AjustaPrecoItem(const String& ASQL, int ARevenda, bool AForca) {
   const size_t tabela = BuscaExata(ASQL, TabelaItem);
   if (tabela == npos) return ASQL;  // nothing to rewrite
-  // The last " GROUP BY" part is never rewritten.
-  size_t agrupa = npos;
-  const TPadrao grupo(L" GROUP BY");
-  for (size_t p = grupo.Em(ASQL); p != npos; p = grupo.Em(ASQL, p + 1)) agrupa = p;
-  const std::wstring_view texto(ASQL.data(), agrupa == npos ? ASQL.size() : agrupa + 1);
-  const auto tem = [&](std::wstring_view Caractere) { return ProximoDe(texto, 0, texto.size(), Caractere) < texto.size(); };
-  if (tabela + TabelaItem.size() > texto.size() || (!AForca && tem(L":"sv))) return ASQL;
   std::vector<TNome> nomes;
   nomes.reserve(32);
-  if (AchaNomes(texto, nomes)) return ASQL;  // the price table is joined already
-  if (nomes.empty() && !tem(L"\r"sv)) return ASQL;
+  const TMarcos marcos = AchaNomes(ASQL, nomes);
+  // The last " GROUP BY" part is never rewritten: the rewrite sees the text
+  // before it, and the names there.
+  const std::wstring_view texto(ASQL.data(), marcos.Agrupa == npos ? ASQL.size() : marcos.Agrupa + 1);
+  nomes.erase(std::find_if(nomes.begin(), nomes.end(), [&](const TNome& Nome) { return Nome.Fim() > texto.size(); }),
+              nomes.end());
+  const bool quebras = marcos.Quebra < texto.size();
+  if (tabela + TabelaItem.size() > texto.size() || (marcos.Parametro < texto.size() && !AForca)) return ASQL;
+  if (marcos.FimJuncao <= texto.size()) return ASQL;  // the price table is joined already
+  if (nomes.empty() && !quebras) return ASQL;
   const std::wstring_view resto = std::wstring_view(ASQL).substr(texto.size());
-  String reescrito = TReescritaPrecos(texto, std::move(nomes), resto.size(), ARevenda).Reescreve();
+  String reescrito = TReescritaPrecos(texto, std::move(nomes), quebras, resto.size(), ARevenda).Reescreve();
   reescrito.append(resto);
   return reescrito;
 }

@@ -87,6 +87,9 @@ TEST(PrecoItem, RewritesPriceColumnsOfTheStockItem) {
        L"select xpreco_publico_atualxxx, I.PRECO_PUBLICO_ATUAL, I.PRECO_GARANTIA, I.ITEM from PEC_ITEM_ESTOQUE I",
        L"select xPRECO_PUBLICO_ATUAL, " + ExpressaoPreco(publico, L"I", 1) + L", " + ExpressaoPreco(garantia, L"I", 1) +
            L", I.ITEM from PEC_ITEM_ESTOQUE I"},
+      {L"a reference read after the one before it is rewritten",
+       L"select FROM.PRECO_A_VISTA FROM.PRECO_A_VISTA, X from PEC_ITEM_ESTOQUE",
+       L"select " + SemNome(vista, L"FROM") + L" " + ExpressaoPreco(vista, L"FROM", 1) + L", X from PEC_ITEM_ESTOQUE"},
       {L"the last GROUP BY part stays",
        L"select I.ITEM, SUM(I.PRECO_A_VISTA) from PEC_ITEM_ESTOQUE I group by I.ITEM, I.PRECO_A_VISTA",
        L"select I.ITEM, SUM(" + SemNome(vista, L"I") +
