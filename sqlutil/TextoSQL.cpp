@@ -114,14 +114,7 @@ size_t ProximoDe(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Q
   return Ate;
 }
 
-namespace {
-
-// Calls Achou with each index from De on at which S holds one of the pairs
-// of characters of Pares (two characters each, read the same way) ending
-// below Ate, in order, until it answers true; that index is returned, or
-// Ate when it never does.
-template <typename F>
-size_t CadaPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Pares, F Achou) {
+size_t ProximoPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Pares) {
   Ate = std::min(Ate, S.size());
   const wchar_t* const texto = S.data();
   // The second characters are read one position further on.
@@ -133,31 +126,19 @@ size_t CadaPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Par
       for (size_t k = 0; k + 1 < Pares.size(); k += 2)
         iguais = _mm_or_si128(iguais, _mm_and_si128(CasaBytes(bytes, dobrados, Pares[k]),
                                                      CasaBytes(seguintes, seguintesDobrados, Pares[k + 1])));
-      for (int bits = _mm_movemask_epi8(iguais); bits; bits &= bits - 1)
-        if (Achou(De + __builtin_ctz(bits))) return De + __builtin_ctz(bits);
+      if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits);
     }
   for (; De + 9 <= Ate; De += 8) {
     const __m128i oito = Carrega(texto + De), seguintes = Carrega(texto + De + 1);
     __m128i iguais = _mm_setzero_si128();
     for (size_t k = 0; k + 1 < Pares.size(); k += 2)
       iguais = _mm_or_si128(iguais, _mm_and_si128(CasaOito(oito, Pares[k]), CasaOito(seguintes, Pares[k + 1])));
-    // Two bits per character.
-    for (int bits = _mm_movemask_epi8(iguais) & 0x5555; bits; bits &= bits - 1)
-      if (Achou(De + __builtin_ctz(bits) / 2)) return De + __builtin_ctz(bits) / 2;
+    if (const int bits = _mm_movemask_epi8(iguais)) return De + __builtin_ctz(bits) / 2;
   }
   for (; De + 1 < Ate; ++De)
     for (size_t k = 0; k + 1 < Pares.size(); k += 2)
-      if (Casa(texto[De], Pares[k]) && Casa(texto[De + 1], Pares[k + 1])) {
-        if (Achou(De)) return De;
-        break;
-      }
+      if (Casa(texto[De], Pares[k]) && Casa(texto[De + 1], Pares[k + 1])) return De;
   return Ate;
-}
-
-}  // namespace
-
-size_t ProximoPar(std::wstring_view S, size_t De, size_t Ate, std::wstring_view Pares) {
-  return CadaPar(S, De, Ate, Pares, [](size_t) { return true; });
 }
 
 size_t BuscaSemCaixa(std::wstring_view S, std::wstring_view Padrao, size_t De, size_t Ate) {
