@@ -103,44 +103,37 @@ void TcxPopupWindow::CalculateSize(TPoint& ASize) {
   ASize = TPoint(offset.X + right + GetBorderWidth(bRight), offset.Y + bottom + GetBorderWidth(bBottom));
 }
 
+namespace {
+
+// One axis of a popup's place against the owner's span from Start to End:
+// beside it (ending at Start or starting at End) or along it (starting at
+// Start or ending at End); the origin is the owner's edge it keeps to.
+void PlaceBeside(bool AtStart, int Start, int End, int Size, int& Position, int& Origin) {
+  Position = AtStart ? Start - Size : End;
+  Origin = AtStart ? Start : End;
+}
+
+void PlaceAlong(bool AtStart, int Start, int End, int Size, int& Position, int& Origin) {
+  Position = AtStart ? Start : End - Size;
+  Origin = AtStart ? Start : End;
+}
+
+}  // namespace
+
 void TcxPopupWindow::GetPositionForHorzDirection(TPoint& APosition, TPoint& AOrigin, const TPoint& ASize) {
   const TRect owner = GetOwnerBoundsOnScreen();
-  switch (FAlignHorz) {
-    case pahLeft:
-      APosition.X = owner.Left - ASize.X;
-      AOrigin.X = owner.Left;
-      break;
-    case pahRight: APosition.X = AOrigin.X = owner.Right; break;
-    case pahCenter: break;
-  }
-  switch (FAlignVert) {
-    case pavTop: APosition.Y = AOrigin.Y = owner.Top; break;
-    case pavBottom:
-      APosition.Y = owner.Bottom - ASize.Y;
-      AOrigin.Y = owner.Bottom;
-      break;
-    case pavCenter: break;
-  }
+  if (FAlignHorz != pahCenter)
+    PlaceBeside(FAlignHorz == pahLeft, owner.Left, owner.Right, ASize.X, APosition.X, AOrigin.X);
+  if (FAlignVert != pavCenter)
+    PlaceAlong(FAlignVert == pavTop, owner.Top, owner.Bottom, ASize.Y, APosition.Y, AOrigin.Y);
 }
 
 void TcxPopupWindow::GetPositionForVertDirection(TPoint& APosition, TPoint& AOrigin, const TPoint& ASize) {
   const TRect owner = GetOwnerBoundsOnScreen();
-  switch (FAlignHorz) {
-    case pahLeft: APosition.X = AOrigin.X = owner.Left; break;
-    case pahRight:
-      APosition.X = owner.Right - ASize.X;
-      AOrigin.X = owner.Right;
-      break;
-    case pahCenter: break;
-  }
-  switch (FAlignVert) {
-    case pavTop:
-      APosition.Y = owner.Top - ASize.Y;
-      AOrigin.Y = owner.Top;
-      break;
-    case pavBottom: APosition.Y = AOrigin.Y = owner.Bottom; break;
-    case pavCenter: break;
-  }
+  if (FAlignHorz != pahCenter)
+    PlaceAlong(FAlignHorz == pahLeft, owner.Left, owner.Right, ASize.X, APosition.X, AOrigin.X);
+  if (FAlignVert != pavCenter)
+    PlaceBeside(FAlignVert == pavTop, owner.Top, owner.Bottom, ASize.Y, APosition.Y, AOrigin.Y);
 }
 
 void TcxPopupWindow::CalculatePositionByOwner(TPoint& APosition, TPoint& AOrigin, const TPoint& ASize) {
