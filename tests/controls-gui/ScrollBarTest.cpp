@@ -43,6 +43,18 @@ class TPartsPainter : public TcxCustomLookAndFeelPainter {
   bool FHotTrack;
 };
 
+// A click on each part of a bar at 50 with steps of 3 and 10, in turn: its
+// scroll code and the position it leaves.
+struct PartClick {
+  TcxScrollBarPart Part;
+  TScrollCode Code;
+  int Position;
+};
+constexpr PartClick PartClicks[] = {{sbpLineDown, scLineDown, 53},
+                                    {sbpLineUp, scLineUp, 50},
+                                    {sbpPageDown, scPageDown, 60},
+                                    {sbpPageUp, scPageUp, 50}};
+
 struct TScrollRecord {
   TScrollCode Code;
   int Pos;
@@ -205,15 +217,7 @@ TEST_F(ScrollBarTest, ClicksOnEachPartScrollByItsStep) {
   Bar->SetSmallChange(3);
   Bar->SetLargeChange(10);
   Bar->SetPosition(50);
-  const struct {
-    TcxScrollBarPart Part;
-    TScrollCode Code;
-    int Position;
-  } cases[] = {{sbpLineDown, scLineDown, 53},
-               {sbpLineUp, scLineUp, 50},
-               {sbpPageDown, scPageDown, 60},
-               {sbpPageUp, scPageUp, 50}};
-  for (const auto& c : cases) {
+  for (const PartClick& c : PartClicks) {
     SCOPED_TRACE(static_cast<int>(c.Part));
     Scrolls.clear();
     const TPoint at = Centre(c.Part);
@@ -522,15 +526,7 @@ TEST_F(PaintedScrollBarTest, ClicksOnThePaintedPartsScrollAndTheContentKeepsItsO
   Vert->SetSmallChange(3);
   Vert->SetLargeChange(10);
   Vert->SetPosition(50);
-  const struct {
-    TcxScrollBarPart Part;
-    TScrollCode Code;
-    int Position;
-  } cases[] = {{sbpLineDown, scLineDown, 53},
-               {sbpLineUp, scLineUp, 50},
-               {sbpPageDown, scPageDown, 60},
-               {sbpPageUp, scPageUp, 50}};
-  for (const auto& c : cases) {
+  for (const PartClick& c : PartClicks) {
     SCOPED_TRACE(static_cast<int>(c.Part));
     Scrolls.clear();
     const TPoint at = At(Vert, c.Part);
