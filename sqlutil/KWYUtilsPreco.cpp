@@ -89,11 +89,7 @@ std::wstring_view AliasAntes(std::wstring_view Texto, size_t Ponto) {
 // list, before "," or FROM.
 bool MantemNome(std::wstring_view Texto, size_t Fim) {
   const size_t seguinte = PulaBrancos(Texto, Fim, Texto.size());
-  if (seguinte < Texto.size() && Texto[seguinte] == L',') return true;
-  constexpr std::wstring_view From = L"FROM";
-  for (size_t k = 0; k < From.size(); ++k)
-    if (seguinte + k >= Texto.size() || (Texto[seguinte + k] & ~0x20) != From[k]) return false;
-  return true;
+  return (seguinte < Texto.size() && Texto[seguinte] == L',') || IgualSemCaixa(Texto, seguinte, L"FROM");
 }
 
 // A price column's name in the text, in any case.

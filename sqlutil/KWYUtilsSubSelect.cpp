@@ -76,6 +76,8 @@ private:
 template <typename F>
 void TOcorrencias::Busca(std::wstring_view Texto, size_t De, size_t Ate, F Achou) {
   const wchar_t* const texto = Texto.data();
+  // Compared here rather than through IgualSemCaixa: this runs for every
+  // candidate, and the words are capitals already.
   const auto maiuscula = [](wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; };
   const auto confere = [&](size_t Em) {
     for (size_t k = 0; k < std::size(Palavras); ++k) {
