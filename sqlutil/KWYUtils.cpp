@@ -174,12 +174,16 @@ public:
   // The operand text from index De to Ate of Texto.
   TSegmento(const String& Texto, size_t De, size_t Ate);
   void AcrescentaPecas(String& Saida);
+  // Whether every cast put in wraps a whole (see Inteiro).
+  bool Inteiro() const { return FInteiro; }
 
 private:
   void ContaParenteses();
   bool GuardaSeAplica(size_t Inicio, size_t Branco);
   bool EmbrulhaPeca(const String& Saida, size_t Inicio) const;
-  static void AcrescentaUltimaPeca(String& Saida, std::wstring_view Peca);
+  void AcrescentaUltimaPeca(String& Saida, size_t Inicio);
+  // Appends the cast of the operand's characters from De to Ate.
+  void Molda(String& Saida, size_t De, size_t Ate, std::wstring_view Depois);
 
   // The operand as it stands in the statement, or, when it holds blanks
   // after a "(", its copy without them.
@@ -192,6 +196,7 @@ private:
   size_t FContadosAte = 0;
   size_t FUltimaVirgula = npos, FUltimoUnion = npos;
   size_t FBrancoEquilibrado = npos;  // the last blank after which the text balances
+  bool FInteiro = true;
 };
 
 // The stretch from De to Ate of S without the blanks that follow a "(",
@@ -209,6 +214,33 @@ std::wstring_view SemBrancoAposParentese(std::wstring_view S, size_t De, size_t 
 // The quotes of S as NumStr counts them (up to a NUL), without copying S.
 size_t Aspas(std::wstring_view S) {
   return std::count(S.begin(), std::find(S.begin(), S.end(), L'\0'), L'\'');
+}
+
+// Whether S's characters from De to Ate are a whole: their quoted texts
+// close, their parentheses balance and no comma lies outside them.
+bool Equilibrado(std::wstring_view S, size_t De, size_t Ate) {
+  int abertos = 0;
+  bool aspas = false;
+  for (size_t i = De; i < Ate; ++i) {
+    const wchar_t c = S[i];
+    if (c == L'\'') aspas = !aspas;
+    else if (aspas) continue;
+    else if (c == L'(') ++abertos;
+    else if (c == L')' && --abertos < 0) return false;
+    else if (c == L',' && abertos == 0) return false;
+  }
+  return abertos == 0 && !aspas;
+}
+
+// Whether a cast around S's characters from De to Ate wraps a whole: they
+// begin outside a quoted text, are a whole and no quoted text goes on right
+// after them (a doubled quote). A cast's opening up to its "AS" counts as a
+// whole too: the cast put around it becomes the conversion inside it.
+bool EnvolveInteiro(std::wstring_view S, size_t De, size_t Ate) {
+  if (Aspas(S.substr(0, De)) % 2) return false;
+  if (IgualSemCaixa(S, De, L"CAST(") && Equilibrado(S, De + 5, Ate))
+    return IgualSemCaixa(S, PulaBrancos(S, Ate, S.size()), L"AS ");
+  return Equilibrado(S, De, Ate) && !(Ate > De && Ate < S.size() && S[Ate - 1] == L'\'' && S[Ate] == L'\'');
 }
 
 const String Coalesce = L"COALESCE";
@@ -303,16 +335,22 @@ void TSegmento::AcrescentaPecas(String& Saida) {
       }
     }
     if (pendente == inicio && EmbrulhaPeca(Saida, inicio)) {
+      Saida += L' ';
       if (fimPeca > inicio && FTexto[fimPeca - 1] == L')')
-        Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca - 1 - inicio).append(ComoVarchar).append(L") ");
+        Molda(Saida, inicio, fimPeca - 1, L") ");
       else
-        Saida.append(L" ").append(Cast).append(FTexto, inicio, fimPeca + 1 - inicio).append(ComoVarchar).append(L" ");
+        Molda(Saida, inicio, fimPeca + 1, L" ");
       pendente = fimPeca + 1;
     }
     inicio = fimPeca + 1;
   }
   descarrega();
-  AcrescentaUltimaPeca(Saida, FTexto.substr(inicio));
+  AcrescentaUltimaPeca(Saida, inicio);
+}
+
+void TSegmento::Molda(String& Saida, size_t De, size_t Ate, std::wstring_view Depois) {
+  FInteiro = FInteiro && EnvolveInteiro(FTexto, De, Ate);
+  Saida.append(Cast).append(FTexto, De, Ate - De).append(ComoVarchar).append(Depois);
 }
 
 // Whether the last piece of an operand is left as it stands: it holds only
@@ -331,28 +369,32 @@ bool FicaComoEsta(std::wstring_view Peca) {
   return branca;
 }
 
-void TSegmento::AcrescentaUltimaPeca(String& Saida, std::wstring_view Peca) {
-  if (FicaComoEsta(Peca)) {
-    Saida.append(Peca).append(L"||");
-    return;
+void TSegmento::AcrescentaUltimaPeca(String& Saida, size_t Inicio) {
+  const std::wstring_view peca = FTexto.substr(Inicio);
+  const size_t parentese = peca.find(L'(');
+  if (FicaComoEsta(peca) || (parentese == npos && Aspas(peca) == 1)) {
+    Saida.append(peca);
+  } else if (parentese != npos) {
+    Saida.append(peca.substr(0, parentese + 1));
+    Molda(Saida, Inicio + parentese + 1, FTexto.size(), L"");
+  } else {
+    Molda(Saida, Inicio, FTexto.size(), L"");
   }
-  const size_t parentese = Peca.find(L'(');
-  if (parentese != npos)
-    Saida.append(Peca.substr(0, parentese + 1)).append(Cast).append(Peca.substr(parentese + 1)).append(ComoVarchar);
-  else if (Aspas(Peca) == 1)
-    Saida.append(Peca);
-  else
-    Saida.append(Cast).append(Peca).append(ComoVarchar);
   Saida += L"||";
 }
 
 // The operand after the last "||", at the start of Resto (trimmed); the
-// text left after it is returned.
-std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Resto) {
+// text left after it is returned. Inteiro turns false when the cast does
+// not wrap a whole.
+std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Resto, bool& Inteiro) {
+  const auto molda = [&](std::wstring_view Operando, std::wstring_view Abre, std::wstring_view Depois) {
+    Inteiro = Inteiro && EnvolveInteiro(Resto, 0, Operando.size());
+    Saida.append(Abre).append(Operando).append(ComoVarchar).append(Depois);
+    return Operando.size();
+  };
   if (IgualSemCaixa(Resto, 0, L"COALESCE") || (!Resto.empty() && Resto[0] == L'(')) {
-    const std::wstring_view prefixo = PrefixoEquilibrado(Resto);
-    Saida.append(L"cast (").append(prefixo).append(ComoVarchar).append(L" ");
-    return Apara(Resto.substr(prefixo.size()));
+    const size_t fim = molda(PrefixoEquilibrado(Resto), L"cast (", L" ");
+    return Apara(Resto.substr(fim));
   }
   const size_t virgula = Acha(Resto, L',');
   if (virgula != npos && BuscaSemCaixa(Resto.substr(0, virgula), L"CAST") != npos) {
@@ -367,12 +409,158 @@ std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Rest
     fimOperando = std::min(Acha(Resto, L'\'', 1), Resto.size() - 1) + 1;
   else
     fimOperando = std::min(Acha(Resto, L' '), Resto.size());
-  Saida.append(Cast).append(Resto.substr(0, fimOperando)).append(ComoVarchar);
+  molda(Resto.substr(0, fimOperando), Cast, L"");
   return Apara(Resto.substr(fimOperando));
 }
 
+// ---------------------------------------------------------------- operands
+
+// Whether c ends an operand (outside quotes and parentheses): a blank, a
+// comma or an operator.
+bool SeparaOperandos(wchar_t c) { return c <= L' ' || std::wstring_view(L",=<>+-*/|").find(c) != npos; }
+
+bool LetraDeNome(wchar_t c) {
+  return (c >= L'0' && c <= L'9') || ((c | 0x20) >= L'a' && (c | 0x20) <= L'z') || c == L'_' || c >= 0x80;
+}
+
+// Whether S holds the word Palavra (any case) at index Em.
+bool PalavraEm(std::wstring_view S, size_t Em, std::wstring_view Palavra) {
+  return IgualSemCaixa(S, Em, Palavra) && (Em == 0 || !LetraDeNome(S[Em - 1])) &&
+         (Em + Palavra.size() == S.size() || !LetraDeNome(S[Em + Palavra.size()]));
+}
+
+// The calls that the translator knows to be written with blanks before
+// their parenthesis.
+bool ChamadaComBranco(std::wstring_view Nome) {
+  static const std::wstring_view Nomes[] = {L"SUBSTR", L"SUM", L"COUNT", L"MIN", L"MAX", L"AVG"};
+  return std::any_of(std::begin(Nomes), std::end(Nomes), [&](std::wstring_view n) { return MesmoTextoSemCaixa(Nome, n); });
+}
+
+// The CASE or END, from index De to Ate of S, that pairs with the one at
+// Em (CASE pairs forward, END backward, inner pairs counted); npos when none.
+size_t ParDoCase(std::wstring_view S, size_t De, size_t Ate, size_t Em) {
+  const bool adiante = PalavraEm(S, Em, L"CASE");
+  const std::wstring_view abre = adiante ? L"CASE" : L"END", fecha = adiante ? L"END" : L"CASE";
+  int abertos = 0;
+  bool aspas = false;
+  for (size_t i = Em; i >= De && i < Ate; i = adiante ? i + 1 : i - 1) {
+    if (S[i] == L'\'') aspas = !aspas;
+    else if (aspas) continue;
+    else if (PalavraEm(S, i, abre)) ++abertos;
+    else if (PalavraEm(S, i, fecha) && --abertos == 0) return i;
+  }
+  return npos;
+}
+
+// The index in S after the operand that starts at De (below Ate): a quoted
+// text (doubled quotes in it), a text in parentheses, a CASE through its
+// END, or a name or number with the parentheses of a call, up to a
+// separator or a ")" it did not open.
+size_t FimDoOperando(std::wstring_view S, size_t De, size_t Ate) {
+  if (PalavraEm(S, De, L"CASE")) {
+    const size_t fim = ParDoCase(S, De, Ate, De);
+    return fim == npos ? Ate : fim + 3;
+  }
+  int abertos = 0;
+  bool aspas = false;
+  for (size_t i = De; i < Ate; ++i) {
+    const wchar_t c = S[i];
+    if (c == L'\'') aspas = !aspas;
+    else if (aspas) continue;
+    else if (c == L'(') ++abertos;
+    else if (c == L')' && abertos-- == 0) return i;
+    else if (abertos == 0 && i > De && SeparaOperandos(c)) {
+      const size_t parentese = PulaBrancos(S, i, Ate);
+      if (parentese == Ate || S[parentese] != L'(' || !ChamadaComBranco(S.substr(De, i - De))) return i;
+      i = parentese - 1;
+    }
+  }
+  return Ate;
+}
+
+// The index in S where the operand that ends at Ate begins, not before De,
+// read backwards the same way (a doubled quote turns the quote state
+// twice).
+size_t InicioDoOperando(std::wstring_view S, size_t De, size_t Ate) {
+  int fechados = 0;
+  bool aspas = false;
+  size_t inicio = Ate;
+  for (; inicio > De; --inicio) {
+    const wchar_t c = S[inicio - 1];
+    if (c == L'\'') aspas = !aspas;
+    else if (aspas) continue;
+    else if (c == L')') ++fechados;
+    else if (c == L'(' && fechados-- == 0) break;
+    else if (fechados == 0 && inicio < Ate && SeparaOperandos(c)) break;
+  }
+  if (PalavraEm(S, inicio, L"END") && inicio + 3 == Ate) {
+    const size_t caso = ParDoCase(S, De, Ate, inicio);
+    return caso == npos ? inicio : caso;
+  }
+  if (inicio < Ate && S[inicio] == L'(') {
+    const size_t fimNome = RecuaBrancos(S, De, inicio);
+    size_t nome = fimNome;
+    while (nome > De && LetraDeNome(S[nome - 1])) --nome;
+    if (fimNome < inicio && ChamadaComBranco(S.substr(nome, fimNome - nome))) return nome;
+  }
+  return inicio;
+}
+
+// The first "||" from De on outside quoted texts (De lies outside them).
+size_t BarrasForaDeAspas(std::wstring_view S, size_t De) {
+  bool aspas = false;
+  for (size_t i = De; i + 1 < S.size(); ++i) {
+    if (S[i] == L'\'') aspas = !aspas;
+    else if (!aspas && S[i] == L'|' && S[i + 1] == L'|') return i;
+  }
+  return npos;
+}
+
+// The operand cast to varchar whole; a cast stays as it is.
+void MoldaOperando(String& Saida, std::wstring_view Operando) {
+  if (Operando.empty()) return;
+  if (IgualSemCaixa(Operando, 0, L"CAST") && PulaBrancos(Operando, 4, Operando.size()) < Operando.size() &&
+      Operando[PulaBrancos(Operando, 4, Operando.size())] == L'(')
+    Saida.append(Operando);
+  else
+    Saida.append(Cast).append(Operando).append(ComoVarchar);
+}
+
+// The concatenation rebuilt operand by operand, quotes and parentheses
+// respected: each operand of "||" (the one that ends before the bars and
+// the one that starts after them) is cast whole; the blanks next to the
+// bars go, the rest of the text stays as it is.
+String ConcatenaOperandos(std::wstring_view Texto) {
+  String saida;
+  saida.reserve(2 * Texto.size() + 64);
+  size_t de = 0;
+  bool aposBarras = false;
+  for (size_t barras; (barras = BarrasForaDeAspas(Texto, de)) != npos; de = barras + 2, aposBarras = true) {
+    size_t inicio = aposBarras ? PulaBrancos(Texto, de, barras) : de;
+    const size_t fim = RecuaBrancos(Texto, inicio, barras);
+    if (aposBarras) {
+      const size_t fimPrimeiro = FimDoOperando(Texto, inicio, fim);
+      MoldaOperando(saida, Texto.substr(inicio, fimPrimeiro - inicio));
+      inicio = fimPrimeiro;
+    }
+    if (inicio < fim) {
+      const size_t ultimo = std::max(InicioDoOperando(Texto, inicio, fim), inicio);
+      saida.append(Texto.substr(inicio, ultimo - inicio));
+      MoldaOperando(saida, Texto.substr(ultimo, fim - ultimo));
+    }
+    saida += L"||";
+  }
+  const size_t inicio = aposBarras ? PulaBrancos(Texto, de, Texto.size()) : de;
+  const size_t fim = FimDoOperando(Texto, inicio, Texto.size());
+  MoldaOperando(saida, Texto.substr(inicio, fim - inicio));
+  return saida.append(Texto.substr(fim));
+}
+
 // Every operand of "||" is cast to varchar, so that SQL Server's "+" joins
-// texts instead of adding numbers.
+// texts instead of adding numbers. The pieces are cut at blanks; where a
+// cast would not wrap a whole (it opens in one argument of a call and
+// closes in another, or cuts a quoted text) the text is rebuilt operand by
+// operand instead.
 String AjustaConcatenacao(String Texto) {
   size_t barras = Acha(Texto, L"||");
   if (barras == npos) return Texto;
@@ -380,13 +568,18 @@ String AjustaConcatenacao(String Texto) {
   saida.reserve(2 * Texto.size() + 64);  // room for the casts of most texts
   const size_t fim = RecuaBrancos(Texto, 0, Texto.size());
   size_t resto = 0;
+  bool inteiro = true;
   do {
     const size_t inicio = PulaBrancos(Texto, resto, barras);
-    TSegmento(Texto, inicio, RecuaBrancos(Texto, inicio, barras)).AcrescentaPecas(saida);
+    TSegmento segmento(Texto, inicio, RecuaBrancos(Texto, inicio, barras));
+    segmento.AcrescentaPecas(saida);
+    inteiro = inteiro && segmento.Inteiro();
     resto = PulaBrancos(Texto, barras + 2, fim);
     barras = Acha(Texto, L"||", resto);
   } while (barras != npos);
-  const std::wstring_view depois = AcrescentaUltimoOperando(saida, std::wstring_view(Texto).substr(resto, fim - resto));
+  const std::wstring_view depois =
+      AcrescentaUltimoOperando(saida, std::wstring_view(Texto).substr(resto, fim - resto), inteiro);
+  if (!inteiro) return ConcatenaOperandos(std::wstring_view(Texto).substr(0, fim));
   saida.append(depois);
   return saida;
 }
