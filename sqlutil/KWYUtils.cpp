@@ -165,6 +165,99 @@ String AjustaCondicoesOn(String Texto) {
   return Texto;
 }
 
+// ---------------------------------------------------------------- operands
+
+// Whether c ends an operand (outside quotes and parentheses): a blank, a
+// comma or an operator.
+bool SeparaOperandos(wchar_t c) { return c <= L' ' || std::wstring_view(L",=<>+-*/|").find(c) != npos; }
+
+bool LetraDeNome(wchar_t c) {
+  return (c >= L'0' && c <= L'9') || ((c | 0x20) >= L'a' && (c | 0x20) <= L'z') || c == L'_' || c >= 0x80;
+}
+
+// Whether S holds the word Palavra (any case) at index Em.
+bool PalavraEm(std::wstring_view S, size_t Em, std::wstring_view Palavra) {
+  return IgualSemCaixa(S, Em, Palavra) && (Em == 0 || !LetraDeNome(S[Em - 1])) &&
+         (Em + Palavra.size() == S.size() || !LetraDeNome(S[Em + Palavra.size()]));
+}
+
+// The calls that the translator knows to be written with blanks before
+// their parenthesis.
+bool ChamadaComBranco(std::wstring_view Nome) {
+  static const std::wstring_view Nomes[] = {L"SUBSTR", L"SUM", L"COUNT", L"MIN", L"MAX", L"AVG", L"COALESCE"};
+  return std::any_of(std::begin(Nomes), std::end(Nomes), [&](std::wstring_view n) { return MesmoTextoSemCaixa(Nome, n); });
+}
+
+// The CASE or END, from index De to Ate of S, that pairs with the one at
+// Em (CASE pairs forward, END backward, inner pairs counted); npos when none.
+size_t ParDoCase(std::wstring_view S, size_t De, size_t Ate, size_t Em) {
+  const bool adiante = PalavraEm(S, Em, L"CASE");
+  const std::wstring_view abre = adiante ? L"CASE" : L"END", fecha = adiante ? L"END" : L"CASE";
+  int abertos = 0;
+  bool aspas = false;
+  for (size_t i = Em; i >= De && i < Ate; i = adiante ? i + 1 : i - 1) {
+    if (S[i] == L'\'') aspas = !aspas;
+    else if (aspas) continue;
+    else if (PalavraEm(S, i, abre)) ++abertos;
+    else if (PalavraEm(S, i, fecha) && --abertos == 0) return i;
+  }
+  return npos;
+}
+
+// The index in S after the operand that starts at De (below Ate): a quoted
+// text (doubled quotes in it), a text in parentheses, a CASE through its
+// END, or a name or number with the parentheses of a call, up to a
+// separator or a ")" it did not open.
+size_t FimDoOperando(std::wstring_view S, size_t De, size_t Ate) {
+  if (PalavraEm(S, De, L"CASE")) {
+    const size_t fim = ParDoCase(S, De, Ate, De);
+    return fim == npos ? Ate : fim + 3;
+  }
+  int abertos = 0;
+  bool aspas = false;
+  for (size_t i = De; i < Ate; ++i) {
+    const wchar_t c = S[i];
+    if (c == L'\'') aspas = !aspas;
+    else if (aspas) continue;
+    else if (c == L'(') ++abertos;
+    else if (c == L')' && abertos-- == 0) return i;
+    else if (abertos == 0 && i > De && SeparaOperandos(c)) {
+      const size_t parentese = PulaBrancos(S, i, Ate);
+      if (parentese == Ate || S[parentese] != L'(' || !ChamadaComBranco(S.substr(De, i - De))) return i;
+      i = parentese - 1;
+    }
+  }
+  return Ate;
+}
+
+// The index in S where the operand that ends at Ate begins, not before De,
+// read backwards the same way (a doubled quote turns the quote state
+// twice).
+size_t InicioDoOperando(std::wstring_view S, size_t De, size_t Ate) {
+  int fechados = 0;
+  bool aspas = false;
+  size_t inicio = Ate;
+  for (; inicio > De; --inicio) {
+    const wchar_t c = S[inicio - 1];
+    if (c == L'\'') aspas = !aspas;
+    else if (aspas) continue;
+    else if (c == L')') ++fechados;
+    else if (c == L'(' && fechados-- == 0) break;
+    else if (fechados == 0 && inicio < Ate && SeparaOperandos(c)) break;
+  }
+  if (PalavraEm(S, inicio, L"END") && inicio + 3 == Ate) {
+    const size_t caso = ParDoCase(S, De, Ate, inicio);
+    return caso == npos ? inicio : caso;
+  }
+  if (inicio < Ate && S[inicio] == L'(') {
+    const size_t fimNome = RecuaBrancos(S, De, inicio);
+    size_t nome = fimNome;
+    while (nome > De && LetraDeNome(S[nome - 1])) --nome;
+    if (fimNome < inicio && ChamadaComBranco(S.substr(nome, fimNome - nome))) return nome;
+  }
+  return inicio;
+}
+
 // ---------------------------------------------------------------- concatenation
 
 // One operand text between two "||" and what is known of it, so that the
@@ -233,14 +326,16 @@ bool Equilibrado(std::wstring_view S, size_t De, size_t Ate) {
 }
 
 // Whether a cast around S's characters from De to Ate wraps a whole: they
-// begin outside a quoted text, are a whole and no quoted text goes on right
-// after them (a doubled quote). A cast's opening up to its "AS" counts as a
-// whole too: the cast put around it becomes the conversion inside it.
+// begin outside a quoted text, are a whole and hold all of the operands
+// they begin and end with (a quoted text, a call, a CASE). A cast's opening up to
+// its "AS" counts as a whole too: the cast put around it becomes the
+// conversion inside it.
 bool EnvolveInteiro(std::wstring_view S, size_t De, size_t Ate) {
   if (Aspas(S.substr(0, De)) % 2) return false;
   if (IgualSemCaixa(S, De, L"CAST(") && Equilibrado(S, De + 5, Ate))
     return IgualSemCaixa(S, PulaBrancos(S, Ate, S.size()), L"AS ");
-  return Equilibrado(S, De, Ate) && !(Ate > De && Ate < S.size() && S[Ate - 1] == L'\'' && S[Ate] == L'\'');
+  return Equilibrado(S, De, Ate) && FimDoOperando(S, PulaBrancos(S, De, Ate), S.size()) <= Ate &&
+         InicioDoOperando(S, 0, RecuaBrancos(S, De, Ate)) >= De;
 }
 
 const String Coalesce = L"COALESCE";
@@ -393,6 +488,8 @@ std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Rest
     return Operando.size();
   };
   if (IgualSemCaixa(Resto, 0, L"COALESCE") || (!Resto.empty() && Resto[0] == L'(')) {
+    // a prefix that never balances (a parenthesis quoted) is the whole rest
+    Inteiro = Inteiro && FimEquilibrado(Resto) != npos;
     const size_t fim = molda(PrefixoEquilibrado(Resto), L"cast (", L" ");
     return Apara(Resto.substr(fim));
   }
@@ -411,99 +508,6 @@ std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Rest
     fimOperando = std::min(Acha(Resto, L' '), Resto.size());
   molda(Resto.substr(0, fimOperando), Cast, L"");
   return Apara(Resto.substr(fimOperando));
-}
-
-// ---------------------------------------------------------------- operands
-
-// Whether c ends an operand (outside quotes and parentheses): a blank, a
-// comma or an operator.
-bool SeparaOperandos(wchar_t c) { return c <= L' ' || std::wstring_view(L",=<>+-*/|").find(c) != npos; }
-
-bool LetraDeNome(wchar_t c) {
-  return (c >= L'0' && c <= L'9') || ((c | 0x20) >= L'a' && (c | 0x20) <= L'z') || c == L'_' || c >= 0x80;
-}
-
-// Whether S holds the word Palavra (any case) at index Em.
-bool PalavraEm(std::wstring_view S, size_t Em, std::wstring_view Palavra) {
-  return IgualSemCaixa(S, Em, Palavra) && (Em == 0 || !LetraDeNome(S[Em - 1])) &&
-         (Em + Palavra.size() == S.size() || !LetraDeNome(S[Em + Palavra.size()]));
-}
-
-// The calls that the translator knows to be written with blanks before
-// their parenthesis.
-bool ChamadaComBranco(std::wstring_view Nome) {
-  static const std::wstring_view Nomes[] = {L"SUBSTR", L"SUM", L"COUNT", L"MIN", L"MAX", L"AVG"};
-  return std::any_of(std::begin(Nomes), std::end(Nomes), [&](std::wstring_view n) { return MesmoTextoSemCaixa(Nome, n); });
-}
-
-// The CASE or END, from index De to Ate of S, that pairs with the one at
-// Em (CASE pairs forward, END backward, inner pairs counted); npos when none.
-size_t ParDoCase(std::wstring_view S, size_t De, size_t Ate, size_t Em) {
-  const bool adiante = PalavraEm(S, Em, L"CASE");
-  const std::wstring_view abre = adiante ? L"CASE" : L"END", fecha = adiante ? L"END" : L"CASE";
-  int abertos = 0;
-  bool aspas = false;
-  for (size_t i = Em; i >= De && i < Ate; i = adiante ? i + 1 : i - 1) {
-    if (S[i] == L'\'') aspas = !aspas;
-    else if (aspas) continue;
-    else if (PalavraEm(S, i, abre)) ++abertos;
-    else if (PalavraEm(S, i, fecha) && --abertos == 0) return i;
-  }
-  return npos;
-}
-
-// The index in S after the operand that starts at De (below Ate): a quoted
-// text (doubled quotes in it), a text in parentheses, a CASE through its
-// END, or a name or number with the parentheses of a call, up to a
-// separator or a ")" it did not open.
-size_t FimDoOperando(std::wstring_view S, size_t De, size_t Ate) {
-  if (PalavraEm(S, De, L"CASE")) {
-    const size_t fim = ParDoCase(S, De, Ate, De);
-    return fim == npos ? Ate : fim + 3;
-  }
-  int abertos = 0;
-  bool aspas = false;
-  for (size_t i = De; i < Ate; ++i) {
-    const wchar_t c = S[i];
-    if (c == L'\'') aspas = !aspas;
-    else if (aspas) continue;
-    else if (c == L'(') ++abertos;
-    else if (c == L')' && abertos-- == 0) return i;
-    else if (abertos == 0 && i > De && SeparaOperandos(c)) {
-      const size_t parentese = PulaBrancos(S, i, Ate);
-      if (parentese == Ate || S[parentese] != L'(' || !ChamadaComBranco(S.substr(De, i - De))) return i;
-      i = parentese - 1;
-    }
-  }
-  return Ate;
-}
-
-// The index in S where the operand that ends at Ate begins, not before De,
-// read backwards the same way (a doubled quote turns the quote state
-// twice).
-size_t InicioDoOperando(std::wstring_view S, size_t De, size_t Ate) {
-  int fechados = 0;
-  bool aspas = false;
-  size_t inicio = Ate;
-  for (; inicio > De; --inicio) {
-    const wchar_t c = S[inicio - 1];
-    if (c == L'\'') aspas = !aspas;
-    else if (aspas) continue;
-    else if (c == L')') ++fechados;
-    else if (c == L'(' && fechados-- == 0) break;
-    else if (fechados == 0 && inicio < Ate && SeparaOperandos(c)) break;
-  }
-  if (PalavraEm(S, inicio, L"END") && inicio + 3 == Ate) {
-    const size_t caso = ParDoCase(S, De, Ate, inicio);
-    return caso == npos ? inicio : caso;
-  }
-  if (inicio < Ate && S[inicio] == L'(') {
-    const size_t fimNome = RecuaBrancos(S, De, inicio);
-    size_t nome = fimNome;
-    while (nome > De && LetraDeNome(S[nome - 1])) --nome;
-    if (fimNome < inicio && ChamadaComBranco(S.substr(nome, fimNome - nome))) return nome;
-  }
-  return inicio;
 }
 
 // The first "||" from De on outside quoted texts (De lies outside them).

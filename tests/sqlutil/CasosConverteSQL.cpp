@@ -97,6 +97,12 @@ const TCasoConversao OperandosInteiros[] = {
      L"SELECT UPPER(cast(C.A as varchar(1000))+cast(TRIM(C.B) as varchar(1000))+CAST(C.N AS VARCHAR(5))) FROM T"},
     {L"a column before a comma", L"SELECT C.A || C.B, C.C FROM T",
      L"SELECT cast(C.A as varchar(1000))+cast(C.B as varchar(1000)), C.C FROM T"},
+    {L"a CASE through its END", L"SELECT C.A || CASE WHEN C.B = 1 THEN 'S' ELSE 'N' END || C.C FROM T",
+     L"SELECT cast(C.A as varchar(1000))+cast(CASE WHEN C.B = 1 THEN 'S' ELSE 'N' END as varchar(1000))+cast(C.C as "
+     L"varchar(1000)) FROM T"},
+    {L"a call with blanks before its parenthesis", L"SELECT C.A || SUBSTR (C.B, 1, 2) || ' (' FROM T",
+     L"SELECT cast(C.A as varchar(1000))+cast(SUBSTRING (C.B, 1, 2) as varchar(1000))+cast(' (' as varchar(1000)) "
+     L"FROM T"},
 };
 
 const TCasoConversao Nomes[] = {

@@ -35,15 +35,20 @@ const wchar_t* const Operandos[] = {
     L"CAST(C.NUMERO AS VARCHAR(10))",
     L"1",
     L"10.5",
+    L"SUBSTR (P.CODIGO, 1, 3)",
+    L"COALESCE (C.NOME, '')",
+    L"CASE WHEN C.ID = 1 THEN 'S' ELSE 'N' END",
+    L"C.ID + 1",
+    L"MAX(C.NOME)",
 };
 
 // The places of a concatenation in a statement.
 const wchar_t* const Formas[] = {
-    L"SELECT %s X FROM GER_CLIENTE C, PEC_ITEM P",
-    L"SELECT %s AS X FROM GER_CLIENTE C, PEC_ITEM P",
-    L"SELECT C.ID, %s, C.UF FROM GER_CLIENTE C, PEC_ITEM P",
-    L"SELECT C.ID FROM GER_CLIENTE C, PEC_ITEM P WHERE C.NOME = %s",
-    L"SELECT UPPER(%s) FROM GER_CLIENTE C, PEC_ITEM P",
+    L"SELECT %s X FROM GER_CLIENTE C JOIN PEC_ITEM P ON P.ID = C.ID",
+    L"SELECT %s AS X FROM GER_CLIENTE C JOIN PEC_ITEM P ON P.ID = C.ID",
+    L"SELECT C.ID, %s, C.UF FROM GER_CLIENTE C JOIN PEC_ITEM P ON P.ID = C.ID",
+    L"SELECT C.ID FROM GER_CLIENTE C JOIN PEC_ITEM P ON P.ID = C.ID WHERE C.NOME = %s",
+    L"SELECT UPPER(%s) FROM GER_CLIENTE C JOIN PEC_ITEM P ON P.ID = C.ID",
 };
 
 const wchar_t* const Barras[] = {L" || ", L"||", L" ||", L"|| "};
