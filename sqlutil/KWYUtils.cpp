@@ -331,7 +331,9 @@ bool Equilibrado(std::wstring_view S, size_t De, size_t Ate) {
 // its "AS" counts as a whole too: the cast put around it becomes the
 // conversion inside it.
 bool EnvolveInteiro(std::wstring_view S, size_t De, size_t Ate) {
-  if (Aspas(S.substr(0, De)) % 2) return false;
+  bool aspas = false;  // before De, found eight or sixteen characters at a time
+  for (size_t i = ProximoDe(S, 0, De, L"'"); i < De; i = ProximoDe(S, i + 1, De, L"'")) aspas = !aspas;
+  if (aspas) return false;
   if (IgualSemCaixa(S, De, L"CAST(") && Equilibrado(S, De + 5, Ate))
     return IgualSemCaixa(S, PulaBrancos(S, Ate, S.size()), L"AS ");
   return Equilibrado(S, De, Ate) && FimDoOperando(S, PulaBrancos(S, De, Ate), S.size()) <= Ate &&
@@ -512,10 +514,10 @@ std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Rest
 
 // The first "||" from De on outside quoted texts (De lies outside them).
 size_t BarrasForaDeAspas(std::wstring_view S, size_t De) {
-  bool aspas = false;
-  for (size_t i = De; i + 1 < S.size(); ++i) {
-    if (S[i] == L'\'') aspas = !aspas;
-    else if (!aspas && S[i] == L'|' && S[i + 1] == L'|') return i;
+  const size_t n = S.size();
+  for (size_t i = ProximoDe(S, De, n, L"'|"); i + 1 < n; i = ProximoDe(S, i + 1, n, L"'|")) {
+    if (S[i] == L'\'') i = ProximoDe(S, i + 1, n, L"'");  // to the quoted text's end
+    else if (S[i + 1] == L'|') return i;
   }
   return npos;
 }
@@ -557,7 +559,8 @@ String ConcatenaOperandos(std::wstring_view Texto) {
   const size_t inicio = aposBarras ? PulaBrancos(Texto, de, Texto.size()) : de;
   const size_t fim = FimDoOperando(Texto, inicio, Texto.size());
   MoldaOperando(saida, Texto.substr(inicio, fim - inicio));
-  return saida.append(Texto.substr(fim));
+  saida.append(Texto.substr(fim));
+  return saida;
 }
 
 // Every operand of "||" is cast to varchar, so that SQL Server's "+" joins
@@ -571,19 +574,19 @@ String AjustaConcatenacao(String Texto) {
   String saida;
   saida.reserve(2 * Texto.size() + 64);  // room for the casts of most texts
   const size_t fim = RecuaBrancos(Texto, 0, Texto.size());
+  const std::wstring_view texto = std::wstring_view(Texto).substr(0, fim);
   size_t resto = 0;
-  bool inteiro = true;
   do {
     const size_t inicio = PulaBrancos(Texto, resto, barras);
     TSegmento segmento(Texto, inicio, RecuaBrancos(Texto, inicio, barras));
     segmento.AcrescentaPecas(saida);
-    inteiro = inteiro && segmento.Inteiro();
+    if (!segmento.Inteiro()) return ConcatenaOperandos(texto);
     resto = PulaBrancos(Texto, barras + 2, fim);
     barras = Acha(Texto, L"||", resto);
   } while (barras != npos);
-  const std::wstring_view depois =
-      AcrescentaUltimoOperando(saida, std::wstring_view(Texto).substr(resto, fim - resto), inteiro);
-  if (!inteiro) return ConcatenaOperandos(std::wstring_view(Texto).substr(0, fim));
+  bool inteiro = true;
+  const std::wstring_view depois = AcrescentaUltimoOperando(saida, texto.substr(resto), inteiro);
+  if (!inteiro) return ConcatenaOperandos(texto);
   saida.append(depois);
   return saida;
 }

@@ -1,5 +1,6 @@
-// Writes what the translator makes, for SQL Server, of its test tables and
-// of a generated set of concatenations, for the T-SQL parse check
+// Writes what the translator makes, for SQL Server, of its test tables, of
+// the statements of its benchmark and of a generated set of
+// concatenations, for the T-SQL parse check
 // (ConfereTSQL.py) that reads the file after it:
 //   grava_saidas_tsql OUTPUTS
 // Each case is two lines of UTF-8: "#", its name and, after a tab, why its
@@ -10,6 +11,7 @@
 
 #include "sqlutil/KWYUtils.h"
 #include "tests/sqlutil/CasosConverteSQL.h"
+#include "tests/sqlutil/CorpusSQL.h"
 #include "vcl/rtl/SysUtils.h"
 
 namespace {
@@ -99,6 +101,7 @@ int main(int argc, char** argv) {
   for (std::span<const TCasoConversao> tabela :
        {CasosEspacoAgregacao, CasosCondicoesOn, CasosConcatenacao, CasosOperandosInteiros, CasosNomes})
     for (const TCasoConversao& caso : tabela) gravador.Grava(caso.Nome, caso.Texto, caso.NaoETSQL);
+  for (const String& texto : CorpusSQL()) gravador.Grava(L"benchmark: " + texto.substr(0, 40), texto);
   GravaConcatenacoes(gravador);
   return gravador.Bem() ? 0 : 1;
 }
