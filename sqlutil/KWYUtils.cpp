@@ -185,7 +185,8 @@ bool PalavraEm(std::wstring_view S, size_t Em, std::wstring_view Palavra) {
 // their parenthesis.
 bool ChamadaComBranco(std::wstring_view Nome) {
   static const std::wstring_view Nomes[] = {L"SUBSTR", L"SUM", L"COUNT", L"MIN", L"MAX", L"AVG", L"COALESCE"};
-  return std::any_of(std::begin(Nomes), std::end(Nomes), [&](std::wstring_view n) { return MesmoTextoSemCaixa(Nome, n); });
+  return std::any_of(std::begin(Nomes), std::end(Nomes),
+                     [&](std::wstring_view n) { return MesmoTextoSemCaixa(Nome, n); });
 }
 
 // The CASE or END, from index De to Ate of S, that pairs with the one at
@@ -267,7 +268,7 @@ public:
   // The operand text from index De to Ate of Texto.
   TSegmento(const String& Texto, size_t De, size_t Ate);
   void AcrescentaPecas(String& Saida);
-  // Whether every cast put in wraps a whole (see Inteiro).
+  // Whether every cast put in wraps a whole (see EnvolveInteiro).
   bool Inteiro() const { return FInteiro; }
 
 private:
@@ -327,9 +328,9 @@ bool Equilibrado(std::wstring_view S, size_t De, size_t Ate) {
 
 // Whether a cast around S's characters from De to Ate wraps a whole: they
 // begin outside a quoted text, are a whole and hold all of the operands
-// they begin and end with (a quoted text, a call, a CASE). A cast's opening up to
-// its "AS" counts as a whole too: the cast put around it becomes the
-// conversion inside it.
+// they begin and end with (a quoted text, a call, a CASE). A cast's
+// opening up to its "AS" counts as a whole too: the cast put around it
+// becomes the conversion inside it.
 bool EnvolveInteiro(std::wstring_view S, size_t De, size_t Ate) {
   bool aspas = false;  // before De, found eight or sixteen characters at a time
   for (size_t i = ProximoDe(S, 0, De, L"'"); i < De; i = ProximoDe(S, i + 1, De, L"'")) aspas = !aspas;
@@ -490,7 +491,8 @@ std::wstring_view AcrescentaUltimoOperando(String& Saida, std::wstring_view Rest
     return Operando.size();
   };
   if (IgualSemCaixa(Resto, 0, L"COALESCE") || (!Resto.empty() && Resto[0] == L'(')) {
-    // a prefix that never balances (a parenthesis quoted) is the whole rest
+    // a prefix that never balances (a parenthesis in a quoted text) is all
+    // of the rest, no operand
     Inteiro = Inteiro && FimEquilibrado(Resto) != npos;
     const size_t fim = molda(PrefixoEquilibrado(Resto), L"cast (", L" ");
     return Apara(Resto.substr(fim));
@@ -525,8 +527,8 @@ size_t BarrasForaDeAspas(std::wstring_view S, size_t De) {
 // The operand cast to varchar whole; a cast stays as it is.
 void MoldaOperando(String& Saida, std::wstring_view Operando) {
   if (Operando.empty()) return;
-  if (IgualSemCaixa(Operando, 0, L"CAST") && PulaBrancos(Operando, 4, Operando.size()) < Operando.size() &&
-      Operando[PulaBrancos(Operando, 4, Operando.size())] == L'(')
+  const size_t parentese = PulaBrancos(Operando, 4, Operando.size());
+  if (IgualSemCaixa(Operando, 0, L"CAST") && parentese < Operando.size() && Operando[parentese] == L'(')
     Saida.append(Operando);
   else
     Saida.append(Cast).append(Operando).append(ComoVarchar);
@@ -550,7 +552,7 @@ String ConcatenaOperandos(std::wstring_view Texto) {
       inicio = fimPrimeiro;
     }
     if (inicio < fim) {
-      const size_t ultimo = std::max(InicioDoOperando(Texto, inicio, fim), inicio);
+      const size_t ultimo = InicioDoOperando(Texto, inicio, fim);
       saida.append(Texto.substr(inicio, ultimo - inicio));
       MoldaOperando(saida, Texto.substr(ultimo, fim - ultimo));
     }

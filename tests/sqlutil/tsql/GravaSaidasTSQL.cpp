@@ -83,7 +83,8 @@ void GravaConcatenacoes(TGravador& Gravador) {
         Gravador.Grava(texto, texto);
       }
       for (const wchar_t* c : Operandos) {
-        const String concatenacao = String(a) + Barras[n % std::size(Barras)] + b + Barras[(n + 1) % std::size(Barras)] + c;
+        const String concatenacao =
+            String(a) + Barras[n % std::size(Barras)] + b + Barras[(n + 1) % std::size(Barras)] + c;
         const String texto = NaForma(Formas[n++ % std::size(Formas)], concatenacao);
         Gravador.Grava(texto, texto);
       }
