@@ -87,6 +87,8 @@ void TcxControl::SetBorderStyle(TcxControlBorderStyle Value) {
   if (FBorderStyle == Value) return;
   FBorderStyle = Value;
   BoundsChanged();
+  // The border itself lies outside everything the new layout repaints.
+  Invalidate();
 }
 
 TcxCanvas* TcxControl::ActiveCanvas() {

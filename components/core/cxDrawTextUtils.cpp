@@ -449,7 +449,9 @@ bool cxLayOutTextRows(HDC ADC, const wchar_t* AText, int ATextLength, const TRec
     if (AParams.SingleLine)
       lastRow = true;
     else if (clipsToHeight)
-      lastRow = height < totalHeight || (wholeRowsOnly && height < totalHeight + AParams.FullRowHeight);
+      // A row that reaches the bottom edge is the last one seen: the next
+      // would start below the rectangle, and its ellipsis with it.
+      lastRow = height <= totalHeight || (wholeRowsOnly && height < totalHeight + AParams.FullRowHeight);
     else
       lastRow = AMaxRowCount >= 1 && count == AMaxRowCount;
     const TRowEnd rowEnd = breaker.FindRowEnd(start, width, lastRow && ellipsisClipping);

@@ -7,20 +7,27 @@
 
 namespace {
 
-const wchar_t* const TestKey = L"Software\\ConversaoUclTest";
+// ctest runs every test in its own process, several at once: each test
+// writes and deletes a key of its own so they never race for one key.
+String OwnTestKey() {
+  const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  return L"Software\\ConversaoUclTest." + String(name.begin(), name.end());
+}
 
 void WriteValue(HKEY Root, REGSAM View, const wchar_t* Name, DWORD Type, const void* Data, DWORD Size) {
   HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(Root, TestKey, 0, nullptr, 0, KEY_WRITE | View, nullptr, &key,
-                                           nullptr));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(Root, OwnTestKey().c_str(), 0, nullptr, 0, KEY_WRITE | View, nullptr,
+                                           &key, nullptr));
   EXPECT_EQ(ERROR_SUCCESS, RegSetValueExW(key, Name, 0, Type, static_cast<const BYTE*>(Data), Size));
   RegCloseKey(key);
 }
 
-void DeleteTestKey(HKEY Root, REGSAM View) { RegDeleteKeyExW(Root, TestKey, View, 0); }
+void DeleteTestKey(HKEY Root, REGSAM View) { RegDeleteKeyExW(Root, OwnTestKey().c_str(), View, 0); }
 
 class RegistryTest : public ::testing::Test {
 protected:
+  const String TestKey = OwnTestKey();
+
   void SetUp() override {
     WriteValue(HKEY_CURRENT_USER, 0, L"Whole", REG_SZ, L"hello", 12);
     WriteValue(HKEY_CURRENT_USER, 0, L"Unterminated", REG_SZ, L"abc", 6);
@@ -60,7 +67,7 @@ TEST_F(RegistryTest, StringValuesOfEveryShapeAreReadWhole) {
 
 TEST_F(RegistryTest, MissingKeysValuesAndOtherKindsAreRefused) {
   String value = L"stale";
-  const String key = String(TestKey);
+  const String& key = TestKey;
   const struct {
     String Key, Name, Message;
   } cases[] = {
@@ -89,7 +96,7 @@ TEST_F(RegistryTest, KeyPathsMayNameTheirRootKey) {
     EXPECT_TRUE(RegistryReadString(HKEY_CURRENT_USER, prefix + TestKey, L"Whole", true, value)) << prefix;
     EXPECT_EQ(L"hello", value);
   }
-  const String foreign = String(L"HKLM\\") + TestKey;
+  const String foreign = L"HKLM\\" + TestKey;
   try {
     RegistryReadString(HKEY_CURRENT_USER, foreign, L"Whole", false, value);
     ADD_FAILURE() << "no exception";

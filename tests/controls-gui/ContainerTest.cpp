@@ -8,6 +8,7 @@
 
 #include "components/controls/cxContainer.h"
 #include "components/controls/cxDWMApi.h"
+#include "tests/graphics/PaintSurface.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
 #include "tests/guiharness/WindowCapture.h"
@@ -119,14 +120,72 @@ TEST_F(ContainerPainting, EachBorderStyleDrawsItsFrameAroundTheInnerControl) {
   EXPECT_TRUE(std::filesystem::exists("artifacts/ContainerBorderStyles.png"));
 }
 
+// The two pixels around the container's colour show the form behind,
+// but for the border that stays drawn at its place.
 TEST_F(ContainerPainting, ATransparentBorderLeavesTwoPixelsOfBackground) {
-  TcxContainer* container = AddContainer(10, 10);
-  container->Style()->SetBorderStyle(cbsSingle);
-  container->Style()->SetColor(clYellow);
+  Form->SetColor(clFuchsia);
+  const struct {
+    TcxContainerBorderStyle Style;
+    TColor Outer, Inner;  // the pixels 0 and 1 in from each corner
+  } cases[] = {{cbsSingle, clFuchsia, clWindowFrame}, {cbsNone, clFuchsia, clFuchsia}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Style));
+    TcxContainer* container = AddContainer(10, 10);
+    container->Style()->SetBorderStyle(c.Style);
+    container->Style()->SetColor(clYellow);
+    ProcessPendingMessages();
+    EXPECT_EQ(container->ViewInfo()->BorderRect, TRect(2, 2, 98, 22));
+    auto capture = CaptureWindow(Form);
+    RECT window;
+    GetWindowRect(Form->Handle(), &window);
+    const TPoint origin = container->ClientToScreen(TPoint(0, 0));
+    const auto pixel = [&](int X, int Y) {
+      return PixelColor(*capture, origin.X - window.left + X, origin.Y - window.top + Y);
+    };
+    const TColor expected[] = {Rgb(c.Outer), Rgb(c.Inner), Rgb(clYellow)};
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(pixel(i, i), expected[i]) << i;
+      EXPECT_EQ(pixel(50, i), expected[i]) << i;
+      EXPECT_EQ(pixel(99 - i, 23 - i), expected[i]) << i;
+    }
+    delete container;
+  }
+}
+
+// The frame between an outer and an inner rectangle is filled, and asked to
+// be redrawn, on exactly the pixels of the outer one outside the inner one.
+TEST_F(ContainerPainting, TheFrameCoversExactlyTheOuterRectangleOutsideTheInnerOne) {
+  const struct {
+    const char* Case;
+    TRect Outer, Inner;
+  } cases[] = {
+      {"inner well inside", TRect(2, 3, 40, 30), TRect(6, 8, 30, 20)},
+      {"inner touching the top and left", TRect(2, 3, 40, 30), TRect(2, 3, 30, 20)},
+      {"inner touching the bottom and right", TRect(2, 3, 40, 30), TRect(10, 10, 40, 30)},
+      {"no inner: all of it", TRect(2, 3, 40, 30), TRect()},
+  };
+  auto* window = Add<TcxControl>(0, 0);
+  window->SetBounds(0, 0, 50, 40);
   ProcessPendingMessages();
-  EXPECT_EQ(container->ViewInfo()->BorderRect, TRect(2, 2, 98, 22));
-  auto capture = CaptureWindow(container);
-  EXPECT_EQ(PixelColor(*capture, 1, 1), Rgb(clWindowFrame));  // the border stays drawn at its place
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Case);
+    TPaintSurface surface(50, 40, clBlack);
+    cxFillRectFrame(surface.Canvas.get(), c.Outer, c.Inner, clRed);
+    ValidateRect(window->Handle(), nullptr);
+    cxRedrawFrameAroundRect(window->Handle(), c.Outer, c.Inner, false, false);
+    TcxRegion invalid;
+    GetUpdateRgn(window->Handle(), invalid.Handle(), FALSE);
+    std::string wrongFills, wrongRedraws;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 50; ++x) {
+        const bool frame = c.Outer.Contains(TPoint(x, y)) && !c.Inner.Contains(TPoint(x, y));
+        const std::string at = " (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+        if (frame != (surface.Pixel(x, y) == clRed)) wrongFills += at;
+        if (frame != invalid.PtInRegion(x, y)) wrongRedraws += at;
+      }
+    EXPECT_EQ("", wrongFills);
+    EXPECT_EQ("", wrongRedraws);
+  }
 }
 
 TEST_F(ContainerPainting, AShadowGrowsTheExtentAndShapesTheWindowRegion) {

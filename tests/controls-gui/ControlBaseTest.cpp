@@ -712,3 +712,19 @@ TEST_F(ControlBase, TheDefaultBorderIsThePaintersAndLookAndFeelChangesReachTheCo
   control->SetLookAndFeel(&other);
   EXPECT_GE(control->Changes, 1);
 }
+
+TEST_F(ControlBase, ANewBorderStyleReLaysOutTheBarsAndRepaintsTheControl) {
+  Build(200, 150, {1000, 600});
+  ValidateRect(Control->Handle(), nullptr);
+  Control->SetBorderStyle(cxcbsDefault);
+  const int b = Control->GetPainter()->BorderSize();
+  ASSERT_GT(b, 0);
+  const int barsLeft = 200 - b - BarWidth, barsTop = 150 - b - BarHeight;
+  EXPECT_EQ(TRect(barsLeft, b, 200 - b, barsTop), Control->GetVertScrollBar()->BoundsRect());
+  EXPECT_EQ(TRect(b, barsTop, barsLeft, 150 - b), Control->GetHorzScrollBar()->BoundsRect());
+  // The border is drawn by the next paint: every side of it waits for one.
+  TcxRegion invalid;
+  GetUpdateRgn(Control->Handle(), invalid.Handle(), FALSE);
+  for (const TPoint& p : {TPoint(0, 0), TPoint(100, 0), TPoint(0, 75), TPoint(199, 75), TPoint(100, 149)})
+    EXPECT_TRUE(invalid.PtInRegion(p)) << p.X << ", " << p.Y;
+}

@@ -37,7 +37,13 @@ public:
   void ControllerChanged(TcxCustomHintStyleController*) override { Log.push_back(L"changed"); }
   void ControllerRemoved(TcxCustomHintStyleController*) override { Log.push_back(L"removed"); }
   void PrepareHint(String& HintStr, bool&, THintInfo&) override { HintStr += L" (A)"; }
+  void Assign(TPersistent* Source) override {
+    auto* source = dynamic_cast<THintStyleA*>(Source);
+    if (!source) return TcxCustomHintStyle::Assign(Source);
+    Tone = source->Tone;
+  }
   void Touch() { Changed(); }
+  int Tone = 0;
   static inline std::vector<String> Log;
 };
 
@@ -166,6 +172,53 @@ TEST_F(Hints, PausesReachTheApplicationOutsideUpdatesAndStylesReachTheirListener
   EXPECT_EQ((std::vector<TcxCustomHintStyle*>{controller->HintStyle(), &listener}), changedStyles);
   controller.reset();
   EXPECT_EQ((std::vector<String>{L"changed", L"removed"}), THintStyleA::Log);
+}
+
+TEST_F(Hints, AssignTakesThePausesTheStyleAndItsClassTheLookAndTheEvents) {
+  struct TRegisteredStyleB {
+    TRegisteredStyleB() { cxHintStyleClasses()->Register(THintStyleB::StaticClass(), L"B"); }
+    ~TRegisteredStyleB() { cxHintStyleClasses()->Unregister(THintStyleB::StaticClass()); }
+  } registered;
+  const int savedPauses[] = {Application->HintShortPause(), Application->HintPause(), Application->HintHidePause()};
+  auto source = NewController(THintStyleB::StaticClass());
+  source->SetHintShortPause(11);
+  source->SetHintPause(222);
+  source->SetHintHidePause(3333);
+  source->LookAndFeel()->SetKind(lfFlat);
+  static_cast<THintStyleA*>(source->HintStyle())->Tone = 7;
+  std::vector<String> events;
+  source->OnHintStyleChanged = [&](TObject*, TcxCustomHintStyle*) { events.push_back(L"style changed"); };
+  source->OnShowHint = [&](TObject*, String&, bool&, THintInfo&) { events.push_back(L"show"); };
+  source->OnShowHintEx = [&](TObject*, String&, String&, bool&, THintInfo&) { events.push_back(L"show ex"); };
+
+  auto target = NewController(THintStyleA::StaticClass());
+  events.clear();
+  target->Assign(source.get());
+  EXPECT_EQ(11, target->HintShortPause());
+  EXPECT_EQ(222, target->HintPause());
+  EXPECT_EQ(3333, target->HintHidePause());
+  EXPECT_EQ((std::vector<int>{11, 222, 3333}),
+            (std::vector<int>{Application->HintShortPause(), Application->HintPause(), Application->HintHidePause()}));
+  EXPECT_EQ(L"THintStyleB", target->HintStyleClassName());
+  EXPECT_EQ(THintWindowB::StaticClass(), target->HintWindow()->ClassType());
+  EXPECT_EQ(7, static_cast<THintStyleA*>(target->HintStyle())->Tone);
+  EXPECT_EQ(lfFlat, target->LookAndFeel()->Kind());
+
+  events.clear();
+  static_cast<THintStyleA*>(target->HintStyle())->Touch();
+  String caption, hint;
+  bool canShow = true;
+  THintInfo info{};
+  ASSERT_TRUE(target->OnShowHint && target->OnShowHintEx);
+  target->OnShowHint(target.get(), hint, canShow, info);
+  target->OnShowHintEx(target.get(), caption, hint, canShow, info);
+  EXPECT_EQ((std::vector<String>{L"style changed", L"show", L"show ex"}), events);
+
+  target.reset();
+  source.reset();
+  Application->SetHintShortPause(savedPauses[0]);
+  Application->SetHintPause(savedPauses[1]);
+  Application->SetHintHidePause(savedPauses[2]);
 }
 
 namespace {

@@ -148,6 +148,10 @@ TEST_F(ScrollBarTest, PartsAreLaidOutAlongTheAxisForEachRange) {
     int ThumbStart, ThumbSize;  // ThumbSize 0: no thumb
   } cases[] = {
       {"at the start the thumb touches the line-up button", 200, 0, 99, 10, 0, true, Arrow, proportional},
+      {"a third of the way", 200, 0, 99, 10, 30, true, Arrow + MulDiv(track - proportional, 30, 90), proportional},
+      {"half way", 200, 0, 99, 10, 45, true, Arrow + MulDiv(track - proportional, 45, 90), proportional},
+      {"one before the last position", 200, 0, 99, 10, 89, true, Arrow + MulDiv(track - proportional, 89, 90),
+       proportional},
       {"the last position touches the line-down button", 200, 0, 99, 10, 90, true, 200 - Arrow - proportional,
        proportional},
       {"a position beyond the last page stays at the end", 200, 0, 99, 10, 99, true, 200 - Arrow - proportional,
@@ -330,6 +334,24 @@ TEST_F(ScrollBarTest, ThumbDragsFollowThePointerAndSnapBackFarAway) {
   EXPECT_EQ((std::vector<TScrollCode>{scPosition, scEndScroll}), Codes());
   EXPECT_EQ(90, Bar->Position());
   EXPECT_EQ(sbpNone, ViewInfo()->PressedPart());
+}
+
+TEST_F(ScrollBarTest, AThumbDraggedWhereAPositionShowsItGivesThatPositionBack) {
+  Build();
+  for (const int position : {1, 30, 45, 60, 89}) {
+    SCOPED_TRACE(position);
+    Bar->SetPosition(position);
+    const int shownAt = PartBounds(sbpThumbnail).Top;
+    Bar->SetPosition(0);
+    const TPoint press = Centre(sbpThumbnail);
+    const TPoint there(press.X, press.Y + shownAt - PartBounds(sbpThumbnail).Top);
+    Press(press);
+    MoveTo(there);
+    EXPECT_EQ(shownAt, PartBounds(sbpThumbnail).Top);
+    EXPECT_EQ(position, Bar->Position()) << "while tracking";
+    Release(there);
+    EXPECT_EQ(position, Bar->Position());
+  }
 }
 
 TEST_F(ScrollBarTest, UnlimitedTrackingNeverSnapsBack) {

@@ -181,12 +181,16 @@ TEST(MessagesController, AQuitMetWhileKillingIsPostedAgain) {
   PostMessageW(window.Handle(), WM_PROBE, 0, 0);
   PostQuitMessage(5);
   EXPECT_TRUE(dxGetMessagesController()->KillMessages(nullptr, WM_PROBE, 0, true));
-  // The system hands the quit out whatever the filter; it must still be there.
-  int quits = 0;
+  // The system hands the quit out whatever the filter; it must still be
+  // there, and the probes gone.
+  int quits = 0, probes = 0;
   MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT && msg.wParam == 5) ++quits;
+    if (msg.message == WM_PROBE) ++probes;
+  }
   EXPECT_EQ(1, quits);
+  EXPECT_EQ(0, probes);
 }
 
 TEST(MessagesController, AQueuedMessageIsSeenOnlyForItsOwnWindowAndStaysQueued) {

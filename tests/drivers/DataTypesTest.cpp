@@ -68,46 +68,71 @@ TEST(DataTypes, DescriptionsCarryLiteralsScalesAndFlags) {
   TDBXOstraOracleMetaDataReader oracle;
   sqlServer.SetContext(&context);
   oracle.SetContext(&context);
+  const wchar_t* const flagColumns[TDBXTypeFlagCount] = {
+      L"IsAutoIncrementable", L"IsBestMatch", L"IsFixedLength",        L"IsCaseSensitive", L"IsFixedPrecisionScale",
+      L"IsLong",              L"IsNullable",  L"IsSearchable",         L"IsSearchableWithLike", L"IsUnsigned",
+      L"IsConcurrencyType",   L"IsLiteralSupported", L"IsUnicode"};
 
-  // TypeName, DbxDataType, ColumnSize, CreateFormat, CreateParameters,
-  // MaximumScale, MinimumScale, LiteralPrefix, LiteralSuffix, then the flags.
-  const TDBXRow datetime = DataTypeRow(sqlServer, L"datetime");
-  ASSERT_EQ(datetime.size(), 24u);
-  EXPECT_EQ(datetime[1], TDBXWritableValue(TDBXDataTypes::TimeStampType));
-  EXPECT_EQ(datetime[7], TDBXWritableValue(L"{ts '"));
-  EXPECT_EQ(datetime[8], TDBXWritableValue(L"'}"));
+  // Every row of the collection shows its type's description, each value
+  // under the column of its name.
+  for (TDBXBaseMetaDataReader* reader : {static_cast<TDBXBaseMetaDataReader*>(&sqlServer),
+                                         static_cast<TDBXBaseMetaDataReader*>(&oracle)}) {
+    auto table = reader->FetchDataTypes();
+    const auto column = [&](const wchar_t* AName) { return table->ColumnOrdinal(AName); };
+    for (const TDBXRow& row : ReadAll(*table)) {
+      const TDBXDataTypeDescription* type = reader->FindDataType(row.at(column(L"TypeName")).AsString());
+      ASSERT_NE(type, nullptr);
+      SCOPED_TRACE(ToUtf8(type->TypeName));
+      const std::pair<const wchar_t*, TDBXWritableValue> values[] = {
+          {L"DbxDataType", type->DataType},          {L"ColumnSize", type->ColumnSize},
+          {L"CreateFormat", type->CreateFormat},     {L"CreateParameters", type->CreateParameters},
+          {L"MaximumScale", type->MaxScale},         {L"MinimumScale", type->MinScale},
+          {L"LiteralPrefix", type->LiteralPrefix},   {L"LiteralSuffix", type->LiteralSuffix},
+          {L"MaximumVersion", type->MaxVersion},     {L"MinimumVersion", type->MinVersion}};
+      for (const auto& [name, value] : values) EXPECT_EQ(row.at(column(name)), value) << ToUtf8(name);
+      for (int flag = 0; flag < TDBXTypeFlagCount; ++flag)
+        EXPECT_EQ(row.at(column(flagColumns[flag])), TDBXWritableValue(type->HasFlag(static_cast<TDBXTypeFlag>(flag))))
+            << ToUtf8(flagColumns[flag]);
+    }
+  }
 
-  const TDBXRow decimal = DataTypeRow(sqlServer, L"decimal");
-  EXPECT_EQ(decimal[3], TDBXWritableValue(L"decimal({0}, {1})"));
-  EXPECT_EQ(decimal[4], TDBXWritableValue(L"Precision, Scale"));
-  EXPECT_EQ(decimal[5], TDBXWritableValue(38));
-  EXPECT_EQ(decimal[6], TDBXWritableValue(0));
-
-  const TDBXRow date = DataTypeRow(oracle, L"DATE");
-  EXPECT_EQ(date[7], TDBXWritableValue(L"TO_DATE('"));
-  EXPECT_EQ(date[8], TDBXWritableValue(L"','YYYY-MM-DD HH24:MI:SS')"));
-  const TDBXRow number = DataTypeRow(oracle, L"NUMBER");
-  EXPECT_EQ(number[5], TDBXWritableValue(127));
-  EXPECT_EQ(number[6], TDBXWritableValue(-84));
-  EXPECT_EQ(DataTypeRow(oracle, L"BLOB")[2], TDBXWritableValue(int64_t{4294967296}));
-
-  const auto flag = [](const TDBXRow& ARow, TDBXTypeFlag AFlag) {
-    return ARow.at(11 + static_cast<int>(AFlag)).AsBoolean();
+  // What each server documents of some of its types.
+  const struct {
+    TDBXBaseMetaDataReader& Reader;
+    const wchar_t* TypeName;
+    const wchar_t* Column;
+    TDBXWritableValue Value;
+  } facts[] = {
+      {sqlServer, L"datetime", L"DbxDataType", TDBXDataTypes::TimeStampType},
+      {sqlServer, L"datetime", L"LiteralPrefix", L"{ts '"},
+      {sqlServer, L"datetime", L"LiteralSuffix", L"'}"},
+      {sqlServer, L"decimal", L"CreateFormat", L"decimal({0}, {1})"},
+      {sqlServer, L"decimal", L"CreateParameters", L"Precision, Scale"},
+      {sqlServer, L"decimal", L"MaximumScale", 38},
+      {sqlServer, L"decimal", L"MinimumScale", 0},
+      {sqlServer, L"tinyint", L"IsUnsigned", true},
+      {sqlServer, L"tinyint", L"IsAutoIncrementable", true},
+      {sqlServer, L"tinyint", L"IsUnicode", false},
+      {sqlServer, L"ntext", L"IsUnicode", true},
+      {sqlServer, L"ntext", L"IsLong", true},
+      {sqlServer, L"ntext", L"IsFixedLength", false},
+      {sqlServer, L"timestamp", L"IsConcurrencyType", true},
+      {oracle, L"DATE", L"LiteralPrefix", L"TO_DATE('"},
+      {oracle, L"DATE", L"LiteralSuffix", L"','YYYY-MM-DD HH24:MI:SS')"},
+      {oracle, L"NUMBER", L"MaximumScale", 127},
+      {oracle, L"NUMBER", L"MinimumScale", -84},
+      {oracle, L"BLOB", L"ColumnSize", int64_t{4294967296}},
+      {oracle, L"NCHAR", L"IsUnicode", true},
+      {oracle, L"NCHAR", L"IsFixedLength", true},
+      {oracle, L"NCHAR", L"IsLiteralSupported", true},
+      {oracle, L"NCHAR", L"IsCaseSensitive", true},
   };
-  const TDBXRow tinyint = DataTypeRow(sqlServer, L"tinyint");
-  const TDBXRow ntext = DataTypeRow(sqlServer, L"ntext");
-  const TDBXRow nchar = DataTypeRow(oracle, L"NCHAR");
-  EXPECT_TRUE(flag(tinyint, TDBXTypeFlag::Unsigned));
-  EXPECT_TRUE(flag(tinyint, TDBXTypeFlag::AutoIncrementable));
-  EXPECT_FALSE(flag(tinyint, TDBXTypeFlag::Unicode));
-  EXPECT_TRUE(flag(ntext, TDBXTypeFlag::Unicode));
-  EXPECT_TRUE(flag(ntext, TDBXTypeFlag::Long));
-  EXPECT_FALSE(flag(ntext, TDBXTypeFlag::FixedLength));
-  EXPECT_TRUE(flag(DataTypeRow(sqlServer, L"timestamp"), TDBXTypeFlag::ConcurrencyType));
-  EXPECT_TRUE(flag(nchar, TDBXTypeFlag::Unicode));
-  EXPECT_TRUE(flag(nchar, TDBXTypeFlag::FixedLength));
-  EXPECT_TRUE(flag(nchar, TDBXTypeFlag::LiteralSupported));
-  EXPECT_TRUE(flag(nchar, TDBXTypeFlag::CaseSensitive));
+  for (const auto& f : facts) {
+    SCOPED_TRACE(ToUtf8(f.TypeName) + " " + ToUtf8(f.Column));
+    const TDBXRow row = DataTypeRow(f.Reader, f.TypeName);
+    ASSERT_FALSE(row.empty());
+    EXPECT_EQ(row.at(f.Reader.FetchDataTypes()->ColumnOrdinal(f.Column)), f.Value);
+  }
 }
 
 TEST(DataTypes, OracleAddsTheTypesOnlyParametersHave) {

@@ -24,6 +24,26 @@ TEST(GdiPlusCanvas, ShapesCoverThePixelsOfGdiRectangles) {
   EXPECT_EQ(PixelColor(*bitmap, 20, 25), clWhite);
 }
 
+// A fill skips only the colours that stand for "nothing": black and white
+// with no alpha. Opaque white is a colour like any other.
+TEST(GdiPlusCanvas, FillsSkipOnlyTransparentBlackAndWhite) {
+  const struct {
+    TdxAlphaColor Color;
+    TColor Expected;
+  } cases[] = {
+      {0x00000000, clRed}, {0x00FFFFFF, clRed}, {0xFFFFFFFF, clWhite}, {0xFF000000, clBlack}, {OpaqueBlue, clBlue}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Color);
+    auto bitmap = FilledBitmap(20, 10, clRed);
+    PaintOn(*bitmap, [&](TdxGPCanvas& canvas) {
+      canvas.FillRectangle(TRect(0, 0, 10, 10), c.Color);
+      canvas.FillRectangle(TdxRectF{10, 0, 20, 10}, c.Color);
+    });
+    EXPECT_EQ(PixelColor(*bitmap, 5, 5), c.Expected);
+    EXPECT_EQ(PixelColor(*bitmap, 15, 5), c.Expected) << "the fill of a fractional rectangle";
+  }
+}
+
 TEST(GdiPlusCanvas, ColourFormsAndGradients) {
   auto bitmap = FilledBitmap(40, 40);
   PaintOn(*bitmap, [](TdxGPCanvas& canvas) {

@@ -443,6 +443,25 @@ TEST(StandardFlatPainters, ScrollBarParts) {
     EXPECT_FALSE(SamePixels(*part(sbpPageUp, cxbsPressed), *part(sbpPageUp, cxbsNormal)));
     EXPECT_EQ(64 * 40 - 16 * 16, part(sbpPageDown, cxbsNormal)->CountOf(PixelCasePaper)) << "the page fills R";
   }
+  // The Standard look's pressed arrow shows its glyph one pixel right and
+  // down, as the system's pressed buttons do.
+  for (const bool horizontal : {false, true}) {
+    SCOPED_TRACE(horizontal ? "horizontal" : "vertical");
+    const auto glyph = [&](TcxButtonState AState) {
+      auto surface =
+          DrawnSurface([&](TcxCanvas* c) { standard->DrawScrollBarPart(c, horizontal, button, sbpLineUp, AState); });
+      TRect bounds(64, 40, 0, 0);
+      for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 64; ++x)
+          if (surface->Pixel(x, y) == SysRGB(clBtnText))
+            bounds = TRect(std::min(bounds.Left, x), std::min(bounds.Top, y), std::max(bounds.Right, x + 1),
+                           std::max(bounds.Bottom, y + 1));
+      return bounds;
+    };
+    const TRect normal = glyph(cxbsNormal);
+    ASSERT_FALSE(normal.IsEmpty());
+    EXPECT_EQ(cxRectShiftBy(normal, 1, 1), glyph(cxbsPressed));
+  }
 }
 
 // A month header is framed in black on the sides without a neighbour; the

@@ -200,6 +200,34 @@ TEST(TextLayout, BreaksTextsIntoRowsByTheRules) {
   }
 }
 
+// A rectangle exactly three rows tall: its third row is the last one, and
+// the one the ellipsis goes to; a fourth would start below it.
+TEST(TextLayout, ARectangleExactlyRowsTallEndsItsLayoutAtItsBottomEdge) {
+  const uint32_t wrap = cxtlWordBreak;
+  const struct {
+    const char* Name;
+    uint32_t Flags;
+    std::vector<String> Rows;
+  } cases[] = {
+      {"plain", wrap, {L"a ", L"b ", L"c "}},
+      {"end ellipsis: the last row takes the word the ellipsis will cut",
+       wrap | cxtlEndEllipsis,
+       {L"a ", L"b ", L"c d"}},
+      {"edit control", wrap | cxtlEditControl, {L"a ", L"b ", L"c "}},
+      {"edit control, end ellipsis", wrap | cxtlEditControl | cxtlEndEllipsis, {L"a ", L"b ", L"c "}},
+  };
+  const String text = L"a b c d e f";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TcxTextParams params = ParamsOf(c.Flags);
+    TcxTextRows rows;
+    int count = 0;
+    EXPECT_FALSE(cxLayOutTextRows(nullptr, text.c_str(), static_cast<int>(text.size()), TRect(0, 0, 2 * CharWidth, 36),
+                                  params, rows, count, 0, nullptr, MeasureTenPixelsEach));
+    EXPECT_EQ(RowTexts(rows, count), c.Rows);
+  }
+}
+
 TEST(TextLayout, JustifiedRowsCountTheirBlanksAndTheLastRowOfAParagraphIsLeftAlone) {
   struct TCase {
     uint32_t Flags;
@@ -400,6 +428,29 @@ TEST(TextLayout, EndEllipsisFollowsTheVisiblePartOfALongWord) {
   TextOutW(platform.DC, 0, 0, word.c_str(), fit);
   TextOutW(platform.DC, shown.cx, 0, L"...", 3);
   EXPECT_EQ(ours.Pixels(TRect(0, 0, 200, 40)), platform.Pixels(TRect(0, 0, 200, 40)));
+}
+
+TEST(TextLayout, TheEllipsisEndsTheLastRowOfARectangleExactlyRowsTall) {
+  TTextSurface ours(120, 60), platform(120, 60);
+  TEXTMETRICW metrics;
+  GetTextMetricsW(ours.DC, &metrics);
+  TRect r(0, 0, 90, 2 * metrics.tmHeight);
+  cxDrawTextWithHighlight(ours.DC, L"alpha beta\ngamma delta epsilon zeta", r, cxtlWordBreak | cxtlEndEllipsis, 0, 0,
+                          nullptr, clNone, clNone);
+  // The first row, then what of the rest fits before the dots, then the dots.
+  const String rest = L"gamma delta epsilon zeta";
+  SIZE dots;
+  GetTextExtentPoint32W(platform.DC, L"...", 3, &dots);
+  int fit = 0;
+  SIZE size;
+  GetTextExtentExPointW(platform.DC, rest.c_str(), static_cast<int>(rest.size()), 90 - dots.cx, &fit, nullptr, &size);
+  SIZE shown;
+  GetTextExtentPoint32W(platform.DC, rest.c_str(), fit, &shown);
+  SetBkMode(platform.DC, TRANSPARENT);
+  TextOutW(platform.DC, 0, 0, L"alpha beta", 10);
+  TextOutW(platform.DC, 0, metrics.tmHeight, rest.c_str(), fit);
+  TextOutW(platform.DC, shown.cx, metrics.tmHeight, L"...", 3);
+  EXPECT_EQ(ours.Pixels(TRect(0, 0, 120, 60)), platform.Pixels(TRect(0, 0, 120, 60)));
 }
 
 TEST(TextLayout, HighlightsTheSelectedCharactersAcrossRows) {
