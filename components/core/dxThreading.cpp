@@ -204,8 +204,13 @@ void TdxMultithreadedSort::Sort(PdxPointerList AList, int ACount, const TCompare
   FSortChunkCount = ChunkCountFor(ACount);
   SortChunks();
   if (FSortChunkCount > 1) {
-    std::vector<void*> scratch(FCount);
-    FScratch = scratch.data();
+    if (FScratchCapacity < FCount) {
+      FScratchCapacity = 0;
+      FScratchBuffer.reset();  // the old one goes before the larger one comes
+      FScratchBuffer.reset(new void*[FCount]);
+      FScratchCapacity = FCount;
+    }
+    FScratch = FScratchBuffer.get();
     MergeChunks();
   }
 }

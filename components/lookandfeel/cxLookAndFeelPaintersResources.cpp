@@ -267,15 +267,29 @@ TcxRadioButtonImageList* cxGetRadioButtonImageList() {
   if (!RadioButtonImageList && !ResourcesShutDown) {
     RadioButtonImageList = std::make_unique<TcxRadioButtonImageList>();
     RadioButtonImageList->Prepare();
+    // The glyphs follow the system colours from now on.
+    PaletteNotifier = std::make_unique<TSystemPaletteChangedNotifier>();
   }
   return RadioButtonImageList.get();
 }
 
 // ---------------------------------------------------------------- indicators and scroll-bar patterns
 
-TCustomImageList* cxIndicatorImages() { return IndicatorImages.get(); }
+namespace {
+void LoadIndicatorImages();
+}  // namespace
 
-TBitmap* cxScrollBarPatternBitmap(bool APressed) { return ScrollBarPatternBitmaps[APressed].get(); }
+// The indicator glyphs and the scroll-bar patterns are made on first use:
+// most programs never draw them.
+TCustomImageList* cxIndicatorImages() {
+  if (!IndicatorImages && !ResourcesShutDown) LoadIndicatorImages();
+  return IndicatorImages.get();
+}
+
+TBitmap* cxScrollBarPatternBitmap(bool APressed) {
+  if (!ScrollBarPatternBitmaps[0] && !ResourcesShutDown) cxFillScrollBarPatternBitmaps();
+  return ScrollBarPatternBitmaps[APressed].get();
+}
 
 void cxFillScrollBarPatternBitmaps() {
   if (!ScrollBarPatternBitmaps[0])
@@ -308,9 +322,6 @@ void LoadIndicatorImages() {
 void Initialize() {
   ResourcesShutDown = false;
   PaintersManager = new TcxLookAndFeelPaintersManager;
-  PaletteNotifier = std::make_unique<TSystemPaletteChangedNotifier>();
-  LoadIndicatorImages();
-  cxFillScrollBarPatternBitmaps();
   SystemCheckButtonSize = SystemCheckBoxCellSize();
   cxRegisterBuiltInPainters();
 }
