@@ -128,14 +128,14 @@ void RLDeleteTempFiles() {
   if (!RLTempFileList) return;
   // A name registered again is not deleted again: by then the file may be
   // someone else's.
-  std::vector<String> deleted;
+  std::vector<String> handled;
   for (int i = 0; i < RLTempFileList->Count(); ++i) {
     const String fullName = FullPathOf(RLTempFileList->Strings(i));
     if (fullName.empty() ||
-        std::any_of(deleted.begin(), deleted.end(), [&](const String& done) { return SamePath(done, fullName); }))
+        std::any_of(handled.begin(), handled.end(), [&](const String& done) { return SamePath(done, fullName); }))
       continue;
     DeletePlainFile(fullName);
-    deleted.push_back(fullName);
+    handled.push_back(fullName);
   }
   RLTempFileList.reset();
 }
