@@ -1,8 +1,9 @@
 // The painter-drawn scroll bar on real windows: its geometry for a table of
 // ranges, the values' checks, clicks, holds with the repeat timer, thumb
-// drags that snap back, scroll requests from the parent, part states on the
-// screen (kept as a PNG sheet) and fading of its buttons; and the same bars
-// painted into a control, which routes its mouse to them.
+// drags that snap back (also after a person's quick second press), scroll
+// requests from the parent, part states on the screen (kept as a PNG sheet)
+// and fading of its buttons; and the same bars painted into a control,
+// which routes its mouse to them.
 #include <gtest/gtest.h>
 
 #include <chrono>
