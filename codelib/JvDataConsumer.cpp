@@ -461,13 +461,37 @@ void TJvDataConsumerItemSelect::SetItem(IJvDataItem* Value) {
   ReportViewChange();
 }
 
+namespace {
+
+// Whether Item goes with what a notice announces: a deleted item (the item
+// itself or one of its ancestors) or a list being cleared (the item's own
+// list or one holding an ancestor).
+bool GoesWith(IJvDataItem* Item, TDataProviderChangeReason Reason, IInterface* Source) {
+  const auto deleted = Supports<IJvDataItem>(Reason == pcrDelete ? Source : nullptr, IID_IJvDataItem);
+  const auto cleared = Supports<IJvDataItems>(Reason == pcrUpdateItems ? Source : nullptr, IID_IJvDataItems);
+  if (!deleted && !cleared) return false;
+  for (IJvDataItem* item = Item; item;) {
+    IJvDataItems* list = item->GetItems();
+    if (item == deleted.Get() || (list && list == cleared.Get())) return true;
+    item = list ? list->GetParent() : nullptr;
+  }
+  return false;
+}
+
+}  // namespace
+
 void TJvDataConsumerItemSelect::ProviderDataChanging(IJvDataProvider*, TDataProviderChangeReason Reason,
                                                      IInterface* Source) {
-  if (Reason != pcrDelete || !FItem) return;
-  const auto deleted = Supports<IJvDataItem>(Source, IID_IJvDataItem);
-  if (!deleted) return;
+  if (!FItem || (Reason != pcrDelete && Reason != pcrUpdateItems)) return;
   const TConsumerScope scope(ConsumerImpl());
-  if (deleted.Get() == FItem || deleted->IsParentOf(FItem, false)) FItem = nullptr;
+  if (!GoesWith(FItem, Reason, Source)) return;
+  FItem = nullptr;
+  FSelectionGone = true;
+}
+
+// Views rooted at the item that went show what is left, now that it is gone.
+void TJvDataConsumerItemSelect::ProviderDataChanged(IJvDataProvider*, TDataProviderChangeReason, IInterface*) {
+  if (std::exchange(FSelectionGone, false)) ReportViewChange();
 }
 
 // ---------------------------------------------------------------- registration

@@ -336,11 +336,15 @@ public:
   void SetItem(IJvDataItem* Value) override;
 
   void ResolveFixup() override { SetItem(FItemID); }
+  // An item that goes, deleted or in a cleared list, with the selected one
+  // or an ancestor of it, clears the selection.
   void ProviderDataChanging(IJvDataProvider* Provider, TDataProviderChangeReason Reason, IInterface* Source) override;
+  void ProviderDataChanged(IJvDataProvider* Provider, TDataProviderChangeReason Reason, IInterface* Source) override;
 
 private:
   TJvDataItemID FItemID;
   IJvDataItem* FItem = nullptr;  // the provider's tree keeps it
+  bool FSelectionGone = false;   // cleared by the notice in progress
 };
 
 // The class registrations of the framework.

@@ -71,6 +71,7 @@ void TJvCustomDataConsumerViewList::ProviderDataChanging(IJvDataProvider*, TData
 
 void TJvCustomDataConsumerViewList::ProviderDataChanged(IJvDataProvider*, TDataProviderChangeReason Reason,
                                                         IInterface* Source) {
+  if (Reason == pcrUpdateItems) return ItemsWereCleared(Supports<IJvDataItems>(Source, IID_IJvDataItems).Get());
   if (Reason != pcrAdd) return;
   const auto item = Supports<IJvDataItem>(Source, IID_IJvDataItem);
   if (!item) return;
@@ -94,6 +95,19 @@ void TJvCustomDataConsumerViewList::ProviderDataChanged(IJvDataProvider*, TDataP
     if (!ItemHasChildren(row)) SetRowFlags(row, vlHasSubItems | vlHasChildren, vlHasSubItems | vlHasChildren);
     ToggleItem(row);
   }
+}
+
+// The rows of a cleared list's items are gone, and its parent's row, when
+// shown, has no children left: the view is built again when it shows the
+// list or its parent.
+void TJvCustomDataConsumerViewList::ItemsWereCleared(IJvDataItems* Items) {
+  if (!Items) return;
+  bool shown;
+  {
+    const TConsumerScope scope(ConsumerImpl());
+    shown = Items == RootItemList() || IndexOfItem(Items->GetParent()) >= 0;
+  }
+  if (shown) RebuildRows();
 }
 
 // ---------------------------------------------------------------- TJvDataConsumerViewList

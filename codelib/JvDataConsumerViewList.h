@@ -92,6 +92,7 @@ protected:
   int NextSiblingRow(int Row, int& Scan);
 
 private:
+  void ItemsWereCleared(IJvDataItems* Items);
   int FAutoExpandLevel = 0;
   bool FExpandOnNewItem = false;
   int FLevelIndent = 16;

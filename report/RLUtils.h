@@ -20,8 +20,9 @@ String RLTempDirectory();
 // Deletes the report log when it is a plain file (not a directory, not a
 // link) of that name in the current directory.
 void RLDeleteLogFile();
-// Deletes every registered file in list order (a missing one is skipped)
-// and drops the list.
+// Deletes every registered file in list order, once however often it was
+// registered, and like the log only a plain file, never through a link (a
+// missing one is skipped); then drops the list.
 void RLDeleteTempFiles();
 
 extern const TUnitEntry RLUtilsUnit;

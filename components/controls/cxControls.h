@@ -1299,6 +1299,8 @@ private:
   // The drag-and-drop steps of a press and a move.
   void StartDragAndDropOnPress(TMouseButton Button, TShiftState Shift, int X, int Y);
   void ContinueDragAndDrop(int X, int Y);
+  void CancelStartingDragAndDrop();
+  void DragAndDropCaptureLost();
   bool IsKeyClaimed(WPARAM AKey);
   UINT DialogCode();
   void CreateMainScrollBars();
@@ -1320,6 +1322,7 @@ private:
   TcxDragAndDropState FDragAndDropState = ddsNone;
   std::unique_ptr<TcxDragImageList> FDragImages;
   bool FFinishingDragAndDrop = false;
+  bool FReleasingLeftButton = false;  // while the framework handles a left button-up
   TcxControlActivateType FActivateType = atOther;
   TcxControlBorderStyle FBorderStyle = cxcbsNone;
   bool FFocusOnClick = true;

@@ -151,6 +151,20 @@ void TcxControl::StartDragAndDropOnPress(TMouseButton Button, TShiftState Shift,
   }
 }
 
+void TcxControl::CancelStartingDragAndDrop() {
+  if (FDragAndDropState == ddsStarting && CancelModeOnCaptureRelease()) Perform(WM_CANCELMODE);
+}
+
+// Without the capture no release comes to end a drag-and-drop: one in
+// process ends as not accepted, a starting one as when the capture is
+// given up.
+void TcxControl::DragAndDropCaptureLost() {
+  if (FDragAndDropState == ddsInProcess)
+    FinishDragAndDrop(false);
+  else
+    CancelStartingDragAndDrop();
+}
+
 void TcxControl::ContinueDragAndDrop(int X, int Y) {
   if (FDragAndDropState == ddsStarting && !IsMouseInPressedArea(X, Y)) BeginDragAndDrop();
   if (FDragAndDropState == ddsInProcess) {

@@ -24,6 +24,24 @@ private:
   TcxObjectLink* FLink;
 };
 
+// Raises a flag of a control for one step (when asked to), which may free
+// the control.
+class TFlagScope {
+public:
+  TFlagScope(bool& AFlag, const TControlGuard& AGuard, bool ARaise) : FFlag(ARaise ? &AFlag : nullptr), FGuard(AGuard) {
+    if (FFlag) *FFlag = true;
+  }
+  ~TFlagScope() {
+    if (FFlag && FGuard.Alive()) *FFlag = false;
+  }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+  bool* FFlag;
+  const TControlGuard& FGuard;
+};
+
 // The WM_GETDLGCODE flag a key needs for the control to keep it; 0 for
 // keys without a class.
 UINT DialogCodeNeeded(WPARAM AKey) {
@@ -54,7 +72,12 @@ void TcxControl::WndProc(TMessage& Message) {
   const TControlGuard guard(this);
   if (IsInputEnabled() && (HandleGestureMessage(Message) || FScrollBarsManager->HandleMessage(Message))) return;
   if (Message.Msg == WM_RBUTTONUP) FMouseRightButtonReleased = true;
-  if (!DispatchInput(Message)) TCustomControl::WndProc(Message);
+  if (!DispatchInput(Message)) {
+    // The framework gives the capture up for a left button-up before the
+    // mouse-up that ends a drag itself: that is no capture lost.
+    const TFlagScope releasing(FReleasingLeftButton, guard, Message.Msg == WM_LBUTTONUP);
+    TCustomControl::WndProc(Message);
+  }
   if (!guard.Alive()) return;
   const auto press = [&](TMouseButton AButton) {
     const TPoint p = MouseMessagePoint(Message);
@@ -112,6 +135,10 @@ bool TcxControl::DispatchInput(TMessage& Message) {
       TCustomControl::WndProc(Message);
       FinishDragAndDrop(false);
       CancelMouseOperations();
+      return true;
+    case WM_CAPTURECHANGED:
+      TCustomControl::WndProc(Message);
+      if (!FReleasingLeftButton && reinterpret_cast<HWND>(Message.LParam) != Handle()) DragAndDropCaptureLost();
       return true;
     case CN_KEYDOWN: HandleKeyDown(Message); return true;
     case CN_KEYUP: HandleKeyUp(Message); return true;
@@ -211,7 +238,7 @@ void TcxControl::SetMouseCaptureObject(TObject* Value) {
   if (auto* holder = dynamic_cast<IcxCaptureHolder*>(FMouseCaptureObject)) holder->LoseCapture();
   FMouseCaptureObject = Value;
   SetMouseCapture(Value != nullptr);
-  if (!Value && FDragAndDropState == ddsStarting && CancelModeOnCaptureRelease()) Perform(WM_CANCELMODE);
+  if (!Value) CancelStartingDragAndDrop();
 }
 
 bool TcxControl::GetDesignHitTest(int X, int Y, TShiftState) {

@@ -146,6 +146,35 @@ TEST(DataConsumerTest, TheSelectedItemIsFoundByIDAndClearedWithItsAncestor) {
   EXPECT_EQ(L"", select->Item());
 }
 
+// Clearing a list frees its items: a selection in it, or under one of its
+// items, goes as with a deletion; one elsewhere stays.
+TEST(DataConsumerTest, ClearingTheListOfTheSelectedItemOrOfAnAncestorClearsTheSelection) {
+  const struct {
+    const wchar_t* Cleared;  // the parent of the cleared list; empty for the root list
+    bool SelectionGoes;
+  } cases[] = {{L"A1", true}, {L"A", true}, {L"", true}, {L"B", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(String(c.Cleared)));
+    const auto provider =
+        TTestProvider::Create({{L"A", L""}, {L"A1", L"A"}, {L"A1a", L"A1"}, {L"B", L""}, {L"B1", L"B"}});
+    TTestProvider* test = TTestProvider::Of(provider);
+    test->ServiceClasses = {TJvDataConsumerItemSelect::StaticClass()};
+    TJvDataConsumer consumer(nullptr, {});
+    consumer.SetProvider(provider.Get());
+    auto* select = static_cast<TJvDataConsumerItemSelect*>(
+        consumer.Extension(consumer.ExtensionIndexOfClass(TJvDataConsumerItemSelect::StaticClass())));
+    select->SetItem(L"A1a");
+
+    IJvDataItems* list = *c.Cleared ? SubItemsOf(test->Find(c.Cleared)) : provider->GetItems();
+    Supports<IJvDataItemsManagement>(list, IID_IJvDataItemsManagement)->Clear();
+
+    ASSERT_EQ(c.SelectionGoes ? nullptr : test->Find(L"A1a"), select->GetItem()) << "no freed item kept";
+    EXPECT_EQ(c.SelectionGoes ? L"" : L"A1a", select->Item());
+    EXPECT_EQ(0, test->SelectionDepth());
+    consumer.SetProvider(nullptr);
+  }
+}
+
 TEST(DataConsumerTest, AnItemSetWhileLoadingIsFixedUpWithTheProvider) {
   const auto provider = TTestProvider::Create({{L"A", L""}, {L"A1", L"A"}});
   TTestProvider::Of(provider)->ServiceClasses = {TJvDataConsumerItemSelect::StaticClass()};

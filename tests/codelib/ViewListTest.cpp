@@ -3,6 +3,8 @@
 // their parent, sibling and child queries.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "codelib/JvDataConsumerViewList.h"
 #include "tests/codelib/TestProvider.h"
 
@@ -141,6 +143,48 @@ TEST_F(ViewListTest, DeletedItemsLoseTheirRowsAndParentsTheirChildren) {
   EXPECT_EQ((TRows{L"B/0/xsc", L"B1/1/", L"C/0/"}), Rows());
   ListOf(L"B")->Delete(0);
   EXPECT_EQ((TRows{L"B/0/s", L"C/0/"}), Rows());
+}
+
+TEST_F(ViewListTest, AClearedListLosesItsRowsAndItsParentItsChildren) {
+  Rebuild(-1);
+  ListOf(L"A")->Clear();
+  EXPECT_EQ((TRows{L"A/0/s", L"B/0/xsc", L"B1/1/", L"C/0/"}), Rows());
+  ListOf(L"B")->Clear();  // B collapsed
+  EXPECT_EQ((TRows{L"A/0/s", L"B/0/s", L"C/0/"}), Rows());
+  ListOf(L"")->Clear();
+  EXPECT_EQ(TRows{}, Rows());
+}
+
+// A view rooted at the selected item shows its sub-items; when that item
+// goes, by a deletion of it or of an ancestor or by a cleared list, the
+// view shows the provider's items that are left.
+TEST_F(ViewListTest, AViewRootedAtAnItemThatGoesShowsWhatIsLeft) {
+  const struct {
+    const char* Case;
+    const wchar_t* Root;
+    std::function<void()> Remove;
+    TRows Left;
+  } cases[] = {
+      {"root deleted", L"A", [&] { ListOf(L"")->Delete(0); }, {L"B/0/sc", L"C/0/"}},
+      {"ancestor deleted", L"A1", [&] { ListOf(L"")->Delete(0); }, {L"B/0/sc", L"C/0/"}},
+      {"root's list cleared", L"A1", [&] { ListOf(L"A")->Clear(); }, {L"A/0/s", L"B/0/sc", L"C/0/"}},
+      {"all cleared", L"A1", [&] { ListOf(L"")->Clear(); }, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Case);
+    const auto provider = TTestProvider::Create(Tree);
+    TTestProvider::Of(provider)->ServiceClasses = {TJvDataConsumerItemSelect::StaticClass()};
+    Use(provider);
+    const auto select = Supports<IJvDataConsumerItemSelect>(static_cast<IJvDataConsumer*>(&Consumer),
+                                                            IID_IJvDataConsumerItemSelect);
+    ASSERT_TRUE(select);
+    select->SetItem(Test()->Find(c.Root));
+    ASSERT_FALSE(Rows().empty());
+    EXPECT_NE(L"A/0/sc", Rows()[0]);
+
+    c.Remove();
+    ASSERT_EQ(c.Left, Rows()) << "no rows of items that went";
+  }
 }
 
 TEST_F(ViewListTest, NewItemsAppearUnderShownParentsOnly) {

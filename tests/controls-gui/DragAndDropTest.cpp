@@ -160,6 +160,35 @@ TEST_F(DragAndDrop, EndsByReleaseKeysAndCancelModeWithTheirAnswer) {
   }
 }
 
+// The capture taken by another window, or given up, ends a drag-and-drop
+// as not accepted, with the cursor of before.
+TEST_F(DragAndDrop, LosingTheCaptureCancelsTheDrag) {
+  const struct {
+    const char* Case;
+    std::function<void(DragAndDrop&)> Lose;
+    bool FormCaptures;
+  } cases[] = {
+      {"another window takes it", [](DragAndDrop& t) { SetCapture(t.Form->Handle()); }, true},
+      {"released", [](DragAndDrop&) { ReleaseCapture(); }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Case);
+    Screen->SetCursor(crHourGlass);
+    Log = TDragLog{};
+    StartAt(TPoint(20, 20));
+    MoveTo(TPoint(150, 20));
+    ASSERT_EQ(crNoDrop, Screen->Cursor());
+    c.Lose(*this);
+    EXPECT_EQ(ddsNone, Control->DragAndDropState());
+    EXPECT_EQ(1, Log.Ends);
+    EXPECT_FALSE(Log.LastAccepted);
+    EXPECT_EQ(1, Log.Freed);
+    EXPECT_EQ(crHourGlass, Screen->Cursor());
+    EXPECT_EQ(c.FormCaptures ? Form->Handle() : nullptr, GetCapture()) << "the new holder keeps it";
+    ReleaseCapture();
+  }
+}
+
 TEST_F(DragAndDrop, AStartingPressIsClearedByCaptureLossDoubleClickAndOtherButtons) {
   struct THolder : TObject, IcxCaptureHolder {
     void LoseCapture() override {}
@@ -173,6 +202,7 @@ TEST_F(DragAndDrop, AStartingPressIsClearedByCaptureLossDoubleClickAndOtherButto
          t.Control->SetMouseCaptureObject(&holder);
          t.Control->SetMouseCaptureObject(nullptr);
        }},
+      {"capture taken by another window", [](DragAndDrop& t) { SetCapture(t.Form->Handle()); }},
       {"double click", [](DragAndDrop& t) { t.Send(WM_LBUTTONDBLCLK, MK_LBUTTON, TPoint(20, 20)); }},
       {"right press", [](DragAndDrop& t) { t.Send(WM_RBUTTONDOWN, MK_RBUTTON, TPoint(20, 20)); }},
       {"press where no drag starts", [](DragAndDrop& t) { t.Press(TPoint(20, 150)); }},

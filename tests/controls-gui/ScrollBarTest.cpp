@@ -1,8 +1,9 @@
 // The painter-drawn scroll bar on real windows: its geometry for a table of
 // ranges, the values' checks, clicks, holds with the repeat timer, thumb
-// drags that snap back, scroll requests from the parent, part states on the
-// screen (kept as a PNG sheet) and fading of its buttons; and the same bars
-// painted into a control, which routes its mouse to them.
+// drags that snap back (also after a person's quick second press), scroll
+// requests from the parent, part states on the screen (kept as a PNG sheet)
+// and fading of its buttons; and the same bars painted into a control,
+// which routes its mouse to them.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -294,6 +295,49 @@ TEST_F(ScrollBarTest, LosingTheCaptureOrTheModeEndsAHold) {
     EXPECT_EQ(scEndScroll, Scrolls.back().Code);
     ReleaseCapture();
   }
+}
+
+// A person's quick second press on a part arrives as a double click; it
+// holds and tracks as the first press does, under the bar's capture.
+TEST_F(ScrollBarTest, ASecondPressAtDoubleClickSpeedHoldsAndTracksLikeTheFirst) {
+  Build();
+  std::vector<TShiftState> presses;
+  Bar->OnMouseDown = [&](TObject*, TMouseButton, TShiftState AShift, int, int) { presses.push_back(AShift); };
+  const auto doublePress = [&](TcxScrollBarPart APart) {
+    const TPoint at = Bar->ClientToScreen(Centre(APart));
+    PressMouseAt(at);
+    ReleaseMouseAt(at);
+    PressMouseAt(at);
+    ASSERT_EQ(2u, presses.size());
+    EXPECT_TRUE(presses[1].Contains(ssDouble)) << "the second press came as a double click";
+    EXPECT_EQ(Bar->Handle(), GetCapture());
+    EXPECT_EQ(APart, ViewInfo()->PressedPart());
+  };
+
+  // A held arrow goes on repeating.
+  doublePress(sbpLineDown);
+  const size_t held = Scrolls.size();
+  ASSERT_TRUE(WaitForScrolls(held + 3));
+  EXPECT_TRUE(Bar->Helper()->Controller()->Timer()->Enabled());
+  ReleaseMouseAt(Bar->ClientToScreen(Centre(sbpLineDown)));
+  EXPECT_FALSE(Bar->Helper()->Controller()->Timer()->Enabled());
+  EXPECT_EQ(nullptr, GetCapture());
+
+  // The thumb follows the pointer and lets go on a release beside the bar.
+  presses.clear();
+  Bar->SetPosition(0);
+  ProcessPendingMessages();
+  PumpFor(std::chrono::milliseconds(600));  // no double click with the arrow's last press
+  doublePress(sbpThumbnail);
+  const TPoint thumb = Bar->ClientToScreen(Centre(sbpThumbnail));
+  MoveMouseTo(TPoint(thumb.X, thumb.Y + 40));
+  EXPECT_GT(Bar->Position(), 0);
+  const TPoint beside(thumb.X + 60, thumb.Y + 40);
+  MoveMouseTo(beside);
+  ReleaseMouseAt(beside);
+  EXPECT_EQ(sbpNone, ViewInfo()->PressedPart());
+  EXPECT_EQ(nullptr, GetCapture());
+  EXPECT_EQ(scEndScroll, Scrolls.back().Code);
 }
 
 TEST_F(ScrollBarTest, ThumbDragsFollowThePointerAndSnapBackFarAway) {

@@ -39,6 +39,24 @@ void ClickAt(TControl* Control, const TPoint& Point) {
   ProcessPendingMessages();
 }
 
+namespace {
+
+void SendMouseInput(const TPoint& ScreenPoint, DWORD Flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (ScreenPoint.X * 65536 + 65535) / GetSystemMetrics(SM_CXSCREEN);
+  input.mi.dy = (ScreenPoint.Y * 65536 + 65535) / GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | Flags;
+  SendInput(1, &input, sizeof(input));
+  ProcessPendingMessages();
+}
+
+}  // namespace
+
+void MoveMouseTo(const TPoint& ScreenPoint) { SendMouseInput(ScreenPoint, 0); }
+void PressMouseAt(const TPoint& ScreenPoint) { SendMouseInput(ScreenPoint, MOUSEEVENTF_LEFTDOWN); }
+void ReleaseMouseAt(const TPoint& ScreenPoint) { SendMouseInput(ScreenPoint, MOUSEEVENTF_LEFTUP); }
+
 void ClickControl(TControl* Control) {
   ClickAt(Control, Point(Control->Width() / 2, Control->Height() / 2));
 }

@@ -17,6 +17,12 @@ void PressKey(WORD VirtualKey, bool Shift = false);
 // A left click at a point of the control (its centre by default).
 void ClickControl(TControl* Control);
 void ClickAt(TControl* Control, const TPoint& Point);
+// The mouse itself at a screen point: the system routes what it does to
+// the window under the pointer (or the one holding the capture), and turns
+// a second press soon after a first at the same place into a double click.
+void MoveMouseTo(const TPoint& ScreenPoint);
+void PressMouseAt(const TPoint& ScreenPoint);
+void ReleaseMouseAt(const TPoint& ScreenPoint);
 // Chooses an item of a list or combo box as a person's pick does: the
 // selection changes and the window reports it.
 void PickItem(TCustomListControl* Control, int Index);

@@ -2,7 +2,11 @@
 // the left-over report log and the registered temporary files.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "report/RLUtils.h"
+#include "tests/support/SymbolicLink.h"
 #include "vcl/rtl/WinApi.h"
 
 namespace {
@@ -14,10 +18,22 @@ String CurrentDirectory() {
 
 bool Exists(const String& Path) { return GetFileAttributesW(Path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-void WriteFile(const String& Path) {
+void WriteFile(const String& Path, const std::string& Text = std::string()) {
   const HANDLE file = CreateFileW(Path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, file) << GetLastError();
+  DWORD written = 0;
+  ::WriteFile(file, Text.data(), static_cast<DWORD>(Text.size()), &written, nullptr);
   CloseHandle(file);
+}
+
+std::string ReadFile(const String& Path) {
+  const HANDLE file = CreateFileW(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "(missing)";
+  char buffer[256];
+  DWORD read = 0;
+  ::ReadFile(file, buffer, sizeof(buffer), &read, nullptr);
+  CloseHandle(file);
+  return std::string(buffer, read);
 }
 
 // An environment variable set (or removed with null) for one test.
@@ -53,12 +69,18 @@ protected:
     RLLogFileName = L"rlib.log";
   }
   void TearDown() override {
+    for (const String& link : FLinks) RemoveSymbolicLink(link);
     RLTempFileList.reset();
     RLLogFileName = FOldLogFileName;
     SetCurrentDirectoryW(FOldDirectory.c_str());
     RemoveTree(FFolder);
   }
   String InFolder(const String& Name) const { return FFolder + L"\\" + Name; }
+  // A real link in the folder, removed before the folder goes.
+  void MakeLink(const String& Name, const String& TargetName) {
+    ASSERT_TRUE(MakeSymbolicLink(InFolder(Name), InFolder(TargetName)));
+    FLinks.push_back(InFolder(Name));
+  }
 
 private:
   static void RemoveTree(const String& Path) {
@@ -81,6 +103,7 @@ private:
   }
 
   String FOldDirectory, FFolder, FOldLogFileName;
+  std::vector<String> FLinks;
 };
 
 }  // namespace
@@ -98,27 +121,41 @@ TEST_F(StartupTest, TheReportLogInTheCurrentDirectoryIsDeletedAndNothingElse) {
   EXPECT_TRUE(Exists(InFolder(L"sub\\rlib.log")));
 }
 
-TEST_F(StartupTest, TheReportLogIsNeitherADirectoryNorALinkNorAPath) {
+TEST_F(StartupTest, TheReportLogIsNeitherADirectoryNorAPath) {
   ASSERT_TRUE(CreateDirectoryW(InFolder(L"rlib.log").c_str(), nullptr));
   RLDeleteLogFile();
   EXPECT_TRUE(Exists(InFolder(L"rlib.log")));
   ASSERT_TRUE(RemoveDirectoryW(InFolder(L"rlib.log").c_str()));
-
-  WriteFile(InFolder(L"precious.txt"));
-  // Wine answers the link's creation without making one; Windows makes it.
-  if (CreateSymbolicLinkW(InFolder(L"rlib.log").c_str(), InFolder(L"precious.txt").c_str(), 0) &&
-      Exists(InFolder(L"rlib.log"))) {
-    RLDeleteLogFile();
-    EXPECT_TRUE(Exists(InFolder(L"rlib.log")));
-    EXPECT_TRUE(Exists(InFolder(L"precious.txt")));
-    DeleteFileW(InFolder(L"rlib.log").c_str());
-  }
 
   ASSERT_TRUE(CreateDirectoryW(InFolder(L"sub").c_str(), nullptr));
   WriteFile(InFolder(L"sub\\rlib.log"));
   RLLogFileName = L"sub\\rlib.log";
   RLDeleteLogFile();
   EXPECT_TRUE(Exists(InFolder(L"sub\\rlib.log")));
+}
+
+// As a person may leave it: the tool's folder holds a link "rlib.log" to a
+// file elsewhere, or to a folder. Start-up leaves the link and what it
+// points at.
+TEST_F(StartupTest, AReportLogThatIsALinkIsLeftWithWhatItPointsAt) {
+  ASSERT_TRUE(CreateDirectoryW(InFolder(L"precious").c_str(), nullptr));
+  WriteFile(InFolder(L"precious\\notes.txt"), "notes");
+  ASSERT_TRUE(CreateDirectoryW(InFolder(L"tool").c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(InFolder(L"other").c_str(), nullptr));
+  MakeLink(L"tool\\rlib.log", L"precious\\notes.txt");
+  MakeLink(L"other\\rlib.log", L"precious");
+
+  for (const wchar_t* folder : {L"tool", L"other"}) {
+    SCOPED_TRACE(testing::PrintToString(String(folder)));
+    ASSERT_TRUE(SetCurrentDirectoryW(InFolder(folder).c_str()));
+    RLUtilsUnit.Finalize();
+    RLUtilsUnit.Initialize();
+    EXPECT_EQ("notes", ReadFile(InFolder(L"precious\\notes.txt")));
+    EXPECT_TRUE(Exists(InFolder(String(folder) + L"\\rlib.log")));
+  }
+  ASSERT_TRUE(SetCurrentDirectoryW(InFolder(L"tool").c_str()));
+  RLDeleteLogFile();
+  EXPECT_EQ("notes", ReadFile(InFolder(L"precious\\notes.txt")));
 }
 
 TEST_F(StartupTest, ARelativeTemporaryDirectoryLiesInTheWindowsDirectory) {
@@ -156,6 +193,44 @@ TEST_F(StartupTest, ShutDownDeletesTheRegisteredFilesOnly) {
   EXPECT_FALSE(Exists(InFolder(L"a.tmp")));
   EXPECT_FALSE(Exists(InFolder(L"b.tmp")));
   EXPECT_TRUE(Exists(InFolder(L"kept.tmp")));
+  EXPECT_EQ(nullptr, RLTempFileList);
+}
+
+// Shut-down deletes each registered file once, whatever the registration
+// looks like, never what a link points at and never a folder; a file made
+// again by someone else after its deletion stays.
+TEST_F(StartupTest, ShutDownDeletesEachRegisteredFileOnceAndNothingThroughALink) {
+  WriteFile(InFolder(L"precious.txt"), "precious");
+  WriteFile(InFolder(L"twice.tmp"), "first");
+  ASSERT_TRUE(CreateDirectoryW(InFolder(L"dir.tmp").c_str(), nullptr));
+  MakeLink(L"link.tmp", L"precious.txt");
+  RLTempFileList = std::make_unique<TStringList>();
+  RLTempFileList->Add(InFolder(L"twice.tmp"));
+  RLTempFileList->Add(InFolder(L"link.tmp"));
+  RLTempFileList->Add(InFolder(L"dir.tmp"));
+  // Enough files in between for someone else to make the first one again.
+  for (int i = 0; i < 300; ++i) {
+    const String name = InFolder(L"between-" + std::to_wstring(i) + L".tmp");
+    WriteFile(name);
+    RLTempFileList->Add(name);
+  }
+  RLTempFileList->Add(InFolder(L"sub\\..\\TWICE.TMP"));
+
+  std::atomic<bool> stop = false, deleted = false;
+  std::thread someoneElse([&] {
+    while (!stop && !deleted) deleted = !Exists(InFolder(L"twice.tmp"));
+    WriteFile(InFolder(L"twice.tmp"), "again");
+  });
+  RLDeleteTempFiles();
+  stop = true;
+  someoneElse.join();
+
+  EXPECT_TRUE(deleted);
+  EXPECT_EQ("again", ReadFile(InFolder(L"twice.tmp")));
+  EXPECT_EQ("precious", ReadFile(InFolder(L"precious.txt")));
+  EXPECT_TRUE(Exists(InFolder(L"link.tmp")));
+  EXPECT_TRUE(Exists(InFolder(L"dir.tmp")));
+  EXPECT_FALSE(Exists(InFolder(L"between-299.tmp")));
   EXPECT_EQ(nullptr, RLTempFileList);
 }
 

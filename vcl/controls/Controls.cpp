@@ -992,7 +992,10 @@ void TWinControl::WndProc(TMessage& Message) {
   }
   if (Message.Msg == WM_MOUSEMOVE && FHandle) TrackMouse(Message);
   if (IsMouseMessage(Message.Msg) && !FStandardClass) {
-    if (Message.Msg == WM_LBUTTONDOWN && ControlStyle().Contains(csCaptureMouse)) SetCapture(FHandle);
+    // A quick second press comes as a double click: it holds the mouse as
+    // the first press does.
+    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && ControlStyle().Contains(csCaptureMouse))
+      SetCapture(FHandle);
     if (Message.Msg == WM_LBUTTONUP && GetCapture() == FHandle) ReleaseCapture();
     return ForwardMouseToGraphicChild(Message);
   }
