@@ -168,8 +168,10 @@ public:
   // ANomes are ATexto's names; AQuebras tells whether it holds carriage
   // returns. Room is made for the text with every name rewritten and for
   // ATamanho more characters, so that the buffers are allocated once.
-  TReescritaPrecos(std::wstring_view ATexto, std::vector<TNome> ANomes, bool AQuebras, size_t ATamanho, int ARevenda)
-      : FNomes(std::move(ANomes)), FRevenda(IntToStr(ARevenda)) {
+  TReescritaPrecos(std::wstring_view ATexto, const std::vector<TNome>& ANomes, bool AQuebras, size_t ATamanho,
+                   int ARevenda)
+      : FRevenda(IntToStr(ARevenda)) {
+    FNomes.assign(ANomes.begin(), ANomes.end());
     // The longest lookup: the longest name, read from PEC_ITEM_ESTOQUE.
     MontaExpressaoPreco(FExpressao, ColunasPreco[Publico], std::wstring_view(), FRevenda);
     const size_t tamanho =
@@ -189,7 +191,15 @@ public:
     }
   }
 
-  String Reescreve() {
+  ~TReescritaPrecos() {
+    EsvaziaMantendo(FTexto);
+    EsvaziaMantendo(FNovo);
+    EsvaziaMantendo(FNomes);
+    EsvaziaMantendo(FNovos);
+  }
+
+  // The rewritten text, followed by Resto.
+  String Reescreve(std::wstring_view Resto) {
     EncurtaBrancos();
     ProtegeNomesDeResultado();
     for (size_t coluna = 0; coluna < std::size(ColunasPreco); ++coluna) {
@@ -198,7 +208,9 @@ public:
       ResolveMarcas(coluna);
     }
     LiberaNomesDeResultado();
-    return std::move(FTexto);
+    String reescrito;
+    reescrito.reserve(FTexto.size() + Resto.size());
+    return reescrito.append(FTexto).append(Resto);
   }
 
 private:
@@ -238,8 +250,19 @@ private:
     return std::wstring_view(FTexto).substr(std::min(I, FTexto.size())).starts_with(Padrao);
   }
 
-  String FTexto, FNovo;
-  std::vector<TNome> FNomes, FNovos;
+  // The buffers, kept between calls on the thread: a long text's lookups
+  // take megabytes.
+  struct TBuffers {
+    String Texto, Novo;
+    std::vector<TNome> Nomes, Novos;
+  };
+  static TBuffers& Buffers() {
+    thread_local TBuffers buffers;
+    return buffers;
+  }
+  TBuffers& FBuffers = Buffers();
+  String &FTexto = FBuffers.Texto, &FNovo = FBuffers.Novo;
+  std::vector<TNome> &FNomes = FBuffers.Nomes, &FNovos = FBuffers.Novos;
   TExpressao FExpressao;
   const String FRevenda;  // the dealer in decimal
   size_t FLido = 0, FProximo = 0;  // the step's read position and next name
@@ -472,7 +495,5 @@ String AjustaPrecoItem(const String& ASQL, int ARevenda, bool AForca) {
   if (marcos.FimJuncao <= texto.size()) return ASQL;  // the price table is joined already
   if (nomes.empty() && !quebras) return ASQL;
   const std::wstring_view resto = std::wstring_view(ASQL).substr(texto.size());
-  String reescrito = TReescritaPrecos(texto, std::move(nomes), quebras, resto.size(), ARevenda).Reescreve();
-  reescrito.append(resto);
-  return reescrito;
+  return TReescritaPrecos(texto, nomes, quebras, resto.size(), ARevenda).Reescreve(resto);
 }

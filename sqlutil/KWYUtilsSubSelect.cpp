@@ -239,7 +239,7 @@ private:
     size_t Posicao, Removido, Removidos, Inseridos;
   };
 
-  String FTexto, FWork;
+  String FWork;
   // No marker starts before this index.
   size_t FSemMarcadorAte = 0;
   // The first occurrence (Em, npos when none) of the outer alias's key from
@@ -271,17 +271,16 @@ private:
 };
 
 String TElevacao::Converte(String Texto) {
-  FTexto = std::move(Texto);
-  FOcorrencias.Inicia(FTexto);
+  FWork.assign(Texto);
+  FOcorrencias.Inicia(FWork);
   FContador = 0;
   FLimiteElevacoes = static_cast<int>(FOcorrencias.Todas(PalavraSelect).size());
-  FLimiteTamanho = 8 * FTexto.size() + 65536;
+  FLimiteTamanho = 8 * FWork.size() + 65536;
   FInterrompida = false;
   FRegistra = false;
   FMascarasPendentes.clear();
   bool elevou;
   do {
-    FWork = std::move(FTexto);
     FSemMarcadorAte = 0;
     FAlias.De = npos;
     FAliases.resize(15);
@@ -289,9 +288,13 @@ String TElevacao::Converte(String Texto) {
     FAliasExterno.clear();
     elevou = Varre();
     RestauraMascaras();
-    FTexto = std::move(FWork);
   } while (elevou && !FInterrompida);
-  return std::move(FTexto);
+  // The result goes to the caller's buffer; the working one serves the
+  // next call.
+  Texto.assign(FWork);
+  EsvaziaMantendo(FWork);
+  EsvaziaMantendo(FRemovidos);
+  return Texto;
 }
 
 // The masks back to the names, in the order MAX, MIN, SUM, AVG, COUNT. When

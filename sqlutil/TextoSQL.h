@@ -94,6 +94,18 @@ private:
   bool FBuscado = false;
 };
 
+// The translator keeps its large buffers between calls on one thread, so
+// that a long text does not take fresh memory pages at every call; a buffer
+// that grew past this many characters is released after the call, so that
+// one huge text does not hold its memory for good.
+constexpr size_t MaiorBufferMantido = size_t(1) << 22;
+// Empties Buffer, releasing its memory when it grew past the bound.
+template <typename T>
+void EsvaziaMantendo(T& Buffer) {
+  if (Buffer.capacity() > MaiorBufferMantido) T().swap(Buffer);
+  else Buffer.clear();
+}
+
 // Rewrites a text in its own buffer from front to back: what is written
 // goes over what has been read, and what finds no room yet waits in a small
 // queue, so that a pass that changes little neither copies nor allocates

@@ -6,6 +6,7 @@
 // number of memory blocks one translation takes.
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -68,11 +69,50 @@ String MilharesDePrecos() {
   return s + L" from PEC_ITEM_ESTOQUE I where I.EMPRESA = 1";
 }
 
-String MilSubSelects() {
+// A select list of aggregates over sub-selects, each lifted into a derived
+// table, that stops growing once it holds Caracteres characters.
+String SubSelects(int Quantos, size_t Caracteres = String::npos) {
   String s = L"SELECT X.A";
-  for (int i = 0; i < 1000; ++i)
+  for (int i = 0; i < Quantos && s.size() < Caracteres; ++i)
     s += L", MAX((SELECT SUM(I.V) FROM ITENS I WHERE I.EMPRESA = X.EMPRESA AND I.T = " + IntToStr(i) + L"))";
   return s + L" FROM CAPA X GROUP BY X.A";
+}
+
+String MilSubSelects() { return SubSelects(1000); }
+
+// How the translation of lifted sub-selects grows: texts of 1, 2, 4, ...
+// 64 KB, timed in rounds that take every size in turn (the fastest batch of
+// each size counts, so that a busy machine's interruptions do not), with
+// the time per KB and the slope of log(time) over log(size) fitted through
+// them (1 is linear, 2 quadratic).
+void SerieSubSelects() {
+  using Micros = std::chrono::duration<double, std::micro>;
+  std::vector<String> textos;
+  for (size_t kb = 1; kb <= 64; kb *= 2) textos.push_back(SubSelects(1 << 20, kb * 1024));
+  std::vector<size_t> chamadas(textos.size(), 1);
+  std::vector<double> melhor(textos.size(), 1e300);
+  size_t total = 0;
+  const auto lote = [&](size_t i) {
+    const auto inicio = Relogio::now();
+    for (size_t k = 0; k < chamadas[i]; ++k) total += ConverteSQL(textos[i], L"SQLSERVER", 1, false).size();
+    return Micros(Relogio::now() - inicio).count() / chamadas[i];
+  };
+  for (size_t i = 0; i < textos.size(); ++i)
+    while (lote(i) * chamadas[i] < 2000) chamadas[i] *= 2;  // batches of 2 ms at least
+  const auto inicio = Relogio::now();
+  for (int rodada = 0; rodada < 5 || Micros(Relogio::now() - inicio).count() < 3e6; ++rodada)
+    for (size_t i = 0; i < textos.size(); ++i) melhor[i] = std::min(melhor[i], lote(i));
+  if (total == 0) return;  // keeps the calls from being optimised away
+  std::printf("Lifted sub-selects (SQLSERVER)\n");
+  double sx = 0, sy = 0, sxx = 0, sxy = 0;
+  for (size_t i = 0; i < textos.size(); ++i) {
+    const double kb = textos[i].size() / 1024.0, x = std::log(kb), y = std::log(melhor[i]);
+    sx += x, sy += y, sxx += x * x, sxy += x * y;
+    std::printf("  %6zu characters: %10.1f us per statement, %8.1f us per KB\n", textos[i].size(), melhor[i],
+                melhor[i] / kb);
+  }
+  const double n = static_cast<double>(textos.size());
+  std::printf("  log-log slope: %.2f\n", (n * sxy - sx * sy) / (n * sxx - sx * sx));
 }
 
 }  // namespace
@@ -103,5 +143,6 @@ int main() {
                   texto.size(), traduz, traduz / copia, GBlocos - antes);
     }
   }
+  SerieSubSelects();
   return 0;
 }
