@@ -30,7 +30,7 @@ public:
   void SetText(const String& Value) { SetCaption(Value); }
   String GetCaption() override { return FText; }
   void SetCaption(const String& Value) override;
-  bool Editable() override { return true; }
+  bool TextIsEditable() override { return true; }
 
 protected:
   String FText;
@@ -53,7 +53,7 @@ public:
   void SetCaption(const String& Value) override;
   void RevertToAncestor() override;
   bool IsEqualToAncestor() override;
-  void ContextDestroying(IJvDataContext* Context) override;
+  void ContextGoing(IJvDataContext* Context) override;
 
 private:
   IJvDataContext* CurrentContext() const;
@@ -70,7 +70,7 @@ public:
   TJvDataItemBlockableTextImpl() = default;
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool Value);
-  bool Editable() override { return !FReadOnly; }
+  bool TextIsEditable() override { return !FReadOnly; }
   void SetCaption(const String& Value) override;
 
 private:
@@ -121,11 +121,11 @@ struct IJvDataItemRenderer : IInterface {
 };
 
 struct IJvDataItemsRenderer : IInterface {
-  virtual void DrawItemByIndex(TCanvas* Canvas, TRect& Rect, int Index, TProviderDrawStates State) = 0;
-  virtual TSize MeasureItemByIndex(TCanvas* Canvas, int Index) = 0;  // -1: the average
-  virtual void DrawItem(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) = 0;
-  virtual TSize MeasureItem(TCanvas* Canvas, IJvDataItem* Item) = 0;
-  virtual TSize AvgItemSize(TCanvas* Canvas) = 0;
+  virtual void DrawByIndex(TCanvas* Canvas, TRect& Rect, int Index, TProviderDrawStates State) = 0;
+  virtual TSize MeasureByIndex(TCanvas* Canvas, int Index) = 0;  // -1: the average
+  virtual void DrawOneItem(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) = 0;
+  virtual TSize MeasureOneItem(TCanvas* Canvas, IJvDataItem* Item) = 0;
+  virtual TSize AverageItemSize(TCanvas* Canvas) = 0;
 };
 
 class TJvBaseDataItemsRenderer : public TJvDataItemsAggregatedObject, public IJvDataItemsRenderer {
@@ -139,10 +139,10 @@ public:
   ULONG STDMETHODCALLTYPE Release() override { return TJvDataItemsAggregatedObject::Release(); }
   bool GetInterface(REFIID IID, void** Obj) override;
 
-  void DrawItemByIndex(TCanvas* Canvas, TRect& Rect, int Index, TProviderDrawStates State) override;
-  TSize MeasureItemByIndex(TCanvas* Canvas, int Index) override;
-  void DrawItem(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) override;
-  TSize MeasureItem(TCanvas* Canvas, IJvDataItem* Item) override;
+  void DrawByIndex(TCanvas* Canvas, TRect& Rect, int Index, TProviderDrawStates State) override;
+  TSize MeasureByIndex(TCanvas* Canvas, int Index) override;
+  void DrawOneItem(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) override;
+  TSize MeasureOneItem(TCanvas* Canvas, IJvDataItem* Item) override;
 
 protected:
   virtual void PaintItemContent(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) = 0;
@@ -154,7 +154,7 @@ class TJvCustomDataItemsTextRenderer : public TJvBaseDataItemsRenderer {
   VCL_CREATABLE_CLASS(TJvCustomDataItemsTextRenderer, TJvBaseDataItemsRenderer)
 public:
   TJvCustomDataItemsTextRenderer() = default;
-  TSize AvgItemSize(TCanvas* Canvas) override;
+  TSize AverageItemSize(TCanvas* Canvas) override;
 
 protected:
   void PaintItemContent(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) override;

@@ -90,13 +90,13 @@ struct IJvDataProviderNotify : IInterface {
 struct IJvDataItems : IInterface {
   virtual int GetCount() = 0;
   virtual IJvDataItem* GetItem(int Index) = 0;
-  virtual IJvDataItem* GetItemByID(const String& Path) = 0;  // an ID or an ID path
-  virtual IJvDataItem* GetItemByIndexPath(const std::vector<int>& IndexPath) = 0;
+  virtual IJvDataItem* ItemByPath(const String& Path) = 0;  // an ID or an ID path
+  virtual IJvDataItem* ItemAtIndexPath(const std::vector<int>& IndexPath) = 0;
   virtual IJvDataItem* GetParent() = 0;
   virtual IJvDataProvider* GetProvider() = 0;
   virtual TObject* GetImplementer() = 0;
-  virtual bool IsDynamic() = 0;  // holds volatile items, counted by reference
-  virtual void ContextDestroying(IJvDataContext* Context) = 0;
+  virtual bool HoldsVolatileItems() = 0;  // its items are counted by reference
+  virtual void ContextGoing(IJvDataContext* Context) = 0;
 };
 
 struct IJvDataItemsManagement : IInterface {
@@ -108,7 +108,7 @@ struct IJvDataItemsManagement : IInterface {
 };
 
 struct IJvDataIDSearch : IInterface {
-  virtual IJvDataItem* FindByID(const String& ID, bool Recursive) = 0;
+  virtual IJvDataItem* SearchByID(const String& ID, bool Recursive) = 0;
 };
 
 struct IJvDataItem : IInterface {
@@ -116,15 +116,15 @@ struct IJvDataItem : IInterface {
   virtual int GetIndex() = 0;
   virtual TObject* GetImplementer() = 0;
   virtual TJvDataItemID GetID() = 0;
-  virtual void ContextDestroying(IJvDataContext* Context) = 0;
-  virtual bool IsParentOf(IJvDataItem* Item, bool DirectParent) = 0;
-  virtual bool IsDeletable() = 0;
+  virtual void ContextGoing(IJvDataContext* Context) = 0;
+  virtual bool IsAncestorOf(IJvDataItem* Item, bool DirectParent) = 0;
+  virtual bool CanDelete() = 0;
 };
 
 struct IJvDataItemText : IInterface {
   virtual String GetCaption() = 0;
   virtual void SetCaption(const String& Value) = 0;
-  virtual bool Editable() = 0;
+  virtual bool TextIsEditable() = 0;
 };
 
 struct IJvDataItemImage : IInterface {
@@ -179,7 +179,7 @@ struct IJvDataContext : IInterface {
   virtual TObject* GetImplementer() = 0;
   virtual IJvDataContexts* Contexts() = 0;  // the list that holds the context
   virtual String Name() = 0;
-  virtual bool IsDeletable() = 0;
+  virtual bool CanDelete() = 0;
 };
 
 struct IJvDataContextManager : IInterface {
@@ -197,14 +197,14 @@ struct IJvDataConsumerProvider : IInterface {
 };
 
 struct IJvDataConsumerItemSelect : IInterface {
-  virtual IJvDataItem* GetItem() = 0;
-  virtual void SetItem(IJvDataItem* Value) = 0;
+  virtual IJvDataItem* GetItemIntf() = 0;
+  virtual void SetItemIntf(IJvDataItem* Value) = 0;
 };
 
 // Links between consumers: a server tells its clients of its item, and of
 // links made and undone.
 struct IJvDataConsumerClientNotify : IInterface {
-  virtual void ItemSelected(IInterface* Server, IJvDataItem* Value) = 0;
+  virtual void HandleServerItemChange(IInterface* Server, IJvDataItem* Item) = 0;
   virtual void LinkAdded(IInterface* Server) = 0;
   virtual void LinkRemoved(IInterface* Server) = 0;
 };
