@@ -144,9 +144,17 @@ void PopConsumerContext(IJvDataProvider* Provider) {
 
 // ---------------------------------------------------------------- TJvDataConsumer
 
+namespace {
+const TTypeInfo DataProviderTypeInfo = InterfaceTypeInfo(L"IJvDataProvider", IID_IJvDataProvider);
+}
+
 const TPropTable* TJvDataConsumer::PublishedTable(TPublishedTag<TJvDataConsumer>) {
-  static const TPropTable table =
-      TPublished<TJvDataConsumer>().Property(L"Context", &TJvDataConsumer::Context, &TJvDataConsumer::SetContext).Build();
+  using T = TJvDataConsumer;
+  static const TPropTable table = TPublished<T>()
+                                      .Property(L"Provider", &T::ProviderIntf, &T::SetProviderIntf, &DataProviderTypeInfo)
+                                      .Property(L"Context", &T::Context, &T::SetContext)
+                                      .Stored(&T::ContextIsStored)
+                                      .Build();
   return &table;
 }
 

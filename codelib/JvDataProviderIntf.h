@@ -35,7 +35,6 @@ inline constexpr GUID IID_IJvDataItemRenderer{0x9E877A0D, 0x01C2, 0x4204, {0xAA,
 inline constexpr GUID IID_IJvDataConsumerVisibility{0x09EBDED8, 0x502E, 0x4C2E, {0x98, 0x42, 0x31, 0x28, 0x50, 0xFF, 0x33, 0x58}};
 inline constexpr GUID IID_IJvDataItemVisibility{0x5BD81E0B, 0xDAD2, 0x4560, {0x94, 0x3A, 0x20, 0x5E, 0x0F, 0xF2, 0xA9, 0x7F}};
 inline constexpr GUID IID_IJvDataItemAction{0x86859A20, 0x560D, 0x4E9A, {0xAC, 0x8B, 0x24, 0x57, 0x78, 0x94, 0x51, 0xB0}};
-inline constexpr GUID IID_IInterfaceComponentReference{0xE28B1858, 0xEC86, 0x4559, {0x8F, 0xCD, 0x6B, 0x4F, 0x82, 0x41, 0x51, 0xED}};
 
 enum class TDataProviderChangeReason {
   pcrAdd, pcrDelete, pcrUpdateItem, pcrUpdateItems, pcrDestroy, pcrContextAdd, pcrContextDelete,
@@ -142,8 +141,7 @@ struct IJvDataContextSensitive : IInterface {
 };
 
 // Queried for only: an item that chooses whether it is shown, a consumer
-// that chooses for its items, an item that acts when selected, and the
-// component behind an interface.
+// that chooses for its items, and an item that acts when selected.
 struct IJvDataItemVisibility : IInterface {
   virtual int Visibility() = 0;  // 0 hidden, 1 shown, 2 and 3 undecided
 };
@@ -152,9 +150,6 @@ struct IJvDataConsumerVisibility : IInterface {
 };
 struct IJvDataItemAction : IInterface {
   virtual void Execute(TComponent* Sender) = 0;
-};
-struct IInterfaceComponentReference : IInterface {
-  virtual TComponent* GetComponent() = 0;
 };
 
 // Contexts: named variants of a provider's data; a context list belongs

@@ -27,6 +27,11 @@ bool TTestProvider::GetOwnInterface(REFIID IID, void** Obj) {
     AddRef();
     return true;
   }
+  if (IID == IID_IInterfaceComponentReference && Component) {
+    *Obj = static_cast<IInterfaceComponentReference*>(this);
+    AddRef();
+    return true;
+  }
   if (IID == IID_IJvDataIDSearch) return FRoot->QueryInterface(IID, Obj) == S_OK;
   if (IID == IID_IJvDataContexts && FContexts) return FContexts->QueryInterface(IID, Obj) == S_OK;
   return TExtensibleInterfacedPersistent::GetOwnInterface(IID, Obj);

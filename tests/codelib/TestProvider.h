@@ -17,7 +17,10 @@ struct TNotice {
   IInterface* Source;
 };
 
-class TTestProvider : public TExtensibleInterfacedPersistent, public IJvDataProvider {
+// Answers for the component it stands for, when it has one.
+class TTestProvider : public TExtensibleInterfacedPersistent,
+                      public IJvDataProvider,
+                      public IInterfaceComponentReference {
   VCL_CLASS(TTestProvider, TExtensibleInterfacedPersistent)
 public:
   TTestProvider();
@@ -44,6 +47,7 @@ public:
   IJvDataContext* SelectedContext() override { return FContextStack.empty() ? nullptr : FContextStack.back(); }
   void ReleaseContext() override { FContextStack.pop_back(); }
   TClassArray ConsumerClasses() override { return ServiceClasses; }
+  TComponent* GetComponent() override { return Component; }
 
   // Adds a text item (its text is its ID) under the item ParentID.
   IJvDataItem* AddItem(const String& ID, const String& ParentID, TClass ItemClass = TJvBaseDataItem::StaticClass());
@@ -54,6 +58,7 @@ public:
 
   std::vector<TNotice> Notices;
   TClassArray ServiceClasses;
+  TComponent* Component = nullptr;
 
 protected:
   bool GetOwnInterface(REFIID IID, void** Obj) override;
