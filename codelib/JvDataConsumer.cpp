@@ -485,8 +485,9 @@ namespace {
 const TUnitVersionInfo UnitVersioning = UclUnitVersionInfo(UclCommonSource);
 
 const std::initializer_list<TClass> StreamedClasses{
-    TJvDataItemsList::StaticClass(),           TJvCustomDataItemsTextRenderer::StaticClass(),
-    TJvBaseDataItemsListManagement::StaticClass(), TJvBaseDataItem::StaticClass(),
+    TJvDataItemsList::StaticClass(),           TJvCustomDataItemsImages::StaticClass(),
+    TJvCustomDataItemsTextRenderer::StaticClass(), TJvBaseDataItemsListManagement::StaticClass(),
+    TJvBaseDataItem::StaticClass(),
     TJvDataItemTextImpl::StaticClass(),        TJvDataItemImageImpl::StaticClass(),
     TJvDataItemContextTextImpl::StaticClass(), TJvDataItemBlockableTextImpl::StaticClass(),
     TJvDataConsumer::StaticClass(),            TJvDataConsumerItemSelect::StaticClass(),

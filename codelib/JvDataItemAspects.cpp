@@ -133,6 +133,31 @@ void TJvDataItemImageImpl::SetSelectedIndex(int Value) {
   if (Value != FSelectedIndex) ChangeItem(Item(), [&] { FSelectedIndex = Value; });
 }
 
+bool TJvBaseDataItemsImagesImpl::GetInterface(REFIID IID, void** Obj) {
+  return IID == IID_IJvDataItemsImages && AnswerInterface(static_cast<IJvDataItemsImages*>(this), Obj);
+}
+
+const TPropTable* TJvCustomDataItemsImages::PublishedTable(TPublishedTag<TJvCustomDataItemsImages>) {
+  using T = TJvCustomDataItemsImages;
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"DisabledImages", &T::DisabledImages, &T::SetDisabledImages)
+          .Property(L"HotImages", &T::HotImages, &T::SetHotImages)
+          .Property(L"Images", &T::Images, &T::SetImages)
+          .Build();
+  return &table;
+}
+
+void TJvCustomDataItemsImages::SetList(TChangeLink& Link, TCustomImageList* Value) {
+  if (Value == Link.Sender()) return;
+  IJvDataItems* items = Items();
+  IJvDataProvider* provider = items ? items->GetProvider() : nullptr;
+  if (provider) provider->Changing(pcrUpdateItems, items);
+  if (Link.Sender()) Link.Sender()->UnRegisterChanges(&Link);
+  if (Value) Value->RegisterChanges(&Link);
+  if (provider) provider->Changed(pcrUpdateItems, items);
+}
+
 // ---------------------------------------------------------------- renderers
 
 bool TJvBaseDataItemsRenderer::GetInterface(REFIID IID, void** Obj) {

@@ -4,6 +4,7 @@
 // that draws and measures its items, with a text-only default. Every
 // change is announced to the provider before and after.
 #include "codelib/JvDataItems.h"
+#include "vcl/controls/ImgList.h"
 #include "vcl/rtl/Sets.h"
 #include "vcl/rtl/Strings.h"
 
@@ -108,6 +109,40 @@ private:
   TAlignment FAlignment = taLeftJustify;
   int FImageIndex = 0;
   int FSelectedIndex = 0;
+};
+
+class TJvBaseDataItemsImagesImpl : public TJvDataItemsAggregatedObject, public IJvDataItemsImages {
+  VCL_CLASS(TJvBaseDataItemsImagesImpl, TJvDataItemsAggregatedObject)
+public:
+  TJvBaseDataItemsImagesImpl() = default;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID IID, void** Obj) override {
+    return TJvDataItemsAggregatedObject::QueryInterface(IID, Obj);
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return TJvDataItemsAggregatedObject::AddRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return TJvDataItemsAggregatedObject::Release(); }
+  bool GetInterface(REFIID IID, void** Obj) override;
+};
+
+// The image lists of an item list. The lists are not owned: one that is
+// destroyed reads as none from then on.
+class TJvCustomDataItemsImages : public TJvBaseDataItemsImagesImpl {
+  VCL_CREATABLE_CLASS(TJvCustomDataItemsImages, TJvBaseDataItemsImagesImpl)
+  VCL_PUBLISHED(TJvCustomDataItemsImages)
+public:
+  TJvCustomDataItemsImages() = default;
+  TCustomImageList* DisabledImages() const { return FDisabledImages.Sender(); }
+  TCustomImageList* HotImages() const { return FHotImages.Sender(); }
+  TCustomImageList* Images() const { return FImages.Sender(); }
+  TCustomImageList* GetDisabledImages() override { return DisabledImages(); }
+  void SetDisabledImages(TCustomImageList* Value) override { SetList(FDisabledImages, Value); }
+  TCustomImageList* GetHotImages() override { return HotImages(); }
+  void SetHotImages(TCustomImageList* Value) override { SetList(FHotImages, Value); }
+  TCustomImageList* GetImages() override { return Images(); }
+  void SetImages(TCustomImageList* Value) override { SetList(FImages, Value); }
+
+private:
+  void SetList(TChangeLink& Link, TCustomImageList* Value);
+  TChangeLink FDisabledImages, FHotImages, FImages;  // each registered with its list
 };
 
 enum class TProviderDrawState { pdsSelected, pdsGrayed, pdsDisabled, pdsChecked, pdsFocused, pdsDefault, pdsHot };

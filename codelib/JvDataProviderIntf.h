@@ -10,6 +10,7 @@
 
 class TCanvas;
 class TComponent;
+class TCustomImageList;
 
 inline constexpr GUID IID_IJvDataProvider{0x62A7A17D, 0x1E21, 0x427E, {0x86, 0x1D, 0xC9, 0x2F, 0xBB, 0x9B, 0x09, 0xA6}};
 inline constexpr GUID IID_IJvDataProviderNotify{0x5B9D1847, 0x6D35, 0x4D9C, {0x8B, 0xC2, 0x20, 0x54, 0x99, 0x7A, 0xB1, 0x20}};
@@ -133,6 +134,16 @@ struct IJvDataItemImage : IInterface {
   virtual void SetImageIndex(int Value) = 0;
   virtual int GetSelectedIndex() = 0;
   virtual void SetSelectedIndex(int Value) = 0;
+};
+
+// The image lists of an item list.
+struct IJvDataItemsImages : IInterface {
+  virtual TCustomImageList* GetDisabledImages() = 0;
+  virtual void SetDisabledImages(TCustomImageList* Value) = 0;
+  virtual TCustomImageList* GetHotImages() = 0;
+  virtual void SetHotImages(TCustomImageList* Value) = 0;
+  virtual TCustomImageList* GetImages() = 0;
+  virtual void SetImages(TCustomImageList* Value) = 0;
 };
 
 struct IJvDataContextSensitive : IInterface {

@@ -4,22 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/codelib/TestProvider.h"
-#include "vcl/classes/Component.h"
-#include "vcl/classes/Filer.h"
 #include "vcl/rtl/ClassRegistry.h"
-#include "vcl/rtl/Streams.h"
 
 namespace {
-
-// A root that streams the components it owns as its children.
-class TStreamRoot : public TComponent {
-  VCL_COMPONENT_CLASS(TStreamRoot, TComponent)
-public:
-  using TComponent::TComponent;
-  void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override {
-    for (int i = 0; i < ComponentCount(); ++i) Proc(Components(i));
-  }
-};
 
 // A component that stands for a provider, as provider components do: it
 // answers for the provider's interfaces; its owner frees it.
@@ -103,19 +90,10 @@ protected:
     }
     return root;
   }
-
-  static std::unique_ptr<TStreamRoot> ReadBack(TStreamRoot* Original) {
-    TMemoryStream stream;
-    TWriter(&stream).WriteRootComponent(Original);
-    stream.SetPosition(0);
-    auto root = std::make_unique<TStreamRoot>(nullptr);
-    TReader(&stream).ReadRootComponent(root.get());
-    return root;
-  }
 };
 
 TEST_F(ConsumerStreamingTest, AConsumerIsReadBackWithItsProviderContextAndItem) {
-  const auto read = ReadBack(MakeRoot(true).get());
+  const auto read = StreamedCopy(MakeRoot(true).get());
   auto* provider = dynamic_cast<TProviderComponent*>(read->FindComponent(L"Provider1"));
   auto* list = dynamic_cast<TConsumerComponent*>(read->FindComponent(L"List1"));
   ASSERT_TRUE(provider && list);
@@ -133,7 +111,7 @@ TEST_F(ConsumerStreamingTest, AConsumerIsReadBackWithItsProviderContextAndItem) 
 }
 
 TEST_F(ConsumerStreamingTest, AConsumerWithoutProviderIsReadBackWithoutOne) {
-  const auto read = ReadBack(MakeRoot(false).get());
+  const auto read = StreamedCopy(MakeRoot(false).get());
   auto* list = dynamic_cast<TConsumerComponent*>(read->FindComponent(L"List1"));
   ASSERT_NE(nullptr, list);
   EXPECT_EQ(nullptr, list->Consumer()->ProviderIntf());

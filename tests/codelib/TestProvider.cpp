@@ -1,5 +1,8 @@
 #include "tests/codelib/TestProvider.h"
 
+#include "vcl/classes/Filer.h"
+#include "vcl/rtl/Streams.h"
+
 TTestProvider::TTestProvider() {
   FRoot = NewItemsList(this, nullptr);
 }
@@ -93,4 +96,13 @@ TJvDataItemsList* NewItemsList(IJvDataProvider* Provider, IJvDataItem* Parent) {
 String TextOf(IJvDataItem* Item) {
   const auto text = Supports<IJvDataItemText>(Item, IID_IJvDataItemText);
   return text ? text->GetCaption() : L"(none)";
+}
+
+std::unique_ptr<TStreamRoot> StreamedCopy(TComponent* Original) {
+  TMemoryStream stream;
+  TWriter(&stream).WriteRootComponent(Original);
+  stream.SetPosition(0);
+  auto root = std::make_unique<TStreamRoot>(nullptr);
+  TReader(&stream).ReadRootComponent(root.get());
+  return root;
 }

@@ -5,6 +5,7 @@
 
 #include "codelib/JvDataConsumer.h"
 #include "codelib/JvDataItemAspects.h"
+#include "vcl/classes/Component.h"
 
 struct TTestNode {
   const wchar_t* ID;
@@ -77,3 +78,16 @@ private:
 TJvDataItemsList* NewItemsList(IJvDataProvider* Provider, IJvDataItem* Parent);
 // The text of an item's text aspect.
 String TextOf(IJvDataItem* Item);
+
+// A root that streams the components it owns as its children.
+class TStreamRoot : public TComponent {
+  VCL_COMPONENT_CLASS(TStreamRoot, TComponent)
+public:
+  using TComponent::TComponent;
+  void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override {
+    for (int i = 0; i < ComponentCount(); ++i) Proc(Components(i));
+  }
+};
+// Original written to a stream and read back into a new root (the classes
+// of its components registered).
+std::unique_ptr<TStreamRoot> StreamedCopy(TComponent* Original);
