@@ -9,8 +9,8 @@
 namespace {
 
 // A component that stands for a provider, as provider components do: it
-// answers for the provider's interfaces; its owner frees it.
-class TProviderComponent : public TComponent, public IInterface {
+// answers for the provider's interfaces.
+class TProviderComponent : public TComponent {
   VCL_COMPONENT_CLASS(TProviderComponent, TComponent)
 public:
   explicit TProviderComponent(TComponent* AOwner)
@@ -21,13 +21,7 @@ public:
     Test()->ServiceClasses = {TJvDataConsumerItemSelect::StaticClass()};
   }
   ~TProviderComponent() override { Test()->Component = nullptr; }
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID IID, void** Obj) override {
-    if (IID != IID_IUnknown) return FProvider->QueryInterface(IID, Obj);
-    *Obj = static_cast<IInterface*>(this);
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(-1); }
-  ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(-1); }
+  bool GetInterface(REFIID IID, void** Obj) override { return FProvider->QueryInterface(IID, Obj) == S_OK; }
   IJvDataProvider* Provider() const { return FProvider.Get(); }
   TTestProvider* Test() const { return TTestProvider::Of(FProvider); }
 
@@ -126,7 +120,7 @@ TEST_F(ConsumerStreamingTest, TheProviderPropertyTakesOnlyAnObjectThatIsAProvide
   ASSERT_NE(nullptr, prop);
   EXPECT_EQ(tkInterface, prop->PropType->Kind);
 
-  SetInterfaceProp(list->Consumer(), prop, static_cast<IInterface*>(provider));
+  SetInterfaceProp(list->Consumer(), prop, provider->Provider());
   EXPECT_EQ(provider->Provider(), list->Consumer()->ProviderIntf());
   EXPECT_EQ(static_cast<IInterface*>(provider->Provider()), GetInterfaceProp(list->Consumer(), prop));
   try {

@@ -20,12 +20,12 @@ bool IsAscii(const String& S) {
 
 bool IsDateTime(const TPropInfo* Prop) { return Prop->PropType == DateTimeTypeInfo(); }
 bool IsBoolean(const TPropInfo* Prop) { return Prop->PropType->Name == L"Boolean"; }
-// A component read back for an interface property: a component that
-// stands for an interface derives from IInterface too.
-IInterface* ComponentInterface(TComponent* Component) {
-  auto* intf = dynamic_cast<IInterface*>(Component);
-  if (!intf) throw EReadError(Format(L"Invalid property value: %s offers no interfaces", {Component->Name()}));
-  return intf;
+// What a component read back for an interface property stands for.
+TInterfaceRef<IInterface> ComponentInterface(TComponent* Component, const TTypeInfo& Type) {
+  void* intf = nullptr;
+  if (!Component->GetInterface(Type.Guid, &intf))
+    throw EReadError(Format(L"Invalid property value: %s does not offer %s", {Component->Name(), Type.Name}));
+  return TInterfaceRef<IInterface>::Adopt(static_cast<IInterface*>(intf));
 }
 
 }  // namespace
@@ -629,7 +629,7 @@ TComponent* TReader::ReadRootComponent(TComponent* ARoot) {
       TComponent* target = SameText(fixup.Name, ARoot->Name()) ? ARoot : ARoot->FindComponent(fixup.Name);
       if (!target) throw EReadError(Format(L"Invalid property value: no component named %s", {fixup.Name}));
       if (fixup.Prop->PropType->Kind == tkInterface)
-        SetInterfaceProp(fixup.Instance, fixup.Prop, ComponentInterface(target));
+        SetInterfaceProp(fixup.Instance, fixup.Prop, ComponentInterface(target, *fixup.Prop->PropType).Get());
       else
         SetObjectProp(fixup.Instance, fixup.Prop, target);
     }
