@@ -5,15 +5,15 @@ execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VAR
 if(status)
   message(FATAL_ERROR "${OBJDUMP} cannot read ${PROGRAM}")
 endif()
-# The resource directory lists each type (entries indented by three spaces)
-# with the names under it (five spaces).
+# The resource directory lists each type (entries indented by three spaces,
+# named or numbered) with the names under it (five spaces).
 string(REPLACE "\n" ";" lines "${dump}")
 set(inside FALSE)
 set(found)
 foreach(line IN LISTS lines)
-  if(line MATCHES "^[0-9a-f]+   Entry: .*\\]: ([A-Za-z0-9_]+),")
+  if(line MATCHES "^[0-9a-f]+   Entry: ")
     set(inside FALSE)
-    if(CMAKE_MATCH_1 STREQUAL "UNICODEDATA")
+    if(line MATCHES "\\]: UNICODEDATA,")
       set(inside TRUE)
     endif()
   elseif(inside AND line MATCHES "^[0-9a-f]+     Entry: .*\\]: ([A-Za-z0-9_]+),")
