@@ -52,10 +52,16 @@ function(conversao_test name)
     PROPERTIES TIMEOUT 300 ${desktop_lock})
 endfunction()
 
+# Files the build makes for resource scripts, named from this folder as
+# source files are named from the top of the tree; each module lists those
+# it makes in the global property CONVERSAO_GENERATED_FILES.
+set(CONVERSAO_GENERATED ${CMAKE_BINARY_DIR}/generated)
+
 # windres reports no dependencies of its own: the object of each resource
 # script depends on the scripts it includes and the files they name (looked
-# up beside the script, then from the top of the tree), and CMake runs again
-# when a script changes so that a newly named file is followed too.
+# up beside the script, then from the top of the tree, then among the
+# generated files), and CMake runs again when a script changes so that a
+# newly named file is followed too.
 function(_conversao_resource_files script out)
   file(STRINGS ${script} lines REGEX "\"[^\"]+\"")
   get_filename_component(dir ${script} DIRECTORY)
@@ -75,6 +81,10 @@ function(_conversao_resource_files script out)
           break()
         endif()
       endforeach()
+      get_property(generated GLOBAL PROPERTY CONVERSAO_GENERATED_FILES)
+      if(${CONVERSAO_GENERATED}/${name} IN_LIST generated)
+        list(APPEND files ${CONVERSAO_GENERATED}/${name})
+      endif()
     endforeach()
   endforeach()
   set(${out} ${files} PARENT_SCOPE)

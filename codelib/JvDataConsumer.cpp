@@ -66,10 +66,10 @@ void TJvDataContexts::AddContextEntry(IJvDataContext* Context) {
 
 void TJvDataContexts::DeleteContextAt(int Index) {
   IJvDataContext* context = ContextAt(Index);
-  if (!context->IsDeletable()) return;
+  if (!context->CanDelete()) return;
   const TInterfaceRef<IJvDataContext> kept(context);
   if (Provider()) Provider()->Changing(pcrContextDelete, context);
-  if (Provider()) Provider()->GetItems()->ContextDestroying(context);
+  if (Provider()) Provider()->GetItems()->ContextGoing(context);
   FContexts.erase(FContexts.begin() + Index);
   if (Provider()) Provider()->Changed(pcrContextDelete, Ancestor());
 }
@@ -144,9 +144,17 @@ void PopConsumerContext(IJvDataProvider* Provider) {
 
 // ---------------------------------------------------------------- TJvDataConsumer
 
+namespace {
+const TTypeInfo DataProviderTypeInfo = InterfaceTypeInfo(L"IJvDataProvider", IID_IJvDataProvider);
+}
+
 const TPropTable* TJvDataConsumer::PublishedTable(TPublishedTag<TJvDataConsumer>) {
-  static const TPropTable table =
-      TPublished<TJvDataConsumer>().Property(L"Context", &TJvDataConsumer::Context, &TJvDataConsumer::SetContext).Build();
+  using T = TJvDataConsumer;
+  static const TPropTable table = TPublished<T>()
+                                      .Property(L"Provider", &T::ProviderIntf, &T::SetProviderIntf, &DataProviderTypeInfo)
+                                      .Property(L"Context", &T::Context, &T::SetContext)
+                                      .Stored(&T::ContextIsStored)
+                                      .Build();
   return &table;
 }
 
@@ -162,7 +170,7 @@ TJvDataConsumer::~TJvDataConsumer() {
   OnProviderChanged = nullptr;
   AfterCreateSubSvc = nullptr;
   BeforeCreateSubSvc = nullptr;
-  SetProvider(nullptr);
+  SetProviderIntf(nullptr);
   FServerList.clear();
   DetachAllExtensions();
 }
@@ -191,7 +199,7 @@ bool TJvDataConsumer::HasAttribute(int Attr) const {
 
 bool TJvDataConsumer::OwnerIsLoading() const { return FOwner && FOwner->ComponentState().Contains(csLoading); }
 
-void TJvDataConsumer::SetProvider(IJvDataProvider* Value) {
+void TJvDataConsumer::SetProviderIntf(IJvDataProvider* Value) {
   if (Value == FProvider.Get()) return;
   NotifyChanging(ccrProviderSelect);
   if (FProvider) FProvider->UnregisterChangeNotify(this);
@@ -377,7 +385,7 @@ void TJvDataConsumer::DataProviderChanging(IJvDataProvider* Provider, TDataProvi
                                            IInterface* Source) {
   if (OnProviderChanging) OnProviderChanging(Provider, Reason, Source);
   ForEachService([&](TJvDataConsumerAggregatedObject* service) { service->ProviderDataChanging(Provider, Reason, Source); });
-  if (Reason == pcrDestroy) SetProvider(nullptr);
+  if (Reason == pcrDestroy) SetProviderIntf(nullptr);
 }
 
 void TJvDataConsumer::DataProviderChanged(IJvDataProvider* Provider, TDataProviderChangeReason Reason,
@@ -390,8 +398,8 @@ void TJvDataConsumer::DataProviderChanged(IJvDataProvider* Provider, TDataProvid
     NotifyChanged(ccrProviderChange);
 }
 
-void TJvDataConsumer::ItemSelected(IInterface* Server, IJvDataItem* Value) {
-  ForEachService([&](TJvDataConsumerAggregatedObject* service) { service->ServerItemWasChanged(Server, Value); });
+void TJvDataConsumer::HandleServerItemChange(IInterface* Server, IJvDataItem* Item) {
+  ForEachService([&](TJvDataConsumerAggregatedObject* service) { service->ServerItemWasChanged(Server, Item); });
 }
 
 void TJvDataConsumer::LinkAdded(IInterface* Server) { FServerList.emplace_back(Server); }
@@ -403,7 +411,7 @@ void TJvDataConsumer::LinkRemoved(IInterface* Server) {
 // ---------------------------------------------------------------- services
 
 void TJvDataConsumerAggregatedObject::ReportChange(TJvDataConsumerChangeReason Reason) {
-  StreamedInWithoutProvider = !ConsumerImpl()->Provider();
+  StreamedInWithoutProvider = !ConsumerImpl()->ProviderIntf();
   ConsumerImpl()->NotifyChanged(Reason);
 }
 
@@ -415,8 +423,8 @@ void TJvDataConsumerAggregatedObject::RequestFixups() {
 IJvDataItems* TJvDataConsumerAggregatedObject::RootItemList() const {
   TJvDataConsumer* consumer = ConsumerImpl();
   if (const auto select = Supports<IJvDataConsumerItemSelect>(static_cast<IJvDataConsumer*>(consumer), IID_IJvDataConsumerItemSelect))
-    if (IJvDataItem* item = select->GetItem()) return SubItemsOf(item);
-  return consumer->Provider() ? consumer->Provider()->GetItems() : nullptr;
+    if (IJvDataItem* item = select->GetItemIntf()) return SubItemsOf(item);
+  return consumer->ProviderIntf() ? consumer->ProviderIntf()->GetItems() : nullptr;
 }
 
 const TPropTable* TJvDataConsumerItemSelect::PublishedTable(TPublishedTag<TJvDataConsumerItemSelect>) {
@@ -434,9 +442,9 @@ TJvDataItemID TJvDataConsumerItemSelect::Item() const { return FItem ? FItem->Ge
 
 void TJvDataConsumerItemSelect::SetItem(const TJvDataItemID& Value) {
   if (FItem && Value == FItem->GetID()) return;
-  if (Value.empty()) return SetItem(static_cast<IJvDataItem*>(nullptr));
+  if (Value.empty()) return SetItemIntf(nullptr);
   TJvDataConsumer* consumer = ConsumerImpl();
-  if (!consumer->Provider()) {
+  if (!consumer->ProviderIntf()) {
     const TComponent* owner = consumer->Owner();
     if (!owner || !owner->ComponentState().Contains(csLoading))
       throw EJVCLDataConsumer(L"You must specify a provider before setting the item");
@@ -447,15 +455,15 @@ void TJvDataConsumerItemSelect::SetItem(const TJvDataItemID& Value) {
   IJvDataItem* found = nullptr;
   {
     const TConsumerScope scope(consumer);
-    if (const auto search = Supports<IJvDataIDSearch>(consumer->Provider(), IID_IJvDataIDSearch))
-      found = search->FindByID(Value, true);
+    if (const auto search = Supports<IJvDataIDSearch>(consumer->ProviderIntf(), IID_IJvDataIDSearch))
+      found = search->SearchByID(Value, true);
   }
   if (!found) throw EJVCLDataConsumer(L"Item not found in the selected context");
   FItemID.clear();
-  SetItem(found);
+  SetItemIntf(found);
 }
 
-void TJvDataConsumerItemSelect::SetItem(IJvDataItem* Value) {
+void TJvDataConsumerItemSelect::SetItemIntf(IJvDataItem* Value) {
   if (Value == FItem) return;
   FItem = Value;
   ReportViewChange();
@@ -501,8 +509,9 @@ namespace {
 const TUnitVersionInfo UnitVersioning = UclUnitVersionInfo(UclCommonSource);
 
 const std::initializer_list<TClass> StreamedClasses{
-    TJvDataItemsList::StaticClass(),           TJvCustomDataItemsTextRenderer::StaticClass(),
-    TJvBaseDataItemsListManagement::StaticClass(), TJvBaseDataItem::StaticClass(),
+    TJvDataItemsList::StaticClass(),           TJvCustomDataItemsImages::StaticClass(),
+    TJvCustomDataItemsTextRenderer::StaticClass(), TJvBaseDataItemsListManagement::StaticClass(),
+    TJvBaseDataItem::StaticClass(),
     TJvDataItemTextImpl::StaticClass(),        TJvDataItemImageImpl::StaticClass(),
     TJvDataItemContextTextImpl::StaticClass(), TJvDataItemBlockableTextImpl::StaticClass(),
     TJvDataConsumer::StaticClass(),            TJvDataConsumerItemSelect::StaticClass(),

@@ -101,10 +101,9 @@ public:
   TObject* GetImplementer() override { return this; }
   IJvDataContexts* Contexts() override { return FContexts; }
   String Name() override { return ContextName(); }
-  bool IsDeletable() override { return CanDelete(); }
   // Raises EJVCLDataContexts when another context of the list has the name.
   virtual void RenameContext(const String& Value);
-  virtual bool CanDelete() { return true; }
+  bool CanDelete() override { return true; }
   virtual bool ContextIsStreamable() { return !CanDelete(); }
 
 protected:
@@ -193,8 +192,8 @@ public:
   ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(-1); }
   ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(-1); }
 
-  IJvDataProvider* Provider() const { return FProvider.Get(); }
-  void SetProvider(IJvDataProvider* Value);
+  IJvDataProvider* ProviderIntf() const { return FProvider.Get(); }
+  void SetProviderIntf(IJvDataProvider* Value);
   // The selected context's name; setting it selects the provider's context
   // of that name (deferred while the control loads without a provider).
   String Context() const;
@@ -236,7 +235,7 @@ public:
   // IJvDataConsumerProvider
   IJvDataProvider* GetProvider() override { return FProvider.Get(); }
   // IJvDataConsumerClientNotify
-  void ItemSelected(IInterface* Server, IJvDataItem* Value) override;
+  void HandleServerItemChange(IInterface* Server, IJvDataItem* Item) override;
   void LinkAdded(IInterface* Server) override;
   void LinkRemoved(IInterface* Server) override;
 
@@ -332,8 +331,8 @@ public:
   // Raises EJVCLDataConsumer without a provider (unless loading) or when
   // the provider has no item of that ID.
   void SetItem(const TJvDataItemID& Value);
-  IJvDataItem* GetItem() override { return FItem; }
-  void SetItem(IJvDataItem* Value) override;
+  IJvDataItem* GetItemIntf() override { return FItem; }
+  void SetItemIntf(IJvDataItem* Value) override;
 
   void ResolveFixup() override { SetItem(FItemID); }
   // An item that goes, deleted or in a cleared list, with the selected one

@@ -29,7 +29,7 @@ void TJvCustomDataConsumerViewList::SetLevelIndent(int Value) {
 
 void TJvCustomDataConsumerViewList::RebuildRows() {
   EmptyView();
-  if (ConsumerImpl()->Provider()) {
+  if (ConsumerImpl()->ProviderIntf()) {
     const TConsumerScope scope(ConsumerImpl());
     int index = 0;
     if (IJvDataItems* root = RootItemList()) AppendViewItems(index, root, FAutoExpandLevel);
@@ -253,7 +253,7 @@ IJvDataItem* TJvDataConsumerViewList::Item(int Index) {
   const int parent = ItemParentIndex(Index);
   IJvDataItems* items = parent >= 0 ? SubItemsOf(Item(parent)) : RootItemList();
   const auto search = Supports<IJvDataIDSearch>(items, IID_IJvDataIDSearch);
-  return search ? search->FindByID(FViewItems.at(Index).ItemID, false) : nullptr;
+  return search ? search->SearchByID(FViewItems.at(Index).ItemID, false) : nullptr;
 }
 
 int TJvDataConsumerViewList::ItemParentIndex(int Index) {

@@ -96,7 +96,7 @@ void TJvDataItemContextTextImpl::RevertToAncestor() {
 
 bool TJvDataItemContextTextImpl::IsEqualToAncestor() { return IndexOfContext(CurrentContext()) < 0; }
 
-void TJvDataItemContextTextImpl::ContextDestroying(IJvDataContext* Context) {
+void TJvDataItemContextTextImpl::ContextGoing(IJvDataContext* Context) {
   // A context that goes takes its text along.
   if (const int index = IndexOfContext(Context); index >= 0) FContextStrings.Delete(index);
 }
@@ -133,6 +133,31 @@ void TJvDataItemImageImpl::SetSelectedIndex(int Value) {
   if (Value != FSelectedIndex) ChangeItem(Item(), [&] { FSelectedIndex = Value; });
 }
 
+bool TJvBaseDataItemsImagesImpl::GetInterface(REFIID IID, void** Obj) {
+  return IID == IID_IJvDataItemsImages && AnswerInterface(static_cast<IJvDataItemsImages*>(this), Obj);
+}
+
+const TPropTable* TJvCustomDataItemsImages::PublishedTable(TPublishedTag<TJvCustomDataItemsImages>) {
+  using T = TJvCustomDataItemsImages;
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"DisabledImages", &T::DisabledImages, &T::SetDisabledImages)
+          .Property(L"HotImages", &T::HotImages, &T::SetHotImages)
+          .Property(L"Images", &T::Images, &T::SetImages)
+          .Build();
+  return &table;
+}
+
+void TJvCustomDataItemsImages::SetList(TChangeLink& Link, TCustomImageList* Value) {
+  if (Value == Link.Sender()) return;
+  IJvDataItems* items = Items();
+  IJvDataProvider* provider = items ? items->GetProvider() : nullptr;
+  if (provider) provider->Changing(pcrUpdateItems, items);
+  if (Link.Sender()) Link.Sender()->UnRegisterChanges(&Link);
+  if (Value) Value->RegisterChanges(&Link);
+  if (provider) provider->Changed(pcrUpdateItems, items);
+}
+
 // ---------------------------------------------------------------- renderers
 
 bool TJvBaseDataItemsRenderer::GetInterface(REFIID IID, void** Obj) {
@@ -148,29 +173,29 @@ IJvDataItem* ItemAtIndex(IJvDataItems* Items, int Index) {
 
 }  // namespace
 
-void TJvBaseDataItemsRenderer::DrawItemByIndex(TCanvas* Canvas, TRect& Rect, int Index, TProviderDrawStates State) {
-  DrawItem(Canvas, Rect, ItemAtIndex(Items(), Index), State);
+void TJvBaseDataItemsRenderer::DrawByIndex(TCanvas* Canvas, TRect& Rect, int Index, TProviderDrawStates State) {
+  DrawOneItem(Canvas, Rect, ItemAtIndex(Items(), Index), State);
 }
 
-TSize TJvBaseDataItemsRenderer::MeasureItemByIndex(TCanvas* Canvas, int Index) {
-  if (Index == -1) return AvgItemSize(Canvas);
-  return MeasureItem(Canvas, ItemAtIndex(Items(), Index));
+TSize TJvBaseDataItemsRenderer::MeasureByIndex(TCanvas* Canvas, int Index) {
+  if (Index == -1) return AverageItemSize(Canvas);
+  return MeasureOneItem(Canvas, ItemAtIndex(Items(), Index));
 }
 
-void TJvBaseDataItemsRenderer::DrawItem(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) {
+void TJvBaseDataItemsRenderer::DrawOneItem(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) {
   if (const auto renderer = Supports<IJvDataItemRenderer>(Item, IID_IJvDataItemRenderer))
     renderer->Draw(Canvas, Rect, State);
   else
     PaintItemContent(Canvas, Rect, Item, State);
 }
 
-TSize TJvBaseDataItemsRenderer::MeasureItem(TCanvas* Canvas, IJvDataItem* Item) {
+TSize TJvBaseDataItemsRenderer::MeasureOneItem(TCanvas* Canvas, IJvDataItem* Item) {
   if (const auto renderer = Supports<IJvDataItemRenderer>(Item, IID_IJvDataItemRenderer))
     return renderer->Measure(Canvas);
   return MeasureItemContent(Canvas, Item);
 }
 
-TSize TJvCustomDataItemsTextRenderer::AvgItemSize(TCanvas* Canvas) {
+TSize TJvCustomDataItemsTextRenderer::AverageItemSize(TCanvas* Canvas) {
   return Canvas->TextExtent(L"WyWyWyWyWyWyWyWyWyWy");
 }
 

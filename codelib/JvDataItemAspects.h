@@ -4,6 +4,7 @@
 // that draws and measures its items, with a text-only default. Every
 // change is announced to the provider before and after.
 #include "codelib/JvDataItems.h"
+#include "vcl/controls/ImgList.h"
 #include "vcl/rtl/Sets.h"
 #include "vcl/rtl/Strings.h"
 
@@ -30,7 +31,7 @@ public:
   void SetText(const String& Value) { SetCaption(Value); }
   String GetCaption() override { return FText; }
   void SetCaption(const String& Value) override;
-  bool Editable() override { return true; }
+  bool TextIsEditable() override { return true; }
 
 protected:
   String FText;
@@ -53,7 +54,7 @@ public:
   void SetCaption(const String& Value) override;
   void RevertToAncestor() override;
   bool IsEqualToAncestor() override;
-  void ContextDestroying(IJvDataContext* Context) override;
+  void ContextGoing(IJvDataContext* Context) override;
 
 private:
   IJvDataContext* CurrentContext() const;
@@ -70,7 +71,7 @@ public:
   TJvDataItemBlockableTextImpl() = default;
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool Value);
-  bool Editable() override { return !FReadOnly; }
+  bool TextIsEditable() override { return !FReadOnly; }
   void SetCaption(const String& Value) override;
 
 private:
@@ -110,6 +111,40 @@ private:
   int FSelectedIndex = 0;
 };
 
+class TJvBaseDataItemsImagesImpl : public TJvDataItemsAggregatedObject, public IJvDataItemsImages {
+  VCL_CLASS(TJvBaseDataItemsImagesImpl, TJvDataItemsAggregatedObject)
+public:
+  TJvBaseDataItemsImagesImpl() = default;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID IID, void** Obj) override {
+    return TJvDataItemsAggregatedObject::QueryInterface(IID, Obj);
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return TJvDataItemsAggregatedObject::AddRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return TJvDataItemsAggregatedObject::Release(); }
+  bool GetInterface(REFIID IID, void** Obj) override;
+};
+
+// The image lists of an item list. The lists are not owned: one that is
+// destroyed reads as none from then on.
+class TJvCustomDataItemsImages : public TJvBaseDataItemsImagesImpl {
+  VCL_CREATABLE_CLASS(TJvCustomDataItemsImages, TJvBaseDataItemsImagesImpl)
+  VCL_PUBLISHED(TJvCustomDataItemsImages)
+public:
+  TJvCustomDataItemsImages() = default;
+  TCustomImageList* DisabledImages() const { return FDisabledImages.Sender(); }
+  TCustomImageList* HotImages() const { return FHotImages.Sender(); }
+  TCustomImageList* Images() const { return FImages.Sender(); }
+  TCustomImageList* GetDisabledImages() override { return DisabledImages(); }
+  void SetDisabledImages(TCustomImageList* Value) override { SetList(FDisabledImages, Value); }
+  TCustomImageList* GetHotImages() override { return HotImages(); }
+  void SetHotImages(TCustomImageList* Value) override { SetList(FHotImages, Value); }
+  TCustomImageList* GetImages() override { return Images(); }
+  void SetImages(TCustomImageList* Value) override { SetList(FImages, Value); }
+
+private:
+  void SetList(TChangeLink& Link, TCustomImageList* Value);
+  TChangeLink FDisabledImages, FHotImages, FImages;  // each registered with its list
+};
+
 enum class TProviderDrawState { pdsSelected, pdsGrayed, pdsDisabled, pdsChecked, pdsFocused, pdsDefault, pdsHot };
 using enum TProviderDrawState;
 using TProviderDrawStates = TSet<TProviderDrawState>;
@@ -121,11 +156,11 @@ struct IJvDataItemRenderer : IInterface {
 };
 
 struct IJvDataItemsRenderer : IInterface {
-  virtual void DrawItemByIndex(TCanvas* Canvas, TRect& Rect, int Index, TProviderDrawStates State) = 0;
-  virtual TSize MeasureItemByIndex(TCanvas* Canvas, int Index) = 0;  // -1: the average
-  virtual void DrawItem(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) = 0;
-  virtual TSize MeasureItem(TCanvas* Canvas, IJvDataItem* Item) = 0;
-  virtual TSize AvgItemSize(TCanvas* Canvas) = 0;
+  virtual void DrawByIndex(TCanvas* Canvas, TRect& Rect, int Index, TProviderDrawStates State) = 0;
+  virtual TSize MeasureByIndex(TCanvas* Canvas, int Index) = 0;  // -1: the average
+  virtual void DrawOneItem(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) = 0;
+  virtual TSize MeasureOneItem(TCanvas* Canvas, IJvDataItem* Item) = 0;
+  virtual TSize AverageItemSize(TCanvas* Canvas) = 0;
 };
 
 class TJvBaseDataItemsRenderer : public TJvDataItemsAggregatedObject, public IJvDataItemsRenderer {
@@ -139,10 +174,10 @@ public:
   ULONG STDMETHODCALLTYPE Release() override { return TJvDataItemsAggregatedObject::Release(); }
   bool GetInterface(REFIID IID, void** Obj) override;
 
-  void DrawItemByIndex(TCanvas* Canvas, TRect& Rect, int Index, TProviderDrawStates State) override;
-  TSize MeasureItemByIndex(TCanvas* Canvas, int Index) override;
-  void DrawItem(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) override;
-  TSize MeasureItem(TCanvas* Canvas, IJvDataItem* Item) override;
+  void DrawByIndex(TCanvas* Canvas, TRect& Rect, int Index, TProviderDrawStates State) override;
+  TSize MeasureByIndex(TCanvas* Canvas, int Index) override;
+  void DrawOneItem(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) override;
+  TSize MeasureOneItem(TCanvas* Canvas, IJvDataItem* Item) override;
 
 protected:
   virtual void PaintItemContent(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) = 0;
@@ -154,7 +189,7 @@ class TJvCustomDataItemsTextRenderer : public TJvBaseDataItemsRenderer {
   VCL_CREATABLE_CLASS(TJvCustomDataItemsTextRenderer, TJvBaseDataItemsRenderer)
 public:
   TJvCustomDataItemsTextRenderer() = default;
-  TSize AvgItemSize(TCanvas* Canvas) override;
+  TSize AverageItemSize(TCanvas* Canvas) override;
 
 protected:
   void PaintItemContent(TCanvas* Canvas, TRect& Rect, IJvDataItem* Item, TProviderDrawStates State) override;

@@ -223,7 +223,7 @@ IJvDataProvider* ProviderOf(IJvDataItem* Item) {
 
 IJvDataItem* ScanItemsForID(IJvDataItems* Items, const String& ID, bool Recursive) {
   if (!Items) return nullptr;
-  IJvDataItem* result = Items->GetItemByID(ID);
+  IJvDataItem* result = Items->ItemByPath(ID);
   if (result || !Recursive) return result;
   for (int i = Items->GetCount() - 1; i >= 0 && !result; --i)
     if (IJvDataItems* subItems = SubItemsOf(Items->GetItem(i))) result = ScanItemsForID(subItems, ID, true);
@@ -253,7 +253,7 @@ const TPropTable* TJvBaseDataItem::PublishedTable(TPublishedTag<TJvBaseDataItem>
 
 void TJvBaseDataItem::SetOwnerItems(IJvDataItems* AOwner) {
   FItems = AOwner;
-  FItemsIntf = AOwner && AOwner->IsDynamic() ? TInterfaceRef<IJvDataItems>(AOwner) : nullptr;
+  FItemsIntf = AOwner && AOwner->HoldsVolatileItems() ? TInterfaceRef<IJvDataItems>(AOwner) : nullptr;
 }
 
 void TJvBaseDataItem::AfterConstruction() {
@@ -270,12 +270,12 @@ void TJvBaseDataItem::AssignNewID() {
 }
 
 ULONG STDMETHODCALLTYPE TJvBaseDataItem::AddRef() {
-  if (!FItems || !FItems->IsDynamic()) return static_cast<ULONG>(-1);
+  if (!FItems || !FItems->HoldsVolatileItems()) return static_cast<ULONG>(-1);
   return TExtensibleInterfacedPersistent::AddRef();
 }
 
 ULONG STDMETHODCALLTYPE TJvBaseDataItem::Release() {
-  if (!FItems || !FItems->IsDynamic()) return static_cast<ULONG>(-1);
+  if (!FItems || !FItems->HoldsVolatileItems()) return static_cast<ULONG>(-1);
   return TExtensibleInterfacedPersistent::Release();
 }
 
@@ -286,11 +286,11 @@ int TJvBaseDataItem::GetIndex() {
   return -1;
 }
 
-void TJvBaseDataItem::ContextDestroying(IJvDataContext* Context) {
-  for (int i = 0; i < ExtensionCount(); ++i) Extension(i)->ContextDestroying(Context);
+void TJvBaseDataItem::ContextGoing(IJvDataContext* Context) {
+  for (int i = 0; i < ExtensionCount(); ++i) Extension(i)->ContextGoing(Context);
 }
 
-bool TJvBaseDataItem::IsParentOf(IJvDataItem* Item, bool DirectParent) {
+bool TJvBaseDataItem::IsAncestorOf(IJvDataItem* Item, bool DirectParent) {
   if (!Item || !Item->GetItems()) return false;
   IJvDataItem* parent = Item->GetItems()->GetParent();
   if (parent && parent->GetImplementer() == this) return true;
@@ -394,7 +394,7 @@ TJvBaseDataItems::~TJvBaseDataItems() {
 void TJvBaseDataItems::SetParentItem(IJvDataItem* AParent) {
   FParent = AParent;
   FProvider = ProviderOf(AParent);
-  if (AParent->GetItems() && AParent->GetItems()->IsDynamic()) FParentIntf = AParent;
+  if (AParent->GetItems() && AParent->GetItems()->HoldsVolatileItems()) FParentIntf = AParent;
   if (auto* owner = dynamic_cast<TExtensibleInterfacedPersistent*>(AParent->GetImplementer()))
     FSubAggregate = new TJvBaseDataItemSubItems(owner, this);
 }
@@ -405,16 +405,16 @@ bool TJvBaseDataItems::GetOwnInterface(REFIID IID, void** Obj) {
   return TExtensibleInterfacedPersistent::GetOwnInterface(IID, Obj);
 }
 
-void TJvBaseDataItems::ContextDestroying(IJvDataContext* Context) {
-  for (int i = 0; i < ExtensionCount(); ++i) Extension(i)->ContextDestroying(Context);
-  for (int i = 0; i < ItemCount(); ++i) ItemAt(i)->ContextDestroying(Context);
+void TJvBaseDataItems::ContextGoing(IJvDataContext* Context) {
+  for (int i = 0; i < ExtensionCount(); ++i) Extension(i)->ContextGoing(Context);
+  for (int i = 0; i < ItemCount(); ++i) ItemAt(i)->ContextGoing(Context);
 }
 
-IJvDataItem* TJvBaseDataItems::FindByID(const String& ID, bool Recursive) {
+IJvDataItem* TJvBaseDataItems::SearchByID(const String& ID, bool Recursive) {
   return ScanItemsForID(this, ID, Recursive);
 }
 
-IJvDataItem* TJvBaseDataItems::GetItemByID(const String& Path) {
+IJvDataItem* TJvBaseDataItems::ItemByPath(const String& Path) {
   // The list that holds the starting list's parent item.
   IJvDataItems* const parentList = FParent ? FParent->GetItems() : nullptr;
   IJvDataItems* current = this;
@@ -445,7 +445,7 @@ IJvDataItem* TJvBaseDataItems::GetItemByID(const String& Path) {
   return nullptr;
 }
 
-IJvDataItem* TJvBaseDataItems::GetItemByIndexPath(const std::vector<int>& IndexPath) {
+IJvDataItem* TJvBaseDataItems::ItemAtIndexPath(const std::vector<int>& IndexPath) {
   IJvDataItems* current = this;
   IJvDataItem* item = nullptr;
   for (size_t i = 0; i < IndexPath.size(); ++i) {
@@ -573,7 +573,7 @@ void TJvBaseDataItemsListManagement::Clear() {
 void TJvBaseDataItemsListManagement::Delete(int Index) {
   TJvDataItemsList* list = List();
   TJvBaseDataItem* item = list->ItemAt(Index);
-  if (!item->IsDeletable()) throw EJVCLDataItems(L"Item cannot be deleted");
+  if (!item->CanDelete()) throw EJVCLDataItems(L"Item cannot be deleted");
   Notify(list->GetProvider(), true, pcrDelete, static_cast<IJvDataItem*>(item));
   list->DropItemAt(Index);
   Notify(list->GetProvider(), false, pcrDelete, nullptr);
@@ -581,7 +581,7 @@ void TJvBaseDataItemsListManagement::Delete(int Index) {
 
 void TJvBaseDataItemsListManagement::Remove(IJvDataItem*& Item) {
   if (!Item) return;
-  if (!Item->IsDeletable()) throw EJVCLDataItems(L"Item cannot be deleted");
+  if (!Item->CanDelete()) throw EJVCLDataItems(L"Item cannot be deleted");
   IJvDataItem* item = std::exchange(Item, nullptr);
   auto* object = dynamic_cast<TJvBaseDataItem*>(item->GetImplementer());
   if (!object) return;

@@ -97,7 +97,7 @@ public:
   void SetOwner(TExtensibleInterfacedPersistent* AOwner);
   TExtensibleInterfacedPersistent* Owner() const { return FOwner; }
   virtual bool HiddenFromQueries() { return false; }
-  virtual void ContextDestroying(IJvDataContext* Context) {}
+  virtual void ContextGoing(IJvDataContext* Context) {}
 
 private:
   friend class TExtensibleInterfacedPersistent;
@@ -153,9 +153,9 @@ public:
   int GetIndex() override;
   TObject* GetImplementer() override { return this; }
   TJvDataItemID GetID() override { return FID; }
-  void ContextDestroying(IJvDataContext* Context) override;
-  bool IsParentOf(IJvDataItem* Item, bool DirectParent) override;
-  bool IsDeletable() override { return true; }
+  void ContextGoing(IJvDataContext* Context) override;
+  bool IsAncestorOf(IJvDataItem* Item, bool DirectParent) override;
+  bool CanDelete() override { return true; }
   String GetNamePath() const override;
   virtual void RevertToAncestor();
   virtual bool IsEqualToAncestor();
@@ -197,14 +197,13 @@ public:
 
   int GetCount() override { return ItemCount(); }
   IJvDataItem* GetItem(int Index) override { return ItemAt(Index); }
-  IJvDataItem* GetItemByID(const String& Path) override;
-  IJvDataItem* GetItemByIndexPath(const std::vector<int>& IndexPath) override;
+  IJvDataItem* ItemByPath(const String& Path) override;
+  IJvDataItem* ItemAtIndexPath(const std::vector<int>& IndexPath) override;
   IJvDataItem* GetParent() override { return FParent; }
   IJvDataProvider* GetProvider() override { return FProvider; }
   TObject* GetImplementer() override { return this; }
-  bool IsDynamic() override { return HoldsVolatileItems(); }
-  void ContextDestroying(IJvDataContext* Context) override;
-  IJvDataItem* FindByID(const String& ID, bool Recursive) override;
+  void ContextGoing(IJvDataContext* Context) override;
+  IJvDataItem* SearchByID(const String& ID, bool Recursive) override;
 
   // Storage, for the list classes.
   virtual void StoreItem(TJvBaseDataItem* Item) = 0;
@@ -212,7 +211,7 @@ public:
   virtual void MoveItem(int OldIndex, int NewIndex) = 0;
   virtual int ItemCount() = 0;
   virtual TJvBaseDataItem* ItemAt(int Index) = 0;
-  virtual bool HoldsVolatileItems() = 0;
+  bool HoldsVolatileItems() override = 0;
   virtual bool ItemIsStreamable(TJvBaseDataItem* Item);
 
 protected:
@@ -256,7 +255,7 @@ public:
   ~TJvBaseDataItemSubItems() override;
   TJvBaseDataItems* SubItems() const { return FItems; }
   bool GetInterface(REFIID IID, void** Obj) override;
-  void ContextDestroying(IJvDataContext* Context) override { FItems->ContextDestroying(Context); }
+  void ContextGoing(IJvDataContext* Context) override { FItems->ContextGoing(Context); }
 
 private:
   friend class TJvBaseDataItems;

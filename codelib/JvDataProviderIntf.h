@@ -10,6 +10,7 @@
 
 class TCanvas;
 class TComponent;
+class TCustomImageList;
 
 inline constexpr GUID IID_IJvDataProvider{0x62A7A17D, 0x1E21, 0x427E, {0x86, 0x1D, 0xC9, 0x2F, 0xBB, 0x9B, 0x09, 0xA6}};
 inline constexpr GUID IID_IJvDataProviderNotify{0x5B9D1847, 0x6D35, 0x4D9C, {0x8B, 0xC2, 0x20, 0x54, 0x99, 0x7A, 0xB1, 0x20}};
@@ -35,7 +36,6 @@ inline constexpr GUID IID_IJvDataItemRenderer{0x9E877A0D, 0x01C2, 0x4204, {0xAA,
 inline constexpr GUID IID_IJvDataConsumerVisibility{0x09EBDED8, 0x502E, 0x4C2E, {0x98, 0x42, 0x31, 0x28, 0x50, 0xFF, 0x33, 0x58}};
 inline constexpr GUID IID_IJvDataItemVisibility{0x5BD81E0B, 0xDAD2, 0x4560, {0x94, 0x3A, 0x20, 0x5E, 0x0F, 0xF2, 0xA9, 0x7F}};
 inline constexpr GUID IID_IJvDataItemAction{0x86859A20, 0x560D, 0x4E9A, {0xAC, 0x8B, 0x24, 0x57, 0x78, 0x94, 0x51, 0xB0}};
-inline constexpr GUID IID_IInterfaceComponentReference{0xE28B1858, 0xEC86, 0x4559, {0x8F, 0xCD, 0x6B, 0x4F, 0x82, 0x41, 0x51, 0xED}};
 
 enum class TDataProviderChangeReason {
   pcrAdd, pcrDelete, pcrUpdateItem, pcrUpdateItems, pcrDestroy, pcrContextAdd, pcrContextDelete,
@@ -90,13 +90,13 @@ struct IJvDataProviderNotify : IInterface {
 struct IJvDataItems : IInterface {
   virtual int GetCount() = 0;
   virtual IJvDataItem* GetItem(int Index) = 0;
-  virtual IJvDataItem* GetItemByID(const String& Path) = 0;  // an ID or an ID path
-  virtual IJvDataItem* GetItemByIndexPath(const std::vector<int>& IndexPath) = 0;
+  virtual IJvDataItem* ItemByPath(const String& Path) = 0;  // an ID or an ID path
+  virtual IJvDataItem* ItemAtIndexPath(const std::vector<int>& IndexPath) = 0;
   virtual IJvDataItem* GetParent() = 0;
   virtual IJvDataProvider* GetProvider() = 0;
   virtual TObject* GetImplementer() = 0;
-  virtual bool IsDynamic() = 0;  // holds volatile items, counted by reference
-  virtual void ContextDestroying(IJvDataContext* Context) = 0;
+  virtual bool HoldsVolatileItems() = 0;  // its items are counted by reference
+  virtual void ContextGoing(IJvDataContext* Context) = 0;
 };
 
 struct IJvDataItemsManagement : IInterface {
@@ -108,7 +108,7 @@ struct IJvDataItemsManagement : IInterface {
 };
 
 struct IJvDataIDSearch : IInterface {
-  virtual IJvDataItem* FindByID(const String& ID, bool Recursive) = 0;
+  virtual IJvDataItem* SearchByID(const String& ID, bool Recursive) = 0;
 };
 
 struct IJvDataItem : IInterface {
@@ -116,15 +116,15 @@ struct IJvDataItem : IInterface {
   virtual int GetIndex() = 0;
   virtual TObject* GetImplementer() = 0;
   virtual TJvDataItemID GetID() = 0;
-  virtual void ContextDestroying(IJvDataContext* Context) = 0;
-  virtual bool IsParentOf(IJvDataItem* Item, bool DirectParent) = 0;
-  virtual bool IsDeletable() = 0;
+  virtual void ContextGoing(IJvDataContext* Context) = 0;
+  virtual bool IsAncestorOf(IJvDataItem* Item, bool DirectParent) = 0;
+  virtual bool CanDelete() = 0;
 };
 
 struct IJvDataItemText : IInterface {
   virtual String GetCaption() = 0;
   virtual void SetCaption(const String& Value) = 0;
-  virtual bool Editable() = 0;
+  virtual bool TextIsEditable() = 0;
 };
 
 struct IJvDataItemImage : IInterface {
@@ -136,14 +136,23 @@ struct IJvDataItemImage : IInterface {
   virtual void SetSelectedIndex(int Value) = 0;
 };
 
+// The image lists of an item list.
+struct IJvDataItemsImages : IInterface {
+  virtual TCustomImageList* GetDisabledImages() = 0;
+  virtual void SetDisabledImages(TCustomImageList* Value) = 0;
+  virtual TCustomImageList* GetHotImages() = 0;
+  virtual void SetHotImages(TCustomImageList* Value) = 0;
+  virtual TCustomImageList* GetImages() = 0;
+  virtual void SetImages(TCustomImageList* Value) = 0;
+};
+
 struct IJvDataContextSensitive : IInterface {
   virtual void RevertToAncestor() = 0;
   virtual bool IsEqualToAncestor() = 0;
 };
 
 // Queried for only: an item that chooses whether it is shown, a consumer
-// that chooses for its items, an item that acts when selected, and the
-// component behind an interface.
+// that chooses for its items, and an item that acts when selected.
 struct IJvDataItemVisibility : IInterface {
   virtual int Visibility() = 0;  // 0 hidden, 1 shown, 2 and 3 undecided
 };
@@ -152,9 +161,6 @@ struct IJvDataConsumerVisibility : IInterface {
 };
 struct IJvDataItemAction : IInterface {
   virtual void Execute(TComponent* Sender) = 0;
-};
-struct IInterfaceComponentReference : IInterface {
-  virtual TComponent* GetComponent() = 0;
 };
 
 // Contexts: named variants of a provider's data; a context list belongs
@@ -179,7 +185,7 @@ struct IJvDataContext : IInterface {
   virtual TObject* GetImplementer() = 0;
   virtual IJvDataContexts* Contexts() = 0;  // the list that holds the context
   virtual String Name() = 0;
-  virtual bool IsDeletable() = 0;
+  virtual bool CanDelete() = 0;
 };
 
 struct IJvDataContextManager : IInterface {
@@ -197,14 +203,14 @@ struct IJvDataConsumerProvider : IInterface {
 };
 
 struct IJvDataConsumerItemSelect : IInterface {
-  virtual IJvDataItem* GetItem() = 0;
-  virtual void SetItem(IJvDataItem* Value) = 0;
+  virtual IJvDataItem* GetItemIntf() = 0;
+  virtual void SetItemIntf(IJvDataItem* Value) = 0;
 };
 
 // Links between consumers: a server tells its clients of its item, and of
 // links made and undone.
 struct IJvDataConsumerClientNotify : IInterface {
-  virtual void ItemSelected(IInterface* Server, IJvDataItem* Value) = 0;
+  virtual void HandleServerItemChange(IInterface* Server, IJvDataItem* Item) = 0;
   virtual void LinkAdded(IInterface* Server) = 0;
   virtual void LinkRemoved(IInterface* Server) = 0;
 };

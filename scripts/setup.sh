@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 packages=(g++-mingw-w64-x86-64-posix wine64 wine wine64-tools libwine-dev
           firebird3.0-server-core firebird3.0-server libfbclient2 firebird-dev
-          cmake ninja-build googletest xvfb xdotool python3 python3-sqlglot ccache gcc)
+          cmake ninja-build googletest xvfb xdotool python3 python3-sqlglot ccache gcc unicode-data)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -4,6 +4,7 @@
 // their own for a shared memory manager.
 #include "app/UAplicacaoLibrary.h"
 #include "codelib/JvDataConsumer.h"
+#include "codelib/JvDragCursors.h"
 #include "codelib/UclBase.h"
 #include "codelib/UclRegistry.h"
 #include "codelib/UclStrings.h"
@@ -70,6 +71,7 @@ const TUnitTable& ProgramUnits() {
       UclSynchUnit,
       UclSysUtilsUnit,
       UclSysInfoUnit,
+      JvDragCursorsUnit,
       UclStringsUnit,
       UclUnicodeUnit,
       UclWideStringsUnit,

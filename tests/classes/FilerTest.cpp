@@ -90,6 +90,109 @@ TEST_F(FilerTest, ComponentTreeRoundTrip) {
   EXPECT_FALSE(copy->ComponentState().Contains(csLoading));
 }
 
+namespace {
+// An interface that components stand for, and a component with a property
+// of that interface.
+inline constexpr GUID IID_ISampleService{0x6D3B2A11, 0x5C1E, 0x4F0A, {0x9E, 0x41, 0x27, 0x8A, 0x0C, 0x55, 0x13, 0xD2}};
+struct ISampleService : IInterface {
+  virtual TComponent* Server() = 0;
+};
+const TTypeInfo SampleServiceTypeInfo = InterfaceTypeInfo(L"ISampleService", IID_ISampleService);
+
+// Stands for a service object of its own, which names the component
+// NamedAs (the server itself unless a test says otherwise).
+class TServer : public TComponent {
+  VCL_COMPONENT_CLASS(TServer, TComponent)
+public:
+  explicit TServer(TComponent* AOwner) : TComponent(AOwner), FService(this) {}
+  bool GetInterface(REFIID IID, void** Obj) override { return FService.QueryInterface(IID, Obj) == S_OK; }
+  ISampleService* Service() { return &FService; }
+  TComponent* NamedAs = this;
+
+private:
+  struct TService : ISampleService, IInterfaceComponentReference {
+    explicit TService(TServer* AServer) : FServer(AServer) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID IID, void** Obj) override {
+      if (IID == IID_IUnknown || IID == IID_ISampleService)
+        *Obj = static_cast<ISampleService*>(this);
+      else if (IID == IID_IInterfaceComponentReference)
+        *Obj = static_cast<IInterfaceComponentReference*>(this);
+      else
+        *Obj = nullptr;
+      return *Obj ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }  // lives as long as its server
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    TComponent* Server() override { return FServer; }
+    TComponent* GetComponent() override { return FServer->NamedAs; }
+    TServer* FServer;
+  } FService;
+};
+
+class TClient : public TComponent {
+  VCL_COMPONENT_CLASS(TClient, TComponent)
+  VCL_PUBLISHED(TClient)
+public:
+  using TComponent::TComponent;
+  ISampleService* Service() const { return FService.Get(); }
+  void SetService(ISampleService* Value) { FService = Value; }
+
+private:
+  TInterfaceRef<ISampleService> FService;
+};
+
+const TPropTable* TClient::PublishedTable(TPublishedTag<TClient>) {
+  static const TPropTable table =
+      TPublished<TClient>().Property(L"Service", &TClient::Service, &TClient::SetService, &SampleServiceTypeInfo).Build();
+  return &table;
+}
+}  // namespace
+
+// An interface property is written as the name of the component that
+// stands for the interface, and read back from that component.
+TEST_F(FilerTest, InterfacePropertiesNameTheirComponents) {
+  RegisterClasses({TServer::StaticClass(), TClient::StaticClass()});
+  auto readBack = [](TSampleRoot& Original) {
+    TMemoryStream stream;
+    TWriter(&stream).WriteRootComponent(&Original);
+    stream.SetPosition(0);
+    auto root = std::make_unique<TSampleRoot>(nullptr);
+    TReader(&stream).ReadRootComponent(root.get());
+    return root;
+  };
+  TSampleRoot original(nullptr);
+  original.SetName(L"Root1");
+  auto* withService = new TClient(&original);  // read before its server
+  withService->SetName(L"Client1");
+  auto* without = new TClient(&original);
+  without->SetName(L"Client2");
+  auto* server = new TServer(&original);
+  server->SetName(L"Server1");
+  withService->SetService(server->Service());
+
+  const auto read = readBack(original);
+  auto* readServer = dynamic_cast<TServer*>(read->FindComponent(L"Server1"));
+  ASSERT_NE(nullptr, readServer);
+  EXPECT_EQ(readServer->Service(), dynamic_cast<TClient*>(read->FindComponent(L"Client1"))->Service());
+  EXPECT_EQ(nullptr, dynamic_cast<TClient*>(read->FindComponent(L"Client2"))->Service());
+
+  // A name that leads to a component without the interface.
+  auto* sample = new TSample(&original);
+  sample->SetName(L"Sample1");
+  server->NamedAs = sample;
+  try {
+    readBack(original);
+    ADD_FAILURE() << "Sample1 is no service";
+  } catch (const EReadError& e) {
+    EXPECT_EQ(L"Invalid property value: Sample1 does not offer ISampleService", e.Message());
+  }
+  // An interface no component stands for is not written.
+  server->NamedAs = nullptr;
+  EXPECT_EQ(nullptr, dynamic_cast<TClient*>(readBack(original)->FindComponent(L"Client1"))->Service());
+  UnRegisterClass(TServer::StaticClass());
+  UnRegisterClass(TClient::StaticClass());
+}
+
 // A property whose stored predicate answers false is left out of the
 // stream, so reading keeps the value the object already has.
 TEST_F(FilerTest, UnstoredPropertyIsNotWritten) {

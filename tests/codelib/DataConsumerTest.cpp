@@ -55,7 +55,7 @@ TEST(DataConsumerTest, AProviderWithContextsSelectsItsFirstOne) {
   std::vector<TJvDataConsumerChangeReason> changes;
   consumer.OnChanged = [&](TJvDataConsumer*, TJvDataConsumerChangeReason Reason) { changes.push_back(Reason); };
 
-  consumer.SetProvider(provider.Get());
+  consumer.SetProviderIntf(provider.Get());
   EXPECT_EQ(L"First", consumer.Context());
   EXPECT_FALSE(consumer.ContextIsStored());
   EXPECT_EQ(ccrProviderSelect, changes.back());
@@ -74,7 +74,7 @@ TEST(DataConsumerTest, AProviderWithContextsSelectsItsFirstOne) {
   changes.clear();
   test->AddItem(L"B", L"");
   EXPECT_EQ(std::vector{ccrProviderChange}, changes);
-  consumer.SetProvider(nullptr);
+  consumer.SetProviderIntf(nullptr);
   changes.clear();
   test->AddItem(L"C", L"");
   EXPECT_TRUE(changes.empty());
@@ -90,7 +90,7 @@ TEST(DataConsumerTest, AContextSetWhileLoadingWaitsForTheProvider) {
   EXPECT_THROW(consumer.SetContext(L"Second"), EJVCLDataConsumer);
   control.SetLoading(true);
   consumer.SetContext(L"Second");
-  consumer.SetProvider(provider.Get());
+  consumer.SetProviderIntf(provider.Get());
   EXPECT_EQ(L"First", consumer.Context());
   control.SetLoading(false);
   consumer.Loaded();
@@ -107,7 +107,7 @@ TEST(DataConsumerTest, ServicesAreMadeAsTheProviderAsksAndFreedWhenItGoes) {
   consumer.BeforeCreateSubSvc = [&](TJvDataConsumer*, TClass& ServiceClass) {
     if (refused++ == 0) ServiceClass = nullptr;
   };
-  consumer.SetProvider(provider.Get());
+  consumer.SetProviderIntf(provider.Get());
   EXPECT_EQ(-1, consumer.ExtensionIndexOfClass(TCountingService::StaticClass()));
   consumer.RefreshExtensions();  // asked again: now made
   const int index = consumer.ExtensionIndexOfClass(TCountingService::StaticClass());
@@ -116,7 +116,7 @@ TEST(DataConsumerTest, ServicesAreMadeAsTheProviderAsksAndFreedWhenItGoes) {
   EXPECT_EQ(1, static_cast<TCountingService*>(consumer.Extension(index))->Changes);
 
   const auto other = TTestProvider::Create();
-  consumer.SetProvider(other.Get());  // the service does not survive the change
+  consumer.SetProviderIntf(other.Get());  // the service does not survive the change
   EXPECT_EQ(-1, consumer.ExtensionIndexOfClass(TCountingService::StaticClass()));
 }
 
@@ -125,11 +125,11 @@ TEST(DataConsumerTest, TheSelectedItemIsFoundByIDAndClearedWithItsAncestor) {
   TTestProvider* test = TTestProvider::Of(provider);
   test->ServiceClasses = {TJvDataConsumerItemSelect::StaticClass()};
   TJvDataConsumer consumer(nullptr, {});
-  consumer.SetProvider(provider.Get());
+  consumer.SetProviderIntf(provider.Get());
   auto* select = static_cast<TJvDataConsumerItemSelect*>(
       consumer.Extension(consumer.ExtensionIndexOfClass(TJvDataConsumerItemSelect::StaticClass())));
   select->SetItem(L"A1a");
-  EXPECT_EQ(test->Find(L"A1a"), select->GetItem());
+  EXPECT_EQ(test->Find(L"A1a"), select->GetItemIntf());
   try {
     select->SetItem(L"Z");
     ADD_FAILURE() << "no exception";
@@ -142,7 +142,7 @@ TEST(DataConsumerTest, TheSelectedItemIsFoundByIDAndClearedWithItsAncestor) {
   Supports<IJvDataItemsManagement>(provider->GetItems(), IID_IJvDataItemsManagement)->Delete(1);  // B
   EXPECT_EQ(L"A1a", select->Item());
   Supports<IJvDataItemsManagement>(provider->GetItems(), IID_IJvDataItemsManagement)->Delete(0);  // A
-  EXPECT_EQ(nullptr, select->GetItem());
+  EXPECT_EQ(nullptr, select->GetItemIntf());
   EXPECT_EQ(L"", select->Item());
 }
 
@@ -187,8 +187,8 @@ TEST(DataConsumerTest, AnItemSetWhileLoadingIsFixedUpWithTheProvider) {
   select->SetItem(L"A1");
   EXPECT_TRUE(select->StreamedInWithoutProvider);
   control.SetLoading(false);
-  consumer.SetProvider(provider.Get());
-  EXPECT_EQ(TTestProvider::Of(provider)->Find(L"A1"), select->GetItem());
+  consumer.SetProviderIntf(provider.Get());
+  EXPECT_EQ(TTestProvider::Of(provider)->Find(L"A1"), select->GetItemIntf());
   EXPECT_FALSE(consumer.IsLoading());
 }
 
@@ -236,7 +236,7 @@ TEST(DataConsumerTest, AReadOnlyTextCannotBeChanged) {
       CreateExtension(TJvDataItemBlockableTextImpl::StaticClass(), item));
   blockable->SetText(L"fixed");
   blockable->SetReadOnly(true);
-  EXPECT_FALSE(blockable->Editable());
+  EXPECT_FALSE(blockable->TextIsEditable());
   EXPECT_THROW(blockable->SetText(L"changed"), EJVCLDataItems);
   EXPECT_EQ(L"fixed", blockable->Text());
   blockable->SetReadOnly(false);
@@ -254,12 +254,12 @@ TEST(DataConsumerTest, TheTextRendererMeasuresAndDrawsItems) {
   TBitmap bitmap;
   bitmap.SetSize(300, 40);
   TCanvas* canvas = bitmap.Canvas();
-  EXPECT_EQ(canvas->TextExtent(L"WyWyWyWyWyWyWyWyWyWy").cx, renderer->MeasureItemByIndex(canvas, -1).cx);
-  EXPECT_EQ(canvas->TextExtent(L"Wide text").cx, renderer->MeasureItemByIndex(canvas, 0).cx);
+  EXPECT_EQ(canvas->TextExtent(L"WyWyWyWyWyWyWyWyWyWy").cx, renderer->MeasureByIndex(canvas, -1).cx);
+  EXPECT_EQ(canvas->TextExtent(L"Wide text").cx, renderer->MeasureByIndex(canvas, 0).cx);
   EXPECT_EQ(canvas->TextExtent(L"(item does not support the IJvDataItemText interface)").cx,
-            renderer->MeasureItemByIndex(canvas, 1).cx);
+            renderer->MeasureByIndex(canvas, 1).cx);
   try {
-    renderer->MeasureItemByIndex(canvas, 2);
+    renderer->MeasureByIndex(canvas, 2);
     ADD_FAILURE() << "no exception";
   } catch (const EJVCLDataItems& e) {
     EXPECT_EQ(L"List index out of bounds (2)", e.Message());
@@ -268,10 +268,10 @@ TEST(DataConsumerTest, TheTextRendererMeasuresAndDrawsItems) {
   canvas->Brush()->SetColor(clWhite);
   canvas->FillRect(rect);
   canvas->Font()->SetColor(clBlack);
-  renderer->DrawItemByIndex(canvas, rect, 0, {});
+  renderer->DrawByIndex(canvas, rect, 0, {});
   int dark = 0;
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 300; ++x) dark += (GetPixel(canvas->Handle(), x, y) & 0xFFFFFF) == 0;
   EXPECT_GT(dark, 20);
-  EXPECT_THROW(renderer->DrawItemByIndex(canvas, rect, -1, {}), EJVCLDataItems);
+  EXPECT_THROW(renderer->DrawByIndex(canvas, rect, -1, {}), EJVCLDataItems);
 }

@@ -18,7 +18,7 @@ class TFixedItem : public TJvBaseDataItem {
   VCL_CREATABLE_CLASS(TFixedItem, TJvBaseDataItem)
 public:
   TFixedItem() = default;
-  bool IsDeletable() override { return false; }
+  bool CanDelete() override { return false; }
 };
 
 String IDOf(IJvDataItem* Item) { return Item ? Item->GetID() : L"(nothing)"; }
@@ -82,29 +82,29 @@ TEST(DataItemsTest, ItemsAreFoundByIDPathAndIndexPath) {
       {root, L"missing/A1", L"(nothing)"}, {root, L"A/missing", L"(nothing)"}, {root, L"B1", L"(nothing)"},
       {root, L"A/A2/x", L"(nothing)"},
   };
-  for (const auto& c : paths) EXPECT_EQ(c.Expected, IDOf(c.From->GetItemByID(c.Path))) << c.Path;
+  for (const auto& c : paths) EXPECT_EQ(c.Expected, IDOf(c.From->ItemByPath(c.Path))) << c.Path;
 
   EXPECT_EQ(L"B1", IDOf(test->Find(L"B1")));
   const auto search = Supports<IJvDataIDSearch>(root, IID_IJvDataIDSearch);
-  EXPECT_EQ(L"(nothing)", IDOf(search->FindByID(L"A1a", false)));
-  EXPECT_EQ(L"A1a", IDOf(search->FindByID(L"A1a", true)));
+  EXPECT_EQ(L"(nothing)", IDOf(search->SearchByID(L"A1a", false)));
+  EXPECT_EQ(L"A1a", IDOf(search->SearchByID(L"A1a", true)));
 
   const struct {
     std::vector<int> Path;
     const wchar_t* Expected;
   } indexPaths[] = {{{0, 1}, L"A2"}, {{1}, L"B"}, {{1, 0}, L"B1"}, {{0, 0, 0}, L"A1a"}, {{}, L"(nothing)"},
                     {{0, 1, 0}, L"(nothing)"}};
-  for (const auto& c : indexPaths) EXPECT_EQ(c.Expected, IDOf(root->GetItemByIndexPath(c.Path)));
+  for (const auto& c : indexPaths) EXPECT_EQ(c.Expected, IDOf(root->ItemAtIndexPath(c.Path)));
 }
 
 TEST(DataItemsTest, ParentsIndexesAndNamePaths) {
   const auto provider = TTestProvider::Create(Tree);
   TTestProvider* test = TTestProvider::Of(provider);
   IJvDataItem* a = test->Find(L"A");
-  EXPECT_TRUE(a->IsParentOf(test->Find(L"A1"), true));
-  EXPECT_FALSE(a->IsParentOf(test->Find(L"A1a"), true));
-  EXPECT_TRUE(a->IsParentOf(test->Find(L"A1a"), false));
-  EXPECT_FALSE(a->IsParentOf(test->Find(L"B1"), false));
+  EXPECT_TRUE(a->IsAncestorOf(test->Find(L"A1"), true));
+  EXPECT_FALSE(a->IsAncestorOf(test->Find(L"A1a"), true));
+  EXPECT_TRUE(a->IsAncestorOf(test->Find(L"A1a"), false));
+  EXPECT_FALSE(a->IsAncestorOf(test->Find(L"B1"), false));
   EXPECT_EQ(1, test->Find(L"A2")->GetIndex());
   EXPECT_EQ(L"Unknown: Item[A2]", static_cast<TPersistent*>(test->Find(L"A2")->GetImplementer())->GetNamePath());
 }

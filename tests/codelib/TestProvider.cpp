@@ -1,5 +1,8 @@
 #include "tests/codelib/TestProvider.h"
 
+#include "vcl/classes/Filer.h"
+#include "vcl/rtl/Streams.h"
+
 TTestProvider::TTestProvider() {
   FRoot = NewItemsList(this, nullptr);
 }
@@ -24,6 +27,11 @@ TTestProvider* TTestProvider::Of(const TInterfaceRef<IJvDataProvider>& Provider)
 bool TTestProvider::GetOwnInterface(REFIID IID, void** Obj) {
   if (IID == IID_IJvDataProvider) {
     *Obj = static_cast<IJvDataProvider*>(this);
+    AddRef();
+    return true;
+  }
+  if (IID == IID_IInterfaceComponentReference && Component) {
+    *Obj = static_cast<IInterfaceComponentReference*>(this);
     AddRef();
     return true;
   }
@@ -88,4 +96,13 @@ TJvDataItemsList* NewItemsList(IJvDataProvider* Provider, IJvDataItem* Parent) {
 String TextOf(IJvDataItem* Item) {
   const auto text = Supports<IJvDataItemText>(Item, IID_IJvDataItemText);
   return text ? text->GetCaption() : L"(none)";
+}
+
+std::unique_ptr<TStreamRoot> StreamedCopy(TComponent* Original) {
+  TMemoryStream stream;
+  TWriter(&stream).WriteRootComponent(Original);
+  stream.SetPosition(0);
+  auto root = std::make_unique<TStreamRoot>(nullptr);
+  TReader(&stream).ReadRootComponent(root.get());
+  return root;
 }

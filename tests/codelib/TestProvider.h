@@ -5,6 +5,7 @@
 
 #include "codelib/JvDataConsumer.h"
 #include "codelib/JvDataItemAspects.h"
+#include "vcl/classes/Component.h"
 
 struct TTestNode {
   const wchar_t* ID;
@@ -17,7 +18,10 @@ struct TNotice {
   IInterface* Source;
 };
 
-class TTestProvider : public TExtensibleInterfacedPersistent, public IJvDataProvider {
+// Answers for the component it stands for, when it has one.
+class TTestProvider : public TExtensibleInterfacedPersistent,
+                      public IJvDataProvider,
+                      public IInterfaceComponentReference {
   VCL_CLASS(TTestProvider, TExtensibleInterfacedPersistent)
 public:
   TTestProvider();
@@ -44,6 +48,7 @@ public:
   IJvDataContext* SelectedContext() override { return FContextStack.empty() ? nullptr : FContextStack.back(); }
   void ReleaseContext() override { FContextStack.pop_back(); }
   TClassArray ConsumerClasses() override { return ServiceClasses; }
+  TComponent* GetComponent() override { return Component; }
 
   // Adds a text item (its text is its ID) under the item ParentID.
   IJvDataItem* AddItem(const String& ID, const String& ParentID, TClass ItemClass = TJvBaseDataItem::StaticClass());
@@ -54,6 +59,7 @@ public:
 
   std::vector<TNotice> Notices;
   TClassArray ServiceClasses;
+  TComponent* Component = nullptr;
 
 protected:
   bool GetOwnInterface(REFIID IID, void** Obj) override;
@@ -72,3 +78,16 @@ private:
 TJvDataItemsList* NewItemsList(IJvDataProvider* Provider, IJvDataItem* Parent);
 // The text of an item's text aspect.
 String TextOf(IJvDataItem* Item);
+
+// A root that streams the components it owns as its children.
+class TStreamRoot : public TComponent {
+  VCL_COMPONENT_CLASS(TStreamRoot, TComponent)
+public:
+  using TComponent::TComponent;
+  void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override {
+    for (int i = 0; i < ComponentCount(); ++i) Proc(Components(i));
+  }
+};
+// Original written to a stream and read back into a new root (the classes
+// of its components registered).
+std::unique_ptr<TStreamRoot> StreamedCopy(TComponent* Original);

@@ -1,4 +1,5 @@
 #include "codelib/JvDataConsumer.h"
+#include "codelib/JvDragCursors.h"
 #include "codelib/UclBase.h"
 #include "codelib/UclRegistry.h"
 #include "codelib/UclStrings.h"
@@ -11,9 +12,9 @@
 #include "vcl/rtl/UnitStartup.h"
 
 const TUnitTable& ProgramUnits() {
-  static const TUnitTable units{UclUnitVersioningUnit, UclBaseUnit,    UclRegistryUnit,
-                                UclSynchUnit,          UclSysUtilsUnit, UclSysInfoUnit,
-                                UclStringsUnit,        UclUnicodeUnit,  UclWideStringsUnit,
-                                JvDataProviderUnit};
+  static const TUnitTable units{UclUnitVersioningUnit, UclBaseUnit,      UclRegistryUnit,
+                                UclSynchUnit,          UclSysUtilsUnit,  UclSysInfoUnit,
+                                JvDragCursorsUnit,     UclStringsUnit,   UclUnicodeUnit,
+                                UclWideStringsUnit,    JvDataProviderUnit};
   return units;
 }

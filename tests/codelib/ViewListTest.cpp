@@ -44,12 +44,12 @@ protected:
   void SetUp() override { Use(TTestProvider::Create(Tree)); }
   void Use(const TInterfaceRef<IJvDataProvider>& AProvider) {
     Provider = AProvider;
-    Consumer.SetProvider(Provider.Get());
+    Consumer.SetProviderIntf(Provider.Get());
     const int index = Consumer.ExtensionIndexOfClass(TJvDataConsumerViewList::StaticClass());
     ASSERT_GE(index, 0);
     View = static_cast<TJvDataConsumerViewList*>(Consumer.Extension(index));
   }
-  void TearDown() override { Consumer.SetProvider(nullptr); }
+  void TearDown() override { Consumer.SetProviderIntf(nullptr); }
   void Rebuild(int AutoExpandLevel) {
     View->SetAutoExpandLevel(AutoExpandLevel);
     View->RebuildRows();
@@ -232,7 +232,7 @@ TEST_F(ViewListTest, DeepRowsCarryOneGroupBitPerLevel) {
 TEST_F(ViewListTest, AProviderChangeRebuildsTheRows) {
   Use(TTestProvider::Create({{L"X", L""}}));
   EXPECT_EQ((TRows{L"X/0/"}), Rows());
-  Consumer.SetProvider(nullptr);
+  Consumer.SetProviderIntf(nullptr);
   EXPECT_EQ(-1, Consumer.ExtensionIndexOfClass(TJvDataConsumerViewList::StaticClass()));
 }
 

@@ -2,7 +2,10 @@
 // and the screen's cursor and active form.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/guiharness/GuiDriver.h"
+#include "tests/guiharness/WindowCapture.h"
 #include "tests/guiharness/ScriptedDialogs.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Forms.h"
@@ -152,6 +155,51 @@ TEST(Screen, RegisteredCursorsAndTheScreenCursorOverControls) {
   Screen->SetCursor(crHourGlass);
   EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), setCursor());
   Screen->SetCursor(crDefault);
+}
+
+TEST(Screen, TheDragCursorsShowAnArrowOverOnePageOrAStack) {
+  HCURSOR drag = Screen->Cursors(crDrag), multiDrag = Screen->Cursors(crMultiDrag);
+  ASSERT_TRUE(drag && multiDrag);
+  EXPECT_NE(drag, multiDrag);
+  EXPECT_NE(LoadCursorW(nullptr, IDC_ARROW), drag);
+
+  // Both side by side on a grey sheet, at twice their size.
+  TBitmap sheet(2 * 64 + 8, 64 + 8);
+  sheet.SetPixelFormat(pf32bit);
+  sheet.Canvas()->Brush()->SetColor(clGray);
+  sheet.Canvas()->FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
+  for (int i = 0; i < 2; ++i)
+    DrawIconEx(sheet.Canvas()->Handle(), 4 + i * 64, 4, i == 0 ? drag : multiDrag, 64, 64, 0, nullptr, DI_NORMAL);
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet, L"artifacts\\DragCursors.png");
+
+  const struct {
+    const char* What;
+    int X, Y;
+    TColor Single, Multiple;
+  } pixels[] = {
+      {"the arrow's tip", 0, 0, clBlack, clBlack},
+      {"inside the arrow", 1, 4, clWhite, clWhite},
+      {"beside the arrow", 8, 2, clGray, clGray},
+      {"the front page's corner", 19, 27, clBlack, clBlack},
+      {"inside the front page", 13, 26, clWhite, clWhite},
+      {"the back page's corner", 23, 14, clGray, clBlack},
+  };
+  for (const auto& p : pixels) {
+    EXPECT_EQ(p.Single, PixelColor(sheet, 4 + 2 * p.X, 4 + 2 * p.Y)) << "crDrag: " << p.What;
+    EXPECT_EQ(p.Multiple, PixelColor(sheet, 68 + 2 * p.X, 4 + 2 * p.Y)) << "crMultiDrag: " << p.What;
+  }
+}
+
+TEST(Screen, ACursorUnderSeveralIndexesLivesWhileOneHoldsIt) {
+  HCURSOR drag = Screen->Cursors(crDrag);
+  Screen->SetCursors(2200, drag);
+  Screen->SetCursors(2200, CopyCursor(LoadCursorW(nullptr, IDC_CROSS)));
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(drag, &info)) << "crDrag still holds it";
+  DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  EXPECT_EQ(drag, Screen->Cursors(crDrag));
 }
 
 TEST(ApplicationRun, MainFormRunsTheLoopUntilItCloses) {

@@ -8,6 +8,7 @@
 
 #include "vcl/rtl/Persistent.h"
 #include "vcl/rtl/Sets.h"
+#include "vcl/rtl/WinApi.h"
 
 enum class TOperation { opInsert, opRemove };
 using enum TOperation;
@@ -61,6 +62,9 @@ public:
 
   // The components streamed as this one's children (none by default).
   virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {}
+  // The interface IID of what the component stands for (nothing by
+  // default); as QueryInterface, an answer carries a reference.
+  virtual bool GetInterface(REFIID IID, void** Obj) { return false; }
 
 protected:
   // Called when the component and its properties have been read.

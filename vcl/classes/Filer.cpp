@@ -20,6 +20,14 @@ bool IsAscii(const String& S) {
 
 bool IsDateTime(const TPropInfo* Prop) { return Prop->PropType == DateTimeTypeInfo(); }
 bool IsBoolean(const TPropInfo* Prop) { return Prop->PropType->Name == L"Boolean"; }
+// What a component read back for an interface property stands for.
+TInterfaceRef<IInterface> ComponentInterface(TComponent* Component, const TTypeInfo& Type) {
+  void* intf = nullptr;
+  if (!Component->GetInterface(Type.Guid, &intf))
+    throw EReadError(Format(L"Invalid property value: %s does not offer %s", {Component->Name(), Type.Name}));
+  return TInterfaceRef<IInterface>::Adopt(static_cast<IInterface*>(intf));
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- TWriter
@@ -150,6 +158,20 @@ void TWriter::WriteProperties(TPersistent* Instance) {
   Instance->DefineProperties(this);
 }
 
+void TWriter::WriteInterfaceReference(const String& PropName, IInterface* Value) {
+  if (!Value) {
+    WritePropName(PropName);
+    WriteValue(vaNil);
+    return;
+  }
+  // Only an interface that a named component stands for can be found again.
+  const auto reference = Supports<IInterfaceComponentReference>(Value, IID_IInterfaceComponentReference);
+  TComponent* component = reference ? reference->GetComponent() : nullptr;
+  if (!component || component->Name().empty()) return;
+  WritePropName(PropName);
+  WriteIdent(component->Name());
+}
+
 void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
   if (Prop->IsStored && !Prop->IsStored(Instance)) return;
   const TTypeKind kind = Prop->PropType->Kind;
@@ -179,6 +201,10 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
     return;
   }
   if (!Prop->IsWritable()) return;
+  if (kind == tkInterface) {
+    WriteInterfaceReference(Prop->Name, GetInterfaceProp(Instance, Prop));
+    return;
+  }
   WritePropName(Prop->Name);
   switch (kind) {
     case tkInteger:
@@ -519,6 +545,14 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
       SetOrdProp(Instance, Prop, ordinal);
       break;
     }
+    case tkInterface:
+      if (NextValue() == vaNil) {
+        ReadValue();
+        SetInterfaceProp(Instance, Prop, nullptr);
+      } else {
+        FFixups.push_back({Instance, Prop, ReadIdent()});
+      }
+      break;
     case tkClass: {
       const TValueType next = NextValue();
       if (next == vaCollection) {
@@ -594,7 +628,10 @@ TComponent* TReader::ReadRootComponent(TComponent* ARoot) {
     for (const TFixup& fixup : FFixups) {
       TComponent* target = SameText(fixup.Name, ARoot->Name()) ? ARoot : ARoot->FindComponent(fixup.Name);
       if (!target) throw EReadError(Format(L"Invalid property value: no component named %s", {fixup.Name}));
-      SetObjectProp(fixup.Instance, fixup.Prop, target);
+      if (fixup.Prop->PropType->Kind == tkInterface)
+        SetInterfaceProp(fixup.Instance, fixup.Prop, ComponentInterface(target, *fixup.Prop->PropType).Get());
+      else
+        SetObjectProp(fixup.Instance, fixup.Prop, target);
     }
   } catch (...) {
     for (size_t i = FLoaded.size(); i-- > 1;) delete FLoaded[i];

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "vcl/classes/Interfaces.h"
 #include "vcl/rtl/Currency.h"
 #include "vcl/rtl/Persistent.h"
 #include "vcl/rtl/SysUtils.h"
@@ -93,6 +94,8 @@ private:
   void WriteBytes(const void* Data, int64_t Count);
   void WritePropName(const String& Name);
   void WriteProperty(TPersistent* Instance, const TPropInfo* Prop);
+  // The name of the component that the interface stands for.
+  void WriteInterfaceReference(const String& PropName, IInterface* Value);
   String FPropPath;  // "Font." while writing the properties of a nested object
 };
 

@@ -58,3 +58,13 @@ TInterfaceRef<I> Supports(IInterface* Object, REFIID IID) {
 
 // Two references to one object: their IInterface identities are equal.
 bool SameInterfaceObject(IInterface* A, IInterface* B);
+
+class TComponent;
+
+// Offered by an object that a component stands for: streaming writes a
+// reference to the object as that component's name.
+inline constexpr GUID IID_IInterfaceComponentReference{
+    0xE28B1858, 0xEC86, 0x4559, {0x8F, 0xCD, 0x6B, 0x4F, 0x82, 0x41, 0x51, 0xED}};
+struct IInterfaceComponentReference : IInterface {
+  virtual TComponent* GetComponent() = 0;
+};

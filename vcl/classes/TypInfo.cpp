@@ -61,6 +61,12 @@ TTypeInfo EnumTypeInfo(const wchar_t* Name, std::initializer_list<const wchar_t*
   return info;
 }
 
+TTypeInfo InterfaceTypeInfo(const wchar_t* Name, REFIID Guid) {
+  TTypeInfo info{tkInterface, Name};
+  info.Guid = Guid;
+  return info;
+}
+
 PTypeInfo DateTimeTypeInfo() {
   static const TTypeInfo info{tkFloat, L"TDateTime"};
   return &info;
@@ -161,7 +167,7 @@ void SetOrdProp(TObject* Instance, PPropInfo Prop, int64_t Value) {
   if (!Prop->GetOrd) InvalidType(Prop);
   CheckReadOnly(Prop);
   const TTypeInfo& type = *Prop->PropType;
-  if (type.Kind != tkClass && (Value < type.MinValue || Value > type.MaxValue))
+  if (type.Kind != tkClass && type.Kind != tkInterface && (Value < type.MinValue || Value > type.MaxValue))
     throw EPropertyConvertError(
         Format(L"Value %d is out of the range of %s for property %s", {Value, type.Name, Prop->Name}));
   Prop->SetOrd(Instance, Value);
@@ -185,6 +191,16 @@ TObject* GetObjectProp(const TObject* Instance, PPropInfo Prop) {
 
 void SetObjectProp(TObject* Instance, PPropInfo Prop, TObject* Value) {
   if (!IsKind(Prop, tkClass)) InvalidType(Prop);
+  SetOrdProp(Instance, Prop, reinterpret_cast<intptr_t>(Value));
+}
+
+IInterface* GetInterfaceProp(const TObject* Instance, PPropInfo Prop) {
+  if (!IsKind(Prop, tkInterface)) InvalidType(Prop);
+  return reinterpret_cast<IInterface*>(static_cast<intptr_t>(Prop->GetOrd(Instance)));
+}
+
+void SetInterfaceProp(TObject* Instance, PPropInfo Prop, IInterface* Value) {
+  if (!IsKind(Prop, tkInterface)) InvalidType(Prop);
   SetOrdProp(Instance, Prop, reinterpret_cast<intptr_t>(Value));
 }
 

@@ -24,6 +24,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "vcl/classes/Interfaces.h"
 #include "vcl/rtl/SysUtils.h"
 #include "vcl/rtl/Variants.h"
 
@@ -42,19 +43,25 @@ struct TTypeInfo {
   std::vector<String> EnumNames;  // tkEnumeration: the names by ordinal value
   TClass ClassType = nullptr;     // tkClass: the property's class
   int64_t MinValue = 0, MaxValue = 0;  // tkInteger, tkInt64, tkEnumeration
+  TGUID Guid{};                        // tkInterface: the interface's identifier
 };
 using PTypeInfo = const TTypeInfo*;
 
 // An enumeration's type information, for the table's enumerated properties.
 TTypeInfo EnumTypeInfo(const wchar_t* Name, std::initializer_list<const wchar_t*> Names);
 PTypeInfo DateTimeTypeInfo();  // TDateTime is a double: say so explicitly
+// An interface's type information, for the table's interface properties
+// (pointers to an interface type; the setter gets the object's interface
+// of that identifier).
+TTypeInfo InterfaceTypeInfo(const wchar_t* Name, REFIID Guid);
 
 struct TPropInfo {
   String Name;
   PTypeInfo PropType;
   TClass DeclaringClass;
   // Set by kind; setters are empty for a read-only property. Ordinal
-  // values carry integers, enumerations, booleans and object pointers.
+  // values carry integers, enumerations, booleans, object pointers and
+  // interface pointers (as IInterface).
   std::function<int64_t(const TObject*)> GetOrd;
   std::function<void(TObject*, int64_t)> SetOrd;
   std::function<double(const TObject*)> GetFloat;
@@ -131,6 +138,21 @@ public:
       p.GetFloat = [=](const TObject* o) { return double(std::invoke(Getter, self(o))); };
       if constexpr (writable)
         p.SetFloat = [=](TObject* o, double v) { TypInfoDetail::Assign(mut(o), Setter, V(v)); };
+    } else if constexpr (std::is_pointer_v<V> && std::is_base_of_v<IInterface, std::remove_pointer_t<V>> &&
+                         !std::is_base_of_v<TObject, std::remove_pointer_t<V>>) {
+      using I = std::remove_cv_t<std::remove_pointer_t<V>>;
+      if (!Type) TypInfoDetail::MissingTypeInfo(Name);
+      p.GetOrd = [=](const TObject* o) {
+        return int64_t(reinterpret_cast<intptr_t>(static_cast<IInterface*>(std::invoke(Getter, self(o)))));
+      };
+      if constexpr (writable)
+        p.SetOrd = [=](TObject* o, int64_t v) {
+          auto* object = reinterpret_cast<IInterface*>(static_cast<intptr_t>(v));
+          const TInterfaceRef<I> typed = Supports<I>(object, Type->Guid);
+          if (object && !typed)
+            throw EPropertyConvertError(Format(L"Invalid property value: the object does not offer %s", {Type->Name}));
+          TypInfoDetail::Assign(mut(o), Setter, typed.Get());
+        };
     } else if constexpr (std::is_pointer_v<V>) {
       using C = std::remove_cv_t<std::remove_pointer_t<V>>;
       if (!Type) p.PropType = TypInfoDetail::ClassTypeInfo<C>();
@@ -210,6 +232,10 @@ TObject* GetObjectProp(const TObject* Instance, PPropInfo Prop);
 TObject* GetObjectProp(const TObject* Instance, const String& PropName);
 void SetObjectProp(TObject* Instance, PPropInfo Prop, TObject* Value);
 void SetObjectProp(TObject* Instance, const String& PropName, TObject* Value);
+IInterface* GetInterfaceProp(const TObject* Instance, PPropInfo Prop);
+// Raises EPropertyConvertError when Value does not offer the property's
+// interface.
+void SetInterfaceProp(TObject* Instance, PPropInfo Prop, IInterface* Value);
 
 // As a variant: integers as varInteger/varInt64, floats as varDouble
 // (TDateTime as varDate), strings as varUString, booleans as varBoolean,

@@ -1,6 +1,9 @@
 #include "vcl/controls/Forms.h"
 
 #include <algorithm>
+#include <array>
+#include <set>
+#include <utility>
 
 #include "vcl/controls/Application.h"
 #include "vcl/graphics/Icon.h"
@@ -249,8 +252,70 @@ void TCustomForm::WndProc(TMessage& Message) {
 
 // ---------------------------------------------------------------- TScreen
 
+namespace {
+
+// The drag cursors, drawn as rows of 'X' (black), '.' (white) and blanks
+// (transparent): the arrow over one page, or over a stack of pages.
+constexpr int CursorSize = 32;
+using TCursorArt = std::array<std::array<char, CursorSize>, CursorSize>;
+
+void PaintArt(TCursorArt& Art, int Left, int Top, std::initializer_list<const char*> Rows) {
+  int y = Top;
+  for (const char* row : Rows) {
+    for (int x = 0; row[x]; ++x)
+      if (row[x] != ' ') Art[y][Left + x] = row[x];
+    ++y;
+  }
+}
+
+void PaintPage(TCursorArt& Art, int Left, int Top) {
+  PaintArt(Art, Left, Top,
+           {"XXXXXXXX", "X......X", "X.XXXX.X", "X......X", "X.XXXX.X", "X......X", "X.XXXX.X", "X......X",
+            "X......X", "XXXXXXXX"});
+}
+
+HCURSOR MakeDragCursor(bool Multiple) {
+  TCursorArt art;
+  for (auto& row : art) row.fill(' ');
+  if (Multiple) {
+    PaintPage(art, 16, 14);
+    PaintPage(art, 14, 16);
+  }
+  PaintPage(art, 12, 18);
+  PaintArt(art, 0, 0,
+           {"X", "XX", "X.X", "X..X", "X...X", "X....X", "X.....X", "X......X", "X.......X", "X........X",
+            "X.....XXXXX", "X..X..X", "X.X X..X", "XX  X..X", "X    X..X", "     X..X", "      XX"});
+  // Transparent: AND 1; black: AND 0, XOR 0; white: AND 0, XOR 1.
+  uint8_t andPlane[CursorSize * CursorSize / 8], xorPlane[CursorSize * CursorSize / 8] = {};
+  std::fill(std::begin(andPlane), std::end(andPlane), 0xFF);
+  for (int y = 0; y < CursorSize; ++y)
+    for (int x = 0; x < CursorSize; ++x) {
+      const int byte = (y * CursorSize + x) / 8;
+      const uint8_t bit = 0x80 >> (x % 8);
+      if (art[y][x] == ' ') continue;
+      andPlane[byte] &= ~bit;
+      if (art[y][x] == '.') xorPlane[byte] |= bit;
+    }
+  HCURSOR cursor = CreateCursor(GetModuleHandleW(nullptr), 0, 0, CursorSize, CursorSize, andPlane, xorPlane);
+  if (!cursor) RaiseLastOSError();
+  return cursor;
+}
+
+}  // namespace
+
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
+  SetCursors(crDrag, MakeDragCursor(false));
+  SetCursors(crMultiDrag, MakeDragCursor(true));
+}
+
 TScreen::~TScreen() {
-  for (auto& [index, handle] : FCursors) DestroyCursor(handle);
+  std::set<HCURSOR> owned;
+  for (auto& [index, handle] : FCursors) owned.insert(handle);
+  for (HCURSOR handle : owned) DestroyCursor(handle);
+}
+
+bool TScreen::HoldsCursor(HCURSOR Handle) const {
+  return std::any_of(FCursors.begin(), FCursors.end(), [&](const auto& entry) { return entry.second == Handle; });
 }
 
 void TScreen::SetCursor(TCursor Value) {
@@ -278,9 +343,8 @@ HCURSOR TScreen::Cursors(TCursor Index) const {
 }
 
 void TScreen::SetCursors(TCursor Index, HCURSOR Handle) {
-  HCURSOR& slot = FCursors[Index];
-  if (slot && slot != Handle) DestroyCursor(slot);
-  slot = Handle;
+  const HCURSOR old = std::exchange(FCursors[Index], Handle);
+  if (old && !HoldsCursor(old)) DestroyCursor(old);
 }
 
 int TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }

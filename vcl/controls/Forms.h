@@ -95,7 +95,8 @@ TCustomForm* GetParentForm(TControl* Control);
 class TScreen : public TComponent {
   VCL_CLASS(TScreen, TComponent)
 public:
-  explicit TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+  // Registers the framework's drag cursors (crDrag, crMultiDrag).
+  explicit TScreen(TComponent* AOwner);
   ~TScreen() override;
 
   // The cursor shown over every window of the program; crDefault lets each
@@ -105,7 +106,9 @@ public:
   // The cursor of an index: the platform's for the crXxx values, those
   // registered with SetCursors for others, the arrow for unknown ones.
   HCURSOR Cursors(TCursor Index) const;
-  // Registers a cursor (owned by the screen from now on).
+  // Registers a cursor (owned by the screen from now on). A cursor the
+  // screen holds already may be registered under further indexes: it is
+  // destroyed once, when no index holds it any more.
   void SetCursors(TCursor Index, HCURSOR Handle);
 
   TCustomForm* ActiveForm() const { return FActiveForm; }
@@ -125,6 +128,7 @@ private:
   void AddForm(TCustomForm* Form) { FForms.push_back(Form); }
   void RemoveForm(TCustomForm* Form);
   void SetActiveForm(TCustomForm* Form) { FActiveForm = Form; }
+  bool HoldsCursor(HCURSOR Handle) const;
 
   TCursor FCursor = crDefault;
   TCustomForm* FActiveForm = nullptr;
