@@ -160,7 +160,7 @@ TEST(DataConsumerTest, ClearingTheListOfTheSelectedItemOrOfAnAncestorClearsTheSe
     TTestProvider* test = TTestProvider::Of(provider);
     test->ServiceClasses = {TJvDataConsumerItemSelect::StaticClass()};
     TJvDataConsumer consumer(nullptr, {});
-    consumer.SetProvider(provider.Get());
+    consumer.SetProviderIntf(provider.Get());
     auto* select = static_cast<TJvDataConsumerItemSelect*>(
         consumer.Extension(consumer.ExtensionIndexOfClass(TJvDataConsumerItemSelect::StaticClass())));
     select->SetItem(L"A1a");
@@ -168,10 +168,10 @@ TEST(DataConsumerTest, ClearingTheListOfTheSelectedItemOrOfAnAncestorClearsTheSe
     IJvDataItems* list = *c.Cleared ? SubItemsOf(test->Find(c.Cleared)) : provider->GetItems();
     Supports<IJvDataItemsManagement>(list, IID_IJvDataItemsManagement)->Clear();
 
-    ASSERT_EQ(c.SelectionGoes ? nullptr : test->Find(L"A1a"), select->GetItem()) << "no freed item kept";
+    ASSERT_EQ(c.SelectionGoes ? nullptr : test->Find(L"A1a"), select->GetItemIntf()) << "no freed item kept";
     EXPECT_EQ(c.SelectionGoes ? L"" : L"A1a", select->Item());
     EXPECT_EQ(0, test->SelectionDepth());
-    consumer.SetProvider(nullptr);
+    consumer.SetProviderIntf(nullptr);
   }
 }
 

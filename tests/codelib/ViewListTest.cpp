@@ -178,7 +178,7 @@ TEST_F(ViewListTest, AViewRootedAtAnItemThatGoesShowsWhatIsLeft) {
     const auto select = Supports<IJvDataConsumerItemSelect>(static_cast<IJvDataConsumer*>(&Consumer),
                                                             IID_IJvDataConsumerItemSelect);
     ASSERT_TRUE(select);
-    select->SetItem(Test()->Find(c.Root));
+    select->SetItemIntf(Test()->Find(c.Root));
     ASSERT_FALSE(Rows().empty());
     EXPECT_NE(L"A/0/sc", Rows()[0]);
 
