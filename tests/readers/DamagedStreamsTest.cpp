@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "components/controls/cxDataStorage.h"
+#include "components/controls/cxVariants.h"
 #include "components/lookandfeel/dxSkinsCore.h"
 #include "tests/classes/Sample.h"
 #include "tests/codelib/TestProvider.h"
@@ -60,7 +61,10 @@ public:
     return BytesOf(stream);
   }
   void Load(TStream* AStream) override { FSkin.LoadFromStream(AStream); }
-  bool IsReadersError(const Exception& E) const override { return dynamic_cast<const EdxException*>(&E); }
+  // The skin's own error, or the stream's for one that ends early.
+  bool IsReadersError(const Exception& E) const override {
+    return dynamic_cast<const EdxException*>(&E) || dynamic_cast<const EReadError*>(&E);
+  }
 
 private:
   TdxSkin FSkin{L"Target"};

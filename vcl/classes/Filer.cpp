@@ -22,6 +22,15 @@ bool IsAscii(const String& S) {
 
 bool IsDateTime(const TPropInfo* Prop) { return Prop->PropType == DateTimeTypeInfo(); }
 bool IsBoolean(const TPropInfo* Prop) { return Prop->PropType->Name == L"Boolean"; }
+
+// A name that is no identifier, or is taken, is damage in the stream.
+void SetStreamedName(TComponent* Component, const String& Name) {
+  try {
+    Component->SetName(Name);
+  } catch (const EComponentError& e) {
+    throw EReadError(e.Message());
+  }
+}
 }  // namespace
 
 // ---------------------------------------------------------------- TWriter
@@ -650,7 +659,7 @@ void TReader::ReadComponent() {
   Journal([component] { delete component; });
   component->SetComponentStateItem(csLoading, true);
   component->SetComponentStateItem(csReading, true);
-  component->SetName(name);
+  SetStreamedName(component, name);
   FLoaded.push_back(component);
   ReadProperties(component);
   ReadListEnd();
@@ -697,7 +706,7 @@ TComponent* TReader::ReadRootComponent(TComponent* ARoot) {
       ARoot->SetComponentStateItem(csLoading, true);
       ARoot->SetComponentStateItem(csReading, true);
       const String oldName = ARoot->Name();
-      ARoot->SetName(name);
+      SetStreamedName(ARoot, name);
       Journal([ARoot, oldName] { ARoot->SetName(oldName); });
       ReadProperties(ARoot);
       ReadListEnd();
