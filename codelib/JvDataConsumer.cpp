@@ -410,6 +410,10 @@ void TJvDataConsumer::LinkRemoved(IInterface* Server) {
 
 // ---------------------------------------------------------------- services
 
+bool TJvDataConsumerAggregatedObject::CanExtend(TExtensibleInterfacedPersistent* AOwner) const {
+  return dynamic_cast<TJvDataConsumer*>(AOwner) != nullptr;
+}
+
 void TJvDataConsumerAggregatedObject::ReportChange(TJvDataConsumerChangeReason Reason) {
   StreamedInWithoutProvider = !ConsumerImpl()->ProviderIntf();
   ConsumerImpl()->NotifyChanged(Reason);

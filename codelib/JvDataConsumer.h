@@ -288,6 +288,7 @@ class TJvDataConsumerAggregatedObject : public TAggregatedPersistentEx {
 public:
   TJvDataConsumerAggregatedObject() = default;
   TJvDataConsumer* ConsumerImpl() const { return static_cast<TJvDataConsumer*>(Owner()); }
+  bool CanExtend(TExtensibleInterfacedPersistent* AOwner) const override;
 
   virtual void ProviderDataChanging(IJvDataProvider* Provider, TDataProviderChangeReason Reason, IInterface* Source) {}
   virtual void ProviderDataChanged(IJvDataProvider* Provider, TDataProviderChangeReason Reason, IInterface* Source) {}

@@ -157,12 +157,31 @@ void TExtensibleInterfacedPersistent::ReadExtensions(TReader* Reader) {
   while (!Reader->EndOfList()) {
     const TClass extensionClass = ReadEntryClass(Reader, TAggregatedPersistentEx::StaticClass());
     const int index = ExtensionIndexOfClass(extensionClass);
-    TAggregatedPersistentEx* extension =
-        index >= 0 ? FExtensions[index] : CreateExtension(extensionClass, this);
+    TAggregatedPersistentEx* extension = index >= 0 ? FExtensions[index] : ReadNewExtension(Reader, extensionClass);
     Reader->ReadProperties(extension);
     Reader->ReadListEnd();
   }
   Reader->ReadListEnd();
+}
+
+TAggregatedPersistentEx* TExtensibleInterfacedPersistent::ReadNewExtension(TReader* Reader, TClass AClass) {
+  TAggregatedPersistentEx* extension = CreateExtension(AClass, this);
+  Reader->Journal([this, extension] { DetachExtension(extension); });
+  return extension;
+}
+
+void TExtensibleInterfacedPersistent::DropExtension(TReader* Reader, TAggregatedPersistentEx* Extension) {
+  const auto found = std::find(FExtensions.begin(), FExtensions.end(), Extension);
+  if (found == FExtensions.end()) return;
+  const auto index = found - FExtensions.begin();
+  FExtensions.erase(found);
+  Extension->FOwner = nullptr;
+  Reader->Journal(
+      [this, Extension, index] {
+        FExtensions.insert(FExtensions.begin() + index, Extension);
+        Extension->FOwner = this;
+      },
+      [Extension] { delete Extension; });
 }
 
 // ---------------------------------------------------------------- aggregated objects
@@ -189,6 +208,7 @@ void TAggregatedPersistentEx::SetOwner(TExtensibleInterfacedPersistent* AOwner) 
 
 TAggregatedPersistentEx* CreateExtension(TClass AClass, TExtensibleInterfacedPersistent* AOwner) {
   std::unique_ptr<TAggregatedPersistentEx> extension(NewInstanceOf<TAggregatedPersistentEx>(AClass));
+  if (!extension->CanExtend(AOwner)) throw EReadError(L"Invalid class type");
   extension->SetOwner(AOwner);
   return extension.release();
 }
@@ -204,10 +224,16 @@ HRESULT STDMETHODCALLTYPE TJvDataItemAggregatedObject::QueryInterface(REFIID IID
 
 TJvBaseDataItem* TJvDataItemAggregatedObject::ItemImpl() const { return dynamic_cast<TJvBaseDataItem*>(Owner()); }
 IJvDataItem* TJvDataItemAggregatedObject::Item() const { return ItemImpl(); }
+bool TJvDataItemAggregatedObject::CanExtend(TExtensibleInterfacedPersistent* AOwner) const {
+  return dynamic_cast<TJvBaseDataItem*>(AOwner) != nullptr;
+}
 TJvBaseDataItems* TJvDataItemsAggregatedObject::ItemsImpl() const {
   return dynamic_cast<TJvBaseDataItems*>(Owner());
 }
 IJvDataItems* TJvDataItemsAggregatedObject::Items() const { return ItemsImpl(); }
+bool TJvDataItemsAggregatedObject::CanExtend(TExtensibleInterfacedPersistent* AOwner) const {
+  return dynamic_cast<TJvBaseDataItems*>(AOwner) != nullptr;
+}
 
 // ---------------------------------------------------------------- helpers
 
@@ -370,11 +396,13 @@ void TJvBaseDataItem::ReadSubItems(TReader* Reader) {
     if (present->SubItems()->ClassType() == listClass)
       subItems = present->SubItems();
     else
-      DetachExtension(present);
+      DropExtension(Reader, present);
   }
   if (!subItems) {
     subItems = NewInstanceOf<TJvBaseDataItems>(listClass);
     subItems->SetParentItem(this);
+    TAggregatedPersistentEx* const made = Extension(ExtensionIndexOfClass(TJvBaseDataItemSubItems::StaticClass()));
+    Reader->Journal([this, made] { DetachExtension(made); });
     subItems->AfterConstruction();
   }
   Reader->ReadProperties(subItems);
@@ -477,24 +505,23 @@ void TJvBaseDataItems::WriteItems(TWriter* Writer) {
 }
 
 void TJvBaseDataItems::ReadItems(TReader* Reader) {
-  // The items join the list only once the whole collection was read, so a
-  // damaged stream leaves the list as it was.
-  std::vector<std::unique_ptr<TJvBaseDataItem>> read;
   ReadCollectionBegin(Reader);
   while (!Reader->EndOfList()) {
     const TClass itemClass = ReadEntryClass(Reader, TJvBaseDataItem::StaticClass());
-    read.emplace_back(NewInstanceOf<TJvBaseDataItem>(itemClass));
-    TJvBaseDataItem* item = read.back().get();
-    item->SetOwnerItems(this);
-    item->AfterConstruction();
+    std::unique_ptr<TJvBaseDataItem> made(NewInstanceOf<TJvBaseDataItem>(itemClass));
+    made->SetOwnerItems(this);
+    made->AfterConstruction();
+    StoreItem(made.get());
+    TJvBaseDataItem* const item = made.release();
+    // Should the load fail, the item leaves the list again.
+    Reader->Journal([this, item] {
+      for (int i = ItemCount() - 1; i >= 0; --i)
+        if (ItemAt(i) == item) return DropItemAt(i);
+    });
     Reader->ReadProperties(item);
     Reader->ReadListEnd();
   }
   Reader->ReadListEnd();
-  for (auto& item : read) {
-    StoreItem(item.get());
-    item.release();
-  }
 }
 
 // ---------------------------------------------------------------- TJvDataItemsList

@@ -50,6 +50,10 @@ public:
 protected:
   virtual void CreateDefaultExtensions() {}
   virtual bool ExtensionIsStreamable(TAggregatedPersistentEx* Extension);
+  // For readers: an extension made or dropped during a load is put back as
+  // it was should the load raise; a dropped one is freed once it succeeded.
+  TAggregatedPersistentEx* ReadNewExtension(TReader* Reader, TClass AClass);
+  void DropExtension(TReader* Reader, TAggregatedPersistentEx* Extension);
   // This object's own interfaces.
   virtual bool GetOwnInterface(REFIID IID, void** Obj);
   void DefineProperties(TFiler* Filer) override;
@@ -98,13 +102,18 @@ public:
   TExtensibleInterfacedPersistent* Owner() const { return FOwner; }
   virtual bool HiddenFromQueries() { return false; }
   virtual void ContextGoing(IJvDataContext* Context) {}
+  // Whether this extension can work for AOwner: an extension of an item
+  // needs an item, and so on.
+  virtual bool CanExtend(TExtensibleInterfacedPersistent* AOwner) const { return true; }
 
 private:
   friend class TExtensibleInterfacedPersistent;
   TExtensibleInterfacedPersistent* FOwner = nullptr;
 };
 
-// Creates an extension of a class registered for streaming, on AOwner.
+// Creates an extension of a class registered for streaming, on AOwner;
+// EReadError "Invalid class type" for a class that is no extension or
+// cannot extend AOwner.
 TAggregatedPersistentEx* CreateExtension(TClass AClass, TExtensibleInterfacedPersistent* AOwner);
 
 class TJvBaseDataItem;
@@ -119,6 +128,7 @@ public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID IID, void** Obj) override;
   IJvDataItem* Item() const;
   TJvBaseDataItem* ItemImpl() const;
+  bool CanExtend(TExtensibleInterfacedPersistent* AOwner) const override;
 };
 
 class TJvDataItemsAggregatedObject : public TAggregatedPersistentEx {
@@ -127,6 +137,7 @@ public:
   TJvDataItemsAggregatedObject() = default;
   IJvDataItems* Items() const;
   TJvBaseDataItems* ItemsImpl() const;
+  bool CanExtend(TExtensibleInterfacedPersistent* AOwner) const override;
 };
 
 // A data item: an ID (32 hexadecimal digits when new), the list that

@@ -478,7 +478,9 @@ void TcxContainerStyle::DefineProperties(TFiler* Filer) {
       L"IsFontAssigned",
       [this](TReader* AReader) {
         AReader->ReadBoolean();
-        FAssignedValues.Include(csvFont);
+        TcxContainerStyleValues assigned = FAssignedValues;
+        assigned.Include(csvFont);
+        AReader->AssignJournaled(FAssignedValues, assigned);
       },
       [](TWriter* AWriter) { AWriter->WriteBoolean(true); }, IsPropertyStored(csvFont));
 }

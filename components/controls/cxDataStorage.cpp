@@ -6,6 +6,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "components/controls/cxDataConsts.h"
 #include "components/controls/cxVariants.h"
 #include "components/core/dxCore.h"
 #include "vcl/rtl/DateUtils.h"
@@ -18,7 +19,12 @@ TDateTime SQLTimeStampToDateTime(const TSQLTimeStamp& AValue) {
                         static_cast<int>(std::min<uint32_t>(AValue.Fractions, INT32_MAX)));
 }
 
+bool IsSQLTimeStampDate(TDateTime AValue) {
+  return std::isfinite(AValue) && AValue >= EncodeDate(1, 1, 1) && AValue < EncodeDate(9999, 12, 31) + 1;
+}
+
 TSQLTimeStamp DateTimeToSQLTimeStamp(TDateTime AValue) {
+  if (!IsSQLTimeStampDate(AValue)) throw EConvertError(L"Invalid argument to date encode");
   int year, month, day, hour, minute, second, milliseconds;
   DecodeDateTime(AValue, year, month, day, hour, minute, second, milliseconds);
   return {static_cast<int16_t>(year), static_cast<uint16_t>(month), static_cast<uint16_t>(day),
@@ -377,6 +383,19 @@ void TcxSQLTimeStampValueType::LoadValue(const void* AValue, Variant& AResult) c
 
 void TcxSQLTimeStampValueType::StoreValue(void* AField, const Variant& AValue) const {
   WriteSlot(AField, DateTimeToSQLTimeStamp(AValue.AsDateTime()));
+}
+
+namespace {
+[[noreturn]] void RaiseDataReadError() { throw EReadError(dxTranslatedResString(cxSDataReadError)); }
+}  // namespace
+
+// A date outside the calendar is refused here rather than stored as a time
+// stamp that can never be loaded again.
+void TcxSQLTimeStampValueType::ReadValueFromStream(void* AField, TcxDataStream* AStream) const {
+  Variant value;
+  cxReadVariantFromStream(AStream, value);
+  if (VarIsNull(value) || !IsSQLTimeStampDate(value.AsDateTime())) RaiseDataReadError();
+  StoreValue(AField, value);
 }
 
 // ---------------------------------------------------------------- variants

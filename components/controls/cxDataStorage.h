@@ -46,7 +46,10 @@ struct TSQLTimeStamp {
 };
 // EConvertError for a time stamp that names no date and time.
 TDateTime SQLTimeStampToDateTime(const TSQLTimeStamp& AValue);
+// EConvertError "Invalid argument to date encode" for a date outside the
+// years 1 to 9999 (or no number at all).
 TSQLTimeStamp DateTimeToSQLTimeStamp(TDateTime AValue);
+bool IsSQLTimeStampDate(TDateTime AValue);
 
 class TcxValueType;
 using TcxValueTypeClass = const TcxValueType*;
@@ -206,6 +209,7 @@ public:
   int DataSize() const override { return sizeof(TSQLTimeStamp); }
   void LoadValue(const void* AValue, Variant& AResult) const override;
   void StoreValue(void* AField, const Variant& AValue) const override;
+  void ReadValueFromStream(void* AField, TcxDataStream* AStream) const override;
   TVarType GetVarType() const override { return varDate; }
 };
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstring>
+#include <string>
 #include <limits>
 #include <vector>
 
@@ -27,6 +29,116 @@ int CompareKinds(const Variant& V1, const Variant& V2) {
 
 int Sign(int64_t AValue) { return AValue < 0 ? -1 : AValue > 0 ? 1 : 0; }
 
+// ---- numbers compared in one order, whatever their kinds
+
+bool IsIntegerKind(TVarType AType) {
+  switch (AType) {
+    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord:
+    case varInt64: case varUInt64: case varBoolean:
+      return true;
+    default: return false;
+  }
+}
+bool IsBinaryRealKind(TVarType AType) { return AType == varSingle || AType == varDouble || AType == varDate; }
+bool IsDecimalKind(TVarType AType) { return AType == varCurrency || AType == varFMTBcd; }
+bool IsNumberKind(TVarType AType) { return IsIntegerKind(AType) || IsBinaryRealKind(AType) || IsDecimalKind(AType); }
+
+// The extended real's 64-bit mantissa holds every 64-bit integer and every
+// double exactly, so integers and binary reals compare exactly through it.
+long double ExactBinary(const Variant& V) {
+  const TVarType type = VarType(V);
+  if (type == varUInt64) return static_cast<long double>(V.AsUInt64());
+  if (IsIntegerKind(type)) return static_cast<long double>(V.AsInt64());
+  if (type == varDate) return V.AsDateTime();
+  return V.AsDouble();
+}
+
+// A decimal number as its digits: a sign, the whole part without leading
+// zeros and the fraction without trailing ones.
+struct TDecimalDigits {
+  bool Negative = false;
+  std::string Whole, Fraction;
+};
+
+TDecimalDigits DecimalDigitsOf(const std::string& AText) {
+  TDecimalDigits result;
+  bool fraction = false;
+  for (char c : AText) {
+    if (c == '-') result.Negative = true;
+    else if (c >= '0' && c <= '9') (fraction ? result.Fraction : result.Whole) += c;
+    else fraction = true;  // the point, whatever the locale makes it
+  }
+  result.Whole.erase(0, std::min(result.Whole.find_first_not_of('0'), result.Whole.size()));
+  result.Fraction.erase(std::min(result.Fraction.find_last_not_of('0') + 1, result.Fraction.size()));
+  if (result.Whole.empty() && result.Fraction.empty()) result.Negative = false;
+  return result;
+}
+
+// Multiplies a text of decimal digits by a small factor.
+void MultiplyDigits(std::string& ADigits, int AFactor) {
+  int carry = 0;
+  for (size_t i = ADigits.size(); i-- > 0;) {
+    const int product = (ADigits[i] - '0') * AFactor + carry;
+    ADigits[i] = static_cast<char>('0' + product % 10);
+    carry = product / 10;
+  }
+  while (carry > 0) {
+    ADigits.insert(ADigits.begin(), static_cast<char>('0' + carry % 10));
+    carry /= 10;
+  }
+}
+
+// Every digit of a finite double: it is a 53-bit integer times a power of
+// two, and 2^-n is 5^n / 10^n.
+std::string ExactDoubleText(double AValue) {
+  int exponent = 0;
+  const double mantissa = std::frexp(std::fabs(AValue), &exponent);
+  const auto whole = static_cast<uint64_t>(std::ldexp(mantissa, 53));
+  exponent -= 53;
+  std::string digits = std::to_string(whole);
+  for (; exponent > 0; --exponent) MultiplyDigits(digits, 2);
+  const size_t places = static_cast<size_t>(-exponent);
+  for (int i = exponent; i < 0; ++i) MultiplyDigits(digits, 5);
+  if (digits.size() <= places) digits.insert(0, places - digits.size() + 1, '0');
+  digits.insert(digits.size() - places, 1, '.');
+  return (AValue < 0 ? "-" : "") + digits;
+}
+
+std::string DecimalTextOf(const Variant& V) {
+  const TVarType type = VarType(V);
+  if (type == varFMTBcd) return ToUtf8(BcdToStr(VarToBcd(V)));
+  if (type == varCurrency) {
+    const int64_t scaled = V.AsCurrency().Scaled();
+    const uint64_t magnitude = scaled < 0 ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
+    std::string digits = std::to_string(magnitude);
+    if (digits.size() < 5) digits.insert(0, 5 - digits.size(), '0');
+    digits.insert(digits.size() - 4, 1, '.');
+    return (scaled < 0 ? "-" : "") + digits;
+  }
+  if (type == varUInt64) return std::to_string(V.AsUInt64());
+  if (IsIntegerKind(type)) return std::to_string(V.AsInt64());
+  return ExactDoubleText(static_cast<double>(ExactBinary(V)));
+}
+
+int CompareDecimalDigits(const TDecimalDigits& A, const TDecimalDigits& B) {
+  if (A.Negative != B.Negative) return A.Negative ? -1 : 1;
+  int magnitude = A.Whole.size() != B.Whole.size() ? (A.Whole.size() < B.Whole.size() ? -1 : 1) : 0;
+  if (magnitude == 0) magnitude = A.Whole.compare(B.Whole);
+  if (magnitude == 0) magnitude = A.Fraction.compare(B.Fraction);
+  magnitude = magnitude < 0 ? -1 : magnitude > 0 ? 1 : 0;
+  return A.Negative ? -magnitude : magnitude;
+}
+
+// -1, 0 or 1; NaN sorts after every number (and equals NaN), the
+// infinities before and after every finite one.
+int CompareNumbers(const Variant& V1, const Variant& V2) {
+  const long double a = ExactBinary(V1), b = ExactBinary(V2);
+  if (std::isnan(a) || std::isnan(b)) return std::isnan(a) == std::isnan(b) ? 0 : std::isnan(a) ? 1 : -1;
+  const bool decimal = IsDecimalKind(VarType(V1)) || IsDecimalKind(VarType(V2));
+  if (!decimal || std::isinf(a) || std::isinf(b)) return a < b ? -1 : a > b ? 1 : 0;
+  return CompareDecimalDigits(DecimalDigitsOf(DecimalTextOf(V1)), DecimalDigitsOf(DecimalTextOf(V2)));
+}
+
 }  // namespace
 
 int cxVarCompare(const Variant& V1, const Variant& V2) {
@@ -38,9 +150,10 @@ int cxVarArrayCompare(const Variant& V1, const Variant& V2) {
   if (array1 != array2) return array1 ? 1 : -1;
   const int high1 = VarArrayHighBound(V1, 1), high2 = VarArrayHighBound(V2, 1);
   if (high1 != high2) return Sign(int64_t{high1} - high2);
-  // The indices both arrays have, so that no bound can be overrun.
-  const int low = std::max(VarArrayLowBound(V1, 1), VarArrayLowBound(V2, 1));
-  for (int i = low; i <= high1; ++i)
+  // Then by the low bounds, so that arrays of other bounds keep one order.
+  const int low1 = VarArrayLowBound(V1, 1), low2 = VarArrayLowBound(V2, 1);
+  if (low1 != low2) return Sign(int64_t{low1} - low2);
+  for (int i = low1; i <= high1; ++i)
     if (const int result = cxVarCompare(VarArrayGet(V1, {i}), VarArrayGet(V2, {i}))) return result;
   return 0;
 }
@@ -48,6 +161,7 @@ int cxVarArrayCompare(const Variant& V1, const Variant& V2) {
 int cxVarCompareScalar(const Variant& V1, const Variant& V2) {
   if (VarIsEmpty(V1)) return VarIsEmpty(V2) ? 0 : -1;
   if (VarIsEmpty(V2)) return 1;
+  if (IsNumberKind(VarType(V1)) && IsNumberKind(VarType(V2))) return CompareNumbers(V1, V2);
   try {
     if (V1 == V2) return 0;
     if (VarIsNull(V1)) return -1;
@@ -214,10 +328,13 @@ Variant ReadArray(TStream* AStream, int ANesting) {
   // Every element takes at least its tag byte, and the bounds are 32-bit.
   CheckStoredCount(AStream, count, 1);
   if (count > INT32_MAX) RaiseReadError();
-  std::vector<Variant> items(static_cast<size_t>(count));
-  for (Variant& item : items) ReadVariant(AStream, item, ANesting + 1);
+  // Each element goes straight into its place: one copy of the values.
   Variant result = VarArrayCreate({0, static_cast<int>(count) - 1}, varVariant);
-  for (int i = 0; i < static_cast<int>(count); ++i) VarArrayPut(result, items[i], {i});
+  for (int i = 0; i < static_cast<int>(count); ++i) {
+    Variant item;
+    ReadVariant(AStream, item, ANesting + 1);
+    VarArrayPut(result, std::move(item), {i});
+  }
   return result;
 }
 

@@ -22,9 +22,12 @@ enum TcxValueTag : uint8_t {
 // Empty sorts before Null, Null before every value, and an array after
 // every non-array. Two values the platform cannot compare (a text that is no
 // number against a number) are ordered by kind: numbers, dates and Booleans
-// before texts, so that the answer is the same from both sides.
+// before texts, so that the answer is the same from both sides. Numbers of
+// any kinds compare exactly (no rounding through doubles), NaN after every
+// number.
 int cxVarCompare(const Variant& V1, const Variant& V2);
-// Arrays: by their high bounds, then element by element.
+// Arrays: by their high bounds, then their low bounds, then element by
+// element.
 int cxVarArrayCompare(const Variant& V1, const Variant& V2);
 int cxVarCompareScalar(const Variant& V1, const Variant& V2);
 bool cxVariantsEqual(const Variant& V1, const Variant& V2);

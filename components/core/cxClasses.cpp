@@ -93,7 +93,8 @@ TcxScalableComponent::TcxScalableComponent(TComponent* AOwner)
 void TcxScalableComponent::DefineProperties(TFiler* Filer) {
   TcxComponent::DefineProperties(Filer);
   Filer->DefineProperty(
-      L"PixelsPerInch", [this](TReader* AReader) { FPixelsPerInch = static_cast<int>(AReader->ReadInteger()); },
+      L"PixelsPerInch",
+      [this](TReader* AReader) { AReader->AssignJournaled(FPixelsPerInch, static_cast<int>(AReader->ReadInteger())); },
       [this](TWriter* AWriter) { AWriter->WriteInteger(FPixelsPerInch); }, true);
 }
 

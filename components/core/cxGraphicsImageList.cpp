@@ -2,6 +2,7 @@
 // entry's own bitmaps, its stream format and its drawing.
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "components/core/cxGraphics.h"
 #include "components/core/dxGdiPlusClasses.h"
@@ -492,7 +493,10 @@ void TcxImageList::Assign(TPersistent* Source) {
 
 void TcxImageList::ReadImageInfo(TReader* AReader) {
   AReader->CheckValue(vaCollection);
-  TcxImageInfoCollection images(this);
+  // Read aside, kept with the load's journal, which refers to its items.
+  auto read = std::make_shared<TcxImageInfoCollection>(this);
+  AReader->Journal([read] {});
+  TcxImageInfoCollection& images = *read;
   AReader->ReadCollection(&images);
   for (int i = 0; i < images.Count(); ++i) {
     TBitmap* image = images.Items(i)->Image();
@@ -500,6 +504,12 @@ void TcxImageList::ReadImageInfo(TReader* AReader) {
       throw EReadError(Format(L"Image %d of the image list is %dx%d, which does not fit images of %dx%d",
                               {i, image->Width(), image->Height(), Width(), Height()}));
   }
+  auto before = std::make_shared<TcxImageInfoCollection>(this);
+  before->Assign(FImages.get());
+  AReader->Journal([this, before] {
+    FImages->Assign(before.get());
+    RebuildFromImageInfo();
+  });
   FImages->Assign(&images);
   RebuildFromImageInfo();
 }
@@ -512,7 +522,7 @@ void TcxImageList::DefineProperties(TFiler* Filer) {
         const int64_t version = AReader->ReadInteger();
         if (version != ImageListFormatVersion)
           throw EReadError(Format(L"Unsupported image list format version %d", {version}));
-        FFormatVersion = static_cast<int>(version);
+        AReader->AssignJournaled(FFormatVersion, static_cast<int>(version));
       },
       [this](TWriter* AWriter) {
         FFormatVersion = ImageListFormatVersion;
@@ -520,7 +530,12 @@ void TcxImageList::DefineProperties(TFiler* Filer) {
       },
       true);
   Filer->DefineProperty(
-      L"DesignInfo", [this](TReader* AReader) { SetDesignInfo(static_cast<int>(AReader->ReadInteger())); },
+      L"DesignInfo",
+      [this](TReader* AReader) {
+        const int value = static_cast<int>(AReader->ReadInteger());
+        AReader->Journal([this, old = DesignInfo()] { SetDesignInfo(old); });
+        SetDesignInfo(value);
+      },
       [this](TWriter* AWriter) { AWriter->WriteInteger(DesignInfo()); }, true);
   Filer->DefineProperty(
       L"ImageInfo", [this](TReader* AReader) { ReadImageInfo(AReader); },

@@ -792,6 +792,13 @@ CLSID dxGetImageEncoder(TdxImageDataFormat AFormat);
 uint32_t dxGetImageClipboardFormat(TdxImageDataFormat AFormat);
 void dxSetImageClipboardFormat(TdxImageDataFormat AFormat, uint32_t AClipboardFormat);
 
+// The largest picture an image takes from encoded bytes: at most this many
+// pixels a side and in all (64 MB of 32-bit pixels). A PNG, JPEG, GIF or
+// BMP header that claims more is refused with EdxException before anything
+// is decoded; a picture of another kind, once decoded.
+constexpr int dxMaxImageSide = 16384;
+constexpr int64_t dxMaxImagePixels = 16777216;
+
 // The source of an image: its 32-bit pixels (top-down, premultiplied) or
 // its encoded bytes. The image data owns both.
 class TdxGPImageData : public TObject {

@@ -2,6 +2,8 @@
 // (pixels or encoded bytes) when first needed.
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <optional>
 #include <cstring>
 
 #include "components/core/dxGdiPlusClasses.h"
@@ -35,6 +37,55 @@ TRGBQuad QuadOf(TdxAlphaColor AColor) {
 }
 
 bool SameQuad(const TRGBQuad& A, const TRGBQuad& B) { return std::memcmp(&A, &B, sizeof(A)) == 0; }
+
+uint32_t BigEndian(const uint8_t* AData, int ACount) {
+  uint32_t value = 0;
+  for (int i = 0; i < ACount; ++i) value = value << 8 | AData[i];
+  return value;
+}
+
+uint32_t LittleEndian(const uint8_t* AData, int ACount) {
+  uint32_t value = 0;
+  for (int i = ACount; i-- > 0;) value = value << 8 | AData[i];
+  return value;
+}
+
+// The size the header of a PNG, GIF, BMP or JPEG claims; nothing for bytes
+// of another kind (or too few to tell).
+std::optional<TSize> ClaimedSize(const uint8_t* AData, size_t ASize) {
+  static const uint8_t png[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  auto size = [](uint32_t AWidth, uint32_t AHeight) {
+    return TSize(static_cast<int>(std::min<uint32_t>(AWidth, INT32_MAX)),
+                 static_cast<int>(std::min<uint32_t>(AHeight, INT32_MAX)));
+  };
+  if (ASize >= 24 && std::memcmp(AData, png, 8) == 0 && std::memcmp(AData + 12, "IHDR", 4) == 0)
+    return size(BigEndian(AData + 16, 4), BigEndian(AData + 20, 4));
+  if (ASize >= 10 && (std::memcmp(AData, "GIF87a", 6) == 0 || std::memcmp(AData, "GIF89a", 6) == 0))
+    return size(LittleEndian(AData + 6, 2), LittleEndian(AData + 8, 2));
+  if (ASize >= 26 && AData[0] == 'B' && AData[1] == 'M') {
+    if (LittleEndian(AData + 14, 4) == 12) return size(LittleEndian(AData + 18, 2), LittleEndian(AData + 20, 2));
+    const auto width = static_cast<int32_t>(LittleEndian(AData + 18, 4));
+    const auto height = static_cast<int32_t>(LittleEndian(AData + 22, 4));
+    return size(static_cast<uint32_t>(std::abs(int64_t{width})), static_cast<uint32_t>(std::abs(int64_t{height})));
+  }
+  if (ASize >= 4 && AData[0] == 0xFF && AData[1] == 0xD8) {
+    // The segments up to the first frame header, which holds the size.
+    for (size_t at = 2; at + 4 <= ASize && AData[at] == 0xFF;) {
+      const uint8_t marker = AData[at + 1];
+      if (marker == 0xD9 || marker == 0xDA) break;
+      const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+      if (frame && at + 9 <= ASize) return size(BigEndian(AData + at + 7, 2), BigEndian(AData + at + 5, 2));
+      at += 2 + BigEndian(AData + at + 2, 2);
+    }
+  }
+  return std::nullopt;
+}
+
+void CheckImageSize(const TSize& ASize) {
+  if (ASize.cx > dxMaxImageSide || ASize.cy > dxMaxImageSide || int64_t{ASize.cx} * ASize.cy > dxMaxImagePixels)
+    throw EdxException(Format(L"The picture is too large: %d x %d pixels (at most %d a side and %d in all)",
+                              {ASize.cx, ASize.cy, dxMaxImageSide, dxMaxImagePixels}));
+}
 
 // The pixels of a 32-bit bitmap handle, top-down.
 TRGBColors ReadHBitmap(HBITMAP ABitmap, int AWidth, int AHeight) {
@@ -208,6 +259,9 @@ void TdxGPImage::HandleNeeded() const {
 
 void TdxGPImage::CreateHandleFromImageData() const {
   if (FImageData->FBits.empty() && FImageData->FData) {
+    TMemoryStream& encoded = *FImageData->FData;
+    if (const auto claimed = ClaimedSize(static_cast<const uint8_t*>(encoded.Memory()), static_cast<size_t>(encoded.Size())))
+      CheckImageSize(*claimed);
     FImageData->FData->SetPosition(0);
     if (IsBitmapStream(FImageData->FData.get())) {
       // BMP data always becomes pixels.
@@ -233,6 +287,15 @@ void TdxGPImage::CreateHandleFromImageData() const {
     const Status status = GdipLoadImageFromStream(adapter, &handle);
     adapter->Release();
     dxCheckGpStatus(status);
+    UINT width = 0, height = 0;
+    GdipGetImageWidth(handle, &width);
+    GdipGetImageHeight(handle, &height);
+    try {
+      CheckImageSize(TSize(static_cast<int>(std::min<UINT>(width, INT32_MAX)), static_cast<int>(std::min<UINT>(height, INT32_MAX))));
+    } catch (...) {
+      GdipDisposeImage(handle);
+      throw;
+    }
   }
   FHandle = handle;
   UpdateImageDataFormat();

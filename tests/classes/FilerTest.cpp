@@ -318,3 +318,121 @@ TEST_F(FilerTest, DamagedStreamsRaiseReadErrors) {
   cls[1] = 'X';
   EXPECT_THROW(readOf(unregistered), EClassNotFound);
 }
+
+namespace {
+
+// The bytes of a root TSample named Root whose properties AProperties
+// writes, with no children.
+TMemoryStream* SampleRootStream(TMemoryStream& Stream, const std::function<void(TWriter&)>& AProperties,
+                                const std::function<void(TWriter&)>& AChildren = {}) {
+  TWriter writer(&Stream);
+  Stream.WriteBuffer("TPF0", 4);
+  writer.WriteStr(L"TSample");
+  writer.WriteStr(L"Root");
+  AProperties(writer);
+  writer.WriteListEnd();
+  if (AChildren) AChildren(writer);
+  writer.WriteListEnd();
+  Stream.SetPosition(0);
+  return &Stream;
+}
+
+}  // namespace
+
+// The first copy of a collection read twice refers to a component; its
+// items are gone once the second copy is read, and so are their references.
+TEST_F(FilerTest, ReferencesOfItemsReplacedDuringTheReadAreDropped) {
+  TSample source(nullptr);
+  source.SetName(L"Root");
+  static_cast<TSampleItem*>(source.Items()->Add())->SetLink(&source);
+  static_cast<TSampleItem*>(source.Items()->Add())->SetLink(&source);
+  TMemoryStream stream;
+  SampleRootStream(stream, [&](TWriter& writer) {
+    writer.WriteStr(L"Items");
+    writer.WriteCollection(source.Items());
+    writer.WriteStr(L"Items");
+    writer.WriteValue(vaCollection);
+    writer.WriteListBegin();
+    writer.WriteStr(L"Caption");
+    writer.WriteString(L"second");
+    writer.WriteListEnd();
+    writer.WriteListEnd();
+  });
+
+  TSampleItem::CallsOnFreedItems = 0;
+  TSample root(nullptr);
+  TReader(&stream).ReadRootComponent(&root);
+  EXPECT_EQ(0, TSampleItem::CallsOnFreedItems);
+  ASSERT_EQ(1, root.Items()->Count());
+  const auto* item = static_cast<TSampleItem*>(root.Items()->Items(0));
+  EXPECT_EQ(L"second", item->Caption);
+  EXPECT_EQ(nullptr, item->Link());
+}
+
+// Whatever a failing read had changed by then, the root has again: its
+// name, its values, its items with their IDs, and no children.
+TEST_F(FilerTest, AReadThatFailsLeavesTheRootAsItWas) {
+  auto properties = [](TWriter& writer) {
+    writer.WriteStr(L"Text");
+    writer.WriteString(L"changed");
+    writer.WriteStr(L"Count");
+    writer.WriteInteger(9);
+    writer.WriteStr(L"Pen.Width");
+    writer.WriteInteger(7);
+    writer.WriteStr(L"Link");
+    writer.WriteIdent(L"Child");
+    writer.WriteStr(L"Items");
+    writer.WriteValue(vaCollection);
+    writer.WriteListBegin();
+    writer.WriteStr(L"Caption");
+    writer.WriteString(L"new");
+    writer.WriteListEnd();
+    writer.WriteListEnd();
+  };
+  auto child = [](const wchar_t* AClassName) {
+    return [AClassName](TWriter& writer) {
+      writer.WriteStr(AClassName);
+      writer.WriteStr(L"Child");
+      writer.WriteListEnd();
+      writer.WriteListEnd();
+    };
+  };
+  struct Case {
+    const char* Name;
+    std::function<void(TWriter&)> Children;
+  } cases[] = {
+      {"a child of no registered class", child(L"TNoSuchClass")},
+      {"a child cut short", [](TWriter& writer) { writer.WriteStr(L"TSample"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TSample root(nullptr);
+    root.SetName(L"Before");
+    Fill(root, nullptr);
+    auto* kept = static_cast<TSampleItem*>(root.Items()->Items(1));
+    const int keptID = kept->ID();
+    TSample expected(nullptr);
+    Fill(expected, nullptr);
+
+    TMemoryStream stream;
+    SampleRootStream(stream, properties, c.Children);
+    EXPECT_THROW(TReader(&stream).ReadRootComponent(&root), EFilerError);
+    EXPECT_EQ(L"Before", root.Name());
+    ExpectSame(expected, root);
+    EXPECT_EQ(nullptr, root.Link());
+    EXPECT_EQ(0, root.ComponentCount());
+    EXPECT_EQ(kept, root.Items()->Items(1));
+    EXPECT_EQ(keptID, kept->ID());
+    EXPECT_EQ(root.Items(), kept->Collection());
+    EXPECT_FALSE(root.ComponentState().Contains(csLoading));
+  }
+  // The same stream with a good child reads whole.
+  TSample root(nullptr);
+  Fill(root, nullptr);
+  TMemoryStream stream;
+  SampleRootStream(stream, properties, child(L"TSample"));
+  TReader(&stream).ReadRootComponent(&root);
+  EXPECT_EQ(L"changed", root.Text());
+  ASSERT_EQ(1, root.Items()->Count());
+  EXPECT_EQ(root.FindComponent(L"Child"), root.Link());
+}

@@ -1,5 +1,7 @@
 #include "Sample.h"
 
+#include <set>
+
 #include "vcl/rtl/Streams.h"
 
 const TTypeInfo ShadeTypeInfo = EnumTypeInfo(L"TShade", {L"shLight", L"shMedium", L"shDark"});
@@ -21,10 +23,31 @@ void TPen2::Assign(TPersistent* Source) {
   }
 }
 
+namespace {
+std::set<const TSampleItem*>& LiveItems() {
+  static std::set<const TSampleItem*> items;
+  return items;
+}
+}  // namespace
+
 const TPropTable* TSampleItem::PublishedTable(TPublishedTag<TSampleItem>) {
-  static const TPropTable table =
-      TPublished<TSampleItem>().Property(L"Caption", &TSampleItem::Caption, &TSampleItem::Caption).Build();
+  static const TPropTable table = TPublished<TSampleItem>()
+                                      .Property(L"Caption", &TSampleItem::Caption, &TSampleItem::Caption)
+                                      .Property(L"Link", &TSampleItem::Link, &TSampleItem::SetLink)
+                                      .Build();
   return &table;
+}
+
+TSampleItem::TSampleItem(TCollection* ACollection) : TCollectionItem(ACollection) { LiveItems().insert(this); }
+
+TSampleItem::~TSampleItem() { LiveItems().erase(this); }
+
+void TSampleItem::SetLink(TComponent* Value) {
+  if (!LiveItems().contains(this)) {
+    ++CallsOnFreedItems;
+    return;
+  }
+  FLink = Value;
 }
 
 void TSampleItem::Assign(TPersistent* Source) {
@@ -73,7 +96,7 @@ void TSample::Notification(TComponent* AComponent, TOperation Operation) {
 void TSample::DefineProperties(TFiler* Filer) {
   TComponent::DefineProperties(Filer);
   Filer->DefineProperty(
-      L"Secret", [this](TReader* Reader) { Secret = Reader->ReadString(); },
+      L"Secret", [this](TReader* Reader) { Reader->AssignJournaled(Secret, Reader->ReadString()); },
       [this](TWriter* Writer) { Writer->WriteString(Secret); }, !Secret.empty());
   Filer->DefineBinaryProperty(
       L"Blob",

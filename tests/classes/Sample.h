@@ -26,9 +26,17 @@ class TSampleItem : public TCollectionItem {
   VCL_COLLECTION_ITEM_CLASS(TSampleItem, TCollectionItem)
   VCL_PUBLISHED(TSampleItem)
 public:
-  explicit TSampleItem(TCollection* ACollection) : TCollectionItem(ACollection) {}
+  explicit TSampleItem(TCollection* ACollection);
+  ~TSampleItem() override;
   String Caption;
+  TComponent* Link() const { return FLink; }
+  // Counts a call on an item that no longer exists (by its address only).
+  void SetLink(TComponent* Value);
   void Assign(TPersistent* Source) override;
+  static inline int CallsOnFreedItems = 0;
+
+private:
+  TComponent* FLink = nullptr;
 };
 
 class TSample : public TComponent {

@@ -2,6 +2,9 @@
 // management with its notices, and streaming.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "tests/codelib/TestProvider.h"
 #include "vcl/classes/Filer.h"
 #include "vcl/rtl/Streams.h"
@@ -166,9 +169,49 @@ void WriteList(IJvDataItems* Items, TMemoryStream& Stream) {
 }
 
 void ReadList(TMemoryStream& Stream, IJvDataItems* Items) {
-  TReader reader(&Stream);
-  reader.ReadProperties(static_cast<TJvBaseDataItems*>(Items->GetImplementer()));
-  reader.ReadListEnd();
+  TReader(&Stream).ReadPropertyList(static_cast<TJvBaseDataItems*>(Items->GetImplementer()));
+}
+
+// A list stream written by hand: AProperties writes the list's properties.
+void HandMadeList(TMemoryStream& Stream, const std::function<void(TWriter&)>& AProperties) {
+  TWriter writer(&Stream);
+  AProperties(writer);
+  writer.WriteListEnd();
+  Stream.SetPosition(0);
+}
+
+// The start of an entry of a streamed collection.
+void WriteEntryStart(TWriter& Writer, const wchar_t* AClassName) {
+  Writer.WriteListBegin();
+  Writer.WriteStr(L"ClassName");
+  Writer.WriteString(AClassName);
+}
+
+// "Extensions" with one entry of the class, its Item set when given.
+void WriteExtension(TWriter& Writer, const wchar_t* AClassName, const wchar_t* AItem = nullptr) {
+  Writer.WriteStr(L"Extensions");
+  Writer.WriteValue(vaCollection);
+  WriteEntryStart(Writer, AClassName);
+  if (AItem) {
+    Writer.WriteStr(L"Item");
+    Writer.WriteString(AItem);
+  }
+  Writer.WriteListEnd();
+  Writer.WriteListEnd();
+}
+
+// "Items" with one item whose properties AProperties writes.
+void WriteOneItem(TWriter& Writer, const std::function<void(TWriter&)>& AProperties) {
+  Writer.WriteStr(L"Items");
+  Writer.WriteValue(vaCollection);
+  WriteEntryStart(Writer, L"TJvBaseDataItem");
+  AProperties(Writer);
+  Writer.WriteListEnd();
+  Writer.WriteListEnd();
+}
+
+TJvBaseDataItems* ListOf(const TInterfaceRef<IJvDataProvider>& Provider) {
+  return static_cast<TJvBaseDataItems*>(Provider->GetItems()->GetImplementer());
 }
 
 }  // namespace
@@ -233,4 +276,114 @@ TEST(DataItemsTest, ADamagedStreamRaisesAndLeavesTheListAsItWas) {
   const auto copy = TTestProvider::Create({{L"Kept", L""}});
   EXPECT_THROW(ReadList(truncated, copy->GetItems()), Exception);
   EXPECT_EQ(L"Kept(Kept)", Outline(copy->GetItems()));
+}
+
+// Items nested ADepth deep, each the only sub-item of the one before.
+void WriteNestedItems(TWriter& Writer, int ADepth) {
+  for (int i = 0; i < ADepth; ++i) {
+    Writer.WriteStr(L"Items");
+    Writer.WriteValue(vaCollection);
+    WriteEntryStart(Writer, L"TJvBaseDataItem");
+    Writer.WriteStr(L"SubItems");
+    Writer.WriteValue(vaCollection);
+    WriteEntryStart(Writer, L"TJvDataItemsList");
+  }
+  // The sub-list's entry, the SubItems collection, the item's entry and
+  // the Items collection of each level.
+  for (int i = 0; i < ADepth * 4; ++i) Writer.WriteListEnd();
+}
+
+TEST(DataItemsTest, SubItemsNestedBeyondAnyTreeAreADamagedStream) {
+  for (const int depth : {50, 3000}) {
+    SCOPED_TRACE(depth);
+    const auto copy = TTestProvider::Create({{L"Kept", L""}});
+    TMemoryStream stream;
+    HandMadeList(stream, [&](TWriter& writer) { WriteNestedItems(writer, depth); });
+    if (depth == 50) {
+      ReadList(stream, copy->GetItems());
+      int levels = 0;
+      for (IJvDataItems* items = copy->GetItems(); items && items->GetCount() > 0; ++levels)
+        items = SubItemsOf(items->GetItem(items->GetCount() - 1));
+      EXPECT_EQ(depth, levels);
+    } else {
+      EXPECT_THROW(ReadList(stream, copy->GetItems()), EReadError);
+      EXPECT_EQ(L"Kept(Kept)", Outline(copy->GetItems()));
+    }
+  }
+}
+
+// A streamed extension names its class; one made for another kind of owner
+// (the consumer's item selection on an item, an item's text on a list, a
+// list's renderer on an item) is refused before it is used.
+TEST(DataItemsTest, AnExtensionForAnotherKindOfOwnerIsADamagedStream) {
+  const struct {
+    const char* Name;
+    std::function<void(TWriter&)> Properties;
+  } cases[] = {
+      {"item selection on the list",
+       [](TWriter& w) { WriteExtension(w, L"TJvDataConsumerItemSelect", L"Kept"); }},
+      {"item selection on an item",
+       [](TWriter& w) { WriteOneItem(w, [](TWriter& w) { WriteExtension(w, L"TJvDataConsumerItemSelect", L"Kept"); }); }},
+      {"item text on the list", [](TWriter& w) { WriteExtension(w, L"TJvDataItemTextImpl"); }},
+      {"list renderer on an item",
+       [](TWriter& w) { WriteOneItem(w, [](TWriter& w) { WriteExtension(w, L"TJvCustomDataItemsTextRenderer"); }); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const auto copy = TTestProvider::Create({{L"Kept", L""}});
+    const int extensions = ListOf(copy)->ExtensionCount();
+    TMemoryStream stream;
+    HandMadeList(stream, c.Properties);
+    EXPECT_THROW(ReadList(stream, copy->GetItems()), EReadError);
+    EXPECT_EQ(L"Kept(Kept)", Outline(copy->GetItems()));
+    EXPECT_EQ(extensions, ListOf(copy)->ExtensionCount());
+  }
+}
+
+// Items stored and extensions attached before the error leave again.
+TEST(DataItemsTest, ALoadThatFailsTakesBackWhatItAdded) {
+  const auto original = TTestProvider::Create(Tree);
+  TMemoryStream written;
+  WriteList(original->GetItems(), written);
+  const auto* bytes = static_cast<const char*>(written.Memory());
+  const std::string whole(bytes, bytes + written.Size());
+
+  const struct {
+    const char* Name;
+    std::function<void(TMemoryStream&)> Write;
+  } cases[] = {
+      {"a list cut by its last byte",
+       [&](TMemoryStream& s) { s.WriteBuffer(whole.data(), static_cast<int64_t>(whole.size()) - 1); }},
+      {"an extension, then a property the list has not", [](TMemoryStream& s) {
+         HandMadeList(s, [](TWriter& w) {
+           WriteExtension(w, L"TJvCustomDataItemsTextRenderer");
+           w.WriteStr(L"NoSuchProperty");
+           w.WriteInteger(1);
+         });
+       }},
+      {"an item with an extension, then a damaged item", [](TMemoryStream& s) {
+         HandMadeList(s, [](TWriter& w) {
+           w.WriteStr(L"Items");
+           w.WriteValue(vaCollection);
+           WriteEntryStart(w, L"TJvBaseDataItem");
+           WriteExtension(w, L"TJvDataItemTextImpl");
+           w.WriteListEnd();
+           WriteEntryStart(w, L"TJvBaseDataItem");
+           w.WriteStr(L"ID");
+           w.WriteInteger(5);
+         });
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const auto copy = TTestProvider::Create(Tree);
+    const String before = Outline(copy->GetItems());
+    const int extensions = ListOf(copy)->ExtensionCount();
+    TMemoryStream stream;
+    c.Write(stream);
+    stream.SetPosition(0);
+    EXPECT_THROW(ReadList(stream, copy->GetItems()), EReadError);
+    EXPECT_EQ(before, Outline(copy->GetItems()));
+    EXPECT_EQ(extensions, ListOf(copy)->ExtensionCount());
+  }
 }

@@ -398,3 +398,44 @@ TEST(ValueTypes, DisplayTexts) {
   }
   TcxValueType::DisposeDisplayText(text);
 }
+
+// A single infinity loads as the single it is, and comes back through the
+// stream.
+TEST(ValueTypes, SingleInfinitiesLoadAgain) {
+  for (const float value : {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()}) {
+    TSlot slot(Type<TcxSingleValueType>());
+    slot.SetRaw(value);
+    const Variant loaded = slot.Get();
+    EXPECT_EQ(varSingle, VarType(loaded));
+    EXPECT_EQ(value, loaded.AsDouble());
+    TSlot stored(Type<TcxSingleValueType>(), loaded);
+    EXPECT_EQ(value, stored.Get().AsDouble());
+  }
+  // A double beyond the single's range still overflows.
+  EXPECT_THROW(VarAsType(Variant(1e300), varSingle), EVariantOverflowError);
+}
+
+// A time stamp read from a stream must be a date of the calendar: one that
+// is no number or lies beyond the year 9999 is refused, and the slot keeps
+// what it had.
+TEST(ValueTypes, TimeStampsOutsideTheCalendarAreRefusedWhenRead) {
+  const TcxValueTypeClass type = Type<TcxSQLTimeStampValueType>();
+  for (const double date : {std::numeric_limits<double>::quiet_NaN(), 1e300, 1e7, -1e7,
+                            std::numeric_limits<double>::infinity()}) {
+    SCOPED_TRACE(date);
+    TMemoryStream memory;
+    cxWriteByteToStream(&memory, cxvtDate);
+    cxWriteDateTimeToStream(&memory, date);
+    memory.SetPosition(0);
+    TcxDataStream stream(&memory, false);
+    TSlot slot(type, VarFromDateTime(EncodeDate(2024, 5, 6)));
+    EXPECT_THROW(type->ReadValueFromStream(slot.Field(), &stream), EReadError);
+    EXPECT_EQ(EncodeDate(2024, 5, 6), slot.Get().AsDateTime());
+    EXPECT_THROW(type->StoreValue(slot.Field(), VarFromDateTime(date)), EConvertError);
+  }
+  // The calendar's first and last days are time stamps.
+  for (const TDateTime date : {EncodeDate(1, 1, 1), EncodeDateTime(9999, 12, 31, 12, 0, 0, 0)}) {
+    TSlot slot(type, VarFromDateTime(date));
+    EXPECT_EQ(date, slot.Get().AsDateTime());
+  }
+}

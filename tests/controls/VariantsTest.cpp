@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <random>
 #include <vector>
 
 #include "components/controls/cxVariants.h"
+#include "tests/support/ProcessMemory.h"
 #include "vcl/rtl/DateUtils.h"
 #include "vcl/rtl/FMTBcd.h"
 
@@ -81,12 +83,65 @@ TEST(VariantComparison, ScalarRulesAndIncomparableValues) {
   EXPECT_EQ(cxVarArrayCompare(VarArrayOf({1}), Variant(99)), 1);
   EXPECT_EQ(cxVarArrayCompare(Null(), VarArrayOf({})), -1);
   EXPECT_EQ(cxVarCompare(VarArrayOf({1, L"a"}), VarArrayOf({1, L"a"})), 0);
-  // An array whose bounds do not start at 0 is compared over the indices
-  // both have.
+  // Arrays of the same high bound but other low bounds: by the low bound.
   Variant shifted = VarArrayCreate({1, 2}, varVariant);
   VarArrayPut(shifted, Variant(5), {1});
   VarArrayPut(shifted, Variant(6), {2});
-  EXPECT_EQ(cxVarCompare(shifted, VarArrayOf({0, 5, 6})), 0);
+  EXPECT_EQ(cxVarCompare(shifted, VarArrayOf({0, 5, 6})), 1);
+  EXPECT_EQ(cxVarCompare(VarArrayOf({0, 5, 6}), shifted), -1);
+}
+
+// Numbers of every kind in one order: exactly, NaN after every number and
+// equal to itself; arrays of other low bounds apart. Each pair answers the
+// same from both sides and no three make a cycle.
+TEST(VariantComparison, NumbersOfEveryKindKeepOneOrder) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  Variant shifted = VarArrayCreate({1, 2}, varVariant);
+  VarArrayPut(shifted, Variant(5), {1});
+  VarArrayPut(shifted, Variant(6), {2});
+  const struct {
+    const char* Name;
+    Variant Value;
+  } ordered[] = {
+      {"-inf", Variant(-inf)},
+      {"-2^63", Variant(static_cast<long long>(INT64_MIN))},
+      {"-0.1 as a decimal", VarFMTBcdCreate(StrToBcd(L"-0.1"))},
+      {"0", Variant(0)},
+      {"0.1 as currency", Variant(Currency::FromScaled(1000))},
+      {"0.1 as a double", Variant(0.1)},
+      {"1", Variant(1)},
+      {"2^53 as a double", Variant(9007199254740992.0)},
+      {"2^53 + 1", Variant(9007199254740993LL)},
+      {"2^53 + 2 as a decimal", VarFMTBcdCreate(StrToBcd(L"9007199254740994"))},
+      {"2^63 - 1", Variant(static_cast<long long>(INT64_MAX))},
+      {"2^63", Variant(9223372036854775808ULL)},
+      {"2^64 - 1", Variant(18446744073709551615ULL)},
+      {"2^64 as a double", Variant(18446744073709551616.0)},
+      {"inf", Variant(inf)},
+      {"NaN", Variant(nan)},
+      {"[5, 6] from 0", VarArrayOf({5, 6})},
+      {"[0, 5, 6] from 0", VarArrayOf({0, 5, 6})},
+      {"[5, 6] from 1", shifted},
+  };
+  const size_t count = std::size(ordered);
+  for (size_t i = 0; i < count; ++i)
+    for (size_t j = 0; j < count; ++j) {
+      const int expected = i < j ? -1 : i > j ? 1 : 0;
+      EXPECT_EQ(expected, cxVarCompare(ordered[i].Value, ordered[j].Value))
+          << ordered[i].Name << " against " << ordered[j].Name;
+    }
+  // Equal values of other kinds stay equal.
+  EXPECT_EQ(0, cxVarCompare(Variant(nan), Variant(nan)));
+  EXPECT_EQ(0, cxVarCompare(Variant(9007199254740992LL), Variant(9007199254740992.0)));
+  EXPECT_EQ(0, cxVarCompare(Variant(Currency::FromScaled(5000)), Variant(0.5)));
+  EXPECT_EQ(0, cxVarCompare(VarFMTBcdCreate(StrToBcd(L"18446744073709551615")), Variant(18446744073709551615ULL)));
+}
+
+// 2^64 - 1 is written as its digits, not as the text of -1.
+TEST(TaggedValueStream, UnsignedValuesAboveTheSignedRangeKeepTheirDigits) {
+  EXPECT_EQ(Written(AnsiText("18446744073709551615")), Written(Variant(18446744073709551615ULL)));
+  EXPECT_EQ(Written(AnsiText("9223372036854775808")), Written(Variant(9223372036854775808ULL)));
 }
 
 TEST(VariantComparison, StrictEqualityComparesBooleansAsText) {
@@ -279,4 +334,23 @@ TEST(TaggedValueStream, DamagedStreamsRaiseReadErrors) {
     EXPECT_TRUE(VarIsNull(value)) << c.Name;
     EXPECT_LE(stream.Position(), stream.Size()) << c.Name;
   }
+}
+
+// Each element of an array takes at least its tag byte on the stream; read,
+// it takes at most 32 bytes: 4 million Nulls stay within 128 MB.
+TEST(TaggedValueStream, AnArrayTakesASmallMultipleOfItsStreamsSize) {
+  const int32_t count = 4'000'000;
+  std::vector<uint8_t> bytes = {cxvtList, cxvtInt32};
+  bytes.insert(bytes.end(), reinterpret_cast<const uint8_t*>(&count), reinterpret_cast<const uint8_t*>(&count) + 4);
+  bytes.resize(bytes.size() + count, cxvtNull);
+  TMemoryStream stream;
+  stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  stream.SetPosition(0);
+  const int64_t before = ProcessResidentBytes();
+  Variant value;
+  cxReadVariantFromStream(&stream, value);
+  const int64_t taken = ProcessPeakResidentBytes() - before;
+  ASSERT_EQ(count - 1, VarArrayHighBound(value, 1));
+  EXPECT_TRUE(VarIsNull(VarArrayGet(value, {count - 1})));
+  EXPECT_LT(taken, 32 * int64_t{count});
 }

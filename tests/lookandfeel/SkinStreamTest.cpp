@@ -13,6 +13,7 @@
 
 #include "components/lookandfeel/dxSkinsCore.h"
 #include "tests/lookandfeel/SkinFixtures.h"
+#include "tests/support/ProcessMemory.h"
 #include "vcl/rtl/Streams.h"
 
 namespace {
@@ -127,6 +128,12 @@ struct TStreamBuilder {
   TStreamBuilder& Rect(int32_t L, int32_t T, int32_t R, int32_t B) { return Int(L).Int(T).Int(R).Int(B); }
   TStreamBuilder& Image(TdxGPImage* AImage) {
     dxSkinWriteImage(&Stream, AImage);
+    return *this;
+  }
+  // Encoded picture bytes as they stand.
+  TStreamBuilder& Picture(const std::vector<uint8_t>& ABytes) {
+    Int(static_cast<int32_t>(ABytes.size()));
+    Stream.WriteBuffer(ABytes.data(), static_cast<int64_t>(ABytes.size()));
     return *this;
   }
   // A border record; older versions name it first.
@@ -292,6 +299,72 @@ TEST(SkinStream, DamagedStreamsRaiseAndLeaveTheSkinAsItWas) {
     EXPECT_ANY_THROW(Load(skin.get(), c.Bytes));
     EXPECT_EQ(before, SavedBytes(skin.get()));
     EXPECT_EQ(0, changes);
+  }
+}
+
+namespace {
+
+// An 8 x 8 picture of the format whose header then claims AWidth x AHeight.
+std::vector<uint8_t> PictureClaiming(TdxImageDataFormat AFormat, uint32_t AWidth, uint32_t AHeight) {
+  TdxGPImage pixels(8, 8, 0xFF808080);
+  TMemoryStream encoded;
+  pixels.SaveToStreamByCodec(&encoded, AFormat);
+  std::vector<uint8_t> bytes = Bytes(encoded);
+  auto putBigEndian = [&](size_t AAt, uint32_t AValue, int ACount) {
+    for (int i = ACount; i-- > 0; AValue >>= 8) bytes.at(AAt + i) = static_cast<uint8_t>(AValue);
+  };
+  if (AFormat == dxImagePng) {
+    putBigEndian(16, AWidth, 4);
+    putBigEndian(20, AHeight, 4);
+  } else {
+    size_t frame = 2;
+    while (bytes.at(frame + 1) < 0xC0 || bytes.at(frame + 1) > 0xC2) frame += 2 + (bytes.at(frame + 2) << 8 | bytes.at(frame + 3));
+    putBigEndian(frame + 5, AHeight, 2);
+    putBigEndian(frame + 7, AWidth, 2);
+  }
+  return bytes;
+}
+
+// A whole skin stream of no colours, properties or groups whose small icon
+// is APicture.
+std::vector<uint8_t> SkinWithIcon(const std::vector<uint8_t>& APicture) {
+  TStreamBuilder b;
+  TdxGPImage none;
+  b.Header(1.1).Text("X").Text("").Text("").Int(0).Picture(APicture).Image(&none).Int(0).Int(0).Int(0);
+  return b.Result();
+}
+
+}  // namespace
+
+// A few hundred bytes whose header claims a huge picture are refused before
+// anything is decoded, and the skin keeps what it had.
+TEST(SkinStream, APictureClaimingTooManyPixelsIsRefusedBeforeItIsDecoded) {
+  TdxSkin plain(L"Plain");
+  Load(&plain, SkinWithIcon(PictureClaiming(dxImageJpeg, 8, 8)));
+  EXPECT_EQ(8, plain.Details()->GetIcon(sis16)->Width());
+
+  const struct {
+    const char* Name;
+    std::vector<uint8_t> Picture;
+  } cases[] = {
+      {"JPEG of 16000 x 16000", PictureClaiming(dxImageJpeg, 16000, 16000)},
+      {"JPEG of 8000 x 8000", PictureClaiming(dxImageJpeg, 8000, 8000)},
+      {"PNG of 8192 x 8192", PictureClaiming(dxImagePng, 8192, 8192)},
+      {"PNG of 20000 x 1", PictureClaiming(dxImagePng, 20000, 1)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    std::unique_ptr<TdxSkin> skin = FullSkin(L"Kept");
+    const std::vector<uint8_t> before = SavedBytes(skin.get());
+    const int64_t memory = ProcessResidentBytes();
+    try {
+      Load(skin.get(), SkinWithIcon(c.Picture));
+      ADD_FAILURE() << "loaded";
+    } catch (const EdxException& e) {
+      EXPECT_NE(String::npos, e.Message().find(L"The picture is too large")) << ToUtf8(e.Message());
+    }
+    EXPECT_LT(ProcessPeakResidentBytes() - memory, 64 << 20);
+    EXPECT_EQ(before, SavedBytes(skin.get()));
   }
 }
 

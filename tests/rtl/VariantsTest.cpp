@@ -144,3 +144,18 @@ TEST(VariantArrays, ElementsStartEmptyOfTheirType) {
     EXPECT_EQ(element.AsString(), c.Text) << c.Type;
   }
 }
+
+// Unsigned 64-bit values above the signed range keep their value: in their
+// text, in comparisons, and by refusing to pass for a signed one.
+TEST_F(VariantTest, UnsignedValuesAboveTheSignedRange) {
+  const Variant max(18446744073709551615ULL);
+  EXPECT_EQ(varUInt64, VarType(max));
+  EXPECT_EQ(L"18446744073709551615", max.AsString());
+  EXPECT_EQ(18446744073709551615ULL, max.AsUInt64());
+  EXPECT_THROW(max.AsInt64(), EVariantOverflowError);
+  EXPECT_TRUE(Variant(5) < max);
+  EXPECT_FALSE(max < Variant(5));
+  EXPECT_TRUE(Variant(static_cast<long long>(INT64_MAX)) < Variant(9223372036854775808ULL));
+  EXPECT_FALSE(max == Variant(-1));
+  EXPECT_THROW(Variant(-1).AsUInt64(), EVariantOverflowError);
+}

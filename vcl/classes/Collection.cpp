@@ -125,6 +125,22 @@ void TCollection::RemoveItem(TCollectionItem* Item) {
   Changed();
 }
 
+std::vector<TCollectionItem*> TCollection::ExtractItems() {
+  std::vector<TCollectionItem*> items = FItems;
+  for (TCollectionItem* item : items) RemoveItem(item);
+  return items;
+}
+
+void TCollection::RestoreItems(const std::vector<TCollectionItem*>& Items, int NextID) {
+  for (TCollectionItem* item : Items) {
+    FItems.push_back(item);
+    item->FCollection = this;
+    Notify(item, cnAdded);
+  }
+  FNextID = NextID;
+  Changed();
+}
+
 void TCollection::EndUpdate() {
   if (FUpdateCount == 0) return;
   if (--FUpdateCount == 0) Changed();

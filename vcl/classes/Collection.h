@@ -78,12 +78,18 @@ private:
   void InsertItem(TCollectionItem* Item);
   void RemoveItem(TCollectionItem* Item);
   void CheckIndex(int Index, int Limit) const;
+  // For a reader that replaces the items and may have to put them back:
+  // takes them all out, then restores them with their IDs into an empty
+  // collection.
+  std::vector<TCollectionItem*> ExtractItems();
+  void RestoreItems(const std::vector<TCollectionItem*>& Items, int NextID);
 
   TClass FItemClass;
   std::vector<TCollectionItem*> FItems;
   int FNextID = 0;
   int FUpdateCount = 0;
   friend class TCollectionItem;
+  friend class TReader;
 };
 
 // A collection that names its owner (for GetNamePath and streaming).

@@ -1,6 +1,8 @@
 #include "vcl/classes/Filer.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "vcl/classes/Collection.h"
 #include "vcl/classes/Component.h"
@@ -28,6 +30,14 @@ TInterfaceRef<IInterface> ComponentInterface(TComponent* Component, const TTypeI
   return TInterfaceRef<IInterface>::Adopt(static_cast<IInterface*>(intf));
 }
 
+// A name that is no identifier, or is taken, is damage in the stream.
+void SetStreamedName(TComponent* Component, const String& Name) {
+  try {
+    Component->SetName(Name);
+  } catch (const EComponentError& e) {
+    throw EReadError(e.Message());
+  }
+}
 }  // namespace
 
 // ---------------------------------------------------------------- TWriter
@@ -475,31 +485,101 @@ void TReader::SkipValue() {
   }
 }
 
-void TReader::ReadCollection(TCollection* Collection) {
-  const TNesting nesting(*this);
-  Collection->BeginUpdate();
+void TReader::Journal(std::function<void()> Undo, std::function<void()> Release) {
+  if (!FLoading) {  // outside a load a change stands as made
+    if (Release) Release();
+    return;
+  }
+  FJournal.push_back({std::move(Undo), std::move(Release)});
+}
+
+template <class F>
+void TReader::AsOneLoad(const F& Read) {
+  if (FLoading) return Read();
+  FLoading = true;
   try {
-    if (!EndOfList()) Collection->Clear();
-    while (!EndOfList()) {
-      if (NextValue() != vaList) ReadInteger();  // an item index: not needed
-      TCollectionItem* item = Collection->Add();
-      ReadListBegin();
-      ReadProperties(item);
-      ReadListEnd();
-    }
-    ReadListEnd();
+    Read();
   } catch (...) {
-    Collection->EndUpdate();
+    std::vector<TJournalEntry> journal;
+    journal.swap(FJournal);
+    FLoading = false;
+    FFixups.clear();
+    FReadingItems.clear();
+    // The load's own error is what the caller hears of; putting back goes
+    // on past a change that cannot be put back.
+    for (auto entry = journal.rbegin(); entry != journal.rend(); ++entry) try {
+        entry->Undo();
+      } catch (...) {
+      }
     throw;
   }
-  Collection->EndUpdate();
+  std::vector<TJournalEntry> journal;
+  journal.swap(FJournal);
+  FLoading = false;
+  for (TJournalEntry& entry : journal)
+    if (entry.Release) entry.Release();
+}
+
+void TReader::ReadCollection(TCollection* Collection) {
+  AsOneLoad([&] {
+    const TNesting nesting(*this);
+    Collection->BeginUpdate();
+    try {
+      ReadCollectionItems(Collection);
+    } catch (...) {
+      Collection->EndUpdate();
+      throw;
+    }
+    Collection->EndUpdate();
+  });
+}
+
+// A collection read replaces the items: the old ones are kept aside until
+// the load has succeeded, and the references read for them are dropped.
+void TReader::ReadCollectionItems(TCollection* Collection) {
+  if (!EndOfList() && Collection->Count() > 0) {
+    const int nextID = Collection->FNextID;
+    std::vector<TCollectionItem*> replaced = Collection->ExtractItems();
+    std::erase_if(FFixups, [&](const TFixup& fixup) {
+      return std::ranges::any_of(fixup.Within, [&](TCollectionItem* item) { return std::ranges::count(replaced, item) > 0; });
+    });
+    Journal([Collection, replaced, nextID] { Collection->RestoreItems(replaced, nextID); },
+            [replaced] {
+              for (TCollectionItem* item : replaced) delete item;
+            });
+  }
+  while (!EndOfList()) {
+    if (NextValue() != vaList) ReadInteger();  // an item index: not needed
+    TCollectionItem* item = Collection->Add();
+    Journal([item] { delete item; });
+    FReadingItems.push_back(item);
+    ReadListBegin();
+    ReadProperties(item);
+    ReadListEnd();
+    FReadingItems.pop_back();
+  }
+  ReadListEnd();
 }
 
 void TReader::ReadProperties(TPersistent* Instance) {
-  while (!EndOfList()) ReadProperty(Instance);
+  AsOneLoad([&] {
+    const TNesting nesting(*this);
+    while (!EndOfList()) ReadProperty(Instance);
+  });
+}
+
+void TReader::ReadPropertyList(TPersistent* Instance) {
+  AsOneLoad([&] {
+    ReadProperties(Instance);
+    ReadListEnd();
+  });
 }
 
 void TReader::ReadProperty(TPersistent* Instance) {
+  AsOneLoad([&] { ReadPropertyOf(Instance); });
+}
+
+void TReader::ReadPropertyOf(TPersistent* Instance) {
   const String path = ReadStr();
   TPersistent* target = Instance;
   size_t start = 0;
@@ -523,34 +603,70 @@ void TReader::ReadProperty(TPersistent* Instance) {
   }
 }
 
+namespace {
+
+// Sets a property, recording in the reader's journal how to put it back.
+template <class T, class Get, class Set>
+void SetJournaled(TReader& Reader, TPersistent* Instance, const TPropInfo* Prop, Get GetProp, Set SetProp, T Value) {
+  T old = GetProp(Instance, Prop);
+  SetProp(Instance, Prop, Value);
+  Reader.Journal([Instance, Prop, SetProp, old = std::move(old)] { SetProp(Instance, Prop, old); });
+}
+
+void SetOrdJournaled(TReader& Reader, TPersistent* Instance, const TPropInfo* Prop, int64_t Value) {
+  SetJournaled<int64_t>(Reader, Instance, Prop, [](TPersistent* I, PPropInfo P) { return GetOrdProp(I, P); },
+                        [](TPersistent* I, PPropInfo P, int64_t V) { SetOrdProp(I, P, V); }, Value);
+}
+
+void SetObjectJournaled(TReader& Reader, TPersistent* Instance, const TPropInfo* Prop, TObject* Value) {
+  SetJournaled<TObject*>(Reader, Instance, Prop, [](TPersistent* I, PPropInfo P) { return GetObjectProp(I, P); },
+                         [](TPersistent* I, PPropInfo P, TObject* V) { SetObjectProp(I, P, V); }, Value);
+}
+
+void SetInterfaceJournaled(TReader& Reader, TPersistent* Instance, const TPropInfo* Prop, IInterface* Value) {
+  SetJournaled<TInterfaceRef<IInterface>>(
+      Reader, Instance, Prop,
+      [](TPersistent* I, PPropInfo P) { return TInterfaceRef<IInterface>(GetInterfaceProp(I, P)); },
+      [](TPersistent* I, PPropInfo P, const TInterfaceRef<IInterface>& V) { SetInterfaceProp(I, P, V.Get()); },
+      TInterfaceRef<IInterface>(Value));
+}
+
+}  // namespace
+
 void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
   switch (Prop->PropType->Kind) {
     case tkInteger:
-    case tkInt64: SetOrdProp(Instance, Prop, ReadInteger()); break;
+    case tkInt64: SetOrdJournaled(*this, Instance, Prop, ReadInteger()); break;
     case tkWChar: {
       const String s = ReadString();
       if (s.size() != 1) PropValueError();
-      SetOrdProp(Instance, Prop, s[0]);
+      SetOrdJournaled(*this, Instance, Prop, s[0]);
       break;
     }
-    case tkFloat: SetFloatProp(Instance, Prop, ReadFloat()); break;
-    case tkUString: SetStrProp(Instance, Prop, ReadString()); break;
+    case tkFloat:
+      SetJournaled<double>(*this, Instance, Prop, [](TPersistent* I, PPropInfo P) { return GetFloatProp(I, P); },
+                           [](TPersistent* I, PPropInfo P, double V) { SetFloatProp(I, P, V); }, ReadFloat());
+      break;
+    case tkUString:
+      SetJournaled<String>(*this, Instance, Prop, [](TPersistent* I, PPropInfo P) { return GetStrProp(I, P); },
+                           [](TPersistent* I, PPropInfo P, const String& V) { SetStrProp(I, P, V); }, ReadString());
+      break;
     case tkEnumeration: {
       if (IsBoolean(Prop)) {
-        SetOrdProp(Instance, Prop, ReadBoolean());
+        SetOrdJournaled(*this, Instance, Prop, ReadBoolean());
         break;
       }
       const int ordinal = GetEnumValue(Prop->PropType, ReadIdent());
       if (ordinal < 0) PropValueError();
-      SetOrdProp(Instance, Prop, ordinal);
+      SetOrdJournaled(*this, Instance, Prop, ordinal);
       break;
     }
     case tkInterface:
       if (NextValue() == vaNil) {
         ReadValue();
-        SetInterfaceProp(Instance, Prop, nullptr);
+        SetInterfaceJournaled(*this, Instance, Prop, nullptr);
       } else {
-        FFixups.push_back({Instance, Prop, ReadIdent()});
+        FFixups.push_back({Instance, Prop, ReadIdent(), FReadingItems});
       }
       break;
     case tkClass: {
@@ -562,10 +678,10 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
         ReadCollection(collection);
       } else if (next == vaNil) {
         ReadValue();
-        SetObjectProp(Instance, Prop, nullptr);
+        SetObjectJournaled(*this, Instance, Prop, nullptr);
       } else {
         // A component reference: resolved once every component is read.
-        FFixups.push_back({Instance, Prop, ReadIdent()});
+        FFixups.push_back({Instance, Prop, ReadIdent(), FReadingItems});
       }
       break;
     }
@@ -581,20 +697,27 @@ void TReader::ReadComponent() {
   if (!TObject::ClassInheritsFrom(cls, TComponent::StaticClass()))
     throw EReadError(Format(L"%s is not a component class", {className}));
   auto* component = static_cast<TComponent*>(TObject::CreateInstance(cls, Root()));
-  try {
-    component->SetComponentStateItem(csLoading, true);
-    component->SetComponentStateItem(csReading, true);
-    component->SetName(name);
-    FLoaded.push_back(component);
-    ReadProperties(component);
-    ReadListEnd();
-    while (!EndOfList()) ReadComponent();
-    ReadListEnd();
-  } catch (...) {
-    std::erase(FLoaded, component);
-    delete component;
-    throw;
+  Journal([component] { delete component; });
+  component->SetComponentStateItem(csLoading, true);
+  component->SetComponentStateItem(csReading, true);
+  SetStreamedName(component, name);
+  FLoaded.push_back(component);
+  ReadProperties(component);
+  ReadListEnd();
+  while (!EndOfList()) ReadComponent();
+  ReadListEnd();
+}
+
+void TReader::ApplyFixups(TComponent* ARoot) {
+  for (const TFixup& fixup : FFixups) {
+    TComponent* target = SameText(fixup.Name, ARoot->Name()) ? ARoot : ARoot->FindComponent(fixup.Name);
+    if (!target) throw EReadError(Format(L"Invalid property value: no component named %s", {fixup.Name}));
+    if (fixup.Prop->PropType->Kind == tkInterface)
+      SetInterfaceJournaled(*this, fixup.Instance, fixup.Prop, ComponentInterface(target, *fixup.Prop->PropType).Get());
+    else
+      SetObjectJournaled(*this, fixup.Instance, fixup.Prop, target);
   }
+  FFixups.clear();
 }
 
 TComponent* TReader::ReadRootComponent(TComponent* ARoot) {
@@ -617,34 +740,31 @@ TComponent* TReader::ReadRootComponent(TComponent* ARoot) {
   FLoaded.clear();
   FFixups.clear();
   FLoaded.push_back(ARoot);
-  ARoot->SetComponentStateItem(csLoading, true);
-  ARoot->SetComponentStateItem(csReading, true);
   try {
-    ARoot->SetName(name);
-    ReadProperties(ARoot);
-    ReadListEnd();
-    while (!EndOfList()) ReadComponent();
-    ReadListEnd();
-    for (const TFixup& fixup : FFixups) {
-      TComponent* target = SameText(fixup.Name, ARoot->Name()) ? ARoot : ARoot->FindComponent(fixup.Name);
-      if (!target) throw EReadError(Format(L"Invalid property value: no component named %s", {fixup.Name}));
-      if (fixup.Prop->PropType->Kind == tkInterface)
-        SetInterfaceProp(fixup.Instance, fixup.Prop, ComponentInterface(target, *fixup.Prop->PropType).Get());
-      else
-        SetObjectProp(fixup.Instance, fixup.Prop, target);
-    }
+    AsOneLoad([&] {
+      const TComponentState state = ARoot->ComponentState();
+      Journal([ARoot, state] {
+        ARoot->SetComponentStateItem(csLoading, state.Contains(csLoading));
+        ARoot->SetComponentStateItem(csReading, state.Contains(csReading));
+      });
+      ARoot->SetComponentStateItem(csLoading, true);
+      ARoot->SetComponentStateItem(csReading, true);
+      const String oldName = ARoot->Name();
+      SetStreamedName(ARoot, name);
+      Journal([ARoot, oldName] { ARoot->SetName(oldName); });
+      ReadProperties(ARoot);
+      ReadListEnd();
+      while (!EndOfList()) ReadComponent();
+      ReadListEnd();
+      ApplyFixups(ARoot);
+    });
   } catch (...) {
-    for (size_t i = FLoaded.size(); i-- > 1;) delete FLoaded[i];
-    ARoot->SetComponentStateItem(csLoading, false);
-    ARoot->SetComponentStateItem(csReading, false);
     FLoaded.clear();
-    FFixups.clear();
     throw;
   }
   for (TComponent* component : FLoaded) component->SetComponentStateItem(csReading, false);
   for (TComponent* component : FLoaded) component->Loaded();
   FLoaded.clear();
-  FFixups.clear();
   created.release();
   return ARoot;
 }
@@ -657,13 +777,23 @@ void TReader::DefineProperty(const String& Name, const TReaderProc& ReadData, co
 }
 
 void TReader::DefineBinaryProperty(const String& Name, const TStreamProc& ReadData,
-                                   const TStreamProc&, bool) {
+                                   const TStreamProc& WriteData, bool) {
   if (FPropName.empty() || !SameText(Name, FPropName) || !ReadData) return;
   FPropName.clear();
   CheckValue(vaBinary);
   TMemoryStream data;
   data.SetSize(ReadLength());
   ReadBytes(data.Memory(), data.Size());
+  // A block of bytes is the object's own record of the value: the record
+  // of the value before is what puts it back.
+  if (WriteData) {
+    auto before = std::make_shared<TMemoryStream>();
+    WriteData(before.get());
+    Journal([ReadData, before] {
+      before->SetPosition(0);
+      ReadData(before.get());
+    });
+  }
   data.SetPosition(0);
   ReadData(&data);
 }

@@ -16,6 +16,7 @@
 class TStream;
 class TComponent;
 class TCollection;
+class TCollectionItem;
 class TReader;
 class TWriter;
 struct TPropInfo;
@@ -121,14 +122,33 @@ public:
   String ReadIdent();
   String ReadStr();
   void SkipValue();
+  // Each of the reading calls below is one load when not called from
+  // within another: should it raise, every object it changed is put back
+  // as it was and every object it made is freed.
   void ReadCollection(TCollection* Collection);  // after its vaCollection tag
   void ReadProperty(TPersistent* Instance);      // one name and its value
   void ReadProperties(TPersistent* Instance);    // up to the end of the list
+  void ReadPropertyList(TPersistent* Instance);  // and the end of the list
   // Reads a stream made by WriteRootComponent into ARoot (or, with null, a
   // new instance of the stream's root class); children are created by
   // their registered class, owned by the root. Loaded runs for each at the
-  // end; a failure deletes the children read so far.
+  // end.
   TComponent* ReadRootComponent(TComponent* ARoot);
+
+  // Records a change the load makes to an object: Undo puts it back should
+  // the load raise, Release (when given) runs once the load has succeeded,
+  // for example to free what the change replaced. An object the load makes
+  // is freed by its own Undo, recorded before any change to it, so that
+  // the later changes are undone while it still exists; an object read
+  // into aside must live as long as the load (a journal entry can hold it).
+  void Journal(std::function<void()> Undo, std::function<void()> Release = {});
+  // For the readers of defined properties: stores Value in Field, recording
+  // the old value.
+  template <class T>
+  void AssignJournaled(T& Field, T Value) {
+    Journal([&Field, old = Field]() mutable { Field = std::move(old); });
+    Field = std::move(Value);
+  }
 
   void DefineProperty(const String& Name, const TReaderProc& ReadData, const TWriterProc& WriteData,
                       bool HasData) override;
@@ -141,16 +161,28 @@ private:
   String ReadRawString(TValueType Type);
   void ReadPropValue(TPersistent* Instance, const TPropInfo* Prop);
   void ReadComponent();
+  void ReadPropertyOf(TPersistent* Instance);
+  void ReadCollectionItems(TCollection* Collection);
+  void ApplyFixups(TComponent* ARoot);
+  template <class F>
+  void AsOneLoad(const F& Read);
   [[noreturn]] void PropValueError() const;
   class TNesting;
 
-  int FNesting = 0;  // components, lists and collections being read into
+  int FNesting = 0;  // components, lists, collections and objects being read into
+  bool FLoading = false;
+  struct TJournalEntry {
+    std::function<void()> Undo, Release;
+  };
+  std::vector<TJournalEntry> FJournal;
   String FPropName;  // the defined property being looked for; emptied when read
   struct TFixup {
     TPersistent* Instance;
     const TPropInfo* Prop;
     String Name;
+    std::vector<TCollectionItem*> Within;  // the collection items it was read in
   };
   std::vector<TFixup> FFixups;  // references to components not yet read
+  std::vector<TCollectionItem*> FReadingItems;  // the collection items being read, outermost first
   std::vector<TComponent*> FLoaded;
 };

@@ -120,13 +120,13 @@ int BcdCompare(const TBcd& A, const TBcd& B) {
 // that the record comes back as it was.
 Variant VarFMTBcdCreate(const TBcd& ABcd) {
   Variant result = Variant::OfType(varFMTBcd);
-  result.FString = TextOf(PartsOf(ABcd), L'.');
+  result.SetText(TextOf(PartsOf(ABcd), L'.'));
   return result;
 }
 
 TBcd VarToBcd(const Variant& V) {
   TBcd result;
-  if (!TryStrToBcd(V.FType == varFMTBcd ? V.FString : V.AsString(), result))
+  if (!TryStrToBcd(V.FType == varFMTBcd ? V.Text() : V.AsString(), result))
     throw EVariantTypeCastError(Format(L"Could not convert variant of type (%s) into type (%s)",
                                        {VarTypeAsText(V.FType), VarTypeAsText(varFMTBcd)}));
   return result;

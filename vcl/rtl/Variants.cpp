@@ -1,6 +1,8 @@
 #include "vcl/rtl/Variants.h"
 
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "vcl/rtl/DateUtils.h"
 #include "vcl/rtl/FMTBcd.h"
@@ -13,6 +15,15 @@ struct Variant::TArray {
   std::vector<std::pair<int, int>> Bounds;  // low, high per dimension
   std::vector<Variant> Items;               // the first dimension varies fastest
 };
+
+struct Variant::THeap {
+  String Text;
+  std::optional<TArray> Array;
+};
+
+void Variant::THeapDeleter::operator()(THeap* Heap) const { delete Heap; }
+
+Variant::THeapPtr Variant::NewHeap(const THeap* Copy) { return THeapPtr(Copy ? new THeap(*Copy) : new THeap()); }
 
 namespace {
 bool IsStringType(TVarType T) { return T == varOleStr || T == varString || T == varUString; }
@@ -45,9 +56,10 @@ struct TOleVariant {
 
 // ---------------------------------------------------------------- life time
 
+Variant::Variant(const String& Value) : FType(varUString) { SetText(Value); }
+
 Variant::Variant(const Variant& Other)
-    : FType(Other.FType), FInt(Other.FInt), FString(Other.FString),
-      FArray(Other.FArray ? std::make_shared<TArray>(*Other.FArray) : nullptr) {}
+    : FType(Other.FType), FInt(Other.FInt), FHeap(Other.FHeap ? NewHeap(Other.FHeap.get()) : nullptr) {}
 
 Variant::Variant(Variant&& Other) noexcept = default;
 Variant& Variant::operator=(Variant&& Other) noexcept = default;
@@ -59,6 +71,16 @@ Variant& Variant::operator=(const Variant& Other) {
     *this = std::move(copy);
   }
   return *this;
+}
+
+const String& Variant::Text() const {
+  static const String none;
+  return FHeap ? FHeap->Text : none;
+}
+
+void Variant::SetText(String Value) {
+  if (!FHeap) FHeap = NewHeap();
+  FHeap->Text = std::move(Value);
 }
 
 Variant Variant::OfType(TVarType AType) {
@@ -100,6 +122,7 @@ String VarTypeAsText(TVarType AType) {
 
 namespace {
 String TextOf(const Variant& V, TVarType T) {
+  if (T == varUInt64) return FromUtf8(std::to_string(V.AsUInt64()));
   if (IsIntegerType(T)) return IntToStr(V.AsInt64());
   switch (T) {
     case varEmpty: return String();
@@ -127,20 +150,27 @@ Variant Variant::ConvertedTo(TVarType AType) const {
   if (AType == varFMTBcd) return VarFMTBcdCreate(VarToBcd(*this));
   if (IsStringType(AType)) {
     Variant v = OfType(AType);
-    v.FString = IsStringType(FType) ? FString : TextOf(*this, FType);
+    v.SetText(IsStringType(FType) ? Text() : TextOf(*this, FType));
     return v;
   }
   if (AType == varEmpty || AType == varNull) return OfType(AType);
+  // Infinities and NaN are singles as well; the system's conversion calls
+  // them an overflow.
+  if (AType == varSingle && (FType == varDouble || FType == varSingle) && !std::isfinite(FDouble)) {
+    Variant v = OfType(varSingle);
+    v.FDouble = FDouble;
+    return v;
+  }
   // The framework's own reading of text first, then the system's.
   if (IsStringType(FType)) {
     double number;
     int64_t integer;
     Currency amount;
-    if (IsIntegerType(AType) && TryStrToInt64(FString, integer)) return Variant(static_cast<long long>(integer)).ConvertedTo(AType);
-    if (IsFloatType(AType) && AType != varCurrency && TryStrToFloat(FString, number)) return Variant(number).ConvertedTo(AType);
-    if (AType == varCurrency && TryStrToCurr(FString, amount)) return Variant(amount);
-    if (AType == varBoolean && (SameText(FString, L"True") || SameText(FString, L"False")))
-      return Variant(SameText(FString, L"True"));
+    if (IsIntegerType(AType) && TryStrToInt64(Text(), integer)) return Variant(static_cast<long long>(integer)).ConvertedTo(AType);
+    if (IsFloatType(AType) && AType != varCurrency && TryStrToFloat(Text(), number)) return Variant(number).ConvertedTo(AType);
+    if (AType == varCurrency && TryStrToCurr(Text(), amount)) return Variant(amount);
+    if (AType == varBoolean && (SameText(Text(), L"True") || SameText(Text(), L"False")))
+      return Variant(SameText(Text(), L"True"));
   }
   TOleVariant source, target;
   source.V.vt = IsStringType(FType) ? VARTYPE(VT_BSTR) : OleType(FType);
@@ -152,7 +182,7 @@ Variant Variant::ConvertedTo(TVarType AType) const {
     case varCurrency: source.V.cyVal.int64 = FInt; break;
     case varBoolean: source.V.boolVal = FInt ? VARIANT_TRUE : VARIANT_FALSE; break;
     case varOleStr: case varString: case varUString:
-      source.V.bstrVal = SysAllocStringLen(FString.data(), static_cast<UINT>(FString.size()));
+      source.V.bstrVal = SysAllocStringLen(Text().data(), static_cast<UINT>(Text().size()));
       if (!source.V.bstrVal) throw EOutOfMemory(L"Out of memory");
       break;
     default:  // integers travel as 64-bit values, which every target accepts
@@ -187,7 +217,14 @@ Variant VarAsType(const Variant& V, TVarType AType) { return V.ConvertedTo(AType
 int32_t Variant::AsInteger() const { return static_cast<int32_t>(ConvertedTo(varInteger).FInt); }
 int64_t Variant::AsInt64() const {
   if (IsIntegerType(FType) && FType != varUInt64) return FInt;
+  if (FType == varUInt64 && FInt < 0) throw EVariantOverflowError(L"Variant overflow");
   return ConvertedTo(varInt64).FInt;
+}
+uint64_t Variant::AsUInt64() const {
+  if (FType == varUInt64) return static_cast<uint64_t>(FInt);
+  if (IsIntegerType(FType) && FInt < 0) throw EVariantOverflowError(L"Variant overflow");
+  if (IsIntegerType(FType)) return static_cast<uint64_t>(FInt);
+  return static_cast<uint64_t>(ConvertedTo(varUInt64).FInt);
 }
 double Variant::AsDouble() const {
   if (FType == varDouble || FType == varSingle) return FDouble;
@@ -202,7 +239,7 @@ TDateTime Variant::AsDateTime() const {
       return ConvertedTo(varDate).FDouble;
     } catch (const EVariantTypeCastError&) {
       TDateTime value;
-      if (TryStrToDateTime(FString, value)) return value;
+      if (TryStrToDateTime(Text(), value)) return value;
       throw;
     }
   }
@@ -212,7 +249,7 @@ bool Variant::AsBoolean() const {
   if (FType == varBoolean) return FInt != 0;
   return ConvertedTo(varBoolean).FInt != 0;
 }
-String Variant::AsString() const { return ConvertedTo(varUString).FString; }
+String Variant::AsString() const { return ConvertedTo(varUString).Text(); }
 
 bool VarIsStr(const Variant& V) { return IsStringType(V.VType()); }
 bool VarIsOrdinal(const Variant& V) { return IsIntegerType(V.VType()) || V.VType() == varBoolean; }
@@ -241,7 +278,11 @@ int CompareValues(const Variant& A, const Variant& B) {
     return A.AsString().empty() == B.AsString().empty() ? 0 : (a == varEmpty ? -1 : 1);
   if ((IsIntegerType(a) || a == varEmpty || a == varBoolean) &&
       (IsIntegerType(b) || b == varEmpty || b == varBoolean)) {
-    const int64_t x = A.AsInt64(), y = B.AsInt64();
+    // Exactly, unsigned 64-bit values above the signed range included.
+    const auto exact = [](const Variant& V) -> __int128 {
+      return V.VType() == varUInt64 ? __int128{V.AsUInt64()} : __int128{V.AsInt64()};
+    };
+    const __int128 x = exact(A), y = exact(B);
     return x < y ? -1 : x > y;
   }
   const double x = A.AsDouble(), y = B.AsDouble();
@@ -270,21 +311,22 @@ bool Variant::operator<(const Variant& Other) const {
 Variant VarArrayCreate(std::initializer_list<int> Bounds, TVarType ElementType) {
   if (Bounds.size() == 0 || Bounds.size() % 2 != 0)
     throw EVariantArrayBoundError(L"Variant array bounds must come in pairs");
-  auto data = std::make_shared<Variant::TArray>();
-  data->ElementType = ElementType;
+  Variant::TArray data;
+  data.ElementType = ElementType;
   size_t count = 1;
   for (auto it = Bounds.begin(); it != Bounds.end(); it += 2) {
     if (it[1] < it[0] - 1) throw EVariantArrayBoundError(L"Variant array bounds error");
-    data->Bounds.emplace_back(it[0], it[1]);
+    data.Bounds.emplace_back(it[0], it[1]);
     count *= static_cast<size_t>(it[1] - it[0] + 1);
   }
   // Elements start empty: no value, an empty string, or zero.
   const Variant initial = ElementType == varVariant ? Variant()
                           : IsStringType(ElementType) ? Variant(String()).ConvertedTo(ElementType)
                                                       : Variant(0).ConvertedTo(ElementType);
-  data->Items.assign(count, initial);
+  data.Items.assign(count, initial);
   Variant v = Variant::OfType(varArray | ElementType);
-  v.FArray = std::move(data);
+  v.FHeap = Variant::NewHeap();
+  v.FHeap->Array = std::move(data);
   return v;
 }
 
@@ -296,8 +338,8 @@ Variant VarArrayOf(std::initializer_list<Variant> Values) {
 }
 
 const Variant::TArray& Variant::ArrayData() const {
-  if (!FArray) throw EVariantInvalidOpError(L"Variant is not an array");
-  return *FArray;
+  if (!FHeap || !FHeap->Array) throw EVariantInvalidOpError(L"Variant is not an array");
+  return *FHeap->Array;
 }
 
 int VarArrayDimCount(const Variant& A) {
@@ -330,7 +372,7 @@ Variant* Variant::Element(std::initializer_list<int> Indices) const {
     stride *= static_cast<size_t>(high - low + 1);
     ++index;
   }
-  return &FArray->Items[offset];
+  return &FHeap->Array->Items[offset];
 }
 
 Variant VarArrayGet(const Variant& A, std::initializer_list<int> Indices) {
@@ -341,4 +383,13 @@ void VarArrayPut(Variant& A, const Variant& Value, std::initializer_list<int> In
   Variant* element = A.Element(Indices);
   const TVarType type = A.ArrayData().ElementType;
   *element = type == varVariant ? Value : Value.ConvertedTo(type);
+}
+
+void VarArrayPut(Variant& A, Variant&& Value, std::initializer_list<int> Indices) {
+  Variant* element = A.Element(Indices);
+  const TVarType type = A.ArrayData().ElementType;
+  if (type == varVariant)
+    *element = std::move(Value);
+  else
+    *element = Value.ConvertedTo(type);
 }

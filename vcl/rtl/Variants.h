@@ -37,11 +37,12 @@ public:
   Variant(long Value) : FType(varInteger), FInt(Value) {}
   Variant(long long Value) : FType(varInt64), FInt(Value) {}
   Variant(unsigned Value) : FType(varLongWord), FInt(Value) {}
+  Variant(unsigned long long Value) : FType(varUInt64), FInt(static_cast<int64_t>(Value)) {}
   Variant(double Value) : FType(varDouble), FDouble(Value) {}
   Variant(bool Value) : FType(varBoolean), FInt(Value ? -1 : 0) {}
   Variant(Currency Value) : FType(varCurrency), FInt(Value.Scaled()) {}
-  Variant(const String& Value) : FType(varUString), FString(Value) {}
-  Variant(const wchar_t* Value) : FType(varUString), FString(Value ? Value : L"") {}
+  Variant(const String& Value);
+  Variant(const wchar_t* Value) : Variant(String(Value ? Value : L"")) {}
   Variant(const void*) = delete;  // no silent pointer-to-boolean
   Variant(const char*) = delete;
   Variant(const Variant& Other);
@@ -60,6 +61,7 @@ public:
   // EVariantOverflowError.
   int32_t AsInteger() const;
   int64_t AsInt64() const;
+  uint64_t AsUInt64() const;
   double AsDouble() const;
   Currency AsCurrency() const;
   TDateTime AsDateTime() const;
@@ -88,21 +90,32 @@ private:
   friend int VarArrayHighBound(const Variant& A, int Dim);
   friend Variant VarArrayGet(const Variant& A, std::initializer_list<int> Indices);
   friend void VarArrayPut(Variant& A, const Variant& Value, std::initializer_list<int> Indices);
+void VarArrayPut(Variant& A, Variant&& Value, std::initializer_list<int> Indices);
+  friend void VarArrayPut(Variant& A, Variant&& Value, std::initializer_list<int> Indices);
   friend Variant VarFMTBcdCreate(const TBcd& ABcd);
   friend TBcd VarToBcd(const Variant& V);
 
+  struct THeap;
   static Variant OfType(TVarType AType);
   Variant ConvertedTo(TVarType AType) const;
   const TArray& ArrayData() const;
   Variant* Element(std::initializer_list<int> Indices) const;
+  const String& Text() const;  // texts; the decimal text of a TBcd
+  void SetText(String Value);
 
   TVarType FType = varEmpty;
   union {
     int64_t FInt = 0;  // integers, booleans (-1 true), currency (scaled)
     double FDouble;    // single, double, date
   };
-  String FString;  // texts; the decimal text of a TBcd
-  std::shared_ptr<TArray> FArray;  // never shared: copies copy the array
+  // Texts and arrays live apart, so that a number (an array element, mostly)
+  // takes 24 bytes. Never shared: copies copy it.
+  struct THeapDeleter {
+    void operator()(THeap* Heap) const;
+  };
+  using THeapPtr = std::unique_ptr<THeap, THeapDeleter>;
+  static THeapPtr NewHeap(const THeap* Copy = nullptr);
+  THeapPtr FHeap;
 };
 
 Variant Null();
@@ -135,3 +148,4 @@ int VarArrayLowBound(const Variant& A, int Dim);   // Dim from 1
 int VarArrayHighBound(const Variant& A, int Dim);
 Variant VarArrayGet(const Variant& A, std::initializer_list<int> Indices);
 void VarArrayPut(Variant& A, const Variant& Value, std::initializer_list<int> Indices);
+void VarArrayPut(Variant& A, Variant&& Value, std::initializer_list<int> Indices);
