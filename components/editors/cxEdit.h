@@ -1,0 +1,530 @@
+#pragma once
+// The editor framework: every data editor is a properties object (its
+// settings, shareable between controls), the control, a view data that lays
+// it out and a view info that keeps the result and paints it. This unit
+// holds the properties with their registry, the edit buttons, the edit
+// styles with their controller, and the view data and view info.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "components/controls/cxContainer.h"
+#include "components/core/cxClasses.h"
+#include "components/core/dxCoreClasses.h"
+#include "components/lookandfeel/dxFading.h"
+#include "vcl/controls/ImgList.h"
+#include "vcl/controls/Menus.h"
+#include "vcl/controls/UITypes.h"
+#include "vcl/rtl/Variants.h"
+
+class TdxSmartImage;
+class TcxCustomEditProperties;
+class TcxCustomEditStyle;
+class TcxCustomEditViewData;
+class TcxCustomEditViewInfo;
+class TcxEditButtonViewInfo;
+class TcxCustomEditButtons;
+class TcxEditButtons;
+
+VCL_EXCEPTION(EcxEditError, EdxException)
+
+// A class reference that can also make an instance: what the properties
+// answer for the companion classes an editor kind uses.
+template <class TBase, class... TArgs>
+struct TcxClassFactory {
+  TClass Class = nullptr;
+  TBase* (*Create)(TArgs...) = nullptr;
+
+  template <class T>
+  static TcxClassFactory Of() {
+    return {T::StaticClass(), [](TArgs... AArgs) -> TBase* { return new T(AArgs...); }};
+  }
+};
+
+// ---------------------------------------------------------------- enumerations
+
+enum class TcxEditCloseUpReason { crUnknown, crTab, crClose, crCancel, crEnter };
+using enum TcxEditCloseUpReason;
+enum class TcxEditSupportedOperation {
+  esoAlwaysHotTrack, esoAutoHeight, esoEditing, esoFiltering, esoHorzAlignment, esoHotTrack, esoIncSearch,
+  esoShowingCaption, esoSorting, esoSortingByDisplayText, esoTransparency, esoEditingAutoHeight, esoNeedHandle
+};
+using enum TcxEditSupportedOperation;
+using TcxEditSupportedOperations = TSet<TcxEditSupportedOperation>;
+enum class TcxEditSpecialFeature { esfBlobEditValue, esfMinSize, esfNoContentPart, esfClickable, esfMultiRow };
+using enum TcxEditSpecialFeature;
+using TcxEditSpecialFeatures = TSet<TcxEditSpecialFeature>;
+enum class TcxBlobKind { bkNone, bkBlob, bkGraphic, bkMemo, bkOle };
+using enum TcxBlobKind;
+enum class TcxEditVertAlignment { taTopJustify, taBottomJustify, taVCenter };
+using enum TcxEditVertAlignment;
+enum class TcxEditValidationOption { evoRaiseException, evoShowErrorIcon, evoAllowLoseFocus };
+using enum TcxEditValidationOption;
+using TcxEditValidationOptions = TSet<TcxEditValidationOption>;
+enum class TcxEditButtonsViewStyle { bvsNormal, bvsButtonsOnly, bvsButtonsAutoWidth };
+using enum TcxEditButtonsViewStyle;
+enum class TcxEditButtonKind { bkEllipsis, bkDown, bkGlyph, bkText };
+using enum TcxEditButtonKind;
+// Bits of the display-format options: the provider's format applies, and
+// currency values are not accepted by it.
+enum class TcxEditDisplayFormatOption { dfoSupports, dfoNoCurrencyValue };
+using enum TcxEditDisplayFormatOption;
+using TcxEditDisplayFormatOptions = TSet<TcxEditDisplayFormatOption>;
+
+// The size a host asks an editor to measure for; -1 is unrestricted.
+struct TcxEditSizeProperties {
+  int Height = -1;
+  int MaxLineCount = 0;
+  int Width = -1;
+};
+
+using TcxEditButtonClickEvent = std::function<void(TObject* Sender, int AButtonIndex)>;
+using TcxEditClosePopupEvent = std::function<void(TObject* Sender, TcxEditCloseUpReason AReason)>;
+using TcxEditValidateEvent =
+    std::function<void(TObject* Sender, Variant& DisplayValue, String& ErrorText, bool& Error)>;
+
+// ---------------------------------------------------------------- edit buttons
+
+// One button inside an editor's frame.
+class TcxCustomEditButton : public TCollectionItem {
+  VCL_COLLECTION_ITEM_CLASS(TcxCustomEditButton, TCollectionItem)
+public:
+  explicit TcxCustomEditButton(TCollection* ACollection);
+  ~TcxCustomEditButton() override;
+  void Assign(TPersistent* Source) override;
+
+  const String& Caption() const { return FCaption; }
+  // Also sets VisibleCaption: the accelerator marks removed, a trailing "&"
+  // shown as "_".
+  void SetCaption(const String& Value);
+  TAlignment ContentAlignment() const { return FContentAlignment; }
+  void SetContentAlignment(TAlignment Value) { SetValue(FContentAlignment, Value); }
+  bool Default() const { return FDefault; }
+  // Setting it clears Default on the other buttons of the collection.
+  void SetDefault(bool Value);
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool Value) { SetValue(FEnabled, Value); }
+  // Made empty on first read.
+  TBitmap* Glyph();
+  bool HasGlyph() const { return FGlyph != nullptr; }
+  // Null frees the glyph.
+  void SetGlyph(TBitmap* Value);
+  const String& Hint() const { return FHint; }
+  void SetHint(const String& Value) { FHint = Value; }
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int Value) { SetValue(FImageIndex, Value); }
+  TcxEditButtonKind Kind() const { return FKind; }
+  void SetKind(TcxEditButtonKind Value) { SetValue(FKind, Value); }
+  bool LeftAlignment() const { return FLeftAlignment; }
+  void SetLeftAlignment(bool Value) { SetValue(FLeftAlignment, Value); }
+  bool Stretchable() const { return FStretchable; }
+  void SetStretchable(bool Value) { SetValue(FStretchable, Value); }
+  intptr_t Tag() const { return FTag; }
+  void SetTag(intptr_t Value) { FTag = Value; }
+  TColor TextColor() const { return FTextColor; }
+  void SetTextColor(TColor Value) { SetValue(FTextColor, Value); }
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool Value) { SetValue(FVisible, Value); }
+  const String& VisibleCaption() const { return FVisibleCaption; }
+  // 0: the default width; a negative width measures as the default too.
+  int Width() const { return FWidth; }
+  void SetWidth(int Value) { SetValue(FWidth, Value); }
+
+private:
+  template <class T>
+  void SetValue(T& AField, const T& AValue) {
+    if (AField == AValue) return;
+    AField = AValue;
+    Changed(false);
+  }
+  void GlyphChanged(TObject*) { Changed(false); }
+
+  String FCaption;
+  TAlignment FContentAlignment = taCenter;
+  bool FDefault = false;
+  bool FEnabled = true;
+  std::unique_ptr<TBitmap> FGlyph;
+  String FHint;
+  int FImageIndex = -1;
+  TcxEditButtonKind FKind = bkDown;
+  bool FLeftAlignment = false;
+  bool FStretchable = true;
+  intptr_t FTag = 0;
+  TColor FTextColor = clBtnText;
+  bool FVisible = true;
+  String FVisibleCaption;
+  int FWidth = 0;
+};
+
+class TcxEditButton : public TcxCustomEditButton {
+  VCL_COLLECTION_ITEM_CLASS(TcxEditButton, TcxCustomEditButton)
+public:
+  explicit TcxEditButton(TCollection* ACollection) : TcxCustomEditButton(ACollection) {}
+};
+
+// The buttons of an editor kind, owned by its properties; OnChange tells of
+// any change.
+class TcxCustomEditButtons : public TCollection {
+  VCL_CLASS(TcxCustomEditButtons, TCollection)
+public:
+  TcxCustomEditButtons(TPersistent* AOwner, TClass AButtonClass);
+  ~TcxCustomEditButtons() override;
+
+  TcxCustomEditButton* Items(int AIndex) const { return static_cast<TcxCustomEditButton*>(TCollection::Items(AIndex)); }
+  int VisibleCount() const;
+
+  TNotifyEvent OnChange;
+
+protected:
+  void Update(TCollectionItem* Item) override;
+  TPersistent* GetOwner() const override { return FOwner; }
+
+private:
+  TPersistent* FOwner;
+};
+
+class TcxEditButtons : public TcxCustomEditButtons {
+  VCL_CLASS(TcxEditButtons, TcxCustomEditButtons)
+public:
+  explicit TcxEditButtons(TPersistent* AOwner) : TcxCustomEditButtons(AOwner, TcxEditButton::StaticClass()) {}
+  TcxEditButton* Add() { return static_cast<TcxEditButton*>(TCollection::Add()); }
+  TcxEditButton* Items(int AIndex) const { return static_cast<TcxEditButton*>(TCollection::Items(AIndex)); }
+};
+
+// ---------------------------------------------------------------- default values
+
+// Where an editor takes the defaults of its settings from (a data field, a
+// data storage); the base answers as if there were no data at all.
+class IcxEditDefaultValuesProvider {
+public:
+  virtual bool CanSetEditMode() = 0;
+  virtual void ClearUsers() = 0;
+  virtual TAlignment DefaultAlignment() = 0;
+  virtual TcxBlobKind DefaultBlobKind() = 0;
+  virtual bool DefaultCanModify() = 0;
+  virtual String DefaultDisplayFormat() = 0;
+  virtual String DefaultEditFormat() = 0;
+  virtual String DefaultEditMask() = 0;
+  virtual bool DefaultIsFloatValue() = 0;
+  virtual int DefaultMaxLength() = 0;
+  virtual double DefaultMaxValue() = 0;
+  virtual double DefaultMinValue() = 0;
+  virtual int DefaultPrecision() = 0;
+  virtual bool DefaultReadOnly() = 0;
+  virtual bool DefaultRequired() = 0;
+  virtual TObject* GetInstance() = 0;
+  virtual bool IsDataStorage() = 0;
+  virtual bool IsBlob() = 0;
+  virtual bool IsCurrency() = 0;
+  virtual bool IsDataAvailable() = 0;
+  virtual bool IsDisplayFormatDefined(bool AIsCurrencyValueAccepted) = 0;
+  virtual bool IsOnGetTextAssigned() = 0;
+  virtual bool IsOnSetTextAssigned() = 0;
+  virtual bool IsValidChar(Char AChar) = 0;
+
+protected:
+  ~IcxEditDefaultValuesProvider() = default;
+};
+
+class TcxCustomEditDefaultValuesProvider : public TcxInterfacedPersistent, public IcxEditDefaultValuesProvider {
+  VCL_CLASS(TcxCustomEditDefaultValuesProvider, TcxInterfacedPersistent)
+public:
+  explicit TcxCustomEditDefaultValuesProvider(TPersistent* AOwner) : TcxInterfacedPersistent(AOwner) {}
+  // The properties that use it forget it.
+  ~TcxCustomEditDefaultValuesProvider() override { ClearUsers(); }
+
+  bool CanSetEditMode() override { return true; }
+  void ClearUsers() override;
+  TAlignment DefaultAlignment() override { return taLeftJustify; }
+  TcxBlobKind DefaultBlobKind() override { return bkMemo; }
+  bool DefaultCanModify() override { return true; }
+  String DefaultDisplayFormat() override { return String(); }
+  String DefaultEditFormat() override { return String(); }
+  String DefaultEditMask() override { return String(); }
+  bool DefaultIsFloatValue() override { return false; }
+  int DefaultMaxLength() override { return 0; }
+  double DefaultMaxValue() override { return 0; }
+  double DefaultMinValue() override { return 0; }
+  int DefaultPrecision() override { return 15; }
+  bool DefaultReadOnly() override { return false; }
+  bool DefaultRequired() override { return false; }
+  TObject* GetInstance() override { return this; }
+  bool IsDataStorage() override { return false; }
+  bool IsBlob() override { return false; }
+  bool IsCurrency() override { return false; }
+  bool IsDataAvailable() override { return true; }
+  bool IsDisplayFormatDefined(bool) override { return false; }
+  bool IsOnGetTextAssigned() override { return false; }
+  bool IsOnSetTextAssigned() override { return false; }
+  bool IsValidChar(Char) override { return true; }
+};
+
+// ---------------------------------------------------------------- alignment
+
+class TcxEditAlignment : public TPersistent {
+  VCL_CLASS(TcxEditAlignment, TPersistent)
+public:
+  explicit TcxEditAlignment(TPersistent* AOwner, TcxEditVertAlignment ADefaultVertAlignment = taTopJustify)
+      : FDefaultVertAlignment(ADefaultVertAlignment), FOwner(AOwner), FVert(ADefaultVertAlignment) {}
+  void Assign(TPersistent* Source) override;
+
+  TAlignment Horz() const { return FHorz; }
+  // Marks Horz assigned.
+  void SetHorz(TAlignment Value);
+  TcxEditVertAlignment Vert() const { return FVert; }
+  void SetVert(TcxEditVertAlignment Value);
+  bool IsHorzAssigned() const { return FIsHorzAssigned; }
+  // Forgets the assigned Horz.
+  void Reset();
+  bool IsStored() const { return FIsHorzAssigned || FVert != FDefaultVertAlignment; }
+
+  TNotifyEvent OnChanged;
+
+protected:
+  TPersistent* GetOwner() const override { return FOwner; }
+
+private:
+  void Changed() { dxFireNotifyEvent(OnChanged, this); }
+
+  TcxEditVertAlignment FDefaultVertAlignment;
+  TAlignment FHorz = taLeftJustify;
+  bool FIsHorzAssigned = false;
+  TPersistent* FOwner;
+  TcxEditVertAlignment FVert;
+};
+
+// ---------------------------------------------------------------- properties
+
+// Which of MaxValue, MinValue and ReadOnly the properties hold explicitly.
+class TcxCustomEditPropertiesValues : public TPersistent {
+  VCL_CLASS(TcxCustomEditPropertiesValues, TPersistent)
+public:
+  explicit TcxCustomEditPropertiesValues(TcxCustomEditProperties* AOwner) : FOwner(AOwner) {}
+  void Assign(TPersistent* Source) override;
+  virtual void RestoreDefaults();
+
+  bool MaxValue() const { return FMaxValue; }
+  void SetMaxValue(bool Value) { SetFlag(FMaxValue, Value); }
+  bool MinValue() const { return FMinValue; }
+  void SetMinValue(bool Value) { SetFlag(FMinValue, Value); }
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool Value) { SetFlag(FReadOnly, Value); }
+
+protected:
+  TPersistent* GetOwner() const override;
+  void BeginUpdate();
+  void EndUpdate();
+
+private:
+  void SetFlag(bool& AFlag, bool AValue);
+
+  TcxCustomEditProperties* FOwner;
+  bool FMaxValue = false;
+  bool FMinValue = false;
+  bool FReadOnly = false;
+};
+
+using TcxEditButtonsClass = TcxClassFactory<TcxEditButtons, TPersistent*>;
+using TcxEditPropertiesValuesClass = TcxClassFactory<TcxCustomEditPropertiesValues, TcxCustomEditProperties*>;
+
+// The properties classes declare themselves with this, so that a copy of
+// the same class can be made (Clone).
+#define CX_EDIT_PROPERTIES_CLASS(Self, Parent)                                                      \
+  VCL_CLASS_INFO_(Self, Parent, nullptr)                                                            \
+  TcxCustomEditProperties* NewInstance(TPersistent* AOwner) const override { return new Self(AOwner); } \
+                                                                                                    \
+private:
+
+// The settings of one editor kind.
+class TcxCustomEditProperties : public TcxInterfacedPersistent {
+  VCL_CLASS(TcxCustomEditProperties, TcxInterfacedPersistent)
+public:
+  explicit TcxCustomEditProperties(TPersistent* AOwner);
+  ~TcxCustomEditProperties() override;
+  TcxCustomEditProperties(const TcxCustomEditProperties&) = delete;
+  TcxCustomEditProperties& operator=(const TcxCustomEditProperties&) = delete;
+
+  // From other properties: every setting in one update bracket.
+  void Assign(TPersistent* Source) override;
+  // An instance of the same class (no settings copied).
+  virtual TcxCustomEditProperties* NewInstance(TPersistent* AOwner) const {
+    return new TcxCustomEditProperties(AOwner);
+  }
+  TcxCustomEditProperties* Clone(TPersistent* AOwner) const;
+  TcxCustomEditProperties* CreatePreviewProperties() const { return NewInstance(nullptr); }
+
+  // ---------------------------------------------------------------- notification
+  void BeginUpdate();
+  void EndUpdate(bool AInvokeChanged = true);
+  // Reports a change, held back while updating or locked.
+  void Changed();
+  bool ChangedLocked() const { return FLockCount > 0 || FUpdateCount > 0; }
+  // Locks nest; a change reported while locked is reported once when the
+  // last lock goes (and no update bracket is open).
+  void LockUpdate(bool ALock);
+  bool IsChanging() const { return FIsChangingCount > 0; }
+  virtual void RestoreDefaults();
+
+  // ---------------------------------------------------------------- companion classes
+  virtual TcxEditButtonsClass GetButtonsClass() const { return TcxEditButtonsClass::Of<TcxEditButtons>(); }
+  virtual TcxEditPropertiesValuesClass AssignedValuesClass() const {
+    return TcxEditPropertiesValuesClass::Of<TcxCustomEditPropertiesValues>();
+  }
+
+  // ---------------------------------------------------------------- queries
+  virtual bool CanCompareEditValue() { return false; }
+  virtual bool SupportsValidation() { return false; }
+  virtual bool UsesDisplayValue() { return false; }
+  virtual bool InnerEditWantsTabs() { return false; }
+  virtual bool ConversionDependsOnFocus() { return true; }
+  virtual TcxEditDisplayFormatOptions DisplayFormatOptions() { return {}; }
+  virtual TcxEditSpecialFeatures GetSpecialFeatures() { return {}; }
+  // Hot tracking once the editor has a button.
+  virtual TcxEditSupportedOperations GetSupportedOperations();
+  virtual bool IsActivationKey(Char AKey) { return false; }
+  virtual bool IsEditValueValid(Variant& EditValue, bool AEditFocused) { return true; }
+  virtual bool IsResetEditClass() { return false; }
+  virtual bool IsValueFormattedByProperties() { return false; }
+  bool IsValueFormattedByProvider();
+  virtual bool GetEditValueSource(bool AEditFocused) { return false; }
+  virtual bool ValueEditorEditValueSource(bool AEditFocused);
+  virtual bool AllowRepositorySharing() { return true; }
+  virtual String GetDisplayText(const Variant& AEditValue, bool AFullText = false, bool AIsInplace = true) {
+    return String();
+  }
+  virtual void PrepareDisplayValue(const Variant& AEditValue, Variant& DisplayValue, bool AEditFocused) {
+    DisplayValue = AEditValue;
+  }
+  virtual bool CompareDisplayValues(const Variant& AEditValue1, const Variant& AEditValue2);
+  virtual String DefaultValidateErrorText(int AErrorKind);
+  virtual void DataChanged() {}
+  virtual void Update(TcxCustomEditProperties* AProperties) {}
+  virtual void RefreshNonShareable() {}
+
+  // Not read-only and, with a provider, one that lets the value be edited.
+  bool IsModifiable();
+  bool IsDesigning() const;
+
+  // ---------------------------------------------------------------- settings
+  TcxEditAlignment* Alignment();
+  void SetAlignment(TcxEditAlignment* Value) { Alignment()->Assign(Value); }
+  TcxCustomEditPropertiesValues* AssignedValues();
+  void SetAssignedValues(TcxCustomEditPropertiesValues* Value) { AssignedValues()->Assign(Value); }
+  bool AutoSelect() const { return FAutoSelect; }
+  void SetAutoSelect(bool Value) { SetChangingValue(FAutoSelect, Value); }
+  bool BeepOnError() const { return FBeepOnError; }
+  void SetBeepOnError(bool Value) { FBeepOnError = Value; }
+  TcxEditButtons* Buttons();
+  void SetButtons(TcxEditButtons* Value) { Buttons()->Assign(Value); }
+  TcxEditButtonsViewStyle ButtonsViewStyle() const { return FButtonsViewStyle; }
+  void SetButtonsViewStyle(TcxEditButtonsViewStyle Value) { SetChangingValue(FButtonsViewStyle, Value); }
+  TShortCut ClearKey() const { return FClearKey; }
+  void SetClearKey(TShortCut Value) { FClearKey = Value; }
+  TShortCut ClickKey() const { return FClickKey; }
+  void SetClickKey(TShortCut Value) { FClickKey = Value; }
+  TdxSmartImage* ErrorIcon() const { return FErrorIcon.get(); }
+  void SetErrorIcon(TdxSmartImage* Value);
+  IcxEditDefaultValuesProvider* IDefaultValuesProvider() const { return FIDefaultValuesProvider; }
+  void SetIDefaultValuesProvider(IcxEditDefaultValuesProvider* Value);
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+  bool ImmediatePost() const { return FImmediatePost; }
+  void SetImmediatePost(bool Value) { FImmediatePost = Value; }
+  double MaxValue();
+  void SetMaxValue(double Value);
+  double MinValue();
+  void SetMinValue(double Value);
+  // Both bounds with one notification.
+  void AssignMinMaxValues(double AMaxValue, double AMinValue);
+  // The assigned value or a read-only provider: a read-only source stays
+  // read-only whatever is assigned here.
+  bool ReadOnly();
+  void SetReadOnly(bool Value);
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool Value) { SetChangingValue(FTransparent, Value); }
+  bool UseLeftAlignmentOnEditing();
+  void SetUseLeftAlignmentOnEditing(bool Value);
+  bool UseMouseWheel() const { return FUseMouseWheel; }
+  void SetUseMouseWheel(bool Value) { FUseMouseWheel = Value; }
+  bool ValidateOnEnter() const { return FValidateOnEnter; }
+  void SetValidateOnEnter(bool Value) { FValidateOnEnter = Value; }
+  TAlignment ValidationErrorIconAlignment() const { return FValidationErrorIconAlignment; }
+  void SetValidationErrorIconAlignment(TAlignment Value) { SetChangingValue(FValidationErrorIconAlignment, Value); }
+  TcxEditValidationOptions ValidationOptions() const { return FValidationOptions; }
+  void SetValidationOptions(TcxEditValidationOptions Value);
+  TcxEditValidationOptions InternalValidationOptions() const { return FInternalValidationOptions; }
+
+  TcxEditButtonClickEvent OnButtonClick;
+  TNotifyEvent OnChange;
+  TcxEditClosePopupEvent OnClosePopup;
+  TNotifyEvent OnEditValueChanged;
+  TcxEditValidateEvent OnValidate;
+  // The owner's listener (the edit or the repository item).
+  TNotifyEvent OnPropertiesChanged;
+
+protected:
+  virtual void AlignmentChanged(TObject* Sender);
+  virtual void HandleButtonsChange(TObject* Sender) { Changed(); }
+  virtual bool LeftAlignmentOnEditingDefault() { return true; }
+  virtual void ForgetDefaultValuesProvider() { FIDefaultValuesProvider = nullptr; }
+  virtual void AssignSettings(TcxCustomEditProperties* Source);
+  virtual void NotifyPropertiesChanged();
+  virtual void HandleFreeNotification(TComponent* Sender);
+  virtual TAlignment GetDefaultHorzAlignment();
+  virtual TcxEditVertAlignment GetDefaultVertAlignment() { return taTopJustify; }
+  virtual double EffectiveMaxValue() { return MaxValue(); }
+  virtual double EffectiveMinValue() { return MinValue(); }
+
+private:
+  friend class TcxCustomEditDefaultValuesProvider;
+  template <class T>
+  void SetChangingValue(T& AField, const T& AValue) {
+    if (AField == AValue) return;
+    AField = AValue;
+    Changed();
+  }
+  TcxEditAlignment* InnerAlignment();
+  void HandleImageListChange(TObject* Sender);
+
+  bool FAutoSelect = true;
+  bool FBeepOnError = false;
+  std::unique_ptr<TcxEditButtons> FButtons;
+  TcxEditButtonsViewStyle FButtonsViewStyle = bvsNormal;
+  bool FChangedOccurred = false;
+  TShortCut FClearKey = 0;
+  TShortCut FClickKey = 0x400D;  // Ctrl+Enter
+  std::unique_ptr<TcxFreeNotificator> FFreeNotificator;
+  std::unique_ptr<TChangeLink> FImageChangeLink;
+  TCustomImageList* FImages = nullptr;
+  bool FImmediatePost = false;
+  std::unique_ptr<TcxEditAlignment> FInnerAlignment;
+  int FIsChangingCount = 0;
+  int FLockCount = 0;
+  double FMaxValue = 0;
+  double FMinValue = 0;
+  bool FReadOnly = false;
+  bool FTransparent = false;
+  int FUpdateCount = 0;
+  // Unset: LeftAlignmentOnEditingDefault.
+  std::optional<bool> FUseLeftAlignmentOnEditing;
+  bool FUseMouseWheel = true;
+  std::unique_ptr<TdxSmartImage> FErrorIcon;
+  bool FValidateOnEnter = false;
+  TAlignment FValidationErrorIconAlignment = taLeftJustify;
+  TcxEditValidationOptions FValidationOptions{evoRaiseException};
+  TcxEditValidationOptions FInternalValidationOptions{evoRaiseException};
+  std::unique_ptr<TcxEditAlignment> FAlignment;
+  std::unique_ptr<TcxCustomEditPropertiesValues> FAssignedValues;
+  IcxEditDefaultValuesProvider* FIDefaultValuesProvider = nullptr;
+};
+
+// ---------------------------------------------------------------- registries
+
+// The properties class of every editor kind, each with its
+// "Name|Description" text, sorted by name.
+TcxRegisteredClasses* cxEditPropertiesRegistry();
+// Every living properties object, in the order they were made.
+const std::vector<TcxCustomEditProperties*>& cxEditPropertiesList();
+
+extern const TUnitEntry cxEditUnit;
