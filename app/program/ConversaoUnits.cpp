@@ -37,6 +37,7 @@
 #include "components/core/dxUxTheme.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
+#include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
@@ -107,6 +108,7 @@ const TUnitTable& ProgramUnits() {
       // The editor framework.
       cxFilterConstsUnit,
       cxEditConstsUnit,
+      cxEditPaintUtilsUnit,
       cxEditUnit,
       // The data-provider framework.
       JvDataProviderUnit,

@@ -256,6 +256,9 @@ protected:
   virtual void AddListener(TcxContainerStyle* AStyle);
   virtual TcxContainerStyle* CreateStyle(TcxContainerStyle* AParentStyle, TcxContainerStateItem AState);
   virtual void RemoveListener(TcxContainerStyle* AStyle);
+  // Makes the four styles afresh through CreateStyle: a descendant whose
+  // styles are of a class of its own calls it from its constructor.
+  void RecreateStyles();
   void Loaded() override;
   void RescaleTo(int M, int D) override;
   void Changed();

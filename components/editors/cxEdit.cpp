@@ -1,6 +1,23 @@
-// The editor unit's start-up and shut-down.
+// The editor unit's start-up and shut-down: the default edit style
+// controller, and the registry of properties classes.
 #include "components/editors/cxEdit.h"
 
 void cxFreeEditPropertiesRegistry();
+void cxSetDefaultEditStyleController(TcxEditStyleController* AController);
 
-const TUnitEntry cxEditUnit{L"cxEdit", [] {}, [] { cxFreeEditPropertiesRegistry(); }};
+namespace {
+
+std::unique_ptr<TcxEditStyleController> DefaultStyleController;
+
+}  // namespace
+
+const TUnitEntry cxEditUnit{L"cxEdit",
+                            [] {
+                              DefaultStyleController = std::make_unique<TcxEditStyleController>(nullptr);
+                              cxSetDefaultEditStyleController(DefaultStyleController.get());
+                            },
+                            [] {
+                              cxSetDefaultEditStyleController(nullptr);
+                              DefaultStyleController.reset();
+                              cxFreeEditPropertiesRegistry();
+                            }};

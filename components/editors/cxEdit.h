@@ -12,6 +12,7 @@
 #include "components/controls/cxContainer.h"
 #include "components/core/cxClasses.h"
 #include "components/core/dxCoreClasses.h"
+#include "components/editors/cxEditPaintUtils.h"
 #include "components/lookandfeel/dxFading.h"
 #include "vcl/controls/ImgList.h"
 #include "vcl/controls/Menus.h"
@@ -192,6 +193,141 @@ public:
   TcxEditButton* Items(int AIndex) const { return static_cast<TcxEditButton*>(TCollection::Items(AIndex)); }
 };
 
+// ---------------------------------------------------------------- styles
+
+enum class TcxEditBorderStyle { ebsNone, ebsSingle, ebsThick, ebsFlat, ebs3D, ebsUltraFlat, ebsOffice11 };
+using enum TcxEditBorderStyle;
+enum class TcxEditButtonTransparency { ebtNone, ebtInactive, ebtAlways, ebtHideInactive, ebtHideUnselected };
+using enum TcxEditButtonTransparency;
+// dirLeft .. dirDown of TcxDirection.
+using TcxEditGradientDirection = TcxDirection;
+
+// The six values an edit style adds after the container's ten.
+inline constexpr TcxContainerStyleValue svButtonStyle = static_cast<TcxContainerStyleValue>(10);
+inline constexpr TcxContainerStyleValue svButtonTransparency = static_cast<TcxContainerStyleValue>(11);
+inline constexpr TcxContainerStyleValue svPopupBorderStyle = static_cast<TcxContainerStyleValue>(12);
+inline constexpr TcxContainerStyleValue svGradientButtons = static_cast<TcxContainerStyleValue>(13);
+inline constexpr TcxContainerStyleValue svGradient = static_cast<TcxContainerStyleValue>(14);
+inline constexpr TcxContainerStyleValue svGradientDirection = static_cast<TcxContainerStyleValue>(15);
+
+class TcxEditStyleController;
+
+// The look of an editor in one state. Its own values are read like the
+// container's: assigned here, else from the controller's style of the same
+// state along the controller chain, else the default (for a state style,
+// the normal style's value). The values other than ButtonStyle are held by
+// the normal style only; a state style passes their writes on to it.
+class TcxCustomEditStyle : public TcxContainerStyle {
+  VCL_CLASS(TcxCustomEditStyle, TcxContainerStyle)
+public:
+  TcxCustomEditStyle(TPersistent* AOwner, bool ADirectAccessMode, TcxContainerStyle* AParentStyle = nullptr,
+                     TcxContainerStateItem AState = csNormal);
+  void Assign(TPersistent* Source) override;
+
+  static int GetStyleValueCount() { return 16; }
+  // False (and an empty name) for a value the style does not know.
+  static bool GetStyleValueName(TcxContainerStyleValue AValue, String& AName);
+  bool IsValueAssigned(TcxContainerStyleValue AValue) const override;
+  // The container's assigned values with the edit style's own.
+  TcxContainerStyleValues AssignedValues() const;
+  void SetAssignedValues(TcxContainerStyleValues Value);
+  // Every value but BorderColor, BorderStyle, Color, TextColor, TextStyle
+  // and ButtonStyle.
+  static TcxContainerStyleValues BaseOnlyStyleValues();
+
+  TcxCustomEditStyle* BaseStyle() { return static_cast<TcxCustomEditStyle*>(TcxContainerStyle::BaseStyle()); }
+  const TcxCustomEditStyle* BaseStyle() const {
+    return static_cast<const TcxCustomEditStyle*>(TcxContainerStyle::BaseStyle());
+  }
+  // The owning editor control; null for a controller's style.
+  TcxContainer* Edit() const { return Container(); }
+  // The explicit controller, else the default one (none for a style of an
+  // inplace editor or a direct-access style).
+  TcxStyleController* EditActiveStyleController() const;
+
+  TcxEditBorderStyle BorderStyle() const { return static_cast<TcxEditBorderStyle>(TcxContainerStyle::BorderStyle()); }
+  void SetBorderStyle(TcxEditBorderStyle Value) {
+    TcxContainerStyle::SetBorderStyle(static_cast<TcxContainerBorderStyle>(Value));
+  }
+  TcxEditButtonStyle ButtonStyle() const;
+  void SetButtonStyle(TcxEditButtonStyle Value);
+  TcxEditButtonTransparency ButtonTransparency() const;
+  void SetButtonTransparency(TcxEditButtonTransparency Value);
+  bool Gradient() const;
+  void SetGradient(bool Value);
+  bool GradientButtons() const;
+  void SetGradientButtons(bool Value);
+  TcxEditGradientDirection GradientDirection() const;
+  void SetGradientDirection(TcxEditGradientDirection Value);
+  TcxEditPopupBorderStyle PopupBorderStyle() const;
+  void SetPopupBorderStyle(TcxEditPopupBorderStyle Value);
+  bool PopupCloseButton() const { return BaseStyle()->FPopupCloseButton; }
+  void SetPopupCloseButton(bool Value);
+
+  // Color, Font and TextColor from view parameters, with one notification.
+  void Init(const TcxViewParams& AParams);
+
+protected:
+  TcxStyleController* GetDefaultStyleController() const override { return EditDefaultStyleController(); }
+  TcxStyleController* EditDefaultStyleController() const;
+  virtual TcxEditButtonStyle ButtonStyleDefault() const;
+  virtual TcxEditButtonTransparency ButtonTransparencyDefault() const;
+  virtual bool GradientDefault() const;
+  virtual bool GradientButtonsDefault() const;
+  virtual TcxEditGradientDirection GradientDirectionDefault() const;
+  virtual TcxEditPopupBorderStyle PopupBorderStyleDefault() const;
+
+private:
+  // The value as assigned here or along the controller chain.
+  template <class T>
+  std::optional<T> Resolve(TcxContainerStyleValue AValue, T TcxCustomEditStyle::*AField) const;
+  template <class T>
+  void StoreEditValue(TcxContainerStyleValue AValue, T TcxCustomEditStyle::*AField, const T& ANewValue);
+
+  TcxEditButtonStyle FButtonStyle = btsDefault;
+  TcxEditButtonTransparency FButtonTransparency = ebtNone;
+  bool FGradient = false;
+  bool FGradientButtons = false;
+  TcxEditGradientDirection FGradientDirection = TcxDirection::dirDown;
+  TcxEditPopupBorderStyle FPopupBorderStyle = epbsDefault;
+  bool FPopupCloseButton = true;
+  TcxContainerStyleValues FEditAssignedValues;
+};
+
+class TcxEditStyle : public TcxCustomEditStyle {
+  VCL_CLASS(TcxEditStyle, TcxCustomEditStyle)
+public:
+  using TcxCustomEditStyle::TcxCustomEditStyle;
+};
+
+// The styles several editors share, one per state.
+class TcxEditStyleController : public TcxStyleController {
+  VCL_COMPONENT_CLASS(TcxEditStyleController, TcxStyleController)
+public:
+  explicit TcxEditStyleController(TComponent* AOwner);
+
+  TcxEditStyle* Style() const { return StyleOf(csNormal); }
+  void SetStyle(TcxEditStyle* Value) { SetInternalStyle(csNormal, Value); }
+  TcxEditStyle* StyleDisabled() const { return StyleOf(csDisabled); }
+  void SetStyleDisabled(TcxEditStyle* Value) { SetInternalStyle(csDisabled, Value); }
+  TcxEditStyle* StyleFocused() const { return StyleOf(csActive); }
+  void SetStyleFocused(TcxEditStyle* Value) { SetInternalStyle(csActive, Value); }
+  TcxEditStyle* StyleHot() const { return StyleOf(csHotTrack); }
+  void SetStyleHot(TcxEditStyle* Value) { SetInternalStyle(csHotTrack, Value); }
+
+protected:
+  TcxContainerStyle* CreateStyle(TcxContainerStyle* AParentStyle, TcxContainerStateItem AState) override;
+
+private:
+  TcxEditStyle* StyleOf(TcxContainerStateItem AState) const {
+    return static_cast<TcxEditStyle*>(GetInternalStyle(AState));
+  }
+};
+
+// The controller every non-inplace editor takes unassigned values from;
+// made at the editor unit's start-up.
+TcxEditStyleController* cxDefaultEditStyleController();
+
 // ---------------------------------------------------------------- default values
 
 // Where an editor takes the defaults of its settings from (a data field, a
@@ -326,6 +462,7 @@ private:
 };
 
 using TcxEditButtonsClass = TcxClassFactory<TcxEditButtons, TPersistent*>;
+using TcxEditStyleClass = TcxClassFactory<TcxCustomEditStyle, TPersistent*, bool>;
 using TcxEditPropertiesValuesClass = TcxClassFactory<TcxCustomEditPropertiesValues, TcxCustomEditProperties*>;
 
 // The properties classes declare themselves with this, so that a copy of
@@ -368,6 +505,7 @@ public:
 
   // ---------------------------------------------------------------- companion classes
   virtual TcxEditButtonsClass GetButtonsClass() const { return TcxEditButtonsClass::Of<TcxEditButtons>(); }
+  virtual TcxEditStyleClass GetStyleClass() const { return TcxEditStyleClass::Of<TcxEditStyle>(); }
   virtual TcxEditPropertiesValuesClass AssignedValuesClass() const {
     return TcxEditPropertiesValuesClass::Of<TcxCustomEditPropertiesValues>();
   }

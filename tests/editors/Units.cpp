@@ -12,6 +12,7 @@
 #include "components/core/dxUxTheme.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
+#include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
@@ -27,6 +28,6 @@ const TUnitTable& ProgramUnits() {
                                 dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit,
                                 dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
-                                cxEditConstsUnit,   cxEditUnit};
+                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit};
   return units;
 }
