@@ -328,6 +328,132 @@ private:
 // made at the editor unit's start-up.
 TcxEditStyleController* cxDefaultEditStyleController();
 
+// ---------------------------------------------------------------- layout records
+
+enum class TcxEditButtonState { ebsDisabled, ebsNormal, ebsPressed, ebsSelected };
+using enum TcxEditButtonState;
+enum class TcxEditBackgroundPaintingStyle { bpsSolid, bpsComboEdit, bpsComboListEdit };
+using enum TcxEditBackgroundPaintingStyle;
+enum class TcxEditPaintOption {
+  epoAllowZeroHeight, epoAutoHeight, epoHasExternalBorder, epoShowEndEllipsis, epoShowFocusRectWhenInplace
+};
+using enum TcxEditPaintOption;
+using TcxEditPaintOptions = TSet<TcxEditPaintOption>;
+enum class TcxEditContentOption { ecoShowFocusRectWhenInplace, ecoOffsetButtonContent };
+using enum TcxEditContentOption;
+using TcxEditContentOptions = TSet<TcxEditContentOption>;
+enum class TcxEditViewInfoState { evsPaintButtons };
+using enum TcxEditViewInfoState;
+using TcxEditViewInfoStates = TSet<TcxEditViewInfoState>;
+enum class TcxEditErrorType { eetNone, eetError };
+using enum TcxEditErrorType;
+
+// Where an editor's content sits inside its client area.
+struct TcxEditContentParams {
+  TRect ExternalBorderBounds;  // the frame a host draws around an inplace editor
+  TRect Offsets;               // gaps between the client area and the text
+  TcxEditContentOptions Options;
+  TSize SizeCorrection;
+};
+
+struct TcxInplaceEditPosition {
+  TObject* Item = nullptr;
+  intptr_t RecordIndex = 0;
+};
+
+struct TcxInplaceEditParams {
+  bool MultiRowParent = false;
+  TcxInplaceEditPosition Position;
+};
+
+// What a validation found, for the error icon and its hint.
+class TcxEditValidateInfo : public TObject {
+  VCL_CLASS(TcxEditValidateInfo, TObject)
+public:
+  TcxEditValidateInfo();
+  ~TcxEditValidateInfo() override;
+  void Reset();
+  bool HasError() const { return ErrorType != eetNone; }
+  // An error to show with an icon.
+  bool HasErrorIcon() const;
+
+  TcxEditErrorType ErrorType = eetNone;
+  String ErrorText;
+  std::unique_ptr<TdxSmartImage> ErrorIcon;
+};
+
+// What an editor's host (the control, or a grid painting cells) gives the
+// fading of its buttons.
+class IcxEditOwner {
+public:
+  // A view data for the owner's editor; ACreated tells that the caller
+  // frees it.
+  virtual TcxCustomEditViewData* GetViewData(bool& ACreated) = 0;
+  virtual void Invalidate(const TRect& R, bool AEraseBackground) = 0;
+
+protected:
+  ~IcxEditOwner() = default;
+};
+
+// The state of one button as laid out.
+struct TcxEditButtonViewInfoData {
+  TObject* ActionLink = nullptr;
+  TColor BackgroundColor = clDefault;
+  String Caption;
+  TAlignment ContentAlignment = taCenter;
+  bool Default = false;
+  bool Gradient = false;
+  String Hint;
+  bool IsInplace = false;
+  TcxEditButtonKind Kind = bkDown;
+  bool LeftAlignment = false;
+  bool Leftmost = false;
+  bool NativeStyle = false;
+  bool Rightmost = false;
+  TcxEditButtonState State = ebsNormal;
+  TcxEditButtonStyle Style = btsDefault;
+  TColor TextColor = clBtnText;
+  bool Transparent = false;
+  String VisibleCaption;
+  bool BackgroundPartiallyTransparent = false;
+  bool ComboBoxStyle = false;
+  int NativePart = 0;
+  int NativeState = 0;
+  bool UseSkins = false;
+};
+
+// One visible button of a laid-out editor.
+class TcxEditButtonViewInfo : public TPersistent {
+  VCL_CLASS(TcxEditButtonViewInfo, TPersistent)
+public:
+  TcxEditButtonViewInfo();
+  ~TcxEditButtonViewInfo() override;
+  // NativeState, BackgroundColor, Bounds, Style and State.
+  void Assign(TPersistent* Source) override;
+  // Empty when nothing that shows differs from APrevious, else Bounds; the
+  // caller frees it.
+  TcxRegion* GetUpdateRegion(TcxEditButtonViewInfo* APrevious);
+  // Invalidates Bounds moved by AEditPosition when it changed.
+  bool Repaint(TWinControl* AControl, TcxEditButtonViewInfo* APrevious, const TPoint& AEditPosition);
+  bool Enabled() const { return Data.State != ebsDisabled; }
+
+  TRect Bounds;
+  int ButtonIndex = -1;
+  int ButtonVisibleIndex = -1;
+  TcxEditButtonViewInfoData Data;
+  TcxCustomEditViewInfo* EditViewInfo = nullptr;
+  TBitmap* Glyph = nullptr;
+  bool HasBackground = false;
+  int ImageIndex = -1;
+  TCustomImageList* Images = nullptr;
+  bool Stretchable = true;
+  TRect VisibleBounds;
+  int Width = 0;
+
+private:
+  bool DiffersFrom(TcxEditButtonViewInfo* APrevious) const;
+};
+
 // ---------------------------------------------------------------- default values
 
 // Where an editor takes the defaults of its settings from (a data field, a
@@ -463,6 +589,8 @@ private:
 
 using TcxEditButtonsClass = TcxClassFactory<TcxEditButtons, TPersistent*>;
 using TcxEditStyleClass = TcxClassFactory<TcxCustomEditStyle, TPersistent*, bool>;
+using TcxEditViewInfoClass = TcxClassFactory<TcxCustomEditViewInfo>;
+using TcxEditViewDataClass = TcxClassFactory<TcxCustomEditViewData, TcxCustomEditProperties*, TcxCustomEditStyle*, bool>;
 using TcxEditPropertiesValuesClass = TcxClassFactory<TcxCustomEditPropertiesValues, TcxCustomEditProperties*>;
 
 // The properties classes declare themselves with this, so that a copy of
@@ -506,6 +634,8 @@ public:
   // ---------------------------------------------------------------- companion classes
   virtual TcxEditButtonsClass GetButtonsClass() const { return TcxEditButtonsClass::Of<TcxEditButtons>(); }
   virtual TcxEditStyleClass GetStyleClass() const { return TcxEditStyleClass::Of<TcxEditStyle>(); }
+  virtual TcxEditViewInfoClass GetViewInfoClass() const;
+  virtual TcxEditViewDataClass ViewDataClass() const;
   virtual TcxEditPropertiesValuesClass AssignedValuesClass() const {
     return TcxEditPropertiesValuesClass::Of<TcxCustomEditPropertiesValues>();
   }
@@ -539,6 +669,16 @@ public:
   virtual void DataChanged() {}
   virtual void Update(TcxCustomEditProperties* AProperties) {}
   virtual void RefreshNonShareable() {}
+  // A new view data of ViewDataClass; the caller frees it.
+  TcxCustomEditViewData* CreateViewData(TcxCustomEditStyle* AStyle, bool AIsInplace, bool APreviewMode = false);
+  // Sizes measured through a temporary view data.
+  TSize GetEditConstantPartSize(TcxCanvas* ACanvas, TcxCustomEditStyle* AEditStyle,
+                                const TcxEditSizeProperties& AEditSizeProperties, TSize& MinContentSize,
+                                bool AIsInplace = true);
+  TSize GetEditContentSize(TcxCanvas* ACanvas, TcxCustomEditStyle* AEditStyle, const Variant& AEditValue,
+                           const TcxEditSizeProperties& AEditSizeProperties, bool AIsInplace = true);
+  TSize GetEditSize(TcxCanvas* ACanvas, TcxCustomEditStyle* AEditStyle, bool AIsInplace, const Variant& AEditValue,
+                    const TcxEditSizeProperties& AEditSizeProperties);
 
   // Not read-only and, with a provider, one that lets the value be edited.
   bool IsModifiable();
@@ -655,6 +795,232 @@ private:
   std::unique_ptr<TcxEditAlignment> FAlignment;
   std::unique_ptr<TcxCustomEditPropertiesValues> FAssignedValues;
   IcxEditDefaultValuesProvider* FIDefaultValuesProvider = nullptr;
+};
+
+// ---------------------------------------------------------------- view info
+
+using TcxEditGetButtonStateEvent = std::function<void(TcxEditButtonViewInfo* Sender, TcxEditButtonState& AState)>;
+
+// An editor's calculated layout (and, through its descendants' content,
+// its painting).
+class TcxCustomEditViewInfo : public TcxContainerViewInfo {
+  VCL_CREATABLE_CLASS(TcxCustomEditViewInfo, TcxContainerViewInfo)
+public:
+  TcxCustomEditViewInfo();
+  ~TcxCustomEditViewInfo() override;
+
+  TcxContainerBorderStyle GetContainerBorderStyle() const override {
+    return static_cast<TcxContainerBorderStyle>(BorderStyle);
+  }
+  // Frees surplus button view infos from the last one down; new ones are
+  // made by ButtonViewInfoClass.
+  void SetButtonCount(int ACount);
+  int ButtonCount() const { return static_cast<int>(ButtonsInfo.size()); }
+  TcxEditButtonViewInfo* Button(int AIndex) const { return ButtonsInfo.at(AIndex).get(); }
+  const TRect& EditorBounds() const { return FEditorBounds; }
+  const TRect& ErrorBounds() const { return FErrorBounds; }
+  TcxEditValidateInfo* ErrorData() const { return FErrorData.get(); }
+  bool NeedShowErrorIcon() const { return FNeedShowErrorIcon; }
+
+  TcxEditGetButtonStateEvent OnGetButtonState;
+
+  TcxEditViewInfoStates FState;
+  TRect BorderExtent;
+  TcxEditBorderStyle BorderStyle = ebsNone;
+  std::vector<std::unique_ptr<TcxEditButtonViewInfo>> ButtonsInfo;
+  int Data = 0;
+  TcxCustomEditProperties* EditProperties = nullptr;
+  bool Enabled = true;
+  bool Focused = false;
+  TFont* Font = nullptr;
+  bool HasBackground = false;
+  bool HasContentOffsets = false;
+  bool HasInnerEdit = false;
+  bool HasTextButtons = false;
+  int HitTestInfo = 0;
+  TRect InnerEditRect;
+  bool IsButtonReallyPressed = false;
+  bool IsContainerInnerControl = false;
+  bool IsDBEditPaintCopyDrawing = false;
+  bool IsDesigning = false;
+  bool IsInplace = false;
+  bool IsSelected = false;
+  int LastPressedButton = -1;
+  int LastSelectedButton = -1;
+  int Left = 0;
+  TcxEditPaintOptions PaintOptions;
+  TcxEditPopupBorderStyle PopupBorderStyle = epbsDefault;
+  int PressedButton = -1;
+  int SelectedButton = -1;
+  TRect ShadowRect;
+  TColor TextColor = clDefault;
+  int Top = 0;
+  bool Transparent = false;
+  HWND WindowHandle = nullptr;
+
+protected:
+  friend class TcxCustomEditViewData;
+  virtual TcxClassFactory<TcxEditButtonViewInfo> ButtonViewInfoClass() const {
+    return TcxClassFactory<TcxEditButtonViewInfo>::Of<TcxEditButtonViewInfo>();
+  }
+  // Background and text colours an owner supplies (a skinned editor);
+  // clDefault for none.
+  virtual void GetEditColors(TColor& ABackgroundColor, TColor& ATextColor);
+  // Empty in the base; text editors take their font.
+  virtual void PrepareCanvasFont(TcxCanvas* ACanvas) {}
+
+  TRect FEditorBounds;
+  TRect FErrorBounds;
+  std::unique_ptr<TcxEditValidateInfo> FErrorData;
+  bool FNeedShowErrorIcon = false;
+};
+
+// ---------------------------------------------------------------- view data
+
+using TcxEditGetDefaultButtonWidthEvent =
+    std::function<void(TcxCustomEditViewData* Sender, int AIndex, int& ADefaultWidth)>;
+using TcxEditViewDataGetDisplayTextEvent = std::function<void(TcxCustomEditViewData* Sender, String& AText)>;
+
+// Lays an editor out into a view info for a rectangle, a mouse position and
+// state; made for one calculation or one measurement.
+class TcxCustomEditViewData : public TPersistent {
+  VCL_CLASS(TcxCustomEditViewData, TPersistent)
+public:
+  TcxCustomEditViewData(TcxCustomEditProperties* AProperties, TcxCustomEditStyle* AStyle, bool AIsInplace);
+
+  // P in client coordinates; Button is what caused the call (cxmbNone for
+  // moves and calls not from the mouse).
+  virtual void Calculate(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P, TcxMouseButton Button,
+                         TShiftState Shift, TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent);
+  // Lays out at (0, 0) and keeps ABounds' corner as the view info's origin.
+  void CalculateEx(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P, TcxMouseButton Button,
+                   TShiftState Shift, TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent);
+  TSize GetEditSize(TcxCanvas* ACanvas, const Variant& AEditValue, const TcxEditSizeProperties& AEditSizeProperties,
+                    TcxCustomEditViewInfo* AViewInfo = nullptr);
+  TSize GetEditingSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                       const TcxEditSizeProperties& AEditSizeProperties, TcxCustomEditViewInfo* AViewInfo = nullptr);
+  virtual TSize GetEditConstantPartSize(TcxCanvas* ACanvas, const TcxEditSizeProperties& AEditSizeProperties,
+                                        TSize& AMinContentSize, TcxCustomEditViewInfo* AViewInfo = nullptr);
+  virtual TSize GetEditContentSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                                   const TcxEditSizeProperties& AEditSizeProperties,
+                                   TcxEditValidateInfo* AErrorData = nullptr);
+  virtual TSize GetEditingContentSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                                      const TcxEditSizeProperties& AEditSizeProperties) {
+    return GetEditContentSize(ACanvas, AEditValue, AEditSizeProperties);
+  }
+  virtual TSize GetEditContentSizeCorrection();
+  virtual TRect GetBorderExtent();
+  virtual TRect GetButtonsExtent(TcxCanvas* ACanvas);
+  virtual TRect GetClientExtent(TcxCanvas* ACanvas, TcxCustomEditViewInfo* AViewInfo);
+  virtual TcxEditBorderStyle GetBorderStyle();
+  String ConvertEditValueToDisplayText(const Variant& AEditValue);
+  bool IsEditFocused() const { return Focused; }
+  int CapturedButtonVisibleIndex() const { return -1; }
+  TcxEditButtonStyle EffectiveButtonStyle();
+  TcxEditButtonStyle DefaultButtonStyle();
+  // The button's width: its Width, else its picture, caption or the
+  // system's scroll-bar height.
+  int MeasureEditButtonWidth(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo);
+
+  TcxCustomEditProperties* Properties() const { return FProperties; }
+  TcxCustomEditStyle* Style() const { return FStyle; }
+  bool IsInplace() const { return FIsInplace; }
+  int LeftSideLeftmostButtonIndex() const { return FLeftSideLeftmostButtonIndex; }
+  int LeftSideRightmostButtonIndex() const { return FLeftSideRightmostButtonIndex; }
+  int RightSideLeftmostButtonIndex() const { return FRightSideLeftmostButtonIndex; }
+  int RightSideRightmostButtonIndex() const { return FRightSideRightmostButtonIndex; }
+
+  TcxEditGetDefaultButtonWidthEvent OnGetDefaultButtonWidth;
+  TcxEditViewDataGetDisplayTextEvent OnGetDisplayText;
+
+  TObject* Data = nullptr;
+  bool ButtonsOnlyStyle = false;
+  int ButtonVisibleCount = 0;
+  TcxContainerState ContainerState{csNormal};
+  TRect ContentOffset;
+  TcxEditContentParams EditContentParams;
+  bool Enabled = true;
+  bool Focused = false;
+  TAlignment HorzAlignment = taLeftJustify;
+  TcxInplaceEditParams InplaceEditParams;
+  bool IsDesigning = false;
+  bool IsSelected = false;
+  bool IsValueSource = false;
+  int MaxLineCount = 0;
+  bool NativeStyle = false;
+  TcxEditPaintOptions PaintOptions;
+  bool PreviewMode = false;
+  bool Selected = false;
+  int SelStart = 0;
+  int SelLength = 0;
+  TColor SelTextColor = clDefault;
+  TColor SelBackgroundColor = clDefault;
+  bool SupportsTouchMode = false;
+  TcxEditVertAlignment VertAlignment = taTopJustify;
+  HWND WindowHandle = nullptr;
+
+protected:
+  virtual void ComputeButtonThemeInfo(TcxEditButtonViewInfo* AButtonViewInfo);
+  virtual void ComputeButtonThemePart(HTHEME ATheme, TcxEditButtonViewInfo* AButtonViewInfo);
+  virtual HTHEME ButtonThemeHandle(TcxEditButtonViewInfo* AButtonViewInfo);
+  virtual TcxEditPaintOptions ComposePaintOptions();
+  virtual bool IsButtonPressable(TcxCustomEditViewInfo* AViewInfo, int AButtonVisibleIndex) { return true; }
+  virtual TcxContainerState ComputeContainerState(const TRect& ABounds, const TPoint& P, TcxMouseButton Button,
+                                                  TShiftState Shift);
+  virtual TRect DefaultContentOffsets();
+  virtual int EditThemeState(TcxCustomEditViewInfo* AViewInfo);
+  virtual void FillCacheData();
+  virtual void FillContentParams(TcxEditContentParams& AParams);
+  virtual void PrepareDefaults();
+  virtual String BuildDisplayText(const Variant& AEditValue) { return String(); }
+  virtual void CalculateFrameAndMinContentSize(TcxCanvas* ACanvas, bool AIsInplace, TSize& ASize,
+                                               TcxCustomEditViewInfo* AViewInfo, TSize& AMinContentSize,
+                                               const TcxEditSizeProperties& AEditSizeProperties);
+  virtual TSize MeasureEditContent(TcxCanvas* ACanvas, const Variant& AEditValue,
+                                   const TcxEditSizeProperties& AEditSizeProperties) {
+    return TSize();
+  }
+  virtual bool IsButtonHeldDown(TcxCustomEditViewInfo* AViewInfo, int AButtonVisibleIndex) { return false; }
+  virtual void CalculateButtonBounds(TcxCanvas* ACanvas, TcxCustomEditViewInfo* AViewInfo, TRect& AButtonsRect,
+                                     int AButtonVisibleIndex);
+  virtual void CalculateButtonsViewInfo(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P,
+                                        TcxMouseButton Button, TShiftState Shift, TcxCustomEditViewInfo* AViewInfo,
+                                        bool AIsMouseEvent);
+  virtual void CalculateButtonViewInfo(TcxCanvas* ACanvas, TcxCustomEditViewInfo* AViewInfo, int AButtonVisibleIndex,
+                                       TRect& AButtonsRect);
+  virtual void DoCalculateButtonViewInfos(TcxCanvas* ACanvas, TcxCustomEditViewInfo* AViewInfo, TRect& AButtonsRect);
+  virtual void CheckButtonsOnly(TcxCustomEditViewInfo* AViewInfo, int APrevButtonsWidth, int AButtonsWidth);
+  virtual void CheckStartButtonsFading(TcxCustomEditViewInfo* AViewInfo) {}
+  virtual void EditValueToDrawValue(const Variant& AEditValue, TcxCustomEditViewInfo* AViewInfo) {}
+  virtual void InitializeButtonInfo(TcxCustomEditViewInfo* AViewInfo, int AButtonVisibleIndex);
+  virtual TColor GetBorderColor();
+  virtual TColor GetBorderColorByPainter(bool AIsHighlight) { return clDefault; }
+  virtual TRect GetBorderExtentByEdges(int ABorderWidth);
+  virtual TRect GetBorderExtentByPainter();
+  virtual bool HasShadow();
+  virtual bool IgnoreButtonWhileStretching(int AButtonVisibleIndex) { return false; }
+  virtual bool IsButtonLeftAligned(TcxCustomEditViewInfo* AViewInfo, int AButtonVisibleIndex);
+  virtual bool IsNativeStyle(TcxLookAndFeel* ALookAndFeel);
+
+private:
+  void CalculateViewInfoLayout(TcxCustomEditViewInfo* AViewInfo);
+  void CalculateColors(TcxCustomEditViewInfo* AViewInfo);
+  void CalculateButtonStates(TcxCustomEditViewInfo* AViewInfo, const TPoint& P, TcxMouseButton Button,
+                             TShiftState Shift, int APreviousPressedButton,
+                             const std::vector<TcxEditButtonState>& APreviousStates);
+  void MarkOutermostButtons(TcxCustomEditViewInfo* AViewInfo);
+  TSize GetSize(TcxCanvas* ACanvas, const Variant& AEditValue, const TcxEditSizeProperties& AEditSizeProperties,
+                TcxCustomEditViewInfo* AViewInfo, bool AEditing);
+  TcxCustomEditButton* ButtonOf(TcxEditButtonViewInfo* AButtonViewInfo) const;
+
+  TcxCustomEditProperties* FProperties;
+  TcxCustomEditStyle* FStyle;
+  bool FIsInplace;
+  int FLeftSideLeftmostButtonIndex = -1;
+  int FLeftSideRightmostButtonIndex = -1;
+  int FRightSideLeftmostButtonIndex = -1;
+  int FRightSideRightmostButtonIndex = -1;
+  TAlignment FValidationErrorIconAlignment = taLeftJustify;
 };
 
 // ---------------------------------------------------------------- registries

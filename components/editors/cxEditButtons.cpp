@@ -3,6 +3,7 @@
 
 #include "components/core/cxMessageWindow.h"
 #include "vcl/graphics/Bitmap.h"
+#include "vcl/graphics/GdiTypes.h"
 
 // ---------------------------------------------------------------- button
 
@@ -94,3 +95,36 @@ int TcxCustomEditButtons::VisibleCount() const {
 }
 
 void TcxCustomEditButtons::Update(TCollectionItem*) { dxFireNotifyEvent(OnChange, this); }
+
+// ---------------------------------------------------------------- button view info
+
+TcxEditButtonViewInfo::TcxEditButtonViewInfo() = default;
+
+TcxEditButtonViewInfo::~TcxEditButtonViewInfo() = default;
+
+void TcxEditButtonViewInfo::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TcxEditButtonViewInfo*>(Source);
+  if (!source) return TPersistent::Assign(Source);
+  Data.NativeState = source->Data.NativeState;
+  Data.BackgroundColor = source->Data.BackgroundColor;
+  Bounds = source->Bounds;
+  Data.Style = source->Data.Style;
+  Data.State = source->Data.State;
+}
+
+bool TcxEditButtonViewInfo::DiffersFrom(TcxEditButtonViewInfo* APrevious) const {
+  return Data.Style != APrevious->Data.Style || Data.State != APrevious->Data.State ||
+         Data.BackgroundColor != APrevious->Data.BackgroundColor || Data.NativeState != APrevious->Data.NativeState;
+}
+
+TcxRegion* TcxEditButtonViewInfo::GetUpdateRegion(TcxEditButtonViewInfo* APrevious) {
+  return DiffersFrom(APrevious) ? new TcxRegion(Bounds) : new TcxRegion();
+}
+
+bool TcxEditButtonViewInfo::Repaint(TWinControl* AControl, TcxEditButtonViewInfo* APrevious,
+                                    const TPoint& AEditPosition) {
+  if (!DiffersFrom(APrevious)) return false;
+  const TRect r = cxRectShiftBy(Bounds, AEditPosition.X, AEditPosition.Y);
+  RedrawWindow(AControl->Handle(), AsRECT(r), nullptr, RDW_INVALIDATE | (HasBackground ? RDW_ERASE : 0));
+  return true;
+}
