@@ -1,8 +1,10 @@
 // The editor unit's start-up and shut-down: the default edit style
-// controller, and the registry of properties classes.
+// controller, the registry of properties classes and the hint window that
+// measures hints.
 #include "components/editors/cxEdit.h"
 
 void cxFreeEditPropertiesRegistry();
+void cxFreeEditHintWindow();
 void cxSetDefaultEditStyleController(TcxEditStyleController* AController);
 
 namespace {
@@ -20,4 +22,5 @@ const TUnitEntry cxEditUnit{L"cxEdit",
                               cxSetDefaultEditStyleController(nullptr);
                               DefaultStyleController.reset();
                               cxFreeEditPropertiesRegistry();
+                              cxFreeEditHintWindow();
                             }};

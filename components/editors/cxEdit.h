@@ -800,6 +800,23 @@ private:
 // ---------------------------------------------------------------- view info
 
 using TcxEditGetButtonStateEvent = std::function<void(TcxEditButtonViewInfo* Sender, TcxEditButtonState& AState)>;
+// Custom drawing: a handler asked with a null canvas only answers whether
+// it would draw (AHandled).
+using TcxEditDrawBackgroundEvent = std::function<void(TcxCustomEditViewInfo* Sender, TcxCanvas* ACanvas, bool& AHandled)>;
+using TcxEditDrawButtonEvent = std::function<void(TcxEditButtonViewInfo* Sender, TcxCanvas* ACanvas, bool& AHandled)>;
+using TcxEditDrawButtonBackgroundEvent =
+    std::function<void(TcxEditButtonViewInfo* Sender, TcxCanvas* ACanvas, const TRect& ARect, bool& AHandled)>;
+using TcxEditDrawButtonBorderEvent = std::function<void(TcxEditButtonViewInfo* Sender, TcxCanvas* ACanvas,
+                                                        TRect& ABackgroundRect, TRect& AContentRect, bool& AHandled)>;
+using TcxEditGetButtonContentColorEvent = std::function<void(TcxEditButtonViewInfo* Sender, TColor& AColor)>;
+using TcxEditPaintEvent = std::function<void(TcxCustomEditViewInfo* Sender, TcxCanvas* ACanvas)>;
+using TcxEditCanStartButtonFadingEvent = std::function<void(TcxCustomEditViewInfo* Sender, bool& ACanStart)>;
+using TcxEditPrepareButtonFadingImageEvent = std::function<void(
+    TcxEditButtonViewInfo* ASender, TcxEditButtonState AState, TcxBitmap32*& AImage, bool& AHandled)>;
+
+// What lies at a point of an editor (PartAtPoint): a button's visible
+// index, or one of these.
+enum : int { ecpNone = -3, ecpErrorIcon = -2, ecpEdit = -1 };
 
 // An editor's calculated layout (and, through its descendants' content,
 // its painting).
@@ -822,7 +839,62 @@ public:
   TcxEditValidateInfo* ErrorData() const { return FErrorData.get(); }
   bool NeedShowErrorIcon() const { return FNeedShowErrorIcon; }
 
+  void Assign(TObject* Source) override;
+  // The container's region, with what changed since AViewInfo.
+  TcxRegion* GetUpdateRegion(TcxContainerViewInfo* AViewInfo) override;
+  void Offset(int DX, int DY) override;
+  // OnPaint, then the editor.
+  void Paint(TcxCanvas* ACanvas) override;
+  // Paints a view info laid out at (0, 0) at (Left, Top).
+  void PaintEx(TcxCanvas* ACanvas);
+  // The old (Left, Top).
+  TPoint SetOrigin(const TPoint& APoint);
+
+  // ---------------------------------------------------------------- parts, hints and repainting
+  // ecpNone outside the border, ecpEdit inside it, ecpErrorIcon on the
+  // icon of an error, or the index of the button at P.
+  virtual int PartAtPoint(const TPoint& P);
+  virtual TRect PartBounds(int APart);
+  String PartHintText(int APart);
+  // For a button or the error icon at P (relative to Left, Top): its hint
+  // up to the first "|".
+  virtual bool NeedShowHint(TcxCanvas* ACanvas, const TPoint& P, const TRect& AVisibleBounds, String& AText,
+                            bool& AIsMultiLine, TRect& ATextRect, int AMaxLineCount = 0);
+  // Invalidates in AControl what differs from AViewInfo; true when
+  // something was.
+  bool Repaint(TWinControl* AControl, TcxContainerViewInfo* AViewInfo);
+  virtual bool Repaint(TWinControl* AControl, const TRect& AInnerEditRect, TcxContainerViewInfo* AViewInfo);
+  void SaveButtonStates();
+  bool ButtonStatesChanged() const;
+  virtual bool IsHotTrack();
+  virtual bool IsHotTrack(const TPoint& P);
+  virtual bool IsFadingAvailable() { return NativeStyle || (UseSkins && Painter); }
+  bool IsBackgroundTransparent() { return EditBackgroundMode() != 1 && EditBackgroundMode() != 3; }
+  virtual bool IsBackgroundPartiallyTransparent();
+
+  // ---------------------------------------------------------------- custom drawing
+  bool DrawBackground(TcxCanvas* ACanvas);
+  bool DrawBackground(TcxCanvas* ACanvas, const TPoint& APos);
+  bool IsCustomBackground() { return DrawBackground(nullptr); }
+  bool IsCustomButton(int AIndex);
+  bool IsCustomButtonBackground(int AIndex);
+  bool IsCustomButtonBorder(int AIndex);
+  bool IsCustomDrawButton(int AIndex);
+  // The area behind a descendant's content, in the way the background is
+  // painted (ARect less AContentRect unless AContentDrawn).
+  void DrawEditBackground(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AContentRect, bool AContentDrawn);
+  virtual void DrawButton(TcxCanvas* ACanvas, int AButtonVisibleIndex);
+  void DrawButtons(TcxCanvas* ACanvas);
+
+  TcxEditCanStartButtonFadingEvent OnCanStartButtonFading;
+  TcxEditDrawBackgroundEvent OnDrawBackground;
+  TcxEditDrawButtonEvent OnDrawButton;
+  TcxEditDrawButtonBackgroundEvent OnDrawButtonBackground;
+  TcxEditDrawButtonBorderEvent OnDrawButtonBorder;
+  TcxEditGetButtonContentColorEvent OnGetButtonContentColor;
   TcxEditGetButtonStateEvent OnGetButtonState;
+  TcxEditPaintEvent OnPaint;
+  TcxEditPrepareButtonFadingImageEvent OnPrepareButtonFadingImage;
 
   TcxEditViewInfoStates FState;
   TRect BorderExtent;
@@ -868,11 +940,53 @@ protected:
   virtual void GetEditColors(TColor& ABackgroundColor, TColor& ATextColor);
   // Empty in the base; text editors take their font.
   virtual void PrepareCanvasFont(TcxCanvas* ACanvas) {}
+  virtual TcxEditBackgroundPaintingStyle BackgroundPaintingKind() { return bpsSolid; }
+  virtual bool StateChangeNeedsRepaint() { return true; }
+  virtual void PaintOneButton(TcxCanvas* ACanvas, int AButtonVisibleIndex);
+  // The frames of the button styles: each draws into ARect, shrinking it,
+  // and answers the brush and pen colours and the content rectangle.
+  virtual void Paint3DButtonFrame(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo, TColor& ABrushColor,
+                                  TColor& APenColor, TRect& AContentRect, TRect& ARect);
+  virtual void PaintFlatButtonFrame(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo, TColor& ABrushColor,
+                                    TColor& APenColor, TRect& AContentRect, TRect& ARect);
+  virtual void PaintHotFlatButtonFrame(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo,
+                                       TColor& ABrushColor, TColor& APenColor, TRect& AContentRect, TRect& ARect);
+  virtual void PaintThemedButtonFrame(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo,
+                                      TColor& ABrushColor, TColor& APenColor, TRect& AContentRect, TRect& ARect);
+  virtual void PaintSimpleButtonFrame(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo,
+                                      TColor& ABrushColor, TColor& APenColor, TRect& AContentRect, TRect& ARect);
+  virtual void PaintUltraFlatButtonFrame(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo,
+                                         TColor& ABrushColor, TColor& APenColor, TRect& AContentRect, TRect& ARect,
+                                         bool AIsOffice11);
+  virtual void PaintThemedButtonBackground(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo,
+                                           const TRect& ARect);
+  virtual void PaintPlainButtonBackground(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo,
+                                          TColor ABrushColor, const TRect& ARect);
+  virtual void DrawNativeStyleEditBackground(TcxCanvas* ACanvas, bool ADrawBackground, HBRUSH ABackgroundBrush);
+  virtual void DrawButtonBorder(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo, TColor& ABrushColor,
+                                TColor& APenColor, TRect& AContentRect, TRect& ARect);
+  virtual void DrawButtonBackground(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo, TColor ABrushColor,
+                                    const TRect& AContentRect, const TRect& ARect);
+  virtual void DrawButtonContent(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo, bool ANeedOffsetContent,
+                                 TColor ABrushColor, TColor APenColor, const TRect& AContentRect);
+  void InternalPaint(TcxCanvas* ACanvas) override { DrawCustomEdit(ACanvas, true, true); }
+  // 0 custom-drawn, 1 the whole editor drawn, 2 nothing, 3 a solid fill,
+  // 4 the parent's image, 5 the parent's background.
+  int EditBackgroundMode();
+  void DrawCustomEdit(TcxCanvas* ACanvas, bool ACanDrawBackground, bool ACanDrawValidationMark);
+  void DrawCustomEditValidationMark(TcxCanvas* ACanvas);
+  void DrawUsualBackground(TcxCanvas* ACanvas, bool ACanDrawBackground, HBRUSH ABackgroundBrush);
+  // The theme part (and theme) the native background is drawn with.
+  int NativeBackgroundPart(HTHEME& ATheme);
 
   TRect FEditorBounds;
   TRect FErrorBounds;
   std::unique_ptr<TcxEditValidateInfo> FErrorData;
   bool FNeedShowErrorIcon = false;
+
+private:
+  void FillButtonsRegion(TcxCanvas* ACanvas, HBRUSH ABrush);
+  TRect HintTextRect(const TPoint& P, const String& AText);
 };
 
 // ---------------------------------------------------------------- view data
