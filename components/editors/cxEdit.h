@@ -25,6 +25,7 @@ class TcxCustomEditStyle;
 class TcxCustomEditViewData;
 class TcxCustomEditViewInfo;
 class TcxEditButtonViewInfo;
+class TcxEditButtonFadingHelper;
 class TcxCustomEditButtons;
 class TcxEditButtons;
 
@@ -436,6 +437,8 @@ public:
   // Invalidates Bounds moved by AEditPosition when it changed.
   bool Repaint(TWinControl* AControl, TcxEditButtonViewInfo* APrevious, const TPoint& AEditPosition);
   bool Enabled() const { return Data.State != ebsDisabled; }
+  // Made on first use through FadingHelperClass.
+  TcxEditButtonFadingHelper* FadingHelper();
 
   TRect Bounds;
   int ButtonIndex = -1;
@@ -450,8 +453,54 @@ public:
   TRect VisibleBounds;
   int Width = 0;
 
+protected:
+  virtual TcxEditButtonFadingHelper* CreateFadingHelper();
+
 private:
   bool DiffersFrom(TcxEditButtonViewInfo* APrevious) const;
+  std::unique_ptr<TcxEditButtonFadingHelper> FFadingHelper;
+};
+
+// ---------------------------------------------------------------- fading
+
+// An editor element's side of fading: it fades only where its view info
+// allows it and an owner can repaint it.
+class TcxCustomEditFadingHelper : public TdxFadingObjectHelper {
+  VCL_CLASS(TcxCustomEditFadingHelper, TdxFadingObjectHelper)
+public:
+  virtual TcxCustomEditViewInfo* EditViewInfo() = 0;
+  virtual void Invalidate() = 0;
+  bool IsFadingAllowed() override;
+
+protected:
+  // The view info's owner when it is an editor's owner; null otherwise.
+  IcxEditOwner* EditOwner();
+};
+
+// Fades one edit button between its normal and its hot look.
+class TcxEditButtonFadingHelper : public TcxCustomEditFadingHelper {
+  VCL_CLASS(TcxEditButtonFadingHelper, TcxCustomEditFadingHelper)
+public:
+  explicit TcxEditButtonFadingHelper(TcxEditButtonViewInfo* AViewInfo) : FViewInfo(AViewInfo) {}
+
+  TcxCustomEditViewInfo* EditViewInfo() override;
+  void Invalidate() override;
+  void RepaintFadeFrame() override { Invalidate(); }
+  // The normal and the hot look of the button's frame and background.
+  void PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) override;
+  // The current frame into the button's rectangle; false when none runs.
+  virtual bool DrawButton(TcxCanvas* ACanvas);
+  TRect ButtonRect() const;
+  // Starts or stops a fade when the button's state changed since the last
+  // layout.
+  virtual void UpdateState();
+
+protected:
+  virtual TcxBitmap32* RenderFadingImage(TcxEditButtonState AState);
+
+private:
+  TcxEditButtonState FState = ebsNormal;
+  TcxEditButtonViewInfo* FViewInfo;
 };
 
 // ---------------------------------------------------------------- default values
@@ -932,6 +981,7 @@ public:
 
 protected:
   friend class TcxCustomEditViewData;
+  friend class TcxEditButtonFadingHelper;
   virtual TcxClassFactory<TcxEditButtonViewInfo> ButtonViewInfoClass() const {
     return TcxClassFactory<TcxEditButtonViewInfo>::Of<TcxEditButtonViewInfo>();
   }
@@ -1074,6 +1124,7 @@ public:
   HWND WindowHandle = nullptr;
 
 protected:
+  friend class TcxEditButtonFadingHelper;
   virtual void ComputeButtonThemeInfo(TcxEditButtonViewInfo* AButtonViewInfo);
   virtual void ComputeButtonThemePart(HTHEME ATheme, TcxEditButtonViewInfo* AButtonViewInfo);
   virtual HTHEME ButtonThemeHandle(TcxEditButtonViewInfo* AButtonViewInfo);
@@ -1104,7 +1155,7 @@ protected:
                                        TRect& AButtonsRect);
   virtual void DoCalculateButtonViewInfos(TcxCanvas* ACanvas, TcxCustomEditViewInfo* AViewInfo, TRect& AButtonsRect);
   virtual void CheckButtonsOnly(TcxCustomEditViewInfo* AViewInfo, int APrevButtonsWidth, int AButtonsWidth);
-  virtual void CheckStartButtonsFading(TcxCustomEditViewInfo* AViewInfo) {}
+  virtual void CheckStartButtonsFading(TcxCustomEditViewInfo* AViewInfo);
   virtual void EditValueToDrawValue(const Variant& AEditValue, TcxCustomEditViewInfo* AViewInfo) {}
   virtual void InitializeButtonInfo(TcxCustomEditViewInfo* AViewInfo, int AButtonVisibleIndex);
   virtual TColor GetBorderColor();

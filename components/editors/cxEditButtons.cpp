@@ -128,3 +128,85 @@ bool TcxEditButtonViewInfo::Repaint(TWinControl* AControl, TcxEditButtonViewInfo
   RedrawWindow(AControl->Handle(), AsRECT(r), nullptr, RDW_INVALIDATE | (HasBackground ? RDW_ERASE : 0));
   return true;
 }
+
+TcxEditButtonFadingHelper* TcxEditButtonViewInfo::CreateFadingHelper() { return new TcxEditButtonFadingHelper(this); }
+
+TcxEditButtonFadingHelper* TcxEditButtonViewInfo::FadingHelper() {
+  if (!FFadingHelper) FFadingHelper.reset(CreateFadingHelper());
+  return FFadingHelper.get();
+}
+
+// ---------------------------------------------------------------- fading
+
+IcxEditOwner* TcxCustomEditFadingHelper::EditOwner() {
+  TcxCustomEditViewInfo* viewInfo = EditViewInfo();
+  return viewInfo ? dynamic_cast<IcxEditOwner*>(viewInfo->Owner) : nullptr;
+}
+
+bool TcxCustomEditFadingHelper::IsFadingAllowed() {
+  TcxCustomEditViewInfo* viewInfo = EditViewInfo();
+  if (!viewInfo || !viewInfo->IsFadingAvailable() || !EditOwner()) return false;
+  bool canStart = true;
+  if (viewInfo->OnCanStartButtonFading) viewInfo->OnCanStartButtonFading(viewInfo, canStart);
+  return canStart;
+}
+
+TcxCustomEditViewInfo* TcxEditButtonFadingHelper::EditViewInfo() { return FViewInfo->EditViewInfo; }
+
+TRect TcxEditButtonFadingHelper::ButtonRect() const { return FViewInfo->Bounds; }
+
+void TcxEditButtonFadingHelper::Invalidate() {
+  if (IcxEditOwner* owner = EditOwner()) owner->Invalidate(ButtonRect(), FViewInfo->HasBackground);
+}
+
+bool TcxEditButtonFadingHelper::DrawButton(TcxCanvas* ACanvas) { return DrawImage(ACanvas->Handle(), ButtonRect()); }
+
+void TcxEditButtonFadingHelper::UpdateState() {
+  const TcxEditButtonState state = FViewInfo->Data.State;
+  if (state == FState) return;
+  static const TcxButtonState map[] = {cxbsDisabled, cxbsNormal, cxbsPressed, cxbsHot};
+  CheckStartFading(map[static_cast<int>(FState)], map[static_cast<int>(state)]);
+  FState = state;
+}
+
+void TcxEditButtonFadingHelper::PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) {
+  TcxEditButtonViewInfoData& data = FViewInfo->Data;
+  const TcxEditButtonState state = data.State;
+  const int nativeState = data.NativeState;
+  try {
+    std::unique_ptr<TBitmap> fadeOut(RenderFadingImage(ebsNormal));
+    AFadeInImage = RenderFadingImage(ebsSelected);
+    AFadeOutImage = fadeOut.release();
+  } catch (...) {
+    data.State = state;
+    data.NativeState = nativeState;
+    throw;
+  }
+  data.State = state;
+  data.NativeState = nativeState;
+}
+
+TcxBitmap32* TcxEditButtonFadingHelper::RenderFadingImage(TcxEditButtonState AState) {
+  TcxCustomEditViewInfo* viewInfo = EditViewInfo();
+  if (viewInfo->OnPrepareButtonFadingImage) {
+    TcxBitmap32* image = nullptr;
+    bool handled = false;
+    viewInfo->OnPrepareButtonFadingImage(FViewInfo, AState, image, handled);
+    if (handled) return image;
+  }
+  FViewInfo->Data.State = AState;
+  bool created = false;
+  TcxCustomEditViewData* viewData = EditOwner()->GetViewData(created);
+  std::unique_ptr<TcxCustomEditViewData> ownedViewData(created ? viewData : nullptr);
+  viewData->ComputeButtonThemeInfo(FViewInfo);
+  const TRect bounds = FViewInfo->Bounds;
+  auto image = std::make_unique<TcxBitmap32>(bounds, true);
+  TcxCanvas* canvas = image->cxCanvas();
+  canvas->SetWindowOrg(bounds.TopLeft());
+  TColor brushColor = 0, penColor = clBtnText;
+  TRect r = bounds, contentRect;
+  viewInfo->DrawButtonBorder(canvas, FViewInfo, brushColor, penColor, contentRect, r);
+  if (!r.IsEmpty()) viewInfo->DrawButtonBackground(canvas, FViewInfo, brushColor, contentRect, r);
+  canvas->SetWindowOrg(TPoint(0, 0));
+  return image.release();
+}

@@ -600,6 +600,10 @@ void TcxCustomEditViewData::ComputeButtonThemePart(HTHEME ATheme, TcxEditButtonV
       (data.NativePart != 0 && IsThemeBackgroundPartiallyTransparent(ATheme, data.NativePart, data.NativeState));
 }
 
+void TcxCustomEditViewData::CheckStartButtonsFading(TcxCustomEditViewInfo* AViewInfo) {
+  for (const auto& button : AViewInfo->ButtonsInfo) button->FadingHelper()->UpdateState();
+}
+
 void TcxCustomEditViewData::MarkOutermostButtons(TcxCustomEditViewInfo* AViewInfo) {
   const bool leftGroup = FLeftSideLeftmostButtonIndex != -1, rightGroup = FRightSideRightmostButtonIndex != -1;
   if (leftGroup) AViewInfo->Button(FLeftSideLeftmostButtonIndex)->Data.Leftmost = true;

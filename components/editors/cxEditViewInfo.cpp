@@ -455,10 +455,15 @@ void TcxCustomEditViewInfo::DrawButton(TcxCanvas* ACanvas, int AButtonVisibleInd
 
 void TcxCustomEditViewInfo::PaintOneButton(TcxCanvas* ACanvas, int AButtonVisibleIndex) {
   TcxEditButtonViewInfo* button = Button(AButtonVisibleIndex);
+  // While a fade runs its frame stands for the frame and background, which
+  // are then only measured; the content is drawn over it.
+  const bool fading = button->FadingHelper()->Active();
+  if (fading) button->FadingHelper()->DrawButton(ACanvas);
   TColor brushColor = 0, penColor = clBtnText;
   TRect r = button->Bounds, contentRect;
   ACanvas->SaveClipRegion();
   try {
+    if (fading) ACanvas->ExcludeClipRect(button->Bounds);
     DrawButtonBorder(ACanvas, button, brushColor, penColor, contentRect, r);
     if (!r.IsEmpty()) DrawButtonBackground(ACanvas, button, brushColor, contentRect, r);
   } catch (...) {
