@@ -98,7 +98,6 @@ HBRUSH TcxSolidBrushCache::GetBrush(TColor AColor) {
   return FBrushes[index];
 }
 
-TcxSolidBrushCache* cxSolidBrushCache() { return BrushCache.get(); }
 
 HBRUSH cxGetSolidBrush(TColor AColor) { return BrushCache->GetBrush(AColor); }
 

@@ -50,7 +50,6 @@ private:
 
 // The unit's cache.
 HBRUSH cxGetSolidBrush(TColor AColor);
-TcxSolidBrushCache* cxSolidBrushCache();
 
 void cxFillRectByColor(TcxCanvas* ACanvas, const TRect& R, TColor AColor);
 // The part of AOuterRect outside AInnerRect, in four strips.

@@ -430,7 +430,8 @@ void TcxCustomEditViewData::InitializeButtonInfo(TcxCustomEditViewInfo* AViewInf
   data.Default = button->Default();
   info->Images = FProperties->Images();
   info->ImageIndex = button->ImageIndex();
-  info->Glyph = button->Glyph();
+  // Laying out makes no glyph where there is none.
+  info->Glyph = button->HasGlyph() ? button->Glyph() : nullptr;
   info->HasBackground = AViewInfo->HasBackground;
   data.Gradient = FStyle->GradientButtons();
   data.Hint = button->Hint();

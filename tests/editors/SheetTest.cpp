@@ -55,8 +55,9 @@ TEST(EditorSheet, ABareEditorWithButtonsInEveryLookAndState) {
         viewData->CalculateEx(canvas, cell, mouse, state.Press ? cxmbLeft : cxmbNone,
                               state.Press ? TShiftState{ssLeft} : TShiftState{}, &editor.ViewInfo, true);
         editor.ViewInfo.PaintEx(canvas);
-        if (state.OnButton)
+        if (state.OnButton) {
           EXPECT_EQ(editor.ViewInfo.Button(2)->Data.State, state.Press ? ebsPressed : ebsSelected) << title;
+        }
       }
     }
   std::filesystem::create_directories("artifacts");
