@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "vcl/rtl/FMTBcd.h"
+#include "vcl/rtl/SqlTimSt.h"
 #include "vcl/rtl/Streams.h"
 #include "vcl/rtl/UnitStartup.h"
 #include "vcl/rtl/Variants.h"
@@ -38,15 +39,7 @@ private:
   bool FWideStrings;
 };
 
-// A database time stamp; Fractions are milliseconds.
-struct TSQLTimeStamp {
-  int16_t Year;
-  uint16_t Month, Day, Hour, Minute, Second;
-  uint32_t Fractions;
-};
-// EConvertError for a time stamp that names no date and time.
-TDateTime SQLTimeStampToDateTime(const TSQLTimeStamp& AValue);
-TSQLTimeStamp DateTimeToSQLTimeStamp(TDateTime AValue);
+
 
 class TcxValueType;
 using TcxValueTypeClass = const TcxValueType*;
@@ -198,7 +191,7 @@ public:
   TVarType GetVarType() const override { return varFMTBcd; }
 };
 
-// Loads as a date; the stream holds the date as a tagged value.
+// Loads as a time-stamp variant; the stream holds its date as a tagged value.
 class TcxSQLTimeStampValueType : public TcxValueType {
   VCL_CLASS(TcxSQLTimeStampValueType, TcxValueType)
 public:
@@ -206,7 +199,7 @@ public:
   int DataSize() const override { return sizeof(TSQLTimeStamp); }
   void LoadValue(const void* AValue, Variant& AResult) const override;
   void StoreValue(void* AField, const Variant& AValue) const override;
-  TVarType GetVarType() const override { return varDate; }
+  TVarType GetVarType() const override { return varSQLTimeStamp; }
 };
 
 class TcxVariantValueType : public TcxHeapValueType {

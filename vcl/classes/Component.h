@@ -61,6 +61,11 @@ public:
 
   // The components streamed as this one's children (none by default).
   virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {}
+  // A component streamed as another's child names that one its parent; it
+  // is given it when read back.
+  virtual bool HasParent() { return false; }
+  virtual TComponent* GetParentComponent() { return nullptr; }
+  virtual void SetParentComponent(TComponent* Value) {}
 
 protected:
   // Called when the component and its properties have been read.

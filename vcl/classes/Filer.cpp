@@ -277,6 +277,13 @@ TValueType TReader::ReadValue() {
   return static_cast<TValueType>(tag);
 }
 
+bool TReader::EndOfList() {
+  uint8_t next;
+  ReadBytes(&next, 1);
+  Stream()->Seek(-1, soCurrent);
+  return next == static_cast<uint8_t>(vaNull);
+}
+
 TValueType TReader::NextValue() {
   const TValueType value = ReadValue();
   Stream()->Seek(-1, soCurrent);
@@ -539,7 +546,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
   }
 }
 
-void TReader::ReadComponent() {
+void TReader::ReadComponent(TComponent* AParent) {
   const TNesting nesting(*this);
   const String className = ReadStr();
   const String name = ReadStr();
@@ -552,9 +559,10 @@ void TReader::ReadComponent() {
     component->SetComponentStateItem(csReading, true);
     component->SetName(name);
     FLoaded.push_back(component);
+    if (AParent) component->SetParentComponent(AParent);
     ReadProperties(component);
     ReadListEnd();
-    while (!EndOfList()) ReadComponent();
+    while (!EndOfList()) ReadComponent(component);
     ReadListEnd();
   } catch (...) {
     std::erase(FLoaded, component);
@@ -589,7 +597,7 @@ TComponent* TReader::ReadRootComponent(TComponent* ARoot) {
     ARoot->SetName(name);
     ReadProperties(ARoot);
     ReadListEnd();
-    while (!EndOfList()) ReadComponent();
+    while (!EndOfList()) ReadComponent(ARoot);
     ReadListEnd();
     for (const TFixup& fixup : FFixups) {
       TComponent* target = SameText(fixup.Name, ARoot->Name()) ? ARoot : ARoot->FindComponent(fixup.Name);
