@@ -14,6 +14,7 @@
 #include "components/core/dxCoreClasses.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/lookandfeel/dxFading.h"
+#include "vcl/controls/ActnList.h"
 #include "vcl/controls/ImgList.h"
 #include "vcl/controls/Menus.h"
 #include "vcl/controls/UITypes.h"
@@ -26,6 +27,7 @@ class TcxCustomEditViewData;
 class TcxCustomEditViewInfo;
 class TcxEditButtonViewInfo;
 class TcxEditButtonFadingHelper;
+class TcxEditButtonActionLink;
 class TcxCustomEditButtons;
 class TcxEditButtons;
 
@@ -132,8 +134,25 @@ public:
   // 0: the default width; a negative width measures as the default too.
   int Width() const { return FWidth; }
   void SetWidth(int Value) { SetValue(FWidth, Value); }
+  // The button follows the action's caption, enabled state, hint, image
+  // and visibility.
+  TBasicAction* Action() const { return ReadAction(); }
+  void SetAction(TBasicAction* Value);
+  TcxEditButtonActionLink* ActionLink() const { return FActionLink.get(); }
+
+protected:
+  friend class TcxCustomEditButtons;
+  virtual void ForgetAction(TBasicAction* AAction);
+  virtual TBasicAction* ReadAction() const;
+  virtual TcxEditButtonActionLink* CreateActionLink();
+  // Lets the action bring itself up to date.
+  virtual void RefreshActionLink();
+  // Takes the values of a TCustomAction; with ACheckDefaults only into
+  // values still at their defaults.
+  virtual void ApplyAction(TObject* Sender, bool ACheckDefaults);
 
 private:
+  friend class TcxEditButtonActionLink;
   template <class T>
   void SetValue(T& AField, const T& AValue) {
     if (AField == AValue) return;
@@ -142,6 +161,7 @@ private:
   }
   void GlyphChanged(TObject*) { Changed(false); }
 
+  std::unique_ptr<TcxEditButtonActionLink> FActionLink;
   String FCaption;
   TAlignment FContentAlignment = taCenter;
   bool FDefault = false;
@@ -175,15 +195,48 @@ public:
 
   TcxCustomEditButton* Items(int AIndex) const { return static_cast<TcxCustomEditButton*>(TCollection::Items(AIndex)); }
   int VisibleCount() const;
+  // Every button's action brings itself up to date.
+  virtual void RefreshActionLinks();
 
   TNotifyEvent OnChange;
 
 protected:
+  friend class TcxCustomEditButton;
   void Update(TCollectionItem* Item) override;
   TPersistent* GetOwner() const override { return FOwner; }
+  // A freed action is forgotten by every button bound to it.
+  virtual void HandleActionFreed(TComponent* AAction);
+  TcxFreeNotificator* FreeNotificator() const { return FFreeNotificator.get(); }
 
 private:
+  std::unique_ptr<TcxFreeNotificator> FFreeNotificator;
   TPersistent* FOwner;
+};
+
+// Binds a button to an action: the button follows the action's values, and
+// a value counts as linked while the button's equals the action's.
+class TcxEditButtonActionLink : public TActionLink {
+  VCL_CLASS(TcxEditButtonActionLink, TActionLink)
+public:
+  explicit TcxEditButtonActionLink(TcxCustomEditButton* AClient) : FClient(AClient) {}
+
+  bool IsCaptionLinked() override;
+  bool IsEnabledLinked() override;
+  bool IsHintLinked() override;
+  bool IsImageIndexLinked() override;
+  bool IsVisibleLinked() override;
+  void SetCaption(const String& Value) override;
+  void SetEnabled(bool Value) override;
+  void SetHint(const String& Value) override;
+  void SetImageIndex(int Value) override;
+  void SetVisible(bool Value) override;
+  // With the application showing shortcuts in hints, an action with a
+  // shortcut adds it: "Search (Ctrl+F)". Always true.
+  virtual bool PrepareHint(String& HintStr);
+
+private:
+  TCustomAction* CustomAction() const { return dynamic_cast<TCustomAction*>(Action()); }
+  TcxCustomEditButton* FClient;
 };
 
 class TcxEditButtons : public TcxCustomEditButtons {
@@ -789,6 +842,9 @@ public:
   TcxEditValidateEvent OnValidate;
   // The owner's listener (the edit or the repository item).
   TNotifyEvent OnPropertiesChanged;
+
+  // Every button's action brings itself up to date.
+  virtual void UpdateButtonActions() { Buttons()->RefreshActionLinks(); }
 
 protected:
   virtual void AlignmentChanged(TObject* Sender);

@@ -2,6 +2,8 @@
 #include "components/editors/cxEdit.h"
 
 #include "components/core/cxMessageWindow.h"
+#include "vcl/controls/Application.h"
+#include "vcl/controls/Menus.h"
 #include "vcl/graphics/Bitmap.h"
 #include "vcl/graphics/GdiTypes.h"
 
@@ -15,7 +17,10 @@ TcxCustomEditButton::TcxCustomEditButton(TCollection* ACollection) : TCollection
   if (ACollection) ACollection->EndUpdate();
 }
 
-TcxCustomEditButton::~TcxCustomEditButton() = default;
+TcxCustomEditButton::~TcxCustomEditButton() {
+  SetAction(nullptr);
+  FGlyph.reset();
+}
 
 void TcxCustomEditButton::Assign(TPersistent* Source) {
   auto* source = dynamic_cast<TcxCustomEditButton*>(Source);
@@ -24,6 +29,7 @@ void TcxCustomEditButton::Assign(TPersistent* Source) {
   if (collection) collection->BeginUpdate();
   try {
     SetCaption(source->FCaption);
+    SetAction(source->Action());
     SetImageIndex(source->FImageIndex);
     FVisibleCaption = source->FVisibleCaption;
     SetContentAlignment(source->FContentAlignment);
@@ -78,14 +84,114 @@ void TcxCustomEditButton::SetGlyph(TBitmap* Value) {
   Changed(false);
 }
 
+// ---------------------------------------------------------------- action
+
+TBasicAction* TcxCustomEditButton::ReadAction() const { return FActionLink ? FActionLink->Action() : nullptr; }
+
+TcxEditButtonActionLink* TcxCustomEditButton::CreateActionLink() { return new TcxEditButtonActionLink(this); }
+
+void TcxCustomEditButton::SetAction(TBasicAction* Value) {
+  TBasicAction* old = Action();
+  if (old == Value) return;
+  auto* buttons = dynamic_cast<TcxCustomEditButtons*>(Collection());
+  if (old && buttons) buttons->FreeNotificator()->RemoveSender(old);
+  FActionLink.reset();
+  if (!Value) return;
+  FActionLink.reset(CreateActionLink());
+  FActionLink->SetAction(Value);
+  FActionLink->OnChange = [this](TObject*) { ApplyAction(Action(), false); };
+  ApplyAction(Value, Value->ComponentState().Contains(csLoading));
+  if (buttons) buttons->FreeNotificator()->AddSender(Value);
+}
+
+void TcxCustomEditButton::ForgetAction(TBasicAction* AAction) {
+  if (Action() == AAction) SetAction(nullptr);
+}
+
+void TcxCustomEditButton::RefreshActionLink() {
+  if (FActionLink) FActionLink->Update();
+}
+
+void TcxCustomEditButton::ApplyAction(TObject* Sender, bool ACheckDefaults) {
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (!action) return;
+  if (!ACheckDefaults || FCaption.empty()) SetCaption(action->Caption());
+  if (!ACheckDefaults || FEnabled) SetEnabled(action->Enabled());
+  if (!ACheckDefaults || FHint.empty()) SetHint(action->Hint());
+  if (!ACheckDefaults || FVisible) SetVisible(action->Visible());
+  if (!ACheckDefaults || FImageIndex == -1) SetImageIndex(action->ImageIndex());
+}
+
+// ---------------------------------------------------------------- action link
+
+bool TcxEditButtonActionLink::IsCaptionLinked() {
+  return TActionLink::IsCaptionLinked() && FClient->Caption() == CustomAction()->Caption();
+}
+
+bool TcxEditButtonActionLink::IsEnabledLinked() {
+  return TActionLink::IsEnabledLinked() && FClient->Enabled() == CustomAction()->Enabled();
+}
+
+bool TcxEditButtonActionLink::IsHintLinked() {
+  return TActionLink::IsHintLinked() && FClient->Hint() == CustomAction()->Hint();
+}
+
+bool TcxEditButtonActionLink::IsImageIndexLinked() {
+  return TActionLink::IsImageIndexLinked() && FClient->ImageIndex() == CustomAction()->ImageIndex();
+}
+
+bool TcxEditButtonActionLink::IsVisibleLinked() {
+  return TActionLink::IsVisibleLinked() && FClient->Visible() == CustomAction()->Visible();
+}
+
+void TcxEditButtonActionLink::SetCaption(const String& Value) {
+  if (IsCaptionLinked()) FClient->SetCaption(Value);
+}
+
+void TcxEditButtonActionLink::SetEnabled(bool Value) {
+  if (IsEnabledLinked()) FClient->SetEnabled(Value);
+}
+
+void TcxEditButtonActionLink::SetHint(const String& Value) {
+  if (IsHintLinked()) FClient->FHint = Value;
+}
+
+void TcxEditButtonActionLink::SetImageIndex(int Value) {
+  if (IsImageIndexLinked()) FClient->SetImageIndex(Value);
+}
+
+void TcxEditButtonActionLink::SetVisible(bool Value) {
+  if (IsVisibleLinked()) FClient->SetVisible(Value);
+}
+
+bool TcxEditButtonActionLink::PrepareHint(String& HintStr) {
+  TCustomAction* action = CustomAction();
+  if (action && action->DoHint(HintStr) && Application->HintShortCuts() && action->ShortCut() != 0 &&
+      !HintStr.empty())
+    HintStr = Format(L"%s (%s)", {HintStr, ShortCutToText(action->ShortCut())});
+  return true;
+}
+
 // ---------------------------------------------------------------- collection
 
 TcxCustomEditButtons::TcxCustomEditButtons(TPersistent* AOwner, TClass AButtonClass)
-    : TCollection(AButtonClass), FOwner(AOwner) {}
+    : TCollection(AButtonClass), FFreeNotificator(std::make_unique<TcxFreeNotificator>(nullptr)), FOwner(AOwner) {
+  FFreeNotificator->OnFreeNotification = [this](TComponent* Sender) { HandleActionFreed(Sender); };
+}
 
 TcxCustomEditButtons::~TcxCustomEditButtons() {
-  // The buttons go without telling anybody.
+  // The buttons go without telling anybody, while the notificator that
+  // their actions use still exists.
   OnChange = nullptr;
+  Clear();
+}
+
+void TcxCustomEditButtons::HandleActionFreed(TComponent* AAction) {
+  for (int i = 0; i < Count(); ++i) Items(i)->ForgetAction(dynamic_cast<TBasicAction*>(AAction));
+}
+
+void TcxCustomEditButtons::RefreshActionLinks() {
+  for (int i = 0; i < Count(); ++i) Items(i)->RefreshActionLink();
 }
 
 int TcxCustomEditButtons::VisibleCount() const {

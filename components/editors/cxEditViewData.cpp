@@ -435,6 +435,8 @@ void TcxCustomEditViewData::InitializeButtonInfo(TcxCustomEditViewInfo* AViewInf
   info->HasBackground = AViewInfo->HasBackground;
   data.Gradient = FStyle->GradientButtons();
   data.Hint = button->Hint();
+  if (TcxEditButtonActionLink* link = button->ActionLink()) link->PrepareHint(data.Hint);
+  data.ActionLink = button->ActionLink();
   data.IsInplace = FIsInplace;
   data.LeftAlignment = IsButtonLeftAligned(AViewInfo, AButtonVisibleIndex);
   data.Leftmost = data.Rightmost = false;

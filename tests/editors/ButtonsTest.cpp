@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "components/editors/cxEdit.h"
+#include "tests/graphics/PaintSurface.h"
+#include "vcl/controls/Application.h"
 #include "vcl/graphics/Bitmap.h"
 
 TEST(EditButtons, ANewButtonHoldsTheDefaults) {
@@ -108,4 +112,72 @@ TEST(EditButtons, EverySettingReachesTheCollectionOnce) {
   EXPECT_EQ(changes, 4);
   button->Glyph()->SetSize(4, 4);
   EXPECT_GE(changes, 5);
+}
+
+TEST(EditButtonActions, AButtonFollowsItsActionAndForgetsItWhenItIsFreed) {
+  TcxEditButtons buttons(nullptr);
+  TcxEditButton* first = buttons.Add();
+  TcxEditButton* second = buttons.Add();
+  auto action = std::make_unique<TAction>(nullptr);
+  action->SetCaption(L"Find");
+  action->SetImageIndex(3);
+  first->SetAction(action.get());
+  EXPECT_EQ(first->Caption(), L"Find");
+  EXPECT_EQ(first->ImageIndex(), 3);
+  EXPECT_TRUE(first->ActionLink()->IsCaptionLinked());
+
+  action->SetCaption(L"Search");
+  action->SetEnabled(false);
+  EXPECT_EQ(first->Caption(), L"Search");
+  EXPECT_FALSE(first->Enabled());
+
+  // A caption typed differently is no longer the action's.
+  first->SetCaption(L"Look up");
+  EXPECT_FALSE(first->ActionLink()->IsCaptionLinked());
+  EXPECT_TRUE(first->ActionLink()->IsImageIndexLinked());
+
+  second->Assign(first);
+  EXPECT_EQ(second->Action(), action.get());
+  action.reset();
+  EXPECT_EQ(first->Action(), nullptr);
+  EXPECT_EQ(second->Action(), nullptr);
+}
+
+TEST(EditButtonActions, TheHintShowsTheActionsShortCutWhenTheApplicationAsks) {
+  TcxCustomEditProperties properties(nullptr);
+  TcxEditButton* button = properties.Buttons()->Add();
+  TAction action(nullptr);
+  action.SetHint(L"Search");
+  action.SetShortCut(ShortCut('F', {ssCtrl}));
+  button->SetAction(&action);
+  const struct {
+    bool ShowShortCuts;
+    TShortCut Key;
+    const wchar_t* Expected;
+  } cases[] = {{true, ShortCut('F', {ssCtrl}), L"Search (Ctrl+F)"},
+               {true, ShortCut(VK_RETURN, {ssShift, ssAlt}), L"Search (Shift+Alt+Enter)"},
+               {false, ShortCut('F', {ssCtrl}), L"Search"},
+               {true, 0, L"Search"}};
+  for (const auto& c : cases) {
+    Application->SetHintShortCuts(c.ShowShortCuts);
+    action.SetShortCut(c.Key);
+    TcxEditStyle style(nullptr, false);
+    std::unique_ptr<TcxCustomEditViewData> viewData(properties.CreateViewData(&style, false));
+    TcxCustomEditViewInfo viewInfo;
+    TPaintSurface canvas(10, 10);
+    viewData->Calculate(canvas.Canvas.get(), TRect(0, 0, 100, 20), TPoint(-1, -1), cxmbNone, {}, &viewInfo, false);
+    EXPECT_EQ(viewInfo.Button(0)->Data.Hint, c.Expected);
+  }
+  Application->SetHintShortCuts(true);
+}
+
+TEST(EditButtonActions, UpdatingButtonActionsLetsEachActionUpdateItself) {
+  TcxCustomEditProperties properties(nullptr);
+  TAction action(nullptr);
+  int updates = 0;
+  action.OnUpdate = [&updates](TObject*) { ++updates; };
+  properties.Buttons()->Add()->SetAction(&action);
+  properties.Buttons()->Add();
+  properties.UpdateButtonActions();
+  EXPECT_EQ(updates, 1);
 }

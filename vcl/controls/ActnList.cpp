@@ -4,6 +4,7 @@
 
 TBasicAction::~TBasicAction() {
   for (TControl* client : std::vector<TControl*>(FClients)) client->SetAction(nullptr);
+  for (TBasicActionLink* link : FLinks) link->FAction = nullptr;
 }
 
 bool TBasicAction::Execute() {
@@ -12,18 +13,52 @@ bool TBasicAction::Execute() {
   return true;
 }
 
-void TBasicAction::Change() {
-  for (TControl* client : std::vector<TControl*>(FClients)) client->ActionChange(this, false);
+bool TBasicAction::Update() {
+  if (!OnUpdate) return false;
+  OnUpdate(this);
+  return true;
 }
 
-template <typename T>
-void TCustomAction::Assign(T& AField, const T& AValue) {
+void TBasicAction::Change() {
+  for (TControl* client : std::vector<TControl*>(FClients)) client->ActionChange(this, false);
+  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(FLinks)) link->Change();
+}
+
+void TBasicActionLink::SetAction(TBasicAction* Value) {
+  if (FAction == Value) return;
+  if (FAction) std::erase(FAction->FLinks, this);
+  FAction = Value;
+  if (FAction) FAction->FLinks.push_back(this);
+}
+
+template <typename T, typename F>
+void TCustomAction::Assign(T& AField, const T& AValue, F ATellLink) {
   if (AField == AValue) return;
   AField = AValue;
+  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(Links()))
+    if (auto* actionLink = dynamic_cast<TActionLink*>(link)) ATellLink(actionLink, AValue);
   Change();
 }
 
-void TCustomAction::SetCaption(const String& Value) { Assign(FCaption, Value); }
-void TCustomAction::SetHint(const String& Value) { Assign(FHint, Value); }
-void TCustomAction::SetEnabled(bool Value) { Assign(FEnabled, Value); }
-void TCustomAction::SetVisible(bool Value) { Assign(FVisible, Value); }
+void TCustomAction::SetCaption(const String& Value) {
+  Assign(FCaption, Value, [](TActionLink* L, const String& V) { L->SetCaption(V); });
+}
+void TCustomAction::SetHint(const String& Value) {
+  Assign(FHint, Value, [](TActionLink* L, const String& V) { L->SetHint(V); });
+}
+void TCustomAction::SetEnabled(bool Value) {
+  Assign(FEnabled, Value, [](TActionLink* L, bool V) { L->SetEnabled(V); });
+}
+void TCustomAction::SetVisible(bool Value) {
+  Assign(FVisible, Value, [](TActionLink* L, bool V) { L->SetVisible(V); });
+}
+void TCustomAction::SetImageIndex(int Value) {
+  Assign(FImageIndex, Value, [](TActionLink* L, int V) { L->SetImageIndex(V); });
+}
+void TCustomAction::SetShortCut(TShortCut Value) { Assign(FShortCut, Value, [](TActionLink*, TShortCut) {}); }
+
+bool TCustomAction::DoHint(String& HintStr) {
+  bool canShow = true;
+  if (OnHint) OnHint(HintStr, canShow);
+  return canShow;
+}

@@ -118,6 +118,9 @@ public:
   void SetHintPause(int Value) { FHintPause = Value; }
   int HintHidePause() const { return FHintHidePause; }
   void SetHintHidePause(int Value) { FHintHidePause = Value; }
+  // Hints of actions show the action's shortcut: "Find (Ctrl+F)".
+  bool HintShortCuts() const { return FHintShortCuts; }
+  void SetHintShortCuts(bool Value) { FHintShortCuts = Value; }
   // Shows the hint of the control under the screen point (the nearest one
   // with a hint text), after OnShowHint has had its say; hides the hint
   // when there is none to show.
@@ -145,6 +148,7 @@ private:
   int FHintShortPause = 50;
   int FHintPause = 500;
   int FHintHidePause = 2500;
+  bool FHintShortCuts = true;
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
   int FModalLevel = 0;
