@@ -179,8 +179,11 @@ private:
   int FWidth = 0;
 };
 
+// A button as streamed: a value the button takes from its action is not
+// stored.
 class TcxEditButton : public TcxCustomEditButton {
   VCL_COLLECTION_ITEM_CLASS(TcxEditButton, TcxCustomEditButton)
+  VCL_PUBLISHED(TcxEditButton)
 public:
   explicit TcxEditButton(TCollection* ACollection) : TcxCustomEditButton(ACollection) {}
 };

@@ -3,6 +3,7 @@
 
 #include "components/core/cxMessageWindow.h"
 #include "vcl/controls/Application.h"
+#include "vcl/classes/TypInfo.h"
 #include "vcl/controls/Menus.h"
 #include "vcl/graphics/Bitmap.h"
 #include "vcl/graphics/GdiTypes.h"
@@ -170,6 +171,55 @@ bool TcxEditButtonActionLink::PrepareHint(String& HintStr) {
       !HintStr.empty())
     HintStr = Format(L"%s (%s)", {HintStr, ShortCutToText(action->ShortCut())});
   return true;
+}
+
+// ---------------------------------------------------------------- published
+
+namespace {
+
+const TTypeInfo AlignmentTypeInfo = EnumTypeInfo(L"TAlignment", {L"taLeftJustify", L"taRightJustify", L"taCenter"});
+const TTypeInfo ButtonKindTypeInfo = EnumTypeInfo(L"TcxEditButtonKind", {L"bkEllipsis", L"bkDown", L"bkGlyph", L"bkText"});
+
+// Stored unless an action link follows the action for the value.
+template <bool (TcxEditButtonActionLink::*Linked)()>
+bool StoredUnlessLinked(const TcxEditButton& AButton) {
+  TcxEditButtonActionLink* link = AButton.ActionLink();
+  return !link || !(link->*Linked)();
+}
+
+}  // namespace
+
+const TPropTable* TcxEditButton::PublishedTable(TPublishedTag<TcxEditButton>) {
+  using T = TcxEditButton;
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"Action", &T::Action, &T::SetAction)
+          .Property(L"Caption", &T::Caption, &T::SetCaption)
+          .Stored(StoredUnlessLinked<&TcxEditButtonActionLink::IsCaptionLinked>)
+          .Property(L"ContentAlignment", &T::ContentAlignment, &T::SetContentAlignment, &AlignmentTypeInfo)
+          .Stored([](const T& B) { return B.ContentAlignment() != taCenter; })
+          .Property(L"Default", &T::Default, &T::SetDefault)
+          .Stored([](const T& B) { return B.Default(); })
+          .Property(L"Enabled", &T::Enabled, &T::SetEnabled)
+          .Stored(StoredUnlessLinked<&TcxEditButtonActionLink::IsEnabledLinked>)
+          .Property(L"Hint", &T::Hint, &T::SetHint)
+          .Stored(StoredUnlessLinked<&TcxEditButtonActionLink::IsHintLinked>)
+          .Property(L"ImageIndex", &T::ImageIndex, &T::SetImageIndex)
+          .Stored(StoredUnlessLinked<&TcxEditButtonActionLink::IsImageIndexLinked>)
+          .Property(L"Kind", &T::Kind, &T::SetKind, &ButtonKindTypeInfo)
+          .Stored([](const T& B) { return B.Kind() != bkDown; })
+          .Property(L"LeftAlignment", &T::LeftAlignment, &T::SetLeftAlignment)
+          .Stored([](const T& B) { return B.LeftAlignment(); })
+          .Property(L"Stretchable", &T::Stretchable, &T::SetStretchable)
+          .Stored([](const T& B) { return !B.Stretchable(); })
+          .Property(L"Tag", &T::Tag, &T::SetTag)
+          .Stored([](const T& B) { return B.Tag() != 0; })
+          .Property(L"Visible", &T::Visible, &T::SetVisible)
+          .Stored(StoredUnlessLinked<&TcxEditButtonActionLink::IsVisibleLinked>)
+          .Property(L"Width", &T::Width, &T::SetWidth)
+          .Stored([](const T& B) { return B.Width() != 0; })
+          .Build();
+  return &table;
 }
 
 // ---------------------------------------------------------------- collection

@@ -4,6 +4,7 @@
 
 #include "components/editors/cxEdit.h"
 #include "tests/graphics/PaintSurface.h"
+#include "vcl/classes/TypInfo.h"
 #include "vcl/controls/Application.h"
 #include "vcl/graphics/Bitmap.h"
 
@@ -180,4 +181,28 @@ TEST(EditButtonActions, UpdatingButtonActionsLetsEachActionUpdateItself) {
   properties.Buttons()->Add();
   properties.UpdateButtonActions();
   EXPECT_EQ(updates, 1);
+}
+
+// What the action supplies is not streamed with the button.
+TEST(EditButtonActions, ValuesTakenFromTheActionAreNotStored) {
+  TcxEditButtons buttons(nullptr);
+  TcxEditButton* button = buttons.Add();
+  auto stored = [button](const wchar_t* AName) {
+    PPropInfo info = GetPropInfo(button, AName);
+    EXPECT_NE(info, nullptr) << AName;
+    return info && (!info->IsStored || info->IsStored(button));
+  };
+  EXPECT_FALSE(stored(L"Tag"));
+  EXPECT_FALSE(stored(L"Kind"));
+  button->SetTag(5);
+  EXPECT_TRUE(stored(L"Tag"));
+  TAction action(nullptr);
+  action.SetCaption(L"Find");
+  button->SetAction(&action);
+  EXPECT_FALSE(stored(L"Caption"));
+  EXPECT_FALSE(stored(L"Enabled"));
+  button->SetCaption(L"Look up");
+  EXPECT_TRUE(stored(L"Caption"));
+  button->SetAction(nullptr);
+  EXPECT_TRUE(stored(L"Enabled"));
 }
