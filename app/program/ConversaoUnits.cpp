@@ -36,6 +36,10 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors/cxEdit.h"
+#include "components/editors/cxEditConsts.h"
+#include "components/editors/cxEditPaintUtils.h"
+#include "components/editors/cxFilterConsts.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxAnimation.h"
@@ -103,6 +107,11 @@ const TUnitTable& ProgramUnits() {
       cxHintsUnit,
       cxDataConstsUnit,
       cxDataStorageUnit,
+      // The editor framework.
+      cxFilterConstsUnit,
+      cxEditConstsUnit,
+      cxEditPaintUtilsUnit,
+      cxEditUnit,
       // The data-provider framework.
       JvDataProviderUnit,
       // The report pieces.

@@ -518,7 +518,9 @@ const TPropTable* TcxStyleController::PublishedTable(TPublishedTag<TcxStyleContr
   return &table;
 }
 
-TcxStyleController::TcxStyleController(TComponent* AOwner) : TcxScalableComponent(AOwner) {
+TcxStyleController::TcxStyleController(TComponent* AOwner) : TcxScalableComponent(AOwner) { RecreateStyles(); }
+
+void TcxStyleController::RecreateStyles() {
   FStyles = std::make_unique<TcxContainerStyles>(
       this, [this](TPersistent*, TcxContainerStyle* AParentStyle, TcxContainerStateItem AState) {
         return CreateStyle(AParentStyle, AState);

@@ -59,6 +59,13 @@ protected:
 };
 
 // A popup window, which answers the control it pops up for.
+// A form embedded in another form's window that wants CM_ENTER and CM_EXIT
+// when the focus moves between it and the form around it.
+class IcxEmbeddedForm {
+protected:
+  virtual ~IcxEmbeddedForm() = default;
+};
+
 class IdxPopupControl {
 public:
   virtual TWinControl* GetOwnerControl() = 0;
@@ -256,6 +263,9 @@ protected:
   virtual void AddListener(TcxContainerStyle* AStyle);
   virtual TcxContainerStyle* CreateStyle(TcxContainerStyle* AParentStyle, TcxContainerStateItem AState);
   virtual void RemoveListener(TcxContainerStyle* AStyle);
+  // Makes the four styles afresh through CreateStyle: a descendant whose
+  // styles are of a class of its own calls it from its constructor.
+  void RecreateStyles();
   void Loaded() override;
   void RescaleTo(int M, int D) override;
   void Changed();
@@ -362,9 +372,14 @@ public:
   TcxLookAndFeel* GetLookAndFeel() override { return Style()->LookAndFeel(); }
   // The inner control drags as the container does.
   void SetDragMode(TDragMode Value);
+  void SetDragKind(TDragKind Value) override;
   // The inner control's images stand for the container's.
   TDragImageList* GetDragImages() override;
 
+  // The inner control's default handling of a message, asked first by the
+  // inner control's own default handler; false while the container is
+  // being destroyed or the inner control has no window.
+  bool InnerControlDefaultHandler(TMessage& Message);
   // The inner control asks it first for its key-down messages: the
   // container's popup-menu shortcuts.
   virtual bool InnerControlMenuHandler(TMessage& Message);
@@ -401,9 +416,13 @@ public:
   static constexpr UINT DXM_UPDATESCROLLBARS = 0x8080;
 
 protected:
+  friend class TcxCustomInnerListBox;
   void WndProc(TMessage& Message) override;
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
+  // A font of the normal style's own is scaled with the control.
+  void ChangeScale(int M, int D) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Loaded() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -437,6 +456,8 @@ protected:
   virtual void StyleChangedHook(TcxContainerStyle* AStyle) {}
   virtual void DataChanged() { ShortRefreshContainer(false); }
   virtual void ProcessMouseRefreshEvents() {}
+  // Offers the inner control's unhandled key-downs to the application.
+  virtual bool ProcessInnerControlDefaultMessage(TMessage& Message);
   virtual bool RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent);
   virtual void EnabledChanged();
   virtual TColor GetBackgroundColor();
@@ -673,6 +694,11 @@ protected:
   virtual void ModalCloseUp() { CloseUp(); }
   virtual void PopupStyleChanged(TObject* Sender) {}
   virtual void CorrectBoundsWithDesktopWorkArea(TPoint& APosition, TPoint& ASize);
+  // Aligned children share the view info's client rectangle (the whole
+  // client area until the view info was first calculated).
+  void AdjustClientRect(TRect& Rect) override {
+    if (!FViewInfo->ClientRect.IsEmpty()) Rect = FViewInfo->ClientRect;
+  }
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void InitPopup() override;
@@ -708,6 +734,8 @@ private:
 
 // Locks or unlocks CM_ACTIVATE and CM_DEACTIVATE in the messages controller.
 void cxSetPopupMessagesLocked(bool ALock);
+// The focus moves between a form and an IcxEmbeddedForm placed in it.
+bool cxIsFocusMoveBetweenEmbeddedForms(HWND AWindow, HWND AOtherWindow);
 // The popup hooks of the thread; the unit installs them at start.
 void cxInstallPopupHooks();
 void cxRemovePopupHooks();
@@ -721,40 +749,85 @@ class TcxCustomInnerListBox : public TListBox, public IcxContainerInnerControl {
   VCL_COMPONENT_CLASS(TcxCustomInnerListBox, TListBox)
 public:
   explicit TcxCustomInnerListBox(TComponent* AOwner);
+  ~TcxCustomInnerListBox() override;
 
   TWinControl* GetControl() override { return this; }
   TcxContainer* GetControlContainer() override { return FContainer; }
-  // Also makes the list box the container's inner control (null: standalone).
   void SetContainer(TcxContainer* Value);
 
-  // Typing selects the first item that starts with the keys typed within
-  // AutoCompleteDelay milliseconds of each other.
   bool AutoComplete() const { return FAutoComplete; }
   void SetAutoComplete(bool Value) { FAutoComplete = Value; }
   uint32_t AutoCompleteDelay() const { return FAutoCompleteDelay; }
   void SetAutoCompleteDelay(uint32_t Value) { FAutoCompleteDelay = Value; }
   const String& AutoCompleteFilter() const { return FAutoCompleteFilter; }
-  // One of the item rectangle's corners lies inside the list box.
   bool ItemVisible(int Index);
+  // The library canvas over the list box's.
+  TcxCanvas* Canvas() const { return FCanvas.get(); }
+  // The library bars shown over the native ones of a list box outside a
+  // container (a container mirrors its inner control's bars itself).
+  // Null once a bar was freed with the parent it was placed on.
+  TcxScrollBar* HScrollBar() const { return FHScrollBar; }
+  TcxScrollBar* VScrollBar() const { return FVScrollBar; }
+  TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel.get(); }
+  void SetLookAndFeel(TcxLookAndFeel* Value) { FLookAndFeel->Assign(Value); }
+  // The corner between the visible horizontal and vertical bars, relative
+  // to the list box's window origin; empty unless both show.
+  TRect GetScrollBarsCornerRect();
+  // The container's menu.
+  TPopupMenu* GetPopupMenu() override;
+  // While locked the library bars are not recalculated.
+  void LockScrollBars() { ++FScrollBarsLockCount; }
+  void UnlockScrollBars() { --FScrollBarsLockCount; }
 
 protected:
   virtual void DoAutoComplete(wchar_t& Key);
-  // -1 when no item starts with the prefix (case-insensitive).
   virtual int FindItemByPrefix(const String& APrefix);
+  virtual void LookAndFeelChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues);
+  bool NeedDrawFocusRect() override { return !OnDrawItem; }
+  virtual void SetExternalScrollBarsParameters();
   void CreateParams(TCreateParams& Params) override;
+  void DestroyWnd() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void DefaultHandler(TMessage& Message) override;
+  void Click() override;
+  void DblClick() override;
+  void DragDrop(TObject* Source, int X, int Y) override;
+  void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(wchar_t& Key) override;
   void KeyUp(uint16_t& Key, TShiftState Shift) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void WndProc(TMessage& Message) override;
 
 private:
   bool IsScrollingMessage(UINT AMsg) const;
+  // The library bars still there.
+  std::vector<TcxScrollBar*> Bars() const;
+  void UpdateScrollBars();
+  void PlaceScrollBar(TcxScrollBar* ABar);
+  void HScrollBarScroll(TScrollCode AScrollCode, int& AScrollPos);
+  void VScrollBarScroll(TScrollCode AScrollCode, int& AScrollPos);
+  // The native bar's message through the list box's own window procedure.
+  void ScrollNatively(UINT AMsg, TcxScrollBar* ABar, TScrollCode AScrollCode, int APos);
+  void PaintScrollBarsCorner();
+  bool HandleNonClientPrint(TMessage& Message);
+  bool IsDragFromSelectedItem(const TPoint& P, TShiftState AShift);
+  void HandleLeftButtonDown(TMessage& Message);
+  TPoint ToContainer(int X, int Y) const { return TPoint(X + Left(), Y + Top()); }
 
   String FAutoCompleteFilter;
   bool FAutoComplete = true;
   uint32_t FAutoCompleteDelay = 500;
+  std::unique_ptr<TcxCanvas> FCanvas;
+  TcxScrollBar* FHScrollBar;
+  TcxScrollBar* FVScrollBar;
+  std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
   bool FIsRedrawLocked = false;
   uint32_t FPrevKeyPressTime = 0;
+  bool FScrollBarsCalculating = false;
+  int FScrollBarsLockCount = 0;
   TcxContainer* FContainer = nullptr;
 };

@@ -85,6 +85,11 @@ void TcxContainer::SetDragMode(TDragMode Value) {
   if (FInnerControl) FInnerControl->SetDragMode(Value);
 }
 
+void TcxContainer::SetDragKind(TDragKind Value) {
+  TcxControl::SetDragKind(Value);
+  if (FInnerControl) FInnerControl->SetDragKind(Value);
+}
+
 TDragImageList* TcxContainer::GetDragImages() {
   return FInnerControl ? FInnerControl->GetDragImages() : TcxControl::GetDragImages();
 }
@@ -715,8 +720,40 @@ void TcxContainer::CreateWnd() {
   TcxControl::CreateWnd();
   if (FText.size() > MaxCreationCaptionLength)
     DefWindowProcW(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FText.c_str()));
-  if (FInnerControl && FInnerControl->Parent()) FInnerControl->HandleNeeded();
+  if (cxCanAllocateControlHandle(FInnerControl)) FInnerControl->HandleNeeded();
   ShortRefreshContainer(false);
+}
+
+void TcxContainer::DestroyWnd() {
+  // Deferred messages must not reach windows that are gone.
+  if (FInnerControl) cxDispatchPendingControlMessages(FInnerControl);
+  cxDispatchPendingControlMessages(this);
+  TcxControl::DestroyWnd();
+}
+
+bool TcxContainer::InnerControlDefaultHandler(TMessage& Message) {
+  if (!FInnerControl || !FInnerControl->HandleAllocated() || IsDestroying()) return false;
+  return ProcessInnerControlDefaultMessage(Message);
+}
+
+bool TcxContainer::ProcessInnerControlDefaultMessage(TMessage& Message) {
+  return TcxControlDefaultHandlerHelper::Process(Message);
+}
+
+void TcxContainer::ChangeScale(int M, int D) {
+  // The control's own font follows the style's, which is scaled below.
+  {
+    const bool saved = FInternalSetting;
+    FInternalSetting = !ParentFont();
+    struct TRestore {
+      bool& Flag;
+      bool Value;
+      ~TRestore() { Flag = Value; }
+    } restore{FInternalSetting, saved};
+    TcxControl::ChangeScale(M, D);
+  }
+  if (M != D && D != 0 && Style()->IsValueAssigned(csvFont) && !IsLoading())
+    Style()->Font()->SetHeight(MulDiv(Style()->Font()->Height(), M, D));
 }
 
 void TcxContainer::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

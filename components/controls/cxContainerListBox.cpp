@@ -1,10 +1,218 @@
 // The list box placed inside a container by the list-based editors.
 #include "components/controls/cxContainer.h"
 
-TcxCustomInnerListBox::TcxCustomInnerListBox(TComponent* AOwner) : TListBox(AOwner) {
+#include <windowsx.h>
+
+TcxCustomInnerListBox::TcxCustomInnerListBox(TComponent* AOwner)
+    : TListBox(AOwner),
+      FCanvas(std::make_unique<TcxCanvas>(TListBox::Canvas())),
+      FHScrollBar(new TcxScrollBar(this)),
+      FVScrollBar(new TcxScrollBar(this)),
+      FLookAndFeel(std::make_unique<TcxLookAndFeel>(this)) {
+  FVScrollBar->SetKind(sbVertical);
+  FHScrollBar->OnScroll = [this](TObject*, TScrollCode ACode, int& APos) { HScrollBarScroll(ACode, APos); };
+  FVScrollBar->OnScroll = [this](TObject*, TScrollCode ACode, int& APos) { VScrollBarScroll(ACode, APos); };
+  for (TcxScrollBar* bar : {FHScrollBar, FVScrollBar}) {
+    bar->SetSmallChange(1);
+    bar->SetVisible(false);
+    bar->LookAndFeel()->SetMasterLookAndFeel(FLookAndFeel.get());
+  }
+  FLookAndFeel->OnChanged = [this](TcxLookAndFeel* Sender, TcxLookAndFeelValues AChanged) {
+    LookAndFeelChanged(Sender, AChanged);
+  };
   SetControlStyle(ControlStyle() - TControlStyle{csOpaque} + TControlStyle{csDoubleClicks, csOverrideStylePaint});
   SetParentColor(false);
   SetParentFont(true);
+}
+
+TcxCustomInnerListBox::~TcxCustomInnerListBox() {
+  // The bars follow the look-and-feel they take their values from.
+  for (TcxScrollBar* bar : Bars()) bar->LookAndFeel()->SetMasterLookAndFeel(nullptr);
+}
+
+std::vector<TcxScrollBar*> TcxCustomInnerListBox::Bars() const {
+  std::vector<TcxScrollBar*> bars;
+  for (TcxScrollBar* bar : {FHScrollBar, FVScrollBar})
+    if (bar) bars.push_back(bar);
+  return bars;
+}
+
+void TcxCustomInnerListBox::Notification(TComponent* AComponent, TOperation Operation) {
+  TListBox::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  // A placed bar goes with the parent it was placed on.
+  if (AComponent == FHScrollBar) FHScrollBar = nullptr;
+  if (AComponent == FVScrollBar) FVScrollBar = nullptr;
+}
+
+void TcxCustomInnerListBox::LookAndFeelChanged(TcxLookAndFeel*, TcxLookAndFeelValues) {
+  if (HandleAllocated()) Invalidate();
+}
+
+TRect TcxCustomInnerListBox::GetScrollBarsCornerRect() {
+  TRect R;
+  if (FContainer) {
+    cxGetSizeGripRect(this, R);
+    return R;
+  }
+  if (!FHScrollBar || !FVScrollBar || !FHScrollBar->Visible() || !FVScrollBar->Visible() || !Parent() ||
+      !HandleAllocated())
+    return R;
+  const TPoint origin = Parent()->ClientToScreen(TPoint(FVScrollBar->Left(), FHScrollBar->Top()));
+  RECT window;
+  GetWindowRect(Handle(), &window);
+  return Bounds(origin.X - window.left, origin.Y - window.top, FVScrollBar->Width(), FHScrollBar->Height());
+}
+
+void TcxCustomInnerListBox::PaintScrollBarsCorner() {
+  if (!FContainer || !cxIsLibraryScrollBarsEnabled()) return;
+  const TRect corner = GetScrollBarsCornerRect();
+  if (!corner.IsEmpty()) cxPaintSizeGripBackground(FContainer, corner);
+}
+
+// ---------------------------------------------------------------- library scroll bars
+
+void TcxCustomInnerListBox::SetExternalScrollBarsParameters() {
+  if (IsDestroying() || FScrollBarsLockCount >= 1 || !cxIsLibraryScrollBarsEnabled() || FIsRedrawLocked ||
+      !HandleAllocated())
+    return;
+  FScrollBarsCalculating = true;
+  struct TReset {
+    bool& Flag;
+    ~TReset() { Flag = false; }
+  } reset{FScrollBarsCalculating};
+  for (TcxScrollBar* bar : Bars()) {
+    PlaceScrollBar(bar);
+    if (!bar->Visible()) continue;
+    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS};
+    GetScrollInfo(Handle(), bar->Kind() == sbHorizontal ? SB_HORZ : SB_VERT, &info);
+    const int page = std::min(static_cast<int>(info.nPage), info.nMax);
+    bar->SetScrollParams(info.nMin, info.nMax, info.nPos, page, true);
+  }
+}
+
+void TcxCustomInnerListBox::PlaceScrollBar(TcxScrollBar* ABar) {
+  bool show = false;
+  SCROLLBARINFO info{sizeof(info)};
+  const LONG object = ABar->Kind() == sbHorizontal ? OBJID_HSCROLL : OBJID_VSCROLL;
+  if (Parent() && cxGetScrollBarInfoSafe(Handle(), object, info) &&
+      !(info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN))) {
+    show = true;
+    ABar->SetEnabled(!(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) && (!ABar->Parent() || ABar->Parent()->Enabled()));
+    const TPoint topLeft = Parent()->ScreenToClient(TPoint(info.rcScrollBar.left, info.rcScrollBar.top));
+    const int width = info.rcScrollBar.right - info.rcScrollBar.left;
+    const int height = info.rcScrollBar.bottom - info.rcScrollBar.top;
+    // A native bar partly outside the list box is not covered.
+    if (topLeft.X < 0 || topLeft.Y < 0 || width > Width() || height > Height())
+      show = false;
+    else
+      ABar->SetBounds(topLeft.X, topLeft.Y, width, height);
+  }
+  if (show) {
+    LockScrollBars();
+    ABar->SetParent(Parent());
+    UnlockScrollBars();
+    ABar->SetCtl3D(false);
+    SetWindowPos(ABar->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  } else {
+    ABar->SetBounds(0, 0, 0, 0);
+  }
+  ABar->SetVisible(show);
+}
+
+void TcxCustomInnerListBox::ScrollNatively(UINT AMsg, TcxScrollBar* ABar, TScrollCode AScrollCode, int APos) {
+  TMessage message{AMsg, MAKEWPARAM(static_cast<WORD>(AScrollCode), static_cast<WORD>(APos)),
+                   reinterpret_cast<LPARAM>(ABar->Handle()), 0};
+  TListBox::DefaultHandler(message);
+}
+
+void TcxCustomInnerListBox::HScrollBarScroll(TScrollCode AScrollCode, int& AScrollPos) {
+  if (!FHScrollBar || !FHScrollBar->HandleAllocated()) return;
+  ScrollNatively(WM_HSCROLL, FHScrollBar, AScrollCode, AScrollPos);
+  AScrollPos = GetScrollPos(Handle(), SB_HORZ);
+}
+
+void TcxCustomInnerListBox::VScrollBarScroll(TScrollCode AScrollCode, int& AScrollPos) {
+  if (!FVScrollBar || !FVScrollBar->HandleAllocated()) return;
+  switch (AScrollCode) {
+    case scLineUp:
+    case scLineDown:
+      SetTopIndex(AScrollPos);
+      return;
+    case scPosition:
+    case scTrack:
+      SetTopIndex(AScrollPos);
+      break;
+    default:
+      ScrollNatively(WM_VSCROLL, FVScrollBar, AScrollCode, AScrollPos);
+  }
+  AScrollPos = GetScrollPos(Handle(), SB_VERT);
+}
+
+void TcxCustomInnerListBox::UpdateScrollBars() {
+  // Inside a container its mirrored bars follow the native ones.
+  if (FContainer)
+    FContainer->UpdateScrollBarsParameters();
+  else
+    SetExternalScrollBarsParameters();
+}
+
+// ---------------------------------------------------------------- forwarding to the container
+
+void TcxCustomInnerListBox::DefaultHandler(TMessage& Message) {
+  if (FContainer && FContainer->InnerControlDefaultHandler(Message)) return;
+  TListBox::DefaultHandler(Message);
+}
+
+void TcxCustomInnerListBox::Click() {
+  TListBox::Click();
+  if (FVScrollBar) FVScrollBar->SetPosition(TopIndex());
+  if (FContainer) FContainer->Click();
+}
+
+void TcxCustomInnerListBox::DblClick() {
+  TListBox::DblClick();
+  if (FContainer) FContainer->DblClick();
+}
+
+void TcxCustomInnerListBox::DragDrop(TObject* Source, int X, int Y) {
+  if (!FContainer) return TListBox::DragDrop(Source, X, Y);
+  const TPoint P = ToContainer(X, Y);
+  FContainer->DragDrop(Source, P.X, P.Y);
+}
+
+void TcxCustomInnerListBox::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
+  if (!FContainer) return TListBox::DragOver(Source, X, Y, State, Accept);
+  const TPoint P = ToContainer(X, Y);
+  FContainer->DragOver(Source, P.X, P.Y, State, Accept);
+}
+
+TPopupMenu* TcxCustomInnerListBox::GetPopupMenu() {
+  return FContainer ? FContainer->GetPopupMenu() : TListBox::GetPopupMenu();
+}
+
+bool TcxCustomInnerListBox::DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos) {
+  if (FContainer && FContainer->DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+  return TListBox::DoMouseWheel(Shift, WheelDelta, MousePos);
+}
+
+void TcxCustomInnerListBox::MouseMove(TShiftState Shift, int X, int Y) {
+  TListBox::MouseMove(Shift, X, Y);
+  if (!FContainer) return;
+  const TPoint P = ToContainer(X, Y);
+  FContainer->MouseMove(Shift, P.X, P.Y);
+}
+
+void TcxCustomInnerListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TListBox::MouseUp(Button, Shift, X, Y);
+  if (!FContainer) return;
+  const TPoint P = ToContainer(X, Y);
+  FContainer->MouseUp(Button, Shift, P.X, P.Y);
+}
+
+void TcxCustomInnerListBox::DestroyWnd() {
+  TListBox::DestroyWnd();
+  FIsRedrawLocked = false;
 }
 
 void TcxCustomInnerListBox::SetContainer(TcxContainer* Value) {
@@ -80,13 +288,42 @@ void TcxCustomInnerListBox::KeyPress(wchar_t& Key) {
 
 void TcxCustomInnerListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TListBox::MouseDown(Button, Shift, X, Y);
-  if (!FContainer || !FContainer->OnMouseDown) return;
+  if (!FContainer) return;
   FContainer->SetInnerControlMouseDown(true);
   struct TReset {
     TcxContainer* Container;
     ~TReset() { Container->SetInnerControlMouseDown(false); }
   } reset{FContainer};
-  FContainer->OnMouseDown(FContainer, Button, Shift, X + Left(), Y + Top());
+  const TPoint P = ToContainer(X, Y);
+  FContainer->MouseDown(Button, Shift, P.X, P.Y);
+}
+
+bool TcxCustomInnerListBox::IsDragFromSelectedItem(const TPoint& P, TShiftState AShift) {
+  if (!MultiSelect() || AShift.Contains(ssShift) || AShift.Contains(ssCtrl)) return false;
+  const int index = ItemAtPos(P);
+  return index >= 0 && Selected(index);
+}
+
+void TcxCustomInnerListBox::HandleLeftButtonDown(TMessage& Message) {
+  SetDragMode(dmManual);
+  struct TRestore {
+    TcxCustomInnerListBox* ListBox;
+    ~TRestore() { ListBox->SetDragMode(dmAutomatic); }
+  } restore{this};
+  const TPoint P(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+  const TShiftState shift = KeysToShiftState(Message.WParam);
+  // A press on a chosen item drags the whole choice instead of choosing anew.
+  if (IsDragFromSelectedItem(P, shift)) return FContainer->BeginDrag(false, -1);
+  TListBox::WndProc(Message);
+  if (!MultiSelect() || !(shift.Contains(ssShift) || shift.Contains(ssCtrl))) FContainer->BeginDrag(false, -1);
+}
+
+bool TcxCustomInnerListBox::HandleNonClientPrint(TMessage& Message) {
+  if (!FContainer || !cxIsLibraryScrollBarsEnabled() || !(Message.LParam & PRF_NONCLIENT)) return false;
+  Message.LParam &= ~PRF_NONCLIENT;
+  PaintScrollBarsCorner();
+  DefaultHandler(Message);
+  return true;
 }
 
 bool TcxCustomInnerListBox::IsScrollingMessage(UINT AMsg) const {
@@ -100,8 +337,25 @@ bool TcxCustomInnerListBox::IsScrollingMessage(UINT AMsg) const {
 }
 
 void TcxCustomInnerListBox::WndProc(TMessage& Message) {
+  if (FContainer && FContainer->InnerControlMenuHandler(Message)) return;
+  switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (FContainer && DragMode() == dmAutomatic && !ComponentState().Contains(csDesigning))
+        return HandleLeftButtonDown(Message);
+      break;
+    case WM_PRINT:
+      if (HandleNonClientPrint(Message)) return;
+      break;
+  }
   TListBox::WndProc(Message);
   switch (Message.Msg) {
+    case WM_NCPAINT:
+      PaintScrollBarsCorner();
+      return;
+    case CM_MOUSELEAVE:
+      if (FContainer) FContainer->ShortRefreshContainer(true);
+      return;
     case WM_GETDLGCODE:
       if (FContainer) {
         Message.Result |= DLGC_WANTCHARS;
@@ -122,6 +376,16 @@ void TcxCustomInnerListBox::WndProc(TMessage& Message) {
   }
   // The container's library bars follow the native ones once redraw is on.
   const bool redrawOn = Message.Msg == WM_SETREDRAW && Message.WParam != 0;
-  if (FContainer && !FIsRedrawLocked && !IsDestroying() && (redrawOn || IsScrollingMessage(Message.Msg)))
-    FContainer->UpdateScrollBarsParameters();
+  const bool recalculating = Message.Msg == WM_NCCALCSIZE && FScrollBarsCalculating;
+  if (!FIsRedrawLocked && !IsDestroying() && !recalculating && (redrawOn || IsScrollingMessage(Message.Msg)))
+    UpdateScrollBars();
+  if (Message.Msg == WM_WINDOWPOSCHANGED && HandleAllocated()) {
+    // The corner between two bars is no part of either: paint it anew.
+    const TRect corner = GetScrollBarsCornerRect();
+    if (!corner.IsEmpty()) {
+      HRGN region = CreateRectRgn(corner.Left, corner.Top, corner.Right, corner.Bottom);
+      SendMessageW(Handle(), WM_NCPAINT, reinterpret_cast<WPARAM>(region), 0);
+      DeleteObject(region);
+    }
+  }
 }

@@ -92,7 +92,9 @@ TcxCustomPopupWindow::TcxCustomPopupWindow(TWinControl* AOwnerControl)
       FOwnerControl(AOwnerControl),
       FStyle(std::make_unique<TcxContainerStyle>(this, false)),
       FViewInfo(std::make_unique<TcxContainerViewInfo>()) {
+  SetFormStyle(fsNormal);
   SetVisible(false);
+  SetKeyPreview(true);
   FStyle->OnChanged = [this](TObject* Sender) { PopupStyleChanged(Sender); };
   FViewInfo->UpdateStyle(FStyle.get());
 }
@@ -167,7 +169,6 @@ void TcxCustomPopupWindow::CreateParams(TCreateParams& Params) {
   if (FCaptureFocus) {
     if (form && form->HandleAllocated()) Params.WndParent = form->Handle();
     Params.Style = (Params.Style & ~WS_CHILD) | WS_POPUP;
-    Params.ExStyle &= ~WS_EX_TOPMOST;
     const bool formTopMost = form && form->HandleAllocated() &&
                              (GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     if (FIsTopMost && (!form || formTopMost)) Params.ExStyle |= WS_EX_TOPMOST;
@@ -541,10 +542,23 @@ void HandleWindowHidden(HWND AWindow) {
   }
 }
 
+// The form nearest to the window's control (an embedded form, not the form
+// around it).
+TCustomForm* NearestFormOfWindow(HWND AWindow) {
+  for (TControl* control = cxFindControlOfWindow(AWindow); control; control = control->Parent())
+    if (auto* form = dynamic_cast<TCustomForm*>(control)) return form;
+  return nullptr;
+}
+
 void cxPopupCallWndProcHook(int ACode, WPARAM, LPARAM ALParam, LRESULT&) {
   if (ACode != HC_ACTION) return;
   auto& msg = *reinterpret_cast<CWPSTRUCT*>(ALParam);
   dxGetMessagesController()->BlockLockedMessage(msg.hwnd, msg.message);
+  // The forms' own focus handling stops at a form's edge.
+  if ((msg.message == WM_SETFOCUS || msg.message == WM_KILLFOCUS) &&
+      cxIsFocusMoveBetweenEmbeddedForms(msg.hwnd, reinterpret_cast<HWND>(msg.wParam)))
+    if (TWinControl* control = FindControl(msg.hwnd))
+      cxPerformToParentsUntilForm(control, msg.message == WM_SETFOCUS ? CM_ENTER : CM_EXIT);
   if (!cxGetPopupVisibleController()->IsAnyVisible()) return;
   switch (msg.message) {
     case WM_WINDOWPOSCHANGED:
@@ -599,4 +613,14 @@ void cxRemovePopupHooks() {
   dxRemoveHookProc(cxPopupGetMessageHook);
   dxRemoveHookProc(cxPopupCallWndProcHook);
   PopupVisibleController.reset();
+}
+
+bool cxIsFocusMoveBetweenEmbeddedForms(HWND AWindow, HWND AOtherWindow) {
+  TCustomForm* form = NearestFormOfWindow(AWindow);
+  TCustomForm* other = NearestFormOfWindow(AOtherWindow);
+  if (!form || !other || form == other || !form->HandleAllocated() || !other->HandleAllocated()) return false;
+  TCustomForm* inner = IsChild(form->Handle(), other->Handle()) ? other
+                       : IsChild(other->Handle(), form->Handle()) ? form
+                                                                  : nullptr;
+  return dynamic_cast<IcxEmbeddedForm*>(inner) != nullptr;
 }

@@ -6,9 +6,11 @@
 #include "components/controls/cxDWMApi.h"
 #include "components/core/cxMessageWindow.h"
 #include "components/core/dxCore.h"
+#include "components/core/dxThemeManager.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Forms.h"
 #include "vcl/rtl/FormatSettings.h"
+#include "vcl/rtl/Threads.h"
 
 // The mouse-tracking list's start and end (cxControlsGestures.cpp).
 void cxMouseTrackingInitialize();
@@ -20,6 +22,8 @@ bool UnitFinalized = false;
 std::unique_ptr<TcxWindowProcController> WindowProcController;
 std::unique_ptr<TdxMessagesController> MessagesController;
 std::unique_ptr<TdxApplicationActivateWindowHelper> ApplicationActivateWindowHelper;
+std::unique_ptr<TcxMessageWindow> MessageWindow;
+std::unique_ptr<TcxSystemController> SystemController;
 
 void cxBufferedPaintInit() { BufferedPaintInit(); }
 void cxBufferedPaintUnInit() { BufferedPaintUnInit(); }
@@ -64,6 +68,7 @@ void cxControlsInitialize() {
   UnitFinalized = false;
   cxMouseTrackingInitialize();
   if (Screen) RegisterCursors();
+  SystemController = std::make_unique<TcxSystemController>();
   if (TdxUnitsLoader* loader = dxUnitsLoaderInstance(); loader && dxOsVistaUp)
     loader->AddUnit(cxBufferedPaintInit, cxBufferedPaintUnInit);
   ApplicationActivateWindowHelper = std::make_unique<TdxApplicationActivateWindowHelper>();
@@ -73,9 +78,11 @@ void cxControlsFinalize() {
   ApplicationActivateWindowHelper.reset();
   if (TdxUnitsLoader* loader = dxUnitsLoaderInstance()) loader->RemoveUnit(cxBufferedPaintUnInit);
   UnitFinalized = true;
-  MessagesController.reset();
-  WindowProcController.reset();
+  SystemController.reset();
   cxMouseTrackingFinalize();
+  MessageWindow.reset();
+  WindowProcController.reset();
+  MessagesController.reset();
 }
 
 }  // namespace
@@ -92,6 +99,30 @@ TdxMessagesController* dxGetMessagesController() {
   if (!MessagesController && !UnitFinalized)
     MessagesController = std::make_unique<TdxMessagesController>();
   return MessagesController.get();
+}
+
+TcxSystemController* cxSystemController() { return SystemController.get(); }
+
+TcxSystemController::TcxSystemController(bool AInLibrary) : FInLibrary(AInLibrary) {
+  if (!FInLibrary) return;
+  FPrevWakeMainThread = WakeMainThread;
+  WakeMainThread = [this](TObject*) { PostMessageW(Handle(), DXM_SYNCHRONIZETHREADS, 0, 0); };
+}
+
+TcxSystemController::~TcxSystemController() {
+  if (FInLibrary) WakeMainThread = FPrevWakeMainThread;
+}
+
+void TcxSystemController::HandleWindowMessage(TMessage& AMessage) {
+  if (AMessage.Msg == DXM_SYNCHRONIZETHREADS)
+    CheckSynchronize();
+  else
+    TcxMessageWindow::HandleWindowMessage(AMessage);
+}
+
+TcxMessageWindow* cxGetMessageWindow() {
+  if (!MessageWindow && !UnitFinalized) MessageWindow = std::make_unique<TcxMessageWindow>();
+  return MessageWindow.get();
 }
 
 TdxApplicationActivateWindowHelper* dxApplicationActivateWindowHelper() {
@@ -221,6 +252,39 @@ WNDPROC cxSetWindowProc(HWND AHandle, WNDPROC AProc) {
       SetWindowLongPtrW(AHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AProc)));
 }
 
+TCustomForm* cxGetActiveForm() {
+  if (TCustomForm* form = Screen->ActiveForm()) return form;
+  return cxGetWindowParentForm(GetActiveWindow());
+}
+
+TPoint cxControlClientToParent(TControl* AControl, const TPoint& P, TWinControl* AParent) {
+  if (!AParent) AParent = AControl->Parent();
+  TPoint result = P;
+  for (TControl* control = AControl; control != AParent; control = control->Parent()) {
+    if (!control->Parent())
+      throw EInvalidOperation(Format(L"Control '%s' has no parent window", {AControl->Name()}));
+    result.X += control->Left();
+    result.Y += control->Top();
+  }
+  return result;
+}
+
+bool cxCanAllocateControlHandle(TWinControl* AControl) {
+  if (!AControl) return false;
+  if (AControl->HandleAllocated()) return true;
+  if (AControl->IsDestroying()) return false;
+  if (TWinControl* parent = AControl->Parent()) return cxCanAllocateControlHandle(parent);
+  const bool topLevel = dynamic_cast<TCustomForm*>(AControl) || dynamic_cast<THintWindow*>(AControl);
+  return topLevel && Application && Application->Handle();
+}
+
+void cxDispatchPendingControlMessages(TWinControl* AControl) {
+  MSG msg;
+  while (AControl && AControl->HandleAllocated() && !AControl->IsDestroying() &&
+         PeekMessageW(&msg, AControl->Handle(), cxPendingControlMessage, cxPendingControlMessage, PM_REMOVE))
+    DispatchMessageW(&msg);
+}
+
 // ---------------------------------------------------------------- painting on glass
 
 bool cxIsControlPaintingOnGlass(TWinControl* AControl) {
@@ -268,6 +332,29 @@ void cxBufferedPaintWindow(HWND AHandle, bool AKeepAlpha) {
   if (hideCaret) HideCaret(AHandle);
   EndBufferedPaint(buffer, TRUE);
   if (hideCaret) ShowCaret(AHandle);
+}
+
+void cxDrawTextOnGlass(HDC ADC, const String& AText, TFont* AFont, const TRect& R, TColor AColor, UINT AFlags,
+                       int AGlowSize, bool ACopyBackground) {
+  const int width = R.Width();
+  const int height = R.Height();
+  if (width <= 0 || height <= 0) return;
+  TcxBitmap32 buffer(width, height, true);
+  HDC bufferDC = buffer.Canvas()->Handle();
+  if (ACopyBackground) BitBlt(bufferDC, 0, 0, width, height, ADC, R.Left, R.Top, SRCCOPY);
+  const HGDIOBJ oldFont =
+      SelectObject(bufferDC, AFont ? AFont->Handle() : GetCurrentObject(ADC, OBJ_FONT));
+  DTTOPTS options{sizeof(options)};
+  options.dwFlags = DTT_COMPOSITED | DTT_TEXTCOLOR;
+  options.crText = AColor == clDefault ? GetTextColor(ADC) : ColorToRGB(AColor);
+  if (AGlowSize > 0) {
+    options.dwFlags |= DTT_GLOWSIZE;
+    options.iGlowSize = AGlowSize;
+  }
+  RECT textRect{0, 0, width, height};
+  DrawThemeTextEx(dxThemeHandleOf(totWindow), bufferDC, 0, 0, AText.c_str(), -1, AFlags, &textRect, &options);
+  SelectObject(bufferDC, oldFont);
+  BitBlt(ADC, R.Left, R.Top, width, height, bufferDC, 0, 0, SRCCOPY);
 }
 
 // ---------------------------------------------------------------- desktop

@@ -182,6 +182,28 @@ private:
 // has shut down.
 TdxMessagesController* dxGetMessagesController();
 
+// ---------------------------------------------------------------- system controller
+
+// Inside a library the program's own loop never hears a worker thread's
+// wake-up: the controller takes the wake-up over and runs the synchronised
+// calls when its posted message arrives. In a program it only exists.
+class TcxSystemController : public TcxMessageWindow {
+  VCL_CLASS(TcxSystemController, TcxMessageWindow)
+public:
+  explicit TcxSystemController(bool AInLibrary = IsLibrary());
+  ~TcxSystemController() override;
+  void HandleWindowMessage(TMessage& AMessage) override;
+
+  static constexpr UINT DXM_SYNCHRONIZETHREADS = 0x8066;
+
+private:
+  bool FInLibrary;
+  TNotifyEvent FPrevWakeMainThread;
+};
+
+// The unit's controller, alive between its start-up and shut-down.
+TcxSystemController* cxSystemController();
+
 // ---------------------------------------------------------------- application activation
 
 class TCustomForm;
@@ -246,6 +268,23 @@ bool cxIsStyleServicesEnabled();
 void cxRefreshWindowFrame(HWND AHandle, bool AUpdate = false);
 // The previous procedure.
 WNDPROC cxSetWindowProc(HWND AHandle, WNDPROC AProc);
+// The screen's active form, else the form of the active window.
+TCustomForm* cxGetActiveForm();
+// P in AParent's client coordinates (the control's parent when null);
+// raises EInvalidOperation when AParent is not one of its parents.
+TPoint cxControlClientToParent(TControl* AControl, const TPoint& P, TWinControl* AParent = nullptr);
+// Whether asking for the control's window would succeed: it has one, or a
+// parent that can have one; a form or hint window needs no parent while the
+// application has its window. False while the control is being destroyed.
+bool cxCanAllocateControlHandle(TWinControl* AControl);
+// The library's deferred control message, run before a window goes.
+constexpr UINT cxPendingControlMessage = 0xB04D;
+// Removes and dispatches the deferred messages queued for the control's
+// window, so that none arrives after the window was destroyed.
+void cxDispatchPendingControlMessages(TWinControl* AControl);
+// The unit's hidden message window, created on first use; null once the
+// unit has shut down.
+TcxMessageWindow* cxGetMessageWindow();
 
 // ---------------------------------------------------------------- painting on glass
 
@@ -276,6 +315,13 @@ bool cxIsEraseFromOwnPrint(const TMessage& Message);
 // in both parameters, then WM_PRINTCLIENT); without AKeepAlpha the result
 // is made opaque. Where no buffer can be had, both go to the paint context.
 void cxBufferedPaintWindow(HWND AHandle, bool AKeepAlpha = false);
+// Draws AText into R of ADC through the theme's composited text drawing (so
+// that it keeps its alpha on glass): in AFont (the DC's font when null), in
+// AColor (the DC's text colour for clDefault), with a glow of AGlowSize
+// pixels when above 0 and the DrawText flags AFlags. With ACopyBackground
+// the pixels under R are the text's background, else transparent black.
+void cxDrawTextOnGlass(HDC ADC, const String& AText, TFont* AFont, const TRect& R, TColor AColor, UINT AFlags,
+                       int AGlowSize = 0, bool ACopyBackground = false);
 
 // ---------------------------------------------------------------- desktop
 
@@ -400,9 +446,6 @@ public:
   void SetAlphaBlendValue(uint8_t Value);
   // Alpha blending is asked for and the system offers layered windows.
   bool AlphaBlended() const;
-  // The window the image belongs to; else the screen's active form.
-  TCustomForm* PopupParent() const { return FPopupParent; }
-  void SetPopupParent(TCustomForm* Value) { FPopupParent = Value; }
 
 protected:
   void CreateParams(TCreateParams& Params) override;
@@ -415,7 +458,6 @@ private:
   bool FAlphaBlend = true;
   uint8_t FAlphaBlendValue = 180;
   TPoint FPositionOffset;
-  TCustomForm* FPopupParent = nullptr;
 };
 
 // The rubber band shown while something is resized: a halftone frame of a
@@ -976,6 +1018,20 @@ TDragObject* cxGetCurrentDragObject();
 
 // ---------------------------------------------------------------- TcxControl
 
+class TcxControlChildComponent;
+
+// Offers a control's unhandled key-down messages to the application (whose
+// hooks may take them, as a bar manager takes its shortcuts) before the
+// control's own default handling.
+class TcxControlDefaultHandlerHelper : public TObject {
+  VCL_CLASS(TcxControlDefaultHandlerHelper, TObject)
+public:
+  // WM_KEYDOWN and WM_SYSKEYDOWN go to the application as
+  // DXM_DEFAULTKEYDOWN; true when it answered non-zero.
+  static bool Process(TMessage& Message);
+  static constexpr UINT DXM_DEFAULTKEYDOWN = 0x806B;
+};
+
 // The windowed control the library's own controls descend from: painting
 // through a TcxCanvas on three paths (direct, double-buffered, buffered on
 // glass), its own scroll bars and size grip, wheel scrolling, focus on
@@ -1049,6 +1105,10 @@ public:
   // A system setting changed: the bars re-check their sizes.
   void SystemInfoChanged(uint32_t AParameter) override;
 
+  // A child component joins or leaves the control.
+  virtual void AddChildComponent(TcxControlChildComponent* AComponent);
+  virtual void RemoveChildComponent(TcxControlChildComponent* AComponent);
+
   // Library drag-and-drop. The object is made on first use and freed when
   // the drag-and-drop finishes.
   TcxDragAndDropObject* DragAndDropObject();
@@ -1113,6 +1173,14 @@ public:
 protected:
   // Framework overrides.
   void WndProc(TMessage& Message) override;
+  // The default-handler helper first.
+  void DefaultHandler(TMessage& Message) override;
+  // A linked action's hint becomes the user's hint (while loading only
+  // when the control has none).
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
+  // csClicked goes with the window: no click is reported after it was made
+  // anew.
+  void DestroyWnd() override;
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void PaintWindow(HDC DC) override;
@@ -1284,6 +1352,7 @@ private:
   void PaintWithUpdateRegion(TMessage& Message);
   void DoubleBufferedPaint();
   void PaintNonClientArea(HDC DC);
+  void PaintNonClientAreaCopy(HDC DC);
   void HandlePaintMessage(TMessage& Message);
   bool PaintBackgroundImage();
   void LookAndFeelChangeHandler(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues);
@@ -1346,6 +1415,36 @@ private:
   std::unique_ptr<TdxGestureHelper> FGestureHelper;
   TPoint FGestureAccumulatedDelta;
   bool FIsScrollingContent = false;
+};
+
+// ---------------------------------------------------------------- child components
+
+// A non-visual component that belongs to a TcxControl and is streamed as
+// its child: read back, it is handed to the control it was nested in.
+class TcxControlChildComponent : public TcxComponent {
+  VCL_COMPONENT_CLASS(TcxControlChildComponent, TcxComponent)
+public:
+  explicit TcxControlChildComponent(TComponent* AOwner);
+  // Owned by the control's owner (AAssignOwner) or by nobody, and the
+  // control's child from the start.
+  TcxControlChildComponent(TcxControl* AControl, bool AAssignOwner);
+  // Leaves its control.
+  ~TcxControlChildComponent() override;
+
+  TcxControl* Control() const { return FControl; }
+  bool IsLoading() const { return ComponentState().Contains(csLoading); }
+  bool HasParent() override { return FControl != nullptr; }
+  TComponent* GetParentComponent() override;
+  void SetParentComponent(TComponent* Value) override;
+  // Set by the control as it takes or lets go of the component.
+  virtual void SetControl(TcxControl* Value);
+
+protected:
+  virtual void Initialize() {}
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+  TcxControl* FControl = nullptr;
 };
 
 // ---------------------------------------------------------------- drag-and-drop object

@@ -2,9 +2,11 @@
 #include <algorithm>
 
 #include "components/controls/cxControls.h"
+
 #include "components/controls/cxDWMApi.h"
 #include "components/core/dxCore.h"
 #include "components/core/dxUxTheme.h"
+#include "vcl/controls/ActnList.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Forms.h"
 
@@ -118,6 +120,17 @@ TRect TcxControl::GetClientBounds() {
 void TcxControl::SetHint(const String& Value) {
   FOriginalHint = Value;
   TCustomControl::SetHint(Value);
+}
+
+void TcxControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+  TCustomControl::ActionChange(Sender, CheckDefaults);
+  if (auto* action = dynamic_cast<TCustomAction*>(Sender); action && (!CheckDefaults || FOriginalHint.empty()))
+    SetHint(action->Hint());
+}
+
+void TcxControl::DestroyWnd() {
+  TCustomControl::DestroyWnd();
+  SetControlState(ControlState() - TControlState{csClicked});
 }
 
 void TcxControl::Resize() {
@@ -247,6 +260,7 @@ void TcxControl::PaintWithUpdateRegion(TMessage& Message) {
     dc = paint->DC();
     if (region->Handle()) ExtSelectClipRgn(dc, region->Handle(), RGN_AND);
   }
+  if (ControlState().Contains(csPaintCopy) && HasNonClientArea()) PaintNonClientAreaCopy(dc);
   std::vector<TControl*> graphicChildren;
   for (int i = 0; i < ControlCount(); ++i)
     if (!dynamic_cast<TWinControl*>(Controls(i))) graphicChildren.push_back(Controls(i));
@@ -390,4 +404,53 @@ void TcxControl::PaintNonClientArea(HDC DC) {
   DrawNonClientArea(bitmap.cxCanvas());
   BitBlt(DC, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas()->Handle(), 0, 0, SRCCOPY);
   ::RestoreDC(DC, saved);
+}
+
+// A copy's origin lies at the client's top-left: the non-client area is
+// drawn around it in window coordinates, then only the client is left open.
+void TcxControl::PaintNonClientAreaCopy(HDC DC) {
+  const TPoint client = cxGetClientOriginInWindow(Handle());
+  POINT previous;
+  OffsetWindowOrgEx(DC, client.X, client.Y, &previous);
+  PaintNonClientArea(DC);
+  SetWindowOrgEx(DC, previous.x, previous.y, nullptr);
+  const TRect area = ClientRect();
+  IntersectClipRect(DC, 0, 0, area.Width(), area.Height());
+}
+
+// ---------------------------------------------------------------- child components
+
+void TcxControl::AddChildComponent(TcxControlChildComponent* AComponent) { AComponent->SetControl(this); }
+
+void TcxControl::RemoveChildComponent(TcxControlChildComponent* AComponent) { AComponent->SetControl(nullptr); }
+
+TcxControlChildComponent::TcxControlChildComponent(TComponent* AOwner) : TcxComponent(AOwner) { Initialize(); }
+
+TcxControlChildComponent::TcxControlChildComponent(TcxControl* AControl, bool AAssignOwner)
+    : TcxControlChildComponent(AAssignOwner ? AControl->Owner() : nullptr) {
+  AControl->AddChildComponent(this);
+}
+
+TcxControlChildComponent::~TcxControlChildComponent() {
+  if (FControl) FControl->RemoveChildComponent(this);
+}
+
+TComponent* TcxControlChildComponent::GetParentComponent() { return FControl; }
+
+void TcxControlChildComponent::SetParentComponent(TComponent* Value) {
+  TcxComponent::SetParentComponent(Value);
+  if (auto* control = dynamic_cast<TcxControl*>(Value)) control->AddChildComponent(this);
+}
+
+void TcxControlChildComponent::SetControl(TcxControl* Value) {
+  if (Value == FControl) return;
+  if (FControl) FControl->RemoveFreeNotification(this);
+  FControl = Value;
+  // A control freed first leaves no dangling reference.
+  if (FControl) FControl->FreeNotification(this);
+}
+
+void TcxControlChildComponent::Notification(TComponent* AComponent, TOperation Operation) {
+  TcxComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FControl) FControl = nullptr;
 }

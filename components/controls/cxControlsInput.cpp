@@ -7,6 +7,8 @@
 #include <windowsx.h>
 
 #include "components/controls/cxControls.h"
+
+#include "vcl/controls/Application.h"
 #include "vcl/controls/Forms.h"
 
 namespace {
@@ -334,14 +336,24 @@ void TcxControl::HandleSysKeyDown(TMessage& Message) {
 }
 
 bool TcxControl::HandleShortCut(TMessage& Message) {
-  if (IsDesigning()) return false;
-  for (TControl* control = this; control; control = control->Parent()) {
-    if (TPopupMenu* menu = control->GetPopupMenu(); menu && menu->IsShortCut(Message)) return true;
-    if (auto* cx = dynamic_cast<TcxControl*>(control); cx && cxPopupMenuIsShortCut(cx->PopupMenu(), Message))
-      return true;
+  if (!IsDesigning()) {
+    for (TControl* control = this; control; control = control->Parent()) {
+      if (TPopupMenu* menu = control->GetPopupMenu(); menu && menu->IsShortCut(Message)) return true;
+      if (auto* cx = dynamic_cast<TcxControl*>(control); cx && cxPopupMenuIsShortCut(cx->PopupMenu(), Message))
+        return true;
+    }
+    if (TCustomForm* form = GetParentForm(this); form && form->IsShortCut(Message)) return true;
   }
-  TCustomForm* form = GetParentForm(this);
-  return form && form->IsShortCut(Message);
+  return Application && SendMessageW(Application->Handle(), CM_APPKEYDOWN, Message.WParam, Message.LParam) != 0;
+}
+
+bool TcxControlDefaultHandlerHelper::Process(TMessage& Message) {
+  if ((Message.Msg != WM_KEYDOWN && Message.Msg != WM_SYSKEYDOWN) || !Application) return false;
+  return SendMessageW(Application->Handle(), DXM_DEFAULTKEYDOWN, Message.WParam, Message.LParam) != 0;
+}
+
+void TcxControl::DefaultHandler(TMessage& Message) {
+  if (!TcxControlDefaultHandlerHelper::Process(Message)) TCustomControl::DefaultHandler(Message);
 }
 
 // ---------------------------------------------------------------- wheel

@@ -11,6 +11,7 @@ TcxPopupWindow::TcxPopupWindow(TComponent* AOwner)
       FControlCanvas(std::make_unique<TControlCanvas>(this)),
       FCanvas(std::make_unique<TcxCanvas>(FControlCanvas.get())) {
   SetControlStyle(ControlStyle() + TControlStyle{csOverrideStylePaint});
+  SetFormStyle(fsStayOnTop);
 }
 
 TcxPopupWindow::~TcxPopupWindow() {
@@ -21,10 +22,9 @@ TcxPopupWindow::~TcxPopupWindow() {
 
 void TcxPopupWindow::CreateParams(TCreateParams& Params) {
   TForm::CreateParams(Params);
-  // Borderless and above the other windows.
+  // Borderless (the form style keeps it above the other windows).
   Params.Style = WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   if (!Enabled()) Params.Style |= WS_DISABLED;
-  Params.ExStyle |= WS_EX_TOPMOST;
 }
 
 void TcxPopupWindow::OffsetChildren(const TPoint& AOffset) {
@@ -250,11 +250,12 @@ void TcxPopupWindow::WndProc(TMessage& Message) {
 TcxCustomDragImage::TcxCustomDragImage(TComponent* AOwner) : TcxPopupWindow(AOwner) {
   SetPosition(poDesigned);
   SetBounds(0, 0, 0, 0);
+  SetPopupMode(pmExplicit);
 }
 
 void TcxCustomDragImage::CreateParams(TCreateParams& Params) {
   TcxPopupWindow::CreateParams(Params);
-  TCustomForm* parent = FPopupParent ? FPopupParent : Screen ? Screen->ActiveForm() : nullptr;
+  TCustomForm* parent = PopupParent() ? PopupParent() : Screen ? Screen->ActiveForm() : nullptr;
   Params.WndParent = parent && parent != this ? parent->Handle() : nullptr;
   if (AlphaBlended()) Params.ExStyle |= WS_EX_LAYERED;
 }

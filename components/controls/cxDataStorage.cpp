@@ -12,26 +12,6 @@
 #include "vcl/rtl/DateUtils.h"
 #include "vcl/rtl/WinApi.h"
 
-// ---------------------------------------------------------------- time stamps
-
-TDateTime SQLTimeStampToDateTime(const TSQLTimeStamp& AValue) {
-  return EncodeDateTime(AValue.Year, AValue.Month, AValue.Day, AValue.Hour, AValue.Minute, AValue.Second,
-                        static_cast<int>(std::min<uint32_t>(AValue.Fractions, INT32_MAX)));
-}
-
-bool IsSQLTimeStampDate(TDateTime AValue) {
-  return std::isfinite(AValue) && AValue >= EncodeDate(1, 1, 1) && AValue < EncodeDate(9999, 12, 31) + 1;
-}
-
-TSQLTimeStamp DateTimeToSQLTimeStamp(TDateTime AValue) {
-  if (!IsSQLTimeStampDate(AValue)) throw EConvertError(L"Invalid argument to date encode");
-  int year, month, day, hour, minute, second, milliseconds;
-  DecodeDateTime(AValue, year, month, day, hour, minute, second, milliseconds);
-  return {static_cast<int16_t>(year), static_cast<uint16_t>(month), static_cast<uint16_t>(day),
-          static_cast<uint16_t>(hour), static_cast<uint16_t>(minute), static_cast<uint16_t>(second),
-          static_cast<uint32_t>(milliseconds)};
-}
-
 // ---------------------------------------------------------------- slots
 
 namespace {
@@ -378,11 +358,11 @@ int TcxSQLTimeStampValueType::CompareValues(const void* AValue1, const void* AVa
 }
 
 void TcxSQLTimeStampValueType::LoadValue(const void* AValue, Variant& AResult) const {
-  AResult = VarFromDateTime(SQLTimeStampToDateTime(ReadSlot<TSQLTimeStamp>(AValue)));
+  AResult = VarSQLTimeStampCreate(ReadSlot<TSQLTimeStamp>(AValue));
 }
 
 void TcxSQLTimeStampValueType::StoreValue(void* AField, const Variant& AValue) const {
-  WriteSlot(AField, DateTimeToSQLTimeStamp(AValue.AsDateTime()));
+  WriteSlot(AField, VarToSQLTimeStamp(AValue));
 }
 
 namespace {

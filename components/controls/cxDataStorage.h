@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "vcl/rtl/FMTBcd.h"
+#include "vcl/rtl/SqlTimSt.h"
 #include "vcl/rtl/Streams.h"
 #include "vcl/rtl/UnitStartup.h"
 #include "vcl/rtl/Variants.h"
@@ -38,18 +39,7 @@ private:
   bool FWideStrings;
 };
 
-// A database time stamp; Fractions are milliseconds.
-struct TSQLTimeStamp {
-  int16_t Year;
-  uint16_t Month, Day, Hour, Minute, Second;
-  uint32_t Fractions;
-};
-// EConvertError for a time stamp that names no date and time.
-TDateTime SQLTimeStampToDateTime(const TSQLTimeStamp& AValue);
-// EConvertError "Invalid argument to date encode" for a date outside the
-// years 1 to 9999 (or no number at all).
-TSQLTimeStamp DateTimeToSQLTimeStamp(TDateTime AValue);
-bool IsSQLTimeStampDate(TDateTime AValue);
+
 
 class TcxValueType;
 using TcxValueTypeClass = const TcxValueType*;
@@ -201,7 +191,7 @@ public:
   TVarType GetVarType() const override { return varFMTBcd; }
 };
 
-// Loads as a date; the stream holds the date as a tagged value.
+// Loads as a time-stamp variant; the stream holds its date as a tagged value.
 class TcxSQLTimeStampValueType : public TcxValueType {
   VCL_CLASS(TcxSQLTimeStampValueType, TcxValueType)
 public:
@@ -210,7 +200,7 @@ public:
   void LoadValue(const void* AValue, Variant& AResult) const override;
   void StoreValue(void* AField, const Variant& AValue) const override;
   void ReadValueFromStream(void* AField, TcxDataStream* AStream) const override;
-  TVarType GetVarType() const override { return varDate; }
+  TVarType GetVarType() const override { return varSQLTimeStamp; }
 };
 
 class TcxVariantValueType : public TcxHeapValueType {

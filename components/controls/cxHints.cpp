@@ -400,6 +400,20 @@ void cxActivateHintWindow(THintWindow* AHintWindow, const TRect& R, const String
   AHintWindow->ActivateHint(R, AHint);
 }
 
+int cxWidestHintLineWidth(THintWindow* AHintWindow, const String& AText) {
+  int widest = 0;
+  size_t start = 0;
+  while (start <= AText.size()) {
+    size_t end = AText.find(L'\n', start);
+    if (end == String::npos) end = AText.size();
+    String line = AText.substr(start, end - start);
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    widest = std::max(widest, AHintWindow->Canvas()->TextWidth(line));
+    start = end + 1;
+  }
+  return widest;
+}
+
 bool cxPrepareHintInfo(THintInfo& AHintInfo, std::unique_ptr<THintWindow>& AHintWindow, TControl* AControl,
                        const String& AText, TRect& R, void* AHintObject, int AHideTimeout) {
   AHintInfo.HintControl = AControl;
@@ -425,8 +439,11 @@ bool cxPrepareHintInfo(THintInfo& AHintInfo, std::unique_ptr<THintWindow>& AHint
   const TClass wanted = AHintInfo.HintWindowClass ? AHintInfo.HintWindowClass : HintWindowClass;
   if (!AHintWindow || AHintWindow->ClassType() != wanted)
     cxRecreateHintWindow(AHintWindow, wanted, AHintInfo.HintColor);
+  if (AControl) AHintWindow->SetBiDiMode(AControl->BiDiMode());
   R = AHintWindow->CalcHintRect(AHintInfo.HintMaxWidth, AHintInfo.HintStr, AHintInfo.HintData);
   R.Offset(AHintInfo.HintPos.X, AHintInfo.HintPos.Y);
+  // A right-to-left hint ends where a left-to-right one would start.
+  if (AHintWindow->IsRightToLeft()) R.Offset(-(cxWidestHintLineWidth(AHintWindow.get(), AHintInfo.HintStr) + 5), 0);
   return true;
 }
 

@@ -232,6 +232,8 @@ private:
   TClass FSavedHintWindowClass = nullptr;
 };
 
+// The width of the hint text's widest line in the hint window's font.
+int cxWidestHintLineWidth(THintWindow* AHintWindow, const String& AText);
 // Makes the hint window anew as AHintWindowClass (null: the platform's
 // HintWindowClass) in AColor.
 void cxRecreateHintWindow(std::unique_ptr<THintWindow>& AHintWindow, TClass AHintWindowClass, TColor AColor);

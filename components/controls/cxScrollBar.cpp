@@ -557,7 +557,56 @@ void TcxScrollBar::DoScroll(TScrollCode AScrollCode, int& AScrollPos) {
   if (OnScroll) OnScroll(this, AScrollCode, AScrollPos);
 }
 
+const TPropTable* TcxScrollBar::PublishedTable(TPublishedTag<TcxScrollBar>) {
+  using T = TcxScrollBar;
+  static const TTypeInfo kindType = EnumTypeInfo(L"TScrollBarKind", {L"sbHorizontal", L"sbVertical"});
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"Ctl3D", &T::Ctl3D, &T::SetCtl3D)
+          .Stored([](const T& ASelf) { return !ASelf.ParentCtl3D(); })
+          .Property(L"ParentCtl3D", &T::ParentCtl3D, &T::SetParentCtl3D)
+          .Stored([](const T& ASelf) { return !ASelf.ParentCtl3D(); })
+          .Property(L"Enabled", &T::Enabled, &T::SetEnabled)
+          .Stored([](const T& ASelf) { return !ASelf.Enabled(); })
+          .Property(L"Visible", &T::Visible, &T::SetVisible)
+          .Stored([](const T& ASelf) { return !ASelf.Visible(); })
+          .Property(L"Kind", &T::Kind, &T::SetKind, &kindType)
+          .Stored([](const T& ASelf) { return ASelf.Kind() != sbHorizontal; })
+          .Property(L"LargeChange", &T::LargeChange, &T::SetLargeChange)
+          .Stored([](const T& ASelf) { return ASelf.LargeChange() != 1; })
+          .Property(L"LookAndFeel", &T::LookAndFeel, &T::SetLookAndFeel)
+          .Property(L"Max", &T::Max, &T::SetMax)
+          .Stored([](const T& ASelf) { return ASelf.Max() != 100; })
+          .Property(L"Min", &T::Min, &T::SetMin)
+          .Stored([](const T& ASelf) { return ASelf.Min() != 0; })
+          .Property(L"PageSize", &T::PageSize, &T::SetPageSize)
+          .Property(L"Position", &T::Position, &T::SetPosition)
+          .Stored([](const T& ASelf) { return ASelf.Position() != 0; })
+          .Property(L"SmallChange", &T::SmallChange, &T::SetSmallChange)
+          .Stored([](const T& ASelf) { return ASelf.SmallChange() != 1; })
+          .Property(L"UnlimitedTracking", &T::UnlimitedTracking, &T::SetUnlimitedTracking)
+          .Stored([](const T& ASelf) { return ASelf.UnlimitedTracking(); })
+          .Build();
+  return &table;
+}
+
+void TcxScrollBar::SetCtl3D(bool Value) {
+  FRealCtl3D = Value;
+  if (TCustomControl::Ctl3D() != Value) TCustomControl::SetCtl3D(Value);
+  ApplyCtl3D();
+}
+
+void TcxScrollBar::ApplyCtl3D() {
+  const bool wanted = FRealCtl3D && !FLookAndFeel->SkinPainter();
+  if (TCustomControl::Ctl3D() == wanted) return;
+  // The platform's flag changes here without becoming the user's value.
+  FApplyingCtl3D = true;
+  TCustomControl::SetCtl3D(wanted);
+  FApplyingCtl3D = false;
+}
+
 void TcxScrollBar::LookAndFeelChanged(TcxLookAndFeel*, TcxLookAndFeelValues) {
+  ApplyCtl3D();
   FHelper->Calculate();
   Invalidate();
 }
@@ -619,6 +668,11 @@ void TcxScrollBar::WndProc(TMessage& Message) {
       Invalidate();
       return;
     case CM_VISIBLECHANGED: FHelper->SetVisible(Message.WParam != 0); break;
+    case CM_CTL3DCHANGED:
+      TCustomControl::WndProc(Message);
+      if (!FApplyingCtl3D) FRealCtl3D = TCustomControl::Ctl3D();
+      LookAndFeelChanged(FLookAndFeel.get(), {});
+      return;
     case CN_HSCROLL:
     case CN_VSCROLL:
       // A request reflected by the parent.

@@ -13,6 +13,7 @@
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxFading.h"
+#include "vcl/classes/TypInfo.h"
 #include "vcl/controls/Controls.h"
 #include "vcl/controls/StdCtrls.h"
 
@@ -295,9 +296,14 @@ class TcxScrollBarHelper : public TcxIUnknownObject {
 // A scroll bar as a child window of its own, drawn by its look-and-feel.
 class TcxScrollBar : public TCustomControl, public IcxScrollBarOwner, public IdxSkinSupport {
   VCL_COMPONENT_CLASS(TcxScrollBar, TCustomControl)
+  VCL_PUBLISHED(TcxScrollBar)
  public:
   explicit TcxScrollBar(TComponent* AOwner);
   ~TcxScrollBar() override;
+
+  // The user's value: a skin may draw the bar flat meanwhile.
+  bool Ctl3D() const { return TCustomControl::Ctl3D() || FRealCtl3D; }
+  void SetCtl3D(bool Value);
 
   TScrollBarKind Kind() const { return FHelper->Kind(); }
   void SetKind(TScrollBarKind Value);
@@ -349,9 +355,14 @@ class TcxScrollBar : public TCustomControl, public IcxScrollBarOwner, public Idx
   void ThemeChanged();
   void HandleMouseEnterLeave(TMessage& Message);
 
+  // The platform's flag follows the user's value unless a skin draws.
+  void ApplyCtl3D();
+
   std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
   std::unique_ptr<TcxScrollBarHelper> FHelper;
   std::unique_ptr<TdxThemeChangedNotificator> FThemeChangedNotificator;
+  bool FRealCtl3D = true;
+  bool FApplyingCtl3D = false;
 };
 
 // The system's vertical scroll-bar width and horizontal scroll-bar height.

@@ -11,6 +11,7 @@
 #include "components/controls/cxDataConsts.h"
 #include "components/core/dxCore.h"
 #include "vcl/rtl/FMTBcd.h"
+#include "vcl/rtl/SqlTimSt.h"
 
 static_assert(std::endian::native == std::endian::little, "the stream's numbers are little-endian");
 
@@ -184,7 +185,7 @@ bool cxVariantsEqualStrict(const Variant& V1, const Variant& V2) {
   }
 }
 
-bool cxVarTypeIsDate(TVarType AVarType) { return AVarType == varDate; }
+bool cxVarTypeIsDate(TVarType AVarType) { return AVarType == varDate || AVarType == varSQLTimeStamp; }
 
 bool cxIsDateVariant(const Variant& V) { return cxVarTypeIsDate(VarType(V)); }
 
@@ -414,6 +415,7 @@ void cxWriteVariantToStream(TStream* AStream, const Variant& V) {
       cxWriteCurrencyToStream(AStream, V.AsCurrency());
       break;
     case varDate:
+    case varSQLTimeStamp:  // as the date it names
       WriteTag(AStream, cxvtDate);
       cxWriteDateTimeToStream(AStream, V.AsDateTime());
       break;

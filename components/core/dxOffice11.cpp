@@ -387,3 +387,9 @@ TColor dxOffice11GroupCaptionColor(bool AFlag) {
   return cxNearestScreenColor(
       static_cast<TColor>(RGB(channel(GetRValue(face)), channel(GetGValue(face)), channel(GetBValue(face)))));
 }
+
+std::pair<TColor, TColor> dxOffice11ButtonGradient(TdxOffice11ButtonFace AFace) {
+  static const std::pair<int, int> entries[] = {{0, 1}, {42, 43}, {44, 45}};
+  const auto [top, bottom] = entries[static_cast<int>(AFace)];
+  return {dxOffice11Colors[top], dxOffice11Colors[bottom]};
+}

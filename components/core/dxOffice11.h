@@ -5,6 +5,7 @@
 // brushes the look paints with and three small drawing routines. The set is
 // shared: the first user acquires the brushes, the last releases them.
 #include <array>
+#include <utility>
 
 #include "vcl/graphics/Colors.h"
 #include "vcl/rtl/Strings.h"
@@ -49,6 +50,9 @@ void dxOffice11ColorsRelease();
 
 // The percentage of the middle colour of the look's gradients.
 int dxOffice11GradientPercent();
+// The top and bottom colours of a toolbar button's gradient face.
+enum class TdxOffice11ButtonFace { bfNormal, bfHot, bfPressed };
+std::pair<TColor, TColor> dxOffice11ButtonGradient(TdxOffice11ButtonFace AFace);
 void dxOffice11FillGradient(HDC DC, const TRect& R, TColor AColor1, TColor AColor2, bool AHorizontal);
 void dxOffice11FrameSelection(HDC DC, const TRect& R);
 // Three rows of 3, 2 and 1 dots at the bottom right of R (at 96 DPI); a

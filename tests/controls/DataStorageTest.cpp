@@ -118,7 +118,7 @@ TEST(ValueTypes, KeepCompareAndStreamTheirValues) {
       {Type<TcxDateTimeValueType>(), VarFromDateTime(EncodeDateTime(1899, 12, 29, 6, 0, 0, 0)), varDate, 8},
       {Type<TcxLargeIntValueType>(), Variant(9223372036854775807LL), varInt64, 8},
       {Type<TcxFMTBcdValueType>(), VarFMTBcdCreate(StrToBcd(L"-12345678901234567890.123456789")), varFMTBcd, 34},
-      {Type<TcxSQLTimeStampValueType>(), VarFromDateTime(EncodeDateTime(2024, 2, 29, 23, 59, 59, 999)), varDate, 16},
+      {Type<TcxSQLTimeStampValueType>(), VarSQLTimeStampCreate(TimeStamp(2024, 2, 29, 999)), varSQLTimeStamp, 16},
       {Type<TcxVariantValueType>(), VarArrayOf({1, L"a"}), varArray | varVariant, sizeof(void*)},
       {Type<TcxBLOBValueType>(), VarAsType(Variant(L"\u00E9bytes"), varString), varString, sizeof(void*)},
   };

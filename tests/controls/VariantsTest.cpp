@@ -9,6 +9,7 @@
 #include "tests/support/ProcessMemory.h"
 #include "vcl/rtl/DateUtils.h"
 #include "vcl/rtl/FMTBcd.h"
+#include "vcl/rtl/SqlTimSt.h"
 
 namespace {
 
@@ -167,6 +168,8 @@ TEST(VariantComparison, TypeTests) {
   EXPECT_TRUE(cxIsDateVariant(VarFromDateTime(1)));
   EXPECT_FALSE(cxIsDateVariant(Variant(1.0)));
   EXPECT_TRUE(cxVarTypeIsDate(varDate));
+  EXPECT_TRUE(cxVarTypeIsDate(varSQLTimeStamp));
+  EXPECT_TRUE(cxIsDateVariant(VarSQLTimeStampCreate({2020, 1, 2, 3, 4, 5, 6})));
   EXPECT_TRUE(cxIsNumericVariant(Variant(1)));
   EXPECT_TRUE(cxIsNumericVariant(Variant(Currency(3))));
   EXPECT_TRUE(cxIsNumericVariant(Typed(Variant(2.5), varSingle)));
@@ -250,6 +253,7 @@ TEST(TaggedValueStream, RoundTripsEveryValueType) {
       {"currency", Variant(Currency::FromScaled(123456)), 16, 9, varCurrency},
       {"currency min", Variant(Currency::FromScaled(INT64_MIN)), 16, 9, varCurrency},
       {"date", VarFromDateTime(EncodeDateTime(1899, 12, 29, 6, 0, 0, 0)), 17, 9, varDate},
+      {"time stamp as its date", VarSQLTimeStampCreate({1899, 12, 29, 6, 0, 0, 0}), 17, 9, varDate},
       {"text", Variant(L"Ol\u00E1 \u2713"), 18, 15, varOleStr},
       {"ole text", Typed(Variant(L"x"), varOleStr), 18, 7, varOleStr},
       {"true", Variant(true), 9, 1, varBoolean},

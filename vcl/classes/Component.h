@@ -65,6 +65,11 @@ public:
   // The interface IID of what the component stands for (nothing by
   // default); as QueryInterface, an answer carries a reference.
   virtual bool GetInterface(REFIID IID, void** Obj) { return false; }
+  // A component streamed as another's child names that one its parent; it
+  // is given it when read back.
+  virtual bool HasParent() { return false; }
+  virtual TComponent* GetParentComponent() { return nullptr; }
+  virtual void SetParentComponent(TComponent* Value) {}
 
 protected:
   // Called when the component and its properties have been read.

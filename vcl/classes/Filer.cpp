@@ -313,6 +313,13 @@ TValueType TReader::ReadValue() {
   return static_cast<TValueType>(tag);
 }
 
+bool TReader::EndOfList() {
+  uint8_t next;
+  ReadBytes(&next, 1);
+  Stream()->Seek(-1, soCurrent);
+  return next == static_cast<uint8_t>(vaNull);
+}
+
 TValueType TReader::NextValue() {
   const TValueType value = ReadValue();
   Stream()->Seek(-1, soCurrent);
@@ -689,7 +696,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
   }
 }
 
-void TReader::ReadComponent() {
+void TReader::ReadComponent(TComponent* AParent) {
   const TNesting nesting(*this);
   const String className = ReadStr();
   const String name = ReadStr();
@@ -702,9 +709,10 @@ void TReader::ReadComponent() {
   component->SetComponentStateItem(csReading, true);
   SetStreamedName(component, name);
   FLoaded.push_back(component);
+  if (AParent) component->SetParentComponent(AParent);
   ReadProperties(component);
   ReadListEnd();
-  while (!EndOfList()) ReadComponent();
+  while (!EndOfList()) ReadComponent(component);
   ReadListEnd();
 }
 
@@ -754,7 +762,7 @@ TComponent* TReader::ReadRootComponent(TComponent* ARoot) {
       Journal([ARoot, oldName] { ARoot->SetName(oldName); });
       ReadProperties(ARoot);
       ReadListEnd();
-      while (!EndOfList()) ReadComponent();
+      while (!EndOfList()) ReadComponent(ARoot);
       ReadListEnd();
       ApplyFixups(ARoot);
     });

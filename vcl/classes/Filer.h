@@ -107,7 +107,9 @@ public:
 
   TValueType ReadValue();
   TValueType NextValue();  // without consuming it
-  bool EndOfList() { return NextValue() == vaNull; }
+  // The next byte ends the list. It is no value tag where a component's
+  // class name or a property name (their length byte) follows.
+  bool EndOfList();
   void ReadListBegin() { CheckValue(vaList); }
   void ReadListEnd() { CheckValue(vaNull); }
   void CheckValue(TValueType Value);
@@ -160,7 +162,8 @@ private:
   int64_t ReadLength();  // a 4-byte length that the stream can still hold
   String ReadRawString(TValueType Type);
   void ReadPropValue(TPersistent* Instance, const TPropInfo* Prop);
-  void ReadComponent();
+  // A component nested in AParent's children becomes AParent's child.
+  void ReadComponent(TComponent* AParent);
   void ReadPropertyOf(TPersistent* Instance);
   void ReadCollectionItems(TCollection* Collection);
   void ApplyFixups(TComponent* ARoot);

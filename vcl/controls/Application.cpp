@@ -3,6 +3,7 @@
 #include "vcl/controls/Dialogs.h"
 #include "vcl/controls/Forms.h"
 #include "vcl/graphics/Icon.h"
+#include "vcl/rtl/Threads.h"
 #include "vcl/rtl/WinApi.h"
 
 TApplication* Application = nullptr;
@@ -18,13 +19,37 @@ String ModuleTitle() {
   if (dot != String::npos) name.erase(dot);
   return name;
 }
+constexpr wchar_t ApplicationWindowClass[] = L"TApplication";
 }  // namespace
+
+LRESULT CALLBACK ApplicationWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  auto* application = reinterpret_cast<TApplication*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
+  if (!application) return DefWindowProcW(Window, Msg, WParam, LParam);
+  TMessage message{Msg, WParam, LParam, 0};
+  try {
+    application->WndProc(message);
+  } catch (...) {
+    application->HandleException(application);
+  }
+  return message.Result;
+}
 
 TApplication::TApplication(TComponent* AOwner)
     : TComponent(AOwner), FTitle(ModuleTitle()), FIcon(std::make_unique<TIcon>()) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   if (FindResourceW(instance, L"MAINICON", MAKEINTRESOURCEW(14)))  // RT_GROUP_ICON
     FIcon->LoadFromResourceName(instance, L"MAINICON");
+  WNDCLASSEXW windowClass{sizeof(windowClass)};
+  windowClass.lpfnWndProc = ApplicationWndProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = ApplicationWindowClass;
+  RegisterClassExW(&windowClass);
+  FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, ApplicationWindowClass, FTitle.c_str(), WS_POPUP, 0, 0, 0, 0,
+                            nullptr, nullptr, instance, nullptr);
+  if (!FHandle) RaiseLastOSError();
+  SetWindowLongPtrW(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  // A worker's synchronised call runs when this reaches the message loop.
+  WakeMainThread = [this](TObject*) { PostMessageW(FHandle, WM_NULL, 0, 0); };
 }
 
 TApplication::~TApplication() {
@@ -32,6 +57,42 @@ TApplication::~TApplication() {
   Destroying();
   FHintWindow.reset();
   DestroyComponents();
+  WakeMainThread = nullptr;
+  SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
+  DestroyWindow(FHandle);
+}
+
+int TApplication::HookMainWindow(const TWindowHook& Hook) {
+  FWindowHooks.emplace_back(++FLastHookId, Hook);
+  return FLastHookId;
+}
+
+void TApplication::UnhookMainWindow(int HookId) {
+  std::erase_if(FWindowHooks, [HookId](const auto& hook) { return hook.first == HookId; });
+}
+
+void TApplication::WndProc(TMessage& Message) {
+  // A hook may unhook itself (or others) while it runs.
+  const auto hooks = FWindowHooks;
+  for (auto hook = hooks.rbegin(); hook != hooks.rend(); ++hook)
+    if (hook->second(Message)) return;
+  switch (Message.Msg) {
+    case WM_NULL:
+      CheckSynchronize();
+      return;
+    case CM_APPKEYDOWN: {
+      TMessage key{WM_KEYDOWN, Message.WParam, Message.LParam, 0};
+      Message.Result = IsShortCut(key) ? 1 : 0;
+      return;
+    }
+  }
+  Message.Result = DefWindowProcW(FHandle, Message.Msg, Message.WParam, Message.LParam);
+}
+
+bool TApplication::IsShortCut(TMessage& Message) {
+  bool handled = false;
+  if (OnShortCut) OnShortCut(Message, handled);
+  return handled || (FMainForm && FMainForm->IsShortCut(Message));
 }
 
 void TApplication::FormCreated(TCustomForm* Form) {

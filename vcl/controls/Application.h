@@ -4,8 +4,11 @@
 // between the start-up and the shut-down of the Forms unit.
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "vcl/classes/Component.h"
+#include "vcl/controls/Messages.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/rtl/SysUtils.h"
 #include "vcl/rtl/Types.h"
@@ -43,6 +46,9 @@ using TShowHintEvent = std::function<void(String& HintStr, bool& CanShow, THintI
 // The class of the windows the application shows its hints in: THintWindow
 // or a descendant made with an owner.
 extern TClass HintWindowClass;
+
+// A hook of the application's window: true when it handled the message.
+using TWindowHook = std::function<bool(TMessage& Message)>;
 
 class TApplication : public TComponent {
   VCL_CLASS(TApplication, TComponent)
@@ -82,6 +88,19 @@ public:
   // How many forms are being shown modally now.
   int ModalLevel() const { return FModalLevel; }
 
+  // The application's own hidden window: it hears the wake-ups of worker
+  // threads (running their synchronised calls), the keys offered to the
+  // application as shortcuts (CM_APPKEYDOWN), and passes every message to
+  // the hooks first, the newest first.
+  HWND Handle() const { return FHandle; }
+  // An id for UnhookMainWindow.
+  int HookMainWindow(const TWindowHook& Hook);
+  void UnhookMainWindow(int HookId);
+  // A key message (WM_KEYDOWN) the application takes as a shortcut:
+  // OnShortCut, then the main form's.
+  bool IsShortCut(TMessage& Message);
+  TShortCutEvent OnShortCut;
+
   // Called inside a catch block: shows the exception being handled (or
   // hands it to OnException); EAbort is silent.
   void HandleException(TObject* Sender);
@@ -99,6 +118,9 @@ public:
   void SetHintPause(int Value) { FHintPause = Value; }
   int HintHidePause() const { return FHintHidePause; }
   void SetHintHidePause(int Value) { FHintHidePause = Value; }
+  // Hints of actions show the action's shortcut: "Find (Ctrl+F)".
+  bool HintShortCuts() const { return FHintShortCuts; }
+  void SetHintShortCuts(bool Value) { FHintShortCuts = Value; }
   // Shows the hint of the control under the screen point (the nearest one
   // with a hint text), after OnShowHint has had its say; hides the hint
   // when there is none to show.
@@ -114,6 +136,11 @@ private:
   void FormDestroyed(TCustomForm* Form);
   bool ProcessMessage(tagMSG& Msg);
   bool IsKeyMsg(tagMSG& Msg);
+  friend LRESULT CALLBACK ApplicationWndProc(HWND, UINT, WPARAM, LPARAM);
+  void WndProc(TMessage& Message);
+  HWND FHandle = nullptr;
+  std::vector<std::pair<int, TWindowHook>> FWindowHooks;
+  int FLastHookId = 0;
   String FTitle;
   std::unique_ptr<TIcon> FIcon;
   std::unique_ptr<THintWindow> FHintWindow;
@@ -121,6 +148,7 @@ private:
   int FHintShortPause = 50;
   int FHintPause = 500;
   int FHintHidePause = 2500;
+  bool FHintShortCuts = true;
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
   int FModalLevel = 0;

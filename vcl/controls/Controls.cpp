@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "vcl/controls/ActnList.h"
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Forms.h"
 #include "vcl/controls/Menus.h"
@@ -119,6 +120,7 @@ TControl::TControl(TComponent* AOwner)
 }
 
 TControl::~TControl() {
+  SetAction(nullptr);
   LeaveDrag();
   if (FParent) FParent->RemoveControl(this);
 }
@@ -233,6 +235,44 @@ void TControl::ParentColorChanged() {
   Perform(CM_COLORCHANGED);
 }
 
+void TControl::SetBiDiMode(TBiDiMode Value) {
+  FParentBiDiMode = false;
+  if (Value == FBiDiMode) return;
+  FBiDiMode = Value;
+  Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+  FParentBiDiMode = Value;
+  if (Value) ParentBiDiModeChanged();
+}
+
+void TControl::ParentBiDiModeChanged() {
+  if (!FParentBiDiMode || !FParent || FParent->BiDiMode() == FBiDiMode) return;
+  FBiDiMode = FParent->BiDiMode();
+  Perform(CM_BIDIMODECHANGED);
+}
+
+UINT TControl::DrawTextBiDiModeFlags(UINT Flags) const {
+  if (UseRightToLeftAlignment()) {
+    // Left and right swap; centred text stays.
+    if (Flags & DT_RIGHT) Flags &= ~DT_RIGHT;
+    else if (!(Flags & DT_CENTER)) Flags |= DT_RIGHT;
+  }
+  if (UseRightToLeftReading()) Flags |= DT_RTLREADING;
+  return Flags;
+}
+
+void TControl::ScaleBy(int M, int D) { ChangeScale(M, D); }
+
+void TControl::ChangeScale(int M, int D) {
+  if (M == D || D == 0) return;
+  const int left = MulDiv(FLeft, M, D);
+  const int top = MulDiv(FTop, M, D);
+  SetBounds(left, top, MulDiv(FLeft + FWidth, M, D) - left, MulDiv(FTop + FHeight, M, D) - top);
+  if (!FParentFont) FFont->SetHeight(MulDiv(FFont->Height(), M, D));
+}
+
 void TControl::SetCursor(TCursor Value) {
   FCursor = Value;
   Perform(CM_CURSORCHANGED);
@@ -260,7 +300,37 @@ void TControl::Repaint() {
 }
 
 void TControl::Click() {
-  if (OnClick) OnClick(this);
+  if (OnClick)
+    OnClick(this);
+  else if (FAction)
+    FAction->Execute();
+}
+
+void TControl::SetAction(TBasicAction* Value) {
+  if (Value == FAction) return;
+  if (FAction) {
+    std::erase(FAction->FClients, this);
+    FAction->RemoveFreeNotification(this);
+  }
+  FAction = Value;
+  if (!Value) return;
+  Value->FClients.push_back(this);
+  Value->FreeNotification(this);
+  ActionChange(Value, ComponentState().Contains(csLoading));
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (!action) return;
+  if (!CheckDefaults || Caption().empty()) SetCaption(action->Caption());
+  if (!CheckDefaults || Enabled()) SetEnabled(action->Enabled());
+  if (!CheckDefaults || Hint().empty()) SetHint(action->Hint());
+  if (!CheckDefaults || Visible()) SetVisible(action->Visible());
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FAction) SetAction(nullptr);
 }
 
 void TControl::DblClick() {
@@ -352,6 +422,8 @@ void TControl::WndProc(TMessage& Message) {
     case CM_MOUSELEAVE: return HandleMouseEnterLeave(Message);
     case CM_PARENTFONTCHANGED: return ParentFontChanged();
     case CM_PARENTCOLORCHANGED: return ParentColorChanged();
+    case CM_PARENTBIDIMODECHANGED: return ParentBiDiModeChanged();
+    case CM_BIDIMODECHANGED:
     case CM_FONTCHANGED:
     case CM_COLORCHANGED:
     case CM_TEXTCHANGED:
@@ -411,6 +483,9 @@ void TWinControl::CreateParams(TCreateParams& Params) {
   if (Visible()) Params.Style |= WS_VISIBLE;
   if (!Enabled()) Params.Style |= WS_DISABLED;
   if (FTabStop) Params.Style |= WS_TABSTOP;
+  if (UseRightToLeftReading()) Params.ExStyle |= WS_EX_RTLREADING;
+  if (UseRightToLeftScrollBar()) Params.ExStyle |= WS_EX_LEFTSCROLLBAR;
+  if (UseRightToLeftAlignment()) Params.ExStyle |= WS_EX_RIGHT;
   Params.X = Left();
   Params.Y = Top();
   Params.Width = Width();
@@ -487,9 +562,36 @@ void TWinControl::DestroyHandle() {
   for (TControl* control : FControls)
     if (auto* win = dynamic_cast<TWinControl*>(control)) win->DestroyHandle();
   SaveWindowState();
+  DestroyWnd();
+}
+
+void TWinControl::DestroyWnd() {
   FControlState.Include(csDestroyingHandle);
   DestroyWindow(FHandle);
   FControlState.Exclude(csDestroyingHandle);
+}
+
+void TWinControl::ChangeScale(int M, int D) {
+  TControl::ChangeScale(M, D);
+  for (TControl* control : FControls) control->ChangeScale(M, D);
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+  FParentCtl3D = false;
+  if (Value == FCtl3D) return;
+  FCtl3D = Value;
+  Perform(CM_CTL3DCHANGED);
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+  FParentCtl3D = Value;
+  if (Value) ParentCtl3DChanged();
+}
+
+void TWinControl::ParentCtl3DChanged() {
+  if (!FParentCtl3D || !Parent() || Parent()->Ctl3D() == FCtl3D) return;
+  FCtl3D = Parent()->Ctl3D();
+  Perform(CM_CTL3DCHANGED);
 }
 
 void TWinControl::RecreateWnd() {
@@ -565,10 +667,45 @@ void TWinControl::Update() {
   if (FHandle) UpdateWindow(FHandle);
 }
 
+void TWinControl::PaintTo(HDC DC, int X, int Y) {
+  if (!FHandle) return;
+  RECT window;
+  GetWindowRect(FHandle, &window);
+  POINT client{0, 0};
+  ::ClientToScreen(FHandle, &client);
+  const int saved = SaveDC(DC);
+  OffsetViewportOrgEx(DC, X + client.x - window.left, Y + client.y - window.top, nullptr);
+  RECT area;
+  GetClientRect(FHandle, &area);
+  FControlState.Include(csPaintCopy);
+  struct TEnd {
+    TWinControl* Control;
+    HDC DC;
+    int Saved;
+    ~TEnd() {
+      Control->FControlState.Exclude(csPaintCopy);
+      RestoreDC(DC, Saved);
+    }
+  } end{this, DC, saved};
+  {
+    const int clientSaved = SaveDC(DC);
+    IntersectClipRect(DC, area.left - (client.x - window.left), area.top - (client.y - window.top),
+                      window.right - client.x, window.bottom - client.y);
+    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), reinterpret_cast<LPARAM>(DC));
+    Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+    RestoreDC(DC, clientSaved);
+  }
+  IntersectClipRect(DC, 0, 0, area.right, area.bottom);
+  for (TControl* control : FControls)
+    if (auto* child = dynamic_cast<TWinControl*>(control); child && child->Visible() && child->FHandle)
+      child->PaintTo(DC, child->Left(), child->Top());
+}
+
 void TWinControl::Realign() {
   if (FControlState.Contains(csAligning)) return;
   FControlState.Include(csAligning);
   TRect area = ClientRect();
+  AdjustClientRect(area);
   for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
     for (TControl* control : FControls) {
       if (control->Align() != align || !control->Visible()) continue;
@@ -605,6 +742,8 @@ void TWinControl::InsertControl(TControl* AControl) {
   AControl->FParent = this;
   AControl->ParentFontChanged();
   AControl->ParentColorChanged();
+  AControl->ParentBiDiModeChanged();
+  if (win) win->ParentCtl3DChanged();
   if (win && FHandle && !win->FHandle && !win->FWindowLost) win->CreateWnd();
   if (AControl->Align() != alNone) Realign();
   AControl->Invalidate();
@@ -863,6 +1002,11 @@ bool TWinControl::DialogKey(TMessage& Message) {
 }
 
 // The keyboard events; true when a handler swallowed the key.
+TWinControl* TWinControl::KeyPreviewForm() {
+  TCustomForm* form = GetParentForm(this);
+  return form && form != this && form->KeyPreview() ? form : nullptr;
+}
+
 bool TWinControl::HandleKeyMessage(TMessage& Message) {
   switch (Message.Msg) {
     case WM_KEYDOWN:
@@ -870,15 +1014,20 @@ bool TWinControl::HandleKeyMessage(TMessage& Message) {
     case WM_KEYUP:
     case WM_SYSKEYUP: {
       auto key = static_cast<uint16_t>(Message.WParam);
-      bool down = Message.Msg == WM_KEYDOWN || Message.Msg == WM_SYSKEYDOWN;
-      if (down) KeyDown(key, KeyboardStateToShiftState());
-      else KeyUp(key, KeyboardStateToShiftState());
+      const bool down = Message.Msg == WM_KEYDOWN || Message.Msg == WM_SYSKEYDOWN;
+      const TShiftState shift = KeyboardStateToShiftState();
+      for (TWinControl* receiver : {KeyPreviewForm(), this}) {
+        if (!receiver || key == 0) continue;
+        if (down) receiver->KeyDown(key, shift);
+        else receiver->KeyUp(key, shift);
+      }
       Message.WParam = key;
       return key == 0;
     }
     case WM_CHAR: {
       auto key = static_cast<wchar_t>(Message.WParam);
-      KeyPress(key);
+      for (TWinControl* receiver : {KeyPreviewForm(), this})
+        if (receiver && key != 0) receiver->KeyPress(key);
       Message.WParam = key;
       return key == 0;
     }
@@ -896,6 +1045,15 @@ void TWinControl::SetCursorFromScreen(TMessage& Message) {
 
 void TWinControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
+    case CM_BIDIMODECHANGED:
+      // The window's styles carry the reading order.
+      if (FHandle && !IsDestroying()) RecreateWnd();
+      for (TControl* control : FControls) control->Perform(CM_PARENTBIDIMODECHANGED);
+      return Invalidate();
+    case CM_CTL3DCHANGED:
+      for (TControl* control : FControls) control->Perform(CM_PARENTCTL3DCHANGED);
+      return Invalidate();
+    case CM_PARENTCTL3DCHANGED: return ParentCtl3DChanged();
     case WM_PAINT:
       if (FStandardClass) break;
       return PaintHandler(Message);
@@ -1069,6 +1227,11 @@ void TControlCanvas::FreeHandle() {
 
 TCustomControl::TCustomControl(TComponent* AOwner)
     : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>(this)) {}
+
+void TCustomControl::DestroyWnd() {
+  FCanvas->FreeHandle();
+  TWinControl::DestroyWnd();
+}
 
 void TCustomControl::PaintWindow(HDC DC) {
   TLentCanvas lent(FCanvas.get(), DC);

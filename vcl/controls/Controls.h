@@ -77,6 +77,7 @@ using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, 
                                             const TPoint& MousePos, bool& Handled)>;
 
 class TPopupMenu;
+class TBasicAction;
 class TDragImageList;
 class TDragObject;
 
@@ -84,6 +85,13 @@ class TDragObject;
 
 enum class TDragMode { dmManual, dmAutomatic };
 using enum TDragMode;
+// dkDock is only told apart: nothing docks here.
+enum class TDragKind { dkDrag, dkDock };
+using enum TDragKind;
+
+// Reading order and layout of text and controls.
+enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+using enum TBiDiMode;
 enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 using enum TDragState;
 
@@ -270,6 +278,8 @@ public:
   // Dragging to other controls. With dmAutomatic a left press starts it.
   TDragMode DragMode() const { return FDragMode; }
   void SetDragMode(TDragMode Value) { FDragMode = Value; }
+  TDragKind DragKind() const { return FDragKind; }
+  virtual void SetDragKind(TDragKind Value) { FDragKind = Value; }
   // Immediate: the drag shows at once; else only once the pointer left the
   // square of Threshold (Mouse.DragThreshold when negative) around the
   // press. The control holds the mouse until the drag ends.
@@ -285,6 +295,32 @@ public:
   // A drag over this control: Accept starts as whether OnDragOver is set.
   virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
   virtual void DragDrop(TObject* Source, int X, int Y);
+
+  // Right-to-left reading and layout; setting it cuts the link to the
+  // parent's (ParentBiDiMode), setting that takes the parent's again.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool ParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
+  bool IsRightToLeft() const { return FBiDiMode != bdLeftToRight; }
+  // Text starts at the right (and right-aligned text at the left).
+  bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+  bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
+  // The vertical scroll bar stands at the left.
+  bool UseRightToLeftScrollBar() const {
+    return FBiDiMode == bdRightToLeft || FBiDiMode == bdRightToLeftNoAlign;
+  }
+  // DrawText flags adjusted to the control's reading order and alignment.
+  UINT DrawTextBiDiModeFlags(UINT Flags) const;
+
+  // The action the control shows and runs on a click (when it has no
+  // OnClick of its own); its changes reach the control.
+  TBasicAction* Action() const { return FAction; }
+  void SetAction(TBasicAction* Value);
+
+  // Multiplies the bounds (and a font of its own) by M / D, as for another
+  // screen resolution; a windowed control scales its children too.
+  void ScaleBy(int M, int D);
 
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
@@ -342,18 +378,27 @@ protected:
   [[noreturn]] void InvalidOperation(const String& Reason) const;
   // A gesture event for the control (CM_GESTURE); Handled answers 1 to it.
   virtual void HandleGesture(const TGestureEventInfo& EventInfo, bool& Handled) {}
+  // The scaling of ScaleBy.
+  virtual void ChangeScale(int M, int D);
+  // The linked action changed (or was linked): its caption, enabled state,
+  // hint and visibility become the control's; with CheckDefaults (while
+  // loading) only where the control still has its defaults.
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
   // Text of a control without a window of its own (or before it has one).
   String FText;
 
 private:
   friend class TWinControl;
+  friend class TBasicAction;
   void HandleMouse(TMessage& Message);
   // CM_MOUSEENTER and CM_MOUSELEAVE: the control's own (lParam 0) fire its
   // event; every one goes on to the parent naming the control it concerns.
   void HandleMouseEnterLeave(TMessage& Message);
   void ParentFontChanged();
   void ParentColorChanged();
+  void ParentBiDiModeChanged();
   // A control going away ends the drag it leads and stops being a target.
   void LeaveDrag();
 
@@ -371,6 +416,10 @@ private:
   TColor FColor = clWindow;
   TCursor FCursor = crDefault;
   TDragMode FDragMode = dmManual;
+  TDragKind FDragKind = dkDrag;
+  TBasicAction* FAction = nullptr;
+  TBiDiMode FBiDiMode = bdLeftToRight;
+  bool FParentBiDiMode = true;
   String FHint;
   TControlStyle FControlStyle;
   TControlState FControlState;
@@ -439,12 +488,22 @@ public:
   void Update() override;
   // Lays the aligned children out in the client area.
   void Realign();
+  // Paints the control and its windowed children into DC with the window's
+  // top-left at (X, Y), as a copy (csPaintCopy): each is sent WM_ERASEBKGND
+  // and WM_PAINT with DC, whose origin lies at its client area.
+  void PaintTo(HDC DC, int X, int Y);
   // Paints into a bitmap first, then the screen at once.
   bool DoubleBuffered() const { return FDoubleBuffered; }
   void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
   // Shows the parent's background under the control (csParentBackground).
   bool ParentBackground() const { return ControlStyle().Contains(csParentBackground); }
   void SetParentBackground(bool Value) { ApplyParentBackground(Value); }
+  // The three-dimensional look, kept for the controls that draw by it;
+  // setting it cuts the link to the parent's (ParentCtl3D).
+  bool Ctl3D() const { return FCtl3D; }
+  void SetCtl3D(bool Value);
+  bool ParentCtl3D() const { return FParentCtl3D; }
+  void SetParentCtl3D(bool Value);
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
@@ -463,6 +522,11 @@ protected:
   // Before the window goes: what it keeps (typed text, choices) is saved.
   virtual void SaveWindowState();
   void DestroyHandle();
+  // Destroys the window itself (its children's are gone already).
+  virtual void DestroyWnd();
+  // The area aligned children share: the client rectangle by default.
+  virtual void AdjustClientRect(TRect& Rect) {}
+  void ChangeScale(int M, int D) override;
   void WndProc(TMessage& Message) override;
   void DefaultHandler(TMessage& Message) override;
   String GetText() override;
@@ -500,6 +564,8 @@ private:
   void PaintHandler(TMessage& Message);
   void ForwardMouseToGraphicChild(TMessage& Message);
   bool HandleKeyMessage(TMessage& Message);
+  // The parent form that sees this control's keys first, or null.
+  TWinControl* KeyPreviewForm();
   bool DialogKey(TMessage& Message);
   void SetCursorFromScreen(TMessage& Message);
   TWinControl* MeasuredChild(UINT ControlId);
@@ -511,6 +577,9 @@ private:
   bool FWindowLost = false;
   bool FStandardClass = false;
   bool FDoubleBuffered = false;
+  bool FCtl3D = true;
+  bool FParentCtl3D = true;
+  void ParentCtl3DChanged();
   std::vector<TControl*> FControls;
   std::vector<TWinControl*> FTabList;
   std::unique_ptr<TBrush> FBrush;
@@ -547,6 +616,8 @@ protected:
   // Draws the control on Canvas.
   virtual void Paint() {}
   void PaintWindow(HDC DC) override;
+  // The canvas lets go of the window's context first.
+  void DestroyWnd() override;
 
 private:
   std::unique_ptr<TControlCanvas> FCanvas;

@@ -74,10 +74,59 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
   Params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   if (!Enabled()) Params.Style |= WS_DISABLED;
   Params.ExStyle = WS_EX_CONTROLPARENT;
-  TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
-  Params.WndParent = mainForm && mainForm != this && mainForm->HandleAllocated()
-                         ? mainForm->Handle()
-                         : nullptr;
+  if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+  Params.WndParent = PopupOwnerWindow();
+  if (Parent()) {
+    // A form placed on a control is embedded: a child window without a frame.
+    Params.Style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (Visible() ? WS_VISIBLE : 0);
+    if (!Enabled()) Params.Style |= WS_DISABLED;
+    Params.ExStyle &= ~WS_EX_TOPMOST;
+    Params.WndParent = Parent()->Handle();
+  }
+}
+
+HWND TCustomForm::PopupOwnerWindow() {
+  TCustomForm* owner = nullptr;
+  switch (FPopupMode) {
+    case pmNone: owner = Application ? Application->MainForm() : nullptr; break;
+    case pmAuto: owner = Screen->ActiveForm(); break;
+    case pmExplicit: owner = FPopupParent; break;
+  }
+  if (!owner || owner == this) return nullptr;
+  // An explicit popup parent gets its window for the form's sake.
+  if (FPopupMode == pmExplicit || owner->HandleAllocated()) return owner->Handle();
+  return nullptr;
+}
+
+void TCustomForm::SetFormStyle(TFormStyle Value) {
+  if (Value == FFormStyle) return;
+  FFormStyle = Value;
+  if (HandleAllocated())
+    SetWindowPos(Handle(), Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TCustomForm::SetPopupMode(TPopupMode Value) {
+  if (Value == FPopupMode) return;
+  FPopupMode = Value;
+  if (Value != pmExplicit) SetPopupParent(nullptr);
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TCustomForm::SetPopupParent(TCustomForm* Value) {
+  if (Value == FPopupParent) return;
+  if (FPopupParent) FPopupParent->RemoveFreeNotification(this);
+  FPopupParent = Value;
+  if (Value) {
+    Value->FreeNotification(this);
+    FPopupMode = pmExplicit;
+  }
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TWinControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FPopupParent) FPopupParent = nullptr;
 }
 
 void TCustomForm::InitializeWindow() {

@@ -8,12 +8,19 @@
 
 enum class TPosition { poDesigned, poScreenCenter };
 using enum TPosition;
+// fsMDIChild and fsMDIForm are only told apart: forms never become MDI
+// windows here.
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+using enum TFormStyle;
+// Which window owns a form's window: the main form's (pmNone), the active
+// form's when shown (pmAuto), or PopupParent's (pmExplicit).
+enum class TPopupMode { pmNone, pmAuto, pmExplicit };
+using enum TPopupMode;
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using enum TCloseAction;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
-using TShortCutEvent = std::function<void(TMessage& Msg, bool& Handled)>;
 
 class TCustomForm : public TWinControl {
   VCL_COMPONENT_CLASS(TCustomForm, TWinControl)
@@ -31,6 +38,18 @@ public:
   // The control that has (or gets, when the form is activated) the focus.
   TWinControl* ActiveControl() const { return FActiveControl; }
   void SetActiveControl(TWinControl* Value);
+  // fsStayOnTop keeps the form above the windows of other programs.
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle Value);
+  // The form sees the keys of its controls first (OnKeyDown, OnKeyPress,
+  // OnKeyUp); a key it clears goes no further.
+  bool KeyPreview() const { return FKeyPreview; }
+  void SetKeyPreview(bool Value) { FKeyPreview = Value; }
+  TPopupMode PopupMode() const { return FPopupMode; }
+  void SetPopupMode(TPopupMode Value);
+  // Setting it makes the mode pmExplicit; a freed parent is forgotten.
+  TCustomForm* PopupParent() const { return FPopupParent; }
+  void SetPopupParent(TCustomForm* Value);
   // Moves the focus to the next (or previous) control in tab order that
   // can take it, wrapping around.
   void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
@@ -66,6 +85,7 @@ protected:
   virtual void DoShow();
   virtual void DoHide();
   virtual bool CloseQuery();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
   friend class TWinControl;
@@ -76,7 +96,12 @@ private:
   TCloseAction DoClose();
   void CenterOnScreen();
 
+  HWND PopupOwnerWindow();
   TPosition FPosition = poDesigned;
+  TFormStyle FFormStyle = fsNormal;
+  bool FKeyPreview = false;
+  TPopupMode FPopupMode = pmNone;
+  TCustomForm* FPopupParent = nullptr;
   TWinControl* FActiveControl = nullptr;
   TModalResult FModalResult = mrNone;
   bool FModal = false;

@@ -13,6 +13,33 @@ TShortCut ShortCut(uint16_t Key, TShiftState Shift) {
   return result;
 }
 
+namespace {
+
+String KeyText(uint16_t AKey) {
+  if ((AKey >= '0' && AKey <= '9') || (AKey >= 'A' && AKey <= 'Z')) return String(1, static_cast<Char>(AKey));
+  if (AKey >= VK_F1 && AKey <= VK_F24) return L"F" + IntToStr(AKey - VK_F1 + 1);
+  static const std::pair<uint16_t, const wchar_t*> names[] = {
+      {VK_BACK, L"BkSp"},  {VK_TAB, L"Tab"},    {VK_RETURN, L"Enter"}, {VK_ESCAPE, L"Esc"},
+      {VK_SPACE, L"Space"}, {VK_PRIOR, L"PgUp"}, {VK_NEXT, L"PgDn"},    {VK_END, L"End"},
+      {VK_HOME, L"Home"},  {VK_LEFT, L"Left"},  {VK_UP, L"Up"},        {VK_RIGHT, L"Right"},
+      {VK_DOWN, L"Down"},  {VK_INSERT, L"Ins"}, {VK_DELETE, L"Del"}};
+  for (const auto& [key, name] : names)
+    if (key == AKey) return name;
+  return String();
+}
+
+}  // namespace
+
+String ShortCutToText(TShortCut AShortCut) {
+  const String key = KeyText(AShortCut & 0xFF);
+  if (key.empty()) return String();
+  String text;
+  if (AShortCut & scShift) text += L"Shift+";
+  if (AShortCut & scCtrl) text += L"Ctrl+";
+  if (AShortCut & scAlt) text += L"Alt+";
+  return text + key;
+}
+
 TShiftState KeyDataToShiftState(LPARAM KeyData) {
   TShiftState result;
   if (GetKeyState(VK_SHIFT) < 0) result.Include(ssShift);

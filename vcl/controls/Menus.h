@@ -15,6 +15,8 @@ constexpr TShortCut scShift = 0x2000;
 constexpr TShortCut scCtrl = 0x4000;
 constexpr TShortCut scAlt = 0x8000;
 TShortCut ShortCut(uint16_t Key, TShiftState Shift);
+// "Ctrl+Shift+F", "Alt+Enter"; empty for no key.
+String ShortCutToText(TShortCut AShortCut);
 // The modifiers of a key message: Alt from its key data, Shift and Ctrl
 // from the keyboard.
 TShiftState KeyDataToShiftState(LPARAM KeyData);

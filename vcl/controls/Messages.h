@@ -3,6 +3,8 @@
 // framework's own message numbers: CM_* (control messages) and CN_*
 // (notifications a parent reflects back to the child that sent them),
 // numbered as on the platform.
+#include <functional>
+
 #include "vcl/rtl/WinApi.h"
 
 struct TMessage {
@@ -11,6 +13,9 @@ struct TMessage {
   LPARAM LParam;
   LRESULT Result;
 };
+
+// A key message offered as a shortcut; Handled takes it.
+using TShortCutEvent = std::function<void(TMessage& Msg, bool& Handled)>;
 
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_ACTIVATE = CM_BASE + 0;
@@ -29,9 +34,13 @@ constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 13;
 constexpr UINT CM_FONTCHANGED = CM_BASE + 14;
 constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;
+constexpr UINT CM_CTL3DCHANGED = CM_BASE + 16;
+constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 17;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+// A key the application may take as a shortcut (wParam key, lParam key data).
+constexpr UINT CM_APPKEYDOWN = CM_BASE + 22;
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;
 constexpr UINT CM_ENTER = CM_BASE + 26;
 constexpr UINT CM_EXIT = CM_BASE + 27;
@@ -43,6 +52,8 @@ constexpr UINT CM_CHILDKEY = CM_BASE + 46;
 constexpr UINT CM_HINTSHOW = CM_BASE + 48;
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 constexpr UINT CM_INVALIDATE = CM_BASE + 52;
+constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 // A gesture event for a control: lParam points at its TGestureEventInfo.
 constexpr UINT CM_GESTURE = CM_BASE + 82;
 

@@ -338,7 +338,10 @@ void TListControlItems::SetUpdateState(bool Updating) {
 // ---------------------------------------------------------------- TCustomListControl
 
 TCustomListControl::TCustomListControl(TComponent* AOwner, const TListMessages& Messages)
-    : TWinControl(AOwner), FItems(std::make_unique<TListControlItems>(this)), FMessages(Messages) {
+    : TWinControl(AOwner),
+      FItems(std::make_unique<TListControlItems>(this)),
+      FCanvas(std::make_unique<TControlCanvas>(this)),
+      FMessages(Messages) {
   // Clicks are reported by the window when the choice changes.
   SetControlStyle(ControlStyle() - TControlStyle{csClickEvents});
   SetColor(clWindow);
@@ -349,7 +352,7 @@ void TCustomListControl::InitializeWindow() {
   TWinControl::InitializeWindow();
   for (const auto& item : FItems->FItems)
     SendMessageW(Handle(), FMessages.AddString, 0, reinterpret_cast<LPARAM>(item.Text.c_str()));
-  SendMessageW(Handle(), FMessages.SetCurSel, FItemIndex, 0);
+  SetWindowItemIndex(FItemIndex);
 }
 
 void TCustomListControl::SaveWindowState() {
@@ -359,25 +362,86 @@ void TCustomListControl::SaveWindowState() {
 
 int TCustomListControl::ItemIndex() {
   if (!HandleAllocated()) return FItemIndex;
-  return static_cast<int>(SendMessageW(Handle(), FMessages.GetCurSel, 0, 0));
+  return WindowItemIndex();
 }
 
 void TCustomListControl::SetItemIndex(int Value) {
   if (Value < -1 || Value >= FItems->Count()) throw EListError(Format(SListIndexError, {Value}));
   FItemIndex = Value;
-  if (HandleAllocated()) SendMessageW(Handle(), FMessages.SetCurSel, Value, 0);
+  if (HandleAllocated()) SetWindowItemIndex(Value);
+}
+
+int TCustomListControl::WindowItemIndex() {
+  return static_cast<int>(SendMessageW(Handle(), FMessages.GetCurSel, 0, 0));
+}
+
+void TCustomListControl::SetWindowItemIndex(int Value) { SendMessageW(Handle(), FMessages.SetCurSel, Value, 0); }
+
+void TCustomListControl::SetItemHeight(int Value) {
+  if (Value <= 0 || Value == FItemHeight) return;
+  FItemHeight = Value;
+  RecreateWnd();
 }
 
 void TCustomListControl::Change() {
   if (OnChange) OnChange(this);
 }
 
+void TCustomListControl::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
+  if (OnDrawItem) return OnDrawItem(this, Index, Rect, State);
+  FCanvas->FillRect(Rect);
+  if (Index >= 0) FCanvas->TextOut(Rect.Left + 2, Rect.Top, Items()->Strings(Index));
+}
+
+void TCustomListControl::HandleDrawItem(const DRAWITEMSTRUCT& Item) {
+  TOwnerDrawState state;
+  if (Item.itemState & ODS_SELECTED) state.Include(odSelected);
+  if (Item.itemState & ODS_GRAYED) state.Include(odGrayed);
+  if (Item.itemState & ODS_DISABLED) state.Include(odDisabled);
+  if (Item.itemState & ODS_FOCUS) state.Include(odFocused);
+  if (Item.itemState & ODS_COMBOBOXEDIT) state.Include(odComboBoxEdit);
+  FCanvas->FreeHandle();
+  FCanvas->SetHandle(Item.hDC);
+  struct TRelease {
+    TControlCanvas* Canvas;
+    ~TRelease() { Canvas->SetHandle(nullptr); }
+  } release{FCanvas.get()};
+  FCanvas->SetFont(Font());
+  bool selected = state.Contains(odSelected);
+  FCanvas->Brush()->SetColor(selected ? clHighlight : Color());
+  if (selected) FCanvas->Font()->SetColor(clHighlightText);
+  TRect rect = ToRect(Item.rcItem);
+  DrawItem(static_cast<int>(Item.itemID), rect, state);
+  if (state.Contains(odFocused) && NeedDrawFocusRect()) DrawFocusRect(Item.hDC, &Item.rcItem);
+}
+
+void TCustomListControl::HandleMeasureItem(MEASUREITEMSTRUCT& Item) {
+  int height = FItemHeight;
+  int index = static_cast<int>(Item.itemID);
+  // A combo box's selection field (-1) keeps ItemHeight.
+  if (IsVariableHeight() && index >= 0 && OnMeasureItem) OnMeasureItem(this, index, height);
+  Item.itemHeight = std::max(height, 1);
+}
+
+void TCustomListControl::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case CN_DRAWITEM:
+      HandleDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam));
+      Message.Result = TRUE;
+      return;
+    case CN_MEASUREITEM:
+      HandleMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam));
+      Message.Result = TRUE;
+      return;
+  }
+  TWinControl::WndProc(Message);
+}
+
 // ---------------------------------------------------------------- TComboBox
 
 TComboBox::TComboBox(TComponent* AOwner)
     : TCustomListControl(AOwner, {CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING,
-                                  CB_RESETCONTENT, CB_SETCURSEL, CB_GETCURSEL}),
-      FCanvas(std::make_unique<TControlCanvas>(this)) {
+                                  CB_RESETCONTENT, CB_SETCURSEL, CB_GETCURSEL}) {
   SetBounds(0, 0, 145, 21);
 }
 
@@ -402,12 +466,6 @@ void TComboBox::SetStyle(TComboBoxStyle Value) {
   RecreateWnd();
 }
 
-void TComboBox::SetItemHeight(int Value) {
-  if (Value <= 0 || Value == FItemHeight) return;
-  FItemHeight = Value;
-  RecreateWnd();
-}
-
 void TComboBox::SetDropDownCount(int Value) {
   FDropDownCount = std::max(Value, 1);
   if (HandleAllocated()) SetBounds(Left(), Top(), Width(), Height());
@@ -419,42 +477,6 @@ bool TComboBox::DroppedDown() {
 
 void TComboBox::SetDroppedDown(bool Value) { SendMessageW(Handle(), CB_SHOWDROPDOWN, Value, 0); }
 
-void TComboBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
-  if (OnDrawItem) return OnDrawItem(this, Index, Rect, State);
-  FCanvas->FillRect(Rect);
-  if (Index >= 0) FCanvas->TextOut(Rect.Left + 2, Rect.Top, Items()->Strings(Index));
-}
-
-void TComboBox::HandleDrawItem(const DRAWITEMSTRUCT& Item) {
-  TOwnerDrawState state;
-  if (Item.itemState & ODS_SELECTED) state.Include(odSelected);
-  if (Item.itemState & ODS_GRAYED) state.Include(odGrayed);
-  if (Item.itemState & ODS_DISABLED) state.Include(odDisabled);
-  if (Item.itemState & ODS_FOCUS) state.Include(odFocused);
-  if (Item.itemState & ODS_COMBOBOXEDIT) state.Include(odComboBoxEdit);
-  FCanvas->FreeHandle();
-  FCanvas->SetHandle(Item.hDC);
-  struct TRelease {
-    TControlCanvas* Canvas;
-    ~TRelease() { Canvas->SetHandle(nullptr); }
-  } release{FCanvas.get()};
-  FCanvas->SetFont(Font());
-  bool selected = state.Contains(odSelected);
-  FCanvas->Brush()->SetColor(selected ? clHighlight : Color());
-  if (selected) FCanvas->Font()->SetColor(clHighlightText);
-  TRect rect = ToRect(Item.rcItem);
-  DrawItem(static_cast<int>(Item.itemID), rect, state);
-  if (state.Contains(odFocused)) DrawFocusRect(Item.hDC, &Item.rcItem);
-}
-
-void TComboBox::HandleMeasureItem(MEASUREITEMSTRUCT& Item) {
-  int height = FItemHeight;
-  int index = static_cast<int>(Item.itemID);
-  // The selection field (-1) keeps ItemHeight.
-  if (FStyle == csOwnerDrawVariable && index >= 0 && OnMeasureItem) OnMeasureItem(this, index, height);
-  Item.itemHeight = std::max(height, 1);
-}
-
 void TComboBox::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case CN_COMMAND:
@@ -465,14 +487,6 @@ void TComboBox::WndProc(TMessage& Message) {
         case CBN_EDITCHANGE: return Change();
       }
       break;
-    case CN_DRAWITEM:
-      HandleDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam));
-      Message.Result = TRUE;
-      return;
-    case CN_MEASUREITEM:
-      HandleMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam));
-      Message.Result = TRUE;
-      return;
   }
   TCustomListControl::WndProc(Message);
 }
@@ -487,9 +501,116 @@ TListBox::TListBox(TComponent* AOwner)
 
 void TListBox::CreateParams(TCreateParams& Params) {
   TCustomListControl::CreateParams(Params);
+  static const DWORD styles[] = {0, LBS_OWNERDRAWFIXED, LBS_OWNERDRAWVARIABLE};
   Params.WinClassName = L"LISTBOX";
-  Params.Style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+  Params.Style |= styles[static_cast<int>(FStyle)] | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+  if (FMultiSelect) Params.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
   Params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TListBox::InitializeWindow() {
+  TCustomListControl::InitializeWindow();
+  for (int index : FSelection) SendMessageW(Handle(), LB_SETSEL, TRUE, index);
+  SendMessageW(Handle(), LB_SETTOPINDEX, FTopIndex, 0);
+}
+
+void TListBox::SaveWindowState() {
+  FTopIndex = TopIndex();
+  FSelection.clear();
+  if (FMultiSelect)
+    for (int i = 0; i < Items()->Count(); ++i)
+      if (Selected(i)) FSelection.push_back(i);
+  TCustomListControl::SaveWindowState();
+}
+
+void TListBox::SetStyle(TListBoxStyle Value) {
+  if (Value == FStyle) return;
+  FStyle = Value;
+  RecreateWnd();
+}
+
+void TListBox::SetMultiSelect(bool Value) {
+  if (Value == FMultiSelect) return;
+  FMultiSelect = Value;
+  RecreateWnd();
+}
+
+void TListBox::SetExtendedSelect(bool Value) {
+  if (Value == FExtendedSelect) return;
+  FExtendedSelect = Value;
+  RecreateWnd();
+}
+
+// A multi-choice list has no single choice: its item index is the focused
+// item (the caret), and choosing one moves the caret there.
+int TListBox::WindowItemIndex() {
+  if (!FMultiSelect) return TCustomListControl::WindowItemIndex();
+  return Items()->Count() == 0 ? -1 : static_cast<int>(SendMessageW(Handle(), LB_GETCARETINDEX, 0, 0));
+}
+
+void TListBox::SetWindowItemIndex(int Value) {
+  if (!FMultiSelect) return TCustomListControl::SetWindowItemIndex(Value);
+  if (Value >= 0) SendMessageW(Handle(), LB_SETCARETINDEX, Value, FALSE);
+}
+
+bool TListBox::Selected(int Index) {
+  if (Index < 0 || Index >= Items()->Count()) throw EListError(Format(SListIndexError, {Index}));
+  if (!HandleAllocated())
+    return FMultiSelect ? std::find(FSelection.begin(), FSelection.end(), Index) != FSelection.end()
+                        : ItemIndex() == Index;
+  return SendMessageW(Handle(), LB_GETSEL, Index, 0) > 0;
+}
+
+void TListBox::SetSelected(int Index, bool Value) {
+  if (Index < 0 || Index >= Items()->Count()) throw EListError(Format(SListIndexError, {Index}));
+  if (!FMultiSelect) {
+    if (Value) SetItemIndex(Index);
+    else if (ItemIndex() == Index) SetItemIndex(-1);
+    return;
+  }
+  if (!HandleAllocated()) {
+    std::erase(FSelection, Index);
+    if (Value) FSelection.push_back(Index);
+    return;
+  }
+  SendMessageW(Handle(), LB_SETSEL, Value, Index);
+}
+
+int TListBox::SelCount() {
+  if (!FMultiSelect) return -1;
+  if (!HandleAllocated()) return static_cast<int>(FSelection.size());
+  return static_cast<int>(SendMessageW(Handle(), LB_GETSELCOUNT, 0, 0));
+}
+
+void TListBox::ClearSelection() {
+  if (!FMultiSelect) return SetItemIndex(-1);
+  FSelection.clear();
+  if (HandleAllocated()) SendMessageW(Handle(), LB_SETSEL, FALSE, -1);
+}
+
+int TListBox::TopIndex() {
+  return HandleAllocated() ? static_cast<int>(SendMessageW(Handle(), LB_GETTOPINDEX, 0, 0)) : FTopIndex;
+}
+
+void TListBox::SetTopIndex(int Value) {
+  FTopIndex = Value;
+  if (HandleAllocated()) SendMessageW(Handle(), LB_SETTOPINDEX, Value, 0);
+}
+
+TRect TListBox::ItemRect(int Index) {
+  RECT r{};
+  if (!HandleAllocated() || SendMessageW(Handle(), LB_GETITEMRECT, Index, reinterpret_cast<LPARAM>(&r)) == LB_ERR)
+    return TRect();
+  return ToRect(r);
+}
+
+int TListBox::ItemAtPos(const TPoint& Pos, bool Existing) {
+  if (!HandleAllocated()) return -1;
+  const LRESULT answer = SendMessageW(Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(Pos.X, Pos.Y));
+  const int index = LOWORD(answer);
+  // The high word is 1 below the last item (or outside the client area).
+  if (HIWORD(answer) == 0 && ItemRect(index).Contains(Pos)) return index;
+  return Existing ? -1 : Items()->Count();
 }
 
 void TListBox::WndProc(TMessage& Message) {

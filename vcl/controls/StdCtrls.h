@@ -216,7 +216,16 @@ public:
   int ItemIndex();
   void SetItemIndex(int Value);
 
+  // The height of owner-drawn items (OnMeasureItem may change it per item
+  // in the variable styles).
+  int ItemHeight() const { return FItemHeight; }
+  void SetItemHeight(int Value);
+  // The canvas owner-drawn items are drawn on.
+  TCanvas* Canvas() const { return FCanvas.get(); }
+
   TNotifyEvent OnChange;
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
 
 protected:
   // The window's messages for its list.
@@ -226,13 +235,31 @@ protected:
   TCustomListControl(TComponent* AOwner, const TListMessages& Messages);
   void InitializeWindow() override;
   void SaveWindowState() override;
+  void WndProc(TMessage& Message) override;
   virtual void Change();
+  // The index the window shows as chosen, and choosing one in the window.
+  virtual int WindowItemIndex();
+  virtual void SetWindowItemIndex(int Value);
+  virtual bool IsOwnerDrawn() const = 0;
+  virtual bool IsVariableHeight() const = 0;
+  // Draws an owner-drawn item on Canvas, selected ones highlighted: the
+  // default writes its text; OnDrawItem replaces that.
+  virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
+  // A focused owner-drawn item gets the focus rectangle.
+  virtual bool NeedDrawFocusRect() { return true; }
+  // Owner drawing of one item (CN_DRAWITEM): the canvas takes the item's
+  // context, the font and the colours, DrawItem draws, the focus
+  // rectangle follows for a focused item.
+  virtual void HandleDrawItem(const DRAWITEMSTRUCT& Item);
 
 private:
   friend class TListControlItems;
+  void HandleMeasureItem(MEASUREITEMSTRUCT& Item);
   std::unique_ptr<TListControlItems> FItems;
+  std::unique_ptr<TControlCanvas> FCanvas;
   TListMessages FMessages;
   int FItemIndex = -1;
+  int FItemHeight = 16;
 };
 
 enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed,
@@ -247,46 +274,69 @@ public:
   // The owner-drawn styles are pick-only lists like csDropDownList.
   TComboBoxStyle Style() const { return FStyle; }
   void SetStyle(TComboBoxStyle Value);
-  // The height of owner-drawn items (OnMeasureItem may change it per item
-  // in csOwnerDrawVariable).
-  int ItemHeight() const { return FItemHeight; }
-  void SetItemHeight(int Value);
   int DropDownCount() const { return FDropDownCount; }
   void SetDropDownCount(int Value);
   bool DroppedDown();
   void SetDroppedDown(bool Value);
-  // The canvas owner-drawn items are drawn on.
-  TCanvas* Canvas() const { return FCanvas.get(); }
   // Height is the selection field's; the dropped list comes on top of it.
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
-
-  TDrawItemEvent OnDrawItem;
-  TMeasureItemEvent OnMeasureItem;
 
 protected:
   void CreateParams(TCreateParams& Params) override;
   void WndProc(TMessage& Message) override;
-  // Draws an owner-drawn item on Canvas, selected ones highlighted: the
-  // default writes its text; OnDrawItem replaces that.
-  virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
+  bool IsOwnerDrawn() const override { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
+  bool IsVariableHeight() const override { return FStyle == csOwnerDrawVariable; }
 
 private:
-  int DropDownHeight() const { return FItemHeight * FDropDownCount + 2; }
-  bool IsOwnerDrawn() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
-  void HandleDrawItem(const DRAWITEMSTRUCT& Item);
-  void HandleMeasureItem(MEASUREITEMSTRUCT& Item);
-  std::unique_ptr<TControlCanvas> FCanvas;
+  int DropDownHeight() const { return ItemHeight() * FDropDownCount + 2; }
   TComboBoxStyle FStyle = csDropDown;
-  int FItemHeight = 16;
   int FDropDownCount = 8;
 };
+
+enum class TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
+using enum TListBoxStyle;
 
 class TListBox : public TCustomListControl {
   VCL_COMPONENT_CLASS(TListBox, TCustomListControl)
 public:
   explicit TListBox(TComponent* AOwner);
 
+  TListBoxStyle Style() const { return FStyle; }
+  void SetStyle(TListBoxStyle Value);
+  // Several items can be chosen: by Shift and Ctrl clicks (ExtendedSelect,
+  // the default) or each click toggling one.
+  bool MultiSelect() const { return FMultiSelect; }
+  void SetMultiSelect(bool Value);
+  bool ExtendedSelect() const { return FExtendedSelect; }
+  void SetExtendedSelect(bool Value);
+  // Whether an item is chosen; in a single-choice list, the chosen one.
+  bool Selected(int Index);
+  void SetSelected(int Index, bool Value);
+  int SelCount();
+  void ClearSelection();
+  // The first item in view.
+  int TopIndex();
+  void SetTopIndex(int Value);
+  // The item's rectangle in the client area; empty without a window.
+  TRect ItemRect(int Index);
+  // The item at a client point, or -1.
+  int ItemAtPos(const TPoint& Pos, bool Existing = true);
+
 protected:
   void CreateParams(TCreateParams& Params) override;
+  void InitializeWindow() override;
+  void SaveWindowState() override;
   void WndProc(TMessage& Message) override;
+  int WindowItemIndex() override;
+  void SetWindowItemIndex(int Value) override;
+  bool IsOwnerDrawn() const override { return FStyle != lbStandard; }
+  bool IsVariableHeight() const override { return FStyle == lbOwnerDrawVariable; }
+
+private:
+  TListBoxStyle FStyle = lbStandard;
+  bool FMultiSelect = false;
+  bool FExtendedSelect = true;
+  int FTopIndex = 0;
+  // The choices of a multi-choice list while it has no window.
+  std::vector<int> FSelection;
 };

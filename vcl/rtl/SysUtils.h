@@ -54,6 +54,7 @@ VCL_EXCEPTION(EResNotFound, Exception)
 VCL_EXCEPTION(EComponentError, Exception)
 VCL_EXCEPTION(EPropertyError, Exception)
 VCL_EXCEPTION(EAssertionFailed, Exception)
+VCL_EXCEPTION(EThread, Exception)
 
 class EInOutError : public Exception {
 public:

@@ -83,3 +83,6 @@ private:
   VCL_CLASS_INFO_(Self, Parent,                                             \
                   [](TComponent* AOwner) -> TObject* { return new Self(AOwner); }) \
 private:
+
+// The code runs inside a library (a DLL) rather than the program itself.
+bool IsLibrary();

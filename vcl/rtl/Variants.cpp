@@ -6,6 +6,7 @@
 
 #include "vcl/rtl/DateUtils.h"
 #include "vcl/rtl/FMTBcd.h"
+#include "vcl/rtl/SqlTimSt.h"
 #include "vcl/rtl/WinApi.h"
 
 #include <oleauto.h>
@@ -115,6 +116,8 @@ String VarTypeAsText(TVarType AType) {
     text = L"UnicodeString";
   else if (base == varFMTBcd)
     text = L"FMTBcd";
+  else if (base == varSQLTimeStamp)
+    text = L"SQLTimeStamp";
   else
     text = L"$" + IntToHex(base, 4);
   return AType & varArray ? L"Array " + text : text;
@@ -148,6 +151,9 @@ Variant Variant::ConvertedTo(TVarType AType) const {
   // Decimals convert through their text, both ways.
   if (FType == varFMTBcd) return Variant(BcdToStr(VarToBcd(*this))).ConvertedTo(AType);
   if (AType == varFMTBcd) return VarFMTBcdCreate(VarToBcd(*this));
+  // Time stamps convert through the date they name, both ways.
+  if (FType == varSQLTimeStamp) return VarFromDateTime(FDouble).ConvertedTo(AType);
+  if (AType == varSQLTimeStamp) return VarSQLTimeStampCreate(DateTimeToSQLTimeStamp(AsDateTime()));
   if (IsStringType(AType)) {
     Variant v = OfType(AType);
     v.SetText(IsStringType(FType) ? Text() : TextOf(*this, FType));

@@ -1,7 +1,7 @@
 #pragma once
 // Variant: a value of one of the framework's kinds (empty, null, integers,
 // floats, currency, date, string, boolean, arrays of variants, and the
-// decimals of FMTBcd.h) with the
+// decimals of FMTBcd.h and the time stamps of SqlTimSt.h) with the
 // framework's conversions between them. Conversions from text use the
 // framework's own parsing first and then the system's variant conversion
 // for the user's locale.
@@ -24,6 +24,7 @@ constexpr TVarType varEmpty = 0x0000, varNull = 0x0001, varSmallint = 0x0002,
                    varUString = 0x0102, varTypeMask = 0x0FFF, varArray = 0x2000;
 
 struct TBcd;
+struct TSQLTimeStamp;
 
 VCL_EXCEPTION(EVariantTypeCastError, EVariantError)
 VCL_EXCEPTION(EVariantOverflowError, EVariantError)
@@ -94,6 +95,8 @@ void VarArrayPut(Variant& A, Variant&& Value, std::initializer_list<int> Indices
   friend void VarArrayPut(Variant& A, Variant&& Value, std::initializer_list<int> Indices);
   friend Variant VarFMTBcdCreate(const TBcd& ABcd);
   friend TBcd VarToBcd(const Variant& V);
+  friend Variant VarSQLTimeStampCreate(const TSQLTimeStamp& AValue);
+  friend TSQLTimeStamp VarToSQLTimeStamp(const Variant& V);
 
   struct THeap;
   static Variant OfType(TVarType AType);
@@ -106,7 +109,7 @@ void VarArrayPut(Variant& A, Variant&& Value, std::initializer_list<int> Indices
   TVarType FType = varEmpty;
   union {
     int64_t FInt = 0;  // integers, booleans (-1 true), currency (scaled)
-    double FDouble;    // single, double, date
+    double FDouble;    // single, double, date, the date of a time stamp
   };
   // Texts and arrays live apart, so that a number (an array element, mostly)
   // takes 24 bytes. Never shared: copies copy it.

@@ -1,0 +1,168 @@
+#pragma once
+// The editors' own resource strings: messages, captions, hints and the
+// descriptions of the editor kinds ("Name|Description"), registered with the
+// resource-strings repository under the editors' product name.
+#include <span>
+
+#include "vcl/rtl/ResString.h"
+#include "vcl/rtl/UnitStartup.h"
+
+// One named string of a registration table.
+struct TcxResStringEntry {
+  const wchar_t* Name;
+  TResStringRec* ResString;
+};
+
+extern const wchar_t* const cxEditProductName;
+
+extern TResStringRec cxSEditButtonCancel;
+extern TResStringRec cxSEditButtonOK;
+extern TResStringRec cxSEditDateConvertError;
+extern TResStringRec cxSEditInvalidRepositoryItem;
+extern TResStringRec cxSEditNumericValueConvertError;
+extern TResStringRec cxSEditPopupCircularReferencingError;
+extern TResStringRec cxSEditPostError;
+extern TResStringRec cxSEditTimeConvertError;
+extern TResStringRec cxSEditValidateErrorText;
+extern TResStringRec cxSEditValueOutOfBounds;
+extern TResStringRec cxSEditCheckBoxChecked;
+extern TResStringRec cxSEditCheckBoxGrayed;
+extern TResStringRec cxSEditCheckBoxUnchecked;
+extern TResStringRec cxSRadioGroupDefaultCaption;
+extern TResStringRec cxSTextTrue;
+extern TResStringRec cxSTextFalse;
+extern TResStringRec cxSBlobButtonOK;
+extern TResStringRec cxSBlobButtonCancel;
+extern TResStringRec cxSBlobButtonClose;
+extern TResStringRec cxSBlobMemo;
+extern TResStringRec cxSBlobMemoEmpty;
+extern TResStringRec cxSBlobPicture;
+extern TResStringRec cxSBlobPictureEmpty;
+extern TResStringRec cxSMenuItemCaptionCut;
+extern TResStringRec cxSMenuItemCaptionCopy;
+extern TResStringRec cxSMenuItemCaptionPaste;
+extern TResStringRec cxSMenuItemCaptionDelete;
+extern TResStringRec cxSMenuItemCaptionLoad;
+extern TResStringRec cxSMenuItemCaptionSave;
+extern TResStringRec cxSMenuItemCaptionAssignFromWebCam;
+extern TResStringRec cxSDatePopupClear;
+extern TResStringRec cxSDatePopupNow;
+extern TResStringRec cxSDatePopupOK;
+extern TResStringRec cxSDatePopupToday;
+extern TResStringRec cxSDateError;
+extern TResStringRec scxSCalcError;
+extern TResStringRec scxSHyperLinkPrefix;
+extern TResStringRec scxSHyperLinkDoubleSlash;
+extern TResStringRec cxNavigatorHint_First;
+extern TResStringRec cxNavigatorHint_Prior;
+extern TResStringRec cxNavigatorHint_PriorPage;
+extern TResStringRec cxNavigatorHint_Next;
+extern TResStringRec cxNavigatorHint_NextPage;
+extern TResStringRec cxNavigatorHint_Last;
+extern TResStringRec cxNavigatorHint_Insert;
+extern TResStringRec cxNavigatorHint_Append;
+extern TResStringRec cxNavigatorHint_Delete;
+extern TResStringRec cxNavigatorHint_Edit;
+extern TResStringRec cxNavigatorHint_Post;
+extern TResStringRec cxNavigatorHint_Cancel;
+extern TResStringRec cxNavigatorHint_Refresh;
+extern TResStringRec cxNavigatorHint_SaveBookmark;
+extern TResStringRec cxNavigatorHint_GotoBookmark;
+extern TResStringRec cxNavigatorHint_Filter;
+extern TResStringRec cxNavigator_DeleteRecordQuestion;
+extern TResStringRec cxNavigatorInfoPanelDefaultDisplayMask;
+extern TResStringRec scxSEditRepositoryBlobItem;
+extern TResStringRec scxSEditRepositoryButtonItem;
+extern TResStringRec scxSEditRepositoryCalcItem;
+extern TResStringRec scxSEditRepositoryCheckBoxItem;
+extern TResStringRec scxSEditRepositoryComboBoxItem;
+extern TResStringRec scxSEditRepositoryCurrencyItem;
+extern TResStringRec scxSEditRepositoryDateItem;
+extern TResStringRec scxSEditRepositoryHyperLinkItem;
+extern TResStringRec scxSEditRepositoryImageComboBoxItem;
+extern TResStringRec scxSEditRepositoryImageItem;
+extern TResStringRec scxSEditRepositoryLookupComboBoxItem;
+extern TResStringRec scxSEditRepositoryMaskItem;
+extern TResStringRec scxSEditRepositoryMemoItem;
+extern TResStringRec scxSEditRepositoryMRUItem;
+extern TResStringRec scxSEditRepositoryPopupItem;
+extern TResStringRec scxSEditRepositorySpinItem;
+extern TResStringRec scxSEditRepositoryRadioGroupItem;
+extern TResStringRec scxSEditRepositoryTextItem;
+extern TResStringRec scxSEditRepositoryTimeItem;
+extern TResStringRec scxSEditRepositoryToggleSwitchItem;
+extern TResStringRec scxRegExprLine;
+extern TResStringRec scxRegExprChar;
+extern TResStringRec scxRegExprNotAssignedSourceStream;
+extern TResStringRec scxRegExprEmptySourceStream;
+extern TResStringRec scxRegExprCantUsePlusQuantifier;
+extern TResStringRec scxRegExprCantUseStarQuantifier;
+extern TResStringRec scxRegExprCantCreateEmptyAlt;
+extern TResStringRec scxRegExprCantCreateEmptyBlock;
+extern TResStringRec scxRegExprIllegalSymbol;
+extern TResStringRec scxRegExprIllegalQuantifier;
+extern TResStringRec scxRegExprNotSupportQuantifier;
+extern TResStringRec scxRegExprIllegalIntegerValue;
+extern TResStringRec scxRegExprTooBigReferenceNumber;
+extern TResStringRec scxRegExprCantCreateEmptyEnum;
+extern TResStringRec scxRegExprSubrangeOrder;
+extern TResStringRec scxRegExprHexNumberExpected0;
+extern TResStringRec scxRegExprHexNumberExpected;
+extern TResStringRec scxRegExprMissing;
+extern TResStringRec scxRegExprUnnecessary;
+extern TResStringRec scxRegExprIncorrectSpace;
+extern TResStringRec scxRegExprNotCompiled;
+extern TResStringRec scxRegExprIncorrectParameterQuantifier;
+extern TResStringRec scxRegExprCantUseParameterQuantifier;
+extern TResStringRec scxMaskEditRegExprError;
+extern TResStringRec scxMaskEditInvalidEditValue;
+extern TResStringRec scxMaskEditNoMask;
+extern TResStringRec scxMaskEditIllegalFileFormat;
+extern TResStringRec scxMaskEditEmptyMaskCollectionFile;
+extern TResStringRec scxMaskEditMaskCollectionFiles;
+extern TResStringRec cxSSpinEditInvalidNumericValue;
+extern TResStringRec sdxAlertWindowNavigationPanelDefaultDisplayMask;
+extern TResStringRec sdxAlertWindowPreviousMessage;
+extern TResStringRec sdxAlertWindowNextMessage;
+extern TResStringRec sdxAlertWindowPin;
+extern TResStringRec sdxAlertWindowClose;
+extern TResStringRec sdxAlertWindowDropdown;
+extern TResStringRec sdxBreadcrumbEditInvalidPath;
+extern TResStringRec sdxBreadcrumbEditInvalidStreamVersion;
+extern TResStringRec sdxColorGalleryThemeColors;
+extern TResStringRec sdxColorGalleryStandardColors;
+extern TResStringRec sdxColorDialogAddToCustomColors;
+extern TResStringRec sdxColorDialogApply;
+extern TResStringRec sdxColorDialogCancel;
+extern TResStringRec sdxColorDialogDefineCustomColor;
+extern TResStringRec sdxColorDialogBasicColors;
+extern TResStringRec sdxColorDialogCustomColors;
+extern TResStringRec sdxColorDialogCaption;
+extern TResStringRec scxShellBrowserDlgCaption;
+extern TResStringRec scxShellBrowserDlgCurrentFolderCaption;
+extern TResStringRec sdxColorPickerAlphaLabel;
+extern TResStringRec sdxColorPickerBlueLabel;
+extern TResStringRec sdxColorPickerGreenLabel;
+extern TResStringRec sdxColorPickerHexCodeLabel;
+extern TResStringRec sdxColorPickerHueLabel;
+extern TResStringRec sdxColorPickerLightnessLabel;
+extern TResStringRec sdxColorPickerRedLabel;
+extern TResStringRec sdxColorPickerSaturationLabel;
+extern TResStringRec sdxCameraDialogAssign;
+extern TResStringRec sdxCameraDialogCancel;
+extern TResStringRec sdxCameraDialogPause;
+extern TResStringRec sdxCameraDialogPlay;
+extern TResStringRec sdxCameraDialogCaption;
+extern TResStringRec sdxCameraInactive;
+extern TResStringRec sdxCameraRunning;
+extern TResStringRec sdxCameraPaused;
+extern TResStringRec sdxCameraNotDetected;
+extern TResStringRec sdxCameraInitializing;
+extern TResStringRec sdxCameraIsBusy;
+extern TResStringRec sdxDefaultToggleSwitchOffText;
+extern TResStringRec sdxDefaultToggleSwitchOnText;
+
+// Every editor string in the order it is registered.
+std::span<const TcxResStringEntry> cxEditResStrings();
+
+extern const TUnitEntry cxEditConstsUnit;

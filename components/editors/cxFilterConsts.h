@@ -1,0 +1,62 @@
+#pragma once
+// The texts of the filter operators and of the filter box, registered with
+// the resource-strings repository under the filter product name.
+#include "components/editors/cxEditConsts.h"
+
+extern const wchar_t* const cxFilterProductName;
+
+extern TResStringRec cxSFilterOperatorEqual;
+extern TResStringRec cxSFilterOperatorNotEqual;
+extern TResStringRec cxSFilterOperatorLess;
+extern TResStringRec cxSFilterOperatorLessEqual;
+extern TResStringRec cxSFilterOperatorGreater;
+extern TResStringRec cxSFilterOperatorGreaterEqual;
+extern TResStringRec cxSFilterOperatorLike;
+extern TResStringRec cxSFilterOperatorNotLike;
+extern TResStringRec cxSFilterOperatorBetween;
+extern TResStringRec cxSFilterOperatorNotBetween;
+extern TResStringRec cxSFilterOperatorInList;
+extern TResStringRec cxSFilterOperatorNotInList;
+extern TResStringRec cxSFilterOperatorYesterday;
+extern TResStringRec cxSFilterOperatorToday;
+extern TResStringRec cxSFilterOperatorTomorrow;
+extern TResStringRec cxSFilterOperatorLast7Days;
+extern TResStringRec cxSFilterOperatorLastWeek;
+extern TResStringRec cxSFilterOperatorLast14Days;
+extern TResStringRec cxSFilterOperatorLastTwoWeeks;
+extern TResStringRec cxSFilterOperatorLast30Days;
+extern TResStringRec cxSFilterOperatorLastMonth;
+extern TResStringRec cxSFilterOperatorLastYear;
+extern TResStringRec cxSFilterOperatorPast;
+extern TResStringRec cxSFilterOperatorThisWeek;
+extern TResStringRec cxSFilterOperatorThisMonth;
+extern TResStringRec cxSFilterOperatorThisYear;
+extern TResStringRec cxSFilterOperatorNext7Days;
+extern TResStringRec cxSFilterOperatorNextWeek;
+extern TResStringRec cxSFilterOperatorNext14Days;
+extern TResStringRec cxSFilterOperatorNextTwoWeeks;
+extern TResStringRec cxSFilterOperatorNext30Days;
+extern TResStringRec cxSFilterOperatorNextMonth;
+extern TResStringRec cxSFilterOperatorNextYear;
+extern TResStringRec cxSFilterOperatorFuture;
+extern TResStringRec cxSFilterAndCaption;
+extern TResStringRec cxSFilterOrCaption;
+extern TResStringRec cxSFilterNotCaption;
+extern TResStringRec cxSFilterBlankCaption;
+extern TResStringRec cxSFilterOperatorIsNull;
+extern TResStringRec cxSFilterOperatorIsNotNull;
+extern TResStringRec cxSFilterOperatorBeginsWith;
+extern TResStringRec cxSFilterOperatorDoesNotBeginWith;
+extern TResStringRec cxSFilterOperatorEndsWith;
+extern TResStringRec cxSFilterOperatorDoesNotEndWith;
+extern TResStringRec cxSFilterOperatorContains;
+extern TResStringRec cxSFilterOperatorDoesNotContain;
+extern TResStringRec cxSFilterBoxAllCaption;
+extern TResStringRec cxSFilterBoxCustomCaption;
+extern TResStringRec cxSFilterBoxBlanksCaption;
+extern TResStringRec cxSFilterBoxNonBlanksCaption;
+
+// Every filter string in the order it is registered.
+std::span<const TcxResStringEntry> cxFilterResStrings();
+
+extern const TUnitEntry cxFilterConstsUnit;

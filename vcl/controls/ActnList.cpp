@@ -1,0 +1,64 @@
+#include "vcl/controls/ActnList.h"
+
+#include "vcl/controls/Controls.h"
+
+TBasicAction::~TBasicAction() {
+  for (TControl* client : std::vector<TControl*>(FClients)) client->SetAction(nullptr);
+  for (TBasicActionLink* link : FLinks) link->FAction = nullptr;
+}
+
+bool TBasicAction::Execute() {
+  if (!OnExecute) return false;
+  OnExecute(this);
+  return true;
+}
+
+bool TBasicAction::Update() {
+  if (!OnUpdate) return false;
+  OnUpdate(this);
+  return true;
+}
+
+void TBasicAction::Change() {
+  for (TControl* client : std::vector<TControl*>(FClients)) client->ActionChange(this, false);
+  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(FLinks)) link->Change();
+}
+
+void TBasicActionLink::SetAction(TBasicAction* Value) {
+  if (FAction == Value) return;
+  if (FAction) std::erase(FAction->FLinks, this);
+  FAction = Value;
+  if (FAction) FAction->FLinks.push_back(this);
+}
+
+template <typename T, typename F>
+void TCustomAction::Assign(T& AField, const T& AValue, F ATellLink) {
+  if (AField == AValue) return;
+  AField = AValue;
+  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(Links()))
+    if (auto* actionLink = dynamic_cast<TActionLink*>(link)) ATellLink(actionLink, AValue);
+  Change();
+}
+
+void TCustomAction::SetCaption(const String& Value) {
+  Assign(FCaption, Value, [](TActionLink* L, const String& V) { L->SetCaption(V); });
+}
+void TCustomAction::SetHint(const String& Value) {
+  Assign(FHint, Value, [](TActionLink* L, const String& V) { L->SetHint(V); });
+}
+void TCustomAction::SetEnabled(bool Value) {
+  Assign(FEnabled, Value, [](TActionLink* L, bool V) { L->SetEnabled(V); });
+}
+void TCustomAction::SetVisible(bool Value) {
+  Assign(FVisible, Value, [](TActionLink* L, bool V) { L->SetVisible(V); });
+}
+void TCustomAction::SetImageIndex(int Value) {
+  Assign(FImageIndex, Value, [](TActionLink* L, int V) { L->SetImageIndex(V); });
+}
+void TCustomAction::SetShortCut(TShortCut Value) { Assign(FShortCut, Value, [](TActionLink*, TShortCut) {}); }
+
+bool TCustomAction::DoHint(String& HintStr) {
+  bool canShow = true;
+  if (OnHint) OnHint(HintStr, canShow);
+  return canShow;
+}
