@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 #include <thread>
 
 #include "components/controls/cxContainer.h"
@@ -12,8 +13,9 @@
 #include "components/controls/cxHints.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
-#include "vcl/controls/ActnList.h"
+#include "tests/guiharness/WindowCapture.h"
 #include "vcl/classes/Filer.h"
+#include "vcl/controls/ActnList.h"
 #include "vcl/rtl/ClassRegistry.h"
 #include "vcl/rtl/Streams.h"
 #include "vcl/rtl/Threads.h"
@@ -475,6 +477,12 @@ TEST_F(FormFixture, APaintCopyDrawsTheNonClientAreaOnlyOfAControlThatHasOne) {
     RECT all{0, 0, 60, 40};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     control->PaintTo(dc, 0, 0);
+    std::filesystem::create_directories("artifacts");
+    TBitmap sheet;
+    sheet.SetWidth(60);
+    sheet.SetHeight(40);
+    BitBlt(sheet.Canvas()->Handle(), 0, 0, 60, 40, dc, 0, 0, SRCCOPY);
+    SaveAsPng(sheet, framed ? L"artifacts\\PaintCopyFramed.png" : L"artifacts\\PaintCopyPlain.png");
     EXPECT_FALSE(control->ControlState().Contains(csPaintCopy));
     EXPECT_EQ(framed ? RGB(255, 0, 0) : RGB(0, 0, 255), GetPixel(dc, 2, 2)) << framed;
     EXPECT_EQ(RGB(0, 0, 255), GetPixel(dc, 30, 20)) << framed;

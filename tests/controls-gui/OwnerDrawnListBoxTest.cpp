@@ -121,6 +121,8 @@ TEST_F(OwnerDrawnListBox, TheInnerListBoxHighlightsChosenItemsWithoutAFocusRecta
   list->SetItemIndex(1);
   list->SetFocus();
   auto picture = CaptureWindow(list);
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(*picture, L"artifacts\\InnerListBoxChosenItem.png");
   const int border = (list->Width() - list->ClientWidth()) / 2;
   EXPECT_EQ(ColorToRGB(clHighlight), ColorToRGB(PixelColor(*picture, border + 1, border + 21)));
   EXPECT_EQ(ColorToRGB(clHighlight), ColorToRGB(PixelColor(*picture, border + 50, border + 30)));
