@@ -28,7 +28,9 @@ TEST(SqlTimeStamp, DatesAndDateTextsBecomeTimeStamps) {
   EXPECT_EQ(varSQLTimeStamp, VarType(fromDate));
   EXPECT_EQ(1999, VarToSQLTimeStamp(fromDate).Year);
   EXPECT_EQ(30, VarToSQLTimeStamp(fromDate).Minute);
-  EXPECT_EQ(12, VarToSQLTimeStamp(Variant(DateTimeToStr(EncodeDate(2001, 12, 3)))).Day);
+  const TSQLTimeStamp fromText = VarToSQLTimeStamp(Variant(DateTimeToStr(EncodeDate(2001, 12, 3))));
+  EXPECT_EQ(12, fromText.Month);
+  EXPECT_EQ(3, fromText.Day);
   EXPECT_THROW(VarToSQLTimeStamp(Variant(L"no date")), EVariantError);
   EXPECT_THROW(VarToSQLTimeStamp(Null()), EVariantTypeCastError);
 }

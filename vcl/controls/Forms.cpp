@@ -101,9 +101,9 @@ HWND TCustomForm::PopupOwnerWindow() {
 void TCustomForm::SetFormStyle(TFormStyle Value) {
   if (Value == FFormStyle) return;
   FFormStyle = Value;
-  if (HandleAllocated())
-    SetWindowPos(Handle(), Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // A window made anew carries the new style (the system keeps an owned
+  // window topmost whatever it is told).
+  if (HandleAllocated()) RecreateWnd();
 }
 
 void TCustomForm::SetPopupMode(TPopupMode Value) {
