@@ -199,8 +199,17 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
       else
         WriteIdent(GetEnumName(Prop->PropType, static_cast<int>(GetOrdProp(Instance, Prop))));
       break;
+    case tkSet: WriteSet(Prop->PropType, GetOrdProp(Instance, Prop)); break;
     default: throw EWriteError(Format(L"Cannot stream property %s", {Prop->Name}));
   }
+}
+
+void TWriter::WriteSet(PTypeInfo SetType, int64_t Value) {
+  WriteValue(vaSet);
+  const std::vector<String>& names = SetType->CompType->EnumNames;
+  for (size_t i = 0; i < names.size() && i < 63; ++i)
+    if (Value & (int64_t{1} << i)) WriteStr(names[i]);
+  WriteStr(String());
 }
 
 void TWriter::WriteRootComponent(TComponent* ARoot) {
@@ -497,6 +506,17 @@ void TReader::ReadProperty(TPersistent* Instance) {
   }
 }
 
+int64_t TReader::ReadSet(PTypeInfo SetType) {
+  CheckValue(vaSet);
+  int64_t result = 0;
+  for (String name = ReadStr(); !name.empty(); name = ReadStr()) {
+    const int ordinal = GetEnumValue(SetType->CompType, name);
+    if (ordinal < 0) PropValueError();
+    result |= int64_t{1} << ordinal;
+  }
+  return result;
+}
+
 void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
   switch (Prop->PropType->Kind) {
     case tkInteger:
@@ -519,6 +539,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
       SetOrdProp(Instance, Prop, ordinal);
       break;
     }
+    case tkSet: SetOrdProp(Instance, Prop, ReadSet(Prop->PropType)); break;
     case tkClass: {
       const TValueType next = NextValue();
       if (next == vaCollection) {

@@ -18,6 +18,7 @@ class TCollection;
 class TReader;
 class TWriter;
 struct TPropInfo;
+struct TTypeInfo;
 
 enum class TValueType : uint8_t {
   vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended, vaString, vaIdent, vaFalse, vaTrue,
@@ -73,6 +74,8 @@ public:
   void WriteListBegin() { WriteValue(vaList); }
   void WriteListEnd() { WriteValue(vaNull); }
   void WriteStr(const String& Value);     // a short string without tag (UTF-8, up to 255 bytes)
+  // vaSet, the names of the members as short strings, an empty one.
+  void WriteSet(const TTypeInfo* SetType, int64_t Value);
   void WriteCollection(TCollection* Value);
   // The published properties, then those Instance defines itself.
   void WriteProperties(TPersistent* Instance);
@@ -117,6 +120,8 @@ public:
   String ReadString();
   String ReadIdent();
   String ReadStr();
+  // A set written by WriteSet; an unknown member raises EReadError.
+  int64_t ReadSet(const TTypeInfo* SetType);
   void SkipValue();
   void ReadCollection(TCollection* Collection);  // after its vaCollection tag
   void ReadProperty(TPersistent* Instance);      // one name and its value

@@ -24,6 +24,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "vcl/rtl/Sets.h"
 #include "vcl/rtl/SysUtils.h"
 #include "vcl/rtl/Variants.h"
 
@@ -42,12 +43,16 @@ struct TTypeInfo {
   std::vector<String> EnumNames;  // tkEnumeration: the names by ordinal value
   TClass ClassType = nullptr;     // tkClass: the property's class
   int64_t MinValue = 0, MaxValue = 0;  // tkInteger, tkInt64, tkEnumeration
+  const TTypeInfo* CompType = nullptr;  // tkSet: the enumeration of its elements
 };
 using PTypeInfo = const TTypeInfo*;
 
 // An enumeration's type information, for the table's enumerated properties.
 TTypeInfo EnumTypeInfo(const wchar_t* Name, std::initializer_list<const wchar_t*> Names);
 PTypeInfo DateTimeTypeInfo();  // TDateTime is a double: say so explicitly
+// A set's type information, over its elements' enumeration; the set's
+// ordinal value is its bits.
+TTypeInfo SetTypeInfo(const wchar_t* Name, PTypeInfo ElementType);
 
 struct TPropInfo {
   String Name;
@@ -103,6 +108,11 @@ PTypeInfo ClassTypeInfo() {
 [[noreturn]] void MissingTypeInfo(const wchar_t* PropName);
 void CheckOrdinalRange(const TPropInfo& Prop, int64_t Value);
 
+template <class V>
+struct IsSet : std::false_type {};
+template <class E>
+struct IsSet<TSet<E>> : std::true_type {};
+
 template <class T, class M, class V>
 void Assign(T& Object, M Setter, V Value) {
   if constexpr (std::is_member_object_pointer_v<M>)
@@ -146,6 +156,11 @@ public:
                                                {object->ClassName(), C::StaticClass()->Name}));
           TypInfoDetail::Assign(mut(o), Setter, typed);
         };
+    } else if constexpr (TypInfoDetail::IsSet<V>::value) {
+      if (!Type) TypInfoDetail::MissingTypeInfo(Name);
+      p.GetOrd = [=](const TObject* o) { return int64_t(std::invoke(Getter, self(o)).Bits()); };
+      if constexpr (writable)
+        p.SetOrd = [=](TObject* o, int64_t v) { TypInfoDetail::Assign(mut(o), Setter, V::FromBits(uint64_t(v))); };
     } else {  // integers, booleans, enumerations
       static_assert(std::is_integral_v<V> || std::is_enum_v<V>, "unsupported property type");
       if constexpr (std::is_enum_v<V>) {
@@ -156,7 +171,7 @@ public:
         p.SetOrd = [=](TObject* o, int64_t v) { TypInfoDetail::Assign(mut(o), Setter, V(v)); };
     }
     if (!p.PropType) {
-      if constexpr (!std::is_pointer_v<V> && !std::is_enum_v<V>)
+      if constexpr (!std::is_pointer_v<V> && !std::is_enum_v<V> && !TypInfoDetail::IsSet<V>::value)
         p.PropType = TypInfoDetail::BasicTypeInfo(static_cast<const V*>(nullptr));
     }
     FTable.Properties.push_back(std::move(p));
@@ -213,14 +228,25 @@ void SetObjectProp(TObject* Instance, const String& PropName, TObject* Value);
 
 // As a variant: integers as varInteger/varInt64, floats as varDouble
 // (TDateTime as varDate), strings as varUString, booleans as varBoolean,
-// other enumerations by name (or ordinal without PreferStrings). Objects
+// other enumerations by name (or ordinal without PreferStrings), sets as
+// their text without brackets. Objects
 // have no variant form (EPropertyConvertError).
 Variant GetPropValue(const TObject* Instance, PPropInfo Prop, bool PreferStrings = true);
 Variant GetPropValue(const TObject* Instance, const String& PropName, bool PreferStrings = true);
 // Converts the variant to the property's type (the variant conversion
-// errors pass on); an enumeration takes a name or an ordinal.
+// errors pass on); an enumeration takes a name or an ordinal, a set its
+// text or its bits.
 void SetPropValue(TObject* Instance, PPropInfo Prop, const Variant& Value);
 void SetPropValue(TObject* Instance, const String& PropName, const Variant& Value);
+
+// Sets as text: the element names joined by commas, in element order,
+// within brackets when asked ("[fsBold,fsItalic]"). StringToSet takes that
+// form with or without brackets and blanks; an unknown name raises
+// EPropertyConvertError "Invalid property element: <name>".
+String SetToString(PTypeInfo TypeInfo, int64_t Value, bool Brackets = false);
+int64_t StringToSet(PTypeInfo TypeInfo, const String& Value);
+String GetSetProp(const TObject* Instance, const String& PropName, bool Brackets = false);
+void SetSetProp(TObject* Instance, const String& PropName, const String& Value);
 
 String GetEnumName(PTypeInfo TypeInfo, int Value);  // empty outside the range
 int GetEnumValue(PTypeInfo TypeInfo, const String& Name);  // -1 when unknown; ignores case
