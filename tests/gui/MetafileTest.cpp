@@ -185,6 +185,7 @@ TEST(DrawingTools, PenModesMixThePenWithTheScreen) {
   for (const auto& test : cases) {
     SCOPED_TRACE(static_cast<int>(test.Mode));
     canvas->Pen()->SetMode(test.Mode);
+    canvas->RequiredState(TCanvas::HandleValid | TCanvas::PenValid);  // a change after that is applied at once
     EXPECT_EQ(test.Mode, canvas->Pen()->Mode());
     EXPECT_EQ(PenModeToROP2(test.Mode), GetROP2(canvas->Handle()));
   }

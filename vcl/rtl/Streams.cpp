@@ -96,17 +96,17 @@ void TMemoryStream::SetCapacity(int64_t NewCapacity) {
   FCapacity = FBlock ? NewCapacity : 0;
 }
 
-void TMemoryStream::Extend(int64_t NewSize) {
+void TMemoryStream::Extend(int64_t NewSize, int64_t ZeroEnd) {
   const int64_t oldSize = Size();
   if (NewSize > FCapacity) SetCapacity(NewSize);
-  std::memset(static_cast<uint8_t*>(FBlock) + oldSize, 0, static_cast<size_t>(NewSize - oldSize));
+  if (ZeroEnd > oldSize) std::memset(static_cast<uint8_t*>(FBlock) + oldSize, 0, static_cast<size_t>(ZeroEnd - oldSize));
   SetPointer(static_cast<uint8_t*>(FBlock), NewSize);
 }
 
 int64_t TMemoryStream::Write(const void* Buffer, int64_t Count) {
   if (Count <= 0) return 0;
   const int64_t end = FPosition + Count;
-  if (end > Size()) Extend(end);
+  if (end > Size()) Extend(end, FPosition);  // a gap left by seeking past the end is zero
   std::memcpy(static_cast<uint8_t*>(FBlock) + FPosition, Buffer, static_cast<size_t>(Count));
   FPosition = end;
   return Count;
@@ -115,7 +115,7 @@ int64_t TMemoryStream::Write(const void* Buffer, int64_t Count) {
 void TMemoryStream::SetSize(int64_t NewSize) {
   if (NewSize < 0) throw EStreamError(L"Invalid stream size");
   if (NewSize > Size()) {
-    Extend(NewSize);
+    Extend(NewSize, NewSize);
   } else {
     SetCapacity(NewSize);
     SetPointer(static_cast<uint8_t*>(FBlock), NewSize);

@@ -78,8 +78,8 @@ protected:
 
 private:
   void SetCapacity(int64_t NewCapacity);
-  // Grows the block to hold NewSize bytes; the new ones are zero.
-  void Extend(int64_t NewSize);
+  // Grows the stream to NewSize bytes; the new ones up to ZeroEnd are zero.
+  void Extend(int64_t NewSize, int64_t ZeroEnd);
   void* FBlock = nullptr;
   int64_t FCapacity = 0;
 };
