@@ -177,8 +177,8 @@ struct TPaperCode {
 };
 
 // The sizes the platform prints on paper of its own, in paper-size number
-// order. The ISO B4 size has the platform's ISO code; the JIS B4 size the
-// platform's JIS code; ISO B5 and B6 have no code of the platform.
+// order. The ISO B4 size has the platform's ISO code; JIS B4 and ISO B5 and
+// B6 have none, so they are emulated.
 const TPaperCode PaperCodes[] = {
     {2, DMPAPER_A2},
     {3, DMPAPER_A3},
@@ -202,7 +202,6 @@ const TPaperCode PaperCodes[] = {
     {49, DMPAPER_A5_EXTRA},
     {50, DMPAPER_A5_TRANSVERSE},
     {51, DMPAPER_A_PLUS},
-    {52, DMPAPER_B4},
     {53, DMPAPER_B5_EXTRA},
     {54, DMPAPER_B5_TRANSVERSE},
     {55, DMPAPER_B6_JIS},

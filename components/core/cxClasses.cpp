@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "components/core/cxGraphics.h"
+#include "vcl/controls/Controls.h"
 #include "vcl/classes/Filer.h"
 #include "vcl/rtl/ClassRegistry.h"
 #include "vcl/rtl/SysUtils.h"
@@ -411,6 +412,14 @@ void cxFireNotifyEvent(TObject* ASender, const TNotifyEvent& AEvent) {
   if (AEvent) AEvent(ASender);
 }
 
+TPersistent* cxPersistentOwner(const TPersistent* APersistent) {
+  // The owner is protected: a pointer to the member reaches it.
+  struct TAccess : TPersistent {
+    static TPersistent* Owner(const TPersistent* A) { return (A->*(&TAccess::GetOwner))(); }
+  };
+  return TAccess::Owner(APersistent);
+}
+
 int cxHalfSumFloor(int A, int B) { return static_cast<int>(std::floor((static_cast<double>(A) + B) / 2)); }
 
 // ---------------------------------------------------------------- unit
@@ -419,6 +428,8 @@ namespace {
 
 void Initialize() {
   cxClassesFinalized = false;
+  StartClassGroup(TControl::StaticClass());
+  GroupDescendentsWith(TcxComponent::StaticClass(), TControl::StaticClass());
   cxObjectLinkController = std::make_unique<TcxObjectLinkController>();
 }
 

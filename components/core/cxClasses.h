@@ -299,6 +299,9 @@ void cxClearLinksTo(TObject* AObject);
 // Bytes from the character at AIndex (1-based) to the next one.
 int cxCharSizeAt(const String& S, int AIndex);
 void cxFireNotifyEvent(TObject* ASender, const TNotifyEvent& AEvent);
+// The object that owns APersistent for naming (its collection, its owner
+// component), or null.
+TPersistent* cxPersistentOwner(const TPersistent* APersistent);
 inline TSize cxSizeMake(int AWidth, int AHeight) { return {AWidth, AHeight}; }
 inline void cxExchangeInts(int& A, int& B) { std::swap(A, B); }
 inline void cxSwapInts(int& A, int& B) { std::swap(A, B); }

@@ -33,6 +33,7 @@ std::unique_ptr<HINSTANCE__, TModuleDeleter> msimg32;
 TGradientFill GradientFillProc = nullptr;
 TAlphaBlend AlphaBlendProc = nullptr;
 std::unique_ptr<HBRUSH__, TGdiObjectDeleter> halftoneBrush;
+std::vector<std::unique_ptr<TBrush>> systemColorBrushes;
 TSize screenPixelsPerInch{96, 96};
 bool cxGraphicsFinalized = false;
 std::unique_ptr<TcxScreenCanvas> sharedScreenCanvas;
@@ -57,6 +58,18 @@ HBRUSH CreateHalftoneBrush() {
   HBRUSH brush = CreatePatternBrush(bitmap);
   DeleteObject(bitmap);
   return brush;
+}
+
+// One brush per system colour, COLOR_SCROLLBAR (0) to COLOR_MENUBAR (30),
+// on the system's own brushes.
+std::vector<std::unique_ptr<TBrush>> CreateSystemColorBrushes() {
+  constexpr int SystemColorCount = 31;
+  std::vector<std::unique_ptr<TBrush>> brushes;
+  for (int index = 0; index < SystemColorCount; ++index) {
+    brushes.push_back(std::make_unique<TBrush>());
+    brushes.back()->SetHandle(GetSysColorBrush(index));
+  }
+  return brushes;
 }
 
 TSize ReadScreenPixelsPerInch() {
@@ -491,6 +504,7 @@ void cxPaintBitmapToDC(HDC ADC, TBitmap* ABitmap, const TRect& ADestRect, const 
 
 void cxSmoothResizeBitmap(TBitmap* ASource, TBitmap* ADest, bool AForceLanczos) {
   if (ASource->Empty() || ADest->Empty()) return;
+  TCanvasLock sourceLock(ASource->Canvas()), destLock(ADest->Canvas());
   if (dxOsNT && !AForceLanczos) {
     HDC dc = ADest->Canvas()->Handle();
     const int oldMode = SetStretchBltMode(dc, HALFTONE);
@@ -581,6 +595,7 @@ TSize cxCurrentCursorExtent() {
 // ---------------------------------------------------------------- shared objects and unit
 
 HBRUSH cxHalftoneBrush() { return halftoneBrush.get(); }
+const std::vector<std::unique_ptr<TBrush>>& cxSystemColorBrushes() { return systemColorBrushes; }
 
 TcxScreenCanvas* cxSharedScreenCanvas() {
   if (!sharedScreenCanvas && !cxGraphicsFinalized) sharedScreenCanvas = std::make_unique<TcxScreenCanvas>();
@@ -620,6 +635,7 @@ private:
 void Initialize() {
   cxGraphicsFinalized = false;
   halftoneBrush.reset(CreateHalftoneBrush());
+  systemColorBrushes = CreateSystemColorBrushes();
   BindMsimg32();
   screenPixelsPerInch = ReadScreenPixelsPerInch();
   dxGPImageAnimationControllerClass = [](TdxGPImage* AImage) {
@@ -630,6 +646,7 @@ void Initialize() {
 void Finalize() {
   cxGraphicsFinalized = true;
   dxGPImageAnimationControllerClass = nullptr;
+  systemColorBrushes.clear();
   halftoneBrush.reset();
   sharedPaintCanvas.reset();
   sharedScreenCanvas.reset();

@@ -222,6 +222,9 @@ public:
   void SetFont(TFont* Value);
   void SetPen(TPen* Value);
   void SetBrushColor(TColor Value);
+  // Text from now on runs at AValue degrees counter-clockwise (TrueType
+  // fonts only, for any angle but 0).
+  void SetFontAngle(int Value);
   uint32_t CopyMode() const;
   void SetCopyMode(uint32_t Value);
   void GetParams(TcxViewParams& AParams) const;
@@ -367,6 +370,7 @@ private:
   struct TDCState {
     HDC Handle;
     int State;
+    TCanvas* Locked;  // the framework canvas wrapped when saved
   };
   struct TToolState {
     std::unique_ptr<TFont> Font;
@@ -451,6 +455,8 @@ TcxScreenCanvas* cxSharedScreenCanvas();
 TcxPaintCanvas* cxSharedPaintCanvas();
 // The canvas's tools made from the objects selected in ADC.
 void cxSynchronizeCanvasObjects(TCanvas* ACanvas, HDC ADC);
+// The pen mode of ADC's raster operation; pmCopy for none of them.
+TPenMode cxPenModeFromDC(HDC ADC);
 // The point of the ellipse in R at AAngle degrees.
 TPoint cxEllipseRadialPoint(const TRect& R, float AAngle);
 
@@ -850,5 +856,8 @@ inline bool cxImageIndexValid(TCustomImageList* AImages, int AIndex) {
 
 // A pattern brush of a one-pixel checkerboard.
 HBRUSH cxHalftoneBrush();
+// The brushes of the 31 system colours (by COLOR_* index), on the
+// system's own brushes; empty outside the unit's start-up and shut-down.
+const std::vector<std::unique_ptr<TBrush>>& cxSystemColorBrushes();
 
 extern const TUnitEntry cxGraphicsUnit;

@@ -106,6 +106,14 @@ void TcxCanvas::SetBrush(TBrush* Value) { FCanvas->SetBrush(Value); }
 void TcxCanvas::SetFont(TFont* Value) { FCanvas->SetFont(Value); }
 void TcxCanvas::SetPen(TPen* Value) { FCanvas->SetPen(Value); }
 void TcxCanvas::SetBrushColor(TColor Value) { Brush()->SetColor(Value); }
+
+void TcxCanvas::SetFontAngle(int Value) {
+  LOGFONTW font{};
+  GetObjectW(Font()->Handle(), sizeof(font), &font);
+  font.lfEscapement = Value * 10;
+  if (Value != 0) font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+  Font()->SetHandle(CreateFontIndirectW(&font));
+}
 uint32_t TcxCanvas::CopyMode() const { return FCanvas->CopyMode(); }
 void TcxCanvas::SetCopyMode(uint32_t Value) { FCanvas->SetCopyMode(Value); }
 
@@ -147,8 +155,10 @@ int TcxCanvas::DpiY() const { return GetDeviceCaps(FCanvas->Handle(), LOGPIXELSY
 // ---------------------------------------------------------------- states
 
 void TcxCanvas::SaveDC() {
+  // The framework canvas stays locked to this thread until the restore.
+  FCanvas->Lock();
   HDC dc = FCanvas->Handle();
-  FSavedDCs.push_back({dc, ::SaveDC(dc)});
+  FSavedDCs.push_back({dc, ::SaveDC(dc), FCanvas});
 }
 
 void TcxCanvas::RestoreDC() {
@@ -160,6 +170,7 @@ void TcxCanvas::RestoreDC() {
   // canvas selects its current ones again when it next draws.
   FCanvas->Refresh();
   ::RestoreDC(state.Handle, state.State);
+  state.Locked->Unlock();
 }
 
 void TcxCanvas::SaveState() {
@@ -696,4 +707,12 @@ void cxSynchronizeCanvasObjects(TCanvas* ACanvas, HDC ADC) {
     ACanvas->Pen()->SetStyle(static_cast<TPenStyle>(std::min<UINT>(pen.lopnStyle, 6)));
     ACanvas->Pen()->SetWidth(pen.lopnWidth.x);
   }
+  ACanvas->Pen()->SetMode(cxPenModeFromDC(ADC));
+}
+
+TPenMode cxPenModeFromDC(HDC ADC) {
+  const int code = GetROP2(ADC);
+  for (int mode = static_cast<int>(pmNotXor); mode >= static_cast<int>(pmBlack); --mode)
+    if (PenModeToROP2(static_cast<TPenMode>(mode)) == code) return static_cast<TPenMode>(mode);
+  return pmCopy;
 }

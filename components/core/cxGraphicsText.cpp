@@ -556,7 +556,10 @@ void cxPaintWindowImage(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& 
         const TPoint offset = cxGetClientOriginInWindow(window);
         MoveWindowOrg(ACanvas->Handle(), offset.X, offset.Y);
       }
-      cxPrintWindowToDC(window, ACanvas->Handle(), AWithNonClient);
+      {
+        TCanvasLock lock(ACanvas->Canvas());
+        cxPrintWindowToDC(window, ACanvas->Handle(), AWithNonClient);
+      }
       ACanvas->RestoreState();
       AControl->SetControlState(state);
       if (APaintChildren) PaintChildWindows(AControl, ACanvas, APaintChildren);
@@ -571,7 +574,11 @@ void cxPaintWindowImage(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& 
 }  // namespace
 
 void cxPaintParentBackground(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& R) {
-  if (!dxIsUxThemeLoaded()) return cxPaintParentImage(AControl, ACanvas, R, false);
+  // A double-buffered parent is printed whole rather than asked through
+  // the theme for the part under the control.
+  const TWinControl* parent = AControl->Parent();
+  if ((parent && parent->DoubleBuffered()) || !dxIsUxThemeLoaded())
+    return cxPaintParentImage(AControl, ACanvas, R, false);
   RECT bounds = *AsRECT(R);
   DrawThemeParentBackground(AControl->Handle(), ACanvas->Handle(), &bounds);
 }

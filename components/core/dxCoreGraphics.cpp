@@ -159,9 +159,5 @@ bool dxGetBitmapObjectInfo(HBITMAP AHandle, BITMAP& ABitmap) {
 bool dxGraphicsAreEqual(TGraphic* A, TGraphic* B) {
   if (!A || !B || A->ClassType() != B->ClassType()) return false;
   if (A->Width() != B->Width() || A->Height() != B->Height()) return false;
-  TMemoryStream streamA, streamB;
-  A->SaveToStream(&streamA);
-  B->SaveToStream(&streamB);
-  return streamA.Size() == streamB.Size() &&
-         std::memcmp(streamA.Memory(), streamB.Memory(), static_cast<size_t>(streamA.Size())) == 0;
+  return SameSavedData(A, B);
 }

@@ -16,6 +16,7 @@
 #include "vcl/graphics/Bitmap.h"
 #include "vcl/graphics/Graphic.h"
 #include "vcl/graphics/GraphicsObjects.h"
+#include "vcl/rtl/StreamAdapter.h"
 #include "vcl/rtl/Streams.h"
 #include "vcl/rtl/Variants.h"
 
@@ -799,6 +800,27 @@ void dxSetImageClipboardFormat(TdxImageDataFormat AFormat, uint32_t AClipboardFo
 constexpr int dxMaxImageSide = 16384;
 constexpr int64_t dxMaxImagePixels = 16777216;
 
+// A memory stream whose block GDI+ allocates (GdipAlloc), sized exactly as
+// asked; running out of memory raises EStreamError "Out of memory while
+// expanding memory stream".
+class TdxGPMemoryStream : public TMemoryStream {
+  VCL_CREATABLE_CLASS(TdxGPMemoryStream, TMemoryStream)
+public:
+  TdxGPMemoryStream() = default;
+  ~TdxGPMemoryStream() override { Clear(); }
+
+protected:
+  void* Realloc(int64_t& NewCapacity) override;
+};
+
+// The stream adapter GDI+ reads and writes images through: its Stat
+// accepts a null record and answers E_UNEXPECTED for any failure.
+class TdxGPStreamAdapter : public TStreamAdapter {
+public:
+  using TStreamAdapter::TStreamAdapter;
+  HRESULT STDMETHODCALLTYPE Stat(STATSTG* AStat, DWORD AFlag) override;
+};
+
 // The source of an image: its 32-bit pixels (top-down, premultiplied) or
 // its encoded bytes. The image data owns both.
 class TdxGPImageData : public TObject {
@@ -817,7 +839,7 @@ public:
   TTransparentMode TransparentMode = tmAuto;
   TRGBColors FBits;
   TSize FBitsBounds;
-  std::unique_ptr<TMemoryStream> FData;
+  std::unique_ptr<TdxGPMemoryStream> FData;
   TSize FNewSize;
 
 private:
@@ -865,6 +887,8 @@ public:
   std::unique_ptr<TdxGPImage> Clone() const;
   void ChangeColor(TColor AColor);
   bool Compare(TdxGPImage* AImage) const;
+  // Compare for another image, else the base's test.
+  bool Equals(const TGraphic* AGraphic) const override;
   uint32_t GetHashCode() const;
   std::unique_ptr<TBitmap> GetAsBitmap() const;
   TRGBColors GetBitmapBits() const;
@@ -928,7 +952,9 @@ private:
   void TakeHandle(void* AHandle);
   // The image drawn over the whole of a new 32-bit bitmap of the size.
   void* DrawnOnNewBitmap(int AWidth, int AHeight) const;
-  std::unique_ptr<TMemoryStream> Encode(TdxImageDataFormat AFormat) const;
+  std::unique_ptr<TdxGPMemoryStream> Encode(TdxImageDataFormat AFormat) const;
+  // The image as a metafile: its own when it is one, else drawn into one.
+  void EncodeAsMetafile(TStream* AStream, bool AEnhanced) const;
   void SelectActiveFrame(uint32_t AValue) const;
   bool ReadPropertyItem(uint32_t ATag, std::vector<uint8_t>& AData) const;
 

@@ -9,6 +9,7 @@
 #include "components/core/dxGdiPlusClasses.h"
 #include "vcl/controls/Clipbrd.h"
 #include "vcl/graphics/Canvas.h"
+#include "vcl/graphics/Metafile.h"
 #include "vcl/rtl/StreamAdapter.h"
 
 namespace {
@@ -157,6 +158,30 @@ void dxSetImageClipboardFormat(TdxImageDataFormat AFormat, uint32_t AClipboardFo
   ClipboardFormats[static_cast<size_t>(AFormat)] = AClipboardFormat;
 }
 
+// ---------------------------------------------------------------- streams
+
+void* TdxGPMemoryStream::Realloc(int64_t& NewCapacity) {
+  if (NewCapacity == Capacity()) return Memory();
+  void* block = nullptr;
+  if (NewCapacity > 0) {
+    block = dxEnsureGdiPlus() ? GdipAlloc(static_cast<size_t>(NewCapacity)) : nullptr;
+    if (!block) throw EStreamError(L"Out of memory while expanding memory stream");
+    if (Memory()) std::memcpy(block, Memory(), static_cast<size_t>(std::min(Capacity(), NewCapacity)));
+  }
+  if (Memory()) GdipFree(Memory());
+  return block;
+}
+
+HRESULT TdxGPStreamAdapter::Stat(STATSTG* AStat, DWORD AFlag) {
+  if (!AStat) return S_OK;
+  try {
+    *AStat = STATSTG{};
+    return TStreamAdapter::Stat(AStat, AFlag);
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
+}
+
 // ---------------------------------------------------------------- TdxGPImageData
 
 void TdxGPImageData::Clear() {
@@ -193,7 +218,7 @@ void TdxGPImageData::LoadFromStream(TStream* AStream) {
   Clear();
   const int64_t left = AStream->Size() - AStream->Position();
   if (left <= 0) return;
-  FData = std::make_unique<TMemoryStream>();
+  FData = std::make_unique<TdxGPMemoryStream>();
   FData->CopyFrom(AStream, left);
   FData->SetPosition(0);
 }
@@ -207,7 +232,7 @@ void TdxGPImageData::Assign(TdxGPImageData* ASource) {
   FBitsBounds = ASource->FBitsBounds;
   FNewSize = ASource->FNewSize;
   if (ASource->FData) {
-    FData = std::make_unique<TMemoryStream>();
+    FData = std::make_unique<TdxGPMemoryStream>();
     FData->CopyFrom(ASource->FData.get(), 0);
     FData->SetPosition(0);
   }
@@ -283,7 +308,7 @@ void TdxGPImage::CreateHandleFromImageData() const {
   } else {
     // GDI+ reads from the data stream for the image's lifetime.
     data.FData->SetPosition(0);
-    auto* adapter = new TStreamAdapter(data.FData.get());
+    auto* adapter = new TdxGPStreamAdapter(data.FData.get());
     const Status status = GdipLoadImageFromStream(adapter, &handle);
     adapter->Release();
     dxCheckGpStatus(status);
@@ -456,6 +481,12 @@ void TdxGPImage::AssignFromGPImage(TdxGPImage* AImage) {
 
 void TdxGPImage::AssignFromGraphic(TGraphic* AGraphic) {
   if (auto* bitmap = dynamic_cast<TBitmap*>(AGraphic)) return SetBitmap(bitmap);
+  if (dynamic_cast<TMetafile*>(AGraphic)) {
+    TMemoryStream stream;
+    AGraphic->SaveToStream(&stream);
+    stream.SetPosition(0);
+    return LoadFromStream(&stream);
+  }
   TBitmap bitmap;
   bitmap.SetPixelFormat(pf24bit);
   bitmap.SetSize(AGraphic->Width(), AGraphic->Height());
@@ -491,6 +522,10 @@ void TdxGPImage::AssignFromBitmap(TBitmap* ABitmap) {
 void TdxGPImage::AssignTo(TPersistent* ADest) {
   if (auto* image = dynamic_cast<TdxGPImage*>(ADest)) return image->Assign(this);
   if (auto* bitmap = dynamic_cast<TBitmap*>(ADest)) return bitmap->Assign(GetAsBitmap().get());
+  if (auto* metafile = dynamic_cast<TMetafile*>(ADest)) {
+    const std::unique_ptr<TdxGPMemoryStream> encoded = Encode(metafile->Enhanced() ? dxImageEmf : dxImageWmf);
+    return metafile->LoadFromStream(encoded.get());
+  }
   TGraphic::AssignTo(ADest);
 }
 
@@ -502,15 +537,17 @@ void TdxGPImage::Clear() {
 
 // ---------------------------------------------------------------- saving
 
-std::unique_ptr<TMemoryStream> TdxGPImage::Encode(TdxImageDataFormat AFormat) const {
+std::unique_ptr<TdxGPMemoryStream> TdxGPImage::Encode(TdxImageDataFormat AFormat) const {
   const CLSID encoder = dxGetImageEncoder(AFormat);
-  auto stream = std::make_unique<TMemoryStream>();
+  auto stream = std::make_unique<TdxGPMemoryStream>();
   const bool multiFrame = AnimationFrameCount() > 1 && (AFormat == dxImageTiff || AFormat == dxImageGif);
   if (!dxGpIsCodecEmpty(encoder) && !multiFrame) {
-    auto* adapter = new TStreamAdapter(stream.get());
+    auto* adapter = new TdxGPStreamAdapter(stream.get());
     const Status status = GdipSaveImageToStream(Handle(), adapter, &encoder, nullptr);
     adapter->Release();
     dxCheckGpStatus(status);
+  } else if (AFormat == dxImageEmf || AFormat == dxImageWmf) {
+    EncodeAsMetafile(stream.get(), AFormat == dxImageEmf);
   } else if (FImageData->FData && (!multiFrame || FImageDataFormat == AFormat)) {
     // A format GDI+ cannot write, or every frame of an animation: the bytes
     // the image was loaded from.
@@ -522,18 +559,34 @@ std::unique_ptr<TMemoryStream> TdxGPImage::Encode(TdxImageDataFormat AFormat) co
   return stream;
 }
 
+void TdxGPImage::EncodeAsMetafile(TStream* AStream, bool AEnhanced) const {
+  TMetafile metafile;
+  const TdxImageDataFormat format = ImageDataFormat();
+  if ((format == dxImageEmf || format == dxImageWmf) && FImageData->FData) {
+    FImageData->FData->SetPosition(0);
+    metafile.LoadFromStream(FImageData->FData.get());
+  } else {
+    metafile.SetWidth(Width());
+    metafile.SetHeight(Height());
+    TMetafileCanvas canvas(&metafile, nullptr);
+    canvas.Draw(0, 0, const_cast<TdxGPImage*>(this));
+  }
+  metafile.SetEnhanced(AEnhanced);
+  metafile.SaveToStream(AStream);
+}
+
 void TdxGPImage::SaveToStream(TStream* AStream) const { SaveToStreamByCodec(AStream, ImageDataFormat()); }
 
 void TdxGPImage::SaveToStreamByCodec(TStream* AStream, TdxImageDataFormat AImageFormat) const {
   HandleNeeded();
   if (!FHandle) return;
-  const std::unique_ptr<TMemoryStream> encoded = Encode(AImageFormat);
+  const std::unique_ptr<TdxGPMemoryStream> encoded = Encode(AImageFormat);
   if (encoded->Size() > 0) AStream->CopyFrom(encoded.get(), 0);
 }
 
 void TdxGPImage::SetImageDataFormat(TdxImageDataFormat AValue) {
   if (AValue == ImageDataFormat()) return;
-  const std::unique_ptr<TMemoryStream> encoded = Encode(AValue);
+  const std::unique_ptr<TdxGPMemoryStream> encoded = Encode(AValue);
   LoadFromStream(encoded.get());
 }
 
@@ -583,6 +636,11 @@ bool TdxGPImage::Compare(TdxGPImage* AImage) const {
   if (Empty() || AImage->Empty()) return true;
   const TRGBColors mine = GetBitmapBits(), theirs = AImage->GetBitmapBits();
   return std::memcmp(mine.data(), theirs.data(), mine.size() * sizeof(TRGBQuad)) == 0;
+}
+
+bool TdxGPImage::Equals(const TGraphic* AGraphic) const {
+  if (auto* image = dynamic_cast<const TdxGPImage*>(AGraphic)) return Compare(const_cast<TdxGPImage*>(image));
+  return TGraphic::Equals(AGraphic);
 }
 
 uint32_t TdxGPImage::GetHashCode() const {

@@ -7,6 +7,8 @@
 #include "components/core/dxCore.h"
 #include "components/core/dxOffice11.h"
 #include "vcl/classes/Filer.h"
+#include "vcl/controls/Forms.h"
+#include "vcl/rtl/ClassRegistry.h"
 
 bool GlobalUseSkins = true;
 bool GlobalTouchMode = false;
@@ -14,6 +16,9 @@ TcxSkinSupportQuery SkinSupportQuery = nullptr;
 
 const TTypeInfo cxLookAndFeelKindTypeInfo =
     EnumTypeInfo(L"TcxLookAndFeelKind", {L"lfFlat", L"lfStandard", L"lfUltraFlat", L"lfOffice11"});
+const TTypeInfo cxLookAndFeelValueTypeInfo =
+    EnumTypeInfo(L"TcxLookAndFeelValue", {L"lfvKind", L"lfvNativeStyle", L"lfvSkinName"});
+const TTypeInfo cxLookAndFeelValuesTypeInfo = SetTypeInfo(L"TcxLookAndFeelValues", &cxLookAndFeelValueTypeInfo);
 
 namespace {
 
@@ -127,6 +132,9 @@ void TcxSystemPaletteChangedNotifier::FirePaletteChanged() {
 const TPropTable* TcxLookAndFeel::PublishedTable(TPublishedTag<TcxLookAndFeel>) {
   static const TPropTable table =
       TPublished<TcxLookAndFeel>()
+          .Property(L"AssignedValues", &TcxLookAndFeel::AssignedValues, &TcxLookAndFeel::SetAssignedValues,
+                    &cxLookAndFeelValuesTypeInfo)
+          .Stored([](const TcxLookAndFeel&) { return false; })
           .Property(L"Kind", &TcxLookAndFeel::Kind, &TcxLookAndFeel::SetKind, &cxLookAndFeelKindTypeInfo)
           .Stored(&TcxLookAndFeel::IsKindStored)
           .Property(L"NativeStyle", &TcxLookAndFeel::NativeStyle, &TcxLookAndFeel::SetNativeStyle)
@@ -495,6 +503,7 @@ bool ObjectSupportsSkins(TObject* AObject) {
 }
 
 void cxLookAndFeelsInitialize() {
+  GroupDescendentsWith(TcxLookAndFeelController::StaticClass(), TForm::StaticClass());
   auto* root = new TcxLookAndFeel(nullptr);
   root->FIsRootLookAndFeel = true;
   RootLookAndFeel = root;

@@ -37,6 +37,8 @@ using TcxLookAndFeelChangedEvent = std::function<void(TcxLookAndFeel* Sender, Tc
 using TcxSystemPaletteChangedEvent = std::function<void()>;
 
 extern const TTypeInfo cxLookAndFeelKindTypeInfo;
+extern const TTypeInfo cxLookAndFeelValueTypeInfo;
+extern const TTypeInfo cxLookAndFeelValuesTypeInfo;
 
 // ---------------------------------------------------------------- interfaces
 

@@ -6,6 +6,8 @@
 #include "components/core/cxGraphics.h"
 #include "tests/support/MessagePump.h"
 #include "vcl/classes/Filer.h"
+#include "vcl/controls/Controls.h"
+#include "vcl/rtl/ClassRegistry.h"
 #include "vcl/rtl/Streams.h"
 
 namespace {
@@ -259,6 +261,39 @@ TEST(cxSmallRoutines, SignHalfSumAndCharacterSize) {
   EXPECT_EQ(-2, cxHalfSumFloor(-3, 0));
   EXPECT_EQ(2, cxHalfSumFloor(2, 3));
   EXPECT_EQ(2, cxCharSizeAt(L"ab", 1));
+}
+
+class TOwnedItem : public TCollectionItem {
+  VCL_COLLECTION_ITEM_CLASS(TOwnedItem, TCollectionItem)
+public:
+  explicit TOwnedItem(TCollection* ACollection) : TCollectionItem(ACollection) {}
+};
+
+TEST(cxSmallRoutines, APersistentsOwnerIsItsCollectionOrOwnerComponent) {
+  TComponent owner(nullptr);
+  auto* owned = new TComponent(&owner);
+  TOwnedCollection collection(&owner, TOwnedItem::StaticClass());
+  TCollectionItem* item = collection.Add();
+  TPersistent plain;
+  EXPECT_EQ(&owner, cxPersistentOwner(owned));
+  EXPECT_EQ(&collection, cxPersistentOwner(item));
+  EXPECT_EQ(&owner, cxPersistentOwner(&collection));
+  EXPECT_EQ(nullptr, cxPersistentOwner(&owner));
+  EXPECT_EQ(nullptr, cxPersistentOwner(&plain));
+}
+
+class TGroupedComponent : public TcxComponent {
+  VCL_COMPONENT_CLASS(TGroupedComponent, TcxComponent)
+public:
+  using TcxComponent::TcxComponent;
+};
+
+TEST(cxComponent, TheLibrarysComponentsAreGroupedWithTheControls) {
+  EXPECT_EQ(TControl::StaticClass(), ClassGroupOf(TGroupedComponent::StaticClass()));
+  EXPECT_EQ(TPersistent::StaticClass(), ClassGroupOf(TBitmap::StaticClass()));
+  RegisterClass(TGroupedComponent::StaticClass());
+  EXPECT_EQ(TGroupedComponent::StaticClass(), GetClass(L"TGroupedComponent"));  // the group is active
+  UnRegisterClass(TGroupedComponent::StaticClass());
 }
 
 }  // namespace

@@ -57,6 +57,40 @@ TEST_F(ParentImage, TheThemedBackgroundIsTheParentsOwnWithoutItsOtherChildren) {
   EXPECT_EQ(clRed, surface.Pixel(44, 6));  // under the sibling
 }
 
+// Counts the WM_PRINT messages a window receives while it lives.
+class TPrintCounter {
+public:
+  explicit TPrintCounter(HWND AWnd) : FWnd(AWnd) {
+    Count = 0;
+    FOld = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(AWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    Old = FOld;
+  }
+  ~TPrintCounter() { SetWindowLongPtrW(FWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOld)); }
+  static inline int Count = 0;
+
+private:
+  static LRESULT CALLBACK Proc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
+    if (AMsg == WM_PRINT) ++Count;
+    return CallWindowProcW(Old, AWnd, AMsg, AWParam, ALParam);
+  }
+  static inline WNDPROC Old = nullptr;
+  HWND FWnd;
+  WNDPROC FOld;
+};
+
+TEST_F(ParentImage, ADoubleBufferedParentIsPrintedRatherThanAskedThroughTheTheme) {
+  ASSERT_TRUE(dxIsUxThemeLoaded());
+  for (bool doubleBuffered : {false, true}) {
+    SCOPED_TRACE(doubleBuffered);
+    Form->SetDoubleBuffered(doubleBuffered);
+    TPaintSurface surface(50, 40, clBlue);
+    TPrintCounter counter(Form->Handle());
+    cxPaintParentBackground(Control, surface.Canvas.get(), TRect(0, 0, 40, 30));
+    EXPECT_EQ(doubleBuffered, TPrintCounter::Count > 0);
+    EXPECT_EQ(clRed, surface.Pixel(10, 10));
+  }
+}
+
 TEST_F(ParentImage, NothingWithoutAParent) {
   TLabel orphan(nullptr);
   TPaintSurface surface(10, 10, clBlue);

@@ -6,6 +6,9 @@
 #include <fstream>
 
 #include "PaintSurface.h"
+#include "vcl/graphics/GdiTypes.h"
+#include "vcl/graphics/Metafile.h"
+#include "vcl/rtl/Streams.h"
 
 namespace {
 
@@ -116,6 +119,81 @@ TEST(GraphicsSheet, GlyphStatesGradientsAndTextAreSavedAsAPicture) {
   char signature[8] = {};
   file.read(signature, 8);
   EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), std::string(signature, 8));
+}
+
+// A recording of shapes and text, replayed as recorded, stretched and after
+// a trip through each file format.
+void RecordSample(TMetafile& AMetafile) {
+  AMetafile.SetWidth(120);
+  AMetafile.SetHeight(80);
+  TMetafileCanvas recording(&AMetafile, nullptr);
+  TcxCanvas canvas(&recording);
+  canvas.FillRect(TRect(0, 0, 120, 80), TColor(0xF0E0D0));
+  canvas.SetBrushColor(TColor(0x2080F0));
+  canvas.Pen()->SetColor(clNavy);
+  canvas.Ellipse(TRect(10, 10, 60, 60));
+  canvas.SetBrushColor(TColor(0x40C040));
+  canvas.Rectangle(TRect(60, 30, 110, 70));
+  canvas.Font()->SetName(L"Arial");
+  canvas.Font()->SetHeight(-12);
+  canvas.Brush()->SetStyle(bsClear);
+  canvas.TextOut(8, 62, L"Recorded");
+}
+
+TEST(GraphicsSheet, MetafilesRotatedFontsPenModesAndSystemBrushesAreSavedAsAPicture) {
+  TPaintSurface sheet(560, 330, clWhite);
+  TcxCanvas& canvas = *sheet.Canvas;
+  canvas.Font()->SetName(L"Arial");
+  canvas.Font()->SetHeight(-12);
+  canvas.Font()->SetColor(clBlack);
+
+  TMetafile recorded;
+  RecordSample(recorded);
+  canvas.Draw(10, 10, &recorded);
+  canvas.StretchDraw(TRect(140, 10, 320, 70), &recorded);
+  for (auto [enhanced, left] : {std::pair{true, 330}, std::pair{false, 435}}) {
+    recorded.SetEnhanced(enhanced);
+    TMemoryStream stream;
+    recorded.SaveToStream(&stream);
+    stream.SetPosition(0);
+    TMetafile reloaded;
+    reloaded.LoadFromStream(&stream);
+    canvas.Draw(left, 10, &reloaded);
+  }
+
+  // Text at angles, around one point.
+  canvas.Brush()->SetStyle(bsClear);
+  for (int angle = 0; angle < 360; angle += 45) {
+    canvas.SetFontAngle(angle);
+    canvas.TextOut(100, 200, L"    Angle " + IntToStr(angle));
+  }
+  canvas.SetFontAngle(0);
+
+  // Pen modes over a colour band: copy, not, xor, merge, mask, not copy.
+  canvas.FillRect(TRect(220, 110, 400, 200), TColor(0x4080C0));
+  const TPenMode modes[] = {pmCopy, pmNot, pmXor, pmMerge, pmMask, pmNotCopy};
+  canvas.Pen()->SetWidth(8);
+  canvas.Pen()->SetColor(clRed);
+  for (int i = 0; i < 6; ++i) {
+    canvas.Pen()->SetMode(modes[i]);
+    canvas.MoveTo(230 + i * 28, 100);
+    canvas.LineTo(230 + i * 28, 210);
+  }
+  canvas.Pen()->SetMode(pmCopy);
+  canvas.Pen()->SetWidth(1);
+
+  // The system-colour brushes, one framed swatch per colour.
+  const auto& brushes = cxSystemColorBrushes();
+  for (size_t i = 0; i < brushes.size(); ++i) {
+    const int left = 10 + static_cast<int>(i % 16) * 34, top = 250 + static_cast<int>(i / 16) * 36;
+    const TRect swatch(left, top, left + 30, top + 30);
+    FillRect(canvas.Handle(), AsRECT(swatch), brushes[i]->Handle());
+    canvas.FrameRect(swatch, clBlack);
+  }
+
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet.Bitmap, L"artifacts\\MetafileSheet.png");
+  EXPECT_TRUE(std::filesystem::exists("artifacts/MetafileSheet.png"));
 }
 
 }  // namespace

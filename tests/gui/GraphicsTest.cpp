@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <thread>
 
 #include "vcl/graphics/Bitmap.h"
 #include "vcl/graphics/Canvas.h"
@@ -319,4 +320,28 @@ TEST(Pictures, AskingForABitmapReplacesAnotherKindAndChangesAreReported) {
   copy.Assign(&picture);
   EXPECT_NE(picture.Graphic(), copy.Graphic());
   EXPECT_EQ(4, copy.Height());
+}
+
+TEST(Canvases, ALockedCanvasIsRefusedToOtherThreadsUntilUnlocked) {
+  TBitmap bitmap(4, 4);
+  TCanvas* canvas = bitmap.Canvas();
+  const auto triedElsewhere = [&] {
+    bool locked = false;
+    std::thread other([&] {
+      locked = canvas->TryLock();
+      if (locked) canvas->Unlock();
+    });
+    other.join();
+    return locked;
+  };
+  EXPECT_TRUE(triedElsewhere());
+  {
+    TCanvasLock outer(canvas);
+    canvas->Lock();  // nests on this thread
+    EXPECT_EQ(2, canvas->LockCount());
+    canvas->Unlock();
+    EXPECT_FALSE(triedElsewhere());
+  }
+  EXPECT_EQ(0, canvas->LockCount());
+  EXPECT_TRUE(triedElsewhere());
 }

@@ -10,6 +10,9 @@
 #include "components/core/dxThemeManager.h"
 #include "tests/support/MessagePump.h"
 #include "vcl/classes/Filer.h"
+#include "vcl/classes/TypInfo.h"
+#include "vcl/controls/Controls.h"
+#include "vcl/rtl/ClassRegistry.h"
 #include "vcl/rtl/Streams.h"
 
 namespace {
@@ -292,6 +295,7 @@ TEST_F(LookAndFeelTest, StreamingKeepsWhatWasAssigned) {
   const std::string bytes = roundTrip(emptySkin, copy2);
   EXPECT_NE(bytes.find("SkinName"), std::string::npos);
   EXPECT_EQ(bytes.find("NativeStyle"), std::string::npos);
+  EXPECT_EQ(bytes.find("AssignedValues"), std::string::npos) << "published, never stored";
   EXPECT_EQ((TcxLookAndFeelValues{lfvKind, lfvSkinName}), copy2.AssignedValues());
   EXPECT_EQ(lfOffice11, copy2.Kind());
 
@@ -300,6 +304,20 @@ TEST_F(LookAndFeelTest, StreamingKeepsWhatWasAssigned) {
   const std::string namedBytes = roundTrip(named, copy3);
   EXPECT_EQ(namedBytes.find("SkinName"), namedBytes.rfind("SkinName")) << "written once";
   EXPECT_EQ(L"Flat", copy3.SkinName());
+}
+
+TEST_F(LookAndFeelTest, AssignedValuesArePublishedAndWritingThemAnnouncesTheDifference) {
+  TcxLookAndFeel lookAndFeel(nullptr);
+  lookAndFeel.SetKind(lfOffice11);
+  ASSERT_TRUE(IsPublishedProp(&lookAndFeel, L"AssignedValues"));
+  EXPECT_EQ(tkSet, PropType(&lookAndFeel, L"AssignedValues"));
+  EXPECT_EQ(L"[lfvKind]", GetSetProp(&lookAndFeel, L"AssignedValues", true));
+  TChangeLog log(lookAndFeel);
+  SetSetProp(&lookAndFeel, L"AssignedValues", L"[]");
+  EXPECT_TRUE(lookAndFeel.AssignedValues().Empty());
+  EXPECT_EQ(Root()->Kind(), lookAndFeel.Kind());  // back to the root's
+  EXPECT_EQ(std::vector<String>{L"K"}, log.Sets);
+  EXPECT_EQ(TControl::StaticClass(), ClassGroupOf(TcxLookAndFeelController::StaticClass()));
 }
 
 // A look-and-feel that assigned all its values does not follow the root's

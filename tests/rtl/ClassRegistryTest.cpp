@@ -52,3 +52,49 @@ TEST(ClassRegistry, FindsRegisteredClassesAndTheirAncestors) {
   UnRegisterClass(TRegBase::StaticClass());
   UnRegisterClass(TPersistent::StaticClass());
 }
+
+namespace {
+class TGroupRoot : public TPersistent {
+  VCL_CLASS(TGroupRoot, TPersistent)
+};
+class TGroupMember : public TGroupRoot {
+  VCL_CLASS(TGroupMember, TGroupRoot)
+};
+class TGuest : public TPersistent {
+  VCL_CLASS(TGuest, TPersistent)
+};
+class TGuestChild : public TGuest {
+  VCL_CLASS(TGuestChild, TGuest)
+};
+class TOutsider : public TPersistent {
+  VCL_CLASS(TOutsider, TPersistent)
+};
+}  // namespace
+
+TEST(ClassRegistry, ClassGroupsHideTheirClassesUntilActivated) {
+  StartClassGroup(TGroupRoot::StaticClass());
+  StartClassGroup(TGroupRoot::StaticClass());  // again: the same group
+  GroupDescendentsWith(TGuest::StaticClass(), TGroupRoot::StaticClass());
+  EXPECT_EQ(TGroupRoot::StaticClass(), ClassGroupOf(TGroupMember::StaticClass()));
+  EXPECT_EQ(TGroupRoot::StaticClass(), ClassGroupOf(TGuestChild::StaticClass()));
+  EXPECT_EQ(TPersistent::StaticClass(), ClassGroupOf(TOutsider::StaticClass()));
+
+  RegisterClasses({TGroupMember::StaticClass(), TGuestChild::StaticClass(), TOutsider::StaticClass()});
+  EXPECT_EQ(nullptr, GetClass(L"TGroupMember"));  // its group is not active
+  EXPECT_EQ(nullptr, GetClass(L"TGuestChild"));
+  EXPECT_EQ(TOutsider::StaticClass(), GetClass(L"TOutsider"));
+
+  const TClass before = ActivateClassGroup(TGroupMember::StaticClass());
+  EXPECT_EQ(TGroupMember::StaticClass(), GetClass(L"TGroupMember"));
+  EXPECT_EQ(TGuestChild::StaticClass(), GetClass(L"TGuestChild"));
+  EXPECT_EQ(TOutsider::StaticClass(), GetClass(L"TOutsider"));  // the first group stays active
+
+  EXPECT_EQ(TGroupMember::StaticClass(), ActivateClassGroup(before));
+  EXPECT_EQ(nullptr, GetClass(L"TGroupMember"));
+  for (TClass c : {TGroupMember::StaticClass(), TGroupRoot::StaticClass(), TGuestChild::StaticClass(),
+                   TGuest::StaticClass(), TOutsider::StaticClass()})
+    UnRegisterClass(c);
+  ActivateClassGroup(TGroupMember::StaticClass());
+  EXPECT_EQ(nullptr, GetClass(L"TGroupMember"));
+  ActivateClassGroup(before);
+}

@@ -235,8 +235,17 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
       else
         WriteIdent(GetEnumName(Prop->PropType, static_cast<int>(GetOrdProp(Instance, Prop))));
       break;
+    case tkSet: WriteSet(Prop->PropType, GetOrdProp(Instance, Prop)); break;
     default: throw EWriteError(Format(L"Cannot stream property %s", {Prop->Name}));
   }
+}
+
+void TWriter::WriteSet(PTypeInfo SetType, int64_t Value) {
+  WriteValue(vaSet);
+  const std::vector<String>& names = SetType->CompType->EnumNames;
+  for (size_t i = 0; i < names.size() && i < 63; ++i)
+    if (Value & (int64_t{1} << i)) WriteStr(names[i]);
+  WriteStr(String());
 }
 
 void TWriter::WriteRootComponent(TComponent* ARoot) {
@@ -640,6 +649,17 @@ void SetInterfaceJournaled(TReader& Reader, TPersistent* Instance, const TPropIn
 
 }  // namespace
 
+int64_t TReader::ReadSet(PTypeInfo SetType) {
+  CheckValue(vaSet);
+  int64_t result = 0;
+  for (String name = ReadStr(); !name.empty(); name = ReadStr()) {
+    const int ordinal = GetEnumValue(SetType->CompType, name);
+    if (ordinal < 0) PropValueError();
+    result |= int64_t{1} << ordinal;
+  }
+  return result;
+}
+
 void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
   switch (Prop->PropType->Kind) {
     case tkInteger:
@@ -676,6 +696,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
         FFixups.push_back({Instance, Prop, ReadIdent(), FReadingItems});
       }
       break;
+    case tkSet: SetOrdJournaled(*this, Instance, Prop, ReadSet(Prop->PropType)); break;
     case tkClass: {
       const TValueType next = NextValue();
       if (next == vaCollection) {

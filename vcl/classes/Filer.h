@@ -20,6 +20,7 @@ class TCollectionItem;
 class TReader;
 class TWriter;
 struct TPropInfo;
+struct TTypeInfo;
 
 enum class TValueType : uint8_t {
   vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended, vaString, vaIdent, vaFalse, vaTrue,
@@ -75,6 +76,8 @@ public:
   void WriteListBegin() { WriteValue(vaList); }
   void WriteListEnd() { WriteValue(vaNull); }
   void WriteStr(const String& Value);     // a short string without tag (UTF-8, up to 255 bytes)
+  // vaSet, the names of the members as short strings, an empty one.
+  void WriteSet(const TTypeInfo* SetType, int64_t Value);
   void WriteCollection(TCollection* Value);
   // The published properties, then those Instance defines itself.
   void WriteProperties(TPersistent* Instance);
@@ -123,6 +126,8 @@ public:
   String ReadString();
   String ReadIdent();
   String ReadStr();
+  // A set written by WriteSet; an unknown member raises EReadError.
+  int64_t ReadSet(const TTypeInfo* SetType);
   void SkipValue();
   // Each of the reading calls below is one load when not called from
   // within another: should it raise, every object it changed is put back

@@ -67,6 +67,14 @@ TTypeInfo InterfaceTypeInfo(const wchar_t* Name, REFIID Guid) {
   return info;
 }
 
+TTypeInfo SetTypeInfo(const wchar_t* Name, PTypeInfo ElementType) {
+  // The range is read from the elements when needed: they may be another
+  // unit's, not made yet.
+  TTypeInfo info{tkSet, Name};
+  info.CompType = ElementType;
+  return info;
+}
+
 PTypeInfo DateTimeTypeInfo() {
   static const TTypeInfo info{tkFloat, L"TDateTime"};
   return &info;
@@ -81,6 +89,42 @@ int GetEnumValue(PTypeInfo TypeInfo, const String& Name) {
   for (size_t i = 0; i < TypeInfo->EnumNames.size(); ++i)
     if (SameText(TypeInfo->EnumNames[i], Name)) return static_cast<int>(i);
   return -1;
+}
+
+namespace {
+// Every member of a set type.
+int64_t SetBits(PTypeInfo TypeInfo) {
+  const size_t count = TypeInfo->CompType->EnumNames.size();
+  return count >= 63 ? INT64_MAX : (int64_t{1} << count) - 1;
+}
+}  // namespace
+
+String SetToString(PTypeInfo TypeInfo, int64_t Value, bool Brackets) {
+  String result;
+  const std::vector<String>& names = TypeInfo->CompType->EnumNames;
+  for (size_t i = 0; i < names.size() && i < 63; ++i) {
+    if (!(Value & (int64_t{1} << i))) continue;
+    if (!result.empty()) result += L',';
+    result += names[i];
+  }
+  return Brackets ? L"[" + result + L"]" : result;
+}
+
+int64_t StringToSet(PTypeInfo TypeInfo, const String& Value) {
+  String text = Trim(Value);
+  if (!text.empty() && text.front() == L'[' && text.back() == L']') text = text.substr(1, text.size() - 2);
+  int64_t result = 0;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t comma = std::min(text.find(L',', start), text.size());
+    const String name = Trim(text.substr(start, comma - start));
+    start = comma + 1;
+    if (name.empty()) continue;
+    const int ordinal = GetEnumValue(TypeInfo->CompType, name);
+    if (ordinal < 0) throw EPropertyConvertError(Format(L"Invalid property element: %s", {name}));
+    result |= int64_t{1} << ordinal;
+  }
+  return result;
 }
 
 // ---------------------------------------------------------------- lookup
@@ -167,7 +211,10 @@ void SetOrdProp(TObject* Instance, PPropInfo Prop, int64_t Value) {
   if (!Prop->GetOrd) InvalidType(Prop);
   CheckReadOnly(Prop);
   const TTypeInfo& type = *Prop->PropType;
-  if (type.Kind != tkClass && type.Kind != tkInterface && (Value < type.MinValue || Value > type.MaxValue))
+  const bool inRange = type.Kind == tkSet ? (Value & ~SetBits(&type)) == 0
+                                          : type.Kind == tkClass || type.Kind == tkInterface ||
+                                                (Value >= type.MinValue && Value <= type.MaxValue);
+  if (!inRange)
     throw EPropertyConvertError(
         Format(L"Value %d is out of the range of %s for property %s", {Value, type.Name, Prop->Name}));
   Prop->SetOrd(Instance, Value);
@@ -244,6 +291,18 @@ void SetEnumProp(TObject* Instance, const String& PropName, const String& Value)
   SetOrdProp(Instance, p, ordinal);
 }
 
+String GetSetProp(const TObject* Instance, const String& PropName, bool Brackets) {
+  PPropInfo p = FindProp(Instance, PropName);
+  if (!IsKind(p, tkSet)) InvalidType(p);
+  return SetToString(p->PropType, p->GetOrd(Instance), Brackets);
+}
+
+void SetSetProp(TObject* Instance, const String& PropName, const String& Value) {
+  PPropInfo p = FindProp(Instance, PropName);
+  if (!IsKind(p, tkSet)) InvalidType(p);
+  SetOrdProp(Instance, p, StringToSet(p->PropType, Value));
+}
+
 // ---------------------------------------------------------------- variants
 
 Variant GetPropValue(const TObject* Instance, PPropInfo Prop, bool PreferStrings) {
@@ -266,6 +325,7 @@ Variant GetPropValue(const TObject* Instance, PPropInfo Prop, bool PreferStrings
       return PreferStrings ? Variant(GetEnumName(&type, static_cast<int>(ordinal)))
                            : Variant(static_cast<int>(ordinal));
     }
+    case tkSet: return Variant(SetToString(&type, Prop->GetOrd(Instance)));
     default: InvalidType(Prop);
   }
 }
@@ -300,6 +360,9 @@ void SetPropValue(TObject* Instance, PPropInfo Prop, const Variant& Value) {
       } else {
         SetOrdProp(Instance, Prop, Value.AsInt64());
       }
+      break;
+    case tkSet:
+      SetOrdProp(Instance, Prop, VarIsStr(Value) ? StringToSet(&type, Value.AsString()) : Value.AsInt64());
       break;
     default: InvalidType(Prop);
   }

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "vcl/classes/Interfaces.h"
+#include "vcl/rtl/Sets.h"
 #include "vcl/rtl/SysUtils.h"
 #include "vcl/rtl/Variants.h"
 
@@ -44,6 +45,7 @@ struct TTypeInfo {
   TClass ClassType = nullptr;     // tkClass: the property's class
   int64_t MinValue = 0, MaxValue = 0;  // tkInteger, tkInt64, tkEnumeration
   TGUID Guid{};                        // tkInterface: the interface's identifier
+  const TTypeInfo* CompType = nullptr;  // tkSet: the enumeration of its elements
 };
 using PTypeInfo = const TTypeInfo*;
 
@@ -54,6 +56,9 @@ PTypeInfo DateTimeTypeInfo();  // TDateTime is a double: say so explicitly
 // (pointers to an interface type; the setter gets the object's interface
 // of that identifier).
 TTypeInfo InterfaceTypeInfo(const wchar_t* Name, REFIID Guid);
+// A set's type information, over its elements' enumeration; the set's
+// ordinal value is its bits.
+TTypeInfo SetTypeInfo(const wchar_t* Name, PTypeInfo ElementType);
 
 struct TPropInfo {
   String Name;
@@ -109,6 +114,11 @@ PTypeInfo ClassTypeInfo() {
 
 [[noreturn]] void MissingTypeInfo(const wchar_t* PropName);
 void CheckOrdinalRange(const TPropInfo& Prop, int64_t Value);
+
+template <class V>
+struct IsSet : std::false_type {};
+template <class E>
+struct IsSet<TSet<E>> : std::true_type {};
 
 template <class T, class M, class V>
 void Assign(T& Object, M Setter, V Value) {
@@ -168,6 +178,11 @@ public:
                                                {object->ClassName(), C::StaticClass()->Name}));
           TypInfoDetail::Assign(mut(o), Setter, typed);
         };
+    } else if constexpr (TypInfoDetail::IsSet<V>::value) {
+      if (!Type) TypInfoDetail::MissingTypeInfo(Name);
+      p.GetOrd = [=](const TObject* o) { return int64_t(std::invoke(Getter, self(o)).Bits()); };
+      if constexpr (writable)
+        p.SetOrd = [=](TObject* o, int64_t v) { TypInfoDetail::Assign(mut(o), Setter, V::FromBits(uint64_t(v))); };
     } else {  // integers, booleans, enumerations
       static_assert(std::is_integral_v<V> || std::is_enum_v<V>, "unsupported property type");
       if constexpr (std::is_enum_v<V>) {
@@ -178,7 +193,7 @@ public:
         p.SetOrd = [=](TObject* o, int64_t v) { TypInfoDetail::Assign(mut(o), Setter, V(v)); };
     }
     if (!p.PropType) {
-      if constexpr (!std::is_pointer_v<V> && !std::is_enum_v<V>)
+      if constexpr (!std::is_pointer_v<V> && !std::is_enum_v<V> && !TypInfoDetail::IsSet<V>::value)
         p.PropType = TypInfoDetail::BasicTypeInfo(static_cast<const V*>(nullptr));
     }
     FTable.Properties.push_back(std::move(p));
@@ -239,14 +254,25 @@ void SetInterfaceProp(TObject* Instance, PPropInfo Prop, IInterface* Value);
 
 // As a variant: integers as varInteger/varInt64, floats as varDouble
 // (TDateTime as varDate), strings as varUString, booleans as varBoolean,
-// other enumerations by name (or ordinal without PreferStrings). Objects
+// other enumerations by name (or ordinal without PreferStrings), sets as
+// their text without brackets. Objects
 // have no variant form (EPropertyConvertError).
 Variant GetPropValue(const TObject* Instance, PPropInfo Prop, bool PreferStrings = true);
 Variant GetPropValue(const TObject* Instance, const String& PropName, bool PreferStrings = true);
 // Converts the variant to the property's type (the variant conversion
-// errors pass on); an enumeration takes a name or an ordinal.
+// errors pass on); an enumeration takes a name or an ordinal, a set its
+// text or its bits.
 void SetPropValue(TObject* Instance, PPropInfo Prop, const Variant& Value);
 void SetPropValue(TObject* Instance, const String& PropName, const Variant& Value);
+
+// Sets as text: the element names joined by commas, in element order,
+// within brackets when asked ("[fsBold,fsItalic]"). StringToSet takes that
+// form with or without brackets and blanks; an unknown name raises
+// EPropertyConvertError "Invalid property element: <name>".
+String SetToString(PTypeInfo TypeInfo, int64_t Value, bool Brackets = false);
+int64_t StringToSet(PTypeInfo TypeInfo, const String& Value);
+String GetSetProp(const TObject* Instance, const String& PropName, bool Brackets = false);
+void SetSetProp(TObject* Instance, const String& PropName, const String& Value);
 
 String GetEnumName(PTypeInfo TypeInfo, int Value);  // empty outside the range
 int GetEnumValue(PTypeInfo TypeInfo, const String& Name);  // -1 when unknown; ignores case

@@ -11,6 +11,7 @@
 #include "vcl/controls/Forms.h"
 #include "vcl/controls/Menus.h"
 #include "vcl/graphics/GdiTypes.h"
+#include "vcl/rtl/ClassRegistry.h"
 
 namespace {
 const wchar_t* const FrameworkClassName = L"ConversaoWindow";
@@ -1268,6 +1269,9 @@ void ControlsInitialize() {
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = FrameworkClassName;
   if (!RegisterClassExW(&windowClass)) RaiseLastOSError();
+  // Controls and what is grouped with them are found by name from here on.
+  StartClassGroup(TControl::StaticClass());
+  ActivateClassGroup(TControl::StaticClass());
 }
 
 void ControlsFinalize() { UnregisterClassW(FrameworkClassName, GetModuleHandleW(nullptr)); }

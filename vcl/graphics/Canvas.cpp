@@ -46,7 +46,10 @@ void TCanvas::RequiredState(uint8_t State) {
     SelectObject(FHandle, FFont->Handle());
     SetTextColor(FHandle, ColorToRGB(FFont->Color()));
   }
-  if (needed & PenValid) SelectObject(FHandle, FPen->Handle());
+  if (needed & PenValid) {
+    SelectObject(FHandle, FPen->Handle());
+    SetROP2(FHandle, PenModeToROP2(FPen->Mode()));
+  }
   if (needed & BrushValid) {
     UnrealizeObject(FBrush->Handle());
     SelectObject(FHandle, FBrush->Handle());
@@ -65,6 +68,22 @@ void TCanvas::DeselectHandles() {
   SelectObject(FHandle, GetStockObject(BLACK_PEN));
   SelectObject(FHandle, GetStockObject(HOLLOW_BRUSH));
   FState &= ~(FontValid | PenValid | BrushValid);
+}
+
+void TCanvas::Lock() {
+  FLock.lock();
+  ++FLockCount;
+}
+
+bool TCanvas::TryLock() {
+  if (!FLock.try_lock()) return false;
+  ++FLockCount;
+  return true;
+}
+
+void TCanvas::Unlock() {
+  --FLockCount;
+  FLock.unlock();
 }
 
 void TCanvas::ToolChanged(uint8_t State) {

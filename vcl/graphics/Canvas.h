@@ -1,7 +1,9 @@
 #pragma once
 // TCanvas: drawing on a device context with a font, a brush and a pen that
 // are selected into it when a drawing operation needs them.
+#include <atomic>
 #include <memory>
+#include <mutex>
 
 #include "vcl/graphics/GraphicsObjects.h"
 #include "vcl/rtl/Types.h"
@@ -72,6 +74,13 @@ public:
   uint32_t CopyMode() const { return FCopyMode; }
   void SetCopyMode(uint32_t Value) { FCopyMode = Value; }
 
+  // Keeps other threads from drawing on the canvas until the matching
+  // Unlock; nests on one thread. TryLock does not wait.
+  void Lock();
+  bool TryLock();
+  void Unlock();
+  int LockCount() const { return FLockCount; }
+
   // Makes the context and selects the tools that drawing with the handle
   // directly needs.
   enum TState : uint8_t { HandleValid = 1, FontValid = 2, PenValid = 4, BrushValid = 8,
@@ -90,4 +99,18 @@ private:
   std::unique_ptr<TFont> FFont;
   std::unique_ptr<TBrush> FBrush;
   std::unique_ptr<TPen> FPen;
+  std::recursive_mutex FLock;
+  std::atomic<int> FLockCount{0};
+};
+
+// Holds a canvas locked for the length of a scope.
+class TCanvasLock {
+public:
+  explicit TCanvasLock(TCanvas* ACanvas) : FCanvas(ACanvas) { FCanvas->Lock(); }
+  ~TCanvasLock() { FCanvas->Unlock(); }
+  TCanvasLock(const TCanvasLock&) = delete;
+  TCanvasLock& operator=(const TCanvasLock&) = delete;
+
+private:
+  TCanvas* FCanvas;
 };

@@ -1,10 +1,12 @@
 #include "vcl/graphics/Graphic.h"
 
+#include <cstring>
 #include <vector>
 
 #include "vcl/classes/Filer.h"
 #include "vcl/graphics/Bitmap.h"
 #include "vcl/graphics/Icon.h"
+#include "vcl/graphics/Metafile.h"
 #include "vcl/rtl/Streams.h"
 
 // ---------------------------------------------------------------- TGraphic
@@ -38,6 +40,20 @@ void TGraphic::SaveToClipboardFormat(uint32_t& AFormat, void*& AData, void*& APa
   throw EInvalidGraphic(L"Unsupported clipboard format");
 }
 
+bool TGraphic::Equals(const TGraphic* Graphic) const {
+  if (!Graphic || Graphic->ClassType() != ClassType()) return false;
+  if (Empty() || Graphic->Empty()) return Empty() && Graphic->Empty();
+  return SameSavedData(this, Graphic);
+}
+
+bool SameSavedData(const TGraphic* A, const TGraphic* B) {
+  TMemoryStream streamA, streamB;
+  A->SaveToStream(&streamA);
+  B->SaveToStream(&streamB);
+  return streamA.Size() == streamB.Size() &&
+         std::memcmp(streamA.Memory(), streamB.Memory(), static_cast<size_t>(streamA.Size())) == 0;
+}
+
 void TGraphic::Changed() {
   FModified = true;
   if (OnChange) OnChange(this);
@@ -62,6 +78,8 @@ std::vector<TFileFormat>& FileFormats() {
   static std::vector<TFileFormat> formats{
       {L"bmp", L"Bitmaps", TBitmap::StaticClass()},
       {L"ico", L"Icons", TIcon::StaticClass()},
+      {L"emf", L"Enhanced Metafiles", TMetafile::StaticClass()},
+      {L"wmf", L"Metafiles", TMetafile::StaticClass()},
   };
   return formats;
 }

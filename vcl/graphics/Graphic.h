@@ -45,6 +45,10 @@ public:
   virtual void LoadFromClipboardFormat(uint32_t AFormat, void* AData, void* APalette);
   virtual void SaveToClipboardFormat(uint32_t& AFormat, void*& AData, void*& APalette);
 
+  // Graphic is of this class and holds the same picture: both empty, or
+  // their saved forms equal byte for byte. False for null.
+  virtual bool Equals(const TGraphic* Graphic) const;
+
   bool Modified() const { return FModified; }
   void SetModified(bool Value) { FModified = Value; }
   TNotifyEvent OnChange;
@@ -66,6 +70,9 @@ private:
   bool FModified = false;
   bool FTransparent = false;
 };
+
+// The two graphics' saved forms are equal byte for byte.
+bool SameSavedData(const TGraphic* A, const TGraphic* B);
 
 using TGraphicClass = TClass;
 

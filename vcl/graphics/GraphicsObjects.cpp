@@ -1,5 +1,6 @@
 #include "vcl/graphics/GraphicsObjects.h"
 
+#include "vcl/graphics/Graphic.h"
 #include "vcl/rtl/WinApi.h"
 
 const wchar_t* const DefFontName = L"Tahoma";
@@ -20,6 +21,13 @@ void TGraphicsObject::Changed() {
   FHandle = nullptr;
   if (OnChange) OnChange(this);
   if (old) DeleteObject(static_cast<HGDIOBJ>(old));
+}
+
+void TGraphicsObject::TakeHandle(void* AHandle) {
+  void* old = FHandle;
+  FHandle = AHandle;
+  if (OnChange) OnChange(this);
+  if (old && old != AHandle) DeleteObject(static_cast<HGDIOBJ>(old));
 }
 
 namespace {
@@ -53,6 +61,25 @@ void TFont::SetStyle(TFontStyles Value) { if (Store(FStyle, Value)) Changed(); }
 void TFont::SetPitch(TFontPitch Value) { if (Store(FPitch, Value)) Changed(); }
 void TFont::SetCharset(uint8_t Value) { if (Store(FCharset, Value)) Changed(); }
 void TFont::SetQuality(TFontQuality Value) { if (Store(FQuality, Value)) Changed(); }
+void TFont::SetOrientation(int Value) { if (Store(FOrientation, Value)) Changed(); }
+
+void TFont::SetHandle(HFONT Value) {
+  LOGFONTW lf{};
+  if (!Value || !GetObjectW(Value, sizeof(lf), &lf))
+    throw EInvalidGraphicOperation(L"The font handle is not a font");
+  FName = lf.lfFaceName;
+  FHeight = lf.lfHeight;
+  FStyle = {};
+  if (lf.lfWeight >= FW_BOLD) FStyle.Include(fsBold);
+  if (lf.lfItalic) FStyle.Include(fsItalic);
+  if (lf.lfUnderline) FStyle.Include(fsUnderline);
+  if (lf.lfStrikeOut) FStyle.Include(fsStrikeOut);
+  FCharset = lf.lfCharSet;
+  const int pitch = lf.lfPitchAndFamily & 3;
+  FPitch = pitch == VARIABLE_PITCH ? fpVariable : pitch == FIXED_PITCH ? fpFixed : fpDefault;
+  FOrientation = lf.lfEscapement;
+  TakeHandle(Value);
+}
 
 void TFont::Assign(TPersistent* Source) {
   auto* font = dynamic_cast<TFont*>(Source);
@@ -64,6 +91,7 @@ void TFont::Assign(TPersistent* Source) {
   FPitch = font->FPitch;
   FCharset = font->FCharset;
   FQuality = font->FQuality;
+  FOrientation = font->FOrientation;
   Changed();
 }
 
@@ -74,6 +102,7 @@ void* TFont::CreateHandle() const {
                                    CLEARTYPE_QUALITY,   CLEARTYPE_NATURAL_QUALITY};
   LOGFONTW lf{};
   lf.lfHeight = FHeight;
+  lf.lfEscapement = lf.lfOrientation = FOrientation;
   lf.lfWeight = FStyle.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = FStyle.Contains(fsItalic);
   lf.lfUnderline = FStyle.Contains(fsUnderline);
@@ -96,6 +125,19 @@ void TBrush::SetColor(TColor Value) {
   Changed();
 }
 void TBrush::SetStyle(TBrushStyle Value) { if (Store(FStyle, Value)) Changed(); }
+
+void TBrush::SetHandle(HBRUSH Value) {
+  LOGBRUSH lb{};
+  if (!Value || !GetObjectW(Value, sizeof(lb), &lb))
+    throw EInvalidGraphicOperation(L"The brush handle is not a brush");
+  static const TBrushStyle hatches[] = {bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross};
+  FColor = static_cast<TColor>(lb.lbColor);
+  FStyle = lb.lbStyle == BS_NULL ? bsClear
+           : lb.lbStyle == BS_HATCHED && lb.lbHatch <= HS_DIAGCROSS ? hatches[lb.lbHatch]
+                                                                    : bsSolid;
+  // System colour brushes belong to the system: DeleteObject leaves them.
+  TakeHandle(Value);
+}
 
 void TBrush::Assign(TPersistent* Source) {
   auto* brush = dynamic_cast<TBrush*>(Source);
@@ -124,12 +166,28 @@ void TPen::SetWidth(int Value) {
 }
 void TPen::SetStyle(TPenStyle Value) { if (Store(FStyle, Value)) Changed(); }
 
+int PenModeToROP2(TPenMode AMode) {
+  static const int codes[] = {R2_BLACK,       R2_WHITE,       R2_NOP,         R2_NOT,
+                              R2_COPYPEN,     R2_NOTCOPYPEN,  R2_MERGEPENNOT, R2_MASKPENNOT,
+                              R2_MERGENOTPEN, R2_MASKNOTPEN,  R2_MERGEPEN,    R2_NOTMERGEPEN,
+                              R2_MASKPEN,     R2_NOTMASKPEN,  R2_XORPEN,      R2_NOTXORPEN};
+  return codes[static_cast<int>(AMode)];
+}
+
+void TPen::SetMode(TPenMode Value) {
+  // Not part of the GDI pen: the canvas applies it when it selects the pen.
+  if (FMode == Value) return;
+  FMode = Value;
+  if (OnChange) OnChange(this);
+}
+
 void TPen::Assign(TPersistent* Source) {
   auto* pen = dynamic_cast<TPen*>(Source);
   if (!pen) return TGraphicsObject::Assign(Source);
   FColor = pen->FColor;
   FWidth = pen->FWidth;
   FStyle = pen->FStyle;
+  FMode = pen->FMode;
   Changed();
 }
 

@@ -27,6 +27,9 @@ protected:
   // Tells OnChange, then deletes the old object: a listener deselects or
   // replaces it first.
   void Changed();
+  // Takes over AHandle (made elsewhere) as the object of these attributes;
+  // the old one goes as in Changed.
+  void TakeHandle(void* AHandle);
 
 private:
   mutable void* FHandle = nullptr;
@@ -46,6 +49,8 @@ class TFont : public TGraphicsObject {
 public:
   TFont();
   HFONT__* Handle() const { return static_cast<HFONT__*>(GetHandle()); }
+  // Takes over a font made elsewhere; the attributes are read from it.
+  void SetHandle(HFONT__* Value);
 
   const String& Name() const { return FName; }
   void SetName(const String& Value);
@@ -67,6 +72,10 @@ public:
   void SetQuality(TFontQuality Value);
   int PixelsPerInch() const { return FPixelsPerInch; }
   void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+  // The angle of the text's base line, in tenths of a degree
+  // counter-clockwise.
+  int Orientation() const { return FOrientation; }
+  void SetOrientation(int Value);
 
   void Assign(TPersistent* Source) override;
 
@@ -80,6 +89,7 @@ private:
   TFontPitch FPitch = fpDefault;
   uint8_t FCharset = 1;  // DEFAULT_CHARSET
   TFontQuality FQuality = fqDefault;
+  int FOrientation = 0;
 };
 
 enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal,
@@ -91,6 +101,9 @@ class TBrush : public TGraphicsObject {
 public:
   TBrush() = default;
   HBRUSH__* Handle() const { return static_cast<HBRUSH__*>(GetHandle()); }
+  // Takes over a brush made elsewhere (a system colour brush, a pattern
+  // brush); colour and style are read from it, a pattern counts as solid.
+  void SetHandle(HBRUSH__* Value);
   TColor Color() const { return FColor; }
   // Setting a colour makes a clear brush solid; clNone makes it clear.
   void SetColor(TColor Value);
@@ -106,6 +119,14 @@ private:
 
 enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 using enum TPenStyle;
+// How the pen's colour mixes with the screen's (the binary raster
+// operations of the platform, R2_BLACK .. R2_WHITE, in this order).
+enum class TPenMode { pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
+                      pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor,
+                      pmNotXor };
+using enum TPenMode;
+// The platform's binary raster operation of a pen mode.
+int PenModeToROP2(TPenMode AMode);
 
 class TPen : public TGraphicsObject {
   VCL_CREATABLE_CLASS(TPen, TGraphicsObject)
@@ -118,6 +139,9 @@ public:
   void SetWidth(int Value);
   TPenStyle Style() const { return FStyle; }
   void SetStyle(TPenStyle Value);
+  // Applied to a context with the pen (SetROP2); pmCopy at first.
+  TPenMode Mode() const { return FMode; }
+  void SetMode(TPenMode Value);
   void Assign(TPersistent* Source) override;
 
 private:
@@ -125,6 +149,7 @@ private:
   TColor FColor = clBlack;
   int FWidth = 1;
   TPenStyle FStyle = psSolid;
+  TPenMode FMode = pmCopy;
 };
 
 // The font new controls and canvases start with: "Tahoma", 8 points.

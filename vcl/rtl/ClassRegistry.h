@@ -15,3 +15,19 @@ void UnRegisterClass(TClass AClass);
 // FindClass raises EClassNotFound "Class %s not found".
 TClass GetClass(const String& AClassName);
 TClass FindClass(const String& AClassName);
+
+// Class groups: the registry is split into groups, each holding the classes
+// that descend from its group classes most closely (the first group, of
+// TPersistent, holds the rest). GetClass and FindClass see the active
+// groups only; at first only the first group is active.
+//
+// StartClassGroup makes a group for AClass unless one has it already;
+// GroupDescendentsWith puts AClass's descendants into AClassGroup's group
+// (EFilerError "Group %s not found" without one); ClassGroupOf answers the
+// first group class of the group AClass belongs to.
+void StartClassGroup(TClass AClass);
+void GroupDescendentsWith(TClass AClass, TClass AClassGroup);
+TClass ClassGroupOf(TClass AClass);
+// Activates the groups AClass belongs to or is registered in, and only
+// those; returns the class activated before.
+TClass ActivateClassGroup(TClass AClass);

@@ -1,6 +1,7 @@
 #include "vcl/rtl/Streams.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "vcl/rtl/SysUtils.h"
@@ -75,29 +76,55 @@ void TCustomMemoryStream::SaveToFile(const String& FileName) const {
   SaveToStream(&file);
 }
 
-void TMemoryStream::Resize(size_t NewSize) {
-  FData.resize(NewSize);
-  SetPointer(FData.data(), static_cast<int64_t>(FData.size()));
+TMemoryStream::~TMemoryStream() { Clear(); }
+
+void* TMemoryStream::Realloc(int64_t& NewCapacity) {
+  constexpr int64_t Delta = 0x2000;  // grow in steps, not byte by byte
+  if (NewCapacity > 0 && NewCapacity != Size()) NewCapacity = (NewCapacity + Delta - 1) & ~(Delta - 1);
+  if (NewCapacity == FCapacity) return FBlock;
+  if (NewCapacity == 0) {
+    std::free(FBlock);
+    return nullptr;
+  }
+  void* block = std::realloc(FBlock, static_cast<size_t>(NewCapacity));
+  if (!block) throw EStreamError(L"Out of memory while expanding memory stream");
+  return block;
+}
+
+void TMemoryStream::SetCapacity(int64_t NewCapacity) {
+  FBlock = Realloc(NewCapacity);
+  FCapacity = FBlock ? NewCapacity : 0;
+}
+
+void TMemoryStream::Extend(int64_t NewSize, int64_t ZeroEnd) {
+  const int64_t oldSize = Size();
+  if (NewSize > FCapacity) SetCapacity(NewSize);
+  if (ZeroEnd > oldSize) std::memset(static_cast<uint8_t*>(FBlock) + oldSize, 0, static_cast<size_t>(ZeroEnd - oldSize));
+  SetPointer(static_cast<uint8_t*>(FBlock), NewSize);
 }
 
 int64_t TMemoryStream::Write(const void* Buffer, int64_t Count) {
   if (Count <= 0) return 0;
   const int64_t end = FPosition + Count;
-  if (end > Size()) Resize(static_cast<size_t>(end));
-  std::memcpy(FData.data() + FPosition, Buffer, static_cast<size_t>(Count));
+  if (end > Size()) Extend(end, FPosition);  // a gap left by seeking past the end is zero
+  std::memcpy(static_cast<uint8_t*>(FBlock) + FPosition, Buffer, static_cast<size_t>(Count));
   FPosition = end;
   return Count;
 }
 
 void TMemoryStream::SetSize(int64_t NewSize) {
   if (NewSize < 0) throw EStreamError(L"Invalid stream size");
-  Resize(static_cast<size_t>(NewSize));
+  if (NewSize > Size()) {
+    Extend(NewSize, NewSize);
+  } else {
+    SetCapacity(NewSize);
+    SetPointer(static_cast<uint8_t*>(FBlock), NewSize);
+  }
   FPosition = std::min(FPosition, NewSize);
 }
 
 void TMemoryStream::Clear() {
-  FData.clear();
-  FData.shrink_to_fit();
+  SetCapacity(0);
   SetPointer(nullptr, 0);
   FPosition = 0;
 }
@@ -105,10 +132,10 @@ void TMemoryStream::Clear() {
 void TMemoryStream::LoadFromStream(TStream* Stream) {
   Stream->SetPosition(0);
   const int64_t size = Stream->Size();
-  std::vector<uint8_t> data(static_cast<size_t>(size));
-  Stream->ReadBuffer(data.data(), size);
-  FData.swap(data);
-  SetPointer(FData.data(), size);
+  SetPointer(static_cast<uint8_t*>(FBlock), 0);
+  if (size > FCapacity) SetCapacity(size);
+  Stream->ReadBuffer(FBlock, size);
+  SetPointer(static_cast<uint8_t*>(FBlock), size);
   FPosition = 0;
 }
 

@@ -59,16 +59,29 @@ class TMemoryStream : public TCustomMemoryStream {
   VCL_CREATABLE_CLASS(TMemoryStream, TCustomMemoryStream)
 public:
   TMemoryStream() = default;
+  ~TMemoryStream() override;
   int64_t Write(const void* Buffer, int64_t Count) override;
+  // Bytes added by growing are zero.
   void SetSize(int64_t NewSize) override;
-  void* Memory() { return FData.data(); }
+  void* Memory() { return FBlock; }
   void Clear();
   void LoadFromStream(TStream* Stream);
   void LoadFromFile(const String& FileName);
 
+protected:
+  // Gives the block a new capacity of NewCapacity bytes (which it may round
+  // up) keeping its bytes, and returns it; null for 0. A descendant that
+  // takes its memory elsewhere overrides it and calls Clear in its own
+  // destructor. Raises EStreamError when no memory is left.
+  virtual void* Realloc(int64_t& NewCapacity);
+  int64_t Capacity() const { return FCapacity; }
+
 private:
-  void Resize(size_t NewSize);
-  std::vector<uint8_t> FData;
+  void SetCapacity(int64_t NewCapacity);
+  // Grows the stream to NewSize bytes; the new ones up to ZeroEnd are zero.
+  void Extend(int64_t NewSize, int64_t ZeroEnd);
+  void* FBlock = nullptr;
+  int64_t FCapacity = 0;
 };
 
 // File modes: one access mode combined with one share mode.
