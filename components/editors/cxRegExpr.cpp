@@ -158,10 +158,6 @@ void TcxRegExprStates::Add(TcxRegExprSimpleState* AState) {
   if (std::find(FStates.begin(), FStates.end(), AState) == FStates.end()) FStates.push_back(AState);
 }
 
-void TcxRegExprStates::Add(const TcxRegExprStates& AStates) {
-  for (TcxRegExprSimpleState* State : AStates.FStates) Add(State);
-}
-
 bool TcxRegExprStates::IsFinal() const {
   return std::any_of(FStates.begin(), FStates.end(), [](const TcxRegExprSimpleState* S) { return S->IsFinal(); });
 }

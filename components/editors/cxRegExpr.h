@@ -257,7 +257,6 @@ class TcxRegExprSimpleState;
 class TcxRegExprStates {
 public:
   void Add(TcxRegExprSimpleState* AState);
-  void Add(const TcxRegExprStates& AStates);
   void Clear() { FStates.clear(); }
   int Count() const { return static_cast<int>(FStates.size()); }
   TcxRegExprSimpleState* GetState(int AIndex) const { return FStates[AIndex]; }
@@ -389,12 +388,7 @@ private:
 class TcxRegExprParserAlt {
 public:
   void Add(std::unique_ptr<TcxRegExprParserItem> AItem) { FItems.push_back(std::move(AItem)); }
-  int Count() const { return static_cast<int>(FItems.size()); }
-  TcxRegExprParserItem* GetItem(int AIndex) const { return FItems[AIndex].get(); }
-  TcxRegExprParserItem* FirstItem() const { return FItems.empty() ? nullptr : FItems.front().get(); }
   TcxRegExprParserItem* LastItem() const { return FItems.empty() ? nullptr : FItems.back().get(); }
-  // Puts AItem in the place of the last item, which is freed.
-  void SetLastItem(std::unique_ptr<TcxRegExprParserItem> AItem) { FItems.back() = std::move(AItem); }
   std::unique_ptr<TcxRegExprParserItem> TakeLastItem();
   bool CanEmpty() const;
   bool CanMissing() const;
@@ -415,9 +409,6 @@ class TcxRegExprParserAlts {
 public:
   void Add(std::unique_ptr<TcxRegExprParserAlt> AAlt) { FAlts.push_back(std::move(AAlt)); }
   TcxRegExprParserAlt& AddAlt();
-  TcxRegExprParserAlt& LastAlt() const { return *FAlts.back(); }
-  int Count() const { return static_cast<int>(FAlts.size()); }
-  TcxRegExprParserAlt& GetAlt(int AIndex) const { return *FAlts[AIndex]; }
   bool CanEmpty() const;
   bool StartStateIsFinal() const;
   bool ThereIsEmptyAlt() const;

@@ -128,23 +128,32 @@ TEST(RegExpr, CaseInsensitiveRewritesToTheWrittenCase) {
 }
 
 // A script of typed symbols and steps back ('<'), logged as: a symbol taken,
-// (x) refused, +x inserted on its own, - taken back, < stepped back, <!
-// nothing to step back over.
+// (x) refused, +x inserted on its own after it, - taken back, < stepped back,
+// <! nothing to step back over.
 String RunScript(const String& APattern, const String& AScript) {
   TcxRegExpr Expr;
   String Log;
+  std::vector<String> Events;
   auto Note = [&Log](const String& S) { Log += (Log.empty() ? L"" : L" ") + S; };
-  Expr.OnSymbolUpdate = [&](Char C) { Note(L"+" + String(1, C)); };
-  Expr.OnSymbolDelete = [&] { Note(L"-"); };
+  auto NoteEvents = [&] {
+    for (const String& Event : Events) Note(Event);
+    Events.clear();
+  };
+  Expr.OnSymbolUpdate = [&](Char C) { Events.push_back(L"+" + String(1, C)); };
+  Expr.OnSymbolDelete = [&] { Events.push_back(L"-"); };
   Expr.SetUpdateOn(true);
   Expr.Compile(APattern);
+  NoteEvents();
   Note(L"|");
   for (Char C : AScript) {
     if (C == L'<') {
-      Note(Expr.Prev() ? L"<" : L"<!");
+      const bool Stepped = Expr.Prev();
+      NoteEvents();
+      Note(Stepped ? L"<" : L"<!");
     } else {
       Char Token = C;
       Note(Expr.Next(Token) ? String(1, Token) : L"(" + String(1, C) + L")");
+      NoteEvents();
     }
   }
   Note(Expr.IsStart() ? L"start" : Expr.IsFinal() ? L"final" : L"open");
