@@ -279,6 +279,11 @@ TEST(RegExpr, HostilePatternsAreRefusedQuickly) {
   EXPECT_TRUE(Accepts(L"\\d{0,255}x", String(255, L'7') + L"x"));
   EXPECT_FALSE(Accepts(L"\\d{0,255}x", String(256, L'7') + L"x"));
   EXPECT_TRUE(Accepts(L"(a{1,20}){1,20}", String(400, L'a')));
+  // The deepest nesting allowed is built, matched and freed.
+  const String Deepest = String(10, L'(') + L"a{0,500}" + String(10, L')') + L"b";
+  EXPECT_TRUE(Accepts(Deepest, String(500, L'a') + L"b"));
+  EXPECT_TRUE(Accepts(Deepest, L"b"));
+  EXPECT_FALSE(Accepts(Deepest, String(501, L'a') + L"b"));
 }
 
 TEST(RegExpr, UseBeforeACompileIsRefused) {
