@@ -524,6 +524,9 @@ const std::initializer_list<TClass> StreamedClasses{
 };
 
 void JvDataProviderInitialize() {
+  // Found by name wherever controls are streamed.
+  GroupDescendentsWith(TExtensibleInterfacedPersistent::StaticClass(), TControl::StaticClass());
+  GroupDescendentsWith(TAggregatedPersistent::StaticClass(), TControl::StaticClass());
   RegisterClasses(StreamedClasses);
   AddUnitVersionRecord(UclModuleInstance(), &UnitVersioning);
 }

@@ -7,6 +7,8 @@
 
 #include "tests/codelib/TestProvider.h"
 #include "vcl/classes/Filer.h"
+#include "vcl/controls/Controls.h"
+#include "vcl/rtl/ClassRegistry.h"
 #include "vcl/rtl/Streams.h"
 
 namespace {
@@ -386,4 +388,10 @@ TEST(DataItemsTest, ALoadThatFailsTakesBackWhatItAdded) {
     EXPECT_EQ(before, Outline(copy->GetItems()));
     EXPECT_EQ(extensions, ListOf(copy)->ExtensionCount());
   }
+}
+
+TEST(DataItemsTest, StreamedItemClassesAreFoundWithTheControls) {
+  for (TClass item : {TJvBaseDataItem::StaticClass(), TJvDataItemsList::StaticClass()})
+    EXPECT_EQ(TControl::StaticClass(), ClassGroupOf(item)) << item->Name;
+  EXPECT_EQ(TJvBaseDataItem::StaticClass(), GetClass(L"TJvBaseDataItem"));
 }

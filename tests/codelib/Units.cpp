@@ -9,10 +9,11 @@
 #include "codelib/UclUnicode.h"
 #include "codelib/UclUnitVersioning.h"
 #include "codelib/UclWideStrings.h"
+#include "vcl/controls/Controls.h"
 #include "vcl/rtl/UnitStartup.h"
 
 const TUnitTable& ProgramUnits() {
-  static const TUnitTable units{UclUnitVersioningUnit, UclBaseUnit,      UclRegistryUnit,
+  static const TUnitTable units{ControlsUnit,          UclUnitVersioningUnit, UclBaseUnit,      UclRegistryUnit,
                                 UclSynchUnit,          UclSysUtilsUnit,  UclSysInfoUnit,
                                 JvDragCursorsUnit,     UclStringsUnit,   UclUnicodeUnit,
                                 UclWideStringsUnit,    JvDataProviderUnit};
