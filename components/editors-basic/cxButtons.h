@@ -256,7 +256,6 @@ public:
   TButtonLayout Layout() const { return FLayout; }
   TcxButtonPainter* Painter() const { return FPainter.get(); }
   TcxButtonState State() const { return FState; }
-  void SetState(TcxButtonState AValue) { FState = AValue; }
 
   virtual bool IsCaptionVisible() const;
   virtual bool IsGlyphVisible() const;
@@ -420,7 +419,7 @@ public:
   // or all of a drop-down button.
   TRect GetMenuButtonBounds();
   virtual void GetOptimalSize(TSize& ASize);
-  bool CanFocus();
+  bool CanFocus() override;
   void Click() override;
   // The platform's default-button look asked for.
   bool IsDefaultLook() const { return FIsFocused; }

@@ -25,7 +25,9 @@ struct ButtonPainting : ButtonFixture {
         SendMessageW(AButton->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         break;
       case TState::Default: AButton->SetDefault(true); break;
-      case TState::Focused: AButton->SetFocus(); break;
+      case TState::Focused:
+        if (AButton->CanFocus()) AButton->SetFocus();  // a speed button never takes it
+        break;
       case TState::Disabled: AButton->SetEnabled(false); break;
       default: break;
     }

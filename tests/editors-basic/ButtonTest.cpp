@@ -144,6 +144,17 @@ TEST_F(Button, SpeedButtonGroups) {
   EXPECT_FALSE(focusable->Down());
 }
 
+TEST_F(Button, TabPassesOverButtonsThatCannotTakeTheFocus) {
+  TEdit* first = Add<TEdit>(10, 100);
+  TcxButton* speed = AddButton(10, 10, L"Speed");
+  TcxButton* plain = AddButton(100, 10, L"Plain");
+  speed->SetCanBeFocused(false);
+  first->SetFocus();
+  ProcessPendingMessages();
+  PressKey(VK_TAB);
+  EXPECT_EQ(FocusedControl(), plain);
+}
+
 TEST_F(Button, DefaultAndCancelButtonsTakeEnterAndEscape) {
   TEdit* edit = Add<TEdit>(10, 100);
   TcxButton* ok = AddButton(10, 10, L"OK");
