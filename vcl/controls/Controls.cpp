@@ -995,9 +995,9 @@ void TWinControl::ForwardMouseToGraphicChild(TMessage& Message) {
 // control does not ask for) move the focus through the form.
 bool TWinControl::DialogKey(TMessage& Message) {
   WPARAM key = Message.WParam;
-  if (key != VK_TAB) return false;
+  if (key != VK_TAB && key != VK_RETURN && key != VK_ESCAPE) return false;
   LRESULT code = SendMessageW(FHandle, WM_GETDLGCODE, key, 0);
-  if (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
+  if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | (key == VK_TAB ? DLGC_WANTTAB : 0))) return false;
   TCustomForm* form = GetParentForm(this);
   return form && form->Perform(CM_DIALOGKEY, key, Message.LParam) != 0;
 }
@@ -1031,6 +1031,12 @@ bool TWinControl::HandleKeyMessage(TMessage& Message) {
         if (receiver && key != 0) receiver->KeyPress(key);
       Message.WParam = key;
       return key == 0;
+    }
+    case WM_SYSCHAR: {
+      // Alt with a letter: the control whose caption marks it as its
+      // accelerator takes it.
+      TCustomForm* form = GetParentForm(this);
+      return form && form->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam) != 0;
     }
   }
   return false;
@@ -1109,6 +1115,7 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_KEYUP:
     case WM_SYSKEYUP:
     case WM_CHAR:
+    case WM_SYSCHAR:
       if (HandleKeyMessage(Message)) return;
       break;
     case WM_SETFOCUS:

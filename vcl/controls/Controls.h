@@ -471,7 +471,7 @@ public:
   void SetTabStop(bool Value);
   // The windowed children of this control and of theirs, in tab order.
   virtual void GetTabOrderList(std::vector<TWinControl*>& List);
-  bool CanFocus();
+  virtual bool CanFocus();
   // Raises EInvalidOperation when the control cannot take the focus.
   virtual void SetFocus();
   bool Focused();

@@ -189,7 +189,22 @@ void TCustomForm::Activated() {
   else if (!FActiveControl) SelectNext(nullptr, true, true);
 }
 
-void TCustomForm::FocusChanged(TWinControl* Control) { FActiveControl = Control; }
+// Offers a message to every control inside AParent, depth first, until one
+// answers it (a non-zero result).
+static LRESULT BroadcastToControls(TWinControl* AParent, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  for (int i = 0; i < AParent->ControlCount(); ++i) {
+    TControl* control = AParent->Controls(i);
+    if (LRESULT result = control->Perform(Msg, WParam, LParam)) return result;
+    if (auto* container = dynamic_cast<TWinControl*>(control))
+      if (LRESULT result = BroadcastToControls(container, Msg, WParam, LParam)) return result;
+  }
+  return 0;
+}
+
+void TCustomForm::FocusChanged(TWinControl* Control) {
+  FActiveControl = Control;
+  BroadcastToControls(this, CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(Control));
+}
 
 void TCustomForm::ControlRemoved(TControl* Control) {
   for (TControl* c = FActiveControl; c; c = c->Parent())
@@ -287,9 +302,17 @@ void TCustomForm::WndProc(TMessage& Message) {
       if (LOWORD(Message.WParam) != WA_INACTIVE) Activated();
       return;
     case CM_DIALOGKEY:
+      // Enter and Escape go to the default and cancel buttons.
+      if (Message.WParam == VK_RETURN || Message.WParam == VK_ESCAPE) {
+        Message.Result = BroadcastToControls(this, CM_DIALOGKEY, Message.WParam, Message.LParam);
+        return;
+      }
       if (Message.WParam != VK_TAB || GetKeyState(VK_CONTROL) < 0) break;
       SelectNext(FActiveControl, GetKeyState(VK_SHIFT) >= 0, true);
       Message.Result = 1;
+      return;
+    case CM_DIALOGCHAR:
+      Message.Result = BroadcastToControls(this, CM_DIALOGCHAR, Message.WParam, Message.LParam);
       return;
     case CM_VISIBLECHANGED: return VisibleChanging(Message.WParam != 0);
     case CM_RELEASE:

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "vcl/controls/Forms.h"
+#include "vcl/controls/Menus.h"
 #include "vcl/graphics/GdiTypes.h"
 #include "vcl/rtl/SysUtils.h"
 
@@ -224,9 +225,53 @@ void TButton::Click() {
   TWinControl::Click();
 }
 
+void TButton::SetDefault(bool Value) {
+  if (FDefault == Value) return;
+  FDefault = Value;
+  TCustomForm* form = GetParentForm(this);
+  SetButtonStyle(IsEnterTarget(form ? form->ActiveControl() : nullptr));
+}
+
+bool TButton::IsEnterTarget(TWinControl* AFocused) const {
+  if (dynamic_cast<TButton*>(AFocused)) return AFocused == this;
+  return FDefault;
+}
+
+void TButton::SetButtonStyle(bool ADefault) {
+  if (!HandleAllocated()) return;
+  SendMessageW(Handle(), BM_SETSTYLE, ADefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
 void TButton::WndProc(TMessage& Message) {
-  if (Message.Msg == CN_COMMAND && NotificationCode(Message) == BN_CLICKED) return Click();
+  switch (Message.Msg) {
+    case CN_COMMAND:
+      if (NotificationCode(Message) == BN_CLICKED) return Click();
+      break;
+    case CM_FOCUSCHANGED:
+      SetButtonStyle(IsEnterTarget(reinterpret_cast<TWinControl*>(Message.LParam)));
+      return;
+    case CM_DIALOGKEY: {
+      TCustomForm* form = GetParentForm(this);
+      const bool wanted = (Message.WParam == VK_RETURN && IsEnterTarget(form ? form->ActiveControl() : nullptr)) ||
+                          (Message.WParam == VK_ESCAPE && FCancel);
+      if (wanted && KeyDataToShiftState(Message.LParam) == TShiftState{} && CanFocus()) {
+        Click();
+        Message.Result = 1;
+      }
+      return;
+    }
+  }
   TWinControl::WndProc(Message);
+}
+
+bool IsAccel(wchar_t VK, const String& Caption) {
+  for (size_t i = 0; i + 1 < Caption.size(); ++i) {
+    if (Caption[i] != L'&') continue;
+    if (Caption[i + 1] != L'&') return CharUpperW(reinterpret_cast<LPWSTR>(static_cast<uintptr_t>(Caption[i + 1]))) ==
+                                       CharUpperW(reinterpret_cast<LPWSTR>(static_cast<uintptr_t>(VK)));
+    ++i;
+  }
+  return false;
 }
 
 // ---------------------------------------------------------------- TCheckBox

@@ -69,15 +69,32 @@ public:
   // Given to the form when the button is clicked (closing a modal form).
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult Value) { FModalResult = Value; }
+  // Enter clicks the default button (unless another button has the focus,
+  // which Enter clicks instead); Escape clicks the cancel button.
+  bool Default() const { return FDefault; }
+  void SetDefault(bool Value);
+  bool Cancel() const { return FCancel; }
+  void SetCancel(bool Value) { FCancel = Value; }
   void Click() override;
 
 protected:
   void CreateParams(TCreateParams& Params) override;
   void WndProc(TMessage& Message) override;
+  // The platform's default-button look follows whether Enter would click
+  // this button now.
+  virtual void SetButtonStyle(bool ADefault);
 
 private:
+  // Whether Enter clicks this button while AFocused has the focus.
+  bool IsEnterTarget(TWinControl* AFocused) const;
   TModalResult FModalResult = mrNone;
+  bool FDefault = false;
+  bool FCancel = false;
 };
+
+// The character's accelerator: an ampersand marks the next character of
+// the caption, two ampersands stand for one; compared without case.
+bool IsAccel(wchar_t VK, const String& Caption);
 
 class TCheckBox : public TWinControl {
   VCL_COMPONENT_CLASS(TCheckBox, TWinControl)
