@@ -1247,6 +1247,233 @@ private:
   TAlignment FValidationErrorIconAlignment = taLeftJustify;
 };
 
+// ---------------------------------------------------------------- the editor control
+
+class TcxCustomEdit;
+
+// Collects the change events of an editor while they are locked; the last
+// unlock fires each collected kind once, or drops them.
+class TcxEditChangeEventsCatcher {
+public:
+  explicit TcxEditChangeEventsCatcher(TcxCustomEdit* AEdit) : FEdit(AEdit) {}
+  bool IsLocked() const { return FLockCount > 0; }
+  void Lock(bool ALock, bool AInvokeChangedOnUnlock = true);
+  void InvokeEditChangedEvents();
+
+  bool OnChangeEvent = false;
+  bool OnEditValueChangedEvent = false;
+
+private:
+  TcxCustomEdit* FEdit;
+  int FLockCount = 0;
+};
+
+// Stands between an editor and its data; the base reflects the editor's
+// own flags and stores nothing.
+class TcxEditDataBinding : public TPersistent {
+  VCL_CLASS(TcxEditDataBinding, TPersistent)
+public:
+  explicit TcxEditDataBinding(TcxCustomEdit* AEdit);
+  ~TcxEditDataBinding() override;
+
+  TcxCustomEdit* Edit() const { return FEdit; }
+  IcxEditDefaultValuesProvider* IDefaultValuesProvider() const;
+  Variant DisplayValue() { return ReadDisplayValue(); }
+  void SetDisplayValue(const Variant& Value) { WriteDisplayValue(Value); }
+  bool Editing() { return ReadEditing(); }
+  bool IsDataAvailable() { return ReadIsDataAvailable(); }
+  bool Modified() { return ReadModified(); }
+  Variant StoredValue() { return ReadStoredValue(); }
+  void SetStoredValue(const Variant& Value) { WriteStoredValue(Value); }
+
+  virtual bool CanCheckEditorValue();
+  virtual bool CanModify() { return IsDataAvailable(); }
+  virtual bool CanPostEditorValue() { return Modified(); }
+  virtual bool EnterEditMode();
+  virtual bool IsDataReadOnly() { return !IsDataAvailable(); }
+  virtual void RestoreValue();
+  virtual void SetModified();
+  virtual void UpdateDisplayValue();
+  virtual void UpdateNotConnectedDBEditDisplayValue() {}
+
+protected:
+  virtual TcxClassFactory<TcxCustomEditDefaultValuesProvider, TPersistent*> GetDefaultValuesProviderClass() const {
+    return TcxClassFactory<TcxCustomEditDefaultValuesProvider, TPersistent*>::Of<TcxCustomEditDefaultValuesProvider>();
+  }
+  virtual Variant ReadDisplayValue();
+  virtual bool ReadEditing();
+  virtual bool ReadIsDataAvailable();
+  virtual bool ReadModified();
+  virtual Variant ReadStoredValue();
+  virtual void WriteDisplayValue(const Variant& Value);
+  virtual void WriteStoredValue(const Variant& Value) {}
+
+private:
+  TcxCustomEdit* FEdit;
+  // Made on first use, from a descendant's GetDefaultValuesProviderClass.
+  mutable std::unique_ptr<TcxCustomEditDefaultValuesProvider> FDefaultValuesProvider;
+};
+
+using TcxEditDataBindingClass = TcxClassFactory<TcxEditDataBinding, TcxCustomEdit*>;
+using TcxCustomEditPropertiesClass = TcxClassFactory<TcxCustomEditProperties, TPersistent*>;
+using TcxEditEditingEvent = std::function<void(TObject* Sender, bool& CanEdit)>;
+
+// The container an editor is: the mouse reports of its inner control count
+// as its own.
+class TcxCustomEditContainer : public TcxContainer {
+  VCL_COMPONENT_CLASS(TcxCustomEditContainer, TcxContainer)
+public:
+  using TcxContainer::TcxContainer;
+  // The mouse capture is held by this control or one of its children.
+  virtual bool IsCaptureInside();
+  virtual bool IsPointInBounds(const TPoint& P) { return BoundsRect().Contains(P); }
+};
+
+// The control of every data editor: it keeps the edit value, the modified
+// state and the change events, and posts through its data binding.
+class TcxCustomEdit : public TcxCustomEditContainer {
+  VCL_COMPONENT_CLASS(TcxCustomEdit, TcxCustomEditContainer)
+public:
+  explicit TcxCustomEdit(TComponent* AOwner) : TcxCustomEdit(AOwner, false) {}
+  TcxCustomEdit(TComponent* AOwner, bool AIsInplace);
+  ~TcxCustomEdit() override;
+
+  // The properties and the data binding are made on first use, so that a
+  // descendant's GetPropertiesClass and GetDataBindingClass choose them (a
+  // constructor cannot ask its descendants).
+  TcxCustomEditProperties* ActiveProperties() { return InternalProperties(); }
+  TcxCustomEditProperties* InternalProperties() {
+    InitializeEdit();
+    return FProperties.get();
+  }
+  TcxEditDataBinding* DataBinding() {
+    InitializeEdit();
+    return FDataBinding.get();
+  }
+
+  Variant EditValue() const { return FEditValue; }
+  void SetEditValue(const Variant& Value) { AssignEditValue(Value); }
+  Variant InternalEditValue() const { return FEditValue; }
+  void SetInternalEditValue(const Variant& Value) { AssignInternalEditValue(Value); }
+  // What the person is typing while the edit is focused and the value not
+  // yet validated; else the edit value.
+  Variant EditingValue();
+  // Sets the value as a person would: only when editing may start.
+  void SetValidatableEditValue(const Variant& Value);
+  void Clear() { SetEditValue(GetClearValue()); }
+
+  bool EditModified() const { return FModified; }
+  void SetEditModified(bool Value);
+  bool ModifiedAfterEnter() const { return FModifiedAfterEnter; }
+  void SetModifiedAfterEnter(bool Value);
+  bool IsEditValidated() const { return FIsEditValidated; }
+  bool IsHiding() const { return FIsHiding; }
+  bool IsPosting() const { return FIsPosting; }
+  bool IsInplace() override { return FIsInplace; }
+  bool IsReadOnly() override;
+
+  // May the person start changing the value.
+  bool DoEditing();
+  // Posts through the binding; a failed post raises with the typed value
+  // and the modified state kept.
+  void PostEditValue();
+  bool CanPostEditValue();
+  void Reset() { FDataBinding->RestoreValue(); }
+
+  void LockChangeEvents(bool ALock, bool AInvokeChangedOnUnlock = true) {
+    FChangeEventsCatcher.Lock(ALock, AInvokeChangedOnUnlock);
+  }
+  bool AreChangeEventsLocked() const { return FChangeEventsCatcher.IsLocked(); }
+  void LockClick(bool ALock) { LockCounter(FClickLockCount, ALock); }
+  void LockEditValueChanging(bool ALock) { LockCounter(FEditValueChangingLockCount, ALock); }
+  bool InternalFocused();
+
+  TcxEditEditingEvent OnEditing;
+  TNotifyEvent OnPostEditValue;
+
+protected:
+  friend class TcxEditChangeEventsCatcher;
+  friend class TcxEditDataBinding;
+
+  virtual TcxCustomEditPropertiesClass GetPropertiesClass() const {
+    return TcxCustomEditPropertiesClass::Of<TcxCustomEditProperties>();
+  }
+  virtual TcxEditDataBindingClass GetDataBindingClass() const {
+    return TcxEditDataBindingClass::Of<TcxEditDataBinding>();
+  }
+  // Second-stage construction, once.
+  void InitializeEdit();
+  virtual void AssignEditValue(const Variant& Value);
+  virtual void AssignInternalEditValue(const Variant& Value);
+  virtual void StoreEditValue(const Variant& Value, bool AFlag);
+  void StoreEditValueQuietly(const Variant& Value) { StoreEditValue(Value, false); }
+  virtual void WriteEditValue(const Variant& Value) { FEditValue = Value; }
+  virtual void SynchronizeDisplayValue() {}
+  virtual void SetInternalDisplayValue(const Variant& Value) {}
+  virtual void RestorePreviousEditValue();
+  virtual Variant GetClearValue() { return Null(); }
+  virtual Variant GetTypedEditValue() { return FEditValue; }
+  virtual String GetCurrentDisplayText() { return String(); }
+  virtual bool IsEditingAllowed() { return true; }
+  virtual bool CanModify();
+  virtual bool GetEffectiveReadOnly();
+  virtual void HandleTextChange();
+  virtual void DoChange();
+  virtual void DoEditValueChanged();
+  virtual void DoOnChange();
+  virtual void DoOnEditValueChanged();
+  virtual void BeginPosting() { FIsPosting = true; }
+  virtual void EndPosting() { FIsPosting = false; }
+  // Validation of the value before it is committed; the base accepts it.
+  virtual bool ValidateEditByOptions(bool AForce) { return true; }
+  virtual void ProcessEnter();
+  virtual void ProcessExit(bool AFireExit);
+  virtual bool NeedsDisplayValueRefreshOnFocus() { return true; }
+  virtual void RefreshDrawnValue() {}
+  virtual void HandlePropertiesChanged(TObject* Sender);
+  // Commits the edit value: validated first when asked, then posted.
+  void CommitEditValue(bool AValidateFirst);
+  void DoEnter() override;
+  void DoExit() override;
+
+  // The modified state saved around work that must not change it.
+  void SaveModified();
+  void RestoreModified();
+
+private:
+  static void LockCounter(int& ACount, bool ALock) {
+    if (ALock)
+      ++ACount;
+    else if (ACount > 0)
+      --ACount;
+  }
+  bool HasOnChange();
+  bool HasOnEditValueChanged();
+  // Fires a change event with the inplace edit seen as modified.
+  void FireChangeEvent(void (TcxCustomEdit::*AFire)());
+
+  TcxEditChangeEventsCatcher FChangeEventsCatcher{this};
+  std::unique_ptr<TcxCustomEditProperties> FProperties;
+  std::unique_ptr<TcxEditDataBinding> FDataBinding;
+  Variant FEditValue = Null();
+  Variant FPrevEditValue;
+  int FClickLockCount = 0;
+  int FEditValueChangingLockCount = 0;
+  bool FEditModeSetting = false;
+  bool FIsHiding = false;
+  bool FIsInplace = false;
+  bool FIsPosting = false;
+  bool FIsUserAction = false;
+  bool FIsEditValidated = false;
+  bool FModified = false;
+  bool FModifiedAfterEnter = false;
+  struct TModifiedState {
+    bool Modified;
+    bool ModifiedAfterEnter;
+  };
+  std::vector<TModifiedState> FPrevModifiedList;
+};
+
 // ---------------------------------------------------------------- registries
 
 // The properties class of every editor kind, each with its
