@@ -1247,6 +1247,84 @@ private:
   TAlignment FValidationErrorIconAlignment = taLeftJustify;
 };
 
+// ---------------------------------------------------------------- repository
+
+class TcxEditRepository;
+class TcxEditRepositoryItem;
+
+// What an editor that uses a repository item hears of it.
+class IcxEditRepositoryItemListener {
+public:
+  virtual void ItemRemoved(TcxEditRepositoryItem* Sender) = 0;
+  virtual void PropertiesChanged(TcxEditRepositoryItem* Sender) = 0;
+
+protected:
+  ~IcxEditRepositoryItemListener() = default;
+};
+
+// A named properties object that many editors share.
+class TcxEditRepositoryItem : public TComponent {
+  VCL_COMPONENT_CLASS(TcxEditRepositoryItem, TComponent)
+public:
+  explicit TcxEditRepositoryItem(TComponent* AOwner);
+  ~TcxEditRepositoryItem() override;
+
+  // Made on first use, from a descendant's GetEditPropertiesClass.
+  TcxCustomEditProperties* Properties();
+  void SetProperties(TcxCustomEditProperties* Value);
+  TcxEditRepository* Repository() const { return FRepository; }
+  void SetRepository(TcxEditRepository* Value);
+  void AddListener(IcxEditRepositoryItemListener* AListener);
+  void RemoveListener(IcxEditRepositoryItemListener* AListener);
+  // The repository's name followed by what the class name adds to
+  // "TcxEditRepository"; new item names are built from it.
+  virtual String GetBaseName();
+  bool PropertiesInheritFrom(TClass AClass);
+
+  TNotifyEvent PropertiesEvents;
+
+protected:
+  virtual TcxClassFactory<TcxCustomEditProperties, TPersistent*> GetEditPropertiesClass() const {
+    return TcxClassFactory<TcxCustomEditProperties, TPersistent*>::Of<TcxCustomEditProperties>();
+  }
+  // Every listener, the last first.
+  virtual void NotifyListenersPropertiesChanged();
+
+private:
+  std::vector<IcxEditRepositoryItemListener*> FListenerList;
+  std::unique_ptr<TcxCustomEditProperties> FProperties;
+  TcxEditRepository* FRepository = nullptr;
+};
+
+// The items editors share, found by name.
+class TcxEditRepository : public TcxCustomComponent {
+  VCL_COMPONENT_CLASS(TcxEditRepository, TcxCustomComponent)
+public:
+  explicit TcxEditRepository(TComponent* AOwner) : TcxCustomComponent(AOwner) {}
+  ~TcxEditRepository() override { Clear(); }
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TcxEditRepositoryItem* Items(int AIndex) const { return FItems.at(AIndex); }
+  // Frees every item, the last first.
+  void Clear();
+  template <class TItem>
+  TItem* CreateItem() {
+    return CreateItemEx<TItem>(this);
+  }
+  template <class TItem>
+  TItem* CreateItemEx(TComponent* AOwner) {
+    auto* item = new TItem(AOwner);
+    item->SetRepository(this);
+    return item;
+  }
+  // By name, case-insensitive in the user's locale; null when none.
+  TcxEditRepositoryItem* ItemByName(const String& AName) const;
+
+private:
+  friend class TcxEditRepositoryItem;
+  std::vector<TcxEditRepositoryItem*> FItems;
+};
+
 // ---------------------------------------------------------------- the editor control
 
 class TcxCustomEdit;
@@ -1331,7 +1409,7 @@ public:
 
 // The control of every data editor: it keeps the edit value, the modified
 // state and the change events, and posts through its data binding.
-class TcxCustomEdit : public TcxCustomEditContainer {
+class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditRepositoryItemListener {
   VCL_COMPONENT_CLASS(TcxCustomEdit, TcxCustomEditContainer)
 public:
   explicit TcxCustomEdit(TComponent* AOwner) : TcxCustomEdit(AOwner, false) {}
@@ -1341,7 +1419,8 @@ public:
   // The properties and the data binding are made on first use, so that a
   // descendant's GetPropertiesClass and GetDataBindingClass choose them (a
   // constructor cannot ask its descendants).
-  TcxCustomEditProperties* ActiveProperties() { return InternalProperties(); }
+  // The repository item's properties when an item is set.
+  TcxCustomEditProperties* ActiveProperties();
   TcxCustomEditProperties* InternalProperties() {
     InitializeEdit();
     return FProperties.get();
@@ -1387,6 +1466,12 @@ public:
   void LockClick(bool ALock) { LockCounter(FClickLockCount, ALock); }
   void LockEditValueChanging(bool ALock) { LockCounter(FEditValueChangingLockCount, ALock); }
   bool InternalFocused();
+
+  TcxEditRepositoryItem* RepositoryItem() const { return FRepositoryItem; }
+  // Raises EcxEditError, changing nothing, for an item whose properties
+  // this editor cannot use.
+  void SetRepositoryItem(TcxEditRepositoryItem* Value);
+  virtual bool IsRepositoryItemAcceptable(TcxEditRepositoryItem* AItem);
 
   TcxEditEditingEvent OnEditing;
   TNotifyEvent OnPostEditValue;
@@ -1436,6 +1521,12 @@ protected:
   void DoEnter() override;
   void DoExit() override;
 
+  virtual void RepositoryItemChanging() {}
+  virtual void RepositoryItemChanged() {}
+  // The edit goes back to its own properties.
+  void ItemRemoved(TcxEditRepositoryItem* Sender) override;
+  void PropertiesChanged(TcxEditRepositoryItem* Sender) override;
+
   // The modified state saved around work that must not change it.
   void SaveModified();
   void RestoreModified();
@@ -1449,11 +1540,14 @@ private:
   }
   bool HasOnChange();
   bool HasOnEditValueChanged();
+  // The own properties notify the edit and use the binding's provider.
+  void AttachOwnProperties();
   // Fires a change event with the inplace edit seen as modified.
   void FireChangeEvent(void (TcxCustomEdit::*AFire)());
 
   TcxEditChangeEventsCatcher FChangeEventsCatcher{this};
   std::unique_ptr<TcxCustomEditProperties> FProperties;
+  TcxEditRepositoryItem* FRepositoryItem = nullptr;
   std::unique_ptr<TcxEditDataBinding> FDataBinding;
   Variant FEditValue = Null();
   Variant FPrevEditValue;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "components/editors/cxEdit.h"
+#include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditUtils.h"
 
 // ---------------------------------------------------------------- change events catcher
@@ -87,6 +88,7 @@ TcxCustomEdit::TcxCustomEdit(TComponent* AOwner, bool AIsInplace)
 }
 
 TcxCustomEdit::~TcxCustomEdit() {
+  if (FRepositoryItem) FRepositoryItem->RemoveListener(this);
   if (!FProperties) return;
   FProperties->OnPropertiesChanged = nullptr;
   if (!FIsInplace) FProperties->SetIDefaultValuesProvider(nullptr);
@@ -97,8 +99,54 @@ void TcxCustomEdit::InitializeEdit() {
   if (FProperties) return;
   FProperties.reset(GetPropertiesClass().Create(this));
   FDataBinding.reset(GetDataBindingClass().Create(this));
+  AttachOwnProperties();
+}
+
+void TcxCustomEdit::AttachOwnProperties() {
   FProperties->OnPropertiesChanged = [this](TObject* Sender) { HandlePropertiesChanged(Sender); };
   if (!FIsInplace) FProperties->SetIDefaultValuesProvider(FDataBinding->IDefaultValuesProvider());
+}
+
+TcxCustomEditProperties* TcxCustomEdit::ActiveProperties() {
+  TcxCustomEditProperties* own = InternalProperties();
+  if (!FRepositoryItem) return own;
+  TcxCustomEditProperties* shared = FRepositoryItem->Properties();
+  shared->SetIDefaultValuesProvider(FDataBinding->IDefaultValuesProvider());
+  return shared;
+}
+
+// ---------------------------------------------------------------- repository item
+
+bool TcxCustomEdit::IsRepositoryItemAcceptable(TcxEditRepositoryItem* AItem) {
+  return !AItem || AItem->PropertiesInheritFrom(GetPropertiesClass().Class);
+}
+
+void TcxCustomEdit::SetRepositoryItem(TcxEditRepositoryItem* Value) {
+  if (FRepositoryItem == Value) return;
+  if (!IsRepositoryItemAcceptable(Value)) throw EcxEditError(dxTranslatedResString(cxSEditInvalidRepositoryItem));
+  TcxCustomEditProperties* own = InternalProperties();
+  RepositoryItemChanging();
+  if (FRepositoryItem) FRepositoryItem->RemoveListener(this);
+  FRepositoryItem = Value;
+  if (FRepositoryItem) {
+    FRepositoryItem->AddListener(this);
+    own->SetIDefaultValuesProvider(nullptr);
+    own->OnPropertiesChanged = nullptr;
+    if (!IsLoading() && !IsDestroying()) HandlePropertiesChanged(ActiveProperties());
+  } else if (!IsLoading() && !IsDestroying()) {
+    AttachOwnProperties();
+    HandlePropertiesChanged(own);
+  }
+  RepositoryItemChanged();
+}
+
+void TcxCustomEdit::ItemRemoved(TcxEditRepositoryItem* Sender) {
+  FRepositoryItem = nullptr;
+  if (!IsDestroying()) AttachOwnProperties();
+}
+
+void TcxCustomEdit::PropertiesChanged(TcxEditRepositoryItem* Sender) {
+  if (!IsLoading() && !IsDestroying()) HandlePropertiesChanged(ActiveProperties());
 }
 
 bool TcxCustomEdit::IsReadOnly() { return ActiveProperties()->ReadOnly(); }
@@ -254,9 +302,13 @@ void TcxCustomEdit::HandleTextChange() {
 
 // ---------------------------------------------------------------- change notifications
 
-bool TcxCustomEdit::HasOnChange() { return static_cast<bool>(ActiveProperties()->OnChange); }
+bool TcxCustomEdit::HasOnChange() {
+  return InternalProperties()->OnChange || ActiveProperties()->OnChange;
+}
 
-bool TcxCustomEdit::HasOnEditValueChanged() { return static_cast<bool>(ActiveProperties()->OnEditValueChanged); }
+bool TcxCustomEdit::HasOnEditValueChanged() {
+  return InternalProperties()->OnEditValueChanged || ActiveProperties()->OnEditValueChanged;
+}
 
 void TcxCustomEdit::FireChangeEvent(void (TcxCustomEdit::*AFire)()) {
   if (!FIsInplace) {
@@ -293,12 +345,15 @@ void TcxCustomEdit::DoEditValueChanged() {
     FireChangeEvent(&TcxCustomEdit::DoOnEditValueChanged);
 }
 
+// The own properties' handler, then the repository item's.
 void TcxCustomEdit::DoOnChange() {
-  if (ActiveProperties()->OnChange) ActiveProperties()->OnChange(this);
+  if (InternalProperties()->OnChange) InternalProperties()->OnChange(this);
+  if (FRepositoryItem && ActiveProperties()->OnChange) ActiveProperties()->OnChange(this);
 }
 
 void TcxCustomEdit::DoOnEditValueChanged() {
-  if (ActiveProperties()->OnEditValueChanged) ActiveProperties()->OnEditValueChanged(this);
+  if (InternalProperties()->OnEditValueChanged) InternalProperties()->OnEditValueChanged(this);
+  if (FRepositoryItem && ActiveProperties()->OnEditValueChanged) ActiveProperties()->OnEditValueChanged(this);
 }
 
 // ---------------------------------------------------------------- posting
