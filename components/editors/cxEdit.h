@@ -706,6 +706,10 @@ using TcxEditPropertiesValuesClass = TcxClassFactory<TcxCustomEditPropertiesValu
                                                                                                     \
 private:
 
+class TcxCustomEdit;
+// Makes an editor control: (owner, inplace).
+using TcxCustomEditClass = TcxClassFactory<TcxCustomEdit, TComponent*, bool>;
+
 // The settings of one editor kind.
 class TcxCustomEditProperties : public TcxInterfacedPersistent {
   VCL_CLASS(TcxCustomEditProperties, TcxInterfacedPersistent)
@@ -741,6 +745,8 @@ public:
   virtual TcxEditStyleClass GetStyleClass() const { return TcxEditStyleClass::Of<TcxEditStyle>(); }
   virtual TcxEditViewInfoClass GetViewInfoClass() const;
   virtual TcxEditViewDataClass ViewDataClass() const;
+  // The control that edits with these properties.
+  virtual TcxCustomEditClass GetContainerClass() const;
   virtual TcxEditPropertiesValuesClass AssignedValuesClass() const {
     return TcxEditPropertiesValuesClass::Of<TcxCustomEditPropertiesValues>();
   }
@@ -1567,6 +1573,50 @@ private:
   };
   std::vector<TModifiedState> FPrevModifiedList;
 };
+
+// ---------------------------------------------------------------- inplace editor list
+
+// The hidden inplace editors a host (a grid) reuses across its cells: one
+// per properties object, or unbound and waiting for properties of its kind.
+class TcxInplaceEditList : public TObject {
+public:
+  explicit TcxInplaceEditList(TComponent* AEditorOwner);
+  ~TcxInplaceEditList() override;
+  TcxInplaceEditList(const TcxInplaceEditList&) = delete;
+  TcxInplaceEditList& operator=(const TcxInplaceEditList&) = delete;
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  // The edit for these properties, bound to them (an unbound one of their
+  // kind, or a new one), with their settings assigned without change
+  // events.
+  TcxCustomEdit* GetEdit(TcxCustomEditProperties* AProperties);
+  // An unbound edit of the kind, made when none waits.
+  TcxCustomEdit* GetEdit(const TcxCustomEditProperties& AKind);
+  // As GetEdit, but making nothing: null when none.
+  TcxCustomEdit* FindEdit(TcxCustomEditProperties* AProperties);
+  TcxCustomEdit* FindEdit(const TcxCustomEditProperties& AKind);
+  // The edit bound to the properties waits, unbound, for reuse.
+  void DisconnectProperties(TcxCustomEditProperties* AProperties);
+  void RemoveItem(TcxCustomEditProperties* AProperties);
+  // Every unbound edit of the kind.
+  void RemoveItem(const TcxCustomEditProperties& AKind);
+
+private:
+  struct TcxEditListItem {
+    TcxCustomEdit* Edit;
+    TcxCustomEditProperties* Properties;
+  };
+  int IndexOfBound(TcxCustomEditProperties* AProperties) const;
+  int IndexOfUnbound(TClass AEditClass) const;
+  TcxCustomEdit* CreateEdit(const TcxCustomEditProperties& AKind, TcxCustomEditProperties* ABoundTo);
+  void DeleteItem(int AIndex);
+
+  std::vector<TcxEditListItem> FItems;
+  TComponent* FEditorOwner;
+};
+
+// Properties that go leave every inplace editor list.
+void cxDisconnectPropertiesFromInplaceEditLists(TcxCustomEditProperties* AProperties);
 
 // ---------------------------------------------------------------- registries
 
