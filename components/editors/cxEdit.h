@@ -1479,6 +1479,7 @@ public:
   void SetRepositoryItem(TcxEditRepositoryItem* Value);
   virtual bool IsRepositoryItemAcceptable(TcxEditRepositoryItem* AItem);
 
+  TKeyEvent OnAfterKeyDown;
   TcxEditEditingEvent OnEditing;
   TNotifyEvent OnPostEditValue;
 
@@ -1533,6 +1534,19 @@ protected:
   void ItemRemoved(TcxEditRepositoryItem* Sender) override;
   void PropertiesChanged(TcxEditRepositoryItem* Sender) override;
 
+  // Keyboard: the clear key, Enter validation, Esc reset and navigation
+  // keys; refused characters.
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void KeyPress(wchar_t& Key) override;
+  virtual void HandleEditKeyDown(uint16_t& Key, TShiftState Shift);
+  virtual void HandleEditKeyPress(wchar_t& Key);
+  virtual bool NeedsAfterKeyDownEvent(uint16_t Key, TShiftState Shift) { return false; }
+  virtual bool HandlesNavigationKeys() { return false; }
+  virtual bool IsEditingChar(wchar_t AChar) { return false; }
+  virtual bool IsValidChar(wchar_t AChar);
+  // A refused key or value, where the properties ask for a beep.
+  virtual void Beep();
+
   // The modified state saved around work that must not change it.
   void SaveModified();
   void RestoreModified();
@@ -1554,6 +1568,7 @@ private:
   TcxEditChangeEventsCatcher FChangeEventsCatcher{this};
   std::unique_ptr<TcxCustomEditProperties> FProperties;
   TcxEditRepositoryItem* FRepositoryItem = nullptr;
+  bool FIsKeyPressHandled = false;
   std::unique_ptr<TcxEditDataBinding> FDataBinding;
   Variant FEditValue = Null();
   Variant FPrevEditValue;

@@ -237,8 +237,20 @@ void TcxCustomEdit::StoreEditValue(const Variant& Value, bool) {
   if (!ActiveProperties()->UsesDisplayValue()) DoChange();
 }
 
+// Esc: the value the edit had on enter, the edit still marked modified.
 void TcxCustomEdit::RestorePreviousEditValue() {
-  if (ActiveProperties()->IsResetEditClass()) StoreEditValueQuietly(FPrevEditValue);
+  if (!FModifiedAfterEnter || !ActiveProperties()->IsResetEditClass()) return;
+  LockChangeEvents(true);
+  try {
+    FModifiedAfterEnter = false;
+    SetInternalEditValue(FPrevEditValue);
+    FModified = true;
+    if (ActiveProperties()->ImmediatePost() && CanPostEditValue()) CommitEditValue(false);
+  } catch (...) {
+    LockChangeEvents(false);
+    throw;
+  }
+  LockChangeEvents(false);
 }
 
 bool TcxCustomEdit::DoEditing() {
@@ -456,4 +468,101 @@ void TcxCustomEdit::ProcessExit(bool AFireExit) {
   if (AFireExit) TcxCustomEditContainer::DoExit();
   FModifiedAfterEnter = false;
   FIsHiding = false;
+}
+
+// ---------------------------------------------------------------- keyboard
+
+void TcxCustomEdit::Beep() { MessageBeep(0); }
+
+bool TcxCustomEdit::IsValidChar(wchar_t AChar) {
+  IcxEditDefaultValuesProvider* provider = ActiveProperties()->IDefaultValuesProvider();
+  return !provider || provider->IsValidChar(AChar) || provider->IsOnSetTextAssigned();
+}
+
+void TcxCustomEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
+  FIsKeyPressHandled = false;
+  TcxCustomEditContainer::KeyDown(Key, Shift);
+  if (Key != 0) HandleEditKeyDown(Key, Shift);
+  if (Key != 0 && NeedsAfterKeyDownEvent(Key, Shift) && OnAfterKeyDown) OnAfterKeyDown(this, Key, Shift);
+}
+
+void TcxCustomEdit::HandleEditKeyDown(uint16_t& Key, TShiftState Shift) {
+  TcxCustomEditProperties* properties = ActiveProperties();
+  auto afterKeyDown = [&] {
+    if (OnAfterKeyDown) OnAfterKeyDown(this, Key, Shift);
+  };
+  if (properties->ClearKey() != 0 && ShortCut(Key, Shift) == properties->ClearKey()) {
+    LockChangeEvents(true);
+    const bool wasUserAction = FIsUserAction;
+    FIsUserAction = true;
+    try {
+      SetInternalEditValue(GetClearValue());
+      if (properties->ImmediatePost() && CanPostEditValue()) CommitEditValue(false);
+    } catch (...) {
+      FIsUserAction = wasUserAction;
+      LockChangeEvents(false);
+      throw;
+    }
+    FIsUserAction = wasUserAction;
+    LockChangeEvents(false);
+    FIsEditValidated = true;
+    Key = 0;
+    return;
+  }
+  switch (Key) {
+    case VK_RETURN:
+      if (!properties->ValidateOnEnter()) return;
+      Key = 0;
+      LockChangeEvents(true);
+      try {
+        if (ValidateEditByOptions(false) && CanPostEditValue()) CommitEditValue(false);
+      } catch (...) {
+        LockChangeEvents(false);
+        throw;
+      }
+      LockChangeEvents(false);
+      return;
+    case VK_ESCAPE:
+      if (!FModifiedAfterEnter || !properties->IsResetEditClass()) return;
+      LockChangeEvents(true);
+      try {
+        Reset();
+        FModified = true;
+      } catch (...) {
+        LockChangeEvents(false);
+        throw;
+      }
+      LockChangeEvents(false);
+      FIsKeyPressHandled = true;
+      Key = 0;
+      return;
+    case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME:
+    case VK_LEFT: case VK_UP: case VK_RIGHT: case VK_DOWN:
+      if (HandlesNavigationKeys()) return;
+      afterKeyDown();
+      Key = 0;
+      return;
+    default:
+      return;
+  }
+}
+
+void TcxCustomEdit::KeyPress(wchar_t& Key) {
+  if (FIsKeyPressHandled) {
+    FIsKeyPressHandled = false;
+    Key = 0;
+    return;
+  }
+  TcxCustomEditContainer::KeyPress(Key);
+  if (Key != 0) HandleEditKeyPress(Key);
+}
+
+// A refused character beeps only where the properties ask for it.
+void TcxCustomEdit::HandleEditKeyPress(wchar_t& Key) {
+  if (cxIsPrintableChar(Key) && !IsValidChar(Key)) {
+    Key = 0;
+    if (ActiveProperties()->BeepOnError()) Beep();
+    return;
+  }
+  if (!DataBinding()->Modified() && IsEditingChar(Key) && !DoEditing()) Key = 0;
 }

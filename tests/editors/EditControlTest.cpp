@@ -9,6 +9,7 @@
 #include "components/editors/cxEdit.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
+#include "vcl/controls/Menus.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ class TComparingProperties : public TcxCustomEditProperties {
 public:
   using TcxCustomEditProperties::TcxCustomEditProperties;
   bool CanCompareEditValue() override { return true; }
+  bool IsResetEditClass() override { return true; }
 };
 
 // A binding to a store that takes the posted value or refuses it.
@@ -38,8 +40,12 @@ class TTestEdit : public TcxCustomEdit {
 public:
   using TcxCustomEdit::TcxCustomEdit;
   using TcxCustomEdit::HandleTextChange;
+  int Beeps = 0;
 
 protected:
+  // Digits are refused.
+  bool IsValidChar(wchar_t AChar) override { return AChar < L'0' || AChar > L'9'; }
+  void Beep() override { ++Beeps; }
   TcxCustomEditPropertiesClass GetPropertiesClass() const override {
     return TcxCustomEditPropertiesClass::Of<TComparingProperties>();
   }
@@ -217,6 +223,39 @@ TEST_F(EditControl, AFailedPostRaisesAndKeepsTheTypedValueAndTheModifiedState) {
     else
       EXPECT_EQ(TStoreBinding::Stored, std::vector<Variant>{Variant(L"typed")});
     delete edit;
+  }
+}
+
+// Keys a person presses in the focused edit.
+TEST_F(EditControl, EscapeRestoresTheValueOnEnterAndTheClearKeyClears) {
+  TTestEdit* edit = AddEdit();
+  edit->SetEditValue(Variant(L"start"));
+  edit->SetFocus();
+  ProcessPendingMessages();
+  edit->SetValidatableEditValue(Variant(L"typed"));
+  Events.clear();
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(edit->EditValue(), Variant(L"start"));
+  EXPECT_TRUE(edit->EditModified());
+  EXPECT_FALSE(edit->ModifiedAfterEnter());
+  EXPECT_EQ(Events, (Strings{"Change", "EditValueChanged"}));
+
+  edit->ActiveProperties()->SetClearKey(ShortCut(VK_F2, TShiftState()));
+  edit->ActiveProperties()->SetImmediatePost(true);
+  PressKey(VK_F2);
+  EXPECT_TRUE(VarIsNull(edit->EditValue()));
+  EXPECT_TRUE(edit->IsEditValidated());
+  ASSERT_EQ(TStoreBinding::Stored.size(), 1u);
+  EXPECT_TRUE(VarIsNull(TStoreBinding::Stored[0]));
+}
+
+TEST_F(EditControl, ARefusedCharacterBeepsOnlyWhenThePropertiesAskForIt) {
+  TTestEdit* edit = AddEdit();
+  for (bool beepOnError : {false, true}) {
+    edit->Beeps = 0;
+    edit->ActiveProperties()->SetBeepOnError(beepOnError);
+    TypeText(edit, L"a1b2");
+    EXPECT_EQ(edit->Beeps, beepOnError ? 2 : 0) << beepOnError;
   }
 }
 
