@@ -1473,6 +1473,16 @@ public:
   void LockEditValueChanging(bool ALock) { LockCounter(FEditValueChangingLockCount, ALock); }
   bool InternalFocused();
 
+  // Inplace activation by a host: shown, unmodified and, when asked,
+  // focused; by a key, which then reaches the edit; by a press at (X, Y)
+  // in the parent's client coordinates, which then reaches the edit.
+  void Activate(bool ANeedSetFocus);
+  void ActivateByKey(wchar_t AKey);
+  void ActivateByMouse(TShiftState AShift, int X, int Y);
+  // Validates the value the host takes back; false when it is invalid.
+  bool Deactivate();
+  virtual void SelectAll() {}
+
   TcxEditRepositoryItem* RepositoryItem() const { return FRepositoryItem; }
   // Raises EcxEditError, changing nothing, for an item whose properties
   // this editor cannot use.
@@ -1544,6 +1554,8 @@ protected:
   virtual bool HandlesNavigationKeys() { return false; }
   virtual bool IsEditingChar(wchar_t AChar) { return false; }
   virtual bool IsValidChar(wchar_t AChar);
+  virtual bool ForwardsActivationKey(wchar_t AKey) { return true; }
+  void FocusAndSelectAll();
   // A refused key or value, where the properties ask for a beep.
   virtual void Beep();
 

@@ -566,3 +566,51 @@ void TcxCustomEdit::HandleEditKeyPress(wchar_t& Key) {
   }
   if (!DataBinding()->Modified() && IsEditingChar(Key) && !DoEditing()) Key = 0;
 }
+
+// ---------------------------------------------------------------- inplace activation
+
+void TcxCustomEdit::FocusAndSelectAll() {
+  SetFocus();
+  if (ActiveProperties()->AutoSelect()) SelectAll();
+}
+
+void TcxCustomEdit::Activate(bool ANeedSetFocus) {
+  SetVisible(true);
+  SynchronizeDisplayValue();
+  SetEditModified(false);
+  if (HandleAllocated() && CanFocus() && ANeedSetFocus) FocusAndSelectAll();
+}
+
+void TcxCustomEdit::ActivateByKey(wchar_t AKey) {
+  Activate(true);
+  if (!ForwardsActivationKey(AKey)) return;
+  FIsKeyPressHandled = false;
+  SendMessageW(Handle(), WM_CHAR, AKey, 0);
+}
+
+void TcxCustomEdit::ActivateByMouse(TShiftState AShift, int X, int Y) {
+  Activate(true);
+  const TPoint p = ScreenToClient(Parent()->ClientToScreen(TPoint(X, Y)));
+  const LPARAM position = MAKELPARAM(p.X, p.Y);
+  if (!AShift.Contains(ssLeft)) {
+    SendMessageW(Handle(), WM_LBUTTONUP, 0, position);
+    return;
+  }
+  WPARAM keys = MK_LBUTTON;
+  if (AShift.Contains(ssShift)) keys |= MK_SHIFT;
+  if (AShift.Contains(ssCtrl)) keys |= MK_CONTROL;
+  SendMessageW(Handle(), WM_MOUSEMOVE, 0, position);
+  SendMessageW(Handle(), WM_LBUTTONDOWN, keys, position);
+  // The press that activated the edit may be over already.
+  if (GetCapture() == Handle() && (GetKeyState(VK_LBUTTON) & 0x8000) == 0) ReleaseCapture();
+}
+
+bool TcxCustomEdit::Deactivate() {
+  FIsUserAction = false;
+  const bool valid = ValidateEditByOptions(false);
+  if (valid) {
+    SynchronizeDisplayValue();
+    FIsEditValidated = true;
+  }
+  return valid;
+}

@@ -7,6 +7,7 @@
 
 #include "components/editors/cxEdit.h"
 #include "tests/guiharness/FormFixture.h"
+#include "tests/guiharness/GuiDriver.h"
 
 namespace {
 
@@ -63,6 +64,41 @@ TEST_F(InplaceEditList, AnEditWhosePropertiesWentIsReusedForNewPropertiesOfItsKi
   EXPECT_EQ(List->Count(), 1);
   List->RemoveItem(&kept);
   EXPECT_EQ(List->Count(), 0);
+}
+
+// One edit serves several cells of a host: placed over a cell and activated
+// by a typed key or a click, the key and the press reach the edit.
+TEST_F(InplaceEditList, AnEditReusedAcrossCellsTakesTheActivatingKeyAndClick) {
+  Form->SetBounds(0, 0, 300, 200);
+  Form->Show();
+  TcxCustomEditProperties column(nullptr);
+  TcxCustomEdit* edit = List->GetEdit(&column);
+  edit->SetParent(Form);
+  std::wstring keys;
+  std::vector<TPoint> presses;
+  edit->OnKeyPress = [&](TObject*, wchar_t& Key) { keys += Key; };
+  edit->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int X, int Y) { presses.push_back(TPoint(X, Y)); };
+
+  const TRect cells[] = {Bounds(10, 10, 100, 20), Bounds(10, 40, 100, 20), Bounds(120, 40, 100, 20)};
+  for (int i = 0; i < 3; ++i) {
+    edit->SetBoundsRect(cells[i]);
+    edit->HandleNeeded();
+    if (i % 2 == 0) {
+      edit->ActivateByKey(L'a' + i);
+    } else {
+      edit->ActivateByMouse(TShiftState{ssLeft}, cells[i].Left + 5, cells[i].Top + 7);
+    }
+    ProcessPendingMessages();
+    EXPECT_TRUE(edit->Visible());
+    EXPECT_TRUE(edit->Focused()) << i;
+    EXPECT_FALSE(edit->EditModified());
+    EXPECT_TRUE(edit->Deactivate());
+    EXPECT_TRUE(edit->IsEditValidated());
+    EXPECT_EQ(List->GetEdit(&column), edit);
+  }
+  EXPECT_EQ(keys, L"ac");
+  EXPECT_EQ(presses, std::vector<TPoint>{TPoint(5, 7)});
+  EXPECT_EQ(GetCapture(), nullptr);
 }
 
 }  // namespace
