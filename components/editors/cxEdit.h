@@ -706,6 +706,10 @@ using TcxEditPropertiesValuesClass = TcxClassFactory<TcxCustomEditPropertiesValu
                                                                                                     \
 private:
 
+class TcxCustomEdit;
+// Makes an editor control: (owner, inplace).
+using TcxCustomEditClass = TcxClassFactory<TcxCustomEdit, TComponent*, bool>;
+
 // The settings of one editor kind.
 class TcxCustomEditProperties : public TcxInterfacedPersistent {
   VCL_CLASS(TcxCustomEditProperties, TcxInterfacedPersistent)
@@ -741,6 +745,8 @@ public:
   virtual TcxEditStyleClass GetStyleClass() const { return TcxEditStyleClass::Of<TcxEditStyle>(); }
   virtual TcxEditViewInfoClass GetViewInfoClass() const;
   virtual TcxEditViewDataClass ViewDataClass() const;
+  // The control that edits with these properties.
+  virtual TcxCustomEditClass GetContainerClass() const;
   virtual TcxEditPropertiesValuesClass AssignedValuesClass() const {
     return TcxEditPropertiesValuesClass::Of<TcxCustomEditPropertiesValues>();
   }
@@ -1246,6 +1252,398 @@ private:
   int FRightSideRightmostButtonIndex = -1;
   TAlignment FValidationErrorIconAlignment = taLeftJustify;
 };
+
+// ---------------------------------------------------------------- repository
+
+class TcxEditRepository;
+class TcxEditRepositoryItem;
+
+// What an editor that uses a repository item hears of it.
+class IcxEditRepositoryItemListener {
+public:
+  virtual void ItemRemoved(TcxEditRepositoryItem* Sender) = 0;
+  virtual void PropertiesChanged(TcxEditRepositoryItem* Sender) = 0;
+
+protected:
+  ~IcxEditRepositoryItemListener() = default;
+};
+
+// A named properties object that many editors share.
+class TcxEditRepositoryItem : public TComponent {
+  VCL_COMPONENT_CLASS(TcxEditRepositoryItem, TComponent)
+public:
+  explicit TcxEditRepositoryItem(TComponent* AOwner);
+  ~TcxEditRepositoryItem() override;
+
+  // Made on first use, from a descendant's GetEditPropertiesClass.
+  TcxCustomEditProperties* Properties();
+  void SetProperties(TcxCustomEditProperties* Value);
+  TcxEditRepository* Repository() const { return FRepository; }
+  void SetRepository(TcxEditRepository* Value);
+  void AddListener(IcxEditRepositoryItemListener* AListener);
+  void RemoveListener(IcxEditRepositoryItemListener* AListener);
+  // The repository's name followed by what the class name adds to
+  // "TcxEditRepository"; new item names are built from it.
+  virtual String GetBaseName();
+  bool PropertiesInheritFrom(TClass AClass);
+
+  TNotifyEvent PropertiesEvents;
+
+protected:
+  virtual TcxClassFactory<TcxCustomEditProperties, TPersistent*> GetEditPropertiesClass() const {
+    return TcxClassFactory<TcxCustomEditProperties, TPersistent*>::Of<TcxCustomEditProperties>();
+  }
+  // Every listener, the last first.
+  virtual void NotifyListenersPropertiesChanged();
+
+private:
+  std::vector<IcxEditRepositoryItemListener*> FListenerList;
+  std::unique_ptr<TcxCustomEditProperties> FProperties;
+  TcxEditRepository* FRepository = nullptr;
+};
+
+// The items editors share, found by name.
+class TcxEditRepository : public TcxCustomComponent {
+  VCL_COMPONENT_CLASS(TcxEditRepository, TcxCustomComponent)
+public:
+  explicit TcxEditRepository(TComponent* AOwner) : TcxCustomComponent(AOwner) {}
+  ~TcxEditRepository() override { Clear(); }
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TcxEditRepositoryItem* Items(int AIndex) const { return FItems.at(AIndex); }
+  // Frees every item, the last first.
+  void Clear();
+  template <class TItem>
+  TItem* CreateItem() {
+    return CreateItemEx<TItem>(this);
+  }
+  template <class TItem>
+  TItem* CreateItemEx(TComponent* AOwner) {
+    auto* item = new TItem(AOwner);
+    item->SetRepository(this);
+    return item;
+  }
+  // By name, case-insensitive in the user's locale; null when none.
+  TcxEditRepositoryItem* ItemByName(const String& AName) const;
+
+private:
+  friend class TcxEditRepositoryItem;
+  std::vector<TcxEditRepositoryItem*> FItems;
+};
+
+// ---------------------------------------------------------------- the editor control
+
+class TcxCustomEdit;
+
+// Collects the change events of an editor while they are locked; the last
+// unlock fires each collected kind once, or drops them.
+class TcxEditChangeEventsCatcher {
+public:
+  explicit TcxEditChangeEventsCatcher(TcxCustomEdit* AEdit) : FEdit(AEdit) {}
+  bool IsLocked() const { return FLockCount > 0; }
+  void Lock(bool ALock, bool AInvokeChangedOnUnlock = true);
+  void InvokeEditChangedEvents();
+
+  bool OnChangeEvent = false;
+  bool OnEditValueChangedEvent = false;
+
+private:
+  TcxCustomEdit* FEdit;
+  int FLockCount = 0;
+};
+
+// Stands between an editor and its data; the base reflects the editor's
+// own flags and stores nothing.
+class TcxEditDataBinding : public TPersistent {
+  VCL_CLASS(TcxEditDataBinding, TPersistent)
+public:
+  explicit TcxEditDataBinding(TcxCustomEdit* AEdit);
+  ~TcxEditDataBinding() override;
+
+  TcxCustomEdit* Edit() const { return FEdit; }
+  IcxEditDefaultValuesProvider* IDefaultValuesProvider() const;
+  Variant DisplayValue() { return ReadDisplayValue(); }
+  void SetDisplayValue(const Variant& Value) { WriteDisplayValue(Value); }
+  bool Editing() { return ReadEditing(); }
+  bool IsDataAvailable() { return ReadIsDataAvailable(); }
+  bool Modified() { return ReadModified(); }
+  Variant StoredValue() { return ReadStoredValue(); }
+  void SetStoredValue(const Variant& Value) { WriteStoredValue(Value); }
+
+  virtual bool CanCheckEditorValue();
+  virtual bool CanModify() { return IsDataAvailable(); }
+  virtual bool CanPostEditorValue() { return Modified(); }
+  virtual bool EnterEditMode();
+  virtual bool IsDataReadOnly() { return !IsDataAvailable(); }
+  virtual void RestoreValue();
+  virtual void SetModified();
+  virtual void UpdateDisplayValue();
+  virtual void UpdateNotConnectedDBEditDisplayValue() {}
+
+protected:
+  virtual TcxClassFactory<TcxCustomEditDefaultValuesProvider, TPersistent*> GetDefaultValuesProviderClass() const {
+    return TcxClassFactory<TcxCustomEditDefaultValuesProvider, TPersistent*>::Of<TcxCustomEditDefaultValuesProvider>();
+  }
+  virtual Variant ReadDisplayValue();
+  virtual bool ReadEditing();
+  virtual bool ReadIsDataAvailable();
+  virtual bool ReadModified();
+  virtual Variant ReadStoredValue();
+  virtual void WriteDisplayValue(const Variant& Value);
+  virtual void WriteStoredValue(const Variant& Value) {}
+
+private:
+  TcxCustomEdit* FEdit;
+  // Made on first use, from a descendant's GetDefaultValuesProviderClass.
+  mutable std::unique_ptr<TcxCustomEditDefaultValuesProvider> FDefaultValuesProvider;
+};
+
+using TcxEditDataBindingClass = TcxClassFactory<TcxEditDataBinding, TcxCustomEdit*>;
+using TcxCustomEditPropertiesClass = TcxClassFactory<TcxCustomEditProperties, TPersistent*>;
+using TcxEditEditingEvent = std::function<void(TObject* Sender, bool& CanEdit)>;
+
+// The container an editor is: the mouse reports of its inner control count
+// as its own.
+class TcxCustomEditContainer : public TcxContainer {
+  VCL_COMPONENT_CLASS(TcxCustomEditContainer, TcxContainer)
+public:
+  using TcxContainer::TcxContainer;
+  // The mouse capture is held by this control or one of its children.
+  virtual bool IsCaptureInside();
+  virtual bool IsPointInBounds(const TPoint& P) { return BoundsRect().Contains(P); }
+};
+
+// The control of every data editor: it keeps the edit value, the modified
+// state and the change events, and posts through its data binding.
+class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditRepositoryItemListener {
+  VCL_COMPONENT_CLASS(TcxCustomEdit, TcxCustomEditContainer)
+public:
+  explicit TcxCustomEdit(TComponent* AOwner) : TcxCustomEdit(AOwner, false) {}
+  TcxCustomEdit(TComponent* AOwner, bool AIsInplace);
+  ~TcxCustomEdit() override;
+
+  // The properties and the data binding are made on first use, so that a
+  // descendant's GetPropertiesClass and GetDataBindingClass choose them (a
+  // constructor cannot ask its descendants).
+  // The repository item's properties when an item is set.
+  TcxCustomEditProperties* ActiveProperties();
+  TcxCustomEditProperties* InternalProperties() {
+    InitializeEdit();
+    return FProperties.get();
+  }
+  TcxEditDataBinding* DataBinding() {
+    InitializeEdit();
+    return FDataBinding.get();
+  }
+
+  Variant EditValue() const { return FEditValue; }
+  void SetEditValue(const Variant& Value) { AssignEditValue(Value); }
+  Variant InternalEditValue() const { return FEditValue; }
+  void SetInternalEditValue(const Variant& Value) { AssignInternalEditValue(Value); }
+  // What the person is typing while the edit is focused and the value not
+  // yet validated; else the edit value.
+  Variant EditingValue();
+  // Sets the value as a person would: only when editing may start.
+  void SetValidatableEditValue(const Variant& Value);
+  void Clear() { SetEditValue(GetClearValue()); }
+
+  bool EditModified() const { return FModified; }
+  void SetEditModified(bool Value);
+  bool ModifiedAfterEnter() const { return FModifiedAfterEnter; }
+  void SetModifiedAfterEnter(bool Value);
+  bool IsEditValidated() const { return FIsEditValidated; }
+  bool IsHiding() const { return FIsHiding; }
+  bool IsPosting() const { return FIsPosting; }
+  bool IsInplace() override { return FIsInplace; }
+  bool IsReadOnly() override;
+
+  // May the person start changing the value.
+  bool DoEditing();
+  // Posts through the binding; a failed post raises with the typed value
+  // and the modified state kept.
+  void PostEditValue();
+  bool CanPostEditValue();
+  void Reset() { FDataBinding->RestoreValue(); }
+
+  void LockChangeEvents(bool ALock, bool AInvokeChangedOnUnlock = true) {
+    FChangeEventsCatcher.Lock(ALock, AInvokeChangedOnUnlock);
+  }
+  bool AreChangeEventsLocked() const { return FChangeEventsCatcher.IsLocked(); }
+  void LockClick(bool ALock) { LockCounter(FClickLockCount, ALock); }
+  void LockEditValueChanging(bool ALock) { LockCounter(FEditValueChangingLockCount, ALock); }
+  bool InternalFocused();
+
+  // Inplace activation by a host: shown, unmodified and, when asked,
+  // focused; by a key, which then reaches the edit; by a press at (X, Y)
+  // in the parent's client coordinates, which then reaches the edit.
+  void Activate(bool ANeedSetFocus);
+  void ActivateByKey(wchar_t AKey);
+  void ActivateByMouse(TShiftState AShift, int X, int Y);
+  // Validates the value the host takes back; false when it is invalid.
+  bool Deactivate();
+  virtual void SelectAll() {}
+
+  TcxEditRepositoryItem* RepositoryItem() const { return FRepositoryItem; }
+  // Raises EcxEditError, changing nothing, for an item whose properties
+  // this editor cannot use.
+  void SetRepositoryItem(TcxEditRepositoryItem* Value);
+  virtual bool IsRepositoryItemAcceptable(TcxEditRepositoryItem* AItem);
+
+  TKeyEvent OnAfterKeyDown;
+  TcxEditEditingEvent OnEditing;
+  TNotifyEvent OnPostEditValue;
+
+protected:
+  friend class TcxEditChangeEventsCatcher;
+  friend class TcxEditDataBinding;
+
+  virtual TcxCustomEditPropertiesClass GetPropertiesClass() const {
+    return TcxCustomEditPropertiesClass::Of<TcxCustomEditProperties>();
+  }
+  virtual TcxEditDataBindingClass GetDataBindingClass() const {
+    return TcxEditDataBindingClass::Of<TcxEditDataBinding>();
+  }
+  // Second-stage construction, once.
+  void InitializeEdit();
+  virtual void AssignEditValue(const Variant& Value);
+  virtual void AssignInternalEditValue(const Variant& Value);
+  virtual void StoreEditValue(const Variant& Value, bool AFlag);
+  void StoreEditValueQuietly(const Variant& Value) { StoreEditValue(Value, false); }
+  virtual void WriteEditValue(const Variant& Value) { FEditValue = Value; }
+  virtual void SynchronizeDisplayValue() {}
+  virtual void SetInternalDisplayValue(const Variant& Value) {}
+  virtual void RestorePreviousEditValue();
+  virtual Variant GetClearValue() { return Null(); }
+  virtual Variant GetTypedEditValue() { return FEditValue; }
+  virtual String GetCurrentDisplayText() { return String(); }
+  virtual bool IsEditingAllowed() { return true; }
+  virtual bool CanModify();
+  virtual bool GetEffectiveReadOnly();
+  virtual void HandleTextChange();
+  virtual void DoChange();
+  virtual void DoEditValueChanged();
+  virtual void DoOnChange();
+  virtual void DoOnEditValueChanged();
+  virtual void BeginPosting() { FIsPosting = true; }
+  virtual void EndPosting() { FIsPosting = false; }
+  // Validation of the value before it is committed; the base accepts it.
+  virtual bool ValidateEditByOptions(bool AForce) { return true; }
+  virtual void ProcessEnter();
+  virtual void ProcessExit(bool AFireExit);
+  virtual bool NeedsDisplayValueRefreshOnFocus() { return true; }
+  virtual void RefreshDrawnValue() {}
+  virtual void HandlePropertiesChanged(TObject* Sender);
+  // Commits the edit value: validated first when asked, then posted.
+  void CommitEditValue(bool AValidateFirst);
+  void DoEnter() override;
+  void DoExit() override;
+
+  virtual void RepositoryItemChanging() {}
+  virtual void RepositoryItemChanged() {}
+  // The edit goes back to its own properties.
+  void ItemRemoved(TcxEditRepositoryItem* Sender) override;
+  void PropertiesChanged(TcxEditRepositoryItem* Sender) override;
+
+  // Keyboard: the clear key, Enter validation, Esc reset and navigation
+  // keys; refused characters.
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void KeyPress(wchar_t& Key) override;
+  virtual void HandleEditKeyDown(uint16_t& Key, TShiftState Shift);
+  virtual void HandleEditKeyPress(wchar_t& Key);
+  virtual bool NeedsAfterKeyDownEvent(uint16_t Key, TShiftState Shift) { return false; }
+  virtual bool HandlesNavigationKeys() { return false; }
+  virtual bool IsEditingChar(wchar_t AChar) { return false; }
+  virtual bool IsValidChar(wchar_t AChar);
+  virtual bool ForwardsActivationKey(wchar_t AKey) { return true; }
+  void FocusAndSelectAll();
+  // A refused key or value, where the properties ask for a beep.
+  virtual void Beep();
+
+  // The modified state saved around work that must not change it.
+  void SaveModified();
+  void RestoreModified();
+
+private:
+  static void LockCounter(int& ACount, bool ALock) {
+    if (ALock)
+      ++ACount;
+    else if (ACount > 0)
+      --ACount;
+  }
+  bool HasOnChange();
+  bool HasOnEditValueChanged();
+  // The own properties notify the edit and use the binding's provider.
+  void AttachOwnProperties();
+  // Fires a change event with the inplace edit seen as modified.
+  void FireChangeEvent(void (TcxCustomEdit::*AFire)());
+
+  TcxEditChangeEventsCatcher FChangeEventsCatcher{this};
+  std::unique_ptr<TcxCustomEditProperties> FProperties;
+  TcxEditRepositoryItem* FRepositoryItem = nullptr;
+  bool FIsKeyPressHandled = false;
+  std::unique_ptr<TcxEditDataBinding> FDataBinding;
+  Variant FEditValue = Null();
+  Variant FPrevEditValue;
+  int FClickLockCount = 0;
+  int FEditValueChangingLockCount = 0;
+  bool FEditModeSetting = false;
+  bool FIsHiding = false;
+  bool FIsInplace = false;
+  bool FIsPosting = false;
+  bool FIsUserAction = false;
+  bool FIsEditValidated = false;
+  bool FModified = false;
+  bool FModifiedAfterEnter = false;
+  struct TModifiedState {
+    bool Modified;
+    bool ModifiedAfterEnter;
+  };
+  std::vector<TModifiedState> FPrevModifiedList;
+};
+
+// ---------------------------------------------------------------- inplace editor list
+
+// The hidden inplace editors a host (a grid) reuses across its cells: one
+// per properties object, or unbound and waiting for properties of its kind.
+class TcxInplaceEditList : public TObject {
+public:
+  explicit TcxInplaceEditList(TComponent* AEditorOwner);
+  ~TcxInplaceEditList() override;
+  TcxInplaceEditList(const TcxInplaceEditList&) = delete;
+  TcxInplaceEditList& operator=(const TcxInplaceEditList&) = delete;
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  // The edit for these properties, bound to them (an unbound one of their
+  // kind, or a new one), with their settings assigned without change
+  // events.
+  TcxCustomEdit* GetEdit(TcxCustomEditProperties* AProperties);
+  // An unbound edit of the kind, made when none waits.
+  TcxCustomEdit* GetEdit(const TcxCustomEditProperties& AKind);
+  // As GetEdit, but making nothing: null when none.
+  TcxCustomEdit* FindEdit(TcxCustomEditProperties* AProperties);
+  TcxCustomEdit* FindEdit(const TcxCustomEditProperties& AKind);
+  // The edit bound to the properties waits, unbound, for reuse.
+  void DisconnectProperties(TcxCustomEditProperties* AProperties);
+  void RemoveItem(TcxCustomEditProperties* AProperties);
+  // Every unbound edit of the kind.
+  void RemoveItem(const TcxCustomEditProperties& AKind);
+
+private:
+  struct TcxEditListItem {
+    TcxCustomEdit* Edit;
+    TcxCustomEditProperties* Properties;
+  };
+  int IndexOfBound(TcxCustomEditProperties* AProperties) const;
+  int IndexOfUnbound(TClass AEditClass) const;
+  TcxCustomEdit* CreateEdit(const TcxCustomEditProperties& AKind, TcxCustomEditProperties* ABoundTo);
+  void DeleteItem(int AIndex);
+
+  std::vector<TcxEditListItem> FItems;
+  TComponent* FEditorOwner;
+};
+
+// Properties that go leave every inplace editor list.
+void cxDisconnectPropertiesFromInplaceEditLists(TcxCustomEditProperties* AProperties);
 
 // ---------------------------------------------------------------- registries
 

@@ -119,6 +119,7 @@ TcxCustomEditProperties::~TcxCustomEditProperties() {
   if (FImages) FImages->UnRegisterChanges(FImageChangeLink.get());
   FButtons.reset();
   std::erase(PropertiesList, this);
+  cxDisconnectPropertiesFromInplaceEditLists(this);
 }
 
 // The companions are made on first use, so that a descendant's classes
