@@ -19,18 +19,11 @@ TRect ScreenBounds(TWinControl* AControl) {
   return TRect(r.left, r.top, r.right, r.bottom);
 }
 
-// A press of the left button at a screen point, as the mouse makes it.
+// A press and release of the left button at a screen point, as the mouse
+// makes them.
 void PressAt(const TPoint& P) {
-  INPUT input[2]{};
-  for (INPUT& i : input) {
-    i.type = INPUT_MOUSE;
-    i.mi.dx = (P.X * 65536 + 65535) / GetSystemMetrics(SM_CXSCREEN);
-    i.mi.dy = (P.Y * 65536 + 65535) / GetSystemMetrics(SM_CYSCREEN);
-  }
-  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
-  ProcessPendingMessages();
+  PressMouseAt(P);
+  ReleaseMouseAt(P);
 }
 
 struct PopupFixture : FormFixture {
