@@ -26,14 +26,16 @@ function(conversao_library name)
   endif()
 endfunction()
 
-# conversao_test(NAME [DESKTOP] [DEPENDS lib...] [SOURCES file...]): one
-# GoogleTest executable of the current folder's .cpp files (or the given
-# SOURCES), run by ctest under Wine, one ctest entry per test case.
+# conversao_test(NAME [DESKTOP] [DESKTOP_SUITES suite...] [DEPENDS lib...]
+# [SOURCES file...]): one GoogleTest executable of the current folder's .cpp
+# files (or the given SOURCES), run by ctest under Wine, one ctest entry per
+# test case.
 # DESKTOP: the tests show windows or dialogs. Every process of a Wine prefix
 # shares one desktop, so ctest runs no two such tests at once: the focus,
-# clicks and hooks of one never reach another.
+# clicks and hooks of one never reach another. DESKTOP_SUITES names the only
+# test suites that need the desktop; the others still run in parallel.
 function(conversao_test name)
-  cmake_parse_arguments(ARG "DESKTOP" "" "DEPENDS;SOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "DESKTOP" "" "DEPENDS;SOURCES;DESKTOP_SUITES" ${ARGN})
   if(ARG_SOURCES)
     set(sources ${ARG_SOURCES})
   else()
@@ -42,14 +44,20 @@ function(conversao_test name)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPENDS})
   target_precompile_headers(${name} PRIVATE ${CONVERSAO_PCH_HEADERS} <gtest/gtest.h>)
-  set(desktop_lock)
+  set(discovery DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   if(ARG_DESKTOP)
-    set(desktop_lock RESOURCE_LOCK desktop)
+    gtest_discover_tests(${name} ${discovery} PROPERTIES TIMEOUT 300 RESOURCE_LOCK desktop)
+  elseif(ARG_DESKTOP_SUITES)
+    list(TRANSFORM ARG_DESKTOP_SUITES APPEND ".*")
+    list(JOIN ARG_DESKTOP_SUITES ":" suites)
+    gtest_discover_tests(${name} ${discovery} TEST_FILTER "${suites}"
+      PROPERTIES TIMEOUT 300 RESOURCE_LOCK desktop)
+    gtest_discover_tests(${name} ${discovery} TEST_FILTER "-${suites}"
+      PROPERTIES TIMEOUT 300)
+  else()
+    gtest_discover_tests(${name} ${discovery} PROPERTIES TIMEOUT 300)
   endif()
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES TIMEOUT 300 ${desktop_lock})
 endfunction()
 
 # Files the build makes for resource scripts, named from this folder as
