@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sqlutil/KWYUtils.h"
+#include "sqlutil/TextoComLacunas.h"
 #include "sqlutil/TextoSQL.h"
 
 namespace {
@@ -28,136 +29,17 @@ constexpr size_t Mascarado = 11;  // the length of a mask
 // of them can overlap itself, and all are made of letters only.
 constexpr std::wstring_view Palavras[] = {L"MAX", L"SUM", L"AVG", L"MIN", L"COUNT", L"SELECT", L"FROM", L"SUBSTITUI"};
 constexpr size_t PalavraSelect = 5, PalavraFrom = 6, PalavraPrefixo = 7;
-constexpr size_t MaiorPalavra = 9;
 
 bool Letra(wchar_t c) { return (c | 0x20) >= L'a' && (c | 0x20) <= L'z'; }
-
-// The positions of every occurrence of the words (either case) in the
-// statement, found in one walk and kept up to date through its changes.
-class TOcorrencias {
-public:
-  void Inicia(std::wstring_view Texto) {
-    for (std::vector<size_t>& lista : FListas) lista.clear();
-    Busca(Texto, 0, Texto.size(), [this](size_t Palavra, size_t Em) { FListas[Palavra].push_back(Em); });
-  }
-  const std::vector<size_t>& Todas(size_t Palavra) const { return FListas[Palavra]; }
-  void RetiraPrimeira(size_t Palavra) { FListas[Palavra].erase(FListas[Palavra].begin()); }
-  size_t Primeira(size_t Palavra) const { return FListas[Palavra].empty() ? npos : FListas[Palavra].front(); }
-  // The first at index De or later; npos when none.
-  size_t Proxima(size_t Palavra, size_t De) const {
-    const auto p = std::lower_bound(FListas[Palavra].begin(), FListas[Palavra].end(), De);
-    return p == FListas[Palavra].end() ? npos : *p;
-  }
-  // After Removidos characters at Posicao became Inseridos others (Texto is
-  // the changed text): only the words that start near the change are looked
-  // for again.
-  void Muda(std::wstring_view Texto, size_t Posicao, size_t Removidos, size_t Inseridos);
-  // A mask at Posicao (an occurrence of the masks' beginning) that became
-  // the name of aggregate Agregacao.
-  struct TRestaurada {
-    size_t Posicao, Agregacao;
-  };
-  // After the masks of Restauradas (in the order of the text) became their
-  // names, when no mask touched a letter: no word can start or end across
-  // a name, so every other occurrence only moves.
-  void Restaura(const std::vector<TRestaurada>& Restauradas);
-
-private:
-  template <typename F>
-  static void Busca(std::wstring_view Texto, size_t De, size_t Ate, F Achou);
-
-  std::vector<size_t> FListas[std::size(Palavras)], FNova;
-};
-
-// Calls Achou(word, index) for the occurrences that start from De to below
-// Ate, in the order of the text. Candidates are the positions whose
-// character and the next two start a word, eight positions compared at
-// once (two letters alone would let through every "CO" of a column name).
-template <typename F>
-void TOcorrencias::Busca(std::wstring_view Texto, size_t De, size_t Ate, F Achou) {
-  const wchar_t* const texto = Texto.data();
-  // Compared here rather than through IgualSemCaixa: this runs for every
-  // candidate, and the words are capitals already.
-  const auto maiuscula = [](wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; };
-  const auto confere = [&](size_t Em) {
-    for (size_t k = 0; k < std::size(Palavras); ++k) {
-      const std::wstring_view palavra = Palavras[k];
-      if (Texto.size() - Em < palavra.size()) continue;
-      size_t i = 0;
-      while (i < palavra.size() && maiuscula(texto[Em + i]) == palavra[i]) ++i;
-      if (i == palavra.size()) return Achou(k, Em);
-    }
-  };
-  const __m128i semCaixa = _mm_set1_epi16(static_cast<short>(~0x20));  // the words are capitals
-  const auto igual = [](__m128i Oito, wchar_t c) {
-    return _mm_cmpeq_epi16(Oito, _mm_set1_epi16(static_cast<short>(c)));
-  };
-  Ate = std::min(Ate, Texto.size());
-  size_t i = De;
-  // The second and third characters are read one and two positions further on.
-  for (; i < Ate && i + 10 <= Texto.size(); i += 8) {
-    const auto carrega = [&](size_t Adiante) {
-      return _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(texto + i + Adiante)), semCaixa);
-    };
-    const __m128i primeiros = carrega(0), segundos = carrega(1), terceiros = carrega(2);
-    __m128i candidatos = _mm_setzero_si128();
-    for (std::wstring_view palavra : Palavras) {
-      const __m128i par = _mm_and_si128(igual(primeiros, palavra[0]), igual(segundos, palavra[1]));
-      candidatos = _mm_or_si128(candidatos, _mm_and_si128(par, igual(terceiros, palavra[2])));
-    }
-    // Two bits per position.
-    for (int bits = _mm_movemask_epi8(candidatos); bits; bits &= bits - 1, bits &= bits - 1) {
-      const size_t em = i + __builtin_ctz(bits) / 2;
-      if (em >= Ate) return;
-      confere(em);
-    }
-  }
-  for (; i < Ate; ++i) confere(i);
-}
-
-void TOcorrencias::Muda(std::wstring_view Texto, size_t Posicao, size_t Removidos, size_t Inseridos) {
-  const size_t inicio = Posicao >= MaiorPalavra - 1 ? Posicao - (MaiorPalavra - 1) : 0;
-  size_t onde[std::size(Palavras)];
-  for (size_t k = 0; k < std::size(Palavras); ++k) {
-    std::vector<size_t>& lista = FListas[k];
-    const auto tocadas = std::lower_bound(lista.begin(), lista.end(), inicio);
-    const auto seguintes = std::lower_bound(tocadas, lista.end(), Posicao + Removidos);
-    for (auto p = seguintes; p != lista.end(); ++p) *p = *p - Removidos + Inseridos;
-    onde[k] = lista.erase(tocadas, seguintes) - lista.begin();
-  }
-  Busca(Texto, inicio, Posicao + Inseridos,
-        [&](size_t Palavra, size_t Em) { FListas[Palavra].insert(FListas[Palavra].begin() + onde[Palavra]++, Em); });
-}
-
-void TOcorrencias::Restaura(const std::vector<TRestaurada>& Restauradas) {
-  for (size_t k = 0; k < std::size(Palavras); ++k) {
-    FNova.clear();
-    size_t r = 0, encurtado = 0;
-    // The masks restored before index Antes: their names join their lists.
-    const auto restaura = [&](size_t Antes) {
-      for (; r < Restauradas.size() && Restauradas[r].Posicao < Antes; ++r) {
-        const TRestaurada& restaurada = Restauradas[r];
-        if (restaurada.Agregacao == k) FNova.push_back(restaurada.Posicao - encurtado);
-        encurtado += Mascarado - Palavras[restaurada.Agregacao].size();
-      }
-    };
-    for (size_t p : FListas[k]) {
-      restaura(p);
-      if (r == Restauradas.size() || Restauradas[r].Posicao != p) FNova.push_back(p - encurtado);
-    }
-    restaura(npos);
-    FListas[k].swap(FNova);
-  }
-}
 
 // Whether the aggregate whose "(" is at index Abre reads the sub-select
 // whose SELECT is at index Select (npos when none follows): a SELECT before
 // the first ")", or after more "(" than ")" + 1 and no FROM (From, the
 // first FROM from Abre on). The parentheses are counted up to a NUL, as
 // the utilities library counts.
-bool SobreSubSelect(const String& Texto, size_t Abre, size_t Select, size_t From) {
+bool SobreSubSelect(const TTextoComLacunas& Texto, size_t Abre, size_t Select, size_t From) {
   if (Select == npos) return false;
-  const size_t fecha = Texto.find(L')', Abre);
+  const size_t fecha = Texto.Acha(L')', Abre);
   if (fecha != npos && Select < fecha) return true;
   // A FROM that ends by the SELECT's first letter.
   if (From != npos && From + 4 <= Select + 1) return false;
@@ -171,7 +53,7 @@ bool SobreSubSelect(const String& Texto, size_t Abre, size_t Select, size_t From
 
 // The index at which more ")" than "(" have been seen from De on (Ate
 // when never).
-size_t FimSubSelect(const String& S, size_t De, size_t Ate) {
+size_t FimSubSelect(const TTextoComLacunas& S, size_t De, size_t Ate) {
   int nivel = 0;
   for (size_t i = De; i < Ate; ++i) {
     if (S[i] == L'(') ++nivel;
@@ -239,7 +121,7 @@ private:
     size_t Posicao, Removido, Removidos, Inseridos;
   };
 
-  String FWork;
+  TTextoComLacunas FTexto{Palavras};
   // No marker starts before this index.
   size_t FSemMarcadorAte = 0;
   // The first occurrence (Em, npos when none) of the outer alias's key from
@@ -251,8 +133,7 @@ private:
   std::vector<TEdicao> FDiario;
   String FRemovidos;
   bool FRegistra = false;  // the changes go to the journal
-  TOcorrencias FOcorrencias;  // of the words in FWork
-  std::vector<TOcorrencias::TRestaurada> FRestauradas;
+  std::vector<TTextoComLacunas::TPalavraTrocada> FRestauradas;
   // The masks noted but not yet put in the text (index, aggregate).
   std::vector<std::pair<size_t, size_t>> FMascarasPendentes;
   const TPadrao FMarcador{Marcador};
@@ -271,11 +152,10 @@ private:
 };
 
 String TElevacao::Converte(String Texto) {
-  FWork.assign(Texto);
-  FOcorrencias.Inicia(FWork);
+  FTexto.Inicia(Texto);
   FContador = 0;
-  FLimiteElevacoes = static_cast<int>(FOcorrencias.Todas(PalavraSelect).size());
-  FLimiteTamanho = 8 * FWork.size() + 65536;
+  FLimiteElevacoes = static_cast<int>(FTexto.Quantas(PalavraSelect));
+  FLimiteTamanho = 8 * FTexto.size() + 65536;
   FInterrompida = false;
   FRegistra = false;
   FMascarasPendentes.clear();
@@ -291,8 +171,8 @@ String TElevacao::Converte(String Texto) {
   } while (elevou && !FInterrompida);
   // The result goes to the caller's buffer; the working one serves the
   // next call.
-  Texto.assign(FWork);
-  EsvaziaMantendo(FWork);
+  Texto.assign(FTexto.Junta());
+  FTexto.Esvazia();
   EsvaziaMantendo(FRemovidos);
   return Texto;
 }
@@ -302,48 +182,52 @@ String TElevacao::Converte(String Texto) {
 // touch another, and one walk over the masks' places gives the same text.
 void TElevacao::RestauraMascaras() {
   static const size_t Ordem[] = {0, 3, 1, 2, 4};  // MAX, MIN, SUM, AVG, COUNT
-  const std::vector<size_t>& prefixos = FOcorrencias.Todas(PalavraPrefixo);
-  for (size_t i = 1; i < prefixos.size(); ++i) {
-    if (prefixos[i] - prefixos[i - 1] < Mascarado) {
-      for (size_t k : Ordem) FWork = SubstituiTodos(std::move(FWork), Mascaras[k], Agregacoes[k]);
-      FOcorrencias.Inicia(FWork);
-      return;
-    }
+  String& texto = FTexto.Junta();
+  size_t anterior = npos;
+  const size_t vizinha = FTexto.PrimeiraQue(PalavraPrefixo, [&anterior](size_t p) {
+    const bool perto = anterior != npos && p - anterior < Mascarado;
+    anterior = p;
+    return perto;
+  });
+  if (vizinha != npos) {
+    for (size_t k : Ordem) texto = SubstituiTodos(std::move(texto), Mascaras[k], Agregacoes[k]);
+    FTexto.Reinicia();
+    return;
   }
   FRestauradas.clear();
   bool isoladas = true;  // no mask touches a letter
-  for (size_t p : prefixos) {
+  FTexto.PrimeiraQue(PalavraPrefixo, [&](size_t p) {
     for (size_t k : Ordem) {
-      if (!IgualSemCaixa(FWork, p, Mascaras[k])) continue;
-      FRestauradas.push_back({p, k});
-      isoladas = isoladas && (p == 0 || !Letra(FWork[p - 1])) &&
-                 (p + Mascarado == FWork.size() || !Letra(FWork[p + Mascarado]));
+      if (!IgualSemCaixa(texto, p, Mascaras[k])) continue;
+      FRestauradas.push_back({p, Mascarado, k});
+      isoladas = isoladas && (p == 0 || !Letra(texto[p - 1])) &&
+                 (p + Mascarado == texto.size() || !Letra(texto[p + Mascarado]));
       break;
     }
-  }
+    return false;
+  });
   if (FRestauradas.empty()) return;
-  TReescritaNoLugar feito(FWork);
+  TReescritaNoLugar feito(texto);
   size_t lido = 0;
-  for (const auto& [p, k] : FRestauradas) {
-    feito.Copia(lido, p);
-    feito.Acrescenta(Agregacoes[k]);
-    lido = p + Mascarado;
+  for (const TTextoComLacunas::TPalavraTrocada& restaurada : FRestauradas) {
+    feito.Copia(lido, restaurada.Posicao);
+    feito.Acrescenta(Agregacoes[restaurada.Palavra]);
+    lido = restaurada.Posicao + Mascarado;
   }
-  feito.Copia(lido, FWork.size());
+  feito.Copia(lido, texto.size());
   feito.Conclui();
   if (isoladas)
-    FOcorrencias.Restaura(FRestauradas);
+    FTexto.TrocouPalavras(FRestauradas);
   else
-    FOcorrencias.Inicia(FWork);
+    FTexto.Reinicia();
 }
 
 void TElevacao::Edita(size_t Posicao, size_t Tamanho, std::wstring_view Novo) {
   if (FRegistra) {
     FDiario.push_back({Posicao, FRemovidos.size(), Tamanho, Novo.size()});
-    FRemovidos.append(FWork, Posicao, Tamanho);
+    FTexto.CopiaPara(FRemovidos, Posicao, Posicao + Tamanho);
   }
-  FWork.replace(Posicao, Tamanho, Novo);
-  FOcorrencias.Muda(FWork, Posicao, Tamanho, Novo.size());
+  FTexto.Troca(Posicao, Tamanho, Novo);
   AtualizaBuscas(Posicao, Tamanho, Novo.size());
 }
 
@@ -362,8 +246,8 @@ void TElevacao::AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inserido
       // after the occurrence: nothing to do
     } else if (FAlias.Em != npos && Posicao >= FAlias.De && Posicao + Removidos <= FAlias.Em) {
       FAlias.Em = FAlias.Em - Removidos + Inseridos;
-      const size_t nova = BuscaSemCaixa(FWork, FAlias.Chave, std::max(FAlias.De, antesDaMudanca(tamanho)),
-                                        Posicao + Inseridos + tamanho - 1);
+      const size_t nova = FTexto.Busca(TPadrao(FAlias.Chave), std::max(FAlias.De, antesDaMudanca(tamanho)),
+                                       Posicao + Inseridos + tamanho - 1);
       if (nova != npos) FAlias.Em = nova;
     } else {
       FAlias.De = npos;
@@ -373,8 +257,7 @@ void TElevacao::AtualizaBuscas(size_t Posicao, size_t Removidos, size_t Inserido
 
 // Whether the aggregate whose "(" is at index Abre reads a sub-select.
 bool TElevacao::LeSubSelect(size_t Abre) const {
-  return SobreSubSelect(FWork, Abre, FOcorrencias.Proxima(PalavraSelect, Abre),
-                        FOcorrencias.Proxima(PalavraFrom, Abre));
+  return SobreSubSelect(FTexto, Abre, FTexto.Proxima(PalavraSelect, Abre), FTexto.Proxima(PalavraFrom, Abre));
 }
 
 // One sweep: masks the aggregates over plain values and lifts those over
@@ -385,11 +268,11 @@ bool TElevacao::Varre() {
     bool algumaAberta = false;
     size_t agregacao = npos;
     for (size_t k = 0; k < std::size(Agregacoes); ++k) {
-      const size_t p = FOcorrencias.Primeira(k);
+      const size_t p = FTexto.Primeira(k);
       if (p == npos) continue;
       const String& a = Agregacoes[k];
-      const size_t abre = PulaBrancos(FWork, p + a.size(), FWork.size());
-      if (abre == FWork.size() || FWork[abre] != L'(') continue;
+      const size_t abre = PulaBrancos(FTexto, p + a.size(), FTexto.size());
+      if (abre == FTexto.size() || FTexto[abre] != L'(') continue;
       algumaAberta = true;
       if (LeSubSelect(abre))
         agregacao = k;
@@ -399,7 +282,7 @@ bool TElevacao::Varre() {
     if (!algumaAberta) break;
     if (agregacao == npos) continue;
     AplicaMascaras();  // the lifting reads the text
-    if (FContador >= FLimiteElevacoes || FWork.size() >= FLimiteTamanho) {
+    if (FContador >= FLimiteElevacoes || FTexto.size() >= FLimiteTamanho) {
       FInterrompida = true;
       break;
     }
@@ -408,7 +291,7 @@ bool TElevacao::Varre() {
   // The masks never put in: the restoring would bring back their names in
   // capitals.
   for (const auto& [p, k] : FMascarasPendentes)
-    std::copy(Agregacoes[k].begin(), Agregacoes[k].end(), FWork.begin() + p);
+    FTexto.Sobrescreve(p, Agregacoes[k]);
   FMascarasPendentes.clear();
   return elevou;
 }
@@ -420,11 +303,11 @@ bool TElevacao::Varre() {
 // is to read the text. No other change of the text is made while masks
 // are noted.
 void TElevacao::Mascara(size_t Posicao, size_t Agregacao) {
-  if (Posicao > 0 && Letra(FWork[Posicao - 1])) {
+  if (Posicao > 0 && Letra(FTexto[Posicao - 1])) {
     AplicaMascaras();  // which may move the name
-    Edita(FOcorrencias.Primeira(Agregacao), Agregacoes[Agregacao].size(), Mascaras[Agregacao]);
+    Edita(FTexto.Primeira(Agregacao), Agregacoes[Agregacao].size(), Mascaras[Agregacao]);
   } else {
-    FOcorrencias.RetiraPrimeira(Agregacao);
+    FTexto.RetiraPrimeira(Agregacao);
     FMascarasPendentes.emplace_back(Posicao, Agregacao);
   }
 }
@@ -451,28 +334,25 @@ bool TElevacao::Eleva(size_t Agregacao) {
   FT = L"T" + IntToStr(++FContador);
   // The sub-select, without its closing parenthesis, leaves a marker where
   // its text first occurs.
-  const size_t apos = PulaBrancos(FWork, FOcorrencias.Primeira(Agregacao) + nome.size(), FWork.size());
-  const size_t fimApos = RecuaBrancos(FWork, apos, FWork.size());
-  const size_t select = FOcorrencias.Proxima(PalavraSelect, apos);
+  const size_t apos = PulaBrancos(FTexto, FTexto.Primeira(Agregacao) + nome.size(), FTexto.size());
+  const size_t fimApos = RecuaBrancos(FTexto, apos, FTexto.size());
+  const size_t select = FTexto.Proxima(PalavraSelect, apos);
   String& sub = FSub;
-  sub.assign(FWork, select, FimSubSelect(FWork, select, fimApos) - select);
+  sub.clear();
+  FTexto.CopiaPara(sub, select, FimSubSelect(FTexto, select, fimApos));
   // Any occurrence of the sub-select's text starts with a SELECT.
-  size_t ondeSub = select;
-  for (size_t p : FOcorrencias.Todas(PalavraSelect)) {
-    if (p >= select || IgualSemCaixa(FWork, p, sub)) {
-      ondeSub = std::min(p, select);
-      break;
-    }
-  }
+  const size_t igual =
+      FTexto.PrimeiraQue(PalavraSelect, [&](size_t p) { return p >= select || FTexto.IgualSemCaixa(p, sub); });
+  const size_t ondeSub = std::min(igual, select);
   // When the sub-select stands in its own place and no marker comes before
   // it, the marker would be found right there: the name's mask and the
   // derived table's value go in at once, in one change of the text.
-  const size_t primeira = FOcorrencias.Primeira(Agregacao);
+  const size_t primeira = FTexto.Primeira(Agregacao);
   const bool direto = ondeSub == select && !MarcadorAntes(ondeSub);
   size_t marcado = npos;
   if (direto) {
     const String& mascara = Mascaras[Agregacao];
-    FNovo.assign(mascara).append(FWork, primeira + nome.size(), ondeSub - primeira - nome.size());
+    FTexto.CopiaPara(FNovo.assign(mascara), primeira + nome.size(), ondeSub);
     Edita(primeira, ondeSub + sub.size() - primeira, FNovo.append(FT).append(L".VALOR"));
     marcado = ondeSub + mascara.size() - nome.size();
   } else {
@@ -513,7 +393,7 @@ bool TElevacao::Eleva(size_t Agregacao) {
     FAliases = FAliasesAntes;
     --FContador;
   }
-  if (!elevou || !direto) Edita(FOcorrencias.Primeira(Agregacao), nome.size(), Mascaras[Agregacao]);
+  if (!elevou || !direto) Edita(FTexto.Primeira(Agregacao), nome.size(), Mascaras[Agregacao]);
   return elevou;
 }
 
@@ -523,10 +403,10 @@ bool TElevacao::Eleva(size_t Agregacao) {
 // starts.
 bool TElevacao::MarcadorAntes(size_t Posicao) {
   const size_t borda = Marcador.size() - 1;
-  if (FMarcador.Em(FWork, FSemMarcadorAte, Posicao) != npos) return true;
+  if (FTexto.Busca(FMarcador, FSemMarcadorAte, Posicao) != npos) return true;
   if (Posicao < borda) return false;
   FSemMarcadorAte = std::max(FSemMarcadorAte, Posicao - borda);
-  return IgualSemCaixa(FWork, Posicao - borda, std::wstring_view(Marcador).substr(0, borda));
+  return FTexto.IgualSemCaixa(Posicao - borda, std::wstring_view(Marcador).substr(0, borda));
 }
 
 // The aliases of the sub-select's FROM list, one entry per item.
@@ -721,7 +601,7 @@ void TElevacao::LimpaSub(String& Sub) {
 bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   size_t marcador = Marcado;
   if (marcador == npos) {
-    marcador = FMarcador.Em(FWork, FSemMarcadorAte);
+    marcador = FTexto.Busca(FMarcador, FSemMarcadorAte);
     if (marcador == npos) return false;
     FSemMarcadorAte = marcador;
     Edita(marcador, Marcador.size(), FNovo.assign(FT).append(L".VALOR"));
@@ -734,13 +614,15 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   const size_t alias = maiusculo ? BuscaAlias(chave, marcador) : npos;
   if (alias != npos) {
     const size_t depois = alias + chave.size();
-    const size_t inicio = PulaBrancos(FWork, depois, FWork.size());
-    const size_t fim = RecuaBrancos(FWork, inicio, FWork.size());
-    if (fim - inicio >= 2 && IgualSemCaixa(FWork, inicio, L"ON")) {
-      const size_t fecha = FimEquilibrado(FWork, depois);
-      const String& clausula = FClausula.assign(FWork, depois, fecha == npos ? npos : fecha + 1 - depois);
-      const size_t onde = TPadrao(clausula).Em(FWork, marcador);
-      if (FWork.compare(onde, clausula.size(), clausula) == 0)
+    const size_t inicio = PulaBrancos(FTexto, depois, FTexto.size());
+    const size_t fim = RecuaBrancos(FTexto, inicio, FTexto.size());
+    if (fim - inicio >= 2 && FTexto.IgualSemCaixa(inicio, L"ON")) {
+      const size_t fecha = FimEquilibrado(FTexto, depois);
+      String& clausula = FClausula;
+      clausula.clear();
+      FTexto.CopiaPara(clausula, depois, fecha == npos ? FTexto.size() : fecha + 1);
+      const size_t onde = FTexto.Busca(TPadrao(clausula), marcador);
+      if (FTexto.Igual(onde, clausula))
         Edita(onde + clausula.size(), 0, Juncao);  // the same, moving less
       else
         Edita(onde, clausula.size(), FNovo.assign(clausula).append(Juncao));
@@ -758,17 +640,17 @@ bool TElevacao::ColocaJuncao(const String& Juncao, size_t Marcado) {
   for (const auto& [forma, depois] : formas) {
     encontrada.assign(nome).append(forma);
     const size_t onde =
-        forma == L" " ? BuscaAlias(encontrada, marcador) : BuscaSemCaixa(FWork, encontrada, marcador);
+        forma == L" " ? BuscaAlias(encontrada, marcador) : FTexto.Busca(TPadrao(encontrada), marcador);
     if (onde == npos) continue;
-    if (FWork.compare(onde, encontrada.size(), encontrada) != 0)
+    if (!FTexto.Igual(onde, encontrada))
       Edita(onde, encontrada.size(),
             depois ? FNovo.assign(encontrada).append(Juncao) : FNovo.assign(nome).append(Juncao).append(forma));
     else
       Edita(onde + nome.size() + (depois ? forma.size() : 0), 0, Juncao);  // the same, moving less
     return true;
   }
-  if (FWork.size() - marcador >= nome.size() && IgualSemCaixa(FWork, FWork.size() - nome.size(), nome)) {
-    Edita(FWork.size(), 0, Juncao);
+  if (FTexto.size() - marcador >= nome.size() && FTexto.IgualSemCaixa(FTexto.size() - nome.size(), nome)) {
+    Edita(FTexto.size(), 0, Juncao);
     return true;
   }
   return false;
@@ -780,7 +662,7 @@ size_t TElevacao::BuscaAlias(const String& Chave, size_t De) {
   if (FAlias.De == npos || FAlias.Chave != Chave || De < FAlias.De || (FAlias.Em != npos && De > FAlias.Em)) {
     FAlias.Chave = Chave;
     FAlias.De = De;
-    FAlias.Em = BuscaSemCaixa(FWork, Chave, De);
+    FAlias.Em = FTexto.Busca(TPadrao(Chave), De);
   }
   return FAlias.Em;
 }

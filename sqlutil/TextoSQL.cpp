@@ -173,30 +173,9 @@ int PosSemCaixa(std::wstring_view Sub, std::wstring_view S) {
   return p == String::npos ? 0 : static_cast<int>(p) + 1;
 }
 
-size_t FimEquilibrado(std::wstring_view S, size_t De) {
-  int abertos = 0, fechados = 0;
-  for (size_t i = De; i < S.size(); ++i) {
-    if (S[i] == L'(') ++abertos;
-    else if (S[i] == L')') ++fechados;
-    else continue;
-    if (abertos == fechados) return i;
-  }
-  return String::npos;
-}
-
 std::wstring_view PrefixoEquilibrado(std::wstring_view S) {
   const size_t fim = FimEquilibrado(S);
   return fim == String::npos ? S : S.substr(0, fim + 1);
-}
-
-size_t PulaBrancos(std::wstring_view S, size_t De, size_t Ate) {
-  while (De < Ate && S[De] <= L' ') ++De;
-  return De;
-}
-
-size_t RecuaBrancos(std::wstring_view S, size_t De, size_t Ate) {
-  while (Ate > De && S[Ate - 1] <= L' ') --Ate;
-  return Ate;
 }
 
 std::wstring_view Apara(std::wstring_view S) {

@@ -35,16 +35,36 @@ bool IgualSemCaixa(std::wstring_view S, size_t Em, std::wstring_view Padrao);
 
 // The index of the character at which, counting from index De, "(" and ")"
 // have first been seen equally often and at least once; npos when never.
-size_t FimEquilibrado(std::wstring_view S, size_t De = 0);
+// (These character walks serve any text with size() and [], the statement
+// the lifting keeps with gaps included.)
+template <typename Texto>
+size_t FimEquilibrado(const Texto& S, size_t De = 0) {
+  int abertos = 0, fechados = 0;
+  for (size_t i = De; i < S.size(); ++i) {
+    if (S[i] == L'(') ++abertos;
+    else if (S[i] == L')') ++fechados;
+    else continue;
+    if (abertos == fechados) return i;
+  }
+  return String::npos;
+}
 // The shortest prefix of S that balances its parentheses; all of S when it
 // never does.
 std::wstring_view PrefixoEquilibrado(std::wstring_view S);
 
 // The first index from De on (below Ate) of a character that Trim keeps;
 // Ate when there is none.
-size_t PulaBrancos(std::wstring_view S, size_t De, size_t Ate);
+template <typename Texto>
+size_t PulaBrancos(const Texto& S, size_t De, size_t Ate) {
+  while (De < Ate && S[De] <= L' ') ++De;
+  return De;
+}
 // Ate lowered past the characters that Trim drops.
-size_t RecuaBrancos(std::wstring_view S, size_t De, size_t Ate);
+template <typename Texto>
+size_t RecuaBrancos(const Texto& S, size_t De, size_t Ate) {
+  while (Ate > De && S[Ate - 1] <= L' ') --Ate;
+  return Ate;
+}
 // S without the characters that Trim drops at either end.
 std::wstring_view Apara(std::wstring_view S);
 // S becomes its characters from De to Ate, trimmed, in its own buffer.
