@@ -3,6 +3,7 @@
 #include <emmintrin.h>
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 
@@ -11,6 +12,7 @@ constexpr size_t npos = String::npos;
 }  // namespace
 
 TTextoComLacunas::TTextoComLacunas(std::span<const std::wstring_view> APalavras) : FPalavras(APalavras) {
+  assert(FPalavras.size() <= MaisPalavras);
   for (std::wstring_view palavra : FPalavras) FMaiorPalavra = std::max(FMaiorPalavra, palavra.size());
   for (std::vector<TPosicoes>& peca : FPosicoes) peca.resize(FPalavras.size());
 }
@@ -270,9 +272,10 @@ void TTextoComLacunas::AchaPalavras(std::wstring_view Texto, size_t De, size_t A
     }
   };
   const __m128i semCaixa = _mm_set1_epi16(static_cast<short>(~0x20));  // the words are capitals
-  const auto igual = [](__m128i Oito, wchar_t c) {
-    return _mm_cmpeq_epi16(Oito, _mm_set1_epi16(static_cast<short>(c)));
-  };
+  // The first three letters of each word, in every lane.
+  std::array<std::array<__m128i, 3>, MaisPalavras> letras;
+  for (size_t k = 0; k < FPalavras.size(); ++k)
+    for (size_t i = 0; i < 3; ++i) letras[k][i] = _mm_set1_epi16(static_cast<short>(FPalavras[k][i]));
   Ate = std::min(Ate, Texto.size());
   size_t i = De;
   // The second and third characters are read one and two positions further on.
@@ -282,9 +285,9 @@ void TTextoComLacunas::AchaPalavras(std::wstring_view Texto, size_t De, size_t A
     };
     const __m128i primeiros = carrega(0), segundos = carrega(1), terceiros = carrega(2);
     __m128i candidatos = _mm_setzero_si128();
-    for (std::wstring_view palavra : FPalavras) {
-      const __m128i par = _mm_and_si128(igual(primeiros, palavra[0]), igual(segundos, palavra[1]));
-      candidatos = _mm_or_si128(candidatos, _mm_and_si128(par, igual(terceiros, palavra[2])));
+    for (size_t k = 0; k < FPalavras.size(); ++k) {
+      const __m128i par = _mm_and_si128(_mm_cmpeq_epi16(primeiros, letras[k][0]), _mm_cmpeq_epi16(segundos, letras[k][1]));
+      candidatos = _mm_or_si128(candidatos, _mm_and_si128(par, _mm_cmpeq_epi16(terceiros, letras[k][2])));
     }
     // Two bits per position.
     for (int bits = _mm_movemask_epi8(candidatos); bits; bits &= bits - 1, bits &= bits - 1) {

@@ -20,8 +20,8 @@
 
 class TTextoComLacunas {
 public:
-  // The words: capitals and letters only, three or more each, none able to
-  // overlap itself. They must outlive the text.
+  // The words (eight at most): capitals and letters only, three or more
+  // each, none able to overlap itself. They must outlive the text.
   explicit TTextoComLacunas(std::span<const std::wstring_view> APalavras);
 
   // The text becomes Texto, its words found anew.
@@ -78,6 +78,7 @@ public:
 
 private:
   static constexpr size_t Pecas = 3;
+  static constexpr size_t MaisPalavras = 8;  // the most words followed
   using TPosicoes = std::deque<size_t>;
 
   size_t Lacuna(size_t g) const { return FFim[g] - FInicio[g]; }
@@ -89,7 +90,11 @@ private:
   size_t InicioNoTexto(size_t p) const { return p == 0 ? 0 : PosicaoDaLacuna(p - 1); }
   size_t FimNoTexto(size_t p) const { return p == Pecas - 1 ? size() : PosicaoDaLacuna(p); }
   size_t PecaDe(size_t Indice) const;
-  size_t Fisico(size_t Indice) const { return Indice + Deslocamento(PecaDe(Indice)); }
+  size_t Fisico(size_t Indice) const {
+    if (Indice < FInicio[0]) return Indice;
+    const size_t apos = Indice + Lacuna(0);
+    return apos < FInicio[1] ? apos : apos + Lacuna(1);
+  }
   // The characters from De to Ate: in the buffer when they lie in one
   // piece, else copied (the copy lasts until the next one).
   std::wstring_view Trecho(size_t De, size_t Ate) const;
