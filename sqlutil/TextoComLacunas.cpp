@@ -11,6 +11,25 @@ constexpr size_t npos = String::npos;
 
 }  // namespace
 
+void TFilaDePosicoes::push_back(size_t Posicao) {
+  if (FItens.size() == FItens.capacity() && FPrimeiro >= size()) {
+    FItens.erase(FItens.begin(), FItens.begin() + FPrimeiro);
+    FPrimeiro = 0;
+  }
+  FItens.push_back(Posicao);
+}
+
+// Room in front as large as the list, so that the moves cost linear time
+// in all.
+void TFilaDePosicoes::push_front(size_t Posicao) {
+  if (FPrimeiro == 0) {
+    const size_t espaco = size() + 16;
+    FItens.insert(FItens.begin(), espaco, 0);
+    FPrimeiro = espaco;
+  }
+  FItens[--FPrimeiro] = Posicao;
+}
+
 TTextoComLacunas::TTextoComLacunas(std::span<const std::wstring_view> APalavras) : FPalavras(APalavras) {
   assert(FPalavras.size() <= MaisPalavras);
   for (std::wstring_view palavra : FPalavras) FMaiorPalavra = std::max(FMaiorPalavra, palavra.size());
@@ -207,7 +226,7 @@ String& TTextoComLacunas::Junta() {
 
 void TTextoComLacunas::TrocouPalavras(const std::vector<TPalavraTrocada>& Trocadas) {
   FechaLacunasNoFim();
-  TPosicoes nova;
+  TPosicoes& nova = FNova;
   for (size_t k = 0; k < FPalavras.size(); ++k) {
     nova.clear();
     size_t t = 0, encurtado = 0;

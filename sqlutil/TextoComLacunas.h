@@ -11,12 +11,38 @@
 // of text (before, between and after the gaps); a change or a gap's move
 // touches those lists at their ends only.
 #include <array>
-#include <deque>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "sqlutil/TextoSQL.h"
+
+// Ascending positions changed at both ends, in one vector kept between
+// uses (a double-ended queue of nodes would take and free memory as it
+// goes): the room freed in front serves what is put in front, and the
+// elements move down when that room outgrows them.
+class TFilaDePosicoes {
+public:
+  bool empty() const { return FPrimeiro == FItens.size(); }
+  size_t size() const { return FItens.size() - FPrimeiro; }
+  const size_t* begin() const { return FItens.data() + FPrimeiro; }
+  const size_t* end() const { return FItens.data() + FItens.size(); }
+  size_t* begin() { return FItens.data() + FPrimeiro; }
+  size_t* end() { return FItens.data() + FItens.size(); }
+  size_t front() const { return FItens[FPrimeiro]; }
+  size_t back() const { return FItens.back(); }
+  void clear() { FItens.clear(), FPrimeiro = 0; }
+  void pop_back() { FItens.pop_back(); }
+  void pop_front() { ++FPrimeiro; }
+  void push_back(size_t Posicao);
+  void push_front(size_t Posicao);
+  void swap(TFilaDePosicoes& Outra) { FItens.swap(Outra.FItens), std::swap(FPrimeiro, Outra.FPrimeiro); }
+
+private:
+  std::vector<size_t> FItens;
+  size_t FPrimeiro = 0;  // the elements before it are gone
+};
 
 class TTextoComLacunas {
 public:
@@ -79,7 +105,7 @@ public:
 private:
   static constexpr size_t Pecas = 3;
   static constexpr size_t MaisPalavras = 8;  // the most words followed
-  using TPosicoes = std::deque<size_t>;
+  using TPosicoes = TFilaDePosicoes;
 
   size_t Lacuna(size_t g) const { return FFim[g] - FInicio[g]; }
   size_t PosicaoDaLacuna(size_t g) const { return FInicio[g] - (g == 0 ? 0 : Lacuna(0)); }
@@ -118,6 +144,7 @@ private:
   // The gaps in the buffer: the first's characters below the second's.
   std::array<size_t, 2> FInicio{}, FFim{};
   std::array<std::vector<TPosicoes>, Pecas> FPosicoes;
+  TPosicoes FNova;  // the list being rebuilt
   mutable String FCopia;
 };
 
