@@ -87,9 +87,10 @@ std::wstring_view UltimaPalavra(std::wstring_view S) {
 // aliases of the sub-select being lifted. The statement is kept with the
 // occurrences of the aggregate names, SELECT, FROM and the masks, found in
 // one walk and kept up to date by every change (the restoring of the masks
-// included): nothing before a change moves, so each search looks only where
-// the change could have made a difference. Its buffers serve call after
-// call.
+// included), in a text with two gaps: the liftings' changes come back to
+// where the sub-selects are taken out and where their joins go in, so each
+// costs what it changes, and each search looks only where the change could
+// have made a difference. Its buffers serve call after call.
 class TElevacao {
 public:
   // The statement with its aggregates over sub-selects lifted.
