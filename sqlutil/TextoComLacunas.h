@@ -32,12 +32,18 @@ public:
   size_t* end() { return FItens.data() + FItens.size(); }
   size_t front() const { return FItens[FPrimeiro]; }
   size_t back() const { return FItens.back(); }
-  void clear() { FItens.clear(), FPrimeiro = 0; }
+  void clear() {
+    FItens.clear();
+    FPrimeiro = 0;
+  }
   void pop_back() { FItens.pop_back(); }
   void pop_front() { ++FPrimeiro; }
   void push_back(size_t Posicao);
   void push_front(size_t Posicao);
-  void swap(TFilaDePosicoes& Outra) { FItens.swap(Outra.FItens), std::swap(FPrimeiro, Outra.FPrimeiro); }
+  void swap(TFilaDePosicoes& Outra) {
+    FItens.swap(Outra.FItens);
+    std::swap(FPrimeiro, Outra.FPrimeiro);
+  }
 
 private:
   std::vector<size_t> FItens;
