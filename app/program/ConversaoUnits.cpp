@@ -36,6 +36,7 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-rich/cxImage.h"
 #include "components/editors-rich/dxCameraControl.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
@@ -115,6 +116,7 @@ const TUnitTable& ProgramUnits() {
       cxEditUnit,
       // The calendar, image, memo and camera editors.
       dxCameraControlUnit,
+      cxImageUnit,
       // The data-provider framework.
       JvDataProviderUnit,
       // The report pieces.

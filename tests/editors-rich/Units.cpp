@@ -10,6 +10,7 @@
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-rich/cxImage.h"
 #include "components/editors-rich/dxCameraControl.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
@@ -30,6 +31,6 @@ const TUnitTable& ProgramUnits() {
                                 dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
                                 cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
-                                dxCameraControlUnit};
+                                dxCameraControlUnit, cxImageUnit};
   return units;
 }
