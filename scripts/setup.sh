@@ -5,9 +5,12 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/env.sh"
 
+# gstreamer1.0-plugins-good carries the AVI splitter Wine's DirectShow plays
+# files with (the camera tests feed known frames through it).
 packages=(g++-mingw-w64-x86-64-posix wine64 wine wine64-tools libwine-dev
           firebird3.0-server-core firebird3.0-server libfbclient2 firebird-dev
-          cmake ninja-build googletest xvfb xdotool python3 python3-sqlglot ccache gcc unicode-data)
+          cmake ninja-build googletest xvfb xdotool python3 python3-sqlglot ccache gcc unicode-data
+          gstreamer1.0-plugins-good)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -36,6 +36,8 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-rich/cxImage.h"
+#include "components/editors-rich/dxCameraControl.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
@@ -112,6 +114,9 @@ const TUnitTable& ProgramUnits() {
       cxEditConstsUnit,
       cxEditPaintUtilsUnit,
       cxEditUnit,
+      // The calendar, image, memo and camera editors.
+      dxCameraControlUnit,
+      cxImageUnit,
       // The data-provider framework.
       JvDataProviderUnit,
       // The report pieces.
