@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "vcl/rtl/SysUtils.h"
 
@@ -30,13 +32,73 @@ void TcxCustomTrackBarProperties::SetTickSize(int AValue) { Store(FTickSize, std
 void TcxCustomTrackBarProperties::SetLineSize(int AValue) { Store(FLineSize, std::max(AValue, 1)); }
 void TcxCustomTrackBarProperties::SetPageSize(int AValue) { Store(FPageSize, std::max(AValue, 1)); }
 
-int TcxCustomTrackBarProperties::PositionOf(const Variant& AEditValue) const {
+void TcxCustomTrackBarProperties::SetMax(int AValue) {
+  if (FMax == AValue) return;
+  FMax = AValue;
+  if (FMin > FMax) FMin = FMax;
+  Changed();
+}
+
+void TcxCustomTrackBarProperties::SetMin(int AValue) {
+  if (FMin == AValue) return;
+  FMin = AValue;
+  if (FMax < FMin) FMax = FMin;
+  Changed();
+}
+
+int TcxCustomTrackBarProperties::CorrectPosition(int AValue) const { return std::clamp(AValue, FMin, std::max(FMin, FMax)); }
+
+int TcxCustomTrackBarProperties::ValueToPosition(const Variant& AEditValue) const {
   double value = FMin;
   if (VarIsOrdinal(AEditValue) || VarIsFloat(AEditValue)) value = AEditValue.AsDouble();
   else if (VarIsStr(AEditValue) && !TryStrToFloat(Trim(AEditValue.AsString()), value)) value = FMin;
   if (!std::isfinite(value)) value = FMin;
-  const int low = std::min(FMin, FMax), high = std::max(FMin, FMax);
-  return static_cast<int>(std::clamp(std::round(value), static_cast<double>(low), static_cast<double>(high)));
+  constexpr double low = std::numeric_limits<int>::min(), high = std::numeric_limits<int>::max();
+  return static_cast<int>(std::clamp(std::round(value), low, high));
+}
+
+String TcxCustomTrackBarProperties::DefaultValidateErrorText(int) {
+  return dxTranslatedResString(cxSEditValueOutOfBounds);
+}
+
+TcxCustomEditClass TcxCustomTrackBarProperties::GetContainerClass() const {
+  return TcxCustomEditClass::Of<TcxTrackBar>();
+}
+
+TcxEditStyleClass TcxCustomTrackBarProperties::GetStyleClass() const {
+  return TcxEditStyleClass::Of<TcxTrackBarStyle>();
+}
+
+String TcxCustomTrackBarProperties::GetDisplayText(const Variant& AEditValue, bool, bool) {
+  return IntToStr(PositionOf(AEditValue));
+}
+
+TcxEditSupportedOperations TcxCustomTrackBarProperties::GetSupportedOperations() {
+  return {esoAlwaysHotTrack, esoEditing, esoFiltering, esoSorting, esoTransparency};
+}
+
+void TcxCustomTrackBarProperties::PrepareDisplayValue(const Variant& AEditValue, Variant& DisplayValue, bool) {
+  LockUpdate(true);
+  DisplayValue = Variant(PositionOf(AEditValue));
+  LockUpdate(false);
+}
+
+void TcxCustomTrackBarProperties::AssignSettings(TcxCustomEditProperties* Source) {
+  TcxCustomEditProperties::AssignSettings(Source);
+  auto* source = dynamic_cast<TcxCustomTrackBarProperties*>(Source);
+  if (!source) return;
+#define CX_COPY(Name) F##Name = source->F##Name;
+  CX_COPY(AutoSize) CX_COPY(ReverseDirection) CX_COPY(Orientation) CX_COPY(TextOrientation)
+  CX_COPY(SelectionStart) CX_COPY(SelectionEnd) CX_COPY(SelectionColor) CX_COPY(ShowTrack) CX_COPY(ThumbType)
+  CX_COPY(TickColor) CX_COPY(TickType) CX_COPY(TickMarks) CX_COPY(TrackColor) CX_COPY(ThumbColor)
+  CX_COPY(ThumbHighlightColor) CX_COPY(ShowPositionHint) CX_COPY(ShowChangeButtons) CX_COPY(ShowTicks)
+  CX_COPY(ThumbHeight) CX_COPY(ThumbWidth) CX_COPY(TrackSize) CX_COPY(Min) CX_COPY(Max) CX_COPY(ThumbStep)
+  CX_COPY(BorderWidth) CX_COPY(Frequency) CX_COPY(TickSize) CX_COPY(LineSize) CX_COPY(PageSize)
+#undef CX_COPY
+  OnGetPositionHint = source->OnGetPositionHint;
+  OnGetTickLabel = source->OnGetTickLabel;
+  OnGetThumbRect = source->OnGetThumbRect;
+  OnDrawThumb = source->OnDrawThumb;
 }
 
 // ---------------------------------------------------------------- view info
@@ -76,6 +138,84 @@ bool TcxCustomTrackBarViewInfo::IsValueTick(int AValue) const {
   return AValue == Min || AValue == Max || AValue == FPosition;
 }
 
+TRect TcxCustomTrackBarViewInfo::TrackHitArea() const {
+  TRect area = TrackBarRect;
+  if (ShowChangeButtons) {
+    area.Left = TrackRect.Left;
+    area.Right = TrackRect.Right;
+  }
+  return Helper().Real(area);
+}
+
+TRect TcxCustomTrackBarViewInfo::PositionHintRect(TcxCanvas* ACanvas, const String& AText,
+                                                  bool AIsHintMultiLine) const {
+  if (Font) ACanvas->Font()->Assign(Font);
+  const TSize text = ACanvas->TextExtent(AText);
+  const bool vertical = Orientation == tboVertical;
+  const int extent = vertical ? text.cx : text.cy;
+  const int along = AIsHintMultiLine ? Helper().AlongExtent(RealTrackBarRect) / 2 : (vertical ? text.cy : text.cx);
+  const int top = TickMarks == cxtmTopLeft ? ThumbRect.Bottom + 10 : ThumbRect.Top - extent - 10;
+  return Helper().Real(TRect(ThumbRect.Left, top, ThumbRect.Left + along, top + extent));
+}
+
+TcxTrackBarPositionHintHelper* TcxCustomTrackBarViewInfo::PositionHintHelper() {
+  if (!FPositionHintHelper && HintedControl) FPositionHintHelper = std::make_unique<TcxTrackBarPositionHintHelper>(this);
+  return FPositionHintHelper.get();
+}
+
+void TcxCustomTrackBarViewInfo::ShowPositionHint() {
+  if (!Properties || !Properties->ShowPositionHint() || !PositionHintHelper()) return;
+  FPositionHintHelper->DisableTimer();
+  String text = IntToStr(FPosition);
+  bool canShow = true, multiLine = false;
+  if (Properties->OnGetPositionHint) Properties->OnGetPositionHint(HintedControl, FPosition, text, canShow, multiLine);
+  if (!canShow) {
+    FPositionHintHelper->CancelHint();
+    return;
+  }
+  TcxScreenCanvas canvas;
+  FPositionHintHelper->ShowHint(RealTrackBarRect, PositionHintRect(&canvas, text, multiLine), text, multiLine, this,
+                                Font);
+}
+
+void TcxCustomTrackBarViewInfo::UpdateMouseOverThumb(const TPoint& P) {
+  if (IsPointOnThumb(P)) {
+    ShowPositionHint();
+    MouseStates.Include(tbmpUnderThumb);
+    return;
+  }
+  if (Properties && Properties->ShowPositionHint() && PositionHintHelper()) FPositionHintHelper->HidePositionHint();
+  MouseStates.Exclude(tbmpUnderThumb);
+}
+
+// ---------------------------------------------------------------- position hint
+
+TcxTrackBarPositionHintHelper::TcxTrackBarPositionHintHelper(TcxCustomTrackBarViewInfo* AViewInfo)
+    : FTrackBarViewInfo(AViewInfo), FPositionHintHidingTimer(cxNewTimer(1000, false, [this](TObject*) {
+        DisableTimer();
+        CancelHint();
+      })) {}
+
+TcxTrackBarPositionHintHelper::~TcxTrackBarPositionHintHelper() = default;
+
+TcxControl* TcxTrackBarPositionHintHelper::GetOwnerTcxControl() { return FTrackBarViewInfo->HintedControl; }
+
+// Away from the ticks: above a horizontal thumb, left of a vertical one,
+// 10 pixels clear of it.
+void TcxTrackBarPositionHintHelper::AdjustHintWindowRect(TRect& R) {
+  TcxControlHintHelper::AdjustHintWindowRect(R);
+  const TcxCustomTrackBarViewInfo& v = *FTrackBarViewInfo;
+  if (v.TickMarks == cxtmTopLeft) return;
+  const TPoint thumb = v.HintedControl->ClientToScreen(v.VisibleThumbRect().TopLeft());
+  if (v.Orientation == tboHorizontal) R.Offset(0, thumb.Y - R.Height() - 10 - R.Top);
+  else R.Offset(thumb.X - R.Width() - 10 - R.Left, 0);
+}
+
+void TcxTrackBarPositionHintHelper::MouseTrackingMouseLeave() {
+  const TcxTrackBarMouseStates states = FTrackBarViewInfo->MouseStates;
+  if (!states.Contains(tbmpUnderThumb) && !states.Contains(tbmpSliding)) HidePositionHint();
+}
+
 void TcxCustomTrackBarViewInfo::Paint(TcxCanvas* ACanvas) {
   FTBBitmap->SetSize(Bounds.Width(), Bounds.Height());
   TcxCanvas* canvas = FTBBitmap->cxCanvas();
@@ -91,16 +231,20 @@ void TcxCustomTrackBarViewInfo::Paint(TcxCanvas* ACanvas) {
 void TcxCustomTrackBarViewInfo::DrawContent(TcxCanvas* ACanvas) {
   TcxCustomLookAndFeelPainter* painter = FLookAndFeel->Painter();
   if (ShowChangeButtons) {
-    const TRect decrease = Helper().Real(ReverseDirection ? RightButtonRect : LeftButtonRect);
-    const TRect increase = Helper().Real(ReverseDirection ? LeftButtonRect : RightButtonRect);
-    painter->DrawZoomOutButton(ACanvas, decrease, ButtonLeftState);
-    painter->DrawZoomInButton(ACanvas, increase, ButtonRightState);
+    // Reversed, the near button steps up: the two images change places.
+    if (ReverseDirection) {
+      painter->DrawZoomInButton(ACanvas, RealLeftButtonRect(), ButtonLeftState);
+      painter->DrawZoomOutButton(ACanvas, RealRightButtonRect(), ButtonRightState);
+    } else {
+      painter->DrawZoomOutButton(ACanvas, RealLeftButtonRect(), ButtonLeftState);
+      painter->DrawZoomInButton(ACanvas, RealRightButtonRect(), ButtonRightState);
+    }
   }
   if (ShowTrack) {
     DrawTrack(ACanvas);
     if (FShowSelection) DrawSelection(ACanvas);
   }
-  DrawTicks(ACanvas);
+  if (ShowTicks) DrawTicks(ACanvas);
   switch (ThumbType) {
     case cxttRegular: DrawThumb(ACanvas); break;
     case cxttCustom:
@@ -214,7 +358,9 @@ void TcxCustomTrackBarViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABoun
   auto* viewInfo = static_cast<TcxCustomTrackBarViewInfo*>(AViewInfo);
   viewInfo->FLookAndFeel->Assign(Style()->LookAndFeel());
   if (Enabled) {
-    viewInfo->TrackBarState = viewInfo->Helper().Real(viewInfo->ThumbRect).Contains(P) ? 2 : 1;
+    viewInfo->TrackBarState = viewInfo->MouseStates.Contains(tbmpSliding)      ? 3
+                              : viewInfo->MouseStates.Contains(tbmpUnderThumb) ? 2
+                                                                               : 1;
     if (viewInfo->ButtonLeftState == cxbsDisabled && viewInfo->ButtonRightState == cxbsDisabled)
       viewInfo->ButtonLeftState = viewInfo->ButtonRightState = cxbsNormal;
   } else {
@@ -236,6 +382,7 @@ void TcxCustomTrackBarViewData::CalculateViewInfoProperties(TcxCustomTrackBarVie
   AViewInfo->ReverseDirection = p->ReverseDirection();
   AViewInfo->ShowChangeButtons = p->ShowChangeButtons();
   AViewInfo->ShowTrack = p->ShowTrack();
+  AViewInfo->ShowTicks = p->ShowTicks();
   AViewInfo->TrackSize = p->TrackSize();
   AViewInfo->TickColor = Enabled ? p->TickColor() : clBtnShadow;
   AViewInfo->TickType = p->TickType();
