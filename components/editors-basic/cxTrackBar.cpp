@@ -19,13 +19,6 @@ TcxEditViewDataClass TcxCustomTrackBarProperties::ViewDataClass() const {
   return TcxEditViewDataClass::Of<TcxCustomTrackBarViewData>();
 }
 
-template <class T>
-void TcxCustomTrackBarProperties::Store(T& AField, T AValue) {
-  if (AField == AValue) return;
-  AField = AValue;
-  Changed();
-}
-
 void TcxCustomTrackBarProperties::SetBorderWidth(int AValue) { Store(FBorderWidth, std::max(AValue, 0)); }
 void TcxCustomTrackBarProperties::SetFrequency(int AValue) { Store(FFrequency, std::max(AValue, 0)); }
 void TcxCustomTrackBarProperties::SetTickSize(int AValue) { Store(FTickSize, std::max(AValue, 1)); }
@@ -109,6 +102,14 @@ TcxCustomTrackBarViewInfo::TcxCustomTrackBarViewInfo()
       FTBBitmap(std::make_unique<TcxBitmap>(0, 0, pf32bit)) {}
 
 TcxCustomTrackBarViewInfo::~TcxCustomTrackBarViewInfo() = default;
+
+void TcxCustomTrackBarViewInfo::CalculateMajorTicks() { FMajorTicks = {Min, Max}; }
+
+void TcxCustomTrackBarViewInfo::CalculateMinorTicks() {
+  FMinorTicks.clear();
+  if (Frequency >= 1)
+    for (int tick = Min + Frequency; tick < Max; tick += Frequency) FMinorTicks.push_back(tick);
+}
 
 int TcxCustomTrackBarViewInfo::GetOffset(int APosition) const {
   return MulDiv(APosition - Min, Numerator, Denominator) + ThumbSize / 2;
@@ -399,11 +400,8 @@ void TcxCustomTrackBarViewData::CalculateViewInfoProperties(TcxCustomTrackBarVie
     AViewInfo->FOrientationHelper = std::make_unique<TcxVerticalTrackBarViewInfoHelper>();
   else
     AViewInfo->FOrientationHelper = std::make_unique<TcxHorizontalTrackBarViewInfoHelper>();
-  AViewInfo->FMajorTicks = {p->Min(), p->Max()};
-  AViewInfo->FMinorTicks.clear();
-  if (p->Frequency() >= 1)
-    for (int tick = p->Min() + p->Frequency(); tick < p->Max(); tick += p->Frequency())
-      AViewInfo->FMinorTicks.push_back(tick);
+  AViewInfo->CalculateMajorTicks();
+  AViewInfo->CalculateMinorTicks();
 }
 
 int TcxCustomTrackBarViewData::NumberExtent(TcxCanvas* ACanvas, TcxCustomTrackBarViewInfo* AViewInfo) {
@@ -472,6 +470,11 @@ void TcxCustomTrackBarViewData::CalculateThumbSize(TcxCustomTrackBarViewInfo* AV
   }
 }
 
+void TcxCustomTrackBarViewData::CalculatePixelsPerPositionStep(TcxCustomTrackBarViewInfo* AViewInfo) {
+  AViewInfo->Numerator = AViewInfo->TrackRect.Width() - AViewInfo->ThumbSize;
+  AViewInfo->Denominator = AViewInfo->Max - AViewInfo->Min < 2 ? 1 : AViewInfo->Max - AViewInfo->Min;
+}
+
 void TcxCustomTrackBarViewData::LayOutTrackBarRects(TcxCanvas* ACanvas, TcxCustomTrackBarViewInfo* AViewInfo) {
   TcxCustomTrackBarViewInfo& v = *AViewInfo;
   const auto& h = v.Helper();
@@ -501,8 +504,7 @@ void TcxCustomTrackBarViewData::LayOutTrackBarRects(TcxCanvas* ACanvas, TcxCusto
     v.TrackRect.Right -= right.cx + 5;
   }
   CalculateThumbSize(AViewInfo, zoneHeight);
-  v.Numerator = v.TrackRect.Width() - v.ThumbSize;
-  v.Denominator = v.Max - v.Min < 2 ? 1 : v.Max - v.Min;
+  CalculatePixelsPerPositionStep(AViewInfo);
   // The thumb.
   const int c = v.PositionToCoordinate(v.FPosition);
   const int thumbTop = v.TrackRect.Top + (v.TrackSize - v.ThumbLargeSize) / 2;

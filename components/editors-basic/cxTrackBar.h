@@ -127,7 +127,11 @@ public:
 protected:
   void AssignSettings(TcxCustomEditProperties* Source) override;
   template <class T>
-  void Store(T& AField, T AValue);
+  void Store(T& AField, T AValue) {
+    if (AField == AValue) return;
+    AField = AValue;
+    Changed();
+  }
   int FMin = 0;
   int FMax = 10;
 
@@ -194,6 +198,8 @@ public:
 
   void Paint(TcxCanvas* ACanvas) override;
 
+  virtual void CalculateMajorTicks();
+  virtual void CalculateMinorTicks();
   virtual int PositionToCoordinate(int APosition) const;
   virtual int GetOffset(int APosition) const;
   virtual bool IsValueTick(int AValue) const;
@@ -256,17 +262,18 @@ protected:
   virtual void DrawThumb(TcxCanvas* ACanvas);
   virtual void DrawThumbState(TcxCanvas* ACanvas, const TRect& R, int AState);
 
+  void DrawTick(TcxCanvas* ACanvas, int AValue, bool AMajor);
+  TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel.get(); }
+  std::vector<int> FMajorTicks, FMinorTicks;
+
 private:
   friend class TcxCustomTrackBarViewData;
-  void DrawTick(TcxCanvas* ACanvas, int AValue, bool AMajor);
   void DrawNumber(TcxCanvas* ACanvas, int AValue, int ACoordinate);
-  TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel.get(); }
 
   std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
   std::unique_ptr<TcxHorizontalTrackBarViewInfoHelper> FOrientationHelper;
   std::unique_ptr<TcxBitmap> FTBBitmap;
   std::unique_ptr<TcxTrackBarPositionHintHelper> FPositionHintHelper;
-  std::vector<int> FMajorTicks, FMinorTicks;
   int FPosition = 0;
   bool FShowSelection = false;
 };
@@ -285,6 +292,8 @@ protected:
   virtual void CalculateViewInfoProperties(TcxCustomTrackBarViewInfo* AViewInfo);
   virtual void CalculateTrackZoneRect(TcxCanvas* ACanvas, TcxCustomTrackBarViewInfo* AViewInfo, int& AZoneHeight);
   virtual void CalculateThumbSize(TcxCustomTrackBarViewInfo* AViewInfo, int AZoneHeight);
+  // The pixels per position, once the track and the thumb are known.
+  virtual void CalculatePixelsPerPositionStep(TcxCustomTrackBarViewInfo* AViewInfo);
 
 private:
   TcxCustomTrackBarProperties* TrackBarProperties() const;
