@@ -96,10 +96,23 @@ void TcxCustomTrackBarProperties::AssignSettings(TcxCustomEditProperties* Source
 
 // ---------------------------------------------------------------- view info
 
+namespace {
+
+// The thumb's states 1 to 5 as button states.
+TcxButtonState ThumbButtonState(int AState) {
+  static const TcxButtonState states[] = {cxbsNormal, cxbsNormal, cxbsHot, cxbsPressed, cxbsHot, cxbsDisabled};
+  return states[std::clamp(AState, 1, 5)];
+}
+
+}  // namespace
+
 TcxCustomTrackBarViewInfo::TcxCustomTrackBarViewInfo()
     : FLookAndFeel(std::make_unique<TcxLookAndFeel>(nullptr)),
       FOrientationHelper(std::make_unique<TcxHorizontalTrackBarViewInfoHelper>()),
-      FTBBitmap(std::make_unique<TcxBitmap>(0, 0, pf32bit)) {}
+      FTBBitmap(std::make_unique<TcxBitmap>(0, 0, pf32bit)),
+      FThumbFadingHelper(std::make_unique<TcxTrackBarThumbFadingHelper>(this)),
+      FButtonLeftFadingHelper(std::make_unique<TcxTrackBarLeftButtonFadingHelper>(this)),
+      FButtonRightFadingHelper(std::make_unique<TcxTrackBarRightButtonFadingHelper>(this)) {}
 
 TcxCustomTrackBarViewInfo::~TcxCustomTrackBarViewInfo() = default;
 
@@ -230,16 +243,11 @@ void TcxCustomTrackBarViewInfo::Paint(TcxCanvas* ACanvas) {
 }
 
 void TcxCustomTrackBarViewInfo::DrawContent(TcxCanvas* ACanvas) {
-  TcxCustomLookAndFeelPainter* painter = FLookAndFeel->Painter();
   if (ShowChangeButtons) {
-    // Reversed, the near button steps up: the two images change places.
-    if (ReverseDirection) {
-      painter->DrawZoomInButton(ACanvas, RealLeftButtonRect(), ButtonLeftState);
-      painter->DrawZoomOutButton(ACanvas, RealRightButtonRect(), ButtonRightState);
-    } else {
-      painter->DrawZoomOutButton(ACanvas, RealLeftButtonRect(), ButtonLeftState);
-      painter->DrawZoomInButton(ACanvas, RealRightButtonRect(), ButtonRightState);
-    }
+    if (!FButtonLeftFadingHelper->DrawImage(ACanvas->Handle(), RealLeftButtonRect()))
+      DrawChangeButton(ACanvas, true, ButtonLeftState);
+    if (!FButtonRightFadingHelper->DrawImage(ACanvas->Handle(), RealRightButtonRect()))
+      DrawChangeButton(ACanvas, false, ButtonRightState);
   }
   if (ShowTrack) {
     DrawTrack(ACanvas);
@@ -267,11 +275,27 @@ void TcxCustomTrackBarViewInfo::DrawSelection(TcxCanvas* ACanvas) {
   ACanvas->FillRect(Helper().Real(SelectionRect), SelectionColor);
 }
 
-void TcxCustomTrackBarViewInfo::DrawThumb(TcxCanvas* ACanvas) { DrawThumbState(ACanvas, ThumbRect, TrackBarState); }
+// Reversed, the near button steps up: the two images change places.
+void TcxCustomTrackBarViewInfo::DrawChangeButton(TcxCanvas* ACanvas, bool ALeft, TcxButtonState AState) {
+  TcxCustomLookAndFeelPainter* painter = FLookAndFeel->Painter();
+  const TRect r = ALeft ? RealLeftButtonRect() : RealRightButtonRect();
+  if (ALeft != ReverseDirection) painter->DrawZoomOutButton(ACanvas, r, AState);
+  else painter->DrawZoomInButton(ACanvas, r, AState);
+}
+
+void TcxCustomTrackBarViewInfo::DrawThumb(TcxCanvas* ACanvas) {
+  if (!FThumbFadingHelper->DrawImage(ACanvas->Handle(), VisibleThumbRect()))
+    DrawThumbState(ACanvas, ThumbRect, TrackBarState);
+}
+
+void TcxCustomTrackBarViewInfo::UpdateFading() {
+  FThumbFadingHelper->UpdateState(ThumbButtonState(TrackBarState));
+  FButtonLeftFadingHelper->UpdateState(ButtonLeftState);
+  FButtonRightFadingHelper->UpdateState(ButtonRightState);
+}
 
 void TcxCustomTrackBarViewInfo::DrawThumbState(TcxCanvas* ACanvas, const TRect& R, int AState) {
-  static const TcxButtonState states[] = {cxbsNormal, cxbsNormal, cxbsHot, cxbsPressed, cxbsHot, cxbsDisabled};
-  const TcxButtonState state = states[std::clamp(AState, 1, 5)];
+  const TcxButtonState state = ThumbButtonState(AState);
   TColor color = ThumbColor;
   if (state == cxbsHot || state == cxbsPressed) {
     const TcxLookAndFeelKind kind = FLookAndFeel->Kind();
@@ -342,6 +366,64 @@ void TcxCustomTrackBarViewInfo::DrawNumber(TcxCanvas* ACanvas, int AValue, int A
   if (TickMarks != cxtmBottomRight) draw(ThumbRect.Top - gap - 1 - acrossExtent);
 }
 
+// ---------------------------------------------------------------- fading
+
+bool TcxCustomTrackBarFadingHelper::IsFadingAllowed() {
+  return FViewInfo->HintedControl && FViewInfo->IsFadingAvailable();
+}
+
+void TcxCustomTrackBarFadingHelper::RepaintFadeFrame() {
+  if (TcxControl* control = FViewInfo->HintedControl; control && control->HandleAllocated()) {
+    TRect r = PartRect();
+    r.Offset(FViewInfo->Bounds.Left, FViewInfo->Bounds.Top);
+    const RECT rect{r.Left, r.Top, r.Right, r.Bottom};
+    ::InvalidateRect(control->Handle(), &rect, false);
+  }
+}
+
+void TcxCustomTrackBarFadingHelper::UpdateState(TcxButtonState AState) {
+  if (AState == FState) return;
+  CheckStartFading(FState, AState);
+  FState = AState;
+}
+
+// The part drawn over the background and the track, cut out of a bitmap
+// of the whole track bar.
+TcxBitmap32* TcxCustomTrackBarFadingHelper::RenderFadingImage(TcxButtonState AState) {
+  const TRect part = PartRect();
+  const TSize size(FViewInfo->Bounds.Width(), FViewInfo->Bounds.Height());
+  TcxBitmap32 whole(size.cx, size.cy, true);
+  TcxCanvas* canvas = whole.cxCanvas();
+  canvas->FillRect(TRect(0, 0, size.cx, size.cy), FViewInfo->BackgroundColor());
+  DrawPart(canvas, AState);
+  auto image = std::make_unique<TcxBitmap32>(part.Width(), part.Height(), true);
+  BitBlt(image->cxCanvas()->Handle(), 0, 0, part.Width(), part.Height(), canvas->Handle(), part.Left, part.Top,
+         SRCCOPY);
+  return image.release();
+}
+
+void TcxCustomTrackBarFadingHelper::PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) {
+  std::unique_ptr<TBitmap> fadeOut(RenderFadingImage(cxbsNormal));
+  AFadeInImage = RenderFadingImage(cxbsHot);
+  AFadeOutImage = fadeOut.release();
+}
+
+void TcxTrackBarThumbFadingHelper::DrawPart(TcxCanvas* ACanvas, TcxButtonState AState) {
+  ViewInfo()->DrawThumbState(ACanvas, ViewInfo()->ThumbRect, AState == cxbsHot ? 2 : 1);
+}
+
+bool TcxTrackBarCustomButtonFadingHelper::IsFadingAllowed() {
+  return TcxCustomTrackBarFadingHelper::IsFadingAllowed() && ViewInfo()->ShowChangeButtons && !PartRect().IsEmpty();
+}
+
+TRect TcxTrackBarCustomButtonFadingHelper::PartRect() const {
+  return FLeft ? ViewInfo()->RealLeftButtonRect() : ViewInfo()->RealRightButtonRect();
+}
+
+void TcxTrackBarCustomButtonFadingHelper::DrawPart(TcxCanvas* ACanvas, TcxButtonState AState) {
+  ViewInfo()->DrawChangeButton(ACanvas, FLeft, AState);
+}
+
 // ---------------------------------------------------------------- view data
 
 TcxCustomTrackBarProperties* TcxCustomTrackBarViewData::TrackBarProperties() const {
@@ -370,6 +452,7 @@ void TcxCustomTrackBarViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABoun
   }
   CalculateViewInfoProperties(viewInfo);
   LayOutTrackBarRects(ACanvas, viewInfo);
+  viewInfo->UpdateFading();
 }
 
 void TcxCustomTrackBarViewData::CalculateViewInfoProperties(TcxCustomTrackBarViewInfo* AViewInfo) {

@@ -9,6 +9,7 @@
 
 #include "components/controls/cxHints.h"
 #include "components/editors/cxEdit.h"
+#include "components/lookandfeel/dxFading.h"
 
 enum class TcxTrackBarOrientation { tboHorizontal, tboVertical };
 using enum TcxTrackBarOrientation;
@@ -145,6 +146,8 @@ private:
 };
 
 class TcxCustomTrackBarViewInfo;
+class TcxTrackBarThumbFadingHelper;
+class TcxTrackBarCustomButtonFadingHelper;
 
 // The hint that shows the position near the thumb; hidden a second after
 // the change that showed it.
@@ -229,6 +232,15 @@ public:
   // Hover over the thumb: the hint shows; elsewhere it goes a second later.
   void UpdateMouseOverThumb(const TPoint& P);
   TcxTrackBarMouseStates MouseStates;
+
+  // Fades of the thumb and the change buttons follow their states.
+  void UpdateFading();
+  TcxTrackBarThumbFadingHelper* ThumbFadingHelper() const { return FThumbFadingHelper.get(); }
+  TcxTrackBarCustomButtonFadingHelper* ButtonLeftFadingHelper() const { return FButtonLeftFadingHelper.get(); }
+  TcxTrackBarCustomButtonFadingHelper* ButtonRightFadingHelper() const { return FButtonRightFadingHelper.get(); }
+  // A change button in a state, without its fade.
+  void DrawChangeButton(TcxCanvas* ACanvas, bool ALeft, TcxButtonState AState);
+  virtual void DrawThumbState(TcxCanvas* ACanvas, const TRect& R, int AState);
   int Position() const { return FPosition; }
   const std::vector<int>& MajorTicks() const { return FMajorTicks; }
   const std::vector<int>& MinorTicks() const { return FMinorTicks; }
@@ -260,7 +272,6 @@ protected:
   virtual void DrawSelection(TcxCanvas* ACanvas);
   virtual void DrawTicks(TcxCanvas* ACanvas);
   virtual void DrawThumb(TcxCanvas* ACanvas);
-  virtual void DrawThumbState(TcxCanvas* ACanvas, const TRect& R, int AState);
 
   void DrawTick(TcxCanvas* ACanvas, int AValue, bool AMajor);
   TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel.get(); }
@@ -274,6 +285,8 @@ private:
   std::unique_ptr<TcxHorizontalTrackBarViewInfoHelper> FOrientationHelper;
   std::unique_ptr<TcxBitmap> FTBBitmap;
   std::unique_ptr<TcxTrackBarPositionHintHelper> FPositionHintHelper;
+  std::unique_ptr<TcxTrackBarThumbFadingHelper> FThumbFadingHelper;
+  std::unique_ptr<TcxTrackBarCustomButtonFadingHelper> FButtonLeftFadingHelper, FButtonRightFadingHelper;
   int FPosition = 0;
   bool FShowSelection = false;
 };
@@ -299,6 +312,72 @@ private:
   TcxCustomTrackBarProperties* TrackBarProperties() const;
   // The number extent across the track, for the tick areas.
   int NumberExtent(TcxCanvas* ACanvas, TcxCustomTrackBarViewInfo* AViewInfo);
+};
+
+// ---------------------------------------------------------------- fading
+
+// Fades a part of a track bar shown on a control (the thumb, a change
+// button) between its normal and its hot look.
+class TcxCustomTrackBarFadingHelper : public TdxFadingObjectHelper {
+  VCL_CLASS(TcxCustomTrackBarFadingHelper, TdxFadingObjectHelper)
+public:
+  explicit TcxCustomTrackBarFadingHelper(TcxCustomTrackBarViewInfo* AViewInfo) : FViewInfo(AViewInfo) {}
+  bool IsFadingAllowed() override;
+  void RepaintFadeFrame() override;
+  void PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) override;
+  // Starts or stops a fade when the part's state changed since last time.
+  void UpdateState(TcxButtonState AState);
+  // The part's rectangle in the view info's frame.
+  virtual TRect PartRect() const = 0;
+
+protected:
+  virtual void DrawPart(TcxCanvas* ACanvas, TcxButtonState AState) = 0;
+  TcxCustomTrackBarViewInfo* ViewInfo() const { return FViewInfo; }
+
+private:
+  TcxBitmap32* RenderFadingImage(TcxButtonState AState);
+  TcxCustomTrackBarViewInfo* FViewInfo;
+  TcxButtonState FState = cxbsNormal;
+};
+
+class TcxTrackBarThumbFadingHelper : public TcxCustomTrackBarFadingHelper {
+  VCL_CLASS(TcxTrackBarThumbFadingHelper, TcxCustomTrackBarFadingHelper)
+public:
+  using TcxCustomTrackBarFadingHelper::TcxCustomTrackBarFadingHelper;
+  TRect PartRect() const override { return ViewInfo()->VisibleThumbRect(); }
+
+protected:
+  void DrawPart(TcxCanvas* ACanvas, TcxButtonState AState) override;
+};
+
+// A change button fades only where it shows.
+class TcxTrackBarCustomButtonFadingHelper : public TcxCustomTrackBarFadingHelper {
+  VCL_CLASS(TcxTrackBarCustomButtonFadingHelper, TcxCustomTrackBarFadingHelper)
+public:
+  TcxTrackBarCustomButtonFadingHelper(TcxCustomTrackBarViewInfo* AViewInfo, bool ALeft)
+      : TcxCustomTrackBarFadingHelper(AViewInfo), FLeft(ALeft) {}
+  bool IsFadingAllowed() override;
+  TRect PartRect() const override;
+
+protected:
+  void DrawPart(TcxCanvas* ACanvas, TcxButtonState AState) override;
+
+private:
+  bool FLeft;
+};
+
+class TcxTrackBarLeftButtonFadingHelper : public TcxTrackBarCustomButtonFadingHelper {
+  VCL_CLASS(TcxTrackBarLeftButtonFadingHelper, TcxTrackBarCustomButtonFadingHelper)
+public:
+  explicit TcxTrackBarLeftButtonFadingHelper(TcxCustomTrackBarViewInfo* AViewInfo)
+      : TcxTrackBarCustomButtonFadingHelper(AViewInfo, true) {}
+};
+
+class TcxTrackBarRightButtonFadingHelper : public TcxTrackBarCustomButtonFadingHelper {
+  VCL_CLASS(TcxTrackBarRightButtonFadingHelper, TcxTrackBarCustomButtonFadingHelper)
+public:
+  explicit TcxTrackBarRightButtonFadingHelper(TcxCustomTrackBarViewInfo* AViewInfo)
+      : TcxTrackBarCustomButtonFadingHelper(AViewInfo, false) {}
 };
 
 // ---------------------------------------------------------------- the control

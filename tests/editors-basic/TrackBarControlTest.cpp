@@ -365,3 +365,30 @@ TEST_F(TrackBarControl, PixelsAndSheetOfStates) {
   SaveAsPng(sheet, L"artifacts\\TrackBarControls.png");
   EXPECT_TRUE(std::filesystem::exists("artifacts/TrackBarControls.png"));
 }
+
+TEST_F(TrackBarControl, TheThumbAndTheChangeButtonsFadeInTheNativeLook) {
+  TdxFader* fader = dxGetGlobalFader();
+  fader->SetState(fasEnabled);
+  Props()->SetShowChangeButtons(true);
+  SetLook(Bar->Style()->LookAndFeel(), TLook::Native);
+  TcxCustomTrackBarViewInfo* v = View();
+  Post(WM_MOUSEMOVE, 0, ThumbCentre());
+  EXPECT_TRUE(v->ThumbFadingHelper()->Active());
+  // A frame of the fade paints where the thumb is.
+  EXPECT_NO_THROW(CaptureWindow(Bar));
+  Post(WM_MOUSEMOVE, 0, Centre(v->RealRightButtonRect()));
+  EXPECT_TRUE(v->ButtonRightFadingHelper()->Active());
+  EXPECT_FALSE(v->ButtonLeftFadingHelper()->Active());
+  // Pressed, the fade stops.
+  Press(Centre(v->RealRightButtonRect()));
+  EXPECT_FALSE(v->ButtonRightFadingHelper()->Active());
+  Release(Centre(v->RealRightButtonRect()));
+  // The looks the library draws itself do not fade.
+  fader->Clear();
+  SetLook(Bar->Style()->LookAndFeel(), TLook::UltraFlat);
+  Post(WM_MOUSEMOVE, 0, TPoint(2, 2));
+  Post(WM_MOUSEMOVE, 0, ThumbCentre());
+  EXPECT_FALSE(v->ThumbFadingHelper()->Active());
+  fader->Clear();
+  fader->SetState(fasDefault);
+}
