@@ -36,6 +36,7 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxImage.h"
 #include "components/editors-rich/dxCameraControl.h"
 #include "components/editors/cxEdit.h"
@@ -114,6 +115,8 @@ const TUnitTable& ProgramUnits() {
       cxEditConstsUnit,
       cxEditPaintUtilsUnit,
       cxEditUnit,
+      // The buttons, choice and numeric editors.
+      cxTrackBarUnit,
       // The calendar, image, memo and camera editors.
       dxCameraControlUnit,
       cxImageUnit,

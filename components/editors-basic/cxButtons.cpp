@@ -326,7 +326,8 @@ TcxCustomLookAndFeelPainter* GetButtonLookAndFeelPainter(TcxLookAndFeel* ALookAn
   return PaintersManager->GetPainter(dxThemeKindAvailable(totButton) ? lfsNative : lfsStandard);
 }
 
-TcxCustomButton::TcxCustomButton(TComponent* AOwner) : TButton(AOwner) {
+TcxCustomButton::TcxCustomButton(TComponent* AOwner)
+    : TButton(AOwner), FFadingHelper(std::make_unique<TcxButtonFadingHelper>(this)) {
   FViewInfo.reset(CreateViewInfo());
   FGlyph = std::make_unique<TcxButtonGlyph>(this);
   FGlyph->OnChange = [this](TObject*) { Invalidate(); };
@@ -343,6 +344,7 @@ TcxCustomButton::TcxCustomButton(TComponent* AOwner) : TButton(AOwner) {
 
 TcxCustomButton::~TcxCustomButton() {
   Destroying();
+  FFadingHelper.reset();  // leaves the fader
   cxEndMouseTracking(this);
   // The window goes while the objects its painting reads still exist.
   DestroyHandle();
@@ -436,8 +438,44 @@ TcxButtonState TcxCustomButton::GetPaintState() const {
 
 void TcxCustomButton::SetInternalState(TcxButtonInternalState AValue) {
   if (FInternalState == AValue) return;
+  const TcxButtonState before = GetPaintState();
   FInternalState = AValue;
+  if (FFadingHelper) FFadingHelper->CheckStartFading(before, GetPaintState());
   Invalidate();
+}
+
+// ---- fading
+
+bool TcxButtonFadingHelper::IsFadingAllowed() { return FButton->IsFadingAvailable(); }
+
+void TcxButtonFadingHelper::RepaintFadeFrame() {
+  if (!FButton->IsDestroying()) FButton->Invalidate();
+}
+
+void TcxButtonFadingHelper::PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) {
+  TcxBitmap32 *normal = nullptr, *hot = nullptr;
+  FButton->GetFadingImages(normal, hot);
+  AFadeOutImage = normal;
+  AFadeInImage = hot;
+}
+
+bool TcxCustomButton::IsFadingAvailable() {
+  const TcxLookAndFeelStyle style = FViewInfo->Painter()->LookAndFeelStyle();
+  return (style == lfsNative || style == lfsSkin) && IsHotTrack() && !OnCustomDraw &&
+         (FKind != cxbkCommandLink || dxOsVistaUp);
+}
+
+void TcxCustomButton::GetFadingImages(TcxBitmap32*& ANormal, TcxBitmap32*& AHot) {
+  const TRect client = ClientRect();
+  FViewInfo->Calculate(client);
+  const auto render = [&](TcxButtonState AState) {
+    auto image = std::make_unique<TcxBitmap32>(client.Width(), client.Height(), true);
+    FViewInfo->DrawBackgroundInState(image->cxCanvas(), AState);
+    return image;
+  };
+  std::unique_ptr<TcxBitmap32> normal = render(CanBeFocused() && Default() ? cxbsDefault : cxbsNormal);
+  AHot = render(cxbsHot).release();
+  ANormal = normal.release();
 }
 
 TRect TcxCustomButton::GetMenuButtonBounds() {
@@ -635,12 +673,15 @@ void TcxCustomButton::KeyDown(uint16_t& Key, TShiftState Shift) {
 // ---- painting
 
 void TcxCustomButton::HandleDrawItem(const DRAWITEMSTRUCT& AItem) {
+  const TcxButtonState before = GetPaintState();
   FIsPaintPressed = ((AItem.itemState & ODS_SELECTED) && !FInternalState.Contains(bisMenuButtonPressed)) ||
                     (FInternalState.Contains(bisMenuVisible) && (FKind == cxbkDropDown || FKind == cxbkOfficeDropDown)) ||
                     Down() || (FInternalState.Contains(bisHot) && FInternalState.Contains(bisPressed));
   FIsPaintDefault =
       ((AItem.itemState & ODS_FOCUS) || (Default() && ComponentState().Contains(csDesigning)) || FIsFocused) &&
       CanBeFocused();
+  // The platform reports a press only here: it stops a fade.
+  FFadingHelper->CheckStartFading(before, GetPaintState());
   FViewInfo->Calculate(ClientRect());
   DrawInto(AItem.hDC);
 }

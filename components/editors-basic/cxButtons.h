@@ -11,6 +11,7 @@
 #include "components/core/cxGraphics.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
+#include "components/lookandfeel/dxFading.h"
 #include "vcl/controls/StdCtrls.h"
 
 class TcxCustomButton;
@@ -231,6 +232,8 @@ public:
   void Calculate(const TRect& ABounds);
   void Draw(TcxCanvas* ACanvas);
   void DrawBackground(TcxCanvas* ACanvas);
+  // The parent's image and the button's background as in that state.
+  void DrawBackgroundInState(TcxCanvas* ACanvas, TcxButtonState AState);
   // The button part inside the painter's border (a command link has none).
   TRect GetContentRect(TcxButtonState AState) const;
   uint32_t GetCaptionDrawTextFlags() const;
@@ -371,6 +374,19 @@ using TcxButtonGetDrawParamsEvent =
 constexpr UINT CM_DROPDOWNPOPUPMENU = 0x8098;
 constexpr UINT CM_CLOSEUPPOPUPMENU = 0x8099;
 
+// Fades the button's background between its normal and its hot look.
+class TcxButtonFadingHelper : public TdxFadingObjectHelper {
+  VCL_CLASS(TcxButtonFadingHelper, TdxFadingObjectHelper)
+public:
+  explicit TcxButtonFadingHelper(TcxCustomButton* AButton) : FButton(AButton) {}
+  bool IsFadingAllowed() override;
+  void RepaintFadeFrame() override;
+  void PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) override;
+
+private:
+  TcxCustomButton* FButton;
+};
+
 class TcxCustomButton : public TButton, public IcxLookAndFeelContainer, public IcxMouseTrackingCaller {
   VCL_COMPONENT_CLASS(TcxCustomButton, TButton)
 public:
@@ -419,6 +435,13 @@ public:
   // or all of a drop-down button.
   TRect GetMenuButtonBounds();
   virtual void GetOptimalSize(TSize& ASize);
+  // Only the native and skinned looks fade, where hot tracking applies and
+  // no custom drawing is set (a command link from Vista on).
+  virtual bool IsFadingAvailable();
+  // The background in the normal (or default) and the hot state, each as
+  // large as the button; the caller owns them.
+  virtual void GetFadingImages(TcxBitmap32*& ANormal, TcxBitmap32*& AHot);
+  TcxButtonFadingHelper* FadingHelper() const { return FFadingHelper.get(); }
   bool CanFocus() override;
   void Click() override;
   // The platform's default-button look asked for.
@@ -473,6 +496,7 @@ private:
   void LookAndFeelChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues);
 
   std::unique_ptr<TcxButtonViewInfo> FViewInfo;
+  std::unique_ptr<TcxButtonFadingHelper> FFadingHelper;
   std::unique_ptr<TcxButtonGlyph> FGlyph;
   std::unique_ptr<TcxButtonColors> FColors;
   std::unique_ptr<TcxLookAndFeel> FLookAndFeel;

@@ -270,8 +270,11 @@ void TcxButtonViewInfo::CalculateContentLayout() {
 
 void TcxButtonViewInfo::Draw(TcxCanvas* ACanvas) {
   if (Button()->UsesSystemDrawing()) return;
-  FPainter->DrawParentBackground(ACanvas, FBounds);
-  DrawBackground(ACanvas);
+  // A running fade draws the parent's image and the background together.
+  if (!Button()->FadingHelper()->DrawImage(ACanvas->Handle(), FBounds)) {
+    FPainter->DrawParentBackground(ACanvas, FBounds);
+    DrawBackground(ACanvas);
+  }
   DrawContent(ACanvas);
   if (NeedDrawFocusRect()) FPainter->DrawFocusRect(ACanvas, FButtonRect);
 }
@@ -283,6 +286,14 @@ void TcxButtonViewInfo::DrawBackground(TcxCanvas* ACanvas) {
   } else {
     FPainter->DrawButton(ACanvas, FButtonRect, FState, FColor, cxbpButton);
   }
+}
+
+void TcxButtonViewInfo::DrawBackgroundInState(TcxCanvas* ACanvas, TcxButtonState AState) {
+  const TcxButtonState state = FState;
+  FState = AState;
+  FPainter->DrawParentBackground(ACanvas, FBounds);
+  DrawBackground(ACanvas);
+  FState = state;
 }
 
 void TcxButtonViewInfo::DrawContent(TcxCanvas* ACanvas) {

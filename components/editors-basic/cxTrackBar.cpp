@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "vcl/rtl/SysUtils.h"
 
@@ -17,36 +19,110 @@ TcxEditViewDataClass TcxCustomTrackBarProperties::ViewDataClass() const {
   return TcxEditViewDataClass::Of<TcxCustomTrackBarViewData>();
 }
 
-template <class T>
-void TcxCustomTrackBarProperties::Store(T& AField, T AValue) {
-  if (AField == AValue) return;
-  AField = AValue;
-  Changed();
-}
-
 void TcxCustomTrackBarProperties::SetBorderWidth(int AValue) { Store(FBorderWidth, std::max(AValue, 0)); }
 void TcxCustomTrackBarProperties::SetFrequency(int AValue) { Store(FFrequency, std::max(AValue, 0)); }
 void TcxCustomTrackBarProperties::SetTickSize(int AValue) { Store(FTickSize, std::max(AValue, 1)); }
 void TcxCustomTrackBarProperties::SetLineSize(int AValue) { Store(FLineSize, std::max(AValue, 1)); }
 void TcxCustomTrackBarProperties::SetPageSize(int AValue) { Store(FPageSize, std::max(AValue, 1)); }
 
-int TcxCustomTrackBarProperties::PositionOf(const Variant& AEditValue) const {
+void TcxCustomTrackBarProperties::SetMax(int AValue) {
+  if (FMax == AValue) return;
+  FMax = AValue;
+  if (FMin > FMax) FMin = FMax;
+  Changed();
+}
+
+void TcxCustomTrackBarProperties::SetMin(int AValue) {
+  if (FMin == AValue) return;
+  FMin = AValue;
+  if (FMax < FMin) FMax = FMin;
+  Changed();
+}
+
+int TcxCustomTrackBarProperties::CorrectPosition(int AValue) const { return std::clamp(AValue, FMin, std::max(FMin, FMax)); }
+
+int TcxCustomTrackBarProperties::ValueToPosition(const Variant& AEditValue) const {
   double value = FMin;
   if (VarIsOrdinal(AEditValue) || VarIsFloat(AEditValue)) value = AEditValue.AsDouble();
   else if (VarIsStr(AEditValue) && !TryStrToFloat(Trim(AEditValue.AsString()), value)) value = FMin;
   if (!std::isfinite(value)) value = FMin;
-  const int low = std::min(FMin, FMax), high = std::max(FMin, FMax);
-  return static_cast<int>(std::clamp(std::round(value), static_cast<double>(low), static_cast<double>(high)));
+  constexpr double low = std::numeric_limits<int>::min(), high = std::numeric_limits<int>::max();
+  return static_cast<int>(std::clamp(std::round(value), low, high));
+}
+
+String TcxCustomTrackBarProperties::DefaultValidateErrorText(int) {
+  return dxTranslatedResString(cxSEditValueOutOfBounds);
+}
+
+TcxCustomEditClass TcxCustomTrackBarProperties::GetContainerClass() const {
+  return TcxCustomEditClass::Of<TcxTrackBar>();
+}
+
+TcxEditStyleClass TcxCustomTrackBarProperties::GetStyleClass() const {
+  return TcxEditStyleClass::Of<TcxTrackBarStyle>();
+}
+
+String TcxCustomTrackBarProperties::GetDisplayText(const Variant& AEditValue, bool, bool) {
+  return IntToStr(PositionOf(AEditValue));
+}
+
+TcxEditSupportedOperations TcxCustomTrackBarProperties::GetSupportedOperations() {
+  return {esoAlwaysHotTrack, esoEditing, esoFiltering, esoSorting, esoTransparency};
+}
+
+void TcxCustomTrackBarProperties::PrepareDisplayValue(const Variant& AEditValue, Variant& DisplayValue, bool) {
+  LockUpdate(true);
+  DisplayValue = Variant(PositionOf(AEditValue));
+  LockUpdate(false);
+}
+
+void TcxCustomTrackBarProperties::AssignSettings(TcxCustomEditProperties* Source) {
+  TcxCustomEditProperties::AssignSettings(Source);
+  auto* source = dynamic_cast<TcxCustomTrackBarProperties*>(Source);
+  if (!source) return;
+#define CX_COPY(Name) F##Name = source->F##Name;
+  CX_COPY(AutoSize) CX_COPY(ReverseDirection) CX_COPY(Orientation) CX_COPY(TextOrientation)
+  CX_COPY(SelectionStart) CX_COPY(SelectionEnd) CX_COPY(SelectionColor) CX_COPY(ShowTrack) CX_COPY(ThumbType)
+  CX_COPY(TickColor) CX_COPY(TickType) CX_COPY(TickMarks) CX_COPY(TrackColor) CX_COPY(ThumbColor)
+  CX_COPY(ThumbHighlightColor) CX_COPY(ShowPositionHint) CX_COPY(ShowChangeButtons) CX_COPY(ShowTicks)
+  CX_COPY(ThumbHeight) CX_COPY(ThumbWidth) CX_COPY(TrackSize) CX_COPY(Min) CX_COPY(Max) CX_COPY(ThumbStep)
+  CX_COPY(BorderWidth) CX_COPY(Frequency) CX_COPY(TickSize) CX_COPY(LineSize) CX_COPY(PageSize)
+#undef CX_COPY
+  OnGetPositionHint = source->OnGetPositionHint;
+  OnGetTickLabel = source->OnGetTickLabel;
+  OnGetThumbRect = source->OnGetThumbRect;
+  OnDrawThumb = source->OnDrawThumb;
 }
 
 // ---------------------------------------------------------------- view info
 
+namespace {
+
+// The thumb's states 1 to 5 as button states.
+TcxButtonState ThumbButtonState(int AState) {
+  static const TcxButtonState states[] = {cxbsNormal, cxbsNormal, cxbsHot, cxbsPressed, cxbsHot, cxbsDisabled};
+  return states[std::clamp(AState, 1, 5)];
+}
+
+}  // namespace
+
 TcxCustomTrackBarViewInfo::TcxCustomTrackBarViewInfo()
     : FLookAndFeel(std::make_unique<TcxLookAndFeel>(nullptr)),
       FOrientationHelper(std::make_unique<TcxHorizontalTrackBarViewInfoHelper>()),
-      FTBBitmap(std::make_unique<TcxBitmap>(0, 0, pf32bit)) {}
+      FTBBitmap(std::make_unique<TcxBitmap>(0, 0, pf32bit)),
+      FThumbFadingHelper(std::make_unique<TcxTrackBarThumbFadingHelper>(this)),
+      FButtonLeftFadingHelper(std::make_unique<TcxTrackBarLeftButtonFadingHelper>(this)),
+      FButtonRightFadingHelper(std::make_unique<TcxTrackBarRightButtonFadingHelper>(this)) {}
 
 TcxCustomTrackBarViewInfo::~TcxCustomTrackBarViewInfo() = default;
+
+void TcxCustomTrackBarViewInfo::CalculateMajorTicks() { FMajorTicks = {Min, Max}; }
+
+void TcxCustomTrackBarViewInfo::CalculateMinorTicks() {
+  FMinorTicks.clear();
+  if (Frequency >= 1)
+    for (int tick = Min + Frequency; tick < Max; tick += Frequency) FMinorTicks.push_back(tick);
+}
 
 int TcxCustomTrackBarViewInfo::GetOffset(int APosition) const {
   return MulDiv(APosition - Min, Numerator, Denominator) + ThumbSize / 2;
@@ -76,6 +152,84 @@ bool TcxCustomTrackBarViewInfo::IsValueTick(int AValue) const {
   return AValue == Min || AValue == Max || AValue == FPosition;
 }
 
+TRect TcxCustomTrackBarViewInfo::TrackHitArea() const {
+  TRect area = TrackBarRect;
+  if (ShowChangeButtons) {
+    area.Left = TrackRect.Left;
+    area.Right = TrackRect.Right;
+  }
+  return Helper().Real(area);
+}
+
+TRect TcxCustomTrackBarViewInfo::PositionHintRect(TcxCanvas* ACanvas, const String& AText,
+                                                  bool AIsHintMultiLine) const {
+  if (Font) ACanvas->Font()->Assign(Font);
+  const TSize text = ACanvas->TextExtent(AText);
+  const bool vertical = Orientation == tboVertical;
+  const int extent = vertical ? text.cx : text.cy;
+  const int along = AIsHintMultiLine ? Helper().AlongExtent(RealTrackBarRect) / 2 : (vertical ? text.cy : text.cx);
+  const int top = TickMarks == cxtmTopLeft ? ThumbRect.Bottom + 10 : ThumbRect.Top - extent - 10;
+  return Helper().Real(TRect(ThumbRect.Left, top, ThumbRect.Left + along, top + extent));
+}
+
+TcxTrackBarPositionHintHelper* TcxCustomTrackBarViewInfo::PositionHintHelper() {
+  if (!FPositionHintHelper && HintedControl) FPositionHintHelper = std::make_unique<TcxTrackBarPositionHintHelper>(this);
+  return FPositionHintHelper.get();
+}
+
+void TcxCustomTrackBarViewInfo::ShowPositionHint() {
+  if (!Properties || !Properties->ShowPositionHint() || !PositionHintHelper()) return;
+  FPositionHintHelper->DisableTimer();
+  String text = IntToStr(FPosition);
+  bool canShow = true, multiLine = false;
+  if (Properties->OnGetPositionHint) Properties->OnGetPositionHint(HintedControl, FPosition, text, canShow, multiLine);
+  if (!canShow) {
+    FPositionHintHelper->CancelHint();
+    return;
+  }
+  TcxScreenCanvas canvas;
+  FPositionHintHelper->ShowHint(RealTrackBarRect, PositionHintRect(&canvas, text, multiLine), text, multiLine, this,
+                                Font);
+}
+
+void TcxCustomTrackBarViewInfo::UpdateMouseOverThumb(const TPoint& P) {
+  if (IsPointOnThumb(P)) {
+    ShowPositionHint();
+    MouseStates.Include(tbmpUnderThumb);
+    return;
+  }
+  if (Properties && Properties->ShowPositionHint() && PositionHintHelper()) FPositionHintHelper->HidePositionHint();
+  MouseStates.Exclude(tbmpUnderThumb);
+}
+
+// ---------------------------------------------------------------- position hint
+
+TcxTrackBarPositionHintHelper::TcxTrackBarPositionHintHelper(TcxCustomTrackBarViewInfo* AViewInfo)
+    : FTrackBarViewInfo(AViewInfo), FPositionHintHidingTimer(cxNewTimer(1000, false, [this](TObject*) {
+        DisableTimer();
+        CancelHint();
+      })) {}
+
+TcxTrackBarPositionHintHelper::~TcxTrackBarPositionHintHelper() = default;
+
+TcxControl* TcxTrackBarPositionHintHelper::GetOwnerTcxControl() { return FTrackBarViewInfo->HintedControl; }
+
+// Away from the ticks: above a horizontal thumb, left of a vertical one,
+// 10 pixels clear of it.
+void TcxTrackBarPositionHintHelper::AdjustHintWindowRect(TRect& R) {
+  TcxControlHintHelper::AdjustHintWindowRect(R);
+  const TcxCustomTrackBarViewInfo& v = *FTrackBarViewInfo;
+  if (v.TickMarks == cxtmTopLeft) return;
+  const TPoint thumb = v.HintedControl->ClientToScreen(v.VisibleThumbRect().TopLeft());
+  if (v.Orientation == tboHorizontal) R.Offset(0, thumb.Y - R.Height() - 10 - R.Top);
+  else R.Offset(thumb.X - R.Width() - 10 - R.Left, 0);
+}
+
+void TcxTrackBarPositionHintHelper::MouseTrackingMouseLeave() {
+  const TcxTrackBarMouseStates states = FTrackBarViewInfo->MouseStates;
+  if (!states.Contains(tbmpUnderThumb) && !states.Contains(tbmpSliding)) HidePositionHint();
+}
+
 void TcxCustomTrackBarViewInfo::Paint(TcxCanvas* ACanvas) {
   FTBBitmap->SetSize(Bounds.Width(), Bounds.Height());
   TcxCanvas* canvas = FTBBitmap->cxCanvas();
@@ -89,18 +243,17 @@ void TcxCustomTrackBarViewInfo::Paint(TcxCanvas* ACanvas) {
 }
 
 void TcxCustomTrackBarViewInfo::DrawContent(TcxCanvas* ACanvas) {
-  TcxCustomLookAndFeelPainter* painter = FLookAndFeel->Painter();
   if (ShowChangeButtons) {
-    const TRect decrease = Helper().Real(ReverseDirection ? RightButtonRect : LeftButtonRect);
-    const TRect increase = Helper().Real(ReverseDirection ? LeftButtonRect : RightButtonRect);
-    painter->DrawZoomOutButton(ACanvas, decrease, ButtonLeftState);
-    painter->DrawZoomInButton(ACanvas, increase, ButtonRightState);
+    if (!FButtonLeftFadingHelper->DrawImage(ACanvas->Handle(), RealLeftButtonRect()))
+      DrawChangeButton(ACanvas, true, ButtonLeftState);
+    if (!FButtonRightFadingHelper->DrawImage(ACanvas->Handle(), RealRightButtonRect()))
+      DrawChangeButton(ACanvas, false, ButtonRightState);
   }
   if (ShowTrack) {
     DrawTrack(ACanvas);
     if (FShowSelection) DrawSelection(ACanvas);
   }
-  DrawTicks(ACanvas);
+  if (ShowTicks) DrawTicks(ACanvas);
   switch (ThumbType) {
     case cxttRegular: DrawThumb(ACanvas); break;
     case cxttCustom:
@@ -122,11 +275,27 @@ void TcxCustomTrackBarViewInfo::DrawSelection(TcxCanvas* ACanvas) {
   ACanvas->FillRect(Helper().Real(SelectionRect), SelectionColor);
 }
 
-void TcxCustomTrackBarViewInfo::DrawThumb(TcxCanvas* ACanvas) { DrawThumbState(ACanvas, ThumbRect, TrackBarState); }
+// Reversed, the near button steps up: the two images change places.
+void TcxCustomTrackBarViewInfo::DrawChangeButton(TcxCanvas* ACanvas, bool ALeft, TcxButtonState AState) {
+  TcxCustomLookAndFeelPainter* painter = FLookAndFeel->Painter();
+  const TRect r = ALeft ? RealLeftButtonRect() : RealRightButtonRect();
+  if (ALeft != ReverseDirection) painter->DrawZoomOutButton(ACanvas, r, AState);
+  else painter->DrawZoomInButton(ACanvas, r, AState);
+}
+
+void TcxCustomTrackBarViewInfo::DrawThumb(TcxCanvas* ACanvas) {
+  if (!FThumbFadingHelper->DrawImage(ACanvas->Handle(), VisibleThumbRect()))
+    DrawThumbState(ACanvas, ThumbRect, TrackBarState);
+}
+
+void TcxCustomTrackBarViewInfo::UpdateFading() {
+  FThumbFadingHelper->UpdateState(ThumbButtonState(TrackBarState));
+  FButtonLeftFadingHelper->UpdateState(ButtonLeftState);
+  FButtonRightFadingHelper->UpdateState(ButtonRightState);
+}
 
 void TcxCustomTrackBarViewInfo::DrawThumbState(TcxCanvas* ACanvas, const TRect& R, int AState) {
-  static const TcxButtonState states[] = {cxbsNormal, cxbsNormal, cxbsHot, cxbsPressed, cxbsHot, cxbsDisabled};
-  const TcxButtonState state = states[std::clamp(AState, 1, 5)];
+  const TcxButtonState state = ThumbButtonState(AState);
   TColor color = ThumbColor;
   if (state == cxbsHot || state == cxbsPressed) {
     const TcxLookAndFeelKind kind = FLookAndFeel->Kind();
@@ -197,6 +366,64 @@ void TcxCustomTrackBarViewInfo::DrawNumber(TcxCanvas* ACanvas, int AValue, int A
   if (TickMarks != cxtmBottomRight) draw(ThumbRect.Top - gap - 1 - acrossExtent);
 }
 
+// ---------------------------------------------------------------- fading
+
+bool TcxCustomTrackBarFadingHelper::IsFadingAllowed() {
+  return FViewInfo->HintedControl && FViewInfo->IsFadingAvailable();
+}
+
+void TcxCustomTrackBarFadingHelper::RepaintFadeFrame() {
+  if (TcxControl* control = FViewInfo->HintedControl; control && control->HandleAllocated()) {
+    TRect r = PartRect();
+    r.Offset(FViewInfo->Bounds.Left, FViewInfo->Bounds.Top);
+    const RECT rect{r.Left, r.Top, r.Right, r.Bottom};
+    ::InvalidateRect(control->Handle(), &rect, false);
+  }
+}
+
+void TcxCustomTrackBarFadingHelper::UpdateState(TcxButtonState AState) {
+  if (AState == FState) return;
+  CheckStartFading(FState, AState);
+  FState = AState;
+}
+
+// The part drawn over the background and the track, cut out of a bitmap
+// of the whole track bar.
+TcxBitmap32* TcxCustomTrackBarFadingHelper::RenderFadingImage(TcxButtonState AState) {
+  const TRect part = PartRect();
+  const TSize size(FViewInfo->Bounds.Width(), FViewInfo->Bounds.Height());
+  TcxBitmap32 whole(size.cx, size.cy, true);
+  TcxCanvas* canvas = whole.cxCanvas();
+  canvas->FillRect(TRect(0, 0, size.cx, size.cy), FViewInfo->BackgroundColor());
+  DrawPart(canvas, AState);
+  auto image = std::make_unique<TcxBitmap32>(part.Width(), part.Height(), true);
+  BitBlt(image->cxCanvas()->Handle(), 0, 0, part.Width(), part.Height(), canvas->Handle(), part.Left, part.Top,
+         SRCCOPY);
+  return image.release();
+}
+
+void TcxCustomTrackBarFadingHelper::PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) {
+  std::unique_ptr<TBitmap> fadeOut(RenderFadingImage(cxbsNormal));
+  AFadeInImage = RenderFadingImage(cxbsHot);
+  AFadeOutImage = fadeOut.release();
+}
+
+void TcxTrackBarThumbFadingHelper::DrawPart(TcxCanvas* ACanvas, TcxButtonState AState) {
+  ViewInfo()->DrawThumbState(ACanvas, ViewInfo()->ThumbRect, AState == cxbsHot ? 2 : 1);
+}
+
+bool TcxTrackBarCustomButtonFadingHelper::IsFadingAllowed() {
+  return TcxCustomTrackBarFadingHelper::IsFadingAllowed() && ViewInfo()->ShowChangeButtons && !PartRect().IsEmpty();
+}
+
+TRect TcxTrackBarCustomButtonFadingHelper::PartRect() const {
+  return FLeft ? ViewInfo()->RealLeftButtonRect() : ViewInfo()->RealRightButtonRect();
+}
+
+void TcxTrackBarCustomButtonFadingHelper::DrawPart(TcxCanvas* ACanvas, TcxButtonState AState) {
+  ViewInfo()->DrawChangeButton(ACanvas, FLeft, AState);
+}
+
 // ---------------------------------------------------------------- view data
 
 TcxCustomTrackBarProperties* TcxCustomTrackBarViewData::TrackBarProperties() const {
@@ -214,7 +441,9 @@ void TcxCustomTrackBarViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABoun
   auto* viewInfo = static_cast<TcxCustomTrackBarViewInfo*>(AViewInfo);
   viewInfo->FLookAndFeel->Assign(Style()->LookAndFeel());
   if (Enabled) {
-    viewInfo->TrackBarState = viewInfo->Helper().Real(viewInfo->ThumbRect).Contains(P) ? 2 : 1;
+    viewInfo->TrackBarState = viewInfo->MouseStates.Contains(tbmpSliding)      ? 3
+                              : viewInfo->MouseStates.Contains(tbmpUnderThumb) ? 2
+                                                                               : 1;
     if (viewInfo->ButtonLeftState == cxbsDisabled && viewInfo->ButtonRightState == cxbsDisabled)
       viewInfo->ButtonLeftState = viewInfo->ButtonRightState = cxbsNormal;
   } else {
@@ -223,6 +452,7 @@ void TcxCustomTrackBarViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABoun
   }
   CalculateViewInfoProperties(viewInfo);
   LayOutTrackBarRects(ACanvas, viewInfo);
+  viewInfo->UpdateFading();
 }
 
 void TcxCustomTrackBarViewData::CalculateViewInfoProperties(TcxCustomTrackBarViewInfo* AViewInfo) {
@@ -236,6 +466,7 @@ void TcxCustomTrackBarViewData::CalculateViewInfoProperties(TcxCustomTrackBarVie
   AViewInfo->ReverseDirection = p->ReverseDirection();
   AViewInfo->ShowChangeButtons = p->ShowChangeButtons();
   AViewInfo->ShowTrack = p->ShowTrack();
+  AViewInfo->ShowTicks = p->ShowTicks();
   AViewInfo->TrackSize = p->TrackSize();
   AViewInfo->TickColor = Enabled ? p->TickColor() : clBtnShadow;
   AViewInfo->TickType = p->TickType();
@@ -252,11 +483,8 @@ void TcxCustomTrackBarViewData::CalculateViewInfoProperties(TcxCustomTrackBarVie
     AViewInfo->FOrientationHelper = std::make_unique<TcxVerticalTrackBarViewInfoHelper>();
   else
     AViewInfo->FOrientationHelper = std::make_unique<TcxHorizontalTrackBarViewInfoHelper>();
-  AViewInfo->FMajorTicks = {p->Min(), p->Max()};
-  AViewInfo->FMinorTicks.clear();
-  if (p->Frequency() >= 1)
-    for (int tick = p->Min() + p->Frequency(); tick < p->Max(); tick += p->Frequency())
-      AViewInfo->FMinorTicks.push_back(tick);
+  AViewInfo->CalculateMajorTicks();
+  AViewInfo->CalculateMinorTicks();
 }
 
 int TcxCustomTrackBarViewData::NumberExtent(TcxCanvas* ACanvas, TcxCustomTrackBarViewInfo* AViewInfo) {
@@ -325,6 +553,11 @@ void TcxCustomTrackBarViewData::CalculateThumbSize(TcxCustomTrackBarViewInfo* AV
   }
 }
 
+void TcxCustomTrackBarViewData::CalculatePixelsPerPositionStep(TcxCustomTrackBarViewInfo* AViewInfo) {
+  AViewInfo->Numerator = AViewInfo->TrackRect.Width() - AViewInfo->ThumbSize;
+  AViewInfo->Denominator = AViewInfo->Max - AViewInfo->Min < 2 ? 1 : AViewInfo->Max - AViewInfo->Min;
+}
+
 void TcxCustomTrackBarViewData::LayOutTrackBarRects(TcxCanvas* ACanvas, TcxCustomTrackBarViewInfo* AViewInfo) {
   TcxCustomTrackBarViewInfo& v = *AViewInfo;
   const auto& h = v.Helper();
@@ -354,8 +587,7 @@ void TcxCustomTrackBarViewData::LayOutTrackBarRects(TcxCanvas* ACanvas, TcxCusto
     v.TrackRect.Right -= right.cx + 5;
   }
   CalculateThumbSize(AViewInfo, zoneHeight);
-  v.Numerator = v.TrackRect.Width() - v.ThumbSize;
-  v.Denominator = v.Max - v.Min < 2 ? 1 : v.Max - v.Min;
+  CalculatePixelsPerPositionStep(AViewInfo);
   // The thumb.
   const int c = v.PositionToCoordinate(v.FPosition);
   const int thumbTop = v.TrackRect.Top + (v.TrackSize - v.ThumbLargeSize) / 2;

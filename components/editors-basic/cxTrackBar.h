@@ -7,7 +7,9 @@
 #include <memory>
 #include <vector>
 
+#include "components/controls/cxHints.h"
 #include "components/editors/cxEdit.h"
+#include "components/lookandfeel/dxFading.h"
 
 enum class TcxTrackBarOrientation { tboHorizontal, tboVertical };
 using enum TcxTrackBarOrientation;
@@ -20,13 +22,23 @@ using enum TcxTrackBarTickType;
 enum class TcxTrackBarThumbType { cxttNone, cxttRegular, cxttCustom };
 using enum TcxTrackBarThumbType;
 
+enum class TcxTrackBarMouseState { tbmpInControl, tbmpUnderThumb, tbmpSliding };
+using enum TcxTrackBarMouseState;
+using TcxTrackBarMouseStates = TSet<TcxTrackBarMouseState>;
+enum class TcxTrackBarSlideState { tbksNormal, tbksIncludeSelection };
+using enum TcxTrackBarSlideState;
+enum class TcxTrackBarThumbStep { cxtsNormal, cxtsJump };
+using enum TcxTrackBarThumbStep;
+
+using TcxTrackBarGetCustomHintEvent = std::function<void(TObject* Sender, int APosition, String& AHintText,
+                                                         bool& ACanShow, bool& AIsHintMultiLine)>;
 using TcxTrackBarGetCustomTextEvent = std::function<void(TObject* Sender, int APosition, String& AText)>;
 using TcxGetThumbRectEvent = std::function<void(TObject* Sender, TRect& ARect)>;
 using TcxDrawThumbEvent = std::function<void(TObject* Sender, TcxCanvas* ACanvas, const TRect& ARect)>;
 
 // The settings the layout and painting read.
 class TcxCustomTrackBarProperties : public TcxCustomEditProperties {
-  VCL_CLASS(TcxCustomTrackBarProperties, TcxCustomEditProperties)
+  CX_EDIT_PROPERTIES_CLASS(TcxCustomTrackBarProperties, TcxCustomEditProperties)
 public:
   explicit TcxCustomTrackBarProperties(TPersistent* AOwner) : TcxCustomEditProperties(AOwner) {}
 
@@ -60,9 +72,9 @@ public:
   CX_TRACKBAR_SETTING(TColor, TrackColor, clWindow)
   CX_TRACKBAR_SETTING(TColor, ThumbColor, clBtnFace)
   CX_TRACKBAR_SETTING(TColor, ThumbHighlightColor, clSilver)
-  CX_TRACKBAR_SETTING(int, Min, 0)
-  CX_TRACKBAR_SETTING(int, Max, 10)
+  CX_TRACKBAR_SETTING(bool, ShowPositionHint, false)
   CX_TRACKBAR_SETTING(bool, ShowChangeButtons, false)
+  CX_TRACKBAR_SETTING(bool, ShowTicks, true)
   CX_TRACKBAR_SETTING(int, ThumbHeight, 12)
   CX_TRACKBAR_SETTING(int, ThumbWidth, 7)
   CX_TRACKBAR_SETTING(int, TrackSize, 5)
@@ -80,17 +92,52 @@ public:
   int PageSize() const { return FPageSize; }
   void SetPageSize(int AValue);
 
-  // The position a value shows: its integer, kept inside Min..Max; a value
-  // that is no number shows Min (a track bar always paints).
-  int PositionOf(const Variant& AEditValue) const;
+  int Min() const { return FMin; }
+  int Max() const { return FMax; }
+  // Max also lowers Min to it when Min is larger; Min raises Max likewise.
+  virtual void SetMax(int AValue);
+  virtual void SetMin(int AValue);
+  // How far the change buttons, the mouse and the keys step.
+  TcxTrackBarThumbStep ThumbStep() const { return FThumbStep; }
+  void SetThumbStep(TcxTrackBarThumbStep AValue) { FThumbStep = AValue; }
+
+  // The value kept inside Min..Max.
+  virtual int CorrectPosition(int AValue) const;
+  // The integer of a value; an empty value or one that is no number gives
+  // Min (a track bar always paints and answers its position).
+  int ValueToPosition(const Variant& AEditValue) const;
+  // The position a value shows: its integer, kept inside Min..Max.
+  int PositionOf(const Variant& AEditValue) const { return CorrectPosition(ValueToPosition(AEditValue)); }
+
+  bool SupportsValidation() override { return true; }
+  bool UsesDisplayValue() override { return false; }
+  bool CanCompareEditValue() override { return true; }
+  String DefaultValidateErrorText(int AErrorKind) override;
+  TcxCustomEditClass GetContainerClass() const override;
+  TcxEditStyleClass GetStyleClass() const override;
+  String GetDisplayText(const Variant& AEditValue, bool AFullText = false, bool AIsInplace = true) override;
+  TcxEditSupportedOperations GetSupportedOperations() override;
+  void PrepareDisplayValue(const Variant& AEditValue, Variant& DisplayValue, bool AEditFocused) override;
+
+  TcxTrackBarGetCustomHintEvent OnGetPositionHint;
 
   TcxTrackBarGetCustomTextEvent OnGetTickLabel;
   TcxGetThumbRectEvent OnGetThumbRect;
   TcxDrawThumbEvent OnDrawThumb;
 
-private:
+protected:
+  void AssignSettings(TcxCustomEditProperties* Source) override;
   template <class T>
-  void Store(T& AField, T AValue);
+  void Store(T& AField, T AValue) {
+    if (AField == AValue) return;
+    AField = AValue;
+    Changed();
+  }
+  int FMin = 0;
+  int FMax = 10;
+
+private:
+  TcxTrackBarThumbStep FThumbStep = cxtsNormal;
   int FBorderWidth = 0;
   int FFrequency = 1;
   int FTickSize = 3;
@@ -99,6 +146,31 @@ private:
 };
 
 class TcxCustomTrackBarViewInfo;
+class TcxTrackBarThumbFadingHelper;
+class TcxTrackBarCustomButtonFadingHelper;
+
+// The hint that shows the position near the thumb; hidden a second after
+// the change that showed it.
+class TcxTrackBarPositionHintHelper : public TcxControlHintHelper {
+  VCL_CLASS(TcxTrackBarPositionHintHelper, TcxControlHintHelper)
+public:
+  explicit TcxTrackBarPositionHintHelper(TcxCustomTrackBarViewInfo* AViewInfo);
+  ~TcxTrackBarPositionHintHelper() override;
+  void DisableTimer() { FPositionHintHidingTimer->SetEnabled(false); }
+  // The hint goes 1000 ms later.
+  void HidePositionHint() { FPositionHintHidingTimer->SetEnabled(true); }
+  bool IsHiding() const { return FPositionHintHidingTimer->Enabled(); }
+
+protected:
+  TcxControl* GetOwnerTcxControl() override;
+  bool IsHintAllowed() override { return true; }
+  void AdjustHintWindowRect(TRect& R) override;
+  void MouseTrackingMouseLeave() override;
+
+private:
+  TcxCustomTrackBarViewInfo* FTrackBarViewInfo;
+  std::unique_ptr<TcxTimer> FPositionHintHidingTimer;
+};
 
 // Turns rectangles and points of the horizontal frame into real ones:
 // unchanged for a horizontal track bar, transposed for a vertical one.
@@ -129,6 +201,8 @@ public:
 
   void Paint(TcxCanvas* ACanvas) override;
 
+  virtual void CalculateMajorTicks();
+  virtual void CalculateMinorTicks();
   virtual int PositionToCoordinate(int APosition) const;
   virtual int GetOffset(int APosition) const;
   virtual bool IsValueTick(int AValue) const;
@@ -137,6 +211,36 @@ public:
   virtual void DrawContent(TcxCanvas* ACanvas);
 
   const TcxHorizontalTrackBarViewInfoHelper& Helper() const { return *FOrientationHelper; }
+  // The thumb as drawn, in real coordinates.
+  TRect VisibleThumbRect() const { return Helper().Real(ThumbRect); }
+  bool IsThumbVisible() const { return ThumbType != cxttNone; }
+  bool IsPointOnThumb(const TPoint& P) const { return IsThumbVisible() && VisibleThumbRect().Contains(P); }
+  // Where a press moves the thumb: the client area, cut at the track's
+  // ends when the change buttons show.
+  TRect TrackHitArea() const;
+  // The change buttons at the near and far ends of the track: the near one
+  // steps towards the near end (down, or up when reversed).
+  TRect RealLeftButtonRect() const { return Helper().Real(LeftButtonRect); }
+  TRect RealRightButtonRect() const { return Helper().Real(RightButtonRect); }
+  // The rectangle of a position hint of that text, in real coordinates.
+  TRect PositionHintRect(TcxCanvas* ACanvas, const String& AText, bool AIsHintMultiLine) const;
+
+  // The position hint over the thumb, for a track bar on a control.
+  TcxControl* HintedControl = nullptr;
+  TcxTrackBarPositionHintHelper* PositionHintHelper();
+  void ShowPositionHint();
+  // Hover over the thumb: the hint shows; elsewhere it goes a second later.
+  void UpdateMouseOverThumb(const TPoint& P);
+  TcxTrackBarMouseStates MouseStates;
+
+  // Fades of the thumb and the change buttons follow their states.
+  void UpdateFading();
+  TcxTrackBarThumbFadingHelper* ThumbFadingHelper() const { return FThumbFadingHelper.get(); }
+  TcxTrackBarCustomButtonFadingHelper* ButtonLeftFadingHelper() const { return FButtonLeftFadingHelper.get(); }
+  TcxTrackBarCustomButtonFadingHelper* ButtonRightFadingHelper() const { return FButtonRightFadingHelper.get(); }
+  // A change button in a state, without its fade.
+  void DrawChangeButton(TcxCanvas* ACanvas, bool ALeft, TcxButtonState AState);
+  virtual void DrawThumbState(TcxCanvas* ACanvas, const TRect& R, int AState);
   int Position() const { return FPosition; }
   const std::vector<int>& MajorTicks() const { return FMajorTicks; }
   const std::vector<int>& MinorTicks() const { return FMinorTicks; }
@@ -147,7 +251,7 @@ public:
   // In the horizontal frame, relative to the bounds' origin.
   TRect LeftButtonRect, RightButtonRect, SelectionRect, ThumbRect, TrackBarRect, TrackRect, TrackZoneRect;
   TRect RealTrackBarRect;  // control coordinates
-  bool ReverseDirection = false, ShowChangeButtons = false, ShowTrack = true;
+  bool ReverseDirection = false, ShowChangeButtons = false, ShowTicks = true, ShowTrack = true;
   int Min = 0, Max = 10, Frequency = 1, LineSize = 1, PageSize = 2;
   int ThumbLargeSize = 0, ThumbSize = 0;
   int Numerator = 1, Denominator = 1;  // pixels per positions
@@ -168,18 +272,21 @@ protected:
   virtual void DrawSelection(TcxCanvas* ACanvas);
   virtual void DrawTicks(TcxCanvas* ACanvas);
   virtual void DrawThumb(TcxCanvas* ACanvas);
-  virtual void DrawThumbState(TcxCanvas* ACanvas, const TRect& R, int AState);
+
+  void DrawTick(TcxCanvas* ACanvas, int AValue, bool AMajor);
+  TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel.get(); }
+  std::vector<int> FMajorTicks, FMinorTicks;
 
 private:
   friend class TcxCustomTrackBarViewData;
-  void DrawTick(TcxCanvas* ACanvas, int AValue, bool AMajor);
   void DrawNumber(TcxCanvas* ACanvas, int AValue, int ACoordinate);
-  TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel.get(); }
 
   std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
   std::unique_ptr<TcxHorizontalTrackBarViewInfoHelper> FOrientationHelper;
   std::unique_ptr<TcxBitmap> FTBBitmap;
-  std::vector<int> FMajorTicks, FMinorTicks;
+  std::unique_ptr<TcxTrackBarPositionHintHelper> FPositionHintHelper;
+  std::unique_ptr<TcxTrackBarThumbFadingHelper> FThumbFadingHelper;
+  std::unique_ptr<TcxTrackBarCustomButtonFadingHelper> FButtonLeftFadingHelper, FButtonRightFadingHelper;
   int FPosition = 0;
   bool FShowSelection = false;
 };
@@ -198,9 +305,225 @@ protected:
   virtual void CalculateViewInfoProperties(TcxCustomTrackBarViewInfo* AViewInfo);
   virtual void CalculateTrackZoneRect(TcxCanvas* ACanvas, TcxCustomTrackBarViewInfo* AViewInfo, int& AZoneHeight);
   virtual void CalculateThumbSize(TcxCustomTrackBarViewInfo* AViewInfo, int AZoneHeight);
+  // The pixels per position, once the track and the thumb are known.
+  virtual void CalculatePixelsPerPositionStep(TcxCustomTrackBarViewInfo* AViewInfo);
 
 private:
   TcxCustomTrackBarProperties* TrackBarProperties() const;
   // The number extent across the track, for the tick areas.
   int NumberExtent(TcxCanvas* ACanvas, TcxCustomTrackBarViewInfo* AViewInfo);
 };
+
+// ---------------------------------------------------------------- fading
+
+// Fades a part of a track bar shown on a control (the thumb, a change
+// button) between its normal and its hot look.
+class TcxCustomTrackBarFadingHelper : public TdxFadingObjectHelper {
+  VCL_CLASS(TcxCustomTrackBarFadingHelper, TdxFadingObjectHelper)
+public:
+  explicit TcxCustomTrackBarFadingHelper(TcxCustomTrackBarViewInfo* AViewInfo) : FViewInfo(AViewInfo) {}
+  bool IsFadingAllowed() override;
+  void RepaintFadeFrame() override;
+  void PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) override;
+  // Starts or stops a fade when the part's state changed since last time.
+  void UpdateState(TcxButtonState AState);
+  // The part's rectangle in the view info's frame.
+  virtual TRect PartRect() const = 0;
+
+protected:
+  virtual void DrawPart(TcxCanvas* ACanvas, TcxButtonState AState) = 0;
+  TcxCustomTrackBarViewInfo* ViewInfo() const { return FViewInfo; }
+
+private:
+  TcxBitmap32* RenderFadingImage(TcxButtonState AState);
+  TcxCustomTrackBarViewInfo* FViewInfo;
+  TcxButtonState FState = cxbsNormal;
+};
+
+class TcxTrackBarThumbFadingHelper : public TcxCustomTrackBarFadingHelper {
+  VCL_CLASS(TcxTrackBarThumbFadingHelper, TcxCustomTrackBarFadingHelper)
+public:
+  using TcxCustomTrackBarFadingHelper::TcxCustomTrackBarFadingHelper;
+  TRect PartRect() const override { return ViewInfo()->VisibleThumbRect(); }
+
+protected:
+  void DrawPart(TcxCanvas* ACanvas, TcxButtonState AState) override;
+};
+
+// A change button fades only where it shows.
+class TcxTrackBarCustomButtonFadingHelper : public TcxCustomTrackBarFadingHelper {
+  VCL_CLASS(TcxTrackBarCustomButtonFadingHelper, TcxCustomTrackBarFadingHelper)
+public:
+  TcxTrackBarCustomButtonFadingHelper(TcxCustomTrackBarViewInfo* AViewInfo, bool ALeft)
+      : TcxCustomTrackBarFadingHelper(AViewInfo), FLeft(ALeft) {}
+  bool IsFadingAllowed() override;
+  TRect PartRect() const override;
+
+protected:
+  void DrawPart(TcxCanvas* ACanvas, TcxButtonState AState) override;
+
+private:
+  bool FLeft;
+};
+
+class TcxTrackBarLeftButtonFadingHelper : public TcxTrackBarCustomButtonFadingHelper {
+  VCL_CLASS(TcxTrackBarLeftButtonFadingHelper, TcxTrackBarCustomButtonFadingHelper)
+public:
+  explicit TcxTrackBarLeftButtonFadingHelper(TcxCustomTrackBarViewInfo* AViewInfo)
+      : TcxTrackBarCustomButtonFadingHelper(AViewInfo, true) {}
+};
+
+class TcxTrackBarRightButtonFadingHelper : public TcxTrackBarCustomButtonFadingHelper {
+  VCL_CLASS(TcxTrackBarRightButtonFadingHelper, TcxTrackBarCustomButtonFadingHelper)
+public:
+  explicit TcxTrackBarRightButtonFadingHelper(TcxCustomTrackBarViewInfo* AViewInfo)
+      : TcxTrackBarCustomButtonFadingHelper(AViewInfo, false) {}
+};
+
+// ---------------------------------------------------------------- the control
+
+// What the controller needs of the host it moves: the track bar control,
+// or another control that shows a track bar (the image editor's zoom).
+class IcxTrackBar {
+public:
+  virtual ~IcxTrackBar() = default;
+  virtual TcxCustomTrackBarProperties* GetActiveProperties() = 0;
+  virtual bool IsInplace() = 0;
+  // The client point of the last left press.
+  virtual TPoint GetMouseDownPos() = 0;
+  virtual int GetPosition() = 0;
+  virtual TcxCustomTrackBarProperties* GetProperties() = 0;
+  virtual TcxCustomTrackBarViewInfo* GetViewInfo() = 0;
+  // A person's change.
+  virtual void SetPosition(int AValue) = 0;
+};
+
+// Turns mouse and keys into positions.
+class TcxTrackBarController : public TObject {
+  VCL_CLASS(TcxTrackBarController, TObject)
+public:
+  explicit TcxTrackBarController(IcxTrackBar* ATrackBar) : FTrackBar(ATrackBar) {}
+  ~TcxTrackBarController() override;
+
+  virtual int GetPositionFromMouse(int X, int Y);
+  virtual void FocusChanged() { FTimer.reset(); }
+  virtual void KeyDown(uint16_t& Key, TShiftState Shift);
+  virtual void KeyUp(uint16_t& Key, TShiftState Shift);
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+
+  TcxCustomTrackBarProperties* ActiveProperties() const { return FTrackBar->GetActiveProperties(); }
+  TcxCustomTrackBarProperties* Properties() const { return FTrackBar->GetProperties(); }
+  TcxCustomTrackBarViewInfo* ViewInfo() const { return FTrackBar->GetViewInfo(); }
+  int Position() const { return FTrackBar->GetPosition(); }
+  void SetPosition(int AValue) { FTrackBar->SetPosition(AValue); }
+  // The change buttons' repeat timer, while one is held.
+  TcxTimer* RepeatTimer() const { return FTimer.get(); }
+
+protected:
+  IcxTrackBar* TrackBar() const { return FTrackBar; }
+  int StoredPosition() const { return FStoredPosition; }
+  // The distance along the track from the press to P, towards larger
+  // positions.
+  int MouseDistance(int X, int Y) const;
+
+private:
+  // Sets the selection from where Shift went down to the new position.
+  void SelectTo(int ANewPosition);
+  void StepOnHeldButton();
+  void UpdateButtonStates(const TPoint& P, TShiftState Shift);
+
+  IcxTrackBar* FTrackBar;
+  TcxTrackBarSlideState FSlideState = tbksNormal;
+  int FStartSelectionPosition = 0;
+  int FStoredPosition = 0;
+  std::unique_ptr<TcxTimer> FTimer;
+  bool FIsMouseDownOnLeftButton = false;
+  bool FIsMouseDownOnRightButton = false;
+};
+
+// The track bar's style; the control's own starts with no border and no
+// hot tracking.
+class TcxTrackBarStyle : public TcxEditStyle {
+  VCL_CLASS(TcxTrackBarStyle, TcxEditStyle)
+public:
+  using TcxEditStyle::TcxEditStyle;
+};
+
+class TcxCustomTrackBar : public TcxCustomEdit, public IcxTrackBar {
+  VCL_COMPONENT_CLASS(TcxCustomTrackBar, TcxCustomEdit)
+public:
+  explicit TcxCustomTrackBar(TComponent* AOwner) : TcxCustomTrackBar(AOwner, false) {}
+  TcxCustomTrackBar(TComponent* AOwner, bool AIsInplace);
+  ~TcxCustomTrackBar() override;
+
+  TcxCustomTrackBarProperties* Properties() { return static_cast<TcxCustomTrackBarProperties*>(InternalProperties()); }
+  // The edit value as a position inside Min..Max.
+  int Position() { return GetPosition(); }
+  // Sets the position as a program does: clamped, no editing events, no
+  // modified flag.
+  void StorePosition(int AValue);
+  TcxTrackBarController* Controller();
+  TcxCustomTrackBarViewInfo* TrackBarViewInfo() { return FTrackBarViewInfo.get(); }
+
+  // IcxTrackBar.
+  TcxCustomTrackBarProperties* GetActiveProperties() override {
+    return static_cast<TcxCustomTrackBarProperties*>(ActiveProperties());
+  }
+  bool IsInplace() override { return TcxCustomEdit::IsInplace(); }
+  TPoint GetMouseDownPos() override { return FMouseDownPos; }
+  int GetPosition() override;
+  TcxCustomTrackBarProperties* GetProperties() override { return Properties(); }
+  TcxCustomTrackBarViewInfo* GetViewInfo() override;
+  void SetPosition(int AValue) override;
+
+protected:
+  TcxCustomEditPropertiesClass GetPropertiesClass() const override;
+  virtual TcxTrackBarController* CreateController() { return new TcxTrackBarController(this); }
+  void WndProc(TMessage& Message) override;
+  void DoPaint() override;
+  void CalculateViewInfo(const TPoint& P, bool AllowHotTrack) override;
+  TColor GetBackgroundColor() override { return GetActiveStyle()->Color(); }
+  void SynchronizeDisplayValue() override { ShortRefreshContainer(false); }
+  void SetInternalDisplayValue(const Variant& Value) override { SetInternalEditValue(Value); }
+  String GetCurrentDisplayText() override { return IntToStr(Position()); }
+  bool HandlesNavigationKeys() override { return true; }
+  void FocusChanged() override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void KeyUp(uint16_t& Key, TShiftState Shift) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseEnter(TControl* AControl) override;
+  void MouseLeave(TControl* AControl) override;
+
+private:
+  std::unique_ptr<TcxTrackBarController> FController;
+  std::unique_ptr<TcxTrackBarStyle> FPaintStyle;
+  std::unique_ptr<TcxCustomTrackBarViewInfo> FTrackBarViewInfo;
+  TPoint FMouseDownPos;
+};
+
+class TcxTrackBarProperties : public TcxCustomTrackBarProperties {
+  CX_EDIT_PROPERTIES_CLASS(TcxTrackBarProperties, TcxCustomTrackBarProperties)
+public:
+  using TcxCustomTrackBarProperties::TcxCustomTrackBarProperties;
+};
+
+class TcxTrackBar : public TcxCustomTrackBar {
+  VCL_COMPONENT_CLASS(TcxTrackBar, TcxCustomTrackBar)
+public:
+  explicit TcxTrackBar(TComponent* AOwner) : TcxCustomTrackBar(AOwner, false) {}
+  TcxTrackBar(TComponent* AOwner, bool AIsInplace) : TcxCustomTrackBar(AOwner, AIsInplace) {}
+  TcxTrackBarProperties* Properties() { return static_cast<TcxTrackBarProperties*>(InternalProperties()); }
+
+protected:
+  TcxCustomEditPropertiesClass GetPropertiesClass() const override {
+    return TcxCustomEditPropertiesClass::Of<TcxTrackBarProperties>();
+  }
+};
+
+extern const TUnitEntry cxTrackBarUnit;
