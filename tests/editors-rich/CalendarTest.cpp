@@ -380,3 +380,38 @@ TEST_F(ModernCalendar, DecadeViewDisablesTheNeighbouringYears) {
   EXPECT_TRUE(table->Cells(5)->IsSelected());
   EXPECT_EQ(Calendar->ViewInfo()->GetMonthHeaderText(), L"2020-2029");
 }
+
+TEST_F(CalendarNavigation, MonthListRanges) {
+  struct TCase {
+    bool ArrowsForYear, YearsInMonthList;
+    TDateTime FirstDate, MinDate, MaxDate;
+    int Count;
+    TDateTime Top;
+  };
+  const TCase cases[] = {
+      {true, true, D(2024, 6, 1), 0, 0, 7, D(2024, 3, 1)},               // with years: three around
+      {true, false, D(2024, 10, 1), 0, 0, 12, D(2024, 1, 1)},            // without: the whole year
+      {true, true, D(2024, 6, 1), D(2024, 6, 10), D(2024, 12, 1), 4, D(2024, 6, 1)},
+      {true, true, D(2024, 6, 1), D(2024, 6, 10), D(2024, 6, 20), 0, cxNullDate},  // one month: no list
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.FirstDate);
+    Calendar->SetArrowsForYear(c.ArrowsForYear);
+    Calendar->SetYearsInMonthList(c.YearsInMonthList);
+    Calendar->SetShowOnlyValidDates(c.MinDate != c.MaxDate);
+    Calendar->SetMinDate(c.MinDate);
+    Calendar->SetMaxDate(c.MaxDate);
+    Calendar->SetFirstDate(c.FirstDate);
+    Calendar->CalendarChanged();
+    TcxMonthListBox* list = static_cast<TcxCalendarClassicViewInfo*>(Calendar->ViewInfo())->MonthListBox();
+    list->Popup(Calendar);
+    const bool shown = list->HandleAllocated() && IsWindowVisible(list->Handle());
+    EXPECT_EQ(shown, c.Count > 0);
+    if (shown) {
+      EXPECT_EQ(list->ItemCount(), c.Count);
+      EXPECT_EQ(list->ItemDate(0), c.Top);
+    }
+    list->CloseUp();  // nothing hot: the shown month stays
+    EXPECT_EQ(Calendar->FirstDate(), c.FirstDate);
+  }
+}
