@@ -37,6 +37,7 @@
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
 #include "components/editors-basic/cxTrackBar.h"
+#include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxImage.h"
 #include "components/editors-rich/dxCameraControl.h"
 #include "components/editors/cxEdit.h"
@@ -118,6 +119,7 @@ const TUnitTable& ProgramUnits() {
       // The buttons, choice and numeric editors.
       cxTrackBarUnit,
       // The calendar, image, memo and camera editors.
+      cxCalendarUnit,
       dxCameraControlUnit,
       cxImageUnit,
       // The data-provider framework.

@@ -1,6 +1,8 @@
 #include "components/controls/cxContainer.h"
 #include "components/controls/cxControls.h"
 #include "components/core/cxClasses.h"
+#include "components/core/cxDateUtils.h"
+#include "components/core/cxFormats.h"
 #include "components/core/cxGraphics.h"
 #include "components/core/cxLibraryStrs.h"
 #include "components/core/cxMessageWindow.h"
@@ -10,6 +12,7 @@
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxImage.h"
 #include "components/editors-rich/dxCameraControl.h"
 #include "components/editors/cxEdit.h"
@@ -18,6 +21,7 @@
 #include "components/editors/cxFilterConsts.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
+#include "components/lookandfeel/dxAnimation.h"
 #include "components/lookandfeel/dxFading.h"
 #include "components/lookandfeel/dxSkinsCore.h"
 #include "vcl/controls/Application.h"
@@ -27,10 +31,10 @@
 const TUnitTable& ProgramUnits() {
   static const TUnitTable units{ControlsUnit,       ApplicationUnit,    dxCoreUnit,         cxLibraryStrsUnit,
                                 cxMessageWindowUnit, cxClassesUnit,     dxGdiPlusApiUnit,   dxUxThemeUnit,
-                                dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit,
-                                dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
+                                dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit, cxDateUtilsUnit, cxFormatsUnit,
+                                dxFadingUnit,       dxSkinsCoreUnit,    dxAnimationUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
-                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
+                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,         cxCalendarUnit,
                                 dxCameraControlUnit, cxImageUnit};
   return units;
 }
