@@ -1,5 +1,6 @@
 #include "components/controls/cxContainer.h"
 #include "components/controls/cxControls.h"
+#include "components/controls/cxHints.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxGraphics.h"
 #include "components/core/cxLibraryStrs.h"
@@ -10,6 +11,7 @@
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxListBox.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
@@ -27,7 +29,8 @@ const TUnitTable& ProgramUnits() {
                                 cxMessageWindowUnit, cxClassesUnit,     dxGdiPlusApiUnit,   dxUxThemeUnit,
                                 dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit,
                                 dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
-                                cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
-                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit};
+                                cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxHintsUnit,
+                                cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
+                                cxListBoxUnit};
   return units;
 }
