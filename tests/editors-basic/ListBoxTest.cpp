@@ -403,6 +403,17 @@ TEST_F(ListBoxFixture, ContentSizeFitsTheItemsAndTheScrollBar) {
   EXPECT_EQ(ListBox->ItemHeight(), canvas->TextHeight(L"Wg") + 4);
 }
 
+TEST_F(ListBoxFixture, AFreedImageListIsLetGo) {
+  Fill(3);
+  auto* images = new TCustomImageList(nullptr);
+  images->SetSize(24, 24);
+  ListBox->SetImages(images);
+  EXPECT_EQ(ListBox->ItemRect(0).Height(), 16);
+  delete images;
+  EXPECT_EQ(ListBox->Images(), nullptr);
+  CaptureWindow(ListBox);  // paints without it
+}
+
 // ---------------------------------------------------------------- painting
 
 TEST_F(ListBoxFixture, APartlyVisibleLastItemIsNotDrawn) {
