@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "components/editors/cxEditConsts.h"
+#include "vcl/controls/Clipbrd.h"
 #include "vcl/rtl/FormatSettings.h"
 
 namespace {
@@ -58,6 +59,43 @@ void TcxCustomCalculator::SetValue(long double AValue) {
   if (text == GetDisplay()) return;
   SetDisplay(text);
   if (OnDisplayChange) OnDisplayChange(this);
+}
+
+void TcxCustomCalculator::CopyToClipboard() {
+  const String text = GetDisplay();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (!data) RaiseLastOSError();
+  memcpy(GlobalLock(data), text.c_str(), bytes);
+  GlobalUnlock(data);
+  Clipboard()->Open();
+  struct TClose {
+    ~TClose() { Clipboard()->Close(); }
+  } close;
+  Clipboard()->Clear();
+  Clipboard()->SetAsHandle(CF_UNICODETEXT, data);
+}
+
+void TcxCustomCalculator::PasteFromClipboard() {
+  if (!Clipboard()->HasFormat(CF_TEXT)) return;
+  String text;
+  {
+    Clipboard()->Open();
+    struct TClose {
+      ~TClose() { Clipboard()->Close(); }
+    } close;
+    if (void* data = Clipboard()->GetAsHandle(CF_UNICODETEXT)) {
+      text = static_cast<const wchar_t*>(GlobalLock(static_cast<HGLOBAL>(data)));
+      GlobalUnlock(static_cast<HGLOBAL>(data));
+    }
+  }
+  if (!FormatSettings.CurrencyString.empty())
+    text = StringReplace(text, FormatSettings.CurrencyString, L"", {rfReplaceAll});
+  text = Trim(StringReplace(text, String(1, FormatSettings.ThousandSeparator), L"", {rfReplaceAll}));
+  double value = 0;
+  if (!TryStrToFloat(text, value)) value = 0;
+  SetValue(value);
+  FStatus = csValid;
 }
 
 // ---------------------------------------------------------------- actions
@@ -397,6 +435,14 @@ void TcxCustomCalculator::KeyDown(uint16_t& Key, TShiftState Shift) {
 
 void TcxCustomCalculator::KeyPress(wchar_t& Key) {
   TcxControl::KeyPress(Key);
+  if (Key == 3) {  // Ctrl+C
+    CopyToClipboard();
+    return;
+  }
+  if (Key == 22) {  // Ctrl+V
+    PasteFromClipboard();
+    return;
+  }
   const TcxCalcButtonKind kind = GetButtonKindChar(Key);
   if (kind == cbNone) return;
   // Back acts here, the other keys at key down or now.

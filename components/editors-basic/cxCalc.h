@@ -42,6 +42,11 @@ public:
   TcxCalcButtonKind GetButtonKindAt(int X, int Y) const;
   static TcxCalcButtonKind GetButtonKindKey(uint16_t AKey, TShiftState AShift);
   static TcxCalcButtonKind GetButtonKindChar(wchar_t AChar);
+  // The display text as clipboard text.
+  void CopyToClipboard();
+  // Clipboard text without currency and thousand separators becomes the
+  // value; text that is no number gives 0.
+  void PasteFromClipboard();
 
   TNotifyEvent OnDisplayChange;
   TNotifyEvent OnResult;

@@ -127,6 +127,22 @@ TEST_F(CalculatorFixture, ValueReadsZeroInTheErrorStateAndPrecisionFollows) {
   EXPECT_EQ(Calculator->Display, L"12");
 }
 
+TEST_F(CalculatorFixture, CopiesAndPastesThroughTheClipboard) {
+  Enter("12.5");
+  SendMessageW(Calculator->Handle(), WM_CHAR, 3, 1);  // Ctrl+C
+  Enter("{ESC}");
+  SendMessageW(Calculator->Handle(), WM_CHAR, 22, 1);  // Ctrl+V
+  EXPECT_EQ(Calculator->Display, Localized("12.5"));
+  Enter("*2=");
+  EXPECT_EQ(Calculator->Display, L"25");
+  // Text that is no number becomes 0.
+  Calculator->Display = L"abc";
+  SendMessageW(Calculator->Handle(), WM_CHAR, 3, 1);
+  Calculator->Display = L"7";
+  SendMessageW(Calculator->Handle(), WM_CHAR, 22, 1);
+  EXPECT_EQ(Calculator->Display, L"0");
+}
+
 TEST_F(CalculatorFixture, ButtonsPressedWithTheMouseAct) {
   auto click = [&](TcxCalcButtonKind AKind) {
     const TRect r = Calculator->Button(AKind).Bounds;
