@@ -36,6 +36,7 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxImage.h"
@@ -118,6 +119,7 @@ const TUnitTable& ProgramUnits() {
       cxEditUnit,
       // The buttons, choice and numeric editors.
       cxTrackBarUnit,
+      cxListBoxUnit,
       // The calendar, image, memo and camera editors.
       cxCalendarUnit,
       dxCameraControlUnit,

@@ -11,6 +11,7 @@
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
@@ -31,6 +32,6 @@ const TUnitTable& ProgramUnits() {
                                 dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxHintsUnit,
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
-                                cxTrackBarUnit};
+                                cxTrackBarUnit, cxListBoxUnit};
   return units;
 }
