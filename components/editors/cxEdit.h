@@ -32,6 +32,8 @@ class TcxCustomEditButtons;
 class TcxEditButtons;
 
 VCL_EXCEPTION(EcxEditError, EdxException)
+// A value the validation refused; the message says why.
+VCL_EXCEPTION(EcxEditValidationError, EcxEditError)
 
 // A class reference that can also make an instance: what the properties
 // answer for the companion classes an editor kind uses.
@@ -402,7 +404,7 @@ using TcxEditContentOptions = TSet<TcxEditContentOption>;
 enum class TcxEditViewInfoState { evsPaintButtons };
 using enum TcxEditViewInfoState;
 using TcxEditViewInfoStates = TSet<TcxEditViewInfoState>;
-enum class TcxEditErrorType { eetNone, eetError };
+enum class TcxEditErrorType { eetNone, eetError, eetWarning, eetInfo, eetCustom };
 using enum TcxEditErrorType;
 
 // Where an editor's content sits inside its client area.
@@ -429,6 +431,10 @@ class TcxEditValidateInfo : public TObject {
 public:
   TcxEditValidateInfo();
   ~TcxEditValidateInfo() override;
+  // An error, a warning or an information takes its built-in glyph; none
+  // and a custom type keep the icon.
+  void SetErrorType(TcxEditErrorType AValue);
+  // No error, no text, no icon.
   void Reset();
   bool HasError() const { return ErrorType != eetNone; }
   // An error to show with an icon.
@@ -777,6 +783,15 @@ public:
   }
   virtual bool CompareDisplayValues(const Variant& AEditValue1, const Variant& AEditValue2);
   virtual String DefaultValidateErrorText(int AErrorKind);
+  // Descendants check first and call this last: with validation supported,
+  // an empty error text becomes the default one and the OnValidate handlers
+  // run.
+  virtual void ValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError, TcxCustomEdit* AEdit);
+  // OnValidate of the edit's own properties, then of its repository item's;
+  // an error reported without a changed text takes the edit's current text
+  // as the display value. AIsUserErrorDisplayValue: a handler changed it.
+  void RunValidateHandler(Variant& ADisplayValue, String& AErrorText, bool& AIsUserErrorDisplayValue,
+                          TcxCustomEdit* AEdit, bool& AError);
   virtual void DataChanged() {}
   virtual void Update(TcxCustomEditProperties* AProperties) {}
   virtual void RefreshNonShareable() {}
@@ -843,6 +858,9 @@ public:
   TcxEditValidationOptions ValidationOptions() const { return FValidationOptions; }
   void SetValidationOptions(TcxEditValidationOptions Value);
   TcxEditValidationOptions InternalValidationOptions() const { return FInternalValidationOptions; }
+  // The options in force for the validation that runs; a handler may
+  // change them.
+  void SetInternalValidationOptions(TcxEditValidationOptions Value) { FInternalValidationOptions = Value; }
 
   TcxEditButtonClickEvent OnButtonClick;
   TNotifyEvent OnChange;
@@ -1457,6 +1475,16 @@ public:
   bool IsInplace() override { return FIsInplace; }
   bool IsReadOnly() override;
 
+  // A forced validation: with ARaiseExceptionOnError an invalid value
+  // raises EcxEditValidationError, else only the answer tells.
+  bool ValidateEdit(bool ARaiseExceptionOnError);
+  // A forced validation with the active properties' options.
+  bool ValidateEdit();
+  bool IsEditValidating() const { return FIsEditValidating; }
+  // The last validation failed, and why.
+  bool ValidationError() const { return FValidationError; }
+  const String& ValidationErrorText() const { return FValidationErrorText; }
+
   // May the person start changing the value.
   bool DoEditing();
   // Posts through the binding; a failed post raises with the typed value
@@ -1496,6 +1524,7 @@ public:
 protected:
   friend class TcxEditChangeEventsCatcher;
   friend class TcxEditDataBinding;
+  friend class TcxCustomEditProperties;
 
   virtual TcxCustomEditPropertiesClass GetPropertiesClass() const {
     return TcxCustomEditPropertiesClass::Of<TcxCustomEditProperties>();
@@ -1526,8 +1555,24 @@ protected:
   virtual void DoOnEditValueChanged();
   virtual void BeginPosting() { FIsPosting = true; }
   virtual void EndPosting() { FIsPosting = false; }
-  // Validation of the value before it is committed; the base accepts it.
-  virtual bool ValidateEditByOptions(bool AForce) { return true; }
+  // Validation with the active properties' options; unless forced, only
+  // of a value changed since enter and not yet validated.
+  virtual bool ValidateEditByOptions(bool AForce);
+  // Checks the display value; on an error reacts as AOptions say (raise,
+  // keep the focus, abort); a valid value (or, with evoAllowLoseFocus, an
+  // invalid one) is stored.
+  bool RunValidation(TcxEditValidationOptions AOptions, bool AForce);
+  virtual void ValidateDisplayValueIfAllowed(Variant& ADisplayValue, String& AErrorText, bool& AError);
+  // Keeps or gives back the focus, beeps where asked, raises the error or
+  // (with ACanAbort) silently aborts what caused the validation.
+  virtual void ProcessValidationError(const String& AErrorText, TcxEditValidationOptions AOptions, bool ACanAbort);
+  // Stores an accepted display value, the modified state kept.
+  virtual void SetValidatedDisplayValue(const Variant& ADisplayValue);
+  virtual void StoreDisplayValue(const Variant& ADisplayValue) {}
+  virtual void PrepareDisplayValue(const Variant& AEditValue, Variant& ADisplayValue, bool AFocused);
+  virtual bool IsEditClass() { return false; }
+  // A failed post gives the focus back (and beeps) before it is raised.
+  virtual bool ShouldProcessPostError() { return !FIsInplace; }
   virtual void ProcessEnter();
   virtual void ProcessExit(bool AFireExit);
   virtual bool NeedsDisplayValueRefreshOnFocus() { return true; }
@@ -1576,6 +1621,11 @@ private:
   void AttachOwnProperties();
   // Fires a change event with the inplace edit seen as modified.
   void FireChangeEvent(void (TcxCustomEdit::*AFire)());
+  // What a validation checks: the edit value as shown focused while it is
+  // unchanged since enter, else the text shown.
+  Variant ValidationDisplayValue();
+  // A display value a validate handler changed is shown in the edit.
+  void ShowChangedDisplayValue(const Variant& ABuilt, const Variant& AChecked);
 
   TcxEditChangeEventsCatcher FChangeEventsCatcher{this};
   std::unique_ptr<TcxCustomEditProperties> FProperties;
@@ -1592,6 +1642,12 @@ private:
   bool FIsPosting = false;
   bool FIsUserAction = false;
   bool FIsEditValidated = false;
+  bool FIsEditValidating = false;
+  int FLockValidate = 0;
+  bool FValidateErrorProcessing = false;
+  bool FValidationError = false;
+  String FValidationErrorText;
+  bool FPrevValidationError = false;
   bool FModified = false;
   bool FModifiedAfterEnter = false;
   struct TModifiedState {
@@ -1641,6 +1697,10 @@ private:
   std::vector<TcxEditListItem> FItems;
   TComponent* FEditorOwner;
 };
+
+// The built-in glyph of an error, a warning or an information (loaded by
+// the editor unit's start-up); null for other types.
+TdxSmartImage* cxEditValidationGlyph(TcxEditErrorType AType);
 
 // Properties that go leave every inplace editor list.
 void cxDisconnectPropertiesFromInplaceEditLists(TcxCustomEditProperties* AProperties);

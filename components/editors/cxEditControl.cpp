@@ -244,7 +244,10 @@ void TcxCustomEdit::RestorePreviousEditValue() {
   try {
     FModifiedAfterEnter = false;
     SetInternalEditValue(FPrevEditValue);
+    FValidationError = FPrevValidationError;
+    if (HandleAllocated()) PostMessageW(Handle(), DXM_CONTAINERSHORTREFRESH, 0, 0);
     FModified = true;
+    SelectAll();
     if (ActiveProperties()->ImmediatePost() && CanPostEditValue()) CommitEditValue(false);
   } catch (...) {
     LockChangeEvents(false);
@@ -411,6 +414,7 @@ void TcxCustomEdit::CommitEditValue(bool AValidateFirst) {
     }
   } catch (...) {
     EndPosting();
+    if (ShouldProcessPostError()) ProcessValidationError(String(), ActiveProperties()->ValidationOptions(), false);
     throw;
   }
   EndPosting();
@@ -424,11 +428,17 @@ void TcxCustomEdit::DoEnter() {
   ShortRefreshContainer(false);
 }
 
+// The focus given back after a refused value is no new entering: the
+// typed text and its modified state stay as they are.
 void TcxCustomEdit::ProcessEnter() {
+  if (FValidateErrorProcessing) return;
   SaveModified();
   TcxCustomEditContainer::DoEnter();
   if (NeedsDisplayValueRefreshOnFocus()) DataBinding()->UpdateDisplayValue();
-  if (ActiveProperties()->IsResetEditClass()) FPrevEditValue = FEditValue;
+  if (ActiveProperties()->IsResetEditClass()) {
+    FPrevEditValue = FEditValue;
+    FPrevValidationError = FValidationError;
+  }
   if (NeedsDisplayValueRefreshOnFocus()) SynchronizeDisplayValue();
   RestoreModified();
   FModifiedAfterEnter = false;
@@ -447,7 +457,7 @@ void TcxCustomEdit::DoExit() {
 }
 
 void TcxCustomEdit::ProcessExit(bool AFireExit) {
-  if (IsDestroying()) return;
+  if (IsDestroying() || FValidateErrorProcessing) return;
   SaveModified();
   FIsHiding = true;
   LockChangeEvents(true);

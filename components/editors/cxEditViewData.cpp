@@ -35,9 +35,16 @@ TcxEditValidateInfo::TcxEditValidateInfo() : ErrorIcon(std::make_unique<TdxSmart
 
 TcxEditValidateInfo::~TcxEditValidateInfo() = default;
 
+void TcxEditValidateInfo::SetErrorType(TcxEditErrorType AValue) {
+  if (ErrorType == AValue) return;
+  ErrorType = AValue;
+  if (TdxSmartImage* glyph = cxEditValidationGlyph(AValue)) ErrorIcon->Assign(glyph);
+}
+
 void TcxEditValidateInfo::Reset() {
   ErrorType = eetNone;
   ErrorText.clear();
+  ErrorIcon->Clear();
 }
 
 bool TcxEditValidateInfo::HasErrorIcon() const { return HasError() && !ErrorIcon->Empty(); }
