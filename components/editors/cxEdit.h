@@ -1029,6 +1029,8 @@ public:
   TcxEditPrepareButtonFadingImageEvent OnPrepareButtonFadingImage;
 
   TcxEditViewInfoStates FState;
+  // The control that owns this view info; null for a host's cells.
+  TcxCustomEdit* Edit = nullptr;
   TRect BorderExtent;
   TcxEditBorderStyle BorderStyle = ebsNone;
   std::vector<std::unique_ptr<TcxEditButtonViewInfo>> ButtonsInfo;
@@ -1161,8 +1163,9 @@ public:
   virtual TRect GetClientExtent(TcxCanvas* ACanvas, TcxCustomEditViewInfo* AViewInfo);
   virtual TcxEditBorderStyle GetBorderStyle();
   String ConvertEditValueToDisplayText(const Variant& AEditValue);
-  bool IsEditFocused() const { return Focused; }
-  int CapturedButtonVisibleIndex() const { return -1; }
+  // The bound edit's answers, else the view data's own.
+  bool IsEditFocused() const;
+  int CapturedButtonVisibleIndex() const;
   TcxEditButtonStyle EffectiveButtonStyle();
   TcxEditButtonStyle DefaultButtonStyle();
   // The button's width: its Width, else its picture, caption or the
@@ -1181,6 +1184,8 @@ public:
   TcxEditViewDataGetDisplayTextEvent OnGetDisplayText;
 
   TObject* Data = nullptr;
+  // The control being laid out; null for a host painting cells.
+  TcxCustomEdit* Edit = nullptr;
   bool ButtonsOnlyStyle = false;
   int ButtonVisibleCount = 0;
   TcxContainerState ContainerState{csNormal};
@@ -1252,6 +1257,8 @@ protected:
 
 private:
   void CalculateViewInfoLayout(TcxCustomEditViewInfo* AViewInfo);
+  // The bound edit's validation error, its text and icon.
+  void CalculateErrorData(TcxCustomEditViewInfo* AViewInfo);
   void CalculateColors(TcxCustomEditViewInfo* AViewInfo);
   void CalculateButtonStates(TcxCustomEditViewInfo* AViewInfo, const TPoint& P, TcxMouseButton Button,
                              TShiftState Shift, int APreviousPressedButton,
@@ -1481,6 +1488,32 @@ public:
   // A forced validation with the active properties' options.
   bool ValidateEdit();
   bool IsEditValidating() const { return FIsEditValidating; }
+
+  // The state styles as edit styles.
+  TcxCustomEditStyle* Style() { return EditStyle(csNormal); }
+  TcxCustomEditStyle* StyleDisabled() { return EditStyle(csDisabled); }
+  TcxCustomEditStyle* StyleFocused() { return EditStyle(csActive); }
+  TcxCustomEditStyle* StyleHot() { return EditStyle(csHotTrack); }
+  // The style in force for the state the edit was last laid out in.
+  TcxCustomEditStyle* ActiveStyle() {
+    InitializeEdit();
+    return static_cast<TcxCustomEditStyle*>(GetActiveStyle());
+  }
+  TcxCustomEditViewInfo* ViewInfo() {
+    InitializeEdit();
+    return static_cast<TcxCustomEditViewInfo*>(TcxContainer::ViewInfo());
+  }
+  // A view data of the active properties for the edit in its state; the
+  // caller frees it.
+  TcxCustomEditViewData* CreateViewData();
+  // The button the mouse pressed while the edit holds the capture; -1 none.
+  int CaptureButtonVisibleIndex() const { return FCaptureButtonVisibleIndex; }
+  bool Transparent() const { return FTransparent; }
+  // The parent shows through (not for an inplace edit).
+  void SetTransparent(bool Value);
+  virtual bool IsTransparent() { return !FIsInplace && FTransparent; }
+  // The parent's background rather than its image shows through.
+  virtual bool IsNativeBackgroundTransparent() { return false; }
   // The last validation failed, and why.
   bool ValidationError() const { return FValidationError; }
   const String& ValidationErrorText() const { return FValidationErrorText; }
@@ -1532,8 +1565,18 @@ protected:
   virtual TcxEditDataBindingClass GetDataBindingClass() const {
     return TcxEditDataBindingClass::Of<TcxEditDataBinding>();
   }
-  // Second-stage construction, once.
+  // Second-stage construction, once: the properties, the binding, and the
+  // styles and view info of their classes.
   void InitializeEdit();
+  TcxContainerStyle* CreateStyle(TcxContainerStyle* AParentStyle, TcxContainerStateItem AState) override;
+  std::unique_ptr<TcxContainerViewInfo> CreateViewInfo() override;
+  void CreateWnd() override;
+  bool RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent) override;
+  // Lays the edit out through a new view data for its rectangle.
+  virtual void CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
+                                        bool AIsMouseEvent);
+  // Enabled, focused and design state.
+  virtual void FillViewDataState(TcxCustomEditViewData* AViewData);
   virtual void AssignEditValue(const Variant& Value);
   virtual void AssignInternalEditValue(const Variant& Value);
   virtual void StoreEditValue(const Variant& Value, bool AFlag);
@@ -1617,6 +1660,10 @@ private:
   }
   bool HasOnChange();
   bool HasOnEditValueChanged();
+  TcxCustomEditStyle* EditStyle(TcxContainerStateItem AState) {
+    InitializeEdit();
+    return static_cast<TcxCustomEditStyle*>(Styles()->GetStyle(AState));
+  }
   // The own properties notify the edit and use the binding's provider.
   void AttachOwnProperties();
   // Fires a change event with the inplace edit seen as modified.
@@ -1635,6 +1682,8 @@ private:
   Variant FEditValue = Null();
   Variant FPrevEditValue;
   int FClickLockCount = 0;
+  int FCaptureButtonVisibleIndex = -1;
+  bool FTransparent = false;
   int FEditValueChangingLockCount = 0;
   bool FEditModeSetting = false;
   bool FIsHiding = false;

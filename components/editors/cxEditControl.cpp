@@ -100,6 +100,8 @@ void TcxCustomEdit::InitializeEdit() {
   FProperties.reset(GetPropertiesClass().Create(this));
   FDataBinding.reset(GetDataBindingClass().Create(this));
   AttachOwnProperties();
+  RecreateStylesAndViewInfo();
+  ViewInfo()->Edit = this;
 }
 
 void TcxCustomEdit::AttachOwnProperties() {
@@ -154,6 +156,8 @@ bool TcxCustomEdit::IsReadOnly() { return ActiveProperties()->ReadOnly(); }
 void TcxCustomEdit::HandlePropertiesChanged(TObject* Sender) {
   FIsEditValidated = false;
   if (GetEffectiveReadOnly()) SetModifiedAfterEnter(false);
+  // The properties make an edit transparent, never opaque again.
+  if (ActiveProperties()->Transparent()) SetTransparent(true);
   ShortRefreshContainer(false);
 }
 
