@@ -1543,6 +1543,11 @@ public:
   // Validates the value the host takes back; false when it is invalid.
   bool Deactivate();
   virtual void SelectAll() {}
+  // The clipboard: nothing in the base; the text editors copy, cut and
+  // paste their text.
+  virtual void CopyToClipboard() {}
+  virtual void CutToClipboard() {}
+  virtual void PasteFromClipboard() {}
 
   TcxEditRepositoryItem* RepositoryItem() const { return FRepositoryItem; }
   // Raises EcxEditError, changing nothing, for an item whose properties
@@ -1643,6 +1648,30 @@ protected:
   virtual bool IsEditingChar(wchar_t AChar) { return false; }
   virtual bool IsValidChar(wchar_t AChar);
   virtual bool ForwardsActivationKey(wchar_t AKey) { return true; }
+  // The click key with an enabled default button.
+  virtual bool IsOwnKey(uint16_t Key, TShiftState Shift);
+  virtual void HandleTabKey(TShiftState Shift) {}
+  virtual bool WantsTabKey() { return FIsInplace; }
+  // An edit that wants Tab moves the focus on itself (HandleEditKeyDown).
+  bool NeedsFocusMoveOnTab() override { return !WantsTabKey(); }
+
+  // Mouse and buttons: a button pressed and released over it is clicked;
+  // the first click of an activation and a quick second one make a double
+  // click.
+  void WndProc(TMessage& Message) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void Click() override;
+  void DblClick() override;
+  void ProcessMouseRefreshEvents() override;
+  virtual bool CanClickWhileLoading() { return false; }
+  // The button's action, then OnButtonClick of the own properties and of
+  // the repository item's, with the button's collection index.
+  virtual void FireButtonClick(int AButtonIndex);
+  // A visible button went down or up.
+  virtual void NotifyButtonDown(int AButtonVisibleIndex) {}
+  virtual void NotifyButtonUp(int AButtonVisibleIndex) {}
+  // Clicks the first button marked Default; false when there is none.
+  virtual bool ClickDefaultButton();
   void FocusAndSelectAll();
   // A refused key or value, where the properties ask for a beep.
   virtual void Beep();
@@ -1668,6 +1697,12 @@ private:
   void AttachOwnProperties();
   // Fires a change event with the inplace edit seen as modified.
   void FireChangeEvent(void (TcxCustomEdit::*AFire)());
+  // The enabled default button, or null.
+  TcxCustomEditButton* DefaultButton();
+  // The clipboard messages: cutting and pasting change the value as the
+  // person's own action.
+  void HandleClipboardMessage(TMessage& Message);
+  void MoveFocusOnTab(TShiftState Shift);
   // What a validation checks: the edit value as shown focused while it is
   // unchanged since enter, else the text shown.
   Variant ValidationDisplayValue();
@@ -1683,6 +1718,7 @@ private:
   Variant FPrevEditValue;
   int FClickLockCount = 0;
   int FCaptureButtonVisibleIndex = -1;
+  std::unique_ptr<TcxTimer> FDblClickTimer;
   bool FTransparent = false;
   int FEditValueChangingLockCount = 0;
   bool FEditModeSetting = false;

@@ -43,6 +43,8 @@ void TcxCustomEdit::CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton But
 bool TcxCustomEdit::RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
                                      bool AIsMouseEvent) {
   InitializeEdit();
+  if (FCaptureButtonVisibleIndex != -1 && !IsCaptureInside()) FCaptureButtonVisibleIndex = -1;
+  ViewInfo()->SaveButtonStates();
   CalculateViewInfoAtPoint(P, Button, Shift, AIsMouseEvent);
   UpdateInnerControlBounds();
   AdjustInnerControl();

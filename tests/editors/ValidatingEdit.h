@@ -1,8 +1,37 @@
 #pragma once
 // An editor that shows its value as a text a person types, as the text
-// editors do, with properties that validate: enough of an editor to drive
-// validation, posting and painting on a real form.
+// editors do, with properties that validate and a text on the real
+// clipboard: enough of an editor to drive validation, posting, input and
+// painting on a real form.
+#include <windows.h>
+
+#include <cstring>
+
 #include "components/editors/cxEdit.h"
+
+// The clipboard's text, through the platform.
+inline void PutClipboardText(const String& AText) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  const size_t bytes = (AText.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    std::memcpy(GlobalLock(data), AText.c_str(), bytes);
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+  }
+  CloseClipboard();
+}
+
+inline String ClipboardText() {
+  String text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
 
 class TValidatingProperties : public TcxCustomEditProperties {
   CX_EDIT_PROPERTIES_CLASS(TValidatingProperties, TcxCustomEditProperties)
@@ -29,6 +58,15 @@ class TValidatingEdit : public TcxCustomEdit {
 public:
   using TcxCustomEdit::TcxCustomEdit;
   int Beeps = 0;
+  int ButtonsDown = 0;
+  int ButtonsUp = 0;
+
+  void CopyToClipboard() override { PutClipboardText(FText); }
+  void CutToClipboard() override {
+    PutClipboardText(FText);
+    SetEditValue(Null());
+  }
+  void PasteFromClipboard() override { SetEditValue(Variant(ClipboardText())); }
 
   const String& Text() const { return FText; }
   // What a person's typing does: the text changes and the edit hears it.
@@ -49,6 +87,8 @@ protected:
   void SynchronizeDisplayValue() override { FText = VarToStr(EditValue()); }
   void StoreDisplayValue(const Variant& Value) override { StoreEditValue(Value, true); }
   void Beep() override { ++Beeps; }
+  void NotifyButtonDown(int) override { ++ButtonsDown; }
+  void NotifyButtonUp(int) override { ++ButtonsUp; }
 
 private:
   String FText;
