@@ -1746,6 +1746,9 @@ private:
 
 // The hidden inplace editors a host (a grid) reuses across its cells: one
 // per properties object, or unbound and waiting for properties of its kind.
+// The edits belong to the editor owner: an edit freed by anyone leaves the
+// list, and when the owner goes the list forgets all of its edits (later
+// edits then belong to the list alone).
 class TcxInplaceEditList : public TObject {
 public:
   explicit TcxInplaceEditList(TComponent* AEditorOwner);
@@ -1778,9 +1781,11 @@ private:
   int IndexOfUnbound(TClass AEditClass) const;
   TcxCustomEdit* CreateEdit(const TcxCustomEditProperties& AKind, TcxCustomEditProperties* ABoundTo);
   void DeleteItem(int AIndex);
+  void HandleFreed(TComponent* AComponent);
 
   std::vector<TcxEditListItem> FItems;
   TComponent* FEditorOwner;
+  std::unique_ptr<TcxFreeNotificator> FFreeNotificator;
 };
 
 // The built-in glyph of an error, a warning or an information (loaded by
