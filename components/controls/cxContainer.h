@@ -502,8 +502,13 @@ protected:
   virtual void ArrangeChildControls(TWinControl* AControl);
 
   void InternalRefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent);
+  // For a descendant whose style and view info classes are known only
+  // after its construction: both made anew (what the old styles held is
+  // dropped).
+  void RecreateStylesAndViewInfo();
 
 private:
+  void CreateStylesAndViewInfo();
   void ProcessEvents();
   bool IsInnerControlBoundsChanged(TWinControl* AControl, const TcxContainerInnerControlBounds& ABounds) const;
   void HandleKeyDown(TMessage& Message);

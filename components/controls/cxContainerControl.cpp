@@ -31,15 +31,7 @@ bool IsKeyMessage(UINT AMsg) {
 }  // namespace
 
 TcxContainer::TcxContainer(TComponent* AOwner) : TcxControl(AOwner) {
-  FStyles = std::make_unique<TcxContainerStyles>(
-      this, [this](TPersistent*, TcxContainerStyle* AParentStyle, TcxContainerStateItem AState) {
-        return CreateStyle(AParentStyle, AState);
-      });
-  FStyles->SetOnChanged([this](TObject* Sender) { StyleChanged(Sender); });
-  FActiveStyleData.ActiveStyle = Style();
-  FViewInfo = CreateViewInfo();
-  FViewInfo->Owner = this;
-  LookAndFeel()->SetMasterLookAndFeel(Style()->LookAndFeel());
+  CreateStylesAndViewInfo();
   TControlStyle style = ControlStyle();
   style.Include(csCaptureMouse);
   style.Include(csSetCaption);
@@ -62,6 +54,28 @@ TcxContainer::~TcxContainer() {
   FViewInfo.reset();
   FStyles->SetOnChanged(nullptr);
   FStyles.reset();
+}
+
+void TcxContainer::CreateStylesAndViewInfo() {
+  FStyles = std::make_unique<TcxContainerStyles>(
+      this, [this](TPersistent*, TcxContainerStyle* AParentStyle, TcxContainerStateItem AState) {
+        return CreateStyle(AParentStyle, AState);
+      });
+  FStyles->SetOnChanged([this](TObject* Sender) { StyleChanged(Sender); });
+  FActiveStyleData = {};
+  FActiveStyleData.ActiveStyle = Style();
+  FViewInfo = CreateViewInfo();
+  FViewInfo->Owner = this;
+  LookAndFeel()->SetMasterLookAndFeel(Style()->LookAndFeel());
+}
+
+void TcxContainer::RecreateStylesAndViewInfo() {
+  FStyles->SetOnChanged(nullptr);
+  LookAndFeel()->SetMasterLookAndFeel(nullptr);
+  FViewInfo.reset();
+  FStyles.reset();
+  CreateStylesAndViewInfo();
+  FIsViewInfoCalculated = false;
 }
 
 TcxContainerStyle* TcxContainer::CreateStyle(TcxContainerStyle* AParentStyle, TcxContainerStateItem AState) {

@@ -1,6 +1,9 @@
 // The editor unit's start-up and shut-down: the default edit style
-// controller, the registry of properties classes and the hint window that
-// measures hints.
+// controller, the validation glyphs, the registry of properties classes and
+// the hint window that measures hints.
+#include <windows.h>
+
+#include "components/core/dxGdiPlusClasses.h"
 #include "components/editors/cxEdit.h"
 
 void cxFreeEditPropertiesRegistry();
@@ -11,14 +14,37 @@ namespace {
 
 std::unique_ptr<TcxEditStyleController> DefaultStyleController;
 
+// By error type: error, warning, information.
+std::unique_ptr<TdxSmartImage> ValidationGlyphs[3];
+
+void LoadValidationGlyphs() {
+  static const wchar_t* const names[] = {L"CXEDIT_GLYPH_ERROR", L"CXEDIT_GLYPH_WARNING", L"CXEDIT_GLYPH_INFO"};
+  for (int i = 0; i < 3; ++i) {
+    auto glyph = std::make_unique<TdxSmartImage>();
+    glyph->LoadFromResource(GetModuleHandleW(nullptr), names[i], RT_RCDATA);
+    ValidationGlyphs[i] = std::move(glyph);
+  }
+}
+
 }  // namespace
+
+TdxSmartImage* cxEditValidationGlyph(TcxEditErrorType AType) {
+  switch (AType) {
+    case eetError: return ValidationGlyphs[0].get();
+    case eetWarning: return ValidationGlyphs[1].get();
+    case eetInfo: return ValidationGlyphs[2].get();
+    default: return nullptr;
+  }
+}
 
 const TUnitEntry cxEditUnit{L"cxEdit",
                             [] {
                               DefaultStyleController = std::make_unique<TcxEditStyleController>(nullptr);
                               cxSetDefaultEditStyleController(DefaultStyleController.get());
+                              LoadValidationGlyphs();
                             },
                             [] {
+                              for (auto& glyph : ValidationGlyphs) glyph.reset();
                               cxSetDefaultEditStyleController(nullptr);
                               DefaultStyleController.reset();
                               cxFreeEditPropertiesRegistry();

@@ -32,6 +32,8 @@ class TcxCustomEditButtons;
 class TcxEditButtons;
 
 VCL_EXCEPTION(EcxEditError, EdxException)
+// A value the validation refused; the message says why.
+VCL_EXCEPTION(EcxEditValidationError, EcxEditError)
 
 // A class reference that can also make an instance: what the properties
 // answer for the companion classes an editor kind uses.
@@ -402,7 +404,7 @@ using TcxEditContentOptions = TSet<TcxEditContentOption>;
 enum class TcxEditViewInfoState { evsPaintButtons };
 using enum TcxEditViewInfoState;
 using TcxEditViewInfoStates = TSet<TcxEditViewInfoState>;
-enum class TcxEditErrorType { eetNone, eetError };
+enum class TcxEditErrorType { eetNone, eetError, eetWarning, eetInfo, eetCustom };
 using enum TcxEditErrorType;
 
 // Where an editor's content sits inside its client area.
@@ -429,6 +431,10 @@ class TcxEditValidateInfo : public TObject {
 public:
   TcxEditValidateInfo();
   ~TcxEditValidateInfo() override;
+  // An error, a warning or an information takes its built-in glyph; none
+  // and a custom type keep the icon.
+  void SetErrorType(TcxEditErrorType AValue);
+  // No error, no text, no icon.
   void Reset();
   bool HasError() const { return ErrorType != eetNone; }
   // An error to show with an icon.
@@ -777,6 +783,15 @@ public:
   }
   virtual bool CompareDisplayValues(const Variant& AEditValue1, const Variant& AEditValue2);
   virtual String DefaultValidateErrorText(int AErrorKind);
+  // Descendants check first and call this last: with validation supported,
+  // an empty error text becomes the default one and the OnValidate handlers
+  // run.
+  virtual void ValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError, TcxCustomEdit* AEdit);
+  // OnValidate of the edit's own properties, then of its repository item's;
+  // an error reported without a changed text takes the edit's current text
+  // as the display value. AIsUserErrorDisplayValue: a handler changed it.
+  void RunValidateHandler(Variant& ADisplayValue, String& AErrorText, bool& AIsUserErrorDisplayValue,
+                          TcxCustomEdit* AEdit, bool& AError);
   virtual void DataChanged() {}
   virtual void Update(TcxCustomEditProperties* AProperties) {}
   virtual void RefreshNonShareable() {}
@@ -843,6 +858,9 @@ public:
   TcxEditValidationOptions ValidationOptions() const { return FValidationOptions; }
   void SetValidationOptions(TcxEditValidationOptions Value);
   TcxEditValidationOptions InternalValidationOptions() const { return FInternalValidationOptions; }
+  // The options in force for the validation that runs; a handler may
+  // change them.
+  void SetInternalValidationOptions(TcxEditValidationOptions Value) { FInternalValidationOptions = Value; }
 
   TcxEditButtonClickEvent OnButtonClick;
   TNotifyEvent OnChange;
@@ -1011,6 +1029,8 @@ public:
   TcxEditPrepareButtonFadingImageEvent OnPrepareButtonFadingImage;
 
   TcxEditViewInfoStates FState;
+  // The control that owns this view info; null for a host's cells.
+  TcxCustomEdit* Edit = nullptr;
   TRect BorderExtent;
   TcxEditBorderStyle BorderStyle = ebsNone;
   std::vector<std::unique_ptr<TcxEditButtonViewInfo>> ButtonsInfo;
@@ -1143,8 +1163,9 @@ public:
   virtual TRect GetClientExtent(TcxCanvas* ACanvas, TcxCustomEditViewInfo* AViewInfo);
   virtual TcxEditBorderStyle GetBorderStyle();
   String ConvertEditValueToDisplayText(const Variant& AEditValue);
-  bool IsEditFocused() const { return Focused; }
-  int CapturedButtonVisibleIndex() const { return -1; }
+  // The bound edit's answers, else the view data's own.
+  bool IsEditFocused() const;
+  int CapturedButtonVisibleIndex() const;
   TcxEditButtonStyle EffectiveButtonStyle();
   TcxEditButtonStyle DefaultButtonStyle();
   // The button's width: its Width, else its picture, caption or the
@@ -1163,6 +1184,8 @@ public:
   TcxEditViewDataGetDisplayTextEvent OnGetDisplayText;
 
   TObject* Data = nullptr;
+  // The control being laid out; null for a host painting cells.
+  TcxCustomEdit* Edit = nullptr;
   bool ButtonsOnlyStyle = false;
   int ButtonVisibleCount = 0;
   TcxContainerState ContainerState{csNormal};
@@ -1234,6 +1257,8 @@ protected:
 
 private:
   void CalculateViewInfoLayout(TcxCustomEditViewInfo* AViewInfo);
+  // The bound edit's validation error, its text and icon.
+  void CalculateErrorData(TcxCustomEditViewInfo* AViewInfo);
   void CalculateColors(TcxCustomEditViewInfo* AViewInfo);
   void CalculateButtonStates(TcxCustomEditViewInfo* AViewInfo, const TPoint& P, TcxMouseButton Button,
                              TShiftState Shift, int APreviousPressedButton,
@@ -1457,6 +1482,42 @@ public:
   bool IsInplace() override { return FIsInplace; }
   bool IsReadOnly() override;
 
+  // A forced validation: with ARaiseExceptionOnError an invalid value
+  // raises EcxEditValidationError, else only the answer tells.
+  bool ValidateEdit(bool ARaiseExceptionOnError);
+  // A forced validation with the active properties' options.
+  bool ValidateEdit();
+  bool IsEditValidating() const { return FIsEditValidating; }
+
+  // The state styles as edit styles.
+  TcxCustomEditStyle* Style() { return EditStyle(csNormal); }
+  TcxCustomEditStyle* StyleDisabled() { return EditStyle(csDisabled); }
+  TcxCustomEditStyle* StyleFocused() { return EditStyle(csActive); }
+  TcxCustomEditStyle* StyleHot() { return EditStyle(csHotTrack); }
+  // The style in force for the state the edit was last laid out in.
+  TcxCustomEditStyle* ActiveStyle() {
+    InitializeEdit();
+    return static_cast<TcxCustomEditStyle*>(GetActiveStyle());
+  }
+  TcxCustomEditViewInfo* ViewInfo() {
+    InitializeEdit();
+    return static_cast<TcxCustomEditViewInfo*>(TcxContainer::ViewInfo());
+  }
+  // A view data of the active properties for the edit in its state; the
+  // caller frees it.
+  TcxCustomEditViewData* CreateViewData();
+  // The button the mouse pressed while the edit holds the capture; -1 none.
+  int CaptureButtonVisibleIndex() const { return FCaptureButtonVisibleIndex; }
+  bool Transparent() const { return FTransparent; }
+  // The parent shows through (not for an inplace edit).
+  void SetTransparent(bool Value);
+  virtual bool IsTransparent() { return !FIsInplace && FTransparent; }
+  // The parent's background rather than its image shows through.
+  virtual bool IsNativeBackgroundTransparent() { return false; }
+  // The last validation failed, and why.
+  bool ValidationError() const { return FValidationError; }
+  const String& ValidationErrorText() const { return FValidationErrorText; }
+
   // May the person start changing the value.
   bool DoEditing();
   // Posts through the binding; a failed post raises with the typed value
@@ -1482,6 +1543,11 @@ public:
   // Validates the value the host takes back; false when it is invalid.
   bool Deactivate();
   virtual void SelectAll() {}
+  // The clipboard: nothing in the base; the text editors copy, cut and
+  // paste their text.
+  virtual void CopyToClipboard() {}
+  virtual void CutToClipboard() {}
+  virtual void PasteFromClipboard() {}
 
   TcxEditRepositoryItem* RepositoryItem() const { return FRepositoryItem; }
   // Raises EcxEditError, changing nothing, for an item whose properties
@@ -1496,6 +1562,7 @@ public:
 protected:
   friend class TcxEditChangeEventsCatcher;
   friend class TcxEditDataBinding;
+  friend class TcxCustomEditProperties;
 
   virtual TcxCustomEditPropertiesClass GetPropertiesClass() const {
     return TcxCustomEditPropertiesClass::Of<TcxCustomEditProperties>();
@@ -1503,8 +1570,18 @@ protected:
   virtual TcxEditDataBindingClass GetDataBindingClass() const {
     return TcxEditDataBindingClass::Of<TcxEditDataBinding>();
   }
-  // Second-stage construction, once.
+  // Second-stage construction, once: the properties, the binding, and the
+  // styles and view info of their classes.
   void InitializeEdit();
+  TcxContainerStyle* CreateStyle(TcxContainerStyle* AParentStyle, TcxContainerStateItem AState) override;
+  std::unique_ptr<TcxContainerViewInfo> CreateViewInfo() override;
+  void CreateWnd() override;
+  bool RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent) override;
+  // Lays the edit out through a new view data for its rectangle.
+  virtual void CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
+                                        bool AIsMouseEvent);
+  // Enabled, focused and design state.
+  virtual void FillViewDataState(TcxCustomEditViewData* AViewData);
   virtual void AssignEditValue(const Variant& Value);
   virtual void AssignInternalEditValue(const Variant& Value);
   virtual void StoreEditValue(const Variant& Value, bool AFlag);
@@ -1526,8 +1603,24 @@ protected:
   virtual void DoOnEditValueChanged();
   virtual void BeginPosting() { FIsPosting = true; }
   virtual void EndPosting() { FIsPosting = false; }
-  // Validation of the value before it is committed; the base accepts it.
-  virtual bool ValidateEditByOptions(bool AForce) { return true; }
+  // Validation with the active properties' options; unless forced, only
+  // of a value changed since enter and not yet validated.
+  virtual bool ValidateEditByOptions(bool AForce);
+  // Checks the display value; on an error reacts as AOptions say (raise,
+  // keep the focus, abort); a valid value (or, with evoAllowLoseFocus, an
+  // invalid one) is stored.
+  bool RunValidation(TcxEditValidationOptions AOptions, bool AForce);
+  virtual void ValidateDisplayValueIfAllowed(Variant& ADisplayValue, String& AErrorText, bool& AError);
+  // Keeps or gives back the focus, beeps where asked, raises the error or
+  // (with ACanAbort) silently aborts what caused the validation.
+  virtual void ProcessValidationError(const String& AErrorText, TcxEditValidationOptions AOptions, bool ACanAbort);
+  // Stores an accepted display value, the modified state kept.
+  virtual void SetValidatedDisplayValue(const Variant& ADisplayValue);
+  virtual void StoreDisplayValue(const Variant& ADisplayValue) {}
+  virtual void PrepareDisplayValue(const Variant& AEditValue, Variant& ADisplayValue, bool AFocused);
+  virtual bool IsEditClass() { return false; }
+  // A failed post gives the focus back (and beeps) before it is raised.
+  virtual bool ShouldProcessPostError() { return !FIsInplace; }
   virtual void ProcessEnter();
   virtual void ProcessExit(bool AFireExit);
   virtual bool NeedsDisplayValueRefreshOnFocus() { return true; }
@@ -1555,6 +1648,30 @@ protected:
   virtual bool IsEditingChar(wchar_t AChar) { return false; }
   virtual bool IsValidChar(wchar_t AChar);
   virtual bool ForwardsActivationKey(wchar_t AKey) { return true; }
+  // The click key with an enabled default button.
+  virtual bool IsOwnKey(uint16_t Key, TShiftState Shift);
+  virtual void HandleTabKey(TShiftState Shift) {}
+  virtual bool WantsTabKey() { return FIsInplace; }
+  // An edit that wants Tab moves the focus on itself (HandleEditKeyDown).
+  bool NeedsFocusMoveOnTab() override { return !WantsTabKey(); }
+
+  // Mouse and buttons: a button pressed and released over it is clicked;
+  // the first click of an activation and a quick second one make a double
+  // click.
+  void WndProc(TMessage& Message) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void Click() override;
+  void DblClick() override;
+  void ProcessMouseRefreshEvents() override;
+  virtual bool CanClickWhileLoading() { return false; }
+  // The button's action, then OnButtonClick of the own properties and of
+  // the repository item's, with the button's collection index.
+  virtual void FireButtonClick(int AButtonIndex);
+  // A visible button went down or up.
+  virtual void NotifyButtonDown(int AButtonVisibleIndex) {}
+  virtual void NotifyButtonUp(int AButtonVisibleIndex) {}
+  // Clicks the first button marked Default; false when there is none.
+  virtual bool ClickDefaultButton();
   void FocusAndSelectAll();
   // A refused key or value, where the properties ask for a beep.
   virtual void Beep();
@@ -1572,10 +1689,25 @@ private:
   }
   bool HasOnChange();
   bool HasOnEditValueChanged();
+  TcxCustomEditStyle* EditStyle(TcxContainerStateItem AState) {
+    InitializeEdit();
+    return static_cast<TcxCustomEditStyle*>(Styles()->GetStyle(AState));
+  }
   // The own properties notify the edit and use the binding's provider.
   void AttachOwnProperties();
   // Fires a change event with the inplace edit seen as modified.
   void FireChangeEvent(void (TcxCustomEdit::*AFire)());
+  // The enabled default button, or null.
+  TcxCustomEditButton* DefaultButton();
+  // The clipboard messages: cutting and pasting change the value as the
+  // person's own action.
+  void HandleClipboardMessage(TMessage& Message);
+  void MoveFocusOnTab(TShiftState Shift);
+  // What a validation checks: the edit value as shown focused while it is
+  // unchanged since enter, else the text shown.
+  Variant ValidationDisplayValue();
+  // A display value a validate handler changed is shown in the edit.
+  void ShowChangedDisplayValue(const Variant& ABuilt, const Variant& AChecked);
 
   TcxEditChangeEventsCatcher FChangeEventsCatcher{this};
   std::unique_ptr<TcxCustomEditProperties> FProperties;
@@ -1585,6 +1717,9 @@ private:
   Variant FEditValue = Null();
   Variant FPrevEditValue;
   int FClickLockCount = 0;
+  int FCaptureButtonVisibleIndex = -1;
+  std::unique_ptr<TcxTimer> FDblClickTimer;
+  bool FTransparent = false;
   int FEditValueChangingLockCount = 0;
   bool FEditModeSetting = false;
   bool FIsHiding = false;
@@ -1592,6 +1727,12 @@ private:
   bool FIsPosting = false;
   bool FIsUserAction = false;
   bool FIsEditValidated = false;
+  bool FIsEditValidating = false;
+  int FLockValidate = 0;
+  bool FValidateErrorProcessing = false;
+  bool FValidationError = false;
+  String FValidationErrorText;
+  bool FPrevValidationError = false;
   bool FModified = false;
   bool FModifiedAfterEnter = false;
   struct TModifiedState {
@@ -1605,6 +1746,9 @@ private:
 
 // The hidden inplace editors a host (a grid) reuses across its cells: one
 // per properties object, or unbound and waiting for properties of its kind.
+// The edits belong to the editor owner: an edit freed by anyone leaves the
+// list, and when the owner goes the list forgets all of its edits (later
+// edits then belong to the list alone).
 class TcxInplaceEditList : public TObject {
 public:
   explicit TcxInplaceEditList(TComponent* AEditorOwner);
@@ -1637,10 +1781,16 @@ private:
   int IndexOfUnbound(TClass AEditClass) const;
   TcxCustomEdit* CreateEdit(const TcxCustomEditProperties& AKind, TcxCustomEditProperties* ABoundTo);
   void DeleteItem(int AIndex);
+  void HandleFreed(TComponent* AComponent);
 
   std::vector<TcxEditListItem> FItems;
   TComponent* FEditorOwner;
+  std::unique_ptr<TcxFreeNotificator> FFreeNotificator;
 };
+
+// The built-in glyph of an error, a warning or an information (loaded by
+// the editor unit's start-up); null for other types.
+TdxSmartImage* cxEditValidationGlyph(TcxEditErrorType AType);
 
 // Properties that go leave every inplace editor list.
 void cxDisconnectPropertiesFromInplaceEditLists(TcxCustomEditProperties* AProperties);

@@ -100,6 +100,15 @@ void TcxCustomEdit::InitializeEdit() {
   FProperties.reset(GetPropertiesClass().Create(this));
   FDataBinding.reset(GetDataBindingClass().Create(this));
   AttachOwnProperties();
+  // An inplace edit takes every key a host's cell would; Tab moves on
+  // through the edit itself.
+  if (FIsInplace) SetKeys({kAll, kArrows, kTab});
+  FDblClickTimer = std::make_unique<TcxTimer>(nullptr);
+  FDblClickTimer->SetEnabled(false);
+  FDblClickTimer->SetInterval(GetDoubleClickTime());
+  FDblClickTimer->SetOnTimer([this](TObject*) { FDblClickTimer->SetEnabled(false); });
+  RecreateStylesAndViewInfo();
+  ViewInfo()->Edit = this;
 }
 
 void TcxCustomEdit::AttachOwnProperties() {
@@ -154,6 +163,8 @@ bool TcxCustomEdit::IsReadOnly() { return ActiveProperties()->ReadOnly(); }
 void TcxCustomEdit::HandlePropertiesChanged(TObject* Sender) {
   FIsEditValidated = false;
   if (GetEffectiveReadOnly()) SetModifiedAfterEnter(false);
+  // The properties make an edit transparent, never opaque again.
+  if (ActiveProperties()->Transparent()) SetTransparent(true);
   ShortRefreshContainer(false);
 }
 
@@ -244,7 +255,10 @@ void TcxCustomEdit::RestorePreviousEditValue() {
   try {
     FModifiedAfterEnter = false;
     SetInternalEditValue(FPrevEditValue);
+    FValidationError = FPrevValidationError;
+    if (HandleAllocated()) PostMessageW(Handle(), DXM_CONTAINERSHORTREFRESH, 0, 0);
     FModified = true;
+    SelectAll();
     if (ActiveProperties()->ImmediatePost() && CanPostEditValue()) CommitEditValue(false);
   } catch (...) {
     LockChangeEvents(false);
@@ -411,6 +425,7 @@ void TcxCustomEdit::CommitEditValue(bool AValidateFirst) {
     }
   } catch (...) {
     EndPosting();
+    if (ShouldProcessPostError()) ProcessValidationError(String(), ActiveProperties()->ValidationOptions(), false);
     throw;
   }
   EndPosting();
@@ -424,11 +439,17 @@ void TcxCustomEdit::DoEnter() {
   ShortRefreshContainer(false);
 }
 
+// The focus given back after a refused value is no new entering: the
+// typed text and its modified state stay as they are.
 void TcxCustomEdit::ProcessEnter() {
+  if (FValidateErrorProcessing) return;
   SaveModified();
   TcxCustomEditContainer::DoEnter();
   if (NeedsDisplayValueRefreshOnFocus()) DataBinding()->UpdateDisplayValue();
-  if (ActiveProperties()->IsResetEditClass()) FPrevEditValue = FEditValue;
+  if (ActiveProperties()->IsResetEditClass()) {
+    FPrevEditValue = FEditValue;
+    FPrevValidationError = FValidationError;
+  }
   if (NeedsDisplayValueRefreshOnFocus()) SynchronizeDisplayValue();
   RestoreModified();
   FModifiedAfterEnter = false;
@@ -447,7 +468,7 @@ void TcxCustomEdit::DoExit() {
 }
 
 void TcxCustomEdit::ProcessExit(bool AFireExit) {
-  if (IsDestroying()) return;
+  if (IsDestroying() || FValidateErrorProcessing) return;
   SaveModified();
   FIsHiding = true;
   LockChangeEvents(true);
@@ -481,7 +502,7 @@ bool TcxCustomEdit::IsValidChar(wchar_t AChar) {
 
 void TcxCustomEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
   FIsKeyPressHandled = false;
-  TcxCustomEditContainer::KeyDown(Key, Shift);
+  if (!IsOwnKey(Key, Shift)) TcxCustomEditContainer::KeyDown(Key, Shift);
   if (Key != 0) HandleEditKeyDown(Key, Shift);
   if (Key != 0 && NeedsAfterKeyDownEvent(Key, Shift) && OnAfterKeyDown) OnAfterKeyDown(this, Key, Shift);
 }
@@ -509,7 +530,24 @@ void TcxCustomEdit::HandleEditKeyDown(uint16_t& Key, TShiftState Shift) {
     Key = 0;
     return;
   }
+  if (ShortCut(Key, Shift) == properties->ClickKey() && DefaultButton()) {
+    // The key's character must not reach the edit as typing.
+    MSG pending;
+    while (PeekMessageW(&pending, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
+    }
+    ClickDefaultButton();
+    Key = 0;
+    return;
+  }
   switch (Key) {
+    case VK_TAB:
+      if (Shift.Contains(ssAlt) || Shift.Contains(ssCtrl) || !Focused() || properties->InnerEditWantsTabs()) return;
+      HandleTabKey(Shift);
+      afterKeyDown();
+      if (Key == 0) return;
+      Key = 0;
+      MoveFocusOnTab(Shift);
+      return;
     case VK_RETURN:
       if (!properties->ValidateOnEnter()) return;
       Key = 0;
@@ -592,20 +630,24 @@ void TcxCustomEdit::ActivateByMouse(TShiftState AShift, int X, int Y) {
   Activate(true);
   const TPoint p = ScreenToClient(Parent()->ClientToScreen(TPoint(X, Y)));
   const LPARAM position = MAKELPARAM(p.X, p.Y);
-  if (!AShift.Contains(ssLeft)) {
+  if (AShift.Contains(ssLeft)) {
+    WPARAM keys = MK_LBUTTON;
+    if (AShift.Contains(ssShift)) keys |= MK_SHIFT;
+    if (AShift.Contains(ssCtrl)) keys |= MK_CONTROL;
+    SendMessageW(Handle(), WM_MOUSEMOVE, 0, position);
+    SendMessageW(Handle(), WM_LBUTTONDOWN, keys, position);
+    // The press that activated the edit may be over already.
+    if (GetCapture() == Handle() && (GetKeyState(VK_LBUTTON) & 0x8000) == 0) ReleaseCapture();
+  } else {
     SendMessageW(Handle(), WM_LBUTTONUP, 0, position);
-    return;
   }
-  WPARAM keys = MK_LBUTTON;
-  if (AShift.Contains(ssShift)) keys |= MK_SHIFT;
-  if (AShift.Contains(ssCtrl)) keys |= MK_CONTROL;
-  SendMessageW(Handle(), WM_MOUSEMOVE, 0, position);
-  SendMessageW(Handle(), WM_LBUTTONDOWN, keys, position);
-  // The press that activated the edit may be over already.
-  if (GetCapture() == Handle() && (GetKeyState(VK_LBUTTON) & 0x8000) == 0) ReleaseCapture();
+  // A quick second click makes a double click with this one.
+  FDblClickTimer->SetEnabled(false);
+  FDblClickTimer->SetEnabled(true);
 }
 
 bool TcxCustomEdit::Deactivate() {
+  if (FDblClickTimer) FDblClickTimer->SetEnabled(false);
   FIsUserAction = false;
   const bool valid = ValidateEditByOptions(false);
   if (valid) {

@@ -19,8 +19,21 @@ TcxCustomEditClass TcxCustomEditProperties::GetContainerClass() const {
   return TcxCustomEditClass::Of<TcxCustomEdit>();
 }
 
-TcxInplaceEditList::TcxInplaceEditList(TComponent* AEditorOwner) : FEditorOwner(AEditorOwner) {
+TcxInplaceEditList::TcxInplaceEditList(TComponent* AEditorOwner)
+    : FEditorOwner(AEditorOwner), FFreeNotificator(std::make_unique<TcxFreeNotificator>(nullptr)) {
+  FFreeNotificator->OnFreeNotification = [this](TComponent* AComponent) { HandleFreed(AComponent); };
+  if (FEditorOwner) FFreeNotificator->AddSender(FEditorOwner);
   InplaceEditLists.push_back(this);
+}
+
+void TcxInplaceEditList::HandleFreed(TComponent* AComponent) {
+  if (AComponent == FEditorOwner) {
+    // The owner frees the edits itself.
+    FEditorOwner = nullptr;
+    FItems.clear();
+    return;
+  }
+  std::erase_if(FItems, [AComponent](const TcxEditListItem& AItem) { return AItem.Edit == AComponent; });
 }
 
 TcxInplaceEditList::~TcxInplaceEditList() {
@@ -44,6 +57,7 @@ TcxCustomEdit* TcxInplaceEditList::CreateEdit(const TcxCustomEditProperties& AKi
                                               TcxCustomEditProperties* ABoundTo) {
   TcxCustomEdit* edit = AKind.GetContainerClass().Create(FEditorOwner, true);
   edit->SetVisible(false);
+  FFreeNotificator->AddSender(edit);
   FItems.push_back({edit, ABoundTo});
   return edit;
 }
@@ -101,6 +115,7 @@ void TcxInplaceEditList::RemoveItem(const TcxCustomEditProperties& AKind) {
 void TcxInplaceEditList::DeleteItem(int AIndex) {
   TcxCustomEdit* edit = FItems[AIndex].Edit;
   FItems.erase(FItems.begin() + AIndex);
+  FFreeNotificator->RemoveSender(edit);
   edit->SetParent(nullptr);
   delete edit;
 }

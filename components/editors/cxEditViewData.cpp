@@ -35,9 +35,16 @@ TcxEditValidateInfo::TcxEditValidateInfo() : ErrorIcon(std::make_unique<TdxSmart
 
 TcxEditValidateInfo::~TcxEditValidateInfo() = default;
 
+void TcxEditValidateInfo::SetErrorType(TcxEditErrorType AValue) {
+  if (ErrorType == AValue) return;
+  ErrorType = AValue;
+  if (TdxSmartImage* glyph = cxEditValidationGlyph(AValue)) ErrorIcon->Assign(glyph);
+}
+
 void TcxEditValidateInfo::Reset() {
   ErrorType = eetNone;
   ErrorText.clear();
+  ErrorIcon->Clear();
 }
 
 bool TcxEditValidateInfo::HasErrorIcon() const { return HasError() && !ErrorIcon->Empty(); }
@@ -168,8 +175,16 @@ TcxContainerState TcxCustomEditViewData::ComputeContainerState(const TRect& ABou
   if (!Enabled) return {csDisabled};
   if (IsDesigning) return {csNormal};
   TcxContainerState state{Focused ? csActive : csNormal};
-  if (RectLessExtent(ABounds, ContentOffset).Contains(P) && !HasMouseButton(Shift)) state.Include(csHotTrack);
+  const TRect visible = Edit ? Edit->VisibleBounds() : RectLessExtent(ABounds, ContentOffset);
+  if (visible.Contains(P) && (!HasMouseButton(Shift) || (Edit && Edit->IsCaptureInside())))
+    state.Include(csHotTrack);
   return state;
+}
+
+bool TcxCustomEditViewData::IsEditFocused() const { return Edit ? Edit->InternalFocused() : Focused; }
+
+int TcxCustomEditViewData::CapturedButtonVisibleIndex() const {
+  return Edit ? Edit->CaptureButtonVisibleIndex() : -1;
 }
 
 void TcxCustomEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P,
@@ -178,6 +193,8 @@ void TcxCustomEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, 
   Shift = Shift - TShiftState{ssShift, ssAlt, ssCtrl};
   // State.
   AViewInfo->ContainerState = ComputeContainerState(ABounds, P, Button, Shift);
+  // The edit's style for the state it is in now.
+  if (Edit && AViewInfo == Edit->ViewInfo()) FStyle = Edit->ActiveStyle();
   Selected = AViewInfo->ContainerState.Contains(csActive) || AViewInfo->ContainerState.Contains(csHotTrack);
   if (IsDesigning || FIsInplace || !FStyle->HotTrack())
     AViewInfo->HotState = chsNoHotTrack;
@@ -200,6 +217,7 @@ void TcxCustomEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, 
   AViewInfo->PaintOptions = ComposePaintOptions();
   AViewInfo->Edges = FStyle->Edges();
   AViewInfo->FNeedShowErrorIcon = false;
+  if (Edit && !FIsInplace) CalculateErrorData(AViewInfo);
   FValidationErrorIconAlignment = FProperties->ValidationErrorIconAlignment();
   AViewInfo->Font = FStyle->DirectAccessMode() ? FStyle->Font() : FStyle->GetVisibleFont();
   AViewInfo->Shadow = !FIsInplace && HasShadow();
@@ -225,14 +243,37 @@ void TcxCustomEditViewData::CalculateViewInfoLayout(TcxCustomEditViewInfo* AView
   AViewInfo->FCalculated = true;
   AViewInfo->NativeStyle = NativeStyle;
   AViewInfo->NativeState = NativeStyle ? EditThemeState(AViewInfo) : 0;
+  if (Edit) AViewInfo->Transparent = Edit->IsTransparent();
   AViewInfo->FEditorBounds = AViewInfo->Bounds;
   AViewInfo->FErrorBounds = TRect();
+  if (AViewInfo->FNeedShowErrorIcon) {
+    TRect& error = AViewInfo->FErrorBounds;
+    error = AViewInfo->Bounds;
+    if (!Edit) ++error.Left;
+    const int space = AViewInfo->FErrorData->ErrorIcon->Width() + 3;
+    if (FValidationErrorIconAlignment == taRightJustify) {
+      error.Left = error.Right - space;
+      AViewInfo->FEditorBounds.Right = error.Left;
+    } else {
+      error.Right = error.Left + space;
+      AViewInfo->FEditorBounds.Left = error.Right;
+    }
+  }
   AViewInfo->BorderExtent = GetBorderExtent();
   AViewInfo->BorderRect = RectLessExtent(AViewInfo->FEditorBounds, AViewInfo->BorderExtent);
   AViewInfo->ShadowRect = AViewInfo->BorderRect;
   AViewInfo->HasContentOffsets = ContentOffset != TRect();
   if (!FIsInplace) AViewInfo->BorderColor = GetBorderColor();
   CalculateColors(AViewInfo);
+}
+
+void TcxCustomEditViewData::CalculateErrorData(TcxCustomEditViewInfo* AViewInfo) {
+  TcxEditValidateInfo* errorData = AViewInfo->FErrorData.get();
+  errorData->SetErrorType(Edit->ValidationError() ? eetError : eetNone);
+  if (!FProperties->ErrorIcon()->Empty()) errorData->ErrorIcon->Assign(FProperties->ErrorIcon());
+  errorData->ErrorText = Edit->ValidationErrorText();
+  AViewInfo->FNeedShowErrorIcon =
+      errorData->HasErrorIcon() && FProperties->ValidationOptions().Contains(evoShowErrorIcon);
 }
 
 void TcxCustomEditViewData::CalculateColors(TcxCustomEditViewInfo* AViewInfo) {

@@ -276,6 +276,7 @@ int TcxCustomEditViewInfo::EditBackgroundMode() {
     return Transparent ? 2 : 3;
   }
   if (Transparent) return 4;
+  if (Edit && Edit->IsNativeBackgroundTransparent()) return 5;
   return NativeStyle ? 3 : 1;
 }
 
@@ -291,7 +292,13 @@ void TcxCustomEditViewInfo::DrawEditBackground(TcxCanvas* ACanvas, const TRect& 
         break;
       case 1: DrawCustomEdit(ACanvas, true, false); break;
       case 3: cxFillRectByColor(ACanvas, ARect, BackgroundColor()); break;
-      default: break;  // the parent shows through: nothing of the editor's own
+      case 4:
+        if (Edit) cxPaintParentImage(Edit, ACanvas, ARect);
+        break;
+      case 5:
+        if (Edit) cxPaintParentBackground(Edit, ACanvas, ARect);
+        break;
+      default: break;  // nothing of the editor's own
     }
   } catch (...) {
     ACanvas->RestoreDC();
@@ -311,6 +318,7 @@ bool TcxCustomEditViewInfo::IsBackgroundPartiallyTransparent() {
 void TcxCustomEditViewInfo::DrawCustomEdit(TcxCanvas* ACanvas, bool ACanDrawBackground,
                                            bool ACanDrawValidationMark) {
   const HBRUSH brush = cxGetSolidBrush(BackgroundColor());
+  if (Edit && !IsInplace && IsBackgroundPartiallyTransparent()) cxPaintParentImage(Edit, ACanvas, Bounds);
   ACanvas->SaveDC();
   try {
     if (ButtonCount() == 0 || !Button(0)->Data.BackgroundPartiallyTransparent)
@@ -413,7 +421,7 @@ void TcxCustomEditViewInfo::DrawNativeStyleEditBackground(TcxCanvas* ACanvas, bo
 }
 
 void TcxCustomEditViewInfo::DrawCustomEditValidationMark(TcxCanvas* ACanvas) {
-  if (!FErrorData->HasErrorIcon()) return;
+  if (!FErrorData->HasErrorIcon() || FErrorBounds.IsEmpty()) return;
   TdxSmartImage* icon = FErrorData->ErrorIcon.get();
   const int w = std::min(icon->Width(), FErrorBounds.Width());
   const int h = std::min(icon->Height(), FErrorBounds.Height());

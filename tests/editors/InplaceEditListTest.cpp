@@ -102,3 +102,38 @@ TEST_F(InplaceEditList, AnEditReusedAcrossCellsTakesTheActivatingKeyAndClick) {
 }
 
 }  // namespace
+
+namespace {
+
+// The edits belong to the list's owner: whichever goes first, neither is
+// left holding what the other freed.
+TEST(InplaceEditListOwnership, TheListAndTheOwnerOfItsEditsMayGoInEitherOrder) {
+  TcxCustomEditProperties first(nullptr), second(nullptr);
+  {
+    auto owner = std::make_unique<TComponent>(nullptr);
+    TcxInplaceEditList list(owner.get());
+    list.GetEdit(&first);
+    list.GetEdit(&second);
+    owner.reset();
+    EXPECT_EQ(list.Count(), 0);
+    // Later edits belong to the list alone, which frees them.
+    TcxCustomEdit* edit = list.GetEdit(&first);
+    EXPECT_EQ(edit->Owner(), nullptr);
+    EXPECT_EQ(list.Count(), 1);
+  }
+  {
+    TComponent owner(nullptr);
+    {
+      TcxInplaceEditList list(&owner);
+      TcxCustomEdit* edit = list.GetEdit(&first);
+      list.GetEdit(&second);
+      // An edit freed by someone else leaves the list.
+      delete edit;
+      EXPECT_EQ(list.Count(), 1);
+      EXPECT_EQ(list.FindEdit(&first), nullptr);
+    }
+    EXPECT_EQ(owner.ComponentCount(), 0);
+  }
+}
+
+}  // namespace
