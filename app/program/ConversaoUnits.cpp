@@ -40,6 +40,7 @@
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
+#include "components/editors/cxTextEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxAnimation.h"
@@ -112,6 +113,7 @@ const TUnitTable& ProgramUnits() {
       cxEditConstsUnit,
       cxEditPaintUtilsUnit,
       cxEditUnit,
+      cxTextEditUnit,
       // The data-provider framework.
       JvDataProviderUnit,
       // The report pieces.
