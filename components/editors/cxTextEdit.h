@@ -830,6 +830,7 @@ private:
     } restore{FUserAction, was};
     return AWork();
   }
+  bool IsFocusInside();
   void MarkModifiedAndClick(int APrevKey);
   void GoLookup(TcxEditLookupDataGoDirection ADirection);
 
@@ -843,6 +844,7 @@ private:
   bool FLookupDataTextChangedLocked = false;
   bool FUserAction = false;
   bool FIsInitializing = false;
+  bool FEntered = false;
   TcxCustomInnerTextEdit* FInnerEdit = nullptr;
   std::unique_ptr<TcxCustomTextEditLookupData> FLookupData;
   std::unique_ptr<TcxCustomTextEditViewInfo> FViewInfo;

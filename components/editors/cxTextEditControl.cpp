@@ -124,7 +124,7 @@ void TcxCustomTextEdit::SynchronizeDisplayValue() {
   } else {
     try {
       display = Variant(VarType(editValue) == varDate ? DateTimeToStr(editValue.AsDateTime())
-                                                      : dxVariantToText(editValue));
+                                                      : VarToStr(editValue));
     } catch (const EVariantError&) {
       display = Variant(String());
     }
@@ -655,12 +655,24 @@ void TcxCustomTextEdit::CreateWnd() {
   TcxCustomEdit::CreateWnd();
 }
 
+// The focus moving between the editor's window and its inner edit is no
+// entering or leaving.
+bool TcxCustomTextEdit::IsFocusInside() {
+  const HWND focus = GetFocus();
+  return focus && HandleAllocated() && (focus == Handle() || (FInnerEdit && FInnerEdit->HandleAllocated() &&
+                                                              focus == FInnerEdit->Handle()));
+}
+
 void TcxCustomTextEdit::DoEnter() {
+  if (FEntered) return;
+  FEntered = true;
   TcxCustomEdit::DoEnter();
   RefreshDrawnValue();
 }
 
 void TcxCustomTextEdit::DoExit() {
+  if (!FEntered || IsFocusInside()) return;
+  FEntered = false;
   TcxCustomEdit::DoExit();
   ResetFindSelection();
 }

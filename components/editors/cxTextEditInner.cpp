@@ -368,9 +368,14 @@ void TcxCustomInnerTextEdit::WndProc(TMessage& Message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       TEdit::WndProc(Message);
-      if (container && !IsDestroying() && !ControlState().Contains(csDestroyingHandle) &&
-          !(Message.Msg == WM_SETFOCUS && reinterpret_cast<HWND>(Message.WParam) == container->Handle()))
-        container->FocusChanged();
+      if (container && !IsDestroying() && !ControlState().Contains(csDestroyingHandle)) {
+        if (Message.Msg == WM_SETFOCUS)
+          container->DoEnter();
+        else
+          container->DoExit();
+        if (!(Message.Msg == WM_SETFOCUS && reinterpret_cast<HWND>(Message.WParam) == container->Handle()))
+          container->FocusChanged();
+      }
       if (PaintsAlignedText()) Invalidate();
       return;
     case WM_PAINT:

@@ -320,7 +320,7 @@ void TcxCustomTextEditProperties::ResolveEditFormat(bool& AIsCurrency, bool& AHa
 String TcxCustomTextEditProperties::FormatNumericDisplayValue(const Variant& AValue, bool AEditFocused) {
   if (!AEditFocused) {
     const String format = DisplayFormat();
-    return format.empty() ? dxVariantToText(AValue) : FormatFloat(format, AValue.AsDouble());
+    return format.empty() ? VarToStr(AValue) : FormatFloat(format, AValue.AsDouble());
   }
   bool isCurrency, hasTextEvent;
   String format;
@@ -368,7 +368,7 @@ void TcxCustomTextEditProperties::DoPrepareDisplayValue(const Variant& AEditValu
       throw EConvertError(dxTranslatedResString(cxSEditNumericValueConvertError));
     return;
   }
-  if (VarIsArray(AEditValue) && VarArrayDimCount(AEditValue) != 1)
+  if (AEditValue.IsNull() || AEditValue.IsEmpty() || (VarIsArray(AEditValue) && VarArrayDimCount(AEditValue) != 1))
     DisplayValue = Variant(String());
   else
     DisplayValue = Variant(dxVariantToText(AEditValue));
@@ -382,7 +382,7 @@ String TcxCustomTextEditProperties::EditValueToDisplayValue(const Variant& AEdit
     return VarToStr(display);
   }
   if (VarType(AEditValue) == varDate) return DateTimeToStr(AEditValue.AsDateTime());
-  return dxVariantToText(AEditValue);
+  return VarToStr(AEditValue);
 }
 
 void TcxCustomTextEditProperties::DisplayValueToDisplayText(String& AText) {

@@ -1,6 +1,7 @@
 #include "components/controls/cxContainer.h"
 #include "components/controls/cxControls.h"
 #include "components/core/cxClasses.h"
+#include "components/core/cxDateUtils.h"
 #include "components/core/cxDrawTextUtils.h"
 #include "components/core/cxFormats.h"
 #include "components/core/cxGraphics.h"
@@ -29,7 +30,7 @@ const TUnitTable& ProgramUnits() {
   static const TUnitTable units{ControlsUnit,       ApplicationUnit,    dxCoreUnit,         cxLibraryStrsUnit,
                                 cxMessageWindowUnit, cxClassesUnit,     dxGdiPlusApiUnit,   dxUxThemeUnit,
                                 dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit,
-                                cxDrawTextUtilsUnit, cxFormatsUnit, dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
+                                cxDrawTextUtilsUnit, cxDateUtilsUnit, cxFormatsUnit, dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
                                 cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit};
   return units;
