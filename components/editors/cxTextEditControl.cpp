@@ -173,7 +173,8 @@ void TcxCustomTextEdit::HandleTextChange() {
     throw;
   }
   LockChangeEvents(false);
-  RefreshDrawnValue();
+  // A standalone editor's inner edit draws its own text.
+  if (!FViewInfo->IsEditClass || !FViewInfo->HasInnerEdit) RefreshDrawnValue();
 }
 
 // Typed text becomes the edit value: a list style refuses a text that is
@@ -596,7 +597,9 @@ void TcxCustomTextEdit::HandleEditKeyPress(wchar_t& Key) {
       TcxCustomTextEdit* Edit;
       ~TUnlock() { Edit->LockClick(false); }
     } unlock{this};
-    const bool searches = FLookupData && properties->CanSearchIncrementally();
+    // Free text over no items has nothing to complete.
+    const bool searches = FLookupData && properties->CanSearchIncrementally() &&
+                          (style != esEdit || !FLookupData->IsEmpty());
     const String text = Text();
     const int selStart = InnerTextEdit()->GetSelStart(), selLength = InnerTextEdit()->GetSelLength();
     bool found = false;

@@ -254,16 +254,18 @@ void TcxCustomInnerTextEdit::HandleKeyDownMessage(TMessage& Message) {
 }
 
 void TcxCustomInnerTextEdit::HandleCharMessage(TMessage& Message) {
-  const TPrevState state = SaveState();
+  TcxCustomTextEdit* container = Container();
+  // Only a completion shown after the caret cares what the character did.
+  const bool watches = container && container->FindSelection();
+  const TPrevState state = watches ? SaveState() : TPrevState{};
   FInternalUpdating = false;
   TEdit::WndProc(Message);
-  TcxCustomTextEdit* container = Container();
   if (FImeCharCount > 0 && --FImeCharCount == 0 && container && container->FindSelection()) {
     SendMessageW(Handle(), EM_SETSEL, FHelper->FSelStart, FHelper->FSelStart + FHelper->FSelLength);
   }
   if (!container) return;
   container->FLookupDataTextChangedLocked = false;
-  if (!FInternalUpdating && StateChanged(state)) container->SetFindSelection(false);
+  if (watches && !FInternalUpdating && StateChanged(state)) container->SetFindSelection(false);
 }
 
 // ---------------------------------------------------------------- painting

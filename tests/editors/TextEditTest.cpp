@@ -267,9 +267,14 @@ TEST_F(TextEdit, SheetOfTheTextEditInEveryLookAndState) {
     selected[i]->SetSelection(0, 9);
     ProcessPendingMessages();
     std::unique_ptr<TBitmap> picture = CaptureWindow(Form);
+    // The capture holds the form's frame: client point (0, 0) lies inside.
+    RECT window;
+    GetWindowRect(Form->Handle(), &window);
+    const TPoint origin = Form->ClientToScreen(TPoint(0, 0));
+    const int dx = origin.X - window.left, dy = origin.Y - window.top;
     const int x = 10 + static_cast<int>(i) * (cellWidth + 10);
     BitBlt(sheet.Bitmap.Canvas()->Handle(), 100 + x, 10, cellWidth, rows * rowHeight + 120,
-           picture->Canvas()->Handle(), x, 10, SRCCOPY);
+           picture->Canvas()->Handle(), dx + x, dy + 10, SRCCOPY);
     EXPECT_EQ(selected[i]->SelLength(), 9);
   }
   TcxCanvas* canvas = sheet.Canvas.get();

@@ -5,6 +5,7 @@
 //   wine $CONVERSAO_BUILD/tests/editors/bench_editors_textedit.exe
 #include <chrono>
 #include <cstdio>
+#include <exception>
 
 #include "components/editors/cxTextEdit.h"
 #include "vcl/controls/Application.h"
@@ -32,7 +33,7 @@ double TypeInto(TWinControl* AControl) {
 
 }  // namespace
 
-int main() {
+int main() try {
   TUnitStartup startup;
   auto* form = new TForm(Application);
   form->SetBounds(0, 0, 400, 200);
@@ -52,4 +53,7 @@ int main() {
   std::printf("ratio (plain / text edit): %.2f (at most 2 expected)\n", plainRate / textEditRate);
   delete form;
   return plainRate / textEditRate <= 2.0 ? 0 : 1;
+} catch (const std::exception& E) {
+  std::printf("%s\n", E.what());
+  return 2;
 }
