@@ -45,6 +45,7 @@
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
+#include "components/editors/cxTextEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxAnimation.h"
@@ -117,6 +118,7 @@ const TUnitTable& ProgramUnits() {
       cxEditConstsUnit,
       cxEditPaintUtilsUnit,
       cxEditUnit,
+      cxTextEditUnit,
       // The buttons, choice and numeric editors.
       cxTrackBarUnit,
       cxListBoxUnit,

@@ -1424,6 +1424,28 @@ private:
 };
 
 using TcxEditDataBindingClass = TcxClassFactory<TcxEditDataBinding, TcxCustomEdit*>;
+
+// The native control an editor types into, reached only through this table
+// so that other inner controls can stand in.
+class IcxCustomInnerEdit : public IcxContainerInnerControl {
+public:
+  // The window's own procedure, bypassing the framework's handling.
+  virtual LRESULT CallDefWndProc(UINT AMsg, WPARAM WParam, LPARAM LParam) = 0;
+  virtual bool CanProcessClipboardMessages() = 0;
+  virtual Variant GetEditValue() = 0;
+  virtual TNotifyEvent GetOnChange() = 0;
+  virtual bool GetReadOnly() = 0;
+  virtual void LockBounds(bool ALock) = 0;
+  // Focuses without selecting everything.
+  virtual void SafelySetFocus() = 0;
+  virtual void SetEditValue(const Variant& Value) = 0;
+  virtual void SetParent(TWinControl* Value) = 0;
+  virtual void SetOnChange(TNotifyEvent Value) = 0;
+  virtual void SetReadOnly(bool Value) = 0;
+
+protected:
+  ~IcxCustomInnerEdit() = default;
+};
 using TcxCustomEditPropertiesClass = TcxClassFactory<TcxCustomEditProperties, TPersistent*>;
 using TcxEditEditingEvent = std::function<void(TObject* Sender, bool& CanEdit)>;
 

@@ -1,6 +1,9 @@
 #include "components/controls/cxContainer.h"
 #include "components/controls/cxControls.h"
 #include "components/core/cxClasses.h"
+#include "components/core/cxDateUtils.h"
+#include "components/core/cxDrawTextUtils.h"
+#include "components/core/cxFormats.h"
 #include "components/core/cxGraphics.h"
 #include "components/core/cxLibraryStrs.h"
 #include "components/core/cxMessageWindow.h"
@@ -14,6 +17,7 @@
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
+#include "components/editors/cxTextEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxFading.h"
@@ -26,8 +30,8 @@ const TUnitTable& ProgramUnits() {
   static const TUnitTable units{ControlsUnit,       ApplicationUnit,    dxCoreUnit,         cxLibraryStrsUnit,
                                 cxMessageWindowUnit, cxClassesUnit,     dxGdiPlusApiUnit,   dxUxThemeUnit,
                                 dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit,
-                                dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
+                                cxDrawTextUtilsUnit, cxDateUtilsUnit, cxFormatsUnit, dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
-                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit};
+                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit};
   return units;
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <cwctype>
+#include <vector>
 
 #include "vcl/rtl/FormatSettings.h"
 #include "vcl/rtl/WinApi.h"
@@ -293,6 +294,103 @@ String FloatToStr(double Value, const TFormatSettings& Settings) {
 }
 
 String FloatToStr(double Value) { return FloatToStr(Value, FormatSettings); }
+
+namespace {
+
+// The picture's sections, split at ";" outside quotes.
+std::vector<String> FormatSections(const String& Format) {
+  std::vector<String> sections(1);
+  wchar_t quote = 0;
+  for (wchar_t c : Format) {
+    if (quote) {
+      if (c == quote) quote = 0;
+    } else if (c == L'"' || c == L'\'') {
+      quote = c;
+    } else if (c == L';') {
+      sections.emplace_back();
+      continue;
+    }
+    sections.back() += c;
+  }
+  return sections;
+}
+
+}  // namespace
+
+String FormatFloat(const String& Format, double Value, const TFormatSettings& Settings) {
+  if (std::isnan(Value) || std::isinf(Value)) return FloatToStr(Value, Settings);
+  const std::vector<String> sections = FormatSections(Format);
+  String picture = sections[0];
+  bool signShown = true;
+  if (Value < 0 && sections.size() > 1 && !sections[1].empty()) {
+    picture = sections[1];
+    signShown = false;
+  }
+  // Where the placeholders are.
+  int intZeros = 0, decimals = 0, decimalZeros = 0;
+  bool afterPoint = false, grouping = false, anyPlaceholder = false;
+  wchar_t quote = 0;
+  for (wchar_t c : picture) {
+    if (quote) {
+      if (c == quote) quote = 0;
+      continue;
+    }
+    if (c == L'"' || c == L'\'') quote = c;
+    else if (c == L'.') afterPoint = true;
+    else if (c == L',' && !afterPoint) grouping = true;
+    else if (c == L'0' || c == L'#') {
+      anyPlaceholder = true;
+      if (afterPoint) {
+        ++decimals;
+        if (c == L'0') decimalZeros = decimals;
+      } else if (c == L'0') {
+        ++intZeros;
+      }
+    }
+  }
+  if (!anyPlaceholder) return picture.empty() ? FloatToStr(Value, Settings) : picture;
+  wchar_t buf[400];
+  swprintf(buf, 400, L"%.*f", decimals, std::fabs(Value));
+  String digits = buf, intPart = digits, fraction;
+  if (const size_t dot = digits.find(L'.'); dot != String::npos) {
+    intPart = digits.substr(0, dot);
+    fraction = digits.substr(dot + 1);
+  }
+  const bool isZero = intPart.find_first_not_of(L'0') == String::npos &&
+                      fraction.find_first_not_of(L'0') == String::npos;
+  if (isZero && sections.size() > 2 && !sections[2].empty()) return FormatFloat(sections[2], 0.0, Settings);
+  while (static_cast<int>(fraction.size()) > decimalZeros && !fraction.empty() && fraction.back() == L'0')
+    fraction.pop_back();
+  if (intPart == L"0" && intZeros == 0) intPart.clear();
+  while (static_cast<int>(intPart.size()) < intZeros) intPart.insert(0, 1, L'0');
+  if (grouping)
+    for (int i = static_cast<int>(intPart.size()) - 3; i > 0; i -= 3) intPart.insert(i, 1, Settings.ThousandSeparator);
+  String number = intPart;
+  if (!fraction.empty()) number += Settings.DecimalSeparator + fraction;
+  // The number stands where the first placeholder is; literals stay.
+  String result;
+  bool placed = false;
+  quote = 0;
+  for (wchar_t c : picture) {
+    if (quote) {
+      if (c == quote) quote = 0;
+      else result += c;
+      continue;
+    }
+    if (c == L'"' || c == L'\'') {
+      quote = c;
+    } else if (c == L'0' || c == L'#' || c == L'.' || c == L',') {
+      if (!placed) result += number;
+      placed = true;
+    } else {
+      result += c;
+    }
+  }
+  if (Value < 0 && signShown && !isZero) result.insert(0, 1, L'-');
+  return result;
+}
+
+String FormatFloat(const String& Format, double Value) { return FormatFloat(Format, Value, FormatSettings); }
 
 // [sign] digits [separator digits] [E [sign] digits], with at least one
 // digit before the exponent; blanks around are ignored.

@@ -191,6 +191,12 @@ double StrToFloat(const String& S, const TFormatSettings& Settings);
 bool TryStrToFloat(const String& S, double& Value);
 bool TryStrToFloat(const String& S, double& Value, const TFormatSettings& Settings);
 String BoolToStr(bool B, bool UseBoolStrs = false);
+// A number by a picture: "0" a digit always shown, "#" a digit when there
+// is one, "." the decimal separator, "," anywhere before it groups the
+// thousands, texts in quotes as they stand; up to three sections (positive;
+// negative; zero) split by ";".
+String FormatFloat(const String& Format, double Value);
+String FormatFloat(const String& Format, double Value, const TFormatSettings& Settings);
 
 // UTF-8 and the system's ANSI code page.
 std::string ToUtf8(const String& S);

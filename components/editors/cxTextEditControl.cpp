@@ -1,0 +1,813 @@
+// The text edit control: the inner EDIT and the lookup data it owns, the
+// display text and edit value kept in step, selection and clipboard by the
+// editing style, incremental search, layout and painting, and the unit's
+// registration.
+#include "components/core/dxCore.h"
+#include "components/editors/cxEditConsts.h"
+#include "components/editors/cxEditUtils.h"
+#include "components/editors/cxFilterControlUtils.h"
+#include "components/editors/cxTextEdit.h"
+#include "vcl/controls/Messages.h"
+#include "vcl/rtl/DateUtils.h"
+#include "vcl/rtl/SysUtils.h"
+
+#include <climits>
+
+namespace {
+
+String ClipboardText() {
+  String text;
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+}  // namespace
+
+TcxCustomEditClass TcxCustomTextEditProperties::GetContainerClass() const {
+  return TcxCustomEditClass::Of<TcxTextEdit>();
+}
+
+// ---------------------------------------------------------------- construction
+
+TcxCustomTextEdit::TcxCustomTextEdit(TComponent* AOwner, bool AIsInplace)
+    : TcxCustomEdit(AOwner, AIsInplace),
+      FViewInfo(std::make_unique<TcxCustomTextEditViewInfo>()),
+      FPaintStyle(std::make_unique<TcxEditStyle>(nullptr, true)) {
+  SetBounds(Left(), Top(), 121, 21);
+}
+
+TcxCustomTextEdit::~TcxCustomTextEdit() {
+  if (TcxFormatController* controller = cxFormatControllerInstance()) controller->RemoveListener(this);
+  if (FInnerEdit) {
+    FInnerEdit->OnChange = nullptr;
+    FInnerEdit->OnSelChange = nullptr;
+    SetInnerControl(nullptr);
+  }
+  FLookupData.reset();
+}
+
+void TcxCustomTextEdit::InitializeTextEdit() {
+  if (FInnerEdit || FIsInitializing) return;
+  FIsInitializing = true;
+  TcxCustomTextEditProperties* properties = ActiveProperties();
+  FInnerEdit = GetInnerEditClass().Create(this);
+  FInnerEdit->SetParent(this);
+  FInnerEdit->OnChange = [this](TObject*) { HandleTextChange(); };
+  SetInnerControl(FInnerEdit);
+  if (properties->HasLookupData()) {
+    FLookupData.reset(properties->LookupDataClassType().Create(this));
+    FLookupData->OnSelectItem = [this](TObject* Sender) { ApplyLookupSelection(Sender); };
+  }
+  if (TcxFormatController* controller = cxFormatControllerInstance()) controller->AddListener(this);
+  FIsInitializing = false;
+  HandlePropertiesChanged(properties);
+  SynchronizeDisplayValue();
+}
+
+IcxInnerTextEdit* TcxCustomTextEdit::InnerTextEdit() {
+  InitializeTextEdit();
+  return FInnerEdit ? FInnerEdit->Helper() : nullptr;
+}
+
+TcxCustomInnerTextEdit* TcxCustomTextEdit::InnerEditControl() {
+  InitializeTextEdit();
+  return FInnerEdit;
+}
+
+// ---------------------------------------------------------------- display text and value
+
+String TcxCustomTextEdit::GetCurrentDisplayText() { return FInnerEdit ? FInnerEdit->Text() : String(); }
+
+void TcxCustomTextEdit::SetInternalDisplayValue(const Variant& Value) {
+  if (InnerTextEdit()) InnerTextEdit()->SetEditValue(Value);
+}
+
+void TcxCustomTextEdit::StoreDisplayValue(const Variant& ADisplayValue) {
+  DataBinding()->SetDisplayValue(ADisplayValue);
+  if (IsUserAction()) return;
+  ResetFindSelection();
+  UpdateEditValueFromDisplay();
+  SetEditModified(false);
+}
+
+bool TcxCustomTextEdit::InternalSetDisplayText(const String& AText) {
+  Variant display(AText);
+  if (!ActiveProperties()->IsDisplayValueValid(display, InternalFocused())) return false;
+  if (IsUserAction() && !DoEditing()) return false;
+  StoreDisplayValue(display);
+  return true;
+}
+
+void TcxCustomTextEdit::SetEditingText(const String& Value) {
+  if (!DoEditing()) return;
+  AsUserAction(true, [&] { return InternalSetDisplayText(Value); });
+  SetModifiedAfterEnter(true);
+}
+
+void TcxCustomTextEdit::SynchronizeDisplayValue() {
+  if (!FInnerEdit) return;
+  TcxCustomTextEditProperties* properties = ActiveProperties();
+  const bool focused = InternalFocused();
+  Variant editValue = EditValue();
+  Variant display;
+  if (properties->IsEditValueValid(editValue, focused)) {
+    properties->PrepareDisplayValue(editValue, display, focused);
+  } else if (focused) {
+    display = properties->EmptyFocusedDisplayValue();
+  } else {
+    try {
+      display = Variant(VarType(editValue) == varDate ? DateTimeToStr(editValue.AsDateTime())
+                                                      : VarToStr(editValue));
+    } catch (const EVariantError&) {
+      display = Variant(String());
+    }
+  }
+  SaveModified();
+  FIsDisplayValueSynchronizing = true;
+  try {
+    DataBinding()->SetDisplayValue(display);
+  } catch (...) {
+    FIsDisplayValueSynchronizing = false;
+    RestoreModified();
+    throw;
+  }
+  FIsDisplayValueSynchronizing = false;
+  RestoreModified();
+  ResetFindSelection();
+  RefreshDrawnValue();
+}
+
+void TcxCustomTextEdit::UpdateEditValueFromDisplay() {
+  Variant editValue;
+  PrepareEditValue(Variant(Text()), editValue, InternalFocused());
+  const Variant previous = EditValue();
+  WriteEditValue(editValue);
+  const bool changed = ActiveProperties()->CanCompareEditValue() && !cxEditValuesEqual(editValue, previous);
+  if (IsUserAction())
+    SetModifiedAfterEnter(true);
+  else
+    SetEditModified(false);
+  if (!changed) return;
+  DoEditValueChanged();
+  if (!ActiveProperties()->UsesDisplayValue()) DoChange();
+}
+
+void TcxCustomTextEdit::HandleTextChange() {
+  if (FIsInitializing) return;
+  LockChangeEvents(true);
+  try {
+    if (FIsDisplayValueSynchronizing) SaveModified();
+    // Text set by the program while unfocused is not a person's change.
+    if (Focused() || FIsDisplayValueSynchronizing) TcxCustomEdit::HandleTextChange();
+    else DoChange();
+    if (FIsDisplayValueSynchronizing) RestoreModified();
+  } catch (...) {
+    LockChangeEvents(false);
+    throw;
+  }
+  LockChangeEvents(false);
+  // A standalone editor's inner edit draws its own text.
+  if (!FViewInfo->IsEditClass || !FViewInfo->HasInnerEdit) RefreshDrawnValue();
+}
+
+// Typed text becomes the edit value: a list style refuses a text that is
+// not an item, a numeric editor one out of its bounds, and OnValidate has
+// the last word. A refused text stays in the editor.
+bool TcxCustomTextEdit::ValidateEditByOptions(bool AForce) {
+  if (!FInnerEdit || (!AForce && !ModifiedAfterEnter())) return true;
+  TcxCustomTextEditProperties* properties = ActiveProperties();
+  Variant display(Text());
+  // A completion from the lookup items takes the item's own text.
+  if (properties->CurrentEditingStyle() == esEdit && FLookupData && FFindSelection) {
+    const String item = FLookupData->GetDisplayText(FLookupData->GetCurrentKey());
+    if (!item.empty() && !AnsiSameText(item, Text())) display = Variant(item);
+  }
+  String errorText;
+  bool error = !properties->IsDisplayValueValid(display, true);
+  if (error) errorText = properties->DefaultValidateErrorText(0);
+  if (!error && properties->IsNumericValueEditor() && properties->HasValueBounds()) {
+    Variant value;
+    PrepareEditValue(display, value, true);
+    properties->CheckValueInBounds(value, errorText, error);
+  }
+  if (properties->OnValidate) properties->OnValidate(this, display, errorText, error);
+  if (error) {
+    if (properties->BeepOnError()) Beep();
+    if (properties->ValidationOptions().Contains(evoRaiseException)) throw EcxEditError(errorText);
+    return false;
+  }
+  if (properties->CurrentEditingStyle() == esEdit && FLookupData && !FLookupData->Find(VarToStr(display)))
+    DoNewLookupDisplayText(VarToStr(display));
+  AsUserAction(true, [&] {
+    if (VarToStr(display) != Text()) DataBinding()->SetDisplayValue(display);
+    UpdateEditValueFromDisplay();
+    return 0;
+  });
+  return true;
+}
+
+void TcxCustomTextEdit::DoNewLookupDisplayText(const String& AText) {
+  if (Properties()->OnNewLookupDisplayText) Properties()->OnNewLookupDisplayText(this, AText);
+  if (RepositoryItem() && ActiveProperties()->OnNewLookupDisplayText)
+    ActiveProperties()->OnNewLookupDisplayText(this, AText);
+}
+
+void TcxCustomTextEdit::HandlePropertiesChanged(TObject* Sender) {
+  if (FIsInitializing) return;
+  TcxCustomTextEditProperties* properties = ActiveProperties();
+  if (FLookupData) {
+    FLookupData->PropertiesChanged();
+    if (!FLookupDataTextChangedLocked) FLookupData->TextChanged();
+  }
+  if (IcxInnerTextEdit* inner = FInnerEdit ? FInnerEdit->Helper() : nullptr) {
+    inner->SetAlignment(properties->Alignment()->Horz());
+    inner->SetUseLeftAlignmentOnEditing(properties->UseLeftAlignmentOnEditing());
+    if (!IsInplace()) inner->SetAutoSelect(properties->AutoSelect());
+    inner->SetCharCase(properties->CharCase());
+    inner->SetEchoMode(properties->EchoMode());
+    inner->SetHideSelection(properties->HideSelection());
+    inner->SetImeMode(properties->ImeMode());
+    inner->SetImeName(properties->ImeName());
+    inner->SetMaxLength(properties->MaxLength());
+    inner->SetOEMConvert(properties->OEMConvert());
+    inner->SetPasswordChar(properties->PasswordChar());
+    inner->SetReadOnly(GetEffectiveReadOnly());
+  }
+  if (!IsPosting() && FInnerEdit && !ModifiedAfterEnter()) SynchronizeDisplayValue();
+  RefreshDrawnValue();
+  TcxCustomEdit::HandlePropertiesChanged(Sender);
+  if (FInnerEdit) FInnerEdit->Invalidate();
+}
+
+void TcxCustomTextEdit::NotifyFormatsChanged() {
+  ActiveProperties()->Changed();
+  SynchronizeDisplayValue();
+}
+
+// ---------------------------------------------------------------- selection and clipboard
+
+int TcxCustomTextEdit::SelStart() {
+  const TcxEditEditingStyle style = ActiveProperties()->CurrentEditingStyle();
+  if (style == esNoEdit || (style == esFixedList && !FFindSelection) || !InnerTextEdit()) return 0;
+  return InnerTextEdit()->GetSelStart();
+}
+
+int TcxCustomTextEdit::SelLength() {
+  const TcxEditEditingStyle style = ActiveProperties()->CurrentEditingStyle();
+  if (style == esNoEdit || (style == esFixedList && !FFindSelection) || !InnerTextEdit()) return 0;
+  return InnerTextEdit()->GetSelLength();
+}
+
+String TcxCustomTextEdit::SelText() { return SelLength() > 0 ? InnerTextEdit()->GetSelText() : String(); }
+
+void TcxCustomTextEdit::SetSelStart(int Value) {
+  if (ActiveProperties()->CurrentEditingStyle() != esNoEdit && InnerTextEdit()) InnerTextEdit()->SetSelStart(Value);
+}
+
+void TcxCustomTextEdit::SetSelLength(int Value) {
+  if (ActiveProperties()->CurrentEditingStyle() != esNoEdit && InnerTextEdit()) InnerTextEdit()->SetSelLength(Value);
+}
+
+void TcxCustomTextEdit::SetSelection(int ASelStart, int ASelLength) {
+  SetSelStart(ASelStart);
+  SetSelLength(ASelLength);
+}
+
+void TcxCustomTextEdit::SelectAll() {
+  if (InnerTextEdit()) InnerTextEdit()->SelectAll();
+}
+
+int TcxCustomTextEdit::CursorPos() { return FInnerEdit ? FInnerEdit->CaretCharIndex() : 0; }
+
+// A replacement the editor may not take is refused whole: what was typed
+// before stays as it was, nothing is cut off.
+bool TcxCustomTextEdit::PrepareSelTextReplacement(const String& AText, String& ANewText, int& ACaret) {
+  const TcxEditEditingStyle style = ActiveProperties()->CurrentEditingStyle();
+  if (IsUserAction() && style == esNoEdit) return false;
+  if (style == esFixedList || style == esNoEdit) SelectAll();
+  const String text = Text();
+  const int start = InnerTextEdit()->GetSelStart(), length = InnerTextEdit()->GetSelLength();
+  ANewText = style == esFixedList ? AText : Copy(text, 1, start) + AText + Copy(text, start + length + 1, INT_MAX);
+  ACaret = start + static_cast<int>(AText.size());
+  const int maxLength = ActiveProperties()->MaxLength();
+  if (IsUserAction() && style == esEdit && maxLength >= 1 && static_cast<int>(ANewText.size()) > maxLength)
+    return false;
+  Variant display(ANewText);
+  if (!ActiveProperties()->IsDisplayValueValid(display, InternalFocused())) return false;
+  if (IsUserAction() && !DoEditing()) return false;
+  ANewText = VarToStr(display);
+  return true;
+}
+
+void TcxCustomTextEdit::SetSelText(const String& Value) {
+  if (!InnerTextEdit()) return;
+  AsUserAction(Focused(), [&] {
+    String newText;
+    int caret;
+    if (!PrepareSelTextReplacement(Value, newText, caret)) return false;
+    StoreDisplayValue(Variant(newText));
+    InnerTextEdit()->SetSelStart(caret);
+    return true;
+  });
+}
+
+void TcxCustomTextEdit::ClearSelection() {
+  if (SelLength() == 0) return;
+  AsUserAction(Focused() || IsUserAction(), [&] {
+    const int start = SelStart();
+    String text = Text();
+    text.erase(start, SelLength());
+    if (!InternalSetDisplayText(text)) return false;
+    InnerTextEdit()->SetSelStart(start);
+    return true;
+  });
+}
+
+void TcxCustomTextEdit::CopyToClipboard() {
+  const TcxEditEditingStyle style = ActiveProperties()->CurrentEditingStyle();
+  if (style == esFixedList || style == esNoEdit) SelectAll();
+  if (InnerTextEdit() && InnerTextEdit()->GetSelLength() > 0) InnerTextEdit()->CopyToClipboard();
+}
+
+void TcxCustomTextEdit::CutToClipboard() {
+  if (SelLength() == 0) return;
+  if (!Focused()) {
+    InnerTextEdit()->CopyToClipboard();
+    SetSelText(String());
+    return;
+  }
+  AsUserAction(true, [&] {
+    String newText;
+    int caret;
+    if (!PrepareSelTextReplacement(String(), newText, caret)) return false;
+    SendMessageW(FInnerEdit->Handle(), WM_CUT, 0, 0);
+    return true;
+  });
+}
+
+void TcxCustomTextEdit::PasteFromClipboard() {
+  if (!IsClipboardFormatAvailable(CF_TEXT) || !InnerTextEdit()) return;
+  const String text = ClipboardText();
+  if (!Focused()) {
+    SetSelText(text);
+    return;
+  }
+  AsUserAction(true, [&] {
+    String newText;
+    int caret;
+    if (!PrepareSelTextReplacement(text, newText, caret)) {
+      if (ActiveProperties()->BeepOnError()) Beep();
+      return false;
+    }
+    SendMessageW(FInnerEdit->Handle(), WM_PASTE, 0, 0);
+    return true;
+  });
+}
+
+String TcxCustomTextEdit::TextHint() { return InnerTextEdit() ? InnerTextEdit()->GetTextHint() : String(); }
+
+void TcxCustomTextEdit::SetTextHint(const String& Value) {
+  if (InnerTextEdit()) InnerTextEdit()->SetTextHint(Value);
+}
+
+// ---------------------------------------------------------------- lookup items as a list of values
+
+int TcxCustomTextEdit::ItemIndex() { return FLookupData ? FLookupData->CurrentKey() : -1; }
+
+TObject* TcxCustomTextEdit::ItemObject() {
+  const int index = ItemIndex();
+  return index < 0 ? nullptr : ActiveProperties()->LookupItems()->Objects(index);
+}
+
+void TcxCustomTextEdit::SetItemIndex(int Value) {
+  if (!FLookupData) return;
+  const int previous = ItemIndex();
+  LockClick(true);
+  try {
+    FLookupData->SetCurrentKey(Variant(Value));
+    const String text = FLookupData->GetDisplayText(FLookupData->GetCurrentKey());
+    Variant editValue;
+    PrepareEditValue(Variant(text), editValue, false);
+    if (!cxEditValuesEqual(editValue, EditValue())) {
+      FLookupDataTextChangedLocked = true;
+      SetEditValue(editValue);
+      FLookupDataTextChangedLocked = false;
+    }
+  } catch (...) {
+    FLookupDataTextChangedLocked = false;
+    LockClick(false);
+    throw;
+  }
+  LockClick(false);
+  if (ItemIndex() != previous) {
+    SetEditModified(false);
+    Click();
+  }
+}
+
+void TcxCustomTextEdit::ApplyLookupSelection(TObject*) {
+  const String text = FLookupData->GetDisplayText(FLookupData->GetCurrentKey());
+  Variant editValue;
+  PrepareEditValue(Variant(text), editValue, false);
+  if (cxEditValuesEqual(editValue, EditValue()) && text == Text()) return;
+  if (!DoEditing()) return;
+  SaveModified();
+  FLookupDataTextChangedLocked = true;
+  try {
+    SetInternalEditValue(editValue);
+  } catch (...) {
+    FLookupDataTextChangedLocked = false;
+    RestoreModified();
+    throw;
+  }
+  FLookupDataTextChangedLocked = false;
+  RestoreModified();
+  SetModifiedAfterEnter(true);
+  SelectAll();
+  ShortRefreshContainer(false);
+}
+
+void TcxCustomTextEdit::MarkModifiedAndClick(int APrevKey) {
+  if (!FLookupData || FLookupData->CurrentKey() == APrevKey) return;
+  SetModifiedAfterEnter(true);
+  Click();
+}
+
+void TcxCustomTextEdit::GoLookup(TcxEditLookupDataGoDirection ADirection) {
+  const int previous = FLookupData->CurrentKey();
+  LockChangeEvents(true);
+  LockClick(true);
+  FLookupItemsScrolling = true;
+  try {
+    FLookupData->Go(ADirection, false);
+  } catch (...) {
+    FLookupItemsScrolling = false;
+    LockClick(false);
+    LockChangeEvents(false);
+    throw;
+  }
+  FLookupItemsScrolling = false;
+  LockClick(false);
+  LockChangeEvents(false);
+  MarkModifiedAndClick(previous);
+  if (FLookupData->CurrentKey() != previous && ActiveProperties()->ImmediatePost() && CanPostEditValue() &&
+      ValidateEditByOptions(false))
+    CommitEditValue(false);
+}
+
+// ---------------------------------------------------------------- keys and incremental search
+
+void TcxCustomTextEdit::SetFindSelection(bool Value) {
+  if (!HandleAllocated() || FFindSelection == Value || FDisableRefresh) return;
+  FFindSelection = Value;
+  RefreshDrawnValue();
+}
+
+void TcxCustomTextEdit::ResetFindSelection() {
+  if (ActiveProperties()->HasLookupData()) SetFindSelection(false);
+}
+
+bool TcxCustomTextEdit::IsEditingChar(wchar_t AChar) {
+  return AChar == VK_BACK || AChar == 22 || AChar == 24 || AChar >= 32;
+}
+
+bool TcxCustomTextEdit::IsValidChar(wchar_t AChar) {
+  return TcxCustomEdit::IsValidChar(AChar) || ActiveProperties()->ValidChars().test(AChar & 0xFF);
+}
+
+bool TcxCustomTextEdit::LocateAndComplete(String& AText) {
+  String search = AText;
+  const Char imeChar = InnerTextEdit()->GetImeLastChar();
+  if (imeChar) search += imeChar;
+  String tail;
+  const bool found = FLookupData->Locate(search, tail, false);
+  if (found) {
+    AText = search;
+    if (imeChar && !AText.empty()) {
+      tail.insert(0, 1, AText.back());
+      AText.pop_back();
+    }
+  }
+  FFindSelection = found;
+  if (AText.empty() && ActiveProperties()->CurrentEditingStyle() != esFixedList) {
+    DataBinding()->SetDisplayValue(Variant(String()));
+    FFindSelection = false;
+  }
+  if (found) {
+    DataBinding()->SetDisplayValue(Variant(AText + tail));
+    InnerTextEdit()->SetSelStart(static_cast<int>(AText.size()));
+    InnerTextEdit()->SetSelLength(static_cast<int>(tail.size()));
+  }
+  RefreshDrawnValue();
+  return found;
+}
+
+void TcxCustomTextEdit::HandleEditKeyDown(uint16_t& Key, TShiftState Shift) {
+  TcxCustomTextEditProperties* properties = ActiveProperties();
+  const TcxEditEditingStyle style = properties->CurrentEditingStyle();
+  if (style == esFixedList && (Key == VK_LEFT || Key == VK_RIGHT || Key == VK_DELETE) &&
+      ShortCut(Key, Shift) != properties->ClearKey()) {
+    SetFindSelection(false);
+    if (OnAfterKeyDown) OnAfterKeyDown(this, Key, Shift);
+    Key = 0;
+    return;
+  }
+  const uint16_t arrivedKey = Key;
+  const bool prevFindSelection = FFindSelection;
+  if (FInnerEdit) FInnerEdit->FInternalUpdating = true;
+  TcxCustomEdit::HandleEditKeyDown(Key, Shift);
+  if (arrivedKey == VK_RETURN && WasFindSelectionActive(prevFindSelection) && FLookupData) {
+    FLookupData->SelectItem();
+    SelectAll();
+  }
+  switch (Key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+      SetFindSelection(false);
+      break;
+    case VK_DELETE:
+      if (style == esEditList) {
+        if (OnAfterKeyDown) OnAfterKeyDown(this, Key, Shift);
+        Key = 0;
+      } else {
+        SetFindSelection(false);
+      }
+      break;
+    case VK_PRIOR: case VK_NEXT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END: {
+      const bool listKey = Key != VK_HOME && Key != VK_END;
+      if ((listKey || style == esFixedList) && FLookupData && CanNavigateLookup(false) && !FLookupData->IsEmpty()) {
+        const bool ctrl = Shift.Contains(ssCtrl);
+        TcxEditLookupDataGoDirection direction = egdNext;
+        switch (Key) {
+          case VK_PRIOR: direction = ctrl ? egdBegin : egdPageUp; break;
+          case VK_NEXT: direction = ctrl ? egdEnd : egdPageDown; break;
+          case VK_END: direction = egdEnd; break;
+          case VK_HOME: direction = egdBegin; break;
+          case VK_UP: direction = egdPrev; break;
+          default: direction = egdNext; break;
+        }
+        GoLookup(direction);
+        Key = 0;
+      } else if (listKey && !InnerTextEdit()->GetMultiLine()) {
+        if (OnAfterKeyDown) OnAfterKeyDown(this, Key, Shift);
+        Key = 0;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  if (Key == VK_END && SelLength() == 0 && style != esFixedList) SetFindSelection(false);
+  if (Key != 0 && FInnerEdit) FInnerEdit->FInternalUpdating = false;
+}
+
+void TcxCustomTextEdit::HandleEditKeyPress(wchar_t& Key) {
+  if (FInnerEdit) FInnerEdit->FInternalUpdating = true;
+  TcxCustomEdit::HandleEditKeyPress(Key);
+  if (Key == 0) return;
+  FLookupDataTextChangedLocked = false;
+  TcxCustomTextEditProperties* properties = ActiveProperties();
+  const TcxEditEditingStyle style = properties->CurrentEditingStyle();
+  // Paste and cut go through the editor, so that MaxLength and the list
+  // styles decide before the native control changes the text.
+  if (Key == 22 || Key == 24) {
+    if (Key == 22)
+      PasteFromClipboard();
+    else
+      CutToClipboard();
+    Key = 0;
+    return;
+  }
+  AsUserAction(true, [&] {
+    if (style == esFixedList && Key == VK_BACK && !properties->FixedListSelection()) {
+      SetFindSelection(false);
+      Key = 0;
+      return 0;
+    }
+    const int prevKey = FLookupData ? FLookupData->CurrentKey() : -1;
+    LockClick(true);
+    struct TUnlock {
+      TcxCustomTextEdit* Edit;
+      ~TUnlock() { Edit->LockClick(false); }
+    } unlock{this};
+    // Free text over no items has nothing to complete.
+    const bool searches = FLookupData && properties->CanSearchIncrementally() &&
+                          (style != esEdit || !FLookupData->IsEmpty());
+    const String text = Text();
+    const int selStart = InnerTextEdit()->GetSelStart(), selLength = InnerTextEdit()->GetSelLength();
+    bool found = false;
+    if (Key == VK_BACK && searches) {
+      if (style == esEditList && !text.empty() && !FFindSelection) {
+        InnerTextEdit()->SetSelLength(static_cast<int>(text.size()) - selStart);
+        FFindSelection = true;
+      }
+      if (FFindSelection) {
+        String typed = Copy(Text(), 1, InnerTextEdit()->GetSelStart());
+        if (!typed.empty()) typed.pop_back();
+        FLookupDataTextChangedLocked = true;
+        found = LocateAndComplete(typed);
+        FLookupDataTextChangedLocked = false;
+        if (style != esFixedList) Key = 0;
+      }
+      if (style == esFixedList) Key = 0;
+    } else if (Key >= 32 && searches &&
+               (style != esEdit || selLength > 0 || FFindSelection || selStart == static_cast<int>(text.size()))) {
+      FLookupDataTextChangedLocked = true;
+      String search;
+      if (selLength > 0) {
+        search = Copy(text, 1, selStart) + Key;
+      } else if (style != esFixedList) {
+        search = Copy(text, 1, selStart) + Key + Copy(text, selStart + 1, INT_MAX);
+      } else if (FFindSelection) {
+        search = Copy(text, 1, selStart) + Key;
+        found = LocateAndComplete(search);
+        if (!found) search = String(1, Key);
+      } else {
+        search = String(1, Key);
+      }
+      if (!found) found = LocateAndComplete(search);
+      if (!found && style == esFixedList && !properties->FixedListSelection()) {
+        search = String(1, Key);
+        found = LocateAndComplete(search);
+      }
+      FLookupDataTextChangedLocked = false;
+      if (!found && (style == esEditList || style == esFixedList)) {
+        Key = 0;
+        if (style == esEditList && !Text().empty()) FFindSelection = true;
+        if (style == esFixedList && properties->FixedListSelection()) FFindSelection = true;
+      }
+    }
+    if (found) Key = 0;
+    if (FLookupData) MarkModifiedAndClick(prevKey);
+    return 0;
+  });
+  if (Key != 0 && FInnerEdit) FInnerEdit->FInternalUpdating = false;
+}
+
+// ---------------------------------------------------------------- window, layout and painting
+
+void TcxCustomTextEdit::CreateWnd() {
+  InitializeTextEdit();
+  TcxCustomEdit::CreateWnd();
+}
+
+// The focus moving between the editor's window and its inner edit is no
+// entering or leaving.
+bool TcxCustomTextEdit::IsFocusInside() {
+  const HWND focus = GetFocus();
+  return focus && HandleAllocated() && (focus == Handle() || (FInnerEdit && FInnerEdit->HandleAllocated() &&
+                                                              focus == FInnerEdit->Handle()));
+}
+
+void TcxCustomTextEdit::DoEnter() {
+  if (FEntered) return;
+  FEntered = true;
+  TcxCustomEdit::DoEnter();
+  RefreshDrawnValue();
+}
+
+void TcxCustomTextEdit::DoExit() {
+  if (!FEntered || IsFocusInside()) return;
+  FEntered = false;
+  TcxCustomEdit::DoExit();
+  ResetFindSelection();
+}
+
+TcxCustomTextEditViewData* TcxCustomTextEdit::CreateTextViewData() {
+  FPaintStyle->Assign(GetActiveStyle());
+  auto* viewData =
+      static_cast<TcxCustomTextEditViewData*>(ActiveProperties()->CreateViewData(FPaintStyle.get(), IsInplace()));
+  viewData->Edit = this;
+  viewData->HasInnerEdit = FInnerEdit != nullptr;
+  viewData->Enabled = Enabled();
+  viewData->Focused = Focused();
+  viewData->IsDesigning = IsDesigning();
+  viewData->WindowHandle = HandleAllocated() ? Handle() : nullptr;
+  return viewData;
+}
+
+void TcxCustomTextEdit::CalculateTextViewInfo(const TPoint& P) {
+  std::unique_ptr<TcxCustomTextEditViewData> viewData(CreateTextViewData());
+  viewData->Calculate(Canvas(), TRect(0, 0, Width(), Height()), P, cxmbNone, {}, FViewInfo.get(), false);
+  viewData->EditValueToDrawValue(EditValue(), FViewInfo.get());
+  if (FInnerEdit) viewData->DisplayValueToDrawValue(Variant(Text()), FViewInfo.get());
+}
+
+void TcxCustomTextEdit::CalculateViewInfo(const TPoint& P, bool AllowHotTrack) {
+  TcxCustomEdit::CalculateViewInfo(P, AllowHotTrack);
+  FLastMousePos = P;
+  CalculateTextViewInfo(P);
+}
+
+void TcxCustomTextEdit::RefreshDrawnValue() {
+  if (!FInnerEdit || !HandleAllocated()) return;
+  CalculateTextViewInfo(FLastMousePos);
+  ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TcxCustomTextEdit::DoPaint() {
+  EnsureViewInfoCalculated();
+  FViewInfo->Paint(Canvas());
+}
+
+int TcxCustomTextEdit::InnerEditTextHeight() {
+  if (!FInnerEdit) return 0;
+  TcxScreenCanvas* canvas = cxSharedScreenCanvas();
+  canvas->SetFont(FInnerEdit->Font());
+  return cxDCTextHeight(canvas->Handle());
+}
+
+void TcxCustomTextEdit::AdjustInnerControlBounds() { AdjustInnerEditPosition(); }
+
+void TcxCustomTextEdit::AdjustInnerEditPosition() {
+  if (!FInnerEdit || FInnerEditPositionAdjusting || FViewInfo->ClientRect.IsEmpty()) return;
+  FInnerEditPositionAdjusting = true;
+  struct TReset {
+    bool& Flag;
+    ~TReset() { Flag = false; }
+  } reset{FInnerEditPositionAdjusting};
+  const TRect client = FViewInfo->ClientRect;
+  std::unique_ptr<TcxCustomTextEditViewData> viewData(CreateTextViewData());
+  const TRect offsets = viewData->EditContentParams.Offsets;
+  const int height = InnerEditTextHeight();
+  const int contentTop = client.Top + offsets.Top;
+  int top = contentTop;
+  switch (ActiveProperties()->Alignment()->Vert()) {
+    case taBottomJustify: top = client.Bottom - height - offsets.Bottom; break;
+    case taVCenter: top = client.Top + offsets.Top + (client.Height() - offsets.Top - offsets.Bottom - height) / 2; break;
+    default: break;
+  }
+  top = std::max(top, contentTop);
+  const TRect bounds(client.Left + offsets.Left, top, client.Right - offsets.Right + 1, top + height);
+  if (FInnerEdit->BoundsRect() != bounds) FInnerEdit->TEdit::SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+}
+
+// ---------------------------------------------------------------- messages
+
+void TcxCustomTextEdit::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_GETTEXT: {
+      if (Message.WParam == 0) {
+        Message.Result = 0;
+        return;
+      }
+      const String text = Copy(GetCurrentDisplayText(), 1, static_cast<int>(Message.WParam) - 1);
+      auto* buffer = reinterpret_cast<wchar_t*>(Message.LParam);
+      std::copy(text.begin(), text.end(), buffer);
+      buffer[text.size()] = 0;
+      Message.Result = static_cast<LRESULT>(text.size());
+      return;
+    }
+    case WM_GETTEXTLENGTH:
+      Message.Result = static_cast<LRESULT>(GetCurrentDisplayText().size());
+      return;
+    case WM_SETTEXT:
+      if (FInternalTextSetting || !FInnerEdit) break;
+      FInternalTextSetting = true;
+      try {
+        Message.Result = InternalSetDisplayText(reinterpret_cast<const wchar_t*>(Message.LParam)) ? 1 : 0;
+      } catch (...) {
+        FInternalTextSetting = false;
+        throw;
+      }
+      FInternalTextSetting = false;
+      return;
+    case WM_CLEAR:
+      if (!ActiveProperties()->ReadOnly() && DataBinding()->IsDataAvailable())
+        AsUserAction(true, [&] {
+          ClearSelection();
+          return 0;
+        });
+      return;
+    case WM_CUT:
+      return CutToClipboard();
+    case WM_PASTE:
+      return PasteFromClipboard();
+    case WM_COPY:
+      return CopyToClipboard();
+    default:
+      break;
+  }
+  TcxCustomEdit::WndProc(Message);
+}
+
+// ---------------------------------------------------------------- unit
+
+const TUnitEntry cxTextEditUnit{L"cxTextEdit",
+                                [] {
+                                  cxEditPropertiesRegistry()->Register(TcxTextEditProperties::StaticClass(),
+                                                                       L"TextEdit|Represents a single line text editor");
+                                  cxFilterEditsRegistry()->Register(TcxTextEditProperties::StaticClass(),
+                                                                    TcxFilterTextEditHelper::Instance());
+                                },
+                                [] {
+                                  cxFilterEditsRegistry()->Unregister(TcxTextEditProperties::StaticClass(),
+                                                                      TcxFilterTextEditHelper::Instance());
+                                }};
