@@ -201,7 +201,7 @@ TcxCustomTrackBar::TcxCustomTrackBar(TComponent* AOwner, bool AIsInplace)
   style.Exclude(csDoubleClicks);
   SetControlStyle(style);
   SetParentColor(true);
-  Style()->SetBorderStyle(cbsNone);
+  Style()->SetBorderStyle(ebsNone);
   Style()->SetHotTrack(false);
   SetWidth(196);
   SetHeight(76);
