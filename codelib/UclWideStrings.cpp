@@ -8,16 +8,20 @@ std::vector<wchar_t> WideCaseMap;
 
 namespace {
 bool WideCaseMapReady = false;
+
+// Every UTF-16 code unit in order, so each table is filled by one platform call.
+std::vector<wchar_t> AllWideCharacters() {
+  std::vector<wchar_t> all(0x10000);
+  for (int code = 0; code < 0x10000; ++code) all[code] = static_cast<wchar_t>(code);
+  return all;
 }
+}  // namespace
 
 void FillStringCharTypeTable() {
   WideCharTypes.assign(0x10000, 0);
-  for (int code = 0; code < 0x10000; ++code) {
-    const auto c = static_cast<wchar_t>(code);
-    WORD type = 0;
-    GetStringTypeExW(LOCALE_USER_DEFAULT, CT_CTYPE1, &c, 1, &type);
-    WideCharTypes[code] = type;
-  }
+  const std::vector<wchar_t> all = AllWideCharacters();
+  GetStringTypeExW(LOCALE_USER_DEFAULT, CT_CTYPE1, all.data(), static_cast<int>(all.size()),
+                   WideCharTypes.data());
 }
 
 bool WideCharIsUpper(wchar_t C) { return WideCharTypes[C] & C1_UPPER; }
@@ -26,14 +30,14 @@ bool WideCharIsLower(wchar_t C) { return WideCharTypes[C] & C1_LOWER; }
 void FillStringCaseMap() {
   if (WideCaseMapReady) return;
   WideCaseMap.assign(3 * 0x10000, 0);
+  std::vector<wchar_t> lower = AllWideCharacters(), upper = lower;
+  CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
+  CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
   for (int code = 0; code < 0x10000; ++code) {
-    wchar_t lower = static_cast<wchar_t>(code), upper = static_cast<wchar_t>(code);
-    CharLowerBuffW(&lower, 1);
-    CharUpperBuffW(&upper, 1);
     const auto c = static_cast<wchar_t>(code);
-    WideCaseMap[WideLoOffset + code] = lower;
-    WideCaseMap[WideUpOffset + code] = upper;
-    WideCaseMap[WideReOffset + code] = WideCharIsUpper(c) ? lower : WideCharIsLower(c) ? upper : c;
+    WideCaseMap[WideLoOffset + code] = lower[code];
+    WideCaseMap[WideUpOffset + code] = upper[code];
+    WideCaseMap[WideReOffset + code] = WideCharIsUpper(c) ? lower[code] : WideCharIsLower(c) ? upper[code] : c;
   }
   WideCaseMapReady = true;
 }

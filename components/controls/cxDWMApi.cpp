@@ -15,17 +15,27 @@ const TdxProcBinding EntryPoints[] = {CX_DWM_ENTRY_POINTS(CX_DWM_BINDING)};
 
 HMODULE Library = nullptr;
 bool Loaded = false;
+bool LoadAttempted = false;
 int StartCount = 0;
+
+// The library is loaded on the first question asked while the unit is started,
+// not at start-up, and tried only once per start (UI thread only).
+void LoadOnFirstUse() {
+  if (StartCount == 0 || LoadAttempted) return;
+  LoadAttempted = true;
+  Loaded = cxLoadDwmApi();
+}
 
 void FreeDwmApi() {
   if (Library) FreeLibrary(Library);
   Library = nullptr;
   Loaded = false;
+  LoadAttempted = false;
   for (const TdxProcBinding& binding : EntryPoints) *binding.Address = nullptr;
 }
 
 void cxDWMApiInitialize() {
-  if (StartCount++ == 0) Loaded = cxLoadDwmApi();
+  ++StartCount;
 }
 
 void cxDWMApiFinalize() {
@@ -47,10 +57,13 @@ bool cxLoadDwmApi() {
   return true;
 }
 
-bool cxIsDwmLoaded() { return Loaded; }
+bool cxIsDwmLoaded() {
+  LoadOnFirstUse();
+  return Loaded;
+}
 
 bool cxIsDesktopCompositionEnabled() {
   BOOL enabled = FALSE;
-  return Loaded && cxDwmIsCompositionEnabled && SUCCEEDED(cxDwmIsCompositionEnabled(&enabled)) &&
+  return cxIsDwmLoaded() && cxDwmIsCompositionEnabled && SUCCEEDED(cxDwmIsCompositionEnabled(&enabled)) &&
          enabled;
 }

@@ -3,6 +3,8 @@
 // the library asks whether desktop composition (glass) is on and calls the
 // window manager where it exists, yet runs where it does not. Each function
 // pointer is null when its name was not found; callers check before use.
+// The library is loaded on first use: ask cxIsDwmLoaded() before reading a
+// pointer.
 #include "components/core/dxUxTheme.h"  // before dwmapi.h, which declares the visual styles
 #include "vcl/rtl/UnitStartup.h"
 #include "vcl/rtl/WinApi.h"
@@ -35,11 +37,12 @@ CX_DWM_ENTRY_POINTS(CX_DWM_DECLARE)
 // Vista or when the library cannot be loaded. A second call keeps the
 // library already loaded.
 bool cxLoadDwmApi();
+// Loads the library on its first call while the unit is started.
 bool cxIsDwmLoaded();
 // Asked each time, as the user may switch composition at any moment; off
 // when the library is not loaded or the query fails.
 bool cxIsDesktopCompositionEnabled();
 
-// Start-up and shut-down may run more than once: the first start-up loads
-// the library, the last shut-down frees it.
+// Start-up and shut-down may run more than once: the first question after
+// start-up loads the library, the last shut-down frees it.
 extern const TUnitEntry cxDWMApiUnit;

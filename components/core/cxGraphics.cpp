@@ -36,6 +36,7 @@ std::unique_ptr<HBRUSH__, TGdiObjectDeleter> halftoneBrush;
 std::vector<std::unique_ptr<TBrush>> systemColorBrushes;
 TSize screenPixelsPerInch{96, 96};
 bool cxGraphicsFinalized = false;
+bool cxGraphicsStarted = false;
 std::unique_ptr<TcxScreenCanvas> sharedScreenCanvas;
 std::unique_ptr<TcxPaintCanvas> sharedPaintCanvas;
 
@@ -595,7 +596,11 @@ TSize cxCurrentCursorExtent() {
 // ---------------------------------------------------------------- shared objects and unit
 
 HBRUSH cxHalftoneBrush() { return halftoneBrush.get(); }
-const std::vector<std::unique_ptr<TBrush>>& cxSystemColorBrushes() { return systemColorBrushes; }
+// Built on first use while the unit is started (UI thread only).
+const std::vector<std::unique_ptr<TBrush>>& cxSystemColorBrushes() {
+  if (systemColorBrushes.empty() && cxGraphicsStarted) systemColorBrushes = CreateSystemColorBrushes();
+  return systemColorBrushes;
+}
 
 TcxScreenCanvas* cxSharedScreenCanvas() {
   if (!sharedScreenCanvas && !cxGraphicsFinalized) sharedScreenCanvas = std::make_unique<TcxScreenCanvas>();
@@ -634,8 +639,8 @@ private:
 
 void Initialize() {
   cxGraphicsFinalized = false;
+  cxGraphicsStarted = true;
   halftoneBrush.reset(CreateHalftoneBrush());
-  systemColorBrushes = CreateSystemColorBrushes();
   BindMsimg32();
   screenPixelsPerInch = ReadScreenPixelsPerInch();
   dxGPImageAnimationControllerClass = [](TdxGPImage* AImage) {
@@ -645,6 +650,7 @@ void Initialize() {
 
 void Finalize() {
   cxGraphicsFinalized = true;
+  cxGraphicsStarted = false;
   dxGPImageAnimationControllerClass = nullptr;
   systemColorBrushes.clear();
   halftoneBrush.reset();

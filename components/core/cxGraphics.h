@@ -857,7 +857,8 @@ inline bool cxImageIndexValid(TCustomImageList* AImages, int AIndex) {
 // A pattern brush of a one-pixel checkerboard.
 HBRUSH cxHalftoneBrush();
 // The brushes of the 31 system colours (by COLOR_* index), on the
-// system's own brushes; empty outside the unit's start-up and shut-down.
+// system's own brushes, built on first use; empty outside the unit's
+// start-up and shut-down.
 const std::vector<std::unique_ptr<TBrush>>& cxSystemColorBrushes();
 
 extern const TUnitEntry cxGraphicsUnit;

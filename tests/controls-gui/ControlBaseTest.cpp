@@ -67,12 +67,18 @@ protected:
 // Fakes the window manager's answer on composition for one test.
 class TCompositionAnswer {
 public:
-  explicit TCompositionAnswer(bool AEnabled) : FSaved(cxDwmIsCompositionEnabled) {
+  explicit TCompositionAnswer(bool AEnabled) : FSaved(BoundAnswer()) {
     cxDwmIsCompositionEnabled = AEnabled ? Enabled : Disabled;
   }
   ~TCompositionAnswer() { cxDwmIsCompositionEnabled = FSaved; }
 
 private:
+  // The library loads on first use; load it first so that it does not
+  // replace the fake.
+  static TcxDwmIsCompositionEnabled BoundAnswer() {
+    cxIsDwmLoaded();
+    return cxDwmIsCompositionEnabled;
+  }
   static HRESULT WINAPI Enabled(BOOL* AValue) { return *AValue = TRUE, S_OK; }
   static HRESULT WINAPI Disabled(BOOL* AValue) { return *AValue = FALSE, S_OK; }
   TcxDwmIsCompositionEnabled FSaved;

@@ -46,6 +46,7 @@ TEST_F(DwmUnit, CompositionIsWhatTheSystemLibraryAnswers) {
 }
 
 TEST_F(DwmUnit, CompositionFollowsEachAnswerAndIsOffWhenTheQueryFails) {
+  ASSERT_TRUE(cxIsDwmLoaded());
   const TcxDwmIsCompositionEnabled bound = cxDwmIsCompositionEnabled;
   const struct {
     TcxDwmIsCompositionEnabled Query;
@@ -67,6 +68,23 @@ TEST(DwmApi, BeforeVistaTheLibraryIsNeverLoaded) {
   EXPECT_EQ(nullptr, GetModuleHandleW(L"dwmapi.dll"));
   cxDWMApiUnit.Finalize();
   dxDetectWindowsVersion();
+}
+
+TEST(DwmApi, StartUpLeavesTheLibraryToTheFirstQuestion) {
+  cxDWMApiUnit.Initialize();
+  EXPECT_EQ(nullptr, GetModuleHandleW(L"dwmapi.dll"));
+  EXPECT_EQ(nullptr, cxDwmIsCompositionEnabled);
+  EXPECT_TRUE(cxIsDwmLoaded());
+  EXPECT_NE(nullptr, GetModuleHandleW(L"dwmapi.dll"));
+  EXPECT_NE(nullptr, cxDwmIsCompositionEnabled);
+  cxDWMApiUnit.Finalize();
+  EXPECT_EQ(nullptr, GetModuleHandleW(L"dwmapi.dll"));
+}
+
+TEST(DwmApi, WithoutStartUpNothingIsLoaded) {
+  EXPECT_FALSE(cxIsDwmLoaded());
+  EXPECT_FALSE(cxIsDesktopCompositionEnabled());
+  EXPECT_EQ(nullptr, GetModuleHandleW(L"dwmapi.dll"));
 }
 
 TEST(DwmApi, OnlyTheLastShutDownFreesTheLibrary) {
