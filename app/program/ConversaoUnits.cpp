@@ -36,6 +36,7 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
@@ -112,6 +113,8 @@ const TUnitTable& ProgramUnits() {
       cxEditConstsUnit,
       cxEditPaintUtilsUnit,
       cxEditUnit,
+      // The buttons, choice and numeric editors.
+      cxExtEditConstsUnit,
       // The data-provider framework.
       JvDataProviderUnit,
       // The report pieces.

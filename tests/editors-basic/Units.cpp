@@ -10,6 +10,7 @@
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
@@ -28,6 +29,7 @@ const TUnitTable& ProgramUnits() {
                                 dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit,
                                 dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
-                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit};
+                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
+                                cxExtEditConstsUnit};
   return units;
 }
