@@ -36,6 +36,7 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxCheckBox.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
@@ -115,6 +116,7 @@ const TUnitTable& ProgramUnits() {
       cxEditUnit,
       // The buttons, choice and numeric editors.
       cxExtEditConstsUnit,
+      cxCheckBoxUnit,
       // The data-provider framework.
       JvDataProviderUnit,
       // The report pieces.

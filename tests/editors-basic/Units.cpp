@@ -10,6 +10,7 @@
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxCheckBox.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
@@ -30,6 +31,6 @@ const TUnitTable& ProgramUnits() {
                                 dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
                                 cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
-                                cxExtEditConstsUnit};
+                                cxExtEditConstsUnit, cxCheckBoxUnit};
   return units;
 }
