@@ -264,3 +264,54 @@ TEST_F(CheckBox, CheckAndCaptionRectanglesByAlignment) {
   EXPECT_EQ(v->TextRect.Width(), 0);
   EXPECT_LE(v->CheckBoxRect.Width(), 9);
 }
+
+// Each state of the check in each look, painted for real: the flat looks'
+// content colour and mark, the glyph strip's images, and a sheet of them.
+TEST(CheckPainting, EachStateInEachLookAndTheGlyphStrip) {
+  const TcxCheckBoxState states[] = {cbsUnchecked, cbsChecked, cbsGrayed};
+  const TcxEditCheckState editStates[] = {ecsNormal, ecsHot, ecsPressed, ecsDisabled};
+  const TcxEditBorderStyle borders[] = {ebs3D, ebsFlat, ebsUltraFlat, ebsOffice11, ebsSingle};
+  const int cell = 24;
+  TPaintSurface sheet(cell * 12, cell * 7, clWhite);
+  for (size_t b = 0; b < std::size(borders); ++b)
+    for (size_t s = 0; s < std::size(states); ++s)
+      for (size_t e = 0; e < std::size(editStates); ++e) {
+        const TRect r = cxRectShiftBy(TRect(0, 0, 13, 13), (s * 4 + e) * cell + 4, b * cell + 4);
+        cxPaintCheck(sheet.Canvas.get(), r, states[s], editStates[e], nullptr, 0, borders[b], false, clBlack,
+                     clWindow, true, false, false, true, nullptr, nssGrayedChecked);
+      }
+  // Native row.
+  for (size_t s = 0; s < std::size(states); ++s)
+    for (size_t e = 0; e < std::size(editStates); ++e)
+      cxPaintCheck(sheet.Canvas.get(), cxRectShiftBy(TRect(0, 0, 13, 13), (s * 4 + e) * cell + 4, 5 * cell + 4),
+                   states[s], editStates[e], nullptr, 0, ebs3D, true, clBlack, clWindow, true, false, false, true,
+                   nullptr, nssGrayedChecked);
+  // The UltraFlat row (2): normal content is the window colour, the mark
+  // text-coloured when checked, shadow-coloured when grayed, none unchecked.
+  const int y = 2 * cell + 4;
+  auto contentCount = [&](int ACell, TColor AColor) {
+    int count = 0;
+    for (int py = y + 2; py < y + 11; ++py)
+      for (int px = ACell * cell + 6; px < ACell * cell + 15; ++px) count += sheet.Pixel(px, py) == AColor;
+    return count;
+  };
+  EXPECT_EQ(contentCount(0, ColorToRGB(clWindow)), 81);
+  EXPECT_GT(contentCount(4, ColorToRGB(clBtnText)), 5);
+  EXPECT_GT(contentCount(8, ColorToRGB(clBtnShadow)), 5);
+  EXPECT_EQ(contentCount(4, ColorToRGB(clBtnText)) + contentCount(4, ColorToRGB(clWindow)), 81);
+  // A one-pixel margin in the background colour, then the frame.
+  EXPECT_EQ(sheet.Pixel(4, y), ColorToRGB(clWindow));
+  EXPECT_EQ(sheet.Pixel(5, y + 1), ColorToRGB(clBtnShadow));
+  // A glyph strip: each state takes its own image.
+  std::unique_ptr<TBitmap> strip = MakeStrip(13, {clRed, clLime, clBlue, clMaroon, clGreen, clNavy});
+  const TColor expected[] = {clRed, clLime, clBlue, clMaroon, clGreen, clNavy};
+  for (int i = 0; i < 6; ++i) {
+    const TRect r = cxRectShiftBy(TRect(0, 0, 13, 13), i * cell + 4, 6 * cell + 4);
+    cxPaintCheck(sheet.Canvas.get(), r, states[i % 3], i < 3 ? ecsNormal : ecsPressed, strip.get(), 6, ebs3D, false,
+                 clBlack, clWindow, true, false, false, true, nullptr, nssGrayedChecked);
+    EXPECT_EQ(sheet.Pixel(r.Left + 6, r.Top + 6), ColorToRGB(expected[i])) << i;
+  }
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet.Bitmap, L"artifacts\\CheckBoxes.png");
+  EXPECT_TRUE(std::filesystem::exists("artifacts/CheckBoxes.png"));
+}
