@@ -36,6 +36,8 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxCheckBox.h"
+#include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxCalendar.h"
@@ -120,6 +122,8 @@ const TUnitTable& ProgramUnits() {
       cxEditUnit,
       cxTextEditUnit,
       // The buttons, choice and numeric editors.
+      cxExtEditConstsUnit,
+      cxCheckBoxUnit,
       cxTrackBarUnit,
       cxListBoxUnit,
       // The calendar, image, memo and camera editors.

@@ -1553,6 +1553,7 @@ public:
   }
   bool AreChangeEventsLocked() const { return FChangeEventsCatcher.IsLocked(); }
   void LockClick(bool ALock) { LockCounter(FClickLockCount, ALock); }
+  bool IsClickLocked() const { return FClickLockCount > 0; }
   void LockEditValueChanging(bool ALock) { LockCounter(FEditValueChangingLockCount, ALock); }
   bool InternalFocused();
 
@@ -1608,6 +1609,9 @@ protected:
   virtual void AssignInternalEditValue(const Variant& Value);
   virtual void StoreEditValue(const Variant& Value, bool AFlag);
   void StoreEditValueQuietly(const Variant& Value) { StoreEditValue(Value, false); }
+  // The internal edit value set as a person's action: editing may refuse
+  // it, and an accepted value marks the edit modified.
+  void SetUserInternalEditValue(const Variant& Value);
   virtual void WriteEditValue(const Variant& Value) { FEditValue = Value; }
   virtual void SynchronizeDisplayValue() {}
   virtual void SetInternalDisplayValue(const Variant& Value) {}

@@ -234,6 +234,18 @@ void TcxCustomEdit::SetValidatableEditValue(const Variant& Value) {
   FIsUserAction = wasUserAction;
 }
 
+void TcxCustomEdit::SetUserInternalEditValue(const Variant& Value) {
+  const bool wasUserAction = FIsUserAction;
+  FIsUserAction = true;
+  try {
+    SetInternalEditValue(Value);
+  } catch (...) {
+    FIsUserAction = wasUserAction;
+    throw;
+  }
+  FIsUserAction = wasUserAction;
+}
+
 void TcxCustomEdit::StoreEditValue(const Variant& Value, bool) {
   if (FIsUserAction && !DoEditing()) return;
   const bool changed = ActiveProperties()->CanCompareEditValue() && !cxEditValuesEqual(Value, FEditValue);

@@ -11,6 +11,8 @@
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxCheckBox.h"
+#include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors/cxEdit.h"
@@ -32,6 +34,6 @@ const TUnitTable& ProgramUnits() {
                                 dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxHintsUnit,
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
-                                cxTrackBarUnit, cxListBoxUnit};
+                                cxExtEditConstsUnit, cxCheckBoxUnit, cxTrackBarUnit, cxListBoxUnit};
   return units;
 }

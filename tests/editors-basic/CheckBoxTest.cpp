@@ -1,0 +1,317 @@
+// The check box: states and values, the person's toggle by click, Space
+// and accelerator, read-only refusal, the layout of check and caption, and
+// the check's pixels in each look and state.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "components/editors-basic/cxCheckBox.h"
+#include "components/editors/cxEditConsts.h"
+#include "tests/editors-basic/ButtonFixture.h"
+#include "tests/graphics/PaintSurface.h"
+
+namespace {
+
+struct TCheckBoxProperties : ::testing::Test {
+  TcxCheckBoxProperties Properties{nullptr};
+  int Changes = 0;
+  TCheckBoxProperties() {
+    Properties.OnPropertiesChanged = [this](TObject*) { ++Changes; };
+  }
+};
+
+}  // namespace
+
+TEST_F(TCheckBoxProperties, EditValuesMapToStatesAndDisplayTexts) {
+  struct TCase {
+    Variant Value;
+    TcxCheckBoxState State;
+    const wchar_t* Text;
+    bool Valid;
+  };
+  const TCase cases[] = {
+      {Variant(true), cbsChecked, L"True", true},
+      {Variant(false), cbsUnchecked, L"False", true},
+      {Null(), cbsGrayed, L"", true},
+      // Exactly one Boolean side: compared as text.
+      {Variant(L"True"), cbsChecked, L"True", true},
+      {Variant(L"False"), cbsUnchecked, L"False", true},
+      {Variant(L"maybe"), cbsGrayed, L"", false},
+      {Variant(7), cbsGrayed, L"", false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << VarToStr(c.Value));
+    EXPECT_EQ(Properties.StateOfValue(c.Value), c.State);
+    EXPECT_EQ(Properties.GetDisplayText(c.Value), c.Text);
+    Variant value = c.Value;
+    EXPECT_EQ(Properties.IsEditValueValid(value, false), c.Valid);
+    Variant display;
+    Properties.PrepareDisplayValue(c.Value, display, false);
+    EXPECT_EQ(display.AsInteger(), static_cast<int>(c.State));
+  }
+  EXPECT_TRUE(Properties.CompareDisplayValues(Variant(L"maybe"), Null()));
+  EXPECT_FALSE(Properties.CompareDisplayValues(Variant(true), Variant(false)));
+}
+
+TEST_F(TCheckBoxProperties, OwnStateValuesAndTheValuesItRefuses) {
+  Properties.AssignStateValues(Variant(L"S"), Variant(L"?"), Variant(L"N"));
+  EXPECT_EQ(Changes, 1);
+  EXPECT_EQ(Properties.StateOfValue(Variant(L"S")), cbsChecked);
+  EXPECT_EQ(Properties.StateOfValue(Variant(L"N")), cbsUnchecked);
+  EXPECT_EQ(Properties.StateOfValue(Variant(true)), cbsGrayed);
+  // A value the check box cannot take is refused with the old values kept.
+  struct TRefused {
+    const char* Name;
+    std::function<void()> Set;
+  };
+  const TRefused refused[] = {
+      {"checked equal to unchecked", [&] { Properties.SetValueChecked(Variant(L"N")); }},
+      {"unchecked equal to grayed", [&] { Properties.SetValueUnchecked(Variant(L"?")); }},
+      {"grayed equal to checked", [&] { Properties.SetValueGrayed(Variant(L"S")); }},
+      {"null checked", [&] { Properties.SetValueChecked(Null()); }},
+      {"null unchecked", [&] { Properties.SetValueUnchecked(Null()); }},
+  };
+  for (const TRefused& r : refused) {
+    SCOPED_TRACE(r.Name);
+    EXPECT_THROW(r.Set(), EcxEditError);
+    EXPECT_EQ(VarToStr(Properties.ValueChecked()), L"S");
+    EXPECT_EQ(VarToStr(Properties.ValueGrayed()), L"?");
+    EXPECT_EQ(VarToStr(Properties.ValueUnchecked()), L"N");
+  }
+  EXPECT_EQ(Changes, 1);
+  Properties.SetValueGrayed(Null());
+  EXPECT_EQ(Changes, 2);
+  EXPECT_TRUE(VarIsNull(Properties.ValueGrayed()));
+}
+
+// A display text is a setting like the others: a view showing it redraws.
+TEST_F(TCheckBoxProperties, DisplayTextsReportTheirChangeAndFallBackToTheDefaults) {
+  Properties.SetDisplayChecked(L"Sim");
+  EXPECT_EQ(Changes, 1);
+  Properties.SetDisplayChecked(L"Sim");
+  EXPECT_EQ(Changes, 1);
+  EXPECT_EQ(Properties.GetDisplayText(Variant(true)), L"Sim");
+  Properties.SetDisplayChecked(L"True");
+  EXPECT_EQ(Changes, 2);
+  EXPECT_EQ(Properties.DisplayUnchecked(), LoadResString(&cxSEditCheckBoxUnchecked));
+  TcxCheckBoxProperties copy(nullptr);
+  Properties.SetDisplayGrayed(L"Indefinido");
+  Properties.SetAllowGrayed(true);
+  copy.Assign(&Properties);
+  EXPECT_EQ(copy.DisplayGrayed(), L"Indefinido");
+  EXPECT_TRUE(copy.AllowGrayed());
+}
+
+TEST(CheckGlyphs, TheImageOfEachStateInAStrip) {
+  struct TCase {
+    TcxCheckBoxState State;
+    TcxEditCheckState EditState;
+    bool SupportGrayed;
+    int Count;
+    int Index;
+  };
+  const TCase cases[] = {
+      {cbsUnchecked, ecsNormal, true, 6, 0}, {cbsChecked, ecsHot, true, 6, 1},
+      {cbsGrayed, ecsNormal, true, 6, 2},    {cbsChecked, ecsPressed, true, 6, 4},
+      {cbsGrayed, ecsPressed, false, 6, 5},  {cbsChecked, ecsPressed, false, 4, 3},
+      {cbsUnchecked, ecsPressed, false, 4, 2}, {cbsGrayed, ecsNormal, false, 2, 0},
+      {cbsChecked, ecsPressed, false, 2, 1},
+  };
+  for (const TCase& c : cases)
+    EXPECT_EQ(cxCheckGlyphIndex(c.State, c.EditState, c.SupportGrayed, c.Count), c.Index)
+        << static_cast<int>(c.State) << " " << static_cast<int>(c.EditState) << " of " << c.Count;
+  EXPECT_EQ(cxThemedCheckStateId(cbsChecked, ecsHot), 6);
+  EXPECT_EQ(cxThemedCheckStateId(cbsGrayed, ecsDisabled), 12);
+}
+
+namespace {
+
+// A check box on a shown form that counts its clicks and changes.
+struct CheckBox : FormFixture {
+  CheckBox() {
+    Form->SetBounds(0, 0, 400, 300);
+    Form->Show();
+    Check = Add<TcxCheckBox>(10, 10);
+    Check->SetCaption(L"&Aceitar");
+    Check->OnClick = [this](TObject*) { Events.push_back("click"); };
+    Check->Properties()->OnChange = [this](TObject*) { Events.push_back("change"); };
+    ProcessPendingMessages();
+  }
+  // A person's click on the check: the mouse comes, presses, releases.
+  void ClickCheck() {
+    const TRect r = Check->CheckViewInfo()->CheckBoxRect;
+    const LPARAM at = MAKELPARAM((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    PostMessageW(Check->Handle(), WM_MOUSEMOVE, 0, at);
+    PostMessageW(Check->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(Check->Handle(), WM_LBUTTONUP, 0, at);
+    ProcessPendingMessages();
+  }
+  TcxCheckBox* Check = nullptr;
+  std::vector<std::string> Events;
+};
+
+}  // namespace
+
+TEST_F(CheckBox, ClicksGoThroughTheStatesWithTheirValuesAndEventsInOrder) {
+  struct TCase {
+    bool AllowGrayed;
+    TcxCheckBoxState Start;
+    std::vector<TcxCheckBoxState> Cycle;
+  };
+  const TCase cases[] = {
+      {false, cbsUnchecked, {cbsChecked, cbsUnchecked, cbsChecked}},
+      {false, cbsGrayed, {cbsChecked, cbsUnchecked, cbsChecked}},
+      {true, cbsUnchecked, {cbsGrayed, cbsChecked, cbsUnchecked}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "allow grayed " << c.AllowGrayed << " from " << static_cast<int>(c.Start));
+    Check->Properties()->SetAllowGrayed(c.AllowGrayed);
+    Check->SetState(c.Start);
+    Events.clear();
+    for (TcxCheckBoxState expected : c.Cycle) {
+      ClickCheck();
+      EXPECT_EQ(Check->State(), expected);
+      EXPECT_EQ(VarToStr(Check->EditValue()), VarToStr(Check->Properties()->ValueOfState(expected)));
+    }
+    // Each toggle: the click, then the change held back until the toggle
+    // ends.
+    std::vector<std::string> expectedEvents;
+    for (size_t i = 0; i < c.Cycle.size(); ++i) expectedEvents.insert(expectedEvents.end(), {"click", "change"});
+    EXPECT_EQ(Events, expectedEvents);
+    EXPECT_TRUE(Check->Focused());
+    EXPECT_TRUE(Check->EditModified());
+  }
+}
+
+TEST_F(CheckBox, SpaceTabAndTheAcceleratorToggleAReadOnlyBoxDoesNot) {
+  TEdit* edit = Add<TEdit>(10, 100);
+  edit->SetTabOrder(0);
+  edit->SetFocus();
+  ProcessPendingMessages();
+  PressKey(VK_TAB);
+  EXPECT_EQ(FocusedControl(), Check);
+  EXPECT_EQ(Check->State(), cbsUnchecked);
+  // Space presses the check on the way down and toggles on the way up.
+  HWND focus = GetFocus();
+  PostMessageW(focus, WM_KEYDOWN, VK_SPACE, 1);
+  ProcessPendingMessages();
+  EXPECT_EQ(Check->CheckViewInfo()->CheckBoxState, ecsPressed);
+  EXPECT_EQ(Check->State(), cbsUnchecked);
+  PostMessageW(focus, WM_KEYUP, VK_SPACE, 0xC0000001);
+  ProcessPendingMessages();
+  EXPECT_EQ(Check->State(), cbsChecked);
+  EXPECT_NE(Check->CheckViewInfo()->CheckBoxState, ecsPressed);
+  // Alt+A from elsewhere focuses and toggles.
+  edit->SetFocus();
+  ProcessPendingMessages();
+  PostMessageW(edit->Handle(), WM_SYSCHAR, L'a', 0x20000001);
+  ProcessPendingMessages();
+  EXPECT_EQ(FocusedControl(), Check);
+  EXPECT_EQ(Check->State(), cbsUnchecked);
+  EXPECT_EQ(Events, (std::vector<std::string>{"click", "change", "click", "change"}));
+
+  Check->Properties()->SetReadOnly(true);
+  Events.clear();
+  ClickCheck();
+  PressKey(VK_SPACE);
+  EXPECT_EQ(Check->State(), cbsUnchecked);
+  EXPECT_TRUE(Events.empty());
+  // The program may still set it.
+  Check->SetChecked(true);
+  EXPECT_EQ(Check->State(), cbsChecked);
+}
+
+TEST_F(CheckBox, CheckAndCaptionRectanglesByAlignment) {
+  struct TCase {
+    TAlignment Alignment;
+    TRect Check;
+    TRect Text;
+  };
+  // A 121 x 21 box: a transparent border of 2, then the content offset of
+  // 2 around check and caption, 3 pixels between them.
+  const TSize s = Check->CheckViewInfo()->CheckBoxSize;
+  const int top = (21 - s.cy) / 2;
+  const TCase cases[] = {
+      {taLeftJustify, TRect(4, top, 4 + s.cx, top + s.cy), TRect(4 + s.cx + 3, 4, 117, 17)},
+      {taRightJustify, TRect(117 - s.cx, top, 117, top + s.cy), TRect(4, 4, 117 - s.cx - 3, 17)},
+      {taCenter, TRect((121 - s.cx) / 2, top, (121 - s.cx) / 2 + s.cx, top + s.cy), TRect(4, 4, 117, 17)},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Alignment));
+    Check->Properties()->SetCaptionAlignment(c.Alignment);
+    ProcessPendingMessages();
+    Check->ShortRefreshContainer(false);
+    TcxCustomCheckBoxViewInfo* v = Check->CheckViewInfo();
+    EXPECT_EQ(v->Alignment, c.Alignment);
+    EXPECT_EQ(v->CheckBoxRect, c.Check);
+    EXPECT_EQ(v->TextRect, c.Text);
+  }
+  // Focused and left-aligned: the focus rectangle hugs the caption.
+  Check->Properties()->SetCaptionAlignment(taLeftJustify);
+  Check->SetFocus();
+  ProcessPendingMessages();
+  TcxCustomCheckBoxViewInfo* v = Check->CheckViewInfo();
+  ASSERT_FALSE(v->FocusRect.IsEmpty());
+  EXPECT_EQ(v->FocusRect.Left, v->TextRect.Left - 1);
+  EXPECT_LT(v->FocusRect.Right, v->TextRect.Right);
+  Check->Properties()->SetFullFocusRect(true);
+  ProcessPendingMessages();
+  EXPECT_EQ(v->FocusRect.Right, v->TextRect.Right + 1);
+  // A box narrower than the check: no caption room, the check clipped.
+  Check->SetWidth(9);
+  ProcessPendingMessages();
+  Check->ShortRefreshContainer(false);
+  EXPECT_EQ(v->TextRect.Width(), 0);
+  EXPECT_LE(v->CheckBoxRect.Width(), 9);
+}
+
+// Each state of the check in each look, painted for real: the flat looks'
+// content colour and mark, the glyph strip's images, and a sheet of them.
+TEST(CheckPainting, EachStateInEachLookAndTheGlyphStrip) {
+  const TcxCheckBoxState states[] = {cbsUnchecked, cbsChecked, cbsGrayed};
+  const TcxEditCheckState editStates[] = {ecsNormal, ecsHot, ecsPressed, ecsDisabled};
+  const TcxEditBorderStyle borders[] = {ebs3D, ebsFlat, ebsUltraFlat, ebsOffice11, ebsSingle};
+  const int cell = 24;
+  TPaintSurface sheet(cell * 12, cell * 7, clWhite);
+  for (size_t b = 0; b < std::size(borders); ++b)
+    for (size_t s = 0; s < std::size(states); ++s)
+      for (size_t e = 0; e < std::size(editStates); ++e) {
+        const TRect r = cxRectShiftBy(TRect(0, 0, 13, 13), (s * 4 + e) * cell + 4, b * cell + 4);
+        cxPaintCheck(sheet.Canvas.get(), r, states[s], editStates[e], nullptr, 0, borders[b], false, clBlack,
+                     clWindow, true, false, false, true, nullptr, nssGrayedChecked);
+      }
+  // Native row.
+  for (size_t s = 0; s < std::size(states); ++s)
+    for (size_t e = 0; e < std::size(editStates); ++e)
+      cxPaintCheck(sheet.Canvas.get(), cxRectShiftBy(TRect(0, 0, 13, 13), (s * 4 + e) * cell + 4, 5 * cell + 4),
+                   states[s], editStates[e], nullptr, 0, ebs3D, true, clBlack, clWindow, true, false, false, true,
+                   nullptr, nssGrayedChecked);
+  // The UltraFlat row (2): normal content is the window colour, the mark
+  // text-coloured when checked, shadow-coloured when grayed, none unchecked.
+  const int y = 2 * cell + 4;
+  auto contentCount = [&](int ACell, TColor AColor) {
+    int count = 0;
+    for (int py = y + 2; py < y + 11; ++py)
+      for (int px = ACell * cell + 6; px < ACell * cell + 15; ++px) count += sheet.Pixel(px, py) == AColor;
+    return count;
+  };
+  EXPECT_EQ(contentCount(0, ColorToRGB(clWindow)), 81);
+  EXPECT_GT(contentCount(4, ColorToRGB(clBtnText)), 5);
+  EXPECT_GT(contentCount(8, ColorToRGB(clBtnShadow)), 5);
+  EXPECT_EQ(contentCount(4, ColorToRGB(clBtnText)) + contentCount(4, ColorToRGB(clWindow)), 81);
+  // A one-pixel margin in the background colour, then the frame.
+  EXPECT_EQ(sheet.Pixel(4, y), ColorToRGB(clWindow));
+  EXPECT_EQ(sheet.Pixel(5, y + 1), ColorToRGB(clBtnShadow));
+  // A glyph strip: each state takes its own image.
+  std::unique_ptr<TBitmap> strip = MakeStrip(13, {clRed, clLime, clBlue, clMaroon, clGreen, clNavy});
+  const TColor expected[] = {clRed, clLime, clBlue, clMaroon, clGreen, clNavy};
+  for (int i = 0; i < 6; ++i) {
+    const TRect r = cxRectShiftBy(TRect(0, 0, 13, 13), i * cell + 4, 6 * cell + 4);
+    cxPaintCheck(sheet.Canvas.get(), r, states[i % 3], i < 3 ? ecsNormal : ecsPressed, strip.get(), 6, ebs3D, false,
+                 clBlack, clWindow, true, false, false, true, nullptr, nssGrayedChecked);
+    EXPECT_EQ(sheet.Pixel(r.Left + 6, r.Top + 6), ColorToRGB(expected[i])) << i;
+  }
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet.Bitmap, L"artifacts\\CheckBoxes.png");
+  EXPECT_TRUE(std::filesystem::exists("artifacts/CheckBoxes.png"));
+}
