@@ -548,11 +548,12 @@ void TcxCustomCheckBox::WndProc(TMessage& Message) {
   if (Message.Msg == CM_TEXTCHANGED || Message.Msg == WM_SETTEXT) ShortRefreshContainer(false);
 }
 
-void TcxCustomCheckBox::CalculateViewInfo(const TPoint& P, bool AllowHotTrack) {
-  TcxCustomEdit::CalculateViewInfo(P, AllowHotTrack);
+void TcxCustomCheckBox::CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
+                                                 bool AIsMouseEvent) {
+  TcxCustomEdit::CalculateViewInfoAtPoint(P, Button, Shift, AIsMouseEvent);
   FIsCalculating = true;
   try {
-    CalculateCheckViewInfo(P, AllowHotTrack);
+    CalculateCheckViewInfo(P, cxIsShiftStateClear(Shift) && GetActiveStyle()->HotTrack());
   } catch (...) {
     FIsCalculating = false;
     throw;

@@ -276,7 +276,7 @@ protected:
   void KeyPress(wchar_t& Key) override;
   void DoExit() override;
   void WndProc(TMessage& Message) override;
-  void CalculateViewInfo(const TPoint& P, bool AllowHotTrack) override;
+  void CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent) override;
   bool RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent) override;
   void DoPaint() override;
   bool DefaultParentColor() override { return true; }

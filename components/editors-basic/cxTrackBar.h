@@ -485,7 +485,7 @@ protected:
   virtual TcxTrackBarController* CreateController() { return new TcxTrackBarController(this); }
   void WndProc(TMessage& Message) override;
   void DoPaint() override;
-  void CalculateViewInfo(const TPoint& P, bool AllowHotTrack) override;
+  void CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent) override;
   TColor GetBackgroundColor() override { return GetActiveStyle()->Color(); }
   void SynchronizeDisplayValue() override { ShortRefreshContainer(false); }
   void SetInternalDisplayValue(const Variant& Value) override { SetInternalEditValue(Value); }

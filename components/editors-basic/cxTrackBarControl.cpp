@@ -242,8 +242,9 @@ void TcxCustomTrackBar::SetPosition(int AValue) {
   FTrackBarViewInfo->ShowPositionHint();
 }
 
-void TcxCustomTrackBar::CalculateViewInfo(const TPoint& P, bool AllowHotTrack) {
-  TcxCustomEdit::CalculateViewInfo(P, AllowHotTrack);
+void TcxCustomTrackBar::CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
+                                                 bool AIsMouseEvent) {
+  TcxCustomEdit::CalculateViewInfoAtPoint(P, Button, Shift, AIsMouseEvent);
   FPaintStyle->Assign(GetActiveStyle());
   std::unique_ptr<TcxCustomTrackBarViewData> viewData(static_cast<TcxCustomTrackBarViewData*>(
       GetActiveProperties()->CreateViewData(FPaintStyle.get(), TcxCustomEdit::IsInplace())));

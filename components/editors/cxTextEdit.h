@@ -805,7 +805,7 @@ protected:
   void WndProc(TMessage& Message) override;
   void CreateWnd() override;
   void DoPaint() override;
-  void CalculateViewInfo(const TPoint& P, bool AllowHotTrack) override;
+  void CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent) override;
   void AdjustInnerControlBounds() override;
   virtual void AdjustInnerEditPosition();
   virtual int InnerEditTextHeight();

@@ -700,8 +700,9 @@ void TcxCustomTextEdit::CalculateTextViewInfo(const TPoint& P) {
   if (FInnerEdit) viewData->DisplayValueToDrawValue(Variant(Text()), FViewInfo.get());
 }
 
-void TcxCustomTextEdit::CalculateViewInfo(const TPoint& P, bool AllowHotTrack) {
-  TcxCustomEdit::CalculateViewInfo(P, AllowHotTrack);
+void TcxCustomTextEdit::CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
+                                                 bool AIsMouseEvent) {
+  TcxCustomEdit::CalculateViewInfoAtPoint(P, Button, Shift, AIsMouseEvent);
   FLastMousePos = P;
   CalculateTextViewInfo(P);
 }
