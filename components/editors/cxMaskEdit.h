@@ -105,7 +105,6 @@ protected:
   TcxCustomMaskEditProperties* FProperties;
   int FClipboardTextLength = 0;
   TcxCustomMaskEdit* FEdit;
-  bool FNeedUpdateEditValue = false;
 };
 
 // The standard mask: one position per character, the caret shown as a
@@ -155,6 +154,113 @@ private:
 
   TcxStandardMask FMask;
   int FSelStart = 0;
+};
+
+// A regular expression matched as the text is typed. Every key is judged
+// on the whole text: the part before the caret (the head) is replayed
+// through the automaton, the key applied, and the rest (the tail) must
+// still match after it; a key that would break the match is refused and
+// nothing changes. The text is seen as units: a typed character with the
+// characters the expression forces after it (none in this kind).
+class TcxMaskEditRegExprMode : public TcxMaskEditCustomMode {
+  VCL_CLASS(TcxMaskEditRegExprMode, TcxMaskEditCustomMode)
+public:
+  TcxMaskEditRegExprMode(TcxCustomMaskEdit* AEdit, TcxCustomMaskEditProperties* AProperties);
+
+  TcxEditMaskKind ModeMaskKind() const override { return emkRegExpr; }
+  bool GetPasteText(const String& AText, String& ANewText, int& ACaret) override;
+  void Compile(const String& AMask) override;
+  String GetEmptyString() override { return String(); }
+  String GetFormattedText(const String& AText, bool AMatchForBlanksAndLiterals = true) override;
+  void GotoEnd() override { FMouseAction = true; }
+  bool IsCursorBegin() override { return CursorPos() == 0; }
+  bool IsCursorEnd() override { return CursorPos() >= TextLength(); }
+  bool IsFullValidText(const String& AText) override;
+  void LMouseDown() override { FMouseAction = true; }
+  bool PressBackSpace() override;
+  bool PressDelete() override;
+  bool PressEnd() override;
+  bool PressHome() override;
+  bool PressLeft() override;
+  bool PressRight() override;
+  bool PressSymbol(Char& ASymbol) override;
+  void SetText(const String& AText) override;
+  void SynchronizeEditValue() override;
+  String GetUpdatedText(const String& AText, bool AMatchForBlanksAndLiterals = true) override { return AText; }
+  // CaseInsensitive of the active properties goes to the automaton.
+  void SetRegExprCaseInsensitive();
+
+protected:
+  // The units of the shown text are out of date, or the caret was moved
+  // by the mouse or natively.
+  virtual bool NeedsResync();
+  // Splits the shown text into units again; a bare caret inside a unit
+  // goes to the unit's start.
+  virtual void Resync();
+  // The selection widened to whole units, cut out: FHead before it (fed to
+  // the automaton), FSelect what it held, FTail after it.
+  virtual void RemoveSelectedText();
+  // Forced characters that follow the automaton's state, fed to it.
+  virtual String InsertForced() { return String(); }
+
+  // Replays AText from the start; false at the first character refused.
+  bool Replay(const String& AText);
+  // Types AText after AHead, the automaton standing after AHead: each
+  // character taken is followed by the characters forced after it; one
+  // that repeats a forced character just inserted (the literals typed or
+  // pasted along) is passed over; any other is dropped (ADropRefused) or
+  // refuses the whole text.
+  bool TypeText(String& AHead, String& AJustForced, const String& AText, bool ADropRefused);
+  // FHead + AInsert + FTail as typing makes it, the caret after the
+  // inserted part; false when a character or the tail no longer fits.
+  bool Join(const String& AInsert, String& ANewText, int& ACaret);
+  // Shows ANewText with a bare caret at ACaret.
+  void ApplyText(const String& ANewText, int ACaret);
+  // Unit boundaries around APos; the leading forced characters are one unit.
+  int UnitStartAt(int APos) const;
+  int UnitEndAt(int APos) const;
+  int PrevBound(int APos) const;
+  int NextBound(int APos) const;
+  // Where typing goes for a caret at APos: never in front of the leading
+  // forced characters.
+  int InsertionPoint(int APos) const { return std::max(UnitStartAt(APos), FLead); }
+  // The forced characters at the end of the unit that ends at APos.
+  String ForcedBefore(int APos) const;
+
+  String FHead;
+  TcxRegExpr FRegExpr;
+  String FSelect;
+  String FTail;
+  bool FMouseAction = true;
+
+private:
+  bool Refuse();
+  void Parse(const String& AText);
+  String FParsedText;
+  // Unit boundaries of FParsedText, ascending: 0, the end of the leading
+  // forced characters, and the end of every unit.
+  std::vector<int> FBounds;
+  int FLead = 0;
+};
+
+// The regular-expression mode that also inserts by itself every literal
+// character the expression forces next, and moves and deletes over such
+// characters together with the character typed before them.
+class TcxMaskEditRegExprExMode : public TcxMaskEditRegExprMode {
+  VCL_CLASS(TcxMaskEditRegExprExMode, TcxMaskEditRegExprMode)
+public:
+  TcxMaskEditRegExprExMode(TcxCustomMaskEdit* AEdit, TcxCustomMaskEditProperties* AProperties);
+
+  TcxEditMaskKind ModeMaskKind() const override { return emkRegExprEx; }
+  // The characters forced before anything is typed.
+  String GetEmptyString() override;
+  bool IsFullValidText(const String& AText) override;
+
+protected:
+  String InsertForced() override;
+
+private:
+  String FUpdate;
 };
 
 // ---------------------------------------------------------------- properties
@@ -269,6 +375,7 @@ protected:
   void DblClick() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(wchar_t& Key) override;
   void HandleEditKeyDown(uint16_t& Key, TShiftState Shift) override;

@@ -85,6 +85,7 @@ void TcxCustomMaskEdit::HandlePropertiesChanged(TObject* Sender) {
     FMode->SetEchoMode(properties->EchoMode());
     if ((!EditValue().IsNull() || !InnerControl()) && ModeMasked()) FMode->UpdateEditValue();
   }
+  if (auto* regExprMode = dynamic_cast<TcxMaskEditRegExprMode*>(FMode.get())) regExprMode->SetRegExprCaseInsensitive();
   const int selStart = SelStart(), selLength = SelLength();
   TcxCustomTextEdit::HandlePropertiesChanged(Sender);
   if (echoChanged) SetSelection(selStart, selLength);
@@ -311,6 +312,13 @@ void TcxCustomMaskEdit::DblClick() {
 
 void TcxCustomMaskEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TcxCustomTextEdit::MouseDown(Button, Shift, X, Y);
+  if (Button == mbLeft && ModeMasked()) FMode->LMouseDown();
+}
+
+// The native control places the caret after the press has been seen, so
+// the release makes it the block caret again.
+void TcxCustomMaskEdit::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TcxCustomTextEdit::MouseUp(Button, Shift, X, Y);
   if (Button == mbLeft && ModeMasked()) FMode->LMouseDown();
 }
 

@@ -23,7 +23,11 @@ TcxCustomEditClass TcxCustomMaskEditProperties::GetContainerClass() const {
 }
 
 TcxMaskEditModeClass TcxCustomMaskEditProperties::ModeClassForKind(TcxEditMaskKind AKind) {
-  return TcxMaskEditModeClass::Of<TcxMaskEditStandardMode>();
+  switch (AKind) {
+    case emkStandard: return TcxMaskEditModeClass::Of<TcxMaskEditStandardMode>();
+    case emkRegExpr: return TcxMaskEditModeClass::Of<TcxMaskEditRegExprMode>();
+    default: return TcxMaskEditModeClass::Of<TcxMaskEditRegExprExMode>();
+  }
 }
 
 // ---------------------------------------------------------------- settings

@@ -79,7 +79,6 @@ void TcxMaskEditCustomMode::SendChar(Char AChar) {
 void TcxMaskEditStandardMode::Compile(const String& AMask) {
   FEditMask = AMask;
   FMask.Compile(EmptyMask(AMask) ? String() : AMask);
-  FNeedUpdateEditValue = !EditHasInnerControl();
 }
 
 String TcxMaskEditStandardMode::GetFormattedText(const String& AText, bool AMatchForBlanksAndLiterals) {

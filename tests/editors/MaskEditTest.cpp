@@ -84,7 +84,17 @@ struct MaskEdit : FormFixture {
     AEdit->SetFocus();
     ProcessPendingMessages();
   }
+  // Keys in braces one by one, the characters between them typed.
   static void Run(TcxMaskEdit* AEdit, const String& AInput) {
+    size_t pos = 0;
+    while (pos < AInput.size()) {
+      const size_t close = AInput[pos] == L'{' ? AInput.find(L'}', pos) : String::npos;
+      const size_t end = close != String::npos ? close + 1 : std::min(AInput.find(L'{', pos), AInput.size());
+      RunToken(AEdit, AInput.substr(pos, end - pos));
+      pos = end;
+    }
+  }
+  static void RunToken(TcxMaskEdit* AEdit, const String& AInput) {
     if (AInput.size() > 2 && AInput.front() == L'{') {
       const String key = AInput.substr(1, AInput.size() - 2);
       if (key.rfind(L"Sel:", 0) == 0) return AEdit->SetSelection(std::stoi(key.substr(4)), 1);
@@ -324,4 +334,213 @@ TEST_F(MaskEdit, RegisteredWithItsFilterHelper) {
   EXPECT_FALSE(helper->GetSupportedFilterOperators(&masked, &stringType).Contains(fcoLike));
   TcxMaskEditProperties unmasked(nullptr);
   EXPECT_TRUE(helper->GetSupportedFilterOperators(&unmasked, &stringType).Contains(fcoLike));
+}
+
+TEST_F(MaskEdit, RegularExpressionModeRefusesWhatBreaksTheMatch) {
+  RunScripts({
+      {"two digits",
+       emkRegExpr,
+       L"\\d{2}",
+       {{L"1", L"1", 1, 0}, {L"2", L"12", 2, 0}, {L"3", L"12", 2, 0, 1}, {L"{BS}", L"1", 1, 0}, {L"x", L"1", 1, 0, 1}}},
+      {"a character in the middle that the rest no longer fits behind",
+       emkRegExpr,
+       L"\\d\\d-\\d\\d",
+       {{L"12-34", L"12-34", 5, 0},
+        {L"{Home}", L"12-34", 0, 0},
+        {L"5", L"12-34", 0, 0, 1},
+        {L"{Right}", L"12-34", 1, 0},
+        {L"{Del}", L"12-34", 1, 0, 1},
+        {L"{End}", L"12-34", 5, 0},
+        {L"{BS}", L"12-3", 4, 0},
+        {L"{Left}{Left}", L"12-3", 2, 0},
+        {L"{BS}", L"12-3", 2, 0, 1}}},
+      {"case follows the expression",
+       emkRegExpr,
+       L"ab(c|d)",
+       {{L"AB", L"ab", 2, 0}, {L"D", L"abd", 3, 0}}},
+      {"alternatives and optional parts",
+       emkRegExpr,
+       L"(a?)b|c+",
+       {{L"b", L"b", 1, 0}, {L"b", L"b", 1, 0, 1}, {L"{BS}c", L"c", 1, 0}, {L"cc", L"ccc", 3, 0}}},
+      {"a paste is typed through the expression, or refused whole",
+       emkRegExpr,
+       L"\\d+",
+       {{L"{Paste:123}", L"123", 3, 0}, {L"{Paste:4x5}", L"123", 3, 0, 1}, {L"{Home}{Paste:0}", L"0123", 1, 0}}},
+  });
+}
+
+TEST_F(MaskEdit, ExtendedModeInsertsAndRemovesForcedLiteralsWithTheTypedCharacter) {
+  const String phone = L"'+7 ('\\d\\d\\d') '\\d\\d\\d";
+  RunScripts({
+      {"a phone number",
+       emkRegExprEx,
+       phone,
+       {{L"{End}", L"+7 (", 4, 0},
+        {L"9", L"+7 (9", 5, 0},
+        {L"1", L"+7 (91", 6, 0},
+        {L"6", L"+7 (916) ", 9, 0},
+        {L"{BS}", L"+7 (91", 6, 0},
+        {L"{BS}{BS}", L"+7 (", 4, 0},
+        {L"{BS}", L"+7 (", 4, 0, 1},
+        {L"9161", L"+7 (916) 1", 10, 0},
+        {L"{Left}", L"+7 (916) 1", 9, 0},
+        {L"{Left}", L"+7 (916) 1", 6, 0},
+        {L"{Right}", L"+7 (916) 1", 9, 0},
+        {L"{Home}", L"+7 (916) 1", 0, 0},
+        {L"{Del}", L"+7 (916) 1", 0, 0, 1},
+        {L"{Right}", L"+7 (916) 1", 4, 0},
+        {L"{Left}", L"+7 (916) 1", 0, 0},
+        {L"5", L"+7 (916) 1", 0, 0, 1},
+        {L"{End}23", L"+7 (916) 123", 12, 0},
+        {L"4", L"+7 (916) 123", 12, 0, 1}}},
+      {"pasted text with or without the literals",
+       emkRegExprEx,
+       phone,
+       {{L"{End}{Paste:(916) 123}", L"+7 (916) 123", 12, 0},
+        {L"{Home}{S-Right}", L"+7 (916) 123", 0, 1},
+        {L"{End}{BS}{BS}{BS}{BS}{BS}{BS}", L"+7 (", 4, 0},
+        {L"{Paste:916123}", L"+7 (916) 123", 12, 0},
+        {L"{BS}{Paste:7x}", L"+7 (916) 12", 11, 0, 1}}},
+  });
+}
+
+TEST_F(MaskEdit, RegularExpressionValidationAndErrors) {
+  struct TCase {
+    const char* Name;
+    TcxEditMaskKind Kind;
+    String Mask;
+    bool IgnoreMaskBlank;
+    String Typed;
+    bool Valid;
+  };
+  const TCase cases[] = {
+      {"complete", emkRegExpr, L"\\d{2}", false, L"12", true},
+      {"incomplete", emkRegExpr, L"\\d{2}", false, L"1", false},
+      {"incomplete, blanks ignored", emkRegExpr, L"\\d{2}", true, L"1", true},
+      {"empty", emkRegExpr, L"\\d{2}", false, L"", true},
+      {"only the leading literals", emkRegExprEx, L"'+7 '\\d\\d", false, L"", true},
+      {"incomplete with literals", emkRegExprEx, L"'+7 '\\d\\d", false, L"1", false},
+      {"complete with literals", emkRegExprEx, L"'+7 '\\d\\d", false, L"12", true},
+  };
+  for (const TCase& c : cases) {
+    TCountingMaskEdit* edit = AddEdit(c.Kind, c.Mask);
+    edit->Properties()->SetIgnoreMaskBlank(c.IgnoreMaskBlank);
+    Focus(edit);
+    Run(edit, L"{End}");
+    Run(edit, c.Typed);
+    EXPECT_EQ(edit->ValidateEdit(false), c.Valid) << c.Name;
+    delete edit;
+  }
+
+  // A mask that does not compile says where, and the old mask stays.
+  TcxMaskEditProperties properties(nullptr);
+  properties.SetMaskKind(emkRegExpr);
+  properties.SetEditMask(L"\\d+");
+  try {
+    properties.SetEditMask(L"a{3,1}");
+    ADD_FAILURE() << "a reversed repetition compiled";
+  } catch (const EcxMaskEditError& E) {
+    EXPECT_EQ(E.Message(), L"Regular expression errors:\r\nLine1, Char5: Incorrect parameter quantifier");
+  }
+  EXPECT_EQ(properties.EditMask(), L"\\d+");
+  // A hostile repetition is refused by the engine, not grown.
+  EXPECT_THROW(properties.SetEditMask(L"a{99999999}"), EcxMaskEditError);
+}
+
+TEST_F(MaskEdit, SwitchingTheMaskKind) {
+  TCountingMaskEdit* edit = AddEdit(emkStandard, L"00-00");
+  TcxMaskEditProperties* properties = edit->Properties();
+  // A standard mask means something else as a regular expression.
+  properties->SetMaskKind(emkRegExpr);
+  EXPECT_EQ(properties->EditMask(), L"");
+  EXPECT_EQ(edit->Mode()->ModeMaskKind(), emkRegExpr);
+  properties->SetEditMask(L"\\d+");
+  properties->SetMaskKind(emkRegExprEx);
+  EXPECT_EQ(properties->EditMask(), L"\\d+");
+  // Kind and mask together in one update keep the new mask.
+  properties->BeginUpdate();
+  properties->SetMaskKind(emkStandard);
+  properties->SetEditMask(L"00");
+  properties->EndUpdate();
+  EXPECT_EQ(properties->EditMask(), L"00");
+  EXPECT_EQ(edit->Mode()->ModeMaskKind(), emkStandard);
+  Focus(edit);
+  EXPECT_EQ(edit->Text(), L"__");
+}
+
+TEST_F(MaskEdit, SheetOfTheMaskEditInEachModeEmptyPartlyFilledAndFull) {
+  struct TRow {
+    const char* Name;
+    TcxEditMaskKind Kind;
+    String Mask;
+    String Values[3];
+  };
+  const TRow rows[] = {
+      {"Standard", emkStandard, L"(00) 0000-0000", {L"", L"(11) 3", L"(11) 3456-7890"}},
+      {"RegExpr", emkRegExpr, L"\\d{3}-\\d{4}", {L"", L"123", L"123-4567"}},
+      {"RegExprEx", emkRegExprEx, L"'+55 ('\\d\\d') '\\d{4}'-'\\d{4}", {L"", L"1134", L"1134567890"}},
+  };
+  const int cellWidth = 160, rowHeight = 30;
+  Form->SetBounds(0, 0, 3 * (cellWidth + 10) + 40, 3 * rowHeight + 80);
+  std::vector<TCountingMaskEdit*> edits;
+  for (int row = 0; row < 3; ++row)
+    for (int column = 0; column < 3; ++column) {
+      TCountingMaskEdit* edit = AddEdit(rows[row].Kind, rows[row].Mask, 10 + row * rowHeight);
+      edit->SetBounds(10 + column * (cellWidth + 10), 10 + row * rowHeight, cellWidth, 22);
+      edit->Properties()->SetAlwaysShowBlanksAndLiterals(true);
+      edit->SetEditValue(rows[row].Values[column].empty() ? Null() : Variant(rows[row].Values[column]));
+      edits.push_back(edit);
+    }
+  ProcessPendingMessages();
+  EXPECT_EQ(edits[0]->Text(), L"(__) ____-____");
+  EXPECT_EQ(edits[2]->Text(), L"(11) 3456-7890");
+  EXPECT_EQ(edits[4]->Text(), L"123");
+  EXPECT_EQ(edits[6]->Text(), L"+55 (");
+  EXPECT_EQ(edits[7]->Text(), L"+55 (11) 34");
+  EXPECT_EQ(edits[8]->Text(), L"+55 (11) 3456-7890");
+
+  std::unique_ptr<TBitmap> picture = CaptureWindow(Form);
+  RECT window;
+  GetWindowRect(Form->Handle(), &window);
+  const TPoint origin = Form->ClientToScreen(TPoint(0, 0));
+  const int dx = origin.X - window.left, dy = origin.Y - window.top;
+  // Text is drawn where there is text, and an empty edit stays blank.
+  auto darkPixels = [&](TcxMaskEdit* AEdit) {
+    int count = 0;
+    for (int y = 4; y < 18; ++y)
+      for (int x = 4; x < cellWidth - 4; ++x) {
+        const TColor color = PixelColor(*picture, dx + AEdit->Left() + x, dy + AEdit->Top() + y);
+        if ((color & 0xFF) < 0x80 && ((color >> 8) & 0xFF) < 0x80 && ((color >> 16) & 0xFF) < 0x80) ++count;
+      }
+    return count;
+  };
+  EXPECT_EQ(darkPixels(edits[3]), 0);
+  EXPECT_GT(darkPixels(edits[5]), darkPixels(edits[4]));
+  EXPECT_GT(darkPixels(edits[4]), 0);
+  EXPECT_GT(darkPixels(edits[8]), darkPixels(edits[6]));
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(*picture, L"artifacts\\MaskEdit.png");
+  EXPECT_TRUE(std::filesystem::exists("artifacts/MaskEdit.png"));
+}
+
+TEST_F(MaskEdit, ClickAndCutInTheStandardMode) {
+  TCountingMaskEdit* edit = AddEdit(emkStandard, L"00-00");
+  Focus(edit);
+  Run(edit, L"1234");
+  // A click between two characters puts the block caret on the next one.
+  TcxCustomInnerTextEdit* inner = edit->InnerEditControl();
+  const LRESULT at = SendMessageW(inner->Handle(), EM_POSFROMCHAR, 1, 0);
+  ClickAt(inner, TPoint(static_cast<short>(LOWORD(at)) + 1, static_cast<short>(HIWORD(at)) + 2));
+  EXPECT_EQ(edit->SelStart(), 1);
+  EXPECT_EQ(edit->SelLength(), 1);
+  // Cut copies the selection and blanks its input positions; literals stay.
+  edit->SetSelection(1, 3);
+  SendMessageW(GetFocus(), WM_CHAR, 24, 1);  // Ctrl+X
+  ProcessPendingMessages();
+  EXPECT_EQ(edit->Text(), L"1_-_4");
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  const auto* copied = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+  EXPECT_EQ(String(copied ? copied : L""), L"2-3");
+  GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+  CloseClipboard();
 }
