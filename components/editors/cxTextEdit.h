@@ -848,8 +848,6 @@ private:
   TcxCustomInnerTextEdit* FInnerEdit = nullptr;
   std::unique_ptr<TcxCustomTextEditLookupData> FLookupData;
   std::unique_ptr<TcxCustomTextEditViewInfo> FViewInfo;
-  // The editor's active style as the view data reads it.
-  std::unique_ptr<TcxEditStyle> FPaintStyle;
   TPoint FLastMousePos{-1, -1};
 };
 

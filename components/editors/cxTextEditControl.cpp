@@ -37,9 +37,7 @@ TcxCustomEditClass TcxCustomTextEditProperties::GetContainerClass() const {
 // ---------------------------------------------------------------- construction
 
 TcxCustomTextEdit::TcxCustomTextEdit(TComponent* AOwner, bool AIsInplace)
-    : TcxCustomEdit(AOwner, AIsInplace),
-      FViewInfo(std::make_unique<TcxCustomTextEditViewInfo>()),
-      FPaintStyle(std::make_unique<TcxEditStyle>(nullptr, true)) {
+    : TcxCustomEdit(AOwner, AIsInplace), FViewInfo(std::make_unique<TcxCustomTextEditViewInfo>()) {
   SetBounds(Left(), Top(), 121, 21);
 }
 
@@ -680,16 +678,12 @@ void TcxCustomTextEdit::DoExit() {
   ResetFindSelection();
 }
 
+// Laid out with the edit's own style: a copy of it would lose what only
+// the edit's style resolves (its edges, so no frame would be drawn).
 TcxCustomTextEditViewData* TcxCustomTextEdit::CreateTextViewData() {
-  FPaintStyle->Assign(GetActiveStyle());
-  auto* viewData =
-      static_cast<TcxCustomTextEditViewData*>(ActiveProperties()->CreateViewData(FPaintStyle.get(), IsInplace()));
+  auto* viewData = static_cast<TcxCustomTextEditViewData*>(CreateViewData());
   viewData->Edit = this;
   viewData->HasInnerEdit = FInnerEdit != nullptr;
-  viewData->Enabled = Enabled();
-  viewData->Focused = Focused();
-  viewData->IsDesigning = IsDesigning();
-  viewData->WindowHandle = HandleAllocated() ? Handle() : nullptr;
   return viewData;
 }
 

@@ -51,6 +51,14 @@ struct TextEdit : FormFixture {
     ProcessPendingMessages();
   }
   static void Key(WORD AKey) { PressKey(AKey); }
+  static void SetLook(TcxTextEdit* AEdit, TLook ALook) {
+    TcxLookAndFeel* lookAndFeel = AEdit->Style()->LookAndFeel();
+    lookAndFeel->SetNativeStyle(ALook == TLook::Native);
+    if (ALook != TLook::Native) {
+      static const TcxLookAndFeelKind kinds[] = {lfStandard, lfFlat, lfUltraFlat, lfOffice11};
+      lookAndFeel->SetKind(kinds[static_cast<int>(ALook)]);
+    }
+  }
   void Leave() {
     Other->SetFocus();
     ProcessPendingMessages();
@@ -213,11 +221,43 @@ TEST_F(TextEdit, InnerEditSitsInsideTheFrameAndTheFrameIsPainted) {
   EXPECT_NE(PixelColor(*picture, 0, edit->Height() / 2), PixelColor(*picture, inner.Left + 60, inner.Top + 1));
 }
 
+// The frame's first two columns at the middle of the left edge, as each
+// look draws it (clNone: any colour but the edit's own background).
+TEST_F(TextEdit, TheFrameIsDrawnInEveryLook) {
+  struct TCase {
+    TLook Look;
+    TColor Outer, Inner;
+  };
+  const TColor single = cxGetContainerFrameColor(false, false);
+  const TColor office11 = cxGetContainerFrameColor(false, true);
+  const TCase cases[] = {
+      {TLook::Standard, clBtnShadow, cl3DDkShadow}, {TLook::Flat, clBtnShadow, clBtnFace},
+      {TLook::UltraFlat, clNone, single},           {TLook::Office11, clNone, office11},
+      {TLook::Native, clNone, clNone},
+  };
+  for (const TCase& c : cases) {
+    TcxTextEdit* edit = AddEdit();
+    SetLook(edit, c.Look);
+    edit->SetEditValue(Variant(L"text"));
+    ProcessPendingMessages();
+    std::unique_ptr<TBitmap> picture = CaptureWindow(edit);
+    const int y = edit->Height() / 2;
+    const TColor background = ColorToRGB(clWindow);
+    const TColor outer = PixelColor(*picture, 0, y), inner = PixelColor(*picture, 1, y);
+    if (c.Outer != clNone) EXPECT_EQ(outer, ColorToRGB(c.Outer)) << LookName(c.Look);
+    if (c.Inner != clNone) EXPECT_EQ(inner, ColorToRGB(c.Inner)) << LookName(c.Look);
+    EXPECT_TRUE(outer != background || inner != background) << LookName(c.Look);
+    delete edit;
+  }
+}
+
 // Every look down the columns; the rows are the states.
 TEST_F(TextEdit, SheetOfTheTextEditInEveryLookAndState) {
   const char* states[] = {"Normal", "Selection", "Disabled", "Read-only", "Password", "Null text", "Right-aligned"};
   const int rows = 7, cellWidth = 150, rowHeight = 28;
   Form->SetBounds(0, 0, 5 * (cellWidth + 10) + 20, rows * rowHeight + 140);
+  // The fixture's other edit would lie over the lookup list's editor.
+  Other->SetVisible(false);
   TPaintSurface sheet(5 * (cellWidth + 10) + 110, rows * rowHeight + 150, clWhite);
   std::vector<TcxTextEdit*> selected;
   int column = 0;
@@ -226,12 +266,7 @@ TEST_F(TextEdit, SheetOfTheTextEditInEveryLookAndState) {
       auto* edit = new TcxTextEdit(Form);
       edit->SetBounds(10 + column * (cellWidth + 10), 10 + row * rowHeight, cellWidth, 22);
       edit->SetParent(Form);
-      TcxLookAndFeel* lookAndFeel = edit->Style()->LookAndFeel();
-      lookAndFeel->SetNativeStyle(look == TLook::Native);
-      if (look != TLook::Native) {
-        static const TcxLookAndFeelKind kinds[] = {lfStandard, lfFlat, lfUltraFlat, lfOffice11};
-        lookAndFeel->SetKind(kinds[static_cast<int>(look)]);
-      }
+      SetLook(edit, look);
       edit->SetEditValue(Variant(L"Conversão 2024"));
       switch (row) {
         case 1: selected.push_back(edit); break;
@@ -277,6 +312,13 @@ TEST_F(TextEdit, SheetOfTheTextEditInEveryLookAndState) {
            picture->Canvas()->Handle(), dx + x, dy + 10, SRCCOPY);
     EXPECT_EQ(selected[i]->SelLength(), 9);
   }
+  // The editor above the open list shows its text on the sheet.
+  const TRect ownerCell = cxRectShiftBy(owner->BoundsRect(), 100, 0);
+  bool ownerText = false;
+  for (int x = ownerCell.Left; x < ownerCell.Right && !ownerText; ++x)
+    for (int y = ownerCell.Top; y < ownerCell.Bottom && !ownerText; ++y)
+      ownerText = PixelColor(sheet.Bitmap, x, y) == ColorToRGB(clWindowText);
+  EXPECT_TRUE(ownerText);
   TcxCanvas* canvas = sheet.Canvas.get();
   canvas->Brush()->SetStyle(bsClear);
   for (int row = 0; row < rows; ++row)
