@@ -42,6 +42,7 @@
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxImage.h"
+#include "components/editors-rich/cxMemo.h"
 #include "components/editors-rich/dxCameraControl.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
@@ -132,6 +133,7 @@ const TUnitTable& ProgramUnits() {
       cxCalendarUnit,
       dxCameraControlUnit,
       cxImageUnit,
+      cxMemoUnit,
       // The data-provider framework.
       JvDataProviderUnit,
       // The report pieces.

@@ -412,6 +412,8 @@ public:
 protected:
   friend class TcxCustomInnerTextEditHelper;
   friend class TcxCustomTextEdit;
+  // A descendant's own helper in place of the text edit's.
+  void SetHelper(std::unique_ptr<TcxCustomInnerTextEditHelper> AHelper) { FHelper = std::move(AHelper); }
   virtual void AdjustMargins();
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;

@@ -2,6 +2,7 @@
 #include "components/controls/cxControls.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxDateUtils.h"
+#include "components/core/cxDrawTextUtils.h"
 #include "components/core/cxFormats.h"
 #include "components/core/cxGraphics.h"
 #include "components/core/cxLibraryStrs.h"
@@ -14,11 +15,13 @@
 #include "components/core/dxUxTheme.h"
 #include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxImage.h"
+#include "components/editors-rich/cxMemo.h"
 #include "components/editors-rich/dxCameraControl.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
+#include "components/editors/cxTextEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxAnimation.h"
@@ -31,10 +34,10 @@
 const TUnitTable& ProgramUnits() {
   static const TUnitTable units{ControlsUnit,       ApplicationUnit,    dxCoreUnit,         cxLibraryStrsUnit,
                                 cxMessageWindowUnit, cxClassesUnit,     dxGdiPlusApiUnit,   dxUxThemeUnit,
-                                dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit, cxDateUtilsUnit, cxFormatsUnit,
+                                dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit, cxDrawTextUtilsUnit, cxDateUtilsUnit, cxFormatsUnit,
                                 dxFadingUnit,       dxSkinsCoreUnit,    dxAnimationUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
-                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,         cxCalendarUnit,
-                                dxCameraControlUnit, cxImageUnit};
+                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,         cxTextEditUnit,     cxCalendarUnit,
+                                dxCameraControlUnit, cxImageUnit,        cxMemoUnit};
   return units;
 }

@@ -49,6 +49,20 @@ void* TClipboard::GetAsHandle(uint32_t AFormat) {
   return data;
 }
 
+String TClipboard::AsText() {
+  String text;
+  if (!HasFormat(CF_UNICODETEXT)) return text;
+  Open();
+  if (void* data = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  Close();
+  return text;
+}
+
 void TClipboard::SetAsHandle(uint32_t AFormat, void* AData) {
   Open();
   try {

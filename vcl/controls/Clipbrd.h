@@ -22,6 +22,8 @@ public:
   void* GetAsHandle(uint32_t AFormat);
   // Hands the data to the clipboard, which owns it from then on.
   void SetAsHandle(uint32_t AFormat, void* AData);
+  // The clipboard's text; empty when it holds none.
+  String AsText();
 
   // A graphic (or a picture's graphic) replaces the clipboard's content.
   void Assign(TPersistent* Source) override;
