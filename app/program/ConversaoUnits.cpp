@@ -49,6 +49,7 @@
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
 #include "components/editors/cxTextEdit.h"
+#include "components/editors/cxMaskEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxAnimation.h"
@@ -122,6 +123,7 @@ const TUnitTable& ProgramUnits() {
       cxEditPaintUtilsUnit,
       cxEditUnit,
       cxTextEditUnit,
+      cxMaskEditUnit,
       // The buttons, choice and numeric editors.
       cxExtEditConstsUnit,
       cxCheckBoxUnit,

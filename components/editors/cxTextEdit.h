@@ -740,7 +740,7 @@ public:
   void SetSelLength(int Value);
   void SetSelection(int ASelStart, int ASelLength);
   String SelText();
-  void SetSelText(const String& Value);
+  virtual void SetSelText(const String& Value);
   void SelectAll() override;
   void CopyToClipboard();
   void CutToClipboard();

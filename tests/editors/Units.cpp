@@ -17,6 +17,7 @@
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
+#include "components/editors/cxMaskEdit.h"
 #include "components/editors/cxTextEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
@@ -32,6 +33,6 @@ const TUnitTable& ProgramUnits() {
                                 dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit,
                                 cxDrawTextUtilsUnit, cxDateUtilsUnit, cxFormatsUnit, dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
-                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit};
+                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit, cxMaskEditUnit};
   return units;
 }

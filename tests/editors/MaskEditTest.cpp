@@ -1,0 +1,327 @@
+// A real mask edit on a form, typed into as a person types: the text and
+// the caret after each key in every mode, paste, validation against the
+// mask, the texts shown focused and unfocused, the mask settings, and the
+// sheet of the edit in each mode, empty, partly filled and full.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "components/editors/cxMaskEdit.h"
+#include "tests/editors/EditorFixture.h"
+#include "tests/guiharness/FormFixture.h"
+#include "tests/guiharness/GuiDriver.h"
+#include "tests/guiharness/WindowCapture.h"
+#include "vcl/rtl/FormatSettings.h"
+
+namespace {
+
+void PutOnClipboard(const String& AText) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (AText.size() + 1) * sizeof(wchar_t));
+  auto* chars = static_cast<wchar_t*>(GlobalLock(data));
+  std::copy(AText.c_str(), AText.c_str() + AText.size() + 1, chars);
+  GlobalUnlock(data);
+  SetClipboardData(CF_UNICODETEXT, data);
+  CloseClipboard();
+}
+
+// Counts the beeps instead of sounding them.
+class TCountingMaskEdit : public TcxMaskEdit {
+public:
+  using TcxMaskEdit::TcxMaskEdit;
+  int Beeps = 0;
+
+protected:
+  void Beep() override { ++Beeps; }
+};
+
+// One step of a script: what is typed or pressed, and the text and
+// selection after it. Input in braces is a key ({Left}, {Right}, {Home},
+// {End}, {Del}, {BS}, {S-Left}, {S-Right}, {C-Left}), {Sel:n} puts the
+// block caret on position n, {Paste:text} pastes with Ctrl+V, anything
+// else is typed character by character.
+struct TStep {
+  String Input;
+  String Text;
+  int SelStart;
+  int SelLength;
+  int Beeps = 0;
+};
+
+struct TScript {
+  const char* Name;
+  TcxEditMaskKind Kind;
+  String Mask;
+  std::vector<TStep> Steps;
+  bool BeepOnError = true;
+};
+
+struct MaskEdit : FormFixture {
+  MaskEdit() {
+    Form->SetBounds(0, 0, 400, 300);
+    Form->Show();
+    Other = new TEdit(Form);
+    Other->SetBounds(10, 200, 120, 22);
+    Other->SetParent(Form);
+    // Tests do not depend on where earlier ones left the focus.
+    Other->SetFocus();
+    ProcessPendingMessages();
+  }
+  TCountingMaskEdit* AddEdit(TcxEditMaskKind AKind, const String& AMask, int ATop = 10) {
+    auto* edit = new TCountingMaskEdit(Form);
+    edit->SetBounds(10, ATop, 150, 22);
+    edit->SetParent(Form);
+    edit->Properties()->SetMaskKind(AKind);
+    edit->Properties()->SetEditMask(AMask);
+    edit->HandleNeeded();
+    ProcessPendingMessages();
+    return edit;
+  }
+  static void Focus(TcxMaskEdit* AEdit) {
+    AEdit->SetFocus();
+    ProcessPendingMessages();
+  }
+  static void Run(TcxMaskEdit* AEdit, const String& AInput) {
+    if (AInput.size() > 2 && AInput.front() == L'{') {
+      const String key = AInput.substr(1, AInput.size() - 2);
+      if (key.rfind(L"Sel:", 0) == 0) return AEdit->SetSelection(std::stoi(key.substr(4)), 1);
+      if (key.rfind(L"Paste:", 0) == 0) {
+        PutOnClipboard(key.substr(6));
+        SendMessageW(GetFocus(), WM_CHAR, 22, 1);
+        return ProcessPendingMessages();
+      }
+      if (key == L"BS") {
+        SendMessageW(GetFocus(), WM_CHAR, VK_BACK, 1);
+        return ProcessPendingMessages();
+      }
+      struct TKey {
+        const wchar_t* Name;
+        WORD Key;
+        bool Shift;
+        bool Ctrl;
+      };
+      static const TKey keys[] = {{L"Left", VK_LEFT, false, false},   {L"Right", VK_RIGHT, false, false},
+                                  {L"Home", VK_HOME, false, false},   {L"End", VK_END, false, false},
+                                  {L"Del", VK_DELETE, false, false},  {L"S-Left", VK_LEFT, true, false},
+                                  {L"S-Right", VK_RIGHT, true, false}, {L"C-Left", VK_LEFT, false, true}};
+      for (const TKey& k : keys) {
+        if (key != k.Name) continue;
+        BYTE state[256];
+        GetKeyboardState(state);
+        const BYTE savedCtrl = state[VK_CONTROL];
+        state[VK_CONTROL] = k.Ctrl ? 0x80 : 0;
+        SetKeyboardState(state);
+        PressKey(k.Key, k.Shift);
+        GetKeyboardState(state);
+        state[VK_CONTROL] = savedCtrl;
+        SetKeyboardState(state);
+        return;
+      }
+      FAIL() << "unknown key in a script";
+    }
+    for (wchar_t ch : AInput) SendMessageW(GetFocus(), WM_CHAR, ch, 1);
+    ProcessPendingMessages();
+  }
+  void Leave() {
+    Other->SetFocus();
+    ProcessPendingMessages();
+  }
+  void RunScripts(const std::vector<TScript>& AScripts) {
+    for (const TScript& script : AScripts) {
+      TCountingMaskEdit* edit = AddEdit(script.Kind, script.Mask);
+      edit->Properties()->SetBeepOnError(script.BeepOnError);
+      Focus(edit);
+      for (size_t i = 0; i < script.Steps.size(); ++i) {
+        const TStep& step = script.Steps[i];
+        const int beeps = edit->Beeps;
+        Run(edit, step.Input);
+        const std::string where = std::string(script.Name) + ", step " + std::to_string(i + 1);
+        EXPECT_EQ(edit->Text(), step.Text) << where;
+        EXPECT_EQ(edit->SelStart(), step.SelStart) << where;
+        EXPECT_EQ(edit->SelLength(), step.SelLength) << where;
+        EXPECT_EQ(edit->Beeps - beeps, step.Beeps) << where;
+      }
+      delete edit;
+    }
+  }
+  TEdit* Other = nullptr;
+};
+
+}  // namespace
+
+TEST_F(MaskEdit, StandardModeTypingMovesTheBlockCaretOverLiterals) {
+  RunScripts({
+      {"digits around a hyphen",
+       emkStandard,
+       L"00-00",
+       {{L"", L"__-__", 0, 1},
+        {L"1", L"1_-__", 1, 1},
+        {L"2", L"12-__", 3, 1},
+        {L"3", L"12-3_", 4, 1},
+        {L"{BS}", L"12-__", 3, 1},
+        {L"x", L"12-__", 3, 1, 1},
+        {L"34", L"12-34", 5, 0},
+        {L"5", L"12-34", 5, 0, 1}}},
+      {"a letter into a digit position changes nothing, silently without BeepOnError",
+       emkStandard,
+       L"00-00",
+       {{L"a", L"__-__", 0, 1, 0}, {L"9", L"9_-__", 1, 1}},
+       false},
+      {"the literal typed on its own position steps over it",
+       emkStandard,
+       L"00-00",
+       {{L"{Sel:2}", L"__-__", 2, 1}, {L"-", L"__-__", 3, 1, 0}, {L"{Sel:2}", L"__-__", 2, 1}, {L"7", L"__-7_", 4, 1}}},
+      {"a position that takes any character takes the literal too",
+       emkStandard,
+       L"C-C",
+       {{L"{Sel:1}", L"_-_", 1, 1}, {L"-", L"_--", 3, 0}}},
+      {"arrows, Home, End and Delete",
+       emkStandard,
+       L"(000) 00",
+       {{L"12345", L"(123) 45", 8, 0},
+        {L"{Home}", L"(123) 45", 1, 1},
+        {L"{Del}", L"(_23) 45", 1, 1},
+        {L"{Right}", L"(_23) 45", 2, 1},
+        {L"{Right}", L"(_23) 45", 3, 1},
+        {L"{Right}", L"(_23) 45", 6, 1},
+        {L"{Left}", L"(_23) 45", 3, 1},
+        {L"{End}", L"(_23) 45", 8, 0},
+        {L"{BS}", L"(_23) 4_", 7, 1},
+        {L"{C-Left}", L"(_23) 4_", 1, 1}}},
+      {"case controls",
+       emkStandard,
+       L">LL<LL",
+       {{L"abCD", L"ABcd", 4, 0}}},
+  });
+}
+
+TEST_F(MaskEdit, StandardModePasteWritesOverThePositionsAndRefusesWhatTheyDoNotTake) {
+  RunScripts({
+      {"digits skip the literal",
+       emkStandard,
+       L"00-00",
+       {{L"{Paste:1234}", L"12-34", 5, 0}}},
+      {"the literal in the pasted text lands on its own",
+       emkStandard,
+       L"00-00",
+       {{L"{Paste:12-3}", L"12-3_", 4, 1}}},
+      {"a character its position refuses refuses the paste",
+       emkStandard,
+       L"00-00",
+       {{L"1", L"1_-__", 1, 1}, {L"{Paste:2a}", L"1_-__", 1, 1, 1}}},
+  });
+}
+
+TEST_F(MaskEdit, ValidationAsksForEveryRequiredPosition) {
+  struct TCase {
+    const char* Name;
+    String Mask;
+    bool IgnoreMaskBlank;
+    String Typed;
+    bool Valid;
+  };
+  const TCase cases[] = {
+      {"complete", L"00-00", false, L"1234", true},
+      {"incomplete", L"00-00", false, L"12", false},
+      {"empty", L"00-00", false, L"", false},
+      {"empty, blanks ignored", L"00-00", true, L"", true},
+      {"incomplete, blanks ignored", L"00-00", true, L"12", false},
+      {"optional positions may stay blank", L"00-99", false, L"12", true},
+  };
+  for (const TCase& c : cases) {
+    TCountingMaskEdit* edit = AddEdit(emkStandard, c.Mask);
+    edit->Properties()->SetIgnoreMaskBlank(c.IgnoreMaskBlank);
+    Focus(edit);
+    Run(edit, c.Typed);
+    EXPECT_EQ(edit->ValidateEdit(false), c.Valid) << c.Name;
+    EXPECT_EQ(edit->ValidationErrorText(), c.Valid ? L"" : L"The edit value is invalid") << c.Name;
+    delete edit;
+  }
+}
+
+TEST_F(MaskEdit, TheValueAndTheTextsShownFocusedAndUnfocused) {
+  struct TCase {
+    const char* Name;
+    String Mask;
+    bool AlwaysShowBlanksAndLiterals;
+    String Value;
+    String Unfocused;
+    String Focused;
+  };
+  const TCase cases[] = {
+      {"literals saved", L"00-00", false, L"12-34", L"12-34", L"12-34"},
+      {"blanks shown as spaces unfocused", L"00-00", false, L"1", L"1 -  ", L"1_-__"},
+      {"literals not saved", L"00-00;0", false, L"1234", L"1234", L"12-34"},
+      {"always the full mask", L"00-00;0", true, L"1234", L"12-34", L"12-34"},
+      {"a blank character of its own", L"00-00;1;*", true, L"1", L"1*-**", L"1*-**"},
+  };
+  for (const TCase& c : cases) {
+    TCountingMaskEdit* edit = AddEdit(emkStandard, c.Mask);
+    edit->Properties()->SetAlwaysShowBlanksAndLiterals(c.AlwaysShowBlanksAndLiterals);
+    edit->SetEditValue(Variant(c.Value));
+    EXPECT_EQ(edit->Text(), c.Unfocused) << c.Name;
+    Focus(edit);
+    EXPECT_EQ(edit->Text(), c.Focused) << c.Name;
+    Leave();
+    EXPECT_EQ(edit->Text(), c.Unfocused) << c.Name;
+    delete edit;
+  }
+  // What is typed becomes the value through the mask.
+  TCountingMaskEdit* edit = AddEdit(emkStandard, L"00-00;0");
+  Focus(edit);
+  Run(edit, L"1234");
+  Leave();
+  EXPECT_EQ(VarToStr(edit->EditValue()), L"1234");
+  EXPECT_EQ(edit->Text(), L"1234");
+}
+
+TEST_F(MaskEdit, MaskSettings) {
+  TcxMaskEditProperties properties(nullptr);
+  EXPECT_TRUE(properties.CaseInsensitive());
+  EXPECT_TRUE(properties.ValidateOnEnter());
+  EXPECT_FALSE(properties.IsMasked());
+  properties.SetEditMask(L" \t");
+  EXPECT_FALSE(properties.IsMasked());
+  properties.SetEditMask(L"00");
+  EXPECT_TRUE(properties.IsMasked());
+  properties.SetCharCase(ecUpperCase);
+  properties.SetCaseInsensitive(false);
+  EXPECT_TRUE(properties.CaseInsensitive());
+  properties.SetCharCase(ecNormal);
+  properties.SetCaseInsensitive(false);
+  EXPECT_FALSE(properties.CaseInsensitive());
+  EXPECT_FALSE(properties.GetSupportedOperations().Contains(esoEditingAutoHeight));
+
+  TcxMaskEditProperties copy(nullptr);
+  properties.SetIgnoreMaskBlank(true);
+  copy.Assign(&properties);
+  EXPECT_EQ(copy.EditMask(), L"00");
+  EXPECT_TRUE(copy.IgnoreMaskBlank());
+}
+
+TEST_F(MaskEdit, UnmaskedItTypesLikeTheTextEdit) {
+  TCountingMaskEdit* edit = AddEdit(emkStandard, L"");
+  Focus(edit);
+  Run(edit, L"free text");
+  EXPECT_EQ(edit->Text(), L"free text");
+  Leave();
+  EXPECT_EQ(VarToStr(edit->EditValue()), L"free text");
+}
+
+TEST_F(MaskEdit, RegisteredWithItsFilterHelper) {
+  EXPECT_NE(cxEditPropertiesRegistry()->FindByClassName(L"TcxMaskEditProperties"), nullptr);
+  const TcxCustomFilterEditHelper* helper = cxFilterEditsRegistry()->FindHelper(TcxMaskEditProperties::StaticClass());
+  EXPECT_EQ(helper, TcxFilterMaskEditHelper::Instance());
+  TcxMaskEditProperties masked(nullptr);
+  masked.SetEditMask(L"00");
+  struct TStringType : IcxFilterValueType {
+    bool IsString() const override { return true; }
+    bool IsValueValid(Variant&) const override { return true; }
+  } stringType;
+  EXPECT_FALSE(helper->GetSupportedFilterOperators(&masked, &stringType).Contains(fcoLike));
+  TcxMaskEditProperties unmasked(nullptr);
+  EXPECT_TRUE(helper->GetSupportedFilterOperators(&unmasked, &stringType).Contains(fcoLike));
+}
