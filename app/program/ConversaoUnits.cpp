@@ -37,6 +37,7 @@
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
 #include "components/editors-basic/cxCheckBox.h"
+#include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxTrackBar.h"
@@ -129,6 +130,7 @@ const TUnitTable& ProgramUnits() {
       cxCheckBoxUnit,
       cxTrackBarUnit,
       cxListBoxUnit,
+      cxCurrencyEditUnit,
       // The calendar, image, memo and camera editors.
       cxCalendarUnit,
       dxCameraControlUnit,

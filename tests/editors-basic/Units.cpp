@@ -2,6 +2,9 @@
 #include "components/controls/cxControls.h"
 #include "components/controls/cxHints.h"
 #include "components/core/cxClasses.h"
+#include "components/core/cxDateUtils.h"
+#include "components/core/cxDrawTextUtils.h"
+#include "components/core/cxFormats.h"
 #include "components/core/cxGraphics.h"
 #include "components/core/cxLibraryStrs.h"
 #include "components/core/cxMessageWindow.h"
@@ -12,6 +15,7 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
 #include "components/editors-basic/cxCheckBox.h"
+#include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxTrackBar.h"
@@ -19,6 +23,7 @@
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
+#include "components/editors/cxTextEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxFading.h"
@@ -31,9 +36,12 @@ const TUnitTable& ProgramUnits() {
   static const TUnitTable units{ControlsUnit,       ApplicationUnit,    dxCoreUnit,         cxLibraryStrsUnit,
                                 cxMessageWindowUnit, cxClassesUnit,     dxGdiPlusApiUnit,   dxUxThemeUnit,
                                 dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit,
+                                cxDrawTextUtilsUnit, cxDateUtilsUnit, cxFormatsUnit,
                                 dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxHintsUnit,
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
-                                cxExtEditConstsUnit, cxCheckBoxUnit, cxTrackBarUnit, cxListBoxUnit};
+                                cxTextEditUnit,
+                                cxExtEditConstsUnit, cxCheckBoxUnit, cxTrackBarUnit, cxListBoxUnit,
+                                cxCurrencyEditUnit};
   return units;
 }
