@@ -1,12 +1,17 @@
 #pragma once
 // A test fixture with one form owned by the application and a way to put
 // controls on it; the form and its controls go at the end of each test.
+// The real cursor is parked in the screen's far corner first: controls track
+// the hot state from it, and earlier tests leave it anywhere.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include "vcl/controls/Application.h"
 #include "vcl/controls/Forms.h"
 
 struct FormFixture : ::testing::Test {
+  FormFixture() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1); }
   TForm* Form = new TForm(Application);
   ~FormFixture() override { delete Form; }
 
