@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "components/editors/cxMaskEdit.h"
+#include "tests/calendars/LocaleScope.h"
 #include "tests/editors/EditorFixture.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
@@ -491,6 +492,9 @@ TEST_F(MaskEdit, SheetOfTheMaskEditInEachModeEmptyPartlyFilledAndFull) {
       edit->SetEditValue(rows[row].Values[column].empty() ? Null() : Variant(rows[row].Values[column]));
       edits.push_back(edit);
     }
+  // The partly filled standard edit focused, its block caret on the first blank.
+  Focus(edits[1]);
+  edits[1]->SetSelection(6, 1);
   ProcessPendingMessages();
   EXPECT_EQ(edits[0]->Text(), L"(__) ____-____");
   EXPECT_EQ(edits[2]->Text(), L"(11) 3456-7890");
@@ -515,6 +519,12 @@ TEST_F(MaskEdit, SheetOfTheMaskEditInEachModeEmptyPartlyFilledAndFull) {
     return count;
   };
   EXPECT_EQ(darkPixels(edits[3]), 0);
+  int highlighted = 0;
+  for (int y = 4; y < 18; ++y)
+    for (int x = 4; x < cellWidth - 4; ++x)
+      if (PixelColor(*picture, dx + edits[1]->Left() + x, dy + edits[1]->Top() + y) == ColorToRGB(clHighlight))
+        ++highlighted;
+  EXPECT_GT(highlighted, 0);
   EXPECT_GT(darkPixels(edits[5]), darkPixels(edits[4]));
   EXPECT_GT(darkPixels(edits[4]), 0);
   EXPECT_GT(darkPixels(edits[8]), darkPixels(edits[6]));
@@ -543,4 +553,42 @@ TEST_F(MaskEdit, ClickAndCutInTheStandardMode) {
   EXPECT_EQ(String(copied ? copied : L""), L"2-3");
   GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
   CloseClipboard();
+}
+
+TEST_F(MaskEdit, DateSeparatorsFollowTheLocaleInEveryMode) {
+  for (const LANGID language : {cxLangPtBR, cxLangEnUS, cxLangDe}) {
+    TLocaleScope locale(language);
+    const String d(1, FormatSettings.DateSeparator);
+    const String date = L"25" + d + L"12" + d + L"2026";
+    struct TCase {
+      TcxEditMaskKind Kind;
+      String Mask;
+      String Typed;
+    };
+    const TCase cases[] = {
+        {emkStandard, L"00/00/0000", L"25122026"},
+        {emkRegExpr, L"\\d\\d/\\d\\d/\\d{4}", L"25" + d + L"12" + d + L"2026"},
+        {emkRegExprEx, L"\\d\\d/\\d\\d/\\d{4}", L"25122026"},
+    };
+    for (const TCase& c : cases) {
+      TCountingMaskEdit* edit = AddEdit(c.Kind, c.Mask);
+      Focus(edit);
+      Run(edit, L"{Home}" + c.Typed);
+      EXPECT_EQ(edit->Text(), date) << language << " " << static_cast<int>(c.Kind);
+      EXPECT_TRUE(edit->ValidateEdit(false)) << language << " " << static_cast<int>(c.Kind);
+      delete edit;
+    }
+  }
+  // A live standard mask follows a change of the locale.
+  const String d(1, FormatSettings.DateSeparator);
+  TCountingMaskEdit* edit = nullptr;
+  {
+    TLocaleScope english(cxLangEnUS);
+    edit = AddEdit(emkStandard, L"00/00");
+    Focus(edit);
+    EXPECT_EQ(edit->Text(), L"__/__");
+    TLocaleScope german(cxLangDe);
+    EXPECT_EQ(edit->Text(), L"__.__");
+  }
+  EXPECT_EQ(edit->Text(), L"__" + d + L"__");
 }
