@@ -553,6 +553,17 @@ TEST_F(MaskEdit, ClickAndCutInTheStandardMode) {
   EXPECT_EQ(String(copied ? copied : L""), L"2-3");
   GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
   CloseClipboard();
+  // Shift+Insert pastes through the mask, Shift+Delete cuts through it and
+  // clearing blanks: the native ones would shift the positions.
+  edit->SetSelection(1, 1);
+  PressKey(VK_INSERT, true);
+  EXPECT_EQ(edit->Text(), L"12-34");
+  edit->SetSelection(0, 2);
+  PressKey(VK_DELETE, true);
+  EXPECT_EQ(edit->Text(), L"__-34");
+  edit->SetSelection(3, 2);
+  SendMessageW(GetFocus(), WM_CLEAR, 0, 0);
+  EXPECT_EQ(edit->Text(), L"__-__");
 }
 
 TEST_F(MaskEdit, DateSeparatorsFollowTheLocaleInEveryMode) {
