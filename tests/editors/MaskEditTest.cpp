@@ -335,6 +335,19 @@ TEST_F(MaskEdit, RegisteredWithItsFilterHelper) {
   EXPECT_FALSE(helper->GetSupportedFilterOperators(&masked, &stringType).Contains(fcoLike));
   TcxMaskEditProperties unmasked(nullptr);
   EXPECT_TRUE(helper->GetSupportedFilterOperators(&unmasked, &stringType).Contains(fcoLike));
+
+  // A filter row completes the literals of a regular expression and does
+  // not select a masked text on entering.
+  TcxMaskEditProperties column(nullptr);
+  column.SetMaskKind(emkRegExpr);
+  column.SetEditMask(L"\\d+");
+  std::unique_ptr<TcxCustomEdit> filterEdit(helper->GetFilterEdit(&column));
+  auto* filterMaskEdit = dynamic_cast<TcxMaskEdit*>(filterEdit.get());
+  ASSERT_NE(filterMaskEdit, nullptr);
+  EXPECT_EQ(filterMaskEdit->ActiveProperties()->MaskKind(), emkRegExprEx);
+  EXPECT_EQ(filterMaskEdit->ActiveProperties()->EditMask(), L"\\d+");
+  EXPECT_FALSE(filterMaskEdit->ActiveProperties()->AutoSelect());
+  EXPECT_EQ(filterMaskEdit->Mode()->ModeMaskKind(), emkRegExprEx);
 }
 
 TEST_F(MaskEdit, RegularExpressionModeRefusesWhatBreaksTheMatch) {
