@@ -350,6 +350,7 @@ public:
   void CutToClipboard() override;
   void PasteFromClipboard() override;
   void SetSelText(const String& Value) override;
+  void ClearSelection() override;
 
 protected:
   friend class TcxMaskEditCustomMode;

@@ -183,6 +183,12 @@ void TcxCustomMaskEdit::PasteFromClipboard() {
   SetSelText(ClipboardUnicodeText());
 }
 
+// Clearing blanks the selection as Delete does, keeping the mask's positions.
+void TcxCustomMaskEdit::ClearSelection() {
+  if (!ModeMasked()) return TcxCustomTextEdit::ClearSelection();
+  if (SelLength() > 0 && !GetEffectiveReadOnly()) FMode->PressDelete();
+}
+
 void TcxCustomMaskEdit::CutToClipboard() {
   if (!ModeMasked()) return TcxCustomTextEdit::CutToClipboard();
   if (SelLength() == 0 || !InnerTextEdit()) return;
@@ -252,6 +258,12 @@ void TcxCustomMaskEdit::HandleEditKeyDown(uint16_t& Key, TShiftState Shift) {
         pass = FMode->PressDelete();
       else if (SelLength() == 0)
         pass = FMode->PressBackSpace();
+      else
+        pass = (CutToClipboard(), false);
+      break;
+    case VK_INSERT:
+      // The native paste would bypass the mask.
+      if (Shift.Contains(ssShift)) pass = (PasteFromClipboard(), false);
       break;
     case VK_HOME:
       pass = FMode->PressHome();

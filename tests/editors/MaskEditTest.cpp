@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "components/editors/cxMaskEdit.h"
+#include "tests/calendars/LocaleScope.h"
 #include "tests/editors/EditorFixture.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
@@ -334,6 +335,19 @@ TEST_F(MaskEdit, RegisteredWithItsFilterHelper) {
   EXPECT_FALSE(helper->GetSupportedFilterOperators(&masked, &stringType).Contains(fcoLike));
   TcxMaskEditProperties unmasked(nullptr);
   EXPECT_TRUE(helper->GetSupportedFilterOperators(&unmasked, &stringType).Contains(fcoLike));
+
+  // A filter row completes the literals of a regular expression and does
+  // not select a masked text on entering.
+  TcxMaskEditProperties column(nullptr);
+  column.SetMaskKind(emkRegExpr);
+  column.SetEditMask(L"\\d+");
+  std::unique_ptr<TcxCustomEdit> filterEdit(helper->GetFilterEdit(&column));
+  auto* filterMaskEdit = dynamic_cast<TcxMaskEdit*>(filterEdit.get());
+  ASSERT_NE(filterMaskEdit, nullptr);
+  EXPECT_EQ(filterMaskEdit->ActiveProperties()->MaskKind(), emkRegExprEx);
+  EXPECT_EQ(filterMaskEdit->ActiveProperties()->EditMask(), L"\\d+");
+  EXPECT_FALSE(filterMaskEdit->ActiveProperties()->AutoSelect());
+  EXPECT_EQ(filterMaskEdit->Mode()->ModeMaskKind(), emkRegExprEx);
 }
 
 TEST_F(MaskEdit, RegularExpressionModeRefusesWhatBreaksTheMatch) {
@@ -491,6 +505,9 @@ TEST_F(MaskEdit, SheetOfTheMaskEditInEachModeEmptyPartlyFilledAndFull) {
       edit->SetEditValue(rows[row].Values[column].empty() ? Null() : Variant(rows[row].Values[column]));
       edits.push_back(edit);
     }
+  // The partly filled standard edit focused, its block caret on the first blank.
+  Focus(edits[1]);
+  edits[1]->SetSelection(6, 1);
   ProcessPendingMessages();
   EXPECT_EQ(edits[0]->Text(), L"(__) ____-____");
   EXPECT_EQ(edits[2]->Text(), L"(11) 3456-7890");
@@ -515,6 +532,12 @@ TEST_F(MaskEdit, SheetOfTheMaskEditInEachModeEmptyPartlyFilledAndFull) {
     return count;
   };
   EXPECT_EQ(darkPixels(edits[3]), 0);
+  int highlighted = 0;
+  for (int y = 4; y < 18; ++y)
+    for (int x = 4; x < cellWidth - 4; ++x)
+      if (PixelColor(*picture, dx + edits[1]->Left() + x, dy + edits[1]->Top() + y) == ColorToRGB(clHighlight))
+        ++highlighted;
+  EXPECT_GT(highlighted, 0);
   EXPECT_GT(darkPixels(edits[5]), darkPixels(edits[4]));
   EXPECT_GT(darkPixels(edits[4]), 0);
   EXPECT_GT(darkPixels(edits[8]), darkPixels(edits[6]));
@@ -543,4 +566,53 @@ TEST_F(MaskEdit, ClickAndCutInTheStandardMode) {
   EXPECT_EQ(String(copied ? copied : L""), L"2-3");
   GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
   CloseClipboard();
+  // Shift+Insert pastes through the mask, Shift+Delete cuts through it and
+  // clearing blanks: the native ones would shift the positions.
+  edit->SetSelection(1, 1);
+  PressKey(VK_INSERT, true);
+  EXPECT_EQ(edit->Text(), L"12-34");
+  edit->SetSelection(0, 2);
+  PressKey(VK_DELETE, true);
+  EXPECT_EQ(edit->Text(), L"__-34");
+  edit->SetSelection(3, 2);
+  SendMessageW(GetFocus(), WM_CLEAR, 0, 0);
+  EXPECT_EQ(edit->Text(), L"__-__");
+}
+
+TEST_F(MaskEdit, DateSeparatorsFollowTheLocaleInEveryMode) {
+  for (const LANGID language : {cxLangPtBR, cxLangEnUS, cxLangDe}) {
+    TLocaleScope locale(language);
+    const String d(1, FormatSettings.DateSeparator);
+    const String date = L"25" + d + L"12" + d + L"2026";
+    struct TCase {
+      TcxEditMaskKind Kind;
+      String Mask;
+      String Typed;
+    };
+    const TCase cases[] = {
+        {emkStandard, L"00/00/0000", L"25122026"},
+        {emkRegExpr, L"\\d\\d/\\d\\d/\\d{4}", L"25" + d + L"12" + d + L"2026"},
+        {emkRegExprEx, L"\\d\\d/\\d\\d/\\d{4}", L"25122026"},
+    };
+    for (const TCase& c : cases) {
+      TCountingMaskEdit* edit = AddEdit(c.Kind, c.Mask);
+      Focus(edit);
+      Run(edit, L"{Home}" + c.Typed);
+      EXPECT_EQ(edit->Text(), date) << language << " " << static_cast<int>(c.Kind);
+      EXPECT_TRUE(edit->ValidateEdit(false)) << language << " " << static_cast<int>(c.Kind);
+      delete edit;
+    }
+  }
+  // A live standard mask follows a change of the locale.
+  const String d(1, FormatSettings.DateSeparator);
+  TCountingMaskEdit* edit = nullptr;
+  {
+    TLocaleScope english(cxLangEnUS);
+    edit = AddEdit(emkStandard, L"00/00");
+    Focus(edit);
+    EXPECT_EQ(edit->Text(), L"__/__");
+    TLocaleScope german(cxLangDe);
+    EXPECT_EQ(edit->Text(), L"__.__");
+  }
+  EXPECT_EQ(edit->Text(), L"__" + d + L"__");
 }
