@@ -14,8 +14,6 @@ namespace {
 // Black where the system's checked check box differs from its unchecked
 // one: the check mark.
 HBITMAP CheckMarkMask = nullptr;
-// The system's bitmap of check box images (OBM_CHECKBOXES).
-constexpr int SystemCheckBoxesBitmap = 32759;
 
 TcxButtonState ButtonStateOf(TcxEditCheckState AState) {
   static const TcxButtonState map[] = {cxbsNormal, cxbsHot, cxbsPressed, cxbsDisabled};
@@ -135,30 +133,43 @@ void DrawGlyphCheck(TcxCanvas* ACanvas, const TRect& ARect, TcxCheckBoxState ASt
                   ABackgroundColor == clNone ? clNone : ColorToRGB(ABackgroundColor));
 }
 
+// The mask is made from the platform's own drawing of a flat check box,
+// checked and unchecked: the system's OBM_CHECKBOXES image is not the
+// check mark on every platform (Wine's holds an X).
 void BuildCheckMarkMask() {
-  HBITMAP boxes = LoadBitmapW(nullptr, MAKEINTRESOURCEW(SystemCheckBoxesBitmap));
-  if (!boxes) return;
-  BITMAP info{};
-  GetObjectW(boxes, sizeof(info), &info);
-  const int imageWidth = info.bmWidth / 4;
   const TSize size = cxGetEditPainter(false, lfStandard)->CheckButtonSize();
   HDC screen = GetDC(nullptr);
-  HDC boxesDC = CreateCompatibleDC(screen);
+  HDC drawDC = CreateCompatibleDC(screen);
   HDC maskDC = CreateCompatibleDC(screen);
-  HGDIOBJ oldBoxes = SelectObject(boxesDC, boxes);
+  HBITMAP unchecked = CreateCompatibleBitmap(screen, size.cx, size.cy);
+  HBITMAP checked = CreateCompatibleBitmap(screen, size.cx, size.cy);
+  auto drawCheck = [&](HBITMAP ABitmap, UINT AFlags) {
+    SelectObject(drawDC, ABitmap);
+    RECT r{0, 0, size.cx, size.cy};
+    DrawFrameControl(drawDC, &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | AFlags);
+  };
+  HGDIOBJ oldDraw = SelectObject(drawDC, unchecked);
+  drawCheck(unchecked, 0);
+  drawCheck(checked, DFCS_CHECKED);
   CheckMarkMask = CreateBitmap(size.cx, size.cy, 1, 1, nullptr);
   HGDIOBJ oldMask = SelectObject(maskDC, CheckMarkMask);
+  HDC uncheckedDC = CreateCompatibleDC(screen);
+  HGDIOBJ oldUnchecked = SelectObject(uncheckedDC, unchecked);
+  SelectObject(drawDC, checked);
   for (int y = 0; y < size.cy; ++y)
     for (int x = 0; x < size.cx; ++x) {
-      const bool same = GetPixel(boxesDC, x, y) == GetPixel(boxesDC, x + imageWidth, y);
+      const bool same = GetPixel(uncheckedDC, x, y) == GetPixel(drawDC, x, y);
       SetPixel(maskDC, x, y, same ? RGB(255, 255, 255) : RGB(0, 0, 0));
     }
+  SelectObject(uncheckedDC, oldUnchecked);
   SelectObject(maskDC, oldMask);
-  SelectObject(boxesDC, oldBoxes);
+  SelectObject(drawDC, oldDraw);
+  DeleteDC(uncheckedDC);
   DeleteDC(maskDC);
-  DeleteDC(boxesDC);
+  DeleteDC(drawDC);
+  DeleteObject(checked);
+  DeleteObject(unchecked);
   ReleaseDC(nullptr, screen);
-  DeleteObject(boxes);
 }
 
 }  // namespace

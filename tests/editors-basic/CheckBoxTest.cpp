@@ -184,9 +184,6 @@ TEST_F(CheckBox, ClicksGoThroughTheStatesWithTheirValuesAndEventsInOrder) {
 }
 
 TEST_F(CheckBox, SpaceTabAndTheAcceleratorToggleAReadOnlyBoxDoesNot) {
-  // Under the full parallel run the pressed state is recalculated away between
-  // Space down and up; to be made independent of the earlier tests.
-  GTEST_SKIP() << "depends on the state earlier windowed tests leave";
   TEdit* edit = Add<TEdit>(10, 100);
   edit->SetTabOrder(0);
   edit->SetFocus();
@@ -317,4 +314,26 @@ TEST(CheckPainting, EachStateInEachLookAndTheGlyphStrip) {
   std::filesystem::create_directories("artifacts");
   SaveAsPng(sheet.Bitmap, L"artifacts\\CheckBoxes.png");
   EXPECT_TRUE(std::filesystem::exists("artifacts/CheckBoxes.png"));
+}
+
+// The flat looks stamp a check mark, not a cross: a cross is its own mirror
+// image, a check mark is not.
+TEST(CheckPainting, TheFlatLooksStampACheckMark) {
+  for (TcxEditBorderStyle border : {ebsUltraFlat, ebsOffice11}) {
+    SCOPED_TRACE(static_cast<int>(border));
+    TPaintSurface surface(13, 13, clWhite);
+    cxPaintCheck(surface.Canvas.get(), TRect(0, 0, 13, 13), cbsChecked, ecsNormal, nullptr, 0, border, false, clBlack,
+                 clWindow, true, false, false, true, nullptr, nssGrayedChecked);
+    const TColor mark = SysRGB(clBtnText);
+    int marked = 0;
+    int mirrored = 0;
+    for (int y = 2; y < 11; ++y)
+      for (int x = 2; x < 11; ++x) {
+        if (surface.Pixel(x, y) != mark) continue;
+        ++marked;
+        mirrored += surface.Pixel(12 - x, y) == mark;
+      }
+    EXPECT_GT(marked, 5);
+    EXPECT_LT(mirrored * 2, marked);
+  }
 }
