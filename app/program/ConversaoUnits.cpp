@@ -40,6 +40,7 @@
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxListBox.h"
+#include "components/editors-basic/cxRadioGroup.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxImage.h"
@@ -128,6 +129,7 @@ const TUnitTable& ProgramUnits() {
       // The buttons, choice and numeric editors.
       cxExtEditConstsUnit,
       cxCheckBoxUnit,
+      cxRadioGroupUnit,
       cxTrackBarUnit,
       cxListBoxUnit,
       cxCurrencyEditUnit,

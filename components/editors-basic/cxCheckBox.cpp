@@ -28,6 +28,30 @@ bool StateValuesDiffer(const Variant& A, const Variant& B) { return !cxVarEquals
 
 }  // namespace
 
+// ---------------------------------------------------------------- caption items
+
+void TcxCaptionItem::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TcxCaptionItem*>(Source);
+  if (!source) return TCollectionItem::Assign(Source);
+  SetCaption(source->Caption());
+  FTag = source->Tag();
+}
+
+void TcxCaptionItem::SetCaption(const String& Value) {
+  if (FCaption == Value) return;
+  FCaption = Value;
+  auto* items = dynamic_cast<TcxOwnedInterfacedCollection*>(Collection());
+  if (items && items->Sorted())
+    items->SortItems();
+  else
+    Changed(false);
+}
+
+int TcxCaptionItems::CompareItemOrder(TCollectionItem* AItem1, TCollectionItem* AItem2) {
+  return AnsiCompareText(static_cast<TcxCaptionItem*>(AItem1)->Caption(),
+                         static_cast<TcxCaptionItem*>(AItem2)->Caption());
+}
+
 // ---------------------------------------------------------------- properties
 
 TcxCustomCheckBoxProperties::TcxCustomCheckBoxProperties(TPersistent* AOwner) : TcxCustomEditProperties(AOwner) {}

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "components/core/cxClasses.h"
 #include "components/editors/cxEdit.h"
 
 enum class TcxCheckBoxNullValueShowingStyle { nssUnchecked, nssInactive, nssGrayedChecked };
@@ -36,12 +37,43 @@ void cxPaintCheck(TcxCanvas* ACanvas, const TRect& ARect, TcxCheckBoxState AStat
                   TColor ABorderColor, TColor ABackgroundColor, bool ADrawBackground, bool AIsDesigning,
                   bool AFocused, bool ASupportGrayed, TcxCustomLookAndFeelPainter* APainter,
                   TcxCheckBoxNullValueShowingStyle ANullValueShowingStyle);
-// The check-mark mask the flat looks stamp, made from the system's check
-// box images at the unit's start-up.
+// The check-mark mask the flat looks stamp, made from the platform's
+// drawing of a check box at the unit's start-up.
 void cxBuildCheckMarkMask();
 void cxFreeCheckMarkMask();
 // The hovered look of a check's border style.
 TcxEditBorderStyle cxCheckBoxHotBorderStyle(TcxEditBorderStyle ABorderStyle, TcxContainerHotState AHotState);
+
+// ---------------------------------------------------------------- caption items
+
+// A captioned item of the group boxes' item lists.
+class TcxCaptionItem : public TCollectionItem {
+  VCL_COLLECTION_ITEM_CLASS(TcxCaptionItem, TCollectionItem)
+public:
+  explicit TcxCaptionItem(TCollection* ACollection) : TCollectionItem(ACollection) {}
+  void Assign(TPersistent* Source) override;
+  const String& Caption() const { return FCaption; }
+  // A sorted collection re-sorts; otherwise the item reports its change.
+  void SetCaption(const String& Value);
+  intptr_t Tag() const { return FTag; }
+  void SetTag(intptr_t Value) { FTag = Value; }
+
+private:
+  String FCaption;
+  intptr_t FTag = 0;
+};
+
+// Sorted, the items are ordered by caption, case-insensitively in the
+// locale's order.
+class TcxCaptionItems : public TcxOwnedInterfacedCollection {
+  VCL_CLASS(TcxCaptionItems, TcxOwnedInterfacedCollection)
+public:
+  using TcxOwnedInterfacedCollection::TcxOwnedInterfacedCollection;
+  TcxCaptionItem* Items(int AIndex) const { return static_cast<TcxCaptionItem*>(TCollection::Items(AIndex)); }
+
+protected:
+  int CompareItemOrder(TCollectionItem* AItem1, TCollectionItem* AItem2) override;
+};
 
 // ---------------------------------------------------------------- properties
 

@@ -18,6 +18,7 @@
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxListBox.h"
+#include "components/editors-basic/cxRadioGroup.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
@@ -41,7 +42,7 @@ const TUnitTable& ProgramUnits() {
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxHintsUnit,
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
                                 cxTextEditUnit,
-                                cxExtEditConstsUnit, cxCheckBoxUnit, cxTrackBarUnit, cxListBoxUnit,
+                                cxExtEditConstsUnit, cxCheckBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxListBoxUnit,
                                 cxCurrencyEditUnit};
   return units;
 }
