@@ -76,8 +76,30 @@ TRect CaptionFocusRect(TcxCanvas* ACanvas, const String& ACaption, const TRect& 
 
 // ---------------------------------------------------------------- radio button
 
+bool TcxRadioButtonFadingHelper::IsFadingAllowed() {
+  return FButton->IsNativeStyle() || FButton->LookAndFeel()->SkinPainter();
+}
+
+void TcxRadioButtonFadingHelper::RepaintFadeFrame() { FButton->InvalidateGlyph(); }
+
+void TcxRadioButtonFadingHelper::PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) {
+  const TRect glyph = FButton->GetGlyphRect();
+  auto render = [&](TcxRadioButtonState AState) {
+    auto* image = new TcxBitmap32(glyph.Width(), glyph.Height(), true);
+    TcxCanvas* canvas = image->cxCanvas();
+    SetWindowOrgEx(canvas->Handle(), glyph.Left, glyph.Top, nullptr);
+    FButton->DrawGlyph(canvas, AState);
+    SetWindowOrgEx(canvas->Handle(), 0, 0, nullptr);
+    return image;
+  };
+  AFadeOutImage = render(rbsNormal);
+  AFadeInImage = render(rbsHot);
+}
+
 TcxRadioButton::TcxRadioButton(TComponent* AOwner)
-    : TWinControl(AOwner), FLookAndFeel(std::make_unique<TcxLookAndFeel>(this)) {
+    : TWinControl(AOwner),
+      FFadingHelper(std::make_unique<TcxRadioButtonFadingHelper>(this)),
+      FLookAndFeel(std::make_unique<TcxLookAndFeel>(this)) {
   FLookAndFeel->OnChanged = [this](TcxLookAndFeel*, TcxLookAndFeelValues) { Invalidate(); };
   TControlStyle style = ControlStyle();
   style.Include(csDoubleClicks);
@@ -260,7 +282,7 @@ void TcxRadioButton::DrawButton(TcxCanvas* ACanvas, bool AFocusOnly) {
     DrawParentBackground(ACanvas);
     DrawBackground(ACanvas);
   }
-  DrawGlyph(ACanvas, FState);
+  if (!FFadingHelper->DrawImage(ACanvas->Handle(), GetGlyphRect())) DrawGlyph(ACanvas, FState);
   DrawCaption(ACanvas, IsNativeStyle());
 }
 
@@ -275,8 +297,14 @@ void TcxRadioButton::HandleDrawItem(const DRAWITEMSTRUCT& AItem) {
 
 void TcxRadioButton::SetState(TcxRadioButtonState Value) {
   if (FState == Value) return;
+  const TcxRadioButtonState previous = FState;
   FState = Value;
+  StateChanged(previous, Value);
   InvalidateGlyph();
+}
+
+void TcxRadioButton::StateChanged(TcxRadioButtonState APrevState, TcxRadioButtonState ANewState) {
+  FFadingHelper->CheckStartFading(ButtonStateOf(APrevState), ButtonStateOf(ANewState));
 }
 
 void TcxRadioButton::InvalidateGlyph() {

@@ -5,9 +5,25 @@
 
 #include "components/editors-basic/cxGroupBox.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
+#include "components/lookandfeel/dxFading.h"
 
 enum class TcxRadioButtonState { rbsDisabled, rbsHot, rbsNormal, rbsPressed };
 using enum TcxRadioButtonState;
+
+class TcxRadioButton;
+
+// Fades a radio button's glyph between its normal and its hot look.
+class TcxRadioButtonFadingHelper : public TdxFadingObjectHelper {
+  VCL_CLASS(TcxRadioButtonFadingHelper, TdxFadingObjectHelper)
+public:
+  explicit TcxRadioButtonFadingHelper(TcxRadioButton* AButton) : FButton(AButton) {}
+  bool IsFadingAllowed() override;
+  void RepaintFadeFrame() override;
+  void PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) override;
+
+private:
+  TcxRadioButton* FButton;
+};
 
 // The platform's button window, owner-drawn through the look's painters;
 // it keeps its checked state itself.
@@ -43,10 +59,12 @@ public:
 
   TRect GetGlyphRect();
   TRect GetTextRect();
+  TcxRadioButtonFadingHelper* FadingHelper() const { return FFadingHelper.get(); }
   // Draws the whole button into ACanvas (the window's paint uses it too).
   void DrawButton(TcxCanvas* ACanvas, bool AFocusOnly);
 
 protected:
+  friend class TcxRadioButtonFadingHelper;
   void CreateParams(TCreateParams& Params) override;
   void InitializeWindow() override;
   void WndProc(TMessage& Message) override;
@@ -74,12 +92,16 @@ protected:
 private:
   int CaptionFlags() const;
   void SetState(TcxRadioButtonState Value);
+  // Normal to hot fades in, hot to normal fades out; any other change
+  // stops a fade.
+  void StateChanged(TcxRadioButtonState APrevState, TcxRadioButtonState ANewState);
   void InvalidateGlyph();
   void CalculateStateFromCursor();
   void HandleDrawItem(const DRAWITEMSTRUCT& AItem);
 
   TAlignment FAlignment = taRightJustify;
   bool FChecked = false;
+  std::unique_ptr<TcxRadioButtonFadingHelper> FFadingHelper;
   bool FClicksDisabled = false;
   int FColumn = 0;
   int FGroupIndex = 0;

@@ -421,3 +421,39 @@ TEST_F(RadioGroup, SheetOfEveryLook) {
   SaveAsPng(sheet.Bitmap, L"artifacts\\RadioGroups.png");
   EXPECT_TRUE(std::filesystem::exists("artifacts/RadioGroups.png"));
 }
+
+// Only the themed look fades, only between normal and hot; a press stops
+// it. The two images are the glyph in its normal and its hot look.
+TEST_F(RadioButtons, TheThemedGlyphFadesBetweenNormalAndHot) {
+  dxGetGlobalFader()->SetState(fasEnabled);
+  struct TCase {
+    TLook Look;
+    bool Fades;
+  };
+  const TCase cases[] = {{TLook::Native, true}, {TLook::Standard, false}, {TLook::Office11, false}};
+  TcxRadioButton* b = Buttons[0];
+  const LPARAM at = MAKELPARAM(5, b->Height() / 2);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(LookName(c.Look));
+    SetLook(b->LookAndFeel(), c.Look);
+    SendMessageW(b->Handle(), WM_MOUSEMOVE, 0, at);
+    EXPECT_EQ(b->State(), rbsHot);
+    EXPECT_EQ(b->FadingHelper()->Active(), c.Fades);
+    SendMessageW(b->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    EXPECT_FALSE(b->FadingHelper()->Active());
+    SendMessageW(b->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
+    ReleaseCapture();
+    SendMessageW(b->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(-50, -50));
+    dxGetGlobalFader()->Clear();
+  }
+  SetLook(b->LookAndFeel(), TLook::Native);
+  TBitmap *normal = nullptr, *hot = nullptr;
+  b->FadingHelper()->PrepareFadeImages(normal, hot);
+  std::unique_ptr<TBitmap> normalImage(normal), hotImage(hot);
+  EXPECT_EQ(normal->Width(), b->GetGlyphRect().Width());
+  int differing = 0;
+  for (int y = 0; y < normal->Height(); ++y)
+    for (int x = 0; x < normal->Width(); ++x) differing += PixelColor(*normal, x, y) != PixelColor(*hot, x, y);
+  EXPECT_GT(differing, 0);
+  dxGetGlobalFader()->SetState(fasDefault);
+}
