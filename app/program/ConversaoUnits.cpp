@@ -39,6 +39,7 @@
 #include "components/editors-basic/cxCheckBox.h"
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
+#include "components/editors-basic/cxHyperLinkEdit.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxCalendar.h"
@@ -131,6 +132,7 @@ const TUnitTable& ProgramUnits() {
       cxTrackBarUnit,
       cxListBoxUnit,
       cxCurrencyEditUnit,
+      cxHyperLinkEditUnit,
       // The calendar, image, memo and camera editors.
       cxCalendarUnit,
       dxCameraControlUnit,

@@ -17,6 +17,7 @@
 #include "components/editors-basic/cxCheckBox.h"
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
+#include "components/editors-basic/cxHyperLinkEdit.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors/cxEdit.h"
@@ -42,6 +43,6 @@ const TUnitTable& ProgramUnits() {
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
                                 cxTextEditUnit,
                                 cxExtEditConstsUnit, cxCheckBoxUnit, cxTrackBarUnit, cxListBoxUnit,
-                                cxCurrencyEditUnit};
+                                cxCurrencyEditUnit, cxHyperLinkEditUnit};
   return units;
 }
