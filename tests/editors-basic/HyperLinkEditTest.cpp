@@ -280,6 +280,68 @@ TEST_F(HyperLinkEdit, TheTextIsUnderlinedInTheLinkColour) {
   EXPECT_EQ(edit->InnerEditControl()->Font()->Color(), clGreen);
 }
 
+TEST_F(HyperLinkEdit, WithSingleClickTheLinkCursorShowsOnlyWhileTheMouseIsOver) {
+  TcxHyperLinkEdit* edit = AddEdit();
+  const TCursor screenCursor = Screen->Cursor();
+  const TPoint over = edit->ClientToScreen(TPoint(20, edit->Height() / 2));
+  const TPoint away = Other->ClientToScreen(TPoint(5, 5));
+  struct TCase {
+    const char* Name;
+    bool SingleClick;
+    TCursor Own;
+    TCursor Over;
+  };
+  const TCase cases[] = {
+      {"single click: the link cursor", true, crDefault, -2099},
+      {"double click: the edit's cursor", false, crDefault, crDefault},
+      {"a cursor of its own is kept", true, crCross, crCross},
+  };
+  for (const TCase& c : cases) {
+    edit->Properties()->SetSingleClick(c.SingleClick);
+    edit->SetCursor(c.Own);
+    MoveMouseTo(over);
+    ProcessPendingMessages();
+    EXPECT_EQ(edit->Cursor(), c.Over) << c.Name;
+    EXPECT_EQ(Screen->Cursor(), c.Over == -2099 ? -2099 : screenCursor) << c.Name;
+    MoveMouseTo(away);
+    ProcessPendingMessages();
+    EXPECT_EQ(edit->Cursor(), c.Own) << c.Name;
+    EXPECT_EQ(Screen->Cursor(), screenCursor) << c.Name;
+  }
+  // Freed with the mouse over it, the edit gives the screen its cursor back.
+  edit->SetCursor(crDefault);
+  edit->Properties()->SetSingleClick(true);
+  MoveMouseTo(over);
+  ProcessPendingMessages();
+  EXPECT_EQ(Screen->Cursor(), -2099);
+  delete edit;
+  EXPECT_EQ(Screen->Cursor(), screenCursor);
+}
+
+TEST(HyperLinkCell, AHostsCellDrawsTheLinkUnderlinedInItsColour) {
+  TcxHyperLinkEditProperties properties(nullptr);
+  properties.SetLinkColor(clRed);
+  TcxEditStyle style(nullptr, false);
+  std::unique_ptr<TcxCustomEditViewInfo> viewInfo(properties.GetViewInfoClass().Create());
+  std::unique_ptr<TcxCustomTextEditViewData> viewData(
+      static_cast<TcxCustomTextEditViewData*>(properties.CreateViewData(&style, true)));
+  TPaintSurface surface(220, 24, clWhite);
+  viewData->EditValueToDrawValue(Variant(L"www.example.com"), viewInfo.get());
+  viewData->Calculate(surface.Canvas.get(), TRect(0, 0, 220, 24), TPoint(-1, -1), cxmbNone, TShiftState{},
+                      viewInfo.get(), false);
+  viewInfo->Paint(surface.Canvas.get());
+  EXPECT_EQ(viewInfo->TextColor, clRed);
+  int longest = 0;
+  for (int y = 0; y < 24; ++y) {
+    int run = 0;
+    for (int x = 0; x < 220; ++x) {
+      run = surface.Pixel(x, y) == clRed ? run + 1 : 0;
+      longest = std::max(longest, run);
+    }
+  }
+  EXPECT_GT(longest, 60);
+}
+
 TEST_F(HyperLinkEdit, RegisteredWithItsFilterHelper) {
   const TcxCustomFilterEditHelper* helper =
       cxFilterEditsRegistry()->FindHelper(TcxHyperLinkEditProperties::StaticClass());
