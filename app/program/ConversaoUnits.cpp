@@ -39,6 +39,7 @@
 #include "components/editors-basic/cxCheckBox.h"
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
+#include "components/editors-basic/cxHyperLinkEdit.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxRadioGroup.h"
 #include "components/editors-basic/cxTrackBar.h"
@@ -52,6 +53,7 @@
 #include "components/editors/cxFilterConsts.h"
 #include "components/editors/cxTextEdit.h"
 #include "components/editors/cxMaskEdit.h"
+#include "components/editors/cxDropDownEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxAnimation.h"
@@ -126,6 +128,7 @@ const TUnitTable& ProgramUnits() {
       cxEditUnit,
       cxTextEditUnit,
       cxMaskEditUnit,
+      cxDropDownEditUnit,
       // The buttons, choice and numeric editors.
       cxExtEditConstsUnit,
       cxCheckBoxUnit,
@@ -133,6 +136,7 @@ const TUnitTable& ProgramUnits() {
       cxTrackBarUnit,
       cxListBoxUnit,
       cxCurrencyEditUnit,
+      cxHyperLinkEditUnit,
       // The calendar, image, memo and camera editors.
       cxCalendarUnit,
       dxCameraControlUnit,

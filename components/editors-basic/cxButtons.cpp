@@ -500,6 +500,20 @@ void TcxCustomButton::GetOptimalSize(TSize& ASize) {
   canvas.Dormant();
 }
 
+void TcxCustomButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  if (FAutoSize) {
+    TSize size;
+    GetOptimalSize(size);
+    AWidth = size.cx;
+    AHeight = size.cy;
+  }
+  TButton::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TcxCustomButton::CheckAutoSize() {
+  if (FAutoSize) SetBounds(Left(), Top(), Width(), Height());
+}
+
 void TcxCustomButton::CreateParams(TCreateParams& Params) {
   TButton::CreateParams(Params);
   Params.Style &= ~(BS_COMMANDLINK | BS_DEFCOMMANDLINK | BS_SPLITBUTTON | BS_DEFSPLITBUTTON);
@@ -744,7 +758,11 @@ void TcxCustomButton::WndProc(TMessage& Message) {
       return Invalidate();
     case CM_FONTCHANGED:
       TButton::WndProc(Message);
+      CheckAutoSize();
       return Invalidate();
+    case CM_TEXTCHANGED:
+      TButton::WndProc(Message);
+      return CheckAutoSize();
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       TButton::WndProc(Message);

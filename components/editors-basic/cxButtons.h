@@ -435,6 +435,8 @@ public:
   // or all of a drop-down button.
   TRect GetMenuButtonBounds();
   virtual void GetOptimalSize(TSize& ASize);
+  // With FAutoSize the button keeps its optimal size whatever bounds it is given.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   // Only the native and skinned looks fade, where hot tracking applies and
   // no custom drawing is set (a command link from Vista on).
   virtual bool IsFadingAvailable();
@@ -476,6 +478,11 @@ protected:
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void DoContextPopup(const TPoint& MousePos, bool& Handled) override;
   void DestroyWnd() override;
+  // After a font or caption change: the optimal size again, with FAutoSize.
+  void CheckAutoSize();
+
+  // Off; no property sets it.
+  bool FAutoSize = false;
 
 private:
   friend class TcxSpeedButtonOptions;

@@ -331,7 +331,7 @@ void TcxCustomTrackBarViewInfo::DrawTick(TcxCanvas* ACanvas, int AValue, bool AM
   const bool number = TickType == tbttNumbers || TickType == tbttTicksAndNumbers ||
                       (TickType == tbttValueNumber && valueTick);
   if (mark) {
-    const int length = TickSize + (AMajor && TickType == tbttTicks ? TickSize / 2 : 0);
+    const int length = MulDiv(TickSize + (AMajor && TickType == tbttTicks ? TickSize / 2 : 0), ACanvas->DpiY(), 96);
     auto line = [&](int AFrom, int ATo) {
       ACanvas->FillRect(Helper().Real(TRect(c, AFrom, c + 1, ATo)), TickColor);
     };

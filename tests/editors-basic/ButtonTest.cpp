@@ -6,6 +6,13 @@
 
 namespace {
 
+// A button with its protected auto-size switch on, as a descendant sets it.
+class TAutoSizedButton : public TcxButton {
+  VCL_COMPONENT_CLASS(TAutoSizedButton, TcxButton)
+public:
+  explicit TAutoSizedButton(TComponent* AOwner) : TcxButton(AOwner) { FAutoSize = true; }
+};
+
 struct Button : ButtonFixture {
   int Clicks = 0;
   TcxButton* Counted(TcxButton* AButton) {
@@ -287,4 +294,29 @@ TEST_F(Button, GlyphStripsAndTheSectionEachStateShows) {
     EXPECT_EQ(PixelColor(target, 10, 10), c.Expected) << static_cast<int>(c.State);
     EXPECT_EQ(PixelColor(target, 2, 17), clWhite);  // the transparent corner
   }
+}
+
+TEST_F(Button, AutoSizeKeepsTheOptimalSizeThroughCaptionFontAndBounds) {
+  TcxButton* plain = AddButton(10, 10, L"OK");
+  plain->SetBounds(10, 10, 30, 12);
+  EXPECT_EQ(plain->Width(), 30);  // the switch is off by default
+  TAutoSizedButton* button = Add<TAutoSizedButton>(10, 60);
+  auto expectOptimal = [&](const char* AStep) {
+    TSize optimal;
+    button->GetOptimalSize(optimal);
+    EXPECT_EQ(button->Width(), optimal.cx) << AStep;
+    EXPECT_EQ(button->Height(), optimal.cy) << AStep;
+  };
+  button->SetCaption(L"OK");
+  expectOptimal("short caption");
+  const int shortWidth = button->Width(), shortHeight = button->Height();
+  button->SetCaption(L"A &much longer caption");
+  expectOptimal("long caption");
+  EXPECT_GT(button->Width(), shortWidth);
+  button->Font()->SetSize(button->Font()->Size() * 2);
+  expectOptimal("larger font");
+  EXPECT_GT(button->Height(), shortHeight);
+  button->SetBounds(20, 70, 10, 10);
+  expectOptimal("bounds given");
+  EXPECT_EQ(button->Left(), 20);
 }

@@ -240,9 +240,13 @@ TEST_F(TrackBarControl, ShiftDragSelectsAndCtrlPressOnTheThumbClearsTheSelection
 }
 
 TEST_F(TrackBarControl, ChangeButtonsStepOnTheLineGridAndRepeatWhileHeld) {
-  // Under the full parallel run the hot state follows the real cursor, which
-  // an earlier windowed test leaves anywhere; to be made independent of it.
-  GTEST_SKIP() << "depends on where an earlier test left the cursor";
+  // The hot state follows the real cursor: it goes where each message says
+  // the mouse is, as a person's mouse would.
+  auto at = [this](const TPoint& P) {
+    const TPoint screen = Bar->ClientToScreen(P);
+    SetCursorPos(screen.X, screen.Y);
+    return P;
+  };
   Props()->SetShowChangeButtons(true);
   Props()->SetMax(100);
   Props()->SetLineSize(10);
@@ -255,7 +259,7 @@ TEST_F(TrackBarControl, ChangeButtonsStepOnTheLineGridAndRepeatWhileHeld) {
     Props()->SetReverseDirection(c.Reverse);
     Bar->StorePosition(15);
     const TRect button = c.Right ? View()->RealRightButtonRect() : View()->RealLeftButtonRect();
-    Click(Centre(button));
+    Click(at(Centre(button)));
     EXPECT_EQ(Bar->Position(), c.Expected) << c.Reverse << " " << c.Right;
     EXPECT_EQ(View()->ButtonRightState, c.Right ? cxbsHot : cxbsNormal);
   }
@@ -264,7 +268,7 @@ TEST_F(TrackBarControl, ChangeButtonsStepOnTheLineGridAndRepeatWhileHeld) {
   Props()->SetReverseDirection(false);
   Props()->SetLineSize(1);
   Bar->StorePosition(0);
-  const TPoint increase = Centre(View()->RealRightButtonRect());
+  const TPoint increase = at(Centre(View()->RealRightButtonRect()));
   Press(increase);
   EXPECT_EQ(View()->ButtonRightState, cxbsPressed);
   PumpFor(300);
@@ -274,7 +278,7 @@ TEST_F(TrackBarControl, ChangeButtonsStepOnTheLineGridAndRepeatWhileHeld) {
   EXPECT_GE(held, 4);
   EXPECT_LE(held, 8);
   // Dragged off the button it stops stepping; released, the timer goes.
-  Post(WM_MOUSEMOVE, MK_LBUTTON, TPoint(increase.X, increase.Y + 100));
+  Post(WM_MOUSEMOVE, MK_LBUTTON, at(TPoint(increase.X, increase.Y + 100)));
   PumpFor(200);
   EXPECT_EQ(Bar->Position(), held);
   Release(TPoint(increase.X, increase.Y + 100));

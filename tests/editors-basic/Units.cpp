@@ -17,6 +17,7 @@
 #include "components/editors-basic/cxCheckBox.h"
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
+#include "components/editors-basic/cxHyperLinkEdit.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxRadioGroup.h"
 #include "components/editors-basic/cxTrackBar.h"
@@ -43,6 +44,6 @@ const TUnitTable& ProgramUnits() {
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
                                 cxTextEditUnit,
                                 cxExtEditConstsUnit, cxCheckBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxListBoxUnit,
-                                cxCurrencyEditUnit};
+                                cxCurrencyEditUnit, cxHyperLinkEditUnit};
   return units;
 }
