@@ -380,6 +380,8 @@ protected:
   void DestroyWnd() override;
   void HandlePropertiesChanged(TObject* Sender) override;
   void FillViewDataState(TcxCustomEditViewData* AViewData) override;
+  // The wheel scrolls the open list.
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos) override;
   // A show request is waiting in the popup window's queue.
   bool IsShowRequestPending();
   // The focus is in the popup window.

@@ -384,6 +384,17 @@ void TcxCustomDropDownEdit::FillViewDataState(TcxCustomEditViewData* AViewData) 
   }
 }
 
+bool TcxCustomDropDownEdit::DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos) {
+  // The text edit steps through its items only while the list is closed.
+  TWinControl* list = HasPopupWindow() && UsesLookupInPopup() && !ILookupData()->IsEmpty()
+                          ? ILookupData()->GetActiveControl()
+                          : nullptr;
+  if (!list || !list->HandleAllocated()) return TcxCustomMaskEdit::DoMouseWheel(Shift, WheelDelta, MousePos);
+  SendMessageW(list->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(WheelDelta)),
+               MAKELPARAM(MousePos.X, MousePos.Y));
+  return true;
+}
+
 void TcxCustomDropDownEdit::PasteFromClipboard() {
   const String before = Text();
   TcxCustomMaskEdit::PasteFromClipboard();

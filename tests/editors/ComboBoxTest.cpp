@@ -9,6 +9,7 @@
 
 #include "components/editors/cxDropDownEdit.h"
 #include "tests/editors/DropDownFixture.h"
+#include "tests/guiharness/WindowCapture.h"
 
 namespace {
 
@@ -120,6 +121,77 @@ TEST_F(ComboBox, AClickOnARowTakesItAndClosesWithEnter) {
   EXPECT_EQ(FocusedControl(), combo->InnerEditControl());
 }
 
+TEST_F(ComboBox, AFixedListOpensByAClickInItsTextAndPicksARowDraggedToFromTheButton) {
+  TcxComboBox* combo = AddCombo(lsFixedList);
+  Focus(combo);
+  const TRect bounds = ScreenBounds(combo);
+  PressAt(TPoint(bounds.Left + 20, bounds.Top + bounds.Height() / 2));
+  EXPECT_TRUE(combo->DroppedDown());
+  Do(combo, TGesture::Escape);
+  ASSERT_FALSE(combo->DroppedDown());
+  // Pressed on the button, dragged into the open list, released on a row.
+  PressMouseAt(DropDownButtonCenter(combo));
+  ASSERT_TRUE(combo->DroppedDown());
+  TcxCustomComboBoxListBox* list = combo->ListBox();
+  RECT row;
+  SendMessageW(list->Handle(), LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row));
+  const TPoint target = list->ClientToScreen(TPoint(row.left + 10, (row.top + row.bottom) / 2));
+  MoveMouseTo(TPoint(target.X, target.Y - 1));
+  MoveMouseTo(target);
+  EXPECT_EQ(list->ItemIndex(), 3);
+  ReleaseMouseAt(target);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->CloseUpReason(), crEnter);
+  EXPECT_EQ(combo->Text(), L"Cherry");
+}
+
+TEST_F(ComboBox, ItemsMeasuredAndDrawnByTheHandlers) {
+  TcxComboBox* combo = AddCombo(lsEditList, 6);
+  combo->Properties()->OnMeasureItem = [](TWinControl*, int AIndex, TcxCanvas*, int& AHeight) {
+    AHeight = 12 + 2 * AIndex;
+  };
+  std::vector<int> drawn;
+  combo->Properties()->OnDrawItem = [&](TcxCustomComboBox*, TcxCanvas* ACanvas, int AIndex, const TRect& ARect,
+                                        TOwnerDrawState) {
+    drawn.push_back(AIndex);
+    ACanvas->FillRect(ARect, clYellow);
+  };
+  Focus(combo);
+  Do(combo, TGesture::F4);
+  ASSERT_TRUE(combo->DroppedDown());
+  TcxCustomComboBoxListBox* list = combo->ListBox();
+  EXPECT_EQ(list->GetHeight(3, 0), 12 + 14 + 16);
+  EXPECT_EQ(list->Height(), 12 + 14 + 16 + 18 + 20 + 22);
+  EXPECT_EQ(SendMessageW(list->Handle(), LB_GETITEMHEIGHT, 4, 0), 20);
+  UpdateWindow(list->Handle());
+  EXPECT_FALSE(drawn.empty());
+  std::unique_ptr<TBitmap> picture = CaptureWindow(list);
+  EXPECT_EQ(PixelColor(*picture, list->ClientWidth() - 3, 3), static_cast<TColor>(ColorToRGB(clYellow)));
+}
+
+TEST_F(ComboBox, TheArrowStaysPressedWhileOpenWhenAskedOrNative) {
+  struct TArrowCase {
+    const char* Name;
+    bool Keep;
+    bool Native;
+    bool Pressed;
+  };
+  const TArrowCase cases[] = {{"plain", false, false, false}, {"asked", true, false, true}, {"native", false, true, true}};
+  for (const TArrowCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TcxComboBox* combo = AddCombo();
+    combo->Properties()->SetKeepArrowButtonPressedWhenDroppedDown(c.Keep);
+    combo->Style()->LookAndFeel()->SetNativeStyle(c.Native);
+    Focus(combo);
+    Do(combo, TGesture::F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(combo->ViewInfo()->Button(0)->Data.State == ebsPressed, c.Pressed);
+    Do(combo, TGesture::Escape);
+    EXPECT_NE(combo->ViewInfo()->Button(0)->Data.State, ebsPressed);
+    delete combo;
+  }
+}
+
 TEST_F(ComboBox, TheListIsAsHighAsItsRowsAndAsWideAsItsWidestItem) {
   TcxComboBox* combo = AddCombo(lsEditList, 10);
   combo->Properties()->Items()->Add(L"A much longer item than the edit is wide, surely");
@@ -142,6 +214,22 @@ TEST_F(ComboBox, TheListIsAsHighAsItsRowsAndAsWideAsItsWidestItem) {
   Do(combo, TGesture::F4);
   EXPECT_EQ(popup->Height(), 2 * row + extent.Top + extent.Bottom);
   EXPECT_EQ(popup->Width(), combo->Width());
+}
+
+TEST_F(ComboBox, TheWheelScrollsTheOpenList) {
+  TcxComboBox* combo = AddCombo(lsEditList, 15);
+  Focus(combo);
+  Do(combo, TGesture::F4);
+  ASSERT_TRUE(combo->DroppedDown());
+  const HWND list = combo->ListBox()->Handle();
+  ASSERT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0);
+  const TRect bounds = ScreenBounds(combo);
+  SendMessageW(combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+               MAKELPARAM(bounds.Left + 5, bounds.Top + 5));
+  ProcessPendingMessages();
+  EXPECT_GT(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0);
+  EXPECT_TRUE(combo->DroppedDown());
+  EXPECT_EQ(combo->ItemIndex(), -1);
 }
 
 TEST_F(ComboBox, ResizedInWholeRows) {

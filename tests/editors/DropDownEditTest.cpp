@@ -301,6 +301,31 @@ TEST_F(DropDownEdit, NeverSizedBelowItsBordersCloseButtonAndGrip) {
   EXPECT_EQ(height, extent.Top + extent.Bottom);
 }
 
+TEST_F(DropDownEdit, TheCloseButtonClosesWhenTheCloseQueryAllows) {
+  for (const bool allow : {false, true}) {
+    SCOPED_TRACE(allow ? "allowed" : "refused");
+    TTestDropDownEdit* edit = AddEdit();
+    edit->Properties()->SetPopupSysPanelStyle(true);
+    edit->Properties()->OnCloseQuery = [allow](TObject*, bool& CanClose) { CanClose = allow; };
+    Focus(edit);
+    Do(edit, TGesture::F4);
+    TcxCustomEditPopupWindow* popup = edit->PopupWindow();
+    const TRect button = popup->ViewInfo()->CloseButtonRect;
+    ASSERT_FALSE(button.IsEmpty());
+    const TPoint center = popup->ClientToScreen(TPoint((button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2));
+    MoveMouseTo(center);
+    EXPECT_EQ(popup->ViewInfo()->CloseButtonState, cxbsHot);
+    PressMouseAt(center);
+    EXPECT_EQ(popup->ViewInfo()->CloseButtonState, cxbsPressed);
+    ReleaseMouseAt(center);
+    EXPECT_EQ(edit->DroppedDown(), !allow);
+    if (allow) {
+      EXPECT_EQ(edit->CloseUpReason(), crUnknown);
+    }
+    delete edit;
+  }
+}
+
 TEST_F(DropDownEdit, SizingHitCodesAndCursorsAlongTheBorder) {
   TTestDropDownEdit* edit = AddEdit();
   edit->Properties()->SetPopupSizeable(true);
