@@ -459,6 +459,7 @@ TcxCustomCheckBox::TcxCustomCheckBox(TComponent* AOwner, bool AIsInplace)
   LockChangeEvents(true, false);
   SetEditValue(ActiveProperties()->ValueOfState(cbsUnchecked));
   LockChangeEvents(false, false);
+  FIsAdjustingSize = false;
 }
 
 TcxCustomCheckBox::~TcxCustomCheckBox() = default;
@@ -522,6 +523,37 @@ void TcxCustomCheckBox::HandlePropertiesChanged(TObject* Sender) {
     if (!AreChangeEventsLocked() && !IsClickLocked()) Click();
   }
   TcxCustomEdit::HandlePropertiesChanged(Sender);
+  AdjustAutoSize();
+}
+
+void TcxCustomCheckBox::SetAutoSize(bool Value) {
+  if (FAutoSize == Value) return;
+  FAutoSize = Value;
+  AdjustAutoSize();
+}
+
+void TcxCustomCheckBox::AdjustAutoSize() {
+  TcxCustomCheckBoxProperties* properties = ActiveProperties();
+  if (!FAutoSize || IsInplace() || FIsAdjustingSize || properties->CaptionAlignment() == taCenter) return;
+  std::unique_ptr<TcxCustomCheckBoxViewData> viewData(
+      static_cast<TcxCustomCheckBoxViewData*>(properties->CreateViewData(FEditStyle.get(), false)));
+  viewData->Caption = Caption();
+  TcxEditSizeProperties sizeProperties;
+  sizeProperties.MaxLineCount = properties->MultiLine() ? 0 : 1;
+  if (properties->MultiLine()) sizeProperties.Width = Width();
+  TcxScreenCanvas canvas;
+  const TSize size = viewData->GetEditSize(&canvas, EditValue(), sizeProperties);
+  FIsAdjustingSize = true;
+  try {
+    if (properties->MultiLine())
+      SetHeight(size.cy);
+    else
+      SetWidth(size.cx);
+  } catch (...) {
+    FIsAdjustingSize = false;
+    throw;
+  }
+  FIsAdjustingSize = false;
 }
 
 void TcxCustomCheckBox::KeyDown(uint16_t& Key, TShiftState Shift) {
@@ -570,6 +602,7 @@ void TcxCustomCheckBox::WndProc(TMessage& Message) {
   }
   TcxCustomEdit::WndProc(Message);
   if (Message.Msg == CM_TEXTCHANGED || Message.Msg == WM_SETTEXT) ShortRefreshContainer(false);
+  if (Message.Msg == CM_TEXTCHANGED || Message.Msg == CM_FONTCHANGED) AdjustAutoSize();
 }
 
 void TcxCustomCheckBox::CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift,

@@ -294,6 +294,10 @@ public:
   void Clear() { SetState(cbsUnchecked); }
   // The person's toggle: refused by a read-only editor.
   void Toggle() { InternalToggle(); }
+  // Standalone and not centred: the width follows the caption, and with
+  // MultiLine the height follows its lines at the current width.
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value);
 
 protected:
   virtual void InternalToggle();
@@ -316,7 +320,11 @@ protected:
 private:
   void CalculateCheckViewInfo(const TPoint& P, bool AllowHotTrack);
   void RefreshUnlessCalculating();
+  void AdjustAutoSize();
 
+  bool FAutoSize = true;
+  // Sizing waits until the box is made (121 x 21 until then).
+  bool FIsAdjustingSize = true;
   bool FIsCalculating = false;
   bool FIsCheckPressed = false;
   // The mouse button and keys of the refresh being calculated.

@@ -146,10 +146,6 @@ void TcxGroupBoxViewInfo::Offset(int DX, int DY) {
   TextRect.Offset(DX, DY);
 }
 
-void TcxGroupBoxViewInfo::InvalidateCaption() {
-  if (Edit && Edit->HandleAllocated()) Edit->InvalidateRect(CaptionRect, true);
-}
-
 void TcxGroupBoxViewInfo::InternalPaint(TcxCanvas* ACanvas) {
   TcxCustomGroupBox* groupBox = GroupBox();
   if (groupBox && groupBox->DoCustomDraw()) return;
@@ -762,12 +758,6 @@ void TcxButtonGroupViewInfo::DrawButton(TcxCanvas* ACanvas, int AButtonVisibleIn
 
 // ---------------------------------------------------------------- button group view data
 
-void TcxButtonGroupViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P,
-                                       TcxMouseButton Button, TShiftState Shift, TcxCustomEditViewInfo* AViewInfo,
-                                       bool AIsMouseEvent) {
-  TcxGroupBoxViewData::Calculate(ACanvas, ABounds, P, Button, Shift, AViewInfo, AIsMouseEvent);
-}
-
 bool TcxButtonGroupViewData::IsButtonNativeStyle(TcxLookAndFeel* ALookAndFeel) {
   return ALookAndFeel->NativeStyle() && dxThemesAvailable({totButton});
 }
@@ -884,6 +874,7 @@ void TcxButtonGroupViewData::CalculateButtonsViewInfo(TcxCanvas* ACanvas, const 
                                                       TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) {
   TcxGroupBoxViewData::CalculateButtonsViewInfo(ACanvas, ABounds, P, Button, Shift, AViewInfo, AIsMouseEvent);
   auto* viewInfo = static_cast<TcxButtonGroupViewInfo*>(AViewInfo);
+  viewInfo->ButtonTextFlags = GetButtonTextFlags();
   viewInfo->SetButtonCount(Properties()->Items()->Count());
   if (viewInfo->ButtonCount() == 0) return;
   InitializeButtons(viewInfo);

@@ -83,7 +83,6 @@ class TcxGroupBoxViewInfo : public TcxCustomEditViewInfo {
 public:
   TcxCustomGroupBox* GroupBox() const;
   void Offset(int DX, int DY) override;
-  void InvalidateCaption();
   virtual void DrawCaption(TcxCanvas* ACanvas);
 
   // The side of the glyph the item captions are on (button groups).
@@ -182,7 +181,6 @@ protected:
   void WndProc(TMessage& Message) override;
   // The caption's accelerator moves the focus to the first child control.
   virtual bool HandleAccelChar(wchar_t AChar);
-  bool IsAccelCharHandling() const { return FIsAccelCharHandling; }
 
 private:
   TcxCaptionAlignment FAlignment = alTopLeft;
@@ -305,6 +303,7 @@ public:
   void DrawButton(TcxCanvas* ACanvas, int AButtonVisibleIndex) override;
 
   TSize GlyphSize;
+  int ButtonTextFlags = 0;
   bool IsPaintCopy = false;
 
 protected:
@@ -323,8 +322,6 @@ public:
   TcxCustomButtonGroupProperties* Properties() const {
     return static_cast<TcxCustomButtonGroupProperties*>(TcxGroupBoxViewData::Properties());
   }
-  void Calculate(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P, TcxMouseButton Button, TShiftState Shift,
-                 TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) override;
   TSize GetEditConstantPartSize(TcxCanvas* ACanvas, const TcxEditSizeProperties& AEditSizeProperties,
                                 TSize& AMinContentSize, TcxCustomEditViewInfo* AViewInfo = nullptr) override;
   virtual bool IsButtonNativeStyle(TcxLookAndFeel* ALookAndFeel);

@@ -525,7 +525,7 @@ void TcxCustomRadioGroupViewInfo::DrawButtonCaption(TcxCanvas* ACanvas, TcxGroup
   else
     r = TRect(r.Left + 5, r.Top, r.Right - 1, r.Bottom);
   ACanvas->Brush()->SetStyle(bsClear);
-  ACanvas->DrawTexT(AButtonViewInfo->Caption, r, CaptionFlags);
+  ACanvas->DrawTexT(AButtonViewInfo->Caption, r, ButtonTextFlags);
   ACanvas->Brush()->SetStyle(bsSolid);
 }
 
@@ -544,7 +544,6 @@ void TcxCustomRadioGroupViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABo
   FItemIndex = viewInfo->ItemIndex;
   TcxButtonGroupViewData::Calculate(ACanvas, ABounds, P, Button, Shift, AViewInfo, AIsMouseEvent);
   viewInfo->GlyphSize = ButtonPainter()->RadioButtonSize();
-  viewInfo->CaptionFlags = GetButtonTextFlags();
   viewInfo->SetBackgroundColor(Style()->Color());
 }
 

@@ -132,6 +132,9 @@ struct CheckBox : FormFixture {
     Form->SetBounds(0, 0, 400, 300);
     Form->Show();
     Check = Add<TcxCheckBox>(10, 10);
+    // A fixed 121 x 21 box.
+    Check->SetAutoSize(false);
+    Check->SetWidth(121);
     Check->SetCaption(L"&Aceitar");
     Check->OnClick = [this](TObject*) { Events.push_back("click"); };
     Check->Properties()->OnChange = [this](TObject*) { Events.push_back("change"); };
@@ -263,6 +266,34 @@ TEST_F(CheckBox, CheckAndCaptionRectanglesByAlignment) {
   Check->ShortRefreshContainer(false);
   EXPECT_EQ(v->TextRect.Width(), 0);
   EXPECT_LE(v->CheckBoxRect.Width(), 9);
+}
+
+// Auto size: the width follows the caption unless centred; with MultiLine
+// the height follows the wrapped lines.
+TEST_F(CheckBox, AutoSizeFollowsTheCaption) {
+  Check->SetAutoSize(true);
+  ProcessPendingMessages();
+  const int shortWidth = Check->Width();
+  EXPECT_LT(shortWidth, 121);
+  Check->ShortRefreshContainer(false);
+  TcxScreenCanvas canvas;
+  canvas.SetFont(Check->CheckViewInfo()->Font);
+  EXPECT_GE(Check->CheckViewInfo()->TextRect.Width(), canvas.TextWidth(L"Aceitar"));
+  Check->SetCaption(L"&Aceitar as condições de uso");
+  EXPECT_GT(Check->Width(), shortWidth);
+  const int singleHeight = Check->Height();
+  // Centred: the size stays.
+  Check->Properties()->SetCaptionAlignment(taCenter);
+  const int width = Check->Width();
+  Check->SetCaption(L"&Aceitar");
+  EXPECT_EQ(Check->Width(), width);
+  // Wrapped at a narrow width: taller, the width kept.
+  Check->Properties()->SetCaptionAlignment(taLeftJustify);
+  Check->SetCaption(L"&Aceitar as condições de uso");
+  Check->SetWidth(80);
+  Check->Properties()->SetMultiLine(true);
+  EXPECT_EQ(Check->Width(), 80);
+  EXPECT_GT(Check->Height(), singleHeight);
 }
 
 // Each state of the check in each look, painted for real: the flat looks'

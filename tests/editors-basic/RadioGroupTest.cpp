@@ -457,3 +457,59 @@ TEST_F(RadioButtons, TheThemedGlyphFadesBetweenNormalAndHot) {
   EXPECT_GT(differing, 0);
   dxGetGlobalFader()->SetState(fasDefault);
 }
+
+// A host's cell: the radio group laid out and painted from its properties
+// alone, in place, the checked item's glyph apart from the others, the
+// hovered one hot; a sheet of every look.
+TEST(RadioGroupCell, PaintedFromThePropertiesInEachLook) {
+  TcxRadioGroupProperties properties(nullptr);
+  for (const wchar_t* caption : {L"A", L"B", L"C"}) properties.Items()->Add()->SetCaption(caption);
+  properties.SetColumns(3);
+  TcxEditStyle style(nullptr, false);
+  const TRect cell(0, 0, 240, 24);
+  TPaintSurface sheet(250, 30 * 5, clWhite);
+  for (size_t l = 0; l < std::size(AllLooks); ++l) {
+    SCOPED_TRACE(LookName(AllLooks[l]));
+    SetLook(style.LookAndFeel(), AllLooks[l]);
+    std::unique_ptr<TcxCustomRadioGroupViewData> viewData(
+        static_cast<TcxCustomRadioGroupViewData*>(properties.CreateViewData(&style, true)));
+    TcxCustomRadioGroupViewInfo info;
+    viewData->EditValueToDrawValue(Variant(String(L"B")), &info);
+    EXPECT_EQ(info.ItemIndex, 1);
+    const TPoint hover(170, 12);
+    viewData->Calculate(sheet.Canvas.get(), cell, hover, cxmbNone, {}, &info, false);
+    ASSERT_EQ(info.ButtonCount(), 3);
+    // Three equal cells of the width less the in-place corrections.
+    const int width = (240 - viewData->ContentOffset.Left - viewData->ContentOffset.Right - 2) / 3;
+    for (int i = 0; i < 3; ++i) {
+      SCOPED_TRACE(i);
+      EXPECT_EQ(info.Button(i)->Bounds.Width(), width);
+      EXPECT_EQ(info.Button(i)->Bounds.Left, viewData->ContentOffset.Left + width * i + 1);
+    }
+    EXPECT_EQ(info.Button(2)->Data.State, TcxEditButtonState::ebsSelected);
+    EXPECT_EQ(info.Button(0)->Data.State, TcxEditButtonState::ebsNormal);
+    TPaintSurface surface(240, 24, clWhite);
+    info.Paint(surface.Canvas.get());
+    sheet.Canvas->Canvas()->Draw(0, static_cast<int>(l) * 30, &surface.Bitmap);
+    // The checked glyph differs from the unchecked normal one; the
+    // unchecked normal and hot ones differ where the look shows hot.
+    auto glyphOf = [&](int AIndex) {
+      auto* button = static_cast<TcxGroupBoxButtonViewInfo*>(info.Button(AIndex));
+      return button->GetGlyphRect(info.GlyphSize, info.Alignment, false);
+    };
+    const TRect g0 = glyphOf(0), g1 = glyphOf(1);
+    int differing = 0;
+    for (int y = 0; y < g0.Height(); ++y)
+      for (int x = 0; x < g0.Width(); ++x)
+        differing += surface.Pixel(g0.Left + x, g0.Top + y) != surface.Pixel(g1.Left + x, g1.Top + y);
+    EXPECT_GT(differing, 4);
+    // The captions are drawn right of the glyphs.
+    const TRect b0 = info.Button(0)->Bounds;
+    int captionPixels = 0;
+    for (int y = b0.Top; y < b0.Bottom; ++y)
+      for (int x = g0.Right + 1; x < b0.Right; ++x) captionPixels += surface.Pixel(x, y) != surface.Pixel(b0.Right - 1, 0);
+    EXPECT_GT(captionPixels, 3);
+  }
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet.Bitmap, L"artifacts\\RadioGroupCells.png");
+}
