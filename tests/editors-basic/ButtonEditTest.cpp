@@ -103,6 +103,7 @@ TEST_F(ButtonEdit, SheetOfTheButtonSpinAndTimeEditsInEveryLook) {
     const int column = static_cast<int>(i);
     focused[i]->SetFocus();
     ProcessPendingMessages();
+    RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     copyRows(CaptureWindow(Form).get(), column, 0, rowCount);
     // The held button shows pressed while the mouse keeps it down.
     const TPoint up = Centre(held[i]->ViewInfo()->Button(1)->Bounds);
