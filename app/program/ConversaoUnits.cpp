@@ -36,12 +36,15 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxButtonEdit.h"
 #include "components/editors-basic/cxCheckBox.h"
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxHyperLinkEdit.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxRadioGroup.h"
+#include "components/editors-basic/cxSpinEdit.h"
+#include "components/editors-basic/cxTimeEdit.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxImage.h"
@@ -135,8 +138,11 @@ const TUnitTable& ProgramUnits() {
       cxRadioGroupUnit,
       cxTrackBarUnit,
       cxListBoxUnit,
+      cxSpinEditUnit,
+      cxTimeEditUnit,
       cxCurrencyEditUnit,
       cxHyperLinkEditUnit,
+      cxButtonEditUnit,
       // The calendar, image, memo and camera editors.
       cxCalendarUnit,
       dxCameraControlUnit,
