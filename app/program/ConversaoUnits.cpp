@@ -41,6 +41,7 @@
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxHyperLinkEdit.h"
 #include "components/editors-basic/cxListBox.h"
+#include "components/editors-basic/cxMRUEdit.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxImage.h"
@@ -135,6 +136,7 @@ const TUnitTable& ProgramUnits() {
       cxListBoxUnit,
       cxCurrencyEditUnit,
       cxHyperLinkEditUnit,
+      cxMRUEditUnit,
       // The calendar, image, memo and camera editors.
       cxCalendarUnit,
       dxCameraControlUnit,

@@ -19,11 +19,14 @@
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxHyperLinkEdit.h"
 #include "components/editors-basic/cxListBox.h"
+#include "components/editors-basic/cxMRUEdit.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
+#include "components/editors/cxDropDownEdit.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
+#include "components/editors/cxMaskEdit.h"
 #include "components/editors/cxTextEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
@@ -41,8 +44,8 @@ const TUnitTable& ProgramUnits() {
                                 dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxHintsUnit,
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
-                                cxTextEditUnit,
+                                cxTextEditUnit, cxMaskEditUnit, cxDropDownEditUnit,
                                 cxExtEditConstsUnit, cxCheckBoxUnit, cxTrackBarUnit, cxListBoxUnit,
-                                cxCurrencyEditUnit, cxHyperLinkEditUnit};
+                                cxCurrencyEditUnit, cxHyperLinkEditUnit, cxMRUEditUnit};
   return units;
 }
