@@ -42,6 +42,7 @@
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxHyperLinkEdit.h"
 #include "components/editors-basic/cxListBox.h"
+#include "components/editors-basic/cxMRUEdit.h"
 #include "components/editors-basic/cxRadioGroup.h"
 #include "components/editors-basic/cxSpinEdit.h"
 #include "components/editors-basic/cxTimeEdit.h"
@@ -143,6 +144,7 @@ const TUnitTable& ProgramUnits() {
       cxCurrencyEditUnit,
       cxHyperLinkEditUnit,
       cxButtonEditUnit,
+      cxMRUEditUnit,
       // The calendar, image, memo and camera editors.
       cxCalendarUnit,
       dxCameraControlUnit,

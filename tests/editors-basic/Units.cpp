@@ -20,12 +20,14 @@
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxHyperLinkEdit.h"
 #include "components/editors-basic/cxListBox.h"
+#include "components/editors-basic/cxMRUEdit.h"
 #include "components/editors-basic/cxRadioGroup.h"
 #include "components/editors-basic/cxSpinEdit.h"
 #include "components/editors-basic/cxTimeEdit.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
+#include "components/editors/cxDropDownEdit.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
 #include "components/editors/cxMaskEdit.h"
@@ -46,9 +48,9 @@ const TUnitTable& ProgramUnits() {
                                 dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxHintsUnit,
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
-                                cxTextEditUnit,     cxMaskEditUnit,
+                                cxTextEditUnit,     cxMaskEditUnit,     cxDropDownEditUnit,
                                 cxExtEditConstsUnit, cxCheckBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxListBoxUnit,
                                 cxSpinEditUnit,     cxTimeEditUnit,     cxCurrencyEditUnit, cxHyperLinkEditUnit,
-                                cxButtonEditUnit};
+                                cxButtonEditUnit,   cxMRUEditUnit};
   return units;
 }
