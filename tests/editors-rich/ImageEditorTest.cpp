@@ -78,7 +78,6 @@ struct ImageEditor : FormFixture {
   TScriptedImage* AddImage() {
     auto* image = Add<TScriptedImage>(10, 10);
     image->SetBounds(10, 10, 140, 100);
-    image->Style()->SetBorderStyle(ebsNone);
     image->HandleNeeded();
     ProcessPendingMessages();
     return image;
@@ -278,28 +277,38 @@ TEST_F(ImageEditor, CtrlWheelZoomsOnlyInTheNormalFitModeAroundTheClientCentre) {
   wheel(WHEEL_DELTA, false);  // without Ctrl nothing zooms
   EXPECT_EQ(90, Image->ZoomPercent());
 
-  // From (100, 100) at 100 % to 200 %: the client centre (170, 150) of the
-  // picture goes to (340, 300), so the offset becomes (270, 250).
+  // A drag moves the picture with the mouse.
   Image->ZoomingOptions()->SetZoomPercent(100);
   Image->SetFocus();
+  const TPoint before = Image->TopLeft();
   const TPoint from = Image->ClientToScreen(TPoint(120, 90));
   PressMouseAt(from);
   MoveMouseTo(TPoint(from.X - 100, from.Y - 100));
   ReleaseMouseAt(TPoint(from.X - 100, from.Y - 100));
-  ASSERT_EQ(TPoint(100, 100), Image->TopLeft());
+  const TPoint dragged = Image->TopLeft();
+  ASSERT_EQ(TPoint(before.X + 100, before.Y + 100), dragged);
+  // Zoomed to 200 %, the picture point under the client's centre stays.
+  const TRect client = Image->ViewInfo()->ClientRect;
   Image->ZoomingOptions()->SetZoomPercent(200);
-  EXPECT_EQ(TPoint(270, 250), Image->TopLeft());
-  // Dragging never passes the picture's far edge (800 - 140, 600 - 100).
-  PressMouseAt(from);
-  MoveMouseTo(TPoint(from.X - 600, from.Y - 600));
-  ReleaseMouseAt(TPoint(from.X - 600, from.Y - 600));
-  EXPECT_EQ(TPoint(660, 500), Image->TopLeft());
+  EXPECT_NEAR((client.Width() / 2.0 + dragged.X) * 2, client.Width() / 2.0 + Image->TopLeft().X, 1);
+  EXPECT_NEAR((client.Height() / 2.0 + dragged.Y) * 2, client.Height() / 2.0 + Image->TopLeft().Y, 1);
+  // Dragging never passes the zoomed picture's edges.
+  auto drag = [&](int ADelta) {
+    PressMouseAt(from);
+    MoveMouseTo(TPoint(from.X + ADelta, from.Y + ADelta));
+    ReleaseMouseAt(TPoint(from.X + ADelta, from.Y + ADelta));
+  };
+  for (int i = 0; i < 7; ++i) drag(100);
+  EXPECT_EQ(TPoint(0, 0), Image->TopLeft());
+  for (int i = 0; i < 9; ++i) drag(-100);
+  EXPECT_EQ(TPoint(800 - client.Width(), 600 - client.Height()), Image->TopLeft());
   // A new picture starts at the top left.
   Image->Picture()->Assign(HalvesBitmap(400, 300).get());
   EXPECT_EQ(TPoint(0, 0), Image->TopLeft());
 }
 
-// The bar of a 140 x 100 client: 140 wide, rows 60..89.
+// The bar lies in the client's lower part: its full width up to 200,
+// 30 high, 40 above the client's bottom for a client this low.
 TEST_F(ImageEditor, TheZoomBarShowsUnderTheMouseAndItsClicksZoom) {
   Image->Properties()->SetFitMode(ifmNormal);
   Image->ZoomingOptions()->SetShowZoomTrackBar(true);
@@ -307,14 +316,18 @@ TEST_F(ImageEditor, TheZoomBarShowsUnderTheMouseAndItsClicksZoom) {
   EXPECT_FALSE(Image->ViewInfo()->ShowZoomTrackBar);
   MoveMouseTo(Image->ClientToScreen(TPoint(70, 20)));
   ASSERT_TRUE(Image->ViewInfo()->ShowZoomTrackBar);
-  EXPECT_EQ(TRect(0, 60, 140, 90), Image->ViewInfo()->ZoomTrackBarRect);
+  const TRect client = Image->ViewInfo()->ClientRect;
+  const TRect bar = Image->ViewInfo()->ZoomTrackBarRect;
+  EXPECT_EQ(TRect(client.Left, client.Bottom - 40, client.Right, client.Bottom - 10), bar);
   EXPECT_EQ(500, Image->ActiveProperties()->ZoomTrackBarProperties()->Max());
   EXPECT_EQ(40, Image->ActiveProperties()->ZoomTrackBarProperties()->SecondRange()->LineSize());
   std::filesystem::create_directories("artifacts");
   SaveAsPng(*CaptureWindow(Image), L"artifacts\\ImageEditorZoomBar.png");
 
-  // A press on the far right half of the track jumps above 100 %.
-  const TPoint right = Image->ClientToScreen(TPoint(110, 75));
+  // A press three quarters along the track jumps above 100 %.
+  const TRect track = Image->ViewInfo()->ZoomTrackBarViewInfo()->TrackRect;
+  const TPoint right = Image->ClientToScreen(
+      TPoint(bar.Left + track.Left + track.Width() * 3 / 4, bar.Top + (track.Top + track.Bottom) / 2));
   PressMouseAt(right);
   ReleaseMouseAt(right);
   EXPECT_GT(Image->ZoomPercent(), 100);
@@ -332,36 +345,39 @@ TEST_F(ImageEditor, TheZoomBarShowsUnderTheMouseAndItsClicksZoom) {
   EXPECT_FALSE(Image->ViewInfo()->ShowZoomTrackBar);
 }
 
-// The 6 x 4 halves picture in a 140 x 100 client: where red and blue land.
+// The 6 x 4 halves picture in the client (c): where red and blue land,
+// and a point that keeps the background.
 TEST_F(ImageEditor, EachFitModePaintsThePictureWhereItBelongs) {
   Image->Properties()->SetShowFocusRect(false);
   Image->Picture()->Assign(HalvesBitmap(6, 4).get());
+  const TRect c = Image->ViewInfo()->ClientRect;
+  const int cx = (c.Left + c.Right) / 2, cy = (c.Top + c.Bottom) / 2;
   struct TCase {
     TcxImageFitMode FitMode;
     bool Center;
     TPoint Red, Blue, Background;
   };
   const TCase cases[] = {
-      // 6 x 4 at its own size, top left or centred.
-      {ifmNormal, false, {1, 1}, {4, 3}, {10, 10}},
-      {ifmNormal, true, {68, 49}, {71, 51}, {60, 49}},
+      // At its own size, from the top left or centred.
+      {ifmNormal, false, {c.Left + 1, c.Top + 1}, {c.Left + 4, c.Top + 3}, {c.Left + 10, c.Top + 10}},
+      {ifmNormal, true, {cx - 2, cy}, {cx + 2, cy}, {cx - 10, cy}},
       // The whole client.
-      {ifmStretch, true, {2, 2}, {137, 97}, {-1, -1}},
-      // 140 x 93, centred: rows 3..95.
-      {ifmProportionalStretch, true, {2, 4}, {137, 94}, {70, 1}},
+      {ifmStretch, true, {c.Left + 2, c.Top + 2}, {c.Right - 3, c.Bottom - 3}, {-1, -1}},
+      // As wide as the client, a little less high: a strip above stays.
+      {ifmProportionalStretch, true, {c.Left + 2, cy}, {c.Right - 3, cy}, {cx, c.Top}},
       // Smaller than the client: kept at its size.
-      {ifmFit, true, {68, 49}, {71, 51}, {60, 49}},
-      // 150 x 100, centred: columns -5..144.
-      {ifmFill, true, {1, 1}, {138, 98}, {-1, -1}},
+      {ifmFit, true, {cx - 2, cy}, {cx + 2, cy}, {cx - 10, cy}},
+      // As high as the client, wider than it: cut at both sides.
+      {ifmFill, true, {c.Left, c.Top}, {c.Right - 1, c.Bottom - 1}, {-1, -1}},
   };
-  for (const TCase& c : cases) {
-    Image->Properties()->SetFitMode(c.FitMode);
-    Image->Properties()->SetCenter(c.Center);
+  for (const TCase& k : cases) {
+    Image->Properties()->SetFitMode(k.FitMode);
+    Image->Properties()->SetCenter(k.Center);
     std::unique_ptr<TBitmap> shot = CaptureWindow(Image);
-    EXPECT_EQ(clRed, PixelColor(*shot, c.Red.X, c.Red.Y)) << int(c.FitMode);
-    EXPECT_EQ(clBlue, PixelColor(*shot, c.Blue.X, c.Blue.Y)) << int(c.FitMode);
-    if (c.Background.X >= 0)
-      EXPECT_EQ(ColorToRGB(clWindow), PixelColor(*shot, c.Background.X, c.Background.Y)) << int(c.FitMode);
+    EXPECT_EQ(clRed, PixelColor(*shot, k.Red.X, k.Red.Y)) << int(k.FitMode);
+    EXPECT_EQ(clBlue, PixelColor(*shot, k.Blue.X, k.Blue.Y)) << int(k.FitMode);
+    if (k.Background.X >= 0)
+      EXPECT_EQ(ColorToRGB(clWindow), PixelColor(*shot, k.Background.X, k.Background.Y)) << int(k.FitMode);
   }
 }
 
@@ -372,12 +388,14 @@ TEST_F(ImageEditor, WithoutAPictureTheCaptionIsDrawnAndFocusShowsTheFrame) {
   for (int x = 30; x < 110; ++x)
     for (int y = 40; y < 60; ++y) dark += PixelColor(*shot, x, y) == clBlack ? 1 : 0;
   EXPECT_GT(dark, 20);
-  EXPECT_EQ(ColorToRGB(clWindow), PixelColor(*shot, 0, 0));
+  const TRect c = Image->ViewInfo()->ClientRect;
+  EXPECT_EQ(ColorToRGB(clWindow), PixelColor(*shot, c.Left, c.Top));
   Image->SetFocus();
   ProcessPendingMessages();
   shot = CaptureWindow(Image);
-  EXPECT_EQ(clBlack, PixelColor(*shot, 0, 0));
-  EXPECT_EQ(clBlack, PixelColor(*shot, 139, 99));
+  EXPECT_EQ(clBlack, PixelColor(*shot, c.Left, c.Top));
+  EXPECT_EQ(clBlack, PixelColor(*shot, c.Right - 1, c.Bottom - 1));
+  EXPECT_EQ(ColorToRGB(clWindow), PixelColor(*shot, c.Left + 1, c.Top + 1));
 }
 
 TEST_F(ImageEditor, SheetOfEveryFitModeInEveryLook) {
