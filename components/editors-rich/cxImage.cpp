@@ -30,9 +30,9 @@ size_t BlobDataStart(const std::string& ABytes) {
   return first == 1 && second == 0x0100 && length == ABytes.size() - BlobHeaderSize ? BlobHeaderSize : 0;
 }
 
-void cxImageFinalize() { GraphicClassList.reset(); }
-
 }  // namespace
+
+void cxFreeGraphicClassList() { GraphicClassList.reset(); }
 
 const std::vector<TGraphicClass>& cxGraphicClassList() {
   if (!GraphicClassList) {
@@ -161,5 +161,3 @@ void TcxImageZoomingOptions::ZoomOut() {
 }
 
 void TcxImageZoomingOptions::Changed() { dxFireNotifyEvent(OnChanged, this); }
-
-const TUnitEntry cxImageUnit{L"cxImage", nullptr, cxImageFinalize};

@@ -603,6 +603,7 @@ TPopupMenu* TdxCustomCameraControl::DeviceMenu() {
     auto* item = new TMenuItem(FInternalPopupMenu.get());
     item->SetCaption(manager->Devices()[i]);
     const int index = static_cast<int>(i);
+    item->SetChecked(index == FDeviceIndex);
     item->OnClick = [this, index](TObject*) { SetDeviceIndex(index); };
     FInternalPopupMenu->Items()->Add(item);
   }

@@ -12,17 +12,26 @@ class TfrmCameraDialog : public TForm {
 public:
   explicit TfrmCameraDialog(TComponent* AOwner);
 
-  TdxCameraControl* ccCamera;
-  TButton* btnSnapshot;
-  TButton* btnAssign;
-  TButton* btnCancel;
+  TdxCameraControl* ccCamera = nullptr;
+  TButton* btnSnapshot = nullptr;
+  TButton* btnAssign = nullptr;
+  TButton* btnCancel = nullptr;
 
   void btnSnapshotClick(TObject* Sender);
+  // The smallest size a person may drag the dialog to: its size at
+  // creation.
+  TSize MinTrackSize() const { return FMinTrackSize; }
+
+protected:
+  void WndProc(TMessage& Message) override;
+  // The picture takes the room; the buttons keep to the bottom right.
+  void Resize() override;
 
 private:
   void FormCreate(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
   void CameraStateChanged(TObject* Sender);
+  TSize FMinTrackSize;
 };
 
 // Shows the dialog modally over the active form; on Assign the frozen frame

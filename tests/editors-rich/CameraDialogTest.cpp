@@ -126,4 +126,32 @@ TEST_F(CameraDialogTest, SnapshotThenAssignHandsTheFrozenFrameBack) {
   std::filesystem::remove(L"dialog-frames.avi");
 }
 
+TEST_F(CameraDialogTest, ItIsNeverDraggedSmallerThanItOpensAndItsButtonsKeepToTheCorner) {
+  TSize opened, minimum, asked;
+  TRect cancelBefore, cancelAfter, cameraAfter;
+  TSize clientAfter;
+  TDialogDriver driver([&](TfrmCameraDialog* ADialog) {
+    opened = TSize{ADialog->Width(), ADialog->Height()};
+    minimum = ADialog->MinTrackSize();
+    MINMAXINFO info{};
+    SendMessageW(ADialog->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    asked = TSize{info.ptMinTrackSize.x, info.ptMinTrackSize.y};
+    cancelBefore = ADialog->btnCancel->BoundsRect();
+    ADialog->SetBounds(ADialog->Left(), ADialog->Top(), ADialog->Width() + 60, ADialog->Height() + 40);
+    cancelAfter = ADialog->btnCancel->BoundsRect();
+    cameraAfter = ADialog->ccCamera->BoundsRect();
+    clientAfter = TSize{ADialog->ClientWidth(), ADialog->ClientHeight()};
+    ADialog->btnCancel->Click();
+    return true;
+  });
+  TPicture picture;
+  EXPECT_FALSE(dxRunCameraDialog(&picture));
+  EXPECT_EQ(opened, minimum);
+  EXPECT_EQ(opened, asked);
+  EXPECT_EQ(cancelBefore.Left + 60, cancelAfter.Left);
+  EXPECT_EQ(cancelBefore.Top + 40, cancelAfter.Top);
+  EXPECT_EQ(cancelBefore.Width(), cancelAfter.Width());
+  EXPECT_EQ(TRect(0, 0, clientAfter.cx, clientAfter.cy - 49), cameraAfter);
+}
+
 }  // namespace

@@ -121,6 +121,7 @@ private:
       TMenuItem* item = AParent->Items(i);
       if (!item->Visible()) continue;
       UINT flags = item->Enabled() ? MF_STRING : MF_STRING | MF_GRAYED;
+      if (item->Checked()) flags |= MF_CHECKED;
       if (item->Break() == mbBreak) flags |= MF_MENUBREAK;
       if (item->Break() == mbBarBreak) flags |= MF_MENUBARBREAK;
       UINT_PTR id;

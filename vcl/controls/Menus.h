@@ -43,6 +43,9 @@ public:
   void SetVisible(bool Value) { FVisible = Value; }
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool Value) { FEnabled = Value; }
+  // Shown with a check mark.
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool Value) { FChecked = Value; }
   // Starts a new column.
   TMenuBreak Break() const { return FBreak; }
   void SetBreak(TMenuBreak Value) { FBreak = Value; }
@@ -78,6 +81,7 @@ private:
   TShortCut FShortCut = 0;
   bool FVisible = true;
   bool FEnabled = true;
+  bool FChecked = false;
   TMenuBreak FBreak = mbNone;
   int FImageIndex = -1;
   TMenuItem* FParent = nullptr;

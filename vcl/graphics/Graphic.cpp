@@ -108,6 +108,23 @@ TGraphicClass ClassForExtension(const String& Extension) {
 }
 }  // namespace
 
+String GraphicFilter(TGraphicClass AGraphicClass) {
+  String all, each;
+  for (const TFileFormat& format : FileFormats()) {
+    if (!TObject::ClassInheritsFrom(format.GraphicClass, AGraphicClass)) continue;
+    const String mask = L"*." + format.Extension;
+    all += (all.empty() ? L"" : L";") + mask;
+    each += L"|" + format.Description + L" (" + mask + L")|" + mask;
+  }
+  return L"All (" + all + L")|" + all + each;
+}
+
+String GraphicExtension(TGraphicClass AGraphicClass) {
+  for (const TFileFormat& format : FileFormats())
+    if (TObject::ClassInheritsFrom(format.GraphicClass, AGraphicClass)) return format.Extension;
+  return String();
+}
+
 void TPicture::RegisterFileFormat(const String& Extension, const String& Description,
                                   TGraphicClass GraphicClass) {
   FileFormats().push_back({Extension, Description, GraphicClass});

@@ -76,6 +76,12 @@ bool SameSavedData(const TGraphic* A, const TGraphic* B);
 
 using TGraphicClass = TClass;
 
+// A file dialog's filter of the registered formats that AGraphicClass (or a
+// descendant) reads: "All (*.a;*.b)|*.a;*.b|Name (*.a)|*.a|...".
+String GraphicFilter(TGraphicClass AGraphicClass);
+// The first registered extension of AGraphicClass ("bmp"); empty for none.
+String GraphicExtension(TGraphicClass AGraphicClass);
+
 class TPicture : public TPersistent {
   VCL_CREATABLE_CLASS(TPicture, TPersistent)
 public:
