@@ -1,10 +1,11 @@
-// The editor unit's start-up and shut-down: the default edit style
-// controller, the validation glyphs, the registry of properties classes and
+// The editor unit's start-up and shut-down: the mouse-wheel cursor, the
+// default edit style controller, the validation glyphs, the registry of properties classes and
 // the hint window that measures hints.
 #include <windows.h>
 
 #include "components/core/dxGdiPlusClasses.h"
 #include "components/editors/cxEdit.h"
+#include "vcl/controls/Forms.h"
 
 void cxFreeEditPropertiesRegistry();
 void cxFreeEditHintWindow();
@@ -26,6 +27,12 @@ void LoadValidationGlyphs() {
   }
 }
 
+// The screen owns it from now on.
+void LoadMouseWheelCursor() {
+  if (HANDLE cursor = LoadImageW(GetModuleHandleW(nullptr), L"CXEDIT_MOUSEWHEEL", IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE))
+    if (Screen) Screen->SetCursors(crcxEditMouseWheel, static_cast<HCURSOR>(cursor));
+}
+
 }  // namespace
 
 TdxSmartImage* cxEditValidationGlyph(TcxEditErrorType AType) {
@@ -39,6 +46,7 @@ TdxSmartImage* cxEditValidationGlyph(TcxEditErrorType AType) {
 
 const TUnitEntry cxEditUnit{L"cxEdit",
                             [] {
+                              LoadMouseWheelCursor();
                               DefaultStyleController = std::make_unique<TcxEditStyleController>(nullptr);
                               cxSetDefaultEditStyleController(DefaultStyleController.get());
                               LoadValidationGlyphs();

@@ -1186,6 +1186,8 @@ public:
   TObject* Data = nullptr;
   // The control being laid out; null for a host painting cells.
   TcxCustomEdit* Edit = nullptr;
+  // The control types into an inner edit, which draws its own text.
+  bool HasInnerEdit = false;
   bool ButtonsOnlyStyle = false;
   int ButtonVisibleCount = 0;
   TcxContainerState ContainerState{csNormal};
@@ -1213,6 +1215,7 @@ public:
 
 protected:
   friend class TcxEditButtonFadingHelper;
+  friend class TcxCustomEdit;
   virtual void ComputeButtonThemeInfo(TcxEditButtonViewInfo* AButtonViewInfo);
   virtual void ComputeButtonThemePart(HTHEME ATheme, TcxEditButtonViewInfo* AButtonViewInfo);
   virtual HTHEME ButtonThemeHandle(TcxEditButtonViewInfo* AButtonViewInfo);
@@ -1257,6 +1260,7 @@ protected:
 
 private:
   void CalculateViewInfoLayout(TcxCustomEditViewInfo* AViewInfo);
+  TcxEditPopupBorderStyle CalculatePopupBorderStyle(TcxCustomEditViewInfo* AViewInfo);
   // The bound edit's validation error, its text and icon.
   void CalculateErrorData(TcxCustomEditViewInfo* AViewInfo);
   void CalculateColors(TcxCustomEditViewInfo* AViewInfo);
@@ -1566,6 +1570,13 @@ public:
   // Validates the value the host takes back; false when it is invalid.
   bool Deactivate();
   virtual void SelectAll() {}
+  // A spell checker may check and replace the text (the text editors).
+  virtual bool SupportsSpelling() { return false; }
+  // The spell checker's replacement of the selection, posted when APost.
+  virtual void ReplaceTextBySpellChecker(const String& AText, bool APost) {}
+  // The edit sits on a bar.
+  void SetIsBarControl(bool Value) { FIsBarControl = Value; }
+  bool IsBarControl() const { return FIsBarControl; }
   // The clipboard: nothing in the base; the text editors copy, cut and
   // paste their text.
   virtual void CopyToClipboard() {}
@@ -1603,8 +1614,12 @@ protected:
   // Lays the edit out through a new view data for its rectangle.
   virtual void CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
                                         bool AIsMouseEvent);
-  // Enabled, focused and design state.
+  // Enabled, focused, inner edit and design state.
   virtual void FillViewDataState(TcxCustomEditViewData* AViewData);
+  // The view info's drawn value from the edit value.
+  virtual void CalculateDrawValue(TcxCustomEditViewData* AViewData) {
+    AViewData->EditValueToDrawValue(FEditValue, ViewInfo());
+  }
   virtual void AssignEditValue(const Variant& Value);
   virtual void AssignInternalEditValue(const Variant& Value);
   virtual void StoreEditValue(const Variant& Value, bool AFlag);
@@ -1689,6 +1704,9 @@ protected:
   void Click() override;
   void DblClick() override;
   void ProcessMouseRefreshEvents() override;
+  // The hint of the part under the mouse: a button's, the error's text
+  // over the error icon, else the edit's own.
+  void UpdateHintAtPoint(const TPoint& P) override;
   virtual bool CanClickWhileLoading() { return false; }
   // The button's action, then OnButtonClick of the own properties and of
   // the repository item's, with the button's collection index.
@@ -1698,13 +1716,33 @@ protected:
   virtual void NotifyButtonUp(int AButtonVisibleIndex) {}
   // Clicks the first button marked Default; false when there is none.
   virtual bool ClickDefaultButton();
-  void FocusAndSelectAll();
+  virtual void FocusAndSelectAll();
+  // While a host's typed key activates the edit, the inner control's
+  // messages pass ActivationWindowProc first.
+  virtual void BeginActivationByKey();
+  virtual void EndActivationByKey();
+  virtual void ActivationWindowProc(TMessage& Message) { FWindowProcObject->DefaultProc(Message); }
   // A refused key or value, where the properties ask for a beep.
   virtual void Beep();
 
   // The modified state saved around work that must not change it.
   void SaveModified();
   void RestoreModified();
+
+  // The current change comes from the person (DoEditing decides what may
+  // change), not from the program.
+  bool IsUserAction() const { return FIsUserAction; }
+  // Runs AWork with the user-action flag set to AIsUser, restored after.
+  template <class F>
+  auto AsUserAction(bool AIsUser, F AWork) {
+    struct TRestore {
+      bool& Flag;
+      bool Value;
+      ~TRestore() { Flag = Value; }
+    } restore{FIsUserAction, FIsUserAction};
+    FIsUserAction = AIsUser;
+    return AWork();
+  }
 
 private:
   static void LockCounter(int& ACount, bool ALock) {
@@ -1725,6 +1763,9 @@ private:
   void FireChangeEvent(void (TcxCustomEdit::*AFire)());
   // The enabled default button, or null.
   TcxCustomEditButton* DefaultButton();
+  // Clicks the enabled button whose caption has the accelerator; false
+  // when there is none.
+  bool ClickAcceleratedButton(wchar_t AChar);
   // The clipboard messages: cutting and pasting change the value as the
   // person's own action.
   void HandleClipboardMessage(TMessage& Message);
@@ -1736,6 +1777,8 @@ private:
   void ShowChangedDisplayValue(const Variant& ABuilt, const Variant& AChecked);
 
   TcxEditChangeEventsCatcher FChangeEventsCatcher{this};
+  TcxWindowProcLinkedObject* FWindowProcObject = nullptr;
+  bool FIsBarControl = false;
   std::unique_ptr<TcxCustomEditProperties> FProperties;
   TcxEditRepositoryItem* FRepositoryItem = nullptr;
   bool FIsKeyPressHandled = false;
@@ -1813,6 +1856,9 @@ private:
   TComponent* FEditorOwner;
   std::unique_ptr<TcxFreeNotificator> FFreeNotificator;
 };
+
+// The cursor the editor unit's start-up registers with the screen.
+inline constexpr TCursor crcxEditMouseWheel = 4101;
 
 // The built-in glyph of an error, a warning or an information (loaded by
 // the editor unit's start-up); null for other types.

@@ -88,6 +88,7 @@ TcxCustomEdit::TcxCustomEdit(TComponent* AOwner, bool AIsInplace)
 }
 
 TcxCustomEdit::~TcxCustomEdit() {
+  if (FWindowProcObject && cxGetWindowProcController()) cxGetWindowProcController()->Remove(FWindowProcObject);
   if (FRepositoryItem) FRepositoryItem->RemoveListener(this);
   if (!FProperties) return;
   FProperties->OnPropertiesChanged = nullptr;
@@ -223,27 +224,11 @@ void TcxCustomEdit::AssignInternalEditValue(const Variant& Value) {
 }
 
 void TcxCustomEdit::SetValidatableEditValue(const Variant& Value) {
-  const bool wasUserAction = FIsUserAction;
-  FIsUserAction = true;
-  try {
-    SetEditValue(Value);
-  } catch (...) {
-    FIsUserAction = wasUserAction;
-    throw;
-  }
-  FIsUserAction = wasUserAction;
+  AsUserAction(true, [&] { SetEditValue(Value); });
 }
 
 void TcxCustomEdit::SetUserInternalEditValue(const Variant& Value) {
-  const bool wasUserAction = FIsUserAction;
-  FIsUserAction = true;
-  try {
-    SetInternalEditValue(Value);
-  } catch (...) {
-    FIsUserAction = wasUserAction;
-    throw;
-  }
-  FIsUserAction = wasUserAction;
+  AsUserAction(true, [&] { SetInternalEditValue(Value); });
 }
 
 void TcxCustomEdit::StoreEditValue(const Variant& Value, bool) {
@@ -413,17 +398,7 @@ void TcxCustomEdit::PostEditValue() {
 
 void TcxCustomEdit::CommitEditValue(bool AValidateFirst) {
   if (AValidateFirst) {
-    const bool wasUserAction = FIsUserAction;
-    FIsUserAction = false;
-    bool valid;
-    try {
-      valid = ValidateEditByOptions(false);
-    } catch (...) {
-      FIsUserAction = wasUserAction;
-      throw;
-    }
-    FIsUserAction = wasUserAction;
-    if (!valid) return;
+    if (!AsUserAction(false, [&] { return ValidateEditByOptions(false); })) return;
   }
   // A failed post always reaches the caller, inplace or not: the editor
   // keeps the typed value and stays modified.
@@ -468,15 +443,7 @@ void TcxCustomEdit::ProcessEnter() {
 }
 
 void TcxCustomEdit::DoExit() {
-  const bool wasUserAction = FIsUserAction;
-  FIsUserAction = false;
-  try {
-    ProcessExit(true);
-  } catch (...) {
-    FIsUserAction = wasUserAction;
-    throw;
-  }
-  FIsUserAction = wasUserAction;
+  AsUserAction(false, [&] { ProcessExit(true); });
 }
 
 void TcxCustomEdit::ProcessExit(bool AFireExit) {
@@ -526,17 +493,15 @@ void TcxCustomEdit::HandleEditKeyDown(uint16_t& Key, TShiftState Shift) {
   };
   if (properties->ClearKey() != 0 && ShortCut(Key, Shift) == properties->ClearKey()) {
     LockChangeEvents(true);
-    const bool wasUserAction = FIsUserAction;
-    FIsUserAction = true;
     try {
-      SetInternalEditValue(GetClearValue());
-      if (properties->ImmediatePost() && CanPostEditValue()) CommitEditValue(false);
+      AsUserAction(true, [&] {
+        SetInternalEditValue(GetClearValue());
+        if (properties->ImmediatePost() && CanPostEditValue()) CommitEditValue(false);
+      });
     } catch (...) {
-      FIsUserAction = wasUserAction;
       LockChangeEvents(false);
       throw;
     }
-    FIsUserAction = wasUserAction;
     LockChangeEvents(false);
     FIsEditValidated = true;
     Key = 0;
@@ -632,10 +597,25 @@ void TcxCustomEdit::Activate(bool ANeedSetFocus) {
 }
 
 void TcxCustomEdit::ActivateByKey(wchar_t AKey) {
+  BeginActivationByKey();
+  struct TEnd {
+    TcxCustomEdit* Edit;
+    ~TEnd() { Edit->EndActivationByKey(); }
+  } end{this};
   Activate(true);
   if (!ForwardsActivationKey(AKey)) return;
   FIsKeyPressHandled = false;
   SendMessageW(Handle(), WM_CHAR, AKey, 0);
+}
+
+void TcxCustomEdit::BeginActivationByKey() {
+  if (InnerControl() && !FWindowProcObject)
+    FWindowProcObject =
+        cxGetWindowProcController()->Add(InnerControl(), [this](TMessage& Message) { ActivationWindowProc(Message); });
+}
+
+void TcxCustomEdit::EndActivationByKey() {
+  if (FWindowProcObject && cxGetWindowProcController()) cxGetWindowProcController()->Remove(FWindowProcObject);
 }
 
 void TcxCustomEdit::ActivateByMouse(TShiftState AShift, int X, int Y) {

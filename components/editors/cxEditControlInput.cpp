@@ -3,7 +3,10 @@
 #include <windows.h>
 
 #include "components/editors/cxEdit.h"
+#include "vcl/controls/Application.h"
 #include "vcl/controls/Forms.h"
+#include "vcl/controls/Messages.h"
+#include "vcl/controls/StdCtrls.h"
 
 // ---------------------------------------------------------------- buttons
 
@@ -100,26 +103,57 @@ void TcxCustomEdit::HandleClipboardMessage(TMessage& Message) {
     if (Message.Msg == WM_CUT) CopyToClipboard();
     return;
   }
-  const bool wasUserAction = FIsUserAction;
-  FIsUserAction = true;
   const bool paste = Message.Msg == WM_PASTE;
   if (paste) LockChangeEvents(true);
   try {
-    if (paste)
-      PasteFromClipboard();
-    else
-      CutToClipboard();
+    AsUserAction(true, [&] {
+      if (paste)
+        PasteFromClipboard();
+      else
+        CutToClipboard();
+    });
   } catch (...) {
     if (paste) LockChangeEvents(false);
-    FIsUserAction = wasUserAction;
     throw;
   }
   if (paste) LockChangeEvents(false);
-  FIsUserAction = wasUserAction;
+}
+
+// ---------------------------------------------------------------- accelerators and hints
+
+bool TcxCustomEdit::ClickAcceleratedButton(wchar_t AChar) {
+  if (!Enabled()) return false;
+  for (const auto& button : ViewInfo()->ButtonsInfo)
+    if (button->Enabled() && IsAccel(AChar, button->Data.Caption)) {
+      FireButtonClick(button->ButtonIndex);
+      return true;
+    }
+  return false;
+}
+
+void TcxCustomEdit::UpdateHintAtPoint(const TPoint& P) {
+  const int part = ViewInfo()->PartAtPoint(P);
+  String hint;
+  if (part >= 0)
+    hint = ViewInfo()->ButtonsInfo[part]->Data.Hint;
+  else if (part == ecpErrorIcon)
+    hint = FValidationErrorText;
+  else if (part == ecpEdit)
+    hint = OriginalHint();
+  if (hint == Hint()) return;
+  // A hint showing for another part goes; the new one shows after a pause.
+  if (Application) Application->CancelHint();
+  SetInheritedHint(hint);
 }
 
 void TcxCustomEdit::WndProc(TMessage& Message) {
   switch (Message.Msg) {
+    case CM_DIALOGCHAR:
+      if (ClickAcceleratedButton(static_cast<wchar_t>(Message.WParam))) {
+        Message.Result = 1;
+        return;
+      }
+      break;
     case WM_COPY:
     case WM_CUT:
     case WM_PASTE:

@@ -30,6 +30,7 @@ TcxCustomEditViewData* TcxCustomEdit::CreateViewData() {
 void TcxCustomEdit::FillViewDataState(TcxCustomEditViewData* AViewData) {
   AViewData->Enabled = Enabled();
   AViewData->Focused = Focused();
+  AViewData->HasInnerEdit = InnerControl() != nullptr;
   AViewData->IsDesigning = IsDesigning();
 }
 
@@ -38,6 +39,7 @@ void TcxCustomEdit::CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton But
   std::unique_ptr<TcxCustomEditViewData> viewData(CreateViewData());
   viewData->Calculate(cxSharedScreenCanvas(), TRect(0, 0, Width(), Height()), P, Button, Shift, ViewInfo(),
                       AIsMouseEvent);
+  CalculateDrawValue(viewData.get());
 }
 
 bool TcxCustomEdit::RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift,

@@ -27,6 +27,25 @@ TcxEditBorderStyle NarrowBorderStyle(TcxEditBorderStyle AStyle) {
   return AStyle == ebsUltraFlat || AStyle == ebsOffice11 ? ebsSingle : AStyle;
 }
 
+TcxEditPopupBorderStyle PopupBorderStyleOfKind(TcxLookAndFeelKind AKind) {
+  switch (AKind) {
+    case lfFlat: return epbsFlat;
+    case lfStandard: return epbsFrame3D;
+    default: return epbsSingle;
+  }
+}
+
+// The look a button style stands for.
+TcxLookAndFeelKind LookAndFeelKindOf(TcxEditButtonStyle AStyle) {
+  switch (AStyle) {
+    case btsDefault:
+    case bts3D: return lfStandard;
+    case btsUltraFlat: return lfUltraFlat;
+    case btsOffice11: return lfOffice11;
+    default: return lfFlat;
+  }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- validate info
@@ -211,6 +230,7 @@ void TcxCustomEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, 
   AViewInfo->Bounds = ABounds;
   AViewInfo->Enabled = Enabled;
   AViewInfo->Focused = Focused;
+  AViewInfo->HasInnerEdit = HasInnerEdit;
   AViewInfo->IsDesigning = IsDesigning;
   AViewInfo->IsInplace = FIsInplace;
   AViewInfo->IsSelected = IsSelected;
@@ -227,8 +247,19 @@ void TcxCustomEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, 
   CalculateButtonsViewInfo(ACanvas, AViewInfo->FEditorBounds, P, Button, Shift, AViewInfo, AIsMouseEvent);
   AViewInfo->ClientRect = RectLessExtent(AViewInfo->FEditorBounds, GetClientExtent(ACanvas, AViewInfo));
   AViewInfo->InnerEditRect = AViewInfo->ClientRect;
-  AViewInfo->PopupBorderStyle = FStyle->PopupBorderStyle();
+  AViewInfo->PopupBorderStyle = CalculatePopupBorderStyle(AViewInfo);
   CheckStartButtonsFading(AViewInfo);
+}
+
+// The style's, else (for a bound edit) the one matching the edit's look:
+// an inplace edit's look, a borderless edit's first button, else its border.
+TcxEditPopupBorderStyle TcxCustomEditViewData::CalculatePopupBorderStyle(TcxCustomEditViewInfo* AViewInfo) {
+  const TcxEditPopupBorderStyle style = FStyle->PopupBorderStyle();
+  if (style != epbsDefault || !Edit) return style;
+  if (FIsInplace) return PopupBorderStyleOfKind(FStyle->LookAndFeel()->Kind());
+  if (AViewInfo->BorderStyle == ebsNone && !AViewInfo->ButtonsInfo.empty())
+    return PopupBorderStyleOfKind(LookAndFeelKindOf(AViewInfo->ButtonsInfo.front()->Data.Style));
+  return AViewInfo->BorderStyle == ebsNone || AViewInfo->BorderStyle == ebsFlat ? epbsFlat : epbsSingle;
 }
 
 int TcxCustomEditViewData::EditThemeState(TcxCustomEditViewInfo* AViewInfo) {

@@ -369,7 +369,6 @@ protected:
   void PrepareEditValue(const Variant& ADisplayValue, Variant& AEditValue, bool AEditFocused) override;
   void HandleTextChange() override;
   void HandlePropertiesChanged(TObject* Sender) override;
-  bool ValidateEditByOptions(bool AForce) override;
   bool PrepareSelTextReplacement(const String& AText, String& ANewText, int& ACaret) override;
   void Loaded() override;
   void DoEnter() override;

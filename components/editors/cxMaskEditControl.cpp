@@ -154,12 +154,6 @@ void TcxCustomMaskEdit::Loaded() {
   ReapplyDisplayValue();
 }
 
-// The mask judges a masked value; the text edit's checks an unmasked one.
-bool TcxCustomMaskEdit::ValidateEditByOptions(bool AForce) {
-  if (ModeMasked()) return TcxCustomEdit::ValidateEditByOptions(AForce);
-  return TcxCustomTextEdit::ValidateEditByOptions(AForce);
-}
-
 // ---------------------------------------------------------------- clipboard
 
 bool TcxCustomMaskEdit::PrepareSelTextReplacement(const String& AText, String& ANewText, int& ACaret) {

@@ -124,6 +124,12 @@ public:
   virtual bool IsValueBoundDefined(int ABound);
   virtual bool HasValueBounds() { return IsValueBoundDefined(0) || IsValueBoundDefined(1); }
   virtual void CheckValueInBounds(const Variant& AValue, String& AErrorText, bool& AError);
+  // The display value as the editor's edit value, checked against the bounds.
+  virtual void ValidateDisplayValueBounds(const Variant& ADisplayValue, String& AErrorText, bool& AError,
+                                          TcxCustomEdit* AEdit);
+  // A text the editing style refuses, a numeric value out of bounds, then
+  // the handlers.
+  void ValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError, TcxCustomEdit* AEdit) override;
   void SetMinMaxValues(double AMinValue, double AMaxValue) { AssignMinMaxValues(AMaxValue, AMinValue); }
 
   // ---------------------------------------------------------------- settings
@@ -679,10 +685,6 @@ public:
   virtual TRect GetDrawTextOffset();
   virtual bool IsComboBoxStyle() { return false; }
 
-  // The editor the view data lays out for, when there is one.
-  TcxCustomTextEdit* Edit = nullptr;
-  bool HasInnerEdit = false;
-
 protected:
   String BuildDisplayText(const Variant& AEditValue) override;
   TSize MeasureEditContent(TcxCanvas* ACanvas, const Variant& AEditValue,
@@ -702,6 +704,16 @@ TSize cxCalculateTextEditContentSize(TcxCanvas* ACanvas, TcxCustomTextEditViewDa
                                      int ALineCount, bool ACorrectWidth);
 
 // ---------------------------------------------------------------- the text edit control
+
+// A spell checker's request to replace a range of an editor's text
+// (LParam of cxWM_SPELLCHECKERREPLACE); Caret is where the caret goes after.
+struct TcxSpellCheckerReplacement {
+  const wchar_t* Text;
+  int Start;
+  int Length;
+  int Caret;
+};
+constexpr UINT cxWM_SPELLCHECKERREPLACE = 33068;
 
 // The control of every text-based editor: the platform's EDIT inside, the
 // display text and edit value in step, incremental search over the lookup
@@ -725,7 +737,7 @@ public:
   TcxCustomInnerTextEdit* InnerEditControl();
   IcxTextEditLookupData* ILookupData() { return FLookupData.get(); }
   TcxCustomTextEditLookupData* LookupData() const { return FLookupData.get(); }
-  TcxCustomTextEditViewInfo* TextViewInfo() { return FViewInfo.get(); }
+  TcxCustomTextEditViewInfo* TextViewInfo() { return static_cast<TcxCustomTextEditViewInfo*>(ViewInfo()); }
 
   String Text() { return GetCurrentDisplayText(); }
   void SetText(const String& Value) { InternalSetDisplayText(Value); }
@@ -756,10 +768,15 @@ public:
   TObject* ItemObject();
   String TextHint();
   void SetTextHint(const String& Value);
+  // Spelling: only a normally echoed text that may be changed is checked.
+  virtual bool IsSpellCheckAllowed();
+  bool SupportsSpelling() override { return IsSpellCheckAllowed(); }
+  void ReplaceTextBySpellChecker(const String& AText, bool APost) override;
 
 protected:
   friend class TcxCustomInnerTextEdit;
   friend class TcxCustomTextEditLookupData;
+  friend class TcxCustomTextEditProperties;
   friend class TcxCustomTextEditViewData;
   TcxCustomEditPropertiesClass GetPropertiesClass() const override {
     return TcxCustomEditPropertiesClass::Of<TcxCustomTextEditProperties>();
@@ -783,14 +800,17 @@ protected:
   void SynchronizeDisplayValue() override;
   virtual void UpdateEditValueFromDisplay();
   void HandleTextChange() override;
+  // A focused numeric editor groups its digits as they are typed.
+  void RegroupDigitsKeepingCaret();
   bool IsEditingAllowed() override { return ActiveProperties()->CurrentEditingStyle() != esNoEdit; }
   bool NeedsDisplayValueRefreshOnFocus() override { return true; }
   void RefreshDrawnValue() override;
   void HandlePropertiesChanged(TObject* Sender) override;
-  bool ValidateEditByOptions(bool AForce) override;
+  void ValidateDisplayValueIfAllowed(Variant& ADisplayValue, String& AErrorText, bool& AError) override;
+  void SetValidatedDisplayValue(const Variant& ADisplayValue) override;
+  bool IsEditClass() override { return true; }
   virtual void DoNewLookupDisplayText(const String& AText);
   virtual bool PrepareSelTextReplacement(const String& AText, String& ANewText, int& ACaret);
-  virtual bool IsUserAction() { return FUserAction; }
 
   // ---------------------------------------------------------------- keys
   void HandleEditKeyDown(uint16_t& Key, TShiftState Shift) override;
@@ -801,39 +821,43 @@ protected:
   virtual bool CanNavigateLookup(bool AMouseWheel) { return false; }
   virtual bool LocateAndComplete(String& AText);
   virtual bool WasFindSelectionActive(bool APrevFindSelection) { return APrevFindSelection; }
+  // A replacement outside the editor and a host is posted at once.
+  virtual bool CanPostAfterSpellChange() { return !IsInplace() && !Focused() && DataBinding()->IsDataAvailable(); }
+  virtual void PostSpellCheckedText();
   virtual void ApplyLookupSelection(TObject* Sender);
   void ResetFindSelection();
 
   // ---------------------------------------------------------------- window, layout and painting
   void WndProc(TMessage& Message) override;
   void CreateWnd() override;
-  void DoPaint() override;
   void CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent) override;
+  void CalculateDrawValue(TcxCustomEditViewData* AViewData) override;
   void AdjustInnerControlBounds() override;
   virtual void AdjustInnerEditPosition();
   virtual int InnerEditTextHeight();
   void DoEnter() override;
   void DoExit() override;
+  void FocusAndSelectAll() override;
+  void ActivationWindowProc(TMessage& Message) override;
   void FormatSettingsChanged() override { NotifyFormatsChanged(); }
   virtual void NotifyFormatsChanged();
   // A view data for the editor's state, bound to it; the caller frees it.
-  TcxCustomTextEditViewData* CreateTextViewData();
-  void CalculateTextViewInfo(const TPoint& P);
+  TcxCustomTextEditViewData* CreateTextViewData() { return static_cast<TcxCustomTextEditViewData*>(CreateViewData()); }
 
 private:
-  // Runs AWork as a person's action (DoEditing decides what may change).
+  bool IsFocusInside();
+  // Runs AWork as a change the spell checker makes.
   template <class F>
-  auto AsUserAction(bool AIsUser, F AWork) {
-    const bool was = FUserAction;
-    FUserAction = AIsUser;
+  void AsSpellCheckerChange(F AWork) {
     struct TRestore {
       bool& Flag;
       bool Value;
       ~TRestore() { Flag = Value; }
-    } restore{FUserAction, was};
-    return AWork();
+    } restore{FIsChangeBySpellChecker, FIsChangeBySpellChecker};
+    FIsChangeBySpellChecker = true;
+    AWork();
   }
-  bool IsFocusInside();
+  void ReplaceBySpellChecker(const TcxSpellCheckerReplacement& AReplacement);
   void MarkModifiedAndClick(int APrevKey);
   void GoLookup(TcxEditLookupDataGoDirection ADirection);
 
@@ -845,12 +869,11 @@ private:
   bool FLookupItemsScrolling = false;
   bool FInnerEditPositionAdjusting = false;
   bool FLookupDataTextChangedLocked = false;
-  bool FUserAction = false;
+  bool FIsChangeBySpellChecker = false;
   bool FIsInitializing = false;
   bool FEntered = false;
   TcxCustomInnerTextEdit* FInnerEdit = nullptr;
   std::unique_ptr<TcxCustomTextEditLookupData> FLookupData;
-  std::unique_ptr<TcxCustomTextEditViewInfo> FViewInfo;
   TPoint FLastMousePos{-1, -1};
 };
 

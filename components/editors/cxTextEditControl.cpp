@@ -9,8 +9,10 @@
 #include "components/editors/cxTextEdit.h"
 #include "vcl/controls/Messages.h"
 #include "vcl/rtl/DateUtils.h"
+#include "vcl/rtl/FormatSettings.h"
 #include "vcl/rtl/SysUtils.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -37,7 +39,7 @@ TcxCustomEditClass TcxCustomTextEditProperties::GetContainerClass() const {
 // ---------------------------------------------------------------- construction
 
 TcxCustomTextEdit::TcxCustomTextEdit(TComponent* AOwner, bool AIsInplace)
-    : TcxCustomEdit(AOwner, AIsInplace), FViewInfo(std::make_unique<TcxCustomTextEditViewInfo>()) {
+    : TcxCustomEdit(AOwner, AIsInplace) {
   SetBounds(Left(), Top(), 121, 21);
 }
 
@@ -178,43 +180,40 @@ void TcxCustomTextEdit::HandleTextChange() {
   }
   LockChangeEvents(false);
   // A standalone editor's inner edit draws its own text.
-  if (!FViewInfo->IsEditClass || !FViewInfo->HasInnerEdit) RefreshDrawnValue();
+  if (!TextViewInfo()->IsEditClass || !TextViewInfo()->HasInnerEdit) RefreshDrawnValue();
+  TcxCustomTextEditProperties* properties = ActiveProperties();
+  if (Focused() && properties->IsNumericValueEditor() && properties->UsesDigitGrouping()) RegroupDigitsKeepingCaret();
 }
 
-// Typed text becomes the edit value: a list style refuses a text that is
-// not an item, a numeric editor one out of its bounds, and OnValidate has
-// the last word. A refused text stays in the editor.
-bool TcxCustomTextEdit::ValidateEditByOptions(bool AForce) {
-  if (!FInnerEdit || (!AForce && !ModifiedAfterEnter())) return true;
-  TcxCustomTextEditProperties* properties = ActiveProperties();
-  Variant display(Text());
-  // A completion from the lookup items takes the item's own text.
-  if (properties->CurrentEditingStyle() == esEdit && FLookupData && FFindSelection) {
+// The caret stays after the same digits: separators it passed do not count.
+void TcxCustomTextEdit::RegroupDigitsKeepingCaret() {
+  const String text = Text();
+  const String grouped = cxInsertThousandSeparators(text);
+  if (grouped == text || !cxIsGroupedNumberText(grouped)) return;
+  const Char separator = FormatSettings.ThousandSeparator;
+  const int caret = InnerTextEdit()->GetSelStart();
+  const int kept = static_cast<int>(std::count_if(text.begin(), text.begin() + std::min<size_t>(caret, text.size()),
+                                                  [&](Char c) { return c != separator; }));
+  DataBinding()->SetDisplayValue(Variant(grouped));
+  int position = 0;
+  for (int passed = 0; position < static_cast<int>(grouped.size()) && passed < kept; ++position)
+    if (grouped[position] != separator) ++passed;
+  InnerTextEdit()->SetSelStart(position);
+}
+
+// A completion from the lookup items is validated as the item's own text.
+void TcxCustomTextEdit::ValidateDisplayValueIfAllowed(Variant& ADisplayValue, String& AErrorText, bool& AError) {
+  if (ActiveProperties()->CurrentEditingStyle() == esEdit && FLookupData && FFindSelection) {
     const String item = FLookupData->GetDisplayText(FLookupData->GetCurrentKey());
-    if (!item.empty() && !AnsiSameText(item, Text())) display = Variant(item);
+    if (!item.empty() && !AnsiSameText(item, VarToStr(ADisplayValue))) ADisplayValue = Variant(item);
   }
-  String errorText;
-  bool error = !properties->IsDisplayValueValid(display, true);
-  if (error) errorText = properties->DefaultValidateErrorText(0);
-  if (!error && properties->IsNumericValueEditor() && properties->HasValueBounds()) {
-    Variant value;
-    PrepareEditValue(display, value, true);
-    properties->CheckValueInBounds(value, errorText, error);
-  }
-  if (properties->OnValidate) properties->OnValidate(this, display, errorText, error);
-  if (error) {
-    if (properties->BeepOnError()) Beep();
-    if (properties->ValidationOptions().Contains(evoRaiseException)) throw EcxEditError(errorText);
-    return false;
-  }
-  if (properties->CurrentEditingStyle() == esEdit && FLookupData && !FLookupData->Find(VarToStr(display)))
-    DoNewLookupDisplayText(VarToStr(display));
-  AsUserAction(true, [&] {
-    if (VarToStr(display) != Text()) DataBinding()->SetDisplayValue(display);
-    UpdateEditValueFromDisplay();
-    return 0;
-  });
-  return true;
+  TcxCustomEdit::ValidateDisplayValueIfAllowed(ADisplayValue, AErrorText, AError);
+}
+
+void TcxCustomTextEdit::SetValidatedDisplayValue(const Variant& ADisplayValue) {
+  if (ActiveProperties()->CurrentEditingStyle() == esEdit && FLookupData && !FLookupData->Find(VarToStr(ADisplayValue)))
+    DoNewLookupDisplayText(VarToStr(ADisplayValue));
+  TcxCustomEdit::SetValidatedDisplayValue(ADisplayValue);
 }
 
 void TcxCustomTextEdit::DoNewLookupDisplayText(const String& AText) {
@@ -312,7 +311,7 @@ bool TcxCustomTextEdit::PrepareSelTextReplacement(const String& AText, String& A
 
 void TcxCustomTextEdit::SetSelText(const String& Value) {
   if (!InnerTextEdit()) return;
-  AsUserAction(Focused(), [&] {
+  AsUserAction(Focused() || FIsChangeBySpellChecker, [&] {
     String newText;
     int caret;
     if (!PrepareSelTextReplacement(Value, newText, caret)) return false;
@@ -324,7 +323,7 @@ void TcxCustomTextEdit::SetSelText(const String& Value) {
 
 void TcxCustomTextEdit::ClearSelection() {
   if (SelLength() == 0) return;
-  AsUserAction(Focused() || IsUserAction(), [&] {
+  AsUserAction(Focused() || FIsChangeBySpellChecker || IsUserAction(), [&] {
     const int start = SelStart();
     String text = Text();
     text.erase(start, SelLength());
@@ -379,6 +378,43 @@ String TcxCustomTextEdit::TextHint() { return InnerTextEdit() ? InnerTextEdit()-
 
 void TcxCustomTextEdit::SetTextHint(const String& Value) {
   if (InnerTextEdit()) InnerTextEdit()->SetTextHint(Value);
+}
+
+// ---------------------------------------------------------------- spelling
+
+bool TcxCustomTextEdit::IsSpellCheckAllowed() {
+  return ActiveProperties()->EchoMode() == eemNormal && !GetEffectiveReadOnly() && CanModify();
+}
+
+void TcxCustomTextEdit::ReplaceTextBySpellChecker(const String& AText, bool APost) {
+  AsSpellCheckerChange([&] { SetSelText(AText); });
+  if (APost && CanPostAfterSpellChange()) PostSpellCheckedText();
+  SetModifiedAfterEnter(true);
+}
+
+void TcxCustomTextEdit::PostSpellCheckedText() {
+  LockChangeEvents(true);
+  try {
+    AsUserAction(true, [&] { UpdateEditValueFromDisplay(); });
+    CommitEditValue(false);
+  } catch (...) {
+    LockChangeEvents(false);
+    throw;
+  }
+  LockChangeEvents(false);
+}
+
+// The range is replaced in the native control, so that Undo takes it back.
+// Its hide-selection style stays: changing it would make a new window and
+// lose the undo step.
+void TcxCustomTextEdit::ReplaceBySpellChecker(const TcxSpellCheckerReplacement& AReplacement) {
+  if (!FInnerEdit) return;
+  AsSpellCheckerChange([&] {
+    const HWND inner = FInnerEdit->Handle();
+    SendMessageW(inner, EM_SETSEL, AReplacement.Start, AReplacement.Start + AReplacement.Length);
+    SendMessageW(inner, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(AReplacement.Text ? AReplacement.Text : L""));
+    SendMessageW(inner, EM_SETSEL, AReplacement.Caret, AReplacement.Caret);
+  });
 }
 
 // ---------------------------------------------------------------- lookup items as a list of values
@@ -684,38 +720,37 @@ void TcxCustomTextEdit::DoExit() {
   ResetFindSelection();
 }
 
-// Laid out with the edit's own style: a copy of it would lose what only
-// the edit's style resolves (its edges, so no frame would be drawn).
-TcxCustomTextEditViewData* TcxCustomTextEdit::CreateTextViewData() {
-  auto* viewData = static_cast<TcxCustomTextEditViewData*>(CreateViewData());
-  viewData->Edit = this;
-  viewData->HasInnerEdit = FInnerEdit != nullptr;
-  return viewData;
+void TcxCustomTextEdit::FocusAndSelectAll() {
+  if (InnerTextEdit()) InnerTextEdit()->SetSelStart(0);
+  TcxCustomEdit::FocusAndSelectAll();
 }
 
-void TcxCustomTextEdit::CalculateTextViewInfo(const TPoint& P) {
-  std::unique_ptr<TcxCustomTextEditViewData> viewData(CreateTextViewData());
-  viewData->Calculate(Canvas(), TRect(0, 0, Width(), Height()), P, cxmbNone, {}, FViewInfo.get(), false);
-  viewData->EditValueToDrawValue(EditValue(), FViewInfo.get());
-  if (FInnerEdit) viewData->DisplayValueToDrawValue(Variant(Text()), FViewInfo.get());
+// A key that activates the editor replaces the whole text when the inner
+// edit selects on entering. The focus message itself is still processed:
+// the editor's entering rides on it, and it must run before the key, or
+// entering would put the stored text back over what the key typed.
+void TcxCustomTextEdit::ActivationWindowProc(TMessage& Message) {
+  TcxCustomEdit::ActivationWindowProc(Message);
+  if (Message.Msg == WM_SETFOCUS && FInnerEdit && FInnerEdit->AutoSelect()) InnerTextEdit()->SelectAll();
 }
 
 void TcxCustomTextEdit::CalculateViewInfoAtPoint(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
                                                  bool AIsMouseEvent) {
-  TcxCustomEdit::CalculateViewInfoAtPoint(P, Button, Shift, AIsMouseEvent);
   FLastMousePos = P;
-  CalculateTextViewInfo(P);
+  TcxCustomEdit::CalculateViewInfoAtPoint(P, Button, Shift, AIsMouseEvent);
+}
+
+// With an inner edit, what it holds is drawn (not yet the edit value).
+void TcxCustomTextEdit::CalculateDrawValue(TcxCustomEditViewData* AViewData) {
+  TcxCustomEdit::CalculateDrawValue(AViewData);
+  if (FInnerEdit)
+    static_cast<TcxCustomTextEditViewData*>(AViewData)->DisplayValueToDrawValue(Variant(Text()), TextViewInfo());
 }
 
 void TcxCustomTextEdit::RefreshDrawnValue() {
   if (!FInnerEdit || !HandleAllocated()) return;
-  CalculateTextViewInfo(FLastMousePos);
+  CalculateViewInfoAtPoint(FLastMousePos, cxmbNone, {}, false);
   ::InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void TcxCustomTextEdit::DoPaint() {
-  EnsureViewInfoCalculated();
-  FViewInfo->Paint(Canvas());
 }
 
 int TcxCustomTextEdit::InnerEditTextHeight() {
@@ -728,13 +763,13 @@ int TcxCustomTextEdit::InnerEditTextHeight() {
 void TcxCustomTextEdit::AdjustInnerControlBounds() { AdjustInnerEditPosition(); }
 
 void TcxCustomTextEdit::AdjustInnerEditPosition() {
-  if (!FInnerEdit || FInnerEditPositionAdjusting || FViewInfo->ClientRect.IsEmpty()) return;
+  if (!FInnerEdit || FInnerEditPositionAdjusting || TextViewInfo()->ClientRect.IsEmpty()) return;
   FInnerEditPositionAdjusting = true;
   struct TReset {
     bool& Flag;
     ~TReset() { Flag = false; }
   } reset{FInnerEditPositionAdjusting};
-  const TRect client = FViewInfo->ClientRect;
+  const TRect client = TextViewInfo()->ClientRect;
   std::unique_ptr<TcxCustomTextEditViewData> viewData(CreateTextViewData());
   const TRect offsets = viewData->EditContentParams.Offsets;
   const int height = InnerEditTextHeight();
@@ -793,6 +828,9 @@ void TcxCustomTextEdit::WndProc(TMessage& Message) {
       return PasteFromClipboard();
     case WM_COPY:
       return CopyToClipboard();
+    case cxWM_SPELLCHECKERREPLACE:
+      if (Message.LParam) ReplaceBySpellChecker(*reinterpret_cast<const TcxSpellCheckerReplacement*>(Message.LParam));
+      return;
     default:
       break;
   }

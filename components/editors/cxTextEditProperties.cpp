@@ -448,3 +448,18 @@ void TcxCustomTextEditProperties::CheckValueInBounds(const Variant& AValue, Stri
   AError = true;
   AErrorText = DefaultValidateErrorText(1);
 }
+
+void TcxCustomTextEditProperties::ValidateDisplayValueBounds(const Variant& ADisplayValue, String& AErrorText,
+                                                             bool& AError, TcxCustomEdit* AEdit) {
+  Variant value = ADisplayValue;
+  if (auto* edit = dynamic_cast<TcxCustomTextEdit*>(AEdit)) edit->PrepareEditValue(ADisplayValue, value, edit->InternalFocused());
+  CheckValueInBounds(value, AErrorText, AError);
+}
+
+void TcxCustomTextEditProperties::ValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError,
+                                                       TcxCustomEdit* AEdit) {
+  if (!AError && !IsDisplayValueValid(ADisplayValue, true)) AError = true;
+  if (!AError && IsNumericValueEditor() && HasValueBounds())
+    ValidateDisplayValueBounds(ADisplayValue, AErrorText, AError, AEdit);
+  TcxCustomEditProperties::ValidateDisplayValue(ADisplayValue, AErrorText, AError, AEdit);
+}

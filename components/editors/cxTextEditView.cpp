@@ -54,7 +54,10 @@ TcxCustomTextEditViewData::TcxCustomTextEditViewData(TcxCustomEditProperties* AP
     : TcxCustomEditViewData(AProperties, AStyle, AIsInplace),
       FIsValueFormatted(AProperties->IsValueFormattedByProvider()) {}
 
-bool TcxCustomTextEditViewData::IsEditClassEditor() { return Edit != nullptr; }
+bool TcxCustomTextEditViewData::IsEditClassEditor() {
+  auto* edit = dynamic_cast<TcxCustomTextEdit*>(Edit);
+  return edit && edit->IsEditClass();
+}
 
 uint32_t TcxCustomTextEditViewData::GetDrawTextFlags() {
   static const uint32_t horz[] = {cxtlLeft, cxtlRight, cxtlCenterX};
@@ -85,7 +88,6 @@ void TcxCustomTextEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABoun
   viewInfo->DrawSelectionBar = false;
   viewInfo->EditingStyle = Properties()->CurrentEditingStyle();
   viewInfo->IsEditClass = IsEditClassEditor();
-  viewInfo->HasInnerEdit = HasInnerEdit;
   ACanvas->SetFont(viewInfo->Font);
   viewInfo->HasPopupWindow = Edit && Edit->HasPopupWindow();
   viewInfo->TextRect = RectLessOffsets(viewInfo->ClientRect, GetDrawTextOffset());

@@ -182,4 +182,52 @@ TEST_F(EditInput, TheClipboardMessagesCopyCutAndPasteWithTheRealClipboard) {
   EXPECT_EQ(ClipboardText(), String(L"kept"));
 }
 
+// Alt with the letter a text button's caption marks clicks that button,
+// wherever the focus is on the form; a disabled button or edit does not.
+TEST_F(EditInput, AnAcceleratorOnATextButtonCaptionClicksIt) {
+  struct TCase {
+    const char* Name;
+    wchar_t Char;
+    bool ButtonEnabled, EditEnabled;
+    std::vector<int> Clicks;
+  };
+  const TCase cases[] = {
+      {"marked letter", L'p', true, true, {1}},
+      {"upper case", L'P', true, true, {1}},
+      {"another letter", L'x', true, true, {}},
+      {"disabled button", L'p', false, true, {}},
+      {"disabled edit", L'p', true, false, {}},
+  };
+  for (const TCase& c : cases) {
+    TValidatingEdit* edit = AddEdit();
+    TcxEditButton* text = edit->ActiveProperties()->Buttons()->Add();
+    text->SetKind(bkText);
+    text->SetCaption(L"&Pick");
+    text->SetEnabled(c.ButtonEnabled);
+    edit->SetEnabled(c.EditEnabled);
+    ProcessPendingMessages();
+    Clicks.clear();
+    Other->SetFocus();
+    SendMessageW(Other->Handle(), WM_SYSCHAR, c.Char, 1 << 29);
+    ProcessPendingMessages();
+    EXPECT_EQ(Clicks, c.Clicks) << c.Name;
+    delete edit;
+  }
+}
+
+// The hint shown is the one of the part under the mouse.
+TEST_F(EditInput, TheHintFollowsThePartUnderTheMouse) {
+  TValidatingEdit* edit = AddEdit();
+  edit->SetHint(L"The edit");
+  edit->ActiveProperties()->Buttons()->Items(0)->SetHint(L"The button");
+  ProcessPendingMessages();
+  MoveMouseTo(ButtonCentre(edit));
+  ProcessPendingMessages();
+  EXPECT_EQ(edit->Hint(), L"The button");
+  MoveMouseTo(edit->ClientToScreen(TPoint(20, 11)));
+  ProcessPendingMessages();
+  EXPECT_EQ(edit->Hint(), L"The edit");
+  EXPECT_EQ(edit->OriginalHint(), L"The edit");
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/editors/EditorFixture.h"
 #include "tests/editors/ValidatingEdit.h"
 #include "tests/graphics/PaintSurface.h"
 #include "tests/guiharness/FormFixture.h"
@@ -124,6 +125,52 @@ TEST_F(EditView, TheParentShowsThroughATransparentEdit) {
   Edit->SetTransparent(false);
   Edit->ActiveProperties()->SetTransparent(true);
   EXPECT_TRUE(Edit->Transparent());
+}
+
+// The popup border a bound edit's look stands for, unless the style names one.
+TEST_F(EditView, ThePopupBorderFollowsTheLookOfTheEdit) {
+  struct TCase {
+    const char* Name;
+    bool Inplace;
+    TcxLookAndFeelKind Kind;
+    TcxEditBorderStyle Border;
+    TcxEditButtonStyle ButtonStyle;  // of a button, when not btsDefault
+    TcxEditPopupBorderStyle Assigned, Expected;
+  };
+  const TCase cases[] = {
+      {"assigned", false, lfFlat, ebsSingle, btsDefault, epbsFrame3D, epbsFrame3D},
+      {"inplace, flat look", true, lfFlat, ebsSingle, btsDefault, epbsDefault, epbsFlat},
+      {"inplace, standard look", true, lfStandard, ebsSingle, btsDefault, epbsDefault, epbsFrame3D},
+      {"inplace, office look", true, lfOffice11, ebsSingle, btsDefault, epbsDefault, epbsSingle},
+      {"no border, 3D button", false, lfFlat, ebsNone, bts3D, epbsDefault, epbsFrame3D},
+      {"no border, hot flat button", false, lfStandard, ebsNone, btsHotFlat, epbsDefault, epbsFlat},
+      {"no border, no button", false, lfStandard, ebsNone, btsDefault, epbsDefault, epbsFlat},
+      {"single border", false, lfStandard, ebsSingle, btsDefault, epbsDefault, epbsSingle},
+      {"flat border", false, lfStandard, ebsFlat, btsDefault, epbsDefault, epbsFlat},
+      {"3D border", false, lfStandard, ebs3D, btsDefault, epbsDefault, epbsSingle},
+  };
+  for (const TCase& c : cases) {
+    auto* edit = new TValidatingEdit(Form, c.Inplace);
+    edit->SetBounds(10, 100, 120, 22);
+    edit->SetParent(Form);
+    edit->Style()->LookAndFeel()->SetNativeStyle(false);
+    edit->Style()->LookAndFeel()->SetKind(c.Kind);
+    edit->Style()->SetBorderStyle(c.Border);
+    edit->Style()->SetPopupBorderStyle(c.Assigned);
+    if (c.ButtonStyle != btsDefault) {
+      edit->ActiveProperties()->Buttons()->Add();
+      edit->Style()->SetButtonStyle(c.ButtonStyle);
+    }
+    edit->HandleNeeded();
+    ProcessPendingMessages();
+    edit->ShortRefreshContainer(false);
+    EXPECT_EQ(edit->ViewInfo()->PopupBorderStyle, c.Expected) << c.Name;
+    delete edit;
+  }
+  // A host's cell, laid out without an edit, keeps the style's.
+  TBareEditor bare;
+  bare.Calculate(TRect(0, 0, 100, 20), {"normal"});
+  EXPECT_EQ(bare.ViewInfo.PopupBorderStyle, epbsDefault);
 }
 
 TEST_F(EditView, SheetOfTheEditInItsStates) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "components/editors/cxTextEdit.h"
+#include "tests/calendars/LocaleScope.h"
 #include "tests/editors/EditorFixture.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
@@ -25,6 +26,25 @@ void PutOnClipboard(const String& AText) {
   SetClipboardData(CF_UNICODETEXT, data);
   CloseClipboard();
 }
+
+// A numeric text editor that groups its digits, as the currency editors do.
+class TGroupingProperties : public TcxTextEditProperties {
+  CX_EDIT_PROPERTIES_CLASS(TGroupingProperties, TcxTextEditProperties)
+public:
+  using TcxTextEditProperties::TcxTextEditProperties;
+  bool IsNumericValueEditor() override { return true; }
+  bool UsesDigitGrouping() override { return true; }
+};
+
+class TGroupingEdit : public TcxCustomTextEdit {
+public:
+  explicit TGroupingEdit(TComponent* AOwner) : TcxCustomTextEdit(AOwner) { InitializeTextEdit(); }
+
+protected:
+  TcxCustomEditPropertiesClass GetPropertiesClass() const override {
+    return TcxCustomEditPropertiesClass::Of<TGroupingProperties>();
+  }
+};
 
 struct TextEdit : FormFixture {
   TextEdit() {
@@ -45,7 +65,7 @@ struct TextEdit : FormFixture {
     return edit;
   }
   // Focuses the edit and types at the caret, as the keyboard does.
-  static void Type(TcxTextEdit* AEdit, const String& AText) {
+  static void Type(TcxCustomTextEdit* AEdit, const String& AText) {
     if (!AEdit->Focused()) AEdit->SetFocus();
     for (wchar_t ch : AText) SendMessageW(GetFocus(), WM_CHAR, ch, 1);
     ProcessPendingMessages();
@@ -329,4 +349,113 @@ TEST_F(TextEdit, SheetOfTheTextEditInEveryLookAndState) {
   std::filesystem::create_directories("artifacts");
   SaveAsPng(sheet.Bitmap, L"artifacts\\TextEdit.png");
   EXPECT_TRUE(std::filesystem::exists("artifacts/TextEdit.png"));
+}
+
+// Digits are grouped as they are typed; the caret stays after the digit
+// just typed, whatever separators went in before it.
+TEST_F(TextEdit, ANumericEditorRegroupsItsDigitsWhileTyping) {
+  struct TCase {
+    LANGID Language;
+    String Typed;
+    String Expected;
+  };
+  const TCase cases[] = {
+      {cxLangEnUS, L"1234567", L"1,234,567"},
+      {cxLangEnUS, L"-1234.5", L"-1,234.5"},
+      {cxLangPtBR, L"1234567", L"1.234.567"},
+      {cxLangPtBR, L"123456,75", L"123.456,75"},
+  };
+  for (const TCase& c : cases) {
+    TLocaleScope locale(c.Language);
+    auto* edit = new TGroupingEdit(Form);
+    edit->SetBounds(10, 10, 150, 22);
+    edit->SetParent(Form);
+    Type(edit, c.Typed);
+    EXPECT_EQ(edit->Text(), c.Expected) << c.Expected;
+    EXPECT_EQ(edit->SelStart(), static_cast<int>(c.Expected.size())) << c.Expected;
+    delete edit;
+  }
+  // A digit typed inside the number: the caret stays right after it.
+  TLocaleScope locale(cxLangEnUS);
+  auto* edit = new TGroupingEdit(Form);
+  edit->SetBounds(10, 10, 150, 22);
+  edit->SetParent(Form);
+  Type(edit, L"1234");
+  edit->SetSelection(1, 0);  // 1|,234
+  Type(edit, L"9");
+  EXPECT_EQ(edit->Text(), L"19,234");
+  EXPECT_EQ(edit->SelStart(), 2);
+  // What does not read as a number is left as typed.
+  edit->SetEditValue(Variant(L""));
+  edit->SetSelection(0, 0);
+  Type(edit, L"12a4567");
+  EXPECT_EQ(edit->Text(), L"12a4567");
+  // A plain text editor never groups.
+  TcxTextEdit* plain = AddEdit(40);
+  Type(plain, L"1234567");
+  EXPECT_EQ(plain->Text(), L"1234567");
+}
+
+// A key that activates an inplace editor replaces its text when its inner
+// edit selects on entering, whatever the shared properties' AutoSelect.
+TEST_F(TextEdit, AnActivatingKeyReplacesTheInplaceText) {
+  auto* edit = new TcxTextEdit(Form, true);
+  edit->SetBounds(10, 10, 150, 22);
+  edit->SetParent(Form);
+  edit->Properties()->SetAutoSelect(false);
+  edit->SetVisible(false);
+  edit->SetEditValue(Variant(L"old text"));
+  edit->ActivateByKey(L'n');
+  ProcessPendingMessages();
+  EXPECT_EQ(edit->Text(), L"n");
+  EXPECT_EQ(edit->SelStart(), 1);
+  EXPECT_EQ(GetFocus(), edit->InnerEditControl()->Handle());
+  // The hook is gone: a later focus does not select everything.
+  Leave();
+  edit->SetFocus();
+  ProcessPendingMessages();
+  EXPECT_EQ(edit->SelLength(), 0);
+}
+
+// The spell checker's replacement goes through the native control: the
+// caret lands where asked and the native undo takes the step back.
+TEST_F(TextEdit, TheSpellCheckerReplacesARangeThatUndoTakesBack) {
+  TcxTextEdit* edit = AddEdit();
+  Type(edit, L"the quikc fox");
+  TcxSpellCheckerReplacement replacement{L"quick", 4, 5, 9};
+  SendMessageW(edit->Handle(), cxWM_SPELLCHECKERREPLACE, 0, reinterpret_cast<LPARAM>(&replacement));
+  ProcessPendingMessages();
+  EXPECT_EQ(edit->Text(), L"the quick fox");
+  EXPECT_EQ(edit->SelStart(), 9);
+  EXPECT_TRUE(edit->ModifiedAfterEnter());
+  SendMessageW(edit->InnerEditControl()->Handle(), EM_UNDO, 0, 0);
+  EXPECT_EQ(edit->Text(), L"the quikc fox");
+
+  // Outside the editor the replacement becomes the value at once.
+  Leave();
+  edit->SetSelection(4, 5);
+  edit->ReplaceTextBySpellChecker(L"quick", true);
+  EXPECT_EQ(edit->Text(), L"the quick fox");
+  EXPECT_EQ(VarToStr(edit->EditValue()), L"the quick fox");
+}
+
+TEST_F(TextEdit, OnlyAChangeableNormallyEchoedTextIsSpellChecked) {
+  struct TCase {
+    const char* Name;
+    TcxEditEchoMode Echo;
+    bool ReadOnly;
+    bool Allowed;
+  };
+  const TCase cases[] = {
+      {"normal", eemNormal, false, true},
+      {"password", eemPassword, false, false},
+      {"read-only", eemNormal, true, false},
+  };
+  for (const TCase& c : cases) {
+    TcxTextEdit* edit = AddEdit();
+    edit->Properties()->SetEchoMode(c.Echo);
+    edit->Properties()->SetReadOnly(c.ReadOnly);
+    EXPECT_EQ(edit->SupportsSpelling(), c.Allowed) << c.Name;
+    delete edit;
+  }
 }

@@ -228,4 +228,19 @@ TEST(EditValidationGlyphs, EachErrorTypeTakesItsBuiltInGlyph) {
   EXPECT_EQ(cxEditValidationGlyph(eetNone), nullptr);
 }
 
+// The wheel cursor is the program's own resource too, registered with the
+// screen at start-up: a 32x32 picture with its hot spot in the middle.
+TEST(EditUnitResources, TheMouseWheelCursorIsRegistered) {
+  const HCURSOR cursor = Screen->Cursors(crcxEditMouseWheel);
+  ASSERT_NE(cursor, nullptr);
+  EXPECT_NE(cursor, LoadCursorW(nullptr, IDC_ARROW));
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(cursor, &info));
+  EXPECT_FALSE(info.fIcon);
+  EXPECT_EQ(info.xHotspot, 16u);
+  EXPECT_EQ(info.yHotspot, 16u);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+}
+
 }  // namespace
