@@ -42,6 +42,7 @@
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxCalendar.h"
+#include "components/editors-rich/cxDateEdit.h"
 #include "components/editors-rich/cxImage.h"
 #include "components/editors-rich/cxMemo.h"
 #include "components/editors-rich/dxCameraControl.h"
@@ -133,6 +134,7 @@ const TUnitTable& ProgramUnits() {
       cxCurrencyEditUnit,
       // The calendar, image, memo and camera editors.
       cxCalendarUnit,
+      cxDateEditUnit,
       dxCameraControlUnit,
       cxImageUnit,
       cxMemoUnit,
