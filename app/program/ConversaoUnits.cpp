@@ -52,6 +52,7 @@
 #include "components/editors/cxFilterConsts.h"
 #include "components/editors/cxTextEdit.h"
 #include "components/editors/cxMaskEdit.h"
+#include "components/editors/cxDropDownEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
 #include "components/lookandfeel/dxAnimation.h"
@@ -126,6 +127,7 @@ const TUnitTable& ProgramUnits() {
       cxEditUnit,
       cxTextEditUnit,
       cxMaskEditUnit,
+      cxDropDownEditUnit,
       // The buttons, choice and numeric editors.
       cxExtEditConstsUnit,
       cxCheckBoxUnit,

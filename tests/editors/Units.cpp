@@ -15,6 +15,7 @@
 #include "components/core/dxUxTheme.h"
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
+#include "components/editors/cxDropDownEdit.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
 #include "components/editors/cxMaskEdit.h"
@@ -33,6 +34,7 @@ const TUnitTable& ProgramUnits() {
                                 dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit,
                                 cxDrawTextUtilsUnit, cxDateUtilsUnit, cxFormatsUnit, dxFadingUnit,       dxSkinsCoreUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
-                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit, cxMaskEditUnit};
+                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit, cxMaskEditUnit,
+                                cxDropDownEditUnit};
   return units;
 }
