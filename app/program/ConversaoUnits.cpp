@@ -36,10 +36,13 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-basic/cxButtonEdit.h"
 #include "components/editors-basic/cxCheckBox.h"
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxListBox.h"
+#include "components/editors-basic/cxSpinEdit.h"
+#include "components/editors-basic/cxTimeEdit.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxDateEdit.h"
@@ -133,7 +136,10 @@ const TUnitTable& ProgramUnits() {
       cxCheckBoxUnit,
       cxTrackBarUnit,
       cxListBoxUnit,
+      cxSpinEditUnit,
+      cxTimeEditUnit,
       cxCurrencyEditUnit,
+      cxButtonEditUnit,
       // The calendar, image, memo and camera editors.
       cxCalendarUnit,
       cxDateEditUnit,

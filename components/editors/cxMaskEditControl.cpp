@@ -57,7 +57,9 @@ void TcxCustomMaskEdit::HandlePropertiesChanged(TObject* Sender) {
     const String mask = properties->EditMask();
     const bool maskChanged = FMode->EditMask() != mask || properties->FormatChanging();
     bool maskEmptied = false;
-    if (properties->MaskKind() != FMode->ModeMaskKind()) {
+    // An editor kind may choose a mode class of its own for a mask kind.
+    if (properties->MaskKind() != FMode->ModeMaskKind() ||
+        FMode->ClassType() != properties->ModeClassForKind(properties->MaskKind()).Class) {
       // A standard mask means something else as a regular expression.
       const bool acrossFamilies = (properties->MaskKind() == emkStandard) != (FMode->ModeMaskKind() == emkStandard);
       RecreateMode();

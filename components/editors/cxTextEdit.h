@@ -427,7 +427,8 @@ protected:
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  bool DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos) override { return false; }
+  // The wheel is the editor's (a spin edit steps by it).
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos) override;
   TPopupMenu* GetPopupMenu() override;
 
 private:

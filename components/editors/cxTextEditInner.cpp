@@ -208,6 +208,11 @@ void TcxCustomInnerTextEdit::KeyPress(wchar_t& Key) {
   if (Key != 0) TEdit::KeyPress(Key);
 }
 
+bool TcxCustomInnerTextEdit::DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos) {
+  TcxCustomTextEdit* container = Container();
+  return container && container->DoMouseWheel(Shift, WheelDelta, MousePos);
+}
+
 void TcxCustomInnerTextEdit::KeyUp(uint16_t& Key, TShiftState Shift) {
   if (Key == VK_TAB) Key = 0;
   FInternalUpdating = false;
