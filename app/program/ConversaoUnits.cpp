@@ -48,6 +48,7 @@
 #include "components/editors-basic/cxTimeEdit.h"
 #include "components/editors-basic/cxTrackBar.h"
 #include "components/editors-rich/cxCalendar.h"
+#include "components/editors-rich/cxDateEdit.h"
 #include "components/editors-rich/cxImage.h"
 #include "components/editors-rich/cxMemo.h"
 #include "components/editors-rich/dxCameraControl.h"
@@ -147,6 +148,7 @@ const TUnitTable& ProgramUnits() {
       cxMRUEditUnit,
       // The calendar, image, memo and camera editors.
       cxCalendarUnit,
+      cxDateEditUnit,
       dxCameraControlUnit,
       cxImageUnit,
       cxMemoUnit,

@@ -278,7 +278,7 @@ TcxEditSupportedOperations TcxCustomEditProperties::GetSupportedOperations() {
 bool TcxCustomEditProperties::ValueEditorEditValueSource(bool AEditFocused) {
   if (AEditFocused) return false;
   const TcxEditDisplayFormatOptions options = DisplayFormatOptions();
-  return options.Contains(dfoSupports) && GetEditValueSource(false) && FIDefaultValuesProvider &&
+  return options.Contains(dfoSupports) && FIDefaultValuesProvider &&
          FIDefaultValuesProvider->IsDisplayFormatDefined(!options.Contains(dfoNoCurrencyValue));
 }
 

@@ -304,9 +304,10 @@ protected:
   void DoPrepareDisplayValue(const Variant& AEditValue, Variant& DisplayValue, bool AEditFocused) override;
   void HandleMaxLengthChange() override;
 
-private:
   // A detached mode of the kind, compiled with the mask; null for no mask.
   TcxMaskEditCustomMode* TempMode();
+
+private:
   // The mode that judges the edit's texts: its own, else the detached one.
   TcxMaskEditCustomMode* ValidatingMode(TcxCustomEdit* AEdit);
 

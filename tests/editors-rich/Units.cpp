@@ -14,6 +14,7 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
 #include "components/editors-rich/cxCalendar.h"
+#include "components/editors-rich/cxDateEdit.h"
 #include "components/editors-rich/cxImage.h"
 #include "components/editors-rich/cxMemo.h"
 #include "components/editors-rich/dxCameraControl.h"
@@ -21,6 +22,7 @@
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
+#include "components/editors/cxMaskEdit.h"
 #include "components/editors/cxTextEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
@@ -37,7 +39,7 @@ const TUnitTable& ProgramUnits() {
                                 dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit, cxDrawTextUtilsUnit, cxDateUtilsUnit, cxFormatsUnit,
                                 dxFadingUnit,       dxSkinsCoreUnit,    dxAnimationUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
-                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,         cxTextEditUnit,     cxCalendarUnit,
+                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,         cxTextEditUnit,     cxMaskEditUnit,     cxCalendarUnit,     cxDateEditUnit,
                                 dxCameraControlUnit, cxImageUnit,        cxMemoUnit};
   return units;
 }
