@@ -57,12 +57,6 @@ void TcxCustomTextEdit::InitializeTextEdit() {
   if (FInnerEdit || FIsInitializing) return;
   FIsInitializing = true;
   TcxCustomTextEditProperties* properties = ActiveProperties();
-  // The editor kind's own view info draws it (its buttons, say).
-  std::unique_ptr<TcxCustomEditViewInfo> viewInfo(properties->GetViewInfoClass().Create());
-  if (auto* textViewInfo = dynamic_cast<TcxCustomTextEditViewInfo*>(viewInfo.get())) {
-    viewInfo.release();
-    FViewInfo.reset(textViewInfo);
-  }
   FInnerEdit = GetInnerEditClass().Create(this);
   FInnerEdit->SetParent(this);
   FInnerEdit->OnChange = [this](TObject*) { HandleTextChange(); };
