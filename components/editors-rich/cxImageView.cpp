@@ -281,9 +281,14 @@ void TcxImageViewData::EditValueToDrawValue(const Variant& AEditValue, TcxCustom
     return;
   }
   TPicture* picture = viewInfo->OwnPicture();
-  cxLoadPictureFromBlob(picture, Properties()->GetGraphicClass(InplaceEditParams.Position.Item,
-                                                               InplaceEditParams.Position.RecordIndex),
-                        AEditValue);
+  try {
+    cxLoadPictureFromBlob(picture, Properties()->GetGraphicClass(InplaceEditParams.Position.Item,
+                                                                 InplaceEditParams.Position.RecordIndex),
+                          AEditValue);
+  } catch (const EInvalidGraphic&) {
+    picture->Assign(nullptr);  // a cell of unreadable data draws empty; the data itself is untouched
+    return;
+  }
   if (picture->Graphic() && Properties()->GraphicTransparency() != gtDefault)
     picture->Graphic()->SetTransparent(Properties()->GraphicTransparency() == gtTransparent);
 }

@@ -274,7 +274,8 @@ private:
 // ---------------------------------------------------------------- view data
 
 // The drop-down button held down while the popup is open, when asked or
-// drawn natively; the popup border style worked out from the edit.
+// drawn natively, and never hot then; the popup border style worked out
+// from the edit.
 class TcxCustomDropDownEditViewData : public TcxCustomTextEditViewData {
   VCL_CLASS(TcxCustomDropDownEditViewData, TcxCustomTextEditViewData)
 public:
@@ -410,11 +411,8 @@ private:
   // The focus went into the edit's own focus-capturing popup: no exit
   // then, and no new entering when it comes back.
   bool FFocusInPopup = false;
-  bool FIsActivatingByMouse = false;
-  bool FIsHotAndPopup = false;
   std::unique_ptr<TcxLookAndFeel> FPopupControlsLookAndFeel;
   bool FPopupInitialized = false;
-  bool FPopupMouseMoveLocked = false;
   bool FPopupSizeChanged = false;
   TcxCustomDropDownEditData FEditData;
   TcxCustomEditPopupWindow* FPopupWindow = nullptr;

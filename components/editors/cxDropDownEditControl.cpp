@@ -338,7 +338,7 @@ void TcxCustomDropDownEdit::NotifyButtonDown(int AButtonVisibleIndex) {
 void TcxCustomDropDownEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   const bool wasFocused = Focused();
   TcxCustomMaskEdit::MouseDown(Button, Shift, X, Y);
-  if (Button != mbLeft || !ActiveProperties()->DropDownOnClick() || !wasFocused || FIsActivatingByMouse ||
+  if (Button != mbLeft || !ActiveProperties()->DropDownOnClick() || !wasFocused ||
       HasPopupWindow() || ViewInfo()->PartAtPoint(TPoint(X, Y)) != ecpEdit)
     return;
   if (FPopupWindow && FPopupWindow->JustClosed()) return;
@@ -380,7 +380,10 @@ void TcxCustomDropDownEdit::FillViewDataState(TcxCustomEditViewData* AViewData) 
   TcxCustomMaskEdit::FillViewDataState(AViewData);
   if (auto* viewData = dynamic_cast<TcxCustomDropDownEditViewData*>(AViewData)) {
     viewData->HasPopupWindow = HasPopupWindow();
-    viewData->IsHotAndPopup = FIsHotAndPopup;
+    POINT cursor;
+    viewData->IsHotAndPopup = viewData->HasPopupWindow && HandleAllocated() && GetCursorPos(&cursor) &&
+                              WindowFromPoint(cursor) && BoundsRect().Contains(Parent()->ScreenToClient(
+                                                             TPoint(cursor.x, cursor.y)));
   }
 }
 

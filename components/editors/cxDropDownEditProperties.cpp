@@ -187,6 +187,12 @@ void TcxCustomDropDownEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& A
                                           (IsNativeStyle(Style()->LookAndFeel()) && IsVistaOrLater());
   TcxCustomTextEditViewData::Calculate(ACanvas, ABounds, P, Button, Shift, AViewInfo, AIsMouseEvent);
   AViewInfo->PopupBorderStyle = ResolvePopupBorderStyle(AViewInfo);
+  if (!IsHotAndPopup) return;
+  for (int i = 0; i < AViewInfo->ButtonCount(); ++i) {
+    TcxEditButtonViewInfoData& data = AViewInfo->Button(i)->Data;
+    if (AViewInfo->Button(i)->ButtonIndex == properties->GetDropDownButtonIndex() && data.State == ebsSelected)
+      data.State = ebsNormal;
+  }
 }
 
 TcxEditPopupBorderStyle TcxCustomDropDownEditViewData::ResolvePopupBorderStyle(TcxCustomEditViewInfo* AViewInfo) {

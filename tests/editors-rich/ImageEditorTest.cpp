@@ -471,6 +471,23 @@ TEST(ImageEditorProperties, FitModeProportionalStretchAndTheGraphicClassName) {
   EXPECT_EQ(L"photo", properties.GetDisplayText(VarAsType(Variant(String(L"x")), varString)));
 }
 
+// A host's cell: the value's picture is drawn, unreadable data draws
+// nothing instead of failing the painting.
+TEST(ImageEditorCells, ACellLoadsItsValueAndUnreadableDataDrawsEmpty) {
+  TcxImageProperties properties(nullptr);
+  TcxEditStyle style(nullptr, true);
+  std::unique_ptr<TcxCustomEditViewData> viewData(properties.CreateViewData(&style, true));
+  TcxImageViewInfo viewInfo;
+  auto* data = static_cast<TcxImageViewData*>(viewData.get());
+  data->EditValueToDrawValue(BlobOf(HalvesBitmap(6, 4).get()), &viewInfo);
+  ASSERT_NE(nullptr, viewInfo.Picture);
+  EXPECT_EQ(6, viewInfo.Picture->Width());
+  data->EditValueToDrawValue(VarAsType(Variant(String(L"BM not a bitmap")), varString), &viewInfo);
+  EXPECT_EQ(nullptr, viewInfo.Picture->Graphic());
+  data->EditValueToDrawValue(Null(), &viewInfo);
+  EXPECT_EQ(nullptr, viewInfo.Picture->Graphic());
+}
+
 TEST(ImageEditorRegistration, TheImagePropertiesAreRegistered) {
   EXPECT_NE(-1, cxEditPropertiesRegistry()->GetIndexByClass(TcxImageProperties::StaticClass()));
 }

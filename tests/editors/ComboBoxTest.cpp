@@ -185,9 +185,11 @@ TEST_F(ComboBox, TheArrowStaysPressedWhileOpenWhenAskedOrNative) {
     Focus(combo);
     Do(combo, TGesture::F4);
     ASSERT_TRUE(combo->DroppedDown());
-    EXPECT_EQ(combo->ViewInfo()->Button(0)->Data.State == ebsPressed, c.Pressed);
+    // The mouse over the button of the open popup draws it pressed or plain, never hot.
+    MoveMouseTo(DropDownButtonCenter(combo));
+    EXPECT_EQ(combo->ViewInfo()->Button(0)->Data.State, c.Pressed ? ebsPressed : ebsNormal);
     Do(combo, TGesture::Escape);
-    EXPECT_NE(combo->ViewInfo()->Button(0)->Data.State, ebsPressed);
+    EXPECT_EQ(combo->ViewInfo()->Button(0)->Data.State, ebsSelected);
     delete combo;
   }
 }
@@ -267,6 +269,38 @@ TEST_F(ComboBox, ResizedInWholeRows) {
   Do(combo, TGesture::Escape);
   Do(combo, TGesture::F4);
   EXPECT_EQ(list->Height(), 5 * row);
+}
+
+TEST_F(ComboBox, AnInplaceComboRemembersTheUserSizeInItsEditDataNotInTheProperties) {
+  auto* combo = new TcxComboBox(Form, true);
+  combo->SetBounds(10, 10, 150, 20);
+  combo->SetParent(Form);
+  for (const wchar_t* item : {L"Apple", L"Apricot", L"Banana", L"Cherry", L"Damson", L"Elder"})
+    combo->Properties()->Items()->Add(item);
+  combo->Properties()->SetDropDownSizeable(true);
+  combo->Activate(true);
+  ProcessPendingMessages();
+  Do(combo, TGesture::F4);
+  ASSERT_TRUE(combo->DroppedDown());
+  TcxCustomEditPopupWindow* popup = combo->PopupWindow();
+  popup->SetShowContentWhileResize(true);
+  const TRect grip = popup->ViewInfo()->SizeGripRect;
+  const TPoint start = popup->ClientToScreen(TPoint(grip.Left + 3, grip.Top + 3));
+  PressMouseAt(start);
+  MoveMouseTo(TPoint(start.X + 40, start.Y));
+  ReleaseMouseAt(TPoint(start.X + 40, start.Y));
+  const int width = popup->Width();
+  EXPECT_TRUE(combo->EditData().Initialized);
+  EXPECT_EQ(combo->EditData().Width, width);
+  EXPECT_EQ(combo->Properties()->PopupWidth(), 0);
+  Do(combo, TGesture::Escape);
+  Do(combo, TGesture::F4);
+  EXPECT_EQ(popup->Width(), width);
+  Do(combo, TGesture::Escape);
+  // Not sizeable: the user size is forgotten.
+  combo->Properties()->SetDropDownSizeable(false);
+  EXPECT_FALSE(combo->EditData().Initialized);
+  EXPECT_FALSE(combo->PopupSizeChanged());
 }
 
 TEST_F(ComboBox, AnEmptyListNeverOpens) {

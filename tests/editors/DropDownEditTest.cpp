@@ -174,6 +174,39 @@ TEST_F(DropDownEdit, PlacedBesideTheEditInsideTheWorkAreaWithTheGripAwayFromIt) 
   }
 }
 
+TEST_F(DropDownEdit, AHorizontalPopupOpensBesideTheEditAndFlipsAtTheRightEdge) {
+  const TRect work = cxGetDesktopWorkAreaAtPoint(TPoint(0, 0));
+  struct THorizontal {
+    const char* Name;
+    TPoint EditAt;
+    TcxPopupAlignVert Align;
+    bool Right;  // opens to the right of the edit
+    TdxCorner Grip;
+  };
+  const THorizontal cases[] = {
+      {"right, top aligned", {100, 200}, pavTop, true, coBottomRight},
+      {"right, bottom aligned", {100, 300}, pavBottom, true, coTopRight},
+      {"right edge: flipped to the left", {work.Right - 200, 200}, pavTop, false, coBottomLeft},
+  };
+  for (const THorizontal& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TTestDropDownEdit* edit = AddEdit();
+    edit->Properties()->SetPopupDirection(pdHorizontal);
+    edit->Properties()->SetPopupVertAlignment(c.Align);
+    edit->ContentSize = TSize(120, 80);
+    MoveEditTo(edit, c.EditAt);
+    Focus(edit);
+    Do(edit, TGesture::F4);
+    ASSERT_TRUE(edit->DroppedDown());
+    const TRect e = ScreenBounds(edit);
+    const TRect p = ScreenBounds(edit->PopupWindow());
+    EXPECT_EQ(c.Right ? p.Left : p.Right, c.Right ? e.Right : e.Left);
+    EXPECT_EQ(c.Align == pavTop ? p.Top : p.Bottom, c.Align == pavTop ? e.Top : e.Bottom);
+    EXPECT_EQ(edit->PopupWindow()->ViewInfo()->SizeGripCorner, c.Grip);
+    delete edit;
+  }
+}
+
 TEST_F(DropDownEdit, APopupTallerThanTheRoomIsClippedToTheWorkArea) {
   const TRect work = cxGetDesktopWorkAreaAtPoint(TPoint(0, 0));
   TTestDropDownEdit* edit = AddEdit();
