@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "components/controls/cxControls.h"
+#include "components/editors-basic/cxTimeEdit.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxDateUtils.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
@@ -18,6 +19,7 @@
 class TcxButton;
 class TcxClock;
 class TcxCustomCalendar;
+class TcxCustomDateEdit;
 class TcxCalendarController;
 class TcxCalendarHitTest;
 class TcxCalendarPainter;
@@ -32,8 +34,6 @@ enum class TCalendarButton { btnClear, btnNow, btnToday, btnOk };
 using enum TCalendarButton;
 using TDateButton = TCalendarButton;
 using TDateButtons = TSet<TCalendarButton>;
-enum class TcxTimeEditTimeFormat { tfHourMinSec, tfHourMin, tfHour };
-using enum TcxTimeEditTimeFormat;
 enum class TcxCalendarModernDateViewStyle { cvdsMonth, cvdsYear, cvdsDecade, cvdsCentury };
 using enum TcxCalendarModernDateViewStyle;
 
@@ -998,10 +998,16 @@ public:
   void HidePopup(TcxControl* Sender, TcxEditCloseUpReason AReason) override;
   // Back to the month level before each drop-down.
   void ResetView() { ViewInfo()->ResetView(); }
+  // The date edit whose popup holds the calendar.
+  TcxCustomDateEdit* Edit() const { return FEdit; }
+  void SetEdit(TcxCustomDateEdit* AValue) { FEdit = AValue; }
   TcxEditClosePopupEvent OnHidePopup;
 
 protected:
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
+
+private:
+  TcxCustomDateEdit* FEdit = nullptr;
 };
 
 // Registers the calendar and clock controls for streaming.

@@ -11,7 +11,9 @@
 #include <string>
 
 #include "components/editors-rich/cxDateEdit.h"
+#include "components/editors-basic/cxButtons.h"
 #include "components/editors/cxEditConsts.h"
+#include "components/editors/cxEditUtils.h"
 #include "tests/calendars/LocaleScope.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
@@ -467,4 +469,141 @@ TEST_F(DateEdit, RegisteredWithItsFilterHelper) {
   EXPECT_EQ(properties->DateOnError(), deNull);
   EXPECT_EQ(properties->InputKind(), ikRegExpr);
   EXPECT_TRUE(properties->SaveTime());
+}
+
+namespace {
+
+// Keys as a person presses them in the open popup, posted to the focused
+// window once the popup shows; the last one closes it.
+void PostKeys(std::initializer_list<WORD> AKeys) {
+  for (WORD key : AKeys) PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+}
+
+}  // namespace
+
+TEST_F(DateEdit, ThePopupCalendarStartsAtTheValueTodayOrTheFirstAllowedMonth) {
+  TLocaleScope locale(cxLangPtBR);
+  const TDateTime nextYear = ::Date() + 400;
+  struct TCase {
+    const char* Name;
+    Variant Value;
+    bool ShowOnlyValidDates;
+    double Selected;
+  };
+  const TCase cases[] = {
+      {"the value", VarFromDateTime(EncodeDateTime(2024, 5, 17, 10, 30, 0, 0)), false, EncodeDate(2024, 5, 17)},
+      {"empty: today", Null(), false, ::Date()},
+      {"empty, only valid dates from next year", Null(), true, std::trunc(nextYear)},
+  };
+  for (const TCase& c : cases) {
+    TcxDateEdit* edit = AddEdit();
+    if (c.ShowOnlyValidDates) edit->Properties()->SetMinDate(std::trunc(nextYear));
+    edit->Properties()->SetShowOnlyValidDates(c.ShowOnlyValidDates);
+    edit->SetEditValue(c.Value);
+    Focus(edit);
+    bool shown = false;
+    edit->Properties()->OnPopup = [&](TObject*) {
+      TcxPopupCalendar* calendar = edit->Calendar();
+      shown = true;
+      EXPECT_EQ(GetFocus(), calendar->Handle()) << c.Name;
+      EXPECT_EQ(calendar->SelectDate(), c.Selected) << c.Name;
+      EXPECT_EQ(calendar->FirstDate(), c.Selected - cxDecodeDatePart(2, c.Selected) + 1) << c.Name;
+      EXPECT_EQ(calendar->View(), cavModern) << c.Name;
+      EXPECT_EQ(calendar->CalendarButtons(), (TDateButtons{btnClear})) << c.Name;
+      PostKeys({VK_ESCAPE});
+    };
+    PressKey(VK_F4);
+    ProcessPendingMessages();
+    EXPECT_TRUE(shown) << c.Name;
+    EXPECT_FALSE(edit->DroppedDown()) << c.Name;
+    EXPECT_EQ(edit->CloseUpReason(), crCancel) << c.Name;
+    EXPECT_TRUE(cxEditValuesEqual(edit->EditValue(), c.Value)) << c.Name;
+    delete edit;
+  }
+}
+
+TEST_F(DateEdit, KeysInThePopupCalendarPickADateAndEnterTakesIt) {
+  TLocaleScope locale(cxLangPtBR);
+  const TDateTime halfPastTen = EncodeTime(10, 30, 0, 0);
+  struct TCase {
+    const char* Name;
+    TcxCalendarKind Kind;
+    std::initializer_list<WORD> Keys;
+    TcxEditCloseUpReason Reason;
+    double Value;
+    String Text;
+  };
+  const TCase cases[] = {
+      {"a day on, a week on, a month on", ckDate, {VK_RIGHT, VK_DOWN, VK_NEXT, VK_RETURN}, crEnter,
+       EncodeDate(2024, 6, 25) + halfPastTen, L"25/06/2024"},
+      {"back a month to its first day", ckDate, {VK_PRIOR, VK_HOME, VK_RETURN}, crEnter,
+       EncodeDate(2024, 4, 14) + halfPastTen, L"14/04/2024"},
+      {"Escape keeps the value", ckDate, {VK_RIGHT, VK_ESCAPE}, crCancel, EncodeDate(2024, 5, 17) + halfPastTen,
+       L"17/05/2024"},
+      {"date and time keeps the calendar's time", ckDateTime, {VK_LEFT, VK_RETURN}, crEnter,
+       EncodeDate(2024, 5, 16) + halfPastTen, L"16/05/2024 10:30:00"},
+  };
+  for (const TCase& c : cases) {
+    TcxDateEdit* edit = AddEdit(c.Kind);
+    edit->SetEditValue(VarFromDateTime(EncodeDate(2024, 5, 17) + halfPastTen));
+    Focus(edit);
+    edit->Properties()->OnPopup = [&](TObject*) { PostKeys(c.Keys); };
+    PressKey(VK_F4);
+    ProcessPendingMessages();
+    EXPECT_FALSE(edit->DroppedDown()) << c.Name;
+    EXPECT_EQ(edit->CloseUpReason(), c.Reason) << c.Name;
+    ExpectSameDate(ValueOf(edit->EditValue()), c.Value, c.Name);
+    EXPECT_EQ(edit->Text(), c.Text) << c.Name;
+    EXPECT_EQ(edit->ModifiedAfterEnter(), c.Reason == crEnter) << c.Name;
+    EXPECT_TRUE(Leave()) << c.Name;
+    delete edit;
+  }
+  // Taking the date the edit already has changes nothing.
+  TcxDateEdit* edit = AddEdit();
+  edit->SetEditValue(VarFromDateTime(EncodeDate(2024, 5, 17)));
+  Focus(edit);
+  edit->Properties()->OnPopup = [&](TObject*) { PostKeys({VK_RETURN}); };
+  PressKey(VK_F4);
+  ProcessPendingMessages();
+  EXPECT_EQ(edit->CloseUpReason(), crEnter);
+  EXPECT_FALSE(edit->ModifiedAfterEnter());
+  delete edit;
+}
+
+TEST_F(DateEdit, AClickOnADayTakesItAndClearEmptiesTheEdit) {
+  TLocaleScope locale(cxLangEnUS);
+  TcxDateEdit* edit = AddEdit();
+  edit->SetEditValue(VarFromDateTime(EncodeDate(2024, 5, 17)));
+  Focus(edit);
+  edit->Properties()->OnPopup = [&](TObject*) {
+    TcxPopupCalendar* calendar = edit->Calendar();
+    TcxCalendarDateTableViewInfo* table = calendar->ViewInfo()->DateViewInfo()->CurrentTable();
+    for (int i = 0; i < table->CellCount(); ++i) {
+      if (table->Cells(i)->Value() != EncodeDate(2024, 5, 9)) continue;
+      const TRect r = table->Cells(i)->Bounds();
+      const LPARAM at = MAKELPARAM((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+      PostMessageW(calendar->Handle(), WM_MOUSEMOVE, 0, at);
+      PostMessageW(calendar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+      PostMessageW(calendar->Handle(), WM_LBUTTONUP, 0, at);
+    }
+  };
+  PressKey(VK_F4);
+  ProcessPendingMessages();
+  EXPECT_FALSE(edit->DroppedDown());
+  EXPECT_EQ(edit->Date(), EncodeDate(2024, 5, 9));
+  EXPECT_EQ(edit->Text(), L"5/9/2024");
+
+  edit->Properties()->OnPopup = [&](TObject*) {
+    TcxButton* clear = edit->Calendar()->ViewInfo()->ButtonsViewInfo()->Button(btnClear);
+    ASSERT_TRUE(clear->Visible());
+    PostMessageW(clear->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessageW(clear->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  };
+  PressKey(VK_F4);
+  ProcessPendingMessages();
+  EXPECT_FALSE(edit->DroppedDown());
+  EXPECT_TRUE(edit->EditValue().IsNull());
+  EXPECT_TRUE(Leave());
+  EXPECT_TRUE(edit->EditValue().IsNull());
+  delete edit;
 }
