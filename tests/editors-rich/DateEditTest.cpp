@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -15,12 +17,20 @@
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditUtils.h"
 #include "tests/calendars/LocaleScope.h"
+#include "tests/editors-rich/CalendarFixture.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
+#include "tests/guiharness/WindowCapture.h"
 #include "vcl/rtl/DateUtils.h"
 #include "vcl/rtl/FormatSettings.h"
 
 namespace {
+
+TRect ScreenBounds(TWinControl* AControl) {
+  RECT r;
+  GetWindowRect(AControl->Handle(), &r);
+  return TRect(r.left, r.top, r.right, r.bottom);
+}
 
 std::string Utf8(const String& AText) { return std::string(AText.begin(), AText.end()); }
 
@@ -606,4 +616,64 @@ TEST_F(DateEdit, AClickOnADayTakesItAndClearEmptiesTheEdit) {
   EXPECT_TRUE(Leave());
   EXPECT_TRUE(edit->EditValue().IsNull());
   delete edit;
+}
+
+TEST_F(DateEdit, SheetOfAnOpenDateEditInEveryLook) {
+  TLocaleScope locale(cxLangPtBR);
+  struct TRow {
+    const char* Name;
+    TcxCalendarKind Kind;
+    TcxCalendarView View;
+  };
+  const TRow rows[] = {{"modern, date", ckDate, cavModern}, {"classic, date and time", ckDateTime, cavClassic}};
+  const int columnWidth = 400, rowHeight = 320, left = 10, top = 24;
+  TBitmap sheet;
+  sheet.SetSize(left + std::size(AllLooks) * columnWidth, top + std::size(rows) * rowHeight);
+  sheet.Canvas()->Brush()->SetColor(clWhite);
+  sheet.Canvas()->FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
+  auto paste = [&](TWinControl* AWindow, const TPoint& AAt) {
+    std::unique_ptr<TBitmap> picture = CaptureWindow(AWindow);
+    BitBlt(sheet.Canvas()->Handle(), AAt.X, AAt.Y, picture->Width(), picture->Height(), picture->Canvas()->Handle(), 0,
+           0, SRCCOPY);
+  };
+  for (size_t l = 0; l < std::size(AllLooks); ++l) {
+    const String lookName(LookName(AllLooks[l]), LookName(AllLooks[l]) + strlen(LookName(AllLooks[l])));
+    sheet.Canvas()->TextOut(left + l * columnWidth, 4, lookName);
+    for (size_t r = 0; r < std::size(rows); ++r) {
+      const TRow& row = rows[r];
+      TcxDateEdit* edit = AddEdit(row.Kind);
+      SetLook(edit->Style()->LookAndFeel(), AllLooks[l]);
+      edit->Properties()->SetView(row.View);
+      edit->Properties()->SetAnimation(false);
+      edit->SetEditValue(VarFromDateTime(EncodeDateTime(2024, 5, 17, 10, 30, 0, 0)));
+      Focus(edit);
+      bool shown = false;
+      edit->Properties()->OnPopup = [&](TObject*) {
+        shown = true;
+        TcxCustomEditPopupWindow* popup = edit->PopupWindow();
+        TcxPopupCalendar* calendar = edit->Calendar();
+        const TRect e = ScreenBounds(edit), p = ScreenBounds(popup);
+        const TPoint at(left + l * columnWidth, top + r * rowHeight);
+        paste(edit, at);
+        paste(popup, TPoint(at.X + p.Left - e.Left, at.Y + p.Top - e.Top));
+        // The calendar fills the popup and marks the edit's day.
+        std::unique_ptr<TBitmap> picture = CaptureWindow(calendar);
+        TcxCalendarDateCellViewInfo* cell = calendar->ViewInfo()->DateViewInfo()->CurrentTable()->GetSelectedCell();
+        EXPECT_NE(cell, nullptr) << row.Name;
+        if (cell) {
+          EXPECT_NE(PixelColor(*picture, cell->Bounds().Left + 1, cell->Bounds().Top + 1),
+                    calendar->GetBackgroundColor() & 0xFFFFFF)
+              << row.Name << " " << LookName(AllLooks[l]);
+        }
+        edit->ClosePopupWithReason(crCancel);
+      };
+      PressKey(VK_F4);
+      ProcessPendingMessages();
+      EXPECT_TRUE(shown) << row.Name << " " << LookName(AllLooks[l]);
+      delete edit;
+    }
+  }
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet, L"artifacts\\DateEdits.png");
+  EXPECT_TRUE(std::filesystem::exists("artifacts/DateEdits.png"));
 }
