@@ -404,13 +404,16 @@ private:
   TRect FTextRect;
 };
 
-// The time part: the clock beside the place of the time editor.
+// The time part: the clock and the time editor.
 class TcxCalendarTimeViewInfo : public TcxCalendarElementViewInfo {
   VCL_CLASS(TcxCalendarTimeViewInfo, TcxCalendarElementViewInfo)
 public:
   explicit TcxCalendarTimeViewInfo(TcxCustomCalendar* ACalendar);
   ~TcxCalendarTimeViewInfo() override;
   TcxClock* Clock() const { return FClock.get(); }
+  TcxTimeEdit* TimeEdit() const { return FTimeEdit.get(); }
+  // The date kind shows neither the clock nor the time editor.
+  void Hide();
   // Where the time editor goes.
   const TRect& TimeEditBounds() const { return FTimeEditBounds; }
   void SetHeight(int AValue) { FHeight = AValue; }
@@ -423,7 +426,10 @@ protected:
 private:
   TSize TimeEditSize();
   int Gap();
+  // A time typed or spun: the clock and the calendar's time follow.
+  void TimeChanged();
   std::unique_ptr<TcxClock> FClock;
+  std::unique_ptr<TcxTimeEdit> FTimeEdit;
   TRect FTimeEditBounds;
   int FHeight = 0;
 };
@@ -912,6 +918,8 @@ public:
   // Stores without repositioning or repainting; the date views use it.
   void StoreFirstDate(double AValue) { FFirstDate = AValue; }
   void StoreSelectDate(double AValue) { FSelectDate = AValue; }
+  // The time editor's time, without a new layout.
+  void StoreTime(TDateTime AValue) { FTime = AValue; }
 
   bool IsDateAllowed(double ADate);
   bool IsMonthAllowed(double ADate);

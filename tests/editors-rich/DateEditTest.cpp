@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "components/editors-rich/cxClock.h"
 #include "components/editors-rich/cxDateEdit.h"
 #include "components/editors-basic/cxButtons.h"
 #include "components/editors/cxEditConsts.h"
@@ -676,4 +677,34 @@ TEST_F(DateEdit, SheetOfAnOpenDateEditInEveryLook) {
   std::filesystem::create_directories("artifacts");
   SaveAsPng(sheet, L"artifacts\\DateEdits.png");
   EXPECT_TRUE(std::filesystem::exists("artifacts/DateEdits.png"));
+}
+
+// The time editor of the date-time kind: it starts at the value's time,
+// a step moves the clock with it, and OK takes the day and that time.
+TEST_F(DateEdit, TheTimeEditorSetsTheTimeThatOkTakes) {
+  TLocaleScope locale(cxLangPtBR);
+  TcxDateEdit* edit = AddEdit(ckDateTime);
+  edit->SetEditValue(VarFromDateTime(EncodeDateTime(2024, 5, 17, 10, 30, 0, 0)));
+  Focus(edit);
+  String shownTime;
+  edit->Properties()->OnPopup = [&](TObject*) {
+    TcxCalendarTimeViewInfo* timeView = edit->Calendar()->ViewInfo()->TimeViewInfo();
+    TcxTimeEdit* timeEdit = timeView->TimeEdit();
+    ASSERT_TRUE(timeEdit->Visible());
+    shownTime = timeEdit->Text();
+    timeEdit->SetFocus();
+    timeEdit->SetSelStart(0);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_UP, 1);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_UP, 1);
+    TcxButton* ok = edit->Calendar()->ViewInfo()->ButtonsViewInfo()->Button(btnOk);
+    PostMessageW(ok->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessageW(ok->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  };
+  PressKey(VK_F4);
+  ProcessPendingMessages();
+  EXPECT_EQ(shownTime, L"10:30:00");
+  EXPECT_FALSE(edit->DroppedDown());
+  ExpectSameDate(ValueOf(edit->EditValue()), EncodeDateTime(2024, 5, 17, 12, 30, 0, 0), "OK");
+  EXPECT_DOUBLE_EQ(edit->Calendar()->ViewInfo()->TimeViewInfo()->Clock()->Time(), EncodeTime(12, 30, 0, 0));
+  delete edit;
 }
