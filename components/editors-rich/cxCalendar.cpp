@@ -2,6 +2,7 @@
 // steps, buttons and the input it passes to the controller; and the unit's
 // start-up.
 #include "components/editors-rich/cxCalendar.h"
+#include "components/editors-rich/cxDateEdit.h"
 
 #include "components/editors-basic/cxButtons.h"
 #include "components/editors-rich/cxClock.h"
@@ -341,6 +342,10 @@ void TcxPopupCalendar::HidePopup(TcxControl* Sender, TcxEditCloseUpReason AReaso
 
 void TcxPopupCalendar::KeyDown(uint16_t& Key, TShiftState Shift) {
   TcxCustomCalendar::KeyDown(Key, Shift);
+  if (Key == VK_TAB && Kind() == ckDate && FEdit) {
+    if (FEdit->ActiveProperties()->PostPopupValueOnTab()) DoDateTimeChanged();
+    FEdit->KeyDown(Key, Shift);
+  }
   const bool alt = Shift.Contains(ssAlt);
   if (((Key == VK_UP || Key == VK_DOWN) && alt) || (Key == VK_F4 && !alt)) HidePopup(this, crClose);
 }

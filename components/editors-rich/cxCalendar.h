@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "components/controls/cxControls.h"
+#include "components/editors-basic/cxTimeEdit.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxDateUtils.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
@@ -18,6 +19,7 @@
 class TcxButton;
 class TcxClock;
 class TcxCustomCalendar;
+class TcxCustomDateEdit;
 class TcxCalendarController;
 class TcxCalendarHitTest;
 class TcxCalendarPainter;
@@ -32,8 +34,6 @@ enum class TCalendarButton { btnClear, btnNow, btnToday, btnOk };
 using enum TCalendarButton;
 using TDateButton = TCalendarButton;
 using TDateButtons = TSet<TCalendarButton>;
-enum class TcxTimeEditTimeFormat { tfHourMinSec, tfHourMin, tfHour };
-using enum TcxTimeEditTimeFormat;
 enum class TcxCalendarModernDateViewStyle { cvdsMonth, cvdsYear, cvdsDecade, cvdsCentury };
 using enum TcxCalendarModernDateViewStyle;
 
@@ -404,13 +404,16 @@ private:
   TRect FTextRect;
 };
 
-// The time part: the clock beside the place of the time editor.
+// The time part: the clock and the time editor.
 class TcxCalendarTimeViewInfo : public TcxCalendarElementViewInfo {
   VCL_CLASS(TcxCalendarTimeViewInfo, TcxCalendarElementViewInfo)
 public:
   explicit TcxCalendarTimeViewInfo(TcxCustomCalendar* ACalendar);
   ~TcxCalendarTimeViewInfo() override;
   TcxClock* Clock() const { return FClock.get(); }
+  TcxTimeEdit* TimeEdit() const { return FTimeEdit.get(); }
+  // The date kind shows neither the clock nor the time editor.
+  void Hide();
   // Where the time editor goes.
   const TRect& TimeEditBounds() const { return FTimeEditBounds; }
   void SetHeight(int AValue) { FHeight = AValue; }
@@ -423,7 +426,10 @@ protected:
 private:
   TSize TimeEditSize();
   int Gap();
+  // A time typed or spun: the clock and the calendar's time follow.
+  void TimeChanged();
   std::unique_ptr<TcxClock> FClock;
+  std::unique_ptr<TcxTimeEdit> FTimeEdit;
   TRect FTimeEditBounds;
   int FHeight = 0;
 };
@@ -912,6 +918,8 @@ public:
   // Stores without repositioning or repainting; the date views use it.
   void StoreFirstDate(double AValue) { FFirstDate = AValue; }
   void StoreSelectDate(double AValue) { FSelectDate = AValue; }
+  // The time editor's time, without a new layout.
+  void StoreTime(TDateTime AValue) { FTime = AValue; }
 
   bool IsDateAllowed(double ADate);
   bool IsMonthAllowed(double ADate);
@@ -998,10 +1006,16 @@ public:
   void HidePopup(TcxControl* Sender, TcxEditCloseUpReason AReason) override;
   // Back to the month level before each drop-down.
   void ResetView() { ViewInfo()->ResetView(); }
+  // The date edit whose popup holds the calendar.
+  TcxCustomDateEdit* Edit() const { return FEdit; }
+  void SetEdit(TcxCustomDateEdit* AValue) { FEdit = AValue; }
   TcxEditClosePopupEvent OnHidePopup;
 
 protected:
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
+
+private:
+  TcxCustomDateEdit* FEdit = nullptr;
 };
 
 // Registers the calendar and clock controls for streaming.

@@ -686,14 +686,33 @@ void TcxCalendarHeaderViewInfo::Click() {
 // ---------------------------------------------------------------- time part
 
 TcxCalendarTimeViewInfo::TcxCalendarTimeViewInfo(TcxCustomCalendar* ACalendar)
-    : TcxCalendarElementViewInfo(ACalendar), FClock(std::make_unique<TcxClock>(nullptr)) {
+    : TcxCalendarElementViewInfo(ACalendar),
+      FClock(std::make_unique<TcxClock>(nullptr)),
+      FTimeEdit(std::make_unique<TcxTimeEdit>(nullptr)) {
   FClock->SetVisible(false);
   FClock->SetTabStop(false);
   FClock->LookAndFeel()->SetMasterLookAndFeel(ACalendar->LookAndFeel());
   FClock->SetParent(ACalendar);
+  FTimeEdit->SetVisible(false);
+  FTimeEdit->Properties()->SetCircular(true);
+  FTimeEdit->Style()->LookAndFeel()->SetMasterLookAndFeel(ACalendar->LookAndFeel());
+  FTimeEdit->SetParent(ACalendar);
 }
 
 TcxCalendarTimeViewInfo::~TcxCalendarTimeViewInfo() = default;
+
+void TcxCalendarTimeViewInfo::Hide() {
+  FClock->SetVisible(false);
+  FTimeEdit->Properties()->OnChange = nullptr;
+  FTimeEdit->SetVisible(false);
+}
+
+void TcxCalendarTimeViewInfo::TimeChanged() {
+  const TDateTime time = FTimeEdit->Time();
+  FClock->SetTime(time);
+  Calendar()->StoreTime(time);
+  if (Calendar()->HandleAllocated()) Calendar()->InvalidateRect(Calendar()->ViewInfo()->HeaderViewInfo()->Bounds(), false);
+}
 
 void TcxCalendarTimeViewInfo::Initialize() {
   TcxCalendarElementViewInfo::Initialize();
@@ -736,6 +755,17 @@ void TcxCalendarTimeViewInfo::CalculateBounds() {
   const int editLeft = FBounds.Left + (FBounds.Width() - edit.cx) / 2;
   const int editTop = FBounds.Top + g + clockHeight + g;
   FTimeEditBounds = TRect(editLeft, editTop, editLeft + edit.cx, editTop + edit.cy);
+  TcxCustomTimeEditProperties* properties = FTimeEdit->Properties();
+  properties->OnChange = nullptr;
+  properties->SetTimeFormat(Calendar()->TimeFormat());
+  properties->SetUse24HourFormat(Calendar()->Use24HourFormat());
+  FTimeEdit->SetTime(Calendar()->Time());
+  properties->OnChange = [this](TObject*) { TimeChanged(); };
+  FTimeEdit->SetBounds(editLeft, editTop, edit.cx, edit.cy);
+  FTimeEdit->SetTabStop(true);
+  FTimeEdit->SetTabOrder(0);
+  FTimeEdit->SetVisible(true);
+  FTimeEdit->SetSelStart(0);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -880,7 +910,7 @@ void TcxCalendarViewInfo::CalculateMetrics() {
 void TcxCalendarViewInfo::Initialize() {
   CalculateMetrics();
   TcxCalendarElementViewInfo::Initialize();
-  if (Calendar()->Kind() != ckDateTime) FTimeViewInfo->Clock()->SetVisible(false);
+  if (Calendar()->Kind() != ckDateTime) FTimeViewInfo->Hide();
   if (!AnyButtonVisible())
     for (TCalendarButton type : {btnToday, btnNow, btnClear, btnOk}) FButtonsViewInfo->Button(type)->SetVisible(false);
 }

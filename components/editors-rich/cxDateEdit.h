@@ -1,11 +1,11 @@
 #pragma once
-// The date edit: a masked editor whose value is a date or a date and time
-// (a date variant, or Null). Text becomes a date through the smart input
-// words, the locale's formats or an edit format; typed text that is no date
-// is handled by DateOnError; the mask follows the input kind and the
-// locale's formats.
+// The date edit: a popup editor whose value is a date or a date and time
+// (a date variant, or Null), typed as text or picked in the calendar of its
+// popup. Text becomes a date through the smart input words, the locale's
+// formats or an edit format; typed text that is no date is handled by
+// DateOnError; the mask follows the input kind and the locale's formats.
 #include "components/editors-rich/cxCalendar.h"
-#include "components/editors/cxMaskEdit.h"
+#include "components/editors/cxDropDownEdit.h"
 
 enum class TDateOnError { deNoChange, deToday, deNull };
 using enum TDateOnError;
@@ -46,8 +46,8 @@ private:
   bool FInputKind = false;
 };
 
-class TcxCustomDateEditProperties : public TcxCustomMaskEditProperties {
-  CX_EDIT_PROPERTIES_CLASS(TcxCustomDateEditProperties, TcxCustomMaskEditProperties)
+class TcxCustomDateEditProperties : public TcxCustomPopupEditProperties {
+  CX_EDIT_PROPERTIES_CLASS(TcxCustomDateEditProperties, TcxCustomPopupEditProperties)
 public:
   explicit TcxCustomDateEditProperties(TPersistent* AOwner);
 
@@ -109,9 +109,9 @@ public:
   // the hours, minutes and seconds of a date-time mask, #0 in its AM/PM
   // suffix, a space elsewhere.
   virtual Char GetMaskBlank(int APos);
-  // The time item of the controller's own standard date-time mask at a
+  // The time part of the controller's own standard date-time mask at a
   // 1-based position, for a masked date-time edit; false elsewhere.
-  virtual bool GetTimeZoneInfo(int APos, TcxDateTimeFormatItemInfo& AZoneInfo);
+  virtual bool GetTimeZoneInfo(int APos, TcxTimeEditTextZone& AZoneInfo);
 
   // ---------------------------------------------------------------- overrides
   TcxEditDisplayFormatOptions DisplayFormatOptions() override { return {dfoSupports, dfoNoCurrencyValue}; }
@@ -129,6 +129,10 @@ public:
   bool HasValueBounds() override;
   bool IsDisplayValueValid(Variant& ADisplayValue, bool AEditFocused) override;
   TcxMaskEditModeClass ModeClassForKind(TcxEditMaskKind AKind) override;
+  // The value is posted whenever the popup closes.
+  bool PostsEditValueAlways() override { return true; }
+  TcxCustomEditPopupWindowClass PopupWindowClass() const override;
+  bool ClipPopupToDesktop() override { return false; }
   void ValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError, TcxCustomEdit* AEdit) override;
 
 protected:
@@ -191,13 +195,27 @@ public:
   Char GetBlank(int APos) override;
 };
 
+// The popup of a date edit: the closing keys reach the calendar whichever
+// control of the popup has the focus.
+class TcxDateEditPopupWindow : public TcxPopupEditPopupWindow {
+  VCL_CLASS(TcxDateEditPopupWindow, TcxPopupEditPopupWindow)
+public:
+  explicit TcxDateEditPopupWindow(TWinControl* AOwnerControl);
+
+protected:
+  // Escape on a button or an unchanged time editor, Alt+Up, Alt+Down, F4.
+  virtual bool IsCalendarKey(uint16_t Key, TShiftState Shift);
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+};
+
 // ---------------------------------------------------------------- the control
 
-class TcxCustomDateEdit : public TcxCustomMaskEdit {
-  VCL_COMPONENT_CLASS(TcxCustomDateEdit, TcxCustomMaskEdit)
+class TcxCustomDateEdit : public TcxCustomPopupEdit {
+  VCL_COMPONENT_CLASS(TcxCustomDateEdit, TcxCustomPopupEdit)
 public:
   explicit TcxCustomDateEdit(TComponent* AOwner) : TcxCustomDateEdit(AOwner, false) {}
   TcxCustomDateEdit(TComponent* AOwner, bool AIsInplace);
+  ~TcxCustomDateEdit() override;
 
   TcxCustomDateEditProperties* ActiveProperties() {
     return static_cast<TcxCustomDateEditProperties*>(TcxCustomEdit::ActiveProperties());
@@ -215,9 +233,26 @@ public:
   TDateTime CurrentDate();
   // The time part kept for a date-only value.
   TDateTime SavedTime() const { return FSavedTime; }
+  // The calendar of the popup, made on the first drop-down.
+  TcxPopupCalendar* Calendar() const { return FCalendar.get(); }
 
 protected:
   friend class TcxCustomDateEditProperties;
+  friend class TcxPopupCalendar;
+  virtual void CreateCalendar();
+  // The person committed a date in the calendar.
+  virtual void CalendarDateTimeChanged(TObject* Sender);
+  virtual TcxClassFactory<TcxPopupCalendar, TComponent*> GetCalendarClass() const {
+    return TcxClassFactory<TcxPopupCalendar, TComponent*>::Of<TcxPopupCalendar>();
+  }
+  // The text a date picked in the calendar is shown with.
+  virtual void DateToEditText(TDateTime ADate, Variant& AText);
+  void OpenPopup() override;
+  void ConfigurePopupWindow() override;
+  void PopupWindowShowed(TObject* Sender) override;
+  // Inside the time of a masked date-time edit a character goes through
+  // the time editor's rule.
+  bool IsCharValidForPos(Char& AChar, int APos) override;
   TcxCustomEditPropertiesClass GetPropertiesClass() const override {
     return TcxCustomEditPropertiesClass::Of<TcxCustomDateEditProperties>();
   }
@@ -241,6 +276,8 @@ private:
   // A date outside the bounds in force goes to the nearer bound.
   void ClampToBounds();
 
+  std::unique_ptr<TcxPopupCalendar> FCalendar;
+  TDateTime FDateDropDown = cxNullDate;
   TDateTime FSavedTime = 0;
 };
 
@@ -262,8 +299,8 @@ protected:
 
 // A filter row's date editor: Clear and Today, no date is Null, the
 // regular-expression input.
-class TcxFilterDateEditHelper : public TcxFilterMaskEditHelper {
-  VCL_CLASS(TcxFilterDateEditHelper, TcxFilterMaskEditHelper)
+class TcxFilterDateEditHelper : public TcxFilterDropDownEditHelper {
+  VCL_CLASS(TcxFilterDateEditHelper, TcxFilterDropDownEditHelper)
 public:
   static const TcxFilterDateEditHelper* Instance();
   TcxCustomEditClass GetFilterEditClass() const override;

@@ -1,6 +1,9 @@
 // The date edit's settings: the effective buttons and input kind, the mask
 // they give, texts to dates and dates to texts, and the validation that
 // turns a typed text into the value.
+#include <algorithm>
+#include <iterator>
+
 #include "components/core/dxCore.h"
 #include "components/editors-rich/cxDateEdit.h"
 #include "components/editors/cxEditConsts.h"
@@ -11,10 +14,6 @@
 namespace {
 
 bool IsDateOrNumber(const Variant& AValue) { return VarType(AValue) == varDate || VarIsNumeric(AValue); }
-
-bool IsTimeItem(TcxDateTimeFormatItemKind AKind) {
-  return AKind == dtikHour || AKind == dtikMin || AKind == dtikSec || AKind == dtikTimeSuffix;
-}
 
 }  // namespace
 
@@ -65,8 +64,10 @@ void TcxDateEditPropertiesValues::RestoreDefaults() {
 // ---------------------------------------------------------------- settings
 
 TcxCustomDateEditProperties::TcxCustomDateEditProperties(TPersistent* AOwner)
-    : TcxCustomMaskEditProperties(AOwner) {
+    : TcxCustomPopupEditProperties(AOwner) {
   SetCaseInsensitive(true);
+  SetImmediateDropDownWhenKeyPressed(false);
+  SetPopupSizeable(false);
   BuildEditMask();
 }
 
@@ -107,7 +108,7 @@ void TcxCustomDateEditProperties::SetInputKind(TcxInputKind Value) {
 }
 
 void TcxCustomDateEditProperties::AssignSettings(TcxCustomEditProperties* Source) {
-  TcxCustomMaskEditProperties::AssignSettings(Source);
+  TcxCustomPopupEditProperties::AssignSettings(Source);
   auto* source = dynamic_cast<TcxCustomDateEditProperties*>(Source);
   if (!source) return;
   BeginUpdate();
@@ -141,7 +142,7 @@ void TcxCustomDateEditProperties::AssignSettings(TcxCustomEditProperties* Source
 // format or the locale's formats.
 void TcxCustomDateEditProperties::NotifyPropertiesChanged() {
   BuildEditMask();
-  TcxCustomMaskEditProperties::NotifyPropertiesChanged();
+  TcxCustomPopupEditProperties::NotifyPropertiesChanged();
 }
 
 void TcxCustomDateEditProperties::BuildEditMask() {
@@ -284,7 +285,7 @@ bool TcxCustomDateEditProperties::HasValueBounds() {
 }
 
 bool TcxCustomDateEditProperties::IsDisplayValueValid(Variant& ADisplayValue, bool AEditFocused) {
-  if (InputKind() != ikStandard) return TcxCustomMaskEditProperties::IsDisplayValueValid(ADisplayValue, AEditFocused);
+  if (InputKind() != ikStandard) return TcxCustomPopupEditProperties::IsDisplayValueValid(ADisplayValue, AEditFocused);
   const String text = Trim(VarToStr(ADisplayValue));
   TDateTime date;
   return text.empty() || cxParseDateText(text, date);
@@ -292,20 +293,33 @@ bool TcxCustomDateEditProperties::IsDisplayValueValid(Variant& ADisplayValue, bo
 
 TcxMaskEditModeClass TcxCustomDateEditProperties::ModeClassForKind(TcxEditMaskKind AKind) {
   if (AKind == emkStandard) return TcxMaskEditModeClass::Of<TcxDateEditMaskStandardMode>();
-  return TcxCustomMaskEditProperties::ModeClassForKind(AKind);
+  return TcxCustomPopupEditProperties::ModeClassForKind(AKind);
 }
 
-bool TcxCustomDateEditProperties::GetTimeZoneInfo(int APos, TcxDateTimeFormatItemInfo& AZoneInfo) {
+bool TcxCustomDateEditProperties::GetTimeZoneInfo(int APos, TcxTimeEditTextZone& AZoneInfo) {
   if (!IsOwnStandardDateTimeMask()) return false;
   const TcxDateTimeFormatInfo& format = cxFormatControllerInstance()->DateTimeFormatInfo();
-  return TcxFormatController::GetDateTimeFormatItemStandardMaskInfo(format, APos, AZoneInfo) &&
-         IsTimeItem(AZoneInfo.Kind);
+  TcxDateTimeFormatItemInfo item;
+  if (!TcxFormatController::GetDateTimeFormatItemStandardMaskInfo(format, APos, item)) return false;
+  static const TcxDateTimeFormatItemKind zoneKinds[] = {dtikHour, dtikMin, dtikSec, dtikTimeSuffix};
+  const auto* kind = std::find(std::begin(zoneKinds), std::end(zoneKinds), item.Kind);
+  if (kind == std::end(zoneKinds)) return false;
+  AZoneInfo.Kind = static_cast<int>(kind - std::begin(zoneKinds));
+  AZoneInfo.Start = item.ItemZoneStart;
+  AZoneInfo.Length = item.ItemZoneLength;
+  AZoneInfo.SuffixKind = item.TimeSuffixKind;
+  AZoneInfo.Use24HourFormat = !format.DefinedItems(dtikTimeSuffix);
+  return true;
 }
 
 Char TcxCustomDateEditProperties::GetMaskBlank(int APos) {
-  TcxDateTimeFormatItemInfo zone;
+  TcxTimeEditTextZone zone;
   if (!GetTimeZoneInfo(APos, zone)) return L' ';
-  return zone.Kind == dtikTimeSuffix ? Char(0) : L'0';
+  return zone.Kind == 3 ? Char(0) : L'0';
+}
+
+TcxCustomEditPopupWindowClass TcxCustomDateEditProperties::PopupWindowClass() const {
+  return TcxCustomEditPopupWindowClass::Of<TcxDateEditPopupWindow>();
 }
 
 Char TcxDateEditMaskStandardMode::GetBlank(int APos) {
@@ -401,7 +415,7 @@ TcxFilterControlOperators TcxFilterDateEditHelper::GetSupportedFilterOperators(T
 
 void TcxFilterDateEditHelper::InitializeProperties(TcxCustomEditProperties* AProperties,
                                                    TcxCustomEditProperties* AEditProperties, bool AHasButtons) const {
-  TcxFilterMaskEditHelper::InitializeProperties(AProperties, AEditProperties, AHasButtons);
+  TcxFilterDropDownEditHelper::InitializeProperties(AProperties, AEditProperties, AHasButtons);
   auto* properties = dynamic_cast<TcxCustomDateEditProperties*>(AProperties);
   if (!properties) return;
   properties->SetDateButtons({btnClear, btnToday});

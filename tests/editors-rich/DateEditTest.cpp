@@ -7,18 +7,31 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "components/editors-rich/cxClock.h"
 #include "components/editors-rich/cxDateEdit.h"
+#include "components/editors-basic/cxButtons.h"
 #include "components/editors/cxEditConsts.h"
+#include "components/editors/cxEditUtils.h"
 #include "tests/calendars/LocaleScope.h"
+#include "tests/editors-rich/CalendarFixture.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
+#include "tests/guiharness/WindowCapture.h"
 #include "vcl/rtl/DateUtils.h"
 #include "vcl/rtl/FormatSettings.h"
 
 namespace {
+
+TRect ScreenBounds(TWinControl* AControl) {
+  RECT r;
+  GetWindowRect(AControl->Handle(), &r);
+  return TRect(r.left, r.top, r.right, r.bottom);
+}
 
 std::string Utf8(const String& AText) { return std::string(AText.begin(), AText.end()); }
 
@@ -467,4 +480,231 @@ TEST_F(DateEdit, RegisteredWithItsFilterHelper) {
   EXPECT_EQ(properties->DateOnError(), deNull);
   EXPECT_EQ(properties->InputKind(), ikRegExpr);
   EXPECT_TRUE(properties->SaveTime());
+}
+
+namespace {
+
+// Keys as a person presses them in the open popup, posted to the focused
+// window once the popup shows; the last one closes it.
+void PostKeys(std::initializer_list<WORD> AKeys) {
+  for (WORD key : AKeys) PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+}
+
+}  // namespace
+
+TEST_F(DateEdit, ThePopupCalendarStartsAtTheValueTodayOrTheFirstAllowedMonth) {
+  TLocaleScope locale(cxLangPtBR);
+  const TDateTime nextYear = ::Date() + 400;
+  struct TCase {
+    const char* Name;
+    Variant Value;
+    bool ShowOnlyValidDates;
+    double Selected;
+  };
+  const TCase cases[] = {
+      {"the value", VarFromDateTime(EncodeDateTime(2024, 5, 17, 10, 30, 0, 0)), false, EncodeDate(2024, 5, 17)},
+      {"empty: today", Null(), false, ::Date()},
+      {"empty, only valid dates from next year", Null(), true, std::trunc(nextYear)},
+  };
+  for (const TCase& c : cases) {
+    TcxDateEdit* edit = AddEdit();
+    if (c.ShowOnlyValidDates) edit->Properties()->SetMinDate(std::trunc(nextYear));
+    edit->Properties()->SetShowOnlyValidDates(c.ShowOnlyValidDates);
+    edit->SetEditValue(c.Value);
+    Focus(edit);
+    bool shown = false;
+    edit->Properties()->OnPopup = [&](TObject*) {
+      TcxPopupCalendar* calendar = edit->Calendar();
+      shown = true;
+      EXPECT_EQ(GetFocus(), calendar->Handle()) << c.Name;
+      EXPECT_EQ(calendar->SelectDate(), c.Selected) << c.Name;
+      EXPECT_EQ(calendar->FirstDate(), c.Selected - cxDecodeDatePart(2, c.Selected) + 1) << c.Name;
+      EXPECT_EQ(calendar->View(), cavModern) << c.Name;
+      EXPECT_EQ(calendar->CalendarButtons(), (TDateButtons{btnClear})) << c.Name;
+      PostKeys({VK_ESCAPE});
+    };
+    PressKey(VK_F4);
+    ProcessPendingMessages();
+    EXPECT_TRUE(shown) << c.Name;
+    EXPECT_FALSE(edit->DroppedDown()) << c.Name;
+    EXPECT_EQ(edit->CloseUpReason(), crCancel) << c.Name;
+    EXPECT_TRUE(cxEditValuesEqual(edit->EditValue(), c.Value)) << c.Name;
+    delete edit;
+  }
+}
+
+TEST_F(DateEdit, KeysInThePopupCalendarPickADateAndEnterTakesIt) {
+  TLocaleScope locale(cxLangPtBR);
+  const TDateTime halfPastTen = EncodeTime(10, 30, 0, 0);
+  struct TCase {
+    const char* Name;
+    TcxCalendarKind Kind;
+    std::initializer_list<WORD> Keys;
+    TcxEditCloseUpReason Reason;
+    double Value;
+    String Text;
+  };
+  const TCase cases[] = {
+      {"a day on, a week on, a month on", ckDate, {VK_RIGHT, VK_DOWN, VK_NEXT, VK_RETURN}, crEnter,
+       EncodeDate(2024, 6, 25) + halfPastTen, L"25/06/2024"},
+      {"back a month to its first day", ckDate, {VK_PRIOR, VK_HOME, VK_RETURN}, crEnter,
+       EncodeDate(2024, 4, 14) + halfPastTen, L"14/04/2024"},
+      {"Escape keeps the value", ckDate, {VK_RIGHT, VK_ESCAPE}, crCancel, EncodeDate(2024, 5, 17) + halfPastTen,
+       L"17/05/2024"},
+      {"date and time keeps the calendar's time", ckDateTime, {VK_LEFT, VK_RETURN}, crEnter,
+       EncodeDate(2024, 5, 16) + halfPastTen, L"16/05/2024 10:30:00"},
+  };
+  for (const TCase& c : cases) {
+    TcxDateEdit* edit = AddEdit(c.Kind);
+    edit->SetEditValue(VarFromDateTime(EncodeDate(2024, 5, 17) + halfPastTen));
+    Focus(edit);
+    edit->Properties()->OnPopup = [&](TObject*) { PostKeys(c.Keys); };
+    PressKey(VK_F4);
+    ProcessPendingMessages();
+    EXPECT_FALSE(edit->DroppedDown()) << c.Name;
+    EXPECT_EQ(edit->CloseUpReason(), c.Reason) << c.Name;
+    ExpectSameDate(ValueOf(edit->EditValue()), c.Value, c.Name);
+    EXPECT_EQ(edit->Text(), c.Text) << c.Name;
+    EXPECT_EQ(edit->ModifiedAfterEnter(), c.Reason == crEnter) << c.Name;
+    EXPECT_TRUE(Leave()) << c.Name;
+    delete edit;
+  }
+  // Taking the date the edit already has changes nothing.
+  TcxDateEdit* edit = AddEdit();
+  edit->SetEditValue(VarFromDateTime(EncodeDate(2024, 5, 17)));
+  Focus(edit);
+  edit->Properties()->OnPopup = [&](TObject*) { PostKeys({VK_RETURN}); };
+  PressKey(VK_F4);
+  ProcessPendingMessages();
+  EXPECT_EQ(edit->CloseUpReason(), crEnter);
+  EXPECT_FALSE(edit->ModifiedAfterEnter());
+  delete edit;
+}
+
+TEST_F(DateEdit, AClickOnADayTakesItAndClearEmptiesTheEdit) {
+  TLocaleScope locale(cxLangEnUS);
+  TcxDateEdit* edit = AddEdit();
+  edit->SetEditValue(VarFromDateTime(EncodeDate(2024, 5, 17)));
+  Focus(edit);
+  edit->Properties()->OnPopup = [&](TObject*) {
+    TcxPopupCalendar* calendar = edit->Calendar();
+    TcxCalendarDateTableViewInfo* table = calendar->ViewInfo()->DateViewInfo()->CurrentTable();
+    for (int i = 0; i < table->CellCount(); ++i) {
+      if (table->Cells(i)->Value() != EncodeDate(2024, 5, 9)) continue;
+      const TRect r = table->Cells(i)->Bounds();
+      const LPARAM at = MAKELPARAM((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+      PostMessageW(calendar->Handle(), WM_MOUSEMOVE, 0, at);
+      PostMessageW(calendar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+      PostMessageW(calendar->Handle(), WM_LBUTTONUP, 0, at);
+    }
+  };
+  PressKey(VK_F4);
+  ProcessPendingMessages();
+  EXPECT_FALSE(edit->DroppedDown());
+  EXPECT_EQ(edit->Date(), EncodeDate(2024, 5, 9));
+  EXPECT_EQ(edit->Text(), L"5/9/2024");
+
+  edit->Properties()->OnPopup = [&](TObject*) {
+    TcxButton* clear = edit->Calendar()->ViewInfo()->ButtonsViewInfo()->Button(btnClear);
+    ASSERT_TRUE(clear->Visible());
+    PostMessageW(clear->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessageW(clear->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  };
+  PressKey(VK_F4);
+  ProcessPendingMessages();
+  EXPECT_FALSE(edit->DroppedDown());
+  EXPECT_TRUE(edit->EditValue().IsNull());
+  EXPECT_TRUE(Leave());
+  EXPECT_TRUE(edit->EditValue().IsNull());
+  delete edit;
+}
+
+TEST_F(DateEdit, SheetOfAnOpenDateEditInEveryLook) {
+  TLocaleScope locale(cxLangPtBR);
+  struct TRow {
+    const char* Name;
+    TcxCalendarKind Kind;
+    TcxCalendarView View;
+  };
+  const TRow rows[] = {{"modern, date", ckDate, cavModern}, {"classic, date and time", ckDateTime, cavClassic}};
+  const int columnWidth = 400, rowHeight = 320, left = 10, top = 24;
+  TBitmap sheet;
+  sheet.SetSize(left + std::size(AllLooks) * columnWidth, top + std::size(rows) * rowHeight);
+  sheet.Canvas()->Brush()->SetColor(clWhite);
+  sheet.Canvas()->FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
+  auto paste = [&](TWinControl* AWindow, const TPoint& AAt) {
+    std::unique_ptr<TBitmap> picture = CaptureWindow(AWindow);
+    BitBlt(sheet.Canvas()->Handle(), AAt.X, AAt.Y, picture->Width(), picture->Height(), picture->Canvas()->Handle(), 0,
+           0, SRCCOPY);
+  };
+  for (size_t l = 0; l < std::size(AllLooks); ++l) {
+    const String lookName(LookName(AllLooks[l]), LookName(AllLooks[l]) + strlen(LookName(AllLooks[l])));
+    sheet.Canvas()->TextOut(left + l * columnWidth, 4, lookName);
+    for (size_t r = 0; r < std::size(rows); ++r) {
+      const TRow& row = rows[r];
+      TcxDateEdit* edit = AddEdit(row.Kind);
+      SetLook(edit->Style()->LookAndFeel(), AllLooks[l]);
+      edit->Properties()->SetView(row.View);
+      edit->Properties()->SetAnimation(false);
+      edit->SetEditValue(VarFromDateTime(EncodeDateTime(2024, 5, 17, 10, 30, 0, 0)));
+      Focus(edit);
+      bool shown = false;
+      edit->Properties()->OnPopup = [&](TObject*) {
+        shown = true;
+        TcxCustomEditPopupWindow* popup = edit->PopupWindow();
+        TcxPopupCalendar* calendar = edit->Calendar();
+        const TRect e = ScreenBounds(edit), p = ScreenBounds(popup);
+        const TPoint at(left + l * columnWidth, top + r * rowHeight);
+        paste(edit, at);
+        paste(popup, TPoint(at.X + p.Left - e.Left, at.Y + p.Top - e.Top));
+        // The calendar fills the popup and marks the edit's day.
+        std::unique_ptr<TBitmap> picture = CaptureWindow(calendar);
+        TcxCalendarDateCellViewInfo* cell = calendar->ViewInfo()->DateViewInfo()->CurrentTable()->GetSelectedCell();
+        EXPECT_NE(cell, nullptr) << row.Name;
+        if (cell) {
+          EXPECT_NE(PixelColor(*picture, cell->Bounds().Left + 1, cell->Bounds().Top + 1),
+                    calendar->GetBackgroundColor() & 0xFFFFFF)
+              << row.Name << " " << LookName(AllLooks[l]);
+        }
+        edit->ClosePopupWithReason(crCancel);
+      };
+      PressKey(VK_F4);
+      ProcessPendingMessages();
+      EXPECT_TRUE(shown) << row.Name << " " << LookName(AllLooks[l]);
+      delete edit;
+    }
+  }
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet, L"artifacts\\DateEdits.png");
+  EXPECT_TRUE(std::filesystem::exists("artifacts/DateEdits.png"));
+}
+
+// The time editor of the date-time kind: it starts at the value's time,
+// a step moves the clock with it, and OK takes the day and that time.
+TEST_F(DateEdit, TheTimeEditorSetsTheTimeThatOkTakes) {
+  TLocaleScope locale(cxLangPtBR);
+  TcxDateEdit* edit = AddEdit(ckDateTime);
+  edit->SetEditValue(VarFromDateTime(EncodeDateTime(2024, 5, 17, 10, 30, 0, 0)));
+  Focus(edit);
+  String shownTime;
+  edit->Properties()->OnPopup = [&](TObject*) {
+    TcxCalendarTimeViewInfo* timeView = edit->Calendar()->ViewInfo()->TimeViewInfo();
+    TcxTimeEdit* timeEdit = timeView->TimeEdit();
+    ASSERT_TRUE(timeEdit->Visible());
+    shownTime = timeEdit->Text();
+    timeEdit->SetFocus();
+    timeEdit->SetSelStart(0);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_UP, 1);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_UP, 1);
+    TcxButton* ok = edit->Calendar()->ViewInfo()->ButtonsViewInfo()->Button(btnOk);
+    PostMessageW(ok->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessageW(ok->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  };
+  PressKey(VK_F4);
+  ProcessPendingMessages();
+  EXPECT_EQ(shownTime, L"10:30:00");
+  EXPECT_FALSE(edit->DroppedDown());
+  ExpectSameDate(ValueOf(edit->EditValue()), EncodeDateTime(2024, 5, 17, 12, 30, 0, 0), "OK");
+  EXPECT_DOUBLE_EQ(edit->Calendar()->ViewInfo()->TimeViewInfo()->Clock()->Time(), EncodeTime(12, 30, 0, 0));
+  delete edit;
 }

@@ -23,6 +23,9 @@
 #include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxFilterConsts.h"
 #include "components/editors/cxMaskEdit.h"
+#include "components/editors/cxDropDownEdit.h"
+#include "components/editors-basic/cxSpinEdit.h"
+#include "components/editors-basic/cxTimeEdit.h"
 #include "components/editors/cxTextEdit.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "components/lookandfeel/cxLookAndFeels.h"
@@ -39,7 +42,7 @@ const TUnitTable& ProgramUnits() {
                                 dxThemeManagerUnit, dxHooksUnit,        cxGraphicsUnit,     dxGdiPlusClassesUnit, cxDrawTextUtilsUnit, cxDateUtilsUnit, cxFormatsUnit,
                                 dxFadingUnit,       dxSkinsCoreUnit,    dxAnimationUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
-                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,         cxTextEditUnit,     cxMaskEditUnit,     cxCalendarUnit,     cxDateEditUnit,
+                                cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,         cxTextEditUnit,     cxMaskEditUnit,     cxDropDownEditUnit, cxSpinEditUnit,     cxTimeEditUnit,     cxCalendarUnit,     cxDateEditUnit,
                                 dxCameraControlUnit, cxImageUnit,        cxMemoUnit};
   return units;
 }
