@@ -124,6 +124,41 @@ void TcxRadioButton::InitializeWindow() {
   CalculateStateFromCursor();
 }
 
+void TcxRadioButton::SetPopupMenu(TComponent* Value) {
+  if (!cxIsPopupMenuComponent(Value)) Value = nullptr;
+  if (FPopupMenu == Value) return;
+  if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+  FPopupMenu = Value;
+  if (FPopupMenu) FPopupMenu->FreeNotification(this);
+}
+
+void TcxRadioButton::Notification(TComponent* AComponent, TOperation Operation) {
+  TWinControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+}
+
+void TcxRadioButton::DoContextPopup(const TPoint& MousePos, bool& Handled) {
+  TWinControl::DoContextPopup(MousePos, Handled);
+  if (Handled || !FPopupMenu) return;
+  const TPoint at = MousePos.X == -1 && MousePos.Y == -1 ? TPoint(0, 0) : MousePos;
+  const TPoint screen = ClientToScreen(at);
+  Handled = cxShowPopupMenuAt(this, FPopupMenu, screen.X, screen.Y);
+}
+
+void TcxRadioButton::HandleContextMenu(TMessage& Message) {
+  if (Message.Result != 0) return;
+  TPoint pos(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+  const bool byKeyboard = pos.X == -1 && pos.Y == -1;
+  if (!byKeyboard) {
+    pos = ScreenToClient(pos);
+    if (!TRect(0, 0, Width(), Height()).Contains(pos)) return DefaultHandler(Message);
+  }
+  bool handled = false;
+  DoContextPopup(pos, handled);
+  Message.Result = handled ? 1 : 0;
+  if (!handled) DefaultHandler(Message);
+}
+
 void TcxRadioButton::SetAlignment(TAlignment Value) {
   if (FAlignment == Value) return;
   FAlignment = Value;
@@ -354,6 +389,16 @@ void TcxRadioButton::WndProc(TMessage& Message) {
     case WM_ERASEBKGND:
       Message.Result = 1;
       return;
+    case WM_CONTEXTMENU:
+      if (ComponentState().Contains(csDesigning)) break;
+      return HandleContextMenu(Message);
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+      if (FPopupMenu && cxPopupMenuIsShortCut(FPopupMenu, Message)) {
+        Message.Result = 1;
+        return;
+      }
+      break;
     case BM_SETCHECK:
       TWinControl::WndProc(Message);
       InvalidateGlyph();

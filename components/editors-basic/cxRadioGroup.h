@@ -43,6 +43,9 @@ public:
   int GroupIndex() const { return FGroupIndex; }
   void SetGroupIndex(int Value) { FGroupIndex = Value; }
   TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel.get(); }
+  // Only a popup-menu component is kept; anything else reads back null.
+  TComponent* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TComponent* Value);
   bool ShowEndEllipsis() const { return FShowEndEllipsis; }
   void SetShowEndEllipsis(bool Value);
   bool Transparent() const { return FTransparent; }
@@ -69,6 +72,8 @@ protected:
   void InitializeWindow() override;
   void WndProc(TMessage& Message) override;
   void DoEnter() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void DoContextPopup(const TPoint& MousePos, bool& Handled) override;
   bool ClicksDisabled() const { return FClicksDisabled; }
   void SetClicksDisabled(bool Value) { FClicksDisabled = Value; }
 
@@ -98,6 +103,7 @@ private:
   void InvalidateGlyph();
   void CalculateStateFromCursor();
   void HandleDrawItem(const DRAWITEMSTRUCT& AItem);
+  void HandleContextMenu(TMessage& Message);
 
   TAlignment FAlignment = taRightJustify;
   bool FChecked = false;
@@ -106,6 +112,7 @@ private:
   int FColumn = 0;
   int FGroupIndex = 0;
   std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
+  TComponent* FPopupMenu = nullptr;
   int FRow = 0;
   bool FShowEndEllipsis = false;
   TcxRadioButtonState FState = rbsNormal;

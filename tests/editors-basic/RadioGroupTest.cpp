@@ -422,6 +422,24 @@ TEST_F(RadioGroup, SheetOfEveryLook) {
   EXPECT_TRUE(std::filesystem::exists("artifacts/RadioGroups.png"));
 }
 
+// The popup menu: only a menu component is kept, a freed one is
+// forgotten, and a right click shows it at the click.
+TEST_F(RadioButtons, ThePopupMenuShowsAtTheRightClick) {
+  TcxRadioButton* b = Buttons[0];
+  auto* notAMenu = new TEdit(Form);
+  b->SetPopupMenu(notAMenu);
+  EXPECT_EQ(b->PopupMenu(), nullptr);
+  auto* menu = new TRecordingMenu(Form);
+  b->SetPopupMenu(menu);
+  EXPECT_EQ(b->PopupMenu(), menu);
+  const TPoint screen = b->ClientToScreen(TPoint(4, 5));
+  SendMessageW(b->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(b->Handle()), MAKELPARAM(screen.X, screen.Y));
+  ASSERT_EQ(menu->Popups.size(), 1u);
+  EXPECT_EQ(menu->Popups[0], screen);
+  delete menu;
+  EXPECT_EQ(b->PopupMenu(), nullptr);
+}
+
 // Only the themed look fades, only between normal and hot; a press stops
 // it. The two images are the glyph in its normal and its hot look.
 TEST_F(RadioButtons, TheThemedGlyphFadesBetweenNormalAndHot) {
