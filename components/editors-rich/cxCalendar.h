@@ -12,6 +12,7 @@
 #include "components/core/cxClasses.h"
 #include "components/core/cxDateUtils.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
+#include "components/editors-basic/cxTimeEdit.h"
 #include "components/editors/cxEdit.h"
 #include "components/lookandfeel/dxAnimation.h"
 
@@ -32,8 +33,6 @@ enum class TCalendarButton { btnClear, btnNow, btnToday, btnOk };
 using enum TCalendarButton;
 using TDateButton = TCalendarButton;
 using TDateButtons = TSet<TCalendarButton>;
-enum class TcxTimeEditTimeFormat { tfHourMinSec, tfHourMin, tfHour };
-using enum TcxTimeEditTimeFormat;
 enum class TcxCalendarModernDateViewStyle { cvdsMonth, cvdsYear, cvdsDecade, cvdsCentury };
 using enum TcxCalendarModernDateViewStyle;
 
