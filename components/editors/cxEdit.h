@@ -1638,6 +1638,8 @@ protected:
   virtual bool CanModify();
   virtual bool GetEffectiveReadOnly();
   virtual void HandleTextChange();
+  // The same, the focus already known.
+  void HandleTextChangeWithFocus(bool AFocused);
   virtual void DoChange();
   virtual void DoEditValueChanged();
   virtual void DoOnChange();

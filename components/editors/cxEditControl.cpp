@@ -315,8 +315,10 @@ bool TcxCustomEdit::CanModify() {
   return provider->DefaultCanModify() && provider->CanSetEditMode();
 }
 
-void TcxCustomEdit::HandleTextChange() {
-  if (Focused())
+void TcxCustomEdit::HandleTextChange() { HandleTextChangeWithFocus(Focused()); }
+
+void TcxCustomEdit::HandleTextChangeWithFocus(bool AFocused) {
+  if (AFocused)
     SetModifiedAfterEnter(true);
   else if (!ActiveProperties()->IsChanging())
     DataBinding()->SetModified();

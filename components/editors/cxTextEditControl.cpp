@@ -161,11 +161,13 @@ void TcxCustomTextEdit::UpdateEditValueFromDisplay() {
 
 void TcxCustomTextEdit::HandleTextChange() {
   if (FIsInitializing) return;
+  // Asked once: every question goes to the window system, on every key.
+  const bool focused = IsFocusInside();
   LockChangeEvents(true);
   try {
     if (FIsDisplayValueSynchronizing) SaveModified();
     // Text set by the program while unfocused is not a person's change.
-    if (Focused() || FIsDisplayValueSynchronizing) TcxCustomEdit::HandleTextChange();
+    if (focused || FIsDisplayValueSynchronizing) HandleTextChangeWithFocus(focused);
     else DoChange();
     if (FIsDisplayValueSynchronizing) RestoreModified();
   } catch (...) {
@@ -176,7 +178,7 @@ void TcxCustomTextEdit::HandleTextChange() {
   // A standalone editor's inner edit draws its own text.
   if (!TextViewInfo()->IsEditClass || !TextViewInfo()->HasInnerEdit) RefreshDrawnValue();
   TcxCustomTextEditProperties* properties = ActiveProperties();
-  if (Focused() && properties->IsNumericValueEditor() && properties->UsesDigitGrouping()) RegroupDigitsKeepingCaret();
+  if (focused && properties->IsNumericValueEditor() && properties->UsesDigitGrouping()) RegroupDigitsKeepingCaret();
 }
 
 // The caret stays after the same digits: separators it passed do not count.
@@ -634,10 +636,11 @@ void TcxCustomTextEdit::HandleEditKeyPress(wchar_t& Key) {
     // Free text over no items has nothing to complete.
     const bool searches = FLookupData && properties->CanSearchIncrementally() &&
                           (style != esEdit || !FLookupData->IsEmpty());
+    if (!searches) return 0;
     const String text = Text();
     const int selStart = InnerTextEdit()->GetSelStart(), selLength = InnerTextEdit()->GetSelLength();
     bool found = false;
-    if (Key == VK_BACK && searches) {
+    if (Key == VK_BACK) {
       if (style == esEditList && !text.empty() && !FFindSelection) {
         InnerTextEdit()->SetSelLength(static_cast<int>(text.size()) - selStart);
         FFindSelection = true;
@@ -651,7 +654,7 @@ void TcxCustomTextEdit::HandleEditKeyPress(wchar_t& Key) {
         if (style != esFixedList) Key = 0;
       }
       if (style == esFixedList) Key = 0;
-    } else if (Key >= 32 && searches &&
+    } else if (Key >= 32 &&
                (style != esEdit || selLength > 0 || FFindSelection || selStart == static_cast<int>(text.size()))) {
       FLookupDataTextChangedLocked = true;
       String search;

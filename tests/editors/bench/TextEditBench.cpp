@@ -3,6 +3,7 @@
 // ratio (the text edit should stay within twice the plain EDIT's time).
 //   cmake --build $CONVERSAO_BUILD --target bench_editors_textedit
 //   wine $CONVERSAO_BUILD/tests/editors/bench_editors_textedit.exe
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -16,7 +17,8 @@ namespace {
 
 using TClock = std::chrono::steady_clock;
 constexpr int CharCount = 10000;
-constexpr int LineLength = 100;  // the text starts again, so that no edit grows without end
+constexpr int LineLength = 100;
+constexpr int Rounds = 3;  // the text starts again, so that no edit grows without end
 
 // Characters per second typed into the control that has the focus.
 double TypeInto(TWinControl* AControl) {
@@ -46,8 +48,13 @@ int main() try {
   plain->SetParent(form);
   TypeInto(textEdit);  // warm up both
   TypeInto(plain);
-  const double textEditRate = TypeInto(textEdit);
-  const double plainRate = TypeInto(plain);
+  // Rounds taken in turns, the best of each: the display server's own
+  // pauses fall on either side alike and are not counted.
+  double textEditRate = 0, plainRate = 0;
+  for (int round = 0; round < Rounds; ++round) {
+    textEditRate = std::max(textEditRate, TypeInto(textEdit));
+    plainRate = std::max(plainRate, TypeInto(plain));
+  }
   std::printf("text edit:  %10.0f characters/s\n", textEditRate);
   std::printf("plain EDIT: %10.0f characters/s\n", plainRate);
   std::printf("ratio (plain / text edit): %.2f (at most 2 expected)\n", plainRate / textEditRate);
