@@ -54,14 +54,14 @@ constexpr struct {
 };
 constexpr TCursor SystemHandCursor = -2099;
 
+// Each is loaded when the screen is first asked for it.
 void RegisterCursors() {
-  const HINSTANCE module = GetModuleHandleW(nullptr);
   for (const auto& cursor : ResourceCursors)
-    if (auto handle = static_cast<HCURSOR>(
-            LoadImageW(module, cursor.Name, IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)))
-      Screen->SetCursors(cursor.Index, handle);
+    Screen->SetCursorLoader(cursor.Index, [name = cursor.Name] {
+      return static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+    });
   // A copy the screen may destroy, unlike the shared system cursor.
-  if (HCURSOR hand = CopyCursor(LoadCursorW(nullptr, IDC_HAND))) Screen->SetCursors(SystemHandCursor, hand);
+  Screen->SetCursorLoader(SystemHandCursor, [] { return CopyCursor(LoadCursorW(nullptr, IDC_HAND)); });
 }
 
 void cxControlsInitialize() {

@@ -248,10 +248,17 @@ void RecolorSubMenuExpandBitmap(TBitmap* ABitmap) {
 
 void CreateBrushes() {
   for (int entry : BrushEntries) Brushes[entry] = CreateSolidBrush(ColorToRGB(dxOffice11Colors[entry]));
-  SubMenuExpandBitmap = LoadResourceBitmap(L"DXSUBMENUEXPAND");
-  RecolorSubMenuExpandBitmap(SubMenuExpandBitmap.get());
-  ExpandButtonMinusBitmap = LoadResourceBitmap(L"DXEXPANDBUTTON_MINUS");
-  ExpandButtonPlusBitmap = LoadResourceBitmap(L"DXEXPANDBUTTON_PLUS");
+}
+
+// The set's bitmaps are loaded when first asked for while the colours are
+// held, in the colours of that moment; a refresh drops them.
+TBitmap* HeldBitmap(std::unique_ptr<TBitmap>& ABitmap, const wchar_t* AName, bool ARecolor) {
+  if (AcquireCount == 0) return nullptr;
+  if (!ABitmap) {
+    ABitmap = LoadResourceBitmap(AName);
+    if (ARecolor) RecolorSubMenuExpandBitmap(ABitmap.get());
+  }
+  return ABitmap.get();
 }
 
 void DestroyBrushes() {
@@ -319,9 +326,10 @@ void dxOffice11InitColorsForScheme(int AScheme) {
 void dxOffice11InitColors() { dxOffice11InitColorsForScheme(dxOffice11DetectScheme()); }
 
 HBRUSH dxOffice11Brush(int AEntry) { return AEntry >= 0 && AEntry < dxOffice11ColorCount ? Brushes[AEntry] : nullptr; }
-TBitmap* dxOffice11SubMenuExpandBitmap() { return SubMenuExpandBitmap.get(); }
+TBitmap* dxOffice11SubMenuExpandBitmap() { return HeldBitmap(SubMenuExpandBitmap, L"DXSUBMENUEXPAND", true); }
 TBitmap* dxOffice11ExpandButtonBitmap(bool AExpanded) {
-  return AExpanded ? ExpandButtonMinusBitmap.get() : ExpandButtonPlusBitmap.get();
+  return AExpanded ? HeldBitmap(ExpandButtonMinusBitmap, L"DXEXPANDBUTTON_MINUS", false)
+                   : HeldBitmap(ExpandButtonPlusBitmap, L"DXEXPANDBUTTON_PLUS", false);
 }
 
 void dxOffice11ColorsAcquire() {

@@ -18,13 +18,19 @@ std::unique_ptr<TcxEditStyleController> DefaultStyleController;
 // By error type: error, warning, information.
 std::unique_ptr<TdxSmartImage> ValidationGlyphs[3];
 
-void LoadValidationGlyphs() {
+// Decoded when the first one is asked for, not at start-up; none once the
+// unit has shut down.
+bool ValidationGlyphsShutDown = true;
+
+TdxSmartImage* ValidationGlyph(int AIndex) {
   static const wchar_t* const names[] = {L"CXEDIT_GLYPH_ERROR", L"CXEDIT_GLYPH_WARNING", L"CXEDIT_GLYPH_INFO"};
-  for (int i = 0; i < 3; ++i) {
+  if (ValidationGlyphsShutDown) return nullptr;
+  if (!ValidationGlyphs[AIndex]) {
     auto glyph = std::make_unique<TdxSmartImage>();
-    glyph->LoadFromResource(GetModuleHandleW(nullptr), names[i], RT_RCDATA);
-    ValidationGlyphs[i] = std::move(glyph);
+    glyph->LoadFromResource(GetModuleHandleW(nullptr), names[AIndex], RT_RCDATA);
+    ValidationGlyphs[AIndex] = std::move(glyph);
   }
+  return ValidationGlyphs[AIndex].get();
 }
 
 // The screen owns it from now on.
@@ -37,9 +43,9 @@ void LoadMouseWheelCursor() {
 
 TdxSmartImage* cxEditValidationGlyph(TcxEditErrorType AType) {
   switch (AType) {
-    case eetError: return ValidationGlyphs[0].get();
-    case eetWarning: return ValidationGlyphs[1].get();
-    case eetInfo: return ValidationGlyphs[2].get();
+    case eetError: return ValidationGlyph(0);
+    case eetWarning: return ValidationGlyph(1);
+    case eetInfo: return ValidationGlyph(2);
     default: return nullptr;
   }
 }
@@ -49,9 +55,10 @@ const TUnitEntry cxEditUnit{L"cxEdit",
                               LoadMouseWheelCursor();
                               DefaultStyleController = std::make_unique<TcxEditStyleController>(nullptr);
                               cxSetDefaultEditStyleController(DefaultStyleController.get());
-                              LoadValidationGlyphs();
+                              ValidationGlyphsShutDown = false;
                             },
                             [] {
+                              ValidationGlyphsShutDown = true;
                               for (auto& glyph : ValidationGlyphs) glyph.reset();
                               cxSetDefaultEditStyleController(nullptr);
                               DefaultStyleController.reset();

@@ -208,7 +208,7 @@ TEST_F(EditValidation, AFailedPostGivesTheFocusBackBeepsAndRaises) {
   EXPECT_TRUE(Edit->ModifiedAfterEnter());
 }
 
-// The glyphs are the program's own resources, loaded at start-up.
+// The glyphs are the program's own resources, decoded on first use.
 TEST(EditValidationGlyphs, EachErrorTypeTakesItsBuiltInGlyph) {
   TcxEditValidateInfo info;
   for (TcxEditErrorType type : {eetError, eetWarning, eetInfo}) {

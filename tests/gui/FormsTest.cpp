@@ -202,6 +202,55 @@ TEST(Screen, ACursorUnderSeveralIndexesLivesWhileOneHoldsIt) {
   EXPECT_EQ(drag, Screen->Cursors(crDrag));
 }
 
+TEST(Screen, ALoadedCursorIsMadeOnFirstAskOnlyAndCanBeReplaced) {
+  int made = 0;
+  Screen->SetCursorLoader(2201, [&] {
+    ++made;
+    return CopyCursor(LoadCursorW(nullptr, IDC_CROSS));
+  });
+  EXPECT_EQ(0, made) << "registering makes nothing";
+  const HCURSOR first = Screen->Cursors(2201);
+  ASSERT_NE(nullptr, first);
+  EXPECT_EQ(first, Screen->Cursors(2201));
+  EXPECT_EQ(1, made);
+
+  // A new loader replaces the cursor made, which goes when nothing holds it.
+  Screen->SetCursorLoader(2201, [&] {
+    ++made;
+    return CopyCursor(LoadCursorW(nullptr, IDC_HAND));
+  });
+  ICONINFO info{};
+  EXPECT_FALSE(GetIconInfo(first, &info)) << "the replaced cursor is destroyed";
+  EXPECT_NE(nullptr, Screen->Cursors(2201));
+  EXPECT_EQ(2, made);
+
+  // A cursor set directly replaces a loader that has not run.
+  HCURSOR own = CopyCursor(LoadCursorW(nullptr, IDC_CROSS));
+  Screen->SetCursorLoader(2202, [&] {
+    ++made;
+    return CopyCursor(LoadCursorW(nullptr, IDC_HAND));
+  });
+  Screen->SetCursors(2202, own);
+  EXPECT_EQ(own, Screen->Cursors(2202));
+  EXPECT_EQ(2, made);
+
+  // A loader that makes nothing leaves the index to the platform's cursor
+  // (or the arrow), and is not asked again.
+  const struct {
+    TCursor Index;
+    const wchar_t* Expected;
+  } failing[] = {{2203, IDC_ARROW}, {crCross, IDC_CROSS}};
+  for (const auto& f : failing) {
+    Screen->SetCursorLoader(f.Index, [&] {
+      ++made;
+      return HCURSOR(nullptr);
+    });
+    EXPECT_EQ(LoadCursorW(nullptr, f.Expected), Screen->Cursors(f.Index)) << f.Index;
+    EXPECT_EQ(LoadCursorW(nullptr, f.Expected), Screen->Cursors(f.Index)) << f.Index;
+  }
+  EXPECT_EQ(4, made);
+}
+
 TEST(ApplicationRun, MainFormRunsTheLoopUntilItCloses) {
   // An application of the test's own, so that ending its loop leaves the
   // program's application as it was.

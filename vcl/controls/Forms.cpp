@@ -376,8 +376,8 @@ HCURSOR MakeDragCursor(bool Multiple) {
 }  // namespace
 
 TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
-  SetCursors(crDrag, MakeDragCursor(false));
-  SetCursors(crMultiDrag, MakeDragCursor(true));
+  SetCursorLoader(crDrag, [] { return MakeDragCursor(false); });
+  SetCursorLoader(crMultiDrag, [] { return MakeDragCursor(true); });
 }
 
 TScreen::~TScreen() {
@@ -397,6 +397,12 @@ void TScreen::SetCursor(TCursor Value) {
 
 HCURSOR TScreen::Cursors(TCursor Index) const {
   if (auto registered = FCursors.find(Index); registered != FCursors.end()) return registered->second;
+  if (auto pending = FCursorLoaders.find(Index); pending != FCursorLoaders.end()) {
+    // Out of the list before it runs: a loader that fails is not run again.
+    const std::function<HCURSOR()> loader = std::move(pending->second);
+    FCursorLoaders.erase(pending);
+    if (HCURSOR made = loader()) return FCursors[Index] = made;
+  }
   static const struct {
     TCursor Index;
     const wchar_t* Id;
@@ -415,7 +421,21 @@ HCURSOR TScreen::Cursors(TCursor Index) const {
 }
 
 void TScreen::SetCursors(TCursor Index, HCURSOR Handle) {
+  FCursorLoaders.erase(Index);
   const HCURSOR old = std::exchange(FCursors[Index], Handle);
+  if (old && !HoldsCursor(old)) DestroyCursor(old);
+}
+
+void TScreen::SetCursorLoader(TCursor Index, std::function<HCURSOR()> Loader) {
+  ReleaseCursor(Index);
+  FCursorLoaders[Index] = std::move(Loader);
+}
+
+void TScreen::ReleaseCursor(TCursor Index) {
+  const auto registered = FCursors.find(Index);
+  if (registered == FCursors.end()) return;
+  const HCURSOR old = registered->second;
+  FCursors.erase(registered);
   if (old && !HoldsCursor(old)) DestroyCursor(old);
 }
 

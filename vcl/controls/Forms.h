@@ -1,6 +1,7 @@
 #pragma once
 // Forms (top-level windows with their controls, shown modeless or modal)
 // and the screen (forms, the active form, cursors).
+#include <functional>
 #include <map>
 
 #include "vcl/controls/Controls.h"
@@ -120,7 +121,8 @@ TCustomForm* GetParentForm(TControl* Control);
 class TScreen : public TComponent {
   VCL_CLASS(TScreen, TComponent)
 public:
-  // Registers the framework's drag cursors (crDrag, crMultiDrag).
+  // Registers the framework's drag cursors (crDrag, crMultiDrag), made when
+  // first asked for.
   explicit TScreen(TComponent* AOwner);
   ~TScreen() override;
 
@@ -135,6 +137,11 @@ public:
   // screen holds already may be registered under further indexes: it is
   // destroyed once, when no index holds it any more.
   void SetCursors(TCursor Index, HCURSOR Handle);
+  // Registers a cursor that is made when Cursors first asks for it, so that
+  // start-up only registers: what the loader returns is owned as with
+  // SetCursors; a null one leaves the index to the platform's or the arrow.
+  // A later SetCursors or SetCursorLoader on the index replaces it.
+  void SetCursorLoader(TCursor Index, std::function<HCURSOR()> Loader);
 
   TCustomForm* ActiveForm() const { return FActiveForm; }
   // The form whose window (or a child window of it) has the keyboard focus.
@@ -154,11 +161,14 @@ private:
   void RemoveForm(TCustomForm* Form);
   void SetActiveForm(TCustomForm* Form) { FActiveForm = Form; }
   bool HoldsCursor(HCURSOR Handle) const;
+  void ReleaseCursor(TCursor Index);
 
   TCursor FCursor = crDefault;
   TCustomForm* FActiveForm = nullptr;
   std::vector<TCustomForm*> FForms;
-  std::map<TCursor, HCURSOR> FCursors;
+  // Cursors made on first use join FCursors from the const Cursors.
+  mutable std::map<TCursor, HCURSOR> FCursors;
+  mutable std::map<TCursor, std::function<HCURSOR()>> FCursorLoaders;
   std::unique_ptr<TFont> FMenuFont;
 };
 
