@@ -197,7 +197,8 @@ void TcxControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
     if (!guard.Alive()) return;
     if (TCustomForm* form = GetParentForm(this); form && form->ActiveControl() == this && !Focused())
       ::SetFocus(Handle());
-    if (!Focused() && !AllowMouseWithoutFocus()) {
+    // A container counts as focused when its inner control took the focus.
+    if (!IsFocused() && !AllowMouseWithoutFocus()) {
       SetMouseCapture(false);
       return;
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "components/controls/cxHints.h"
+#include "components/editors-basic/cxSpinEdit.h"
 #include "components/editors/cxEdit.h"
 #include "components/lookandfeel/dxFading.h"
 
@@ -524,6 +525,16 @@ protected:
   TcxCustomEditPropertiesClass GetPropertiesClass() const override {
     return TcxCustomEditPropertiesClass::Of<TcxTrackBarProperties>();
   }
+};
+
+// A filter row edits a track bar column with a spin edit over the bar's
+// range, the page size its large step.
+class TcxFilterTrackBarHelper : public TcxFilterSpinEditHelper {
+  VCL_CLASS(TcxFilterTrackBarHelper, TcxFilterSpinEditHelper)
+public:
+  static const TcxFilterTrackBarHelper* Instance();
+  void InitializeProperties(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* AEditProperties,
+                            bool AHasButtons) const override;
 };
 
 extern const TUnitEntry cxTrackBarUnit;

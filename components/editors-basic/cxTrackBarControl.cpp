@@ -335,10 +335,34 @@ TResStringRec scxSEditRepositoryTrackBarItem{L"TrackBar|Represents a TrackBar"};
 
 }  // namespace
 
+// ---------------------------------------------------------------- filter helper
+
+const TcxFilterTrackBarHelper* TcxFilterTrackBarHelper::Instance() {
+  static const TcxFilterTrackBarHelper instance;
+  return &instance;
+}
+
+// The spin edit's two buttons are its own already.
+void TcxFilterTrackBarHelper::InitializeProperties(TcxCustomEditProperties* AProperties,
+                                                   TcxCustomEditProperties* AEditProperties, bool AHasButtons) const {
+  TcxFilterSpinEditHelper::InitializeProperties(AProperties, AEditProperties, AHasButtons);
+  auto* spin = dynamic_cast<TcxCustomSpinEditProperties*>(AProperties);
+  auto* bar = dynamic_cast<TcxCustomTrackBarProperties*>(AEditProperties);
+  if (!spin || !bar) return;
+  spin->SetMinMaxValues(bar->Min(), bar->Max());
+  spin->SetLargeIncrement(bar->PageSize());
+}
+
 const TUnitEntry cxTrackBarUnit{L"cxTrackBar",
                                 [] {
                                   cxEditPropertiesRegistry()->Register(
                                       TcxTrackBarProperties::StaticClass(),
                                       dxTranslatedResString(scxSEditRepositoryTrackBarItem));
+                                  cxFilterEditsRegistry()->Register(TcxTrackBarProperties::StaticClass(),
+                                                                    TcxFilterTrackBarHelper::Instance());
                                 },
-                                [] { cxEditPropertiesRegistry()->Unregister(TcxTrackBarProperties::StaticClass()); }};
+                                [] {
+                                  cxFilterEditsRegistry()->Unregister(TcxTrackBarProperties::StaticClass(),
+                                                                      TcxFilterTrackBarHelper::Instance());
+                                  cxEditPropertiesRegistry()->Unregister(TcxTrackBarProperties::StaticClass());
+                                }};

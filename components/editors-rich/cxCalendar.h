@@ -13,6 +13,7 @@
 #include "components/core/cxClasses.h"
 #include "components/core/cxDateUtils.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
+#include "components/editors-basic/cxTimeEdit.h"
 #include "components/editors/cxEdit.h"
 #include "components/lookandfeel/dxAnimation.h"
 

@@ -59,6 +59,7 @@ TEST_F(ButtonEdit, SheetOfTheButtonSpinAndTimeEditsInEveryLook) {
                         "Time 12h",      "Time focused"};
   const int rowCount = 10, cellWidth = 130, rowHeight = 28;
   Form->SetBounds(0, 0, 5 * (cellWidth + 10) + 40, rowCount * rowHeight + 80);
+  Other->SetVisible(false);  // it would stand over the first column
   std::vector<TcxCustomEdit*> focused;
   std::vector<TcxSpinEdit*> held;
   for (int column = 0; column < 5; ++column)
@@ -103,6 +104,7 @@ TEST_F(ButtonEdit, SheetOfTheButtonSpinAndTimeEditsInEveryLook) {
     const int column = static_cast<int>(i);
     focused[i]->SetFocus();
     ProcessPendingMessages();
+    RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     copyRows(CaptureWindow(Form).get(), column, 0, rowCount);
     // The held button shows pressed while the mouse keeps it down.
     const TPoint up = Centre(held[i]->ViewInfo()->Button(1)->Bounds);

@@ -220,3 +220,21 @@ TEST(TrackBarPainting, SheetOfOrientationsTicksAndSelections) {
   SaveAsPng(sheet.Bitmap, L"artifacts\\TrackBars.png");
   EXPECT_TRUE(std::filesystem::exists("artifacts/TrackBars.png"));
 }
+
+TEST(TrackBarProperties, AFilterRowEditsTheColumnWithASpinEditOverTheBarsRange) {
+  const TcxCustomFilterEditHelper* helper = cxFilterEditsRegistry()->FindHelper(TcxTrackBarProperties::StaticClass());
+  ASSERT_EQ(helper, TcxFilterTrackBarHelper::Instance());
+  TcxTrackBarProperties column(nullptr);
+  column.SetMin(5);
+  column.SetMax(50);
+  column.SetPageSize(7);
+  std::unique_ptr<TcxCustomEdit> edit(helper->GetFilterEdit(&column));
+  auto* spin = dynamic_cast<TcxSpinEdit*>(edit.get());
+  ASSERT_NE(spin, nullptr);
+  TcxCustomSpinEditProperties* properties = spin->ActiveProperties();
+  EXPECT_EQ(properties->LowerSpinBound().AsInt64(), 5);
+  EXPECT_EQ(properties->UpperSpinBound().AsInt64(), 50);
+  EXPECT_EQ(properties->LargeIncrement(), 7);
+  EXPECT_EQ(properties->Buttons()->Count(), 2);
+  EXPECT_TRUE(properties->CanEdit());
+}
