@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "components/controls/cxControls.h"
-#include "components/editors-basic/cxTimeEdit.h"
 #include "components/core/cxClasses.h"
 #include "components/core/cxDateUtils.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
