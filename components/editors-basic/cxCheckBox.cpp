@@ -653,14 +653,102 @@ void TcxCustomCheckBox::DoPaint() {
 
 // ---------------------------------------------------------------- start-up
 
+// ---------------------------------------------------------------- filter row
+
+void cxInitializeFilterFixedList(TcxCustomEditProperties* AProperties, const std::vector<String>& AItems) {
+  auto* properties = dynamic_cast<TcxCustomComboBoxProperties*>(AProperties);
+  if (!properties) return;
+  properties->BeginUpdate();
+  try {
+    properties->Items()->Clear();
+    for (const String& item : AItems) properties->Items()->Add(item);
+    properties->SetDropDownListStyle(lsFixedList);
+    properties->SetIDefaultValuesProvider(nullptr);
+  } catch (...) {
+    properties->EndUpdate();
+    throw;
+  }
+  properties->EndUpdate();
+}
+
+namespace {
+
+// The list's two items, in the order of the helper's texts.
+constexpr int FilterCheckedItem = 0;
+constexpr int FilterUncheckedItem = 1;
+
+TcxCustomComboBox* FilterComboBox(TcxCustomEdit* AEdit) { return dynamic_cast<TcxCustomComboBox*>(AEdit); }
+
+}  // namespace
+
+const TcxFilterCheckBoxHelper* TcxFilterCheckBoxHelper::Instance() {
+  static const TcxFilterCheckBoxHelper instance;
+  return &instance;
+}
+
+void TcxFilterCheckBoxHelper::GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties,
+                                             Variant& V, String& S) const {
+  auto* properties = static_cast<TcxCustomCheckBoxProperties*>(AEditProperties);
+  TcxCustomComboBox* edit = FilterComboBox(AEdit);
+  switch (edit ? edit->ItemIndex() : -1) {
+    case FilterCheckedItem:
+      V = properties->ValueChecked();
+      break;
+    case FilterUncheckedItem:
+      V = properties->ValueUnchecked();
+      break;
+    default:
+      V = Null();
+      S = String();
+      return;
+  }
+  S = properties->GetDisplayText(V);
+}
+
+TcxFilterControlOperators TcxFilterCheckBoxHelper::GetSupportedFilterOperators(TcxCustomEditProperties*,
+                                                                               const IcxFilterValueType*,
+                                                                               bool) const {
+  return {fcoEqual, fcoNotEqual, fcoBlanks, fcoNonBlanks};
+}
+
+void TcxFilterCheckBoxHelper::InitializeProperties(TcxCustomEditProperties* AProperties,
+                                                   TcxCustomEditProperties* AEditProperties, bool) const {
+  auto* properties = static_cast<TcxCustomCheckBoxProperties*>(AEditProperties);
+  cxInitializeFilterFixedList(AProperties, {properties->GetDisplayText(properties->ValueChecked()),
+                                            properties->GetDisplayText(properties->ValueUnchecked())});
+  ClearPropertiesEvents(AProperties);
+}
+
+void TcxFilterCheckBoxHelper::SetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties,
+                                             const Variant& AValue) const {
+  TcxCustomComboBox* edit = FilterComboBox(AEdit);
+  if (!edit) return;
+  switch (static_cast<TcxCustomCheckBoxProperties*>(AEditProperties)->StateOfValue(AValue)) {
+    case cbsChecked:
+      edit->SetItemIndex(FilterCheckedItem);
+      break;
+    case cbsUnchecked:
+      edit->SetItemIndex(FilterUncheckedItem);
+      break;
+    default:
+      edit->SetItemIndex(-1);
+  }
+}
+
+// ---------------------------------------------------------------- start-up
+
 const TUnitEntry cxCheckBoxUnit{L"cxCheckBox",
                                 [] {
                                   cxEditPropertiesRegistry()->Register(
                                       TcxCheckBoxProperties::StaticClass(),
                                       dxTranslatedResString(scxSEditRepositoryCheckBoxItem));
+                                  cxFilterEditsRegistry()->Register(TcxCheckBoxProperties::StaticClass(),
+                                                                    TcxFilterCheckBoxHelper::Instance());
                                   cxBuildCheckMarkMask();
                                 },
                                 [] {
                                   cxFreeCheckMarkMask();
+                                  cxFilterEditsRegistry()->Unregister(TcxCheckBoxProperties::StaticClass(),
+                                                                      TcxFilterCheckBoxHelper::Instance());
                                   cxEditPropertiesRegistry()->Unregister(TcxCheckBoxProperties::StaticClass());
                                 }};

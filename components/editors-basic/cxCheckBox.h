@@ -5,8 +5,10 @@
 // routines the group boxes share.
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "components/core/cxClasses.h"
+#include "components/editors/cxDropDownEdit.h"
 #include "components/editors/cxEdit.h"
 
 enum class TcxCheckBoxNullValueShowingStyle { nssUnchecked, nssInactive, nssGrayedChecked };
@@ -338,6 +340,31 @@ class TcxCheckBox : public TcxCustomCheckBox {
   VCL_COMPONENT_CLASS(TcxCheckBox, TcxCustomCheckBox)
 public:
   using TcxCustomCheckBox::TcxCustomCheckBox;
+};
+
+// ---------------------------------------------------------------- filter row
+
+// A filter row's combo box made a fixed list of these texts, without the
+// column's data source (the choice editors' filter helpers share it).
+void cxInitializeFilterFixedList(TcxCustomEditProperties* AProperties, const std::vector<String>& AItems);
+
+// Filter rows choose a check box column's value from the checked and the
+// unchecked texts; no choice (a grayed value) filters for Null.
+class TcxFilterCheckBoxHelper : public TcxFilterComboBoxHelper {
+  VCL_CLASS(TcxFilterCheckBoxHelper, TcxFilterComboBoxHelper)
+public:
+  static const TcxFilterCheckBoxHelper* Instance();
+  void GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties, Variant& V,
+                      String& S) const override;
+  TcxFilterControlOperators GetSupportedFilterOperators(TcxCustomEditProperties* AProperties,
+                                                        const IcxFilterValueType* AValueType,
+                                                        bool AExtendedSet = false) const override;
+  // The check box's own settings are not copied: only its two texts.
+  void InitializeProperties(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* AEditProperties,
+                            bool AHasButtons) const override;
+  void SetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties,
+                      const Variant& AValue) const override;
+  bool UseDisplayValue() const override { return true; }
 };
 
 extern const TUnitEntry cxCheckBoxUnit;

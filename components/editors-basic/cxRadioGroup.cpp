@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "components/controls/cxVariants.h"
 #include "components/core/dxCore.h"
@@ -762,10 +763,15 @@ int TcxCustomRadioGroup::CheckedButtonIndex() {
 }
 
 int TcxCustomRadioGroup::ItemIndex() {
+  if (IsLoadingOrUpdating()) return FLoadedItemIndex;
   return ActiveProperties()->GetRadioGroupItemIndex(EditValue());
 }
 
 void TcxCustomRadioGroup::SetItemIndex(int Value) {
+  if (IsLoadingOrUpdating()) {
+    FLoadedItemIndex = Value;
+    return;
+  }
   const int count = ActiveProperties()->Items()->Count();
   Value = std::clamp(Value, -1, count - 1);
   Variant value;
@@ -775,6 +781,47 @@ void TcxCustomRadioGroup::SetItemIndex(int Value) {
 
 void TcxCustomRadioGroup::PrepareEditValue(const Variant& ADisplayValue, Variant& EditValue) {
   EditValue = ActiveProperties()->ValueOfItem(ADisplayValue.AsInteger());
+}
+
+bool TcxCustomRadioGroup::IsLoadingOrUpdating() const {
+  const TComponentState state = ComponentState();
+  return state.Contains(csLoading) || state.Contains(csReading) || state.Contains(csUpdating);
+}
+
+void TcxCustomRadioGroup::Loaded() {
+  TcxCustomButtonGroup::Loaded();
+  ApplyLoadedItemIndex();
+}
+
+// An update that sets no index keeps the checked one.
+void TcxCustomRadioGroup::Updating() {
+  if (!IsLoadingOrUpdating()) FLoadedItemIndex = ItemIndex();
+  TcxCustomButtonGroup::Updating();
+}
+
+void TcxCustomRadioGroup::Updated() {
+  TcxCustomButtonGroup::Updated();
+  ApplyLoadedItemIndex();
+}
+
+void TcxCustomRadioGroup::ApplyLoadedItemIndex() {
+  // The next load starts from no item, as a new group does.
+  const int index = std::exchange(FLoadedItemIndex, -1);
+  LockChangeEvents(true);
+  LockClick(true);
+  try {
+    if (!DataBinding()->IDefaultValuesProvider()->IsDataStorage()) {
+      SetEditValue(ActiveProperties()->DefaultValue());
+      SetItemIndex(index);
+    }
+  } catch (...) {
+    LockClick(false);
+    LockChangeEvents(false, false);
+    throw;
+  }
+  LockClick(false);
+  LockChangeEvents(false, false);
+  UpdateButtons();
 }
 
 void TcxCustomRadioGroup::StoreEditValue(const Variant& Value, bool AFlag) {
@@ -837,6 +884,7 @@ void TcxCustomRadioGroup::ButtonChecked(TcxCustomRadioGroupButton* AButton) {
 
 void TcxCustomRadioGroup::UpdateButtons() {
   TcxCustomButtonGroup::UpdateButtons();
+  if (IsLoadingOrUpdating()) return;
   TcxCustomRadioGroupProperties* properties = ActiveProperties();
   const int index = ItemIndex();
   for (int i = 0; i < ButtonCount(); ++i) {
@@ -878,6 +926,68 @@ void TcxCustomRadioGroup::GetTabOrderList(std::vector<TWinControl*>& List) {
   if ((TabStop() || Focused()) && checked >= 0 && GetButton(checked)->Enabled()) List.push_back(GetButton(checked));
 }
 
+const TPropTable* TcxRadioGroup::PublishedTable(TPublishedTag<TcxRadioGroup>) {
+  using T = TcxRadioGroup;
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"ItemIndex", [](const T& AGroup) { return const_cast<T&>(AGroup).ItemIndex(); },
+                    &T::SetItemIndex)
+          .Stored([](const T& AGroup) { return const_cast<T&>(AGroup).ItemIndex() != -1; })
+          .Build();
+  return &table;
+}
+
+// ---------------------------------------------------------------- filter row
+
+namespace {
+
+TcxCustomComboBox* FilterComboBox(TcxCustomEdit* AEdit) { return dynamic_cast<TcxCustomComboBox*>(AEdit); }
+
+}  // namespace
+
+const TcxFilterRadioGroupHelper* TcxFilterRadioGroupHelper::Instance() {
+  static const TcxFilterRadioGroupHelper instance;
+  return &instance;
+}
+
+// An item without a value filters by the value it gives the edit, so the
+// row finds the records the group shows checked.
+void TcxFilterRadioGroupHelper::GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties,
+                                               Variant& V, String& S) const {
+  auto* properties = static_cast<TcxCustomRadioGroupProperties*>(AEditProperties);
+  TcxCustomComboBox* edit = FilterComboBox(AEdit);
+  int index = edit ? edit->ItemIndex() : -1;
+  if (index >= properties->Items()->Count()) index = -1;
+  V = properties->ValueOfItem(index);
+  S = index < 0 ? properties->DefaultCaption() : properties->Items()->Items(index)->Caption();
+}
+
+TcxFilterControlOperators TcxFilterRadioGroupHelper::GetSupportedFilterOperators(TcxCustomEditProperties*,
+                                                                                 const IcxFilterValueType*,
+                                                                                 bool AExtendedSet) const {
+  TcxFilterControlOperators result{fcoEqual, fcoNotEqual, fcoBlanks, fcoNonBlanks};
+  if (AExtendedSet) result = result + TcxFilterControlOperators{fcoInList, fcoNotInList};
+  return result;
+}
+
+void TcxFilterRadioGroupHelper::InitializeProperties(TcxCustomEditProperties* AProperties,
+                                                     TcxCustomEditProperties* AEditProperties, bool) const {
+  TcxRadioGroupItems* items = static_cast<TcxCustomRadioGroupProperties*>(AEditProperties)->Items();
+  std::vector<String> captions;
+  for (int i = 0; i < items->Count(); ++i) captions.push_back(items->Items(i)->Caption());
+  cxInitializeFilterFixedList(AProperties, captions);
+  ClearPropertiesEvents(AProperties);
+}
+
+void TcxFilterRadioGroupHelper::SetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties,
+                                               const Variant& AValue) const {
+  TcxCustomComboBox* edit = FilterComboBox(AEdit);
+  if (!edit) return;
+  Variant index;
+  static_cast<TcxCustomRadioGroupProperties*>(AEditProperties)->PrepareDisplayValue(AValue, index, false);
+  edit->SetItemIndex(index.AsInteger());
+}
+
 // ---------------------------------------------------------------- start-up
 
 const TUnitEntry cxRadioGroupUnit{L"cxRadioGroup",
@@ -885,7 +995,11 @@ const TUnitEntry cxRadioGroupUnit{L"cxRadioGroup",
                                     cxEditPropertiesRegistry()->Register(
                                         TcxRadioGroupProperties::StaticClass(),
                                         dxTranslatedResString(scxSEditRepositoryRadioGroupItem));
+                                    cxFilterEditsRegistry()->Register(TcxRadioGroupProperties::StaticClass(),
+                                                                      TcxFilterRadioGroupHelper::Instance());
                                   },
                                   [] {
+                                    cxFilterEditsRegistry()->Unregister(TcxRadioGroupProperties::StaticClass(),
+                                                                        TcxFilterRadioGroupHelper::Instance());
                                     cxEditPropertiesRegistry()->Unregister(TcxRadioGroupProperties::StaticClass());
                                   }};

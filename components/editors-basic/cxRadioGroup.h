@@ -279,7 +279,8 @@ public:
     return static_cast<TcxCustomRadioGroupButton*>(Buttons(AIndex));
   }
   // The checked item; -1 for none. A value below -1 counts as -1, one
-  // past the last item as the last.
+  // past the last item as the last. While the group loads or updates, the
+  // index is only remembered, and checked when that ends.
   int ItemIndex();
   void SetItemIndex(int Value);
   void Clear() { SetItemIndex(-1); }
@@ -300,18 +301,46 @@ protected:
   void UpdateButtonBounds() override;
   void StoreEditValue(const Variant& Value, bool AFlag) override;
   void PrepareEditValue(const Variant& ADisplayValue, Variant& EditValue);
+  void Loaded() override;
+  void Updating() override;
+  void Updated() override;
   bool WantsTabKey() override { return false; }
   int CheckedButtonIndex();
 
 private:
   void InternalStoreEditValue(const Variant& Value, bool AFlag, bool AFromButton);
+  bool IsLoadingOrUpdating() const;
+  // The remembered index checked, silently, unless a data storage gives
+  // the value.
+  void ApplyLoadedItemIndex();
   bool FIsButtonChecking = false;
+  int FLoadedItemIndex = -1;
 };
 
 class TcxRadioGroup : public TcxCustomRadioGroup {
   VCL_COMPONENT_CLASS(TcxRadioGroup, TcxCustomRadioGroup)
+  // A form stores the checked item, not the edit value.
+  VCL_PUBLISHED(TcxRadioGroup)
 public:
   using TcxCustomRadioGroup::TcxCustomRadioGroup;
+};
+
+// Filter rows choose a radio group column's value from the items'
+// captions; no choice gives the group's default value.
+class TcxFilterRadioGroupHelper : public TcxFilterComboBoxHelper {
+  VCL_CLASS(TcxFilterRadioGroupHelper, TcxFilterComboBoxHelper)
+public:
+  static const TcxFilterRadioGroupHelper* Instance();
+  void GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties, Variant& V,
+                      String& S) const override;
+  TcxFilterControlOperators GetSupportedFilterOperators(TcxCustomEditProperties* AProperties,
+                                                        const IcxFilterValueType* AValueType,
+                                                        bool AExtendedSet = false) const override;
+  void InitializeProperties(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* AEditProperties,
+                            bool AHasButtons) const override;
+  void SetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties,
+                      const Variant& AValue) const override;
+  bool UseDisplayValue() const override { return true; }
 };
 
 extern const TUnitEntry cxRadioGroupUnit;

@@ -7,6 +7,8 @@
 
 #include "components/editors-basic/cxCheckBox.h"
 #include "components/editors/cxEditConsts.h"
+#include "components/editors/cxEditUtils.h"
+#include "components/editors/cxFilterControlUtils.h"
 #include "tests/editors-basic/ButtonFixture.h"
 #include "tests/graphics/PaintSurface.h"
 
@@ -100,6 +102,50 @@ TEST_F(TCheckBoxProperties, DisplayTextsReportTheirChangeAndFallBackToTheDefault
   copy.Assign(&Properties);
   EXPECT_EQ(copy.DisplayGrayed(), L"Indefinido");
   EXPECT_TRUE(copy.AllowGrayed());
+}
+
+// A filter row lists the checked and unchecked texts; each value selects
+// its state's item and reads back as that state's value and text.
+TEST_F(TCheckBoxProperties, AFilterRowChoosesBetweenTheCheckedAndTheUncheckedValue) {
+  const TcxCustomFilterEditHelper* helper = cxFilterEditsRegistry()->FindHelper(TcxCheckBoxProperties::StaticClass());
+  ASSERT_EQ(helper, TcxFilterCheckBoxHelper::Instance());
+  Properties.SetValueChecked(Variant(String(L"S")));
+  Properties.SetValueUnchecked(Variant(String(L"N")));
+  Properties.SetDisplayChecked(L"Sim");
+  Properties.SetDisplayUnchecked(L"Não");
+  std::unique_ptr<TcxCustomEdit> edit(helper->GetFilterEdit(&Properties));
+  auto* combo = dynamic_cast<TcxComboBox*>(edit.get());
+  ASSERT_NE(combo, nullptr);
+  TcxComboBoxProperties* filter = combo->ActiveProperties();
+  EXPECT_EQ(filter->DropDownListStyle(), lsFixedList);
+  ASSERT_EQ(filter->Items()->Count(), 2);
+  EXPECT_EQ(filter->Items()->Strings(0), L"Sim");
+  EXPECT_EQ(filter->Items()->Strings(1), L"Não");
+  EXPECT_TRUE(helper->UseDisplayValue());
+  for (bool extended : {false, true})
+    EXPECT_EQ(helper->GetSupportedFilterOperators(&Properties, nullptr, extended),
+              (TcxFilterControlOperators{fcoEqual, fcoNotEqual, fcoBlanks, fcoNonBlanks}));
+
+  struct TCase {
+    Variant Value;
+    int Item;
+    Variant FilterValue;
+    const wchar_t* Text;
+  };
+  const TCase cases[] = {{Variant(String(L"S")), 0, Variant(String(L"S")), L"Sim"},
+                         {Variant(String(L"N")), 1, Variant(String(L"N")), L"Não"},
+                         {Null(), -1, Null(), L""},
+                         {Variant(String(L"talvez")), -1, Null(), L""}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    helper->SetFilterValue(combo, &Properties, c.Value);
+    EXPECT_EQ(combo->ItemIndex(), c.Item);
+    Variant value;
+    String text = L"?";
+    helper->GetFilterValue(combo, &Properties, value, text);
+    EXPECT_TRUE(cxVarEqualsSameType(value, c.FilterValue));
+    EXPECT_EQ(text, c.Text);
+  }
 }
 
 TEST(CheckGlyphs, TheImageOfEachStateInAStrip) {

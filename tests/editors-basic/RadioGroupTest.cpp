@@ -10,8 +10,11 @@
 
 #include "components/editors-basic/cxRadioGroup.h"
 #include "components/editors/cxEditUtils.h"
+#include "components/editors/cxFilterControlUtils.h"
 #include "tests/editors-basic/ButtonFixture.h"
 #include "tests/graphics/PaintSurface.h"
+#include "vcl/classes/Filer.h"
+#include "vcl/rtl/Streams.h"
 
 namespace {
 
@@ -60,6 +63,56 @@ TEST_F(TRadioGroupProperties, ItemValuesAndTheItemOfAValue) {
   }
   Properties.SetDefaultCaption(L"(nenhum)");
   EXPECT_EQ(Properties.GetDisplayText(Variant(99)), L"(nenhum)");
+}
+
+// A filter row lists the captions; each value selects the item the group
+// would check, and reads back as the value that item gives the edit (an
+// item without Value too), so the row finds what the group shows.
+TEST_F(TRadioGroupProperties, AFilterRowChoosesAnItemByTheValueTheGroupGivesIt) {
+  const TcxCustomFilterEditHelper* helper =
+      cxFilterEditsRegistry()->FindHelper(TcxRadioGroupProperties::StaticClass());
+  ASSERT_EQ(helper, TcxFilterRadioGroupHelper::Instance());
+  AddItem(L"Um", Variant(10));
+  AddItem(L"Dois");
+  AddItem(L"");
+  AddItem(L"Outro dez", Variant(10));
+  Properties.SetDefaultValue(Variant(99));
+  Properties.SetDefaultCaption(L"Nenhum");
+  std::unique_ptr<TcxCustomEdit> edit(helper->GetFilterEdit(&Properties));
+  auto* combo = dynamic_cast<TcxComboBox*>(edit.get());
+  ASSERT_NE(combo, nullptr);
+  TcxComboBoxProperties* filter = combo->ActiveProperties();
+  EXPECT_EQ(filter->DropDownListStyle(), lsFixedList);
+  ASSERT_EQ(filter->Items()->Count(), 4);
+  EXPECT_EQ(filter->Items()->Strings(0), L"Um");
+  EXPECT_EQ(filter->Items()->Strings(3), L"Outro dez");
+  EXPECT_TRUE(helper->UseDisplayValue());
+  EXPECT_EQ(helper->GetSupportedFilterOperators(&Properties, nullptr, false),
+            (TcxFilterControlOperators{fcoEqual, fcoNotEqual, fcoBlanks, fcoNonBlanks}));
+  EXPECT_EQ(helper->GetSupportedFilterOperators(&Properties, nullptr, true),
+            (TcxFilterControlOperators{fcoEqual, fcoNotEqual, fcoBlanks, fcoNonBlanks, fcoInList, fcoNotInList}));
+
+  struct TCase {
+    Variant Value;
+    int Item;
+    Variant FilterValue;
+    const wchar_t* Text;
+  };
+  const TCase cases[] = {{Variant(10), 0, Variant(10), L"Um"},
+                         {Variant(String(L"Dois")), 1, Variant(String(L"Dois")), L"Dois"},
+                         {Variant(2), 2, Variant(2), L""},
+                         {Variant(99), -1, Variant(99), L"Nenhum"},
+                         {Null(), -1, Variant(99), L"Nenhum"}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    helper->SetFilterValue(combo, &Properties, c.Value);
+    EXPECT_EQ(combo->ItemIndex(), c.Item);
+    Variant value;
+    String text = L"?";
+    helper->GetFilterValue(combo, &Properties, value, text);
+    EXPECT_TRUE(cxVarEqualsSameType(value, c.FilterValue));
+    EXPECT_EQ(text, c.Text);
+  }
 }
 
 TEST_F(TRadioGroupProperties, ColumnsAndRows) {
@@ -172,6 +225,67 @@ TEST_F(RadioGroup, ItemIndexSetsTheValueAndChecksOneButton) {
   EXPECT_EQ(CheckedStates(), std::vector<bool>(5, false));
   Group->SetEditValue(Variant(30));
   EXPECT_EQ(CheckedStates(), (std::vector<bool>{false, false, false, true, false}));
+}
+
+// A form stores the checked item; reading it back checks that item once
+// the group is loaded, without a click or a change event.
+TEST_F(RadioGroup, AStreamedItemIndexIsCheckedWhenTheGroupIsLoaded) {
+  struct TCase {
+    int Stored;
+    int Before;
+  };
+  const TCase cases[] = {{3, 1}, {0, -1}, {-1, 2}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Stored);
+    Group->SetItemIndex(c.Stored);
+    TMemoryStream stream;
+    TWriter(&stream).WriteRootComponent(Group);
+    Group->SetItemIndex(c.Before);
+    Events.clear();
+    stream.SetPosition(0);
+    TReader(&stream).ReadRootComponent(Group);
+    EXPECT_EQ(Group->ItemIndex(), c.Stored);
+    EXPECT_TRUE(cxVarEqualsSameType(Group->EditValue(), Group->Properties()->ValueOfItem(c.Stored)));
+    std::vector<bool> expected(5, false);
+    if (c.Stored >= 0) expected[c.Stored] = true;
+    EXPECT_EQ(CheckedStates(), expected);
+    EXPECT_TRUE(Events.empty());
+  }
+}
+
+namespace {
+
+// A radio group whose updating a test starts and ends.
+struct TUpdatedRadioGroup : TcxRadioGroup {
+  using TcxRadioGroup::TcxRadioGroup;
+  using TcxRadioGroup::Updated;
+  using TcxRadioGroup::Updating;
+};
+
+}  // namespace
+
+// While the group updates, ItemIndex is remembered and read back; its end
+// checks it. An update that sets none keeps the checked item.
+TEST_F(RadioGroup, AnUpdateChecksTheIndexSetDuringItOrKeepsTheCheckedOne) {
+  auto* group = Add<TUpdatedRadioGroup>(10, 150);
+  for (int i = 0; i < 3; ++i) group->Properties()->Items()->Add()->SetCaption(String(1, wchar_t(L'A' + i)));
+  struct TCase {
+    int Set;  // -2: none set during the update
+    int During;
+    int After;
+  };
+  const TCase cases[] = {{-2, 1, 1}, {2, 2, 2}, {-1, -1, -1}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Set);
+    group->SetItemIndex(1);
+    group->Updating();
+    if (c.Set != -2) group->SetItemIndex(c.Set);
+    EXPECT_EQ(group->ItemIndex(), c.During);
+    EXPECT_TRUE(cxVarEqualsSameType(group->EditValue(), Variant(String(L"B"))));
+    group->Updated();
+    EXPECT_EQ(group->ItemIndex(), c.After);
+    EXPECT_TRUE(cxVarEqualsSameType(group->EditValue(), group->Properties()->ValueOfItem(c.After)));
+  }
 }
 
 TEST_F(RadioGroup, ClicksCheckTheItemWithItsEventsInOrder) {
