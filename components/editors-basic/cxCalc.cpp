@@ -55,6 +55,8 @@ long double TcxCustomCalculator::Value() {
 }
 
 void TcxCustomCalculator::SetValue(long double AValue) {
+  // A result the display cannot hold as a number is an error, not "INF".
+  if (!std::isfinite(static_cast<double>(AValue))) return SetError();
   const String text = FormatGeneral(AValue, MaxDigits());
   if (text == GetDisplay()) return;
   SetDisplay(text);
@@ -246,6 +248,10 @@ void TcxCustomCalculator::UpdateMemoryButtons() {
 
 void TcxCustomCalculator::BoundsChanged() {
   TcxControl::BoundsChanged();
+  FitToFont();
+}
+
+void TcxCustomCalculator::FitToFont() {
   CalculateSizes(ClientWidth(), ClientHeight());
   // The calculator keeps the size its buttons need.
   if (ClientWidth() != FCalcWidth || ClientHeight() != FCalcHeight) SetClientSize(FCalcWidth, FCalcHeight);
