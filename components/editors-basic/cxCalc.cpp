@@ -78,8 +78,9 @@ void TcxCustomCalculator::CopyToClipboard() {
   Clipboard()->SetAsHandle(CF_UNICODETEXT, data);
 }
 
-void TcxCustomCalculator::PasteFromClipboard() {
-  if (!Clipboard()->HasFormat(CF_TEXT)) return;
+bool TcxCustomCalculator::ClipboardValue(double& AValue) {
+  AValue = 0;
+  if (!Clipboard()->HasFormat(CF_TEXT)) return false;
   String text;
   {
     Clipboard()->Open();
@@ -94,8 +95,15 @@ void TcxCustomCalculator::PasteFromClipboard() {
   if (!FormatSettings.CurrencyString.empty())
     text = StringReplace(text, FormatSettings.CurrencyString, L"", {rfReplaceAll});
   text = Trim(StringReplace(text, String(1, FormatSettings.ThousandSeparator), L"", {rfReplaceAll}));
-  double value = 0;
-  if (!TryStrToFloat(text, value)) value = 0;
+  if (TryStrToFloat(text, AValue)) return true;
+  AValue = 0;
+  return false;
+}
+
+void TcxCustomCalculator::PasteFromClipboard() {
+  if (!Clipboard()->HasFormat(CF_TEXT)) return;
+  double value;
+  ClipboardValue(value);
   SetValue(value);
   FStatus = csValid;
 }

@@ -52,6 +52,9 @@ public:
   // Clipboard text without currency and thousand separators becomes the
   // value; text that is no number gives 0.
   void PasteFromClipboard();
+  // The clipboard's text as a number, currency and thousand separators
+  // dropped; false (and 0) when it holds no number.
+  static bool ClipboardValue(double& AValue);
 
   TNotifyEvent OnDisplayChange;
   TNotifyEvent OnResult;

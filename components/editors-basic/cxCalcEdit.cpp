@@ -344,7 +344,13 @@ void TcxCustomCalcEdit::HandleEditKeyPress(wchar_t& Key) {
   TcxCustomPopupEdit::HandleEditKeyPress(Key);
 }
 
+// Clipboard text that is no number is refused: the value stays.
 void TcxCustomCalcEdit::PasteFromClipboard() {
+  double value;
+  if (!TcxCustomCalculator::ClipboardValue(value)) {
+    if (ActiveProperties()->BeepOnError()) MessageBeep(0);
+    return;
+  }
   if (!DoEditing()) return;
   if (!FCalculator) CreateCalculator();
   FCalculator->PasteFromClipboard();

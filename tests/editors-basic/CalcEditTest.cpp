@@ -196,15 +196,20 @@ TEST_F(CalcEditTest, PopupCalculator) {
 // A calculator left in its error state posts nothing: the text says
 // "Error", validation refuses it with its reason, the value stays.
 TEST_F(CalcEditTest, ErrorIsNeverPosted) {
-  // Division by zero; a key after it; the square root of a negative.
-  const char* const sequences[] = {"/0{ENTER}", "/0=1{ENTER}", "-20=@{ENTER}"};
+  struct {
+    double Start;
+    const char* Keys;
+  } const cases[] = {
+      {12, "/0{ENTER}"},             // division by zero
+      {12, "/0=1{ENTER}"},           // a key after the error repeats it
+      {12, "-20=@{ENTER}"},          // the square root of a negative
+      {1e300, "*1000000000{ENTER}"}, // beyond the Double range
+  };
   Focus(Edit);
-  for (const char* keys : sequences) {
-    SCOPED_TRACE(keys);
-    Edit->SetValue(12);
-    Edit->Properties()->OnPopup = [&](TObject*) {
-      SendKeys(Edit->Calculator()->Handle(), keys);
-    };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Keys);
+    Edit->SetValue(c.Start);
+    Edit->Properties()->OnPopup = [&](TObject*) { SendKeys(Edit->Calculator()->Handle(), c.Keys); };
     Do(Edit, TGesture::F4);
     ProcessPendingMessages();
     ASSERT_FALSE(Edit->DroppedDown());
@@ -215,12 +220,45 @@ TEST_F(CalcEditTest, ErrorIsNeverPosted) {
     } catch (const EcxEditValidationError& E) {
       EXPECT_EQ(E.Message(), dxTranslatedResString(cxSEditNumericValueConvertError));
     }
-    EXPECT_DOUBLE_EQ(Edit->EditValue().AsDouble(), 12);
+    EXPECT_DOUBLE_EQ(Edit->EditValue().AsDouble(), c.Start);
     // A new drop-down starts over from the calculator's first state.
     Edit->Properties()->OnPopup = [&](TObject*) { SendKeys(Edit->Calculator()->Handle(), "7{ENTER}"); };
     Do(Edit, TGesture::F4);
     ProcessPendingMessages();
     EXPECT_EQ(Edit->Text(), L"7");
+  }
+}
+
+void SetClipboardText(const String& AText) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const size_t bytes = (AText.size() + 1) * sizeof(wchar_t);
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  memcpy(GlobalLock(data), AText.c_str(), bytes);
+  GlobalUnlock(data);
+  SetClipboardData(CF_UNICODETEXT, data);
+  CloseClipboard();
+}
+
+// A pasted number goes through the calculator; text that is no number is
+// refused and the value stays.
+TEST_F(CalcEditTest, Paste) {
+  struct {
+    String Clipboard;
+    const char* Text;
+  } const cases[] = {
+      {Localized("1,234.5"), "1234.5"},
+      {FormatSettings.CurrencyString + L" 7", "7"},
+      {L"abc", "12"},
+      {L"", "12"},
+  };
+  Focus(Edit);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    Edit->SetValue(12);
+    SetClipboardText(c.Clipboard);
+    Edit->PasteFromClipboard();
+    EXPECT_EQ(Edit->Text(), Localized(c.Text));
   }
 }
 
