@@ -37,6 +37,7 @@
 #include "components/core/dxThreading.h"
 #include "components/core/dxUxTheme.h"
 #include "components/editors-basic/cxButtonEdit.h"
+#include "components/editors-basic/cxCalcEdit.h"
 #include "components/editors-basic/cxCheckBox.h"
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
@@ -143,6 +144,7 @@ const TUnitTable& ProgramUnits() {
       cxSpinEditUnit,
       cxTimeEditUnit,
       cxCurrencyEditUnit,
+      cxCalcEditUnit,
       cxHyperLinkEditUnit,
       cxButtonEditUnit,
       cxMRUEditUnit,

@@ -55,6 +55,8 @@ long double TcxCustomCalculator::Value() {
 }
 
 void TcxCustomCalculator::SetValue(long double AValue) {
+  // A result the display cannot hold as a number is an error, not "INF".
+  if (!std::isfinite(static_cast<double>(AValue))) return SetError();
   const String text = FormatGeneral(AValue, MaxDigits());
   if (text == GetDisplay()) return;
   SetDisplay(text);
@@ -76,8 +78,9 @@ void TcxCustomCalculator::CopyToClipboard() {
   Clipboard()->SetAsHandle(CF_UNICODETEXT, data);
 }
 
-void TcxCustomCalculator::PasteFromClipboard() {
-  if (!Clipboard()->HasFormat(CF_TEXT)) return;
+bool TcxCustomCalculator::ClipboardValue(double& AValue) {
+  AValue = 0;
+  if (!Clipboard()->HasFormat(CF_TEXT)) return false;
   String text;
   {
     Clipboard()->Open();
@@ -92,8 +95,15 @@ void TcxCustomCalculator::PasteFromClipboard() {
   if (!FormatSettings.CurrencyString.empty())
     text = StringReplace(text, FormatSettings.CurrencyString, L"", {rfReplaceAll});
   text = Trim(StringReplace(text, String(1, FormatSettings.ThousandSeparator), L"", {rfReplaceAll}));
-  double value = 0;
-  if (!TryStrToFloat(text, value)) value = 0;
+  if (TryStrToFloat(text, AValue)) return true;
+  AValue = 0;
+  return false;
+}
+
+void TcxCustomCalculator::PasteFromClipboard() {
+  if (!Clipboard()->HasFormat(CF_TEXT)) return;
+  double value;
+  ClipboardValue(value);
   SetValue(value);
   FStatus = csValid;
 }
@@ -246,6 +256,10 @@ void TcxCustomCalculator::UpdateMemoryButtons() {
 
 void TcxCustomCalculator::BoundsChanged() {
   TcxControl::BoundsChanged();
+  FitToFont();
+}
+
+void TcxCustomCalculator::FitToFont() {
   CalculateSizes(ClientWidth(), ClientHeight());
   // The calculator keeps the size its buttons need.
   if (ClientWidth() != FCalcWidth || ClientHeight() != FCalcHeight) SetClientSize(FCalcWidth, FCalcHeight);

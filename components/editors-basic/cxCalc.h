@@ -35,6 +35,11 @@ public:
   TcxCalcState Status() const { return FStatus; }
   uint8_t Precision() const { return FPrecision; }
   void SetPrecision(uint8_t Value) { FPrecision = Value; }
+  bool AutoFontSize() const { return FAutoFontSize; }
+  void SetAutoFontSize(bool Value) { FAutoFontSize = Value; }
+  // Sizes again from the font (or the bounds, with AutoFontSize) and takes
+  // the size the buttons need.
+  void FitToFont();
   bool BeepOnError() const { return FBeepOnError; }
   void SetBeepOnError(bool Value) { FBeepOnError = Value; }
   const TcxCalcEditButtonViewInfo& Button(TcxCalcButtonKind AKind) const { return FButtons[Index(AKind)]; }
@@ -47,6 +52,9 @@ public:
   // Clipboard text without currency and thousand separators becomes the
   // value; text that is no number gives 0.
   void PasteFromClipboard();
+  // The clipboard's text as a number, currency and thousand separators
+  // dropped; false (and 0) when it holds no number.
+  static bool ClipboardValue(double& AValue);
 
   TNotifyEvent OnDisplayChange;
   TNotifyEvent OnResult;
@@ -70,6 +78,8 @@ protected:
   void KeyUp(uint16_t& Key, TShiftState Shift) override;
   // A quick second press is a press, not a double click.
   void WndProc(TMessage& Message) override;
+  // The button held by a key comes up.
+  void ReleaseKeyboardButton();
 
 private:
   static int Index(TcxCalcButtonKind AKind) { return static_cast<int>(AKind); }
@@ -84,7 +94,6 @@ private:
   void UpdateMemoryButtons();
   void SetButtonDown(TcxCalcButtonKind AKind, bool ADown);
   void PressByKeyboard(TcxCalcButtonKind AKind);
-  void ReleaseKeyboardButton();
   void CalculateSizes(int AWidth, int AHeight);
   void LayoutButtons();
   int MaxDigits() const { return std::max<int>(FPrecision, 2); }

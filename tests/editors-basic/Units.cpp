@@ -15,6 +15,7 @@
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
 #include "components/editors-basic/cxButtonEdit.h"
+#include "components/editors-basic/cxCalcEdit.h"
 #include "components/editors-basic/cxCheckBox.h"
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
@@ -50,7 +51,7 @@ const TUnitTable& ProgramUnits() {
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
                                 cxTextEditUnit,     cxMaskEditUnit,     cxDropDownEditUnit,
                                 cxExtEditConstsUnit, cxCheckBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxListBoxUnit,
-                                cxSpinEditUnit,     cxTimeEditUnit,     cxCurrencyEditUnit, cxHyperLinkEditUnit,
+                                cxSpinEditUnit,     cxTimeEditUnit,     cxCurrencyEditUnit, cxCalcEditUnit, cxHyperLinkEditUnit,
                                 cxButtonEditUnit,   cxMRUEditUnit};
   return units;
 }
