@@ -41,6 +41,7 @@
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxHyperLinkEdit.h"
+#include "components/editors-basic/cxImageComboBox.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxMRUEdit.h"
 #include "components/editors-basic/cxRadioGroup.h"
@@ -143,6 +144,7 @@ const TUnitTable& ProgramUnits() {
       cxSpinEditUnit,
       cxTimeEditUnit,
       cxCurrencyEditUnit,
+      cxImageComboBoxUnit,
       cxHyperLinkEditUnit,
       cxButtonEditUnit,
       cxMRUEditUnit,

@@ -19,6 +19,7 @@
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxHyperLinkEdit.h"
+#include "components/editors-basic/cxImageComboBox.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxMRUEdit.h"
 #include "components/editors-basic/cxRadioGroup.h"
@@ -50,7 +51,7 @@ const TUnitTable& ProgramUnits() {
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
                                 cxTextEditUnit,     cxMaskEditUnit,     cxDropDownEditUnit,
                                 cxExtEditConstsUnit, cxCheckBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxListBoxUnit,
-                                cxSpinEditUnit,     cxTimeEditUnit,     cxCurrencyEditUnit, cxHyperLinkEditUnit,
+                                cxSpinEditUnit,     cxTimeEditUnit,     cxCurrencyEditUnit, cxImageComboBoxUnit, cxHyperLinkEditUnit,
                                 cxButtonEditUnit,   cxMRUEditUnit};
   return units;
 }
