@@ -9,6 +9,7 @@
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditUtils.h"
 #include "components/editors/cxFilterControlUtils.h"
+#include "components/lookandfeel/cxLookAndFeelPainters.h"
 #include "vcl/controls/ImgList.h"
 
 // ---------------------------------------------------------------- items
@@ -57,10 +58,31 @@ void TcxImageComboBoxItems::Notify(TCollectionItem* Item, TCollectionNotificatio
 // ---------------------------------------------------------------- properties
 
 TcxCustomImageComboBoxProperties::TcxCustomImageComboBoxProperties(TPersistent* AOwner)
-    : TcxCustomComboBoxProperties(AOwner), FItems(std::make_unique<TcxImageComboBoxItems>(this)) {
+    : TcxCustomComboBoxProperties(AOwner),
+      FItems(std::make_unique<TcxImageComboBoxItems>(this)),
+      FLargeImagesChangeLink(std::make_unique<TChangeLink>()),
+      FLargeImagesFreeNotificator(std::make_unique<TcxFreeNotificator>(nullptr)) {
+  FLargeImagesChangeLink->OnChange = [this](TObject*) { Changed(); };
+  FLargeImagesFreeNotificator->OnFreeNotification = [this](TComponent* Sender) {
+    if (Sender == FLargeImages) SetLargeImages(nullptr);
+  };
   SetDropDownListStyle(lsFixedList);
   SetValidateOnEnter(true);
 }
+
+TcxCustomImageComboBoxProperties::~TcxCustomImageComboBoxProperties() {
+  if (FLargeImages) {
+    FLargeImagesFreeNotificator->RemoveSender(FLargeImages);
+    FLargeImages->UnRegisterChanges(FLargeImagesChangeLink.get());
+  }
+}
+
+void TcxCustomImageComboBoxProperties::SetLargeImages(TCustomImageList* Value) {
+  if (FLargeImages) FLargeImagesFreeNotificator->RemoveSender(FLargeImages);
+  cxAssignImageList(Value, FLargeImages, FLargeImagesChangeLink.get(), nullptr);
+  if (FLargeImages) FLargeImagesFreeNotificator->AddSender(FLargeImages);
+}
+
 
 TcxImageComboBoxItem* TcxCustomImageComboBoxProperties::FindItemByValue(const Variant& AValue) const {
   for (int i = 0; i < FItems->Count(); ++i)
@@ -144,20 +166,115 @@ void TcxCustomImageComboBoxProperties::AssignSettings(TcxCustomEditProperties* S
   SetDefaultImageIndex(source->FDefaultImageIndex);
   SetImageAlign(source->FImageAlign);
   SetItems(source->FItems.get());
+  SetLargeImages(source->FLargeImages);
+  SetMultiLineText(source->FMultiLineText);
   SetShowDescriptions(source->FShowDescriptions);
 }
 
 // ---------------------------------------------------------------- list and lookup
 
+namespace {
+
+bool HasDescriptions(TcxCustomImageComboBoxProperties* AProperties) {
+  TcxImageComboBoxItems* items = AProperties->Items();
+  for (int i = 0; i < items->Count(); ++i)
+    if (!items->Items(i)->Description().empty()) return true;
+  return false;
+}
+
+}  // namespace
+
 TcxCustomImageComboBoxProperties* TcxImageComboBoxListBox::ImageComboProperties() const {
   return Edit() ? dynamic_cast<TcxCustomImageComboBoxProperties*>(Edit()->ActiveProperties()) : nullptr;
 }
 
-int TcxImageComboBoxListBox::GetItemHeight(int AIndex) {
-  const int height = TcxCustomComboBoxListBox::GetItemHeight(AIndex);
+void TcxImageComboBoxListBox::CreateParams(TCreateParams& Params) {
+  TcxCustomComboBoxListBox::CreateParams(Params);
+  Params.Style = (Params.Style & ~(LBS_OWNERDRAWFIXED | WS_BORDER)) | LBS_OWNERDRAWVARIABLE;
+  Params.ExStyle &= ~WS_EX_CLIENTEDGE;
+}
+
+String TcxImageComboBoxListBox::GetItemText(int AIndex) {
   TcxCustomImageComboBoxProperties* properties = ImageComboProperties();
-  TCustomImageList* images = properties ? properties->Images() : nullptr;
-  return images ? std::max(height, images->Height() + 2) : height;
+  if (!properties || AIndex < 0 || AIndex >= properties->Items()->Count()) return String();
+  return properties->Items()->Items(AIndex)->Description();
+}
+
+int TcxImageComboBoxListBox::MeasureRow(int AIndex) {
+  TcxCustomImageComboBoxProperties* properties = ImageComboProperties();
+  TCustomImageList* images = properties ? properties->ListImages() : nullptr;
+  int width = FClientWidth - 2;
+  const int imageHeight = images ? images->Height() + 2 : 0;
+  if (images) width -= images->Width() + 4;
+  TcxScreenCanvas* canvas = cxSharedScreenCanvas();
+  canvas->SetFont(Font());
+  int height;
+  if (properties && properties->MultiLineText() && width > 0) {
+    const String text = GetItemText(AIndex);
+    RECT r{0, 0, width, imageHeight};
+    ::DrawTextW(canvas->Handle(), text.c_str(), static_cast<int>(text.size()), &r,
+                DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    height = std::max(static_cast<int>(r.bottom - r.top) + 2, imageHeight);
+  } else {
+    height = std::max(cxDCTextHeight(canvas->Handle()) + 2, imageHeight);
+  }
+  dxRaiseToTouchMinimum(height);
+  return height;
+}
+
+int TcxImageComboBoxListBox::GetItemHeight(int AIndex) {
+  int height = MeasureRow(AIndex);
+  TcxCustomComboBox* combo = ComboBox();
+  if (!combo || AIndex < 0 || AIndex >= ImageComboProperties()->Items()->Count()) return height;
+  for (TcxCustomComboBoxProperties* p : {combo->Properties(), combo->ActiveProperties()}) {
+    if (p->OnMeasureItem) {
+      p->OnMeasureItem(this, AIndex, Canvas(), height);
+      break;
+    }
+  }
+  return height;
+}
+
+int TcxImageComboBoxListBox::SumRowHeights(int ARowCount) {
+  int height = 0;
+  for (int i = 0; i < ARowCount; ++i) height += GetItemHeight(i);
+  return height;
+}
+
+int TcxImageComboBoxListBox::GetHeight(int ARowCount, int AMaxHeight) {
+  TcxCustomImageComboBoxProperties* properties = ImageComboProperties();
+  auto* edit = dynamic_cast<TcxCustomDropDownEdit*>(Edit());
+  const bool multiLine = properties && properties->MultiLineText() && edit;
+  FClientWidth = 0;
+  if (multiLine) {
+    const TRect extent = edit->PopupWindow()->ViewInfo()->GetClientExtent();
+    FClientWidth = edit->DropDownOwnerBounds().Width() - extent.Left - extent.Right;
+  }
+  int height = SumRowHeights(ARowCount);
+  if (!multiLine) return height;
+  FHasScrollbar = height > AMaxHeight || properties->Items()->Count() > ARowCount;
+  if (!FHasScrollbar) return height;
+  FClientWidth -= GetSystemMetrics(SM_CXVSCROLL);
+  return SumRowHeights(ARowCount);
+}
+
+int TcxImageComboBoxListBox::GetItemWidth(int AIndex) {
+  TcxCustomImageComboBoxProperties* properties = ImageComboProperties();
+  return properties && properties->MultiLineText() ? 0 : TcxCustomComboBoxListBox::GetItemWidth(AIndex);
+}
+
+int TcxImageComboBoxListBox::GetPreferredWidth() {
+  TcxCustomImageComboBoxProperties* properties = ImageComboProperties();
+  if (!properties) return 0;
+  TCustomImageList* images = properties->ListImages();
+  TcxScreenCanvas* canvas = cxSharedScreenCanvas();
+  canvas->SetFont(Font());
+  int widest = 0;
+  for (int i = 0; i < properties->Items()->Count(); ++i)
+    widest = std::max(widest, canvas->TextWidth(properties->Items()->Items(i)->Description()));
+  int width = (images ? images->Width() + 8 : 4) + widest;
+  if (properties->DropDownRows() < properties->Items()->Count()) width += GetSystemMetrics(SM_CXVSCROLL);
+  return width;
 }
 
 bool TcxImageComboBoxListBox::DoDrawItem(int AIndex, const TRect& ARect, TOwnerDrawState AState) {
@@ -171,16 +288,19 @@ bool TcxImageComboBoxListBox::DoDrawItem(int AIndex, const TRect& ARect, TOwnerD
   TcxImageComboBoxItem* item = properties->Items()->Items(AIndex);
   TRect textRect = ARect;
   textRect.Left += 2;
-  if (TCustomImageList* images = properties->Images()) {
-    // A column as wide as the image and 4 pixels more, the image centred in it.
-    const int column = images->Width() + 4;
+  if (TCustomImageList* images = properties->ListImages()) {
+    // A column as wide as the image and 4 pixels more, the image centred in
+    // it; the whole row when nothing has a description to show.
     TRect cell = textRect;
-    if (properties->ImageAlign() == iaLeft) {
-      cell.Right = cell.Left + column;
-      textRect.Left = cell.Right;
-    } else {
-      cell.Left = cell.Right - column;
-      textRect.Right = cell.Left;
+    if (properties->ShowDescriptions() || HasDescriptions(properties)) {
+      const int column = images->Width() + 4;
+      if (properties->ImageAlign() == iaLeft) {
+        cell.Right = cell.Left + column;
+        textRect.Left = cell.Right;
+      } else {
+        cell.Left = cell.Right - column;
+        textRect.Right = cell.Left;
+      }
     }
     if (cxImageIndexValid(images, item->ImageIndex()))
       canvas->DrawImage(images, cell.Left + (cell.Width() - images->Width()) / 2,
@@ -191,10 +311,11 @@ bool TcxImageComboBoxListBox::DoDrawItem(int AIndex, const TRect& ARect, TOwnerD
   canvas->Font()->SetColor(selected ? clHighlightText : Font()->Color());
   RECT r{textRect.Left, textRect.Top, textRect.Right, textRect.Bottom};
   const String& text = item->Description();
+  const UINT flags = properties->MultiLineText() ? DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX
+                                                 : DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
   SetBkMode(canvas->Handle(), TRANSPARENT);
   SetTextColor(canvas->Handle(), ColorToRGB(canvas->Font()->Color()));
-  ::DrawTextW(canvas->Handle(), text.c_str(), static_cast<int>(text.size()), &r,
-              DrawTextBiDiModeFlags(DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX));
+  ::DrawTextW(canvas->Handle(), text.c_str(), static_cast<int>(text.size()), &r, DrawTextBiDiModeFlags(flags));
   return true;
 }
 
@@ -321,6 +442,18 @@ void TcxCustomImageComboBox::HandleTextChange() {
   } restore{FTextChanging};
   FTextChanging = true;
   TcxCustomComboBox::HandleTextChange();
+}
+
+TSize TcxCustomImageComboBox::GetPopupContentPreferredSize() {
+  TSize size = TcxCustomComboBox::GetPopupContentPreferredSize();
+  if (ActiveProperties()->MultiLineText()) {
+    size.cx = 0;
+    // Rows measured for the width now known.
+    if (ListBox() && ListBox()->HandleAllocated()) ListBox()->RecreateWnd();
+  } else if (auto* list = dynamic_cast<TcxImageComboBoxListBox*>(ListBox())) {
+    size.cx = std::max(size.cx, list->GetPreferredWidth());
+  }
+  return size;
 }
 
 void TcxCustomImageComboBox::SynchronizeDisplayValue() {

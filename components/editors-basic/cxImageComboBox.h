@@ -57,6 +57,7 @@ class TcxCustomImageComboBoxProperties : public TcxCustomComboBoxProperties {
   CX_EDIT_PROPERTIES_CLASS(TcxCustomImageComboBoxProperties, TcxCustomComboBoxProperties)
 public:
   explicit TcxCustomImageComboBoxProperties(TPersistent* AOwner);
+  ~TcxCustomImageComboBoxProperties() override;
 
   // The first item whose value equals AValue by cxVariantsEqualStrict (a
   // number matches its text, as values read from data often come as text);
@@ -90,6 +91,13 @@ public:
   TcxImageAlign ImageAlign() const { return FImageAlign; }
   void SetImageAlign(TcxImageAlign Value) { SetImageComboValue(FImageAlign, Value); }
   TcxImageComboBoxItems* Items() const { return FItems.get(); }
+  // The drop-down list's images when set (the editor keeps Images).
+  TCustomImageList* LargeImages() const { return FLargeImages; }
+  void SetLargeImages(TCustomImageList* Value);
+  TCustomImageList* ListImages() const { return FLargeImages ? FLargeImages : Images(); }
+  // Descriptions wrap over several lines in the list.
+  bool MultiLineText() const { return FMultiLineText; }
+  void SetMultiLineText(bool Value) { SetImageComboValue(FMultiLineText, Value); }
   void SetItems(TcxImageComboBoxItems* Value);
   bool ShowDescriptions() const { return FShowDescriptions; }
   void SetShowDescriptions(bool Value) { SetImageComboValue(FShowDescriptions, Value); }
@@ -108,6 +116,10 @@ private:
   int FDefaultImageIndex = -1;
   TcxImageAlign FImageAlign = iaLeft;
   std::unique_ptr<TcxImageComboBoxItems> FItems;
+  TCustomImageList* FLargeImages = nullptr;
+  std::unique_ptr<TChangeLink> FLargeImagesChangeLink;
+  std::unique_ptr<TcxFreeNotificator> FLargeImagesFreeNotificator;
+  bool FMultiLineText = false;
   bool FShowDescriptions = true;
 };
 
@@ -117,18 +129,30 @@ public:
   using TcxCustomImageComboBoxProperties::TcxCustomImageComboBoxProperties;
 };
 
-// The list: each row the item's image beside its description.
+// The list: each row the item's image beside its description, in one line
+// or wrapped (rows then as high as their text needs, never scrolled sideways).
 class TcxImageComboBoxListBox : public TcxCustomComboBoxListBox {
   VCL_COMPONENT_CLASS(TcxImageComboBoxListBox, TcxCustomComboBoxListBox)
 public:
   explicit TcxImageComboBoxListBox(TComponent* AOwner) : TcxCustomComboBoxListBox(AOwner) {}
+  int GetHeight(int ARowCount, int AMaxHeight) override;
   int GetItemHeight(int AIndex = -1) override;
+  int GetItemWidth(int AIndex) override;
+  // The image column and the widest description, and the scroll bar when
+  // not every item fits in the drop-down rows.
+  virtual int GetPreferredWidth();
 
 protected:
   bool DoDrawItem(int AIndex, const TRect& ARect, TOwnerDrawState AState) override;
+  String GetItemText(int AIndex) override;
+  void CreateParams(TCreateParams& Params) override;
 
 private:
   TcxCustomImageComboBoxProperties* ImageComboProperties() const;
+  int MeasureRow(int AIndex);
+  int SumRowHeights(int ARowCount);
+  int FClientWidth = 0;
+  bool FHasScrollbar = false;
 };
 
 // The lookup works on the descriptions; its current key follows the value
@@ -207,6 +231,9 @@ protected:
   // After the text, the current item follows the new value; a change of
   // item clicks.
   void SynchronizeDisplayValue() override;
+  // Wrapped rows take the popup's width; single lines at least the list's
+  // preferred width.
+  TSize GetPopupContentPreferredSize() override;
 
 private:
   friend class TcxImageComboBoxLookupData;

@@ -16,16 +16,17 @@ namespace {
 
 const TColor ImageColors[] = {clRed, clLime, clBlue, clYellow, clFuchsia};
 
-// Five 12 x 12 images of solid colours.
-std::unique_ptr<TCustomImageList> MakeImages() {
+// Five square images of solid colours, in the given order.
+std::unique_ptr<TCustomImageList> MakeImages(int ASize = 12, const std::vector<TColor>& AColors = {
+                                                                  std::begin(ImageColors), std::end(ImageColors)}) {
   auto images = std::make_unique<TCustomImageList>(nullptr);
-  images->SetSize(12, 12);
-  for (TColor color : ImageColors) {
+  images->SetSize(ASize, ASize);
+  for (TColor color : AColors) {
     TBitmap bitmap;
     bitmap.SetPixelFormat(pf24bit);
-    bitmap.SetSize(12, 12);
+    bitmap.SetSize(ASize, ASize);
     bitmap.Canvas()->Brush()->SetColor(color);
-    bitmap.Canvas()->FillRect(TRect(0, 0, 12, 12));
+    bitmap.Canvas()->FillRect(TRect(0, 0, ASize, ASize));
     images->AddMasked(&bitmap, clWhite);
   }
   return images;
@@ -187,6 +188,66 @@ TEST_F(ImageComboBox, TheEditorAndItsListDrawTheItemsImage) {
     EXPECT_EQ(PixelColor(*list, x, (row.top + row.bottom) / 2), ImageColors[i]) << i;
   }
   PressKey(VK_ESCAPE);
+}
+
+// Single-line rows are all one height and the list is as wide as its widest
+// description; wrapped rows grow with their text inside the editor's width.
+TEST_F(ImageComboBox, LongDescriptionsWidenTheListOrWrap) {
+  const String longText = L"A description long enough to need more than one line of the list";
+  for (bool multiLine : {false, true}) {
+    SCOPED_TRACE(multiLine ? "wrapped" : "single line");
+    TcxImageComboBox* combo = AddCombo();
+    combo->Properties()->Items()->Items(3)->SetDescription(longText);
+    combo->Properties()->SetMultiLineText(multiLine);
+    Focus(combo);
+    Do(combo, TGesture::F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    const HWND list = combo->ListBox()->Handle();
+    const auto rowHeight = [&](int AIndex) { return static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, AIndex, 0)); };
+    const int popupWidth = ScreenBounds(combo->PopupWindow()).Width();
+    TcxScreenCanvas* canvas = cxSharedScreenCanvas();
+    canvas->SetFont(combo->ListBox()->Font());
+    if (multiLine) {
+      EXPECT_GT(rowHeight(3), rowHeight(0) + 4);
+      EXPECT_EQ(popupWidth, combo->Width());
+      EXPECT_EQ(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0), 0);
+    } else {
+      EXPECT_EQ(rowHeight(3), rowHeight(0));
+      EXPECT_GE(popupWidth, canvas->TextWidth(longText) + 12 + 8);
+    }
+    PressKey(VK_ESCAPE);
+    Focus(Other);
+    delete combo;
+  }
+}
+
+// The list draws the large images when there are some; the editor keeps the
+// small ones.
+TEST_F(ImageComboBox, TheListTakesTheLargeImages) {
+  TcxImageComboBox* combo = AddCombo();
+  std::unique_ptr<TCustomImageList> large = MakeImages(20, {clNavy, clMaroon, clGreen, clTeal, clOlive});
+  combo->Properties()->SetLargeImages(large.get());
+  combo->SetEditValue(Variant(1));
+  ProcessPendingMessages();
+  auto* viewInfo = static_cast<TcxImageComboBoxViewInfo*>(combo->ViewInfo());
+  EXPECT_EQ(viewInfo->ImageRect.Width(), 12);
+  std::unique_ptr<TBitmap> editor = CaptureWindow(combo);
+  EXPECT_EQ(PixelColor(*editor, viewInfo->ImageRect.Left + 6, viewInfo->ImageRect.Top + 6), ImageColors[0]);
+  Focus(combo);
+  Do(combo, TGesture::F4);
+  ASSERT_TRUE(combo->DroppedDown());
+  std::unique_ptr<TBitmap> list = CaptureWindow(combo->ListBox());
+  const TColor largeColors[] = {clNavy, clMaroon, clGreen, clTeal};
+  for (int i = 0; i < 4; ++i) {
+    RECT row;
+    SendMessageW(combo->ListBox()->Handle(), LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&row));
+    EXPECT_GE(row.bottom - row.top, 22) << i;
+    EXPECT_EQ(PixelColor(*list, row.left + 2 + (20 + 4) / 2, (row.top + row.bottom) / 2), largeColors[i]) << i;
+  }
+  PressKey(VK_ESCAPE);
+  // A freed list is forgotten.
+  large.reset();
+  EXPECT_EQ(combo->Properties()->LargeImages(), nullptr);
 }
 
 TEST(ImageComboBoxValues, RegisteredWithItsFilterHelper) {
