@@ -42,6 +42,7 @@
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxHyperLinkEdit.h"
+#include "components/editors-basic/cxImageComboBox.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxMRUEdit.h"
 #include "components/editors-basic/cxRadioGroup.h"
@@ -145,6 +146,7 @@ const TUnitTable& ProgramUnits() {
       cxTimeEditUnit,
       cxCurrencyEditUnit,
       cxCalcEditUnit,
+      cxImageComboBoxUnit,
       cxHyperLinkEditUnit,
       cxButtonEditUnit,
       cxMRUEditUnit,

@@ -20,6 +20,7 @@
 #include "components/editors-basic/cxCurrencyEdit.h"
 #include "components/editors-basic/cxExtEditConsts.h"
 #include "components/editors-basic/cxHyperLinkEdit.h"
+#include "components/editors-basic/cxImageComboBox.h"
 #include "components/editors-basic/cxListBox.h"
 #include "components/editors-basic/cxMRUEdit.h"
 #include "components/editors-basic/cxRadioGroup.h"
@@ -51,7 +52,8 @@ const TUnitTable& ProgramUnits() {
                                 cxFilterConstsUnit, cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,
                                 cxTextEditUnit,     cxMaskEditUnit,     cxDropDownEditUnit,
                                 cxExtEditConstsUnit, cxCheckBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxListBoxUnit,
-                                cxSpinEditUnit,     cxTimeEditUnit,     cxCurrencyEditUnit, cxCalcEditUnit, cxHyperLinkEditUnit,
+                                cxSpinEditUnit,     cxTimeEditUnit,     cxCurrencyEditUnit, cxCalcEditUnit,
+                                cxImageComboBoxUnit, cxHyperLinkEditUnit,
                                 cxButtonEditUnit,   cxMRUEditUnit};
   return units;
 }
