@@ -3,11 +3,10 @@
 #include "codelib/UclBase.h"
 #include "codelib/UclUnitVersioning.h"
 
-std::vector<uint16_t> WideCharTypes;
-std::vector<wchar_t> WideCaseMap;
+TWideCharTable<uint16_t> WideCharTypes(FillStringCharTypeTable);
+TWideCharTable<wchar_t> WideCaseMap(FillStringCaseMap);
 
 namespace {
-bool WideCaseMapReady = false;
 
 // Every UTF-16 code unit in order, so each table is filled by one platform call.
 std::vector<wchar_t> AllWideCharacters() {
@@ -18,28 +17,27 @@ std::vector<wchar_t> AllWideCharacters() {
 }  // namespace
 
 void FillStringCharTypeTable() {
-  WideCharTypes.assign(0x10000, 0);
+  std::vector<uint16_t>& types = WideCharTypes.Entries();
+  types.assign(0x10000, 0);
   const std::vector<wchar_t> all = AllWideCharacters();
-  GetStringTypeExW(LOCALE_USER_DEFAULT, CT_CTYPE1, all.data(), static_cast<int>(all.size()),
-                   WideCharTypes.data());
+  GetStringTypeExW(LOCALE_USER_DEFAULT, CT_CTYPE1, all.data(), static_cast<int>(all.size()), types.data());
 }
 
 bool WideCharIsUpper(wchar_t C) { return WideCharTypes[C] & C1_UPPER; }
 bool WideCharIsLower(wchar_t C) { return WideCharTypes[C] & C1_LOWER; }
 
 void FillStringCaseMap() {
-  if (WideCaseMapReady) return;
-  WideCaseMap.assign(3 * 0x10000, 0);
+  std::vector<wchar_t>& map = WideCaseMap.Entries();
+  map.assign(3 * 0x10000, 0);
   std::vector<wchar_t> lower = AllWideCharacters(), upper = lower;
   CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
   CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
   for (int code = 0; code < 0x10000; ++code) {
     const auto c = static_cast<wchar_t>(code);
-    WideCaseMap[WideLoOffset + code] = lower[code];
-    WideCaseMap[WideUpOffset + code] = upper[code];
-    WideCaseMap[WideReOffset + code] = WideCharIsUpper(c) ? lower[code] : WideCharIsLower(c) ? upper[code] : c;
+    map[WideLoOffset + code] = lower[code];
+    map[WideUpOffset + code] = upper[code];
+    map[WideReOffset + code] = WideCharIsUpper(c) ? lower[code] : WideCharIsLower(c) ? upper[code] : c;
   }
-  WideCaseMapReady = true;
 }
 
 const wchar_t* WideTextPos(const wchar_t* Text, const wchar_t* SubText) {
@@ -58,8 +56,6 @@ namespace {
 const TUnitVersionInfo UnitVersioning = UclUnitVersionInfo(UclCommonSource);
 
 void UclWideStringsInitialize() {
-  FillStringCharTypeTable();
-  FillStringCaseMap();
   AddUnitVersionRecord(UclModuleInstance(), &UnitVersioning);
 }
 
