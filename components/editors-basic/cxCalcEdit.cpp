@@ -370,10 +370,7 @@ TcxCustomEditClass TcxFilterCalcEditHelper::GetFilterEditClass() const {
 TcxFilterControlOperators TcxFilterCalcEditHelper::GetSupportedFilterOperators(TcxCustomEditProperties*,
                                                                                const IcxFilterValueType*,
                                                                                bool AExtendedSet) const {
-  TcxFilterControlOperators result{fcoEqual, fcoNotEqual, fcoLess, fcoLessEqual, fcoGreater, fcoGreaterEqual,
-                                   fcoBlanks, fcoNonBlanks};
-  if (AExtendedSet) result = result + TcxFilterControlOperators{fcoBetween, fcoNotBetween, fcoInList, fcoNotInList};
-  return result;
+  return cxOrderedValueFilterOperators(AExtendedSet);
 }
 
 void TcxFilterCalcEditHelper::InitializeProperties(TcxCustomEditProperties* AProperties,

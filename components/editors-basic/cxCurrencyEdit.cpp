@@ -270,10 +270,7 @@ TcxCustomEditClass TcxFilterCurrencyEditHelper::GetFilterEditClass() const {
 TcxFilterControlOperators TcxFilterCurrencyEditHelper::GetSupportedFilterOperators(TcxCustomEditProperties*,
                                                                                    const IcxFilterValueType*,
                                                                                    bool AExtendedSet) const {
-  TcxFilterControlOperators result{fcoEqual, fcoNotEqual, fcoLess, fcoLessEqual, fcoGreater, fcoGreaterEqual,
-                                   fcoBlanks, fcoNonBlanks};
-  if (AExtendedSet) result = result + TcxFilterControlOperators{fcoBetween, fcoNotBetween, fcoInList, fcoNotInList};
-  return result;
+  return cxOrderedValueFilterOperators(AExtendedSet);
 }
 
 void TcxFilterCurrencyEditHelper::InitializeProperties(TcxCustomEditProperties* AProperties,

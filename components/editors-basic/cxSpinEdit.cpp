@@ -913,10 +913,7 @@ TcxCustomEditClass TcxFilterSpinEditHelper::GetFilterEditClass() const {
 TcxFilterControlOperators TcxFilterSpinEditHelper::GetSupportedFilterOperators(TcxCustomEditProperties*,
                                                                                const IcxFilterValueType*,
                                                                                bool AExtendedSet) const {
-  TcxFilterControlOperators result{fcoEqual, fcoNotEqual, fcoLess, fcoLessEqual, fcoGreater, fcoGreaterEqual,
-                                   fcoBlanks, fcoNonBlanks};
-  if (AExtendedSet) result = result + TcxFilterControlOperators{fcoBetween, fcoNotBetween, fcoInList, fcoNotInList};
-  return result;
+  return cxOrderedValueFilterOperators(AExtendedSet);
 }
 
 void TcxFilterSpinEditHelper::InitializeProperties(TcxCustomEditProperties* AProperties,

@@ -404,10 +404,8 @@ TcxCustomEditClass TcxFilterDateEditHelper::GetFilterEditClass() const { return 
 TcxFilterControlOperators TcxFilterDateEditHelper::GetSupportedFilterOperators(TcxCustomEditProperties*,
                                                                                const IcxFilterValueType*,
                                                                                bool AExtendedSet) const {
-  TcxFilterControlOperators result{fcoEqual, fcoNotEqual, fcoLess, fcoLessEqual, fcoGreater, fcoGreaterEqual,
-                                   fcoBlanks, fcoNonBlanks};
+  TcxFilterControlOperators result = cxOrderedValueFilterOperators(AExtendedSet);
   if (!AExtendedSet) return result;
-  result = result + TcxFilterControlOperators{fcoBetween, fcoNotBetween, fcoInList, fcoNotInList};
   for (int op = static_cast<int>(fcoYesterday); op <= static_cast<int>(fcoInFuture); ++op)
     result.Include(static_cast<TcxFilterControlOperator>(op));
   return result;

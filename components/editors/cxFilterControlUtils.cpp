@@ -58,6 +58,13 @@ void TcxCustomFilterEditHelper::GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEd
   if (S.empty()) S = dxVariantToText(V);
 }
 
+TcxFilterControlOperators cxOrderedValueFilterOperators(bool AExtendedSet) {
+  TcxFilterControlOperators result{fcoEqual, fcoNotEqual, fcoLess, fcoLessEqual, fcoGreater, fcoGreaterEqual,
+                                   fcoBlanks, fcoNonBlanks};
+  if (AExtendedSet) result = result + TcxFilterControlOperators{fcoBetween, fcoNotBetween, fcoInList, fcoNotInList};
+  return result;
+}
+
 TcxFilterControlOperators TcxCustomFilterEditHelper::GetSupportedFilterOperators(
     TcxCustomEditProperties*, const IcxFilterValueType* AValueType, bool AExtendedSet) const {
   TcxFilterControlOperators result;

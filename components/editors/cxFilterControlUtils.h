@@ -56,6 +56,10 @@ public:
                                TcxInplaceEditList* AInplaceEditList = nullptr) const;
 };
 
+// The operators of ordered values (numbers, dates, times): the comparisons
+// and blanks, with ranges and lists in the extended set.
+TcxFilterControlOperators cxOrderedValueFilterOperators(bool AExtendedSet);
+
 // The text editor's helper, also serving the most-recently-used editor.
 class TcxFilterTextEditHelper : public TcxCustomFilterEditHelper {
   VCL_CLASS(TcxFilterTextEditHelper, TcxCustomFilterEditHelper)
