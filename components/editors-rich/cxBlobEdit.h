@@ -259,6 +259,12 @@ protected:
   // Sets up the edit after its properties exist (the constructors call it).
   void InitializeBlobEdit();
   bool IsEditClass() override { return false; }
+  // The closed edit takes no typing, yet the popup's value may be written.
+  bool IsEditingAllowed() override { return TcxCustomEdit::IsEditingAllowed(); }
+  // The edit value is drawn, never the hidden inner window's text.
+  void CalculateDrawValue(TcxCustomEditViewData* AViewData) override {
+    TcxCustomEdit::CalculateDrawValue(AViewData);
+  }
   // The edit only paints: its inner text window is kept out of sight.
   void AdjustInnerEditPosition() override;
   bool CanDropDown() override;
