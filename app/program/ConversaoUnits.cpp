@@ -49,6 +49,7 @@
 #include "components/editors-basic/cxSpinEdit.h"
 #include "components/editors-basic/cxTimeEdit.h"
 #include "components/editors-basic/cxTrackBar.h"
+#include "components/editors-rich/cxBlobEdit.h"
 #include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxDateEdit.h"
 #include "components/editors-rich/cxImage.h"
@@ -156,6 +157,7 @@ const TUnitTable& ProgramUnits() {
       dxCameraControlUnit,
       cxImageUnit,
       cxMemoUnit,
+      cxBlobEditUnit,
       // The data-provider framework.
       JvDataProviderUnit,
       // The report pieces.

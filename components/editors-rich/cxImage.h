@@ -351,6 +351,9 @@ public:
   TcxCustomTrackBarViewInfo* GetViewInfo() override;
   void SetPosition(int AValue) override { FZoomingOptions->SetZoomPercent(AValue); }
 
+  // One of the editor's file dialogs is open.
+  bool IsDialogShowed() const { return FIsDialogShowed; }
+
   TcxImageEditGraphicClassEvent OnGetGraphicClass;
 
 protected:

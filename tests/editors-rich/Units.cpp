@@ -13,6 +13,7 @@
 #include "components/core/dxHooks.h"
 #include "components/core/dxThemeManager.h"
 #include "components/core/dxUxTheme.h"
+#include "components/editors-rich/cxBlobEdit.h"
 #include "components/editors-rich/cxCalendar.h"
 #include "components/editors-rich/cxDateEdit.h"
 #include "components/editors-rich/cxImage.h"
@@ -43,6 +44,6 @@ const TUnitTable& ProgramUnits() {
                                 dxFadingUnit,       dxSkinsCoreUnit,    dxAnimationUnit,    cxLookAndFeelPaintersUnit,
                                 cxLookAndFeelsUnit, cxControlsUnit,     cxContainerUnit,    cxFilterConstsUnit,
                                 cxEditConstsUnit,   cxEditPaintUtilsUnit, cxEditUnit,         cxTextEditUnit,     cxMaskEditUnit,     cxDropDownEditUnit, cxSpinEditUnit,     cxTimeEditUnit,     cxCalendarUnit,     cxDateEditUnit,
-                                dxCameraControlUnit, cxImageUnit,        cxMemoUnit};
+                                dxCameraControlUnit, cxImageUnit,        cxMemoUnit,         cxBlobEditUnit};
   return units;
 }
