@@ -292,6 +292,10 @@ protected:
 
 private:
   TcxEditPopupBorderStyle ResolvePopupBorderStyle(TcxCustomEditViewInfo* AViewInfo);
+  // A fixed list: the platform's own combo states (disabled, dropped down,
+  // hot, normal), or the whole text drawn as a selection bar while focused.
+  void CalculateFixedListLook(TcxCustomEditViewInfo* AViewInfo);
+  int FixedListNativeState(TcxCustomEditViewInfo* AViewInfo) const;
 };
 
 // ---------------------------------------------------------------- drop-down edit
@@ -333,6 +337,14 @@ public:
   bool PopupSizeChanged() const { return FPopupSizeChanged; }
   void SetPopupSizeChanged(bool Value) { FPopupSizeChanged = Value; }
   void PasteFromClipboard() override;
+  // Inplace activation hands the remembered popup size in and out, and
+  // opens the popup when the properties ask for it.
+  void Activate(bool ANeedSetFocus) override;
+  void ActivateByMouse(TShiftState AShift, int X, int Y) override;
+  bool Deactivate() override;
+  // Posted to the edit after a paste opened the popup: the lookup follows
+  // the pasted text.
+  static constexpr UINT DXM_LOOKUPTEXTCHANGE = 0x8086;
 
   // What the popup window asks of its edit.
   virtual TSize GetPopupContentPreferredSize() = 0;
@@ -379,12 +391,15 @@ protected:
   void DoEnter() override;
   void DoExit() override;
   void DestroyWnd() override;
+  void WndProc(TMessage& Message) override;
   void HandlePropertiesChanged(TObject* Sender) override;
   void FillViewDataState(TcxCustomEditViewData* AViewData) override;
   // The wheel scrolls the open list.
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, const TPoint& MousePos) override;
   // A show request is waiting in the popup window's queue.
   bool IsShowRequestPending();
+  // Takes a waiting show request out of the queue; false when none waited.
+  bool RemoveShowRequest();
   // The focus is in the popup window.
   bool IsFocusInPopup();
   bool HasOpenFocusCapturingPopup();
@@ -404,6 +419,8 @@ protected:
 
   // The first reason given since the popup opened is kept.
   void StoreCloseUpReason(TcxEditCloseUpReason AReason);
+  // The lookup follows the text as it stands, with the find selection.
+  void LookupTextChanged();
 
 private:
   TcxEditCloseUpReason FCloseUpReason = crUnknown;
@@ -411,6 +428,8 @@ private:
   // The focus went into the edit's own focus-capturing popup: no exit
   // then, and no new entering when it comes back.
   bool FFocusInPopup = false;
+  // The press that activates the edit does not open a fixed list.
+  bool FIsActivatingByMouse = false;
   std::unique_ptr<TcxLookAndFeel> FPopupControlsLookAndFeel;
   bool FPopupInitialized = false;
   bool FPopupSizeChanged = false;
@@ -450,6 +469,7 @@ public:
   TcxCustomEditPopupWindowClass PopupWindowClass() const override;
   TcxClassFactory<TcxCustomTextEditLookupData, TPersistent*> LookupDataClassType() const override;
   TcxCustomEditClass GetContainerClass() const override;
+  TcxEditViewInfoClass GetViewInfoClass() const override;
 
   TcxEditDropDownListStyle DropDownListStyle() const { return FDropDownListStyle; }
   void SetDropDownListStyle(TcxEditDropDownListStyle Value) { SetListValue(FDropDownListStyle, Value); }
@@ -552,6 +572,19 @@ private:
   TcxCustomComboBoxProperties* ComboProperties() const;
   int ScrollBarWidth() const;
   int ScrollBarHeight() const;
+};
+
+// A fixed-list combo value drawn by the items' draw handler, as the list
+// draws that item; other values as text.
+class TcxCustomComboBoxViewInfo : public TcxCustomTextEditViewInfo {
+  VCL_CREATABLE_CLASS(TcxCustomComboBoxViewInfo, TcxCustomTextEditViewInfo)
+protected:
+  void InternalPaint(TcxCanvas* ACanvas) override;
+
+private:
+  // The item the value is, when a handler draws it; else -1.
+  int DrawnItemIndex(TcxEditDrawItemEvent& AHandler);
+  void DrawItemValue(TcxCanvas* ACanvas, const TRect& ARect, int AIndex, const TcxEditDrawItemEvent& AHandler);
 };
 
 // The combo box's popup size: its list's rows unless a person sized it.

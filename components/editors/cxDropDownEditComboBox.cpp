@@ -29,6 +29,10 @@ TcxCustomEditClass TcxCustomComboBoxProperties::GetContainerClass() const {
   return TcxCustomEditClass::Of<TcxComboBox>();
 }
 
+TcxEditViewInfoClass TcxCustomComboBoxProperties::GetViewInfoClass() const {
+  return TcxEditViewInfoClass::Of<TcxCustomComboBoxViewInfo>();
+}
+
 void TcxCustomComboBoxProperties::AssignSettings(TcxCustomEditProperties* Source) {
   TcxCustomDropDownEditProperties::AssignSettings(Source);
   auto* source = dynamic_cast<TcxCustomComboBoxProperties*>(Source);
@@ -327,6 +331,41 @@ void TcxCustomComboBox::MouseMove(TShiftState Shift, int X, int Y) {
   ReleaseCapture();
   const TPoint p = list->ScreenToClient(screen);
   SendMessageW(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.X, p.Y));
+}
+
+// ---------------------------------------------------------------- the drawn value
+
+int TcxCustomComboBoxViewInfo::DrawnItemIndex(TcxEditDrawItemEvent& AHandler) {
+  auto* properties = dynamic_cast<TcxCustomComboBoxProperties*>(EditProperties);
+  if (!properties || properties->DropDownListStyle() != lsFixedList) return -1;
+  auto* combo = dynamic_cast<TcxCustomComboBox*>(Edit);
+  AHandler = combo && combo->Properties()->OnDrawItem ? combo->Properties()->OnDrawItem : properties->OnDrawItem;
+  if (!AHandler) return -1;
+  const int index = combo ? combo->SelectedItem() : properties->Items()->IndexOf(Text);
+  return index >= 0 && index < properties->Items()->Count() ? index : -1;
+}
+
+void TcxCustomComboBoxViewInfo::InternalPaint(TcxCanvas* ACanvas) {
+  TcxEditDrawItemEvent handler;
+  const int index = DrawnItemIndex(handler);
+  IsOwnerDrawing = index >= 0;
+  CustomDrawHandler = nullptr;
+  if (IsOwnerDrawing)
+    CustomDrawHandler = [this, index, handler](TcxCanvas* ACanvas, const TRect& ARect) {
+      DrawItemValue(ACanvas, ARect, index, handler);
+    };
+  TcxCustomTextEditViewInfo::InternalPaint(ACanvas);
+}
+
+void TcxCustomComboBoxViewInfo::DrawItemValue(TcxCanvas* ACanvas, const TRect& ARect, int AIndex,
+                                              const TcxEditDrawItemEvent& AHandler) {
+  if (Font) ACanvas->SetFont(Font);
+  ACanvas->Brush()->SetColor(DrawSelectionBar ? clHighlight : BackgroundColor());
+  ACanvas->Font()->SetColor(DrawSelectionBar ? clHighlightText : TextColor);
+  ACanvas->FillRect(ARect);
+  const TOwnerDrawState state = Focused ? TOwnerDrawState{odSelected, odFocused, odComboBoxEdit}
+                                        : TOwnerDrawState{odComboBoxEdit};
+  AHandler(dynamic_cast<TcxCustomComboBox*>(Edit), ACanvas, AIndex, ARect, state);
 }
 
 // ---------------------------------------------------------------- filter rows

@@ -3,6 +3,7 @@
 // selected and posted, and the popup size a person gave remembered.
 #include "components/editors/cxDropDownEdit.h"
 #include "components/editors/cxEditConsts.h"
+#include "vcl/rtl/SysUtils.h"
 
 TcxCustomDropDownEdit::TcxCustomDropDownEdit(TComponent* AOwner, bool AIsInplace)
     : TcxCustomMaskEdit(AOwner, AIsInplace), FPopupControlsLookAndFeel(std::make_unique<TcxLookAndFeel>(nullptr)) {
@@ -63,6 +64,13 @@ bool TcxCustomDropDownEdit::IsShowRequestPending() {
   MSG msg;
   return PeekMessageW(&msg, FPopupWindow->Handle(), TcxCustomPopupWindow::DXM_SHOWPOPUPWINDOW,
                       TcxCustomPopupWindow::DXM_SHOWPOPUPWINDOW, PM_NOREMOVE);
+}
+
+bool TcxCustomDropDownEdit::RemoveShowRequest() {
+  if (!FPopupWindow || !FPopupWindow->HandleAllocated()) return false;
+  MSG msg;
+  return PeekMessageW(&msg, FPopupWindow->Handle(), TcxCustomPopupWindow::DXM_SHOWPOPUPWINDOW,
+                      TcxCustomPopupWindow::DXM_SHOWPOPUPWINDOW, PM_REMOVE);
 }
 
 bool TcxCustomDropDownEdit::IsFocusInPopup() {
@@ -189,6 +197,14 @@ void TcxCustomDropDownEdit::PopupWindowShowed(TObject*) {
   ArrangePopupContent(FPopupWindow->ViewInfo()->ClientRect);
   DoPopup();
   RefreshDrawnValue();
+  // Typing that opened a focus-taking popup: its list finds what was typed.
+  TcxCustomDropDownEditProperties* properties = ActiveProperties();
+  if (ILookupData() && FindSelection() && properties->ImmediateDropDownWhenKeyPressed() &&
+      properties->PopupWindowCapturesFocus()) {
+    String typed = Copy(Text(), 1, SelStart());
+    String tail;
+    ILookupData()->Locate(typed, tail, false);
+  }
 }
 
 void TcxCustomDropDownEdit::DoPopup() {
@@ -338,7 +354,7 @@ void TcxCustomDropDownEdit::NotifyButtonDown(int AButtonVisibleIndex) {
 void TcxCustomDropDownEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   const bool wasFocused = Focused();
   TcxCustomMaskEdit::MouseDown(Button, Shift, X, Y);
-  if (Button != mbLeft || !ActiveProperties()->DropDownOnClick() || !wasFocused ||
+  if (Button != mbLeft || !ActiveProperties()->DropDownOnClick() || !wasFocused || FIsActivatingByMouse ||
       HasPopupWindow() || ViewInfo()->PartAtPoint(TPoint(X, Y)) != ecpEdit)
     return;
   if (FPopupWindow && FPopupWindow->JustClosed()) return;
@@ -401,7 +417,63 @@ bool TcxCustomDropDownEdit::DoMouseWheel(TShiftState Shift, int WheelDelta, cons
 void TcxCustomDropDownEdit::PasteFromClipboard() {
   const String before = Text();
   TcxCustomMaskEdit::PasteFromClipboard();
-  if (Focused() && Text() != before && ActiveProperties()->ImmediateDropDownWhenKeyPressed()) SetDroppedDown(true);
+  if (!Focused() || Text() == before || !ActiveProperties()->ImmediateDropDownWhenKeyPressed()) return;
+  SetDroppedDown(true);
+  if (ILookupData() && HandleAllocated()) PostMessageW(Handle(), DXM_LOOKUPTEXTCHANGE, 0, 0);
+}
+
+void TcxCustomDropDownEdit::LookupTextChanged() {
+  TcxCustomTextEditLookupData* lookup = LookupData();
+  if (!lookup) return;
+  const int previousKey = lookup->CurrentKey();
+  LockClick(true);
+  try {
+    ILookupData()->TextChanged();
+  } catch (...) {
+    LockClick(false);
+    throw;
+  }
+  LockClick(false);
+  if (lookup->CurrentKey() != previousKey) {
+    SetModifiedAfterEnter(true);
+    Click();
+  }
+  const TcxEditEditingStyle style = ActiveProperties()->CurrentEditingStyle();
+  const String text = Text();
+  if (style == esFixedList ||
+      (style == esEdit && SelStart() == static_cast<int>(text.size()) && ILookupData()->Find(text)))
+    SetFindSelection(true);
+}
+
+void TcxCustomDropDownEdit::WndProc(TMessage& Message) {
+  if (Message.Msg == DXM_LOOKUPTEXTCHANGE) return LookupTextChanged();
+  TcxCustomMaskEdit::WndProc(Message);
+}
+
+// ---------------------------------------------------------------- inplace activation
+
+void TcxCustomDropDownEdit::Activate(bool ANeedSetFocus) {
+  if (ActiveProperties()->PopupSizeable()) FPopupSizeChanged = FEditData.Initialized;
+  TcxCustomMaskEdit::Activate(ANeedSetFocus);
+  if (ActiveProperties()->ImmediateDropDownWhenActivated()) SetDroppedDown(true);
+}
+
+void TcxCustomDropDownEdit::ActivateByMouse(TShiftState AShift, int X, int Y) {
+  FIsActivatingByMouse = true;
+  struct TEnd {
+    bool& Flag;
+    ~TEnd() { Flag = false; }
+  } end{FIsActivatingByMouse};
+  TcxCustomMaskEdit::ActivateByMouse(AShift, X, Y);
+}
+
+bool TcxCustomDropDownEdit::Deactivate() {
+  if (HasPopupWindow())
+    CloseUp(crUnknown);
+  else if (RemoveShowRequest())
+    PopupWindowClosed(FPopupWindow);  // releases what the opening prepared
+  FEditData.Initialized = FPopupSizeChanged;
+  return TcxCustomMaskEdit::Deactivate();
 }
 
 // ---------------------------------------------------------------- unit

@@ -187,12 +187,30 @@ void TcxCustomDropDownEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& A
                                           (IsNativeStyle(Style()->LookAndFeel()) && IsVistaOrLater());
   TcxCustomTextEditViewData::Calculate(ACanvas, ABounds, P, Button, Shift, AViewInfo, AIsMouseEvent);
   AViewInfo->PopupBorderStyle = ResolvePopupBorderStyle(AViewInfo);
+  if (properties->CurrentEditingStyle() == esFixedList) CalculateFixedListLook(AViewInfo);
   if (!IsHotAndPopup) return;
   for (int i = 0; i < AViewInfo->ButtonCount(); ++i) {
     TcxEditButtonViewInfoData& data = AViewInfo->Button(i)->Data;
     if (AViewInfo->Button(i)->ButtonIndex == properties->GetDropDownButtonIndex() && data.State == ebsSelected)
       data.State = ebsNormal;
   }
+}
+
+void TcxCustomDropDownEditViewData::CalculateFixedListLook(TcxCustomEditViewInfo* AViewInfo) {
+  const bool platformLook = NativeStyle && IsVistaOrLater();
+  if (platformLook) AViewInfo->NativeState = FixedListNativeState(AViewInfo);
+  auto* edit = dynamic_cast<TcxCustomTextEdit*>(Edit);
+  const bool findSelectionShown =
+      edit && edit->FindSelection() && static_cast<TcxCustomTextEditProperties*>(Properties())->FixedListSelection();
+  static_cast<TcxCustomTextEditViewInfo*>(AViewInfo)->DrawSelectionBar =
+      !IsInplace() && Focused && !AViewInfo->Transparent && !HasPopupWindow && !platformLook && !findSelectionShown;
+}
+
+int TcxCustomDropDownEditViewData::FixedListNativeState(TcxCustomEditViewInfo* AViewInfo) const {
+  if (!Enabled) return 4;
+  if (HasPopupWindow) return 3;
+  if (AViewInfo->ContainerState.Contains(csHotTrack)) return 2;
+  return 1;
 }
 
 TcxEditPopupBorderStyle TcxCustomDropDownEditViewData::ResolvePopupBorderStyle(TcxCustomEditViewInfo* AViewInfo) {

@@ -1564,11 +1564,11 @@ public:
   // Inplace activation by a host: shown, unmodified and, when asked,
   // focused; by a key, which then reaches the edit; by a press at (X, Y)
   // in the parent's client coordinates, which then reaches the edit.
-  void Activate(bool ANeedSetFocus);
-  void ActivateByKey(wchar_t AKey);
-  void ActivateByMouse(TShiftState AShift, int X, int Y);
+  virtual void Activate(bool ANeedSetFocus);
+  virtual void ActivateByKey(wchar_t AKey);
+  virtual void ActivateByMouse(TShiftState AShift, int X, int Y);
   // Validates the value the host takes back; false when it is invalid.
-  bool Deactivate();
+  virtual bool Deactivate();
   virtual void SelectAll() {}
   // A spell checker may check and replace the text (the text editors).
   virtual bool SupportsSpelling() { return false; }

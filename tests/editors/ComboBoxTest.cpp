@@ -9,6 +9,7 @@
 
 #include "components/editors/cxDropDownEdit.h"
 #include "tests/editors/DropDownFixture.h"
+#include "tests/editors/ValidatingEdit.h"
 #include "tests/guiharness/WindowCapture.h"
 
 namespace {
@@ -349,6 +350,38 @@ TEST_F(ComboBox, ListStylesAndRowsSettings) {
   EXPECT_TRUE(properties.DropDownAutoWidth());
   properties.SetDropDownWidth(300);
   EXPECT_EQ(properties.PopupWidth(), 300);
+}
+
+TEST_F(ComboBox, APasteOpensTheListAndTheLookupFollowsThePastedText) {
+  struct TCase {
+    TcxEditDropDownListStyle Style;
+    const wchar_t* Pasted;
+    int ItemIndex;
+    bool FindSelection;
+  };
+  const TCase cases[] = {
+      {lsEditList, L"Cherry", 3, true},
+      {lsEditList, L"Xyz", -1, false},
+      {lsFixedList, L"Banana", 2, true},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(String(c.Pasted));
+    TcxComboBox* combo = AddCombo(c.Style);
+    int clicks = 0;
+    combo->OnClick = [&clicks](TObject*) { ++clicks; };
+    Focus(combo);
+    PutClipboardText(c.Pasted);
+    combo->PasteFromClipboard();
+    ProcessPendingMessages();
+    EXPECT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(combo->SelectedItem(), c.ItemIndex);
+    EXPECT_EQ(ListIndex(combo), c.ItemIndex);
+    EXPECT_EQ(combo->FindSelection(), c.FindSelection);
+    EXPECT_EQ(clicks, c.ItemIndex >= 0 ? 1 : 0);
+    EXPECT_TRUE(combo->ModifiedAfterEnter());
+    Do(combo, TGesture::Escape);
+    delete combo;
+  }
 }
 
 TEST_F(ComboBox, RegisteredWithItsFilterHelper) {
