@@ -4,44 +4,15 @@ files on a magenta background, the colour the image list treats as
 transparent: a data block, a text sheet, a framed landscape and two linked
 boxes, each empty (grey outline) and filled (coloured). Run it from this
 folder."""
-import struct
+from BitmapDrawing import TRANSPARENT, canvas as canvas_of, frame, rect, write_bmp
 
 W, H = 16, 13
-MAGENTA = (255, 0, 255)
 GREY = (128, 128, 128)
 DARK = (48, 48, 48)
 
 
-def write_bmp(name, pixels):
-    row = W * 3
-    pad = (4 - row % 4) % 4
-    data = b""
-    for y in reversed(range(H)):
-        for x in range(W):
-            r, g, b = pixels[y][x]
-            data += bytes((b, g, r))
-        data += b"\0" * pad
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(name, "wb") as f:
-        f.write(header + info + data)
-
-
 def canvas():
-    return [[MAGENTA] * W for _ in range(H)]
-
-
-def rect(p, x0, y0, x1, y1, colour):
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            p[y][x] = colour
-
-
-def frame(p, x0, y0, x1, y1, colour):
-    for x in range(x0, x1 + 1):
-        p[y0][x] = p[y1][x] = colour
-    for y in range(y0, y1 + 1):
-        p[y][x0] = p[y][x1] = colour
+    return canvas_of(W, H)
 
 
 def blob(filled):
@@ -57,7 +28,7 @@ def blob(filled):
 
 def memo(filled):
     p = canvas()
-    rect(p, 3, 1, 12, 11, (255, 255, 255) if filled else MAGENTA)
+    rect(p, 3, 1, 12, 11, (255, 255, 255) if filled else TRANSPARENT)
     frame(p, 3, 1, 12, 11, DARK if filled else GREY)
     if filled:
         for y in (3, 5, 7, 9):

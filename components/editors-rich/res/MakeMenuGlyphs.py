@@ -4,42 +4,13 @@ BMP files on a fuchsia background, the colour the menu treats as
 transparent: scissors (cut), two sheets (copy), a clipboard (paste), a red
 cross (delete), an open folder (load), a camera (camera) and a disk (save).
 Run it from this folder."""
-import struct
+from BitmapDrawing import canvas as canvas_of, frame, rect, write_bmp
 
 SIZE = 16
-FUCHSIA = (255, 0, 255)
-
-
-def write_bmp(name, pixels):
-    row = SIZE * 3
-    pad = (4 - row % 4) % 4
-    data = b""
-    for y in reversed(range(SIZE)):
-        for x in range(SIZE):
-            r, g, b = pixels[y][x]
-            data += bytes((b, g, r))
-        data += b"\0" * pad
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(name, "wb") as f:
-        f.write(header + info + data)
 
 
 def canvas():
-    return [[FUCHSIA] * SIZE for _ in range(SIZE)]
-
-
-def rect(p, x0, y0, x1, y1, colour):
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            p[y][x] = colour
-
-
-def frame(p, x0, y0, x1, y1, colour):
-    for x in range(x0, x1 + 1):
-        p[y0][x] = p[y1][x] = colour
-    for y in range(y0, y1 + 1):
-        p[y][x0] = p[y][x1] = colour
+    return canvas_of(SIZE, SIZE)
 
 
 def sheet(p, x0, y0, x1, y1):
