@@ -8,6 +8,7 @@
 #include "components/core/dxUxTheme.h"
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditUtils.h"
+#include "vcl/classes/Filer.h"
 #include "vcl/controls/Messages.h"
 #include "vcl/controls/StdCtrls.h"
 
@@ -110,21 +111,61 @@ void TcxCustomCheckBoxProperties::SetDisplayText(TcxCheckBoxState AState, const 
   Changed();
 }
 
+namespace {
+
+bool AreStateValuesValid(const Variant& AChecked, const Variant& AGrayed, const Variant& AUnchecked) {
+  return !VarIsNull(AChecked) && !VarIsNull(AUnchecked) && StateValuesDiffer(AChecked, AGrayed) &&
+         StateValuesDiffer(AChecked, AUnchecked) && StateValuesDiffer(AGrayed, AUnchecked);
+}
+
+[[noreturn]] void RaiseStateValuesError() {
+  throw EcxEditError(
+      L"The check box cannot take these state values: the checked, grayed and unchecked values must differ, "
+      L"and the checked and unchecked values cannot be Null");
+}
+
+}  // namespace
+
 void TcxCustomCheckBoxProperties::AssignStateValues(const Variant& AChecked, const Variant& AGrayed,
                                                     const Variant& AUnchecked) {
   if (cxVarEqualsSameType(AChecked, FValueChecked) && cxVarEqualsSameType(AGrayed, FValueGrayed) &&
       cxVarEqualsSameType(AUnchecked, FValueUnchecked))
     return;
-  const bool valid = !VarIsNull(AChecked) && !VarIsNull(AUnchecked) && StateValuesDiffer(AChecked, AGrayed) &&
-                     StateValuesDiffer(AChecked, AUnchecked) && StateValuesDiffer(AGrayed, AUnchecked);
-  if (!valid)
-    throw EcxEditError(
-        L"The check box cannot take these state values: the checked, grayed and unchecked values must differ, "
-        L"and the checked and unchecked values cannot be Null");
+  if (!AreStateValuesValid(AChecked, AGrayed, AUnchecked)) RaiseStateValuesError();
   FValueChecked = AChecked;
   FValueGrayed = AGrayed;
   FValueUnchecked = AUnchecked;
   Changed();
+}
+
+void TcxCustomCheckBoxProperties::CheckStateValues() const {
+  if (!AreStateValuesValid(FValueChecked, FValueGrayed, FValueUnchecked)) RaiseStateValuesError();
+}
+
+bool TcxCustomCheckBoxProperties::IsOwnerLoading() const {
+  auto* owner = dynamic_cast<TComponent*>(GetOwner());
+  return owner && (owner->ComponentState().Contains(csLoading) || owner->ComponentState().Contains(csReading));
+}
+
+void TcxCustomCheckBoxProperties::SetStateValue(Variant& AField, const Variant& AValue) {
+  if (cxVarEqualsSameType(AField, AValue)) return;
+  AField = AValue;
+  Changed();
+}
+
+void TcxCustomCheckBoxProperties::SetValueChecked(const Variant& Value) {
+  if (IsOwnerLoading()) return SetStateValue(FValueChecked, Value);
+  AssignStateValues(Value, FValueGrayed, FValueUnchecked);
+}
+
+void TcxCustomCheckBoxProperties::SetValueGrayed(const Variant& Value) {
+  if (IsOwnerLoading()) return SetStateValue(FValueGrayed, Value);
+  AssignStateValues(FValueChecked, Value, FValueUnchecked);
+}
+
+void TcxCustomCheckBoxProperties::SetValueUnchecked(const Variant& Value) {
+  if (IsOwnerLoading()) return SetStateValue(FValueUnchecked, Value);
+  AssignStateValues(FValueChecked, FValueGrayed, Value);
 }
 
 TcxCheckBoxState TcxCustomCheckBoxProperties::StateOfValue(const Variant& AEditValue) {
@@ -467,8 +508,70 @@ TcxCustomCheckBox::~TcxCustomCheckBox() = default;
 TcxCheckBoxState TcxCustomCheckBox::State() { return ActiveProperties()->StateOfValue(EditValue()); }
 
 void TcxCustomCheckBox::SetState(TcxCheckBoxState Value) {
+  if (IsLoading()) {
+    FLoadingState = Value;
+    FIsLoadingStateAssigned = true;
+    return;
+  }
   if (Value == State()) return;
   SetInternalEditValue(ActiveProperties()->ValueOfState(Value));
+}
+
+bool TcxCustomCheckBox::IsLoading() const {
+  const TComponentState state = ComponentState();
+  return state.Contains(csLoading) || state.Contains(csReading);
+}
+
+void TcxCustomCheckBox::SetStateSilently(TcxCheckBoxState Value) {
+  LockChangeEvents(true);
+  LockClick(true);
+  try {
+    SetState(Value);
+  } catch (...) {
+    LockClick(false);
+    LockChangeEvents(false, false);
+    throw;
+  }
+  LockClick(false);
+  LockChangeEvents(false, false);
+}
+
+void TcxCustomCheckBox::Loaded() {
+  TcxCustomEdit::Loaded();
+  Properties()->CheckStateValues();
+  if (!FIsLoadingStateAssigned && DataBinding()->IDefaultValuesProvider()->IsDataStorage()) return;
+  const TcxCheckBoxState state = FIsLoadingStateAssigned ? FLoadingState : cbsUnchecked;
+  FIsLoadingStateAssigned = false;
+  SetStateSilently(state);
+}
+
+// Against the action's Checked rather than the default: an unchecked box
+// linked to a checked action must say so, or loading would check it.
+bool TcxCustomCheckBox::IsStateStored() {
+  auto* action = dynamic_cast<TCustomAction*>(Action());
+  const TcxCheckBoxState state = FIsLoadingStateAssigned ? FLoadingState : State();
+  if (!action) return state != cbsUnchecked;
+  return state != (action->Checked() ? cbsChecked : cbsUnchecked);
+}
+
+std::unique_ptr<TActionLink> TcxCustomCheckBox::CreateActionLink() {
+  return std::make_unique<TcxCheckBoxActionLink>(this);
+}
+
+void TcxCustomCheckBox::ActionChange(TObject* Sender, bool CheckDefaults) {
+  TcxCustomEdit::ActionChange(Sender, CheckDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (!action || (CheckDefaults && Checked()) || FIsLoadingStateAssigned) return;
+  SetStateSilently(action->Checked() ? cbsChecked : cbsUnchecked);
+}
+
+bool TcxCheckBoxActionLink::IsCheckedLinked() {
+  return TActionLink::IsCheckedLinked() && FClient->State() != cbsGrayed &&
+         FClient->Checked() == CustomAction()->Checked();
+}
+
+void TcxCheckBoxActionLink::SetChecked(bool Value) {
+  if (IsCheckedLinked()) FClient->SetStateSilently(Value ? cbsChecked : cbsUnchecked);
 }
 
 void TcxCustomCheckBox::InternalToggle() {
@@ -651,7 +754,115 @@ void TcxCustomCheckBox::DoPaint() {
   FCheckViewInfo->Paint(Canvas());
 }
 
-// ---------------------------------------------------------------- start-up
+// ---------------------------------------------------------------- published
+
+PTypeInfo cxAlignmentTypeInfo() {
+  static const TTypeInfo info = EnumTypeInfo(L"TAlignment", {L"taLeftJustify", L"taRightJustify", L"taCenter"});
+  return &info;
+}
+
+PTypeInfo cxCheckBoxStateTypeInfo() {
+  static const TTypeInfo info = EnumTypeInfo(L"TcxCheckBoxState", {L"cbsUnchecked", L"cbsChecked", L"cbsGrayed"});
+  return &info;
+}
+
+namespace {
+
+bool IsExactlyBoolean(const Variant& AValue, bool ABoolean) {
+  return VarType(AValue) == varBoolean && AValue.AsBoolean() == ABoolean;
+}
+
+}  // namespace
+
+void TcxCustomCheckBoxProperties::DefineProperties(TFiler* Filer) {
+  TcxCustomEditProperties::DefineProperties(Filer);
+  Filer->DefineProperty(
+      L"Caption", [this](TReader* Reader) { SetCaption(Reader->ReadString()); }, {}, false);
+}
+
+const TPropTable* TcxCaptionItem::PublishedTable(TPublishedTag<TcxCaptionItem>) {
+  using T = TcxCaptionItem;
+  static const TPropTable table = TPublished<T>()
+                                      .Property(L"Caption", &T::Caption, &T::SetCaption)
+                                      .Stored([](const T& I) { return !I.Caption().empty(); })
+                                      .Property(L"Tag", &T::Tag, &T::SetTag)
+                                      .Stored([](const T& I) { return I.Tag() != 0; })
+                                      .Build();
+  return &table;
+}
+
+const TPropTable* TcxCustomCheckBoxProperties::PublishedTable(TPublishedTag<TcxCustomCheckBoxProperties>) {
+  using T = TcxCustomCheckBoxProperties;
+  static const TTypeInfo nullStyleType =
+      EnumTypeInfo(L"TcxCheckBoxNullValueShowingStyle", {L"nssUnchecked", L"nssInactive", L"nssGrayedChecked"});
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"Alignment", NonConstGetter<&T::CaptionAlignment>, &T::SetCaptionAlignment,
+                    cxAlignmentTypeInfo())
+          .Stored([](const T& P) { return const_cast<T&>(P).Alignment()->IsHorzAssigned(); })
+          .Property(L"AllowGrayed", &T::AllowGrayed, &T::SetAllowGrayed)
+          .Stored([](const T& P) { return P.AllowGrayed(); })
+          .Property(L"ClearKey", &T::ClearKey, &T::SetClearKey)
+          .Stored([](const T& P) { return P.ClearKey() != 0; })
+          .Property(L"DisplayChecked", NonConstGetter<&T::DisplayChecked>, &T::SetDisplayChecked)
+          .Stored([](const T& P) { return P.IsDisplayTextAssigned(cbsChecked); })
+          .Property(L"DisplayGrayed", NonConstGetter<&T::DisplayGrayed>, &T::SetDisplayGrayed)
+          .Stored([](const T& P) { return P.IsDisplayTextAssigned(cbsGrayed); })
+          .Property(L"DisplayUnchecked", NonConstGetter<&T::DisplayUnchecked>, &T::SetDisplayUnchecked)
+          .Stored([](const T& P) { return P.IsDisplayTextAssigned(cbsUnchecked); })
+          .Property(L"FullFocusRect", &T::FullFocusRect, &T::SetFullFocusRect)
+          .Stored([](const T& P) { return P.FullFocusRect(); })
+          .Property(L"Glyph", NonConstGetter<&T::EnsureGlyph>)
+          .Property(L"GlyphCount", &T::GlyphCount, &T::SetGlyphCount)
+          .Stored([](const T& P) { return P.GlyphCount() != 6; })
+          .Property(L"ImmediatePost", &T::ImmediatePost, &T::SetImmediatePost)
+          .Stored([](const T& P) { return P.ImmediatePost(); })
+          .Property(L"MultiLine", &T::MultiLine, &T::SetMultiLine)
+          .Stored([](const T& P) { return P.MultiLine(); })
+          .Property(L"NullStyle", &T::NullStyle, &T::SetNullStyle, &nullStyleType)
+          .Stored([](const T& P) { return P.NullStyle() != nssGrayedChecked; })
+          .Property(L"ReadOnly", NonConstGetter<&T::ReadOnly>, &T::SetReadOnly)
+          .Stored([](const T& P) { return const_cast<T&>(P).AssignedValues()->ReadOnly(); })
+          .Property(L"ShowEndEllipsis", &T::ShowEndEllipsis, &T::SetShowEndEllipsis)
+          .Stored([](const T& P) { return P.ShowEndEllipsis(); })
+          .Property(L"UseAlignmentWhenInplace", &T::UseAlignmentWhenInplace, &T::SetUseAlignmentWhenInplace)
+          .Stored([](const T& P) { return P.UseAlignmentWhenInplace(); })
+          .Property(L"ValueChecked", &T::ValueChecked, &T::SetValueChecked)
+          .Stored([](const T& P) { return !IsExactlyBoolean(P.ValueChecked(), true); })
+          .Property(L"ValueGrayed", &T::ValueGrayed, &T::SetValueGrayed)
+          .Stored([](const T& P) { return !VarIsNull(P.ValueGrayed()); })
+          .Property(L"ValueUnchecked", &T::ValueUnchecked, &T::SetValueUnchecked)
+          .Stored([](const T& P) { return !IsExactlyBoolean(P.ValueUnchecked(), false); })
+          .Build();
+  return &table;
+}
+
+const TPropTable* TcxCheckBox::PublishedTable(TPublishedTag<TcxCheckBox>) {
+  using T = TcxCheckBox;
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"Action", &T::Action, &T::SetAction)
+          .Stored([](const T& B) { return B.Action() != nullptr; })
+          .Property(L"AutoSize", &T::AutoSize, &T::SetAutoSize)
+          .Stored([](const T& B) { return !B.AutoSize(); })
+          .Property(L"Caption", NonConstGetter<&T::Caption>, &T::SetCaption)
+          .Stored([](const T& B) { return !const_cast<T&>(B).Caption().empty(); })
+          .Property(L"Enabled", &T::Enabled, &T::SetEnabled)
+          .Stored([](const T& B) { return !B.Enabled(); })
+          .Property(L"Properties", NonConstGetter<&T::Properties>)
+          .Property(L"State", NonConstGetter<&T::State>, &T::SetState, cxCheckBoxStateTypeInfo())
+          .Stored([](const T& B) { return const_cast<T&>(B).IsStateStored(); })
+          .Property(L"Style", NonConstGetter<&T::Style>)
+          .Property(L"StyleDisabled", NonConstGetter<&T::StyleDisabled>)
+          .Property(L"StyleFocused", NonConstGetter<&T::StyleFocused>)
+          .Property(L"StyleHot", NonConstGetter<&T::StyleHot>)
+          .Property(L"TabStop", &T::TabStop, &T::SetTabStop)
+          .Stored([](const T& B) { return !B.TabStop(); })
+          .Property(L"Transparent", &T::Transparent, &T::SetTransparent)
+          .Stored([](const T& B) { return B.Transparent(); })
+          .Build();
+  return &table;
+}
 
 // ---------------------------------------------------------------- filter row
 

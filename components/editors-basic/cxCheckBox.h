@@ -10,6 +10,8 @@
 #include "components/core/cxClasses.h"
 #include "components/editors/cxDropDownEdit.h"
 #include "components/editors/cxEdit.h"
+#include "vcl/classes/TypInfo.h"
+#include "vcl/controls/ActnList.h"
 
 enum class TcxCheckBoxNullValueShowingStyle { nssUnchecked, nssInactive, nssGrayedChecked };
 using enum TcxCheckBoxNullValueShowingStyle;
@@ -51,6 +53,7 @@ TcxEditBorderStyle cxCheckBoxHotBorderStyle(TcxEditBorderStyle ABorderStyle, Tcx
 // A captioned item of the group boxes' item lists.
 class TcxCaptionItem : public TCollectionItem {
   VCL_COLLECTION_ITEM_CLASS(TcxCaptionItem, TCollectionItem)
+  VCL_PUBLISHED(TcxCaptionItem)
 public:
   explicit TcxCaptionItem(TCollection* ACollection) : TCollectionItem(ACollection) {}
   void Assign(TPersistent* Source) override;
@@ -81,6 +84,7 @@ protected:
 
 class TcxCustomCheckBoxProperties : public TcxCustomEditProperties {
   CX_EDIT_PROPERTIES_CLASS(TcxCustomCheckBoxProperties, TcxCustomEditProperties)
+  VCL_PUBLISHED(TcxCustomCheckBoxProperties)
 public:
   explicit TcxCustomCheckBoxProperties(TPersistent* AOwner);
   ~TcxCustomCheckBoxProperties() override;
@@ -118,6 +122,10 @@ public:
   void SetCaption(const String& Value);
   bool IsCaptionAssigned() const { return FIsCaptionAssigned; }
   String TakeCaption();
+  // The state's display text differs from the default one.
+  bool IsDisplayTextAssigned(TcxCheckBoxState AState) const {
+    return FIsDisplayCheckStateAssigned[static_cast<int>(AState)];
+  }
   String DisplayChecked() { return DisplayText(cbsChecked); }
   void SetDisplayChecked(const String& Value) { SetDisplayText(cbsChecked, Value); }
   String DisplayGrayed() { return DisplayText(cbsGrayed); }
@@ -139,15 +147,22 @@ public:
   void SetShowEndEllipsis(bool Value) { SetChanging(FShowEndEllipsis, Value); }
   bool UseAlignmentWhenInplace() const { return FUseAlignmentWhenInplace; }
   void SetUseAlignmentWhenInplace(bool Value) { SetChanging(FUseAlignmentWhenInplace, Value); }
+  // While the owner loads, each value is taken as it comes (a stream sets
+  // them one at a time); CheckStateValues then checks the three.
   const Variant& ValueChecked() const { return FValueChecked; }
-  void SetValueChecked(const Variant& Value) { AssignStateValues(Value, FValueGrayed, FValueUnchecked); }
+  void SetValueChecked(const Variant& Value);
   const Variant& ValueGrayed() const { return FValueGrayed; }
-  void SetValueGrayed(const Variant& Value) { AssignStateValues(FValueChecked, Value, FValueUnchecked); }
+  void SetValueGrayed(const Variant& Value);
   const Variant& ValueUnchecked() const { return FValueUnchecked; }
-  void SetValueUnchecked(const Variant& Value) { AssignStateValues(FValueChecked, FValueGrayed, Value); }
+  void SetValueUnchecked(const Variant& Value);
+  // Raises EcxEditError when two state values are equal or the checked or
+  // unchecked value is Null.
+  void CheckStateValues() const;
 
 protected:
   void AssignSettings(TcxCustomEditProperties* Source) override;
+  // The caption of old streams is read, never written.
+  void DefineProperties(TFiler* Filer) override;
 
 private:
   template <class T>
@@ -157,6 +172,8 @@ private:
     Changed();
   }
   String DisplayText(TcxCheckBoxState AState);
+  bool IsOwnerLoading() const;
+  void SetStateValue(Variant& AField, const Variant& AValue);
   void SetDisplayText(TcxCheckBoxState AState, const String& Value);
 
   bool FAllowGrayed = false;
@@ -296,6 +313,9 @@ public:
   void Clear() { SetState(cbsUnchecked); }
   // The person's toggle: refused by a read-only editor.
   void Toggle() { InternalToggle(); }
+  // A form stores State unless it is what the linked action's Checked
+  // gives it anyway, or, without an action, unchecked.
+  bool IsStateStored();
   // Standalone and not centred: the width follows the caption, and with
   // MultiLine the height follows its lines at the current width.
   bool AutoSize() const { return FAutoSize; }
@@ -318,8 +338,18 @@ protected:
   bool RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent) override;
   void DoPaint() override;
   bool DefaultParentColor() override { return true; }
+  std::unique_ptr<TActionLink> CreateActionLink() override;
+  // The box takes the action's Checked, unless while loading it has a
+  // checked state of its own or one is still to come from the stream.
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
+  // The state read from the stream is applied once the box is loaded.
+  void Loaded() override;
 
 private:
+  friend class TcxCheckBoxActionLink;
+  bool IsLoading() const;
+  // Without a click or a change event.
+  void SetStateSilently(TcxCheckBoxState Value);
   void CalculateCheckViewInfo(const TPoint& P, bool AllowHotTrack);
   void RefreshUnlessCalculating();
   void AdjustAutoSize();
@@ -329,6 +359,8 @@ private:
   bool FIsAdjustingSize = true;
   bool FIsCalculating = false;
   bool FIsCheckPressed = false;
+  bool FIsLoadingStateAssigned = false;
+  TcxCheckBoxState FLoadingState = cbsUnchecked;
   // The mouse button and keys of the refresh being calculated.
   TcxMouseButton FRefreshButton = cxmbNone;
   TShiftState FRefreshShift;
@@ -338,8 +370,22 @@ private:
 
 class TcxCheckBox : public TcxCustomCheckBox {
   VCL_COMPONENT_CLASS(TcxCheckBox, TcxCustomCheckBox)
+  VCL_PUBLISHED(TcxCheckBox)
 public:
   using TcxCustomCheckBox::TcxCustomCheckBox;
+};
+
+// Links a check box to an action: the box follows the action's Checked
+// while the two agree and the box is not grayed.
+class TcxCheckBoxActionLink : public TActionLink {
+  VCL_CLASS(TcxCheckBoxActionLink, TActionLink)
+public:
+  explicit TcxCheckBoxActionLink(TcxCustomCheckBox* AClient) : FClient(AClient) {}
+  bool IsCheckedLinked() override;
+  void SetChecked(bool Value) override;
+
+private:
+  TcxCustomCheckBox* FClient;
 };
 
 // ---------------------------------------------------------------- filter row
@@ -366,5 +412,9 @@ public:
                       const Variant& AValue) const override;
   bool UseDisplayValue() const override { return true; }
 };
+
+// The type information that the choice editors' property tables share.
+PTypeInfo cxAlignmentTypeInfo();
+PTypeInfo cxCheckBoxStateTypeInfo();
 
 extern const TUnitEntry cxCheckBoxUnit;

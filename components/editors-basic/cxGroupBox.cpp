@@ -13,6 +13,13 @@
 
 namespace {
 
+constexpr int GroupBoxShadowSize = 3;
+
+bool IsGroupBoxNativeStyle(TcxLookAndFeel* ALookAndFeel) {
+  return (ALookAndFeel->NativeStyle() || ALookAndFeel->Kind() == lfOffice11) && dxThemesAvailable({totEdit}) &&
+         !ALookAndFeel->SkinPainter();
+}
+
 // The theme's group-box part of the button class.
 constexpr int ThemedGroupBoxPart = 4;
 
@@ -108,6 +115,27 @@ void TcxPanelStyle::SetWordWrap(bool Value) {
   Changed(FActive);
 }
 
+const TPropTable* TcxPanelStyle::PublishedTable(TPublishedTag<TcxPanelStyle>) {
+  using T = TcxPanelStyle;
+  static const TTypeInfo backgroundKindType =
+      EnumTypeInfo(L"TcxPanelOffice11BackgroundKind", {L"pobkGradient", L"pobkOffice11Color", L"pobkStyleColor"});
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"Active", &T::Active, &T::SetActive)
+          .Stored([](const T& S) { return S.Active(); })
+          .Property(L"BorderWidth", &T::BorderWidth, &T::SetBorderWidth)
+          .Stored([](const T& S) { return S.BorderWidth() != 0; })
+          .Property(L"CaptionIndent", &T::CaptionIndent, &T::SetCaptionIndent)
+          .Stored([](const T& S) { return S.CaptionIndent() != 2; })
+          .Property(L"OfficeBackgroundKind", &T::OfficeBackgroundKind, &T::SetOfficeBackgroundKind,
+                    &backgroundKindType)
+          .Stored([](const T& S) { return S.OfficeBackgroundKind() != pobkOffice11Color; })
+          .Property(L"WordWrap", &T::WordWrap, &T::SetWordWrap)
+          .Stored([](const T& S) { return S.WordWrap(); })
+          .Build();
+  return &table;
+}
+
 // ---------------------------------------------------------------- properties
 
 TcxCustomEditClass TcxCustomGroupBoxProperties::GetContainerClass() const {
@@ -163,9 +191,24 @@ void TcxGroupBoxViewInfo::InternalPaint(TcxCanvas* ACanvas) {
   DrawItemButtons(ACanvas);
 }
 
+TRect TcxGroupBoxViewInfo::FrameRect() const {
+  if (PanelActive) {
+    TRect r = Bounds;
+    if (Shadow) {
+      r.Right -= GroupBoxShadowSize;
+      r.Bottom -= GroupBoxShadowSize;
+    }
+    return r;
+  }
+  TRect r = BorderRect;
+  cxInflateRectByEdges(r, cxGetContainerFrameWidth(static_cast<TcxContainerBorderStyle>(BorderStyle)), Edges);
+  return r;
+}
+
 void TcxGroupBoxViewInfo::DrawGroupBackground(TcxCanvas* ACanvas) {
   TcxCustomGroupBox* groupBox = GroupBox();
   if (groupBox && groupBox->DoCustomDrawContentBackground(ACanvas, Bounds, Painter)) return;
+  if (Shadow) cxPaintContainerShadow(ACanvas, FrameRect());
   if (Transparent && groupBox) {
     cxPaintParentImage(groupBox, ACanvas, Bounds);
     return;
@@ -231,13 +274,7 @@ void TcxGroupBoxViewInfo::DrawCaption(TcxCanvas* ACanvas) {
 }
 
 void TcxGroupBoxViewInfo::DrawFrame(TcxCanvas* ACanvas) {
-  const int width = cxGetContainerFrameWidth(static_cast<TcxContainerBorderStyle>(BorderStyle));
-  TRect r = BorderRect;
-  if (Edges.Contains(bLeft)) r.Left -= width;
-  if (Edges.Contains(bTop)) r.Top -= width;
-  if (Edges.Contains(bRight)) r.Right += width;
-  if (Edges.Contains(bBottom)) r.Bottom += width;
-  if (PanelActive) r = Bounds;
+  const TRect r = FrameRect();
   if (NativeStyle) {
     if (PanelActive) return;
     // The themed frame runs through the middle of the caption.
@@ -373,17 +410,10 @@ TColor TcxGroupBoxViewData::GetBorderColor() {
 
 bool TcxGroupBoxViewData::HasShadow() {
   TcxCustomGroupBox* groupBox = GroupBox();
-  if (!groupBox || NativeStyle || Style()->LookAndFeel()->SkinPainter()) return false;
-  const TcxGroupBoxCaptionPosition position = cxCaptionAlignmentToPosition(groupBox->Alignment());
-  const bool allowed = groupBox->PanelStyle()->Active() || position == TcxGroupBoxCaptionPosition::cxgpTop ||
-                       position == TcxGroupBoxCaptionPosition::cxgpLeft;
-  return allowed && TcxCustomEditViewData::HasShadow();
+  return groupBox && !NativeStyle && groupBox->IsShadowAllowed() && TcxCustomEditViewData::HasShadow();
 }
 
-bool TcxGroupBoxViewData::IsNativeStyle(TcxLookAndFeel* ALookAndFeel) {
-  return (ALookAndFeel->NativeStyle() || ALookAndFeel->Kind() == lfOffice11) && dxThemesAvailable({totEdit}) &&
-         !ALookAndFeel->SkinPainter();
-}
+bool TcxGroupBoxViewData::IsNativeStyle(TcxLookAndFeel* ALookAndFeel) { return IsGroupBoxNativeStyle(ALookAndFeel); }
 
 void TcxGroupBoxViewData::CalculateButtonsViewInfo(TcxCanvas* ACanvas, const TRect&, const TPoint&, TcxMouseButton,
                                                    TShiftState, TcxCustomEditViewInfo* AViewInfo, bool) {
@@ -594,6 +624,61 @@ void TcxCustomGroupBox::WndProc(TMessage& Message) {
   if (Message.Msg == CM_TEXTCHANGED || Message.Msg == WM_SETTEXT) LayoutChanged();
 }
 
+bool TcxCustomGroupBox::IsShadowAllowed() {
+  TcxLookAndFeel* lookAndFeel = Style()->LookAndFeel();
+  if (IsGroupBoxNativeStyle(lookAndFeel) || lookAndFeel->SkinPainter()) return false;
+  const TcxGroupBoxCaptionPosition position = cxCaptionAlignmentToPosition(FAlignment);
+  return FPanelStyle->Active() || position == TcxGroupBoxCaptionPosition::cxgpTop ||
+         position == TcxGroupBoxCaptionPosition::cxgpLeft;
+}
+
+bool TcxCustomGroupBox::IsShadowVisible() {
+  return !IsInplace() && TcxCustomEdit::IsShadowVisible() && IsShadowAllowed();
+}
+
+TRect TcxCustomGroupBox::GetShadowBounds() {
+  const TcxGroupBoxViewInfo* viewInfo = GroupViewInfo();
+  TRect r = viewInfo->FrameRect();
+  if (FPanelStyle->Active() || FAlignment == alCenterCenter) return r;
+  switch (cxCaptionAlignmentToPosition(FAlignment)) {
+    case TcxGroupBoxCaptionPosition::cxgpTop:
+      r.Top = viewInfo->Bounds.Top;
+      break;
+    case TcxGroupBoxCaptionPosition::cxgpBottom:
+      r.Bottom = viewInfo->Bounds.Bottom;
+      break;
+    case TcxGroupBoxCaptionPosition::cxgpLeft:
+      r.Left = viewInfo->Bounds.Left;
+      break;
+    default:
+      r.Right = viewInfo->Bounds.Right;
+      break;
+  }
+  return r;
+}
+
+TRect TcxCustomGroupBox::GetShadowBoundsExtent() {
+  const TRect bounds = GetShadowBounds();
+  const TRect frame = GroupViewInfo()->FrameRect();
+  return TRect(frame.Left - bounds.Left, frame.Top - bounds.Top, 0, 0);
+}
+
+const TPropTable* TcxCustomGroupBox::PublishedTable(TPublishedTag<TcxCustomGroupBox>) {
+  using T = TcxCustomGroupBox;
+  static const TTypeInfo alignmentType =
+      EnumTypeInfo(L"TcxCaptionAlignment",
+                   {L"alTopLeft", L"alTopCenter", L"alTopRight", L"alBottomLeft", L"alBottomCenter", L"alBottomRight",
+                    L"alLeftTop", L"alLeftCenter", L"alLeftBottom", L"alRightTop", L"alRightCenter",
+                    L"alRightBottom", L"alCenterCenter"});
+  static const TPropTable table = TPublished<T>()
+                                      .Property(L"Alignment", &T::Alignment, &T::SetAlignment, &alignmentType)
+                                      .Stored([](const T& B) { return B.Alignment() != alTopLeft; })
+                                      .Property(L"Transparent", &T::Transparent, &T::SetTransparent)
+                                      .Stored([](const T& B) { return B.Transparent(); })
+                                      .Build();
+  return &table;
+}
+
 // ---------------------------------------------------------------- button group items
 
 void TcxButtonGroupItem::Assign(TPersistent* Source) {
@@ -738,6 +823,20 @@ void TcxCustomButtonGroupProperties::AssignSettings(TcxCustomEditProperties* Sou
   SetItems(source->Items());
   SetShowEndEllipsis(source->ShowEndEllipsis());
   SetWordWrap(source->WordWrap());
+}
+
+const TPropTable* TcxCustomButtonGroupProperties::PublishedTable(TPublishedTag<TcxCustomButtonGroupProperties>) {
+  using T = TcxCustomButtonGroupProperties;
+  static const TPropTable table = TPublished<T>()
+                                      .Property(L"Columns", &T::Columns, &T::SetColumns)
+                                      .Stored([](const T& P) { return P.Columns() != 1; })
+                                      .Property(L"Items", NonConstGetter<&T::Items>, &T::SetItems)
+                                      .Property(L"ShowEndEllipsis", &T::ShowEndEllipsis, &T::SetShowEndEllipsis)
+                                      .Stored([](const T& P) { return P.ShowEndEllipsis(); })
+                                      .Property(L"WordWrap", &T::WordWrap, &T::SetWordWrap)
+                                      .Stored([](const T& P) { return P.WordWrap(); })
+                                      .Build();
+  return &table;
 }
 
 // ---------------------------------------------------------------- button group view info

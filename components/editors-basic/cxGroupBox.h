@@ -24,6 +24,7 @@ class TcxCustomGroupBox;
 // The panel look of a group box: the caption inside the box, indented.
 class TcxPanelStyle : public TPersistent {
   VCL_CLASS(TcxPanelStyle, TPersistent)
+  VCL_PUBLISHED(TcxPanelStyle)
 public:
   explicit TcxPanelStyle(TcxCustomGroupBox* AOwner) : FEdit(AOwner) {}
   void Assign(TPersistent* Source) override;
@@ -84,6 +85,8 @@ public:
   TcxCustomGroupBox* GroupBox() const;
   void Offset(int DX, int DY) override;
   virtual void DrawCaption(TcxCanvas* ACanvas);
+  // What the frame is drawn around; the shadow falls below and right of it.
+  TRect FrameRect() const;
 
   // The side of the glyph the item captions are on (button groups).
   TAlignment Alignment = taRightJustify;
@@ -145,6 +148,7 @@ using TcxGroupBoxCustomDrawElementEvent =
 
 class TcxCustomGroupBox : public TcxCustomEdit {
   VCL_COMPONENT_CLASS(TcxCustomGroupBox, TcxCustomEdit)
+  VCL_PUBLISHED(TcxCustomGroupBox)
 public:
   explicit TcxCustomGroupBox(TComponent* AOwner) : TcxCustomGroupBox(AOwner, false) {}
   TcxCustomGroupBox(TComponent* AOwner, bool AIsInplace);
@@ -159,6 +163,10 @@ public:
   // The panel style or the alignment changed: lay out and place the
   // children again.
   void LayoutChanged();
+
+  // A drop shadow only for a panel or a top or left caption, and never
+  // themed or skinned.
+  bool IsShadowAllowed();
 
   TcxGroupBoxCustomDrawEvent OnCustomDraw;
   TcxGroupBoxCustomDrawElementEvent OnCustomDrawCaption;
@@ -178,6 +186,11 @@ protected:
   bool MayFocus() override { return IsFocusableGroup(); }
   bool DefaultParentColor() override { return true; }
   bool IsTransparentBorderUsed() override { return false; }
+  bool IsShadowVisible() override;
+  // The shadowed area reaches the outer edge on the caption's side; the
+  // shadow itself starts at the frame line.
+  TRect GetShadowBounds() override;
+  TRect GetShadowBoundsExtent() override;
   void WndProc(TMessage& Message) override;
   // The caption's accelerator moves the focus to the first child control.
   virtual bool HandleAccelChar(wchar_t AChar);
@@ -238,6 +251,7 @@ private:
 
 class TcxCustomButtonGroupProperties : public TcxCustomGroupBoxProperties {
   CX_EDIT_PROPERTIES_CLASS(TcxCustomButtonGroupProperties, TcxCustomGroupBoxProperties)
+  VCL_PUBLISHED(TcxCustomButtonGroupProperties)
 public:
   explicit TcxCustomButtonGroupProperties(TPersistent* AOwner);
   ~TcxCustomButtonGroupProperties() override;

@@ -193,9 +193,51 @@ void TcxRadioButton::SetChecked(bool Value) {
   if (TWinControl* parent = Parent())
     for (int i = 0; i < parent->ControlCount(); ++i) {
       auto* sibling = dynamic_cast<TcxRadioButton*>(parent->Controls(i));
-      if (sibling && sibling != this && sibling->GroupIndex() == FGroupIndex) sibling->SetChecked(false);
+      if (!sibling || sibling == this || sibling->GroupIndex() != FGroupIndex) continue;
+      auto* action = dynamic_cast<TCustomAction*>(sibling->Action());
+      if (action && action->AutoCheck()) action->SetChecked(false);
+      sibling->SetChecked(false);
     }
   if (!FClicksDisabled) Click();
+}
+
+void TcxRadioButton::SetCheckedWithoutClick(bool Value) {
+  const bool disabled = std::exchange(FClicksDisabled, true);
+  try {
+    SetChecked(Value);
+  } catch (...) {
+    FClicksDisabled = disabled;
+    throw;
+  }
+  FClicksDisabled = disabled;
+}
+
+std::unique_ptr<TActionLink> TcxRadioButton::CreateActionLink() {
+  return std::make_unique<TcxRadioButtonActionLink>(this);
+}
+
+void TcxRadioButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+  TWinControl::ActionChange(Sender, CheckDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (!action) return;
+  if (CheckDefaults || FGroupIndex == 0) SetGroupIndex(action->GroupIndex());
+  if (!CheckDefaults || !FChecked) SetCheckedWithoutClick(action->Checked());
+}
+
+bool TcxRadioButtonActionLink::IsCheckedLinked() {
+  return TActionLink::IsCheckedLinked() && FClient->Checked() == CustomAction()->Checked();
+}
+
+bool TcxRadioButtonActionLink::IsGroupIndexLinked() {
+  return TActionLink::IsGroupIndexLinked() && FClient->GroupIndex() == CustomAction()->GroupIndex();
+}
+
+void TcxRadioButtonActionLink::SetChecked(bool Value) {
+  if (IsCheckedLinked()) FClient->SetCheckedWithoutClick(Value);
+}
+
+void TcxRadioButtonActionLink::SetGroupIndex(int Value) {
+  if (IsGroupIndexLinked()) FClient->SetGroupIndex(Value);
 }
 
 void TcxRadioButton::HandleButtonClick() {
@@ -926,13 +968,89 @@ void TcxCustomRadioGroup::GetTabOrderList(std::vector<TWinControl*>& List) {
   if ((TabStop() || Focused()) && checked >= 0 && GetButton(checked)->Enabled()) List.push_back(GetButton(checked));
 }
 
+const TPropTable* TcxRadioGroupItem::PublishedTable(TPublishedTag<TcxRadioGroupItem>) {
+  using T = TcxRadioGroupItem;
+  static const TPropTable table = TPublished<T>()
+                                      .Property(L"Value", &T::Value, &T::SetValue)
+                                      .Stored([](const T& I) { return !VarIsNull(I.Value()); })
+                                      .Build();
+  return &table;
+}
+
+bool TcxCustomRadioGroupProperties::IsDefaultCaptionStored() const {
+  return FDefaultCaption != dxTranslatedResString(cxSRadioGroupDefaultCaption);
+}
+
+const TPropTable* TcxCustomRadioGroupProperties::PublishedTable(TPublishedTag<TcxCustomRadioGroupProperties>) {
+  using T = TcxCustomRadioGroupProperties;
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"ClearKey", &T::ClearKey, &T::SetClearKey)
+          .Stored([](const T& P) { return P.ClearKey() != 0; })
+          .Property(L"DefaultCaption", &T::DefaultCaption, &T::SetDefaultCaption)
+          .Stored(&T::IsDefaultCaptionStored)
+          .Property(L"DefaultValue", &T::DefaultValue, &T::SetDefaultValue)
+          .Stored([](const T& P) { return !VarIsNull(P.DefaultValue()); })
+          .Property(L"ImmediatePost", &T::ImmediatePost, &T::SetImmediatePost)
+          .Stored([](const T& P) { return P.ImmediatePost(); })
+          .Property(L"ReadOnly", NonConstGetter<&T::ReadOnly>, &T::SetReadOnly)
+          .Stored([](const T& P) { return const_cast<T&>(P).AssignedValues()->ReadOnly(); })
+          .Build();
+  return &table;
+}
+
 const TPropTable* TcxRadioGroup::PublishedTable(TPublishedTag<TcxRadioGroup>) {
   using T = TcxRadioGroup;
   static const TPropTable table =
       TPublished<T>()
-          .Property(L"ItemIndex", [](const T& AGroup) { return const_cast<T&>(AGroup).ItemIndex(); },
-                    &T::SetItemIndex)
-          .Stored([](const T& AGroup) { return const_cast<T&>(AGroup).ItemIndex() != -1; })
+          .Property(L"Caption", NonConstGetter<&T::Caption>, &T::SetCaption)
+          .Stored([](const T& G) { return !const_cast<T&>(G).Caption().empty(); })
+          .Property(L"Enabled", &T::Enabled, &T::SetEnabled)
+          .Stored([](const T& G) { return !G.Enabled(); })
+          .Property(L"Properties", NonConstGetter<&T::Properties>)
+          .Property(L"ItemIndex", NonConstGetter<&T::ItemIndex>, &T::SetItemIndex)
+          .Stored([](const T& G) { return const_cast<T&>(G).ItemIndex() != -1; })
+          .Property(L"Style", NonConstGetter<&T::Style>)
+          .Property(L"StyleDisabled", NonConstGetter<&T::StyleDisabled>)
+          .Property(L"StyleFocused", NonConstGetter<&T::StyleFocused>)
+          .Property(L"StyleHot", NonConstGetter<&T::StyleHot>)
+          .Property(L"TabStop", &T::TabStop, &T::SetTabStop)
+          .Stored([](const T& G) { return !G.TabStop(); })
+          .Property(L"Visible", &T::Visible, &T::SetVisible)
+          .Stored([](const T& G) { return !G.Visible(); })
+          .Build();
+  return &table;
+}
+
+const TPropTable* TcxRadioButton::PublishedTable(TPublishedTag<TcxRadioButton>) {
+  using T = TcxRadioButton;
+  static const TPropTable table =
+      TPublished<T>()
+          .Property(L"Action", &T::Action, &T::SetAction)
+          .Stored([](const T& B) { return B.Action() != nullptr; })
+          .Property(L"Alignment", &T::Alignment, &T::SetAlignment, cxAlignmentTypeInfo())
+          .Stored([](const T& B) { return B.Alignment() != taRightJustify; })
+          .Property(L"Caption", NonConstGetter<&T::Caption>, &T::SetCaption)
+          .Stored([](const T& B) { return !const_cast<T&>(B).Caption().empty(); })
+          .Property(L"Checked", &T::Checked, &T::SetChecked)
+          .Stored([](const T& B) { return B.Checked(); })
+          .Property(L"Enabled", &T::Enabled, &T::SetEnabled)
+          .Stored([](const T& B) { return !B.Enabled(); })
+          .Property(L"GroupIndex", &T::GroupIndex, &T::SetGroupIndex)
+          .Stored([](const T& B) { return B.GroupIndex() != 0; })
+          .Property(L"LookAndFeel", &T::LookAndFeel)
+          .Property(L"ParentBackground", &T::ParentBackground, &T::SetParentBackground)
+          .Stored([](const T& B) { return !B.ParentBackground(); })
+          .Property(L"PopupMenu", &T::PopupMenu, &T::SetPopupMenu)
+          .Stored([](const T& B) { return B.PopupMenu() != nullptr; })
+          .Property(L"ShowEndEllipsis", &T::ShowEndEllipsis, &T::SetShowEndEllipsis)
+          .Stored([](const T& B) { return B.ShowEndEllipsis(); })
+          .Property(L"Transparent", &T::Transparent, &T::SetTransparent)
+          .Stored([](const T& B) { return B.Transparent(); })
+          .Property(L"Visible", &T::Visible, &T::SetVisible)
+          .Stored([](const T& B) { return !B.Visible(); })
+          .Property(L"WordWrap", &T::WordWrap, &T::SetWordWrap)
+          .Stored([](const T& B) { return B.WordWrap(); })
           .Build();
   return &table;
 }

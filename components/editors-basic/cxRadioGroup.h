@@ -29,6 +29,7 @@ private:
 // it keeps its checked state itself.
 class TcxRadioButton : public TWinControl {
   VCL_COMPONENT_CLASS(TcxRadioButton, TWinControl)
+  VCL_PUBLISHED(TcxRadioButton)
 public:
   explicit TcxRadioButton(TComponent* AOwner);
   ~TcxRadioButton() override;
@@ -74,6 +75,11 @@ protected:
   void DoEnter() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void DoContextPopup(const TPoint& MousePos, bool& Handled) override;
+  std::unique_ptr<TActionLink> CreateActionLink() override;
+  // The button takes the action's GroupIndex (while loading only over a
+  // GroupIndex of 0), then its Checked (while loading only into an
+  // unchecked button), without a click.
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
   bool ClicksDisabled() const { return FClicksDisabled; }
   void SetClicksDisabled(bool Value) { FClicksDisabled = Value; }
 
@@ -95,6 +101,8 @@ protected:
   TcxCustomLookAndFeelPainter* Painter() { return FLookAndFeel->GetAvailablePainter(totButton); }
 
 private:
+  friend class TcxRadioButtonActionLink;
+  void SetCheckedWithoutClick(bool Value);
   int CaptionFlags() const;
   void SetState(TcxRadioButtonState Value);
   // Normal to hot fades in, hot to normal fades out; any other change
@@ -120,10 +128,26 @@ private:
   bool FWordWrap = false;
 };
 
+// Links a radio button to an action: the button follows the action's
+// Checked and GroupIndex while it agrees with them.
+class TcxRadioButtonActionLink : public TActionLink {
+  VCL_CLASS(TcxRadioButtonActionLink, TActionLink)
+public:
+  explicit TcxRadioButtonActionLink(TcxRadioButton* AClient) : FClient(AClient) {}
+  bool IsCheckedLinked() override;
+  bool IsGroupIndexLinked() override;
+  void SetChecked(bool Value) override;
+  void SetGroupIndex(int Value) override;
+
+private:
+  TcxRadioButton* FClient;
+};
+
 // ---------------------------------------------------------------- radio group
 
 class TcxRadioGroupItem : public TcxButtonGroupItem {
   VCL_COLLECTION_ITEM_CLASS(TcxRadioGroupItem, TcxButtonGroupItem)
+  VCL_PUBLISHED(TcxRadioGroupItem)
 public:
   explicit TcxRadioGroupItem(TCollection* ACollection) : TcxButtonGroupItem(ACollection) {}
   void Assign(TPersistent* Source) override;
@@ -146,12 +170,14 @@ public:
 
 class TcxCustomRadioGroupProperties : public TcxCustomButtonGroupProperties {
   CX_EDIT_PROPERTIES_CLASS(TcxCustomRadioGroupProperties, TcxCustomButtonGroupProperties)
+  VCL_PUBLISHED(TcxCustomRadioGroupProperties)
 public:
   explicit TcxCustomRadioGroupProperties(TPersistent* AOwner);
 
   TcxRadioGroupItems* Items() { return static_cast<TcxRadioGroupItems*>(TcxCustomButtonGroupProperties::Items()); }
   const String& DefaultCaption() const { return FDefaultCaption; }
   void SetDefaultCaption(const String& Value);
+  bool IsDefaultCaptionStored() const;
   const Variant& DefaultValue() const { return FDefaultValue; }
   void SetDefaultValue(const Variant& Value);
 

@@ -436,3 +436,76 @@ TEST_F(FilerTest, AReadThatFailsLeavesTheRootAsItWas) {
   ASSERT_EQ(1, root.Items()->Count());
   EXPECT_EQ(root.FindComponent(L"Child"), root.Link());
 }
+
+namespace {
+// A component with one variant property, streamed unless it is Unassigned.
+class TVariantHolder : public TComponent {
+  VCL_COMPONENT_CLASS(TVariantHolder, TComponent)
+  VCL_PUBLISHED(TVariantHolder)
+public:
+  using TComponent::TComponent;
+  const Variant& Value() const { return FValue; }
+  void SetValue(const Variant& V) { FValue = V; }
+
+private:
+  Variant FValue;
+};
+
+const TPropTable* TVariantHolder::PublishedTable(TPublishedTag<TVariantHolder>) {
+  using T = TVariantHolder;
+  static const TPropTable table = TPublished<T>()
+                                      .Property(L"Value", &T::Value, &T::SetValue)
+                                      .Stored([](const T& H) { return !H.Value().IsEmpty(); })
+                                      .Build();
+  return &table;
+}
+}  // namespace
+
+// A variant comes back with its value and, where the stream can tell,
+// its type: Null stays Null rather than becoming Unassigned or an empty
+// text, a Boolean stays Boolean rather than becoming a number.
+TEST_F(FilerTest, VariantPropertiesRoundTrip) {
+  struct TCase {
+    Variant Value;
+    TVarType Type;
+  };
+  const TCase cases[] = {
+      {Null(), varNull},
+      {Variant(true), varBoolean},
+      {Variant(false), varBoolean},
+      {Variant(30), varInteger},
+      {Variant(-70000), varInteger},
+      {Variant(5LL), varInt64},
+      {Variant(1LL << 40), varInt64},
+      {Variant(2.5), varDouble},
+      {Variant(Currency::FromScaled(12345)), varCurrency},
+      {VarFromDateTime(EncodeDateTime(2024, 3, 5, 10, 30, 0, 0)), varDate},
+      {Variant(L"ação"), varUString},
+      {Variant(L""), varUString},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(VarTypeAsText(c.Type));
+    TVariantHolder original(nullptr);
+    original.SetValue(c.Value);
+    TMemoryStream stream;
+    TWriter(&stream).WriteRootComponent(&original);
+    stream.SetPosition(0);
+    TVariantHolder read(nullptr);
+    TReader(&stream).ReadRootComponent(&read);
+    EXPECT_EQ(VarType(read.Value()), c.Type);
+    if (!c.Value.IsNull()) EXPECT_TRUE(read.Value() == c.Value);
+    // The property can be read and set by name like any other.
+    EXPECT_EQ(PropType(&read, L"Value"), tkVariant);
+    EXPECT_EQ(VarType(GetPropValue(&read, L"Value")), c.Type);
+  }
+  // An Unassigned value is not stored; an array has no stream form.
+  TVariantHolder empty(nullptr);
+  TMemoryStream emptyStream;
+  TWriter(&emptyStream).WriteRootComponent(&empty);
+  EXPECT_EQ(std::string(static_cast<const char*>(emptyStream.Memory()), emptyStream.Size()).find("Value"),
+            std::string::npos);
+  TVariantHolder array(nullptr);
+  array.SetValue(VarArrayCreate({0, 1}, varInteger));
+  TMemoryStream arrayStream;
+  EXPECT_THROW(TWriter(&arrayStream).WriteRootComponent(&array), EWriteError);
+}

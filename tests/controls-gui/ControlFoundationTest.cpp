@@ -433,6 +433,103 @@ TEST_F(FormFixture, ALinkedActionGivesTheControlItsHintStateAndClick) {
   EXPECT_EQ(1, runs);
 }
 
+namespace {
+
+// A control whose link records what it hears and the action's Checked
+// and GroupIndex at that moment.
+struct TLinkRecord {
+  std::vector<std::string> Heard;
+};
+
+class TRecordingLink : public TActionLink {
+public:
+  explicit TRecordingLink(TLinkRecord* ARecord) : FRecord(ARecord) {}
+  ~TRecordingLink() override { FRecord->Heard.push_back("freed"); }
+  void SetChecked(bool Value) override {
+    FRecord->Heard.push_back(std::string("checked ") + (CustomAction()->Checked() ? "1" : "0") + ">" +
+                             (Value ? "1" : "0"));
+  }
+  void SetGroupIndex(int Value) override {
+    FRecord->Heard.push_back("group " + std::to_string(CustomAction()->GroupIndex()) + ">" + std::to_string(Value));
+  }
+
+private:
+  TLinkRecord* FRecord;
+};
+
+class TLinkedControl : public TcxControl {
+public:
+  using TcxControl::TcxControl;
+  TLinkRecord Record;
+
+protected:
+  std::unique_ptr<TActionLink> CreateActionLink() override { return std::make_unique<TRecordingLink>(&Record); }
+};
+
+}  // namespace
+
+// A control's link hears a new Checked or GroupIndex while the action
+// still holds the old one; it goes with the action.
+TEST_F(FormFixture, AControlsActionLinkHearsCheckedAndGroupIndexBeforeTheyChange) {
+  auto* control = Add<TLinkedControl>(0, 0);
+  auto* action = new TAction(Form);
+  control->SetAction(action);
+  ASSERT_NE(nullptr, control->ActionLink());
+  action->SetChecked(true);
+  action->SetChecked(true);  // unchanged: nothing to hear
+  action->SetGroupIndex(3);
+  EXPECT_EQ(control->Record.Heard, (std::vector<std::string>{"checked 0>1", "group 0>3"}));
+  control->SetAction(nullptr);
+  EXPECT_EQ(nullptr, control->ActionLink());
+  EXPECT_EQ(control->Record.Heard.back(), "freed");
+  delete action;
+}
+
+// Actions of one owner and one GroupIndex above 0 uncheck each other;
+// AutoCheck toggles an action alone and only checks one in a group.
+TEST(Actions, GroupedActionsUncheckEachOtherAndAutoCheckTogglesOnExecute) {
+  TComponent owner(nullptr);
+  auto* a = new TAction(&owner);
+  auto* b = new TAction(&owner);
+  auto* c = new TAction(&owner);
+  auto* other = new TAction(&owner);
+  for (TAction* action : {a, b, c}) action->SetGroupIndex(1);
+  other->SetGroupIndex(2);
+  other->SetChecked(true);
+  a->SetChecked(true);
+  b->SetChecked(true);
+  EXPECT_FALSE(a->Checked());
+  EXPECT_TRUE(b->Checked());
+  EXPECT_TRUE(other->Checked());
+  // A checked action moved into a group unchecks the one checked there.
+  c->SetGroupIndex(0);
+  c->SetChecked(true);
+  c->SetGroupIndex(1);
+  EXPECT_FALSE(b->Checked());
+  EXPECT_TRUE(c->Checked());
+
+  struct TCase {
+    int GroupIndex;
+    bool Before;
+    bool After;
+  };
+  const TCase cases[] = {{0, false, true}, {0, true, false}, {1, false, true}, {1, true, true}};
+  for (const TCase& t : cases) {
+    SCOPED_TRACE(t.GroupIndex * 10 + t.Before);
+    TAction action(nullptr);
+    int runs = 0;
+    action.OnExecute = [&](TObject*) { ++runs; };
+    action.SetGroupIndex(t.GroupIndex);
+    action.SetChecked(t.Before);
+    action.Execute();
+    EXPECT_EQ(action.Checked(), t.Before);  // without AutoCheck
+    action.SetAutoCheck(true);
+    action.Execute();
+    EXPECT_EQ(action.Checked(), t.After);
+    EXPECT_EQ(runs, 2);
+  }
+}
+
 // ---------------------------------------------------------------- paint copies
 
 namespace {

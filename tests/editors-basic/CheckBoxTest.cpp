@@ -11,6 +11,9 @@
 #include "components/editors/cxFilterControlUtils.h"
 #include "tests/editors-basic/ButtonFixture.h"
 #include "tests/graphics/PaintSurface.h"
+#include "vcl/classes/Filer.h"
+#include "vcl/controls/ActnList.h"
+#include "vcl/rtl/Streams.h"
 
 namespace {
 
@@ -268,6 +271,69 @@ TEST_F(CheckBox, SpaceTabAndTheAcceleratorToggleAReadOnlyBoxDoesNot) {
   // The program may still set it.
   Check->SetChecked(true);
   EXPECT_EQ(Check->State(), cbsChecked);
+}
+
+namespace {
+
+// What a form stream of the box holds.
+std::string StreamOf(TComponent* AComponent) {
+  TMemoryStream stream;
+  TWriter(&stream).WriteRootComponent(AComponent);
+  return std::string(static_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()));
+}
+
+}  // namespace
+
+// The box takes its action's Checked silently, both when linked and when
+// the action changes; with AutoCheck a person's toggle reaches the action.
+TEST_F(CheckBox, FollowsItsActionsCheckedAndTheActionFollowsAToggle) {
+  auto* action = new TAction(Form);
+  action->SetCaption(L"&Aceitar");
+  action->SetChecked(true);
+  Check->SetAction(action);
+  EXPECT_TRUE(Check->Checked());
+  action->SetChecked(false);
+  EXPECT_EQ(Check->State(), cbsUnchecked);
+  action->SetChecked(true);
+  EXPECT_EQ(Check->State(), cbsChecked);
+  EXPECT_TRUE(Events.empty());
+
+  Check->OnClick = nullptr;
+  action->SetAutoCheck(true);
+  ClickCheck();
+  EXPECT_EQ(Check->State(), cbsUnchecked);
+  EXPECT_FALSE(action->Checked());
+  ClickCheck();
+  EXPECT_EQ(Check->State(), cbsChecked);
+  EXPECT_TRUE(action->Checked());
+  delete action;
+  EXPECT_EQ(nullptr, Check->ActionLink());
+}
+
+// A form stores State unless it is the state the linked action's Checked
+// gives the box anyway, or, without an action, unchecked; an unchecked box
+// of a checked action is stored, or loading would check it.
+TEST_F(CheckBox, TheStateIsStoredUnlessTheActionGivesIt) {
+  struct TCase {
+    bool HasAction;
+    bool ActionChecked;
+    TcxCheckBoxState State;
+    bool Stored;
+  };
+  const TCase cases[] = {
+      {false, false, cbsUnchecked, false}, {false, false, cbsChecked, true}, {false, false, cbsGrayed, true},
+      {true, true, cbsChecked, false},     {true, false, cbsUnchecked, false}, {true, false, cbsChecked, true},
+      {true, true, cbsGrayed, true},       {true, true, cbsUnchecked, true},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.HasAction << c.ActionChecked << static_cast<int>(c.State));
+    auto action = std::make_unique<TAction>(nullptr);
+    action->SetChecked(c.ActionChecked);
+    Check->SetAction(c.HasAction ? action.get() : nullptr);
+    Check->SetState(c.State);
+    EXPECT_EQ(StreamOf(Check).find("State") != std::string::npos, c.Stored);
+    Check->SetAction(nullptr);
+  }
 }
 
 TEST_F(CheckBox, CheckAndCaptionRectanglesByAlignment) {

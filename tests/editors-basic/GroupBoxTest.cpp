@@ -150,13 +150,62 @@ TEST_F(GroupBox, TheCaptionAcceleratorFocusesTheFirstChild) {
   EXPECT_FALSE(Box->CanFocus() && Box->Focused());
 }
 
+// With the style's shadow: the frame leaves 3 pixels at the right and the
+// bottom, where the shadow falls from the frame line down; the window keeps
+// the caption's side whole and cuts away the corners beside the shadow.
+// Bottom and right captions get no shadow.
+TEST_F(GroupBox, TheShadowFallsFromTheFrameLine) {
+  Box->Style()->SetShadow(true);
+  struct TCase {
+    TcxCaptionAlignment Alignment;
+    bool Panel;
+    bool Shadow;
+  };
+  const TCase cases[] = {
+      {alTopLeft, false, true},      {alLeftCenter, false, true},  {alBottomLeft, true, true},
+      {alBottomRight, false, false}, {alRightTop, false, false},
+  };
+  const TColor shadow = SysRGB(clBtnShadow);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.Alignment) << " panel " << c.Panel);
+    Box->PanelStyle()->SetActive(c.Panel);
+    Box->SetAlignment(c.Alignment);
+    Relayout();
+    const TcxGroupBoxViewInfo* v = Box->GroupViewInfo();
+    EXPECT_EQ(v->Shadow, c.Shadow);
+    const TRect frame = v->FrameRect();
+    std::unique_ptr<TBitmap> shot = CaptureWindow(Box);
+    const TcxRegion region;
+    const bool hasRegion = GetWindowRgn(Box->Handle(), region.Handle()) != ERROR;
+    if (!c.Shadow) {
+      EXPECT_FALSE(hasRegion);
+      continue;
+    }
+    EXPECT_EQ(frame.Right, 197);
+    EXPECT_EQ(frame.Bottom, 147);
+    // The two strips, from 3 pixels in.
+    for (int y = frame.Top + 3; y < 150; y += 7)
+      for (int x = 197; x < 200; ++x) EXPECT_EQ(PixelColor(*shot, x, y), shadow) << x << "," << y;
+    for (int x = frame.Left + 3; x < 200; x += 7)
+      for (int y = 147; y < 150; ++y) EXPECT_EQ(PixelColor(*shot, x, y), shadow) << x << "," << y;
+    // The window: whole up to the outer edge on the caption's side, without
+    // the corners beside the strips.
+    ASSERT_TRUE(hasRegion);
+    EXPECT_TRUE(region.PtInRegion(frame.Left + 4, 148));
+    EXPECT_TRUE(region.PtInRegion(198, frame.Top + 4));
+    EXPECT_FALSE(region.PtInRegion(198, frame.Top + 1));
+    EXPECT_FALSE(region.PtInRegion(frame.Left + 1, 148));
+    EXPECT_TRUE(region.PtInRegion(v->CaptionRect.Left + 1, v->CaptionRect.Top));
+  }
+}
+
 // In each look: the frame drawn beside the caption, none through it; the
 // caption in the look's group-box text colour. A sheet of every position
-// in every look, and of the panel's backgrounds.
+// in every look, and a last row with the style's shadow.
 TEST_F(GroupBox, FrameAndCaptionInEachLookAndTheSheet) {
   const int cellW = 210;
   const int cellH = 160;
-  TPaintSurface sheet(cellW * 5, cellH * 4, clWhite);
+  TPaintSurface sheet(cellW * 5, cellH * 5, clWhite);
   Box->SetCaption(L"Grupo");
   for (size_t l = 0; l < std::size(AllLooks); ++l) {
     SCOPED_TRACE(LookName(AllLooks[l]));
@@ -190,6 +239,18 @@ TEST_F(GroupBox, FrameAndCaptionInEachLookAndTheSheet) {
       std::unique_ptr<TBitmap> other = CaptureWindow(Box);
       sheet.Canvas->Canvas()->Draw(static_cast<int>(l) * cellW, static_cast<int>(o + 1) * cellH, other.get());
     }
+  }
+  // The shadow in the classic look: top and left captions, the panel, and
+  // a bottom caption that takes none.
+  SetLook(Box->Style()->LookAndFeel(), TLook::Standard);
+  Box->Style()->SetShadow(true);
+  const TcxCaptionAlignment shadowed[] = {alTopLeft, alLeftCenter, alTopLeft, alBottomLeft};
+  for (size_t i = 0; i < std::size(shadowed); ++i) {
+    Box->PanelStyle()->SetActive(i == 2);
+    Box->SetAlignment(shadowed[i]);
+    Relayout();
+    std::unique_ptr<TBitmap> shot = CaptureWindow(Box);
+    sheet.Canvas->Canvas()->Draw(static_cast<int>(i) * cellW, 4 * cellH, shot.get());
   }
   std::filesystem::create_directories("artifacts");
   SaveAsPng(sheet.Bitmap, L"artifacts\\GroupBoxes.png");

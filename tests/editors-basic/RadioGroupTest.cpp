@@ -445,6 +445,47 @@ TEST_F(RadioButtons, CheckingUnchecksOnlyTheSameGroup) {
   EXPECT_FALSE(Buttons[0]->TabStop());
 }
 
+// Linked buttons take their actions' GroupIndex and Checked without a
+// click; actions of one group uncheck each other and so their buttons;
+// with AutoCheck, checking a button checks its action.
+TEST_F(RadioButtons, ButtonsFollowTheirActionsCheckedAndGroupIndex) {
+  TAction* actions[3];
+  for (int i = 0; i < 3; ++i) {
+    actions[i] = new TAction(Form);
+    actions[i]->SetCaption(L"Opção " + IntToStr(i));
+  }
+  actions[0]->SetGroupIndex(5);
+  actions[1]->SetGroupIndex(5);
+  actions[2]->SetGroupIndex(4);
+  actions[1]->SetChecked(true);
+  for (int i = 0; i < 3; ++i) Buttons[i]->SetAction(actions[i]);
+  // A GroupIndex of 0 takes the action's; another one is kept.
+  EXPECT_EQ(Buttons[0]->GroupIndex(), 5);
+  EXPECT_EQ(Buttons[1]->GroupIndex(), 5);
+  EXPECT_EQ(Buttons[2]->GroupIndex(), 1);
+  EXPECT_TRUE(Buttons[1]->Checked());
+  actions[0]->SetChecked(true);
+  EXPECT_TRUE(Buttons[0]->Checked());
+  EXPECT_FALSE(actions[1]->Checked());
+  EXPECT_FALSE(Buttons[1]->Checked());
+  EXPECT_TRUE(Clicks.empty());
+  // The group index follows the action while the two agree.
+  actions[0]->SetGroupIndex(7);
+  actions[2]->SetGroupIndex(9);
+  EXPECT_EQ(Buttons[0]->GroupIndex(), 7);
+  EXPECT_EQ(Buttons[2]->GroupIndex(), 1);
+
+  actions[0]->SetGroupIndex(5);
+  for (int i = 0; i < 2; ++i) {
+    Buttons[i]->OnClick = nullptr;
+    actions[i]->SetAutoCheck(true);
+  }
+  Buttons[1]->SetChecked(true);
+  EXPECT_TRUE(actions[1]->Checked());
+  EXPECT_FALSE(actions[0]->Checked());
+  EXPECT_FALSE(Buttons[0]->Checked());
+}
+
 TEST_F(RadioButtons, AClickOrFocusChecksAndClicksOnce) {
   const LPARAM at = MAKELPARAM(5, Buttons[0]->Height() / 2);
   PostMessageW(Buttons[0]->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);

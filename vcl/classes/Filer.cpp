@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "vcl/classes/Collection.h"
 #include "vcl/classes/Component.h"
@@ -98,6 +99,34 @@ void TWriter::WriteDate(TDateTime Value) {
   WriteBytes(&Value, 8);
 }
 
+void TWriter::WriteVariant(const Variant& Value) {
+  switch (VarType(Value)) {
+    case varEmpty: WriteValue(vaNil); break;
+    case varNull: WriteValue(vaNull); break;
+    case varBoolean: WriteBoolean(Value.AsBoolean()); break;
+    case varShortInt:
+    case varSmallint:
+    case varInteger:
+    case varByte:
+    case varWord:
+    case varLongWord: WriteInteger(Value.AsInt64()); break;
+    case varInt64: {
+      const int64_t v = Value.AsInt64();
+      WriteValue(vaInt64);
+      WriteBytes(&v, 8);
+      break;
+    }
+    case varSingle:
+    case varDouble: WriteFloat(Value.AsDouble()); break;
+    case varCurrency: WriteCurrency(Value.AsCurrency()); break;
+    case varDate: WriteDate(Value.AsDateTime()); break;
+    case varOleStr:
+    case varString:
+    case varUString: WriteString(Value.AsString()); break;
+    default: throw EWriteError(Format(L"Cannot stream a variant of type %s", {VarTypeAsText(VarType(Value))}));
+  }
+}
+
 void TWriter::WriteString(const String& Value) {
   if (IsAscii(Value)) {
     const std::string bytes = ToUtf8(Value);
@@ -153,13 +182,22 @@ void TWriter::WriteStr(const String& Value) {
 
 void TWriter::WritePropName(const String& Name) { WriteStr(FPropPath + Name); }
 
+// The items' property names are their own, also in a collection of a
+// nested object ("Properties.Items"): the reader reads them into the item.
 void TWriter::WriteCollection(TCollection* Value) {
   WriteValue(vaCollection);
-  for (int i = 0; i < Value->Count(); ++i) {
-    WriteListBegin();
-    WriteProperties(Value->Items(i));
-    WriteListEnd();
+  const String outerPath = std::exchange(FPropPath, String());
+  try {
+    for (int i = 0; i < Value->Count(); ++i) {
+      WriteListBegin();
+      WriteProperties(Value->Items(i));
+      WriteListEnd();
+    }
+  } catch (...) {
+    FPropPath = outerPath;
+    throw;
   }
+  FPropPath = outerPath;
   WriteListEnd();
 }
 
@@ -236,6 +274,7 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
         WriteIdent(GetEnumName(Prop->PropType, static_cast<int>(GetOrdProp(Instance, Prop))));
       break;
     case tkSet: WriteSet(Prop->PropType, GetOrdProp(Instance, Prop)); break;
+    case tkVariant: WriteVariant(GetVariantProp(Instance, Prop)); break;
     default: throw EWriteError(Format(L"Cannot stream property %s", {Prop->Name}));
   }
 }
@@ -453,6 +492,29 @@ String TReader::ReadIdent() {
     case vaTrue: return L"True";
     case vaNil: return L"nil";
     case vaNull: return L"Null";
+    default: PropValueError();
+  }
+}
+
+Variant TReader::ReadVariant() {
+  switch (NextValue()) {
+    case vaNil: ReadValue(); return Unassigned();
+    case vaNull: ReadValue(); return Null();
+    case vaFalse:
+    case vaTrue: return Variant(ReadBoolean());
+    case vaInt8:
+    case vaInt16:
+    case vaInt32: return Variant(static_cast<int>(ReadInteger()));
+    case vaInt64: return Variant(static_cast<long long>(ReadInteger()));
+    case vaExtended:
+    case vaDouble:
+    case vaSingle: return Variant(ReadFloat());
+    case vaCurrency: return Variant(ReadCurrency());
+    case vaDate: return VarFromDateTime(ReadDate());
+    case vaString:
+    case vaLString:
+    case vaWString:
+    case vaUTF8String: return Variant(ReadString());
     default: PropValueError();
   }
 }
@@ -697,6 +759,11 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
       }
       break;
     case tkSet: SetOrdJournaled(*this, Instance, Prop, ReadSet(Prop->PropType)); break;
+    case tkVariant:
+      SetJournaled<Variant>(*this, Instance, Prop, [](TPersistent* I, PPropInfo P) { return GetVariantProp(I, P); },
+                            [](TPersistent* I, PPropInfo P, const Variant& V) { SetVariantProp(I, P, V); },
+                            ReadVariant());
+      break;
     case tkClass: {
       const TValueType next = NextValue();
       if (next == vaCollection) {

@@ -12,6 +12,7 @@
 #include "vcl/rtl/Currency.h"
 #include "vcl/rtl/Persistent.h"
 #include "vcl/rtl/SysUtils.h"
+#include "vcl/rtl/Variants.h"
 
 class TStream;
 class TComponent;
@@ -73,6 +74,9 @@ public:
   void WriteDate(TDateTime Value);
   void WriteString(const String& Value);  // the shortest faithful string form
   void WriteIdent(const String& Ident);   // False, True, nil, Null get their own tags
+  // Unassigned as nil, Null as vaNull, then by the variant's type; an
+  // array or an object raises EWriteError.
+  void WriteVariant(const Variant& Value);
   void WriteListBegin() { WriteValue(vaList); }
   void WriteListEnd() { WriteValue(vaNull); }
   void WriteStr(const String& Value);     // a short string without tag (UTF-8, up to 255 bytes)
@@ -125,6 +129,9 @@ public:
   TDateTime ReadDate();
   String ReadString();
   String ReadIdent();
+  // A value written by WriteVariant (integers that fit come back as
+  // Integer, a vaInt64 as Int64, floats as Double).
+  Variant ReadVariant();
   String ReadStr();
   // A set written by WriteSet; an unknown member raises EReadError.
   int64_t ReadSet(const TTypeInfo* SetType);

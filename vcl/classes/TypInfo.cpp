@@ -49,6 +49,10 @@ PTypeInfo BasicTypeInfo(const double*) {
   static const TTypeInfo info{tkFloat, L"Double"};
   return &info;
 }
+PTypeInfo BasicTypeInfo(const Variant*) {
+  static const TTypeInfo info{tkVariant, L"Variant"};
+  return &info;
+}
 
 void MissingTypeInfo(const wchar_t* PropName) {
   throw EPropertyError(Format(L"Property %s needs the type information of its enumeration", {PropName}));
@@ -305,6 +309,17 @@ void SetSetProp(TObject* Instance, const String& PropName, const String& Value) 
 
 // ---------------------------------------------------------------- variants
 
+Variant GetVariantProp(const TObject* Instance, PPropInfo Prop) {
+  if (!IsKind(Prop, tkVariant)) InvalidType(Prop);
+  return Prop->GetVar(Instance);
+}
+
+void SetVariantProp(TObject* Instance, PPropInfo Prop, const Variant& Value) {
+  if (!IsKind(Prop, tkVariant)) InvalidType(Prop);
+  CheckReadOnly(Prop);
+  Prop->SetVar(Instance, Value);
+}
+
 Variant GetPropValue(const TObject* Instance, PPropInfo Prop, bool PreferStrings) {
   const TTypeInfo& type = *Prop->PropType;
   switch (type.Kind) {
@@ -326,6 +341,7 @@ Variant GetPropValue(const TObject* Instance, PPropInfo Prop, bool PreferStrings
                            : Variant(static_cast<int>(ordinal));
     }
     case tkSet: return Variant(SetToString(&type, Prop->GetOrd(Instance)));
+    case tkVariant: return Prop->GetVar(Instance);
     default: InvalidType(Prop);
   }
 }
@@ -364,6 +380,7 @@ void SetPropValue(TObject* Instance, PPropInfo Prop, const Variant& Value) {
     case tkSet:
       SetOrdProp(Instance, Prop, VarIsStr(Value) ? StringToSet(&type, Value.AsString()) : Value.AsInt64());
       break;
+    case tkVariant: SetVariantProp(Instance, Prop, Value); break;
     default: InvalidType(Prop);
   }
 }

@@ -76,7 +76,9 @@ struct TPropInfo {
   // Whether the writer streams the value (a stored specifier or a default);
   // empty: always.
   std::function<bool(const TObject*)> IsStored;
-  bool IsWritable() const { return SetOrd || SetFloat || SetStr; }
+  std::function<Variant(const TObject*)> GetVar;
+  std::function<void(TObject*, const Variant&)> SetVar;
+  bool IsWritable() const { return SetOrd || SetFloat || SetStr || SetVar; }
 };
 using PPropInfo = const TPropInfo*;
 
@@ -105,6 +107,7 @@ PTypeInfo BasicTypeInfo(const long long*);
 PTypeInfo BasicTypeInfo(const unsigned long long*);
 PTypeInfo BasicTypeInfo(const float*);
 PTypeInfo BasicTypeInfo(const double*);
+PTypeInfo BasicTypeInfo(const Variant*);
 
 template <class C>
 PTypeInfo ClassTypeInfo() {
@@ -144,6 +147,10 @@ public:
       p.GetStr = [=](const TObject* o) { return String(std::invoke(Getter, self(o))); };
       if constexpr (writable)
         p.SetStr = [=](TObject* o, const String& v) { TypInfoDetail::Assign(mut(o), Setter, v); };
+    } else if constexpr (std::is_same_v<V, Variant>) {
+      p.GetVar = [=](const TObject* o) { return Variant(std::invoke(Getter, self(o))); };
+      if constexpr (writable)
+        p.SetVar = [=](TObject* o, const Variant& v) { TypInfoDetail::Assign(mut(o), Setter, v); };
     } else if constexpr (std::is_floating_point_v<V>) {
       p.GetFloat = [=](const TObject* o) { return double(std::invoke(Getter, self(o))); };
       if constexpr (writable)
@@ -216,6 +223,14 @@ private:
   TPropTable FTable;
 };
 
+// A table's getter for a member function that is not const (one that may
+// prepare what it answers): .Property(L"Caption", NonConstGetter<&TFoo::Caption>, ...).
+template <auto Getter>
+constexpr auto NonConstGetter = [](const auto& AObject) {
+  using O = std::remove_cvref_t<decltype(AObject)>;
+  return (const_cast<O&>(AObject).*Getter)();
+};
+
 // Lookup by name ignores case; a child's property hides its parent's of the
 // same name. The name forms raise EPropertyError "Property %s does not
 // exist"; a property of another kind than the routine's raises
@@ -251,6 +266,10 @@ IInterface* GetInterfaceProp(const TObject* Instance, PPropInfo Prop);
 // Raises EPropertyConvertError when Value does not offer the property's
 // interface.
 void SetInterfaceProp(TObject* Instance, PPropInfo Prop, IInterface* Value);
+
+// A variant property's value as it stands.
+Variant GetVariantProp(const TObject* Instance, PPropInfo Prop);
+void SetVariantProp(TObject* Instance, PPropInfo Prop, const Variant& Value);
 
 // As a variant: integers as varInteger/varInt64, floats as varDouble
 // (TDateTime as varDate), strings as varUString, booleans as varBoolean,

@@ -40,6 +40,45 @@ void TCustomAction::Assign(T& AField, const T& AValue, F ATellLink) {
   Change();
 }
 
+template <typename F>
+void TCustomAction::TellLinks(F ATellLink) {
+  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(Links()))
+    if (auto* actionLink = dynamic_cast<TActionLink*>(link)) ATellLink(actionLink);
+}
+
+template <typename T, typename F>
+void TCustomAction::AssignLinkedFirst(T& AField, const T& AValue, F ATellLink) {
+  if (AField == AValue) return;
+  TellLinks([&](TActionLink* L) { ATellLink(L, AValue); });
+  AField = AValue;
+  Change();
+}
+
+void TCustomAction::SetChecked(bool Value) {
+  if (Value == FChecked) return;
+  if (Value) UncheckGroup();
+  AssignLinkedFirst(FChecked, Value, [](TActionLink* L, bool V) { L->SetChecked(V); });
+}
+
+void TCustomAction::SetGroupIndex(int Value) {
+  AssignLinkedFirst(FGroupIndex, Value, [](TActionLink* L, int V) { L->SetGroupIndex(V); });
+  if (FChecked) UncheckGroup();
+}
+
+// The group is the actions of one owner with the same GroupIndex above 0.
+void TCustomAction::UncheckGroup() {
+  if (FGroupIndex <= 0 || !Owner()) return;
+  for (int i = 0; i < Owner()->ComponentCount(); ++i) {
+    auto* other = dynamic_cast<TCustomAction*>(Owner()->Components(i));
+    if (other && other != this && other->FGroupIndex == FGroupIndex) other->SetChecked(false);
+  }
+}
+
+bool TCustomAction::Execute() {
+  if (FAutoCheck) SetChecked(FGroupIndex > 0 || !FChecked);
+  return TBasicAction::Execute();
+}
+
 void TCustomAction::SetCaption(const String& Value) {
   Assign(FCaption, Value, [](TActionLink* L, const String& V) { L->SetCaption(V); });
 }

@@ -60,6 +60,16 @@ public:
   void SetImageIndex(int Value);
   TShortCut ShortCut() const { return FShortCut; }
   void SetShortCut(TShortCut Value);
+  // Checking an action of a GroupIndex above 0 unchecks the other actions
+  // of its owner in that group.
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool Value);
+  int GroupIndex() const { return FGroupIndex; }
+  void SetGroupIndex(int Value);
+  // Executing toggles Checked; in a group it only checks.
+  bool AutoCheck() const { return FAutoCheck; }
+  void SetAutoCheck(bool Value) { FAutoCheck = Value; }
+  bool Execute() override;
   // OnHint may change the hint or keep it from showing.
   virtual bool DoHint(String& HintStr);
 
@@ -69,12 +79,22 @@ private:
   // Stores a changed value, passes it to the links and tells the clients.
   template <typename T, typename F>
   void Assign(T& AField, const T& AValue, F ATellLink);
+  // The links hear of the value while the action still holds the old one,
+  // so that they can tell whether their client followed it.
+  template <typename T, typename F>
+  void AssignLinkedFirst(T& AField, const T& AValue, F ATellLink);
+  template <typename F>
+  void TellLinks(F ATellLink);
+  void UncheckGroup();
   String FCaption;
   String FHint;
   bool FEnabled = true;
   bool FVisible = true;
   int FImageIndex = -1;
   TShortCut FShortCut = 0;
+  bool FChecked = false;
+  int FGroupIndex = 0;
+  bool FAutoCheck = false;
 };
 
 class TAction : public TCustomAction {
@@ -111,16 +131,21 @@ class TActionLink : public TBasicActionLink {
   VCL_CLASS(TActionLink, TBasicActionLink)
 public:
   virtual bool IsCaptionLinked() { return IsCustomAction(); }
+  virtual bool IsCheckedLinked() { return IsCustomAction(); }
+  virtual bool IsGroupIndexLinked() { return IsCustomAction(); }
   virtual bool IsEnabledLinked() { return IsCustomAction(); }
   virtual bool IsHintLinked() { return IsCustomAction(); }
   virtual bool IsImageIndexLinked() { return IsCustomAction(); }
   virtual bool IsVisibleLinked() { return IsCustomAction(); }
   virtual void SetCaption(const String& Value) {}
+  virtual void SetChecked(bool Value) {}
+  virtual void SetGroupIndex(int Value) {}
   virtual void SetEnabled(bool Value) {}
   virtual void SetHint(const String& Value) {}
   virtual void SetImageIndex(int Value) {}
   virtual void SetVisible(bool Value) {}
 
 protected:
+  TCustomAction* CustomAction() const { return dynamic_cast<TCustomAction*>(Action()); }
   bool IsCustomAction() const { return dynamic_cast<TCustomAction*>(Action()) != nullptr; }
 };

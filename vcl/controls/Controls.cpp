@@ -314,11 +314,18 @@ void TControl::SetAction(TBasicAction* Value) {
     FAction->RemoveFreeNotification(this);
   }
   FAction = Value;
-  if (!Value) return;
+  if (!Value) {
+    FActionLink.reset();
+    return;
+  }
+  if (!FActionLink) FActionLink = CreateActionLink();
+  if (FActionLink) FActionLink->SetAction(Value);
   Value->FClients.push_back(this);
   Value->FreeNotification(this);
   ActionChange(Value, ComponentState().Contains(csLoading));
 }
+
+std::unique_ptr<TActionLink> TControl::CreateActionLink() { return nullptr; }
 
 void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
   auto* action = dynamic_cast<TCustomAction*>(Sender);

@@ -78,6 +78,7 @@ using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, 
 
 class TPopupMenu;
 class TBasicAction;
+class TActionLink;
 class TDragImageList;
 class TDragObject;
 
@@ -317,6 +318,9 @@ public:
   // OnClick of its own); its changes reach the control.
   TBasicAction* Action() const { return FAction; }
   void SetAction(TBasicAction* Value);
+  // The link through which the action hands the control the values it
+  // follows before they change (null for a control that needs none).
+  TActionLink* ActionLink() const { return FActionLink.get(); }
 
   // Multiplies the bounds (and a font of its own) by M / D, as for another
   // screen resolution; a windowed control scales its children too.
@@ -384,6 +388,8 @@ protected:
   // hint and visibility become the control's; with CheckDefaults (while
   // loading) only where the control still has its defaults.
   virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  // The control's link to a newly linked action; none by default.
+  virtual std::unique_ptr<TActionLink> CreateActionLink();
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
   // Text of a control without a window of its own (or before it has one).
@@ -418,6 +424,7 @@ private:
   TDragMode FDragMode = dmManual;
   TDragKind FDragKind = dkDrag;
   TBasicAction* FAction = nullptr;
+  std::unique_ptr<TActionLink> FActionLink;
   TBiDiMode FBiDiMode = bdLeftToRight;
   bool FParentBiDiMode = true;
   String FHint;
