@@ -1,6 +1,7 @@
 #include "components/editors-basic/cxCheckBox.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "components/controls/cxVariants.h"
 #include "components/core/dxCore.h"
@@ -538,11 +539,10 @@ void TcxCustomCheckBox::SetStateSilently(TcxCheckBoxState Value) {
 
 void TcxCustomCheckBox::Loaded() {
   TcxCustomEdit::Loaded();
+  const bool isStateAssigned = std::exchange(FIsLoadingStateAssigned, false);
   Properties()->CheckStateValues();
-  if (!FIsLoadingStateAssigned && DataBinding()->IDefaultValuesProvider()->IsDataStorage()) return;
-  const TcxCheckBoxState state = FIsLoadingStateAssigned ? FLoadingState : cbsUnchecked;
-  FIsLoadingStateAssigned = false;
-  SetStateSilently(state);
+  if (!isStateAssigned && DataBinding()->IDefaultValuesProvider()->IsDataStorage()) return;
+  SetStateSilently(isStateAssigned ? FLoadingState : cbsUnchecked);
 }
 
 // Against the action's Checked rather than the default: an unchecked box

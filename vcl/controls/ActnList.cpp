@@ -31,19 +31,18 @@ void TBasicActionLink::SetAction(TBasicAction* Value) {
   if (FAction) FAction->FLinks.push_back(this);
 }
 
-template <typename T, typename F>
-void TCustomAction::Assign(T& AField, const T& AValue, F ATellLink) {
-  if (AField == AValue) return;
-  AField = AValue;
-  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(Links()))
-    if (auto* actionLink = dynamic_cast<TActionLink*>(link)) ATellLink(actionLink, AValue);
-  Change();
-}
-
 template <typename F>
 void TCustomAction::TellLinks(F ATellLink) {
   for (TBasicActionLink* link : std::vector<TBasicActionLink*>(Links()))
     if (auto* actionLink = dynamic_cast<TActionLink*>(link)) ATellLink(actionLink);
+}
+
+template <typename T, typename F>
+void TCustomAction::Assign(T& AField, const T& AValue, F ATellLink) {
+  if (AField == AValue) return;
+  AField = AValue;
+  TellLinks([&](TActionLink* L) { ATellLink(L, AValue); });
+  Change();
 }
 
 template <typename T, typename F>
@@ -61,6 +60,7 @@ void TCustomAction::SetChecked(bool Value) {
 }
 
 void TCustomAction::SetGroupIndex(int Value) {
+  if (Value == FGroupIndex) return;
   AssignLinkedFirst(FGroupIndex, Value, [](TActionLink* L, int V) { L->SetGroupIndex(V); });
   if (FChecked) UncheckGroup();
 }
