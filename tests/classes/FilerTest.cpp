@@ -509,3 +509,55 @@ TEST_F(FilerTest, VariantPropertiesRoundTrip) {
   TMemoryStream arrayStream;
   EXPECT_THROW(TWriter(&arrayStream).WriteRootComponent(&array), EWriteError);
 }
+
+namespace {
+// A component whose collection sits inside a nested object.
+class TListHolder : public TPersistent {
+  VCL_CLASS(TListHolder, TPersistent)
+  VCL_PUBLISHED(TListHolder)
+public:
+  TListHolder() : FItems(std::make_unique<TCollection>(TSampleItem::StaticClass())) {}
+  TCollection* Items() const { return FItems.get(); }
+
+private:
+  std::unique_ptr<TCollection> FItems;
+};
+
+const TPropTable* TListHolder::PublishedTable(TPublishedTag<TListHolder>) {
+  static const TPropTable table = TPublished<TListHolder>().Property(L"Items", &TListHolder::Items).Build();
+  return &table;
+}
+
+class TNestedListOwner : public TComponent {
+  VCL_COMPONENT_CLASS(TNestedListOwner, TComponent)
+  VCL_PUBLISHED(TNestedListOwner)
+public:
+  using TComponent::TComponent;
+  TListHolder* Holder() const { return FHolder.get(); }
+
+private:
+  std::unique_ptr<TListHolder> FHolder = std::make_unique<TListHolder>();
+};
+
+const TPropTable* TNestedListOwner::PublishedTable(TPublishedTag<TNestedListOwner>) {
+  static const TPropTable table =
+      TPublished<TNestedListOwner>().Property(L"Holder", &TNestedListOwner::Holder).Build();
+  return &table;
+}
+}  // namespace
+
+// The items of a collection inside a nested object ("Holder.Items") are
+// written under their own names and read back into the items.
+TEST_F(FilerTest, ACollectionInsideANestedObjectRoundTrips) {
+  TNestedListOwner original(nullptr);
+  for (const wchar_t* caption : {L"um", L"dois"})
+    static_cast<TSampleItem*>(original.Holder()->Items()->Add())->Caption = caption;
+  TMemoryStream stream;
+  TWriter(&stream).WriteRootComponent(&original);
+  stream.SetPosition(0);
+  TNestedListOwner read(nullptr);
+  TReader(&stream).ReadRootComponent(&read);
+  ASSERT_EQ(read.Holder()->Items()->Count(), 2);
+  EXPECT_EQ(static_cast<TSampleItem*>(read.Holder()->Items()->Items(0))->Caption, L"um");
+  EXPECT_EQ(static_cast<TSampleItem*>(read.Holder()->Items()->Items(1))->Caption, L"dois");
+}
