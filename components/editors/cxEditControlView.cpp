@@ -83,6 +83,8 @@ void TcxCustomEdit::PrepareFadingImages(TBitmap*& AFadeOutImage, TBitmap*& AFade
       viewInfo->BorderColor = TdxFadingHelper::CheckColor(viewInfo->BorderColor);
     auto image = std::make_unique<TcxBitmap32>(bounds, true);
     image->cxCanvas()->SetWindowOrg(bounds.TopLeft());
+    // The buttons paint themselves over the frame (and fade on their own).
+    viewInfo->FState.Include(evsPaintButtons);
     viewInfo->Paint(image->cxCanvas());
     image->cxCanvas()->SetWindowOrg(TPoint(0, 0));
     return image;

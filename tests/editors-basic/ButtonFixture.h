@@ -74,24 +74,27 @@ inline ::testing::AssertionResult FramesBetween(const std::vector<TColor>& AFram
   return ::testing::AssertionSuccess();
 }
 
-// The images side by side, 4 pixels apart on white, saved as
-// artifacts/<AName>.png.
-inline void SaveStrip(const std::vector<std::unique_ptr<TBitmap>>& AImages, const std::string& AName) {
-  int width = 4, height = 0;
+// The images in rows of AColumns cells (one row by default), 4 pixels
+// apart on white, saved as artifacts/<AName>.png.
+inline void SaveStrip(const std::vector<std::unique_ptr<TBitmap>>& AImages, const std::string& AName,
+                      int AColumns = 0) {
+  const int count = static_cast<int>(AImages.size());
+  const int columns = AColumns > 0 ? AColumns : std::max(count, 1);
+  int cellWidth = 0, cellHeight = 0;
   for (const auto& image : AImages) {
-    width += image->Width() + 4;
-    height = std::max(height, image->Height() + 8);
+    cellWidth = std::max(cellWidth, image->Width() + 4);
+    cellHeight = std::max(cellHeight, image->Height() + 4);
   }
+  const int rows = (count + columns - 1) / columns;
   TBitmap sheet;
   sheet.SetPixelFormat(pf32bit);
-  sheet.SetSize(width, height);
+  sheet.SetSize(columns * cellWidth + 4, rows * cellHeight + 4);
   sheet.Canvas()->Brush()->SetColor(clWhite);
-  sheet.Canvas()->FillRect(TRect(0, 0, width, height));
-  int left = 4;
-  for (const auto& image : AImages) {
-    BitBlt(sheet.Canvas()->Handle(), left, 4, image->Width(), image->Height(), image->Canvas()->Handle(), 0, 0,
-           SRCCOPY);
-    left += image->Width() + 4;
+  sheet.Canvas()->FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
+  for (int i = 0; i < count; ++i) {
+    TBitmap& image = *AImages[i];
+    BitBlt(sheet.Canvas()->Handle(), 4 + (i % columns) * cellWidth, 4 + (i / columns) * cellHeight, image.Width(),
+           image.Height(), image.Canvas()->Handle(), 0, 0, SRCCOPY);
   }
   std::filesystem::create_directories("artifacts");
   SaveAsPng(sheet, String(L"artifacts\\") + String(AName.begin(), AName.end()) + L".png");

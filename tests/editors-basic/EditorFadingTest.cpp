@@ -55,6 +55,8 @@ TEST_F(EditorFading, EveryEditorKindFadesItsFrameOnHotTracking) {
       {"hyperlink", Make<TcxHyperLinkEdit>()}, {"image combo", Make<TcxImageComboBox>()},
       {"MRU", Make<TcxMRUEdit>()},
   };
+  // The sheet: each kind before the fade and at its first frame.
+  std::vector<std::unique_ptr<TBitmap>> shots;
   for (const auto& kind : kinds) {
     SCOPED_TRACE(kind.Name);
     TcxCustomEdit* edit = kind.Create(Form);
@@ -63,10 +65,15 @@ TEST_F(EditorFading, EveryEditorKindFadesItsFrameOnHotTracking) {
     SetLook(edit->Style()->LookAndFeel(), TLook::Native);
     ProcessPendingMessages();
     ASSERT_TRUE(edit->IsEditFadingAllowed());
+    shots.push_back(CaptureWindow(edit));
     MoveCursor(edit, edit->ClientToScreen(TPoint(edit->Width() / 2, edit->Height() / 2)));
-    EXPECT_TRUE(dxGetGlobalFader()->Contains(edit->FadingObject()));
+    POINT cursor;
+    GetCursorPos(&cursor);
+    EXPECT_TRUE(dxGetGlobalFader()->Contains(edit->FadingObject()))
+        << "hot " << edit->ViewInfo()->ContainerState.Contains(csHotTrack) << ", the edit under the cursor "
+        << cxIsSameOrChildWindow(edit->Handle(), WindowFromPoint(cursor));
     dxGetGlobalFader()->Update();
-    CaptureWindow(edit);
+    shots.push_back(CaptureWindow(edit));
     TFaderOn::FinishFades();
     MoveCursor(edit, TPoint(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
     EXPECT_TRUE(dxGetGlobalFader()->Contains(edit->FadingObject()));
@@ -77,4 +84,5 @@ TEST_F(EditorFading, EveryEditorKindFadesItsFrameOnHotTracking) {
     EXPECT_EQ(dxGetGlobalFader()->Count(), 0);
     dxGetGlobalFader()->Clear();
   }
+  SaveStrip(shots, "EditorFades", 2);
 }
