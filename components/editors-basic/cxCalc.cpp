@@ -5,6 +5,7 @@
 
 #include "components/editors/cxEditConsts.h"
 #include "vcl/controls/Clipbrd.h"
+#include "vcl/controls/Messages.h"
 #include "vcl/rtl/FormatSettings.h"
 
 namespace {
@@ -38,6 +39,7 @@ TcxCustomCalculator::TcxCustomCalculator(TComponent* AOwner) : TcxControl(AOwner
   for (int i = 0; i < 27; ++i) {
     FButtons[i].Kind = static_cast<TcxCalcButtonKind>(i);
     FButtons[i].Text = captions[i];
+    FButtons[i].FadingHelper = std::make_unique<TcxCalcEditButtonFadingHelper>(this, FButtons[i].Kind);
   }
   SetBounds(Left(), Top(), FCalcWidth, FCalcHeight);
   LayoutButtons();
@@ -246,10 +248,8 @@ void TcxCustomCalculator::Beep() {
 }
 
 void TcxCustomCalculator::UpdateMemoryButtons() {
-  for (TcxCalcButtonKind kind : {cbMC, cbMR}) {
-    ButtonOf(kind).Grayed = FMemory == 0;
-    if (HandleAllocated()) InvalidateRect(ButtonOf(kind).Bounds, false);
-  }
+  for (TcxCalcButtonKind kind : {cbMC, cbMR}) ButtonOf(kind).Grayed = FMemory == 0;
+  UpdateButtonStates();
 }
 
 // ---------------------------------------------------------------- layout
@@ -333,28 +333,84 @@ void TcxCustomCalculator::DoPaint() {
   for (int i = 0; i < 27; ++i) DrawCalculatorButton(Canvas(), FButtons[i]);
 }
 
+void TcxCustomCalculator::DrawButtonFace(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) {
+  GetCalculatorPainter()->DrawButton(ACanvas, R, String(), AState, true);
+}
+
 void TcxCustomCalculator::DrawCalculatorBackground(TcxCanvas* ACanvas) {
   GetCalculatorPainter()->DrawWindowContent(ACanvas, Bounds());
 }
 
 void TcxCustomCalculator::DrawCalculatorButton(TcxCanvas* ACanvas, const TcxCalcEditButtonViewInfo& AButton) {
   TcxCustomLookAndFeelPainter* painter = GetCalculatorPainter();
-  TcxButtonState state = cxbsNormal;
-  if (AButton.Grayed || !Enabled())
-    state = cxbsDisabled;
-  else if (AButton.Down)
-    state = cxbsPressed;
-  else if (AButton.Kind == cbEqual && Focused())
-    state = cxbsDefault;
-  const TColor textColor = state == cxbsDisabled ? clDefault : painter->CalcEditButtonTextColor(AButton.Kind);
-  painter->DrawButton(ACanvas, AButton.Bounds, AButton.Text, state, true, clDefault, textColor);
+  const TcxButtonState state = AButton.State;
+  if (!AButton.FadingHelper->DrawImage(ACanvas->Handle(), AButton.Bounds))
+    DrawButtonFace(ACanvas, AButton.Bounds, state);
+  TRect caption = AButton.Bounds;
+  if (state == cxbsPressed) caption.Offset(painter->ButtonTextShift(), painter->ButtonTextShift());
+  ACanvas->Font()->SetColor(state == cxbsDisabled ? painter->ButtonSymbolColor(state)
+                                                  : painter->CalcEditButtonTextColor(AButton.Kind));
+  ACanvas->Brush()->SetStyle(bsClear);
+  ACanvas->DrawTexT(AButton.Text, caption, cxtfAlignHCenter | cxtfAlignVCenter | cxtfSingleLine,
+                    state != cxbsDisabled);
+  ACanvas->Brush()->SetStyle(bsSolid);
   if (state == cxbsDefault) ACanvas->DrawFocusRect(painter->ButtonFocusRect(ACanvas, AButton.Bounds));
 }
 
 void TcxCustomCalculator::SetButtonDown(TcxCalcButtonKind AKind, bool ADown) {
   if (AKind == cbNone || ButtonOf(AKind).Down == ADown) return;
   ButtonOf(AKind).Down = ADown;
-  if (HandleAllocated()) InvalidateRect(ButtonOf(AKind).Bounds, false);
+  UpdateButtonStates();
+}
+
+TcxButtonState TcxCustomCalculator::CalculateButtonState(const TcxCalcEditButtonViewInfo& AButton) {
+  if (AButton.Grayed || !Enabled()) return cxbsDisabled;
+  if (AButton.Down) return cxbsPressed;
+  if (AButton.Kind == FHotButton && AButton.Kind != FDownButton) return cxbsHot;
+  return AButton.Kind == cbEqual && Focused() ? cxbsDefault : cxbsNormal;
+}
+
+void TcxCustomCalculator::UpdateButtonStates() {
+  for (int i = 0; i < 27; ++i) {
+    TcxCalcEditButtonViewInfo& button = FButtons[i];
+    const TcxButtonState state = CalculateButtonState(button);
+    if (state == button.State) continue;
+    const TcxButtonState previous = button.State;
+    button.State = state;
+    button.FadingHelper->CheckStartFading(previous, state);
+    if (HandleAllocated()) InvalidateRect(button.Bounds, false);
+  }
+}
+
+void TcxCustomCalculator::SetHotButton(TcxCalcButtonKind AKind) {
+  if (AKind == FHotButton) return;
+  FHotButton = AKind;
+  UpdateButtonStates();
+}
+
+// ---------------------------------------------------------------- fading
+
+bool TcxCalcEditButtonFadingHelper::IsFadingAllowed() {
+  const TcxLookAndFeelStyle style = FCalculator->GetCalculatorPainter()->LookAndFeelStyle();
+  return style == lfsNative || style == lfsSkin;
+}
+
+void TcxCalcEditButtonFadingHelper::RepaintFadeFrame() {
+  if (FCalculator->HandleAllocated()) FCalculator->InvalidateRect(FCalculator->ButtonOf(FKind).Bounds, false);
+}
+
+void TcxCalcEditButtonFadingHelper::PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) {
+  const TcxCalcEditButtonViewInfo& button = FCalculator->ButtonOf(FKind);
+  auto render = [&](TcxButtonState AState) {
+    auto image = std::make_unique<TcxBitmap32>(button.Bounds, true);
+    FCalculator->DrawButtonFace(image->cxCanvas(), image->ClientRect(), AState);
+    return image;
+  };
+  const bool isDefault = FKind == cbEqual && FCalculator->Focused();
+  std::unique_ptr<TcxBitmap32> normal = render(isDefault ? cxbsDefault : cxbsNormal);
+  std::unique_ptr<TcxBitmap32> hot = render(cxbsHot);
+  AFadeOutImage = normal.release();
+  AFadeInImage = hot.release();
 }
 
 // ---------------------------------------------------------------- mouse
@@ -362,7 +418,13 @@ void TcxCustomCalculator::SetButtonDown(TcxCalcButtonKind AKind, bool ADown) {
 void TcxCustomCalculator::WndProc(TMessage& Message) {
   if (Message.Msg == WM_LBUTTONDBLCLK) Message.Msg = WM_LBUTTONDOWN;
   TcxControl::WndProc(Message);
-  if (Message.Msg == WM_SETFOCUS || Message.Msg == WM_KILLFOCUS) InvalidateRect(ButtonOf(cbEqual).Bounds, false);
+  if (Message.Msg == WM_SETFOCUS || Message.Msg == WM_KILLFOCUS || Message.Msg == CM_ENABLEDCHANGED)
+    UpdateButtonStates();
+}
+
+void TcxCustomCalculator::MouseLeave(TControl* AControl) {
+  TcxControl::MouseLeave(AControl);
+  SetHotButton(cbNone);
 }
 
 void TcxCustomCalculator::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -378,7 +440,10 @@ void TcxCustomCalculator::MouseDown(TMouseButton Button, TShiftState Shift, int 
 
 void TcxCustomCalculator::MouseMove(TShiftState Shift, int X, int Y) {
   TcxControl::MouseMove(Shift, X, Y);
-  if (FTracking) SetButtonDown(FDownButton, GetButtonKindAt(X, Y) == FDownButton);
+  if (FTracking)
+    SetButtonDown(FDownButton, GetButtonKindAt(X, Y) == FDownButton);
+  else if (GetCalculatorPainter()->IsButtonHotTrack())
+    SetHotButton(GetButtonKindAt(X, Y));
 }
 
 void TcxCustomCalculator::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -390,6 +455,7 @@ void TcxCustomCalculator::MouseUp(TMouseButton Button, TShiftState Shift, int X,
   FDownButton = cbNone;
   if (GetCapture() == Handle()) ReleaseCapture();
   SetButtonDown(held, false);
+  if (GetCalculatorPainter()->IsButtonHotTrack()) SetHotButton(GetButtonKindAt(X, Y));
   if (down) ButtonClick(held);
 }
 

@@ -1,17 +1,37 @@
 #pragma once
-// The desk calculator drawn as one control with 27 buttons: a pending
-// binary operator with its first operand, a memory register and a
-// three-state status. Its number lives in a display text that descendants
-// keep (the base has none).
+// The desk calculator drawn as one control with 27 buttons (hot under the
+// mouse, fading in the themed look): a pending binary operator with its
+// first operand, a memory register and a three-state status. Its number
+// lives in a display text that descendants keep (the base has none).
 #include <array>
+#include <memory>
 
 #include "components/controls/cxControls.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
+#include "components/lookandfeel/dxFading.h"
 
 enum class TcxCalcState { csFirst, csValid, csError };
 using enum TcxCalcState;
 
 using TcxCalcButtonClick = std::function<void(TObject* Sender, TcxCalcButtonKind& ButtonKind)>;
+
+class TcxCustomCalculator;
+
+// Fades one calculator button between its normal (or default) and its hot
+// look, in the themed and skinned looks.
+class TcxCalcEditButtonFadingHelper : public TdxFadingObjectHelper {
+  VCL_CLASS(TcxCalcEditButtonFadingHelper, TdxFadingObjectHelper)
+public:
+  TcxCalcEditButtonFadingHelper(TcxCustomCalculator* ACalculator, TcxCalcButtonKind AKind)
+      : FCalculator(ACalculator), FKind(AKind) {}
+  bool IsFadingAllowed() override;
+  void RepaintFadeFrame() override;
+  void PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) override;
+
+private:
+  TcxCustomCalculator* FCalculator;
+  TcxCalcButtonKind FKind;
+};
 
 struct TcxCalcEditButtonViewInfo {
   TcxCalcButtonKind Kind = cbNone;
@@ -19,6 +39,9 @@ struct TcxCalcEditButtonViewInfo {
   TRect Bounds;
   bool Down = false;
   bool Grayed = false;
+  // As last painted; a change starts or stops the button's fade.
+  TcxButtonState State = cxbsNormal;
+  std::unique_ptr<TcxCalcEditButtonFadingHelper> FadingHelper;
 };
 
 class TcxCustomCalculator : public TcxControl {
@@ -45,6 +68,8 @@ public:
   const TcxCalcEditButtonViewInfo& Button(TcxCalcButtonKind AKind) const { return FButtons[Index(AKind)]; }
   // The first button holding the point; cbNone when none does.
   TcxCalcButtonKind GetButtonKindAt(int X, int Y) const;
+  // The button under the mouse while no button is held; cbNone for none.
+  TcxCalcButtonKind HotButton() const { return FHotButton; }
   static TcxCalcButtonKind GetButtonKindKey(uint16_t AKey, TShiftState AShift);
   static TcxCalcButtonKind GetButtonKindChar(wchar_t AChar);
   // The display text as clipboard text.
@@ -68,7 +93,11 @@ protected:
   virtual void DrawCalculatorBackground(TcxCanvas* ACanvas);
   virtual void DrawCalculatorButton(TcxCanvas* ACanvas, const TcxCalcEditButtonViewInfo& AButton);
 
+  // The face of a button in a state, without its caption.
+  void DrawButtonFace(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState);
+
   void DoPaint() override;
+  void MouseLeave(TControl* AControl) override;
   void BoundsChanged() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -93,6 +122,12 @@ private:
   void SetStatusForUnary();
   void UpdateMemoryButtons();
   void SetButtonDown(TcxCalcButtonKind AKind, bool ADown);
+  friend class TcxCalcEditButtonFadingHelper;
+  // Disabled, pressed, hot, default ("=" while focused) or normal.
+  TcxButtonState CalculateButtonState(const TcxCalcEditButtonViewInfo& AButton);
+  // Every button whose state changed is repainted, and fades in or out.
+  void UpdateButtonStates();
+  void SetHotButton(TcxCalcButtonKind AKind);
   void PressByKeyboard(TcxCalcButtonKind AKind);
   void CalculateSizes(int AWidth, int AHeight);
   void LayoutButtons();
@@ -110,5 +145,6 @@ private:
   TcxCalcState FStatus = csFirst;
   TcxCalcButtonKind FDownButton = cbNone;
   TcxCalcButtonKind FPressedButton = cbNone;
+  TcxCalcButtonKind FHotButton = cbNone;
   bool FTracking = false;
 };

@@ -293,6 +293,11 @@ bool TcxCustomCheckBoxViewInfo::IsCaptionGrayed() const {
   return !IsContainerInnerControl && !Enabled && !IsTextColorAssigned && !NativeStyle;
 }
 
+TcxCustomCheckControlFadingHelper* TcxCustomCheckBoxViewInfo::FadingHelper() {
+  if (!FFadingHelper) FFadingHelper.reset(CreateFadingHelper());
+  return FFadingHelper.get();
+}
+
 void TcxCustomCheckBoxViewInfo::PaintCheck(TcxCanvas* ACanvas, TcxEditCheckState AEditCheckState) {
   cxPaintCheck(ACanvas, CheckBoxRect, State, AEditCheckState, CheckBoxGlyph, CheckBoxGlyphCount,
                CheckBoxBorderStyle, NativeStyle, BorderColor, BackgroundColor(), !Transparent, IsDesigning, Focused,
@@ -307,7 +312,7 @@ void TcxCustomCheckBoxViewInfo::InternalPaint(TcxCanvas* ACanvas) {
       seeThrough = IsThemeBackgroundPartiallyTransparent(theme, cxThemedCheckBoxPart,
                                                          cxThemedCheckStateId(State, CheckBoxState));
   DrawEditBackground(ACanvas, Bounds, check, seeThrough);
-  PaintCheck(ACanvas, CheckBoxState);
+  if (!FadingHelper()->DrawImage(ACanvas->Handle(), check)) PaintCheck(ACanvas, CheckBoxState);
   if (Alignment != taCenter) {
     ACanvas->SetFont(Font);
     ACanvas->Font()->SetColor(TextColor);
@@ -320,6 +325,56 @@ void TcxCustomCheckBoxViewInfo::InternalPaint(TcxCanvas* ACanvas) {
     ACanvas->Font()->SetColor(TextColor);
     ACanvas->DrawFocusRect(FocusRect);
   }
+}
+
+// ---------------------------------------------------------------- fading
+
+namespace {
+
+TcxButtonState ButtonStateOfCheck(TcxEditCheckState AState) {
+  switch (AState) {
+    case ecsHot: return cxbsHot;
+    case ecsPressed: return cxbsPressed;
+    case ecsDisabled: return cxbsDisabled;
+    default: return cxbsNormal;
+  }
+}
+
+}  // namespace
+
+TcxCustomEditViewInfo* TcxCustomCheckControlFadingHelper::EditViewInfo() { return FViewInfo; }
+
+void TcxCustomCheckControlFadingHelper::UpdateState() {
+  const TcxEditCheckState state = FViewInfo->CheckBoxState;
+  if (state == FState) return;
+  CheckStartFading(ButtonStateOfCheck(FState), ButtonStateOfCheck(state));
+  FState = state;
+}
+
+bool TcxCheckBoxFadingHelper::IsFadingAllowed() {
+  return TcxCustomCheckControlFadingHelper::IsFadingAllowed() && !FViewInfo->CheckBoxRect.IsEmpty();
+}
+
+void TcxCheckBoxFadingHelper::Invalidate() {
+  if (IcxEditOwner* owner = EditOwner()) owner->Invalidate(FViewInfo->CheckBoxRect, false);
+}
+
+void TcxCheckBoxFadingHelper::PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) {
+  const TRect r = FViewInfo->CheckBoxRect;
+  const bool opaque = !FViewInfo->IsBackgroundTransparent() && FViewInfo->BackgroundColor() != clNone &&
+                      FViewInfo->Painter != nullptr;
+  auto render = [&](TcxEditCheckState AState) {
+    auto image = std::make_unique<TcxBitmap32>(r, true);
+    image->cxCanvas()->SetWindowOrg(r.TopLeft());
+    FViewInfo->PaintCheck(image->cxCanvas(), AState);
+    image->cxCanvas()->SetWindowOrg(TPoint(0, 0));
+    if (opaque) image->MakeOpaque();
+    return image;
+  };
+  std::unique_ptr<TcxBitmap32> normal = render(ecsNormal);
+  std::unique_ptr<TcxBitmap32> hot = render(ecsHot);
+  AFadeOutImage = normal.release();
+  AFadeInImage = hot.release();
 }
 
 // ---------------------------------------------------------------- view data
@@ -453,6 +508,7 @@ void TcxCustomCheckBoxViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABoun
     viewInfo->BorderColor =
         viewInfo->CheckBoxState == ecsHot || (IsDesigning && viewInfo->CheckBoxState != ecsDisabled) ? clHighlight
                                                                                                        : clBtnShadow;
+  viewInfo->FadingHelper()->UpdateState();
 }
 
 void TcxCustomCheckBoxViewData::EditValueToDrawValue(const Variant& AEditValue, TcxCustomEditViewInfo* AViewInfo) {

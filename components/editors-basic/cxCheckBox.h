@@ -207,9 +207,42 @@ public:
   using TcxEditStyle::TcxEditStyle;
 };
 
+class TcxCustomCheckBoxViewInfo;
+
+// Fades a check between its normal and its hot look; the group-box family
+// fades its checks through descendants of it.
+class TcxCustomCheckControlFadingHelper : public TcxCustomEditFadingHelper {
+  VCL_CLASS(TcxCustomCheckControlFadingHelper, TcxCustomEditFadingHelper)
+public:
+  explicit TcxCustomCheckControlFadingHelper(TcxCustomCheckBoxViewInfo* AViewInfo) : FViewInfo(AViewInfo) {}
+  TcxCustomCheckBoxViewInfo* ViewInfo() const { return FViewInfo; }
+  TcxEditCheckState State() const { return FState; }
+  TcxCustomEditViewInfo* EditViewInfo() override;
+  // Starts or stops a fade when the check's state changed since the last
+  // layout.
+  void UpdateState();
+
+protected:
+  TcxEditCheckState FState = ecsNormal;
+  TcxCustomCheckBoxViewInfo* FViewInfo;
+};
+
+class TcxCheckBoxFadingHelper : public TcxCustomCheckControlFadingHelper {
+  VCL_CLASS(TcxCheckBoxFadingHelper, TcxCustomCheckControlFadingHelper)
+public:
+  using TcxCustomCheckControlFadingHelper::TcxCustomCheckControlFadingHelper;
+  bool IsFadingAllowed() override;
+  void Invalidate() override;
+  void RepaintFadeFrame() override { Invalidate(); }
+  // The check in its normal and its hot look, in CheckBoxRect's size.
+  void PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) override;
+};
+
 class TcxCustomCheckBoxViewInfo : public TcxCustomEditViewInfo {
   VCL_CREATABLE_CLASS(TcxCustomCheckBoxViewInfo, TcxCustomEditViewInfo)
 public:
+  // Made on first use through CreateFadingHelper.
+  TcxCustomCheckControlFadingHelper* FadingHelper();
   void Assign(TObject* Source) override;
   void Offset(int DX, int DY) override;
   TcxRegion* GetUpdateRegion(TcxContainerViewInfo* AViewInfo) override;
@@ -241,10 +274,12 @@ public:
   TRect TextRect;
 
 protected:
+  virtual TcxCustomCheckControlFadingHelper* CreateFadingHelper() { return new TcxCheckBoxFadingHelper(this); }
   void InternalPaint(TcxCanvas* ACanvas) override;
 
 private:
   bool IsCaptionGrayed() const;
+  std::unique_ptr<TcxCustomCheckControlFadingHelper> FFadingHelper;
 };
 
 class TcxCustomCheckBoxViewData : public TcxCustomEditViewData {

@@ -535,7 +535,8 @@ public:
   bool IsFadingAllowed() override;
 
 protected:
-  // The view info's owner when it is an editor's owner; null otherwise.
+  // The view info's bound edit, else its owner when that is an editor's
+  // owner; null otherwise (then nothing fades).
   IcxEditOwner* EditOwner();
 };
 
@@ -1464,9 +1465,27 @@ public:
   virtual bool IsPointInBounds(const TPoint& P) { return BoundsRect().Contains(P); }
 };
 
+class TcxCustomEdit;
+
+// The edit's side of the fader: the fader holds objects that answer
+// interface queries, so the edit keeps one of these as its fading element.
+class TcxEditFadingObject : public TdxFadingObjectHelper {
+  VCL_CLASS(TcxEditFadingObject, TdxFadingObjectHelper)
+public:
+  explicit TcxEditFadingObject(TcxCustomEdit* AEdit) : FEdit(AEdit) {}
+  bool IsFadingAllowed() override;
+  void RepaintFadeFrame() override;
+  void PrepareFadeImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage) override;
+
+private:
+  TcxCustomEdit* FEdit;
+};
+
 // The control of every data editor: it keeps the edit value, the modified
 // state and the change events, and posts through its data binding.
-class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditRepositoryItemListener {
+class TcxCustomEdit : public TcxCustomEditContainer,
+                      public IcxEditRepositoryItemListener,
+                      public IcxEditOwner {
   VCL_COMPONENT_CLASS(TcxCustomEdit, TcxCustomEditContainer)
 public:
   explicit TcxCustomEdit(TComponent* AOwner) : TcxCustomEdit(AOwner, false) {}
@@ -1588,6 +1607,24 @@ public:
   // this editor cannot use.
   void SetRepositoryItem(TcxEditRepositoryItem* Value);
   virtual bool IsRepositoryItemAcceptable(TcxEditRepositoryItem* AItem);
+
+  // ---------------------------------------------------------------- fading
+  // The editor fades between its normal and its hot look where its view
+  // info can (a themed or skinned look) and it is not inplace.
+  bool IsEditFadingAllowed();
+  // The edit in two new 32-bit bitmaps of its view info's bounds: its look
+  // with the mouse far outside, and with the mouse at its centre.
+  void PrepareFadingImages(TBitmap*& AFadeOutImage, TBitmap*& AFadeInImage);
+  // The element the fader holds while the edit fades.
+  TcxEditFadingObject* FadingObject() const { return FFadingObject.get(); }
+  // A fade of the edit's frame runs (not while its images are made).
+  bool IsFrameFading();
+  // The current fade frame into R; false when none runs.
+  bool DrawFadeFrame(HDC DC, const TRect& R);
+  // A view data for the fading of the edit's parts; the caller frees it.
+  TcxCustomEditViewData* GetViewData(bool& ACreated) override;
+  using TcxCustomEditContainer::Invalidate;
+  void Invalidate(const TRect& R, bool AEraseBackground) override;
 
   TKeyEvent OnAfterKeyDown;
   TcxEditEditingEvent OnEditing;
@@ -1778,6 +1815,11 @@ private:
   // A display value a validate handler changed is shown in the edit.
   void ShowChangedDisplayValue(const Variant& ABuilt, const Variant& AChecked);
 
+  // Fades in when the hot-track state is entered, out when it is left.
+  void CheckStartFading(bool AWasHot);
+
+  std::unique_ptr<TcxEditFadingObject> FFadingObject{std::make_unique<TcxEditFadingObject>(this)};
+  bool FPreparingFadingImages = false;
   TcxEditChangeEventsCatcher FChangeEventsCatcher{this};
   TcxWindowProcLinkedObject* FWindowProcObject = nullptr;
   bool FIsBarControl = false;

@@ -296,7 +296,9 @@ TcxEditButtonFadingHelper* TcxEditButtonViewInfo::FadingHelper() {
 
 IcxEditOwner* TcxCustomEditFadingHelper::EditOwner() {
   TcxCustomEditViewInfo* viewInfo = EditViewInfo();
-  return viewInfo ? dynamic_cast<IcxEditOwner*>(viewInfo->Owner) : nullptr;
+  if (!viewInfo) return nullptr;
+  if (viewInfo->Edit) return viewInfo->Edit;
+  return dynamic_cast<IcxEditOwner*>(viewInfo->Owner);
 }
 
 bool TcxCustomEditFadingHelper::IsFadingAllowed() {

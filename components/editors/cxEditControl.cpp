@@ -88,6 +88,7 @@ TcxCustomEdit::TcxCustomEdit(TComponent* AOwner, bool AIsInplace)
 }
 
 TcxCustomEdit::~TcxCustomEdit() {
+  FFadingObject.reset();  // leaves the fader
   if (FWindowProcObject && cxGetWindowProcController()) cxGetWindowProcController()->Remove(FWindowProcObject);
   if (FRepositoryItem) FRepositoryItem->RemoveListener(this);
   if (!FProperties) return;

@@ -318,22 +318,26 @@ bool TcxCustomEditViewInfo::IsBackgroundPartiallyTransparent() {
 void TcxCustomEditViewInfo::DrawCustomEdit(TcxCanvas* ACanvas, bool ACanDrawBackground,
                                            bool ACanDrawValidationMark) {
   const HBRUSH brush = cxGetSolidBrush(BackgroundColor());
-  if (Edit && !IsInplace && IsBackgroundPartiallyTransparent()) cxPaintParentImage(Edit, ACanvas, Bounds);
-  ACanvas->SaveDC();
-  try {
-    if (ButtonCount() == 0 || !Button(0)->Data.BackgroundPartiallyTransparent)
-      for (const auto& button : ButtonsInfo) ACanvas->ExcludeClipRect(button->VisibleBounds);
-    if (!DrawBackground(ACanvas)) {
-      if (NativeStyle)
-        DrawNativeStyleEditBackground(ACanvas, ACanDrawBackground, brush);
-      else
-        DrawUsualBackground(ACanvas, ACanDrawBackground, brush);
+  // A fade frame is blended over what lies behind the edit.
+  const bool bound = Edit && !IsInplace;
+  if (bound && (IsBackgroundPartiallyTransparent() || Edit->IsFrameFading())) cxPaintParentImage(Edit, ACanvas, Bounds);
+  if (!bound || !Edit->DrawFadeFrame(ACanvas->Handle(), Bounds)) {
+    ACanvas->SaveDC();
+    try {
+      if (ButtonCount() == 0 || !Button(0)->Data.BackgroundPartiallyTransparent)
+        for (const auto& button : ButtonsInfo) ACanvas->ExcludeClipRect(button->VisibleBounds);
+      if (!DrawBackground(ACanvas)) {
+        if (NativeStyle)
+          DrawNativeStyleEditBackground(ACanvas, ACanDrawBackground, brush);
+        else
+          DrawUsualBackground(ACanvas, ACanDrawBackground, brush);
+      }
+    } catch (...) {
+      ACanvas->RestoreDC();
+      throw;
     }
-  } catch (...) {
     ACanvas->RestoreDC();
-    throw;
   }
-  ACanvas->RestoreDC();
   if (ACanDrawValidationMark) DrawCustomEditValidationMark(ACanvas);
   DrawButtons(ACanvas);
 }

@@ -4,10 +4,14 @@
 // presses and releases).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "components/editors-basic/cxButtons.h"
+#include "components/lookandfeel/dxFading.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
 #include "tests/guiharness/WindowCapture.h"
@@ -24,6 +28,76 @@ inline void SetLook(TcxLookAndFeel* ALookAndFeel, TLook ALook) {
   if (ALook == TLook::Native) return;
   static const TcxLookAndFeelKind kinds[] = {lfStandard, lfFlat, lfUltraFlat, lfOffice11};
   ALookAndFeel->SetKind(kinds[static_cast<int>(ALook)]);
+}
+
+// The fader runs while the object lives (the system's setting may be off).
+struct TFaderOn {
+  TFaderOn() { dxGetGlobalFader()->SetState(fasEnabled); }
+  ~TFaderOn() {
+    dxGetGlobalFader()->Clear();
+    dxGetGlobalFader()->SetState(fasDefault);
+  }
+  TFaderOn(const TFaderOn&) = delete;
+  TFaderOn& operator=(const TFaderOn&) = delete;
+  // Ticks until every fade has ended.
+  static void FinishFades() {
+    for (int tick = 0; tick < 200 && dxGetGlobalFader()->Count() > 0; ++tick) dxGetGlobalFader()->Update();
+  }
+};
+
+// The first pixel of the middle column, then of the middle row, at which
+// two images of one size differ (their corners may be partly transparent);
+// (-1, -1) when none does.
+inline TPoint FirstDifference(TBitmap& A, TBitmap& B) {
+  GdiFlush();
+  const int w = A.Width(), h = A.Height();
+  for (int y = 0; y < h; ++y)
+    if (PixelColor(A, w / 2, y) != PixelColor(B, w / 2, y)) return TPoint(w / 2, y);
+  for (int x = 0; x < w; ++x)
+    if (PixelColor(A, x, h / 2) != PixelColor(B, x, h / 2)) return TPoint(x, h / 2);
+  return TPoint(-1, -1);
+}
+
+// Every colour lies between the two, channel by channel (one step of
+// rounding allowed), and one of them is neither.
+inline ::testing::AssertionResult FramesBetween(const std::vector<TColor>& AFrames, TColor AFrom, TColor ATo) {
+  bool strictlyBetween = false;
+  for (TColor c : AFrames) {
+    for (int shift : {0, 8, 16}) {
+      const int v = (c >> shift) & 0xFF, a = (AFrom >> shift) & 0xFF, b = (ATo >> shift) & 0xFF;
+      if (v < std::min(a, b) - 1 || v > std::max(a, b) + 1)
+        return ::testing::AssertionFailure() << std::hex << c << " is not between " << AFrom << " and " << ATo;
+    }
+    strictlyBetween = strictlyBetween || (c != AFrom && c != ATo);
+  }
+  if (!strictlyBetween) return ::testing::AssertionFailure() << "no frame between the two looks";
+  return ::testing::AssertionSuccess();
+}
+
+// The images in rows of AColumns cells (one row by default), 4 pixels
+// apart on white, saved as artifacts/<AName>.png.
+inline void SaveStrip(const std::vector<std::unique_ptr<TBitmap>>& AImages, const std::string& AName,
+                      int AColumns = 0) {
+  const int count = static_cast<int>(AImages.size());
+  const int columns = AColumns > 0 ? AColumns : std::max(count, 1);
+  int cellWidth = 0, cellHeight = 0;
+  for (const auto& image : AImages) {
+    cellWidth = std::max(cellWidth, image->Width() + 4);
+    cellHeight = std::max(cellHeight, image->Height() + 4);
+  }
+  const int rows = (count + columns - 1) / columns;
+  TBitmap sheet;
+  sheet.SetPixelFormat(pf32bit);
+  sheet.SetSize(columns * cellWidth + 4, rows * cellHeight + 4);
+  sheet.Canvas()->Brush()->SetColor(clWhite);
+  sheet.Canvas()->FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
+  for (int i = 0; i < count; ++i) {
+    TBitmap& image = *AImages[i];
+    BitBlt(sheet.Canvas()->Handle(), 4 + (i % columns) * cellWidth, 4 + (i / columns) * cellHeight, image.Width(),
+           image.Height(), image.Canvas()->Handle(), 0, 0, SRCCOPY);
+  }
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet, String(L"artifacts\\") + String(AName.begin(), AName.end()) + L".png");
 }
 
 // A strip of ACount sections of AHeight square pixels, section i in

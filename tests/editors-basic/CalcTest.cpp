@@ -7,6 +7,7 @@
 
 #include "components/editors-basic/cxCalc.h"
 #include "tests/editors-basic/ButtonFixture.h"
+#include "vcl/controls/Messages.h"
 #include "vcl/rtl/FormatSettings.h"
 
 namespace {
@@ -209,3 +210,95 @@ TEST_F(CalculatorFixture, SheetOfEveryLook) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------- hot buttons and fading
+
+namespace {
+
+struct CalculatorFading : CalculatorFixture {
+  TFaderOn Fader;
+  TcxCalcEditButtonFadingHelper* Helper(TcxCalcButtonKind AKind) {
+    return Calculator->Button(AKind).FadingHelper.get();
+  }
+  TPoint Centre(TcxCalcButtonKind AKind) {
+    const TRect r = Calculator->Button(AKind).Bounds;
+    return TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  }
+  void MoveTo(const TPoint& P, WPARAM AButtons = 0) {
+    SendMessageW(Calculator->Handle(), WM_MOUSEMOVE, AButtons, MAKELPARAM(P.X, P.Y));
+  }
+  void Leave() { Calculator->Perform(CM_MOUSELEAVE, 0, 0); }
+};
+
+}  // namespace
+
+// A hovered button becomes hot where the look tracks it, and fades in the
+// themed look only; leaving fades out, a press stops the fade.
+TEST_F(CalculatorFading, AHoveredButtonTurnsHotAndFadesInTheThemedLook) {
+  const struct {
+    TLook Look;
+    bool Hot, Fades;
+  } cases[] = {{TLook::Native, true, true}, {TLook::UltraFlat, true, false}, {TLook::Standard, false, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(LookName(c.Look));
+    SetLook(Calculator->LookAndFeel(), c.Look);
+    ProcessPendingMessages();
+    MoveTo(Centre(cbNum7));
+    EXPECT_EQ(Calculator->HotButton(), c.Hot ? cbNum7 : cbNone);
+    EXPECT_EQ(Calculator->Button(cbNum7).State, c.Hot ? cxbsHot : cxbsNormal);
+    EXPECT_EQ(Helper(cbNum7)->Active(), c.Fades);
+    // Moving on: the old button fades out, the new one in.
+    MoveTo(Centre(cbNum8));
+    EXPECT_EQ(Helper(cbNum7)->Active(), c.Fades);
+    EXPECT_EQ(Helper(cbNum8)->Active(), c.Fades);
+    TFaderOn::FinishFades();
+    Leave();
+    EXPECT_EQ(Calculator->HotButton(), cbNone);
+    EXPECT_EQ(Helper(cbNum8)->Active(), c.Fades);
+    // A press stops the fade of the button it holds.
+    MoveTo(Centre(cbNum9));
+    SendMessageW(Calculator->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Centre(cbNum9).X, Centre(cbNum9).Y));
+    EXPECT_EQ(Calculator->Button(cbNum9).State, cxbsPressed);
+    EXPECT_FALSE(Helper(cbNum9)->Active());
+    SendMessageW(Calculator->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+    Leave();
+    dxGetGlobalFader()->Clear();
+  }
+}
+
+// The window shows frames between the button's normal and hot look, the
+// caption over them, and then the hot look.
+TEST_F(CalculatorFading, TheButtonShowsFramesBetweenItsNormalAndHotLook) {
+  SetLook(Calculator->LookAndFeel(), TLook::Native);
+  ProcessPendingMessages();
+  // "=" is the default button while the calculator is focused.
+  EXPECT_EQ(Calculator->Button(cbEqual).State, cxbsDefault);
+  const TRect r = Calculator->Button(cbNum5).Bounds;
+  TBitmap *normal = nullptr, *hot = nullptr;
+  Helper(cbNum5)->PrepareFadeImages(normal, hot);
+  std::unique_ptr<TBitmap> normalImage(normal), hotImage(hot);
+  ASSERT_EQ(normal->Width(), r.Width());
+  ASSERT_EQ(hot->Height(), r.Height());
+  const TPoint probe = FirstDifference(*normal, *hot);
+  ASSERT_NE(probe, TPoint(-1, -1));
+  const TColor from = PixelColor(*normal, probe.X, probe.Y), to = PixelColor(*hot, probe.X, probe.Y);
+  const TPoint at(r.Left + probe.X, r.Top + probe.Y);
+  // The sheet: the calculator before, during and after the fade.
+  std::vector<std::unique_ptr<TBitmap>> shots;
+  shots.push_back(CaptureWindow(Calculator));
+  EXPECT_EQ(PixelColor(*shots.back(), at.X, at.Y), from);
+  MoveTo(Centre(cbNum5));
+  ASSERT_TRUE(Helper(cbNum5)->Active());
+  std::vector<TColor> frames;
+  for (int tick = 0; tick < 200 && Helper(cbNum5)->Active(); ++tick) {
+    dxGetGlobalFader()->Update();
+    if (!Helper(cbNum5)->Active()) break;
+    std::unique_ptr<TBitmap> shot = CaptureWindow(Calculator);
+    frames.push_back(PixelColor(*shot, at.X, at.Y));
+    if (frames.size() == 2) shots.push_back(std::move(shot));
+  }
+  EXPECT_TRUE(FramesBetween(frames, from, to));
+  shots.push_back(CaptureWindow(Calculator));
+  EXPECT_EQ(PixelColor(*shots.back(), at.X, at.Y), to);
+  SaveStrip(shots, "CalculatorFade");
+}

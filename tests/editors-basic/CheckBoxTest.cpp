@@ -480,3 +480,91 @@ TEST(CheckPainting, TheFlatLooksStampACheckMark) {
     EXPECT_LT(mirrored * 2, marked);
   }
 }
+
+// ---------------------------------------------------------------- fading
+
+namespace {
+
+// The check box hovered and left with the real cursor, which its hot state
+// follows.
+struct CheckBoxFading : CheckBox {
+  TFaderOn Fader;
+  TcxCustomCheckControlFadingHelper* Helper() { return Check->CheckViewInfo()->FadingHelper(); }
+  void MoveTo(const TPoint& AClientPoint) {
+    const TPoint p = Check->ClientToScreen(AClientPoint);
+    SetCursorPos(p.X, p.Y);
+    Check->ShortRefreshContainer(true);
+  }
+  void Hover() {
+    const TRect r = Check->CheckViewInfo()->CheckBoxRect;
+    MoveTo(TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+  }
+  void Leave() {
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    Check->ShortRefreshContainer(true);
+  }
+};
+
+}  // namespace
+
+TEST_F(CheckBoxFading, TheThemedCheckFadesInOnHoverOutOnLeavingAndStopsOnAPress) {
+  const struct {
+    TLook Look;
+    bool Fades;
+  } cases[] = {{TLook::Native, true}, {TLook::UltraFlat, false}, {TLook::Standard, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(LookName(c.Look));
+    SetLook(Check->Style()->LookAndFeel(), c.Look);
+    Leave();
+    dxGetGlobalFader()->Clear();
+    Hover();
+    ASSERT_EQ(Check->CheckViewInfo()->CheckBoxState, ecsHot);
+    EXPECT_EQ(Helper()->Active(), c.Fades);
+    TFaderOn::FinishFades();
+    Leave();
+    EXPECT_EQ(Helper()->Active(), c.Fades);
+    // A press on the hot check stops its fade.
+    Hover();
+    const TRect r = Check->CheckViewInfo()->CheckBoxRect;
+    SendMessageW(Check->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.Left + 2, r.Top + 2));
+    EXPECT_FALSE(Helper()->Active());
+    SendMessageW(Check->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
+    ReleaseCapture();
+    ProcessPendingMessages();
+  }
+}
+
+// The images are the check in its normal and its hot look; the control
+// shows frames between them while the fade runs, then the hot look.
+TEST_F(CheckBoxFading, TheCheckShowsFramesBetweenItsNormalAndHotLook) {
+  SetLook(Check->Style()->LookAndFeel(), TLook::Native);
+  ProcessPendingMessages();
+  const TRect r = Check->CheckViewInfo()->CheckBoxRect;
+  TBitmap *normal = nullptr, *hot = nullptr;
+  Helper()->PrepareFadeImages(normal, hot);
+  std::unique_ptr<TBitmap> normalImage(normal), hotImage(hot);
+  ASSERT_EQ(normal->Width(), r.Width());
+  ASSERT_EQ(hot->Height(), r.Height());
+  const TPoint probe = FirstDifference(*normal, *hot);
+  ASSERT_NE(probe, TPoint(-1, -1));
+  const TColor from = PixelColor(*normal, probe.X, probe.Y), to = PixelColor(*hot, probe.X, probe.Y);
+  const TPoint at(r.Left + probe.X, r.Top + probe.Y);
+  // The sheet: the control before, during and after the fade.
+  std::vector<std::unique_ptr<TBitmap>> shots;
+  shots.push_back(CaptureWindow(Check));
+  EXPECT_EQ(PixelColor(*shots.back(), at.X, at.Y), from);
+  Hover();
+  ASSERT_TRUE(Helper()->Active());
+  std::vector<TColor> frames;
+  for (int tick = 0; tick < 200 && Helper()->Active(); ++tick) {
+    dxGetGlobalFader()->Update();
+    if (!Helper()->Active()) break;
+    std::unique_ptr<TBitmap> shot = CaptureWindow(Check);
+    frames.push_back(PixelColor(*shot, at.X, at.Y));
+    if (frames.size() == 2) shots.push_back(std::move(shot));
+  }
+  EXPECT_TRUE(FramesBetween(frames, from, to));
+  shots.push_back(CaptureWindow(Check));
+  EXPECT_EQ(PixelColor(*shots.back(), at.X, at.Y), to);
+  SaveStrip(shots, "CheckBoxFade");
+}

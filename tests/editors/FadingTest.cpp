@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
+#include "components/editors/cxTextEdit.h"
 #include "tests/editors/EditorFixture.h"
+#include "tests/guiharness/FormFixture.h"
+#include "tests/guiharness/GuiDriver.h"
+#include "tests/guiharness/WindowCapture.h"
 
 namespace {
 
@@ -148,4 +153,142 @@ TEST_F(TFadingEditor, PaintingDrawsTheCurrentFrame) {
   TPaintSurface frame(Button().Width(), Button().Height(), clBlack);
   ASSERT_TRUE(Helper()->DrawImage(frame.Canvas->Handle(), TRect(0, 0, Button().Width(), Button().Height())));
   EXPECT_EQ(Editor.Surface.Pixel(Button().Left + 1, Button().Top + 2), frame.Pixel(1, 2));
+}
+
+// ---------------------------------------------------------------- the editor's own frame
+
+namespace {
+
+// A text edit on a shown form, hovered and left with the real cursor, as
+// the container follows it.
+struct EditFading : FormFixture {
+  EditFading() {
+    Form->SetBounds(0, 0, 300, 200);
+    Form->Show();
+    dxGetGlobalFader()->SetState(fasEnabled);
+  }
+  ~EditFading() override {
+    dxGetGlobalFader()->Clear();
+    dxGetGlobalFader()->SetState(fasDefault);
+  }
+  TcxTextEdit* AddEdit(TLook ALook, bool AInplace = false) {
+    auto* edit = new TcxTextEdit(Form, AInplace);
+    edit->SetBounds(20, 20, 150, 24);
+    edit->SetParent(Form);
+    if (AInplace) edit->Show();
+    TcxLookAndFeel* lookAndFeel = edit->Style()->LookAndFeel();
+    lookAndFeel->SetNativeStyle(ALook == TLook::Native);
+    if (ALook != TLook::Native) lookAndFeel->SetKind(lfUltraFlat);
+    edit->HandleNeeded();
+    ProcessPendingMessages();
+    return edit;
+  }
+  static void Hover(TcxCustomEdit* AEdit) {
+    const TPoint p = AEdit->ClientToScreen(TPoint(AEdit->Width() / 2, AEdit->Height() / 2));
+    SetCursorPos(p.X, p.Y);
+    AEdit->ShortRefreshContainer(true);
+  }
+  static void Leave(TcxCustomEdit* AEdit) {
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    AEdit->ShortRefreshContainer(true);
+  }
+  static bool Fading(TcxCustomEdit* AEdit) { return dxGetGlobalFader()->Contains(AEdit->FadingObject()); }
+  static void FinishFades() {
+    for (int tick = 0; tick < 200 && dxGetGlobalFader()->Count() > 0; ++tick) dxGetGlobalFader()->Update();
+  }
+};
+
+}  // namespace
+
+// Entering the hot state fades in, leaving it fades out; only a themed edit
+// that is not inplace fades.
+TEST_F(EditFading, HotTrackingFadesTheThemedEditInAndOut) {
+  const struct {
+    TLook Look;
+    bool Inplace;
+    bool Fades;
+  } cases[] = {{TLook::Native, false, true}, {TLook::UltraFlat, false, false}, {TLook::Native, true, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << LookName(c.Look) << (c.Inplace ? " inplace" : ""));
+    TcxTextEdit* edit = AddEdit(c.Look, c.Inplace);
+    EXPECT_EQ(edit->IsEditFadingAllowed(), c.Fades);
+    Hover(edit);
+    EXPECT_EQ(Fading(edit), c.Fades);
+    FinishFades();
+    EXPECT_FALSE(Fading(edit));
+    Leave(edit);
+    EXPECT_EQ(Fading(edit), c.Fades);
+    // Freed while fading, the edit leaves the fader.
+    delete edit;
+    EXPECT_EQ(dxGetGlobalFader()->Count(), 0);
+  }
+}
+
+// The two images are the edit's normal and hot look; the window shows a
+// frame between them while the fade runs.
+TEST_F(EditFading, TheWindowShowsFramesBetweenTheNormalAndTheHotLook) {
+  TcxTextEdit* edit = AddEdit(TLook::Native);
+  TBitmap *normal = nullptr, *hot = nullptr;
+  edit->PrepareFadingImages(normal, hot);
+  std::unique_ptr<TBitmap> normalImage(normal), hotImage(hot);
+  ASSERT_TRUE(normal && hot);
+  EXPECT_EQ(normal->Width(), edit->Width());
+  EXPECT_EQ(hot->Height(), edit->Height());
+  const TPoint probe = FirstDifference(normal, hot);
+  ASSERT_NE(probe, TPoint(-1, -1)) << "the hot border differs from the normal one";
+  const TColor from = PixelColor(*normal, probe.X, probe.Y), to = PixelColor(*hot, probe.X, probe.Y);
+  // Not hot, the window shows the normal image. The sheet: the edit
+  // before, during and after the fade.
+  TPaintSurface sheet(3 * (edit->Width() + 4) + 4, edit->Height() + 8, clWhite);
+  auto keep = [&](TBitmap& AShot, int AIndex) {
+    BitBlt(sheet.Canvas->Handle(), 4 + AIndex * (edit->Width() + 4), 4, AShot.Width(), AShot.Height(),
+           AShot.Canvas()->Handle(), 0, 0, SRCCOPY);
+  };
+  std::unique_ptr<TBitmap> shot = CaptureWindow(edit);
+  keep(*shot, 0);
+  EXPECT_EQ(PixelColor(*shot, probe.X, probe.Y), from);
+  Hover(edit);
+  ASSERT_TRUE(Fading(edit));
+  std::vector<TColor> shown;
+  for (int tick = 0; tick < 200 && Fading(edit); ++tick) {
+    dxGetGlobalFader()->Update();
+    if (!Fading(edit)) break;
+    shot = CaptureWindow(edit);
+    shown.push_back(PixelColor(*shot, probe.X, probe.Y));
+    if (shown.size() == 2) keep(*shot, 1);
+  }
+  ASSERT_FALSE(shown.empty());
+  // Every frame lies between the two looks, channel by channel, and some
+  // frame is neither of them.
+  bool between = false;
+  for (TColor c : shown) {
+    for (int shift : {0, 8, 16}) {
+      const int v = (c >> shift) & 0xFF, a = (from >> shift) & 0xFF, b = (to >> shift) & 0xFF;
+      EXPECT_GE(v, std::min(a, b) - 1);
+      EXPECT_LE(v, std::max(a, b) + 1);
+    }
+    between = between || (c != from && c != to);
+  }
+  EXPECT_TRUE(between);
+  // Once the fade ends, the edit paints its hot look itself.
+  shot = CaptureWindow(edit);
+  keep(*shot, 2);
+  EXPECT_EQ(PixelColor(*shot, probe.X, probe.Y), to);
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(sheet.Bitmap, L"artifacts\\EditFade.png");
+}
+
+// The edit is its buttons' owner: a themed edit's button fades on hover
+// without a host, and its frames are repainted in the edit.
+TEST_F(EditFading, TheEditOwnsItsButtonsFades) {
+  TcxTextEdit* edit = AddEdit(TLook::Native);
+  edit->Properties()->Buttons()->Add()->SetKind(bkEllipsis);
+  ProcessPendingMessages();
+  TcxCustomEditViewInfo* viewInfo = edit->ViewInfo();
+  ASSERT_EQ(viewInfo->ButtonCount(), 1);
+  const TRect b = viewInfo->Button(0)->Bounds;
+  const TPoint p = edit->ClientToScreen(TPoint((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2));
+  SetCursorPos(p.X, p.Y);
+  edit->ShortRefreshContainer(true);
+  EXPECT_TRUE(viewInfo->Button(0)->FadingHelper()->Active());
 }
