@@ -113,6 +113,8 @@ protected:
   void LockDisplayChanges(bool ALock, bool AFireOnUnlock) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(wchar_t& Key) override;
+  // A press on the popup leaves the focus in the edit, which keeps it open.
+  bool CanFocusOnClick() override { return false; }
 
 private:
   TcxCustomCalcEdit* FEdit = nullptr;
