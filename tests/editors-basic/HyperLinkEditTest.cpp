@@ -318,13 +318,20 @@ TEST_F(HyperLinkEdit, WithSingleClickTheLinkCursorShowsOnlyWhileTheMouseIsOver) 
   EXPECT_EQ(Screen->Cursor(), screenCursor);
 }
 
-// A host shows the edit under the mouse and activates it by the press: with
-// SingleClick the hand shows at once, and goes when the mouse leaves.
+// A host shows the edit under the mouse and activates it by the press or
+// by the release: with SingleClick the hand shows at once, and goes when
+// the mouse leaves.
 TEST_F(HyperLinkEdit, AnInplaceActivationByMouseShowsTheLinkCursorWithSingleClick) {
   TShellRecorder shell;
   const TCursor screenCursor = Screen->Cursor();
-  for (const bool singleClick : {true, false}) {
-    SCOPED_TRACE(singleClick ? "single click" : "double click");
+  const struct {
+    bool SingleClick;
+    TShiftState Shift;  // with ssLeft: activated by the press
+  } cases[] = {{true, {ssLeft}}, {true, {}}, {false, {ssLeft}}};
+  for (const auto& c : cases) {
+    const bool singleClick = c.SingleClick;
+    SCOPED_TRACE(testing::Message() << (singleClick ? "single click" : "double click")
+                                    << (c.Shift.Contains(ssLeft) ? ", by the press" : ", by the release"));
     auto* edit = new TcxHyperLinkEdit(Form, true);
     edit->SetBounds(10, 40, 200, 22);
     edit->SetParent(Form);
@@ -332,7 +339,7 @@ TEST_F(HyperLinkEdit, AnInplaceActivationByMouseShowsTheLinkCursorWithSingleClic
     edit->HandleNeeded();
     const TPoint press(edit->Left() + 20, edit->Top() + 10);
     MoveMouseTo(Form->ClientToScreen(press));
-    edit->ActivateByMouse(TShiftState{ssLeft}, press.X, press.Y);
+    edit->ActivateByMouse(c.Shift, press.X, press.Y);
     ProcessPendingMessages();
     const TCursor expected = singleClick ? -2099 : crDefault;
     EXPECT_EQ(edit->Cursor(), expected);
