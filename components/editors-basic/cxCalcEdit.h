@@ -113,6 +113,8 @@ protected:
   void LockDisplayChanges(bool ALock, bool AFireOnUnlock) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(wchar_t& Key) override;
+  // A press does not take the focus: the popup window keeps it where it put it.
+  bool CanFocusOnClick() override { return false; }
 
 private:
   TcxCustomCalcEdit* FEdit = nullptr;

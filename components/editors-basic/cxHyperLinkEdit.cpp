@@ -257,6 +257,11 @@ void TcxCustomHyperLinkEdit::MouseUp(TMouseButton Button, TShiftState Shift, int
     StartLink();
 }
 
+void TcxCustomHyperLinkEdit::ActivateByMouse(TShiftState AShift, int X, int Y) {
+  TcxCustomTextEdit::ActivateByMouse(AShift, X, Y);
+  if (ActiveProperties()->SingleClick()) ShowLinkCursor();
+}
+
 void TcxCustomHyperLinkEdit::MouseEnter(TControl* AControl) {
   TcxCustomTextEdit::MouseEnter(AControl);
   if (ActiveProperties()->SingleClick()) ShowLinkCursor();

@@ -127,6 +127,8 @@ public:
   // the shell, or refused with a message when it is no link.
   virtual void StartLink();
   void SelectAll() override;
+  // Shown under the mouse by a host: the hand shows at once with SingleClick.
+  void ActivateByMouse(TShiftState AShift, int X, int Y) override;
 
 protected:
   TcxCustomEditPropertiesClass GetPropertiesClass() const override {

@@ -7,6 +7,7 @@
 #include "components/controls/cxVariants.h"
 #include "components/core/dxCore.h"
 #include "components/editors/cxEditConsts.h"
+#include "components/editors/cxEditPaintUtils.h"
 #include "components/editors/cxEditUtils.h"
 #include "components/editors/cxFilterControlUtils.h"
 #include "components/lookandfeel/cxLookAndFeelPainters.h"
@@ -348,11 +349,16 @@ void TcxImageComboBoxViewInfo::Offset(int DX, int DY) {
 
 void TcxImageComboBoxViewInfo::InternalPaint(TcxCanvas* ACanvas) {
   TcxCustomTextEditViewInfo::InternalPaint(ACanvas);
-  if (!cxImageIndexValid(Images, ImageIndex)) return;
+  if (!cxImageIndexValid(Images, ImageIndex) || !ACanvas->RectVisible(Bounds)) return;
   ACanvas->SaveClipRegion();
   ACanvas->IntersectClipRect(ImageRect);
   ACanvas->IntersectClipRect(BorderRect);
-  ACanvas->DrawImage(Images, ImageRect.Left, ImageRect.Top, ImageIndex, Enabled);
+  // A transparent or platform-drawn background shows through the image;
+  // otherwise the image is composed on the editor's background colour.
+  if (Transparent || (NativeStyle && dxOsVistaUp))
+    ACanvas->DrawImage(Images, ImageRect.Left, ImageRect.Top, ImageIndex, Enabled);
+  else
+    cxDrawEditImage(ACanvas, Images, ImageIndex, nullptr, Enabled, BackgroundColor(), ImageRect);
   ACanvas->RestoreClipRegion();
 }
 
@@ -398,6 +404,20 @@ void TcxImageComboBoxViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABound
   }
   viewInfo->TextRect = text;
   if (!viewInfo->ShowDescriptions) viewInfo->Text = String();
+}
+
+void TcxImageComboBoxViewData::CalculateFrameAndMinContentSize(TcxCanvas* ACanvas, bool AIsInplace, TSize& ASize,
+                                                               TcxCustomEditViewInfo* AViewInfo,
+                                                               TSize& AMinContentSize,
+                                                               const TcxEditSizeProperties& AEditSizeProperties) {
+  TcxCustomDropDownEditViewData::CalculateFrameAndMinContentSize(ACanvas, AIsInplace, ASize, AViewInfo,
+                                                                 AMinContentSize, AEditSizeProperties);
+  if (TCustomImageList* images = ImageComboProperties()->Images()) {
+    AMinContentSize.cy = std::max(AMinContentSize.cy, images->Height());
+    ASize.cx += images->Width() + 5;
+  } else {
+    ASize.cx += 1;
+  }
 }
 
 void TcxImageComboBoxViewData::EditValueToDrawValue(const Variant& AEditValue, TcxCustomEditViewInfo* AViewInfo) {

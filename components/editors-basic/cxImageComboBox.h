@@ -201,6 +201,13 @@ public:
                  TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) override;
   void EditValueToDrawValue(const Variant& AEditValue, TcxCustomEditViewInfo* AViewInfo) override;
   void DisplayValueToDrawValue(const Variant& ADisplayValue, TcxCustomTextEditViewInfo* AViewInfo) override;
+
+protected:
+  // The frame is wider by the image and its gaps; the content at least as
+  // tall as the image.
+  void CalculateFrameAndMinContentSize(TcxCanvas* ACanvas, bool AIsInplace, TSize& ASize,
+                                       TcxCustomEditViewInfo* AViewInfo, TSize& AMinContentSize,
+                                       const TcxEditSizeProperties& AEditSizeProperties) override;
 };
 
 class TcxCustomImageComboBox : public TcxCustomComboBox {

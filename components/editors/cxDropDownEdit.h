@@ -307,6 +307,16 @@ struct TcxCustomDropDownEditData {
   int Height = 0;
 };
 
+// The inner edit of a drop-down edit: no hint while its edit's popup is open.
+class TcxCustomDropDownInnerEdit : public TcxCustomInnerTextEdit {
+  VCL_COMPONENT_CLASS(TcxCustomDropDownInnerEdit, TcxCustomInnerTextEdit)
+public:
+  using TcxCustomInnerTextEdit::TcxCustomInnerTextEdit;
+
+protected:
+  void WndProc(TMessage& Message) override;
+};
+
 // The mask edit with a drop-down button and a popup window: it opens the
 // popup on the button, on keys and on activation, closes it with a reason,
 // posts the chosen value and remembers the size a person gave the popup.
@@ -360,6 +370,9 @@ protected:
   TcxCustomEditPropertiesClass GetPropertiesClass() const override {
     return TcxCustomEditPropertiesClass::Of<TcxCustomDropDownEditProperties>();
   }
+  TcxClassFactory<TcxCustomInnerTextEdit, TComponent*> GetInnerEditClass() const override {
+    return TcxClassFactory<TcxCustomInnerTextEdit, TComponent*>::Of<TcxCustomDropDownInnerEdit>();
+  }
   virtual TcxCustomEditPopupWindow* GetPopupWindow();
   virtual bool CanDropDown() { return false; }
   virtual void BuildPopupWindow();
@@ -391,6 +404,7 @@ protected:
   void DoEnter() override;
   void DoExit() override;
   void DestroyWnd() override;
+  // No hint shows while the popup is open.
   void WndProc(TMessage& Message) override;
   void HandlePropertiesChanged(TObject* Sender) override;
   void FillViewDataState(TcxCustomEditViewData* AViewData) override;

@@ -447,7 +447,19 @@ void TcxCustomDropDownEdit::LookupTextChanged() {
 
 void TcxCustomDropDownEdit::WndProc(TMessage& Message) {
   if (Message.Msg == DXM_LOOKUPTEXTCHANGE) return LookupTextChanged();
+  if (Message.Msg == CM_HINTSHOW && HasPopupWindow()) {
+    Message.Result = 1;
+    return;
+  }
   TcxCustomMaskEdit::WndProc(Message);
+}
+
+void TcxCustomDropDownInnerEdit::WndProc(TMessage& Message) {
+  if (Message.Msg == CM_HINTSHOW && Container() && Container()->HasPopupWindow()) {
+    Message.Result = 1;
+    return;
+  }
+  TcxCustomInnerTextEdit::WndProc(Message);
 }
 
 // ---------------------------------------------------------------- inplace activation

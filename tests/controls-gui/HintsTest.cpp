@@ -149,6 +149,58 @@ TEST_F(Hints, AControllerOwnedByAParentServesBeforeTheNewestGlobalOne) {
   EXPECT_EQ(3u, Original.Texts.size()) << "a control without a hint shows none";
 }
 
+// The control under the mouse is asked before the application's handler,
+// also when the hint is its parent's: a nonzero answer to CM_HINTSHOW keeps
+// the hint hidden.
+TEST_F(Hints, TheControlUnderTheMouseMayRefuseTheHint) {
+  class TAnsweringControl : public TcxControl {
+  public:
+    using TcxControl::TcxControl;
+    LRESULT Answer = 0;
+    String AskedFor;  // the hint text of the info it was asked with
+
+  protected:
+    void WndProc(TMessage& Message) override {
+      if (Message.Msg != CM_HINTSHOW) return TcxControl::WndProc(Message);
+      AskedFor = reinterpret_cast<THintInfo*>(Message.LParam)->HintStr;
+      Message.Result = Answer;
+    }
+  };
+  auto* control = new TAnsweringControl(Form);
+  control->SetBounds(150, 20, 100, 60);
+  control->SetParent(Form);
+  Form->SetHint(L"Of the form");
+  ProcessPendingMessages();
+  const struct {
+    const wchar_t* OwnHint;
+    LRESULT Answer;
+    const wchar_t* Shown;  // null: none
+  } cases[] = {
+      {L"Its own", 1, nullptr},
+      {L"Its own", 0, L"Its own"},
+      {L"", 1, nullptr},
+      {L"", 0, L"Of the form"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "own hint \"" << String(c.OwnHint) << "\", answer " << c.Answer);
+    control->SetHint(c.OwnHint);
+    control->Answer = c.Answer;
+    control->AskedFor.clear();
+    Original.Texts.clear();
+    Application->ActivateHint(control->ClientToScreen(TPoint(10, 10)));
+    EXPECT_EQ(String(c.OwnHint).empty() ? L"Of the form" : c.OwnHint, control->AskedFor);
+    const bool shown = Application->HintWindow() && Application->HintWindow()->HandleAllocated() &&
+                       IsWindowVisible(Application->HintWindow()->Handle());
+    EXPECT_EQ(c.Shown != nullptr, shown);
+    if (c.Shown) {
+      ASSERT_EQ(1u, Original.Texts.size());
+      EXPECT_EQ(c.Shown, Original.Texts[0]);
+    } else {
+      EXPECT_TRUE(Original.Texts.empty()) << "the application's handler is not asked";
+    }
+  }
+}
+
 TEST_F(Hints, PausesReachTheApplicationOutsideUpdatesAndStylesReachTheirListeners) {
   const int savedPause = Application->HintPause();
   auto controller = NewController(THintStyleA::StaticClass());

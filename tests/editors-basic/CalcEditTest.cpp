@@ -193,6 +193,31 @@ TEST_F(CalcEditTest, PopupCalculator) {
   }
 }
 
+// Buttons of the open calculator pressed with the real mouse compute, and
+// the presses leave the focus where the popup put it, so it stays open.
+TEST_F(CalcEditTest, PressingThePopupsButtonsComputesAndLeavesTheFocusWhereItIs) {
+  Focus(Edit);
+  Edit->SetValue(12);
+  Edit->Properties()->OnPopup = [&](TObject*) {
+    TcxPopupCalculator* calculator = Edit->Calculator();
+    ProcessPendingMessages();
+    const HWND focused = GetFocus();
+    for (const TcxCalcButtonKind kind : {cbNum7, cbAdd, cbNum1, cbEqual}) {
+      const TRect bounds = calculator->Button(kind).Bounds;
+      PressAt(calculator->ClientToScreen(TPoint((bounds.Left + bounds.Right) / 2, (bounds.Top + bounds.Bottom) / 2)));
+      EXPECT_EQ(GetFocus(), focused) << calculator->Button(kind).Text;
+      ASSERT_TRUE(Edit->DroppedDown()) << calculator->Button(kind).Text;
+    }
+    EXPECT_EQ(Edit->Text(), L"8");
+    SendKeys(calculator->Handle(), "{ENTER}");
+  };
+  Do(Edit, TGesture::F4);
+  ProcessPendingMessages();
+  EXPECT_FALSE(Edit->DroppedDown());
+  EXPECT_TRUE(Edit->ValidateEdit(false));
+  EXPECT_DOUBLE_EQ(Edit->Value(), 8);
+}
+
 // A calculator left in its error state posts nothing: the text says
 // "Error", validation refuses it with its reason, the value stays.
 TEST_F(CalcEditTest, ErrorIsNeverPosted) {

@@ -318,6 +318,41 @@ TEST_F(HyperLinkEdit, WithSingleClickTheLinkCursorShowsOnlyWhileTheMouseIsOver) 
   EXPECT_EQ(Screen->Cursor(), screenCursor);
 }
 
+// A host shows the edit under the mouse and activates it by the press or
+// by the release: with SingleClick the hand shows at once, and goes when
+// the mouse leaves.
+TEST_F(HyperLinkEdit, AnInplaceActivationByMouseShowsTheLinkCursorWithSingleClick) {
+  TShellRecorder shell;
+  const TCursor screenCursor = Screen->Cursor();
+  const struct {
+    bool SingleClick;
+    TShiftState Shift;  // with ssLeft: activated by the press
+  } cases[] = {{true, {ssLeft}}, {true, {}}, {false, {ssLeft}}};
+  for (const auto& c : cases) {
+    const bool singleClick = c.SingleClick;
+    SCOPED_TRACE(testing::Message() << (singleClick ? "single click" : "double click")
+                                    << (c.Shift.Contains(ssLeft) ? ", by the press" : ", by the release"));
+    auto* edit = new TcxHyperLinkEdit(Form, true);
+    edit->SetBounds(10, 40, 200, 22);
+    edit->SetParent(Form);
+    edit->Properties()->SetSingleClick(singleClick);
+    edit->HandleNeeded();
+    const TPoint press(edit->Left() + 20, edit->Top() + 10);
+    MoveMouseTo(Form->ClientToScreen(press));
+    edit->ActivateByMouse(c.Shift, press.X, press.Y);
+    ProcessPendingMessages();
+    const TCursor expected = singleClick ? -2099 : crDefault;
+    EXPECT_EQ(edit->Cursor(), expected);
+    EXPECT_EQ(Screen->Cursor(), singleClick ? -2099 : screenCursor);
+    MoveMouseTo(Other->ClientToScreen(TPoint(5, 5)));
+    EXPECT_EQ(edit->Cursor(), crDefault);
+    EXPECT_EQ(Screen->Cursor(), screenCursor);
+    EXPECT_TRUE(edit->Deactivate());
+    delete edit;
+  }
+  EXPECT_TRUE(shell.Links.empty());
+}
+
 TEST(HyperLinkCell, AHostsCellDrawsTheLinkUnderlinedInItsColour) {
   TcxHyperLinkEditProperties properties(nullptr);
   properties.SetLinkColor(clRed);

@@ -190,6 +190,55 @@ TEST_F(ImageComboBox, TheEditorAndItsListDrawTheItemsImage) {
   PressKey(VK_ESCAPE);
 }
 
+// The editor's image with a hole (its transparent colour) in the middle:
+// the hole shows the editor's background colour, or the form behind a
+// transparent editor, and the rest the image's colour, enabled, or a
+// disabled rendering of it.
+TEST_F(ImageComboBox, TheEditorsImageIsComposedOnItsBackground) {
+  Form->SetColor(clLime);
+  auto holed = std::make_unique<TCustomImageList>(nullptr);
+  holed->SetSize(12, 12);
+  TBitmap bitmap;
+  bitmap.SetPixelFormat(pf24bit);
+  bitmap.SetSize(12, 12);
+  bitmap.Canvas()->Brush()->SetColor(clRed);
+  bitmap.Canvas()->FillRect(TRect(0, 0, 12, 12));
+  bitmap.Canvas()->Brush()->SetColor(clWhite);
+  bitmap.Canvas()->FillRect(TRect(4, 4, 8, 8));
+  holed->AddMasked(&bitmap, clWhite);
+  const struct {
+    bool Enabled, Transparent;
+    TColor Hole;
+  } states[] = {{true, false, clYellow}, {false, false, clAqua}, {true, true, clLime}};
+  for (const TcxLookAndFeelKind kind : {lfFlat, lfStandard, lfUltraFlat, lfOffice11})
+    for (const auto& state : states) {
+      const bool enabled = state.Enabled;
+      SCOPED_TRACE(testing::Message() << "look " << static_cast<int>(kind) << (enabled ? ", enabled" : ", disabled")
+                                      << (state.Transparent ? ", transparent" : ""));
+      auto* combo = AddEdit<TcxImageComboBox>();
+      combo->SetTransparent(state.Transparent);
+      combo->Style()->LookAndFeel()->SetKind(kind);
+      combo->Style()->SetColor(clYellow);
+      combo->StyleDisabled()->SetColor(clAqua);
+      combo->Properties()->SetImages(holed.get());
+      AddItem(combo->Properties(), Variant(1), L"One", 0);
+      combo->SetEditValue(Variant(1));
+      combo->SetEnabled(enabled);
+      ProcessPendingMessages();
+      const TRect image = static_cast<TcxImageComboBoxViewInfo*>(combo->ViewInfo())->ImageRect;
+      ASSERT_EQ(image.Width(), 12);
+      std::unique_ptr<TBitmap> picture = CaptureWindow(combo);
+      EXPECT_EQ(PixelColor(*picture, image.Left + 6, image.Top + 6), state.Hole);
+      const TColor solid = PixelColor(*picture, image.Left + 1, image.Top + 1);
+      if (enabled) {
+        EXPECT_EQ(solid, clRed);
+      } else {
+        EXPECT_NE(solid, clRed);
+      }
+      delete combo;
+    }
+}
+
 // Single-line rows are all one height and the list is as wide as its widest
 // description; wrapped rows grow with their text inside the editor's width.
 TEST_F(ImageComboBox, LongDescriptionsWidenTheListOrWrap) {
@@ -250,6 +299,37 @@ TEST_F(ImageComboBox, TheListTakesTheLargeImages) {
   EXPECT_EQ(combo->Properties()->LargeImages(), nullptr);
 }
 
+// Measured for a host's cell, the frame leaves room for the image beside
+// the text and the content is at least as tall as the image.
+TEST(ImageComboBoxValues, TheMeasuredFrameMakesRoomForTheImage) {
+  TcxEditStyle style(nullptr, false);
+  TPaintSurface surface(10, 10);
+  TcxComboBoxProperties combo(nullptr);
+  TSize comboMinContent;
+  const TSize comboFrame = combo.GetEditConstantPartSize(surface.Canvas.get(), &style, {}, comboMinContent);
+  std::unique_ptr<TCustomImageList> small = MakeImages(12), tall = MakeImages(30);
+  const struct {
+    const char* Name;
+    TCustomImageList* Images;
+    int ExtraWidth;
+    int MinContentHeight;
+  } cases[] = {
+      {"no images", nullptr, 1, comboMinContent.cy},
+      {"small images", small.get(), 12 + 5, std::max(comboMinContent.cy, 12)},
+      {"tall images", tall.get(), 30 + 5, std::max(comboMinContent.cy, 30)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TcxImageComboBoxProperties properties(nullptr);
+    properties.SetImages(c.Images);
+    TSize minContent;
+    const TSize frame = properties.GetEditConstantPartSize(surface.Canvas.get(), &style, {}, minContent);
+    EXPECT_EQ(frame.cx, comboFrame.cx + c.ExtraWidth);
+    EXPECT_EQ(frame.cy, comboFrame.cy);
+    EXPECT_EQ(minContent.cy, c.MinContentHeight);
+  }
+}
+
 TEST(ImageComboBoxValues, RegisteredWithItsFilterHelper) {
   const TcxCustomFilterEditHelper* helper =
       cxFilterEditsRegistry()->FindHelper(TcxImageComboBoxProperties::StaticClass());
@@ -272,8 +352,8 @@ TEST(ImageComboBoxValues, RegisteredWithItsFilterHelper) {
 // Every look down the columns; the rows are the states; below, each look's
 // list open.
 TEST_F(ImageComboBox, SheetInEveryLook) {
-  const char* states[] = {"Item", "Focused", "Disabled", "No item"};
-  const int rows = 4, cellWidth = 150, rowHeight = 28, listHeight = 90;
+  const char* states[] = {"Item", "Focused", "Disabled", "No item", "Transparent"};
+  const int rows = 5, cellWidth = 150, rowHeight = 28, listHeight = 90;
   Form->SetBounds(0, 0, 5 * (cellWidth + 10) + 40, rows * rowHeight + 80);
   Other->SetTop(rows * rowHeight + 20);
   std::vector<TcxImageComboBox*> focused;
@@ -291,6 +371,7 @@ TEST_F(ImageComboBox, SheetInEveryLook) {
       if (column < 4) combo->Style()->LookAndFeel()->SetKind(static_cast<TcxLookAndFeelKind>(column));
       if (row == 1) focused.push_back(combo);
       if (row == 2) combo->SetEnabled(false);
+      if (row == 4) combo->SetTransparent(true);
     }
   TPaintSurface sheet(5 * (cellWidth + 10) + 90, rows * rowHeight + 20 + listHeight, clWhite);
   RECT window;

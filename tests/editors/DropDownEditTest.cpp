@@ -456,4 +456,36 @@ TEST_F(DropDownEdit, SettingsCopiedWithTheEvents) {
   EXPECT_FALSE(target.GetSupportedOperations().Contains(esoAutoHeight));
 }
 
+// Hovered by the real mouse over its text (the inner edit) and over its
+// button, the edit shows its hints while closed and none while open.
+TEST_F(DropDownEdit, NoHintShowsWhileThePopupIsOpen) {
+  auto* edit = AddEdit();
+  edit->SetHint(L"Of the edit");
+  edit->Properties()->Buttons()->Items(0)->SetHint(L"Of the button");
+  Focus(edit);
+  const TPoint overText = edit->ClientToScreen(TPoint(20, edit->Height() / 2));
+  const struct {
+    const char* Name;
+    TPoint Point;
+    const wchar_t* Hint;
+  } places[] = {{"text", overText, L"Of the edit"}, {"button", DropDownButtonCenter(edit), L"Of the button"}};
+  for (const bool open : {false, true}) {
+    if (open) Do(edit, TGesture::F4);
+    ASSERT_EQ(edit->DroppedDown(), open);
+    for (const auto& place : places) {
+      SCOPED_TRACE(std::string(place.Name) + (open ? ", open" : ", closed"));
+      MoveMouseTo(place.Point);
+      Application->ActivateHint(place.Point);
+      THintWindow* window = Application->HintWindow();
+      const bool shown = window && window->HandleAllocated() && IsWindowVisible(window->Handle());
+      EXPECT_EQ(shown, !open);
+      if (shown) {
+        EXPECT_EQ(WindowText(window->Handle()), place.Hint);
+      }
+      Application->CancelHint();
+    }
+  }
+  Do(edit, TGesture::Escape);
+}
+
 }  // namespace

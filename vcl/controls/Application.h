@@ -122,8 +122,9 @@ public:
   bool HintShortCuts() const { return FHintShortCuts; }
   void SetHintShortCuts(bool Value) { FHintShortCuts = Value; }
   // Shows the hint of the control under the screen point (the nearest one
-  // with a hint text), after OnShowHint has had its say; hides the hint
-  // when there is none to show.
+  // with a hint text), after the control under the point (a nonzero
+  // answer to CM_HINTSHOW refuses) and then OnShowHint have had their say;
+  // hides the hint when there is none to show.
   void ActivateHint(const TPoint& CursorPos);
   void CancelHint();
   // The window the last hint showed in, or null.

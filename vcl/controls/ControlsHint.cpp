@@ -1,5 +1,5 @@
 // Hints: the hint window and the application's showing of a control's hint
-// through OnShowHint and the hint window class.
+// through the control's CM_HINTSHOW, OnShowHint and the hint window class.
 #include <algorithm>
 
 #include "vcl/controls/Application.h"
@@ -68,23 +68,27 @@ void THintWindow::ActivateHint(const TRect& Rect, const String& AHint) {
 
 namespace {
 
-// The control under a screen point with a hint text, a graphic child before
-// its parent, else the nearest parent that has one.
-TControl* FindHintControl(const TPoint& P) {
+// The control under a screen point: a graphic child before its window.
+TControl* ControlAtScreenPoint(const TPoint& P) {
   TWinControl* window = nullptr;
   for (HWND handle = WindowFromPoint(POINT{P.X, P.Y}); handle && !window; handle = GetParent(handle))
     window = FindControl(handle);
   if (!window) return nullptr;
   TControl* control = window->ControlAtPos(window->ScreenToClient(P), true);
-  if (!control || dynamic_cast<TWinControl*>(control)) control = window;
-  while (control && control->Hint().empty()) control = control->Parent();
-  return control;
+  return control && !dynamic_cast<TWinControl*>(control) ? control : window;
+}
+
+// The control itself when it has a hint text, else its nearest parent that has one.
+TControl* NearestWithHint(TControl* AControl) {
+  while (AControl && AControl->Hint().empty()) AControl = AControl->Parent();
+  return AControl;
 }
 
 }  // namespace
 
 void TApplication::ActivateHint(const TPoint& CursorPos) {
-  TControl* control = FindHintControl(CursorPos);
+  TControl* underMouse = ControlAtScreenPoint(CursorPos);
+  TControl* control = NearestWithHint(underMouse);
   if (!control) return CancelHint();
   THintInfo info;
   info.HintControl = control;
@@ -96,8 +100,11 @@ void TApplication::ActivateHint(const TPoint& CursorPos) {
   info.CursorPos = control->ScreenToClient(CursorPos);
   info.HideTimeout = FHintHidePause;
   info.HintStr = control->Hint();
-  bool canShow = true;
-  if (OnShowHint) OnShowHint(info.HintStr, canShow, info);
+  // The control under the mouse is asked first (CM_HINTSHOW, lParam the
+  // hint info): a nonzero answer keeps the hint hidden, say while the
+  // control has a popup open.
+  bool canShow = underMouse->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
+  if (canShow && OnShowHint) OnShowHint(info.HintStr, canShow, info);
   if (!canShow || info.HintStr.empty()) return CancelHint();
   const TClass windowClass = info.HintWindowClass ? info.HintWindowClass : HintWindowClass;
   if (!FHintWindow || FHintWindow->ClassType() != windowClass)
