@@ -592,7 +592,10 @@ Variant TcxCustomBlobEdit::ReadEditingValue() {
 void TcxCustomBlobEdit::SavePopupValue() {
   if (!FStorage || !FStorage->EditModified()) return;
   const TModalResult result = PopupWindow()->ModalResult();
-  if (result != mrOk && (result == mrCancel || !ActiveProperties()->AlwaysSaveData())) return;
+  // Escape can close the popup through the popup window itself, which
+  // gives the cancel as the close reason only.
+  const bool cancelled = result == mrCancel || CloseUpReason() == crCancel;
+  if (result != mrOk && (cancelled || !ActiveProperties()->AlwaysSaveData())) return;
   if (!DoEditing()) return;
   if (TcxPopupMemo* memo = PopupMemo())
     AssignInternalEditValue(Variant(memo->Text()));

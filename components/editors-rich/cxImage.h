@@ -147,6 +147,8 @@ public:
   TcxImageCommonResources();
   ~TcxImageCommonResources() override;
   TcxImageList* PopupMenuImageList() const { return FPopupMenuImageList.get(); }
+  // The list's glyph AIndex as a bitmap, transparent where the glyph is.
+  void GetPopupMenuGlyph(int AIndex, TBitmap* AGlyph) const;
 
 private:
   std::unique_ptr<TcxImageList> FPopupMenuImageList;

@@ -320,7 +320,8 @@ TPopupMenu* TcxCustomImage::PreparePopupMenu() {
       } else {
         if (caption) {
           item->SetCaption(LoadResString(caption));
-          item->SetImageIndex(glyph++);
+          item->SetImageIndex(glyph);
+          cxImageCommonResourcesInstance()->GetPopupMenuGlyph(glyph++, item->Bitmap());
         }
         item->OnClick = [this, action](TObject*) { RunUserAction(action); };
       }
@@ -347,6 +348,8 @@ TPopupMenu* TcxCustomImage::PreparePopupMenu() {
   }
   TMenuItem* custom = items->Items(MenuIndexOf(pmiCustom));
   custom->SetCaption(ActiveProperties()->PopupMenuLayout()->CustomMenuItemCaption());
+  custom->SetBitmap(ActiveProperties()->PopupMenuLayout()->CustomMenuItemGlyph());
+  custom->Bitmap()->SetTransparent(true);
   items->Items(SeparatorAfterDelete)->SetVisible(shown.Contains(pmiLoad) || shown.Contains(pmiWebCam));
   items->Items(SeparatorAfterSave)->SetVisible(shown.Contains(pmiCustom));
   return FEditPopupMenu.get();

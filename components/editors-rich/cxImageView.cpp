@@ -77,6 +77,15 @@ TcxImageCommonResources::TcxImageCommonResources() : FPopupMenuImageList(std::ma
 
 TcxImageCommonResources::~TcxImageCommonResources() = default;
 
+void TcxImageCommonResources::GetPopupMenuGlyph(int AIndex, TBitmap* AGlyph) const {
+  AGlyph->SetSize(FPopupMenuImageList->Width(), FPopupMenuImageList->Height());
+  AGlyph->Canvas()->Brush()->SetColor(MenuGlyphMaskColor);
+  AGlyph->Canvas()->FillRect(TRect(0, 0, AGlyph->Width(), AGlyph->Height()));
+  FPopupMenuImageList->TCustomImageList::Draw(AGlyph->Canvas(), 0, 0, AIndex);
+  AGlyph->SetTransparentColor(MenuGlyphMaskColor);
+  AGlyph->SetTransparent(true);
+}
+
 TcxImageCommonResources* cxImageCommonResourcesInstance() {
   if (!CommonResources) CommonResources = std::make_unique<TcxImageCommonResources>();
   return CommonResources.get();

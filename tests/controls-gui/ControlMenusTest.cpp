@@ -3,12 +3,14 @@
 // forms while a modal form shows.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "components/controls/cxControls.h"
 #include "components/core/cxGraphics.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
+#include "tests/guiharness/WindowCapture.h"
 #include "vcl/controls/ImgList.h"
 
 namespace {
@@ -110,6 +112,104 @@ TEST_F(FormFixture, APopupMenuShowsThePlatformMenuAndClicksTheChosenItem) {
   }
   EXPECT_EQ(0, firstClicks);
   EXPECT_EQ(1, secondClicks) << "a cancelled menu clicks nothing";
+}
+
+namespace {
+
+// What the platform's menu being shown holds for one item, and how it
+// looks on the screen.
+struct TShownMenuItem {
+  UINT State = 0;
+  HBITMAP Bitmap = nullptr;
+};
+
+std::vector<TShownMenuItem> ReadShownMenu(std::unique_ptr<TBitmap>& APicture) {
+  HWND window = FindWindowW(L"#32768", nullptr);
+  if (!window) return {};
+  auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+  std::vector<TShownMenuItem> items(GetMenuItemCount(menu));
+  for (size_t i = 0; i < items.size(); ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STATE | MIIM_BITMAP;
+    GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+    items[i] = {info.fState, info.hbmpItem};
+  }
+  RECT r;
+  GetWindowRect(window, &r);
+  APicture = std::make_unique<TBitmap>(r.right - r.left, r.bottom - r.top);
+  HDC source = GetWindowDC(window);
+  BitBlt(APicture->Canvas()->Handle(), 0, 0, APicture->Width(), APicture->Height(), source, 0, 0, SRCCOPY);
+  ReleaseDC(window, source);
+  return items;
+}
+
+bool Shows(TBitmap& APicture, TColor AColor) {
+  for (int y = 0; y < APicture.Height(); ++y)
+    for (int x = 0; x < APicture.Width(); ++x)
+      if (PixelColor(APicture, x, y) == AColor) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST_F(FormFixture, AMenuItemsBitmapShowsInThePlatformsMenuWhereItIsNotTransparent) {
+  TPopupMenu menu(nullptr);
+  TMenuItem* pictured = AddItem(&menu, L"Pictured");
+  TBitmap glyph(16, 16);
+  glyph.Canvas()->Brush()->SetColor(clFuchsia);
+  glyph.Canvas()->FillRect(TRect(0, 0, 16, 16));
+  glyph.Canvas()->Brush()->SetColor(clRed);
+  glyph.Canvas()->FillRect(TRect(4, 4, 12, 12));
+  glyph.SetTransparent(true);
+  pictured->SetBitmap(&glyph);
+  AddItem(&menu, L"-");
+  AddItem(&menu, L"Checked")->SetChecked(true);
+  AddItem(&menu, L"Emptied")->SetBitmap(&glyph);
+  menu.Items()->Items(3)->SetBitmap(nullptr);
+  Form->SetBounds(100, 100, 200, 150);
+  Form->Show();
+
+  std::vector<TShownMenuItem> shown;
+  std::unique_ptr<TBitmap> picture;
+  {
+    TDeferredAction read(50, [&] {
+      shown = ReadShownMenu(picture);
+      EndMenu();
+    });
+    menu.Popup(150, 150);
+  }
+  ASSERT_EQ(4u, shown.size());
+  const HBITMAP bitmap = shown[0].Bitmap;
+  BITMAP info{};
+  ASSERT_TRUE(GetObjectW(bitmap, sizeof(info), &info));
+  EXPECT_EQ(16, info.bmWidth);
+  EXPECT_EQ(32, info.bmBitsPixel) << "with alpha, so the menu blends it";
+  EXPECT_EQ(nullptr, shown[1].Bitmap);
+  EXPECT_EQ(nullptr, shown[2].Bitmap);
+  EXPECT_TRUE(shown[2].State & MFS_CHECKED);
+  EXPECT_EQ(nullptr, shown[3].Bitmap) << "the bitmap was taken away";
+  ASSERT_NE(nullptr, picture);
+  EXPECT_TRUE(Shows(*picture, clRed));
+  EXPECT_FALSE(Shows(*picture, clFuchsia)) << "the transparent colour is not drawn";
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(*picture, L"artifacts\\MenuItemBitmap.png");
+
+  // The item owns what the menu showed: the next showing makes it again
+  // and releases the old one, and so does the item's end.
+  {
+    TDeferredAction read(50, [&] {
+      shown = ReadShownMenu(picture);
+      EndMenu();
+    });
+    menu.Popup(150, 150);
+  }
+  ASSERT_EQ(4u, shown.size());
+  EXPECT_EQ(0u, GetObjectType(bitmap));
+  ASSERT_NE(nullptr, shown[0].Bitmap);
+  const HBITMAP second = shown[0].Bitmap;
+  delete pictured;
+  EXPECT_EQ(0u, GetObjectType(second));
 }
 
 TEST(ControlMenus, OnlyPopupMenusAndLibraryMenusCount) {

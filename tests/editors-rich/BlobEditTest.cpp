@@ -167,6 +167,70 @@ TEST_F(BlobEdit, OleAndRawDataOpenNoPopup) {
 
 // ---------------------------------------------------------------- closing the memo popup
 
+enum class TClose { OkButton, CancelButton, Escape, F4, AltDown, CtrlEnter, PressElsewhere };
+
+TEST_F(BlobEdit, OnlyOkOrAnyCloseButCancelWithAlwaysSaveDataWritesTheMemoBack) {
+  // The press elsewhere lands beside the popup, not under it.
+  Other->SetLeft(280);
+  struct TCase {
+    const char* Name;
+    TClose Close;
+    bool AlwaysSaveData;
+    bool Saved;
+  } cases[] = {
+      {"OK", TClose::OkButton, false, true},
+      {"Cancel", TClose::CancelButton, true, false},
+      {"Escape", TClose::Escape, true, false},
+      {"F4, always save", TClose::F4, true, true},
+      {"F4", TClose::F4, false, false},
+      {"Alt+Down, always save", TClose::AltDown, true, true},
+      {"Alt+Down", TClose::AltDown, false, false},
+      {"Ctrl+Enter", TClose::CtrlEnter, false, true},
+      {"press elsewhere, always save", TClose::PressElsewhere, true, true},
+      {"press elsewhere", TClose::PressElsewhere, false, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TcxBlobEdit* edit = AddBlobEdit(bekMemo, Variant(String(L"old")));
+    edit->Properties()->SetAlwaysSaveData(c.AlwaysSaveData);
+    Focus(edit);
+    bool opened = false;
+    OpenAndRun(edit, [&] {
+      auto* memo = dynamic_cast<TcxMemo*>(edit->Storage());
+      ASSERT_NE(memo, nullptr);
+      opened = true;
+      EXPECT_EQ(memo->Text(), L"old");
+      EXPECT_FALSE(edit->OkButton()->Enabled());
+      PressKey(VK_END);
+      TypeIntoFocus(L" new");
+      EXPECT_TRUE(edit->OkButton()->Enabled());
+      EXPECT_TRUE(edit->OkButton()->Default());
+      switch (c.Close) {
+        case TClose::OkButton: return edit->OkButton()->Click();
+        case TClose::CancelButton: return edit->CancelButton()->Click();
+        case TClose::Escape: return PressWith(VK_ESCAPE, {});
+        case TClose::F4: return PressWith(VK_F4, {});
+        case TClose::AltDown: return PressWith(VK_DOWN, {VK_MENU});
+        case TClose::CtrlEnter: return PressWith(VK_RETURN, {VK_CONTROL});
+        case TClose::PressElsewhere: {
+          // A press on the popup itself would leave it open for good.
+          const TRect other = ScreenBounds(Other);
+          if (ScreenBounds(edit->PopupWindow()).Contains(TPoint(other.Left + 10, other.Top + 5))) {
+            ADD_FAILURE() << "the press would land on the popup";
+            return edit->CancelButton()->Click();
+          }
+          return Do(edit, TGesture::PressElsewhere);
+        }
+      }
+    });
+    ProcessPendingMessages();
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(edit->DroppedDown());
+    EXPECT_EQ(edit->EditValue().AsString(), c.Saved ? L"old new" : L"old");
+    delete edit;
+  }
+}
+
 TEST_F(BlobEdit, EnterBreaksTheLineWithWantReturnsAndClosesWithout) {
   for (bool wantReturns : {true, false}) {
     SCOPED_TRACE(wantReturns ? "want returns" : "no returns");
@@ -366,20 +430,25 @@ TEST_F(BlobEdit, AnUnknownPictureClassNameChangesNothing) {
 // ---------------------------------------------------------------- sheet
 
 TEST_F(BlobEdit, SheetOfClosedEditsAndOpenPopupsInEveryLook) {
-  const int columnWidth = 300, rowHeight = 330;
+  // Drawn on a tall sheet, which is cut below the lowest popup at the end.
+  const int columnWidth = 300;
   TBitmap sheet;
-  sheet.SetSize(std::size(AllLooks) * columnWidth + 10, rowHeight + 10);
+  sheet.SetSize(std::size(AllLooks) * columnWidth + 10, 1000);
   sheet.Canvas()->Brush()->SetColor(clWhite);
   sheet.Canvas()->FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
+  int bottom = 0, columnBottom = 0;
   auto paste = [&](TWinControl* AWindow, const TPoint& AAt) {
     std::unique_ptr<TBitmap> picture = CaptureWindow(AWindow);
     BitBlt(sheet.Canvas()->Handle(), AAt.X, AAt.Y, picture->Width(), picture->Height(), picture->Canvas()->Handle(),
            0, 0, SRCCOPY);
+    columnBottom = std::max(columnBottom, AAt.Y + picture->Height());
+    bottom = std::max(bottom, columnBottom);
   };
   int column = 0;
   for (const TLook look : AllLooks) {
     SCOPED_TRACE(LookName(look));
     const int x = 10 + column++ * columnWidth;
+    columnBottom = 0;
     // Closed: icons, a word and a first line.
     int y = 10;
     for (TcxBlobPaintStyle style :
@@ -392,7 +461,7 @@ TEST_F(BlobEdit, SheetOfClosedEditsAndOpenPopupsInEveryLook) {
       y += 26;
       delete edit;
     }
-    // Open: the memo popup, then the picture popup.
+    // Open: the memo popup, then the picture popup below it.
     const struct {
       TcxBlobEditKind Kind;
       Variant Value;
@@ -410,10 +479,11 @@ TEST_F(BlobEdit, SheetOfClosedEditsAndOpenPopupsInEveryLook) {
         paste(popup, TPoint(x + pp.Left - e.Left, top + pp.Top - e.Top));
         edit->CancelButton()->Click();
       });
-      y += 130;
+      y = columnBottom + 10;
       delete edit;
     }
   }
+  sheet.SetSize(sheet.Width(), bottom + 10);
   std::filesystem::create_directories("artifacts");
   SaveAsPng(sheet, L"artifacts\\BlobEdits.png");
   EXPECT_TRUE(std::filesystem::exists("artifacts/BlobEdits.png"));

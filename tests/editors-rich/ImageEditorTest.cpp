@@ -210,6 +210,70 @@ TEST_F(ImageEditor, MenuItemsFollowTheLayoutThePictureTheClipboardAndReadOnly) {
   EXPECT_EQ(7, cxImageCommonResourcesInstance()->PopupMenuImageList()->Count());
 }
 
+// What the platform's menu shows while it is open: each item's bitmap, and
+// a picture of the menu window.
+struct TShownMenu {
+  std::vector<HBITMAP> Bitmaps;
+  std::unique_ptr<TBitmap> Picture;
+};
+TShownMenu ShownMenu;
+
+void CALLBACK ReadShownMenuAndClose(HWND, UINT, UINT_PTR ATimer, DWORD) {
+  KillTimer(nullptr, ATimer);
+  if (HWND window = FindWindowW(L"#32768", nullptr)) {
+    auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof(info);
+      info.fMask = MIIM_BITMAP;
+      GetMenuItemInfoW(menu, i, TRUE, &info);
+      ShownMenu.Bitmaps.push_back(info.hbmpItem);
+    }
+    RECT r;
+    GetWindowRect(window, &r);
+    ShownMenu.Picture = std::make_unique<TBitmap>(r.right - r.left, r.bottom - r.top);
+    HDC source = GetWindowDC(window);
+    BitBlt(ShownMenu.Picture->Canvas()->Handle(), 0, 0, r.right - r.left, r.bottom - r.top, source, 0, 0, SRCCOPY);
+    ReleaseDC(window, source);
+  }
+  EndMenu();
+}
+
+TEST_F(ImageEditor, TheShownMenuDrawsTheGlyphsAndTheCustomGlyphWithoutTheirMaskColour) {
+  TBitmap custom(16, 16);
+  custom.Canvas()->Brush()->SetColor(clFuchsia);
+  custom.Canvas()->FillRect(TRect(0, 0, 16, 16));
+  custom.Canvas()->Brush()->SetColor(clLime);
+  custom.Canvas()->FillRect(TRect(3, 3, 13, 13));
+  TcxPopupMenuLayout* layout = Image->Properties()->PopupMenuLayout();
+  layout->SetMenuItems(layout->MenuItems() + TcxPopupMenuItems{pmiCustom});
+  layout->SetCustomMenuItemCaption(L"Rotate");
+  layout->SetCustomMenuItemGlyph(&custom);
+  Image->Picture()->Assign(HalvesBitmap(6, 4).get());
+  ShownMenu = {};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, ReadShownMenuAndClose);
+  SendMessageW(Image->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Image->Handle()), MAKELPARAM(-1, -1));
+  KillTimer(nullptr, timer);
+  ASSERT_NE(nullptr, ShownMenu.Picture);
+  ASSERT_EQ(10u, ShownMenu.Bitmaps.size());
+  for (int i = 0; i < 10; ++i) {
+    const bool separator = i == 4 || i == 8;
+    EXPECT_EQ(separator, ShownMenu.Bitmaps[i] == nullptr) << "item " << i;
+  }
+  bool customShown = false, maskShown = false;
+  for (int y = 0; y < ShownMenu.Picture->Height(); ++y)
+    for (int x = 0; x < ShownMenu.Picture->Width(); ++x) {
+      const TColor pixel = PixelColor(*ShownMenu.Picture, x, y);
+      customShown = customShown || pixel == clLime;
+      maskShown = maskShown || pixel == clFuchsia;
+    }
+  EXPECT_TRUE(customShown);
+  EXPECT_FALSE(maskShown);
+  std::filesystem::create_directories("artifacts");
+  SaveAsPng(*ShownMenu.Picture, L"artifacts\\ImageEditorMenu.png");
+  ShownMenu = {};
+}
+
 TEST_F(ImageEditor, MenuLoadAndSaveWorkWithRealFilesAndADamagedFileKeepsThePicture) {
   auto halves = HalvesBitmap(6, 4);
   {

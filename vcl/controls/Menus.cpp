@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "vcl/controls/ImgList.h"
+#include "vcl/graphics/Bitmap.h"
 #include "vcl/rtl/SysUtils.h"
 
 TShortCut ShortCut(uint16_t Key, TShiftState Shift) {
@@ -50,6 +51,8 @@ TShiftState KeyDataToShiftState(LPARAM KeyData) {
 
 // ---------------------------------------------------------------- TMenuItem
 
+TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
+
 TMenuItem::~TMenuItem() {
   if (FParent) FParent->Remove(this);
   while (!FItems.empty()) delete FItems.back();
@@ -64,6 +67,48 @@ void TMenuItem::Add(TMenuItem* Item) {
 void TMenuItem::Remove(TMenuItem* Item) {
   std::erase(FItems, Item);
   Item->FParent = nullptr;
+}
+
+TBitmap* TMenuItem::Bitmap() {
+  if (!FBitmap) FBitmap = std::make_unique<TBitmap>();
+  return FBitmap.get();
+}
+
+void TMenuItem::SetBitmap(TBitmap* Value) {
+  if (!Value) {
+    FBitmap.reset();
+    return;
+  }
+  TBitmap* bitmap = Bitmap();
+  bitmap->Assign(Value);
+  bitmap->SetTransparent(Value->Transparent());
+  bitmap->SetTransparentMode(Value->TransparentMode());
+  if (Value->TransparentMode() == tmFixed) bitmap->SetTransparentColor(Value->TransparentColor());
+}
+
+HBITMAP TMenuItem::PrepareMenuBitmap() {
+  FMenuBitmap.reset();
+  if (!FBitmap || FBitmap->Empty()) return nullptr;
+  FMenuBitmap = std::make_unique<TBitmap>();
+  FMenuBitmap->Assign(FBitmap.get());
+  FMenuBitmap->SetPixelFormat(pf32bit);
+  const bool transparent = FBitmap->Transparent();
+  const COLORREF key = transparent ? ColorToRGB(FBitmap->TransparentColor()) : 0;
+  GdiFlush();
+  for (int y = 0; y < FMenuBitmap->Height(); ++y) {
+    auto* pixel = static_cast<uint8_t*>(FMenuBitmap->ScanLine(y));
+    for (int x = 0; x < FMenuBitmap->Width(); ++x, pixel += 4) {
+      // Opaque pixels have full alpha, so their colour needs no scaling.
+      const bool clear = transparent && RGB(pixel[2], pixel[1], pixel[0]) == key;
+      if (clear)
+        std::fill_n(pixel, 4, uint8_t{0});
+      else
+        pixel[3] = 0xFF;
+    }
+  }
+  // The menu selects the bitmap into a context of its own.
+  FMenuBitmap->ReleaseCanvasHandle();
+  return FMenuBitmap->Handle();
 }
 
 void TMenuItem::Click() {
@@ -136,6 +181,13 @@ private:
         id = FCommands.size();
       }
       AppendMenuW(menu, flags, id, item->Caption().c_str());
+      if (HBITMAP bitmap = item->IsLine() ? nullptr : item->PrepareMenuBitmap()) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_BITMAP;
+        info.hbmpItem = bitmap;
+        SetMenuItemInfoW(menu, GetMenuItemCount(menu) - 1, TRUE, &info);
+      }
     }
     return menu;
   }

@@ -6,6 +6,7 @@
 
 #include "vcl/controls/Controls.h"
 
+class TBitmap;
 class TCustomImageList;
 class TPopupMenu;
 
@@ -32,7 +33,7 @@ using TMenuMeasureItemEvent =
 class TMenuItem : public TComponent {
   VCL_COMPONENT_CLASS(TMenuItem, TComponent)
 public:
-  explicit TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
+  explicit TMenuItem(TComponent* AOwner);
   ~TMenuItem() override;
 
   const String& Caption() const { return FCaption; }
@@ -53,6 +54,16 @@ public:
   int ImageIndex() const { return FImageIndex; }
   void SetImageIndex(int Value) { FImageIndex = Value; }
   bool IsLine() const { return FCaption == L"-"; }
+  // The picture the platform's menu shows beside the caption, owned by the
+  // item (made on first read); where a transparent bitmap has its
+  // transparent colour the menu shows through. SetBitmap copies the
+  // picture and its transparency; null or an empty bitmap shows none.
+  TBitmap* Bitmap();
+  void SetBitmap(TBitmap* Value);
+  // The picture as the platform's menu takes it: 32 bits with
+  // pre-multiplied alpha, made again on each call and owned by the item
+  // (the previous one released); null when there is no picture.
+  HBITMAP PrepareMenuBitmap();
 
   // Sub-items, owned.
   int Count() const { return static_cast<int>(FItems.size()); }
@@ -84,6 +95,8 @@ private:
   bool FChecked = false;
   TMenuBreak FBreak = mbNone;
   int FImageIndex = -1;
+  std::unique_ptr<TBitmap> FBitmap;
+  std::unique_ptr<TBitmap> FMenuBitmap;
   TMenuItem* FParent = nullptr;
   std::vector<TMenuItem*> FItems;
 };
