@@ -100,6 +100,41 @@ inline void SaveStrip(const std::vector<std::unique_ptr<TBitmap>>& AImages, cons
   SaveAsPng(sheet, String(L"artifacts\\") + String(AName.begin(), AName.end()) + L".png");
 }
 
+// AHelper's element, at ABounds in AControl's client area, fades between
+// the two looks AHelper prepares: before AHover the control shows the
+// normal look, while the fade runs frames between the two, then the hot
+// look. The control before, during and after is saved as AName's strip.
+template <class THelper, class THover>
+void ExpectFadeBetweenLooks(THelper* AHelper, TWinControl* AControl, const TRect& ABounds, THover AHover,
+                            const std::string& AName) {
+  TBitmap *normal = nullptr, *hot = nullptr;
+  AHelper->PrepareFadeImages(normal, hot);
+  std::unique_ptr<TBitmap> normalImage(normal), hotImage(hot);
+  ASSERT_EQ(normal->Width(), ABounds.Width());
+  ASSERT_EQ(hot->Height(), ABounds.Height());
+  const TPoint probe = FirstDifference(*normal, *hot);
+  ASSERT_NE(probe, TPoint(-1, -1));
+  const TColor from = PixelColor(*normal, probe.X, probe.Y), to = PixelColor(*hot, probe.X, probe.Y);
+  const TPoint at(ABounds.Left + probe.X, ABounds.Top + probe.Y);
+  std::vector<std::unique_ptr<TBitmap>> shots;
+  shots.push_back(CaptureWindow(AControl));
+  EXPECT_EQ(PixelColor(*shots.back(), at.X, at.Y), from);
+  AHover();
+  ASSERT_TRUE(AHelper->Active());
+  std::vector<TColor> frames;
+  for (int tick = 0; tick < 200 && AHelper->Active(); ++tick) {
+    dxGetGlobalFader()->Update();
+    if (!AHelper->Active()) break;
+    std::unique_ptr<TBitmap> shot = CaptureWindow(AControl);
+    frames.push_back(PixelColor(*shot, at.X, at.Y));
+    if (frames.size() == 2) shots.push_back(std::move(shot));
+  }
+  EXPECT_TRUE(FramesBetween(frames, from, to));
+  shots.push_back(CaptureWindow(AControl));
+  EXPECT_EQ(PixelColor(*shots.back(), at.X, at.Y), to);
+  SaveStrip(shots, AName);
+}
+
 // A strip of ACount sections of AHeight square pixels, section i in
 // AColors[i]; the bottom-left pixel of each (white) is the transparent
 // colour.

@@ -273,32 +273,6 @@ TEST_F(CalculatorFading, TheButtonShowsFramesBetweenItsNormalAndHotLook) {
   ProcessPendingMessages();
   // "=" is the default button while the calculator is focused.
   EXPECT_EQ(Calculator->Button(cbEqual).State, cxbsDefault);
-  const TRect r = Calculator->Button(cbNum5).Bounds;
-  TBitmap *normal = nullptr, *hot = nullptr;
-  Helper(cbNum5)->PrepareFadeImages(normal, hot);
-  std::unique_ptr<TBitmap> normalImage(normal), hotImage(hot);
-  ASSERT_EQ(normal->Width(), r.Width());
-  ASSERT_EQ(hot->Height(), r.Height());
-  const TPoint probe = FirstDifference(*normal, *hot);
-  ASSERT_NE(probe, TPoint(-1, -1));
-  const TColor from = PixelColor(*normal, probe.X, probe.Y), to = PixelColor(*hot, probe.X, probe.Y);
-  const TPoint at(r.Left + probe.X, r.Top + probe.Y);
-  // The sheet: the calculator before, during and after the fade.
-  std::vector<std::unique_ptr<TBitmap>> shots;
-  shots.push_back(CaptureWindow(Calculator));
-  EXPECT_EQ(PixelColor(*shots.back(), at.X, at.Y), from);
-  MoveTo(Centre(cbNum5));
-  ASSERT_TRUE(Helper(cbNum5)->Active());
-  std::vector<TColor> frames;
-  for (int tick = 0; tick < 200 && Helper(cbNum5)->Active(); ++tick) {
-    dxGetGlobalFader()->Update();
-    if (!Helper(cbNum5)->Active()) break;
-    std::unique_ptr<TBitmap> shot = CaptureWindow(Calculator);
-    frames.push_back(PixelColor(*shot, at.X, at.Y));
-    if (frames.size() == 2) shots.push_back(std::move(shot));
-  }
-  EXPECT_TRUE(FramesBetween(frames, from, to));
-  shots.push_back(CaptureWindow(Calculator));
-  EXPECT_EQ(PixelColor(*shots.back(), at.X, at.Y), to);
-  SaveStrip(shots, "CalculatorFade");
+  ExpectFadeBetweenLooks(Helper(cbNum5), Calculator, Calculator->Button(cbNum5).Bounds,
+                         [this] { MoveTo(Centre(cbNum5)); }, "CalculatorFade");
 }

@@ -539,32 +539,5 @@ TEST_F(CheckBoxFading, TheThemedCheckFadesInOnHoverOutOnLeavingAndStopsOnAPress)
 TEST_F(CheckBoxFading, TheCheckShowsFramesBetweenItsNormalAndHotLook) {
   SetLook(Check->Style()->LookAndFeel(), TLook::Native);
   ProcessPendingMessages();
-  const TRect r = Check->CheckViewInfo()->CheckBoxRect;
-  TBitmap *normal = nullptr, *hot = nullptr;
-  Helper()->PrepareFadeImages(normal, hot);
-  std::unique_ptr<TBitmap> normalImage(normal), hotImage(hot);
-  ASSERT_EQ(normal->Width(), r.Width());
-  ASSERT_EQ(hot->Height(), r.Height());
-  const TPoint probe = FirstDifference(*normal, *hot);
-  ASSERT_NE(probe, TPoint(-1, -1));
-  const TColor from = PixelColor(*normal, probe.X, probe.Y), to = PixelColor(*hot, probe.X, probe.Y);
-  const TPoint at(r.Left + probe.X, r.Top + probe.Y);
-  // The sheet: the control before, during and after the fade.
-  std::vector<std::unique_ptr<TBitmap>> shots;
-  shots.push_back(CaptureWindow(Check));
-  EXPECT_EQ(PixelColor(*shots.back(), at.X, at.Y), from);
-  Hover();
-  ASSERT_TRUE(Helper()->Active());
-  std::vector<TColor> frames;
-  for (int tick = 0; tick < 200 && Helper()->Active(); ++tick) {
-    dxGetGlobalFader()->Update();
-    if (!Helper()->Active()) break;
-    std::unique_ptr<TBitmap> shot = CaptureWindow(Check);
-    frames.push_back(PixelColor(*shot, at.X, at.Y));
-    if (frames.size() == 2) shots.push_back(std::move(shot));
-  }
-  EXPECT_TRUE(FramesBetween(frames, from, to));
-  shots.push_back(CaptureWindow(Check));
-  EXPECT_EQ(PixelColor(*shots.back(), at.X, at.Y), to);
-  SaveStrip(shots, "CheckBoxFade");
+  ExpectFadeBetweenLooks(Helper(), Check, Check->CheckViewInfo()->CheckBoxRect, [this] { Hover(); }, "CheckBoxFade");
 }
