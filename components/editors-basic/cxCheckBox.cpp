@@ -1011,7 +1011,6 @@ const TUnitEntry cxCheckBoxUnit{L"cxCheckBox",
                                       dxTranslatedResString(scxSEditRepositoryCheckBoxItem));
                                   cxFilterEditsRegistry()->Register(TcxCheckBoxProperties::StaticClass(),
                                                                     TcxFilterCheckBoxHelper::Instance());
-                                  cxBuildCheckMarkMask();
                                 },
                                 [] {
                                   cxFreeCheckMarkMask();

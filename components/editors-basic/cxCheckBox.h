@@ -41,9 +41,8 @@ void cxPaintCheck(TcxCanvas* ACanvas, const TRect& ARect, TcxCheckBoxState AStat
                   TColor ABorderColor, TColor ABackgroundColor, bool ADrawBackground, bool AIsDesigning,
                   bool AFocused, bool ASupportGrayed, TcxCustomLookAndFeelPainter* APainter,
                   TcxCheckBoxNullValueShowingStyle ANullValueShowingStyle);
-// The check-mark mask the flat looks stamp, made from the platform's
-// drawing of a check box at the unit's start-up.
-void cxBuildCheckMarkMask();
+// Frees the check-mark mask the flat looks stamp, made from the platform's
+// drawing of a check box when first stamped.
 void cxFreeCheckMarkMask();
 // The hovered look of a check's border style.
 TcxEditBorderStyle cxCheckBoxHotBorderStyle(TcxEditBorderStyle ABorderStyle, TcxContainerHotState AHotState);

@@ -25,7 +25,10 @@ TRect Shrunk(TRect R, int ADelta) {
   return R;
 }
 
+void BuildCheckMarkMask();
+
 void StampCheckMark(TcxCanvas* ACanvas, const TRect& AContent, TColor AColor) {
+  if (!CheckMarkMask) BuildCheckMarkMask();  // on first use, not at start-up
   if (!CheckMarkMask) return;
   ACanvas->SaveClipRegion();
   ACanvas->IntersectClipRect(AContent);
@@ -173,8 +176,6 @@ void BuildCheckMarkMask() {
 }
 
 }  // namespace
-
-void cxBuildCheckMarkMask() { BuildCheckMarkMask(); }
 
 void cxFreeCheckMarkMask() {
   if (CheckMarkMask) DeleteObject(CheckMarkMask);

@@ -49,10 +49,14 @@ public:
 };
 
 std::unique_ptr<TcxTimeEditFormatListener> FormatListener;
+bool UnitStarted = false;
 
 }  // namespace
 
 String cxTimeEditFormat(TcxTimeEditTimeFormat AFormat, bool AUse24HourFormat, bool AEditMask) {
+  // The locale's masks are built, and followed, from the first format asked
+  // for on, not at start-up.
+  if (UnitStarted && !FormatListener) FormatListener = std::make_unique<TcxTimeEditFormatListener>();
   return TimeFormats[FormatIndex(AFormat, AUse24HourFormat, AEditMask)];
 }
 
@@ -544,7 +548,7 @@ void TcxFilterTimeEditHelper::InitializeFilterEdit(TcxCustomEdit* AEdit,
 
 const TUnitEntry cxTimeEditUnit{L"cxTimeEdit",
                                 [] {
-                                  FormatListener = std::make_unique<TcxTimeEditFormatListener>();
+                                  UnitStarted = true;
                                   cxEditPropertiesRegistry()->Register(
                                       TcxTimeEditProperties::StaticClass(),
                                       dxTranslatedResString(scxSEditRepositoryTimeItem));
@@ -556,4 +560,5 @@ const TUnitEntry cxTimeEditUnit{L"cxTimeEdit",
                                                                       TcxFilterTimeEditHelper::Instance());
                                   cxEditPropertiesRegistry()->Unregister(TcxTimeEditProperties::StaticClass());
                                   FormatListener.reset();
+                                  UnitStarted = false;
                                 }};

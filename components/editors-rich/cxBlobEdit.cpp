@@ -52,7 +52,11 @@ String FirstLine(const String& AText) {
 
 }  // namespace
 
-TcxImageList* cxBlobKindImages() { return BlobKindImages.get(); }
+// Made on first use, not at start-up.
+TcxImageList* cxBlobKindImages() {
+  if (!BlobKindImages) cxBuildBlobKindImages();
+  return BlobKindImages.get();
+}
 
 String cxBlobMemoDisplayText(const Variant& AValue, TcxCustomBlobEditProperties* AProperties, bool AFullText) {
   const TcxBlobEditKind kind = AProperties->BlobEditKind();
@@ -674,7 +678,6 @@ void TcxCustomBlobEdit::FreePopupStorage() {
 
 const TUnitEntry cxBlobEditUnit{L"cxBlobEdit",
                                 [] {
-                                  cxBuildBlobKindImages();
                                   cxEditPropertiesRegistry()->Register(TcxBlobEditProperties::StaticClass(),
                                                                        L"BlobEdit|Represents the BLOB editor");
                                 },
