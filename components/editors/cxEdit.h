@@ -1703,6 +1703,10 @@ protected:
   virtual bool ShouldProcessPostError() { return !FIsInplace; }
   virtual void ProcessEnter();
   virtual void ProcessExit(bool AFireExit);
+  // The focus moved on the form (CM_FOCUSCHANGED): a modal form closing
+  // with an accepting result validates the edit first, and a refused value
+  // keeps the form open.
+  virtual void DoFocusChanged();
   virtual bool NeedsDisplayValueRefreshOnFocus() { return true; }
   virtual void RefreshDrawnValue() {}
   virtual void HandlePropertiesChanged(TObject* Sender);
@@ -1809,6 +1813,9 @@ private:
   // person's own action.
   void HandleClipboardMessage(TMessage& Message);
   void MoveFocusOnTab(TShiftState Shift);
+  // The result the parent form closes with, while a modal form closes;
+  // else mrNone.
+  TModalResult ClosingModalResult();
   // What a validation checks: the edit value as shown focused while it is
   // unchanged since enter, else the text shown.
   Variant ValidationDisplayValue();

@@ -6,6 +6,7 @@
 #include "components/editors/cxEdit.h"
 #include "components/editors/cxEditConsts.h"
 #include "components/editors/cxEditUtils.h"
+#include "vcl/controls/Forms.h"
 
 // ---------------------------------------------------------------- change events catcher
 
@@ -455,8 +456,11 @@ void TcxCustomEdit::ProcessExit(bool AFireExit) {
   FIsHiding = true;
   LockChangeEvents(true);
   try {
-    ValidateEditByOptions(false);
-    if (!FIsInplace && CanPostEditValue()) CommitEditValue(false);
+    // A cancelled modal form takes nothing of what was typed.
+    if (ClosingModalResult() != mrCancel) {
+      ValidateEditByOptions(false);
+      if (!FIsInplace && CanPostEditValue()) CommitEditValue(false);
+    }
   } catch (...) {
     LockChangeEvents(false);
     FIsHiding = false;
@@ -471,6 +475,25 @@ void TcxCustomEdit::ProcessExit(bool AFireExit) {
   if (AFireExit) TcxCustomEditContainer::DoExit();
   FModifiedAfterEnter = false;
   FIsHiding = false;
+}
+
+TModalResult TcxCustomEdit::ClosingModalResult() {
+  TCustomForm* form = GetParentForm(this);
+  return form && form->ModalClosing() ? form->ModalResult() : mrNone;
+}
+
+void TcxCustomEdit::DoFocusChanged() {
+  RefreshDrawnValue();
+  const TModalResult closing = ClosingModalResult();
+  if (closing == mrNone || closing == mrCancel || IsDestroying()) return;
+  LockChangeEvents(true);
+  try {
+    AsUserAction(false, [&] { ValidateEditByOptions(false); });
+  } catch (...) {
+    LockChangeEvents(false);
+    throw;
+  }
+  LockChangeEvents(false);
 }
 
 // ---------------------------------------------------------------- keyboard

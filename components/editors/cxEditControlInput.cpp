@@ -160,6 +160,9 @@ void TcxCustomEdit::WndProc(TMessage& Message) {
       // An inner edit that handles them itself gets them as they come.
       if (!InnerControl()) return HandleClipboardMessage(Message);
       break;
+    case CM_FOCUSCHANGED:
+      TcxCustomEditContainer::WndProc(Message);
+      return DoFocusChanged();
   }
   TcxCustomEditContainer::WndProc(Message);
 }

@@ -4,6 +4,8 @@
 // never lost when a value is refused.
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,6 +15,7 @@
 #include "tests/editors/ValidatingEdit.h"
 #include "tests/guiharness/FormFixture.h"
 #include "tests/guiharness/GuiDriver.h"
+#include "vcl/controls/StdCtrls.h"
 
 namespace {
 
@@ -206,6 +209,135 @@ TEST_F(EditValidation, AFailedPostGivesTheFocusBackBeepsAndRaises) {
   EXPECT_EQ(Edit->Beeps, 1);
   EXPECT_EQ(Edit->Text(), String(L"typed"));
   EXPECT_TRUE(Edit->ModifiedAfterEnter());
+}
+
+// A dialog with the edit and a default OK button, shown modally; what a
+// person does runs inside its modal loop, one step per timer tick.
+struct ModalEditValidation : ::testing::Test {
+  ModalEditValidation() {
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    Dialog->SetBounds(100, 100, 300, 200);
+    Edit = new TValidatingEdit(Dialog);
+    Edit->SetBounds(10, 10, 120, 22);
+    Edit->SetParent(Dialog);
+    auto* ok = new TButton(Dialog);
+    ok->SetBounds(10, 60, 75, 25);
+    ok->SetModalResult(mrOk);
+    ok->SetDefault(true);
+    ok->SetParent(Dialog);
+    Edit->ActiveProperties()->OnValidate = [](TObject*, Variant& DisplayValue, String&, bool& Error) {
+      if (VarToStr(DisplayValue) == L"bad") Error = true;
+    };
+    Edit->SetEditValue(Variant(L"old"));
+    Application->OnException = [this](TObject*, const Exception& E) { Raised = E.Message(); };
+    Dialog->HandleNeeded();
+  }
+  ~ModalEditValidation() override {
+    Application->OnException = nullptr;
+    delete Dialog;
+  }
+
+  // Shows the dialog modally, running the steps inside its loop; a dialog
+  // still open after the last step is closed (a cancel).
+  TModalResult ShowModalWith(std::deque<std::function<void()>> ASteps) {
+    Steps = std::move(ASteps);
+    Current = this;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, &Tick);
+    const TModalResult result = Dialog->ShowModal();
+    KillTimer(nullptr, timer);
+    Current = nullptr;
+    return result;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (!Current || !Current->Dialog->Modal()) return;
+    if (Current->Steps.empty()) return PostMessageW(Current->Dialog->Handle(), WM_CLOSE, 0, 0), void();
+    auto step = std::move(Current->Steps.front());
+    Current->Steps.pop_front();
+    step();
+  }
+  void Type(const String& AText) {
+    Edit->SetFocus();
+    Edit->Type(AText);
+  }
+  // Enter goes to the default OK button, the focus staying in the edit.
+  void PressEnter() {
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 0xC0000001);
+  }
+
+  TForm* Dialog = new TForm(Application);
+  TValidatingEdit* Edit;
+  std::deque<std::function<void()>> Steps;
+  std::optional<String> Raised;
+  static inline ModalEditValidation* Current = nullptr;
+};
+
+// OK validates the value typed before the dialog closes: a refused value
+// keeps the dialog open with the focus in the edit (raised or beeped as the
+// options say) unless the options let the focus go; closing the dialog
+// (a cancel) takes nothing and reports nothing.
+TEST_F(ModalEditValidation, ClosingWithOkValidatesTheEditAndCancelDoesNot) {
+  using O = TcxEditValidationOptions;
+  struct Case {
+    const char* Name;
+    O Options;
+    String Typed;
+    bool RaisesOnOk;
+    bool ClosesOnOk;
+    String Stored;
+  } cases[] = {
+      {"none", O{}, L"bad", false, false, L"old"},
+      {"raise", O{evoRaiseException}, L"bad", true, false, L"old"},
+      {"icon", O{evoShowErrorIcon}, L"bad", false, false, L"old"},
+      {"icon, lose focus", O{evoShowErrorIcon, evoAllowLoseFocus}, L"bad", false, true, L"bad"},
+      {"raise, valid value", O{evoRaiseException}, L"good", false, true, L"good"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Edit->SetEditValue(Variant(L"old"));
+    Edit->ActiveProperties()->SetValidationOptions(c.Options);
+    Edit->ActiveProperties()->SetBeepOnError(true);
+    Edit->Beeps = 0;
+    Raised.reset();
+    bool openAfterOk = false, focusedAfterOk = false;
+    int beepsAfterOk = 0;
+    std::optional<String> raisedOnOk;
+    const TModalResult result = ShowModalWith({
+        [&] { Type(c.Typed); },
+        [&] { PressEnter(); },
+        [&] {
+          openAfterOk = Dialog->Visible();
+          focusedAfterOk = Edit->Focused();
+          beepsAfterOk = Edit->Beeps;
+          raisedOnOk = Raised;
+        },
+    });
+    const bool refused = !c.ClosesOnOk;
+    EXPECT_EQ(result, refused ? mrCancel : mrOk);
+    if (refused) {
+      EXPECT_TRUE(openAfterOk);
+      EXPECT_TRUE(focusedAfterOk);
+      EXPECT_EQ(beepsAfterOk, 1);
+      EXPECT_EQ(raisedOnOk.has_value(), c.RaisesOnOk);
+      if (raisedOnOk) EXPECT_EQ(*raisedOnOk, DefaultErrorText());
+    }
+    // The cancel after a refusal neither beeps nor raises again.
+    EXPECT_EQ(Edit->Beeps, c.Typed == L"bad" ? 1 : 0);
+    EXPECT_EQ(Raised.has_value(), c.RaisesOnOk);
+    EXPECT_EQ(Edit->EditValue(), Variant(c.Stored));
+    EXPECT_EQ(Edit->ValidationError(), c.Typed == L"bad");
+    // Cancelled, the edit shows its value again.
+    EXPECT_EQ(Edit->Text(), c.Stored);
+  }
+  // Closed at once, without OK: nothing is validated.
+  Edit->SetEditValue(Variant(L"old"));
+  Edit->ActiveProperties()->SetValidationOptions({evoRaiseException});
+  Edit->Beeps = 0;
+  Raised.reset();
+  EXPECT_EQ(ShowModalWith({[&] { Type(L"bad"); }}), mrCancel);
+  EXPECT_EQ(Edit->Beeps, 0);
+  EXPECT_FALSE(Raised.has_value());
+  EXPECT_EQ(Edit->EditValue(), Variant(L"old"));
 }
 
 // The glyphs are the program's own resources, decoded on first use.

@@ -261,13 +261,35 @@ TModalResult TCustomForm::ShowModal() {
       if (Application->Terminated()) {
         FModalResult = mrCancel;
       } else if (FModalResult != mrNone) {
-        // A result closes the form unless the close handlers keep it open.
-        if (!CloseQuery() || DoClose() == caNone) FModalResult = mrNone;
+        // A result closes the form unless the close handlers keep it open
+        // or a control cannot let the focus go.
+        if (!CloseQuery() || DoClose() == caNone || !ReleaseFocusForModalResult()) FModalResult = mrNone;
       }
     }
   }
+  FModalClosing = true;
+  struct TClosingEnd {
+    bool& Flag;
+    ~TClosingEnd() { Flag = false; }
+  } closingEnd{FModalClosing};
   Hide();
   return FModalResult;
+}
+
+bool TCustomForm::ReleaseFocusForModalResult() {
+  if (FModalResult == mrCancel) return true;
+  FModalClosing = true;
+  try {
+    BroadcastToControls(this, CM_FOCUSCHANGED, 0, 0);
+  } catch (...) {
+    FModalClosing = false;
+    Application->HandleException(this);
+    // The controls see the focus where it stayed.
+    FocusChanged(FActiveControl);
+    return false;
+  }
+  FModalClosing = false;
+  return true;
 }
 
 bool TCustomForm::IsShortCut(TMessage& Message) {

@@ -62,6 +62,11 @@ public:
   TModalResult ModalResult() const { return FModalResult; }
   // ShowModal runs for the form.
   bool Modal() const { return FModal; }
+  // ShowModal is ending with ModalResult: the controls see the focus leave
+  // the form (CM_FOCUSCHANGED naming no control), then the form hides. With
+  // a result other than mrCancel a control may refuse by raising: the form
+  // stays open, the focus where it was, and the exception is shown.
+  bool ModalClosing() const { return FModalClosing; }
   void SetModalResult(TModalResult Value) { FModalResult = Value; }
   // Asks OnCloseQuery, then OnClose decides: hide (the default), free
   // (later, see Release), minimize or stay. Closing the main form ends the
@@ -95,6 +100,9 @@ private:
   void VisibleChanging(bool Showing);
   void Activated();
   TCloseAction DoClose();
+  // The controls let the focus go as the modal form closes; false when one
+  // refused.
+  bool ReleaseFocusForModalResult();
   void CenterOnScreen();
 
   HWND PopupOwnerWindow();
@@ -106,6 +114,7 @@ private:
   TWinControl* FActiveControl = nullptr;
   TModalResult FModalResult = mrNone;
   bool FModal = false;
+  bool FModalClosing = false;
   bool FCreated = false;
 };
 
