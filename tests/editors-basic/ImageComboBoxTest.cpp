@@ -8,8 +8,8 @@
 
 #include "components/controls/cxVariants.h"
 #include "components/editors-basic/cxImageComboBox.h"
+#include "tests/editors-basic/DropDownLookSheet.h"
 #include "tests/editors/DropDownFixture.h"
-#include "tests/graphics/PaintSurface.h"
 #include "vcl/controls/ImgList.h"
 
 namespace {
@@ -356,7 +356,7 @@ TEST_F(ImageComboBox, SheetInEveryLook) {
   const int rows = 5, cellWidth = 150, rowHeight = 28, listHeight = 90;
   Form->SetBounds(0, 0, 5 * (cellWidth + 10) + 40, rows * rowHeight + 80);
   Other->SetTop(rows * rowHeight + 20);
-  std::vector<TcxImageComboBox*> focused;
+  std::vector<TcxCustomDropDownEdit*> focused;
   for (int column = 0; column < 5; ++column)
     for (int row = 0; row < rows; ++row) {
       auto* combo = new TcxImageComboBox(Form);
@@ -373,31 +373,6 @@ TEST_F(ImageComboBox, SheetInEveryLook) {
       if (row == 2) combo->SetEnabled(false);
       if (row == 4) combo->SetTransparent(true);
     }
-  TPaintSurface sheet(5 * (cellWidth + 10) + 90, rows * rowHeight + 20 + listHeight, clWhite);
-  RECT window;
-  for (size_t i = 0; i < focused.size(); ++i) {
-    Focus(focused[i]);
-    std::unique_ptr<TBitmap> picture = CaptureWindow(Form);
-    GetWindowRect(Form->Handle(), &window);
-    const TPoint origin = Form->ClientToScreen(TPoint(0, 0));
-    const int x = 10 + static_cast<int>(i) * (cellWidth + 10);
-    BitBlt(sheet.Bitmap.Canvas()->Handle(), 80 + x, 0, cellWidth, rows * rowHeight + 10, picture->Canvas()->Handle(),
-           origin.X - window.left + x, origin.Y - window.top, SRCCOPY);
-    PressKey(VK_F4);
-    ASSERT_TRUE(focused[i]->DroppedDown());
-    std::unique_ptr<TBitmap> list = CaptureWindow(focused[i]->PopupWindow());
-    BitBlt(sheet.Bitmap.Canvas()->Handle(), 80 + x, rows * rowHeight + 15, std::min(list->Width(), cellWidth),
-           std::min(list->Height(), listHeight), list->Canvas()->Handle(), 0, 0, SRCCOPY);
-    PressKey(VK_ESCAPE);
-  }
-  TcxCanvas* canvas = sheet.Canvas.get();
-  canvas->Brush()->SetStyle(bsClear);
-  for (int row = 0; row <= rows; ++row) {
-    const char* name = row < rows ? states[row] : "List open";
-    canvas->DrawTexT(String(name, name + strlen(name)), TRect(4, 14 + row * rowHeight, 80, 30 + row * rowHeight),
-                     cxtfAlignLeft | cxtfSingleLine);
-  }
-  std::filesystem::create_directories("artifacts");
-  SaveAsPng(sheet.Bitmap, L"artifacts\\ImageComboBox.png");
-  EXPECT_TRUE(std::filesystem::exists("artifacts/ImageComboBox.png"));
+  SaveDropDownLookSheet(Form, focused, {{std::begin(states), std::end(states)}, cellWidth, rowHeight, listHeight},
+                        "ImageComboBox");
 }
